@@ -1,0 +1,70 @@
+// Quillmark conversion engine: rich text (RTF) in, a compact forum HTML fragment out.
+//
+// The engine reads the RTF that a rich-text edit control writes: colour and font tables,
+// bold, italic, underline, strike-through, superscript and subscript, font face, colour and
+// size, centred and right-aligned paragraphs, bullets, "\'xx" and "\uN" characters. Everything
+// else is ignored. It writes tags late, just before the next run of visible text, so the
+// fragment holds no empty elements and stays properly nested.
+//
+// Text model: every string is a sequence of 16-bit units (UTF-16 code units, not checked for
+// pairing). RTF is in principle 7-bit text; a file's bytes are turned into units with
+// decodeWindows1252 and the result is turned into bytes with encodeUtf8.
+//
+// The engine never fails: every input, however malformed, gives a string, and it takes time
+// and memory linear in the size of the input.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quillmark {
+
+struct ConversionState;
+
+// Converts RTF documents to HTML fragments.
+//
+// Options are a string searched for three flags, in any order and run together:
+//   "+CR"    write a CR-LF after every "<br>" and after every "</li>";
+//   "+F=<n>" the HTML font size <n> is the page's base size: fonts of that size get no
+//            size attribute (kept for later conversions when a later option string lacks it);
+//   "-FF"    drop font faces.
+// "Copy to Web" uses "+CR".
+//
+// One converter remembers a little between conversions, as the forum tool always has: the
+// colour table and the font table of the last document that had one, the "+F=" base size, and
+// a pending count of tokens to skip. Two converters share nothing. A converter is not
+// thread-safe; use one per thread.
+class Converter {
+ public:
+  Converter();
+  ~Converter();
+  Converter(Converter&&) noexcept;
+  Converter& operator=(Converter&&) noexcept;
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  std::u16string convertRtfToHtml(std::u16string_view rtf, std::u16string_view options);
+
+ private:
+  std::unique_ptr<ConversionState> state_;
+};
+
+// The option string "Copy to Web" passes to the converter.
+inline constexpr std::u16string_view kWebOptions = u"+CR";
+
+// The finishing touches of "Copy to Web", applied to the converter's output: removes the face
+// attribute of the two standard fonts (MS Sans Serif and Courier) and turns the fixed-column
+// markers "{Begin Fixed}" and "{End Fixed}" into "<pre>" and "</pre>". Works in place on
+// the string it is given (move it in).
+std::u16string rewriteForWeb(std::u16string html);
+
+// One unit per byte, by the Windows-1252 code page. The five bytes that code page leaves
+// undefined (81, 8D, 8F, 90, 9D) become the C1 control characters of the same value.
+std::u16string decodeWindows1252(std::string_view bytes);
+
+// UTF-8 bytes for UTF-16 units: a surrogate pair becomes one character, a lone surrogate
+// becomes U+FFFD.
+std::string encodeUtf8(std::u16string_view text);
+
+}  // namespace quillmark

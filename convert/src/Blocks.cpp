@@ -1,0 +1,66 @@
+// Moves pending requests onto the tag stack, opens them, and removes closed entries; gives
+// the two block elements (list item and alignment) their places: a list item outside what
+// is committed with it, an alignment element never opened in the middle of a paragraph.
+#include <algorithm>
+
+#include "Engine.h"
+
+namespace quillmark {
+namespace {
+
+// Opens the committed entries from `first` to the innermost, outermost first.
+std::u16string openFrom(ConversionState& s, std::size_t first) {
+  std::u16string tags;
+  for (std::size_t i = first; i < s.tagStack.size(); ++i) {
+    TagEntry& e = s.tagStack[i];
+    if (e.kind != Kind::P && e.kind != Kind::PG) continue;
+    e.kind = e.kind == Kind::P ? Kind::A : Kind::G;
+    tags += e.openTag;
+    e.opened = !e.openTag.empty();
+  }
+  return tags;
+}
+
+}  // namespace
+
+void commitPending(ConversionState& s) {
+  auto& pending = s.pending;
+  if (pending.empty()) return;
+  // A list item moves to the front, outside the other requests, which keep their order.
+  if (isPending(s, Element::ListItem)) {
+    for (std::size_t i = pending.size() - 1; i > 0; --i) {
+      if (pending[i].closeTag != Element::ListItem) continue;
+      pending[i] = std::move(pending[i - 1]);
+      pending[i - 1] =
+          PendingRequest{Element::ListItem, std::u16string(fixedOpeningTag(Element::ListItem))};
+    }
+  }
+  // The newest request becomes the innermost entry.
+  for (PendingRequest& r : pending) {
+    const Kind kind = isBlock(r.closeTag) ? Kind::PG : Kind::P;
+    s.tagStack.push_back(TagEntry{r.closeTag, kind, std::move(r.openTag)});
+  }
+  pending.clear();
+}
+
+std::u16string openAllPending(ConversionState& s) { return openFrom(s, 0); }
+
+std::u16string openPendingAbove(ConversionState& s, Element stopCloseTag) {
+  // Only the entries inside the innermost `stopCloseTag` entry; all, when there is none.
+  std::size_t first = s.tagStack.size();
+  while (first > 0 && s.tagStack[first - 1].tag != stopCloseTag) --first;
+  return openFrom(s, first);
+}
+
+void compactStacks(ConversionState& s) {
+  std::erase_if(s.tagStack, [](const TagEntry& e) { return e.kind == Kind::K; });
+}
+
+void cancelPending(ConversionState& s, Element closeTag) {
+  const auto it =
+      std::find_if(s.pending.begin(), s.pending.end(),
+                   [closeTag](const PendingRequest& r) { return r.closeTag == closeTag; });
+  if (it != s.pending.end()) s.pending.erase(it);
+}
+
+}  // namespace quillmark

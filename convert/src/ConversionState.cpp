@@ -1,0 +1,72 @@
+// The element vocabulary and the queries every other file makes of the pending requests and
+// the tag stack. Nothing here writes HTML.
+#include <algorithm>
+#include <array>
+
+#include "Engine.h"
+
+namespace quillmark {
+namespace {
+
+struct ElementRow {
+  std::u16string_view close;
+  std::u16string_view open;  // empty where the opening tag carries attributes
+  bool block;
+  const char* name;
+};
+
+// One row per element, in the order of the enumeration.
+constexpr std::array<ElementRow, 9> kElements = {{
+    {u"</b>", u"<b>", false, "bold"},
+    {u"</i>", u"<i>", false, "italic"},
+    {u"</u>", u"<u>", false, "underline"},
+    {u"</s>", u"<s>", false, "strike"},
+    {u"</sup>", u"<sup>", false, "superscript"},
+    {u"</sub>", u"<sub>", false, "subscript"},
+    {u"</font>", u"", false, "font"},
+    {u"</li>", u"<li>", true, "list item"},
+    {u"</td></tr></table>", u"", true, "alignment"},
+}};
+
+const ElementRow& row(Element element) { return kElements[static_cast<std::size_t>(element)]; }
+
+}  // namespace
+
+std::u16string_view closingTag(Element element) { return row(element).close; }
+std::u16string_view fixedOpeningTag(Element element) { return row(element).open; }
+bool isBlock(Element element) { return row(element).block; }
+const char* name(Element element) { return row(element).name; }
+
+const char* name(Kind kind) {
+  constexpr std::array<const char*, 5> kNames = {"P", "PG", "A", "G", "K"};
+  return kNames[static_cast<std::size_t>(kind)];
+}
+
+bool isPending(const ConversionState& s, Element closeTag) {
+  return std::any_of(s.pending.begin(), s.pending.end(),
+                     [closeTag](const PendingRequest& r) { return r.closeTag == closeTag; });
+}
+
+bool isOnStack(const ConversionState& s, Element closeTag, bool openOnly) {
+  return std::any_of(s.tagStack.begin(), s.tagStack.end(), [&](const TagEntry& e) {
+    return e.tag == closeTag && (!openOnly || e.kind == Kind::A || e.kind == Kind::G);
+  });
+}
+
+void insertPendingFront(ConversionState& s, Element closeTag, std::u16string_view openTag) {
+  if (s.pending.size() + s.tagStack.size() >= kMaxElements) return;
+  s.pending.insert(s.pending.begin(), PendingRequest{closeTag, std::u16string(openTag)});
+}
+
+void reopenInner(ConversionState& s, std::optional<Element> closeTag) {
+  if (closeTag && isPending(s, *closeTag)) return;
+  // From the innermost entry outward; each request goes in front of the ones before it, so
+  // the outer elements end up outside the inner ones, as they were.
+  for (auto it = s.tagStack.rbegin(); it != s.tagStack.rend(); ++it) {
+    if (closeTag && it->tag == *closeTag) break;
+    if (it->kind == Kind::K) continue;
+    insertPendingFront(s, it->tag, it->openTag);
+  }
+}
+
+}  // namespace quillmark

@@ -1,0 +1,241 @@
+// The conversion engine's working state and every operation over it. Private to convert/;
+// the rest of the program sees only quillmark/convert.h.
+//
+// Every operation takes the state record first and works on it in place. Stack and pending
+// positions in the comments count from 1 like the descriptions of the algorithms: on the
+// stack, entry 1 is the innermost element; among pending requests, request 1 is the oldest
+// and outermost. The containers store them in whatever order is cheapest (see each field).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillmark {
+
+// Internal limits. Each one bounds what hostile input can cost; no document a rich-text
+// control writes comes near any of them.
+//
+// - kMaxElements: pending requests and stack entries together. Requests beyond it are
+//   ignored, so every stack operation stays O(kMaxElements) and a conversion stays linear.
+// - kMaxUnicodeSkip: "\ucN" is held to 0..kMaxUnicodeSkip fallback units.
+// - kMaxBaseFontSize: digits after "+F=" stop adding here (the field is 16 bits wide).
+// - Numbers in control words ("\fs", "\cf", "\f", "\uc", "\u") are held to the 32-bit range,
+//   however many digits they have.
+// - kMaxFontNameLength: a font name longer than this is cut to it. Real names are a few dozen
+//   units; a name is copied into every font tag that uses it, so an unbounded one would let
+//   a short document write a huge fragment.
+// - kLineHeadroom: room kept in front of the current line for text the interpreter puts back
+//   (an entity is at most a few dozen units); more is made when it runs out.
+inline constexpr std::size_t kMaxElements = 256;
+inline constexpr std::int32_t kMaxUnicodeSkip = 16;
+inline constexpr std::int16_t kMaxBaseFontSize = 32767;
+inline constexpr std::size_t kMaxFontNameLength = 256;
+inline constexpr std::size_t kLineHeadroom = 64;
+
+// ---------------------------------------------------------------------------------------
+// Vocabulary
+
+// The formatting elements. An element is known by its closing tag everywhere in the engine;
+// this enumeration stands for that tag. ListItem and Align are block elements.
+enum class Element : std::uint8_t {
+  Bold,
+  Italic,
+  Underline,
+  Strike,
+  Super,
+  Sub,
+  Font,
+  ListItem,
+  Align
+};
+
+std::u16string_view closingTag(Element element);
+// "<b>" and the like; empty for Font and Align, whose opening tags carry attributes.
+std::u16string_view fixedOpeningTag(Element element);
+bool isBlock(Element element);
+const char* name(Element element);
+
+// Where a stack entry stands in its life.
+enum class Kind : std::uint8_t {
+  P,   // committed from the pending requests, opening tag not yet written
+  PG,  // the same, block element
+  A,   // open
+  G,   // open block element
+  K,   // to be closed at the next non-blank text run
+};
+const char* name(Kind kind);
+
+// One element on the tag stack: its closing tag (as the element), its opening tag and kind.
+struct TagEntry {
+  Element tag;
+  Kind kind;
+  std::u16string openTag;
+  bool opened = false;  // its opening tag has been written, so its closing tag may be
+};
+
+// An element requested but not yet on the stack.
+struct PendingRequest {
+  Element closeTag;
+  std::u16string openTag;
+};
+
+// The current input line: cut from the front one token at a time, and the interpreter may
+// put text back in front of it (an entity, a tab, RTF to read again). Views taken from it
+// stay valid until the next prepend() or assign().
+class LineText {
+ public:
+  void assign(std::u16string_view line);
+  std::u16string_view view() const { return {buf_.data() + begin_, buf_.size() - begin_}; }
+  bool empty() const { return begin_ == buf_.size(); }
+  void removeFront(std::size_t count) { begin_ += count; }
+  void prepend(std::u16string_view text);
+
+ private:
+  std::u16string buf_;  // headroom, then the line; the unread part runs from begin_ to the end
+  std::size_t begin_ = 0;
+};
+
+// ---------------------------------------------------------------------------------------
+// The conversion state
+
+struct ConversionState {
+  std::u16string htmlOut;
+  // The tag stack, outermost element first: back() is entry 1, the innermost.
+  std::vector<TagEntry> tagStack;
+  // Pending requests, oldest and outermost first: front() is request 1.
+  std::vector<PendingRequest> pending;
+  std::u16string_view lineBreak;  // CR-LF with "+CR", else empty
+  std::u16string pendingCloseHtml;
+  std::u16string pendingBreakHtml;
+  std::u16string pendingOpenHtml;
+  // Colour N is colors[N - 1], six hexadecimal digits without "#"; colour 0 is never stored.
+  std::vector<std::u16string> colorTable;
+  std::int32_t skipTokens = 0;
+  bool atParagraphStart = false;
+  bool reopenAll = false;
+  std::int32_t skipGroupDepth = 0;
+  LineText lineRest;
+  bool hasListTable = false;
+  // Font N is fontTable[N]. Empty until a document's font table has been read.
+  std::vector<std::u16string> fontTable;
+  std::u16string fontTag;
+  std::u16string_view alignTag;  // always one of the two alignment tags, or empty
+  std::u16string fontFace;
+  std::u16string fontColor;
+  std::u16string fontSize;
+  std::int32_t fontSizeNumber = 0;
+  std::int16_t baseFontSize = 0;
+  bool fontFacesOn = true;
+  std::int32_t unicodeSkip = 1;  // fallback units after "\uN", set by "\ucN"
+};
+
+// ---------------------------------------------------------------------------------------
+// Queue and stack queries (ConversionState.cpp)
+
+bool isPending(const ConversionState& s, Element closeTag);
+// With openOnly, only entries of kind A or G count.
+bool isOnStack(const ConversionState& s, Element closeTag, bool openOnly);
+// Makes the pair the outermost pending request.
+void insertPendingFront(ConversionState& s, Element closeTag, std::u16string_view openTag);
+// Requests again the live elements inside the innermost element `closeTag`, outermost of
+// them first, so they reopen after it closes. std::nullopt stops at no element: every live
+// entry is requested again. Requests nothing while `closeTag` itself is pending.
+void reopenInner(ConversionState& s, std::optional<Element> closeTag);
+
+// ---------------------------------------------------------------------------------------
+// Driver (Converter.cpp)
+
+std::u16string convertRtfToHtml(ConversionState& s, std::u16string_view rtf,
+                                std::u16string_view options);
+void readOptions(ConversionState& s, std::u16string_view options);
+// Cuts the group that encloses the unit at `position` (0-based) out of `text`, braces
+// included, and returns it; then collapses each pair of CR-LF in what is left into one.
+std::u16string cutGroup(std::u16string& text, std::size_t position);
+void resetStacks(ConversionState& s);
+// Drops pending requests in front of the first request `closeTag`; with std::nullopt, or
+// when `closeTag` is not pending, drops them all.
+void trimPendingTo(ConversionState& s, std::optional<Element> closeTag);
+void removeFirstPending(ConversionState& s);
+void resetFontState(ConversionState& s);
+// Closing tags of every opened stack entry, innermost first.
+std::u16string closeAll(const ConversionState& s);
+
+// ---------------------------------------------------------------------------------------
+// Lines and tokens (Tokenizer.cpp)
+
+// Blanks off both ends once, then every CR and LF off both ends.
+std::u16string_view trimLineEnds(std::u16string_view text);
+// Takes the text up to the first CR-LF off the front of `working` and returns it trimmed.
+std::u16string_view nextLine(std::u16string_view& working);
+// Assumes the line is not empty. Removes the next token from its front and returns it.
+std::u16string_view nextToken(LineText& line);
+bool isDigit(char16_t c);
+std::u16string replaceAll(std::u16string_view text, std::u16string_view search,
+                          std::u16string_view replacement);
+// replaceAll, appending the result to `out`.
+void appendReplacingAll(std::u16string& out, std::u16string_view text, std::u16string_view search,
+                        std::u16string_view replacement);
+
+// ---------------------------------------------------------------------------------------
+// Colour and font tables (ColorFontTables.cpp)
+
+void readColorTable(std::u16string_view group, std::vector<std::u16string>& table);
+void readFontTable(std::u16string_view group, std::vector<std::u16string>& table);
+
+// ---------------------------------------------------------------------------------------
+// Control words (Interpreter.cpp)
+
+// Assumes a non-empty token.
+void interpretToken(ConversionState& s, std::u16string_view token);
+
+// ---------------------------------------------------------------------------------------
+// Character formatting and the font element (Formatting.cpp)
+
+// Both ignore a request once kMaxElements requests and entries exist.
+void requestElement(ConversionState& s, Element closeTag, std::u16string_view openTag);
+// Gives kind K to every entry of element `match` (every entry with std::nullopt) whose kind
+// is not `spareKind`.
+void killElements(ConversionState& s, std::optional<Element> match, std::optional<Kind> spareKind);
+void markActive(ConversionState& s, Element closeTag);
+int replacePendingOpen(ConversionState& s, Element closeTag, std::u16string_view openTag);
+// Opening tag of the outermost font element on the stack, whatever its kind; empty if none.
+std::u16string_view openFontTagOnStack(const ConversionState& s);
+std::u16string buildFontTag(const ConversionState& s, std::u16string_view color,
+                            std::u16string_view size, std::u16string_view face);
+// The closing pass run before every non-blank text run: returns the closing tags due and
+// requests again the live elements that close only because an outer one does.
+std::u16string closeKilled(ConversionState& s);
+
+// A control-word parameter: optional sign, decimal digits with at most one ".", rounded to
+// the nearest integer (ties to even) and held to 32 bits. std::nullopt when not numeric.
+std::optional<std::int32_t> numericValue(std::u16string_view text);
+// HTML size 1..8 for a size in half-points.
+std::int32_t htmlFontSize(std::int32_t halfPoints);
+void resetColor(ConversionState& s);                               // "\cf0"
+void selectColor(ConversionState& s, std::int32_t n);              // "\cfN"
+void selectFontSize(ConversionState& s, std::int32_t halfPoints);  // "\fsN"
+void selectFontFace(ConversionState& s, std::int32_t n);           // "\fN"
+
+// ---------------------------------------------------------------------------------------
+// Paragraph blocks (Blocks.cpp)
+
+void commitPending(ConversionState& s);
+std::u16string openAllPending(ConversionState& s);
+std::u16string openPendingAbove(ConversionState& s, Element stopCloseTag);
+void compactStacks(ConversionState& s);
+void cancelPending(ConversionState& s, Element closeTag);
+
+// ---------------------------------------------------------------------------------------
+// Characters (Entities.cpp)
+
+// Marks a result that is RTF to be read again rather than text.
+inline constexpr std::u16string_view kRtfMarker = u"<rtf>:";
+// The text for the character after "\'": an entity, a character, RTF behind kRtfMarker, or
+// empty. Upper-case hexadecimal digits are accepted.
+std::u16string_view entityForHex(std::u16string_view hex);
+
+}  // namespace quillmark

@@ -1,0 +1,205 @@
+// Character elements and the font element: requesting and marking them, the closing pass
+// that runs before every non-blank text run, and the font tag built from face, colour and
+// size. Writes no HTML itself; the closing pass returns the tags it closes.
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "Engine.h"
+
+namespace quillmark {
+
+void requestElement(ConversionState& s, Element closeTag, std::u16string_view openTag) {
+  if (s.pending.size() + s.tagStack.size() >= kMaxElements) return;
+  s.pending.push_back(PendingRequest{closeTag, std::u16string(openTag)});
+}
+
+void killElements(ConversionState& s, std::optional<Element> match, std::optional<Kind> spareKind) {
+  for (TagEntry& e : s.tagStack) {
+    if ((!match || e.tag == *match) && (!spareKind || e.kind != *spareKind)) e.kind = Kind::K;
+  }
+}
+
+void markActive(ConversionState& s, Element closeTag) {
+  for (TagEntry& e : s.tagStack) {
+    if (e.tag == closeTag) e.kind = Kind::A;
+  }
+}
+
+int replacePendingOpen(ConversionState& s, Element closeTag, std::u16string_view openTag) {
+  int changed = 0;
+  for (PendingRequest& r : s.pending) {
+    if (r.closeTag == closeTag) {
+      r.openTag = openTag;
+      ++changed;
+    }
+  }
+  return changed;
+}
+
+std::u16string_view openFontTagOnStack(const ConversionState& s) {
+  const auto it = std::find_if(s.tagStack.begin(), s.tagStack.end(),
+                               [](const TagEntry& e) { return e.tag == Element::Font; });
+  return it == s.tagStack.end() ? std::u16string_view() : std::u16string_view(it->openTag);
+}
+
+std::u16string buildFontTag(const ConversionState& s, std::u16string_view color,
+                            std::u16string_view size, std::u16string_view face) {
+  if (color.empty() && size.empty() && face.empty()) return {};
+  std::u16string tag = u"<font";
+  if (!face.empty()) tag.append(u" face=\"").append(face).append(u"\"");
+  if (!color.empty()) tag.append(u" color=\"").append(color).append(u"\"");
+  if (!size.empty() && numericValue(size) != std::optional<std::int32_t>(s.baseFontSize)) {
+    tag.append(u" size=").append(size);
+  }
+  tag.append(u">");
+  return tag;
+}
+
+namespace {
+
+void cancelAllPending(ConversionState& s, Element closeTag) {
+  std::erase_if(s.pending, [closeTag](const PendingRequest& r) { return r.closeTag == closeTag; });
+}
+
+// The font element on the stack must carry the current font tag, and so must a pending font
+// request; with no font attributes set, there must be neither.
+void reconcileFont(ConversionState& s) {
+  if (openFontTagOnStack(s) != s.fontTag) {
+    killElements(s, Element::Font, std::nullopt);
+    if (s.fontTag.empty()) {
+      cancelAllPending(s, Element::Font);
+    } else if (replacePendingOpen(s, Element::Font, s.fontTag) == 0) {
+      requestElement(s, Element::Font, s.fontTag);
+    }
+    return;
+  }
+  // The stacked font already carries the current tag: keep it open, unless a list item is
+  // about to open outside it. A request left from an earlier colour must not survive.
+  if (s.fontTag.empty()) {
+    cancelAllPending(s, Element::Font);
+  } else {
+    replacePendingOpen(s, Element::Font, s.fontTag);
+  }
+  if (!isPending(s, Element::ListItem)) markActive(s, Element::Font);
+}
+
+}  // namespace
+
+std::u16string closeKilled(ConversionState& s) {
+  reconcileFont(s);
+
+  // Entries 1..k (innermost to the outermost one marked K) close together. In the vector,
+  // they run from `outer` to the back.
+  auto& stack = s.tagStack;
+  std::size_t outer = 0;
+  while (outer < stack.size() && stack[outer].kind != Kind::K) ++outer;
+  if (outer == stack.size()) return {};
+
+  std::u16string closing;
+  for (std::size_t i = stack.size(); i-- > outer;) {
+    if (!stack[i].opened) continue;
+    closing += closingTag(stack[i].tag);
+    if (stack[i].tag == Element::ListItem) closing += s.lineBreak;
+  }
+  // Outermost first, so the elements requested again keep their nesting, inside anything
+  // requested since the last text run.
+  for (std::size_t i = outer; i < stack.size(); ++i) {
+    TagEntry& e = stack[i];
+    if (e.kind != Kind::K && !isPending(s, e.tag)) requestElement(s, e.tag, e.openTag);
+    e.kind = Kind::K;
+  }
+  return closing;
+}
+
+std::optional<std::int32_t> numericValue(std::u16string_view text) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+
+  constexpr std::int64_t kCap = std::int64_t{1} << 32;  // beyond every 32-bit value
+  std::int64_t whole = 0;
+  bool anyDigit = false;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    whole = std::min(whole * 10 + (text[i] - u'0'), kCap);
+    anyDigit = true;
+  }
+  // Rounding to nearest, ties to even: the first fractional digit decides, unless it is a 5
+  // with nothing but zeros after it.
+  int firstFraction = -1;
+  bool nonZeroAfterFirst = false;
+  if (i < text.size() && text[i] == u'.') {
+    for (++i; i < text.size() && isDigit(text[i]); ++i) {
+      if (firstFraction < 0) {
+        firstFraction = text[i] - u'0';
+      } else if (text[i] != u'0') {
+        nonZeroAfterFirst = true;
+      }
+      anyDigit = true;
+    }
+  }
+  if (!anyDigit || i != text.size()) return std::nullopt;
+  if (firstFraction > 5 || (firstFraction == 5 && (nonZeroAfterFirst || whole % 2 == 1))) {
+    whole = std::min(whole + 1, kCap);
+  }
+  const std::int64_t value = negative ? -whole : whole;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t htmlFontSize(std::int32_t halfPoints) {
+  const std::int64_t n = halfPoints;
+  const std::int64_t size = n >= 0 ? n / 7 : -((-n + 6) / 7);  // rounded down
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(size, 1, 8));
+}
+
+namespace {
+
+void rebuildFontTag(ConversionState& s) {
+  s.fontTag = buildFontTag(s, s.fontColor, s.fontSize, s.fontFace);
+}
+
+}  // namespace
+
+void resetColor(ConversionState& s) {
+  s.fontColor.clear();
+  rebuildFontTag(s);
+}
+
+void selectColor(ConversionState& s, std::int32_t n) {
+  if (n >= 1 && static_cast<std::size_t>(n) <= s.colorTable.size()) {
+    s.fontColor = u"#";
+    s.fontColor += s.colorTable[static_cast<std::size_t>(n) - 1];
+  }
+  rebuildFontTag(s);
+  if (isPending(s, Element::Font)) {
+    replacePendingOpen(s, Element::Font, s.fontTag);
+    return;
+  }
+  const bool fontOnStack = isOnStack(s, Element::Font, false);
+  requestElement(s, Element::Font, s.fontTag);
+  if (fontOnStack) {
+    // The new request is pending, so nothing is requested here: the closing pass requests the
+    // elements inside the old font again.
+    reopenInner(s, Element::Font);
+    killElements(s, Element::Font, std::nullopt);
+  }
+}
+
+void selectFontSize(ConversionState& s, std::int32_t halfPoints) {
+  s.fontSizeNumber = htmlFontSize(halfPoints);
+  if (s.fontSizeNumber == s.baseFontSize) {
+    s.fontSize.clear();
+  } else {
+    s.fontSize.assign(1, static_cast<char16_t>(u'0' + s.fontSizeNumber));
+  }
+  rebuildFontTag(s);
+}
+
+void selectFontFace(ConversionState& s, std::int32_t n) {
+  if (!s.fontFacesOn || n < 0 || static_cast<std::size_t>(n) >= s.fontTable.size()) return;
+  s.fontFace = s.fontTable[static_cast<std::size_t>(n)];
+  rebuildFontTag(s);
+}
+
+}  // namespace quillmark
