@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Quillmark need, when any is missing.
+# Silent when everything is there. Runs apt-get as root, or through sudo when that needs no
+# password; otherwise prints the command to run and fails.
+set -euo pipefail
+
+packages=(
+  cmake g++ ninja-build          # the build
+  libgtest-dev libgmock-dev      # tests
+  libbenchmark-dev unrtf         # benchmarks (unrtf is the comparison converter)
+  qt6-base-dev xvfb              # the editor and its tests
+  clang libclang-rt-dev          # fuzz targets and sanitizers
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
+  [[ $status == ii* ]] || missing+=("$package")
+done
+((${#missing[@]} == 0)) && exit 0
+
+install=(apt-get install -y --no-install-recommends "${missing[@]}")
+if ((EUID == 0)); then
+  as_root=()
+elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+  as_root=(sudo -n)
+else
+  echo "Missing packages: ${missing[*]}" >&2
+  echo "Install them with: sudo apt-get update && sudo ${install[*]}" >&2
+  exit 1
+fi
+
+echo "Installing ${missing[*]}" >&2
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive "${install[@]}"
