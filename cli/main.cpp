@@ -1,0 +1,241 @@
+// quillmark-convert: the conversion engine on the command line. Reads an RTF document and
+// writes the text "Copy to Web" would put on the clipboard. Only the command line and the
+// file handling live here; every decision about the HTML is the engine's.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <span>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "quillmark/convert.h"
+#include "quillmark/version.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML that "Copy to Web" puts on the
+clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or "-",
+and writes UTF-8 to standard output.
+
+Options:
+  --options STRING  the converter's option string (default "+CR"); flags may be combined:
+                      +CR     a CR-LF after every <br> and </li>
+                      +F=<n>  font size <n> is the page's base size and gets no attribute
+                      -FF     drop font faces
+  --raw             the converter's output as is, without the "Copy to Web" rewrites
+  -o FILE           write to FILE instead; it is replaced only once all is written
+  --help            show this help and exit
+  --version         show the version and exit
+  --                end of options: what follows is FILE, even if it starts with "-"
+
+Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
+written, 2 for a bad command line.
+)";
+
+enum ExitStatus : int { kSuccess = 0, kIoFailure = 1, kBadUsage = 2 };
+
+constexpr std::string_view kStdio = "-";
+
+struct Arguments {
+  std::string input{kStdio};
+  std::string output{kStdio};
+  std::u16string options{quillmark::kWebOptions};
+  bool raw = false;
+  bool help = false;
+  bool version = false;
+};
+
+// Returns nothing when the command line is bad: an unknown option, an option without its
+// argument, or more than one input file. After "--" every argument is a file name.
+std::optional<Arguments> parseArguments(std::span<char* const> args) {
+  Arguments parsed;
+  bool haveInput = false;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const bool isOption = !optionsEnded && arg.size() > 1 && arg.front() == '-';
+    if (!isOption) {
+      if (haveInput) return std::nullopt;
+      parsed.input = arg;
+      haveInput = true;
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help") {
+      parsed.help = true;
+    } else if (arg == "--version") {
+      parsed.version = true;
+    } else if (arg == "--raw") {
+      parsed.raw = true;
+    } else if (arg.starts_with("--options=")) {
+      parsed.options = quillmark::decodeWindows1252(arg.substr(arg.find('=') + 1));
+    } else if (arg == "--options" || arg == "-o") {
+      // The value is taken as it is, even when it starts with '-' ("--options -FF").
+      if (i + 1 == args.size()) return std::nullopt;
+      const std::string_view value = args[++i];
+      if (arg == "-o") {
+        parsed.output = value;
+      } else {
+        parsed.options = quillmark::decodeWindows1252(value);
+      }
+    } else {
+      return std::nullopt;
+    }
+  }
+  return parsed;
+}
+
+std::string quotedName(std::string_view path) { return "'" + std::string(path) + "'"; }
+
+// One line on standard error: what could not be done, to what, and why.
+void reportFailure(std::string_view action, std::string_view what, std::string_view reason) {
+  std::fprintf(stderr, "quillmark-convert: cannot %.*s %.*s: %.*s\n",
+               static_cast<int>(action.size()), action.data(), static_cast<int>(what.size()),
+               what.data(), static_cast<int>(reason.size()), reason.data());
+}
+
+// Reads the stream to its end into bytes. sizeHint is what the stream is expected to hold:
+// with the right hint a file is read by a single fread (the spare byte meets end-of-file).
+// Returns false, with errno set, on a read error.
+bool readAll(std::FILE* stream, std::size_t sizeHint, std::string& bytes) {
+  bytes.resize(sizeHint + 1);
+  std::size_t used = 0;
+  for (;;) {
+    used += std::fread(bytes.data() + used, 1, bytes.size() - used, stream);
+    if (used < bytes.size()) break;  // end of stream, or an error
+    bytes.resize(bytes.size() * 2);
+  }
+  bytes.resize(used);
+  return std::ferror(stream) == 0;
+}
+
+// The document as 16-bit text, or nothing after reporting why it cannot be read.
+std::optional<std::u16string> readRtf(const std::string& path) {
+  constexpr std::size_t kPipeChunk = 1 << 16;
+  std::string bytes;
+  bool ok = false;
+  if (path == kStdio) {
+    ok = readAll(stdin, kPipeChunk, bytes);
+  } else if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    // Without a size (a pipe, a device, a directory) the hint is only a first guess.
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(path, sizeError);
+    ok = readAll(file, sizeError ? kPipeChunk : static_cast<std::size_t>(size), bytes);
+    const int readError = errno;
+    std::fclose(file);
+    errno = readError;
+  }
+  if (!ok) {
+    reportFailure("read", path == kStdio ? std::string("standard input") : quotedName(path),
+                  std::strerror(errno));
+    return std::nullopt;
+  }
+  return quillmark::decodeWindows1252(bytes);
+}
+
+// Writes all bytes and flushes them. Returns false, with errno set, when that fails.
+bool writeAll(std::FILE* stream, std::string_view bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() &&
+         std::fflush(stream) == 0;
+}
+
+// A name for a new file in the same directory as path (so a rename can replace path).
+std::string temporaryNameBeside(const std::string& path) {
+  static std::mt19937 random{std::random_device{}()};
+  return path + ".tmp" + std::to_string(random() % 1000000);
+}
+
+// Writes the bytes to a new file beside path and renames it over path, so that path holds
+// either what it held before or all of the new bytes, never a part of them.
+bool writeFileWhole(const std::string& path, std::string_view bytes) {
+  std::string temporary;
+  std::FILE* file = nullptr;
+  for (int attempt = 0; file == nullptr && attempt < 10; ++attempt) {
+    temporary = temporaryNameBeside(path);
+    file = std::fopen(temporary.c_str(), "wbx");  // "x": never reuse an existing file
+    if (file == nullptr && errno != EEXIST) break;
+  }
+  if (file == nullptr) {
+    reportFailure("write", quotedName(path), std::strerror(errno));
+    return false;
+  }
+  bool ok = writeAll(file, bytes);
+  int error = errno;
+  if (std::fclose(file) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  std::string reason = std::strerror(error);
+  if (ok) {
+    std::error_code renameError;
+    std::filesystem::rename(temporary, path, renameError);
+    ok = !renameError;
+    reason = renameError.message();
+  }
+  if (!ok) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    reportFailure("write", quotedName(path), reason);
+  }
+  return ok;
+}
+
+bool writeStdout(std::string_view bytes) {
+  if (writeAll(stdout, bytes)) return true;
+  reportFailure("write", "standard output", std::strerror(errno));
+  return false;
+}
+
+bool writeOutput(const std::string& path, std::string_view bytes) {
+  return path == kStdio ? writeStdout(bytes) : writeFileWhole(path, bytes);
+}
+
+// The clipboard text of "Copy to Web" for this document, in UTF-8; with raw, the
+// converter's output before the rewrites.
+std::string convert(std::u16string_view rtf, std::u16string_view options, bool raw) {
+  std::u16string html = quillmark::Converter{}.convertRtfToHtml(rtf, options);
+  if (!raw) html = quillmark::rewriteForWeb(std::move(html));
+  return quillmark::encodeUtf8(html);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  const std::optional<Arguments> args = parseArguments({argv + 1, argv + argc});
+  if (!args) {
+    std::fwrite(kUsage.data(), 1, kUsage.size(), stderr);
+    return kBadUsage;
+  }
+  if (args->help) {
+    return writeStdout(kUsage) ? kSuccess : kIoFailure;
+  }
+  if (args->version) {
+    const std::string line = "quillmark-convert " + std::string(quillmark::kVersion) + "\n";
+    return writeStdout(line) ? kSuccess : kIoFailure;
+  }
+
+  std::string html;
+  {
+    // Scoped so the document's text is freed before the output is written.
+    const std::optional<std::u16string> rtf = readRtf(args->input);
+    if (!rtf) return kIoFailure;
+    html = convert(*rtf, args->options, args->raw);
+  }
+  return writeOutput(args->output, html) ? kSuccess : kIoFailure;
+}
