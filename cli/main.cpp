@@ -198,14 +198,39 @@ bool writeStdout(std::string_view bytes) {
   return false;
 }
 
+// Devices and pipes (such as /dev/null) are written in place: putting a regular file in
+// their stead would break them for every other program.
+bool writeInPlace(const std::string& path, std::string_view bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  bool ok = file != nullptr && writeAll(file, bytes);
+  int error = errno;
+  if (file != nullptr && std::fclose(file) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) reportFailure("write", quotedName(path), std::strerror(error));
+  return ok;
+}
+
 bool writeOutput(const std::string& path, std::string_view bytes) {
-  return path == kStdio ? writeStdout(bytes) : writeFileWhole(path, bytes);
+  if (path == kStdio) return writeStdout(bytes);
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);  // of what a link names
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    return writeInPlace(path, bytes);
+  }
+  // A link stays a link: the file it names is the one replaced.
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    if (!error) return writeFileWhole(target.string(), bytes);
+  }
+  return writeFileWhole(path, bytes);
 }
 
 // The clipboard text of "Copy to Web" for this document, in UTF-8; with raw, the
 // converter's output before the rewrites.
-std::string convert(std::u16string_view rtf, std::u16string_view options, bool raw) {
-  std::u16string html = quillmark::Converter{}.convertRtfToHtml(rtf, options);
+std::string convert(std::u16string rtf, std::u16string_view options, bool raw) {
+  std::u16string html = quillmark::Converter{}.convertRtfToHtml(std::move(rtf), options);
   if (!raw) html = quillmark::rewriteForWeb(std::move(html));
   return quillmark::encodeUtf8(html);
 }
@@ -233,9 +258,9 @@ int main(int argc, char** argv) {
   std::string html;
   {
     // Scoped so the document's text is freed before the output is written.
-    const std::optional<std::u16string> rtf = readRtf(args->input);
+    std::optional<std::u16string> rtf = readRtf(args->input);
     if (!rtf) return kIoFailure;
-    html = convert(*rtf, args->options, args->raw);
+    html = convert(std::move(*rtf), args->options, args->raw);
   }
   return writeOutput(args->output, html) ? kSuccess : kIoFailure;
 }
