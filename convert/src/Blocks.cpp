@@ -9,8 +9,7 @@ namespace quillmark {
 namespace {
 
 // Opens the committed entries from `first` to the innermost, outermost first.
-std::u16string openFrom(ConversionState& s, std::size_t first) {
-  std::u16string tags;
+void openFrom(ConversionState& s, std::size_t first, std::u16string& tags) {
   for (std::size_t i = first; i < s.tagStack.size(); ++i) {
     TagEntry& e = s.tagStack[i];
     if (e.kind != Kind::P && e.kind != Kind::PG) continue;
@@ -18,7 +17,6 @@ std::u16string openFrom(ConversionState& s, std::size_t first) {
     tags += e.openTag;
     e.opened = !e.openTag.empty();
   }
-  return tags;
 }
 
 }  // namespace
@@ -30,26 +28,25 @@ void commitPending(ConversionState& s) {
   if (isPending(s, Element::ListItem)) {
     for (std::size_t i = pending.size() - 1; i > 0; --i) {
       if (pending[i].closeTag != Element::ListItem) continue;
-      pending[i] = std::move(pending[i - 1]);
-      pending[i - 1] =
-          PendingRequest{Element::ListItem, std::u16string(fixedOpeningTag(Element::ListItem))};
+      pending[i] = pending[i - 1];
+      pending[i - 1] = PendingRequest{Element::ListItem, fixedOpeningTag(Element::ListItem)};
     }
   }
   // The newest request becomes the innermost entry.
   for (PendingRequest& r : pending) {
     const Kind kind = isBlock(r.closeTag) ? Kind::PG : Kind::P;
-    s.tagStack.push_back(TagEntry{r.closeTag, kind, std::move(r.openTag)});
+    s.tagStack.push_back(TagEntry{r.closeTag, kind, r.openTag});
   }
   pending.clear();
 }
 
-std::u16string openAllPending(ConversionState& s) { return openFrom(s, 0); }
+void openAllPending(ConversionState& s, std::u16string& opening) { openFrom(s, 0, opening); }
 
-std::u16string openPendingAbove(ConversionState& s, Element stopCloseTag) {
+void openPendingAbove(ConversionState& s, Element stopCloseTag, std::u16string& opening) {
   // Only the entries inside the innermost `stopCloseTag` entry; all, when there is none.
   std::size_t first = s.tagStack.size();
   while (first > 0 && s.tagStack[first - 1].tag != stopCloseTag) --first;
-  return openFrom(s, first);
+  openFrom(s, first, opening);
 }
 
 void compactStacks(ConversionState& s) {

@@ -7,6 +7,8 @@
 #include "Engine.h"
 
 namespace quillmark {
+
+using namespace std::string_view_literals;
 namespace {
 
 constexpr std::size_t npos = std::u16string_view::npos;
@@ -41,43 +43,43 @@ void appendComponent(std::u16string& entry, std::u16string_view group, std::size
 
 void readColorTable(std::u16string_view group, std::vector<std::u16string>& table) {
   table.clear();
-  std::size_t a = group.find(u"\\colortbl");
+  std::size_t a = findText(group, u"\\colortbl"sv);
   if (a == npos) return;
-  a = group.find(u';', a);  // the end of colour 0, which is skipped
+  a = findText(group, u";"sv, a);  // the end of colour 0, which is skipped
   if (a == npos) return;
-  const std::size_t e = group.find(u";}", a);
+  const std::size_t e = findText(group, u";}"sv, a);
   if (e == npos) return;
 
-  for (std::size_t r = group.find(u"\\red", a); r != npos && r <= e;) {
+  for (std::size_t r = findText(group, u"\\red"sv, a); r != npos && r <= e;) {
     // A component belongs to this colour only when it comes before the colour's ";".
-    const std::size_t entryEnd = group.find(u';', r);
+    const std::size_t entryEnd = findText(group, u";"sv, r);
     std::u16string& entry = table.emplace_back();
     appendComponent(entry, group, r, 4);
     std::size_t last = r;
     for (const std::u16string_view component :
-         {std::u16string_view(u"\\green"), std::u16string_view(u"\\blue")}) {
-      const std::size_t c = group.find(component, last);
+         {std::u16string_view(u"\\green"sv), std::u16string_view(u"\\blue"sv)}) {
+      const std::size_t c = findText(group, component, last);
       if (c != npos && c < entryEnd) {
         appendComponent(entry, group, c, component.size());
         last = c;
       } else {
-        entry += u"00";
+        entry += u"00"sv;
       }
     }
-    r = group.find(u"\\red", last + 1);
+    r = findText(group, u"\\red"sv, last + 1);
   }
 }
 
 void readFontTable(std::u16string_view group, std::vector<std::u16string>& table) {
   table.assign(1, std::u16string());
-  const std::size_t a = group.find(u"\\fonttbl");
+  const std::size_t a = findText(group, u"\\fonttbl"sv);
   if (a == npos) return;
-  const std::size_t e = group.find(u";}}", a);
+  const std::size_t e = findText(group, u";}}"sv, a);
   if (e == npos) return;
 
   int depth = 0;                 // brace depth, carried from one font to the next
   std::size_t semicolon = npos;  // the last ";" found; names start further right each time
-  std::size_t p = group.find(u"\\f0", a);
+  std::size_t p = findText(group, u"\\f0"sv, a);
   for (std::size_t n = 0; p != npos && p <= e; ++n) {
     if (table.size() <= n) table.resize(n + 1);
     // The font's control words end at a blank, or at the end of a group nested among them.
@@ -94,13 +96,13 @@ void readFontTable(std::u16string_view group, std::vector<std::u16string>& table
       c = at(group, p);
     }
     const std::size_t start = p + 1;
-    if (semicolon == npos || semicolon < start) semicolon = group.find(u';', start);
+    if (semicolon == npos || semicolon < start) semicolon = findText(group, u";"sv, start);
     const std::size_t end = semicolon == npos ? e : semicolon;
     if (start < end) table[n] = group.substr(start, std::min(end - start, kMaxFontNameLength));
 
-    std::u16string next = u"\\f";
+    std::u16string next(u"\\f"sv);
     for (char c : std::to_string(n + 1)) next.push_back(static_cast<char16_t>(c));
-    p = group.find(next, start);
+    p = findText(group, next, start);
   }
 }
 

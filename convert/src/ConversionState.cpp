@@ -42,6 +42,36 @@ const char* name(Kind kind) {
   return kNames[static_cast<std::size_t>(kind)];
 }
 
+std::optional<std::u16string_view> FontTags::recent(std::u16string_view color,
+                                                    std::u16string_view size,
+                                                    std::u16string_view face) const {
+  for (std::size_t i = 0; i < recentUsed_; ++i) {
+    const Recent& r = recent_[i];
+    if (sameText(r.color, color) && sameText(r.size, size) && sameText(r.face, face)) return r.tag;
+  }
+  return std::nullopt;
+}
+
+std::u16string_view FontTags::keep(std::u16string_view tag, std::u16string_view color,
+                                   std::u16string_view size, std::u16string_view face) {
+  const auto found = tags_.find(tag);
+  const std::u16string_view kept = found != tags_.end() ? *found : *tags_.emplace(tag).first;
+  Recent& r = recent_[recentNext_];
+  r.color = color;
+  r.size = size;
+  r.face = face;
+  r.tag = kept;
+  recentNext_ = (recentNext_ + 1) % recent_.size();
+  recentUsed_ = std::max(recentUsed_, recentNext_ == 0 ? recent_.size() : recentNext_);
+  return kept;
+}
+
+void FontTags::clear() {
+  tags_.clear();
+  recentUsed_ = 0;
+  recentNext_ = 0;
+}
+
 bool isPending(const ConversionState& s, Element closeTag) {
   return std::any_of(s.pending.begin(), s.pending.end(),
                      [closeTag](const PendingRequest& r) { return r.closeTag == closeTag; });
@@ -55,7 +85,7 @@ bool isOnStack(const ConversionState& s, Element closeTag, bool openOnly) {
 
 void insertPendingFront(ConversionState& s, Element closeTag, std::u16string_view openTag) {
   if (s.pending.size() + s.tagStack.size() >= kMaxElements) return;
-  s.pending.insert(s.pending.begin(), PendingRequest{closeTag, std::u16string(openTag)});
+  s.pending.insert(s.pending.begin(), PendingRequest{closeTag, openTag});
 }
 
 void reopenInner(ConversionState& s, std::optional<Element> closeTag) {

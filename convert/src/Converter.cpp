@@ -8,23 +8,26 @@
 #include "quillmark/convert.h"
 
 namespace quillmark {
+
+using namespace std::string_view_literals;
 namespace {
 
-constexpr std::u16string_view kCrLf = u"\r\n";
+constexpr std::u16string_view kCrLf = u"\r\n"sv;
+constexpr std::size_t npos = std::u16string_view::npos;
 
 bool contains(std::u16string_view text, std::u16string_view part) {
-  return text.find(part) != std::u16string_view::npos;
+  return findText(text, part) != std::u16string_view::npos;
 }
 
 // Replaces each CR-LF CR-LF by one CR-LF in place, left to right, without overlap.
 void collapseBlankLines(std::u16string& text) {
-  constexpr std::u16string_view kTwo = u"\r\n\r\n";
+  constexpr std::u16string_view kTwo = u"\r\n\r\n"sv;
   char16_t* data = text.data();
   const std::u16string_view all(data, text.size());
   std::size_t write = 0;
   std::size_t read = 0;
-  for (std::size_t at = all.find(kTwo); at != std::u16string_view::npos;
-       at = all.find(kTwo, read)) {
+  for (std::size_t at = findText(all, kTwo); at != std::u16string_view::npos;
+       at = findText(all, kTwo, read)) {
     write = std::copy(data + read, data + at + 2, data + write) - data;
     read = at + 4;
   }
@@ -38,36 +41,36 @@ void collapseBlankLines(std::u16string& text) {
 // token goes on to the interpreter.
 bool passesSkipRule(ConversionState& s, std::u16string_view token) {
   if (s.skipGroupDepth > 0) {
-    if (token == u"{") {
+    if (token == u"{"sv) {
       ++s.skipGroupDepth;
-    } else if (token == u"}") {
+    } else if (token == u"}"sv) {
       --s.skipGroupDepth;
     }
     return false;
   }
-  if (token == u"\\pict" || token == u"\\*") {
+  if (token == u"\\pict"sv || token == u"\\*"sv) {
     s.skipGroupDepth = 1;
     return false;
   }
-  if (token == u"\\pntext") s.skipGroupDepth = 1;
+  if (token == u"\\pntext"sv) s.skipGroupDepth = 1;
   return true;
 }
 
 }  // namespace
 
 void readOptions(ConversionState& s, std::u16string_view options) {
-  s.lineBreak = contains(options, u"+CR") ? kCrLf : std::u16string_view();
-  if (const std::size_t f = options.find(u"+F="); f != std::u16string_view::npos) {
+  s.lineBreak = contains(options, u"+CR"sv) ? kCrLf : std::u16string_view();
+  if (const std::size_t f = findText(options, u"+F="sv); f != std::u16string_view::npos) {
     std::int32_t size = 0;
     for (std::size_t i = f + 3; i < options.size() && isDigit(options[i]); ++i) {
       size = std::min<std::int32_t>(size * 10 + (options[i] - u'0'), kMaxBaseFontSize);
     }
     s.baseFontSize = static_cast<std::int16_t>(size);
   }
-  s.fontFacesOn = !contains(options, u"-FF");
+  s.fontFacesOn = !contains(options, u"-FF"sv);
 }
 
-std::u16string cutGroup(std::u16string& text, std::size_t position) {
+GroupRange findGroup(std::u16string_view text, std::size_t position) {
   // Positions below count from 1, as in the description of the scans; text[p - 1] is unit p.
   const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(text.size());
   const std::ptrdiff_t pos = static_cast<std::ptrdiff_t>(position) + 1;
@@ -100,10 +103,15 @@ std::u16string cutGroup(std::u16string& text, std::size_t position) {
   }
   const std::ptrdiff_t end = std::min(b + 1, n);
 
-  // The group is units start+1 .. end-1; units 1..start and end..n stay.
-  std::u16string group;
-  if (end - 1 >= start + 1) group.assign(text, start, end - 1 - start);
-  text.erase(std::min<std::ptrdiff_t>(start, n), std::max<std::ptrdiff_t>(end - 1 - start, 0));
+  // The group is units start+1 .. end-1, that is offsets start .. end-2.
+  const auto first = static_cast<std::size_t>(std::min(start, n));
+  return {first, std::max(first, static_cast<std::size_t>(std::max<std::ptrdiff_t>(end - 1, 0)))};
+}
+
+std::u16string cutGroup(std::u16string& text, std::size_t position) {
+  const GroupRange range = findGroup(text, position);
+  std::u16string group = text.substr(range.begin, range.end - range.begin);
+  text.erase(range.begin, range.end - range.begin);
   collapseBlankLines(text);
   return group;
 }
@@ -131,10 +139,10 @@ void removeFirstPending(ConversionState& s) {
 }
 
 void resetFontState(ConversionState& s) {
-  s.fontTag.clear();
+  s.fontTag = {};
   s.alignTag = {};
   s.fontColor.clear();
-  s.fontFace.clear();
+  s.fontFace = {};
   s.fontSize.clear();
   s.fontSizeNumber = 0;
 }
@@ -147,9 +155,51 @@ std::u16string closeAll(const ConversionState& s) {
   return tags;
 }
 
-std::u16string convertRtfToHtml(ConversionState& s, std::u16string_view rtf,
+namespace {
+
+// The text being converted: a window on the caller's buffer. A group is cut out by moving
+// whichever side of it is shorter, so cutting the tables near the start costs little.
+// Unlike cutGroup, a cut leaves the blank lines around it alone: nextLine skips any run of
+// line breaks, so collapsing them would change nothing and cost a pass over the text.
+class WorkingText {
+ public:
+  explicit WorkingText(std::u16string text) : buffer_(std::move(text)), end_(buffer_.size()) {}
+
+  std::u16string_view view() const { return {buffer_.data() + begin_, end_ - begin_}; }
+
+  void narrow(std::u16string_view part) {
+    begin_ = static_cast<std::size_t>(part.data() - buffer_.data());
+    end_ = begin_ + part.size();
+  }
+
+  // Cuts out the group around `position` (an offset into view()) and returns it.
+  std::u16string cut(std::size_t position) {
+    const GroupRange range = findGroup(view(), position);
+    char16_t* const base = buffer_.data() + begin_;
+    std::u16string group(base + range.begin, base + range.end);
+    const std::size_t length = range.end - range.begin;
+    if (range.begin < view().size() - range.end) {
+      std::copy_backward(base, base + range.begin, base + range.end);
+      begin_ += length;
+    } else {
+      std::copy(base + range.end, buffer_.data() + end_, base + range.begin);
+      end_ -= length;
+    }
+    return group;
+  }
+
+ private:
+  std::u16string buffer_;
+  std::size_t begin_ = 0;
+  std::size_t end_;
+};
+
+}  // namespace
+
+std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
                                 std::u16string_view options) {
   resetStacks(s);
+  s.fontTags.clear();  // nothing refers to them any more
   s.atParagraphStart = true;
   s.reopenAll = false;
   s.htmlOut.clear();
@@ -157,28 +207,28 @@ std::u16string convertRtfToHtml(ConversionState& s, std::u16string_view rtf,
   s.unicodeSkip = 1;
   readOptions(s, options);
 
-  std::u16string_view trimmed = trimLineEnds(rtf);
+  WorkingText working(std::move(rtf));
+  std::u16string_view trimmed = trimLineEnds(working.view());
   if (trimmed.size() >= 2 && trimmed.front() == u'{' && trimmed.back() == u'}') {
     trimmed = trimmed.substr(1, trimmed.size() - 2);
   }
-  std::u16string working(trimmed);
-  s.hasListTable = contains(working, u"\\list\\");
+  working.narrow(trimmed);
+  s.hasListTable = contains(working.view(), u"\\list\\"sv);
 
   // The tables are read from their groups; the other groups are cut and thrown away.
-  if (const std::size_t at = working.find(u"\\colortbl"); at != std::u16string::npos) {
-    readColorTable(cutGroup(working, at), s.colorTable);
+  if (const std::size_t at = findText(working.view(), u"\\colortbl"sv); at != npos) {
+    readColorTable(working.cut(at), s.colorTable);
   }
-  if (const std::size_t at = working.find(u"\\fonttbl"); at != std::u16string::npos) {
-    readFontTable(cutGroup(working, at), s.fontTable);
+  if (const std::size_t at = findText(working.view(), u"\\fonttbl"sv); at != npos) {
+    readFontTable(working.cut(at), s.fontTable);
   }
   for (const std::u16string_view group :
-       {u"\\stylesheet", u"\\info", u"\\listtable", u"\\listoverridetable"}) {
-    if (const std::size_t at = working.find(group); at != std::u16string::npos)
-      cutGroup(working, at);
+       {u"\\stylesheet"sv, u"\\info"sv, u"\\listtable"sv, u"\\listoverridetable"sv}) {
+    if (const std::size_t at = findText(working.view(), group); at != npos) working.cut(at);
   }
 
   s.skipGroupDepth = 0;
-  for (std::u16string_view rest = working; !rest.empty();) {
+  for (std::u16string_view rest = working.view(); !rest.empty();) {
     s.lineRest.assign(nextLine(rest));
     while (!s.lineRest.empty()) {
       const std::u16string_view token = nextToken(s.lineRest);
@@ -189,7 +239,7 @@ std::u16string convertRtfToHtml(ConversionState& s, std::u16string_view rtf,
   // Breaks after the last text run are dropped; every element still open is closed.
   const std::u16string closers = closeAll(s);
   const std::u16string breaks =
-      replaceAll(replaceAll(s.pendingBreakHtml, u"<br>", u""), kCrLf, u"");
+      replaceAll(replaceAll(s.pendingBreakHtml, u"<br>"sv, u""sv), kCrLf, u""sv);
   s.htmlOut += s.pendingCloseHtml;
   s.htmlOut += breaks;
   s.htmlOut += closers;
@@ -207,8 +257,8 @@ Converter::~Converter() = default;
 Converter::Converter(Converter&&) noexcept = default;
 Converter& Converter::operator=(Converter&&) noexcept = default;
 
-std::u16string Converter::convertRtfToHtml(std::u16string_view rtf, std::u16string_view options) {
-  return quillmark::convertRtfToHtml(*state_, rtf, options);
+std::u16string Converter::convertRtfToHtml(std::u16string rtf, std::u16string_view options) {
+  return quillmark::convertRtfToHtml(*state_, std::move(rtf), options);
 }
 
 }  // namespace quillmark

@@ -7,11 +7,14 @@
 // and outermost. The containers store them in whatever order is cheapest (see each field).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace quillmark {
@@ -69,18 +72,54 @@ enum class Kind : std::uint8_t {
 };
 const char* name(Kind kind);
 
+// Opening tags are never copied: an entry or request holds a view of a fixed tag ("<b>",
+// the alignment tags) or of a font tag kept in the conversion's FontTags.
+//
 // One element on the tag stack: its closing tag (as the element), its opening tag and kind.
 struct TagEntry {
   Element tag;
   Kind kind;
-  std::u16string openTag;
+  std::u16string_view openTag;
   bool opened = false;  // its opening tag has been written, so its closing tag may be
 };
 
 // An element requested but not yet on the stack.
 struct PendingRequest {
   Element closeTag;
-  std::u16string openTag;
+  std::u16string_view openTag;
+};
+
+// The font tags built during one conversion, each kept once, so that the stack and the
+// requests can refer to them by view. Emptied at the start of a conversion. Documents switch
+// among a few fonts, so the tags of the last few attribute sets are found without building.
+class FontTags {
+ public:
+  // The kept tag for these attributes, when they are among the most recent.
+  std::optional<std::u16string_view> recent(std::u16string_view color, std::u16string_view size,
+                                            std::u16string_view face) const;
+  // Keeps `tag`, built from these attributes, and returns the kept copy (the same view for
+  // equal tags).
+  std::u16string_view keep(std::u16string_view tag, std::u16string_view color,
+                           std::u16string_view size, std::u16string_view face);
+  void clear();
+
+ private:
+  struct Recent {
+    std::u16string color;
+    std::u16string size;
+    std::u16string_view face;
+    std::u16string_view tag;
+  };
+  std::array<Recent, 8> recent_;
+  std::size_t recentUsed_ = 0;
+  std::size_t recentNext_ = 0;
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view text) const {
+      return std::hash<std::u16string_view>{}(text);
+    }
+  };
+  std::unordered_set<std::u16string, Hash, std::equal_to<>> tags_;  // nodes never move
 };
 
 // The current input line: cut from the front one token at a time, and the interpreter may
@@ -122,15 +161,17 @@ struct ConversionState {
   bool hasListTable = false;
   // Font N is fontTable[N]. Empty until a document's font table has been read.
   std::vector<std::u16string> fontTable;
-  std::u16string fontTag;
+  std::u16string_view fontTag;   // kept in fontTags
   std::u16string_view alignTag;  // always one of the two alignment tags, or empty
-  std::u16string fontFace;
+  std::u16string_view fontFace;  // an entry of fontTable
   std::u16string fontColor;
   std::u16string fontSize;
   std::int32_t fontSizeNumber = 0;
   std::int16_t baseFontSize = 0;
   bool fontFacesOn = true;
   std::int32_t unicodeSkip = 1;  // fallback units after "\uN", set by "\ucN"
+  FontTags fontTags;
+  std::u16string fontTagBuffer;  // where a font tag is built before it is kept
 };
 
 // ---------------------------------------------------------------------------------------
@@ -149,11 +190,18 @@ void reopenInner(ConversionState& s, std::optional<Element> closeTag);
 // ---------------------------------------------------------------------------------------
 // Driver (Converter.cpp)
 
-std::u16string convertRtfToHtml(ConversionState& s, std::u16string_view rtf,
+std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
                                 std::u16string_view options);
 void readOptions(ConversionState& s, std::u16string_view options);
-// Cuts the group that encloses the unit at `position` (0-based) out of `text`, braces
-// included, and returns it; then collapses each pair of CR-LF in what is left into one.
+// The offsets [begin, end) of the group that encloses the unit at `position`, braces
+// included, as far as the scans for its braces find them.
+struct GroupRange {
+  std::size_t begin;
+  std::size_t end;
+};
+GroupRange findGroup(std::u16string_view text, std::size_t position);
+// Cuts the group that encloses the unit at `position` out of `text` and returns it; then
+// collapses each pair of CR-LF in what is left into one.
 std::u16string cutGroup(std::u16string& text, std::size_t position);
 void resetStacks(ConversionState& s);
 // Drops pending requests in front of the first request `closeTag`; with std::nullopt, or
@@ -174,6 +222,15 @@ std::u16string_view nextLine(std::u16string_view& working);
 // Assumes the line is not empty. Removes the next token from its front and returns it.
 std::u16string_view nextToken(LineText& line);
 bool isDigit(char16_t c);
+// Whether two texts are the same, unit for unit. Faster than operator== on 16-bit views,
+// whose character-by-character loop showed up in profiles of the font tag comparisons.
+inline bool sameText(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+// Position of the first `part` in `text` at or after `from`, or npos. Every search of the
+// engine goes through here: the working text is large and is searched for keywords that
+// mostly are not there.
+std::size_t findText(std::u16string_view text, std::u16string_view part, std::size_t from = 0);
 std::u16string replaceAll(std::u16string_view text, std::u16string_view search,
                           std::u16string_view replacement);
 // replaceAll, appending the result to `out`.
@@ -195,7 +252,8 @@ void interpretToken(ConversionState& s, std::u16string_view token);
 // ---------------------------------------------------------------------------------------
 // Character formatting and the font element (Formatting.cpp)
 
-// Both ignore a request once kMaxElements requests and entries exist.
+// Both ignore a request once kMaxElements requests and entries exist. The opening tag must
+// outlive the conversion: a fixed tag, or one kept in fontTags.
 void requestElement(ConversionState& s, Element closeTag, std::u16string_view openTag);
 // Gives kind K to every entry of element `match` (every entry with std::nullopt) whose kind
 // is not `spareKind`.
@@ -206,9 +264,9 @@ int replacePendingOpen(ConversionState& s, Element closeTag, std::u16string_view
 std::u16string_view openFontTagOnStack(const ConversionState& s);
 std::u16string buildFontTag(const ConversionState& s, std::u16string_view color,
                             std::u16string_view size, std::u16string_view face);
-// The closing pass run before every non-blank text run: returns the closing tags due and
-// requests again the live elements that close only because an outer one does.
-std::u16string closeKilled(ConversionState& s);
+// The closing pass run before every non-blank text run: appends the closing tags due to
+// `closing` and requests again the live elements that close only because an outer one does.
+void closeKilled(ConversionState& s, std::u16string& closing);
 
 // A control-word parameter: optional sign, decimal digits with at most one ".", rounded to
 // the nearest integer (ties to even) and held to 32 bits. std::nullopt when not numeric.
@@ -223,9 +281,10 @@ void selectFontFace(ConversionState& s, std::int32_t n);           // "\fN"
 // ---------------------------------------------------------------------------------------
 // Paragraph blocks (Blocks.cpp)
 
+// The opening operations append the tags they open, outermost first, to `opening`.
 void commitPending(ConversionState& s);
-std::u16string openAllPending(ConversionState& s);
-std::u16string openPendingAbove(ConversionState& s, Element stopCloseTag);
+void openAllPending(ConversionState& s, std::u16string& opening);
+void openPendingAbove(ConversionState& s, Element stopCloseTag, std::u16string& opening);
 void compactStacks(ConversionState& s);
 void cancelPending(ConversionState& s, Element closeTag);
 

@@ -9,9 +9,11 @@
 
 namespace quillmark {
 
+using namespace std::string_view_literals;
+
 void requestElement(ConversionState& s, Element closeTag, std::u16string_view openTag) {
   if (s.pending.size() + s.tagStack.size() >= kMaxElements) return;
-  s.pending.push_back(PendingRequest{closeTag, std::u16string(openTag)});
+  s.pending.push_back(PendingRequest{closeTag, openTag});
 }
 
 void killElements(ConversionState& s, std::optional<Element> match, std::optional<Kind> spareKind) {
@@ -40,19 +42,29 @@ int replacePendingOpen(ConversionState& s, Element closeTag, std::u16string_view
 std::u16string_view openFontTagOnStack(const ConversionState& s) {
   const auto it = std::find_if(s.tagStack.begin(), s.tagStack.end(),
                                [](const TagEntry& e) { return e.tag == Element::Font; });
-  return it == s.tagStack.end() ? std::u16string_view() : std::u16string_view(it->openTag);
+  return it == s.tagStack.end() ? std::u16string_view() : it->openTag;
 }
+
+namespace {
+
+void appendFontTag(std::u16string& tag, std::int16_t baseFontSize, std::u16string_view color,
+                   std::u16string_view size, std::u16string_view face) {
+  if (color.empty() && size.empty() && face.empty()) return;
+  tag += u"<font"sv;
+  if (!face.empty()) tag.append(u" face=\""sv).append(face).append(u"\""sv);
+  if (!color.empty()) tag.append(u" color=\""sv).append(color).append(u"\""sv);
+  if (!size.empty() && numericValue(size) != std::optional<std::int32_t>(baseFontSize)) {
+    tag.append(u" size="sv).append(size);
+  }
+  tag += u'>';
+}
+
+}  // namespace
 
 std::u16string buildFontTag(const ConversionState& s, std::u16string_view color,
                             std::u16string_view size, std::u16string_view face) {
-  if (color.empty() && size.empty() && face.empty()) return {};
-  std::u16string tag = u"<font";
-  if (!face.empty()) tag.append(u" face=\"").append(face).append(u"\"");
-  if (!color.empty()) tag.append(u" color=\"").append(color).append(u"\"");
-  if (!size.empty() && numericValue(size) != std::optional<std::int32_t>(s.baseFontSize)) {
-    tag.append(u" size=").append(size);
-  }
-  tag.append(u">");
+  std::u16string tag;
+  appendFontTag(tag, s.baseFontSize, color, size, face);
   return tag;
 }
 
@@ -65,7 +77,7 @@ void cancelAllPending(ConversionState& s, Element closeTag) {
 // The font element on the stack must carry the current font tag, and so must a pending font
 // request; with no font attributes set, there must be neither.
 void reconcileFont(ConversionState& s) {
-  if (openFontTagOnStack(s) != s.fontTag) {
+  if (!sameText(openFontTagOnStack(s), s.fontTag)) {
     killElements(s, Element::Font, std::nullopt);
     if (s.fontTag.empty()) {
       cancelAllPending(s, Element::Font);
@@ -86,7 +98,7 @@ void reconcileFont(ConversionState& s) {
 
 }  // namespace
 
-std::u16string closeKilled(ConversionState& s) {
+void closeKilled(ConversionState& s, std::u16string& closing) {
   reconcileFont(s);
 
   // Entries 1..k (innermost to the outermost one marked K) close together. In the vector,
@@ -94,9 +106,8 @@ std::u16string closeKilled(ConversionState& s) {
   auto& stack = s.tagStack;
   std::size_t outer = 0;
   while (outer < stack.size() && stack[outer].kind != Kind::K) ++outer;
-  if (outer == stack.size()) return {};
+  if (outer == stack.size()) return;
 
-  std::u16string closing;
   for (std::size_t i = stack.size(); i-- > outer;) {
     if (!stack[i].opened) continue;
     closing += closingTag(stack[i].tag);
@@ -109,7 +120,6 @@ std::u16string closeKilled(ConversionState& s) {
     if (e.kind != Kind::K && !isPending(s, e.tag)) requestElement(s, e.tag, e.openTag);
     e.kind = Kind::K;
   }
-  return closing;
 }
 
 std::optional<std::int32_t> numericValue(std::u16string_view text) {
@@ -156,7 +166,13 @@ std::int32_t htmlFontSize(std::int32_t halfPoints) {
 namespace {
 
 void rebuildFontTag(ConversionState& s) {
-  s.fontTag = buildFontTag(s, s.fontColor, s.fontSize, s.fontFace);
+  if (const auto tag = s.fontTags.recent(s.fontColor, s.fontSize, s.fontFace)) {
+    s.fontTag = *tag;
+    return;
+  }
+  s.fontTagBuffer.clear();
+  appendFontTag(s.fontTagBuffer, s.baseFontSize, s.fontColor, s.fontSize, s.fontFace);
+  s.fontTag = s.fontTags.keep(s.fontTagBuffer, s.fontColor, s.fontSize, s.fontFace);
 }
 
 }  // namespace
@@ -168,7 +184,7 @@ void resetColor(ConversionState& s) {
 
 void selectColor(ConversionState& s, std::int32_t n) {
   if (n >= 1 && static_cast<std::size_t>(n) <= s.colorTable.size()) {
-    s.fontColor = u"#";
+    s.fontColor.assign(1, u'#');
     s.fontColor += s.colorTable[static_cast<std::size_t>(n) - 1];
   }
   rebuildFontTag(s);

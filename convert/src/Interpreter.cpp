@@ -7,16 +7,19 @@
 #include "Engine.h"
 
 namespace quillmark {
+
+using namespace std::string_view_literals;
 namespace {
 
-constexpr std::u16string_view kNbsp = u"&nbsp;";
-constexpr std::u16string_view kCenterTag = u"<table width=100%><tr><td align=\"center\">";
-constexpr std::u16string_view kRightTag = u"<table width=100%><tr><td align=\"right\">";
+constexpr std::u16string_view kNbsp = u"&nbsp;"sv;
+constexpr std::u16string_view kCenterTag = u"<table width=100%><tr><td align=\"center\">"sv;
+constexpr std::u16string_view kRightTag = u"<table width=100%><tr><td align=\"right\">"sv;
 
+// Assumes the token is not all blanks (it begins with a backslash or a brace).
 std::u16string_view trimBlanks(std::u16string_view token) {
-  const std::size_t first = token.find_first_not_of(u' ');
-  if (first == std::u16string_view::npos) return {};
-  return token.substr(first, token.find_last_not_of(u' ') - first + 1);
+  while (token.front() == u' ') token.remove_prefix(1);
+  while (token.back() == u' ') token.remove_suffix(1);
+  return token;
 }
 
 void request(ConversionState& s, Element e) { requestElement(s, e, fixedOpeningTag(e)); }
@@ -47,7 +50,7 @@ void paragraphEnd(ConversionState& s) {
     killElements(s, Element::ListItem, std::nullopt);
     cancelPending(s, Element::ListItem);
   } else {
-    s.pendingBreakHtml += u"<br>";
+    s.pendingBreakHtml += u"<br>"sv;
     s.pendingBreakHtml += s.lineBreak;
   }
   s.atParagraphStart = true;
@@ -84,14 +87,14 @@ void groupEnd(ConversionState& s) {
 void hexCharacter(ConversionState& s, std::u16string_view hex) {
   const std::u16string_view text = entityForHex(hex);
   if (text.starts_with(kRtfMarker)) {
-    s.lineRest.prepend(u" ");
+    s.lineRest.prepend(u" "sv);
     s.lineRest.prepend(text.substr(kRtfMarker.size()));
   } else {
     s.lineRest.prepend(text);
   }
 }
 
-// "\u" with an optional "-" and digits: one UTF-16 unit, and its fallback dropped.
+// "\u" with an optional "sv-" and digits: one UTF-16 unit, and its fallback dropped.
 void unicodeCharacter(ConversionState& s, std::u16string_view digits) {
   const bool negative = digits.front() == u'-';
   std::int64_t n = 0;
@@ -137,61 +140,61 @@ bool isSignedDigits(std::u16string_view text) {
 }
 
 void controlWord(ConversionState& s, std::u16string_view word) {
-  if (word == u"}") return groupEnd(s);
+  if (word == u"}"sv) return groupEnd(s);
   if (word.size() < 2) return;  // "{" and a lone backslash
   switch (word[1]) {
     case u'\'':
       return hexCharacter(s, word.substr(2));
     case u'b':
-      if (word == u"\\b") return switchOn(s, Element::Bold);
-      if (word == u"\\bullet") return request(s, Element::ListItem);
-      if (word == u"\\b0") return switchOff(s, Element::Bold);
+      if (word == u"\\b"sv) return switchOn(s, Element::Bold);
+      if (word == u"\\bullet"sv) return request(s, Element::ListItem);
+      if (word == u"\\b0"sv) return switchOff(s, Element::Bold);
       return;
     case u'c':
-      if (word == u"\\cf0") return resetColor(s);
-      if (const auto n = parameter(word, u"\\cf")) return selectColor(s, *n);
-      if (word == u"\\cell") return s.lineRest.prepend(u"\t");
+      if (word == u"\\cf0"sv) return resetColor(s);
+      if (const auto n = parameter(word, u"\\cf"sv)) return selectColor(s, *n);
+      if (word == u"\\cell"sv) return s.lineRest.prepend(u"\t"sv);
       return;
     case u'f':
-      if (const auto n = parameter(word, u"\\fs")) return selectFontSize(s, *n);
-      if (const auto n = parameter(word, u"\\f")) return selectFontFace(s, *n);
+      if (const auto n = parameter(word, u"\\fs"sv)) return selectFontSize(s, *n);
+      if (const auto n = parameter(word, u"\\f"sv)) return selectFontFace(s, *n);
       return;
     case u'i':
-      if (word == u"\\i") return switchOn(s, Element::Italic);
-      if (word == u"\\i0") return switchOff(s, Element::Italic);
+      if (word == u"\\i"sv) return switchOn(s, Element::Italic);
+      if (word == u"\\i0"sv) return switchOff(s, Element::Italic);
       return;
     case u'l':
-      if (word == u"\\line") {
-        s.pendingBreakHtml += u"<br>";
+      if (word == u"\\line"sv) {
+        s.pendingBreakHtml += u"<br>"sv;
         s.pendingBreakHtml += s.lineBreak;
       }
       return;  // every other "\l" word: left alignment, list levels, languages
     case u'n':
-      if (word == u"\\nosupersub") {
+      if (word == u"\\nosupersub"sv) {
         switchOff(s, Element::Sub, true);
         switchOff(s, Element::Super, true);
-      } else if (word == u"\\nestcell") {
-        s.lineRest.prepend(u"\t");
-      } else if (word == u"\\nestrow") {
+      } else if (word == u"\\nestcell"sv) {
+        s.lineRest.prepend(u"\t"sv);
+      } else if (word == u"\\nestrow"sv) {
         paragraphEnd(s);
       }
       return;
     case u'p':
-      if (word == u"\\par") return paragraphEnd(s);
-      if (word == u"\\pard") return paragraphReset(s);
-      if (word == u"\\plain") {
+      if (word == u"\\par"sv) return paragraphEnd(s);
+      if (word == u"\\pard"sv) return paragraphReset(s);
+      if (word == u"\\plain"sv) {
         killElements(s, std::nullopt, Kind::G);
         return resetFontState(s);
       }
-      if (word == u"\\pnlvlblt") {
+      if (word == u"\\pnlvlblt"sv) {
         if (!isPending(s, Element::ListItem)) request(s, Element::ListItem);
         return;
       }
-      if (word == u"\\pntxta" || word == u"\\pntxtb") {
+      if (word == u"\\pntxta"sv || word == u"\\pntxtb"sv) {
         s.skipTokens = 1;  // the text after or before a list number
         return;
       }
-      if (word == u"\\pntext" && !isPending(s, Element::ListItem)) {
+      if (word == u"\\pntext"sv && !isPending(s, Element::ListItem)) {
         // Everything open closes and reopens inside the new list item.
         request(s, Element::ListItem);
         reopenInner(s, std::nullopt);
@@ -199,25 +202,25 @@ void controlWord(ConversionState& s, std::u16string_view word) {
       }
       return;
     case u'q':
-      if (word == u"\\qc") return align(s, kCenterTag);
-      if (word == u"\\qr") return align(s, kRightTag);
+      if (word == u"\\qc"sv) return align(s, kCenterTag);
+      if (word == u"\\qr"sv) return align(s, kRightTag);
       return;  // left and justified paragraphs get no block
     case u'r':
-      if (word == u"\\row") paragraphEnd(s);
+      if (word == u"\\row"sv) paragraphEnd(s);
       return;
     case u's':
-      if (word == u"\\strike") return switchOnOutermost(s, Element::Strike);
-      if (word == u"\\strike0") return switchOff(s, Element::Strike);
-      if (word == u"\\super") return switchOnOutermost(s, Element::Super);
-      if (word == u"\\sub") return switchOnOutermost(s, Element::Sub);
+      if (word == u"\\strike"sv) return switchOnOutermost(s, Element::Strike);
+      if (word == u"\\strike0"sv) return switchOff(s, Element::Strike);
+      if (word == u"\\super"sv) return switchOnOutermost(s, Element::Super);
+      if (word == u"\\sub"sv) return switchOnOutermost(s, Element::Sub);
       return;
     case u't':
-      if (word == u"\\tab") s.lineRest.prepend(u"\t");
+      if (word == u"\\tab"sv) s.lineRest.prepend(u"\t"sv);
       return;
     case u'u':
-      if (word == u"\\ul") return switchOn(s, Element::Underline);
-      if (word == u"\\ulnone") return switchOff(s, Element::Underline);
-      if (const auto n = parameter(word, u"\\uc")) {
+      if (word == u"\\ul"sv) return switchOn(s, Element::Underline);
+      if (word == u"\\ulnone"sv) return switchOff(s, Element::Underline);
+      if (const auto n = parameter(word, u"\\uc"sv)) {
         s.unicodeSkip = std::clamp(*n, 0, kMaxUnicodeSkip);
         return;
       }
@@ -228,24 +231,43 @@ void controlWord(ConversionState& s, std::u16string_view word) {
   }
 }
 
+// Nothing requested, every element on the stack open and none marked, and the font on the
+// stack already the current one.
+bool isSettled(const ConversionState& s) {
+  if (!s.pending.empty()) return false;
+  for (const TagEntry& e : s.tagStack) {
+    if (e.kind != Kind::A && e.kind != Kind::G) return false;
+  }
+  return sameText(openFontTagOnStack(s), s.fontTag);
+}
+
 void textRun(ConversionState& s, std::u16string_view text) {
-  if (text == u"\\{" || text == u"\\\\" || text == u"\\}") text.remove_prefix(1);
+  if (text == u"\\{"sv || text == u"\\\\"sv || text == u"\\}"sv) text.remove_prefix(1);
   if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c == u' '; })) {
     // Written at once, in front of any tags and breaks still pending.
     if (s.atParagraphStart) {
-      appendReplacingAll(s.htmlOut, text, u" ", kNbsp);
+      appendReplacingAll(s.htmlOut, text, u" "sv, kNbsp);
     } else {
       s.htmlOut += text;
     }
     return;
   }
-  s.pendingCloseHtml += closeKilled(s);
+  if (isSettled(s)) {
+    // The closing pass, committing and opening would do nothing.
+    s.htmlOut += s.pendingBreakHtml;
+    s.htmlOut += text;
+    s.pendingBreakHtml.clear();
+    s.reopenAll = false;
+    s.atParagraphStart = false;
+    return;
+  }
+  closeKilled(s, s.pendingCloseHtml);
   commitPending(s);
   if (s.reopenAll) {
-    s.pendingOpenHtml = openAllPending(s);
+    openAllPending(s, s.pendingOpenHtml);
     s.reopenAll = false;
   } else {
-    s.pendingOpenHtml = openPendingAbove(s, Element::Align);
+    openPendingAbove(s, Element::Align, s.pendingOpenHtml);
   }
   compactStacks(s);
   s.htmlOut += s.pendingCloseHtml;

@@ -5,6 +5,10 @@
 
 #include "quillmark/convert.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quillmark {
 namespace {
 
@@ -30,9 +34,23 @@ constexpr auto kWindows1252 = makeWindows1252Table();
 
 std::u16string decodeWindows1252(std::string_view bytes) {
   std::u16string text(bytes.size(), u'\0');
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    text[i] = kWindows1252[static_cast<unsigned char>(bytes[i])];
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  // Sixteen ASCII bytes at a time, the usual case for RTF, just widen.
+  const __m128i zero = _mm_setzero_si128();
+  for (; i + 16 <= bytes.size(); i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
+    if (_mm_movemask_epi8(v) != 0) {
+      for (std::size_t k = i; k < i + 16; ++k) {
+        text[k] = kWindows1252[static_cast<unsigned char>(bytes[k])];
+      }
+      continue;
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(text.data() + i), _mm_unpacklo_epi8(v, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(text.data() + i + 8), _mm_unpackhi_epi8(v, zero));
   }
+#endif
+  for (; i < bytes.size(); ++i) text[i] = kWindows1252[static_cast<unsigned char>(bytes[i])];
   return text;
 }
 
@@ -48,6 +66,18 @@ std::string encodeUtf8(std::u16string_view text) {
     char* out = block;
     std::size_t i = begin;
     for (; i < end; ++i) {
+#if defined(__SSE2__)
+      // Eight ASCII units at a time, narrowed to bytes.
+      while (i + 8 <= end) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const __m128i high = _mm_and_si128(v, _mm_set1_epi16(static_cast<short>(0xFF80)));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(high, _mm_setzero_si128())) != 0xFFFF) break;
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(v, v));
+        out += 8;
+        i += 8;
+      }
+      if (i == end) break;
+#endif
       char32_t c = text[i];
       if (c < 0x80) {
         *out++ = static_cast<char>(c);

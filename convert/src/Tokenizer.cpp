@@ -3,12 +3,44 @@
 // token means.
 #include "Engine.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quillmark {
+
+using namespace std::string_view_literals;
 namespace {
 
-constexpr std::u16string_view kCrLf = u"\r\n";
+constexpr std::u16string_view kCrLf = u"\r\n"sv;
 
 bool isBraceOrBackslash(char16_t c) { return c == u'\\' || c == u'{' || c == u'}'; }
+
+// Where a control word or text run that starts the line ends: the first backslash or brace
+// after its first unit (or blank, for a control word), looking no further than the unit
+// before the last. The whole line when there is none.
+std::size_t endOfRun(std::u16string_view text, bool controlWord) {
+  const std::size_t n = text.size();
+  const char16_t* data = text.data();
+  std::size_t i = 1;
+#if defined(__SSE2__)
+  const __m128i backslash = _mm_set1_epi16(u'\\');
+  const __m128i open = _mm_set1_epi16(u'{');
+  const __m128i close = _mm_set1_epi16(u'}');
+  const __m128i blank = controlWord ? _mm_set1_epi16(u' ') : backslash;
+  for (; i + 8 < n; i += 8) {  // all eight before the last unit
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+    const __m128i hits =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, backslash), _mm_cmpeq_epi16(v, blank)),
+                     _mm_or_si128(_mm_cmpeq_epi16(v, open), _mm_cmpeq_epi16(v, close)));
+    if (const int mask = _mm_movemask_epi8(hits); mask != 0) return i + __builtin_ctz(mask) / 2;
+  }
+#endif
+  for (; i + 1 < n; ++i) {
+    if (isBraceOrBackslash(data[i]) || (controlWord && data[i] == u' ')) return i;
+  }
+  return n;
+}
 
 }  // namespace
 
@@ -49,7 +81,7 @@ std::u16string_view trimLineEnds(std::u16string_view text) {
 }
 
 std::u16string_view nextLine(std::u16string_view& working) {
-  const std::size_t crlf = working.find(kCrLf);
+  const std::size_t crlf = findText(working, kCrLf);
   if (crlf == std::u16string_view::npos) {
     const std::u16string_view line = trimLineEnds(working);
     working = {};
@@ -97,15 +129,7 @@ std::u16string_view nextToken(LineText& line) {
 
   // A control word or a run of text. The line's last unit is never examined: whatever it is,
   // it belongs to the token unless it is a brace.
-  const bool controlWord = first == u'\\';
-  length = n;
-  for (std::size_t i = 1; i + 1 < n; ++i) {
-    const char16_t c = text[i];
-    if (isBraceOrBackslash(c) || (controlWord && c == u' ')) {
-      length = i;
-      break;
-    }
-  }
+  length = endOfRun(text, first == u'\\');
   while (length > 0 && (text[length - 1] == u'{' || text[length - 1] == u'}')) --length;
   line.removeFront(length);
   if (length < n && text[length] == u' ') line.removeFront(1);
@@ -114,6 +138,41 @@ std::u16string_view nextToken(LineText& line) {
 
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
+std::size_t findText(std::u16string_view text, std::u16string_view part, std::size_t from) {
+  const std::size_t m = part.size();
+  if (from > text.size() || text.size() - from < m) return std::u16string_view::npos;
+  if (m == 0) return from;
+  const std::size_t lastStart = text.size() - m;
+  // Candidates are the positions where two units of `part` match: its second and its last,
+  // which are rarer in RTF than its first (most keywords start with a backslash).
+  const std::size_t p1 = m >= 3 ? 1 : 0;
+  const std::size_t p2 = m - 1;
+  const char16_t* data = text.data();
+  std::size_t i = from;
+#if defined(__SSE2__)
+  const __m128i u1 = _mm_set1_epi16(static_cast<short>(part[p1]));
+  const __m128i u2 = _mm_set1_epi16(static_cast<short>(part[p2]));
+  for (; i + 7 <= lastStart; i += 8) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + p1));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + p2));
+    unsigned mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi16(a, u1), _mm_cmpeq_epi16(b, u2))));
+    while (mask != 0) {
+      const unsigned byte = static_cast<unsigned>(__builtin_ctz(mask));
+      const std::size_t at = i + byte / 2;
+      if (sameText(text.substr(at, m), part)) return at;
+      mask &= ~(3u << byte);
+    }
+  }
+#endif
+  for (; i <= lastStart; ++i) {
+    if (data[i + p1] == part[p1] && data[i + p2] == part[p2] && sameText(text.substr(i, m), part)) {
+      return i;
+    }
+  }
+  return std::u16string_view::npos;
+}
+
 void appendReplacingAll(std::u16string& out, std::u16string_view text, std::u16string_view search,
                         std::u16string_view replacement) {
   if (search.empty()) {
@@ -121,8 +180,8 @@ void appendReplacingAll(std::u16string& out, std::u16string_view text, std::u16s
     return;
   }
   std::size_t from = 0;
-  for (std::size_t at = text.find(search); at != std::u16string_view::npos;
-       at = text.find(search, from)) {
+  for (std::size_t at = findText(text, search); at != std::u16string_view::npos;
+       at = findText(text, search, from)) {
     out.append(text.substr(from, at - from));
     out.append(replacement);
     from = at + search.size();

@@ -4,23 +4,25 @@
 #include <algorithm>
 #include <array>
 
+#include "Engine.h"
 #include "quillmark/convert.h"
 
 namespace quillmark {
+
+using namespace std::string_view_literals;
 namespace {
 
 struct Rewrite {
   std::u16string_view search;
   std::u16string_view replacement;  // never longer than `search`, so each pass works in place
-  std::size_t anchor;               // a unit of `search` that is rare in text: found first
 };
 
 // Applied one after the other, each to the result of the one before.
 constexpr std::array<Rewrite, 4> kRewrites = {{
-    {u" face=\"MS Sans Serif\"", u"", 5},
-    {u" face=\"Courier\"", u"", 5},
-    {u"{Begin Fixed}", u"<pre>", 0},
-    {u"{End Fixed}", u"</pre>", 0},
+    {u" face=\"MS Sans Serif\""sv, u""sv},
+    {u" face=\"Courier\""sv, u""sv},
+    {u"{Begin Fixed}"sv, u"<pre>"sv},
+    {u"{End Fixed}"sv, u"</pre>"sv},
 }};
 
 // Replaces every occurrence, left to right, without overlap. What is kept moves left over
@@ -28,17 +30,13 @@ constexpr std::array<Rewrite, 4> kRewrites = {{
 void replaceInPlace(std::u16string& text, const Rewrite& r) {
   char16_t* data = text.data();
   const std::u16string_view all(data, text.size());
-  const char16_t anchor = r.search[r.anchor];
   std::size_t write = 0;
   std::size_t read = 0;  // everything before `read` is dealt with
-  for (std::size_t at = all.find(anchor, r.anchor); at != std::u16string_view::npos;
-       at = all.find(anchor, at + 1)) {
-    const std::size_t start = at - r.anchor;
-    if (start < read || all.compare(start, r.search.size(), r.search) != 0) continue;
-    write = std::copy(data + read, data + start, data + write) - data;
+  for (std::size_t at = findText(all, r.search); at != std::u16string_view::npos;
+       at = findText(all, r.search, read)) {
+    write = std::copy(data + read, data + at, data + write) - data;
     write = std::copy(r.replacement.begin(), r.replacement.end(), data + write) - data;
-    read = start + r.search.size();
-    at = read - 1;
+    read = at + r.search.size();
   }
   if (read == 0) return;
   write = std::copy(data + read, data + all.size(), data + write) - data;

@@ -13,19 +13,36 @@ using testing::visible;
 struct Entry {
   Element tag;
   Kind kind;
-  std::u16string openTag = {};
+  std::u16string_view openTag = {};  // a literal: entries keep a view of it
 };
 
 // A state whose stack holds `innermostFirst` (all opened) and whose requests are `pending`.
 ConversionState stateWith(std::vector<Entry> innermostFirst, std::vector<Element> pending = {}) {
   ConversionState s;
   for (auto it = innermostFirst.rbegin(); it != innermostFirst.rend(); ++it) {
-    std::u16string open =
-        it->openTag.empty() ? std::u16string(fixedOpeningTag(it->tag)) : it->openTag;
+    const std::u16string_view open = it->openTag.empty() ? fixedOpeningTag(it->tag) : it->openTag;
     s.tagStack.push_back(TagEntry{it->tag, it->kind, open, true});
   }
-  for (Element e : pending) s.pending.push_back({e, std::u16string(fixedOpeningTag(e))});
+  for (Element e : pending) s.pending.push_back({e, fixedOpeningTag(e)});
   return s;
+}
+
+std::u16string closeKilled(ConversionState& s) {
+  std::u16string closing;
+  quillmark::closeKilled(s, closing);
+  return closing;
+}
+
+std::u16string openAllPending(ConversionState& s) {
+  std::u16string opening;
+  quillmark::openAllPending(s, opening);
+  return opening;
+}
+
+std::u16string openPendingAbove(ConversionState& s, Element stop) {
+  std::u16string opening;
+  quillmark::openPendingAbove(s, stop, opening);
+  return opening;
 }
 
 std::string stack(const ConversionState& s) {
@@ -131,11 +148,11 @@ TEST(Stack, ClosingPassWritesOnlyWhatWasOpened) {
 }
 
 TEST(Stack, ClosingPassKeepsTheFontInStep) {
-  const std::u16string red = u"<font color=\"#FF0000\">";
+  constexpr std::u16string_view red = u"<font color=\"#FF0000\">";
   struct Row {
     const char* what;
     ConversionState state;
-    std::u16string fontTag;
+    std::u16string_view fontTag;
     std::string stackAfter;
     std::string pendingAfter;
   };

@@ -44,7 +44,9 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  std::u16string convertRtfToHtml(std::u16string_view rtf, std::u16string_view options);
+  // Takes the RTF text by value and works in its buffer: move it in when it is not needed
+  // afterwards.
+  std::u16string convertRtfToHtml(std::u16string rtf, std::u16string_view options);
 
  private:
   std::unique_ptr<ConversionState> state_;
