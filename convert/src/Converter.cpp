@@ -203,7 +203,9 @@ std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
   s.atParagraphStart = true;
   s.reopenAll = false;
   s.htmlOut.clear();
-  s.htmlOut.reserve(rtf.size() + rtf.size() / 4);  // most documents give less than that
+  // Room for the output of any real document: growing by doubling would copy it and, for a
+  // moment, hold it twice. Pages reserved and never written cost nothing.
+  s.htmlOut.reserve(2 * rtf.size());
   s.unicodeSkip = 1;
   readOptions(s, options);
 

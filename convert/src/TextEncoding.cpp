@@ -33,24 +33,33 @@ constexpr auto kWindows1252 = makeWindows1252Table();
 }  // namespace
 
 std::u16string decodeWindows1252(std::string_view bytes) {
-  std::u16string text(bytes.size(), u'\0');
-  std::size_t i = 0;
+  // Decoded a block at a time and appended, so the text's memory is written only once.
+  std::u16string text;
+  text.reserve(bytes.size());
+  constexpr std::size_t kBlock = 4096;
+  char16_t block[kBlock];
+  for (std::size_t begin = 0; begin < bytes.size(); begin += kBlock) {
+    const std::size_t n = std::min(kBlock, bytes.size() - begin);
+    const char* in = bytes.data() + begin;
+    std::size_t i = 0;
 #if defined(__SSE2__)
-  // Sixteen ASCII bytes at a time, the usual case for RTF, just widen.
-  const __m128i zero = _mm_setzero_si128();
-  for (; i + 16 <= bytes.size(); i += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
-    if (_mm_movemask_epi8(v) != 0) {
-      for (std::size_t k = i; k < i + 16; ++k) {
-        text[k] = kWindows1252[static_cast<unsigned char>(bytes[k])];
+    // Sixteen ASCII bytes at a time, the usual case for RTF, just widen.
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+      if (_mm_movemask_epi8(v) != 0) {
+        for (std::size_t k = i; k < i + 16; ++k) {
+          block[k] = kWindows1252[static_cast<unsigned char>(in[k])];
+        }
+        continue;
       }
-      continue;
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(block + i), _mm_unpacklo_epi8(v, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(block + i + 8), _mm_unpackhi_epi8(v, zero));
     }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(text.data() + i), _mm_unpacklo_epi8(v, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(text.data() + i + 8), _mm_unpackhi_epi8(v, zero));
-  }
 #endif
-  for (; i < bytes.size(); ++i) text[i] = kWindows1252[static_cast<unsigned char>(bytes[i])];
+    for (; i < n; ++i) block[i] = kWindows1252[static_cast<unsigned char>(in[i])];
+    text.append(block, n);
+  }
   return text;
 }
 
