@@ -39,6 +39,27 @@ void appendComponent(std::u16string& entry, std::u16string_view group, std::size
   entry += digits;
 }
 
+// Finds a keyword at or after positions that never go back, remembering the last answer: a
+// table whose entries lack the keyword is still read in one pass, not one pass per entry.
+class ForwardSearch {
+ public:
+  ForwardSearch(std::u16string_view text, std::u16string_view part) : text_(text), part_(part) {}
+
+  std::size_t from(std::size_t start) {
+    if (!searched_ || (found_ != npos && found_ < start)) {
+      found_ = findText(text_, part_, start);
+      searched_ = true;
+    }
+    return found_;
+  }
+
+ private:
+  std::u16string_view text_;
+  std::u16string_view part_;
+  std::size_t found_ = npos;
+  bool searched_ = false;
+};
+
 }  // namespace
 
 void readColorTable(std::u16string_view group, std::vector<std::u16string>& table) {
@@ -50,23 +71,26 @@ void readColorTable(std::u16string_view group, std::vector<std::u16string>& tabl
   const std::size_t e = findText(group, u";}"sv, a);
   if (e == npos) return;
 
-  for (std::size_t r = findText(group, u"\\red"sv, a); r != npos && r <= e;) {
+  ForwardSearch reds(group, u"\\red"sv);
+  ForwardSearch semicolons(group, u";"sv);
+  ForwardSearch components[] = {{group, u"\\green"sv}, {group, u"\\blue"sv}};
+  constexpr std::size_t kComponentLength[] = {6, 5};
+  for (std::size_t r = reds.from(a); r != npos && r <= e;) {
     // A component belongs to this colour only when it comes before the colour's ";".
-    const std::size_t entryEnd = findText(group, u";"sv, r);
+    const std::size_t entryEnd = semicolons.from(r);
     std::u16string& entry = table.emplace_back();
     appendComponent(entry, group, r, 4);
     std::size_t last = r;
-    for (const std::u16string_view component :
-         {std::u16string_view(u"\\green"sv), std::u16string_view(u"\\blue"sv)}) {
-      const std::size_t c = findText(group, component, last);
+    for (std::size_t k = 0; k < 2; ++k) {
+      const std::size_t c = components[k].from(last);
       if (c != npos && c < entryEnd) {
-        appendComponent(entry, group, c, component.size());
+        appendComponent(entry, group, c, kComponentLength[k]);
         last = c;
       } else {
         entry += u"00"sv;
       }
     }
-    r = findText(group, u"\\red"sv, last + 1);
+    r = reds.from(last + 1);
   }
 }
 

@@ -52,18 +52,20 @@ std::optional<std::u16string_view> FontTags::recent(std::u16string_view color,
   return std::nullopt;
 }
 
-std::u16string_view FontTags::keep(std::u16string_view tag, std::u16string_view color,
-                                   std::u16string_view size, std::u16string_view face) {
+std::u16string_view FontTags::keep(std::u16string_view tag) {
   const auto found = tags_.find(tag);
-  const std::u16string_view kept = found != tags_.end() ? *found : *tags_.emplace(tag).first;
+  return found != tags_.end() ? *found : *tags_.emplace(tag).first;
+}
+
+void FontTags::remember(std::u16string_view color, std::u16string_view size,
+                        std::u16string_view face, std::u16string_view tag) {
   Recent& r = recent_[recentNext_];
   r.color = color;
   r.size = size;
   r.face = face;
-  r.tag = kept;
+  r.tag = tag;
   recentNext_ = (recentNext_ + 1) % recent_.size();
   recentUsed_ = std::max(recentUsed_, recentNext_ == 0 ? recent_.size() : recentNext_);
-  return kept;
 }
 
 void FontTags::clear() {
@@ -90,13 +92,24 @@ void insertPendingFront(ConversionState& s, Element closeTag, std::u16string_vie
 
 void reopenInner(ConversionState& s, std::optional<Element> closeTag) {
   if (closeTag && isPending(s, *closeTag)) return;
-  // From the innermost entry outward; each request goes in front of the ones before it, so
-  // the outer elements end up outside the inner ones, as they were.
-  for (auto it = s.tagStack.rbegin(); it != s.tagStack.rend(); ++it) {
-    if (closeTag && it->tag == *closeTag) break;
-    if (it->kind == Kind::K) continue;
-    insertPendingFront(s, it->tag, it->openTag);
-  }
+  // From the innermost entry outward, each request in front of the ones before it, so the
+  // outer elements end up outside the inner ones, as they were. The requests are counted
+  // first and put in front all at once: one at a time would shift the queue for each.
+  const std::size_t used = s.pending.size() + s.tagStack.size();
+  const std::size_t room = used < kMaxElements ? kMaxElements - used : 0;
+  const auto inner = [&](auto visit) {
+    std::size_t count = 0;
+    for (auto it = s.tagStack.rbegin(); it != s.tagStack.rend() && count < room; ++it) {
+      if (closeTag && it->tag == *closeTag) break;
+      if (it->kind != Kind::K) visit(count++, *it);
+    }
+    return count;
+  };
+  const std::size_t count = inner([](std::size_t, const TagEntry&) {});
+  s.pending.insert(s.pending.begin(), count, PendingRequest{});
+  inner([&](std::size_t i, const TagEntry& e) {
+    s.pending[count - 1 - i] = PendingRequest{e.tag, e.openTag};
+  });
 }
 
 }  // namespace quillmark

@@ -206,6 +206,7 @@ std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
   // Room for the output of any real document: growing by doubling would copy it and, for a
   // moment, hold it twice. Pages reserved and never written cost nothing.
   s.htmlOut.reserve(2 * rtf.size());
+  adviseHugePages(s.htmlOut.data(), s.htmlOut.capacity() * sizeof(char16_t));
   s.unicodeSkip = 1;
   readOptions(s, options);
 

@@ -165,14 +165,34 @@ std::int32_t htmlFontSize(std::int32_t halfPoints) {
 
 namespace {
 
+// Keeps only the font tags something still refers to, so that font words with no text
+// between them cannot fill memory with tags nobody will write.
+void forgetUnusedFontTags(ConversionState& s) {
+  FontTags used;
+  const auto move = [&used](std::u16string_view& tag) {
+    if (!tag.empty()) tag = used.keep(tag);
+  };
+  for (TagEntry& e : s.tagStack) {
+    if (e.tag == Element::Font) move(e.openTag);
+  }
+  for (PendingRequest& r : s.pending) {
+    if (r.closeTag == Element::Font) move(r.openTag);
+  }
+  move(s.fontTag);
+  used.setCrowdedAt(std::max<std::size_t>(1024, 2 * used.size()));
+  s.fontTags = std::move(used);
+}
+
 void rebuildFontTag(ConversionState& s) {
   if (const auto tag = s.fontTags.recent(s.fontColor, s.fontSize, s.fontFace)) {
     s.fontTag = *tag;
     return;
   }
+  if (s.fontTags.crowded()) forgetUnusedFontTags(s);
   s.fontTagBuffer.clear();
   appendFontTag(s.fontTagBuffer, s.baseFontSize, s.fontColor, s.fontSize, s.fontFace);
-  s.fontTag = s.fontTags.keep(s.fontTagBuffer, s.fontColor, s.fontSize, s.fontFace);
+  s.fontTag = s.fontTags.keep(s.fontTagBuffer);
+  s.fontTags.remember(s.fontColor, s.fontSize, s.fontFace, s.fontTag);
 }
 
 }  // namespace

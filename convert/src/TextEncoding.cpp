@@ -2,9 +2,14 @@
 // The engine itself only ever sees 16-bit units.
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
+#include "Engine.h"
 #include "quillmark/convert.h"
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -32,10 +37,25 @@ constexpr auto kWindows1252 = makeWindows1252Table();
 
 }  // namespace
 
+void adviseHugePages(const void* data, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t kHuge = std::uintptr_t{2} << 20;
+  if (bytes < 4 * kHuge) return;
+  const auto first = reinterpret_cast<std::uintptr_t>(data);
+  const std::uintptr_t begin = (first + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t end = (first + bytes) & ~(kHuge - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+  (void)data;
+  (void)bytes;
+#endif
+}
+
 std::u16string decodeWindows1252(std::string_view bytes) {
   // Decoded a block at a time and appended, so the text's memory is written only once.
   std::u16string text;
   text.reserve(bytes.size());
+  adviseHugePages(text.data(), text.capacity() * sizeof(char16_t));
   constexpr std::size_t kBlock = 4096;
   char16_t block[kBlock];
   for (std::size_t begin = 0; begin < bytes.size(); begin += kBlock) {
@@ -66,6 +86,7 @@ std::u16string decodeWindows1252(std::string_view bytes) {
 std::string encodeUtf8(std::u16string_view text) {
   std::string bytes;
   bytes.reserve(text.size() + text.size() / 8);
+  adviseHugePages(bytes.data(), bytes.capacity());
   // Encoded a block at a time into a small buffer, so the common ASCII unit costs one store.
   constexpr std::size_t kBlock = 4096;
   char block[kBlock * 3];
