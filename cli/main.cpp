@@ -17,6 +17,12 @@
 #include <fcntl.h>
 #include <io.h>
 #endif
+#if defined(__unix__)
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "quillmark/convert.h"
 #include "quillmark/version.h"
@@ -121,8 +127,38 @@ bool readAll(std::FILE* stream, std::size_t sizeHint, std::string& bytes) {
   return std::ferror(stream) == 0;
 }
 
+#if defined(__unix__)
+// A regular file is mapped and decoded straight from the system's cache: reading it first
+// would copy it into fresh memory, page by page. Nothing when the file is not a regular
+// one (it is then read as a stream), or when it cannot be mapped.
+std::optional<std::u16string> decodeMapped(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::u16string> text;
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (size == 0) {
+      text.emplace();
+    } else if (void* map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+               map != MAP_FAILED) {
+      ::madvise(map, size, MADV_SEQUENTIAL);
+      text = quillmark::decodeWindows1252({static_cast<const char*>(map), size});
+      ::munmap(map, size);
+    }
+  }
+  ::close(fd);
+  return text;
+}
+#endif
+
 // The document as 16-bit text, or nothing after reporting why it cannot be read.
 std::optional<std::u16string> readRtf(const std::string& path) {
+#if defined(__unix__)
+  if (path != kStdio) {
+    if (auto text = decodeMapped(path)) return text;
+  }
+#endif
   constexpr std::size_t kPipeChunk = 1 << 16;
   std::string bytes;
   bool ok = false;
