@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build          # the build
   libgtest-dev libgmock-dev      # tests
-  libbenchmark-dev unrtf         # benchmarks (unrtf is the comparison converter)
+  libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
   qt6-base-dev xvfb              # the editor and its tests
   clang libclang-rt-dev          # fuzz targets and sanitizers
 )
