@@ -1,6 +1,7 @@
 // quillmark-convert: the conversion engine on the command line. Reads an RTF document and
 // writes the text "Copy to Web" would put on the clipboard. Only the command line and the
 // file handling live here; every decision about the HTML is the engine's.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -187,6 +188,21 @@ bool writeAll(std::FILE* stream, std::string_view bytes) {
          std::fflush(stream) == 0;
 }
 
+// Writes the HTML as UTF-8, encoded a slice at a time so that the encoded text never exists
+// whole (fresh memory is what a large conversion spends most on). A surrogate pair is never
+// split between slices.
+bool writeAll(std::FILE* stream, std::u16string_view html) {
+  constexpr std::size_t kSlice = 1 << 16;
+  for (std::size_t begin = 0; begin < html.size();) {
+    std::size_t end = std::min(html.size(), begin + kSlice);
+    if (end < html.size() && html[end - 1] >= 0xD800 && html[end - 1] <= 0xDBFF) ++end;
+    const std::string bytes = quillmark::encodeUtf8(html.substr(begin, end - begin));
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stream) != bytes.size()) return false;
+    begin = end;
+  }
+  return std::fflush(stream) == 0;
+}
+
 // A name for a new file in the same directory as path (so a rename can replace path).
 std::string temporaryNameBeside(const std::string& path) {
   static std::mt19937 random{std::random_device{}()};
@@ -195,7 +211,7 @@ std::string temporaryNameBeside(const std::string& path) {
 
 // Writes the bytes to a new file beside path and renames it over path, so that path holds
 // either what it held before or all of the new bytes, never a part of them.
-bool writeFileWhole(const std::string& path, std::string_view bytes) {
+bool writeFileWhole(const std::string& path, std::u16string_view html) {
   std::string temporary;
   std::FILE* file = nullptr;
   for (int attempt = 0; file == nullptr && attempt < 10; ++attempt) {
@@ -207,7 +223,7 @@ bool writeFileWhole(const std::string& path, std::string_view bytes) {
     reportFailure("write", quotedName(path), std::strerror(errno));
     return false;
   }
-  bool ok = writeAll(file, bytes);
+  bool ok = writeAll(file, html);
   int error = errno;
   if (std::fclose(file) != 0 && ok) {
     ok = false;
@@ -228,17 +244,18 @@ bool writeFileWhole(const std::string& path, std::string_view bytes) {
   return ok;
 }
 
-bool writeStdout(std::string_view bytes) {
-  if (writeAll(stdout, bytes)) return true;
+template <typename Text>
+bool writeStdout(Text text) {
+  if (writeAll(stdout, text)) return true;
   reportFailure("write", "standard output", std::strerror(errno));
   return false;
 }
 
 // Devices and pipes (such as /dev/null) are written in place: putting a regular file in
 // their stead would break them for every other program.
-bool writeInPlace(const std::string& path, std::string_view bytes) {
+bool writeInPlace(const std::string& path, std::u16string_view html) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  bool ok = file != nullptr && writeAll(file, bytes);
+  bool ok = file != nullptr && writeAll(file, html);
   int error = errno;
   if (file != nullptr && std::fclose(file) != 0 && ok) {
     ok = false;
@@ -248,27 +265,27 @@ bool writeInPlace(const std::string& path, std::string_view bytes) {
   return ok;
 }
 
-bool writeOutput(const std::string& path, std::string_view bytes) {
-  if (path == kStdio) return writeStdout(bytes);
+bool writeOutput(const std::string& path, std::u16string_view html) {
+  if (path == kStdio) return writeStdout(html);
   std::error_code error;
   const auto status = std::filesystem::status(path, error);  // of what a link names
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-    return writeInPlace(path, bytes);
+    return writeInPlace(path, html);
   }
   // A link stays a link: the file it names is the one replaced.
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
     const std::filesystem::path target = std::filesystem::canonical(path, error);
-    if (!error) return writeFileWhole(target.string(), bytes);
+    if (!error) return writeFileWhole(target.string(), html);
   }
-  return writeFileWhole(path, bytes);
+  return writeFileWhole(path, html);
 }
 
-// The clipboard text of "Copy to Web" for this document, in UTF-8; with raw, the
-// converter's output before the rewrites.
-std::string convert(std::u16string rtf, std::u16string_view options, bool raw) {
+// The clipboard text of "Copy to Web" for this document; with raw, the converter's output
+// before the rewrites.
+std::u16string convert(std::u16string rtf, std::u16string_view options, bool raw) {
   std::u16string html = quillmark::Converter{}.convertRtfToHtml(std::move(rtf), options);
   if (!raw) html = quillmark::rewriteForWeb(std::move(html));
-  return quillmark::encodeUtf8(html);
+  return html;
 }
 
 }  // namespace
@@ -291,12 +308,9 @@ int main(int argc, char** argv) {
     return writeStdout(line) ? kSuccess : kIoFailure;
   }
 
-  std::string html;
-  {
-    // Scoped so the document's text is freed before the output is written.
-    std::optional<std::u16string> rtf = readRtf(args->input);
-    if (!rtf) return kIoFailure;
-    html = convert(std::move(*rtf), args->options, args->raw);
-  }
+  std::optional<std::u16string> rtf = readRtf(args->input);
+  if (!rtf) return kIoFailure;
+  // The converter takes the document's text and frees it before the output is written.
+  const std::u16string html = convert(std::move(*rtf), args->options, args->raw);
   return writeOutput(args->output, html) ? kSuccess : kIoFailure;
 }
