@@ -159,8 +159,9 @@ namespace {
 
 // The text being converted: a window on the caller's buffer. A group is cut out by moving
 // whichever side of it is shorter, so cutting the tables near the start costs little.
-// Unlike cutGroup, a cut leaves the blank lines around it alone: nextLine skips any run of
-// line breaks, so collapsing them would change nothing and cost a pass over the text.
+// Unlike cutGroup, a cut leaves the blank lines in the text alone: nextLine skips any run of
+// line breaks, so collapsing them would cost a pass over the text for nothing. Only the
+// font table, cut after the colour table, is read from collapsed text (see below).
 class WorkingText {
  public:
   explicit WorkingText(std::u16string text) : buffer_(std::move(text)), end_(buffer_.size()) {}
@@ -219,11 +220,14 @@ std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
   s.hasListTable = contains(working.view(), u"\\list\\"sv);
 
   // The tables are read from their groups; the other groups are cut and thrown away.
-  if (const std::size_t at = findText(working.view(), u"\\colortbl"sv); at != npos) {
-    readColorTable(working.cut(at), s.colorTable);
-  }
+  const std::size_t colorAt = findText(working.view(), u"\\colortbl"sv);
+  if (colorAt != npos) readColorTable(working.cut(colorAt), s.colorTable);
   if (const std::size_t at = findText(working.view(), u"\\fonttbl"sv); at != npos) {
-    readFontTable(working.cut(at), s.fontTable);
+    // Cutting the colour table collapses blank lines in the text left, the font table too:
+    // a font name can hold one.
+    std::u16string group = working.cut(at);
+    if (colorAt != npos) collapseBlankLines(group);
+    readFontTable(group, s.fontTable);
   }
   for (const std::u16string_view group :
        {u"\\stylesheet"sv, u"\\info"sv, u"\\listtable"sv, u"\\listoverridetable"sv}) {
