@@ -4,7 +4,10 @@
 // bold, italic, underline, strike-through, superscript and subscript, font face, colour and
 // size, centred and right-aligned paragraphs, bullets, "\'xx" and "\uN" characters. Everything
 // else is ignored. It writes tags late, just before the next run of visible text, so the
-// fragment holds no empty elements and stays properly nested.
+// fragment holds no empty elements, and every closing tag closes an element opened before it.
+// Elements nest properly but in one case: an alignment asked for in the middle of a
+// paragraph (or before the first text, without "\pard") opens only at the next paragraph,
+// around elements already open, and closes after them.
 //
 // Text model: every string is a sequence of 16-bit units (UTF-16 code units, not checked for
 // pairing). RTF is in principle 7-bit text; a file's bytes are turned into units with

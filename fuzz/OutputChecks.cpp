@@ -1,0 +1,366 @@
+#include "OutputChecks.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Engine.h"
+#include "quillmark/convert.h"
+
+namespace quillmark::fuzz {
+namespace {
+
+using namespace std::string_view_literals;
+
+// Enough of a document or an output to see the fault; the input file has the rest.
+std::string shown(std::u16string_view text) {
+  constexpr std::size_t kShown = 2000;
+  std::string bytes = encodeUtf8(text.substr(0, kShown));
+  if (text.size() > kShown) bytes += "...";
+  return bytes;
+}
+
+bool contains(std::u16string_view text, std::u16string_view part) {
+  return text.find(part) != std::u16string_view::npos;
+}
+
+// ----------------------------------------------------------------------------------------
+// The tag vocabulary, written out here rather than taken from the engine's element table,
+// so that a wrong row there shows up as a wrong tag here.
+
+enum class Tag { Bold, Italic, Underline, Strike, Super, Sub, Font, ListItem, Align, Break };
+
+constexpr std::array<const char*, 10> kTagNames = {
+    "b", "i", "u", "s", "sup", "sub", "font", "li", "alignment table", "br"};
+
+const char* tagName(Tag tag) { return kTagNames[static_cast<std::size_t>(tag)]; }
+
+enum class Role { Open, Close, Alone };
+
+struct FixedTag {
+  std::u16string_view text;
+  Tag tag;
+  Role role;
+};
+
+constexpr FixedTag kFixedTags[] = {
+    {u"<br>"sv, Tag::Break, Role::Alone},
+    {u"<b>"sv, Tag::Bold, Role::Open},
+    {u"</b>"sv, Tag::Bold, Role::Close},
+    {u"<i>"sv, Tag::Italic, Role::Open},
+    {u"</i>"sv, Tag::Italic, Role::Close},
+    {u"<u>"sv, Tag::Underline, Role::Open},
+    {u"</u>"sv, Tag::Underline, Role::Close},
+    {u"<s>"sv, Tag::Strike, Role::Open},
+    {u"</s>"sv, Tag::Strike, Role::Close},
+    {u"<sup>"sv, Tag::Super, Role::Open},
+    {u"</sup>"sv, Tag::Super, Role::Close},
+    {u"<sub>"sv, Tag::Sub, Role::Open},
+    {u"</sub>"sv, Tag::Sub, Role::Close},
+    {u"</font>"sv, Tag::Font, Role::Close},
+    {u"<li>"sv, Tag::ListItem, Role::Open},
+    {u"</li>"sv, Tag::ListItem, Role::Close},
+    {u"<table width=100%><tr><td align=\"center\">"sv, Tag::Align, Role::Open},
+    {u"<table width=100%><tr><td align=\"right\">"sv, Tag::Align, Role::Open},
+    {u"</td></tr></table>"sv, Tag::Align, Role::Close},
+};
+
+bool strictNesting() {
+  static const bool strict = [] {
+    const char* value = std::getenv("QUILLMARK_FUZZ_STRICT_NESTING");
+    return value != nullptr && std::string_view(value) == "1";
+  }();
+  return strict;
+}
+
+bool isUpperHex(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }
+
+// Checks one "<font ...>" tag, '>' included. Attributes are read from the end, since a face
+// name may hold quotes and blanks but the colour and size have fixed shapes.
+void checkFontTag(std::u16string_view tag, const MarkupRules& rules, std::u16string_view rtf,
+                  std::u16string_view html) {
+  const auto bad = [&](const char* what) {
+    fail(std::string("font tag ") + encodeUtf8(tag) + ": " + what, rtf, html);
+  };
+  std::u16string_view attributes = tag.substr(5, tag.size() - 6);  // between "<font" and ">"
+  if (attributes.empty()) bad("no attribute");
+
+  if (const std::size_t at = attributes.rfind(u" size="sv);
+      at != std::u16string_view::npos && at + 7 == attributes.size()) {
+    const char16_t size = attributes.back();
+    if (size < u'1' || size > u'8') bad("size outside 1 to 8");
+    if (rules.baseSize && *rules.baseSize == size - u'0') bad("size attribute for the base size");
+    attributes = attributes.substr(0, at);
+  }
+  if (attributes.ends_with(u'"')) {
+    const std::size_t at = attributes.rfind(u" color=\"#"sv);
+    if (at != std::u16string_view::npos) {
+      const std::u16string_view hex = attributes.substr(at + 9, attributes.size() - at - 10);
+      if (std::all_of(hex.begin(), hex.end(), isUpperHex) && !contains(hex, u"\""sv)) {
+        if (hex.size() < 6 || hex.size() > 9) bad("colour not of six to nine digits");
+        attributes = attributes.substr(0, at);
+      }
+    }
+  }
+  if (attributes.empty()) return;
+  if (!attributes.starts_with(u" face=\""sv) || !attributes.ends_with(u'"') ||
+      attributes.size() < 9) {
+    bad("not made of face, colour and size");
+  }
+  if (rules.noFaces) bad("a face although faces are off");
+  const std::u16string_view face = attributes.substr(7, attributes.size() - 8);
+  if (contains(face, u";"sv)) bad("a face name holding ';'");
+  if (face.size() > kMaxFontNameLength) bad("a face name over the length limit");
+}
+
+bool onlyClosingTags(std::u16string_view text) {
+  while (!text.empty()) {
+    const auto* fixed = std::find_if(
+        std::begin(kFixedTags), std::end(kFixedTags),
+        [&](const FixedTag& t) { return t.role == Role::Close && text.starts_with(t.text); });
+    if (fixed == std::end(kFixedTags)) return false;
+    text.remove_prefix(fixed->text.size());
+  }
+  return true;
+}
+
+// Every entity the converter writes: the rows of its escape table, which include "&nbsp;".
+const std::vector<std::u16string_view>& knownEntities() {
+  static const std::vector<std::u16string_view> entities = [] {
+    std::vector<std::u16string_view> found;
+    constexpr char16_t kHex[] = u"0123456789abcdef";
+    for (int code = 0; code < 256; ++code) {
+      const char16_t hex[2] = {kHex[code / 16], kHex[code % 16]};
+      const std::u16string_view text = entityForHex({hex, 2});
+      if (text.starts_with(u'&')) found.push_back(text);
+    }
+    return found;
+  }();
+  return entities;
+}
+
+std::u16string_view trimEnds(std::u16string_view text) {
+  const auto isEnd = [](char16_t c) { return c == u' ' || c == u'\r' || c == u'\n'; };
+  while (!text.empty() && isEnd(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isEnd(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::u16string replaced(std::u16string_view text, std::u16string_view search,
+                        std::u16string_view replacement) {
+  std::u16string out;
+  std::size_t from = 0;
+  for (std::size_t at = text.find(search); at != std::u16string_view::npos;
+       at = text.find(search, from)) {
+    out.append(text.substr(from, at - from)).append(replacement);
+    from = at + search.size();
+  }
+  return out.append(text.substr(from));
+}
+
+}  // namespace
+
+void fail(std::string_view what, std::u16string_view rtf, std::u16string_view html) {
+  // Written whole, NUL characters included.
+  const std::string report = "\n*** fuzz property broken: " + std::string(what) +
+                             "\n--- document:\n" + shown(rtf) + "\n--- output:\n" + shown(html) +
+                             "\n";
+  std::fwrite(report.data(), 1, report.size(), stderr);
+  std::abort();
+}
+
+FakeMarkup fakeMarkup(std::u16string_view rtf) {
+  // The converter's own first steps (Converter.cpp), with its own functions: keep in step.
+  std::u16string_view trimmed = trimLineEnds(rtf);
+  if (trimmed.size() >= 2 && trimmed.front() == u'{' && trimmed.back() == u'}') {
+    trimmed = trimmed.substr(1, trimmed.size() - 2);
+  }
+  std::u16string text(trimmed);
+  for (const std::u16string_view word : {u"\\colortbl"sv, u"\\fonttbl"sv, u"\\stylesheet"sv,
+                                         u"\\info"sv, u"\\listtable"sv, u"\\listoverridetable"sv}) {
+    if (const std::size_t at = text.find(word); at != std::u16string::npos) {
+      const GroupRange group = findGroup(text, at);
+      text.erase(group.begin, group.end - group.begin);
+    }
+  }
+
+  // Every "\u", whether or not it starts a token, with its sign and digits; a value that
+  // leading zeros aside reads "60" or "-65476" gives '<', "38" or "-65498" gives '&'.
+  FakeMarkup fake;
+  for (std::size_t at = text.find(u"\\u"sv); at != std::u16string::npos;
+       at = text.find(u"\\u"sv, at + 1)) {
+    std::size_t i = at + 2;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (negative) ++i;
+    while (i < text.size() && text[i] == u'0') ++i;
+    std::size_t end = i;
+    while (end < text.size() && isDigit(text[end])) ++end;
+    const std::u16string_view digits = std::u16string_view(text).substr(i, end - i);
+    fake.tags |= digits == (negative ? u"65476"sv : u"60"sv);
+    fake.entities |= digits == (negative ? u"65498"sv : u"38"sv);
+  }
+  return fake;
+}
+
+void checkMarkup(std::u16string_view html, const MarkupRules& rules, std::u16string_view rtf) {
+  struct OpenElement {
+    Tag tag;
+    std::size_t textBefore;  // text units written before its opening tag
+  };
+  std::vector<OpenElement> open;
+  std::size_t textUnits = 0;
+
+  for (std::size_t i = 0; i < html.size();) {
+    const std::u16string_view rest = html.substr(i);
+    if (rules.tags && rest.front() == u'<') {
+      if (rest.starts_with(u"<font "sv)) {
+        const std::size_t end = rest.find(u'>');
+        if (end == std::u16string_view::npos) fail("a font tag that never ends", rtf, html);
+        checkFontTag(rest.substr(0, end + 1), rules, rtf, html);
+        open.push_back({Tag::Font, textUnits});
+        i += end + 1;
+        continue;
+      }
+      const auto* fixed = std::find_if(std::begin(kFixedTags), std::end(kFixedTags),
+                                       [&](const FixedTag& t) { return rest.starts_with(t.text); });
+      if (fixed == std::end(kFixedTags)) {
+        fail("a tag outside the vocabulary at offset " + std::to_string(i), rtf, html);
+      }
+      i += fixed->text.size();
+      if (rules.lineBreaks && (fixed->tag == Tag::Break || fixed->tag == Tag::ListItem) &&
+          fixed->role != Role::Open && !html.substr(i).starts_with(u"\r\n"sv) &&
+          (fixed->tag == Tag::Break || !onlyClosingTags(html.substr(i)))) {
+        fail(encodeUtf8(fixed->text) + " with no CR-LF after it at offset " + std::to_string(i),
+             rtf, html);
+      }
+      if (fixed->role == Role::Open) {
+        open.push_back({fixed->tag, textUnits});
+      } else if (fixed->role == Role::Close) {
+        // The innermost open element of the kind; with proper nesting, the innermost of all.
+        const auto match = std::find_if(open.rbegin(), open.rend(),
+                                        [&](const OpenElement& e) { return e.tag == fixed->tag; });
+        if (match == open.rend()) {
+          fail(std::string("</") + tagName(fixed->tag) + "> with no <" + tagName(fixed->tag) +
+                   "> open",
+               rtf, html);
+        }
+        if (strictNesting() && match != open.rbegin()) {
+          fail(std::string("</") + tagName(fixed->tag) + "> closes <" + tagName(fixed->tag) +
+                   "> while <" + tagName(open.back().tag) + "> inside it is open",
+               rtf, html);
+        }
+        if (match->textBefore == textUnits) {
+          fail(std::string("an empty <") + tagName(fixed->tag) + "> element", rtf, html);
+        }
+        open.erase(std::next(match).base());
+      }
+      continue;
+    }
+    if (rules.entities && rest.front() == u'&') {
+      const auto& entities = knownEntities();
+      const auto known = std::find_if(entities.begin(), entities.end(),
+                                      [&](std::u16string_view e) { return rest.starts_with(e); });
+      if (known == entities.end()) {
+        fail("an '&' that starts no entity of the table at offset " + std::to_string(i), rtf, html);
+      }
+      i += known->size();
+      ++textUnits;
+      continue;
+    }
+    ++textUnits;
+    ++i;
+  }
+  if (rules.tags && !open.empty()) {
+    fail(std::string("<") + tagName(open.back().tag) + "> still open at the end", rtf, html);
+  }
+}
+
+void checkPlainLinesKept(std::u16string_view rtf, std::u16string_view html,
+                         bool firstTokenSkipped) {
+  for (const std::u16string_view word :
+       {u"\\colortbl"sv, u"\\fonttbl"sv, u"\\stylesheet"sv, u"\\info"sv, u"\\listtable"sv,
+        u"\\listoverridetable"sv, u"\\pict"sv, u"\\*"sv, u"\\pntext"sv, u"\\pntxta"sv,
+        u"\\pntxtb"sv}) {
+    if (contains(rtf, word)) return;
+  }
+
+  bool skipNext = firstTokenSkipped;
+  std::size_t from = 0;
+  for (std::size_t begin = 0; begin <= rtf.size();) {
+    std::size_t end = rtf.find(u"\r\n"sv, begin);
+    if (end == std::u16string_view::npos) end = rtf.size();
+    const std::u16string_view line = trimEnds(rtf.substr(begin, end - begin));
+    begin = end + 2;
+    if (line.empty()) continue;
+    const bool plain = line.find_first_of(u"\\{}"sv) == std::u16string_view::npos;
+    if (std::exchange(skipNext, false) || !plain) continue;
+    const std::size_t at = html.find(line, from);
+    if (at == std::u16string_view::npos) {
+      fail("the plain line \"" + shown(line) + "\" is missing from the output", rtf, html);
+    }
+    from = at + line.size();
+  }
+}
+
+void checkWebRewrite(std::u16string_view html) {
+  std::u16string expected(html);
+  expected = replaced(expected, u" face=\"MS Sans Serif\""sv, u""sv);
+  expected = replaced(expected, u" face=\"Courier\""sv, u""sv);
+  expected = replaced(expected, u"{Begin Fixed}"sv, u"<pre>"sv);
+  expected = replaced(expected, u"{End Fixed}"sv, u"</pre>"sv);
+  const std::u16string got = rewriteForWeb(std::u16string(html));
+  if (got != expected) fail("rewriteForWeb differs from plain replacements", html, got);
+}
+
+void checkUtf8(std::u16string_view text) {
+  std::string expected;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;
+    }
+    const auto put = [&](unsigned byte) { expected.push_back(static_cast<char>(byte)); };
+    if (c < 0x80) {
+      put(c);
+    } else if (c < 0x800) {
+      put(0xC0 | (c >> 6));
+      put(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      put(0xE0 | (c >> 12));
+      put(0x80 | ((c >> 6) & 0x3F));
+      put(0x80 | (c & 0x3F));
+    } else {
+      put(0xF0 | (c >> 18));
+      put(0x80 | ((c >> 12) & 0x3F));
+      put(0x80 | ((c >> 6) & 0x3F));
+      put(0x80 | (c & 0x3F));
+    }
+  }
+  if (encodeUtf8(text) != expected) fail("encodeUtf8 gives other bytes", text, u"");
+}
+
+void checkWindows1252(std::string_view bytes) {
+  // Bytes 80 to 9F; the five the code page leaves out stand for themselves.
+  constexpr char16_t kHigh[32] = {
+      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+  };
+  std::u16string expected;
+  for (const char byte : bytes) {
+    const auto b = static_cast<unsigned char>(byte);
+    expected.push_back(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : static_cast<char16_t>(b));
+  }
+  const std::u16string got = decodeWindows1252(bytes);
+  if (got != expected) fail("decodeWindows1252 gives other units", expected, got);
+}
+
+}  // namespace quillmark::fuzz
