@@ -306,6 +306,15 @@ void checkPlainLinesKept(std::u16string_view rtf, std::u16string_view html,
   }
 }
 
+void checkConversion(std::u16string_view rtf, std::u16string_view html, MarkupRules rules,
+                     bool firstTokenSkipped) {
+  const FakeMarkup fake = fakeMarkup(rtf);
+  rules.tags = !fake.tags;
+  rules.entities = !fake.entities;
+  checkMarkup(html, rules, rtf);
+  checkPlainLinesKept(rtf, html, firstTokenSkipped);
+}
+
 void checkWebRewrite(std::u16string_view html) {
   std::u16string expected(html);
   expected = replaced(expected, u" face=\"MS Sans Serif\""sv, u""sv);

@@ -71,6 +71,12 @@ void checkMarkup(std::u16string_view html, const MarkupRules& rules, std::u16str
 // token by its last conversion: the first such line is then not looked for.
 void checkPlainLinesKept(std::u16string_view rtf, std::u16string_view html, bool firstTokenSkipped);
 
+// Both checks above on one conversion: its markup, where no escape in the document could fake
+// any (fakeMarkup decides; `rules.tags` and `rules.entities` are set from it), and its plain
+// lines.
+void checkConversion(std::u16string_view rtf, std::u16string_view html, MarkupRules rules,
+                     bool firstTokenSkipped);
+
 // rewriteForWeb gives what four plain replacements in turn give.
 void checkWebRewrite(std::u16string_view html);
 
