@@ -33,6 +33,14 @@ namespace quillmark {
 //   a short document write a huge fragment.
 // - kLineHeadroom: room kept in front of the current line for text the interpreter puts back
 //   (an entity is at most a few dozen units); more is made when it runs out.
+// - Kept font tags: once a thousand more have been built than are in use, those no longer
+//   in use are dropped (FontTags::crowded), so memory stays proportional to the elements
+//   open, not to the font words read.
+//
+// What these bound, and what they allow: time and memory linear in the input, and output
+// at most a constant times the input, but a large constant for crafted input. A run of
+// "{\pntext}x" nests list items kMaxElements deep and closes and reopens them all at every
+// letter, about 140 output units per input unit; real documents stay near one.
 inline constexpr std::size_t kMaxElements = 256;
 inline constexpr std::int32_t kMaxUnicodeSkip = 16;
 inline constexpr std::int16_t kMaxBaseFontSize = 32767;
