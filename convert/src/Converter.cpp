@@ -19,22 +19,8 @@ bool contains(std::u16string_view text, std::u16string_view part) {
   return findText(text, part) != std::u16string_view::npos;
 }
 
-// Replaces each CR-LF CR-LF by one CR-LF in place, left to right, without overlap.
-void collapseBlankLines(std::u16string& text) {
-  constexpr std::u16string_view kTwo = u"\r\n\r\n"sv;
-  char16_t* data = text.data();
-  const std::u16string_view all(data, text.size());
-  std::size_t write = 0;
-  std::size_t read = 0;
-  for (std::size_t at = findText(all, kTwo); at != std::u16string_view::npos;
-       at = findText(all, kTwo, read)) {
-    write = std::copy(data + read, data + at + 2, data + write) - data;
-    read = at + 4;
-  }
-  if (read == 0) return;
-  write = std::copy(data + read, data + all.size(), data + write) - data;
-  text.resize(write);
-}
+// Replaces each CR-LF CR-LF by one CR-LF, left to right, so three in a row become two.
+void collapseBlankLines(std::u16string& text) { replaceAllInPlace(text, u"\r\n\r\n"sv, kCrLf); }
 
 // The skip rule: drops the content of picture groups, of groups that begin with "\*", and of
 // bullet-text groups (whose "\pntext" still reaches the interpreter). Returns whether the

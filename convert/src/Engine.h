@@ -250,6 +250,10 @@ std::u16string replaceAll(std::u16string_view text, std::u16string_view search,
 // replaceAll, appending the result to `out`.
 void appendReplacingAll(std::u16string& out, std::u16string_view text, std::u16string_view search,
                         std::u16string_view replacement);
+// replaceAll in place, for a replacement no longer than what it replaces: what is kept moves
+// left over what is removed.
+void replaceAllInPlace(std::u16string& text, std::u16string_view search,
+                       std::u16string_view replacement);
 
 // ---------------------------------------------------------------------------------------
 // Colour and font tables (ColorFontTables.cpp)

@@ -1,6 +1,9 @@
 // Cuts the prepared text into lines at CR-LF and each line into tokens: braces, "\'"
 // escapes, escaped characters, control words and runs of text. Knows nothing about what a
 // token means.
+#include <algorithm>
+#include <cassert>
+
 #include "Engine.h"
 
 #if defined(__SSE2__)
@@ -187,6 +190,25 @@ void appendReplacingAll(std::u16string& out, std::u16string_view text, std::u16s
     from = at + search.size();
   }
   out.append(text.substr(from));
+}
+
+void replaceAllInPlace(std::u16string& text, std::u16string_view search,
+                       std::u16string_view replacement) {
+  assert(replacement.size() <= search.size());
+  if (search.empty()) return;
+  char16_t* data = text.data();
+  const std::u16string_view all(data, text.size());
+  std::size_t write = 0;
+  std::size_t read = 0;  // everything before `read` is dealt with
+  for (std::size_t at = findText(all, search); at != std::u16string_view::npos;
+       at = findText(all, search, read)) {
+    write = std::copy(data + read, data + at, data + write) - data;
+    write = std::copy(replacement.begin(), replacement.end(), data + write) - data;
+    read = at + search.size();
+  }
+  if (read == 0) return;
+  write = std::copy(data + read, data + all.size(), data + write) - data;
+  text.resize(write);
 }
 
 std::u16string replaceAll(std::u16string_view text, std::u16string_view search,
