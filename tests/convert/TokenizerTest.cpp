@@ -110,9 +110,15 @@ TEST(Tokenizer, ReplaceAllLeftToRightWithoutOverlap) {
       {u"aaa", u"aa", u"b", u"ba"},
       {u"a", u"a", u"aa", u"aa"},  // a replacement is never searched again
       {u"\r\n\r\n\r\n", u"\r\n\r\n", u"\r\n", u"\r\n\r\n"},
+      {u"xabyabab", u"ab", u"", u"xy"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(replaceAll(row.text, row.search, row.replacement), row.result) << visible(row.text);
+    if (row.replacement.size() <= row.search.size()) {
+      std::u16string text = row.text;
+      replaceAllInPlace(text, row.search, row.replacement);
+      EXPECT_EQ(text, row.result) << "in place: " << visible(row.text);
+    }
   }
 }
 
