@@ -120,10 +120,6 @@ void trimPendingTo(ConversionState& s, std::optional<Element> closeTag) {
   }
 }
 
-void removeFirstPending(ConversionState& s) {
-  if (!s.pending.empty()) s.pending.erase(s.pending.begin());
-}
-
 void resetFontState(ConversionState& s) {
   s.fontTag = {};
   s.alignTag = {};

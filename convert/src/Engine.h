@@ -220,7 +220,6 @@ void resetStacks(ConversionState& s);
 // Drops pending requests in front of the first request `closeTag`; with std::nullopt, or
 // when `closeTag` is not pending, drops them all.
 void trimPendingTo(ConversionState& s, std::optional<Element> closeTag);
-void removeFirstPending(ConversionState& s);
 void resetFontState(ConversionState& s);
 // Closing tags of every opened stack entry, innermost first.
 std::u16string closeAll(const ConversionState& s);
