@@ -1,10 +1,11 @@
-# quillmark_add_test(<name> SOURCES <file>... [LIBS <target>...] [LABELS <label>...]
+# quillmark_add_test(<name> [QT] SOURCES <file>... [LIBS <target>...] [LABELS <label>...]
 #                    [DATA <file>...])
 #
 # Builds a GoogleTest program <name> from SOURCES, linked with LIBS and gtest_main, with the
 # project's warnings, and registers each of its tests with CTest under its GoogleTest name
 # (Suite.Test), carrying LABELS. Tests run with the offscreen Qt platform, so none of them
-# ever needs a display.
+# ever needs a display. QT gives the program a main() that creates a QApplication first, and
+# the Qt build settings.
 #
 # DATA names files the program reads its list of tests from (case files): the list is
 # taken at build time, so a change to any of them rebuilds the program and lists it again.
@@ -12,10 +13,11 @@
 include_guard(GLOBAL)
 include(GoogleTest)
 include(QuillmarkWarnings)
+include(QuillmarkQt)
 find_package(GTest REQUIRED)
 
 function(quillmark_add_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBS;LABELS;DATA")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "QT" "" "SOURCES;LIBS;LABELS;DATA")
   if(NOT arg_SOURCES)
     message(FATAL_ERROR "quillmark_add_test(${name}): SOURCES is required")
   endif()
@@ -24,8 +26,13 @@ function(quillmark_add_test name)
   endif()
 
   add_executable(${name} ${arg_SOURCES})
-  target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest_main)
-  quillmark_set_warnings(${name})
+  if(arg_QT)
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} quillmark_qt_test_main)
+    quillmark_set_qt_defaults(${name})
+  else()
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest_main)
+    quillmark_set_warnings(${name})
+  endif()
   if(arg_DATA)
     set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${arg_DATA})
   endif()

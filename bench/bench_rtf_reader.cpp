@@ -1,0 +1,1 @@
+// Benchmark of reading RTF. (To be written.)

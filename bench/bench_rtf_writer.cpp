@@ -1,0 +1,1 @@
+// Benchmark of writing RTF. (To be written.)

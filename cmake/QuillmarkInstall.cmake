@@ -1,0 +1,2 @@
+# Installation of the editor, the converter, the desktop entry, the icon and the help.
+include(GNUInstallDirs)

@@ -1,0 +1,80 @@
+#pragma once
+// How a Quillmark document is held in a QTextDocument. RichTextBox, the RTF writer and the
+// RTF reader all go through these helpers, so that what one of them sets the others read
+// back the same way.
+//
+// Characters
+//   bold        fontWeight() >= QFont::DemiBold
+//   italic, underline (any style), strike-out   the QTextCharFormat flags
+//   super/subscript                             verticalAlignment()
+//   colour      the foreground brush; no brush is the default (automatic) colour
+//   size        fontPointSize() in points; 0 (unset) is the document's default size
+//   face        the first of fontFamilies(); none is the document's default face
+// Paragraphs
+//   alignment   the block's horizontal alignment (left, right, centre, justify)
+//   indents     leftMargin() and textIndent() in pixels, 15 twips to the pixel
+//   bullets     a bulleted paragraph belongs to a QTextList of style ListDisc and indent 1;
+//               the document's indentWidth() is the bullet indent, and leftMargin() is the
+//               paragraph's indent on top of the bullet's
+// Text
+//   a paragraph break between blocks; QChar::LineSeparator is a line break inside a
+//   paragraph; '\t' a tab. No tables, frames or images: content that arrives with them is
+//   flattened (cells to tab-separated text) or dropped before it reaches the document.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <cmath>
+#include <cstdint>
+
+namespace quillmark::richtext {
+
+// The face every new document starts in. It stays this name in the document and in the
+// RTF even where the machine shows another face for it.
+inline constexpr char16_t kDefaultFontName[] = u"MS Sans Serif";
+inline constexpr double kDefaultFontPointSize = 10.0;
+// The face of the fixed-columns block.
+inline constexpr char16_t kFixedFontName[] = u"Courier";
+
+inline constexpr double kTwipsPerPixel = 15.0;  // 1440 twips to the inch, 96 pixels
+
+inline double twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+inline int pixelsToTwips(double pixels) {
+  return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
+}
+
+// Colours at the component's interface are 24-bit values with red in the low byte.
+inline QColor colorFromRgbValue(std::uint32_t value) {
+  return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+inline std::uint32_t rgbValueFromColor(const QColor &color) {
+  return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 |
+         std::uint32_t(color.blue()) << 16;
+}
+
+inline bool isBold(const QTextCharFormat &format) { return format.fontWeight() >= QFont::DemiBold; }
+
+// The face a run is shown in: its own, or the document's default.
+inline QString fontNameOf(const QTextCharFormat &format, const QTextDocument &document) {
+  const QStringList families = format.fontFamilies().toStringList();
+  if (!families.isEmpty() && !families.first().isEmpty()) return families.first();
+  return document.defaultFont().family();
+}
+
+inline void setFontName(QTextCharFormat &format, const QString &name) {
+  format.setFontFamilies(QStringList{name});
+}
+
+// The size a run is shown in, in points: its own, or the document's default.
+inline double fontPointSizeOf(const QTextCharFormat &format, const QTextDocument &document) {
+  const double size = format.fontPointSize();
+  return size > 0 ? size : document.defaultFont().pointSizeF();
+}
+
+// Prepares an empty document the way every Quillmark document starts: the default face and
+// size, and the bullet indent in twips.
+void setUpDocument(QTextDocument &document, int bulletIndentTwips);
+
+}  // namespace quillmark::richtext

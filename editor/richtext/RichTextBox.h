@@ -1,0 +1,82 @@
+#pragma once
+// The document component: a QTextEdit with the selection operations the editor's commands
+// use, in the units they use (characters from 0, twips, points, 24-bit colours with red in
+// the low byte), and the document as RTF in and out. The commands never touch the
+// QTextDocument themselves; mixed selections and "formatting typed next" are handled here.
+#include <QByteArray>
+#include <QString>
+#include <QTextEdit>
+#include <cstdint>
+#include <optional>
+
+namespace quillmark::richtext {
+
+enum class Alignment : std::int16_t { Left = 0, Right = 1, Center = 2 };
+
+class RichTextBox : public QTextEdit {
+  Q_OBJECT
+
+ public:
+  static constexpr int kDefaultBulletIndent = 250;  // twips
+
+  explicit RichTextBox(QWidget *parent = nullptr);
+
+  // The selection, in characters from 0; a paragraph break counts as one.
+  int selStart() const;
+  void setSelStart(int position);  // clipped to the document; selects nothing
+  int selLength() const;
+  void setSelLength(int length);  // from selStart, clipped at the end of the document
+  QString selText() const;        // paragraph breaks read as '\r'
+  // Replaces the selection and leaves the insertion point after the new text; '\r' (and
+  // "\r\n" or '\n') starts a new paragraph.
+  void setSelText(const QString &text);
+
+  // Character attributes: no value when the selection is mixed. Writing applies to the
+  // selection, or with nothing selected to what is typed next at the insertion point.
+  std::optional<bool> selBold() const;
+  void setSelBold(bool on);
+  std::optional<bool> selItalic() const;
+  void setSelItalic(bool on);
+  std::optional<bool> selUnderline() const;
+  void setSelUnderline(bool on);
+  std::optional<std::uint32_t> selColor() const;
+  void setSelColor(std::uint32_t rgbValue);
+  std::optional<QString> selFontName() const;
+  void setSelFontName(const QString &name);
+  std::optional<double> selFontSize() const;  // points
+  void setSelFontSize(double points);
+
+  // Paragraph attributes of every paragraph the selection touches.
+  std::optional<Alignment> selAlignment() const;
+  void setSelAlignment(Alignment alignment);
+  std::optional<bool> selBullet() const;
+  void setSelBullet(bool on);
+  std::optional<int> selIndent() const;  // twips, on top of a bullet's indent
+  void setSelIndent(int twips);
+
+  // The selection as a complete RTF document, in the dialect the converter reads.
+  QByteArray selRtf() const;
+
+  // The whole document as plain text ('\r' between paragraphs); setText("") empties it.
+  QString text() const;
+  void setText(const QString &text);
+
+  int bulletIndent() const;  // twips
+  void setBulletIndent(int twips);
+
+  // Replace the document with an RTF file / write it as RTF. On failure they return false
+  // with a reason for the user in *error, and the document (or the file) is as it was.
+  bool loadFile(const QString &fileName, QString *error = nullptr);
+  bool saveFile(const QString &fileName, QString *error = nullptr) const;
+
+  // Inserts rich text from a clipboard or drop: RTF, HTML or plain text, reduced to what
+  // an RTF file of ours can hold. Exposed for the tests; Ctrl+V and drops come through it.
+  void insertRich(const QMimeData *source);
+
+ protected:
+  bool canInsertFromMimeData(const QMimeData *source) const override;
+  void insertFromMimeData(const QMimeData *source) override;
+  QMimeData *createMimeDataFromSelection() const override;
+};
+
+}  // namespace quillmark::richtext

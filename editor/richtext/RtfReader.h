@@ -1,0 +1,16 @@
+#pragma once
+// Reads RTF into a document: our own writer's dialect back to the same document, and RTF
+// from other word processors keeping every character of their text.
+#include <QByteArrayView>
+#include <QString>
+
+class QTextDocument;
+
+namespace quillmark::richtext {
+
+// Fills `document`, which the caller has set up (setUpDocument) and which must be empty,
+// from `rtf`. Returns false with a reason in *error when `rtf` is not RTF; the document may
+// then hold part of the text, so callers read into a fresh document and swap it in.
+bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error = nullptr);
+
+}  // namespace quillmark::richtext

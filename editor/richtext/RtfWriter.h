@@ -1,0 +1,16 @@
+#pragma once
+// Writes a document, or a range of it, as a complete RTF document in the dialect the
+// converter reads: 7-bit text, CR-LF after the table groups and after each "\par", control
+// words only where the formatting changes. Content the dialect cannot hold (tables, images,
+// numbered lists) is reduced to text, never lost.
+#include <QByteArray>
+
+class QTextDocument;
+
+namespace quillmark::richtext {
+
+// The characters from position `from` up to `to` (-1: the end of the document), positions
+// counted as QTextCursor counts them.
+QByteArray writeRtf(const QTextDocument &document, int from = 0, int to = -1);
+
+}  // namespace quillmark::richtext
