@@ -1,1 +1,410 @@
-// (to be written)
+// The selection operations of the document component over QTextEdit: reading an attribute
+// across a selection (or "no single value"), writing it to the selection or to what is typed
+// next, and the document as RTF through the writer and reader.
+#include "richtext/RichTextBox.h"
+
+#include <QFile>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextList>
+#include <algorithm>
+#include <memory>
+
+#include "richtext/DocumentModel.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quillmark::richtext {
+
+namespace {
+
+// The MIME types of RTF on the clipboard, in the order they are looked for.
+const QString kRtfMimeTypes[] = {u"text/rtf"_s, u"application/rtf"_s, u"text/richtext"_s};
+
+// The last position a cursor may take: before the final paragraph separator.
+int lastPosition(const QTextDocument &document) { return document.characterCount() - 1; }
+
+// Calls visit(format) for the format of every character in [start, end), and returns false
+// as soon as visit does. A range without characters (an empty selection, or paragraph breaks
+// only) visits nothing.
+template <typename Visit>
+bool forEachCharFormat(const QTextDocument &document, int start, int end, Visit visit) {
+  for (QTextBlock block = document.findBlock(start); block.isValid() && block.position() < end;
+       block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (fragment.position() + fragment.length() <= start) continue;
+      if (fragment.position() >= end) break;
+      if (!visit(fragment.charFormat())) return false;
+    }
+  }
+  return true;
+}
+
+// The one value get(format) takes over the selection, or none when it differs. With nothing
+// selected (or only paragraph breaks) it is the format that typing would use.
+template <typename Get>
+auto uniformChar(const QTextCursor &cursor, Get get)
+    -> std::optional<decltype(get(QTextCharFormat()))> {
+  using Value = decltype(get(QTextCharFormat()));
+  std::optional<Value> value;
+  bool mixed = false;
+  forEachCharFormat(*cursor.document(), cursor.selectionStart(), cursor.selectionEnd(),
+                    [&](const QTextCharFormat &format) {
+                      Value next = get(format);
+                      if (value && *value != next) {
+                        mixed = true;
+                        return false;
+                      }
+                      value = std::move(next);
+                      return true;
+                    });
+  if (mixed) return std::nullopt;
+  if (!value) value = get(cursor.charFormat());
+  return value;
+}
+
+// The same for a paragraph attribute, over every block the selection touches.
+template <typename Get>
+auto uniformBlock(const QTextCursor &cursor, Get get)
+    -> std::optional<decltype(get(QTextBlock()))> {
+  const QTextDocument &document = *cursor.document();
+  const QTextBlock last = document.findBlock(cursor.selectionEnd());
+  std::optional<decltype(get(QTextBlock()))> value;
+  for (QTextBlock block = document.findBlock(cursor.selectionStart()); block.isValid();
+       block = block.next()) {
+    auto next = get(block);
+    if (value && *value != next) return std::nullopt;
+    value = std::move(next);
+    if (block == last) break;
+  }
+  return value;
+}
+
+Alignment alignmentOf(const QTextBlock &block) {
+  const Qt::Alignment horizontal = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignHCenter) return Alignment::Center;
+  if (horizontal & Qt::AlignRight) return Alignment::Right;
+  if (horizontal & Qt::AlignJustify) return Alignment::Justify;
+  return Alignment::Left;
+}
+
+Qt::Alignment qtAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Right:
+      return Qt::AlignRight | Qt::AlignAbsolute;
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Justify:
+      return Qt::AlignJustify;
+    case Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignAbsolute;
+}
+
+// Paragraph breaks as written by callers ('\r', '\n', "\r\n") as the one break Qt splits on.
+QString normalizeBreaks(QString text) {
+  text.replace(u"\r\n"_s, u"\n"_s);
+  text.replace(u'\r', u'\n');
+  return text;
+}
+
+// The format a replacement takes: that of the first selected character, else the cursor's.
+QTextCharFormat replacementFormat(const QTextCursor &cursor) {
+  QTextCharFormat format = cursor.charFormat();
+  if (cursor.hasSelection()) {
+    forEachCharFormat(*cursor.document(), cursor.selectionStart(), cursor.selectionEnd(),
+                      [&](const QTextCharFormat &first) {
+                        format = first;
+                        return false;
+                      });
+  }
+  format.clearProperty(QTextFormat::ObjectType);
+  return format;
+}
+
+}  // namespace
+
+RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent) {
+  setObjectName(u"BOX"_s);
+  setUpDocument(*document(), kDefaultBulletIndent);
+  setAcceptRichText(true);
+  setTabChangesFocus(false);
+}
+
+int RichTextBox::selStart() const { return textCursor().selectionStart(); }
+
+void RichTextBox::setSelStart(int position) {
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(std::clamp(position, 0, lastPosition(*document())));
+  setTextCursor(cursor);
+}
+
+int RichTextBox::selLength() const {
+  const QTextCursor cursor = textCursor();
+  return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void RichTextBox::setSelLength(int length) {
+  QTextCursor cursor = textCursor();
+  const int start = cursor.selectionStart();
+  const int end = start + std::clamp(length, 0, lastPosition(*document()) - start);
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+QString RichTextBox::selText() const {
+  QString text = textCursor().selectedText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  text.replace(QChar::LineSeparator, u'\n');
+  return text;
+}
+
+void RichTextBox::setSelText(const QString &text) {
+  QTextCursor cursor = textCursor();
+  const QTextCharFormat format = replacementFormat(cursor);
+  cursor.beginEditBlock();
+  cursor.removeSelectedText();
+  cursor.insertText(normalizeBreaks(text), format);
+  cursor.endEditBlock();
+  setTextCursor(cursor);
+}
+
+std::optional<bool> RichTextBox::selBold() const {
+  return uniformChar(textCursor(), [](const QTextCharFormat &f) { return isBold(f); });
+}
+
+void RichTextBox::setSelBold(bool on) {
+  QTextCharFormat format;
+  format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+  mergeCurrentCharFormat(format);
+}
+
+std::optional<bool> RichTextBox::selItalic() const {
+  return uniformChar(textCursor(), [](const QTextCharFormat &f) { return f.fontItalic(); });
+}
+
+void RichTextBox::setSelItalic(bool on) {
+  QTextCharFormat format;
+  format.setFontItalic(on);
+  mergeCurrentCharFormat(format);
+}
+
+std::optional<bool> RichTextBox::selUnderline() const {
+  return uniformChar(textCursor(), [](const QTextCharFormat &f) { return f.fontUnderline(); });
+}
+
+void RichTextBox::setSelUnderline(bool on) {
+  QTextCharFormat format;
+  format.setUnderlineStyle(on ? QTextCharFormat::SingleUnderline : QTextCharFormat::NoUnderline);
+  mergeCurrentCharFormat(format);
+}
+
+std::optional<std::uint32_t> RichTextBox::selColor() const {
+  return uniformChar(textCursor(), [](const QTextCharFormat &f) {
+    return f.hasProperty(QTextFormat::ForegroundBrush) ? rgbValueFromColor(f.foreground().color())
+                                                       : std::uint32_t{0};
+  });
+}
+
+void RichTextBox::setSelColor(std::uint32_t rgbValue) {
+  QTextCharFormat format;
+  format.setForeground(colorFromRgbValue(rgbValue));
+  mergeCurrentCharFormat(format);
+}
+
+std::optional<QString> RichTextBox::selFontName() const {
+  const QTextDocument &doc = *document();
+  return uniformChar(textCursor(), [&doc](const QTextCharFormat &f) { return fontNameOf(f, doc); });
+}
+
+void RichTextBox::setSelFontName(const QString &name) {
+  QTextCharFormat format;
+  setFontName(format, name);
+  mergeCurrentCharFormat(format);
+}
+
+std::optional<double> RichTextBox::selFontSize() const {
+  const QTextDocument &doc = *document();
+  return uniformChar(textCursor(),
+                     [&doc](const QTextCharFormat &f) { return fontPointSizeOf(f, doc); });
+}
+
+void RichTextBox::setSelFontSize(double points) {
+  if (!(points > 0)) return;
+  QTextCharFormat format;
+  format.setFontPointSize(points);
+  mergeCurrentCharFormat(format);
+}
+
+std::optional<Alignment> RichTextBox::selAlignment() const {
+  return uniformBlock(textCursor(), alignmentOf);
+}
+
+void RichTextBox::setSelAlignment(Alignment alignment) {
+  QTextBlockFormat format;
+  format.setAlignment(qtAlignment(alignment));
+  textCursor().mergeBlockFormat(format);
+}
+
+std::optional<bool> RichTextBox::selBullet() const {
+  return uniformBlock(textCursor(),
+                      [](const QTextBlock &block) { return block.textList() != nullptr; });
+}
+
+void RichTextBox::setSelBullet(bool on) {
+  QTextCursor cursor = textCursor();
+  UndoStep step(*this);
+  if (!on) {
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
+         block = block.next()) {
+      if (QTextList *list = block.textList()) list->remove(block);
+      if (block == last) break;
+    }
+    return;
+  }
+  // Join the bulleted paragraph just above, so that a list typed a line at a time stays one.
+  const QTextBlock above = document()->findBlock(cursor.selectionStart()).previous();
+  if (QTextList *list = above.isValid() ? above.textList() : nullptr) {
+    QTextBlockFormat format;
+    format.setObjectIndex(list->objectIndex());
+    cursor.mergeBlockFormat(format);
+    return;
+  }
+  QTextListFormat format;
+  format.setStyle(QTextListFormat::ListDisc);
+  format.setIndent(1);
+  cursor.createList(format);
+}
+
+std::optional<int> RichTextBox::selIndent() const {
+  return uniformBlock(textCursor(), [](const QTextBlock &block) {
+    return pixelsToTwips(block.blockFormat().leftMargin());
+  });
+}
+
+void RichTextBox::setSelIndent(int twips) {
+  QTextBlockFormat format;
+  format.setLeftMargin(twipsToPixels(std::max(twips, 0)));
+  textCursor().mergeBlockFormat(format);
+}
+
+QByteArray RichTextBox::selRtf() const {
+  const QTextCursor cursor = textCursor();
+  return writeRtf(*document(), cursor.selectionStart(), cursor.selectionEnd());
+}
+
+QString RichTextBox::text() const {
+  QString text = document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  return text;
+}
+
+void RichTextBox::setText(const QString &text) {
+  QTextCursor cursor(document());
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.removeSelectedText();
+  cursor.setBlockFormat(QTextBlockFormat());
+  cursor.setBlockCharFormat(QTextCharFormat());
+  cursor.setCharFormat(QTextCharFormat());
+  cursor.insertText(normalizeBreaks(text), QTextCharFormat());
+  cursor.endEditBlock();
+  setTextCursor(cursor);
+  setCurrentCharFormat(QTextCharFormat());
+}
+
+int RichTextBox::bulletIndent() const { return pixelsToTwips(document()->indentWidth()); }
+
+void RichTextBox::setBulletIndent(int twips) { document()->setIndentWidth(twipsToPixels(twips)); }
+
+bool RichTextBox::loadFile(const QString &fileName, QString *error) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  const QByteArray rtf = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  auto loaded = std::make_unique<QTextDocument>(this);
+  setUpDocument(*loaded, bulletIndent());
+  if (!readRtf(rtf, *loaded, error)) return false;
+  loaded->setModified(false);
+  QTextDocument *old = document();
+  setDocument(loaded.release());
+  if (old->parent() == this) old->deleteLater();
+  return true;
+}
+
+bool RichTextBox::saveFile(const QString &fileName, QString *error) const {
+  QSaveFile file(fileName);
+  if (file.open(QIODevice::WriteOnly)) {
+    file.write(writeRtf(*document()));
+    if (file.commit()) return true;
+  }
+  if (error) *error = file.errorString();
+  return false;
+}
+
+void RichTextBox::insertRich(const QMimeData *source) {
+  if (!source) return;
+  QTextDocument incoming;
+  setUpDocument(incoming, bulletIndent());
+  bool haveRich = false;
+  for (const QString &type : kRtfMimeTypes) {
+    if (source->hasFormat(type)) {
+      haveRich = readRtf(source->data(type), incoming);
+      if (haveRich) break;
+      incoming.clear();
+      setUpDocument(incoming, bulletIndent());
+    }
+  }
+  if (!haveRich && source->hasHtml()) {
+    // Whatever HTML brings goes through our own RTF, which holds exactly what a document of
+    // ours can: tables become tabbed text, images go, the text all stays.
+    QTextDocument html;
+    setUpDocument(html, bulletIndent());
+    html.setHtml(source->html());
+    haveRich = readRtf(writeRtf(html), incoming);
+  }
+  if (!haveRich) {
+    if (source->hasText()) setSelText(source->text());
+    return;
+  }
+  QTextCursor cursor = textCursor();
+  cursor.insertFragment(QTextDocumentFragment(&incoming));
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
+RichTextBox::UndoStep::UndoStep(RichTextBox &box) : cursor_(box.document()) {
+  cursor_.beginEditBlock();
+}
+
+RichTextBox::UndoStep::~UndoStep() { cursor_.endEditBlock(); }
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const {
+  for (const QString &type : kRtfMimeTypes)
+    if (source->hasFormat(type)) return true;
+  return QTextEdit::canInsertFromMimeData(source);
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData *source) { insertRich(source); }
+
+QMimeData *RichTextBox::createMimeDataFromSelection() const {
+  QMimeData *mime = QTextEdit::createMimeDataFromSelection();
+  mime->setData(kRtfMimeTypes[0], selRtf());
+  return mime;
+}
+
+}  // namespace quillmark::richtext

@@ -5,13 +5,16 @@
 // QTextDocument themselves; mixed selections and "formatting typed next" are handled here.
 #include <QByteArray>
 #include <QString>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <cstdint>
 #include <optional>
 
+class QMimeData;
+
 namespace quillmark::richtext {
 
-enum class Alignment : std::int16_t { Left = 0, Right = 1, Center = 2 };
+enum class Alignment : std::int16_t { Left = 0, Right = 1, Center = 2, Justify = 3 };
 
 class RichTextBox : public QTextEdit {
   Q_OBJECT
@@ -26,9 +29,9 @@ class RichTextBox : public QTextEdit {
   void setSelStart(int position);  // clipped to the document; selects nothing
   int selLength() const;
   void setSelLength(int length);  // from selStart, clipped at the end of the document
-  QString selText() const;        // paragraph breaks read as '\r'
-  // Replaces the selection and leaves the insertion point after the new text; '\r' (and
-  // "\r\n" or '\n') starts a new paragraph.
+  QString selText() const;        // paragraph and line breaks read as '\n'
+  // Replaces the selection, in the formatting of its first character, and leaves the
+  // insertion point after the new text; '\r', '\n' or "\r\n" starts a new paragraph.
   void setSelText(const QString &text);
 
   // Character attributes: no value when the selection is mixed. Writing applies to the
@@ -52,12 +55,13 @@ class RichTextBox : public QTextEdit {
   std::optional<bool> selBullet() const;
   void setSelBullet(bool on);
   std::optional<int> selIndent() const;  // twips, on top of a bullet's indent
-  void setSelIndent(int twips);
+  void setSelIndent(int twips);          // a negative indent is taken as 0
 
   // The selection as a complete RTF document, in the dialect the converter reads.
   QByteArray selRtf() const;
 
-  // The whole document as plain text ('\r' between paragraphs); setText("") empties it.
+  // The whole document as plain text ('\n' between paragraphs). setText replaces it all,
+  // formatting included: setText("") leaves an empty document in the default format.
   QString text() const;
   void setText(const QString &text);
 
@@ -69,9 +73,22 @@ class RichTextBox : public QTextEdit {
   bool loadFile(const QString &fileName, QString *error = nullptr);
   bool saveFile(const QString &fileName, QString *error = nullptr) const;
 
-  // Inserts rich text from a clipboard or drop: RTF, HTML or plain text, reduced to what
-  // an RTF file of ours can hold. Exposed for the tests; Ctrl+V and drops come through it.
+  // Inserts rich text from a clipboard or a drop at the selection: RTF, HTML or plain text,
+  // reduced to what an RTF file of ours can hold (never losing text). Ctrl+V and drops come
+  // through here.
   void insertRich(const QMimeData *source);
+
+  // Makes every change until it is destroyed one step of undo.
+  class UndoStep {
+   public:
+    explicit UndoStep(RichTextBox &box);
+    ~UndoStep();
+    UndoStep(const UndoStep &) = delete;
+    UndoStep &operator=(const UndoStep &) = delete;
+
+   private:
+    QTextCursor cursor_;
+  };
 
  protected:
   bool canInsertFromMimeData(const QMimeData *source) const override;
