@@ -1,1 +1,87 @@
-// (to be written)
+// The formatting commands: the three switches, alignment, bullets, indent, colour, font size
+// and the fixed-columns block. Each works on the selection of the document, or on what is
+// typed next when nothing is selected, and is one step of undo.
+#include <QComboBox>
+
+#include "QuillmarkMain.h"
+#include "richtext/DocumentModel.h"
+#include "richtext/RichTextBox.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quillmark {
+
+namespace {
+
+constexpr int kIndentStep = 250;  // twips
+// The fixed-columns markers; "Copy to Web" turns them into <pre> and </pre>.
+constexpr char16_t kBeginFixed[] = u"{Begin Fixed}";
+constexpr char16_t kEndFixed[] = u"{End Fixed}";
+
+}  // namespace
+
+// A switch reads the selection's state and writes its opposite. On a mixed selection it
+// switches the whole selection on, as a second press then switches it all off.
+void QuillmarkMain::toggleBold() { box_->setSelBold(!box_->selBold().value_or(false)); }
+void QuillmarkMain::toggleItalic() { box_->setSelItalic(!box_->selItalic().value_or(false)); }
+void QuillmarkMain::toggleUnderline() {
+  box_->setSelUnderline(!box_->selUnderline().value_or(false));
+}
+
+void QuillmarkMain::alignLeft() { box_->setSelAlignment(richtext::Alignment::Left); }
+void QuillmarkMain::alignCenter() { box_->setSelAlignment(richtext::Alignment::Center); }
+void QuillmarkMain::alignRight() { box_->setSelAlignment(richtext::Alignment::Right); }
+
+// Paragraphs that differ in bullets or indent are left alone.
+void QuillmarkMain::toggleBullets() {
+  if (const auto bullet = box_->selBullet()) box_->setSelBullet(!*bullet);
+}
+
+void QuillmarkMain::increaseIndent() {
+  if (const auto indent = box_->selIndent()) box_->setSelIndent(*indent + kIndentStep);
+}
+
+void QuillmarkMain::decreaseIndent() {
+  if (const auto indent = box_->selIndent()) box_->setSelIndent(*indent - kIndentStep);
+}
+
+void QuillmarkMain::chooseColor() {
+  const auto color = platform_->chooseColor(this, lastColor_);
+  if (!color) return;
+  lastColor_ = *color;
+  box_->setSelColor(richtext::rgbValueFromColor(*color));
+}
+
+// A text that is not a positive number is ignored.
+void QuillmarkMain::applyFontSize() {
+  bool isNumber = false;
+  const double points = fontSize_->currentText().trimmed().toDouble(&isNumber);
+  if (isNumber && points > 0) box_->setSelFontSize(points);
+  box_->setFocus();
+}
+
+// Inserts "{Begin Fixed}", an empty paragraph and "{End Fixed}" in Courier, then a blank in
+// the default face and two paragraph breaks, leaving the insertion point after them. A
+// selection is replaced.
+void QuillmarkMain::insertFixedColumns() {
+  const QString begin = QString::fromUtf16(kBeginFixed);
+  const QString end = QString::fromUtf16(kEndFixed);
+  const int markers = int(begin.size() + 2 + end.size());  // 26 characters
+  richtext::RichTextBox &box = *box_;
+  richtext::RichTextBox::UndoStep step(box);
+  box.setSelText(begin + u'\r');
+  box.setSelText(u'\r' + end);
+  box.setSelStart(box.selStart() - markers);
+  box.setSelLength(markers);
+  box.setSelFontName(QString::fromUtf16(richtext::kFixedFontName));
+  box.setSelStart(box.selStart() + markers);
+  box.setSelText(u" "_s);
+  box.setSelStart(box.selStart() - 1);
+  box.setSelLength(1);
+  box.setSelFontName(QString::fromUtf16(richtext::kDefaultFontName));
+  box.setSelStart(box.selStart() + 1);
+  box.setSelLength(0);
+  box.setSelText(u"\r\r"_s);
+}
+
+}  // namespace quillmark

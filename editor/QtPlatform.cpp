@@ -1,1 +1,73 @@
-// (to be written)
+// The program's Platform: Qt's message boxes, file, colour and print dialogs.
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include "Platform.h"
+
+namespace quillmark {
+
+namespace {
+
+std::optional<QString> runFileDialog(QWidget *parent, const Platform::FileDialogSettings &settings,
+                                     QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, settings.title, settings.directory, settings.filter);
+  dialog.setAcceptMode(mode);
+  dialog.setDefaultSuffix(settings.defaultSuffix);
+  if (mode == QFileDialog::AcceptOpen) {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+bool QtPlatform::askYesNo(QWidget *parent, const QString &title, const QString &text) {
+  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtPlatform::showMessage(QWidget *parent, Icon icon, const QString &title,
+                             const QString &text) {
+  QMessageBox box(icon == Icon::Warning    ? QMessageBox::Warning
+                  : icon == Icon::Question ? QMessageBox::Question
+                                           : QMessageBox::NoIcon,
+                  title, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+std::optional<QString> QtPlatform::chooseFileToOpen(QWidget *parent,
+                                                    const FileDialogSettings &settings) {
+  return runFileDialog(parent, settings, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPlatform::chooseFileToSave(QWidget *parent,
+                                                    const FileDialogSettings &settings) {
+  return runFileDialog(parent, settings, QFileDialog::AcceptSave);
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget *parent, const QColor &initial) {
+  const QColor color = QColorDialog::getColor(initial, parent);
+  if (!color.isValid()) return std::nullopt;
+  return color;
+}
+
+void QtPlatform::runModal(QDialog &dialog) { dialog.exec(); }
+
+bool QtPlatform::print(QWidget *parent, QTextDocument &document) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  document.print(&printer);
+  return true;
+}
+
+}  // namespace quillmark

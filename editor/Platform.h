@@ -1,0 +1,61 @@
+#pragma once
+// The window's modal conversations with the user: message boxes, the file and colour
+// dialogs, printing and dialogs of our own. The program uses QtPlatform; tests give the
+// window a scripted stand-in, so that no test ever waits on a real modal dialog.
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QTextDocument;
+class QWidget;
+
+namespace quillmark {
+
+class Platform {
+ public:
+  enum class Icon { None, Question, Warning };
+
+  struct FileDialogSettings {
+    QString title;
+    QString directory;      // the folder the dialog starts in
+    QString filter;         // e.g. "*.rtf"
+    QString defaultSuffix;  // added to a name typed without one
+  };
+
+  virtual ~Platform() = default;
+
+  // A question with Yes and No, No the default; true for Yes.
+  virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
+  // A message with an OK button only.
+  virtual void showMessage(QWidget *parent, Icon icon, const QString &title,
+                           const QString &text) = 0;
+  // The chosen file, or nothing when cancelled. The save dialog does not ask before
+  // replacing an existing file.
+  virtual std::optional<QString> chooseFileToOpen(QWidget *parent,
+                                                  const FileDialogSettings &settings) = 0;
+  virtual std::optional<QString> chooseFileToSave(QWidget *parent,
+                                                  const FileDialogSettings &settings) = 0;
+  // The chosen colour, or nothing when cancelled; the dialog opens on `initial`.
+  virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+  // Runs a dialog of ours modally.
+  virtual void runModal(QDialog &dialog) = 0;
+  // Asks for a printer and prints the document; false when cancelled.
+  virtual bool print(QWidget *parent, QTextDocument &document) = 0;
+};
+
+// The real dialogs and message boxes.
+class QtPlatform final : public Platform {
+ public:
+  bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
+  void showMessage(QWidget *parent, Icon icon, const QString &title, const QString &text) override;
+  std::optional<QString> chooseFileToOpen(QWidget *parent,
+                                          const FileDialogSettings &settings) override;
+  std::optional<QString> chooseFileToSave(QWidget *parent,
+                                          const FileDialogSettings &settings) override;
+  std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+  void runModal(QDialog &dialog) override;
+  bool print(QWidget *parent, QTextDocument &document) override;
+};
+
+}  // namespace quillmark

@@ -1,0 +1,106 @@
+#pragma once
+// The editor's main window: the document, the menu bar and toolbars built from the tool
+// table, the "Copy to Web" button, and the dispatcher that runs a tool's command by its name.
+// The commands live in one file per group (FormatCommands, CopyToWeb, DocumentCommands).
+#include <QColor>
+#include <QHash>
+#include <QMainWindow>
+#include <memory>
+
+#include "Platform.h"
+#include "quillmark/convert.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolBar;
+
+namespace quillmark {
+
+namespace richtext {
+class RichTextBox;
+}
+
+class QuillmarkMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The window uses `platform` for every dialog and message box; with none it uses the real
+  // ones.
+  explicit QuillmarkMain(std::unique_ptr<Platform> platform = nullptr, QWidget *parent = nullptr);
+  ~QuillmarkMain() override;
+
+  richtext::RichTextBox &box() const { return *box_; }
+  QComboBox &fontSizeBox() const { return *fontSize_; }
+  QPushButton &postButton() const { return *post_; }
+  // The action of a tool, by its name ("miBold"), or nullptr.
+  QAction *toolAction(const QString &name) const { return actions_.value(name); }
+  QToolBar *band(const QString &name) const;
+
+  // Runs the command of a tool, found by the tool's name in any letter case. A name that
+  // is no command key does nothing. Errors are contained: no exception leaves a command.
+  void dispatch(const QString &toolName);
+
+  // "Copy to Web": the whole document as forum HTML on the clipboard.
+  void copyToWeb();
+  // The font size shown in the font-size list, applied to the selection.
+  void applyFontSize();
+
+  // Opens a web address in the desktop's browser, telling the user when it cannot.
+  void DoWeb1(const QString &address);
+
+  // Opens an RTF file into the document; false (after telling the user) when it cannot.
+  bool openFile(const QString &fileName);
+
+ private:
+  // Commands, by group. Formatting (FormatCommands.cpp):
+  void toggleBold();
+  void toggleItalic();
+  void toggleUnderline();
+  void alignLeft();
+  void alignCenter();
+  void alignRight();
+  void toggleBullets();
+  void increaseIndent();
+  void decreaseIndent();
+  void chooseColor();
+  void insertFixedColumns();
+  // File, edit and help (DocumentCommands.cpp):
+  void newDocument();
+  void openDocument();
+  void saveDocument();
+  void printDocument();
+  void exitProgram();
+  void cut();
+  void copy();
+  void paste();
+  void showHelp();
+  void showAbout();
+  void openSite(std::u16string_view key);
+
+  using Command = void (*)(QuillmarkMain &);
+  struct CommandRow {
+    std::u16string_view key;
+    Command run;
+  };
+  static const CommandRow kCommands[];
+
+  void buildTools();
+  void buildLayout();
+  void startUp();
+  void updateToolStates();
+  Platform::FileDialogSettings fileDialogSettings() const;
+
+  std::unique_ptr<Platform> platform_;
+  richtext::RichTextBox *box_ = nullptr;
+  QComboBox *fontSize_ = nullptr;
+  QPushButton *post_ = nullptr;
+  QLabel *pictures_[2] = {nullptr, nullptr};
+  QHash<QString, QAction *> actions_;
+  QHash<QString, QToolBar *> toolbars_;
+  QColor lastColor_ = Qt::black;  // the colour dialog opens on the colour chosen last
+  Converter converter_;
+};
+
+}  // namespace quillmark

@@ -1,0 +1,50 @@
+#pragma once
+// The tools of the menu bar and toolbars, and the bands they stand in, as data: one row per
+// tool, one row per band. The window builds its actions, menus and toolbars from these
+// tables in one loop; nothing about a tool is written anywhere else.
+#include <span>
+#include <string_view>
+
+namespace quillmark::tools {
+
+enum class ToolKind { Button, TextButton, MenuItem, ComboBox, Label, Spacer, MenuTitle };
+enum class BandType { Toolbar, MenuBar, Popup };
+
+struct Tool {
+  std::u16string_view name;  // object name; lower-cased, the command key
+  ToolKind kind;
+  std::u16string_view caption;  // with '&' before the access key
+  std::u16string_view tooltip;
+  std::u16string_view description;  // the status-bar text
+  std::u16string_view category;
+  std::u16string_view shortcut;  // QKeySequence text, empty for none
+  std::u16string_view subBand;   // the popup a menu title opens
+};
+
+struct Band {
+  std::u16string_view name;
+  std::u16string_view caption;
+  BandType type;
+  // Tool names in order; a leading '|' puts a group separator before the tool. The label
+  // "Font Size:" has no name and stands as "".
+  std::span<const std::u16string_view> tools;
+};
+
+std::span<const Tool> allTools();
+std::span<const Band> allBands();
+
+// The row of a tool or band by name, or nullptr.
+const Tool *findTool(std::u16string_view name);
+const Band *findBand(std::u16string_view name);
+
+// A band entry split into its tool name and whether a separator stands before it.
+struct BandEntry {
+  std::u16string_view tool;
+  bool separatorBefore;
+};
+BandEntry bandEntry(std::u16string_view entry);
+
+// The sizes offered in the font-size list, in order.
+inline constexpr std::u16string_view kFontSizes[] = {u"12", u"14", u"18", u"24", u"48"};
+
+}  // namespace quillmark::tools

@@ -1,0 +1,81 @@
+#pragma once
+// A Platform for tests: answers from a script instead of showing dialogs, and records what
+// the window asked, so that no test waits on a modal dialog.
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "Platform.h"
+#include "QuillmarkMain.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quillmark::testing {
+
+struct ScriptedPlatform final : Platform {
+  struct Message {
+    Icon icon;
+    QString title;
+    QString text;
+  };
+
+  // Answers, used in order; an empty queue means "cancel" / "No".
+  std::deque<bool> answers;
+  std::deque<std::optional<QString>> files;
+  std::deque<std::optional<QColor>> colors;
+  // Called with each dialog of ours instead of running it.
+  std::function<void(QDialog &)> onModal;
+
+  // What the window asked.
+  QStringList questions;
+  std::vector<Message> messages;
+  std::vector<FileDialogSettings> fileDialogs;
+  std::vector<QColor> colorDialogsOpenedOn;
+  int printed = 0;
+
+  bool askYesNo(QWidget *, const QString &title, const QString &text) override {
+    questions << title + u": "_s + text;
+    return take(answers).value_or(false);
+  }
+  void showMessage(QWidget *, Icon icon, const QString &title, const QString &text) override {
+    messages.push_back({icon, title, text});
+  }
+  std::optional<QString> chooseFileToOpen(QWidget *, const FileDialogSettings &s) override {
+    fileDialogs.push_back(s);
+    return take(files).value_or(std::nullopt);
+  }
+  std::optional<QString> chooseFileToSave(QWidget *, const FileDialogSettings &s) override {
+    fileDialogs.push_back(s);
+    return take(files).value_or(std::nullopt);
+  }
+  std::optional<QColor> chooseColor(QWidget *, const QColor &initial) override {
+    colorDialogsOpenedOn.push_back(initial);
+    return take(colors).value_or(std::nullopt);
+  }
+  void runModal(QDialog &dialog) override {
+    if (onModal) onModal(dialog);
+  }
+  bool print(QWidget *, QTextDocument &) override {
+    ++printed;
+    return true;
+  }
+
+ private:
+  template <typename T>
+  static std::optional<T> take(std::deque<T> &queue) {
+    if (queue.empty()) return std::nullopt;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+  }
+};
+
+// A main window with a scripted platform, and that platform.
+struct ScriptedWindow {
+  ScriptedPlatform *platform = new ScriptedPlatform;
+  QuillmarkMain window{std::unique_ptr<Platform>(platform)};
+};
+
+}  // namespace quillmark::testing
