@@ -340,9 +340,11 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error) {
   setUpDocument(*loaded, bulletIndent());
   if (!readRtf(rtf, *loaded, error)) return false;
   loaded->setModified(false);
+  // The text control deletes a document it created itself; one loaded before is ours.
   QTextDocument *old = document();
+  const bool oldIsOurs = old->parent() == this;
   setDocument(loaded.release());
-  if (old->parent() == this) old->deleteLater();
+  if (oldIsOurs) delete old;
   return true;
 }
 

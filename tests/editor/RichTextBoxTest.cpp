@@ -237,6 +237,8 @@ TEST(RichTextBox, AFailedSaveLeavesTheOldFile) {
   const QString fileName = dir.filePath(QString(250, u'p'));
   RichTextBox box;
   box.setSelText(u"first"_s);
+  box.setSelStart(0);
+  box.setSelLength(5);
   {
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
