@@ -1,0 +1,25 @@
+#pragma once
+// The pictures of the window: toolbar icons, the picture on the "Copy to Web" button and the
+// two pictures in the lower corners. Icons come from the desktop's icon theme when it has
+// them, else they are drawn here, as vectors, so they stay crisp at any scale.
+#include <QIcon>
+#include <QPixmap>
+#include <string_view>
+
+namespace quillmark::pictures {
+
+// The icon of a tool, by its name ("new", "miBold", "Fixed Columns", ...); a null icon for
+// tools that show text only.
+QIcon toolIcon(std::u16string_view toolName);
+
+// The picture on the "Copy to Web" button.
+QIcon copyToWebIcon();
+
+// The corner pictures: 0 the lower-left one (150 by 36), 1 the lower-right one (100 by 36),
+// drawn for the given device pixel ratio.
+QPixmap cornerPicture(int index, qreal devicePixelRatio = 1.0);
+
+// The program's own icon (window and task bar).
+QIcon applicationIcon();
+
+}  // namespace quillmark::pictures
