@@ -1,14 +1,459 @@
-// Walks document -> block -> fragment and writes RTF. (To be written.)
+// Writes a document as RTF in the edit-control dialect the converter reads. Walks
+// document -> frame -> block -> fragment into the body, collecting the font and colour tables
+// on the way, and puts the header in front at the end. Tables, numbered lists and images are
+// reduced to what the dialect holds; no text is lost.
 #include "RtfWriter.h"
 
+#include <QHash>
+#include <QList>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFragment>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "DocumentModel.h"
+#include "quillmark/convert.h"
 
 namespace quillmark::richtext {
 
-QByteArray writeRtf(const QTextDocument &, int, int) {
-  return QByteArrayLiteral(
-      "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 MS Sans "
-      "Serif;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 }\r\n");
+namespace {
+
+using namespace Qt::StringLiterals;
+
+constexpr char kLineEnd[] = "\r\n";
+constexpr char16_t kSymbolFontName[] = u"Symbol";
+constexpr double kPointsPerPixel = 0.75;  // 72 points, 96 pixels to the inch
+
+// The Windows-1252 byte of a character, or 0 when the code page has none (ASCII excluded).
+// Built from the converter's own decoding table, so that the two directions agree.
+std::uint8_t windows1252Byte(char16_t c) {
+  static const auto table = [] {
+    std::string bytes;
+    for (int b = 0x80; b <= 0xFF; ++b) bytes.push_back(static_cast<char>(b));
+    const std::u16string units = decodeWindows1252(bytes);
+    std::array<std::uint8_t, 0x10000> result{};
+    for (int b = 0x80; b <= 0xFF; ++b) {
+      const char16_t unit = units[std::size_t(b - 0x80)];
+      // The five undefined bytes decode to C1 controls; those go out as "\uN" instead.
+      if (unit < 0x80 || unit > 0x9F) result[unit] = std::uint8_t(b);
+    }
+    return result;
+  }();
+  return table[c];
+}
+
+// Appends a character that is neither a control character nor one with a control word of its
+// own: printable ASCII as itself (backslash and braces escaped), the rest of Windows-1252 as
+// "\'xx", anything else as "\uN?" with N the signed 16-bit unit.
+void appendCharacter(QByteArray &out, char16_t c) {
+  if (c >= 0x20 && c < 0x7F) {
+    if (c == u'\\' || c == u'{' || c == u'}') out += '\\';
+    out += char(c);
+  } else if (const std::uint8_t byte = windows1252Byte(c); byte != 0) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += "\\'";
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+  } else {
+    out += "\\u";
+    out += QByteArray::number(static_cast<std::int16_t>(c));
+    out += '?';
+  }
+}
+
+enum class VerticalPosition { Normal, Super, Sub };
+
+// The character formatting the output states: the effective values, not what the document
+// happens to have set explicitly.
+struct CharFormatting {
+  QString font;
+  int halfPoints = 0;
+  std::optional<QRgb> color;  // none: the default colour
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strike = false;
+  VerticalPosition position = VerticalPosition::Normal;
+
+  bool operator==(const CharFormatting &) const = default;
+};
+
+enum class Alignment { Left, Center, Right, Justify };
+
+struct ParagraphFormatting {
+  Alignment alignment = Alignment::Left;
+  int leftIndent = 0;   // twips, "\li"
+  int firstIndent = 0;  // twips, "\fi"
+  bool bullet = false;
+
+  bool operator==(const ParagraphFormatting &) const = default;
+};
+
+bool isBulletStyle(QTextListFormat::Style style) {
+  return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+         style == QTextListFormat::ListSquare;
+}
+
+bool isNumberedStyle(QTextListFormat::Style style) {
+  return style == QTextListFormat::ListDecimal || style == QTextListFormat::ListLowerAlpha ||
+         style == QTextListFormat::ListUpperAlpha || style == QTextListFormat::ListLowerRoman ||
+         style == QTextListFormat::ListUpperRoman;
+}
+
+class Writer {
+ public:
+  Writer(const QTextDocument &document, int from, int to)
+      : document_(document), bulletIndent_(pixelsToTwips(document.indentWidth())) {
+    const int end = std::max(0, document.characterCount() - 1);
+    from_ = std::clamp(from, 0, end);
+    to_ = to < 0 ? end : std::clamp(to, from_, end);
+    fontIndex(document.defaultFont().family());  // font 0, the default face
+    body_.reserve((to_ - from_) * 2 + 64);
+  }
+
+  QByteArray write() {
+    body_ += "\\viewkind4\\uc1";
+    writeItems(document_.rootFrame()->begin());
+    if (paragraphCount_ == 0) startParagraph(ParagraphFormatting{});
+    finishParagraph();
+    body_ += '}';
+    body_ += kLineEnd;
+    return header() + body_;
+  }
+
+ private:
+  // Blocks and frames from `it` to the end of its frame (or table cell).
+  void writeItems(QTextFrame::iterator it) {
+    for (; !it.atEnd(); ++it) {
+      if (const QTextFrame *frame = it.currentFrame()) {
+        if (const auto *table = qobject_cast<const QTextTable *>(frame)) {
+          writeTable(*table);
+        } else {
+          writeItems(frame->begin());
+        }
+      } else if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+        writeBlock(block);
+      }
+    }
+  }
+
+  // A block is written when part of it, its separator included, lies in the range; a block
+  // that starts exactly where the range ends is written empty when the separator before it
+  // was selected, so that a selected paragraph end still ends a paragraph.
+  bool inRange(int first, int last) const { return first <= to_ && last >= from_; }
+
+  // Each row one paragraph, its cells separated by tabs; inside a cell, paragraphs and the
+  // rows of nested tables are separated by line breaks.
+  void writeTable(const QTextTable &table) {
+    if (table.columns() == 0) return;
+    for (int row = 0; row < table.rows(); ++row) {
+      const QTextTableCell firstCell = table.cellAt(row, 0);
+      const QTextTableCell lastCell = table.cellAt(row, table.columns() - 1);
+      if (!inRange(firstCell.firstPosition(), lastCell.lastPosition())) continue;
+      if (cellDepth_ == 0) {
+        startParagraph(ParagraphFormatting{});
+      } else if (!atCellStart_) {
+        writeWord("\\line");
+      }
+      ++cellDepth_;
+      for (int column = 0; column < table.columns();) {
+        const QTextTableCell cell = table.cellAt(row, column);
+        if (column > 0) writeText(u"\t");
+        atCellStart_ = true;
+        if (cell.row() == row) writeItems(cell.begin());  // a cell spanning rows: once
+        column += std::max(1, cell.columnSpan());
+      }
+      --cellDepth_;
+      atCellStart_ = false;
+    }
+  }
+
+  void writeBlock(const QTextBlock &block) {
+    const int position = block.position();
+    if (!inRange(position, position + block.length() - 1)) return;
+    const QTextList *list = block.textList();
+    const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::Style{};
+    QString prefix;
+    if (cellDepth_ > 0) {
+      if (!atCellStart_) writeWord("\\line");
+      atCellStart_ = false;
+      if (list && isBulletStyle(style)) prefix = u"\u2022 "_s;
+    } else {
+      startParagraph(paragraphFormattingOf(block));
+    }
+    if (list && isNumberedStyle(style)) {
+      prefix = list->itemText(block) + (cellDepth_ > 0 ? u' ' : u'\t');
+    }
+
+    if (!prefix.isEmpty() && position >= from_) {
+      const QTextBlock::iterator first = block.begin();
+      if (first.atEnd()) {
+        applyFormat(formattingOf(block.charFormatIndex(), [&] { return block.charFormat(); }));
+      } else {
+        const QTextFragment fragment = first.fragment();
+        applyFormat(
+            formattingOf(fragment.charFormatIndex(), [&] { return fragment.charFormat(); }));
+      }
+      writeText(prefix);
+    }
+    // Clipping asks each fragment its position, which costs a search: only at the range's ends.
+    const bool whole = position >= from_ && position + block.length() - 1 <= to_;
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const QString fragmentText = fragment.text();
+      QStringView text(fragmentText);
+      if (!whole) {
+        const int fragmentStart = fragment.position();
+        const int start = std::max(from_, fragmentStart);
+        const int end = std::min(to_, fragmentStart + int(text.size()));
+        if (start >= end) continue;
+        text = text.mid(start - fragmentStart, end - start);
+      }
+      // Images and other objects are object replacement characters, which are dropped.
+      if (std::all_of(text.begin(), text.end(),
+                      [](QChar c) { return c == QChar::ObjectReplacementCharacter; })) {
+        continue;
+      }
+      applyFormat(formattingOf(fragment.charFormatIndex(), [&] { return fragment.charFormat(); }));
+      writeText(text);
+    }
+  }
+
+  ParagraphFormatting paragraphFormattingOf(const QTextBlock &block) const {
+    const QTextBlockFormat format = block.blockFormat();
+    ParagraphFormatting result;
+    const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
+    if (horizontal & Qt::AlignHCenter) {
+      result.alignment = Alignment::Center;
+    } else if (horizontal & Qt::AlignRight) {
+      result.alignment = Alignment::Right;
+    } else if (horizontal & Qt::AlignJustify) {
+      result.alignment = Alignment::Justify;
+    }
+    const double indentWidth = document_.indentWidth();
+    const double ownIndent = format.leftMargin() + format.indent() * indentWidth;
+    const QTextList *list = block.textList();
+    const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::Style{};
+    if (list && (isBulletStyle(style) || isNumberedStyle(style))) {
+      // A list nested deeper than one level keeps its depth as paragraph indent.
+      const int depth = std::max(1, list->format().indent());
+      result.bullet = isBulletStyle(style);
+      result.firstIndent = -bulletIndent_;
+      result.leftIndent = bulletIndent_ + pixelsToTwips(ownIndent + (depth - 1) * indentWidth);
+    } else {
+      result.leftIndent = pixelsToTwips(ownIndent);
+      result.firstIndent = pixelsToTwips(format.textIndent());
+    }
+    return result;
+  }
+
+  // The formatting of the document's character format number `index`; `format` gives that
+  // format, and is called only the first time.
+  template <typename GetFormat>
+  const CharFormatting &formattingOf(int index, GetFormat format) {
+    auto it = formattings_.constFind(index);
+    if (it == formattings_.constEnd()) it = formattings_.insert(index, formattingOf(format()));
+    return *it;
+  }
+
+  CharFormatting formattingOf(const QTextCharFormat &format) const {
+    CharFormatting result;
+    result.font = fontNameOf(format, document_);
+    double points = fontPointSizeOf(format, document_);
+    // Pasted web pages give sizes in pixels.
+    if (format.fontPointSize() <= 0 && format.intProperty(QTextFormat::FontPixelSize) > 0) {
+      points = format.intProperty(QTextFormat::FontPixelSize) * kPointsPerPixel;
+    }
+    result.halfPoints = static_cast<int>(std::lround(points * 2));
+    if (format.foreground().style() != Qt::NoBrush) {
+      result.color = format.foreground().color().rgb() & RGB_MASK;
+    }
+    result.bold = isBold(format);
+    result.italic = format.fontItalic();
+    result.underline =
+        format.fontUnderline() || format.underlineStyle() != QTextCharFormat::NoUnderline;
+    result.strike = format.fontStrikeOut();
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript) {
+      result.position = VerticalPosition::Super;
+    } else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript) {
+      result.position = VerticalPosition::Sub;
+    }
+    return result;
+  }
+
+  // Ends the paragraph before, if any, and writes "\pard" and the paragraph words when the
+  // formatting differs from the paragraph before's.
+  void startParagraph(const ParagraphFormatting &paragraph) {
+    if (paragraphCount_ > 0) {
+      finishParagraph();
+      body_ += "\\par";
+      body_ += kLineEnd;
+      needBlank_ = false;
+      atLineStart_ = true;
+    }
+    ++paragraphCount_;
+    const bool changed = !paragraph_ || *paragraph_ != paragraph;
+    paragraph_ = paragraph;
+    if (changed) writeWord("\\pard");
+    if (paragraph.bullet) {
+      const QByteArray symbol = QByteArray::number(fontIndex(QString::fromUtf16(kSymbolFontName)));
+      body_ += "{\\pntext\\f" + symbol + "\\'B7\\tab}";
+      if (changed) body_ += "{\\*\\pn\\pnlvlblt\\pnf" + symbol + "\\pnindent0{\\pntxtb\\'B7}}";
+      needBlank_ = false;
+      atLineStart_ = false;
+    }
+    if (!changed) return;
+    if (paragraph.bullet || paragraph.firstIndent != 0) writeWord("\\fi", paragraph.firstIndent);
+    if (paragraph.bullet || paragraph.leftIndent != 0) writeWord("\\li", paragraph.leftIndent);
+    switch (paragraph.alignment) {
+      case Alignment::Left:
+        break;
+      case Alignment::Center:
+        writeWord("\\qc");
+        break;
+      case Alignment::Right:
+        writeWord("\\qr");
+        break;
+      case Alignment::Justify:
+        writeWord("\\qj");
+        break;
+    }
+  }
+
+  // The document starts with a face and a size even when its first paragraph is empty.
+  void finishParagraph() {
+    if (!written_) applyFormat(formattingOf(QTextCharFormat()));
+  }
+
+  void applyFormat(const CharFormatting &format) {
+    const bool first = !written_;
+    const CharFormatting before = written_.value_or(CharFormatting{});
+    if (!first && before == format) return;
+    if (first || before.font != format.font) writeWord("\\f", fontIndex(format.font));
+    if (first || before.halfPoints != format.halfPoints) writeWord("\\fs", format.halfPoints);
+    if (before.color != format.color)
+      writeWord("\\cf", format.color ? colorIndex(*format.color) : 0);
+    if (before.bold != format.bold) writeWord(format.bold ? "\\b" : "\\b0");
+    if (before.italic != format.italic) writeWord(format.italic ? "\\i" : "\\i0");
+    if (before.underline != format.underline) writeWord(format.underline ? "\\ul" : "\\ulnone");
+    if (before.strike != format.strike) writeWord(format.strike ? "\\strike" : "\\strike0");
+    if (before.position != format.position) {
+      if (before.position != VerticalPosition::Normal) writeWord("\\nosupersub");
+      if (format.position == VerticalPosition::Super) writeWord("\\super");
+      if (format.position == VerticalPosition::Sub) writeWord("\\sub");
+    }
+    written_ = format;
+  }
+
+  void writeWord(const char *word) {
+    body_ += word;
+    needBlank_ = true;
+    atLineStart_ = false;
+  }
+
+  void writeWord(const char *word, int number) {
+    body_ += word;
+    body_ += QByteArray::number(number);
+    needBlank_ = true;
+    atLineStart_ = false;
+  }
+
+  void writeText(QStringView text) {
+    for (const QChar qc : text) {
+      const char16_t c = qc.unicode();
+      if (c == u'\t') {
+        writeWord("\\tab");
+      } else if (c == QChar::LineSeparator) {
+        writeWord("\\line");
+      } else if (c == QChar::ObjectReplacementCharacter) {
+        continue;  // an image or another embedded object
+      } else {
+        if (c == u' ' && atLineStart_) writeWord("\\uc1");  // the converter trims a line's blanks
+        if (needBlank_ && c >= 0x20 && c < 0x7F && c != u'\\' && c != u'{' && c != u'}') {
+          body_ += ' ';
+        }
+        appendCharacter(body_, c);
+        needBlank_ = false;
+        atLineStart_ = false;
+      }
+    }
+  }
+
+  int fontIndex(const QString &name) {
+    auto it = fontIndices_.constFind(name);
+    if (it != fontIndices_.constEnd()) return *it;
+    fonts_.append(name);
+    return *fontIndices_.insert(name, int(fonts_.size() - 1));
+  }
+
+  int colorIndex(QRgb color) {
+    auto it = colorIndices_.constFind(color);
+    if (it != colorIndices_.constEnd()) return *it;
+    colors_.append(color);
+    return *colorIndices_.insert(color, int(colors_.size()));  // entry 0 is the default
+  }
+
+  QByteArray header() const {
+    QByteArray result = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+    for (qsizetype i = 0; i < fonts_.size(); ++i) {
+      const bool symbol = fonts_[i] == QStringView(kSymbolFontName);
+      result += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset" + (symbol ? "2 " : "0 ") +
+                fontNameRtf(fonts_[i]) + ";}";
+    }
+    result += '}';
+    result += kLineEnd;
+    if (!colors_.isEmpty()) {
+      result += "{\\colortbl ;";
+      for (const QRgb color : colors_) {
+        result += "\\red" + QByteArray::number(qRed(color)) + "\\green" +
+                  QByteArray::number(qGreen(color)) + "\\blue" + QByteArray::number(qBlue(color)) +
+                  ';';
+      }
+      result += '}';
+      result += kLineEnd;
+    }
+    return result;
+  }
+
+  // A face name escaped as text; a ";" would end the entry early.
+  static QByteArray fontNameRtf(const QString &name) {
+    QByteArray result;
+    for (const QChar c : name) {
+      if (c.unicode() >= 0x20 && c != u';') appendCharacter(result, c.unicode());
+    }
+    return result;
+  }
+
+  const QTextDocument &document_;
+  int from_ = 0;
+  int to_ = 0;
+  const int bulletIndent_;  // twips
+
+  QByteArray body_;
+  std::optional<CharFormatting> written_;         // the character formatting stated so far
+  std::optional<ParagraphFormatting> paragraph_;  // the paragraph formatting stated last
+  int paragraphCount_ = 0;
+  bool needBlank_ = false;    // the last thing written was a control word
+  bool atLineStart_ = false;  // the last thing written was a line end
+  int cellDepth_ = 0;         // how many table cells the walk is inside
+  bool atCellStart_ = false;  // nothing of the current cell written yet
+
+  QHash<int, CharFormatting> formattings_;  // by the document's format index
+  QStringList fonts_;                       // the font table, font 0 first
+  QHash<QString, int> fontIndices_;
+  QList<QRgb> colors_;  // the colour table from entry 1
+  QHash<QRgb, int> colorIndices_;
+};
+
+}  // namespace
+
+QByteArray writeRtf(const QTextDocument &document, int from, int to) {
+  return Writer(document, from, to).write();
 }
 
 }  // namespace quillmark::richtext

@@ -1,8 +1,9 @@
 #pragma once
 // Writes a document, or a range of it, as a complete RTF document in the dialect the
 // converter reads: 7-bit text, CR-LF after the table groups and after each "\par", control
-// words only where the formatting changes. Content the dialect cannot hold (tables, images,
-// numbered lists) is reduced to text, never lost.
+// words only where the formatting changes. Content the dialect cannot hold is reduced to it
+// without losing text: table rows become paragraphs of tab-separated cells, numbered list items
+// start with their number as text, other bullet styles become bullets; images are dropped.
 #include <QByteArray>
 
 class QTextDocument;

@@ -3,6 +3,8 @@
 // the document.
 #include <gtest/gtest.h>
 
+#include "QtPrinters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
@@ -283,7 +285,9 @@ TEST(RichTextBox, PastedHtmlKeepsWhatOurFilesHoldAndAllItsText) {
       u"<table><tr><td>a</td><td>b</td></tr><tr><td>c</td><td>d</td></tr></table>"
       u"<p>end<img src='x.png'></p>"_s);
   box.insertRich(&mime);
-  EXPECT_EQ(box.text().trimmed(), u"Bold and red\na\tb\nc\td\nend"_s);
+  // (Qt's HTML import may leave an empty paragraph after a table; the text is what counts.)
+  EXPECT_EQ(box.text().split(u'\n', Qt::SkipEmptyParts).join(u'\n'),
+            u"Bold and red\na\tb\nc\td\nend"_s);
   EXPECT_EQ(box.document()->rootFrame()->childFrames().size(), 0) << "a table came in";
   select(box, 0, 4);
   EXPECT_EQ(box.selBold(), true);

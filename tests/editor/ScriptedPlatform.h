@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "Platform.h"
+#include "QtPrinters.h"
 #include "QuillmarkMain.h"
 
 using namespace Qt::StringLiterals;
