@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev      # tests
   libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
   qt6-base-dev xvfb              # the editor and its tests
+  xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb
   clang libclang-rt-dev          # fuzz targets and sanitizers
 )
 
