@@ -1,1 +1,236 @@
+// The file, edit and help commands with scripted dialogs, accepted and cancelled; files that
+// cannot be opened or saved; cut, copy and paste through the clipboard; the About box and
+// the browser launch failures.
 #include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "About9.h"
+#include "ScriptedPlatform.h"
+#include "help/HelpWindow.h"
+#include "richtext/RichTextBox.h"
+
+using namespace Qt::StringLiterals;
+using quillmark::Platform;
+using quillmark::testing::ScriptedWindow;
+
+namespace {
+
+void writeFile(const QString &fileName, const QByteArray &bytes) {
+  QFile file(fileName);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QByteArray readFile(const QString &fileName) {
+  QFile file(fileName);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(NewCommand, AsksFirstAndClearsOnlyOnYes) {
+  ScriptedWindow w;
+  w.window.box().setSelText(u"draft"_s);
+  w.platform->answers = {false, true};
+  w.window.dispatch(u"new"_s);
+  EXPECT_EQ(w.window.box().text(), u"draft"_s);
+  w.window.dispatch(u"new"_s);
+  EXPECT_EQ(w.window.box().text(), QString());
+  EXPECT_EQ(w.platform->questions,
+            QStringList(2,
+                        u"Confirm Delete: Are you sure you want to delete all text and start "
+                        u"over?"_s));
+}
+
+TEST(OpenAndSave, SaveThenOpenRoundTripsAndCancelChangesNothing) {
+  QTemporaryDir dir;
+  const QString fileName = dir.filePath(u"post.rtf"_s);
+  writeFile(fileName, "old contents");  // replaced without a question
+  ScriptedWindow w;
+  auto &box = w.window.box();
+  box.setSelText(u"bold post"_s);
+  box.setSelStart(0);
+  box.setSelLength(4);
+  box.setSelBold(true);
+
+  w.platform->files = {fileName};
+  w.window.dispatch(u"save"_s);
+  EXPECT_TRUE(readFile(fileName).startsWith("{\\rtf1"));
+  EXPECT_TRUE(w.platform->messages.empty());
+
+  box.setText(u"something else"_s);
+  w.window.dispatch(u"open"_s);  // cancelled: no file scripted
+  EXPECT_EQ(box.text(), u"something else"_s);
+
+  w.platform->files = {fileName};
+  w.window.dispatch(u"open"_s);
+  EXPECT_EQ(box.text(), u"bold post"_s);
+  box.setSelStart(0);
+  box.setSelLength(4);
+  EXPECT_EQ(box.selBold(), true);
+
+  ASSERT_EQ(w.platform->fileDialogs.size(), 3u);
+  for (const Platform::FileDialogSettings &settings : w.platform->fileDialogs) {
+    EXPECT_EQ(settings.title, u"Open Quillmark File"_s);
+    EXPECT_EQ(settings.filter, u"*.rtf"_s);
+    EXPECT_EQ(settings.defaultSuffix, u"rtf"_s);
+  }
+  EXPECT_EQ(w.platform->fileDialogs[1].directory, QCoreApplication::applicationDirPath());
+}
+
+TEST(OpenAndSave, FailuresAreReportedAndLoseNothing) {
+  QTemporaryDir dir;
+  const QString notRtf = dir.filePath(u"notes.rtf"_s);
+  writeFile(notRtf, "plain notes, not RTF");
+  const QString tooLong = dir.filePath(QString(250, u'x'));  // no room for a temporary file
+  writeFile(tooLong, "{\\rtf1 kept}");
+
+  const struct {
+    const char16_t *command;
+    QString fileName;
+  } cases[] = {
+      {u"open", dir.filePath(u"missing.rtf"_s)},
+      {u"open", notRtf},
+      {u"open", dir.path()},
+      {u"save", dir.filePath(u"no/such/folder/post.rtf"_s)},
+      {u"save", tooLong},
+  };
+  for (const auto &c : cases) {
+    ScriptedWindow w;
+    w.window.box().setSelText(u"unsaved work"_s);
+    w.platform->files = {c.fileName};
+    w.window.dispatch(QString::fromUtf16(c.command));
+    EXPECT_EQ(w.window.box().text(), u"unsaved work"_s);
+    ASSERT_EQ(w.platform->messages.size(), 1u) << c.fileName.toStdString();
+    const auto &message = w.platform->messages.front();
+    EXPECT_EQ(message.title, u"Quillmark"_s);
+    EXPECT_EQ(message.icon, Platform::Icon::Warning);
+    EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(c.fileName)));
+  }
+  EXPECT_EQ(readFile(notRtf), "plain notes, not RTF");
+  EXPECT_EQ(readFile(tooLong), "{\\rtf1 kept}");
+}
+
+TEST(OpenAndSave, OpensTheFileGivenAtStart) {
+  QTemporaryDir dir;
+  const QString fileName = dir.filePath(u"given.rtf"_s);
+  writeFile(fileName, "{\\rtf1\\ansi Given {\\b file}.}");
+  ScriptedWindow w;
+  EXPECT_TRUE(w.window.openFile(fileName));
+  EXPECT_EQ(w.window.box().text(), u"Given file."_s);
+}
+
+TEST(EditCommands, CutCopyAndPasteMovePlainTextThroughTheClipboard) {
+  ScriptedWindow w;
+  auto &box = w.window.box();
+  QClipboard *clipboard = QGuiApplication::clipboard();
+  box.setSelText(u"red words\rnext"_s);
+  box.setSelStart(0);
+  box.setSelLength(9);
+  box.setSelColor(0x0000FFu);
+
+  box.setSelStart(0);
+  box.setSelLength(3);
+  w.window.dispatch(u"miCopy"_s);
+  EXPECT_EQ(clipboard->text(), u"red"_s);
+  EXPECT_FALSE(clipboard->mimeData()->hasHtml());
+
+  box.setSelStart(3);
+  box.setSelLength(7);  // " words" and the paragraph break
+  w.window.dispatch(u"miCut"_s);
+  EXPECT_EQ(clipboard->text(), u" words\n"_s);
+  EXPECT_EQ(box.text(), u"rednext"_s);
+
+  // Pasted into plain text, the red words come in plain: only the text is pasted.
+  box.setSelStart(7);
+  w.window.dispatch(u"miPaste"_s);
+  EXPECT_EQ(box.text(), u"rednext words\n"_s);
+  box.setSelStart(8);
+  box.setSelLength(5);
+  EXPECT_EQ(box.selColor(), 0u);
+
+  // Nothing selected: empty text; an empty clipboard pastes nothing but still deletes.
+  box.setSelStart(0);
+  w.window.dispatch(u"miCopy"_s);
+  EXPECT_EQ(clipboard->text(), QString());
+  box.setSelLength(3);
+  w.window.dispatch(u"miPaste"_s);
+  EXPECT_EQ(box.text(), u"next words\n"_s);
+}
+
+TEST(HelpAndAbout, ShowTheHelpWindowAndTheAboutBox) {
+  ScriptedWindow w;
+  QString aboutTitle, version;
+  w.platform->onModal = [&](QDialog &dialog) {
+    aboutTitle = dialog.windowTitle();
+    if (auto *panel = dialog.findChild<QLabel *>(u"pnltour"_s)) version = panel->text();
+  };
+  w.window.dispatch(u"miHAbout"_s);
+  EXPECT_EQ(aboutTitle, u"About Quillmark"_s);
+  EXPECT_EQ(version, u"Quillmark Version 1.0.3"_s);
+
+  for (const QString &tool : {u"miHContents"_s, u"Help"_s}) {
+    w.window.dispatch(tool);
+    QWidget *help = quillmark::help::HelpWindow::showContents();
+    EXPECT_TRUE(help->isVisible()) << tool.toStdString();
+    help->hide();
+  }
+}
+
+TEST(PrintCommand, PrintsThroughThePrintDialog) {
+  ScriptedWindow w;
+  w.window.dispatch(u"print"_s);
+  EXPECT_EQ(w.platform->printed, 1);
+}
+
+// The browser launch failures, with the desktop's handlers hidden in an empty folder.
+TEST(WebCommands, TellTheUserWhenNoBrowserCanBeFoundOrStarted) {
+  QTemporaryDir home;
+  const QByteArray saved[] = {qgetenv("BROWSER"), qgetenv("XDG_CONFIG_HOME"),
+                              qgetenv("XDG_CONFIG_DIRS"), qgetenv("XDG_DATA_HOME"),
+                              qgetenv("XDG_DATA_DIRS")};
+  qunsetenv("BROWSER");
+  qputenv("XDG_CONFIG_HOME", home.filePath(u"config"_s).toLocal8Bit());
+  qputenv("XDG_CONFIG_DIRS", home.filePath(u"etc"_s).toLocal8Bit());
+  qputenv("XDG_DATA_HOME", home.filePath(u"data"_s).toLocal8Bit());
+  qputenv("XDG_DATA_DIRS", home.filePath(u"share"_s).toLocal8Bit());
+
+  ScriptedWindow w;
+  w.window.dispatch(u"AP"_s);
+
+  // A browser registered for HTML files whose program is gone.
+  ASSERT_TRUE(QDir().mkpath(home.filePath(u"data/applications"_s)));
+  ASSERT_TRUE(QDir().mkpath(home.filePath(u"config"_s)));
+  writeFile(home.filePath(u"data/applications/gone.desktop"_s),
+            "[Desktop Entry]\nType=Application\nName=Gone\nExec=" +
+                home.filePath(u"gone-browser"_s).toLocal8Bit() + " %u\n");
+  writeFile(home.filePath(u"config/mimeapps.list"_s),
+            "[Default Applications]\ntext/html=gone.desktop\n");
+  w.window.dispatch(u"Updates"_s);
+
+  const char *names[] = {"BROWSER", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
+                         "XDG_DATA_DIRS"};
+  for (int i = 0; i < 5; ++i) {
+    if (saved[i].isNull())
+      qunsetenv(names[i]);
+    else
+      qputenv(names[i], saved[i]);
+  }
+
+  ASSERT_EQ(w.platform->messages.size(), 2u);
+  EXPECT_EQ(w.platform->messages[0].text, u"Could not find associated Browser"_s);
+  EXPECT_EQ(w.platform->messages[1].text, u"Web Page not Opened"_s);
+  for (const auto &message : w.platform->messages) {
+    EXPECT_EQ(message.title, u"Quillmark"_s);
+    EXPECT_EQ(message.icon, Platform::Icon::None);
+  }
+}
+
+}  // namespace
