@@ -13,10 +13,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <exception>
 
 #include "Pictures.h"
@@ -111,8 +113,8 @@ void QuillmarkMain::buildLayout() {
   for (int i = 0; i < 2; ++i) {
     pictures_[i] = new QLabel(central);
     pictures_[i]->setObjectName(u"Image1_%1"_s.arg(i));
-    pictures_[i]->setPixmap(pictures::cornerPicture(i, devicePixelRatioF()));
   }
+  drawPictures();
   bottom->addWidget(pictures_[0], 0, Qt::AlignLeft | Qt::AlignVCenter);
   bottom->addStretch(1);
   bottom->addWidget(post_, 0, Qt::AlignCenter);
@@ -130,6 +132,20 @@ void QuillmarkMain::buildLayout() {
   connect(redo, &QShortcut::activated, box_, &QTextEdit::redo);
 
   statusBar()->setSizeGripEnabled(true);
+}
+
+void QuillmarkMain::drawPictures() {
+  for (int i = 0; i < 2; ++i)
+    pictures_[i]->setPixmap(pictures::cornerPicture(i, devicePixelRatioF()));
+}
+
+void QuillmarkMain::showEvent(QShowEvent *event) {
+  QMainWindow::showEvent(event);
+  drawPictures();
+  // Moved to a screen of another pixel ratio, the pictures are drawn again for it.
+  if (QWindow *window = windowHandle())
+    connect(window, &QWindow::screenChanged, this, &QuillmarkMain::drawPictures,
+            Qt::UniqueConnection);
 }
 
 void QuillmarkMain::buildTools() {

@@ -53,6 +53,9 @@ class QuillmarkMain : public QMainWindow {
   // Opens an RTF file into the document; false (after telling the user) when it cannot.
   bool openFile(const QString &fileName);
 
+ protected:
+  void showEvent(QShowEvent *event) override;
+
  private:
   // Commands, by group. Formatting (FormatCommands.cpp):
   void toggleBold();
@@ -88,6 +91,7 @@ class QuillmarkMain : public QMainWindow {
 
   void buildTools();
   void buildLayout();
+  void drawPictures();  // at the pixel ratio of the screen the window is on
   void startUp();
   void updateToolStates();
   Platform::FileDialogSettings fileDialogSettings() const;
