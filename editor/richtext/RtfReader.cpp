@@ -1,15 +1,1154 @@
-// Tokenises RTF and turns it into QTextCursor operations. (To be written.)
+// Reads RTF into a document: a byte tokenizer drives an explicit stack of group states, and
+// text gathered into runs goes into the document one QTextCursor::insertText per run. Knows
+// the document model (DocumentModel.h); knows nothing of the HTML converter.
+//
+// Limits this reader relies on:
+//   kMaxGroupDepth  groups nested deeper keep their text but not their formatting; a
+//                   destination opened there is still skipped whole.
+//   parameters      control-word numbers are clamped to the range of int, indents to
+//                   kMaxIndentTwips, sizes to kMaxHalfPoints.
+//   \binN           skips at most what is left of the input.
+// Everything else is linear in the input: no recursion, no rescanning, no per-character
+// document edits.
 #include "RtfReader.h"
 
+#include <QColor>
+#include <QHash>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "DocumentModel.h"
+#include "quillmark/convert.h"
+
+using namespace Qt::StringLiterals;
 
 namespace quillmark::richtext {
 
-bool readRtf(QByteArrayView rtf, QTextDocument &, QString *error) {
-  if (!rtf.startsWith("{\\rtf")) {
-    if (error) *error = QStringLiteral("The file is not an RTF document.");
+namespace {
+
+constexpr std::size_t kMaxGroupDepth = 1000;
+constexpr int kWindowsWestern = 1252;
+constexpr int kDefaultUnicodeSkip = 1;
+constexpr int kDefaultHalfPoints = 24;       // what "\fs" without a number means
+constexpr int kMaxHalfPoints = 3276;         // 1638 points, the largest size word processors offer
+constexpr int kMaxIndentTwips = 10'000'000;  // far past any page, far from overflowing
+
+// Where the text of a group goes.
+enum class Destination : std::uint8_t {
+  Text,        // the document
+  Skip,        // nowhere: metadata, pictures, field instructions, unknown "\*" groups
+  FontTable,   // font names
+  ColorTable,  // colour entries
+  ListText,    // the number or bullet shown before a list paragraph
+  ListLevel,   // an old-style list definition ("\pn"): only whether it is a bullet
+};
+
+// What a control word does.
+enum class Op : std::uint8_t {
+  // Destinations
+  FontTable,
+  ColorTable,
+  SkipDestination,
+  ListText,
+  ListLevel,
+  FieldResult,
+  // Document tables and encoding
+  Ansi,
+  AnsiCodePage,
+  DefaultFont,
+  FontCharset,
+  FontCodePage,
+  Red,
+  Green,
+  Blue,
+  UnicodeSkip,
+  // Characters
+  Bold,
+  Italic,
+  Underline,
+  UnderlineNone,
+  Strike,
+  Super,
+  Sub,
+  NoSuperSub,
+  Up,
+  Down,
+  Plain,
+  Font,
+  FontSize,
+  Color,
+  // Paragraphs
+  ParagraphDefault,
+  AlignLeft,
+  AlignCenter,
+  AlignRight,
+  AlignJustify,
+  LeftIndent,
+  FirstIndent,
+  BulletLevel,
+  // Text
+  Character,
+  Unicode,
+  Tab,
+  LineBreak,
+  ParagraphBreak,
+  Cell,
+  Row,
+};
+
+struct Keyword {
+  std::string_view name;
+  Op op;
+  char16_t value = 0;  // Character: the character; Ansi: the code page
+};
+
+// The control words this reader acts on. Every other word is ignored; inside a "\*" group
+// an unknown word makes the whole group skipped.
+constexpr Keyword kKeywords[] = {
+    {"fonttbl", Op::FontTable},
+    {"colortbl", Op::ColorTable},
+    {"pntext", Op::ListText},
+    {"listtext", Op::ListText},
+    {"pn", Op::ListLevel},
+    {"fldrslt", Op::FieldResult},
+    // Groups whose content is not part of the text.
+    {"stylesheet", Op::SkipDestination},
+    {"info", Op::SkipDestination},
+    {"pict", Op::SkipDestination},
+    {"shppict", Op::SkipDestination},
+    {"nonshppict", Op::SkipDestination},
+    {"shpinst", Op::SkipDestination},
+    {"object", Op::SkipDestination},
+    {"header", Op::SkipDestination},
+    {"headerl", Op::SkipDestination},
+    {"headerr", Op::SkipDestination},
+    {"headerf", Op::SkipDestination},
+    {"footer", Op::SkipDestination},
+    {"footerl", Op::SkipDestination},
+    {"footerr", Op::SkipDestination},
+    {"footerf", Op::SkipDestination},
+    {"footnote", Op::SkipDestination},
+    {"ftnsep", Op::SkipDestination},
+    {"ftnsepc", Op::SkipDestination},
+    {"ftncn", Op::SkipDestination},
+    {"aftnsep", Op::SkipDestination},
+    {"aftnsepc", Op::SkipDestination},
+    {"aftncn", Op::SkipDestination},
+    {"annotation", Op::SkipDestination},
+    {"atnid", Op::SkipDestination},
+    {"atnauthor", Op::SkipDestination},
+    {"listtable", Op::SkipDestination},
+    {"listoverridetable", Op::SkipDestination},
+    {"rsidtbl", Op::SkipDestination},
+    {"generator", Op::SkipDestination},
+    {"themedata", Op::SkipDestination},
+    {"colorschememapping", Op::SkipDestination},
+    {"latentstyles", Op::SkipDestination},
+    {"datastore", Op::SkipDestination},
+    {"xmlnstbl", Op::SkipDestination},
+    {"mmathPr", Op::SkipDestination},
+    {"bkmkstart", Op::SkipDestination},
+    {"bkmkend", Op::SkipDestination},
+    {"fldinst", Op::SkipDestination},
+    {"filetbl", Op::SkipDestination},
+    {"revtbl", Op::SkipDestination},
+    {"pgdsctbl", Op::SkipDestination},
+    {"template", Op::SkipDestination},
+    {"userprops", Op::SkipDestination},
+    {"docvar", Op::SkipDestination},
+    {"xe", Op::SkipDestination},
+    {"tc", Op::SkipDestination},
+    {"tcn", Op::SkipDestination},
+    {"sp", Op::SkipDestination},
+    {"upr", Op::SkipDestination},
+    {"pntxta", Op::SkipDestination},
+    {"pntxtb", Op::SkipDestination},
+    // Encoding and tables
+    {"ansi", Op::Ansi, 1252},
+    {"mac", Op::Ansi, 10000},
+    {"pc", Op::Ansi, 437},
+    {"pca", Op::Ansi, 850},
+    {"ansicpg", Op::AnsiCodePage},
+    {"deff", Op::DefaultFont},
+    {"fcharset", Op::FontCharset},
+    {"cpg", Op::FontCodePage},
+    {"red", Op::Red},
+    {"green", Op::Green},
+    {"blue", Op::Blue},
+    {"uc", Op::UnicodeSkip},
+    // Characters
+    {"b", Op::Bold},
+    {"i", Op::Italic},
+    {"ul", Op::Underline},
+    {"uld", Op::Underline},
+    {"uldash", Op::Underline},
+    {"uldashd", Op::Underline},
+    {"uldashdd", Op::Underline},
+    {"uldb", Op::Underline},
+    {"ulhwave", Op::Underline},
+    {"ulldash", Op::Underline},
+    {"ulth", Op::Underline},
+    {"ulthd", Op::Underline},
+    {"ulthdash", Op::Underline},
+    {"ulthdashd", Op::Underline},
+    {"ulthdashdd", Op::Underline},
+    {"ulthldash", Op::Underline},
+    {"ululdbwave", Op::Underline},
+    {"ulw", Op::Underline},
+    {"ulwave", Op::Underline},
+    {"ulnone", Op::UnderlineNone},
+    {"strike", Op::Strike},
+    {"striked", Op::Strike},
+    {"super", Op::Super},
+    {"sub", Op::Sub},
+    {"nosupersub", Op::NoSuperSub},
+    {"up", Op::Up},
+    {"dn", Op::Down},
+    {"plain", Op::Plain},
+    {"f", Op::Font},
+    {"fs", Op::FontSize},
+    {"cf", Op::Color},
+    // Paragraphs
+    {"pard", Op::ParagraphDefault},
+    {"ql", Op::AlignLeft},
+    {"qc", Op::AlignCenter},
+    {"qr", Op::AlignRight},
+    {"qj", Op::AlignJustify},
+    {"qd", Op::AlignJustify},
+    {"li", Op::LeftIndent},
+    {"lin", Op::LeftIndent},
+    {"fi", Op::FirstIndent},
+    {"pnlvlblt", Op::BulletLevel},
+    // Text
+    {"u", Op::Unicode},
+    {"tab", Op::Tab},
+    {"line", Op::LineBreak},
+    {"par", Op::ParagraphBreak},
+    {"sect", Op::ParagraphBreak},
+    {"page", Op::ParagraphBreak},
+    {"column", Op::ParagraphBreak},
+    {"cell", Op::Cell},
+    {"nestcell", Op::Cell},
+    {"row", Op::Row},
+    {"emdash", Op::Character, u'\u2014'},
+    {"endash", Op::Character, u'\u2013'},
+    {"lquote", Op::Character, u'\u2018'},
+    {"rquote", Op::Character, u'\u2019'},
+    {"ldblquote", Op::Character, u'\u201C'},
+    {"rdblquote", Op::Character, u'\u201D'},
+    {"bullet", Op::Character, u'\u2022'},
+    {"emspace", Op::Character, u'\u2003'},
+    {"enspace", Op::Character, u'\u2002'},
+    {"qmspace", Op::Character, u'\u2005'},
+    {"zwj", Op::Character, u'\u200D'},
+    {"zwnj", Op::Character, u'\u200C'},
+    {"ltrmark", Op::Character, u'\u200E'},
+    {"rtlmark", Op::Character, u'\u200F'},
+};
+
+const Keyword *findKeyword(std::string_view name) {
+  static const auto *const index = [] {
+    auto *map = new std::unordered_map<std::string_view, const Keyword *>;
+    for (const Keyword &keyword : kKeywords) map->emplace(keyword.name, &keyword);
+    return map;
+  }();
+  const auto found = index->find(name);
+  return found == index->end() ? nullptr : found->second;
+}
+
+bool isDestination(Op op) {
+  return op == Op::FontTable || op == Op::ColorTable || op == Op::SkipDestination ||
+         op == Op::ListText || op == Op::ListLevel || op == Op::FieldResult;
+}
+
+// The code page of a font's "\fcharset"; -1 for the document's own.
+int codePageOfCharset(int charset) {
+  static constexpr std::pair<int, int> kCharsets[] = {
+      {0, 1252},   {1, -1},     {2, 1252},   {77, 10000}, {78, 10001}, {79, 10003}, {80, 10008},
+      {81, 10002}, {83, 10005}, {84, 10004}, {85, 10006}, {86, 10081}, {87, 10021}, {88, 10029},
+      {89, 10007}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950},  {161, 1253},
+      {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874},
+      {238, 1250}, {254, 437},  {255, 850},
+  };
+  for (const auto &[set, codePage] : kCharsets) {
+    if (set == charset) return codePage;
+  }
+  return -1;
+}
+
+// The names a code page is known by to the text codecs, best first.
+QList<QByteArray> codePageNames(int codePage) {
+  switch (codePage) {
+    case 437:
+      return {"IBM437"};
+    case 850:
+      return {"IBM850"};
+    case 932:
+      return {"windows-31j", "Shift_JIS"};
+    case 936:
+      return {"GBK", "windows-936"};
+    case 949:
+      return {"windows-949", "EUC-KR"};
+    case 950:
+      return {"windows-950", "Big5"};
+    case 1361:
+      return {"johab", "ibm-1363"};
+    case 10000:
+      return {"macintosh"};
+    case 65001:
+      return {"UTF-8"};
+    default:
+      break;
+  }
+  const QByteArray number = QByteArray::number(codePage);
+  return {"windows-" + number, "cp" + number};
+}
+
+// Turns the bytes of one code page into text. Single-byte code pages go through a table;
+// the others through a decoder that keeps a lead byte until its trail byte arrives.
+class CodePage {
+ public:
+  explicit CodePage(int number) {
+    if (number != kWindowsWestern) {
+      for (const QByteArray &name : codePageNames(number)) {
+        decoder_ = QStringDecoder(name.constData());
+        if (decoder_.isValid()) break;
+      }
+    }
+    if (number == kWindowsWestern || !decoder_.isValid()) {
+      std::string bytes(256, '\0');
+      for (int b = 0; b < 256; ++b) bytes[b] = static_cast<char>(b);
+      const std::u16string units = quillmark::decodeWindows1252(bytes);
+      for (int b = 0; b < 256; ++b) table_[b] = units.size() == 256 ? units[b] : char16_t(b);
+      return;
+    }
+    // A byte that gives nothing on its own is a lead byte: the code page is multi-byte.
+    for (int b = 0; b < 256 && singleByte_; ++b) {
+      decoder_.resetState();
+      const char byte = static_cast<char>(b);
+      const QString unit = decoder_(QByteArrayView(&byte, 1));
+      if (unit.size() == 1) {
+        table_[b] = unit.front().unicode();
+      } else if (unit.isEmpty()) {
+        singleByte_ = false;
+      } else {
+        table_[b] = QChar::ReplacementCharacter;
+      }
+    }
+    decoder_.resetState();
+  }
+
+  bool isSingleByte() const { return singleByte_; }
+  const std::array<char16_t, 256> &table() const { return table_; }
+  QString decodeMultiByte(char byte) { return decoder_(QByteArrayView(&byte, 1)); }
+
+ private:
+  std::array<char16_t, 256> table_{};
+  bool singleByte_ = true;
+  QStringDecoder decoder_;
+};
+
+enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };
+
+struct CharacterState {
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strike = false;
+  VerticalPosition vertical = VerticalPosition::Normal;
+  int font = -1;       // font-table number; -1: the "\deff" font
+  int halfPoints = 0;  // 0: the document's default size
+  int color = 0;       // colour-table index; 0: automatic
+  bool operator==(const CharacterState &) const = default;
+};
+
+struct ParagraphState {
+  Qt::Alignment alignment = Qt::AlignLeft;
+  int leftTwips = 0;
+  int firstTwips = 0;
+};
+
+struct GroupState {
+  CharacterState chars;
+  ParagraphState paragraph;
+  int unicodeSkip = kDefaultUnicodeSkip;  // bytes standing in for each "\uN" ("\ucN")
+  Destination destination = Destination::Text;
+};
+
+struct FontEntry {
+  QString name;
+  int codePage = -1;  // -1: the document's code page
+};
+
+bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+int hexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Whether the text before a list paragraph is a bullet (one symbol) rather than a number.
+bool isBulletText(const QString &text) {
+  const QString core = text.simplified();
+  if (core.isEmpty()) return false;
+  const bool oneCharacter =
+      core.size() == 1 || (core.size() == 2 && core.front().isHighSurrogate());
+  return oneCharacter && !core.front().isDigit();
+}
+
+class Reader {
+ public:
+  Reader(QByteArrayView rtf, QTextDocument &document)
+      : rtf_(rtf),
+        cursor_(&document),
+        defaultFamily_(document.defaultFont().family()),
+        defaultPointSize_(document.defaultFont().pointSizeF()),
+        bulletIndentTwips_(pixelsToTwips(document.indentWidth())) {
+    groups_.emplace_back();
+  }
+
+  // Reads from `start`, the opening brace of the document's group.
+  void read(qsizetype start);
+
+ private:
+  GroupState &top() { return groups_.back(); }
+  bool skipping() const {
+    return overflowSkipDepth_ > 0 || groups_.back().destination == Destination::Skip;
+  }
+
+  void openGroup();
+  bool closeGroup();  // false once the document's own group has closed
+  void finishDestination(const GroupState &closed);
+  void readControl();
+  void controlWord(std::string_view name, bool hasParameter, int parameter);
+  void startDestination(Destination destination);
+  void formatWord(Op op, bool hasParameter, int parameter);
+  void textWord(const Keyword &keyword);
+  void controlSymbol(char symbol);
+  void textByte(unsigned char byte);
+  void textRun();
+  void character(char16_t c);
+  void unicodeCharacter(int parameter);
+
+  CodePage &codePage(int number);
+  int codePageOfFont(int font) const;
+  void prepareRun();
+  void flushRun();
+  const QTextCharFormat &formatOf(const CharacterState &chars);
+  void endParagraph();
+  void applyParagraphFormat();
+
+  void beginFont(int number);
+  void finishFont();
+  void finishColor();
+
+  QByteArrayView rtf_;
+  qsizetype pos_ = 0;
+  QTextCursor cursor_;
+  const QString defaultFamily_;
+  const double defaultPointSize_;
+  const int bulletIndentTwips_;
+
+  std::vector<GroupState> groups_;  // open groups, innermost last; the first is outside all
+  int overflowDepth_ = 0;           // groups open beyond kMaxGroupDepth
+  int overflowSkipDepth_ = 0;       // a destination opened at this overflow depth is skipped
+  int bytesToSkip_ = 0;             // stand-ins still to skip after a "\uN"
+  bool ignorable_ = false;          // the last control was "\*"
+
+  int ansiCodePage_ = kWindowsWestern;
+  int defaultFont_ = -1;
+  QHash<int, FontEntry> fonts_;
+  std::vector<QColor> colors_;  // invalid: automatic
+  std::unordered_map<int, std::unique_ptr<CodePage>> codePages_;
+
+  int fontNumber_ = -1;  // the font-table entry being read, or -1
+  FontEntry font_;       // ... and what is known of it so far
+  int red_ = 0, green_ = 0, blue_ = 0;
+  bool colorGiven_ = false;
+
+  QString run_;  // text not yet in the document, all in runChars_
+  CharacterState runChars_;
+  bool stateChanged_ = true;      // the group state may differ from runChars_ / codePage_
+  CodePage *codePage_ = nullptr;  // the code page of the text being read
+  CharacterState cachedChars_;
+  QTextCharFormat cachedFormat_;
+  bool formatCached_ = false;
+
+  QString listText_;              // the text of the "\pntext"/"\listtext" group being read
+  bool levelIsBullet_ = false;    // the "\pn" group being read says bullet
+  bool paragraphBullet_ = false;  // the paragraph being read is a bullet item
+  bool pendingCellTab_ = false;   // a cell ended; its tab is written unless the row ends
+  QTextList *list_ = nullptr;     // the bullet list the previous paragraph belongs to
+};
+
+void Reader::read(qsizetype start) {
+  const qsizetype size = rtf_.size();
+  pos_ = start;
+  cursor_.beginEditBlock();
+  bool open = true;
+  while (open && pos_ < size) {
+    const char c = rtf_[pos_];
+    switch (c) {
+      case '{':
+        ++pos_;
+        openGroup();
+        break;
+      case '}':
+        ++pos_;
+        open = closeGroup();
+        break;
+      case '\\':
+        readControl();
+        break;
+      case '\r':
+      case '\n':
+        ++pos_;
+        break;
+      default:
+        textRun();
+        break;
+    }
+  }
+  flushRun();
+  applyParagraphFormat();
+  cursor_.endEditBlock();
+}
+
+void Reader::openGroup() {
+  bytesToSkip_ = 0;
+  ignorable_ = false;
+  if (groups_.size() > kMaxGroupDepth) {
+    ++overflowDepth_;
+    return;
+  }
+  groups_.push_back(groups_.back());
+}
+
+bool Reader::closeGroup() {
+  bytesToSkip_ = 0;
+  ignorable_ = false;
+  if (overflowDepth_ > 0) {
+    if (overflowSkipDepth_ == overflowDepth_) overflowSkipDepth_ = 0;
+    --overflowDepth_;
+    return true;
+  }
+  // The document's own group: its state is the last paragraph's, so it is never popped.
+  if (groups_.size() <= 2) return false;
+  const GroupState closed = groups_.back();
+  groups_.pop_back();
+  stateChanged_ = true;
+  if (closed.destination != top().destination) finishDestination(closed);
+  return true;
+}
+
+void Reader::finishDestination(const GroupState &closed) {
+  switch (closed.destination) {
+    case Destination::FontTable:
+      finishFont();
+      break;
+    case Destination::ListText:
+      // A bullet makes the paragraph a list item; a number stays in the text, so that a
+      // numbered list keeps its numbers.
+      if (isBulletText(listText_)) {
+        paragraphBullet_ = true;
+      } else if (top().destination == Destination::Text) {
+        for (const QChar c : std::as_const(listText_)) character(c.unicode());
+      }
+      listText_.clear();
+      break;
+    case Destination::ListLevel:
+      if (levelIsBullet_) paragraphBullet_ = true;
+      levelIsBullet_ = false;
+      break;
+    case Destination::Text:
+    case Destination::Skip:
+    case Destination::ColorTable:
+      break;
+  }
+}
+
+void Reader::readControl() {
+  const qsizetype size = rtf_.size();
+  ++pos_;  // the backslash
+  if (pos_ >= size) return;
+  const char first = rtf_[pos_];
+  if (!isAsciiLetter(first)) {
+    ++pos_;
+    controlSymbol(first);
+    return;
+  }
+  const qsizetype nameStart = pos_;
+  while (pos_ < size && isAsciiLetter(rtf_[pos_])) ++pos_;
+  const std::string_view name(rtf_.data() + nameStart, std::size_t(pos_ - nameStart));
+  bool negative = false;
+  if (pos_ + 1 < size && rtf_[pos_] == '-' && rtf_[pos_ + 1] >= '0' && rtf_[pos_ + 1] <= '9') {
+    negative = true;
+    ++pos_;
+  }
+  bool hasParameter = false;
+  std::int64_t value = 0;
+  while (pos_ < size && rtf_[pos_] >= '0' && rtf_[pos_] <= '9') {
+    hasParameter = true;
+    value = std::min<std::int64_t>(value * 10 + (rtf_[pos_] - '0'),
+                                   std::int64_t(std::numeric_limits<int>::max()) + 1);
+    ++pos_;
+  }
+  if (negative) value = -value;
+  const int parameter = int(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+  if (pos_ < size && rtf_[pos_] == ' ') ++pos_;  // the delimiter belongs to the word
+
+  if (name == "bin") {
+    // Binary data: never text, even when it looks like braces or backslashes.
+    if (hasParameter && parameter > 0) pos_ += std::min<qsizetype>(parameter, size - pos_);
+    if (bytesToSkip_ > 0) --bytesToSkip_;
+    return;
+  }
+  if (bytesToSkip_ > 0) {
+    --bytesToSkip_;
+    return;
+  }
+  controlWord(name, hasParameter, parameter);
+}
+
+void Reader::controlSymbol(char symbol) {
+  ignorable_ = false;
+  if (symbol == '\'') {
+    int value = 0;
+    int digits = 0;
+    for (; digits < 2 && pos_ < rtf_.size(); ++digits, ++pos_) {
+      const int digit = hexDigitValue(rtf_[pos_]);
+      if (digit < 0) break;
+      value = value * 16 + digit;
+    }
+    if (bytesToSkip_ > 0) {
+      --bytesToSkip_;
+    } else if (digits == 2) {
+      textByte(static_cast<unsigned char>(value));
+    }
+    return;
+  }
+  if (bytesToSkip_ > 0) {
+    --bytesToSkip_;
+    return;
+  }
+  switch (symbol) {
+    case '*':
+      ignorable_ = true;
+      break;
+    case '\\':
+    case '{':
+    case '}':
+      character(char16_t(symbol));
+      break;
+    case '~':
+      character(u'\u00A0');
+      break;
+    case '_':
+      character(u'\u2011');
+      break;
+    case '\r':
+    case '\n':
+      if (!skipping() && top().destination == Destination::Text) endParagraph();
+      break;
+    default:
+      break;  // "\-" optional hyphen, "\:" index entry and the like: nothing to show
+  }
+}
+
+void Reader::controlWord(std::string_view name, bool hasParameter, int parameter) {
+  const Keyword *keyword = findKeyword(name);
+  const bool wasIgnorable = ignorable_;
+  ignorable_ = false;
+  if (skipping()) return;
+  if (keyword == nullptr || !isDestination(keyword->op)) {
+    // "\*" before a word this reader does not take for a destination: skip the group.
+    if (wasIgnorable) {
+      startDestination(Destination::Skip);
+      return;
+    }
+    if (keyword == nullptr) return;  // not one this reader needs
+  }
+  switch (keyword->op) {
+    case Op::FontTable:
+      startDestination(Destination::FontTable);
+      return;
+    case Op::ColorTable:
+      startDestination(Destination::ColorTable);
+      return;
+    case Op::ListText:
+      startDestination(Destination::ListText);
+      return;
+    case Op::ListLevel:
+      startDestination(Destination::ListLevel);
+      return;
+    case Op::SkipDestination:
+      startDestination(Destination::Skip);
+      return;
+    case Op::FieldResult:
+      return;  // a field's result is text like any other
+    case Op::Ansi:
+      ansiCodePage_ = keyword->value;
+      stateChanged_ = true;
+      return;
+    case Op::AnsiCodePage:
+      if (hasParameter && parameter > 0) ansiCodePage_ = parameter;
+      stateChanged_ = true;
+      return;
+    case Op::DefaultFont:
+      defaultFont_ = parameter;
+      stateChanged_ = true;
+      return;
+    case Op::Unicode:
+      if (hasParameter) unicodeCharacter(parameter);
+      return;
+    default:
+      break;
+  }
+  switch (top().destination) {
+    case Destination::FontTable:
+      if (keyword->op == Op::Font) beginFont(parameter);
+      if (keyword->op == Op::FontCharset) font_.codePage = codePageOfCharset(parameter);
+      if (keyword->op == Op::FontCodePage && parameter > 0) font_.codePage = parameter;
+      return;
+    case Destination::ColorTable: {
+      const int component = std::clamp(parameter, 0, 255);
+      if (keyword->op == Op::Red) red_ = component;
+      if (keyword->op == Op::Green) green_ = component;
+      if (keyword->op == Op::Blue) blue_ = component;
+      colorGiven_ = colorGiven_ || keyword->op == Op::Red || keyword->op == Op::Green ||
+                    keyword->op == Op::Blue;
+      return;
+    }
+    case Destination::ListLevel:
+      if (keyword->op == Op::BulletLevel) levelIsBullet_ = true;
+      return;
+    case Destination::Text:
+    case Destination::ListText:
+    case Destination::Skip:
+      break;
+  }
+  // Formatting only affects its group; past the depth limit there is no group state of its
+  // own to change, so formatting is dropped there.
+  if (overflowDepth_ == 0) formatWord(keyword->op, hasParameter, parameter);
+  textWord(*keyword);
+}
+
+// Opens a destination in the current group. Past the depth limit only skipping is possible:
+// the group of a destination opened there is skipped whole.
+void Reader::startDestination(Destination destination) {
+  if (overflowDepth_ > 0) {
+    overflowSkipDepth_ = overflowDepth_;
+    return;
+  }
+  GroupState &state = top();
+  switch (destination) {
+    case Destination::FontTable:
+      fontNumber_ = -1;
+      break;
+    case Destination::ColorTable:
+      colorGiven_ = false;
+      red_ = green_ = blue_ = 0;
+      break;
+    case Destination::ListText:
+      if (state.destination != Destination::ListText) listText_.clear();
+      break;
+    case Destination::ListLevel:
+      levelIsBullet_ = false;
+      break;
+    case Destination::Text:
+    case Destination::Skip:
+      break;
+  }
+  state.destination = destination;
+}
+
+// Character and paragraph formatting of the current group.
+void Reader::formatWord(Op op, bool hasParameter, int parameter) {
+  GroupState &state = top();
+  CharacterState &chars = state.chars;
+  ParagraphState &paragraph = state.paragraph;
+  const bool on = !hasParameter || parameter != 0;  // "\b0" and the like switch off
+  switch (op) {
+    case Op::UnicodeSkip:
+      state.unicodeSkip = std::max(0, parameter);
+      return;
+    case Op::Bold:
+      chars.bold = on;
+      break;
+    case Op::Italic:
+      chars.italic = on;
+      break;
+    case Op::Underline:
+      chars.underline = on;
+      break;
+    case Op::UnderlineNone:
+      chars.underline = false;
+      break;
+    case Op::Strike:
+      chars.strike = on;
+      break;
+    case Op::Super:
+      chars.vertical = VerticalPosition::Super;
+      break;
+    case Op::Sub:
+      chars.vertical = VerticalPosition::Sub;
+      break;
+    case Op::NoSuperSub:
+      chars.vertical = VerticalPosition::Normal;
+      break;
+    case Op::Up:
+      chars.vertical = on ? VerticalPosition::Super : VerticalPosition::Normal;
+      break;
+    case Op::Down:
+      chars.vertical = on ? VerticalPosition::Sub : VerticalPosition::Normal;
+      break;
+    case Op::Plain:
+      chars = CharacterState{};
+      break;
+    case Op::Font:
+      chars.font = hasParameter ? parameter : 0;
+      break;
+    case Op::FontSize:
+      chars.halfPoints =
+          hasParameter ? std::clamp(parameter, 0, kMaxHalfPoints) : kDefaultHalfPoints;
+      break;
+    case Op::Color:
+      chars.color = std::max(0, parameter);
+      break;
+    case Op::ParagraphDefault:
+      paragraph = ParagraphState{};
+      return;
+    case Op::AlignLeft:
+      paragraph.alignment = Qt::AlignLeft;
+      return;
+    case Op::AlignCenter:
+      paragraph.alignment = Qt::AlignHCenter;
+      return;
+    case Op::AlignRight:
+      paragraph.alignment = Qt::AlignRight;
+      return;
+    case Op::AlignJustify:
+      paragraph.alignment = Qt::AlignJustify;
+      return;
+    case Op::LeftIndent:
+      paragraph.leftTwips = std::clamp(parameter, -kMaxIndentTwips, kMaxIndentTwips);
+      return;
+    case Op::FirstIndent:
+      paragraph.firstTwips = std::clamp(parameter, -kMaxIndentTwips, kMaxIndentTwips);
+      return;
+    default:
+      return;  // not formatting
+  }
+  stateChanged_ = true;
+}
+
+// Characters and breaks. Breaks belong to the document's text only: a list number's "\par"
+// or "\cell" would end the paragraph it numbers.
+void Reader::textWord(const Keyword &keyword) {
+  const bool documentText = top().destination == Destination::Text;
+  switch (keyword.op) {
+    case Op::Character:
+      character(keyword.value);
+      break;
+    case Op::Tab:
+      character(u'\t');
+      break;
+    case Op::LineBreak:
+      if (documentText) character(QChar::LineSeparator);
+      break;
+    case Op::ParagraphBreak:
+      if (documentText) endParagraph();
+      break;
+    case Op::Cell:
+      if (documentText) {
+        // The tab of the cell before goes out now: this cell is not the row's last.
+        if (pendingCellTab_) {
+          pendingCellTab_ = false;
+          character(u'\t');
+        }
+        pendingCellTab_ = true;
+      }
+      break;
+    case Op::Row:
+      if (documentText) {
+        pendingCellTab_ = false;
+        endParagraph();
+      }
+      break;
+    default:
+      break;  // formatting, or a table's entry met outside its table
+  }
+}
+
+void Reader::unicodeCharacter(int parameter) {
+  // Numbers above 32767 are written negative.
+  const int unit = parameter < 0 ? parameter + 65536 : parameter;
+  if (unit >= 0 && unit <= 0xFFFF) character(char16_t(unit));
+  bytesToSkip_ = top().unicodeSkip;
+}
+
+int Reader::codePageOfFont(int font) const {
+  const auto found = fonts_.constFind(font < 0 ? defaultFont_ : font);
+  if (found != fonts_.cend() && found->codePage > 0) return found->codePage;
+  return ansiCodePage_;
+}
+
+CodePage &Reader::codePage(int number) {
+  std::unique_ptr<CodePage> &slot = codePages_[number];
+  if (!slot) slot = std::make_unique<CodePage>(number);
+  return *slot;
+}
+
+void Reader::textByte(unsigned char byte) {
+  ignorable_ = false;
+  if (skipping()) return;
+  CodePage *page = nullptr;
+  switch (top().destination) {
+    case Destination::Text:
+    case Destination::ListText:
+      prepareRun();
+      page = codePage_;
+      break;
+    case Destination::FontTable:
+      if (byte == ';') {
+        finishFont();
+        return;
+      }
+      page = &codePage(font_.codePage > 0 ? font_.codePage : ansiCodePage_);
+      break;
+    case Destination::ColorTable:
+      if (byte == ';') finishColor();
+      return;
+    case Destination::Skip:
+    case Destination::ListLevel:
+      return;
+  }
+  if (page->isSingleByte()) {
+    character(page->table()[byte]);
+  } else {
+    const QString text = page->decodeMultiByte(static_cast<char>(byte));
+    for (const QChar c : text) character(c.unicode());
+  }
+}
+
+// Plain text up to the next brace, backslash or line end. Straight into the run when it is
+// document text in a single-byte code page, which is nearly all text of a large file.
+void Reader::textRun() {
+  const qsizetype size = rtf_.size();
+  const auto isSpecial = [](char c) {
+    return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n';
+  };
+  if (bytesToSkip_ == 0 && skipping()) {
+    while (pos_ < size && !isSpecial(rtf_[pos_])) ++pos_;
+    return;
+  }
+  if (bytesToSkip_ == 0 && top().destination == Destination::Text) {
+    prepareRun();
+    if (codePage_->isSingleByte()) {
+      const std::array<char16_t, 256> &table = codePage_->table();
+      ignorable_ = false;
+      while (pos_ < size) {
+        const auto byte = static_cast<unsigned char>(rtf_[pos_]);
+        if (isSpecial(char(byte))) break;
+        if (byte >= 0x20 || byte == '\t') run_ += QChar(table[byte]);
+        ++pos_;
+      }
+      return;
+    }
+  }
+  const auto byte = static_cast<unsigned char>(rtf_[pos_++]);
+  if (bytesToSkip_ > 0) {
+    --bytesToSkip_;
+    return;
+  }
+  if (byte >= 0x20 || byte == '\t') textByte(byte);
+}
+
+void Reader::character(char16_t c) {
+  if (skipping()) return;
+  switch (top().destination) {
+    case Destination::Text:
+      break;
+    case Destination::ListText:
+      listText_ += QChar(c);
+      return;
+    case Destination::FontTable:
+      if (c == u';') {
+        finishFont();
+      } else if (fontNumber_ >= 0 && c >= 0x20) {
+        font_.name += QChar(c);
+      }
+      return;
+    case Destination::ColorTable:
+      if (c == u';') finishColor();
+      return;
+    case Destination::Skip:
+    case Destination::ListLevel:
+      return;
+  }
+  // Characters the document would take for structure instead of text.
+  if (c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator) {
+    endParagraph();
+    return;
+  }
+  if ((c < 0x20 && c != u'\t') || c == 0xFDD0 || c == 0xFDD1) return;
+  prepareRun();
+  run_ += QChar(c);
+}
+
+// Makes the run ready for text in the current group's format: writes out the text gathered
+// in another format, and a cell's tab that turned out not to end a row.
+void Reader::prepareRun() {
+  if (stateChanged_) {
+    const CharacterState &chars = top().chars;
+    if (!(chars == runChars_)) {
+      flushRun();
+      runChars_ = chars;
+    }
+    codePage_ = &codePage(codePageOfFont(chars.font));
+    stateChanged_ = false;
+  }
+  if (pendingCellTab_ && top().destination == Destination::Text) {
+    pendingCellTab_ = false;
+    run_ += u'\t';
+  }
+}
+
+void Reader::flushRun() {
+  if (run_.isEmpty()) return;
+  cursor_.insertText(run_, formatOf(runChars_));
+  run_.resize(0);
+}
+
+const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
+  if (formatCached_ && chars == cachedChars_) return cachedFormat_;
+  QTextCharFormat format;
+  if (chars.bold) format.setFontWeight(QFont::Bold);
+  if (chars.italic) format.setFontItalic(true);
+  if (chars.underline) format.setFontUnderline(true);
+  if (chars.strike) format.setFontStrikeOut(true);
+  if (chars.vertical == VerticalPosition::Super) {
+    format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+  } else if (chars.vertical == VerticalPosition::Sub) {
+    format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+  }
+  // The document's own face and size stay unset, as in a document typed from scratch.
+  const auto font = fonts_.constFind(chars.font < 0 ? defaultFont_ : chars.font);
+  if (font != fonts_.cend() && !font->name.isEmpty() && font->name != defaultFamily_) {
+    setFontName(format, font->name);
+  }
+  if (chars.halfPoints > 0 && chars.halfPoints / 2.0 != defaultPointSize_) {
+    format.setFontPointSize(chars.halfPoints / 2.0);
+  }
+  if (chars.color > 0 && std::size_t(chars.color) < colors_.size() &&
+      colors_[chars.color].isValid()) {
+    format.setForeground(colors_[chars.color]);
+  }
+  cachedChars_ = chars;
+  cachedFormat_ = format;
+  formatCached_ = true;
+  return cachedFormat_;
+}
+
+void Reader::endParagraph() {
+  flushRun();
+  pendingCellTab_ = false;
+  applyParagraphFormat();
+  paragraphBullet_ = false;
+  cursor_.insertBlock(QTextBlockFormat(), formatOf(top().chars));
+}
+
+// Gives the paragraph being read the formatting in effect at its end.
+void Reader::applyParagraphFormat() {
+  const ParagraphState &paragraph = top().paragraph;
+  QTextBlockFormat format;
+  if (paragraph.alignment != Qt::AlignLeft) format.setAlignment(paragraph.alignment);
+  if (paragraphBullet_) {
+    // The bullet takes the first bulletIndentTwips_ of the indent, and the hanging first
+    // line is the bullet's own.
+    const int ownTwips = std::max(0, paragraph.leftTwips - bulletIndentTwips_);
+    if (ownTwips != 0) format.setLeftMargin(twipsToPixels(ownTwips));
+  } else {
+    if (paragraph.leftTwips != 0) format.setLeftMargin(twipsToPixels(paragraph.leftTwips));
+    if (paragraph.firstTwips != 0) format.setTextIndent(twipsToPixels(paragraph.firstTwips));
+  }
+  cursor_.setBlockFormat(format);
+  if (!paragraphBullet_) {
+    list_ = nullptr;
+  } else if (list_ != nullptr) {
+    list_->add(cursor_.block());
+  } else {
+    QTextListFormat listFormat;
+    listFormat.setStyle(QTextListFormat::ListDisc);
+    listFormat.setIndent(1);
+    list_ = cursor_.createList(listFormat);
+  }
+}
+
+void Reader::beginFont(int number) {
+  finishFont();
+  fontNumber_ = number;
+  font_ = FontEntry{};
+}
+
+void Reader::finishFont() {
+  if (fontNumber_ < 0) return;
+  font_.name = font_.name.trimmed();
+  fonts_.insert(fontNumber_, font_);
+  fontNumber_ = -1;
+  font_ = FontEntry{};
+  formatCached_ = false;
+  stateChanged_ = true;
+}
+
+void Reader::finishColor() {
+  colors_.push_back(colorGiven_ ? QColor(red_, green_, blue_) : QColor());
+  colorGiven_ = false;
+  red_ = green_ = blue_ = 0;
+  formatCached_ = false;
+}
+
+// Where the document's group opens, or -1 when the bytes are not RTF: "{\rtf" after an
+// optional UTF-8 byte-order mark and white space.
+qsizetype rtfStart(QByteArrayView rtf) {
+  qsizetype pos = rtf.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+  while (pos < rtf.size() && (rtf[pos] == ' ' || rtf[pos] == '\t' || rtf[pos] == '\r' ||
+                              rtf[pos] == '\n' || rtf[pos] == '\f' || rtf[pos] == '\v')) {
+    ++pos;
+  }
+  return rtf.sliced(pos).startsWith("{\\rtf") ? pos : -1;
+}
+
+}  // namespace
+
+bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error) {
+  const qsizetype start = rtfStart(rtf);
+  if (start < 0) {
+    if (error) *error = u"The file is not an RTF document."_s;
     return false;
   }
+  const bool undo = document.isUndoRedoEnabled();
+  document.setUndoRedoEnabled(false);  // a loaded document starts with no history
+  {
+    Reader reader(rtf, document);
+    reader.read(start);
+  }
+  document.setUndoRedoEnabled(undo);
   return true;
 }
 
