@@ -28,7 +28,26 @@
 #include "quillmark/convert.h"
 #include "quillmark/version.h"
 
+#ifdef QUILLMARK_CONVERT_VIA_EDITOR
+#include <QByteArrayView>
+#include <QGuiApplication>
+#include <QString>
+#include <QTextDocument>
+
+#include "richtext/DocumentModel.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
+#endif
+
 namespace {
+
+#if defined(QUILLMARK_CONVERT_VIA_EDITOR) || defined(QUILLMARK_VIA_EDITOR_PROGRAM)
+#define QUILLMARK_VIA_EDITOR_HELP                                                    \
+  "  --via-editor      open FILE in the editor first, and convert what the editor\n" \
+  "                    writes of it (reads RTF of any word processor)\n"
+#else
+#define QUILLMARK_VIA_EDITOR_HELP ""
+#endif
 
 constexpr std::string_view kUsage =
     R"(Usage: quillmark-convert [OPTIONS] [FILE]
@@ -43,7 +62,8 @@ Options:
                       +F=<n>  font size <n> is the page's base size and gets no attribute
                       -FF     drop font faces
   --raw             the converter's output as is, without the "Copy to Web" rewrites
-  -o FILE           write to FILE instead; it is replaced only once all is written
+)" QUILLMARK_VIA_EDITOR_HELP
+    R"(  -o FILE           write to FILE instead; it is replaced only once all is written
   --help            show this help and exit
   --version         show the version and exit
   --                end of options: what follows is FILE, even if it starts with "-"
@@ -61,6 +81,7 @@ struct Arguments {
   std::string output{kStdio};
   std::u16string options{quillmark::kWebOptions};
   bool raw = false;
+  bool viaEditor = false;
   bool help = false;
   bool version = false;
 };
@@ -86,6 +107,10 @@ std::optional<Arguments> parseArguments(std::span<char* const> args) {
       parsed.version = true;
     } else if (arg == "--raw") {
       parsed.raw = true;
+#if defined(QUILLMARK_CONVERT_VIA_EDITOR) || defined(QUILLMARK_VIA_EDITOR_PROGRAM)
+    } else if (arg == "--via-editor") {
+      parsed.viaEditor = true;
+#endif
     } else if (arg.starts_with("--options=")) {
       parsed.options = quillmark::decodeWindows1252(arg.substr(arg.find('=') + 1));
     } else if (arg == "--options" || arg == "-o") {
@@ -153,13 +178,8 @@ std::optional<std::u16string> decodeMapped(const std::string& path) {
 }
 #endif
 
-// The document as 16-bit text, or nothing after reporting why it cannot be read.
-std::optional<std::u16string> readRtf(const std::string& path) {
-#if defined(__unix__)
-  if (path != kStdio) {
-    if (auto text = decodeMapped(path)) return text;
-  }
-#endif
+// The document's bytes, or nothing after reporting why they cannot be read.
+std::optional<std::string> readBytes(const std::string& path) {
   constexpr std::size_t kPipeChunk = 1 << 16;
   std::string bytes;
   bool ok = false;
@@ -179,7 +199,19 @@ std::optional<std::u16string> readRtf(const std::string& path) {
                   std::strerror(errno));
     return std::nullopt;
   }
-  return quillmark::decodeWindows1252(bytes);
+  return bytes;
+}
+
+// The document as 16-bit text, or nothing after reporting why it cannot be read.
+std::optional<std::u16string> readRtf(const std::string& path) {
+#if defined(__unix__)
+  if (path != kStdio) {
+    if (auto text = decodeMapped(path)) return text;
+  }
+#endif
+  const std::optional<std::string> bytes = readBytes(path);
+  if (!bytes) return std::nullopt;
+  return quillmark::decodeWindows1252(*bytes);
 }
 
 // Writes all bytes and flushes them. Returns false, with errno set, when that fails.
@@ -288,6 +320,54 @@ std::u16string convert(std::u16string rtf, std::u16string_view options, bool raw
   return html;
 }
 
+#ifdef QUILLMARK_CONVERT_VIA_EDITOR
+// The document as the editor would hand it to "Copy to Web" after opening it: read into a
+// document set up as the editor sets one up, then written as the editor's RTF. Nothing,
+// after reporting why, when the file cannot be read or is not RTF.
+std::optional<std::u16string> readRtfViaEditor(const std::string& path) {
+  constexpr int kBulletIndentTwips = 250;  // the editor's bullet indent
+  const std::optional<std::string> bytes = readBytes(path);
+  if (!bytes) return std::nullopt;
+  // Fonts and text layout need a GUI application; no window is ever shown. Qt's own notes
+  // about the environment would break the one-line error contract of standard error.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  int argc = 1;
+  char name[] = "quillmark-convert";
+  char* argv[] = {name, nullptr};
+  const QGuiApplication application(argc, argv);
+  QTextDocument document;
+  quillmark::richtext::setUpDocument(document, kBulletIndentTwips);
+  QString error;
+  if (!quillmark::richtext::readRtf(QByteArrayView(bytes->data(), qsizetype(bytes->size())),
+                                    document, &error)) {
+    reportFailure("open", path == kStdio ? std::string("standard input") : quotedName(path),
+                  error.toStdString());
+    return std::nullopt;
+  }
+  const QByteArray rtf = quillmark::richtext::writeRtf(document);  // 7-bit text
+  return quillmark::decodeWindows1252({rtf.constData(), std::size_t(rtf.size())});
+}
+#endif
+
+#ifdef QUILLMARK_VIA_EDITOR_PROGRAM
+// --via-editor needs Qt, which would slow every other run down at start-up: it is done by a
+// second program, installed beside this one or under libexec, that this one becomes.
+[[noreturn]] void becomeViaEditorProgram(char** argv) {
+  std::string self(4096, '\0');
+  const ssize_t length = readlink("/proc/self/exe", self.data(), self.size() - 1);
+  std::string directory = length > 0 ? self.substr(0, std::size_t(length)) : std::string(argv[0]);
+  directory = directory.substr(0, directory.find_last_of('/') + 1);
+  for (const std::string& candidate :
+       {directory + QUILLMARK_VIA_EDITOR_PROGRAM,
+        directory + QUILLMARK_VIA_EDITOR_INSTALLED_DIR "/" QUILLMARK_VIA_EDITOR_PROGRAM}) {
+    execv(candidate.c_str(), argv);
+  }
+  reportFailure("run", "--via-editor", "the editor's components are not installed");
+  std::exit(kIoFailure);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -308,7 +388,15 @@ int main(int argc, char** argv) {
     return writeStdout(line) ? kSuccess : kIoFailure;
   }
 
+#ifdef QUILLMARK_VIA_EDITOR_PROGRAM
+  if (args->viaEditor) becomeViaEditorProgram(argv);
+#endif
+#ifdef QUILLMARK_CONVERT_VIA_EDITOR
+  std::optional<std::u16string> rtf =
+      args->viaEditor ? readRtfViaEditor(args->input) : readRtf(args->input);
+#else
   std::optional<std::u16string> rtf = readRtf(args->input);
+#endif
   if (!rtf) return kIoFailure;
   // The converter takes the document's text and frees it before the output is written.
   const std::u16string html = convert(std::move(*rtf), args->options, args->raw);
