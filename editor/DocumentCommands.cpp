@@ -39,7 +39,10 @@ Platform::FileDialogSettings QuillmarkMain::fileDialogSettings() const {
 
 bool QuillmarkMain::openFile(const QString &fileName) {
   QString error;
-  if (box_->loadFile(fileName, &error)) return true;
+  if (box_->loadFile(fileName, &error)) {
+    updateToolStates();
+    return true;
+  }
   platform_->showMessage(
       this, Platform::Icon::Warning, kAppTitle,
       u"Could not open \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(fileName), error));

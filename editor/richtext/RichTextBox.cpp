@@ -345,6 +345,8 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error) {
   const bool oldIsOurs = old->parent() == this;
   setDocument(loaded.release());
   if (oldIsOurs) delete old;
+  // A fresh cursor: the control's own carries the format typed last, not the new text's.
+  setTextCursor(QTextCursor(document()));
   return true;
 }
 

@@ -1136,6 +1136,22 @@ qsizetype rtfStart(QByteArrayView rtf) {
 
 }  // namespace
 
+namespace {
+
+// Gives each paragraph the format of its first character as its own, as an edit control
+// does: text typed at the start of a paragraph continues it, and the toolbar shows it.
+void takeFirstCharacterFormats(QTextDocument &document) {
+  QTextCursor cursor(&document);
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const QTextBlock::iterator first = block.begin();
+    if (first.atEnd()) continue;
+    cursor.setPosition(block.position());
+    cursor.setBlockCharFormat(first.fragment().charFormat());
+  }
+}
+
+}  // namespace
+
 bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error) {
   const qsizetype start = rtfStart(rtf);
   if (start < 0) {
@@ -1148,6 +1164,7 @@ bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error) {
     Reader reader(rtf, document);
     reader.read(start);
   }
+  takeFirstCharacterFormats(document);
   document.setUndoRedoEnabled(undo);
   return true;
 }

@@ -269,6 +269,9 @@ TEST(RichTextBox, SavedFilesLoadBackWithTheirFormatting) {
   RichTextBox loaded;
   ASSERT_TRUE(loaded.loadFile(fileName));
   EXPECT_EQ(loaded.text(), u"Title\nbody"_s);
+  // The insertion point starts at the title, in the title's format: typing there is bold.
+  EXPECT_EQ(loaded.selStart(), 0);
+  EXPECT_EQ(loaded.selBold(), true);
   select(loaded, 0, 5);
   EXPECT_EQ(loaded.selBold(), true);
   EXPECT_EQ(loaded.selAlignment(), Alignment::Center);
