@@ -1,5 +1,6 @@
 // The tool and band tables. Captions, tooltips and descriptions are the user's texts; the
 // site tools take theirs from the site table, so an address and its tooltip never disagree.
+// Every item of a menu has an access key ('&'), so the whole menu bar works from the keyboard.
 #include "ToolTable.h"
 
 #include <array>
@@ -26,7 +27,7 @@ constexpr std::array kTools{
 Tool{u"new",             K::Button,      u"&New",             u"New",                  u"Creates a new, blank file",              u"aaaa",  u"Ctrl+N",      {}},
 Tool{u"open",            K::Button,      u"&Open",            u"Open",                 u"Opens or finds a file",                  u"aaaa",  u"Ctrl+O",      {}},
 Tool{u"save",            K::Button,      u"&Save",            u"Save",                 u"Saves current active file",              u"aaaa",  u"Ctrl+S",      {}},
-Tool{u"print",           K::Button,      u"Print...",         u"Print",                u"Print current file",                     u"aaaa",  u"Ctrl+P",      {}},
+Tool{u"print",           K::Button,      u"&Print...",        u"Print",                u"Print current file",                     u"aaaa",  u"Ctrl+P",      {}},
 Tool{u"exit",            K::MenuItem,    u"E&xit",            u"Exit",                 u"Close all documents and exit",           u"File",  u"Ctrl+Q",      {}},
 Tool{u"miCut",           K::Button,      u"C&ut",             u"Cut",                  u"Cut current selection to clipboard",     u"aaaa",  u"Ctrl+X",      {}},
 Tool{u"miCopy",          K::Button,      u"C&opy",            u"Copy",                 u"Copy current selection to clipboard",    u"aaaa",  u"Ctrl+C",      {}},
@@ -47,11 +48,11 @@ Tool{u"miUnderline",     K::Button,      u"&Underline",       u"Underline",     
 Tool{u"miLeft",          K::Button,      u"&Left",            u"Left",                 u"Align left",                             u"aaaa",  u"Ctrl+L",      {}},
 Tool{u"miCenter",        K::Button,      u"&Center",          u"Center",               u"Align center",                           u"aaaa",  u"Ctrl+E",      {}},
 Tool{u"miRight",         K::Button,      u"&Right",           u"Right",                u"Align right",                            u"aaaa",  u"Ctrl+R",      {}},
-Tool{u"Bullets",         K::Button,      u"Bullets",          u"Bullets",              {},                                        {},       {},             {}},
+Tool{u"Bullets",         K::Button,      u"Bull&ets",         u"Bullets",              {},                                        {},       {},             {}},
 Tool{u"Increase Indent", K::Button,      u"Increase Indent",  u"Increase Indent",      {},                                        {},       u"Ctrl+]",      {}},
 Tool{u"Decrease Indent", K::Button,      u"Decrease Indent",  u"Decrease Indent",      {},                                        {},       u"Ctrl+[",      {}},
-Tool{u"Color",           K::Button,      u"Color",            u"Color",                {},                                        {},       {},             {}},
-Tool{u"Fixed Columns",   K::Button,      u"Fixed Columns",    u"Fixed Columns",        {},                                        {},       {},             {}},
+Tool{u"Color",           K::Button,      u"C&olor",           u"Color",                {},                                        {},       {},             {}},
+Tool{u"Fixed Columns",   K::Button,      u"&Fixed Columns",   u"Fixed Columns",        {},                                        {},       {},             {}},
 Tool{u"mnuFile",         K::MenuTitle,   u"&File",            {},                      {},                                        u"Menus", {},             u"mnuFile"},
 Tool{u"mnuEdit",         K::MenuTitle,   u"&Edit",            {},                      {},                                        u"Menus", {},             u"mnuEdit"},
 Tool{u"mnuFormat",       K::MenuTitle,   u"Fo&rmat",          {},                      {},                                        u"Menus", {},             u"mnuFormat"},

@@ -9,19 +9,19 @@ namespace quillmark::web {
 
 struct Site {
   std::u16string_view key;      // the tool's name, lower case, as the dispatcher compares it
-  std::u16string_view caption;  // text on the toolbar button or menu item
+  std::u16string_view caption;  // text on the toolbar button or menu item, '&' before its access key
   std::u16string_view tooltip;
   std::u16string_view address;
 };
 
 inline constexpr std::array kSites{
-    Site{u"ap", u"AP", u"ap-forum.example.org", u"ap-forum.example.org"},
-    Site{u"zu21", u"ZU21", u"zu21.example.org", u"zu21.example.org"},
-    Site{u"ccsite", u"CC", u"cc-forum.example.org", u"cc-forum.example.org"},
-    Site{u"norvanesite", u"Norvane", u"norvane.example.org", u"norvane.example.org"},
-    Site{u"warningsite", u"ScamWatch", u"ScamWatch: warnings about scams aimed at players",
+    Site{u"ap", u"&AP", u"ap-forum.example.org", u"ap-forum.example.org"},
+    Site{u"zu21", u"&ZU21", u"zu21.example.org", u"zu21.example.org"},
+    Site{u"ccsite", u"&CC", u"cc-forum.example.org", u"cc-forum.example.org"},
+    Site{u"norvanesite", u"&Norvane", u"norvane.example.org", u"norvane.example.org"},
+    Site{u"warningsite", u"&ScamWatch", u"ScamWatch: warnings about scams aimed at players",
          u"scamwatch.example.org"},
-    Site{u"updates", u"Updates", u"Updates to Quillmark",
+    Site{u"updates", u"&Updates", u"Updates to Quillmark",
          u"norvane.example.org/formatting-posts.htm"},
 };
 

@@ -184,3 +184,32 @@ TEST(FixedColumns, ReplacesTheSelectionAndIsOneStepOfUndo) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each formatting command is one step of undo, and redo brings it back.
+TEST(FormatCommands, EachCommandIsOneStepOfUndo) {
+  const char16_t *tools[] = {u"miBold",  u"miItalic", u"miUnderline",     u"miCenter",
+                             u"miRight", u"Bullets",  u"Increase Indent", u"Color"};
+  for (const char16_t *tool : tools) {
+    ScriptedWindow w;
+    w.platform->colors = {QColor(0, 128, 0)};
+    auto &box = w.window.box();
+    box.setSelText(u"one\rtwo"_s);
+    box.document()->clearUndoRedoStacks();
+    select(box, 0, 7);
+    const QByteArray before = box.selRtf();
+    w.window.dispatch(QString::fromUtf16(tool));
+    select(box, 0, 7);
+    const QByteArray after = box.selRtf();
+    ASSERT_NE(after, before) << QString::fromUtf16(tool).toStdString();
+    box.undo();
+    select(box, 0, 7);
+    EXPECT_EQ(box.selRtf(), before) << QString::fromUtf16(tool).toStdString();
+    box.redo();
+    select(box, 0, 7);
+    EXPECT_EQ(box.selRtf(), after) << QString::fromUtf16(tool).toStdString();
+  }
+}
+
+}  // namespace

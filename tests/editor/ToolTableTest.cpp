@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QToolBar>
 #include <QWidgetAction>
 
@@ -21,7 +22,8 @@ namespace {
 QString describe(const QList<QAction *> &actions, const QToolBar *bar = nullptr) {
   QStringList parts;
   for (QAction *action : actions) {
-    QWidget *widget = qobject_cast<QWidgetAction *>(action) ? bar->widgetForAction(action) : nullptr;
+    QWidget *widget =
+        qobject_cast<QWidgetAction *>(action) ? bar->widgetForAction(action) : nullptr;
     if (action->isSeparator())
       parts << u"|"_s;
     else if (auto *label = qobject_cast<QLabel *>(widget))
@@ -91,28 +93,28 @@ TEST(ToolTable, ToolsShowTheirCaptionsTooltipsAndDescriptions) {
       {u"new", u"&New", u"New", u"Creates a new, blank file"},
       {u"open", u"&Open", u"Open", u"Opens or finds a file"},
       {u"save", u"&Save", u"Save", u"Saves current active file"},
-      {u"print", u"Print...", u"Print", u"Print current file"},
+      {u"print", u"&Print...", u"Print", u"Print current file"},
       {u"exit", u"E&xit", u"Exit", u"Close all documents and exit"},
       {u"miCut", u"C&ut", u"Cut", u"Cut current selection to clipboard"},
       {u"miCopy", u"C&opy", u"Copy", u"Copy current selection to clipboard"},
       {u"miPaste", u"&Paste", u"Paste", u"Paste clipboard contents into document"},
       {u"Help", u"&Help", u"Help", u""},
-      {u"AP", u"AP", u"ap-forum.example.org", u""},
-      {u"ZU21", u"ZU21", u"zu21.example.org", u""},
-      {u"CCSite", u"CC", u"cc-forum.example.org", u""},
-      {u"NorvaneSite", u"Norvane", u"norvane.example.org", u""},
-      {u"Updates", u"Updates", u"Updates to Quillmark", u""},
+      {u"AP", u"&AP", u"ap-forum.example.org", u""},
+      {u"ZU21", u"&ZU21", u"zu21.example.org", u""},
+      {u"CCSite", u"&CC", u"cc-forum.example.org", u""},
+      {u"NorvaneSite", u"&Norvane", u"norvane.example.org", u""},
+      {u"Updates", u"&Updates", u"Updates to Quillmark", u""},
       {u"miBold", u"&Bold", u"Bold", u"Set current style to bold"},
       {u"miItalic", u"&Italic", u"Italic", u"Set current style to italic"},
       {u"miUnderline", u"&Underline", u"Underline", u"Set current style to underlined"},
       {u"miLeft", u"&Left", u"Left", u"Align left"},
       {u"miCenter", u"&Center", u"Center", u"Align center"},
       {u"miRight", u"&Right", u"Right", u"Align right"},
-      {u"Bullets", u"Bullets", u"Bullets", u""},
+      {u"Bullets", u"Bull&ets", u"Bullets", u""},
       {u"Increase Indent", u"Increase Indent", u"Increase Indent", u""},
       {u"Decrease Indent", u"Decrease Indent", u"Decrease Indent", u""},
-      {u"Color", u"Color", u"Color", u""},
-      {u"Fixed Columns", u"Fixed Columns", u"Fixed Columns", u""},
+      {u"Color", u"C&olor", u"Color", u""},
+      {u"Fixed Columns", u"&Fixed Columns", u"Fixed Columns", u""},
       {u"miHContents", u"&Contents", u"Help Contents", u""},
       {u"miHAbout", u"&About", u"About this application", u""},
   };
@@ -128,6 +130,23 @@ TEST(ToolTable, ToolsShowTheirCaptionsTooltipsAndDescriptions) {
   EXPECT_EQ(sizes.objectName(), u"miFontSize"_s);
   EXPECT_EQ(sizes.toolTip(), u"Font Size"_s);
   EXPECT_EQ(sizes.statusTip(), u"Change font size"_s);
+}
+
+// Every menu item can be reached by its access key, and no two items of a menu share one.
+TEST(ToolTable, EveryMenuItemHasItsOwnAccessKey) {
+  quillmark::testing::ScriptedWindow w;
+  for (QAction *title : w.window.menuBar()->actions()) {
+    QSet<QChar> keys;
+    for (QAction *item : title->menu()->actions()) {
+      if (item->isSeparator()) continue;
+      const QString text = item->text();
+      const qsizetype amp = text.indexOf(u'&');
+      ASSERT_TRUE(amp >= 0 && amp + 1 < text.size()) << text.toStdString();
+      const QChar key = text.at(amp + 1).toUpper();
+      EXPECT_FALSE(keys.contains(key)) << title->text().toStdString() << ": " << text.toStdString();
+      keys.insert(key);
+    }
+  }
 }
 
 }  // namespace
