@@ -4,10 +4,9 @@
 // destinations). Both about 10 MB; the bytes read are counted, so speeds compare directly.
 #include <benchmark/benchmark.h>
 
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextList>
 
+#include "formatted_document.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -19,44 +18,11 @@ using namespace Qt::StringLiterals;
 constexpr qsizetype kTargetBytes = 10 * 1024 * 1024;
 constexpr int kBulletIndentTwips = 250;
 
-// Paragraphs of mixed formatting, written by our writer, until the RTF reaches the target.
+// Paragraphs of mixed formatting, written by our writer: about 10 MB.
 QByteArray ownDialectFile() {
-  QTextDocument document;
-  quillmark::richtext::setUpDocument(document, kBulletIndentTwips);
-  QTextCursor cursor(&document);
-  QTextCharFormat plain, bold, italic, red, big;
-  bold.setFontWeight(QFont::Bold);
-  italic.setFontItalic(true);
-  red.setForeground(QColor(200, 0, 0));
-  big.setFontPointSize(14);
-  QTextBlockFormat left, centred;
-  centred.setAlignment(Qt::AlignHCenter);
-  QTextListFormat bullets;
-  bullets.setStyle(QTextListFormat::ListDisc);
-  bullets.setIndent(1);
-  QTextList *list = nullptr;
   constexpr int kParagraphs = 70000;  // about 10 MB of RTF
-  cursor.beginEditBlock();
-  for (int i = 0; i < kParagraphs; ++i) {
-    if (i > 0) cursor.insertBlock(i % 10 == 5 ? centred : left, plain);
-    if (i % 7 == 3) {
-      if (list) {
-        list->add(cursor.block());
-      } else {
-        list = cursor.createList(bullets);
-      }
-    } else {
-      list = nullptr;
-    }
-    cursor.insertText(u"Paragraph "_s + QString::number(i) + u" with "_s, plain);
-    cursor.insertText(u"bold"_s, bold);
-    cursor.insertText(u", "_s, plain);
-    cursor.insertText(u"italic caf\u00e9 \u20ac"_s, italic);
-    cursor.insertText(u" and "_s, plain);
-    cursor.insertText(u"red {text}"_s, i % 3 == 0 ? red : big);
-    cursor.insertText(u"\tend of the line, and some more words to make a sentence."_s, plain);
-  }
-  cursor.endEditBlock();
+  QTextDocument document;
+  quillmark::bench::fillFormattedDocument(document, kParagraphs);
   return quillmark::richtext::writeRtf(document);
 }
 

@@ -8,8 +8,9 @@
 namespace quillmark::web {
 
 struct Site {
-  std::u16string_view key;      // the tool's name, lower case, as the dispatcher compares it
-  std::u16string_view caption;  // text on the toolbar button or menu item, '&' before its access key
+  std::u16string_view key;  // the tool's name, lower case, as the dispatcher compares it
+  std::u16string_view
+      caption;  // text on the toolbar button or menu item, '&' before its access key
   std::u16string_view tooltip;
   std::u16string_view address;
 };

@@ -32,7 +32,8 @@ TEST(StartUp, TheWindowStartsReadyForAPost) {
   EXPECT_EQ(w.window.box().bulletIndent(), 250);
 
   QStringList sizes;
-  for (int i = 0; i < w.window.fontSizeBox().count(); ++i) sizes << w.window.fontSizeBox().itemText(i);
+  for (int i = 0; i < w.window.fontSizeBox().count(); ++i)
+    sizes << w.window.fontSizeBox().itemText(i);
   EXPECT_EQ(sizes, (QStringList{u"12"_s, u"14"_s, u"18"_s, u"24"_s, u"48"_s}));
 
   // The first text typed comes out in 12-point type.

@@ -3,16 +3,15 @@
 // the document.
 #include <gtest/gtest.h>
 
-#include "QtPrinters.h"
-
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextList>
-#include <QTest>
 
+#include "QtPrinters.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 
