@@ -2,7 +2,6 @@
 // clipboard as text. The document is left selected, so the user sees what was copied.
 #include <QClipboard>
 #include <QGuiApplication>
-#include <algorithm>
 #include <climits>
 
 #include "QuillmarkMain.h"
@@ -18,13 +17,9 @@ void QuillmarkMain::copyToWeb() {
   QClipboard *clipboard = QGuiApplication::clipboard();
   clipboard->clear();
 
-  // The writer's RTF is 7-bit text, so each byte is one character.
-  const QByteArray rtf = box_->selRtf();
-  std::u16string text(std::size_t(rtf.size()), u'\0');
-  std::transform(rtf.begin(), rtf.end(), text.begin(),
-                 [](char byte) { return char16_t(static_cast<unsigned char>(byte)); });
-  const std::u16string html =
-      rewriteForWeb(converter_.convertRtfToHtml(std::move(text), kWebOptions));
+  const QByteArray rtf = box_->selRtf();  // 7-bit text
+  const std::u16string html = rewriteForWeb(converter_.convertRtfToHtml(
+      decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
   clipboard->setText(QString::fromStdU16String(html));
 }
 

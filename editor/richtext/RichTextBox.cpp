@@ -68,20 +68,31 @@ auto uniformChar(const QTextCursor &cursor, Get get)
   return value;
 }
 
-// The same for a paragraph attribute, over every block the selection touches.
+// Calls visit(block) for every paragraph the selection touches, the one the insertion point
+// stands in when nothing is selected; stops when visit returns false.
+template <typename Visit>
+void forEachSelectedBlock(const QTextCursor &cursor, Visit visit) {
+  const QTextDocument &document = *cursor.document();
+  const QTextBlock last = document.findBlock(cursor.selectionEnd());
+  for (QTextBlock block = document.findBlock(cursor.selectionStart()); block.isValid();
+       block = block.next()) {
+    if (!visit(block) || block == last) return;
+  }
+}
+
+// The one value get(block) takes over those paragraphs, or none when it differs.
 template <typename Get>
 auto uniformBlock(const QTextCursor &cursor, Get get)
     -> std::optional<decltype(get(QTextBlock()))> {
-  const QTextDocument &document = *cursor.document();
-  const QTextBlock last = document.findBlock(cursor.selectionEnd());
   std::optional<decltype(get(QTextBlock()))> value;
-  for (QTextBlock block = document.findBlock(cursor.selectionStart()); block.isValid();
-       block = block.next()) {
+  bool mixed = false;
+  forEachSelectedBlock(cursor, [&](const QTextBlock &block) {
     auto next = get(block);
-    if (value && *value != next) return std::nullopt;
+    mixed = value && *value != next;
     value = std::move(next);
-    if (block == last) break;
-  }
+    return !mixed;
+  });
+  if (mixed) return std::nullopt;
   return value;
 }
 
@@ -262,12 +273,10 @@ void RichTextBox::setSelBullet(bool on) {
   QTextCursor cursor = textCursor();
   UndoStep step(*this);
   if (!on) {
-    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
-    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
-         block = block.next()) {
+    forEachSelectedBlock(cursor, [](QTextBlock block) {
       if (QTextList *list = block.textList()) list->remove(block);
-      if (block == last) break;
-    }
+      return true;
+    });
     return;
   }
   // Join the bulleted paragraph just above, so that a list typed a line at a time stays one.
