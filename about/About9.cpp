@@ -11,17 +11,17 @@
 #include <QVBoxLayout>
 
 #include "quillmark/version.h"
+#include "richtext/DocumentModel.h"
 
 namespace quillmark {
 namespace {
 
-constexpr QColor kBackground{240, 232, 208};  // the main window's warm beige
-constexpr QSize kClientSize{480, 124};        // a 7065 x 1755 twip client area at 96 dpi
+constexpr QSize kClientSize{480, 124};  // a 7065 x 1755 twip client area at 96 dpi
 
 QLabel *makePanel(const QString &objectName, const QString &text, QWidget *parent) {
   auto *panel = new QLabel(text, parent);
   panel->setObjectName(objectName);
-  panel->setFont(QFont(QStringLiteral("MS Sans Serif")));
+  panel->setFont(QFont(QString::fromUtf16(richtext::kDefaultFontName)));
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setAlignment(Qt::AlignCenter);
   panel->setMargin(4);
@@ -35,7 +35,7 @@ About9::About9(QWidget *parent) : QDialog(parent) {
   setModal(true);
 
   QPalette background = palette();
-  background.setColor(QPalette::Window, kBackground);
+  background.setColor(QPalette::Window, richtext::kWindowColor);
   setPalette(background);
   setAutoFillBackground(true);
 

@@ -2,6 +2,7 @@
 // and the fixed-columns block. Each works on the selection of the document, or on what is
 // typed next when nothing is selected, and is one step of undo.
 #include <QComboBox>
+#include <string_view>
 
 #include "QuillmarkMain.h"
 #include "richtext/DocumentModel.h"
@@ -13,10 +14,16 @@ namespace quillmark {
 
 namespace {
 
-constexpr int kIndentStep = 250;  // twips
-// The fixed-columns markers; "Copy to Web" turns them into <pre> and </pre>.
-constexpr char16_t kBeginFixed[] = u"{Begin Fixed}";
-constexpr char16_t kEndFixed[] = u"{End Fixed}";
+// An indent command moves the paragraphs by one bullet indent.
+constexpr int kIndentStep = richtext::kBulletIndentTwips;
+// The fixed-columns markers, the one place the editor names them; "Copy to Web" turns them
+// into <pre> and </pre>, so they must be the texts the engine's web rewrite looks for.
+constexpr std::u16string_view kBeginFixed = u"{Begin Fixed}";
+constexpr std::u16string_view kEndFixed = u"{End Fixed}";
+
+QString qs(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
 
 }  // namespace
 
@@ -64,8 +71,8 @@ void QuillmarkMain::applyFontSize() {
 // the default face and two paragraph breaks, leaving the insertion point after them. A
 // selection is replaced.
 void QuillmarkMain::insertFixedColumns() {
-  const QString begin = QString::fromUtf16(kBeginFixed);
-  const QString end = QString::fromUtf16(kEndFixed);
+  const QString begin = qs(kBeginFixed);
+  const QString end = qs(kEndFixed);
   const int markers = int(begin.size() + 2 + end.size());  // 26 characters
   richtext::RichTextBox &box = *box_;
   richtext::RichTextBox::UndoStep step(box);

@@ -14,6 +14,8 @@
 #include <array>
 #include <utility>
 
+#include "ToolTable.h"
+
 using namespace Qt::StringLiterals;
 
 namespace quillmark::pictures {
@@ -499,38 +501,39 @@ QIcon drawnIcon(const QString& name, Glyph glyph, qreal grid = 16, bool fixedCol
   return QIcon(new GlyphEngine(name, glyph, grid, fixedColours));
 }
 
-// The tools with pictures: tool name, the freedesktop theme name tried first (empty: always
-// drawn), and the drawn fallback.
-struct ToolPicture {
-  std::u16string_view tool;
-  QLatin1StringView themeName;
+// The pictures, by key: the key is the freedesktop icon name tried first in the desktop's
+// theme (unless the picture is always drawn), and the drawn picture is the fallback.
+struct Picture {
+  std::u16string_view key;
+  bool fromTheme;
   Glyph glyph;
 };
 
-constexpr std::array kToolPictures{
-    ToolPicture{u"new", QLatin1StringView("document-new"), glyphNew},
-    ToolPicture{u"open", QLatin1StringView("document-open"), glyphOpen},
-    ToolPicture{u"save", QLatin1StringView("document-save"), glyphSave},
-    ToolPicture{u"print", QLatin1StringView("document-print"), glyphPrint},
-    ToolPicture{u"miCut", QLatin1StringView("edit-cut"), glyphCut},
-    ToolPicture{u"miCopy", QLatin1StringView("edit-copy"), glyphCopy},
-    ToolPicture{u"miPaste", QLatin1StringView("edit-paste"), glyphPaste},
-    ToolPicture{u"Help", QLatin1StringView("help-contents"), glyphHelp},
-    ToolPicture{u"miHContents", QLatin1StringView("help-contents"), glyphHelp},
-    ToolPicture{u"miHAbout", QLatin1StringView("help-about"), glyphAbout},
-    ToolPicture{u"miBold", QLatin1StringView("format-text-bold"), glyphBold},
-    ToolPicture{u"miItalic", QLatin1StringView("format-text-italic"), glyphItalic},
-    ToolPicture{u"miUnderline", QLatin1StringView("format-text-underline"), glyphUnderline},
-    ToolPicture{u"miLeft", QLatin1StringView("format-justify-left"), glyphLeft},
-    ToolPicture{u"miCenter", QLatin1StringView("format-justify-center"), glyphCenter},
-    ToolPicture{u"miRight", QLatin1StringView("format-justify-right"), glyphRight},
-    ToolPicture{u"Bullets", QLatin1StringView("format-list-unordered"), glyphBullets},
-    ToolPicture{u"Increase Indent", QLatin1StringView("format-indent-more"), glyphIndentMore},
-    ToolPicture{u"Decrease Indent", QLatin1StringView("format-indent-less"), glyphIndentLess},
-    ToolPicture{u"Color", QLatin1StringView("format-text-color"), glyphColor},
-    ToolPicture{u"Fixed Columns", QLatin1StringView(), glyphFixedColumns},
-    ToolPicture{u"exit", QLatin1StringView("application-exit"), glyphExit},
+// clang-format off
+constexpr std::array kPictures{
+    Picture{u"document-new",          true,  glyphNew},
+    Picture{u"document-open",         true,  glyphOpen},
+    Picture{u"document-save",         true,  glyphSave},
+    Picture{u"document-print",        true,  glyphPrint},
+    Picture{u"application-exit",      true,  glyphExit},
+    Picture{u"edit-cut",              true,  glyphCut},
+    Picture{u"edit-copy",             true,  glyphCopy},
+    Picture{u"edit-paste",            true,  glyphPaste},
+    Picture{u"help-contents",         true,  glyphHelp},
+    Picture{u"help-about",            true,  glyphAbout},
+    Picture{u"format-text-bold",      true,  glyphBold},
+    Picture{u"format-text-italic",    true,  glyphItalic},
+    Picture{u"format-text-underline", true,  glyphUnderline},
+    Picture{u"format-justify-left",   true,  glyphLeft},
+    Picture{u"format-justify-center", true,  glyphCenter},
+    Picture{u"format-justify-right",  true,  glyphRight},
+    Picture{u"format-list-unordered", true,  glyphBullets},
+    Picture{u"format-indent-more",    true,  glyphIndentMore},
+    Picture{u"format-indent-less",    true,  glyphIndentLess},
+    Picture{u"format-text-color",     true,  glyphColor},
+    Picture{u"fixed-columns",         false, glyphFixedColumns},
 };
+// clang-format on
 
 // The corner pictures are drawn with ordinary text; these fonts keep them in the program's
 // style and fall back to the system's serif or sans where the family is missing.
@@ -588,14 +591,19 @@ void paintMakerBadge(QPainter& p) {
 
 }  // namespace
 
-QIcon toolIcon(std::u16string_view toolName) {
-  const auto row = std::find_if(kToolPictures.begin(), kToolPictures.end(),
-                                [toolName](const ToolPicture& r) { return r.tool == toolName; });
-  if (row == kToolPictures.end()) return {};
-  const QString name = QString::fromUtf16(row->tool.data(), qsizetype(row->tool.size()));
+QIcon icon(std::u16string_view key) {
+  const auto row = std::find_if(kPictures.begin(), kPictures.end(),
+                                [key](const Picture& r) { return r.key == key; });
+  if (row == kPictures.end()) return {};
+  const QString name = QString::fromUtf16(row->key.data(), qsizetype(row->key.size()));
   QIcon drawn = drawnIcon(name, row->glyph);
-  if (row->themeName.isEmpty()) return drawn;
-  return QIcon::fromTheme(QString(row->themeName), drawn);
+  if (!row->fromTheme) return drawn;
+  return QIcon::fromTheme(name, drawn);
+}
+
+QIcon toolIcon(std::u16string_view toolName) {
+  const tools::Tool* tool = tools::findTool(toolName);
+  return tool ? icon(tool->icon) : QIcon();
 }
 
 QIcon copyToWebIcon() { return drawnIcon(u"copy-to-web"_s, glyphCopyToWeb); }

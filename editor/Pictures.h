@@ -8,6 +8,10 @@
 
 namespace quillmark::pictures {
 
+// A picture by its key ("document-new", "format-text-bold", "fixed-columns", ...), as the
+// tool table names them; a null icon for a key that names none (the empty key).
+QIcon icon(std::u16string_view key);
+
 // The icon of a tool, by its name ("new", "miBold", "Fixed Columns", ...); a null icon for
 // tools that show text only.
 QIcon toolIcon(std::u16string_view toolName);

@@ -13,6 +13,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QToolBar;
 
@@ -20,6 +21,9 @@ namespace quillmark {
 
 namespace richtext {
 class RichTextBox;
+}
+namespace tools {
+struct Band;
 }
 
 class QuillmarkMain : public QMainWindow {
@@ -53,11 +57,9 @@ class QuillmarkMain : public QMainWindow {
   // Opens an RTF file into the document; false (after telling the user) when it cannot.
   bool openFile(const QString &fileName);
 
- protected:
-  void showEvent(QShowEvent *event) override;
-
- private:
-  // Commands, by group. Formatting (FormatCommands.cpp):
+  // The commands the tools run (ToolTable.cpp), by group. Run them through dispatch() as
+  // the tools do: it contains their failures and shows the new formatting on the tools.
+  // Formatting (FormatCommands.cpp):
   void toggleBold();
   void toggleItalic();
   void toggleUnderline();
@@ -82,14 +84,16 @@ class QuillmarkMain : public QMainWindow {
   void showAbout();
   void openSite(std::u16string_view key);
 
-  using Command = void (*)(QuillmarkMain &);
-  struct CommandRow {
-    std::u16string_view key;
-    Command run;
-  };
-  static const CommandRow kCommands[];
+ protected:
+  void showEvent(QShowEvent *event) override;
 
+ private:
   void buildTools();
+  void buildActions();
+  void buildFontSizeBox();
+  void buildMenuBar(const tools::Band &band);
+  void fillMenu(QMenu *menu, const tools::Band &band);
+  void buildToolbar(const tools::Band &band);
   void buildLayout();
   void drawPictures();  // at the pixel ratio of the screen the window is on
   void startUp();

@@ -3,8 +3,11 @@
 // Every item of a menu has an access key ('&'), so the whole menu bar works from the keyboard.
 #include "ToolTable.h"
 
+#include <algorithm>
 #include <array>
 
+#include "QuillmarkMain.h"
+#include "richtext/RichTextBox.h"
 #include "web/Sites.h"
 
 namespace quillmark::tools {
@@ -12,6 +15,9 @@ namespace quillmark::tools {
 namespace {
 
 using K = ToolKind;
+using W = QuillmarkMain;
+using Box = richtext::RichTextBox;
+using richtext::Alignment;
 using web::findSite;
 
 constexpr std::u16string_view siteCaption(std::u16string_view key) {
@@ -21,45 +27,60 @@ constexpr std::u16string_view siteTooltip(std::u16string_view key) {
   return findSite(key)->tooltip;
 }
 
+// The commands, each one call on the window, and the readers of the toggles' states.
+template <void (QuillmarkMain::*member)()>
+void run(QuillmarkMain &window) {
+  (window.*member)();
+}
+
+bool bold(const Box &box) { return box.selBold().value_or(false); }
+bool italic(const Box &box) { return box.selItalic().value_or(false); }
+bool underlined(const Box &box) { return box.selUnderline().value_or(false); }
+bool bulleted(const Box &box) { return box.selBullet().value_or(false); }
+template <richtext::Alignment alignment>
+bool aligned(const Box &box) {
+  return box.selAlignment() == alignment;
+}
+
 // clang-format off
 constexpr std::array kTools{
-//   name                kind            caption              tooltip                  description                                category  shortcut        sub-band
-Tool{u"new",             K::Button,      u"&New",             u"New",                  u"Creates a new, blank file",              u"aaaa",  u"Ctrl+N",      {}},
-Tool{u"open",            K::Button,      u"&Open",            u"Open",                 u"Opens or finds a file",                  u"aaaa",  u"Ctrl+O",      {}},
-Tool{u"save",            K::Button,      u"&Save",            u"Save",                 u"Saves current active file",              u"aaaa",  u"Ctrl+S",      {}},
-Tool{u"print",           K::Button,      u"&Print...",        u"Print",                u"Print current file",                     u"aaaa",  u"Ctrl+P",      {}},
-Tool{u"exit",            K::MenuItem,    u"E&xit",            u"Exit",                 u"Close all documents and exit",           u"File",  u"Ctrl+Q",      {}},
-Tool{u"miCut",           K::Button,      u"C&ut",             u"Cut",                  u"Cut current selection to clipboard",     u"aaaa",  u"Ctrl+X",      {}},
-Tool{u"miCopy",          K::Button,      u"C&opy",            u"Copy",                 u"Copy current selection to clipboard",    u"aaaa",  u"Ctrl+C",      {}},
-Tool{u"miPaste",         K::Button,      u"&Paste",           u"Paste",                u"Paste clipboard contents into document", u"aaaa",  u"Ctrl+V",      {}},
-Tool{u"Help",            K::Button,      u"&Help",            u"Help",                 {},                                        u"aaaa",  u"F1",          {}},
-Tool{u"Space",           K::Spacer,      {},                  {},                      {},                                        {},       {},             {}},
-Tool{u"AP",              K::TextButton,  siteCaption(u"ap"),  siteTooltip(u"ap"),      {},                                        {},       {},             {}},
-Tool{u"ZU21",            K::TextButton,  siteCaption(u"zu21"), siteTooltip(u"zu21"),   {},                                        {},       {},             {}},
-Tool{u"CCSite",          K::TextButton,  siteCaption(u"ccsite"), siteTooltip(u"ccsite"), {},                                      {},       {},             {}},
-Tool{u"WarningSite",     K::TextButton,  siteCaption(u"warningsite"), siteTooltip(u"warningsite"), {},                            {},       {},             {}},
-Tool{u"NorvaneSite",     K::TextButton,  siteCaption(u"norvanesite"), siteTooltip(u"norvanesite"), {},                            {},       {},             {}},
-Tool{u"Updates",         K::MenuItem,    siteCaption(u"updates"), siteTooltip(u"updates"), {},                                    {},       {},             {}},
-Tool{u"",                K::Label,       u"Font Size:",       {},                      {},                                        {},       {},             {}},
-Tool{u"miFontSize",      K::ComboBox,    u"Font &Size",       u"Font Size",            u"Change font size",                       u"aaaa",  {},             {}},
-Tool{u"miBold",          K::Button,      u"&Bold",            u"Bold",                 u"Set current style to bold",              u"aaaa",  u"Ctrl+B",      {}},
-Tool{u"miItalic",        K::Button,      u"&Italic",          u"Italic",               u"Set current style to italic",            u"aaaa",  u"Ctrl+I",      {}},
-Tool{u"miUnderline",     K::Button,      u"&Underline",       u"Underline",            u"Set current style to underlined",        u"aaaa",  u"Ctrl+U",      {}},
-Tool{u"miLeft",          K::Button,      u"&Left",            u"Left",                 u"Align left",                             u"aaaa",  u"Ctrl+L",      {}},
-Tool{u"miCenter",        K::Button,      u"&Center",          u"Center",               u"Align center",                           u"aaaa",  u"Ctrl+E",      {}},
-Tool{u"miRight",         K::Button,      u"&Right",           u"Right",                u"Align right",                            u"aaaa",  u"Ctrl+R",      {}},
-Tool{u"Bullets",         K::Button,      u"Bull&ets",         u"Bullets",              {},                                        {},       {},             {}},
-Tool{u"Increase Indent", K::Button,      u"Increase Indent",  u"Increase Indent",      {},                                        {},       u"Ctrl+]",      {}},
-Tool{u"Decrease Indent", K::Button,      u"Decrease Indent",  u"Decrease Indent",      {},                                        {},       u"Ctrl+[",      {}},
-Tool{u"Color",           K::Button,      u"C&olor",           u"Color",                {},                                        {},       {},             {}},
-Tool{u"Fixed Columns",   K::Button,      u"&Fixed Columns",   u"Fixed Columns",        {},                                        {},       {},             {}},
-Tool{u"mnuFile",         K::MenuTitle,   u"&File",            {},                      {},                                        u"Menus", {},             u"mnuFile"},
-Tool{u"mnuEdit",         K::MenuTitle,   u"&Edit",            {},                      {},                                        u"Menus", {},             u"mnuEdit"},
-Tool{u"mnuFormat",       K::MenuTitle,   u"Fo&rmat",          {},                      {},                                        u"Menus", {},             u"mnuFormat"},
-Tool{u"web",             K::MenuTitle,   u"&Web",             {},                      {},                                        {},       {},             u"mnuWeb"},
-Tool{u"mnuHelp",         K::MenuTitle,   u"&Help",            {},                      {},                                        u"Menus", {},             u"mnuHelp"},
-Tool{u"miHContents",     K::MenuItem,    u"&Contents",        u"Help Contents",        {},                                        u"Help",  {},             {}},
-Tool{u"miHAbout",        K::MenuItem,    u"&About",           u"About this application", {},                                      u"Help",  {},             {}},
+//   name                kind           caption                      tooltip                      description                                shortcut   icon                      sub-band      command                                   checked
+Tool{u"new",             K::Button,     u"&New",                     u"New",                      u"Creates a new, blank file",              u"Ctrl+N", u"document-new",          {},           run<&W::newDocument>,                     nullptr},
+Tool{u"open",            K::Button,     u"&Open",                    u"Open",                     u"Opens or finds a file",                  u"Ctrl+O", u"document-open",         {},           run<&W::openDocument>,                    nullptr},
+Tool{u"save",            K::Button,     u"&Save",                    u"Save",                     u"Saves current active file",              u"Ctrl+S", u"document-save",         {},           run<&W::saveDocument>,                    nullptr},
+Tool{u"print",           K::Button,     u"&Print...",                u"Print",                    u"Print current file",                     u"Ctrl+P", u"document-print",        {},           run<&W::printDocument>,                   nullptr},
+Tool{u"exit",            K::MenuItem,   u"E&xit",                    u"Exit",                     u"Close all documents and exit",           u"Ctrl+Q", u"application-exit",      {},           run<&W::exitProgram>,                     nullptr},
+Tool{u"miCut",           K::Button,     u"C&ut",                     u"Cut",                      u"Cut current selection to clipboard",     u"Ctrl+X", u"edit-cut",              {},           run<&W::cut>,                             nullptr},
+Tool{u"miCopy",          K::Button,     u"C&opy",                    u"Copy",                     u"Copy current selection to clipboard",    u"Ctrl+C", u"edit-copy",             {},           run<&W::copy>,                            nullptr},
+Tool{u"miPaste",         K::Button,     u"&Paste",                   u"Paste",                    u"Paste clipboard contents into document", u"Ctrl+V", u"edit-paste",            {},           run<&W::paste>,                           nullptr},
+Tool{u"Help",            K::Button,     u"&Help",                    u"Help",                     {},                                        u"F1",     u"help-contents",         {},           run<&W::showHelp>,                        nullptr},
+Tool{u"Space",           K::Spacer,     {},                          {},                          {},                                        {},        {},                       {},           nullptr,                                  nullptr},
+Tool{u"AP",              K::TextButton, siteCaption(u"ap"),          siteTooltip(u"ap"),          {},                                        {},        {},                       {},           [](W &w) { w.openSite(u"ap"); },          nullptr},
+Tool{u"ZU21",            K::TextButton, siteCaption(u"zu21"),        siteTooltip(u"zu21"),        {},                                        {},        {},                       {},           [](W &w) { w.openSite(u"zu21"); },        nullptr},
+Tool{u"CCSite",          K::TextButton, siteCaption(u"ccsite"),      siteTooltip(u"ccsite"),      {},                                        {},        {},                       {},           [](W &w) { w.openSite(u"ccsite"); },      nullptr},
+Tool{u"WarningSite",     K::TextButton, siteCaption(u"warningsite"), siteTooltip(u"warningsite"), {},                                        {},        {},                       {},           [](W &w) { w.openSite(u"warningsite"); }, nullptr},
+Tool{u"NorvaneSite",     K::TextButton, siteCaption(u"norvanesite"), siteTooltip(u"norvanesite"), {},                                        {},        {},                       {},           [](W &w) { w.openSite(u"norvanesite"); }, nullptr},
+Tool{u"Updates",         K::MenuItem,   siteCaption(u"updates"),     siteTooltip(u"updates"),     {},                                        {},        {},                       {},           [](W &w) { w.openSite(u"updates"); },     nullptr},
+Tool{u"",                K::Label,      u"Font Size:",               {},                          {},                                        {},        {},                       {},           nullptr,                                  nullptr},
+Tool{u"miFontSize",      K::ComboBox,   u"Font &Size",               u"Font Size",                u"Change font size",                       {},        {},                       {},           nullptr,                                  nullptr},
+Tool{u"miBold",          K::Button,     u"&Bold",                    u"Bold",                     u"Set current style to bold",              u"Ctrl+B", u"format-text-bold",      {},           run<&W::toggleBold>,                      bold},
+Tool{u"miItalic",        K::Button,     u"&Italic",                  u"Italic",                   u"Set current style to italic",            u"Ctrl+I", u"format-text-italic",    {},           run<&W::toggleItalic>,                    italic},
+Tool{u"miUnderline",     K::Button,     u"&Underline",               u"Underline",                u"Set current style to underlined",        u"Ctrl+U", u"format-text-underline", {},           run<&W::toggleUnderline>,                 underlined},
+Tool{u"miLeft",          K::Button,     u"&Left",                    u"Left",                     u"Align left",                             u"Ctrl+L", u"format-justify-left",   {},           run<&W::alignLeft>,                       aligned<Alignment::Left>},
+Tool{u"miCenter",        K::Button,     u"&Center",                  u"Center",                   u"Align center",                           u"Ctrl+E", u"format-justify-center", {},           run<&W::alignCenter>,                     aligned<Alignment::Center>},
+Tool{u"miRight",         K::Button,     u"&Right",                   u"Right",                    u"Align right",                            u"Ctrl+R", u"format-justify-right",  {},           run<&W::alignRight>,                      aligned<Alignment::Right>},
+Tool{u"Bullets",         K::Button,     u"Bull&ets",                 u"Bullets",                  {},                                        {},        u"format-list-unordered", {},           run<&W::toggleBullets>,                   bulleted},
+Tool{u"Increase Indent", K::Button,     u"Increase Indent",          u"Increase Indent",          {},                                        u"Ctrl+]", u"format-indent-more",    {},           run<&W::increaseIndent>,                  nullptr},
+Tool{u"Decrease Indent", K::Button,     u"Decrease Indent",          u"Decrease Indent",          {},                                        u"Ctrl+[", u"format-indent-less",    {},           run<&W::decreaseIndent>,                  nullptr},
+Tool{u"Color",           K::Button,     u"C&olor",                   u"Color",                    {},                                        {},        u"format-text-color",     {},           run<&W::chooseColor>,                     nullptr},
+Tool{u"Fixed Columns",   K::Button,     u"&Fixed Columns",           u"Fixed Columns",            {},                                        {},        u"fixed-columns",         {},           run<&W::insertFixedColumns>,              nullptr},
+Tool{u"mnuFile",         K::MenuTitle,  u"&File",                    {},                          {},                                        {},        {},                       u"mnuFile",   nullptr,                                  nullptr},
+Tool{u"mnuEdit",         K::MenuTitle,  u"&Edit",                    {},                          {},                                        {},        {},                       u"mnuEdit",   nullptr,                                  nullptr},
+Tool{u"mnuFormat",       K::MenuTitle,  u"Fo&rmat",                  {},                          {},                                        {},        {},                       u"mnuFormat", nullptr,                                  nullptr},
+Tool{u"web",             K::MenuTitle,  u"&Web",                     {},                          {},                                        {},        {},                       u"mnuWeb",    nullptr,                                  nullptr},
+Tool{u"mnuHelp",         K::MenuTitle,  u"&Help",                    {},                          {},                                        {},        {},                       u"mnuHelp",   nullptr,                                  nullptr},
+Tool{u"miHContents",     K::MenuItem,   u"&Contents",                u"Help Contents",            {},                                        {},        u"help-contents",         {},           run<&W::showHelp>,                        nullptr},
+Tool{u"miHAbout",        K::MenuItem,   u"&About",                   u"About this application",   {},                                        {},        u"help-about",            {},           run<&W::showAbout>,                       nullptr},
 };
 
 constexpr std::u16string_view kBand1[] = {u"new", u"open", u"save", u"|print", u"|miCut", u"miCopy", u"miPaste", u"|Help", u"|Space", u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
@@ -72,8 +93,10 @@ constexpr std::u16string_view kMnuHelp[] = {u"miHContents", u"miHAbout"};
 constexpr std::u16string_view kMnuWeb[] = {u"Updates", u"|AP", u"ZU21", u"CCSite", u"|NorvaneSite", u"WarningSite"};
 constexpr std::u16string_view kBand4[] = {u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
 
+// The site buttons stand in the first toolbar already; their own band starts hidden and can
+// be shown from the toolbars' context menu.
 constexpr std::array kBands{
-//   name           caption     type                tools
+//   name           caption     type                tools    starts hidden
 Band{u"Band1",      u"Band1",   BandType::Toolbar,  kBand1},
 Band{u"Band2",      u"Band2",   BandType::Toolbar,  kBand2},
 Band{u"Band3",      u"Band3",   BandType::MenuBar,  kBand3},
@@ -82,7 +105,7 @@ Band{u"mnuEdit",    u"Band4",   BandType::Popup,    kMnuEdit},
 Band{u"mnuFormat",  u"Band4",   BandType::Popup,    kMnuFormat},
 Band{u"mnuHelp",    u"Band4",   BandType::Popup,    kMnuHelp},
 Band{u"mnuWeb",     u"Web",     BandType::Popup,    kMnuWeb},
-Band{u"Band4",      u"Band4",   BandType::Toolbar,  kBand4},
+Band{u"Band4",      u"Band4",   BandType::Toolbar,  kBand4,  true},
 };
 // clang-format on
 
@@ -100,6 +123,19 @@ const Tool *findTool(std::u16string_view name) {
 const Band *findBand(std::u16string_view name) {
   for (const Band &band : kBands)
     if (band.name == name) return &band;
+  return nullptr;
+}
+
+const Tool *findCommand(std::u16string_view key) {
+  const auto lowered = [](char16_t c) {
+    return u'A' <= c && c <= u'Z' ? char16_t(c - u'A' + u'a') : c;
+  };
+  for (const Tool &tool : kTools) {
+    if (tool.command == nullptr || tool.name.size() != key.size()) continue;
+    if (std::equal(tool.name.begin(), tool.name.end(), key.begin(),
+                   [&](char16_t a, char16_t b) { return lowered(a) == b; }))
+      return &tool;
+  }
   return nullptr;
 }
 

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "richtext/DocumentModel.h"
+
 class QMimeData;
 
 namespace quillmark::richtext {
@@ -20,7 +22,7 @@ class RichTextBox : public QTextEdit {
   Q_OBJECT
 
  public:
-  static constexpr int kDefaultBulletIndent = 250;  // twips
+  static constexpr int kDefaultBulletIndent = kBulletIndentTwips;
 
   explicit RichTextBox(QWidget *parent = nullptr);
 
