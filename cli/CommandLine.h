@@ -1,0 +1,72 @@
+#pragma once
+// What quillmark-convert and quillmark-convert-via-editor share: the command line and its
+// usage text, reading the document, converting it and writing the HTML, and the run of a
+// program from its arguments to its exit status. Standard library only: the plain converter
+// must never start Qt.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "quillmark/convert.h"
+
+namespace quillmark::cli {
+
+enum ExitStatus : int { kSuccess = 0, kIoFailure = 1, kBadUsage = 2 };
+
+// The file name that stands for standard input or standard output.
+inline constexpr std::string_view kStdio = "-";
+
+// A command line, parsed.
+struct Arguments {
+  std::string input{kStdio};
+  std::string output{kStdio};
+  std::u16string options{kWebOptions};  // the engine's option string
+  bool raw = false;
+  bool viaEditor = false;
+  bool help = false;
+  bool version = false;
+};
+
+// Whether a program offers --via-editor: only where the editor's components are built.
+enum class ViaEditor : bool { NotOffered, Offered };
+
+// Returns nothing when the command line is bad: an unknown option, an option without its
+// argument, or more than one input file. After "--" every argument is a file name.
+std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor);
+
+// The usage text, as --help prints it and a bad command line reports it.
+std::string usage(ViaEditor viaEditor);
+
+// One line on standard error: "quillmark-convert: cannot ACTION WHAT: REASON".
+void reportFailure(std::string_view action, std::string_view what, std::string_view reason);
+// How an input or output path is named in those lines: quoted, or "standard input".
+std::string quotedName(std::string_view path);
+std::string inputName(std::string_view path);
+
+// The document's bytes, or nothing after reporting why they cannot be read.
+std::optional<std::string> readBytes(const std::string &path);
+// The document as 16-bit text (its bytes read as Windows-1252), or nothing after reporting
+// why it cannot be read.
+std::optional<std::u16string> readRtf(const std::string &path);
+
+// The clipboard text of "Copy to Web" for this document; with raw, the converter's output
+// before the rewrites.
+std::u16string convert(std::u16string rtf, std::u16string_view options, bool raw);
+
+// Writes text to standard output, or the HTML as UTF-8 to the path: a regular file is
+// replaced only once all is written, a device or pipe is written in place. False after
+// reporting the failure.
+bool writeStdout(std::string_view text);
+bool writeOutput(const std::string &path, std::u16string_view html);
+
+// How a program reads the document for --via-editor; nothing after reporting a failure.
+// argv is the program's own command line.
+using ReadViaEditor = std::optional<std::u16string> (*)(const std::string &path, char **argv);
+
+// The whole program: parses the command line, prints the usage or the version, or reads,
+// converts and writes; returns the exit status. With no readViaEditor, --via-editor is no
+// option of the program.
+int run(int argc, char **argv, ReadViaEditor readViaEditor);
+
+}  // namespace quillmark::cli
