@@ -1,5 +1,6 @@
-// The menus and toolbars as built: every tool in its bands, in order, with its separators,
-// and the texts a person sees on each tool.
+// The tool table and the menus and toolbars built from it: the rows agree with each other,
+// the dispatcher's key finds the first row, every tool stands in its bands in order with its
+// separators, shows its texts, and a toggle shows the formatting at the insertion point.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -12,10 +13,77 @@
 #include <QWidgetAction>
 
 #include "ScriptedPlatform.h"
+#include "ToolTable.h"
+#include "richtext/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
+namespace tools = quillmark::tools;
+using tools::ToolKind;
 
 namespace {
+
+QString qs(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+bool isAction(ToolKind kind) {
+  return kind == ToolKind::Button || kind == ToolKind::TextButton || kind == ToolKind::MenuItem;
+}
+
+// What a window builds from the rows holds only if the rows agree: every entry of a band is a
+// tool, every menu title opens a popup band, every action runs a command and only actions
+// do, and no two names are one command key.
+TEST(ToolTable, RowsAgreeWithEachOther) {
+  QSet<QString> keys;
+  for (const tools::Tool &tool : tools::allTools()) {
+    const std::string name = qs(tool.name).toStdString();
+    EXPECT_EQ(tool.command != nullptr, isAction(tool.kind)) << name;
+    EXPECT_TRUE(tool.checked == nullptr || tool.command != nullptr) << name;
+    if (tool.kind == ToolKind::MenuTitle) {
+      const tools::Band *popup = tools::findBand(tool.subBand);
+      ASSERT_NE(popup, nullptr) << name;
+      EXPECT_EQ(popup->type, tools::BandType::Popup) << name;
+    }
+    const QString key = qs(tool.name).toLower();
+    EXPECT_FALSE(keys.contains(key)) << name;
+    keys.insert(key);
+  }
+  for (const tools::Band &band : tools::allBands()) {
+    for (std::u16string_view entry : band.tools)
+      EXPECT_NE(tools::findTool(tools::bandEntry(entry).tool), nullptr)
+          << qs(band.name).toStdString() << ": " << qs(entry).toStdString();
+  }
+}
+
+TEST(ToolTable, ACommandKeyFindsTheFirstRowWithThatNameLowerCased) {
+  const struct {
+    std::u16string_view key;
+    std::u16string_view tool;  // empty: no command
+  } rows[] = {
+      {u"mibold", u"miBold"},
+      {u"increase indent", u"Increase Indent"},
+      {u"help", u"Help"},
+      {u"mihcontents", u"miHContents"},
+      {u"warningsite", u"WarningSite"},
+      {u"MIBOLD", {}},  // the dispatcher lower-cases; the key is compared as it is
+      {u"mibold ", {}},
+      {u"mnufile", {}},     // a menu title runs nothing
+      {u"mifontsize", {}},  // nor does the size list by its name
+      {u"", {}},            // nor the label
+  };
+  for (const auto &row : rows) {
+    const tools::Tool *tool = tools::findCommand(row.key);
+    if (row.tool.empty()) {
+      EXPECT_EQ(tool, nullptr) << qs(row.key).toStdString();
+    } else {
+      ASSERT_NE(tool, nullptr) << qs(row.key).toStdString();
+      EXPECT_EQ(tool->name, row.tool);
+      EXPECT_EQ(tool, tools::findTool(row.tool));
+    }
+  }
+  // The help button and the help menu's first item run the same command.
+  EXPECT_EQ(tools::findCommand(u"help")->command, tools::findCommand(u"mihcontents")->command);
+}
 
 // A band as "name, name, |, name": actions by object name, separators as "|", the label by
 // its text in brackets.
@@ -58,6 +126,9 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
     EXPECT_EQ(describe(bar->actions(), bar), QString::fromUtf16(expected.tools))
         << QString::fromUtf16(expected.band).toStdString();
   }
+  // The site band starts hidden: its buttons stand in the first toolbar already.
+  EXPECT_TRUE(w.window.band(u"Band1"_s)->isVisibleTo(&w.window));
+  EXPECT_FALSE(w.window.band(u"Band4"_s)->isVisibleTo(&w.window));
 
   const QMenuBar *bar = w.window.menuBar();
   EXPECT_EQ(bar->objectName(), u"Band3"_s);
@@ -147,6 +218,42 @@ TEST(ToolTable, EveryMenuItemHasItsOwnAccessKey) {
       keys.insert(key);
     }
   }
+}
+
+// The toggles, and only they, are checkable, and each shows the formatting at the insertion
+// point as it moves; the other actions carry the pictures their rows name.
+TEST(ToolTable, TogglesShowTheFormattingAtTheInsertionPoint) {
+  quillmark::testing::ScriptedWindow w;
+  const QStringList toggles{u"miBold"_s,   u"miItalic"_s, u"miUnderline"_s, u"miLeft"_s,
+                            u"miCenter"_s, u"miRight"_s,  u"Bullets"_s};
+  for (const tools::Tool &tool : tools::allTools()) {
+    if (!isAction(tool.kind)) continue;
+    QAction *action = w.window.toolAction(qs(tool.name));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->isCheckable(), toggles.contains(qs(tool.name)))
+        << qs(tool.name).toStdString();
+    EXPECT_EQ(action->icon().isNull(), tool.icon.empty()) << qs(tool.name).toStdString();
+  }
+
+  auto &box = w.window.box();
+  box.setSelText(u"plain\rbold"_s);
+  box.setSelStart(6);
+  box.setSelLength(4);
+  for (const QString &tool : {u"miBold"_s, u"miCenter"_s, u"Bullets"_s}) w.window.dispatch(tool);
+  const auto checked = [&w](const QStringList &names) {
+    QStringList on;
+    for (const QString &name : names)
+      if (w.window.toolAction(name)->isChecked()) on << name;
+    return on.join(u' ');
+  };
+  box.setSelStart(8);  // inside "bold"
+  EXPECT_EQ(checked(toggles), u"miBold miCenter Bullets"_s);
+  box.setSelStart(2);  // inside "plain"
+  EXPECT_EQ(checked(toggles), u"miLeft"_s);
+  box.setSelStart(6);
+  box.setSelLength(4);
+  w.window.dispatch(u"miBold"_s);  // a command shows its result at once
+  EXPECT_EQ(checked(toggles), u"miCenter Bullets"_s);
 }
 
 }  // namespace
