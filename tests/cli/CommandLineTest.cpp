@@ -1,0 +1,117 @@
+// The converter programs' command line: what each argument list parses to or that it is
+// refused, with and without --via-editor on offer, and the usage text word for word.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+
+namespace cli = quillmark::cli;
+using cli::ViaEditor;
+
+namespace {
+
+std::optional<cli::Arguments> parse(std::initializer_list<const char *> words,
+                                    ViaEditor viaEditor = ViaEditor::Offered) {
+  std::vector<std::string> storage(words.begin(), words.end());
+  std::vector<char *> args;
+  for (std::string &word : storage) args.push_back(word.data());
+  return cli::parseArguments(args, viaEditor);
+}
+
+// The arguments in one line, for comparing: "in=… out=… options=… raw via help version".
+std::string describe(const cli::Arguments &a) {
+  std::string text = "in=" + a.input + " out=" + a.output + " options=";
+  for (char16_t c : a.options) text += char(c);
+  if (a.raw) text += " raw";
+  if (a.viaEditor) text += " via";
+  if (a.help) text += " help";
+  if (a.version) text += " version";
+  return text;
+}
+
+TEST(CommandLine, ArgumentsParseToTheirFields) {
+  const struct {
+    std::initializer_list<const char *> args;
+    const char *parsed;
+  } rows[] = {
+      {{}, "in=- out=- options=+CR"},
+      {{"post.rtf"}, "in=post.rtf out=- options=+CR"},
+      {{"-"}, "in=- out=- options=+CR"},
+      {{"--raw", "-o", "out.html", "post.rtf"}, "in=post.rtf out=out.html options=+CR raw"},
+      {{"post.rtf", "-o", "-x"}, "in=post.rtf out=-x options=+CR"},
+      {{"--options", "-FF", "a"}, "in=a out=- options=-FF"},
+      {{"--options=+CR-FF", "a"}, "in=a out=- options=+CR-FF"},
+      {{"--options=", "a"}, "in=a out=- options="},
+      {{"--options=a=b"}, "in=- out=- options=a=b"},
+      {{"--options", "x", "--options", "y"}, "in=- out=- options=y"},
+      {{"--", "--raw"}, "in=--raw out=- options=+CR"},
+      {{"--raw", "--", "-"}, "in=- out=- options=+CR raw"},
+      {{"--via-editor", "a"}, "in=a out=- options=+CR via"},
+      {{"--help", "--version"}, "in=- out=- options=+CR help version"},
+  };
+  for (const auto &row : rows) {
+    const auto parsed = parse(row.args);
+    ASSERT_TRUE(parsed) << row.parsed;
+    EXPECT_EQ(describe(*parsed), row.parsed);
+  }
+}
+
+TEST(CommandLine, BadCommandLinesAreRefused) {
+  for (const auto &args : std::initializer_list<std::initializer_list<const char *>>{
+           {"--bogus"},
+           {"-x"},
+           {"--options"},
+           {"-o"},
+           {"a.rtf", "b.rtf"},
+           {"--bogus", "--help"},
+           {"--raw=1"},        // a flag takes no value
+           {"-o=out.html"},    // only a long option is written NAME=VALUE
+           {"--options-x"},    // a name is matched whole
+           {"--", "a", "b"}})  // one file, after "--" too
+    EXPECT_FALSE(parse(args)) << *args.begin();
+}
+
+TEST(CommandLine, ViaEditorIsAnOptionOnlyWhereItIsOffered) {
+  EXPECT_TRUE(parse({"--via-editor"}, ViaEditor::Offered));
+  EXPECT_FALSE(parse({"--via-editor"}, ViaEditor::NotOffered));
+  EXPECT_TRUE(parse({"--", "--via-editor"}, ViaEditor::NotOffered));  // a file of that name
+}
+
+constexpr std::string_view kUsageHead = R"(Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML that "Copy to Web" puts on the
+clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or "-",
+and writes UTF-8 to standard output.
+
+Options:
+  --options STRING  the converter's option string (default "+CR"); flags may be combined:
+                      +CR     a CR-LF after every <br> and </li>
+                      +F=<n>  font size <n> is the page's base size and gets no attribute
+                      -FF     drop font faces
+  --raw             the converter's output as is, without the "Copy to Web" rewrites
+)";
+constexpr std::string_view kUsageViaEditor =
+    R"(  --via-editor      open FILE in the editor first, and convert what the editor
+                    writes of it (reads RTF of any word processor)
+)";
+constexpr std::string_view kUsageTail =
+    R"(  -o FILE           write to FILE instead; it is replaced only once all is written
+  --help            show this help and exit
+  --version         show the version and exit
+  --                end of options: what follows is FILE, even if it starts with "-"
+
+Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
+written, 2 for a bad command line.
+)";
+
+TEST(CommandLine, UsageListsTheOptionsOnOffer) {
+  const std::string head(kUsageHead);
+  const std::string tail(kUsageTail);
+  EXPECT_EQ(cli::usage(ViaEditor::Offered), head + std::string(kUsageViaEditor) + tail);
+  EXPECT_EQ(cli::usage(ViaEditor::NotOffered), head + tail);
+}
+
+}  // namespace
