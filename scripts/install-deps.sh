@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev xvfb              # the editor and its tests
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb
   clang libclang-rt-dev          # fuzz targets and sanitizers
+  clang-format                   # the formatting check of continuous integration
 )
 
 missing=()
