@@ -48,7 +48,8 @@ inline constexpr std::size_t kMaxFontNameLength = 256;
 inline constexpr std::size_t kLineHeadroom = 64;
 
 // ---------------------------------------------------------------------------------------
-// Vocabulary
+// Vocabulary: the elements the engine writes (the table below) and the control words it
+// reads (kControlWords in Interpreter.cpp).
 
 // The formatting elements. An element is known by its closing tag everywhere in the engine;
 // this enumeration stands for that tag. ListItem and Align are block elements.
@@ -64,11 +65,35 @@ enum class Element : std::uint8_t {
   Align
 };
 
-std::u16string_view closingTag(Element element);
+// The element table: one row per element, in the order of the enumeration. The control
+// words that request, switch off and close these elements are the table kControlWords in
+// Interpreter.cpp.
+struct ElementRow {
+  std::u16string_view close;
+  std::u16string_view open;  // empty where the opening tag carries attributes
+  bool block;
+  const char* name;
+};
+inline constexpr std::array<ElementRow, 9> kElements = {{
+    {u"</b>", u"<b>", false, "bold"},
+    {u"</i>", u"<i>", false, "italic"},
+    {u"</u>", u"<u>", false, "underline"},
+    {u"</s>", u"<s>", false, "strike"},
+    {u"</sup>", u"<sup>", false, "superscript"},
+    {u"</sub>", u"<sub>", false, "subscript"},
+    {u"</font>", u"", false, "font"},
+    {u"</li>", u"<li>", true, "list item"},
+    {u"</td></tr></table>", u"", true, "alignment"},
+}};
+
+inline const ElementRow& elementRow(Element element) {
+  return kElements[static_cast<std::size_t>(element)];
+}
+inline std::u16string_view closingTag(Element element) { return elementRow(element).close; }
 // "<b>" and the like; empty for Font and Align, whose opening tags carry attributes.
-std::u16string_view fixedOpeningTag(Element element);
-bool isBlock(Element element);
-const char* name(Element element);
+inline std::u16string_view fixedOpeningTag(Element element) { return elementRow(element).open; }
+inline bool isBlock(Element element) { return elementRow(element).block; }
+inline const char* name(Element element) { return elementRow(element).name; }
 
 // Where a stack entry stands in its life.
 enum class Kind : std::uint8_t {

@@ -20,8 +20,8 @@ struct Rewrite {
 constexpr std::array<Rewrite, 4> kRewrites = {{
     {u" face=\"MS Sans Serif\""sv, u""sv},
     {u" face=\"Courier\""sv, u""sv},
-    {u"{Begin Fixed}"sv, u"<pre>"sv},
-    {u"{End Fixed}"sv, u"</pre>"sv},
+    {kFixedBegin, u"<pre>"sv},
+    {kFixedEnd, u"</pre>"sv},
 }};
 
 }  // namespace

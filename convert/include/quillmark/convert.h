@@ -58,9 +58,14 @@ class Converter {
 // The option string "Copy to Web" passes to the converter.
 inline constexpr std::u16string_view kWebOptions = u"+CR";
 
+// The fixed-column markers: the editor's Fixed Columns tool writes them around a block of
+// column-aligned text, and rewriteForWeb turns them into "<pre>" and "</pre>".
+inline constexpr std::u16string_view kFixedBegin = u"{Begin Fixed}";
+inline constexpr std::u16string_view kFixedEnd = u"{End Fixed}";
+
 // The finishing touches of "Copy to Web", applied to the converter's output: removes the face
 // attribute of the two standard fonts (MS Sans Serif and Courier) and turns the fixed-column
-// markers "{Begin Fixed}" and "{End Fixed}" into "<pre>" and "</pre>". Works in place on
+// markers kFixedBegin and kFixedEnd into "<pre>" and "</pre>". Works in place on
 // the string it is given (move it in).
 std::u16string rewriteForWeb(std::u16string html);
 
