@@ -82,6 +82,8 @@ void groupEnd(ConversionState& s) {
   killElements(s, std::nullopt, Kind::G);
   trimPendingTo(s, Element::ListItem);
   resetFontState(s);
+  if (s.linksOn) linkGroupEnd(s);
+  --s.groupDepth;
 }
 
 void hexCharacter(ConversionState& s, std::u16string_view hex) {
@@ -199,6 +201,7 @@ void off(ConversionState& s, Argument) {
 // before "\cfN" and "\fsN" before "\fN". The order of the groups does not matter.
 // clang-format off
 constexpr std::array kControlWords = {
+    ControlWord{u"{",          Match::Word,         [](ConversionState& s, Argument) { ++s.groupDepth; }},
     ControlWord{u"}",          Match::Word,         [](ConversionState& s, Argument) { groupEnd(s); }},
     ControlWord{u"\\'",        Match::Prefix,       [](ConversionState& s, Argument a) { hexCharacter(s, a.rest); }},
     ControlWord{u"\\b",        Match::Word,         on<Element::Bold>},
@@ -207,6 +210,7 @@ constexpr std::array kControlWords = {
     ControlWord{u"\\cf0",      Match::Word,         [](ConversionState& s, Argument) { resetColor(s); }},
     ControlWord{u"\\cf",       Match::Number,       [](ConversionState& s, Argument a) { selectColor(s, a.number); }},
     ControlWord{u"\\cell",     Match::Word,         tabCharacter},
+    ControlWord{u"\\fldrslt",  Match::Word,         [](ConversionState& s, Argument) { fieldResult(s); }},
     ControlWord{u"\\fs",       Match::Number,       [](ConversionState& s, Argument a) { selectFontSize(s, a.number); }},
     ControlWord{u"\\f",        Match::Number,       [](ConversionState& s, Argument a) { selectFontFace(s, a.number); }},
     ControlWord{u"\\i",        Match::Word,         on<Element::Italic>},
@@ -234,7 +238,7 @@ constexpr std::array kControlWords = {
     ControlWord{u"\\ulnone",   Match::Word,         off<Element::Underline>},
     ControlWord{u"\\uc",       Match::Number,       [](ConversionState& s, Argument a) { s.unicodeSkip = std::clamp(a.number, 0, kMaxUnicodeSkip); }},
     ControlWord{u"\\u",        Match::SignedDigits, [](ConversionState& s, Argument a) { unicodeCharacter(s, a.rest); }},
-    // Anything else is ignored: "{", a lone backslash, left and justified alignment, list
+    // Anything else is ignored: a lone backslash, left and justified alignment, list
     // levels, languages, and every word this engine has no use for.
     ControlWord{u"",           Match::Anything,     ignore},
 };
@@ -320,7 +324,8 @@ bool isSettled(const ConversionState& s) {
   for (const TagEntry& e : s.tagStack) {
     if (e.kind != Kind::A && e.kind != Kind::G) return false;
   }
-  return sameText(openFontTagOnStack(s), s.fontTag);
+  return sameText(openFontTagOnStack(s), s.fontTag) &&
+         (!s.linksOn || sameText(openLinkTagOnStack(s), s.linkTag));
 }
 
 void textRun(ConversionState& s, std::u16string_view text) {
