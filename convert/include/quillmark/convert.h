@@ -79,8 +79,10 @@ inline constexpr std::u16string_view kFixedEnd = u"{End Fixed}";
 
 // The finishing touches of "Copy to Web", applied to the converter's output: removes the face
 // attribute of the two standard fonts (MS Sans Serif and Courier) and turns the fixed-column
-// markers kFixedBegin and kFixedEnd into "<pre>" and "</pre>". Works in place on
-// the string it is given (move it in).
+// markers kFixedBegin and kFixedEnd into "<pre>" and "</pre>". Then, between each "<pre>" and
+// the next "</pre>", a "<br>" followed by CR-LF loses the "<br>" and one not followed by
+// CR-LF becomes CR-LF, since a preformatted block shows its line ends; outside the blocks
+// nothing else changes. Works in place on the string it is given (move it in).
 std::u16string rewriteForWeb(std::u16string html);
 
 // One unit per byte, by the Windows-1252 code page. The five bytes that code page leaves
