@@ -7,7 +7,7 @@
 //   - the markup: the closed tag vocabulary, closing tags only for open elements, every
 //     element closed at the end, no empty element, entities only from the converter's table,
 //     CR-LFs after breaks with "+CR", no font face with "-FF", no size attribute naming the
-//     "+F=" size;
+//     "+F=" size, links only with "+A" and only to accepted addresses;
 //   - plain lines survive: in a document with none of the words that make the converter cut
 //     or skip text (the table and information groups, "\pict", "\*", "\pntext", "\pntxta",
 //     "\pntxtb"), a line with no backslash or brace is one text run, written as it is, so it
@@ -56,10 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Converter converter;
   const std::u16string html = converter.convertRtfToHtml(rtf, options.text);
 
-  checkConversion(
-      rtf, html,
-      {.lineBreaks = options.lineBreaks, .noFaces = options.noFaces, .baseSize = options.baseSize},
-      false);
+  checkConversion(rtf, html,
+                  {.lineBreaks = options.lineBreaks,
+                   .noFaces = options.noFaces,
+                   .links = options.links,
+                   .baseSize = options.baseSize},
+                  false);
 
   checkWebRewrite(html);
   checkWebRewrite(rtf);

@@ -29,6 +29,7 @@ std::u16string optionsFromFlags(std::uint8_t flags, std::uint8_t number) {
     if (flags & kFlagHugeBaseSize) digits += "00000";
     parts.push_back(u"+F=" + ascii(digits));
   }
+  if (flags & kFlagLinks) parts.push_back(u"+A");
   if (flags & kFlagReversed) std::reverse(parts.begin(), parts.end());
   std::u16string text;
   for (const std::u16string& part : parts) text += part;
@@ -39,6 +40,7 @@ Options describe(std::u16string text) {
   Options options;
   options.lineBreaks = text.find(u"+CR") != std::u16string::npos;
   options.noFaces = text.find(u"-FF") != std::u16string::npos;
+  options.links = text.find(u"+A") != std::u16string::npos;
   if (const std::size_t at = text.find(u"+F="); at != std::u16string::npos) {
     int size = 0;
     for (std::size_t i = at + 3; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
@@ -62,7 +64,7 @@ Options readOptions(Bytes& input) {
 }
 
 std::optional<std::string> optionHeader(std::u16string_view options) {
-  for (unsigned flags = 0; flags < 0x20; ++flags) {
+  for (unsigned flags = 0; flags < 0x40; ++flags) {
     for (unsigned number = 0; number < 256; ++number) {
       if (!(flags & kFlagBaseSize) && number > 0) break;
       if (optionsFromFlags(static_cast<std::uint8_t>(flags), static_cast<std::uint8_t>(number)) ==

@@ -9,6 +9,7 @@
 //             bit 2  "+F=<byte 1, in decimal>"
 //             bit 3  with bit 2: five more zeros after the number, past the 16-bit field
 //             bit 4  the flags written in the reverse order
+//             bit 5  "+A"
 //             bit 7  raw options: byte 1 is a length L, and the L bytes after it are the
 //                    option string itself (Windows-1252); the other bits are ignored
 //   byte 1  the "+F=" number, or L
@@ -37,6 +38,7 @@ inline constexpr std::uint8_t kFlagNoFaces = 0x02;
 inline constexpr std::uint8_t kFlagBaseSize = 0x04;
 inline constexpr std::uint8_t kFlagHugeBaseSize = 0x08;
 inline constexpr std::uint8_t kFlagReversed = 0x10;
+inline constexpr std::uint8_t kFlagLinks = 0x20;
 inline constexpr std::uint8_t kFlagRaw = 0x80;
 
 inline constexpr std::uint8_t kDocumentSeparator = 0x1E;
@@ -46,6 +48,7 @@ struct Options {
   // What it asks for, by the documented flags.
   bool lineBreaks = false;      // "+CR"
   bool noFaces = false;         // "-FF"
+  bool links = false;           // "+A"
   std::optional<int> baseSize;  // "+F=<n>": n, its digits held to the 16-bit field
 };
 

@@ -32,10 +32,10 @@ bool contains(std::u16string_view text, std::u16string_view part) {
 // The tag vocabulary, written out here rather than taken from the engine's element table,
 // so that a wrong row there shows up as a wrong tag here.
 
-enum class Tag { Bold, Italic, Underline, Strike, Super, Sub, Font, ListItem, Align, Break };
+enum class Tag { Bold, Italic, Underline, Strike, Super, Sub, Font, ListItem, Align, Break, Link };
 
-constexpr std::array<const char*, 10> kTagNames = {
-    "b", "i", "u", "s", "sup", "sub", "font", "li", "alignment table", "br"};
+constexpr std::array<const char*, 11> kTagNames = {
+    "b", "i", "u", "s", "sup", "sub", "font", "li", "alignment table", "br", "a"};
 
 const char* tagName(Tag tag) { return kTagNames[static_cast<std::size_t>(tag)]; }
 
@@ -67,6 +67,7 @@ constexpr FixedTag kFixedTags[] = {
     {u"<table width=100%><tr><td align=\"center\">"sv, Tag::Align, Role::Open},
     {u"<table width=100%><tr><td align=\"right\">"sv, Tag::Align, Role::Open},
     {u"</td></tr></table>"sv, Tag::Align, Role::Close},
+    {u"</a>"sv, Tag::Link, Role::Close},
 };
 
 bool strictNesting() {
@@ -78,6 +79,37 @@ bool strictNesting() {
 }
 
 bool isUpperHex(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }
+
+// Checks one "<a href=...>" tag, '>' included: written only with "+A", a quoted address with
+// an http, https, ftp or mailto scheme, '&', '<', '>' and '"' in it only as entities.
+void checkLinkTag(std::u16string_view tag, const MarkupRules& rules, std::u16string_view rtf,
+                  std::u16string_view html) {
+  if (!rules.links) fail("a link without \"+A\"", rtf, html);
+  constexpr std::u16string_view kStart = u"<a href=\""sv;
+  if (!tag.starts_with(kStart) || !tag.ends_with(u"\">"sv) || tag.size() < kStart.size() + 2) {
+    fail("a malformed link tag", rtf, html);
+  }
+  const std::u16string_view address = tag.substr(kStart.size(), tag.size() - kStart.size() - 2);
+  std::string scheme;
+  for (const char16_t c : address.substr(0, address.find(u':'))) {
+    scheme += static_cast<char>(c >= u'A' && c <= u'Z' ? c + 32 : c & 0x7F);
+  }
+  if (address.find(u':') == std::u16string_view::npos ||
+      (scheme != "http" && scheme != "https" && scheme != "ftp" && scheme != "mailto")) {
+    fail("a link to a refused address", rtf, html);
+  }
+  for (std::size_t i = 0; i < address.size(); ++i) {
+    if (address[i] == u'"' || address[i] == u'<' || address[i] == u'>') {
+      fail("an unescaped character in a link address", rtf, html);
+    }
+    if (address[i] != u'&') continue;
+    const std::u16string_view rest = address.substr(i);
+    if (!rest.starts_with(u"&amp;"sv) && !rest.starts_with(u"&lt;"sv) &&
+        !rest.starts_with(u"&gt;"sv) && !rest.starts_with(u"&quot;"sv)) {
+      fail("an unescaped '&' in a link address", rtf, html);
+    }
+  }
+}
 
 // Checks one "<font ...>" tag, '>' included. Attributes are read from the end, since a face
 // name may hold quotes and blanks but the colour and size have fixed shapes.
@@ -225,6 +257,14 @@ void checkMarkup(std::u16string_view html, const MarkupRules& rules, std::u16str
         i += end + 1;
         continue;
       }
+      if (rest.starts_with(u"<a "sv)) {
+        const std::size_t end = rest.find(u'>');
+        if (end == std::u16string_view::npos) fail("a link tag that never ends", rtf, html);
+        checkLinkTag(rest.substr(0, end + 1), rules, rtf, html);
+        open.push_back({Tag::Link, textUnits});
+        i += end + 1;
+        continue;
+      }
       const auto* fixed = std::find_if(std::begin(kFixedTags), std::end(kFixedTags),
                                        [&](const FixedTag& t) { return rest.starts_with(t.text); });
       if (fixed == std::end(kFixedTags)) {
@@ -321,8 +361,22 @@ void checkWebRewrite(std::u16string_view html) {
   expected = replaced(expected, u" face=\"Courier\""sv, u""sv);
   expected = replaced(expected, u"{Begin Fixed}"sv, u"<pre>"sv);
   expected = replaced(expected, u"{End Fixed}"sv, u"</pre>"sv);
+  // Then, block by block from a "<pre>" to the next "</pre>", the breaks inside become line
+  // ends: "<br>" with its CR-LF gives the CR-LF, any other "<br>" gives one.
+  std::u16string corrected;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t pre = expected.find(u"<pre>"sv, from);
+    const std::size_t end = pre == std::u16string::npos ? pre : expected.find(u"</pre>"sv, pre + 5);
+    if (end == std::u16string::npos) break;
+    corrected += std::u16string_view(expected).substr(from, pre + 5 - from);
+    const std::u16string block = expected.substr(pre + 5, end - pre - 5);
+    corrected += replaced(replaced(block, u"<br>\r\n"sv, u"\r\n"sv), u"<br>"sv, u"\r\n"sv);
+    from = end;
+  }
+  corrected += std::u16string_view(expected).substr(from);
   const std::u16string got = rewriteForWeb(std::u16string(html));
-  if (got != expected) fail("rewriteForWeb differs from plain replacements", html, got);
+  if (got != corrected) fail("rewriteForWeb differs from plain replacements", html, got);
 }
 
 void checkUtf8(std::u16string_view text) {

@@ -36,6 +36,7 @@ struct MarkupRules {
   bool entities = true;         // check the entities (likewise)
   bool lineBreaks = false;      // "+CR" was given: a CR-LF follows every "<br>" and "</li>"
   bool noFaces = false;         // "-FF" was given: no font face may appear
+  bool links = false;           // "+A" was given: links may appear
   std::optional<int> baseSize;  // the "+F=" size, when known: no font tag may name it
 };
 
@@ -44,10 +45,12 @@ struct MarkupRules {
 //   <b> <i> <u> <s> <sup> <sub> <li>                                  and their closing tags
 //   <font[ face="NAME"][ color="#HEX"][ size=N]>                      closed by </font>
 //   <table width=100%><tr><td align="center"> (or align="right")      closed by </td></tr></table>
+//   <a href="ADDRESS">, with "+A" only                                closed by </a>
 // NAME is a font name from the table (no ';', at most kMaxFontNameLength units), HEX six to
 // nine upper-case hexadecimal digits (three components of at most 999), N a size 1 to 8,
-// and a font tag has at least one attribute. With "+CR" a CR-LF follows every "<br>", and
-// every "</li>" but those among the closing tags that end the output.
+// and a font tag has at least one attribute. ADDRESS has an http, https, ftp or mailto
+// scheme and holds '&', '<', '>' and '"' only as entities. With "+CR" a CR-LF follows every "<br>",
+// and every "</li>" but those among the closing tags that end the output.
 //
 // Every closing tag closes an open element of its kind, and every element opened is closed
 // by the end. None is empty: between an opening tag and its closing tag there is text (an
@@ -77,7 +80,8 @@ void checkPlainLinesKept(std::u16string_view rtf, std::u16string_view html, bool
 void checkConversion(std::u16string_view rtf, std::u16string_view html, MarkupRules rules,
                      bool firstTokenSkipped);
 
-// rewriteForWeb gives what four plain replacements in turn give.
+// rewriteForWeb gives what four plain replacements in turn give, with the breaks inside each
+// "<pre>" block then turned into line ends.
 void checkWebRewrite(std::u16string_view html);
 
 // encodeUtf8 gives the UTF-8 of the text, a lone surrogate as U+FFFD.

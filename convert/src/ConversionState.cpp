@@ -1,41 +1,11 @@
-// The element vocabulary and the queries every other file makes of the pending requests and
-// the tag stack. Nothing here writes HTML.
+// The queries every other file makes of the pending requests and the tag stack, and the font
+// tags kept for them. Nothing here writes HTML. (The element table is in Engine.h.)
 #include <algorithm>
 #include <array>
 
 #include "Engine.h"
 
 namespace quillmark {
-namespace {
-
-struct ElementRow {
-  std::u16string_view close;
-  std::u16string_view open;  // empty where the opening tag carries attributes
-  bool block;
-  const char* name;
-};
-
-// One row per element, in the order of the enumeration.
-constexpr std::array<ElementRow, 9> kElements = {{
-    {u"</b>", u"<b>", false, "bold"},
-    {u"</i>", u"<i>", false, "italic"},
-    {u"</u>", u"<u>", false, "underline"},
-    {u"</s>", u"<s>", false, "strike"},
-    {u"</sup>", u"<sup>", false, "superscript"},
-    {u"</sub>", u"<sub>", false, "subscript"},
-    {u"</font>", u"", false, "font"},
-    {u"</li>", u"<li>", true, "list item"},
-    {u"</td></tr></table>", u"", true, "alignment"},
-}};
-
-const ElementRow& row(Element element) { return kElements[static_cast<std::size_t>(element)]; }
-
-}  // namespace
-
-std::u16string_view closingTag(Element element) { return row(element).close; }
-std::u16string_view fixedOpeningTag(Element element) { return row(element).open; }
-bool isBlock(Element element) { return row(element).block; }
-const char* name(Element element) { return row(element).name; }
 
 const char* name(Kind kind) {
   constexpr std::array<const char*, 5> kNames = {"P", "PG", "A", "G", "K"};

@@ -29,13 +29,22 @@ bool passesSkipRule(ConversionState& s, std::u16string_view token) {
   if (s.skipGroupDepth > 0) {
     if (token == u"{"sv) {
       ++s.skipGroupDepth;
-    } else if (token == u"}"sv) {
-      --s.skipGroupDepth;
+    } else if (token == u"}"sv && --s.skipGroupDepth == 0) {
+      --s.groupDepth;  // the interpreter saw the group open but does not see it close
+      if (s.readingFieldInstruction) fieldInstructionEnd(s);
+      return false;
     }
+    if (s.readingFieldInstruction) fieldInstructionToken(s, token);
     return false;
   }
   if (token == u"\\pict"sv || token == u"\\*"sv) {
     s.skipGroupDepth = 1;
+    if (s.linksOn && token == u"\\*"sv) {
+      s.readingFieldInstruction = true;
+      s.fieldInstructionStarted = false;
+      s.fieldInstructionDepth = 0;
+      s.fieldInstruction.clear();
+    }
     return false;
   }
   if (token == u"\\pntext"sv) s.skipGroupDepth = 1;
@@ -54,6 +63,7 @@ void readOptions(ConversionState& s, std::u16string_view options) {
     s.baseFontSize = static_cast<std::int16_t>(size);
   }
   s.fontFacesOn = !contains(options, u"-FF"sv);
+  s.linksOn = contains(options, u"+A"sv);
 }
 
 GroupRange findGroup(std::u16string_view text, std::size_t position) {
@@ -217,6 +227,12 @@ std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
   }
 
   s.skipGroupDepth = 0;
+  s.groupDepth = 0;
+  s.readingFieldInstruction = false;
+  s.fieldAddress = {};
+  s.links.clear();
+  s.linkTag = {};
+  s.linkTags.clear();
   for (std::u16string_view rest = working.view(); !rest.empty();) {
     s.lineRest.assign(nextLine(rest));
     while (!s.lineRest.empty()) {

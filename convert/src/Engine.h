@@ -31,6 +31,9 @@ namespace quillmark {
 // - kMaxFontNameLength: a font name longer than this is cut to it. Real names are a few dozen
 //   units; a name is copied into every font tag that uses it, so an unbounded one would let
 //   a short document write a huge fragment.
+// - kMaxFieldInstruction: the text of a field instruction ("\fldinst") is kept up to this
+//   many units; a longer one makes no link (its result is kept as text). Real addresses are
+//   far shorter. Links nest at most kMaxElements deep; deeper fields keep their text only.
 // - kLineHeadroom: room kept in front of the current line for text the interpreter puts back
 //   (an entity is at most a few dozen units); more is made when it runs out.
 // - Kept font tags: once a thousand more have been built than are in use, those no longer
@@ -42,16 +45,19 @@ namespace quillmark {
 // "{\pntext}x" nests list items kMaxElements deep and closes and reopens them all at every
 // letter, about 140 output units per input unit; real documents stay near one.
 inline constexpr std::size_t kMaxElements = 256;
+inline constexpr std::size_t kMaxFieldInstruction = 4096;
 inline constexpr std::int32_t kMaxUnicodeSkip = 16;
 inline constexpr std::int16_t kMaxBaseFontSize = 32767;
 inline constexpr std::size_t kMaxFontNameLength = 256;
 inline constexpr std::size_t kLineHeadroom = 64;
 
 // ---------------------------------------------------------------------------------------
-// Vocabulary
+// Vocabulary: the elements the engine writes (the table below) and the control words it
+// reads (kControlWords in Interpreter.cpp).
 
 // The formatting elements. An element is known by its closing tag everywhere in the engine;
-// this enumeration stands for that tag. ListItem and Align are block elements.
+// this enumeration stands for that tag. ListItem and Align are block elements; Link is
+// written only with "+A".
 enum class Element : std::uint8_t {
   Bold,
   Italic,
@@ -61,14 +67,40 @@ enum class Element : std::uint8_t {
   Sub,
   Font,
   ListItem,
-  Align
+  Align,
+  Link
 };
 
-std::u16string_view closingTag(Element element);
+// The element table: one row per element, in the order of the enumeration. The control
+// words that request, switch off and close these elements are the table kControlWords in
+// Interpreter.cpp.
+struct ElementRow {
+  std::u16string_view close;
+  std::u16string_view open;  // empty where the opening tag carries attributes
+  bool block;
+  const char* name;
+};
+inline constexpr std::array<ElementRow, 10> kElements = {{
+    {u"</b>", u"<b>", false, "bold"},
+    {u"</i>", u"<i>", false, "italic"},
+    {u"</u>", u"<u>", false, "underline"},
+    {u"</s>", u"<s>", false, "strike"},
+    {u"</sup>", u"<sup>", false, "superscript"},
+    {u"</sub>", u"<sub>", false, "subscript"},
+    {u"</font>", u"", false, "font"},
+    {u"</li>", u"<li>", true, "list item"},
+    {u"</td></tr></table>", u"", true, "alignment"},
+    {u"</a>", u"", false, "link"},
+}};
+
+inline const ElementRow& elementRow(Element element) {
+  return kElements[static_cast<std::size_t>(element)];
+}
+inline std::u16string_view closingTag(Element element) { return elementRow(element).close; }
 // "<b>" and the like; empty for Font and Align, whose opening tags carry attributes.
-std::u16string_view fixedOpeningTag(Element element);
-bool isBlock(Element element);
-const char* name(Element element);
+inline std::u16string_view fixedOpeningTag(Element element) { return elementRow(element).open; }
+inline bool isBlock(Element element) { return elementRow(element).block; }
+inline const char* name(Element element) { return elementRow(element).name; }
 
 // Where a stack entry stands in its life.
 enum class Kind : std::uint8_t {
@@ -185,6 +217,24 @@ struct ConversionState {
   std::int32_t unicodeSkip = 1;  // fallback units after "\uN", set by "\ucN"
   FontTags fontTags;
   std::u16string fontTagBuffer;  // where a font tag is built before it is kept
+
+  // Links ("+A"). A hyperlink field's instruction is read while its group is skipped; its
+  // address waits in fieldAddress for the field's result, whose group then holds the link.
+  bool linksOn = false;
+  std::int32_t groupDepth = 0;  // groups open in the text walked, as the interpreter sees them
+  std::int32_t fieldInstructionDepth = 0;  // of a destination inside it, whose text is not read
+  bool readingFieldInstruction = false;
+  bool fieldInstructionStarted = false;  // its first word, "\fldinst", has been seen
+  std::u16string fieldInstruction;
+  std::u16string_view fieldAddress;    // the next result's link tag, kept in linkTags; or empty
+  std::int32_t fieldAddressDepth = 0;  // the group of the field whose address it is
+  struct LinkFrame {
+    std::u16string_view tag;  // kept in linkTags
+    std::int32_t depth;       // the group of the field result
+  };
+  std::vector<LinkFrame> links;  // the field results open, innermost last
+  std::u16string_view linkTag;   // the innermost open result's tag: the link wanted now
+  FontTags linkTags;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -279,6 +329,8 @@ void markActive(ConversionState& s, Element closeTag);
 int replacePendingOpen(ConversionState& s, Element closeTag, std::u16string_view openTag);
 // Opening tag of the outermost font element on the stack, whatever its kind; empty if none.
 std::u16string_view openFontTagOnStack(const ConversionState& s);
+// The same for the link element.
+std::u16string_view openLinkTagOnStack(const ConversionState& s);
 std::u16string buildFontTag(const ConversionState& s, std::u16string_view color,
                             std::u16string_view size, std::u16string_view face);
 // The closing pass run before every non-blank text run: appends the closing tags due to
@@ -294,6 +346,22 @@ void resetColor(ConversionState& s);                               // "\cf0"
 void selectColor(ConversionState& s, std::int32_t n);              // "\cfN"
 void selectFontSize(ConversionState& s, std::int32_t halfPoints);  // "\fsN"
 void selectFontFace(ConversionState& s, std::int32_t n);           // "\fN"
+
+// ---------------------------------------------------------------------------------------
+// Links (Links.cpp)
+
+// With "+A", the skip rule hands the tokens of a "\*" group here, after counting them into
+// skipGroupDepth; only a field instruction is read. The group's closing brace is not handed
+// over: fieldInstructionEnd is called instead, after groupDepth has gone down.
+void fieldInstructionToken(ConversionState& s, std::u16string_view token);
+void fieldInstructionEnd(ConversionState& s);
+void fieldResult(ConversionState& s);   // "\fldrslt"
+void linkGroupEnd(ConversionState& s);  // "}", before groupDepth goes down
+// Part of the closing pass: the stack's link brought in line with the one wanted.
+void reconcileLink(ConversionState& s);
+// The link tag for a HYPERLINK instruction, or empty: `<a href="ADDRESS">` with the address
+// escaped, for the http, https, ftp and mailto schemes only.
+std::u16string linkTagFor(std::u16string_view instruction);
 
 // ---------------------------------------------------------------------------------------
 // Paragraph blocks (Blocks.cpp)

@@ -99,6 +99,7 @@ void reconcileFont(ConversionState& s) {
 }  // namespace
 
 void closeKilled(ConversionState& s, std::u16string& closing) {
+  if (s.linksOn) reconcileLink(s);
   reconcileFont(s);
 
   // Entries 1..k (innermost to the outermost one marked K) close together. In the vector,

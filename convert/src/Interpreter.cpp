@@ -82,6 +82,8 @@ void groupEnd(ConversionState& s) {
   killElements(s, std::nullopt, Kind::G);
   trimPendingTo(s, Element::ListItem);
   resetFontState(s);
+  if (s.linksOn) linkGroupEnd(s);
+  --s.groupDepth;
 }
 
 void hexCharacter(ConversionState& s, std::u16string_view hex) {
@@ -128,107 +130,191 @@ void unicodeCharacter(ConversionState& s, std::u16string_view digits) {
   }
 }
 
-// The word's parameter after `prefix`, when the word starts with it and the rest is numeric.
-std::optional<std::int32_t> parameter(std::u16string_view word, std::u16string_view prefix) {
-  if (!word.starts_with(prefix)) return std::nullopt;
-  return numericValue(word.substr(prefix.size()));
-}
-
 bool isSignedDigits(std::u16string_view text) {
   if (text.starts_with(u'-')) text.remove_prefix(1);
   return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
-void controlWord(ConversionState& s, std::u16string_view word) {
-  if (word == u"}"sv) return groupEnd(s);
-  if (word.size() < 2) return;  // "{" and a lone backslash
-  switch (word[1]) {
-    case u'\'':
-      return hexCharacter(s, word.substr(2));
-    case u'b':
-      if (word == u"\\b"sv) return switchOn(s, Element::Bold);
-      if (word == u"\\bullet"sv) return request(s, Element::ListItem);
-      if (word == u"\\b0"sv) return switchOff(s, Element::Bold);
-      return;
-    case u'c':
-      if (word == u"\\cf0"sv) return resetColor(s);
-      if (const auto n = parameter(word, u"\\cf"sv)) return selectColor(s, *n);
-      if (word == u"\\cell"sv) return s.lineRest.prepend(u"\t"sv);
-      return;
-    case u'f':
-      if (const auto n = parameter(word, u"\\fs"sv)) return selectFontSize(s, *n);
-      if (const auto n = parameter(word, u"\\f"sv)) return selectFontFace(s, *n);
-      return;
-    case u'i':
-      if (word == u"\\i"sv) return switchOn(s, Element::Italic);
-      if (word == u"\\i0"sv) return switchOff(s, Element::Italic);
-      return;
-    case u'l':
-      if (word == u"\\line"sv) {
-        s.pendingBreakHtml += u"<br>"sv;
-        s.pendingBreakHtml += s.lineBreak;
-      }
-      return;  // every other "\l" word: left alignment, list levels, languages
-    case u'n':
-      if (word == u"\\nosupersub"sv) {
-        switchOff(s, Element::Sub, true);
-        switchOff(s, Element::Super, true);
-      } else if (word == u"\\nestcell"sv) {
-        s.lineRest.prepend(u"\t"sv);
-      } else if (word == u"\\nestrow"sv) {
-        paragraphEnd(s);
-      }
-      return;
-    case u'p':
-      if (word == u"\\par"sv) return paragraphEnd(s);
-      if (word == u"\\pard"sv) return paragraphReset(s);
-      if (word == u"\\plain"sv) {
-        killElements(s, std::nullopt, Kind::G);
-        return resetFontState(s);
-      }
-      if (word == u"\\pnlvlblt"sv) {
-        if (!isPending(s, Element::ListItem)) request(s, Element::ListItem);
-        return;
-      }
-      if (word == u"\\pntxta"sv || word == u"\\pntxtb"sv) {
-        s.skipTokens = 1;  // the text after or before a list number
-        return;
-      }
-      if (word == u"\\pntext"sv && !isPending(s, Element::ListItem)) {
-        // Everything open closes and reopens inside the new list item.
-        request(s, Element::ListItem);
-        reopenInner(s, std::nullopt);
-        killElements(s, std::nullopt, std::nullopt);
-      }
-      return;
-    case u'q':
-      if (word == u"\\qc"sv) return align(s, kCenterTag);
-      if (word == u"\\qr"sv) return align(s, kRightTag);
-      return;  // left and justified paragraphs get no block
-    case u'r':
-      if (word == u"\\row"sv) paragraphEnd(s);
-      return;
-    case u's':
-      if (word == u"\\strike"sv) return switchOnOutermost(s, Element::Strike);
-      if (word == u"\\strike0"sv) return switchOff(s, Element::Strike);
-      if (word == u"\\super"sv) return switchOnOutermost(s, Element::Super);
-      if (word == u"\\sub"sv) return switchOnOutermost(s, Element::Sub);
-      return;
-    case u't':
-      if (word == u"\\tab"sv) s.lineRest.prepend(u"\t"sv);
-      return;
-    case u'u':
-      if (word == u"\\ul"sv) return switchOn(s, Element::Underline);
-      if (word == u"\\ulnone"sv) return switchOff(s, Element::Underline);
-      if (const auto n = parameter(word, u"\\uc"sv)) {
-        s.unicodeSkip = std::clamp(*n, 0, kMaxUnicodeSkip);
-        return;
-      }
-      if (isSignedDigits(word.substr(2))) return unicodeCharacter(s, word.substr(2));
-      return;
-    default:
-      return;  // a control word this engine has no use for
+// How a row of the control-word table matches a word.
+enum class Match : std::uint8_t {
+  Word,          // the word exactly
+  Number,        // the prefix, then a numeric parameter (numericValue)
+  SignedDigits,  // the prefix, then an optional '-' and decimal digits
+  Prefix,        // the prefix, then anything
+  Anything,      // every word: the last row
+};
+
+// What a handler is given: the word's text after the row's prefix, and its numeric value
+// for Match::Number.
+struct Argument {
+  std::u16string_view rest;
+  std::int32_t number;
+};
+using Handler = void (*)(ConversionState&, Argument);
+
+struct ControlWord {
+  std::u16string_view word;  // the word, or the prefix, backslash included
+  Match match;
+  Handler handler;
+};
+
+void lineBreak(ConversionState& s, Argument) {
+  s.pendingBreakHtml += u"<br>"sv;
+  s.pendingBreakHtml += s.lineBreak;
+}
+void tabCharacter(ConversionState& s, Argument) { s.lineRest.prepend(u"\t"sv); }
+void plain(ConversionState& s, Argument) {
+  killElements(s, std::nullopt, Kind::G);
+  resetFontState(s);
+}
+void listLevelBullet(ConversionState& s, Argument) {
+  if (!isPending(s, Element::ListItem)) request(s, Element::ListItem);
+}
+void bulletText(ConversionState& s, Argument) {
+  if (isPending(s, Element::ListItem)) return;
+  // Everything open closes and reopens inside the new list item.
+  request(s, Element::ListItem);
+  reopenInner(s, std::nullopt);
+  killElements(s, std::nullopt, std::nullopt);
+}
+void noSuperSub(ConversionState& s, Argument) {
+  switchOff(s, Element::Sub, true);
+  switchOff(s, Element::Super, true);
+}
+void ignore(ConversionState&, Argument) {}
+
+template <Element e>
+void on(ConversionState& s, Argument) {
+  switchOn(s, e);
+}
+template <Element e>
+void onOutermost(ConversionState& s, Argument) {
+  switchOnOutermost(s, e);
+}
+template <Element e>
+void off(ConversionState& s, Argument) {
+  switchOff(s, e);
+}
+
+// The control words the engine reads, and what each does. Words that share their second
+// unit stand together, and among them the first row that matches wins, so "\cf0" comes
+// before "\cfN" and "\fsN" before "\fN". The order of the groups does not matter.
+// clang-format off
+constexpr std::array kControlWords = {
+    ControlWord{u"{",          Match::Word,         [](ConversionState& s, Argument) { ++s.groupDepth; }},
+    ControlWord{u"}",          Match::Word,         [](ConversionState& s, Argument) { groupEnd(s); }},
+    ControlWord{u"\\'",        Match::Prefix,       [](ConversionState& s, Argument a) { hexCharacter(s, a.rest); }},
+    ControlWord{u"\\b",        Match::Word,         on<Element::Bold>},
+    ControlWord{u"\\bullet",   Match::Word,         [](ConversionState& s, Argument) { request(s, Element::ListItem); }},
+    ControlWord{u"\\b0",       Match::Word,         off<Element::Bold>},
+    ControlWord{u"\\cf0",      Match::Word,         [](ConversionState& s, Argument) { resetColor(s); }},
+    ControlWord{u"\\cf",       Match::Number,       [](ConversionState& s, Argument a) { selectColor(s, a.number); }},
+    ControlWord{u"\\cell",     Match::Word,         tabCharacter},
+    ControlWord{u"\\fldrslt",  Match::Word,         [](ConversionState& s, Argument) { fieldResult(s); }},
+    ControlWord{u"\\fs",       Match::Number,       [](ConversionState& s, Argument a) { selectFontSize(s, a.number); }},
+    ControlWord{u"\\f",        Match::Number,       [](ConversionState& s, Argument a) { selectFontFace(s, a.number); }},
+    ControlWord{u"\\i",        Match::Word,         on<Element::Italic>},
+    ControlWord{u"\\i0",       Match::Word,         off<Element::Italic>},
+    ControlWord{u"\\line",     Match::Word,         lineBreak},
+    ControlWord{u"\\nosupersub", Match::Word,       noSuperSub},
+    ControlWord{u"\\nestcell", Match::Word,         tabCharacter},
+    ControlWord{u"\\nestrow",  Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
+    ControlWord{u"\\par",      Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
+    ControlWord{u"\\pard",     Match::Word,         [](ConversionState& s, Argument) { paragraphReset(s); }},
+    ControlWord{u"\\plain",    Match::Word,         plain},
+    ControlWord{u"\\pnlvlblt", Match::Word,         listLevelBullet},
+    ControlWord{u"\\pntxta",   Match::Word,         [](ConversionState& s, Argument) { s.skipTokens = 1; }},  // the text after
+    ControlWord{u"\\pntxtb",   Match::Word,         [](ConversionState& s, Argument) { s.skipTokens = 1; }},  // or before a list number
+    ControlWord{u"\\pntext",   Match::Word,         bulletText},
+    ControlWord{u"\\qc",       Match::Word,         [](ConversionState& s, Argument) { align(s, kCenterTag); }},
+    ControlWord{u"\\qr",       Match::Word,         [](ConversionState& s, Argument) { align(s, kRightTag); }},
+    ControlWord{u"\\row",      Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
+    ControlWord{u"\\strike",   Match::Word,         onOutermost<Element::Strike>},
+    ControlWord{u"\\strike0",  Match::Word,         off<Element::Strike>},
+    ControlWord{u"\\super",    Match::Word,         onOutermost<Element::Super>},
+    ControlWord{u"\\sub",      Match::Word,         onOutermost<Element::Sub>},
+    ControlWord{u"\\tab",      Match::Word,         tabCharacter},
+    ControlWord{u"\\ul",       Match::Word,         on<Element::Underline>},
+    ControlWord{u"\\ulnone",   Match::Word,         off<Element::Underline>},
+    ControlWord{u"\\uc",       Match::Number,       [](ConversionState& s, Argument a) { s.unicodeSkip = std::clamp(a.number, 0, kMaxUnicodeSkip); }},
+    ControlWord{u"\\u",        Match::SignedDigits, [](ConversionState& s, Argument a) { unicodeCharacter(s, a.rest); }},
+    // Anything else is ignored: a lone backslash, left and justified alignment, list
+    // levels, languages, and every word this engine has no use for.
+    ControlWord{u"",           Match::Anything,     ignore},
+};
+// clang-format on
+
+// The rows are found by the word's second unit (its first for "}"), so words of one group
+// must stand together.
+constexpr char16_t keyOf(std::u16string_view word) {
+  return word.size() >= 2 ? word[1] : word.empty() ? u'\0' : word[0];
+}
+
+struct RowRange {
+  std::uint8_t begin = 0;
+  std::uint8_t end = 0;
+};
+constexpr std::size_t kKeys = 128;
+
+constexpr std::array<RowRange, kKeys> kRowsByKey = [] {
+  std::array<RowRange, kKeys> index{};
+  for (std::size_t i = 0; i + 1 < kControlWords.size(); ++i) {
+    const char16_t key = keyOf(kControlWords[i].word);
+    if (index[key].end == 0) index[key].begin = static_cast<std::uint8_t>(i);
+    index[key].end = static_cast<std::uint8_t>(i + 1);
   }
+  return index;
+}();
+
+constexpr bool groupsStandTogether() {
+  for (std::size_t i = 0; i + 1 < kControlWords.size(); ++i) {
+    const char16_t key = keyOf(kControlWords[i].word);
+    if (key >= kKeys || kControlWords[i].match == Match::Anything) return false;
+    if (kRowsByKey[key].end - kRowsByKey[key].begin > 0) {
+      for (std::size_t j = kRowsByKey[key].begin; j < kRowsByKey[key].end; ++j) {
+        if (keyOf(kControlWords[j].word) != key) return false;
+      }
+    }
+  }
+  return kControlWords.back().match == Match::Anything && kControlWords.size() < 256;
+}
+static_assert(groupsStandTogether(), "the rows of one key must stand together");
+
+bool matches(const ControlWord& row, std::u16string_view word, Argument& argument) {
+  switch (row.match) {
+    case Match::Word:
+      return sameText(word, row.word);
+    case Match::Number: {
+      if (!word.starts_with(row.word)) return false;
+      const auto n = numericValue(word.substr(row.word.size()));
+      if (!n) return false;
+      argument.number = *n;
+      return true;
+    }
+    case Match::SignedDigits:
+      if (!word.starts_with(row.word)) return false;
+      argument.rest = word.substr(row.word.size());
+      return isSignedDigits(argument.rest);
+    case Match::Prefix:
+      if (!word.starts_with(row.word)) return false;
+      argument.rest = word.substr(row.word.size());
+      return true;
+    case Match::Anything:
+      return true;
+  }
+  return false;
+}
+
+void controlWord(ConversionState& s, std::u16string_view word) {
+  const char16_t key = keyOf(word);
+  if (key < kKeys) {
+    const RowRange range = kRowsByKey[key];
+    for (std::size_t i = range.begin; i < range.end; ++i) {
+      Argument argument{{}, 0};
+      if (matches(kControlWords[i], word, argument)) return kControlWords[i].handler(s, argument);
+    }
+  }
+  kControlWords.back().handler(s, {{}, 0});
 }
 
 // Nothing requested, every element on the stack open and none marked, and the font on the
@@ -238,7 +324,8 @@ bool isSettled(const ConversionState& s) {
   for (const TagEntry& e : s.tagStack) {
     if (e.kind != Kind::A && e.kind != Kind::G) return false;
   }
-  return sameText(openFontTagOnStack(s), s.fontTag);
+  return sameText(openFontTagOnStack(s), s.fontTag) &&
+         (!s.linksOn || sameText(openLinkTagOnStack(s), s.linkTag));
 }
 
 void textRun(ConversionState& s, std::u16string_view text) {

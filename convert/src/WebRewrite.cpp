@@ -1,6 +1,7 @@
 // The finishing touches of "Copy to Web": the converter writes the face of every font, but a
 // forum page should show its own default font where the document used one of the two
-// standard faces; and the fixed-column markers become a preformatted block.
+// standard faces; and the fixed-column markers become a preformatted block, whose lines end
+// with their line ends alone.
 #include <array>
 
 #include "Engine.h"
@@ -20,14 +21,54 @@ struct Rewrite {
 constexpr std::array<Rewrite, 4> kRewrites = {{
     {u" face=\"MS Sans Serif\""sv, u""sv},
     {u" face=\"Courier\""sv, u""sv},
-    {u"{Begin Fixed}"sv, u"<pre>"sv},
-    {u"{End Fixed}"sv, u"</pre>"sv},
+    {kFixedBegin, u"<pre>"sv},
+    {kFixedEnd, u"</pre>"sv},
 }};
+
+constexpr std::u16string_view kPre = u"<pre>"sv;
+constexpr std::u16string_view kPreEnd = u"</pre>"sv;
+constexpr std::u16string_view kBreak = u"<br>"sv;
+constexpr std::u16string_view kCrLf = u"\r\n"sv;
+
+// A preformatted block keeps its line ends, so a "<br>" there would show a second one: inside
+// each block, from a "<pre>" to the next "</pre>", a "<br>" followed by CR-LF is dropped and
+// one without becomes CR-LF. One pass, in place: the text only ever gets shorter.
+void correctPreformattedBreaks(std::u16string& html) {
+  const std::u16string_view text = html;
+  char16_t* const out = html.data();
+  std::size_t write = 0;
+  std::size_t read = 0;
+  const auto copy = [&](std::size_t from, std::size_t to) {
+    if (write != from) std::char_traits<char16_t>::move(out + write, out + from, to - from);
+    write += to - from;
+  };
+  for (;;) {
+    const std::size_t pre = findText(text, kPre, read);
+    if (pre == std::u16string_view::npos) break;
+    const std::size_t end = findText(text, kPreEnd, pre + kPre.size());
+    if (end == std::u16string_view::npos) break;
+    std::size_t from = read;
+    for (std::size_t at = findText(text.substr(0, end), kBreak, pre + kPre.size());
+         at != std::u16string_view::npos; at = findText(text.substr(0, end), kBreak, from)) {
+      copy(from, at);
+      from = at + kBreak.size();
+      if (text.substr(from, kCrLf.size()) != kCrLf) {
+        out[write++] = u'\r';
+        out[write++] = u'\n';
+      }
+    }
+    copy(from, end);
+    read = end;
+  }
+  copy(read, text.size());
+  html.resize(write);
+}
 
 }  // namespace
 
 std::u16string rewriteForWeb(std::u16string html) {
   for (const Rewrite& r : kRewrites) replaceAllInPlace(html, r.search, r.replacement);
+  correctPreformattedBreaks(html);
   return html;
 }
 

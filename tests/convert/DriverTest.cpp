@@ -93,6 +93,14 @@ TEST(Driver, WebRewrites) {
       {u"<font face=\"courier\">x</font>", u"<font face=\"courier\">x</font>"},
       {u"{End Fixed}{Begin Fixed}", u"</pre><pre>"},
       {u"{Begin <b>Fixed}", u"{Begin <b>Fixed}"},
+      // Inside a block a line ends with its line end alone: "<br>" and CR-LF give CR-LF, a
+      // "<br>" alone gives CR-LF. Outside, and in a block never closed, nothing changes.
+      {u"a<br>\r\n{Begin Fixed}<br>\r\nP  Pts<br>\r\nx<br>y<br><br>\r\n{End Fixed}<br>\r\nb<br>",
+       u"a<br>\r\n<pre>\r\nP  Pts\r\nx\r\ny\r\n\r\n</pre><br>\r\nb<br>"},
+      {u"<pre><br></pre><br><pre><b>1</b><br>\r\r\n</pre>",
+       u"<pre>\r\n</pre><br><pre><b>1</b>\r\n\r\r\n</pre>"},
+      {u"<pre>a<br>\r\nb", u"<pre>a<br>\r\nb"},
+      {u"</pre><br><pre><br", u"</pre><br><pre><br"},
   };
   for (const auto& [html, web] : rows) EXPECT_EQ(visible(rewriteForWeb(html)), visible(web));
 }

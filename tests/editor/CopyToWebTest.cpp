@@ -109,10 +109,10 @@ TEST(CopyToWeb, AFixedColumnsBlockWithASmallTable) {
   post.type(u"Name   Won  Lost\nAnna     3     1\nBert    12     0"_s);
   EXPECT_EQ(post.copy(),
             u"<font size=3>Scores</font><br>\r\n"
-            u"<font size=3><pre><br>\r\n"
-            u"Name   Won  Lost<br>\r\n"
-            u"Anna     3     1<br>\r\n"
-            u"Bert    12     0<br>\r\n"
+            u"<font size=3><pre>\r\n"
+            u"Name   Won  Lost\r\n"
+            u"Anna     3     1\r\n"
+            u"Bert    12     0\r\n"
             u"</pre> </font>"_s);
 }
 

@@ -459,7 +459,7 @@ const WebCase kWebCases[] = {
        c.insertBlock();
        c.insertText(u"{End Fixed}"_s, fixed);
      },
-     "<font size=2><pre><br>\n  1   22<br>\n</pre></font>"},
+     "<font size=2><pre>\n  1   22\n</pre></font>"},
 };
 
 class WriterThroughConverter : public ::testing::TestWithParam<WebCase> {};

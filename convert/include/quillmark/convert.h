@@ -2,9 +2,10 @@
 //
 // The engine reads the RTF that a rich-text edit control writes: colour and font tables,
 // bold, italic, underline, strike-through, superscript and subscript, font face, colour and
-// size, centred and right-aligned paragraphs, bullets, "\'xx" and "\uN" characters. Everything
-// else is ignored. It writes tags late, just before the next run of visible text, so the
-// fragment holds no empty elements, and every closing tag closes an element opened before it.
+// size, centred and right-aligned paragraphs, bullets, "\'xx" and "\uN" characters, and with
+// "+A" hyperlink fields. Everything else is ignored. It writes tags late, just before the
+// next run of visible text, so the fragment holds no empty elements, and every closing tag
+// closes an element opened before it.
 // Elements nest properly but in one case: an alignment asked for in the middle of a
 // paragraph (or before the first text, without "\pard") opens only at the next paragraph,
 // around elements already open, and closes after them.
@@ -27,12 +28,25 @@ struct ConversionState;
 
 // Converts RTF documents to HTML fragments.
 //
-// Options are a string searched for three flags, in any order and run together:
+// Options are a string searched for four flags, in any order and run together:
 //   "+CR"    write a CR-LF after every "<br>" and after every "</li>";
 //   "+F=<n>" the HTML font size <n> is the page's base size: fonts of that size get no
 //            size attribute (kept for later conversions when a later option string lacks it);
-//   "-FF"    drop font faces.
-// "Copy to Web" uses "+CR".
+//   "-FF"    drop font faces;
+//   "+A"     links: the result of a hyperlink field, {\field{\*\fldinst HYPERLINK "ADDRESS"}
+//            {\fldrslt TEXT}} (with or without quotes, with switches such as \l, \o "tip"),
+//            becomes <a href="ADDRESS">TEXT</a>, the address escaped (& < > " as entities).
+//            Only http, https, ftp and mailto addresses (in any case) make links; any other
+//            address keeps its text and makes no link. Links never nest: a link inside
+//            another closes the outer one, which reopens after it. Without "+A" a field is the
+//            text of its result.
+// "Copy to Web" uses kWebOptions.
+//
+// The elements written, the whole vocabulary of the output: "<br>", <b> <i> <u> <s> <sup>
+// <sub> <li> and their closing tags, <font[ face="NAME"][ color="#HEX"][ size=N]> ...
+// </font>, <table width=100%><tr><td align="center"> (or "right") ... </td></tr></table>,
+// and with "+A" <a href="ADDRESS"> ... </a>; entities from the engine's table; the rest is
+// the document's text as it is.
 //
 // One converter remembers a little between conversions, as the forum tool always has: the
 // colour table and the font table of the last document that had one, the "+F=" base size, and
@@ -58,10 +72,17 @@ class Converter {
 // The option string "Copy to Web" passes to the converter.
 inline constexpr std::u16string_view kWebOptions = u"+CR";
 
+// The fixed-column markers: the editor's Fixed Columns tool writes them around a block of
+// column-aligned text, and rewriteForWeb turns them into "<pre>" and "</pre>".
+inline constexpr std::u16string_view kFixedBegin = u"{Begin Fixed}";
+inline constexpr std::u16string_view kFixedEnd = u"{End Fixed}";
+
 // The finishing touches of "Copy to Web", applied to the converter's output: removes the face
 // attribute of the two standard fonts (MS Sans Serif and Courier) and turns the fixed-column
-// markers "{Begin Fixed}" and "{End Fixed}" into "<pre>" and "</pre>". Works in place on
-// the string it is given (move it in).
+// markers kFixedBegin and kFixedEnd into "<pre>" and "</pre>". Then, between each "<pre>" and
+// the next "</pre>", a "<br>" followed by CR-LF loses the "<br>" and one not followed by
+// CR-LF becomes CR-LF, since a preformatted block shows its line ends; outside the blocks
+// nothing else changes. Works in place on the string it is given (move it in).
 std::u16string rewriteForWeb(std::u16string html);
 
 // One unit per byte, by the Windows-1252 code page. The five bytes that code page leaves
