@@ -24,6 +24,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <cmath>
@@ -55,6 +56,55 @@ inline std::uint32_t rgbValueFromColor(const QColor &color) {
 }
 
 inline bool isBold(const QTextCharFormat &format) { return format.fontWeight() >= QFont::DemiBold; }
+
+// A run's position against the line: normal, superscript or subscript.
+enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };
+
+inline VerticalPosition verticalPositionOf(const QTextCharFormat &format) {
+  switch (format.verticalAlignment()) {
+    case QTextCharFormat::AlignSuperScript:
+      return VerticalPosition::Super;
+    case QTextCharFormat::AlignSubScript:
+      return VerticalPosition::Sub;
+    default:
+      return VerticalPosition::Normal;
+  }
+}
+
+// Normal leaves the format's vertical alignment unset.
+inline void setVerticalPosition(QTextCharFormat &format, VerticalPosition position) {
+  if (position == VerticalPosition::Super) {
+    format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+  } else if (position == VerticalPosition::Sub) {
+    format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+  }
+}
+
+// A paragraph's alignment. The numbers are those of the component's interface.
+enum class Alignment : std::int16_t { Left = 0, Right = 1, Center = 2, Justify = 3 };
+
+inline Alignment alignmentOf(const QTextBlockFormat &format) {
+  const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignHCenter) return Alignment::Center;
+  if (horizontal & Qt::AlignRight) return Alignment::Right;
+  if (horizontal & Qt::AlignJustify) return Alignment::Justify;
+  return Alignment::Left;
+}
+
+// Left and right are absolute: they stay where they are in right-to-left text.
+inline Qt::Alignment qtAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Right:
+      return Qt::AlignRight | Qt::AlignAbsolute;
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Justify:
+      return Qt::AlignJustify;
+    case Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignAbsolute;
+}
 
 // The face a run is shown in: its own, or the document's default.
 inline QString fontNameOf(const QTextCharFormat &format, const QTextDocument &document) {

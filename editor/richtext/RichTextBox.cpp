@@ -96,28 +96,6 @@ auto uniformBlock(const QTextCursor &cursor, Get get)
   return value;
 }
 
-Alignment alignmentOf(const QTextBlock &block) {
-  const Qt::Alignment horizontal = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignHCenter) return Alignment::Center;
-  if (horizontal & Qt::AlignRight) return Alignment::Right;
-  if (horizontal & Qt::AlignJustify) return Alignment::Justify;
-  return Alignment::Left;
-}
-
-Qt::Alignment qtAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Right:
-      return Qt::AlignRight | Qt::AlignAbsolute;
-    case Alignment::Center:
-      return Qt::AlignHCenter;
-    case Alignment::Justify:
-      return Qt::AlignJustify;
-    case Alignment::Left:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignAbsolute;
-}
-
 // Paragraph breaks as written by callers ('\r', '\n', "\r\n") as the one break Qt splits on.
 QString normalizeBreaks(QString text) {
   text.replace(u"\r\n"_s, u"\n"_s);
@@ -255,7 +233,8 @@ void RichTextBox::setSelFontSize(double points) {
 }
 
 std::optional<Alignment> RichTextBox::selAlignment() const {
-  return uniformBlock(textCursor(), alignmentOf);
+  return uniformBlock(textCursor(),
+                      [](const QTextBlock &block) { return alignmentOf(block.blockFormat()); });
 }
 
 void RichTextBox::setSelAlignment(Alignment alignment) {

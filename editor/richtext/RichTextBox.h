@@ -10,11 +10,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "richtext/DocumentModel.h"
+
 class QMimeData;
 
 namespace quillmark::richtext {
-
-enum class Alignment : std::int16_t { Left = 0, Right = 1, Center = 2, Justify = 3 };
 
 class RichTextBox : public QTextEdit {
   Q_OBJECT

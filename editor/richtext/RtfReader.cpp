@@ -29,8 +29,10 @@
 #include <utility>
 #include <vector>
 
+#include "CodePages.h"
 #include "DocumentModel.h"
-#include "quillmark/convert.h"
+#include "RtfKeywords.h"
+#include "quillmark/text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +41,6 @@ namespace quillmark::richtext {
 namespace {
 
 constexpr std::size_t kMaxGroupDepth = 1000;
-constexpr int kWindowsWestern = 1252;
 constexpr int kDefaultUnicodeSkip = 1;
 constexpr int kDefaultHalfPoints = 24;       // what "\fs" without a number means
 constexpr int kMaxHalfPoints = 3276;         // 1638 points, the largest size word processors offer
@@ -55,313 +56,6 @@ enum class Destination : std::uint8_t {
   ListLevel,   // an old-style list definition ("\pn"): only whether it is a bullet
 };
 
-// What a control word does.
-enum class Op : std::uint8_t {
-  // Destinations
-  FontTable,
-  ColorTable,
-  SkipDestination,
-  ListText,
-  ListLevel,
-  FieldResult,
-  // Document tables and encoding
-  Ansi,
-  AnsiCodePage,
-  DefaultFont,
-  FontCharset,
-  FontCodePage,
-  Red,
-  Green,
-  Blue,
-  UnicodeSkip,
-  // Characters
-  Bold,
-  Italic,
-  Underline,
-  UnderlineNone,
-  Strike,
-  Super,
-  Sub,
-  NoSuperSub,
-  Up,
-  Down,
-  Plain,
-  Font,
-  FontSize,
-  Color,
-  // Paragraphs
-  ParagraphDefault,
-  AlignLeft,
-  AlignCenter,
-  AlignRight,
-  AlignJustify,
-  LeftIndent,
-  FirstIndent,
-  BulletLevel,
-  // Text
-  Character,
-  Unicode,
-  Tab,
-  LineBreak,
-  ParagraphBreak,
-  Cell,
-  Row,
-};
-
-struct Keyword {
-  std::string_view name;
-  Op op;
-  char16_t value = 0;  // Character: the character; Ansi: the code page
-};
-
-// The control words this reader acts on. Every other word is ignored; inside a "\*" group
-// an unknown word makes the whole group skipped.
-constexpr Keyword kKeywords[] = {
-    {"fonttbl", Op::FontTable},
-    {"colortbl", Op::ColorTable},
-    {"pntext", Op::ListText},
-    {"listtext", Op::ListText},
-    {"pn", Op::ListLevel},
-    {"fldrslt", Op::FieldResult},
-    // Groups whose content is not part of the text.
-    {"stylesheet", Op::SkipDestination},
-    {"info", Op::SkipDestination},
-    {"pict", Op::SkipDestination},
-    {"shppict", Op::SkipDestination},
-    {"nonshppict", Op::SkipDestination},
-    {"shpinst", Op::SkipDestination},
-    {"object", Op::SkipDestination},
-    {"header", Op::SkipDestination},
-    {"headerl", Op::SkipDestination},
-    {"headerr", Op::SkipDestination},
-    {"headerf", Op::SkipDestination},
-    {"footer", Op::SkipDestination},
-    {"footerl", Op::SkipDestination},
-    {"footerr", Op::SkipDestination},
-    {"footerf", Op::SkipDestination},
-    {"footnote", Op::SkipDestination},
-    {"ftnsep", Op::SkipDestination},
-    {"ftnsepc", Op::SkipDestination},
-    {"ftncn", Op::SkipDestination},
-    {"aftnsep", Op::SkipDestination},
-    {"aftnsepc", Op::SkipDestination},
-    {"aftncn", Op::SkipDestination},
-    {"annotation", Op::SkipDestination},
-    {"atnid", Op::SkipDestination},
-    {"atnauthor", Op::SkipDestination},
-    {"listtable", Op::SkipDestination},
-    {"listoverridetable", Op::SkipDestination},
-    {"rsidtbl", Op::SkipDestination},
-    {"generator", Op::SkipDestination},
-    {"themedata", Op::SkipDestination},
-    {"colorschememapping", Op::SkipDestination},
-    {"latentstyles", Op::SkipDestination},
-    {"datastore", Op::SkipDestination},
-    {"xmlnstbl", Op::SkipDestination},
-    {"mmathPr", Op::SkipDestination},
-    {"bkmkstart", Op::SkipDestination},
-    {"bkmkend", Op::SkipDestination},
-    {"fldinst", Op::SkipDestination},
-    {"filetbl", Op::SkipDestination},
-    {"revtbl", Op::SkipDestination},
-    {"pgdsctbl", Op::SkipDestination},
-    {"template", Op::SkipDestination},
-    {"userprops", Op::SkipDestination},
-    {"docvar", Op::SkipDestination},
-    {"xe", Op::SkipDestination},
-    {"tc", Op::SkipDestination},
-    {"tcn", Op::SkipDestination},
-    {"sp", Op::SkipDestination},
-    {"upr", Op::SkipDestination},
-    {"pntxta", Op::SkipDestination},
-    {"pntxtb", Op::SkipDestination},
-    // Encoding and tables
-    {"ansi", Op::Ansi, 1252},
-    {"mac", Op::Ansi, 10000},
-    {"pc", Op::Ansi, 437},
-    {"pca", Op::Ansi, 850},
-    {"ansicpg", Op::AnsiCodePage},
-    {"deff", Op::DefaultFont},
-    {"fcharset", Op::FontCharset},
-    {"cpg", Op::FontCodePage},
-    {"red", Op::Red},
-    {"green", Op::Green},
-    {"blue", Op::Blue},
-    {"uc", Op::UnicodeSkip},
-    // Characters
-    {"b", Op::Bold},
-    {"i", Op::Italic},
-    {"ul", Op::Underline},
-    {"uld", Op::Underline},
-    {"uldash", Op::Underline},
-    {"uldashd", Op::Underline},
-    {"uldashdd", Op::Underline},
-    {"uldb", Op::Underline},
-    {"ulhwave", Op::Underline},
-    {"ulldash", Op::Underline},
-    {"ulth", Op::Underline},
-    {"ulthd", Op::Underline},
-    {"ulthdash", Op::Underline},
-    {"ulthdashd", Op::Underline},
-    {"ulthdashdd", Op::Underline},
-    {"ulthldash", Op::Underline},
-    {"ululdbwave", Op::Underline},
-    {"ulw", Op::Underline},
-    {"ulwave", Op::Underline},
-    {"ulnone", Op::UnderlineNone},
-    {"strike", Op::Strike},
-    {"striked", Op::Strike},
-    {"super", Op::Super},
-    {"sub", Op::Sub},
-    {"nosupersub", Op::NoSuperSub},
-    {"up", Op::Up},
-    {"dn", Op::Down},
-    {"plain", Op::Plain},
-    {"f", Op::Font},
-    {"fs", Op::FontSize},
-    {"cf", Op::Color},
-    // Paragraphs
-    {"pard", Op::ParagraphDefault},
-    {"ql", Op::AlignLeft},
-    {"qc", Op::AlignCenter},
-    {"qr", Op::AlignRight},
-    {"qj", Op::AlignJustify},
-    {"qd", Op::AlignJustify},
-    {"li", Op::LeftIndent},
-    {"lin", Op::LeftIndent},
-    {"fi", Op::FirstIndent},
-    {"pnlvlblt", Op::BulletLevel},
-    // Text
-    {"u", Op::Unicode},
-    {"tab", Op::Tab},
-    {"line", Op::LineBreak},
-    {"par", Op::ParagraphBreak},
-    {"sect", Op::ParagraphBreak},
-    {"page", Op::ParagraphBreak},
-    {"column", Op::ParagraphBreak},
-    {"cell", Op::Cell},
-    {"nestcell", Op::Cell},
-    {"row", Op::Row},
-    {"emdash", Op::Character, u'\u2014'},
-    {"endash", Op::Character, u'\u2013'},
-    {"lquote", Op::Character, u'\u2018'},
-    {"rquote", Op::Character, u'\u2019'},
-    {"ldblquote", Op::Character, u'\u201C'},
-    {"rdblquote", Op::Character, u'\u201D'},
-    {"bullet", Op::Character, u'\u2022'},
-    {"emspace", Op::Character, u'\u2003'},
-    {"enspace", Op::Character, u'\u2002'},
-    {"qmspace", Op::Character, u'\u2005'},
-    {"zwj", Op::Character, u'\u200D'},
-    {"zwnj", Op::Character, u'\u200C'},
-    {"ltrmark", Op::Character, u'\u200E'},
-    {"rtlmark", Op::Character, u'\u200F'},
-};
-
-const Keyword *findKeyword(std::string_view name) {
-  static const auto *const index = [] {
-    auto *map = new std::unordered_map<std::string_view, const Keyword *>;
-    for (const Keyword &keyword : kKeywords) map->emplace(keyword.name, &keyword);
-    return map;
-  }();
-  const auto found = index->find(name);
-  return found == index->end() ? nullptr : found->second;
-}
-
-bool isDestination(Op op) {
-  return op == Op::FontTable || op == Op::ColorTable || op == Op::SkipDestination ||
-         op == Op::ListText || op == Op::ListLevel || op == Op::FieldResult;
-}
-
-// The code page of a font's "\fcharset"; -1 for the document's own.
-int codePageOfCharset(int charset) {
-  static constexpr std::pair<int, int> kCharsets[] = {
-      {0, 1252},   {1, -1},     {2, 1252},   {77, 10000}, {78, 10001}, {79, 10003}, {80, 10008},
-      {81, 10002}, {83, 10005}, {84, 10004}, {85, 10006}, {86, 10081}, {87, 10021}, {88, 10029},
-      {89, 10007}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950},  {161, 1253},
-      {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874},
-      {238, 1250}, {254, 437},  {255, 850},
-  };
-  for (const auto &[set, codePage] : kCharsets) {
-    if (set == charset) return codePage;
-  }
-  return -1;
-}
-
-// The names a code page is known by to the text codecs, best first.
-QList<QByteArray> codePageNames(int codePage) {
-  switch (codePage) {
-    case 437:
-      return {"IBM437"};
-    case 850:
-      return {"IBM850"};
-    case 932:
-      return {"windows-31j", "Shift_JIS"};
-    case 936:
-      return {"GBK", "windows-936"};
-    case 949:
-      return {"windows-949", "EUC-KR"};
-    case 950:
-      return {"windows-950", "Big5"};
-    case 1361:
-      return {"johab", "ibm-1363"};
-    case 10000:
-      return {"macintosh"};
-    case 65001:
-      return {"UTF-8"};
-    default:
-      break;
-  }
-  const QByteArray number = QByteArray::number(codePage);
-  return {"windows-" + number, "cp" + number};
-}
-
-// Turns the bytes of one code page into text. Single-byte code pages go through a table;
-// the others through a decoder that keeps a lead byte until its trail byte arrives.
-class CodePage {
- public:
-  explicit CodePage(int number) {
-    if (number != kWindowsWestern) {
-      for (const QByteArray &name : codePageNames(number)) {
-        decoder_ = QStringDecoder(name.constData());
-        if (decoder_.isValid()) break;
-      }
-    }
-    if (number == kWindowsWestern || !decoder_.isValid()) {
-      std::string bytes(256, '\0');
-      for (int b = 0; b < 256; ++b) bytes[b] = static_cast<char>(b);
-      const std::u16string units = quillmark::decodeWindows1252(bytes);
-      for (int b = 0; b < 256; ++b) table_[b] = units.size() == 256 ? units[b] : char16_t(b);
-      return;
-    }
-    // A byte that gives nothing on its own is a lead byte: the code page is multi-byte.
-    for (int b = 0; b < 256 && singleByte_; ++b) {
-      decoder_.resetState();
-      const char byte = static_cast<char>(b);
-      const QString unit = decoder_(QByteArrayView(&byte, 1));
-      if (unit.size() == 1) {
-        table_[b] = unit.front().unicode();
-      } else if (unit.isEmpty()) {
-        singleByte_ = false;
-      } else {
-        table_[b] = QChar::ReplacementCharacter;
-      }
-    }
-    decoder_.resetState();
-  }
-
-  bool isSingleByte() const { return singleByte_; }
-  const std::array<char16_t, 256> &table() const { return table_; }
-  QString decodeMultiByte(char byte) { return decoder_(QByteArrayView(&byte, 1)); }
-
- private:
-  std::array<char16_t, 256> table_{};
-  bool singleByte_ = true;
-  QStringDecoder decoder_;
-};
-
-enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };
-
 struct CharacterState {
   bool bold = false;
   bool italic = false;
@@ -375,7 +69,7 @@ struct CharacterState {
 };
 
 struct ParagraphState {
-  Qt::Alignment alignment = Qt::AlignLeft;
+  Alignment alignment = Alignment::Left;
   int leftTwips = 0;
   int firstTwips = 0;
 };
@@ -393,13 +87,6 @@ struct FontEntry {
 };
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-int hexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // Whether the text before a list paragraph is a bullet (one symbol) rather than a number.
 bool isBulletText(const QString &text) {
@@ -834,16 +521,16 @@ void Reader::formatWord(Op op, bool hasParameter, int parameter) {
       paragraph = ParagraphState{};
       return;
     case Op::AlignLeft:
-      paragraph.alignment = Qt::AlignLeft;
+      paragraph.alignment = Alignment::Left;
       return;
     case Op::AlignCenter:
-      paragraph.alignment = Qt::AlignHCenter;
+      paragraph.alignment = Alignment::Center;
       return;
     case Op::AlignRight:
-      paragraph.alignment = Qt::AlignRight;
+      paragraph.alignment = Alignment::Right;
       return;
     case Op::AlignJustify:
-      paragraph.alignment = Qt::AlignJustify;
+      paragraph.alignment = Alignment::Justify;
       return;
     case Op::LeftIndent:
       paragraph.leftTwips = std::clamp(parameter, -kMaxIndentTwips, kMaxIndentTwips);
@@ -1042,11 +729,7 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
   if (chars.italic) format.setFontItalic(true);
   if (chars.underline) format.setFontUnderline(true);
   if (chars.strike) format.setFontStrikeOut(true);
-  if (chars.vertical == VerticalPosition::Super) {
-    format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-  } else if (chars.vertical == VerticalPosition::Sub) {
-    format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-  }
+  setVerticalPosition(format, chars.vertical);
   // The document's own face and size stay unset, as in a document typed from scratch.
   const auto font = fonts_.constFind(chars.font < 0 ? defaultFont_ : chars.font);
   if (font != fonts_.cend() && !font->name.isEmpty() && font->name != defaultFamily_) {
@@ -1077,7 +760,7 @@ void Reader::endParagraph() {
 void Reader::applyParagraphFormat() {
   const ParagraphState &paragraph = top().paragraph;
   QTextBlockFormat format;
-  if (paragraph.alignment != Qt::AlignLeft) format.setAlignment(paragraph.alignment);
+  if (paragraph.alignment != Alignment::Left) format.setAlignment(qtAlignment(paragraph.alignment));
   if (paragraphBullet_) {
     // The bullet takes the first bulletIndentTwips_ of the indent, and the hanging first
     // line is the bullet's own.

@@ -66,8 +66,6 @@ void appendCharacter(QByteArray &out, char16_t c) {
   }
 }
 
-enum class VerticalPosition { Normal, Super, Sub };
-
 // The character formatting the output states: the effective values, not what the document
 // happens to have set explicitly.
 struct CharFormatting {
@@ -82,8 +80,6 @@ struct CharFormatting {
 
   bool operator==(const CharFormatting &) const = default;
 };
-
-enum class Alignment { Left, Center, Right, Justify };
 
 struct ParagraphFormatting {
   Alignment alignment = Alignment::Left;
@@ -227,14 +223,7 @@ class Writer {
   ParagraphFormatting paragraphFormattingOf(const QTextBlock &block) const {
     const QTextBlockFormat format = block.blockFormat();
     ParagraphFormatting result;
-    const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
-    if (horizontal & Qt::AlignHCenter) {
-      result.alignment = Alignment::Center;
-    } else if (horizontal & Qt::AlignRight) {
-      result.alignment = Alignment::Right;
-    } else if (horizontal & Qt::AlignJustify) {
-      result.alignment = Alignment::Justify;
-    }
+    result.alignment = alignmentOf(format);
     const double indentWidth = document_.indentWidth();
     const double ownIndent = format.leftMargin() + format.indent() * indentWidth;
     const QTextList *list = block.textList();
@@ -278,11 +267,7 @@ class Writer {
     result.underline =
         format.fontUnderline() || format.underlineStyle() != QTextCharFormat::NoUnderline;
     result.strike = format.fontStrikeOut();
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript) {
-      result.position = VerticalPosition::Super;
-    } else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript) {
-      result.position = VerticalPosition::Sub;
-    }
+    result.position = verticalPositionOf(format);
     return result;
   }
 
