@@ -10,6 +10,8 @@
 //   colour      the foreground brush; no brush is the default (automatic) colour
 //   size        fontPointSize() in points; 0 (unset) is the document's default size
 //   face        the first of fontFamilies(); none is the document's default face
+//   link        an anchor with an address: setAnchor(true) and setAnchorHref(address); the
+//               run's text is what the link shows. An anchor without an address is no link
 // Paragraphs
 //   alignment   the block's horizontal alignment (left, right, centre, justify)
 //   indents     leftMargin() and textIndent() in pixels, 15 twips to the pixel
@@ -19,7 +21,8 @@
 // Text
 //   a paragraph break between blocks; QChar::LineSeparator is a line break inside a
 //   paragraph; '\t' a tab. No tables, frames or images: content that arrives with them is
-//   flattened (cells to tab-separated text) or dropped before it reaches the document.
+//   flattened or dropped before it reaches the document. A table becomes a fixed-columns
+//   block (FixedColumns.h).
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -56,6 +59,23 @@ inline std::uint32_t rgbValueFromColor(const QColor &color) {
 }
 
 inline bool isBold(const QTextCharFormat &format) { return format.fontWeight() >= QFont::DemiBold; }
+
+// The address a run links to; empty when it is no link.
+inline QString linkOf(const QTextCharFormat &format) {
+  return format.isAnchor() ? format.anchorHref() : QString();
+}
+
+inline void setLink(QTextCharFormat &format, const QString &address) {
+  format.setAnchor(true);
+  format.setAnchorHref(address);
+}
+
+// Leaves the format as if it had never been a link (anchor names included).
+inline void clearLink(QTextCharFormat &format) {
+  format.clearProperty(QTextFormat::IsAnchor);
+  format.clearProperty(QTextFormat::AnchorHref);
+  format.clearProperty(QTextFormat::AnchorName);
+}
 
 // A run's position against the line: normal, superscript or subscript.
 enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };

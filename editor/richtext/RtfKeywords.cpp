@@ -16,7 +16,9 @@ constexpr Keyword kKeywords[] = {
     {"pntext", Op::ListText},
     {"listtext", Op::ListText},
     {"pn", Op::ListLevel},
+    {"fldinst", Op::FieldInstruction},
     {"fldrslt", Op::FieldResult},
+    {"field", Op::Field},
     // Groups whose content is not part of the text.
     {"stylesheet", Op::SkipDestination},
     {"info", Op::SkipDestination},
@@ -55,7 +57,6 @@ constexpr Keyword kKeywords[] = {
     {"mmathPr", Op::SkipDestination},
     {"bkmkstart", Op::SkipDestination},
     {"bkmkend", Op::SkipDestination},
-    {"fldinst", Op::SkipDestination},
     {"filetbl", Op::SkipDestination},
     {"revtbl", Op::SkipDestination},
     {"pgdsctbl", Op::SkipDestination},
@@ -133,9 +134,12 @@ constexpr Keyword kKeywords[] = {
     {"sect", Op::ParagraphBreak},
     {"page", Op::ParagraphBreak},
     {"column", Op::ParagraphBreak},
+    {"intbl", Op::InTable},
+    {"trowd", Op::RowDefaults},
     {"cell", Op::Cell},
-    {"nestcell", Op::Cell},
     {"row", Op::Row},
+    {"nestcell", Op::NestedCell},
+    {"nestrow", Op::NestedCell},
     {"emdash", Op::Character, u'\u2014'},
     {"endash", Op::Character, u'\u2013'},
     {"lquote", Op::Character, u'\u2018'},
@@ -166,7 +170,8 @@ const Keyword *findKeyword(std::string_view name) {
 
 bool isDestination(Op op) {
   return op == Op::FontTable || op == Op::ColorTable || op == Op::SkipDestination ||
-         op == Op::ListText || op == Op::ListLevel || op == Op::FieldResult;
+         op == Op::ListText || op == Op::ListLevel || op == Op::FieldInstruction ||
+         op == Op::FieldResult;
 }
 
 }  // namespace quillmark::richtext

@@ -14,7 +14,9 @@ enum class Op : std::uint8_t {
   SkipDestination,
   ListText,
   ListLevel,
+  FieldInstruction,
   FieldResult,
+  Field,
   // Document tables and encoding
   Ansi,
   AnsiCodePage,
@@ -55,7 +57,10 @@ enum class Op : std::uint8_t {
   Tab,
   LineBreak,
   ParagraphBreak,
+  InTable,
+  RowDefaults,
   Cell,
+  NestedCell,
   Row,
 };
 

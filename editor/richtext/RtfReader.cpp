@@ -31,6 +31,7 @@
 
 #include "CodePages.h"
 #include "DocumentModel.h"
+#include "FixedColumns.h"
 #include "RtfKeywords.h"
 #include "quillmark/text.h"
 
@@ -48,12 +49,13 @@ constexpr int kMaxIndentTwips = 10'000'000;  // far past any page, far from over
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t {
-  Text,        // the document
-  Skip,        // nowhere: metadata, pictures, field instructions, unknown "\*" groups
-  FontTable,   // font names
-  ColorTable,  // colour entries
-  ListText,    // the number or bullet shown before a list paragraph
-  ListLevel,   // an old-style list definition ("\pn"): only whether it is a bullet
+  Text,              // the document
+  Skip,              // nowhere: metadata, pictures, unknown "\*" groups
+  FontTable,         // font names
+  ColorTable,        // colour entries
+  ListText,          // the number or bullet shown before a list paragraph
+  ListLevel,         // an old-style list definition ("\pn"): only whether it is a bullet
+  FieldInstruction,  // a field's instruction: for a hyperlink, its address
 };
 
 struct CharacterState {
@@ -65,6 +67,7 @@ struct CharacterState {
   int font = -1;       // font-table number; -1: the "\deff" font
   int halfPoints = 0;  // 0: the document's default size
   int color = 0;       // colour-table index; 0: automatic
+  int link = 0;        // the hyperlink field (from 1) whose result this is; 0: none
   bool operator==(const CharacterState &) const = default;
 };
 
@@ -79,6 +82,12 @@ struct GroupState {
   ParagraphState paragraph;
   int unicodeSkip = kDefaultUnicodeSkip;  // bytes standing in for each "\uN" ("\ucN")
   Destination destination = Destination::Text;
+  int field = 0;  // the innermost field (from 1) the group belongs to; 0: none
+};
+
+struct Field {
+  QString instruction;
+  QString address;  // what a hyperlink field links to; empty for any other field
 };
 
 struct FontEntry {
@@ -87,6 +96,70 @@ struct FontEntry {
 };
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// One argument of a field instruction; a switch ("\l") is never quoted.
+struct FieldArgument {
+  QString text;
+  bool quoted = false;
+};
+
+// The arguments of a field instruction. Inside quotes "\\" and "\"" stand for "\" and "\"".
+QList<FieldArgument> fieldArguments(QStringView instruction) {
+  QList<FieldArgument> arguments;
+  qsizetype i = 0;
+  const qsizetype size = instruction.size();
+  while (i < size) {
+    if (instruction[i].isSpace()) {
+      ++i;
+      continue;
+    }
+    FieldArgument argument;
+    if (instruction[i] == u'"') {
+      argument.quoted = true;
+      for (++i; i < size && instruction[i] != u'"'; ++i) {
+        if (instruction[i] == u'\\' && i + 1 < size &&
+            (instruction[i + 1] == u'\\' || instruction[i + 1] == u'"')) {
+          ++i;
+        }
+        argument.text += instruction[i];
+      }
+      ++i;  // the closing quote
+    } else {
+      for (; i < size && !instruction[i].isSpace(); ++i) argument.text += instruction[i];
+    }
+    arguments << argument;
+  }
+  return arguments;
+}
+
+// The address of a HYPERLINK field: its first argument, with "#" and the bookmark of a "\l"
+// switch after it; empty for any other field. The switches "\o" (tooltip) and "\t"
+// (target frame) take an argument that is no address.
+QString hyperlinkAddress(QStringView instruction) {
+  const QList<FieldArgument> arguments = fieldArguments(instruction);
+  if (arguments.isEmpty() || arguments.front().quoted ||
+      arguments.front().text.compare(u"HYPERLINK", Qt::CaseInsensitive) != 0) {
+    return {};
+  }
+  QString address;
+  QString bookmark;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const FieldArgument &argument = arguments[i];
+    if (!argument.quoted && argument.text.startsWith(u'\\')) {
+      const QString name = argument.text.mid(1).toLower();
+      const bool next = i + 1 < arguments.size();
+      if (name == u"l" && next) {
+        bookmark = arguments[++i].text;
+      } else if ((name == u"o" || name == u"t") && next) {
+        ++i;
+      }
+    } else if (address.isEmpty()) {
+      address = argument.text;
+    }
+  }
+  if (!bookmark.isEmpty()) address += u'#' + bookmark;
+  return address;
+}
 
 // Whether the text before a list paragraph is a bullet (one symbol) rather than a number.
 bool isBulletText(const QString &text) {
@@ -138,6 +211,10 @@ class Reader {
   const QTextCharFormat &formatOf(const CharacterState &chars);
   void endParagraph();
   void applyParagraphFormat();
+  void startRow();
+  void endCell();
+  void endRow();
+  void finishTable();
 
   void beginFont(int number);
   void finishFont();
@@ -178,7 +255,16 @@ class Reader {
   QString listText_;              // the text of the "\pntext"/"\listtext" group being read
   bool levelIsBullet_ = false;    // the "\pn" group being read says bullet
   bool paragraphBullet_ = false;  // the paragraph being read is a bullet item
-  bool pendingCellTab_ = false;   // a cell ended; its tab is written unless the row ends
+
+  std::vector<Field> fields_;  // every field met so far, in order
+
+  // A table's text goes to its cells, not the document, until the table ends; then it goes
+  // in as a fixed-columns block.
+  bool inTable_ = false;          // a table is being read
+  bool inRow_ = false;            // ... and a row of it is open
+  QString cell_;                  // the text of the cell being read
+  QStringList rowCells_;          // the cells of the row being read, ended ones
+  QList<QStringList> tableRows_;  // the rows of the table, ended ones
   QTextList *list_ = nullptr;     // the bullet list the previous paragraph belongs to
 };
 
@@ -210,6 +296,7 @@ void Reader::read(qsizetype start) {
         break;
     }
   }
+  finishTable();
   flushRun();
   applyParagraphFormat();
   cursor_.endEditBlock();
@@ -261,6 +348,12 @@ void Reader::finishDestination(const GroupState &closed) {
       if (levelIsBullet_) paragraphBullet_ = true;
       levelIsBullet_ = false;
       break;
+    case Destination::FieldInstruction: {
+      Field &field = fields_[std::size_t(closed.field - 1)];
+      field.address = hyperlinkAddress(field.instruction);
+      field.instruction.clear();
+      break;
+    }
     case Destination::Text:
     case Destination::Skip:
     case Destination::ColorTable:
@@ -386,8 +479,23 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
     case Op::SkipDestination:
       startDestination(Destination::Skip);
       return;
+    case Op::FieldInstruction:
+      startDestination(Destination::FieldInstruction);
+      return;
     case Op::FieldResult:
-      return;  // a field's result is text like any other
+      // A field's result is text like any other; a hyperlink's is a link.
+      if (overflowDepth_ == 0 && top().field > 0 &&
+          !fields_[std::size_t(top().field - 1)].address.isEmpty()) {
+        top().chars.link = top().field;
+        stateChanged_ = true;
+      }
+      return;
+    case Op::Field:
+      if (overflowDepth_ == 0) {
+        fields_.emplace_back();
+        top().field = int(fields_.size());
+      }
+      return;
     case Op::Ansi:
       ansiCodePage_ = keyword->value;
       stateChanged_ = true;
@@ -426,6 +534,7 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
       return;
     case Destination::Text:
     case Destination::ListText:
+    case Destination::FieldInstruction:
     case Destination::Skip:
       break;
   }
@@ -456,6 +565,9 @@ void Reader::startDestination(Destination destination) {
       break;
     case Destination::ListLevel:
       levelIsBullet_ = false;
+      break;
+    case Destination::FieldInstruction:
+      if (state.field == 0) destination = Destination::Skip;  // no field to instruct
       break;
     case Destination::Text:
     case Destination::Skip:
@@ -504,9 +616,12 @@ void Reader::formatWord(Op op, bool hasParameter, int parameter) {
     case Op::Down:
       chars.vertical = on ? VerticalPosition::Sub : VerticalPosition::Normal;
       break;
-    case Op::Plain:
+    case Op::Plain: {
+      const int link = chars.link;  // the text of a link stays a link
       chars = CharacterState{};
+      chars.link = link;
       break;
+    }
     case Op::Font:
       chars.font = hasParameter ? parameter : 0;
       break;
@@ -561,21 +676,22 @@ void Reader::textWord(const Keyword &keyword) {
     case Op::ParagraphBreak:
       if (documentText) endParagraph();
       break;
+    case Op::InTable:
+      if (documentText) startRow();
+      break;
+    case Op::RowDefaults:
+      // Between two rows of a table, the next row. A table starts with its first cell's
+      // paragraph ("\intbl"), as the row definitions may stand anywhere before it.
+      if (documentText && inTable_) startRow();
+      break;
     case Op::Cell:
-      if (documentText) {
-        // The tab of the cell before goes out now: this cell is not the row's last.
-        if (pendingCellTab_) {
-          pendingCellTab_ = false;
-          character(u'\t');
-        }
-        pendingCellTab_ = true;
-      }
+      if (documentText) endCell();
+      break;
+    case Op::NestedCell:
+      if (documentText) character(u' ');  // a nested table's cells stay in the outer cell
       break;
     case Op::Row:
-      if (documentText) {
-        pendingCellTab_ = false;
-        endParagraph();
-      }
+      if (documentText) endRow();
       break;
     default:
       break;  // formatting, or a table's entry met outside its table
@@ -621,6 +737,9 @@ void Reader::textByte(unsigned char byte) {
     case Destination::ColorTable:
       if (byte == ';') finishColor();
       return;
+    case Destination::FieldInstruction:
+      page = &codePage(codePageOfFont(top().chars.font));
+      break;
     case Destination::Skip:
     case Destination::ListLevel:
       return;
@@ -644,7 +763,7 @@ void Reader::textRun() {
     while (pos_ < size && !isSpecial(rtf_[pos_])) ++pos_;
     return;
   }
-  if (bytesToSkip_ == 0 && top().destination == Destination::Text) {
+  if (bytesToSkip_ == 0 && top().destination == Destination::Text && !inTable_) {
     prepareRun();
     if (codePage_->isSingleByte()) {
       const std::array<char16_t, 256> &table = codePage_->table();
@@ -684,6 +803,9 @@ void Reader::character(char16_t c) {
     case Destination::ColorTable:
       if (c == u';') finishColor();
       return;
+    case Destination::FieldInstruction:
+      if (c >= 0x20) fields_[std::size_t(top().field - 1)].instruction += QChar(c);
+      return;
     case Destination::Skip:
     case Destination::ListLevel:
       return;
@@ -694,12 +816,17 @@ void Reader::character(char16_t c) {
     return;
   }
   if ((c < 0x20 && c != u'\t') || c == 0xFDD0 || c == 0xFDD1) return;
+  if (inRow_) {
+    cell_ += QChar(c);
+    return;
+  }
+  finishTable();  // text after a table's last row
   prepareRun();
   run_ += QChar(c);
 }
 
 // Makes the run ready for text in the current group's format: writes out the text gathered
-// in another format, and a cell's tab that turned out not to end a row.
+// in another format.
 void Reader::prepareRun() {
   if (stateChanged_) {
     const CharacterState &chars = top().chars;
@@ -709,10 +836,6 @@ void Reader::prepareRun() {
     }
     codePage_ = &codePage(codePageOfFont(chars.font));
     stateChanged_ = false;
-  }
-  if (pendingCellTab_ && top().destination == Destination::Text) {
-    pendingCellTab_ = false;
-    run_ += u'\t';
   }
 }
 
@@ -742,6 +865,7 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
       colors_[chars.color].isValid()) {
     format.setForeground(colors_[chars.color]);
   }
+  if (chars.link > 0) setLink(format, fields_[std::size_t(chars.link - 1)].address);
   cachedChars_ = chars;
   cachedFormat_ = format;
   formatCached_ = true;
@@ -749,8 +873,14 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
 }
 
 void Reader::endParagraph() {
+  if (inRow_) {
+    // A cell's paragraphs are joined with a blank.
+    if (!cell_.isEmpty() && !cell_.endsWith(u' ')) cell_ += u' ';
+    paragraphBullet_ = false;
+    return;
+  }
+  finishTable();
   flushRun();
-  pendingCellTab_ = false;
   applyParagraphFormat();
   paragraphBullet_ = false;
   cursor_.insertBlock(QTextBlockFormat(), formatOf(top().chars));
@@ -780,6 +910,59 @@ void Reader::applyParagraphFormat() {
     listFormat.setStyle(QTextListFormat::ListDisc);
     listFormat.setIndent(1);
     list_ = cursor_.createList(listFormat);
+  }
+}
+
+// A row starts, at "\intbl" or at the first "\cell" or "\row" of a row without it: the
+// text of the paragraph so far is the beginning of its first cell.
+void Reader::startRow() {
+  if (inRow_) return;
+  flushRun();
+  QTextCursor paragraph = cursor_;
+  paragraph.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+  cell_ = paragraph.selectedText();
+  paragraph.removeSelectedText();
+  paragraphBullet_ = false;
+  inTable_ = inRow_ = true;
+}
+
+void Reader::endCell() {
+  startRow();
+  rowCells_ << cellLine(cell_);
+  cell_.clear();
+  paragraphBullet_ = false;
+}
+
+void Reader::endRow() {
+  startRow();
+  if (!cellLine(cell_).isEmpty()) endCell();  // text after the row's last cell
+  cell_.clear();
+  tableRows_ << std::exchange(rowCells_, {});
+  inRow_ = false;
+}
+
+// Puts the table read so far into the document as a fixed-columns block, leaving the
+// cursor at the start of the paragraph after it. Text marked as in a table that never
+// reached a cell goes in as plain text.
+void Reader::finishTable() {
+  if (!inTable_) return;
+  paragraphBullet_ = false;
+  if (tableRows_.isEmpty() && rowCells_.isEmpty()) {
+    inTable_ = inRow_ = false;
+    cursor_.insertText(cellLine(std::exchange(cell_, {})), formatOf(top().chars));
+    return;
+  }
+  if (inRow_ && (!rowCells_.isEmpty() || !cellLine(cell_).isEmpty())) endRow();
+  inTable_ = inRow_ = false;
+  cell_.clear();
+  rowCells_.clear();
+  const QTextCharFormat fixed = fixedColumnsFormat();
+  const QStringList lines = fixedColumnsBlock(std::exchange(tableRows_, {}));
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    cursor_.setBlockFormat(QTextBlockFormat());
+    list_ = nullptr;
+    cursor_.insertText(lines[i], fixed);
+    cursor_.insertBlock(QTextBlockFormat(), i + 1 < lines.size() ? fixed : formatOf(top().chars));
   }
 }
 
