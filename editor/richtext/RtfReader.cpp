@@ -1,6 +1,9 @@
 // Reads RTF into a document: a byte tokenizer drives an explicit stack of group states, and
-// text gathered into runs goes into the document one QTextCursor::insertText per run. Knows
-// the document model (DocumentModel.h); knows nothing of the HTML converter.
+// text gathered into runs goes into the document one QTextCursor::insertText per run. A
+// hyperlink field's result becomes a link; a table's cells are gathered as text and go in as
+// a fixed-columns block when the table ends. Knows the document model (DocumentModel.h);
+// knows nothing of the HTML converter. The control words are in RtfKeywords.h, the code
+// pages in CodePages.h.
 //
 // Limits this reader relies on:
 //   kMaxGroupDepth  groups nested deeper keep their text but not their formatting; a
