@@ -4,6 +4,7 @@
 #include <array>
 
 #include "Engine.h"
+#include "quillmark/text.h"
 
 namespace quillmark {
 namespace {
@@ -68,19 +69,12 @@ constexpr std::array<std::u16string_view, 256> makeLookup() {
 
 constexpr auto kLookup = makeLookup();
 
-int hexValue(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-  return -1;
-}
-
 }  // namespace
 
 std::u16string_view entityForHex(std::u16string_view hex) {
   if (hex.size() != 2) return {};
-  const int high = hexValue(hex[0]);
-  const int low = hexValue(hex[1]);
+  const int high = hexDigitValue(hex[0]);
+  const int low = hexDigitValue(hex[1]);
   if (high < 0 || low < 0) return {};
   return kLookup[static_cast<std::size_t>(high * 16 + low)];
 }

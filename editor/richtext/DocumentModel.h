@@ -10,6 +10,8 @@
 //   colour      the foreground brush; no brush is the default (automatic) colour
 //   size        fontPointSize() in points; 0 (unset) is the document's default size
 //   face        the first of fontFamilies(); none is the document's default face
+//   link        an anchor with an address: setAnchor(true) and setAnchorHref(address); the
+//               run's text is what the link shows. An anchor without an address is no link
 // Paragraphs
 //   alignment   the block's horizontal alignment (left, right, centre, justify)
 //   indents     leftMargin() and textIndent() in pixels, 15 twips to the pixel
@@ -19,11 +21,13 @@
 // Text
 //   a paragraph break between blocks; QChar::LineSeparator is a line break inside a
 //   paragraph; '\t' a tab. No tables, frames or images: content that arrives with them is
-//   flattened (cells to tab-separated text) or dropped before it reaches the document.
+//   flattened or dropped before it reaches the document. A table becomes a fixed-columns
+//   block (FixedColumns.h).
 #include <QColor>
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <cmath>
@@ -55,6 +59,72 @@ inline std::uint32_t rgbValueFromColor(const QColor &color) {
 }
 
 inline bool isBold(const QTextCharFormat &format) { return format.fontWeight() >= QFont::DemiBold; }
+
+// The address a run links to; empty when it is no link.
+inline QString linkOf(const QTextCharFormat &format) {
+  return format.isAnchor() ? format.anchorHref() : QString();
+}
+
+inline void setLink(QTextCharFormat &format, const QString &address) {
+  format.setAnchor(true);
+  format.setAnchorHref(address);
+}
+
+// Leaves the format as if it had never been a link (anchor names included).
+inline void clearLink(QTextCharFormat &format) {
+  format.clearProperty(QTextFormat::IsAnchor);
+  format.clearProperty(QTextFormat::AnchorHref);
+  format.clearProperty(QTextFormat::AnchorName);
+}
+
+// A run's position against the line: normal, superscript or subscript.
+enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };
+
+inline VerticalPosition verticalPositionOf(const QTextCharFormat &format) {
+  switch (format.verticalAlignment()) {
+    case QTextCharFormat::AlignSuperScript:
+      return VerticalPosition::Super;
+    case QTextCharFormat::AlignSubScript:
+      return VerticalPosition::Sub;
+    default:
+      return VerticalPosition::Normal;
+  }
+}
+
+// Normal leaves the format's vertical alignment unset.
+inline void setVerticalPosition(QTextCharFormat &format, VerticalPosition position) {
+  if (position == VerticalPosition::Super) {
+    format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+  } else if (position == VerticalPosition::Sub) {
+    format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+  }
+}
+
+// A paragraph's alignment. The numbers are those of the component's interface.
+enum class Alignment : std::int16_t { Left = 0, Right = 1, Center = 2, Justify = 3 };
+
+inline Alignment alignmentOf(const QTextBlockFormat &format) {
+  const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignHCenter) return Alignment::Center;
+  if (horizontal & Qt::AlignRight) return Alignment::Right;
+  if (horizontal & Qt::AlignJustify) return Alignment::Justify;
+  return Alignment::Left;
+}
+
+// Left and right are absolute: they stay where they are in right-to-left text.
+inline Qt::Alignment qtAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Right:
+      return Qt::AlignRight | Qt::AlignAbsolute;
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Justify:
+      return Qt::AlignJustify;
+    case Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignAbsolute;
+}
 
 // The face a run is shown in: its own, or the document's default.
 inline QString fontNameOf(const QTextCharFormat &format, const QTextDocument &document) {

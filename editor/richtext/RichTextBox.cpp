@@ -96,28 +96,6 @@ auto uniformBlock(const QTextCursor &cursor, Get get)
   return value;
 }
 
-Alignment alignmentOf(const QTextBlock &block) {
-  const Qt::Alignment horizontal = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignHCenter) return Alignment::Center;
-  if (horizontal & Qt::AlignRight) return Alignment::Right;
-  if (horizontal & Qt::AlignJustify) return Alignment::Justify;
-  return Alignment::Left;
-}
-
-Qt::Alignment qtAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Right:
-      return Qt::AlignRight | Qt::AlignAbsolute;
-    case Alignment::Center:
-      return Qt::AlignHCenter;
-    case Alignment::Justify:
-      return Qt::AlignJustify;
-    case Alignment::Left:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignAbsolute;
-}
-
 // Paragraph breaks as written by callers ('\r', '\n', "\r\n") as the one break Qt splits on.
 QString normalizeBreaks(QString text) {
   text.replace(u"\r\n"_s, u"\n"_s);
@@ -254,8 +232,65 @@ void RichTextBox::setSelFontSize(double points) {
   mergeCurrentCharFormat(format);
 }
 
+std::optional<QString> RichTextBox::selLink() const {
+  return uniformChar(textCursor(), [](const QTextCharFormat &f) { return linkOf(f); });
+}
+
+void RichTextBox::setSelLink(const QString &address) {
+  const QString link = address.trimmed();
+  QTextCursor cursor = textCursor();
+  if (!cursor.hasSelection()) {
+    QTextCharFormat format = cursor.charFormat();
+    format.clearProperty(QTextFormat::ObjectType);
+    if (!link.isEmpty()) {
+      QTextCharFormat linked = format;
+      setLink(linked, link);
+      cursor.insertText(link, linked);
+      setTextCursor(cursor);
+    }
+    clearLink(format);
+    setCurrentCharFormat(format);
+    return;
+  }
+  UndoStep step(*this);
+  if (!link.isEmpty()) {
+    QTextCharFormat format;
+    setLink(format, link);
+    cursor.mergeCharFormat(format);
+    return;
+  }
+  // Merging cannot take a property away: each part of the selection loses its link alone.
+  struct Part {
+    int from;
+    int to;
+    QTextCharFormat format;
+  };
+  QList<Part> parts;
+  const int start = cursor.selectionStart();
+  const int end = cursor.selectionEnd();
+  for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
+       block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const int from = std::max(start, fragment.position());
+      const int to = std::min(end, fragment.position() + fragment.length());
+      if (from < to && fragment.charFormat().isAnchor()) {
+        parts.append({from, to, fragment.charFormat()});
+      }
+    }
+  }
+  for (Part &part : parts) {
+    QTextCursor piece(document());
+    piece.setPosition(part.from);
+    piece.setPosition(part.to, QTextCursor::KeepAnchor);
+    clearLink(part.format);
+    piece.setCharFormat(part.format);
+  }
+}
+
 std::optional<Alignment> RichTextBox::selAlignment() const {
-  return uniformBlock(textCursor(), alignmentOf);
+  return uniformBlock(textCursor(),
+                      [](const QTextBlock &block) { return alignmentOf(block.blockFormat()); });
 }
 
 void RichTextBox::setSelAlignment(Alignment alignment) {

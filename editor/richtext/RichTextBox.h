@@ -16,8 +16,6 @@ class QMimeData;
 
 namespace quillmark::richtext {
 
-enum class Alignment : std::int16_t { Left = 0, Right = 1, Center = 2, Justify = 3 };
-
 class RichTextBox : public QTextEdit {
   Q_OBJECT
 
@@ -50,6 +48,15 @@ class RichTextBox : public QTextEdit {
   void setSelFontName(const QString &name);
   std::optional<double> selFontSize() const;  // points
   void setSelFontSize(double points);
+
+  // The address the selection links to: "" when none of it is a link, no value when its
+  // parts link to different addresses or only some of it is a link. With nothing selected,
+  // the link typing would continue.
+  std::optional<QString> selLink() const;
+  // Makes the selection a link to `address` (blanks at its ends dropped); "" makes it no
+  // link. With nothing selected a non-empty address is inserted as the text of its own link,
+  // and what is typed next is no link.
+  void setSelLink(const QString &address);
 
   // Paragraph attributes of every paragraph the selection touches.
   std::optional<Alignment> selAlignment() const;

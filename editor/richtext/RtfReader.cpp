@@ -1,6 +1,9 @@
 // Reads RTF into a document: a byte tokenizer drives an explicit stack of group states, and
-// text gathered into runs goes into the document one QTextCursor::insertText per run. Knows
-// the document model (DocumentModel.h); knows nothing of the HTML converter.
+// text gathered into runs goes into the document one QTextCursor::insertText per run. A
+// hyperlink field's result becomes a link; a table's cells are gathered as text and go in as
+// a fixed-columns block when the table ends. Knows the document model (DocumentModel.h);
+// knows nothing of the HTML converter. The control words are in RtfKeywords.h, the code
+// pages in CodePages.h.
 //
 // Limits this reader relies on:
 //   kMaxGroupDepth  groups nested deeper keep their text but not their formatting; a
@@ -29,8 +32,11 @@
 #include <utility>
 #include <vector>
 
+#include "CodePages.h"
 #include "DocumentModel.h"
-#include "quillmark/convert.h"
+#include "FixedColumns.h"
+#include "RtfKeywords.h"
+#include "quillmark/text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +45,6 @@ namespace quillmark::richtext {
 namespace {
 
 constexpr std::size_t kMaxGroupDepth = 1000;
-constexpr int kWindowsWestern = 1252;
 constexpr int kDefaultUnicodeSkip = 1;
 constexpr int kDefaultHalfPoints = 24;       // what "\fs" without a number means
 constexpr int kMaxHalfPoints = 3276;         // 1638 points, the largest size word processors offer
@@ -47,320 +52,14 @@ constexpr int kMaxIndentTwips = 10'000'000;  // far past any page, far from over
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t {
-  Text,        // the document
-  Skip,        // nowhere: metadata, pictures, field instructions, unknown "\*" groups
-  FontTable,   // font names
-  ColorTable,  // colour entries
-  ListText,    // the number or bullet shown before a list paragraph
-  ListLevel,   // an old-style list definition ("\pn"): only whether it is a bullet
+  Text,              // the document
+  Skip,              // nowhere: metadata, pictures, unknown "\*" groups
+  FontTable,         // font names
+  ColorTable,        // colour entries
+  ListText,          // the number or bullet shown before a list paragraph
+  ListLevel,         // an old-style list definition ("\pn"): only whether it is a bullet
+  FieldInstruction,  // a field's instruction: for a hyperlink, its address
 };
-
-// What a control word does.
-enum class Op : std::uint8_t {
-  // Destinations
-  FontTable,
-  ColorTable,
-  SkipDestination,
-  ListText,
-  ListLevel,
-  FieldResult,
-  // Document tables and encoding
-  Ansi,
-  AnsiCodePage,
-  DefaultFont,
-  FontCharset,
-  FontCodePage,
-  Red,
-  Green,
-  Blue,
-  UnicodeSkip,
-  // Characters
-  Bold,
-  Italic,
-  Underline,
-  UnderlineNone,
-  Strike,
-  Super,
-  Sub,
-  NoSuperSub,
-  Up,
-  Down,
-  Plain,
-  Font,
-  FontSize,
-  Color,
-  // Paragraphs
-  ParagraphDefault,
-  AlignLeft,
-  AlignCenter,
-  AlignRight,
-  AlignJustify,
-  LeftIndent,
-  FirstIndent,
-  BulletLevel,
-  // Text
-  Character,
-  Unicode,
-  Tab,
-  LineBreak,
-  ParagraphBreak,
-  Cell,
-  Row,
-};
-
-struct Keyword {
-  std::string_view name;
-  Op op;
-  char16_t value = 0;  // Character: the character; Ansi: the code page
-};
-
-// The control words this reader acts on. Every other word is ignored; inside a "\*" group
-// an unknown word makes the whole group skipped.
-constexpr Keyword kKeywords[] = {
-    {"fonttbl", Op::FontTable},
-    {"colortbl", Op::ColorTable},
-    {"pntext", Op::ListText},
-    {"listtext", Op::ListText},
-    {"pn", Op::ListLevel},
-    {"fldrslt", Op::FieldResult},
-    // Groups whose content is not part of the text.
-    {"stylesheet", Op::SkipDestination},
-    {"info", Op::SkipDestination},
-    {"pict", Op::SkipDestination},
-    {"shppict", Op::SkipDestination},
-    {"nonshppict", Op::SkipDestination},
-    {"shpinst", Op::SkipDestination},
-    {"object", Op::SkipDestination},
-    {"header", Op::SkipDestination},
-    {"headerl", Op::SkipDestination},
-    {"headerr", Op::SkipDestination},
-    {"headerf", Op::SkipDestination},
-    {"footer", Op::SkipDestination},
-    {"footerl", Op::SkipDestination},
-    {"footerr", Op::SkipDestination},
-    {"footerf", Op::SkipDestination},
-    {"footnote", Op::SkipDestination},
-    {"ftnsep", Op::SkipDestination},
-    {"ftnsepc", Op::SkipDestination},
-    {"ftncn", Op::SkipDestination},
-    {"aftnsep", Op::SkipDestination},
-    {"aftnsepc", Op::SkipDestination},
-    {"aftncn", Op::SkipDestination},
-    {"annotation", Op::SkipDestination},
-    {"atnid", Op::SkipDestination},
-    {"atnauthor", Op::SkipDestination},
-    {"listtable", Op::SkipDestination},
-    {"listoverridetable", Op::SkipDestination},
-    {"rsidtbl", Op::SkipDestination},
-    {"generator", Op::SkipDestination},
-    {"themedata", Op::SkipDestination},
-    {"colorschememapping", Op::SkipDestination},
-    {"latentstyles", Op::SkipDestination},
-    {"datastore", Op::SkipDestination},
-    {"xmlnstbl", Op::SkipDestination},
-    {"mmathPr", Op::SkipDestination},
-    {"bkmkstart", Op::SkipDestination},
-    {"bkmkend", Op::SkipDestination},
-    {"fldinst", Op::SkipDestination},
-    {"filetbl", Op::SkipDestination},
-    {"revtbl", Op::SkipDestination},
-    {"pgdsctbl", Op::SkipDestination},
-    {"template", Op::SkipDestination},
-    {"userprops", Op::SkipDestination},
-    {"docvar", Op::SkipDestination},
-    {"xe", Op::SkipDestination},
-    {"tc", Op::SkipDestination},
-    {"tcn", Op::SkipDestination},
-    {"sp", Op::SkipDestination},
-    {"upr", Op::SkipDestination},
-    {"pntxta", Op::SkipDestination},
-    {"pntxtb", Op::SkipDestination},
-    // Encoding and tables
-    {"ansi", Op::Ansi, 1252},
-    {"mac", Op::Ansi, 10000},
-    {"pc", Op::Ansi, 437},
-    {"pca", Op::Ansi, 850},
-    {"ansicpg", Op::AnsiCodePage},
-    {"deff", Op::DefaultFont},
-    {"fcharset", Op::FontCharset},
-    {"cpg", Op::FontCodePage},
-    {"red", Op::Red},
-    {"green", Op::Green},
-    {"blue", Op::Blue},
-    {"uc", Op::UnicodeSkip},
-    // Characters
-    {"b", Op::Bold},
-    {"i", Op::Italic},
-    {"ul", Op::Underline},
-    {"uld", Op::Underline},
-    {"uldash", Op::Underline},
-    {"uldashd", Op::Underline},
-    {"uldashdd", Op::Underline},
-    {"uldb", Op::Underline},
-    {"ulhwave", Op::Underline},
-    {"ulldash", Op::Underline},
-    {"ulth", Op::Underline},
-    {"ulthd", Op::Underline},
-    {"ulthdash", Op::Underline},
-    {"ulthdashd", Op::Underline},
-    {"ulthdashdd", Op::Underline},
-    {"ulthldash", Op::Underline},
-    {"ululdbwave", Op::Underline},
-    {"ulw", Op::Underline},
-    {"ulwave", Op::Underline},
-    {"ulnone", Op::UnderlineNone},
-    {"strike", Op::Strike},
-    {"striked", Op::Strike},
-    {"super", Op::Super},
-    {"sub", Op::Sub},
-    {"nosupersub", Op::NoSuperSub},
-    {"up", Op::Up},
-    {"dn", Op::Down},
-    {"plain", Op::Plain},
-    {"f", Op::Font},
-    {"fs", Op::FontSize},
-    {"cf", Op::Color},
-    // Paragraphs
-    {"pard", Op::ParagraphDefault},
-    {"ql", Op::AlignLeft},
-    {"qc", Op::AlignCenter},
-    {"qr", Op::AlignRight},
-    {"qj", Op::AlignJustify},
-    {"qd", Op::AlignJustify},
-    {"li", Op::LeftIndent},
-    {"lin", Op::LeftIndent},
-    {"fi", Op::FirstIndent},
-    {"pnlvlblt", Op::BulletLevel},
-    // Text
-    {"u", Op::Unicode},
-    {"tab", Op::Tab},
-    {"line", Op::LineBreak},
-    {"par", Op::ParagraphBreak},
-    {"sect", Op::ParagraphBreak},
-    {"page", Op::ParagraphBreak},
-    {"column", Op::ParagraphBreak},
-    {"cell", Op::Cell},
-    {"nestcell", Op::Cell},
-    {"row", Op::Row},
-    {"emdash", Op::Character, u'\u2014'},
-    {"endash", Op::Character, u'\u2013'},
-    {"lquote", Op::Character, u'\u2018'},
-    {"rquote", Op::Character, u'\u2019'},
-    {"ldblquote", Op::Character, u'\u201C'},
-    {"rdblquote", Op::Character, u'\u201D'},
-    {"bullet", Op::Character, u'\u2022'},
-    {"emspace", Op::Character, u'\u2003'},
-    {"enspace", Op::Character, u'\u2002'},
-    {"qmspace", Op::Character, u'\u2005'},
-    {"zwj", Op::Character, u'\u200D'},
-    {"zwnj", Op::Character, u'\u200C'},
-    {"ltrmark", Op::Character, u'\u200E'},
-    {"rtlmark", Op::Character, u'\u200F'},
-};
-
-const Keyword *findKeyword(std::string_view name) {
-  static const auto *const index = [] {
-    auto *map = new std::unordered_map<std::string_view, const Keyword *>;
-    for (const Keyword &keyword : kKeywords) map->emplace(keyword.name, &keyword);
-    return map;
-  }();
-  const auto found = index->find(name);
-  return found == index->end() ? nullptr : found->second;
-}
-
-bool isDestination(Op op) {
-  return op == Op::FontTable || op == Op::ColorTable || op == Op::SkipDestination ||
-         op == Op::ListText || op == Op::ListLevel || op == Op::FieldResult;
-}
-
-// The code page of a font's "\fcharset"; -1 for the document's own.
-int codePageOfCharset(int charset) {
-  static constexpr std::pair<int, int> kCharsets[] = {
-      {0, 1252},   {1, -1},     {2, 1252},   {77, 10000}, {78, 10001}, {79, 10003}, {80, 10008},
-      {81, 10002}, {83, 10005}, {84, 10004}, {85, 10006}, {86, 10081}, {87, 10021}, {88, 10029},
-      {89, 10007}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950},  {161, 1253},
-      {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874},
-      {238, 1250}, {254, 437},  {255, 850},
-  };
-  for (const auto &[set, codePage] : kCharsets) {
-    if (set == charset) return codePage;
-  }
-  return -1;
-}
-
-// The names a code page is known by to the text codecs, best first.
-QList<QByteArray> codePageNames(int codePage) {
-  switch (codePage) {
-    case 437:
-      return {"IBM437"};
-    case 850:
-      return {"IBM850"};
-    case 932:
-      return {"windows-31j", "Shift_JIS"};
-    case 936:
-      return {"GBK", "windows-936"};
-    case 949:
-      return {"windows-949", "EUC-KR"};
-    case 950:
-      return {"windows-950", "Big5"};
-    case 1361:
-      return {"johab", "ibm-1363"};
-    case 10000:
-      return {"macintosh"};
-    case 65001:
-      return {"UTF-8"};
-    default:
-      break;
-  }
-  const QByteArray number = QByteArray::number(codePage);
-  return {"windows-" + number, "cp" + number};
-}
-
-// Turns the bytes of one code page into text. Single-byte code pages go through a table;
-// the others through a decoder that keeps a lead byte until its trail byte arrives.
-class CodePage {
- public:
-  explicit CodePage(int number) {
-    if (number != kWindowsWestern) {
-      for (const QByteArray &name : codePageNames(number)) {
-        decoder_ = QStringDecoder(name.constData());
-        if (decoder_.isValid()) break;
-      }
-    }
-    if (number == kWindowsWestern || !decoder_.isValid()) {
-      std::string bytes(256, '\0');
-      for (int b = 0; b < 256; ++b) bytes[b] = static_cast<char>(b);
-      const std::u16string units = quillmark::decodeWindows1252(bytes);
-      for (int b = 0; b < 256; ++b) table_[b] = units.size() == 256 ? units[b] : char16_t(b);
-      return;
-    }
-    // A byte that gives nothing on its own is a lead byte: the code page is multi-byte.
-    for (int b = 0; b < 256 && singleByte_; ++b) {
-      decoder_.resetState();
-      const char byte = static_cast<char>(b);
-      const QString unit = decoder_(QByteArrayView(&byte, 1));
-      if (unit.size() == 1) {
-        table_[b] = unit.front().unicode();
-      } else if (unit.isEmpty()) {
-        singleByte_ = false;
-      } else {
-        table_[b] = QChar::ReplacementCharacter;
-      }
-    }
-    decoder_.resetState();
-  }
-
-  bool isSingleByte() const { return singleByte_; }
-  const std::array<char16_t, 256> &table() const { return table_; }
-  QString decodeMultiByte(char byte) { return decoder_(QByteArrayView(&byte, 1)); }
-
- private:
-  std::array<char16_t, 256> table_{};
-  bool singleByte_ = true;
-  QStringDecoder decoder_;
-};
-
-enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };
 
 struct CharacterState {
   bool bold = false;
@@ -371,11 +70,12 @@ struct CharacterState {
   int font = -1;       // font-table number; -1: the "\deff" font
   int halfPoints = 0;  // 0: the document's default size
   int color = 0;       // colour-table index; 0: automatic
+  int link = 0;        // the hyperlink field (from 1) whose result this is; 0: none
   bool operator==(const CharacterState &) const = default;
 };
 
 struct ParagraphState {
-  Qt::Alignment alignment = Qt::AlignLeft;
+  Alignment alignment = Alignment::Left;
   int leftTwips = 0;
   int firstTwips = 0;
 };
@@ -385,6 +85,12 @@ struct GroupState {
   ParagraphState paragraph;
   int unicodeSkip = kDefaultUnicodeSkip;  // bytes standing in for each "\uN" ("\ucN")
   Destination destination = Destination::Text;
+  int field = 0;  // the innermost field (from 1) the group belongs to; 0: none
+};
+
+struct Field {
+  QString instruction;
+  QString address;  // what a hyperlink field links to; empty for any other field
 };
 
 struct FontEntry {
@@ -394,11 +100,68 @@ struct FontEntry {
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-int hexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
+// One argument of a field instruction; a switch ("\l") is never quoted.
+struct FieldArgument {
+  QString text;
+  bool quoted = false;
+};
+
+// The arguments of a field instruction. Inside quotes "\\" and "\"" stand for "\" and "\"".
+QList<FieldArgument> fieldArguments(QStringView instruction) {
+  QList<FieldArgument> arguments;
+  qsizetype i = 0;
+  const qsizetype size = instruction.size();
+  while (i < size) {
+    if (instruction[i].isSpace()) {
+      ++i;
+      continue;
+    }
+    FieldArgument argument;
+    if (instruction[i] == u'"') {
+      argument.quoted = true;
+      for (++i; i < size && instruction[i] != u'"'; ++i) {
+        if (instruction[i] == u'\\' && i + 1 < size &&
+            (instruction[i + 1] == u'\\' || instruction[i + 1] == u'"')) {
+          ++i;
+        }
+        argument.text += instruction[i];
+      }
+      ++i;  // the closing quote
+    } else {
+      for (; i < size && !instruction[i].isSpace(); ++i) argument.text += instruction[i];
+    }
+    arguments << argument;
+  }
+  return arguments;
+}
+
+// The address of a HYPERLINK field: its first argument, with "#" and the bookmark of a "\l"
+// switch after it; empty for any other field. The switches "\o" (tooltip) and "\t"
+// (target frame) take an argument that is no address.
+QString hyperlinkAddress(QStringView instruction) {
+  const QList<FieldArgument> arguments = fieldArguments(instruction);
+  if (arguments.isEmpty() || arguments.front().quoted ||
+      arguments.front().text.compare(u"HYPERLINK", Qt::CaseInsensitive) != 0) {
+    return {};
+  }
+  QString address;
+  QString bookmark;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const FieldArgument &argument = arguments[i];
+    if (!argument.quoted && argument.text.startsWith(u'\\')) {
+      const QString name = argument.text.mid(1).toLower();
+      const bool next = i + 1 < arguments.size();
+      if (name == u"l" && next) {
+        bookmark = arguments[++i].text;
+      } else if ((name == u"o" || name == u"t") && next) {
+        ++i;
+      }
+    } else if (address.isEmpty()) {
+      address = argument.text;
+    }
+  }
+  if (!bookmark.isEmpty()) address += u'#' + bookmark;
+  return address;
 }
 
 // Whether the text before a list paragraph is a bullet (one symbol) rather than a number.
@@ -451,6 +214,10 @@ class Reader {
   const QTextCharFormat &formatOf(const CharacterState &chars);
   void endParagraph();
   void applyParagraphFormat();
+  void startRow();
+  void endCell();
+  void endRow();
+  void finishTable();
 
   void beginFont(int number);
   void finishFont();
@@ -491,7 +258,16 @@ class Reader {
   QString listText_;              // the text of the "\pntext"/"\listtext" group being read
   bool levelIsBullet_ = false;    // the "\pn" group being read says bullet
   bool paragraphBullet_ = false;  // the paragraph being read is a bullet item
-  bool pendingCellTab_ = false;   // a cell ended; its tab is written unless the row ends
+
+  std::vector<Field> fields_;  // every field met so far, in order
+
+  // A table's text goes to its cells, not the document, until the table ends; then it goes
+  // in as a fixed-columns block.
+  bool inTable_ = false;          // a table is being read
+  bool inRow_ = false;            // ... and a row of it is open
+  QString cell_;                  // the text of the cell being read
+  QStringList rowCells_;          // the cells of the row being read, ended ones
+  QList<QStringList> tableRows_;  // the rows of the table, ended ones
   QTextList *list_ = nullptr;     // the bullet list the previous paragraph belongs to
 };
 
@@ -523,6 +299,7 @@ void Reader::read(qsizetype start) {
         break;
     }
   }
+  finishTable();
   flushRun();
   applyParagraphFormat();
   cursor_.endEditBlock();
@@ -574,6 +351,12 @@ void Reader::finishDestination(const GroupState &closed) {
       if (levelIsBullet_) paragraphBullet_ = true;
       levelIsBullet_ = false;
       break;
+    case Destination::FieldInstruction: {
+      Field &field = fields_[std::size_t(closed.field - 1)];
+      field.address = hyperlinkAddress(field.instruction);
+      field.instruction.clear();
+      break;
+    }
     case Destination::Text:
     case Destination::Skip:
     case Destination::ColorTable:
@@ -699,8 +482,23 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
     case Op::SkipDestination:
       startDestination(Destination::Skip);
       return;
+    case Op::FieldInstruction:
+      startDestination(Destination::FieldInstruction);
+      return;
     case Op::FieldResult:
-      return;  // a field's result is text like any other
+      // A field's result is text like any other; a hyperlink's is a link.
+      if (overflowDepth_ == 0 && top().field > 0 &&
+          !fields_[std::size_t(top().field - 1)].address.isEmpty()) {
+        top().chars.link = top().field;
+        stateChanged_ = true;
+      }
+      return;
+    case Op::Field:
+      if (overflowDepth_ == 0) {
+        fields_.emplace_back();
+        top().field = int(fields_.size());
+      }
+      return;
     case Op::Ansi:
       ansiCodePage_ = keyword->value;
       stateChanged_ = true;
@@ -739,6 +537,7 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
       return;
     case Destination::Text:
     case Destination::ListText:
+    case Destination::FieldInstruction:
     case Destination::Skip:
       break;
   }
@@ -769,6 +568,9 @@ void Reader::startDestination(Destination destination) {
       break;
     case Destination::ListLevel:
       levelIsBullet_ = false;
+      break;
+    case Destination::FieldInstruction:
+      if (state.field == 0) destination = Destination::Skip;  // no field to instruct
       break;
     case Destination::Text:
     case Destination::Skip:
@@ -817,9 +619,12 @@ void Reader::formatWord(Op op, bool hasParameter, int parameter) {
     case Op::Down:
       chars.vertical = on ? VerticalPosition::Sub : VerticalPosition::Normal;
       break;
-    case Op::Plain:
+    case Op::Plain: {
+      const int link = chars.link;  // the text of a link stays a link
       chars = CharacterState{};
+      chars.link = link;
       break;
+    }
     case Op::Font:
       chars.font = hasParameter ? parameter : 0;
       break;
@@ -834,16 +639,16 @@ void Reader::formatWord(Op op, bool hasParameter, int parameter) {
       paragraph = ParagraphState{};
       return;
     case Op::AlignLeft:
-      paragraph.alignment = Qt::AlignLeft;
+      paragraph.alignment = Alignment::Left;
       return;
     case Op::AlignCenter:
-      paragraph.alignment = Qt::AlignHCenter;
+      paragraph.alignment = Alignment::Center;
       return;
     case Op::AlignRight:
-      paragraph.alignment = Qt::AlignRight;
+      paragraph.alignment = Alignment::Right;
       return;
     case Op::AlignJustify:
-      paragraph.alignment = Qt::AlignJustify;
+      paragraph.alignment = Alignment::Justify;
       return;
     case Op::LeftIndent:
       paragraph.leftTwips = std::clamp(parameter, -kMaxIndentTwips, kMaxIndentTwips);
@@ -874,21 +679,22 @@ void Reader::textWord(const Keyword &keyword) {
     case Op::ParagraphBreak:
       if (documentText) endParagraph();
       break;
+    case Op::InTable:
+      if (documentText) startRow();
+      break;
+    case Op::RowDefaults:
+      // Between two rows of a table, the next row. A table starts with its first cell's
+      // paragraph ("\intbl"), as the row definitions may stand anywhere before it.
+      if (documentText && inTable_) startRow();
+      break;
     case Op::Cell:
-      if (documentText) {
-        // The tab of the cell before goes out now: this cell is not the row's last.
-        if (pendingCellTab_) {
-          pendingCellTab_ = false;
-          character(u'\t');
-        }
-        pendingCellTab_ = true;
-      }
+      if (documentText) endCell();
+      break;
+    case Op::NestedCell:
+      if (documentText) character(u' ');  // a nested table's cells stay in the outer cell
       break;
     case Op::Row:
-      if (documentText) {
-        pendingCellTab_ = false;
-        endParagraph();
-      }
+      if (documentText) endRow();
       break;
     default:
       break;  // formatting, or a table's entry met outside its table
@@ -934,6 +740,9 @@ void Reader::textByte(unsigned char byte) {
     case Destination::ColorTable:
       if (byte == ';') finishColor();
       return;
+    case Destination::FieldInstruction:
+      page = &codePage(codePageOfFont(top().chars.font));
+      break;
     case Destination::Skip:
     case Destination::ListLevel:
       return;
@@ -957,7 +766,7 @@ void Reader::textRun() {
     while (pos_ < size && !isSpecial(rtf_[pos_])) ++pos_;
     return;
   }
-  if (bytesToSkip_ == 0 && top().destination == Destination::Text) {
+  if (bytesToSkip_ == 0 && top().destination == Destination::Text && !inTable_) {
     prepareRun();
     if (codePage_->isSingleByte()) {
       const std::array<char16_t, 256> &table = codePage_->table();
@@ -997,6 +806,9 @@ void Reader::character(char16_t c) {
     case Destination::ColorTable:
       if (c == u';') finishColor();
       return;
+    case Destination::FieldInstruction:
+      if (c >= 0x20) fields_[std::size_t(top().field - 1)].instruction += QChar(c);
+      return;
     case Destination::Skip:
     case Destination::ListLevel:
       return;
@@ -1007,12 +819,17 @@ void Reader::character(char16_t c) {
     return;
   }
   if ((c < 0x20 && c != u'\t') || c == 0xFDD0 || c == 0xFDD1) return;
+  if (inRow_) {
+    cell_ += QChar(c);
+    return;
+  }
+  finishTable();  // text after a table's last row
   prepareRun();
   run_ += QChar(c);
 }
 
 // Makes the run ready for text in the current group's format: writes out the text gathered
-// in another format, and a cell's tab that turned out not to end a row.
+// in another format.
 void Reader::prepareRun() {
   if (stateChanged_) {
     const CharacterState &chars = top().chars;
@@ -1022,10 +839,6 @@ void Reader::prepareRun() {
     }
     codePage_ = &codePage(codePageOfFont(chars.font));
     stateChanged_ = false;
-  }
-  if (pendingCellTab_ && top().destination == Destination::Text) {
-    pendingCellTab_ = false;
-    run_ += u'\t';
   }
 }
 
@@ -1042,11 +855,7 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
   if (chars.italic) format.setFontItalic(true);
   if (chars.underline) format.setFontUnderline(true);
   if (chars.strike) format.setFontStrikeOut(true);
-  if (chars.vertical == VerticalPosition::Super) {
-    format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-  } else if (chars.vertical == VerticalPosition::Sub) {
-    format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-  }
+  setVerticalPosition(format, chars.vertical);
   // The document's own face and size stay unset, as in a document typed from scratch.
   const auto font = fonts_.constFind(chars.font < 0 ? defaultFont_ : chars.font);
   if (font != fonts_.cend() && !font->name.isEmpty() && font->name != defaultFamily_) {
@@ -1059,6 +868,7 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
       colors_[chars.color].isValid()) {
     format.setForeground(colors_[chars.color]);
   }
+  if (chars.link > 0) setLink(format, fields_[std::size_t(chars.link - 1)].address);
   cachedChars_ = chars;
   cachedFormat_ = format;
   formatCached_ = true;
@@ -1066,8 +876,14 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
 }
 
 void Reader::endParagraph() {
+  if (inRow_) {
+    // A cell's paragraphs are joined with a blank.
+    if (!cell_.isEmpty() && !cell_.endsWith(u' ')) cell_ += u' ';
+    paragraphBullet_ = false;
+    return;
+  }
+  finishTable();
   flushRun();
-  pendingCellTab_ = false;
   applyParagraphFormat();
   paragraphBullet_ = false;
   cursor_.insertBlock(QTextBlockFormat(), formatOf(top().chars));
@@ -1077,7 +893,7 @@ void Reader::endParagraph() {
 void Reader::applyParagraphFormat() {
   const ParagraphState &paragraph = top().paragraph;
   QTextBlockFormat format;
-  if (paragraph.alignment != Qt::AlignLeft) format.setAlignment(paragraph.alignment);
+  if (paragraph.alignment != Alignment::Left) format.setAlignment(qtAlignment(paragraph.alignment));
   if (paragraphBullet_) {
     // The bullet takes the first bulletIndentTwips_ of the indent, and the hanging first
     // line is the bullet's own.
@@ -1097,6 +913,59 @@ void Reader::applyParagraphFormat() {
     listFormat.setStyle(QTextListFormat::ListDisc);
     listFormat.setIndent(1);
     list_ = cursor_.createList(listFormat);
+  }
+}
+
+// A row starts, at "\intbl" or at the first "\cell" or "\row" of a row without it: the
+// text of the paragraph so far is the beginning of its first cell.
+void Reader::startRow() {
+  if (inRow_) return;
+  flushRun();
+  QTextCursor paragraph = cursor_;
+  paragraph.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+  cell_ = paragraph.selectedText();
+  paragraph.removeSelectedText();
+  paragraphBullet_ = false;
+  inTable_ = inRow_ = true;
+}
+
+void Reader::endCell() {
+  startRow();
+  rowCells_ << cellLine(cell_);
+  cell_.clear();
+  paragraphBullet_ = false;
+}
+
+void Reader::endRow() {
+  startRow();
+  if (!cellLine(cell_).isEmpty()) endCell();  // text after the row's last cell
+  cell_.clear();
+  tableRows_ << std::exchange(rowCells_, {});
+  inRow_ = false;
+}
+
+// Puts the table read so far into the document as a fixed-columns block, leaving the
+// cursor at the start of the paragraph after it. Text marked as in a table that never
+// reached a cell goes in as plain text.
+void Reader::finishTable() {
+  if (!inTable_) return;
+  paragraphBullet_ = false;
+  if (tableRows_.isEmpty() && rowCells_.isEmpty()) {
+    inTable_ = inRow_ = false;
+    cursor_.insertText(cellLine(std::exchange(cell_, {})), formatOf(top().chars));
+    return;
+  }
+  if (inRow_ && (!rowCells_.isEmpty() || !cellLine(cell_).isEmpty())) endRow();
+  inTable_ = inRow_ = false;
+  cell_.clear();
+  rowCells_.clear();
+  const QTextCharFormat fixed = fixedColumnsFormat();
+  const QStringList lines = fixedColumnsBlock(std::exchange(tableRows_, {}));
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    cursor_.setBlockFormat(QTextBlockFormat());
+    list_ = nullptr;
+    cursor_.insertText(lines[i], fixed);
+    cursor_.insertBlock(QTextBlockFormat(), i + 1 < lines.size() ? fixed : formatOf(top().chars));
   }
 }
 

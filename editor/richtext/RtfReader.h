@@ -1,6 +1,7 @@
 #pragma once
 // Reads RTF into a document: our own writer's dialect back to the same document, and RTF
-// from other word processors keeping every character of their text.
+// from other word processors keeping every character of their text. Hyperlink fields become
+// links; tables become fixed-columns blocks (FixedColumns.h).
 #include <QByteArrayView>
 #include <QString>
 

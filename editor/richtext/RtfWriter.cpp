@@ -1,7 +1,8 @@
 // Writes a document as RTF in the edit-control dialect the converter reads. Walks
 // document -> frame -> block -> fragment into the body, collecting the font and colour tables
 // on the way, and puts the header in front at the end. Tables, numbered lists and images are
-// reduced to what the dialect holds; no text is lost.
+// reduced to what the dialect holds (tables to fixed-columns blocks); no text is lost. Links
+// are hyperlink fields.
 #include "RtfWriter.h"
 
 #include <QHash>
@@ -15,8 +16,10 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "DocumentModel.h"
+#include "FixedColumns.h"
 #include "quillmark/convert.h"
 
 namespace quillmark::richtext {
@@ -66,8 +69,6 @@ void appendCharacter(QByteArray &out, char16_t c) {
   }
 }
 
-enum class VerticalPosition { Normal, Super, Sub };
-
 // The character formatting the output states: the effective values, not what the document
 // happens to have set explicitly.
 struct CharFormatting {
@@ -79,11 +80,10 @@ struct CharFormatting {
   bool underline = false;
   bool strike = false;
   VerticalPosition position = VerticalPosition::Normal;
+  QString link;  // the address; empty: no link
 
   bool operator==(const CharFormatting &) const = default;
 };
-
-enum class Alignment { Left, Center, Right, Justify };
 
 struct ParagraphFormatting {
   Alignment alignment = Alignment::Left;
@@ -120,6 +120,7 @@ class Writer {
     body_ += "\\viewkind4\\uc1";
     writeItems(document_.rootFrame()->begin());
     if (paragraphCount_ == 0) startParagraph(ParagraphFormatting{});
+    closeLink();
     finishParagraph();
     body_ += '}';
     body_ += kLineEnd;
@@ -147,30 +148,53 @@ class Writer {
   // was selected, so that a selected paragraph end still ends a paragraph.
   bool inRange(int first, int last) const { return first <= to_ && last >= from_; }
 
-  // Each row one paragraph, its cells separated by tabs; inside a cell, paragraphs and the
-  // rows of nested tables are separated by line breaks.
+  // A table becomes a fixed-columns block of the rows in the range, a row's cells in columns
+  // padded with blanks. A cell spanning columns or rows gives its text to its first place.
   void writeTable(const QTextTable &table) {
     if (table.columns() == 0) return;
+    QList<QStringList> rows;
     for (int row = 0; row < table.rows(); ++row) {
       const QTextTableCell firstCell = table.cellAt(row, 0);
       const QTextTableCell lastCell = table.cellAt(row, table.columns() - 1);
       if (!inRange(firstCell.firstPosition(), lastCell.lastPosition())) continue;
-      if (cellDepth_ == 0) {
-        startParagraph(ParagraphFormatting{});
-      } else if (!atCellStart_) {
-        writeWord("\\line");
-      }
-      ++cellDepth_;
-      for (int column = 0; column < table.columns();) {
+      QStringList cells;
+      for (int column = 0; column < table.columns(); ++column) {
         const QTextTableCell cell = table.cellAt(row, column);
-        if (column > 0) writeText(u"\t");
-        atCellStart_ = true;
-        if (cell.row() == row) writeItems(cell.begin());  // a cell spanning rows: once
-        column += std::max(1, cell.columnSpan());
+        const bool own = cell.row() == row && cell.column() == column;
+        cells << (own ? cellLine(cellText(cell.begin())) : QString());
       }
-      --cellDepth_;
-      atCellStart_ = false;
+      rows << cells;
     }
+    if (rows.isEmpty()) return;
+    const CharFormatting fixed = formattingOf(fixedColumnsFormat());
+    for (const QString &line : fixedColumnsBlock(rows)) {
+      startParagraph(ParagraphFormatting{});
+      applyFormat(fixed);
+      writeText(line);
+    }
+  }
+
+  // The text of a cell's paragraphs, nested tables' cells included, a blank between each two.
+  static QString cellText(QTextFrame::iterator it) {
+    QStringList parts;
+    for (; !it.atEnd(); ++it) {
+      if (const QTextFrame *frame = it.currentFrame()) {
+        if (const auto *table = qobject_cast<const QTextTable *>(frame)) {
+          for (int row = 0; row < table->rows(); ++row) {
+            for (int column = 0; column < table->columns(); ++column) {
+              const QTextTableCell cell = table->cellAt(row, column);
+              if (cell.row() == row && cell.column() == column) parts << cellText(cell.begin());
+            }
+          }
+        } else {
+          parts << cellText(frame->begin());
+        }
+      } else if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+        parts << block.text().remove(QChar::ObjectReplacementCharacter);
+      }
+    }
+    parts.removeAll(QString());
+    return parts.join(u' ');
   }
 
   void writeBlock(const QTextBlock &block) {
@@ -179,16 +203,8 @@ class Writer {
     const QTextList *list = block.textList();
     const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::Style{};
     QString prefix;
-    if (cellDepth_ > 0) {
-      if (!atCellStart_) writeWord("\\line");
-      atCellStart_ = false;
-      if (list && isBulletStyle(style)) prefix = u"\u2022 "_s;
-    } else {
-      startParagraph(paragraphFormattingOf(block));
-    }
-    if (list && isNumberedStyle(style)) {
-      prefix = list->itemText(block) + (cellDepth_ > 0 ? u' ' : u'\t');
-    }
+    startParagraph(paragraphFormattingOf(block));
+    if (list && isNumberedStyle(style)) prefix = list->itemText(block) + u'\t';
 
     if (!prefix.isEmpty() && position >= from_) {
       const QTextBlock::iterator first = block.begin();
@@ -219,22 +235,50 @@ class Writer {
                       [](QChar c) { return c == QChar::ObjectReplacementCharacter; })) {
         continue;
       }
-      applyFormat(formattingOf(fragment.charFormatIndex(), [&] { return fragment.charFormat(); }));
+      const CharFormatting &formatting =
+          formattingOf(fragment.charFormatIndex(), [&] { return fragment.charFormat(); });
+      if (formatting.link != openLink_) {
+        closeLink();
+        if (!formatting.link.isEmpty()) openLink(formatting.link);
+      }
+      applyFormat(formatting);
       writeText(text);
     }
+  }
+
+  // A link is a hyperlink field whose result holds the run with its formatting. Formatting
+  // stated inside the result ends with its group, so the state before the field comes back.
+  void openLink(const QString &address) {
+    if (!written_) applyFormat(formattingOf(QTextCharFormat()));  // face and size outside
+    body_ += "{\\field{\\*\\fldinst HYPERLINK \"";
+    for (const QChar qc : address) {
+      const char16_t c = qc.unicode();
+      if (c < 0x20) continue;
+      // The field's own escapes, "\\" and "\"", under the RTF ones.
+      if (c == u'\\' || c == u'"') appendCharacter(body_, u'\\');
+      appendCharacter(body_, c);
+    }
+    body_ += "\"}{\\fldrslt";
+    needBlank_ = true;
+    atLineStart_ = false;
+    openLink_ = address;
+    beforeLink_ = written_;
+  }
+
+  void closeLink() {
+    if (openLink_.isEmpty()) return;
+    body_ += "}}";
+    needBlank_ = false;
+    openLink_.clear();
+    written_ = beforeLink_;
+    // The converter forgets face, size and colour at the end of every group.
+    restateFont_ = true;
   }
 
   ParagraphFormatting paragraphFormattingOf(const QTextBlock &block) const {
     const QTextBlockFormat format = block.blockFormat();
     ParagraphFormatting result;
-    const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
-    if (horizontal & Qt::AlignHCenter) {
-      result.alignment = Alignment::Center;
-    } else if (horizontal & Qt::AlignRight) {
-      result.alignment = Alignment::Right;
-    } else if (horizontal & Qt::AlignJustify) {
-      result.alignment = Alignment::Justify;
-    }
+    result.alignment = alignmentOf(format);
     const double indentWidth = document_.indentWidth();
     const double ownIndent = format.leftMargin() + format.indent() * indentWidth;
     const QTextList *list = block.textList();
@@ -278,17 +322,15 @@ class Writer {
     result.underline =
         format.fontUnderline() || format.underlineStyle() != QTextCharFormat::NoUnderline;
     result.strike = format.fontStrikeOut();
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript) {
-      result.position = VerticalPosition::Super;
-    } else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript) {
-      result.position = VerticalPosition::Sub;
-    }
+    result.position = verticalPositionOf(format);
+    result.link = linkOf(format);
     return result;
   }
 
   // Ends the paragraph before, if any, and writes "\pard" and the paragraph words when the
   // formatting differs from the paragraph before's.
   void startParagraph(const ParagraphFormatting &paragraph) {
+    closeLink();
     if (paragraphCount_ > 0) {
       finishParagraph();
       body_ += "\\par";
@@ -333,11 +375,15 @@ class Writer {
   void applyFormat(const CharFormatting &format) {
     const bool first = !written_;
     const CharFormatting before = written_.value_or(CharFormatting{});
-    if (!first && before == format) return;
-    if (first || before.font != format.font) writeWord("\\f", fontIndex(format.font));
-    if (first || before.halfPoints != format.halfPoints) writeWord("\\fs", format.halfPoints);
-    if (before.color != format.color)
+    const bool restate = std::exchange(restateFont_, false);
+    if (!first && !restate && before == format) return;
+    if (first || restate || before.font != format.font) writeWord("\\f", fontIndex(format.font));
+    if (first || restate || before.halfPoints != format.halfPoints) {
+      writeWord("\\fs", format.halfPoints);
+    }
+    if (before.color != format.color || (restate && format.color)) {
       writeWord("\\cf", format.color ? colorIndex(*format.color) : 0);
+    }
     if (before.bold != format.bold) writeWord(format.bold ? "\\b" : "\\b0");
     if (before.italic != format.italic) writeWord(format.italic ? "\\i" : "\\i0");
     if (before.underline != format.underline) writeWord(format.underline ? "\\ul" : "\\ulnone");
@@ -437,11 +483,12 @@ class Writer {
   QByteArray body_;
   std::optional<CharFormatting> written_;         // the character formatting stated so far
   std::optional<ParagraphFormatting> paragraph_;  // the paragraph formatting stated last
+  QString openLink_;                              // the address of the open link field, if any
+  std::optional<CharFormatting> beforeLink_;      // written_ when that field opened
+  bool restateFont_ = false;  // the converter has forgotten face, size and colour
   int paragraphCount_ = 0;
   bool needBlank_ = false;    // the last thing written was a control word
   bool atLineStart_ = false;  // the last thing written was a line end
-  int cellDepth_ = 0;         // how many table cells the walk is inside
-  bool atCellStart_ = false;  // nothing of the current cell written yet
 
   QHash<int, CharFormatting> formattings_;  // by the document's format index
   QStringList fonts_;                       // the font table, font 0 first

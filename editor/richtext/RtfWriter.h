@@ -2,8 +2,10 @@
 // Writes a document, or a range of it, as a complete RTF document in the dialect the
 // converter reads: 7-bit text, CR-LF after the table groups and after each "\par", control
 // words only where the formatting changes. Content the dialect cannot hold is reduced to it
-// without losing text: table rows become paragraphs of tab-separated cells, numbered list items
-// start with their number as text, other bullet styles become bullets; images are dropped.
+// without losing text: a table becomes a fixed-columns block (FixedColumns.h), numbered list
+// items start with their number as text, other bullet styles become bullets; images are
+// dropped. A link is a hyperlink field, "{\field{\*\fldinst HYPERLINK "ADDRESS"}{\fldrslt
+// TEXT}}", the run's formatting inside the result.
 #include <QByteArray>
 
 class QTextDocument;

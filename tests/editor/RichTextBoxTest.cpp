@@ -289,7 +289,7 @@ TEST(RichTextBox, PastedHtmlKeepsWhatOurFilesHoldAndAllItsText) {
   box.insertRich(&mime);
   // (Qt's HTML import may leave an empty paragraph after a table; the text is what counts.)
   EXPECT_EQ(box.text().split(u'\n', Qt::SkipEmptyParts).join(u'\n'),
-            u"Bold and red\na\tb\nc\td\nend"_s);
+            u"Bold and red\n{Begin Fixed}\na  b\nc  d\n{End Fixed}\nend"_s);
   EXPECT_EQ(box.document()->rootFrame()->childFrames().size(), 0) << "a table came in";
   select(box, 0, 4);
   EXPECT_EQ(box.selBold(), true);
@@ -306,6 +306,101 @@ TEST(RichTextBox, PastedPlainTextTakesTheFormatAtTheInsertionPoint) {
   EXPECT_EQ(box.text(), u"one\ntwo"_s);
   select(box, 0, 7);
   EXPECT_EQ(box.selBold(), true);
+}
+
+TEST(RichTextBox, SelectionBecomesALinkAndStopsBeingOne) {
+  RichTextBox box;
+  box.setSelText(u"see the page now"_s);
+  select(box, 4, 8);
+  EXPECT_EQ(box.selLink(), u""_s);
+  box.setSelLink(u"  https://example.org/  "_s);
+  EXPECT_EQ(box.selLink(), u"https://example.org/"_s);
+  select(box, 0, 8);
+  EXPECT_EQ(box.selLink(), std::nullopt) << "part link, part not";
+  select(box, 6, 0);
+  EXPECT_EQ(box.selLink(), u"https://example.org/"_s) << "inside the link";
+
+  select(box, 4, 4);  // "the " stops being a link, "page" stays one
+  box.setSelLink(u""_s);
+  EXPECT_EQ(box.selLink(), u""_s);
+  select(box, 8, 4);
+  EXPECT_EQ(box.selLink(), u"https://example.org/"_s);
+  box.document()->undo();
+  select(box, 4, 8);
+  EXPECT_EQ(box.selLink(), u"https://example.org/"_s) << "removing was one undo step";
+}
+
+TEST(RichTextBox, LinkWithNothingSelectedInsertsItsAddress) {
+  RichTextBox box;
+  box.setSelText(u"go "_s);
+  box.setSelLink(u"http://x.org/"_s);
+  QTest::keyClicks(&box, u" on"_s);
+  EXPECT_EQ(box.text(), u"go http://x.org/ on"_s);
+  select(box, 3, 13);
+  EXPECT_EQ(box.selLink(), u"http://x.org/"_s);
+  select(box, 16, 3);
+  EXPECT_EQ(box.selLink(), u""_s) << "typed after the link";
+}
+
+TEST(RichTextBox, LinksSurviveSaveAndPaste) {
+  RichTextBox box;
+  box.setSelText(u"a link"_s);
+  select(box, 2, 4);
+  box.setSelBold(true);
+  box.setSelLink(u"http://x/"_s);
+  QTemporaryDir dir;
+  const QString file = dir.filePath(u"link.rtf"_s);
+  ASSERT_TRUE(box.saveFile(file));
+  RichTextBox loaded;
+  ASSERT_TRUE(loaded.loadFile(file));
+  select(loaded, 2, 4);
+  EXPECT_EQ(loaded.selLink(), u"http://x/"_s);
+  EXPECT_EQ(loaded.selBold(), true);
+  EXPECT_EQ(loaded.selRtf(), box.selRtf());
+
+  const struct {
+    const char *name;
+    QString html;
+    QString text;
+    int linkStart;
+    int linkLength;
+    QString address;
+  } pastes[] = {
+      {"link", u"<p>Please <a href=\"https://example.org/x?a=1&amp;b=2\">click here</a>.</p>"_s,
+       u"Please click here."_s, 7, 10, u"https://example.org/x?a=1&b=2"_s},
+      {"formatted_link", u"<a href='mailto:me@example.org'><b>mail</b> me</a> now"_s,
+       u"mail me now"_s, 0, 7, u"mailto:me@example.org"_s},
+  };
+  for (const auto &paste : pastes) {
+    RichTextBox target;
+    QMimeData mime;
+    mime.setHtml(paste.html);
+    target.insertRich(&mime);
+    EXPECT_EQ(target.text().trimmed(), paste.text) << paste.name;
+    select(target, paste.linkStart, paste.linkLength);
+    EXPECT_EQ(target.selLink(), paste.address) << paste.name;
+    select(target, paste.linkStart + paste.linkLength, 1);
+    EXPECT_EQ(target.selLink(), u""_s) << paste.name;
+  }
+}
+
+TEST(RichTextBox, PastedTablesLineUpInFixedColumns) {
+  RichTextBox box;
+  QMimeData mime;
+  mime.setHtml(
+      u"<table><tr><th>Team</th><th>P</th><th>Pts</th></tr>"
+      u"<tr><td>Leeds United</td><td></td><td>12</td></tr>"
+      u"<tr><td>\u6771\u4EAC</td><td>2<p>(one away)</p></td></tr></table>"_s);
+  box.insertRich(&mime);
+  EXPECT_EQ(box.text().split(u'\n', Qt::SkipEmptyParts),
+            (QStringList{u"{Begin Fixed}"_s, u"Team          P             Pts"_s,
+                         u"Leeds United                12"_s,
+                         u"\u6771\u4EAC          2 (one away)"_s, u"{End Fixed}"_s}));
+  for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+    if (block.text().isEmpty()) continue;
+    select(box, block.position(), block.length() - 1);
+    EXPECT_EQ(box.selFontName(), u"Courier"_s) << block.text().toStdString();
+  }
 }
 
 }  // namespace

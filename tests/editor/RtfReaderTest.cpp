@@ -25,7 +25,8 @@ constexpr int kBulletIndentTwips = 250;
 
 // The document as one line per paragraph: "<paragraph attributes>|<runs>", each run that is
 // not the first preceded by its attributes in braces ("{}" for none). Faces and sizes are
-// shown where they differ from the document's defaults, indents in twips, and bullet lists
+// shown where they differ from the document's defaults, links by address, indents in twips,
+// and bullet lists
 // numbered in order of appearance, so that two separate lists show as "bullet1", "bullet2".
 QString describe(const QTextDocument &document) {
   QStringList lines;
@@ -69,6 +70,7 @@ QString describe(const QTextDocument &document) {
       if (fontNameOf(chars, document) != document.defaultFont().family()) {
         attributes << u"face="_s + fontNameOf(chars, document);
       }
+      if (!linkOf(chars).isEmpty()) attributes << u"link="_s + linkOf(chars);
       if (!first || !attributes.isEmpty()) line += u'{' + attributes.join(u' ') + u'}';
       line += it.fragment().text();
       first = false;
@@ -142,11 +144,12 @@ const Case kCases[] = {
     {"fields_give_their_result",
      "{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\fldrslt here}} and "
      "{\\field{\\fldinst PAGE}{\\fldrslt 3}}.}",
-     u"|see here and 3."_s},
-    {"table_cells_become_tabs",
+     u"|see {link=http://x/}here{} and 3."_s},
+    {"table_cells_become_fixed_columns",
      "{\\rtf1\\trowd\\cellx100\\cellx200\\cellx300 a\\cell \\cell c\\cell\\row"
      "\\trowd\\cellx100 d\\cell\\row e}",
-     u"|a\t\tc\n|d\n|e"_s},
+     u"|{face=Courier}{Begin Fixed}\n|{face=Courier}a    c\n|{face=Courier}d\n"
+     u"|{face=Courier}{End Fixed}\n|e"_s},
     {"destinations_skipped",
      "{\\rtf1{\\info{\\title T}}{\\*\\unknown x}{\\header h}{\\footnote f}"
      "{\\pict\\pngblip 89504e}{\\*\\bkmkstart b}a{\\stylesheet{\\s1 Normal;}}b"
@@ -162,6 +165,50 @@ const Case kCases[] = {
      u"bullet1 left=500|a\nbullet1 left=500|b\n|c\nbullet2|d\nbullet2|e"_s},
     {"numbered_items_keep_their_numbers",
      "{\\rtf1{\\pntext 1.\\tab}a\\par{\\listtext\\pard\\plain\\b 2)\\tab}b}", u"|1.\ta\n|2)\tb"_s},
+    // Hyperlink fields as this program and other word processors write them.
+    {"link_ours", "{\\rtf1 go {\\field{\\*\\fldinst HYPERLINK \"http://a/\"}{\\fldrslt\\b x}} on}",
+     u"|go {b link=http://a/}x{} on"_s},
+    {"link_with_groups_in_instruction_and_result",
+     "{\\rtf1{\\field{\\*\\fldinst {\\rtlch\\fcs1 HYPERLINK \"http://b/\" }{\\*\\datafield 00ff}}"
+     "{\\fldrslt {\\cs15\\ul y}}}}",
+     u"|{u link=http://b/}y"_s},
+    {"link_unquoted_lower_case", "{\\rtf1{\\field{\\*\\fldinst hyperlink http://c/}{\\fldrslt z}}}",
+     u"|{link=http://c/}z"_s},
+    {"link_bookmark_and_tooltip",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://d/\" \\\\l \"part 2\" \\\\o \"tip\"}"
+     "{\\fldrslt w}}{\\field{\\*\\fldinst HYPERLINK \\\\o \"tip\" \\\\l \"top\"}{\\fldrslt v}}}",
+     u"|{link=http://d/#part 2}w{link=#top}v"_s},
+    {"link_escapes_in_address",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"C:\\\\\\\\d\\\\\\\\a\\\\\"b\\'e9\"}{\\fldrslt "
+     "t}}}",
+     u"|{link=C:\\d\\a\"b\u00E9}t"_s},
+    {"link_around_other_fields_and_links",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://f/\"}{\\fldrslt a{\\field{\\*\\fldinst PAGE}"
+     "{\\fldrslt 3}}b{\\field{\\*\\fldinst HYPERLINK \"http://g/\"}{\\fldrslt c}}d}}}",
+     u"|{link=http://f/}a3b{link=http://g/}c{link=http://f/}d"_s},
+    {"link_survives_plain",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://i/\"}{\\fldrslt\\b a\\plain b}}}",
+     u"|{b link=http://i/}a{link=http://i/}b"_s},
+    {"link_instruction_outside_a_field", "{\\rtf1{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt y}}",
+     u"|y"_s},
+    // Tables as fixed-columns blocks.
+    {"table_paragraphs_in_cells",
+     "{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl Team\\cell Points\\par total\\cell\\row"
+     "\\trowd\\cellx1000\\cellx2000\\pard\\intbl Leeds\\cell 12\\cell\\row\\pard after}",
+     u"|{face=Courier}{Begin Fixed}\n|{face=Courier}Team   Points total\n"
+     u"|{face=Courier}Leeds  12\n|{face=Courier}{End Fixed}\n|after"_s},
+    {"table_ragged_rows_and_empty_cells",
+     "{\\rtf1 x\\par\\intbl a\\cell\\cell b\\cell\\row\\intbl cc\\cell\\row}",
+     u"|x\n|{face=Courier}{Begin Fixed}\n|{face=Courier}a     b\n|{face=Courier}cc\n"
+     u"|{face=Courier}{End Fixed}\n|"_s},
+    {"table_wide_text",
+     "{\\rtf1\\intbl \\u26481?\\u20140?\\cell x\\cell\\row\\intbl ab\\cell y\\cell\\row}",
+     u"|{face=Courier}{Begin Fixed}\n|{face=Courier}\u6771\u4EAC  x\n|{face=Courier}ab    y\n"
+     u"|{face=Courier}{End Fixed}\n|"_s},
+    {"table_cells_lose_formatting_and_nesting",
+     "{\\rtf1\\intbl{\\b bold}\\tab x\\line y\\cell a\\nestcell b\\nestcell\\nestrow\\cell\\row}",
+     u"|{face=Courier}{Begin Fixed}\n|{face=Courier}bold x y  a b\n|{face=Courier}{End Fixed}\n|"_s},
+    {"table_mark_without_cells", "{\\rtf1\\pard\\intbl lonely\\par\\pard next}", u"|lonely next"_s},
 };
 
 INSTANTIATE_TEST_SUITE_P(Constructs, ReadTest, testing::ValuesIn(kCases),
@@ -194,11 +241,11 @@ const Fixture kFixtures[] = {
      u"right|"_s},
     {"word",
      u"|{11pt face=Calibri}Price: {b 11pt face=Calibri}\u20AC{11pt face=Calibri}5 \u2013 see "
-     u"{u #0563c1 11pt face=Calibri}the site{11pt face=Calibri}.\n"
+     u"{u #0563c1 11pt face=Calibri link=https://example.org/}the site{11pt face=Calibri}.\n"
      u"center|{i #ff0000 11pt face=Calibri}Centred red italic\n"
      u"bullet1 left=470|{11pt face=Calibri}Apples\n"
      u"bullet1 left=470|{11pt face=Calibri}Pears\n"
-     u"|{11pt face=Calibri}A1\tB1\n"
+     u"|{face=Courier}{Begin Fixed}\n|{face=Courier}A1  B1\n|{face=Courier}{End Fixed}\n"
      u"|{11pt face=Calibri}Caf\u00E9 \u201Cquoted\u201D\u00A0end\n"
      u"|"_s},
     {"libreoffice",
@@ -361,6 +408,21 @@ TEST(RtfReaderTest, RoundTripsThroughTheWriter) {
       {"one_word", [](QTextDocument &d) { QTextCursor(&d).insertText(u"word"_s); }},
       {"blank_lines", [](QTextDocument &d) { QTextCursor(&d).insertText(u"\n\na\n\n"_s); }},
       {"every_format", buildEverything},
+      {"links",
+       [](QTextDocument &d) {
+         QTextCursor cursor(&d);
+         QTextCharFormat link;
+         setLink(link, u"https://example.org/a?b=\"c\"&d=\\e \u00E9"_s);
+         cursor.insertText(u"go "_s);
+         cursor.insertText(u"here"_s, link);
+         link.setFontWeight(QFont::Bold);
+         link.setForeground(QColor(0, 0, 255));
+         cursor.insertText(u" and there\u2028next"_s, link);
+         cursor.insertBlock();
+         cursor.insertText(u"after"_s, QTextCharFormat());
+         setLink(link, u"#top"_s);
+         cursor.insertText(u"top"_s, link);
+       }},
   };
   for (const auto &test : cases) {
     QTextDocument original;

@@ -6,11 +6,13 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextList>
+#include <QTextTable>
 #include <functional>
 #include <string>
 
 #include "quillmark/convert.h"
 #include "richtext/DocumentModel.h"
+#include "richtext/FixedColumns.h"
 #include "richtext/RtfWriter.h"
 
 namespace quillmark::richtext {
@@ -237,6 +239,44 @@ c)")},
      },
      plain(R"(\par
 \fs28 big)")},
+    // A link is a field with the run's formatting in its result. The converter forgets face,
+    // size and colour at a group's end, so they are stated again after it.
+    {"Link",
+     [](QTextCursor &c) {
+       c.insertText(u"see "_s);
+       QTextCharFormat link = boldFormat();
+       setLink(link, u"http://x.org/?a=1&b"_s);
+       c.insertText(u"here"_s, link);
+       c.insertText(u" now"_s, QTextCharFormat());
+     },
+     plain(" see {\\field{\\*\\fldinst HYPERLINK \"http://x.org/?a=1&b\"}{\\fldrslt\\b here}}"
+           "\\f0\\fs20  now")},
+    {"LinkAddressEscaped",
+     [](QTextCursor &c) {
+       QTextCharFormat link;
+       setLink(link, u"a\"b\\c{d}\u00E9"_s);
+       c.insertText(u"x"_s, link);
+     },
+     plain("{\\field{\\*\\fldinst HYPERLINK \"a\\\\\"b\\\\\\\\c\\{d\\}\\'e9\"}{\\fldrslt x}}")},
+    {"LinkEndsWithItsParagraph",
+     [](QTextCursor &c) {
+       QTextCharFormat link;
+       setLink(link, u"http://x/"_s);
+       c.insertText(u"a"_s, link);
+       c.insertBlock();
+       c.insertText(u"b"_s, link);
+       c.insertText(u"c"_s, QTextCharFormat());
+     },
+     plain("{\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\fldrslt a}}\\par\n"
+           "{\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\fldrslt\\f0\\fs20 b}}\\f0\\fs20 c")},
+    {"AnchorWithoutAddressIsNoLink",
+     [](QTextCursor &c) {
+       QTextCharFormat anchor;
+       anchor.setAnchor(true);
+       anchor.setAnchorNames({u"top"_s});
+       c.insertText(u"x"_s, anchor);
+     },
+     plain(" x")},
 };
 
 class WriterDialect : public ::testing::TestWithParam<DialectCase> {};
@@ -303,8 +343,10 @@ TEST(RtfWriterReduction, TablesNumberedListsAndImages) {
        u"<table><tr><td>a</td><td>b<p>c</p></td></tr><tr><td>1</td><td>2</td></tr>"
        u"</table>"_s,
        R"(\pard\f0\fs20\par
-a\tab b\line c\par
-1\tab 2\par
+\f1\{Begin Fixed\}\par
+a  b c\par
+1  2\par
+\{End Fixed\}\par
 )"},
       {"numbered", u"<ol><li>one</li><li>two</li></ol><ol type=a><li>x</li></ol>"_s,
        R"(\pard\fi-250\li250\f0\fs20 1.\tab one\par
@@ -460,6 +502,45 @@ const WebCase kWebCases[] = {
        c.insertText(u"{End Fixed}"_s, fixed);
      },
      "<font size=2><pre>\n  1   22\n</pre></font>"},
+    // Without the engine's link option a link is its text, every word of it.
+    {"LinkKeepsItsWords",
+     [](QTextCursor &c) {
+       c.insertText(u"see "_s);
+       QTextCharFormat link;
+       setLink(link, u"https://example.org/a b"_s);
+       link.setFontItalic(true);
+       c.insertText(u"the page"_s, link);
+       c.insertText(u" now"_s, QTextCharFormat());
+     },
+     "<font size=2>see <i>the page</i> now</font>"},
+    {"TableAsFixedColumns",
+     [](QTextCursor &c) {
+       c.insertText(u"Table:"_s);
+       QTextTable *table = c.insertTable(2, 3);
+       const QStringList cells = {u"Team"_s, u"P"_s, u"Pts"_s, u"Leeds"_s, u""_s, u"12"_s};
+       for (int i = 0; i < 6; ++i) {
+         QTextCursor cell = table->cellAt(i / 3, i % 3).firstCursorPosition();
+         cell.insertText(cells[i]);
+       }
+     },
+     "<font size=2>Table:</font><br>\n<font size=2><pre>\nTeam   P  Pts\nLeeds     12\n"
+     "</pre></font>"},
+    // The converter's font state ends with the field's group: the text after it is stated
+    // again, and the alignment stays.
+    {"LinkInACentredParagraph",
+     [](QTextCursor &c) {
+       c.setBlockFormat(alignedFormat(Qt::AlignHCenter));
+       c.insertText(u"a "_s, colorFormat(Qt::red));
+       QTextCharFormat link = colorFormat(Qt::red);
+       setLink(link, u"http://x/"_s);
+       c.insertText(u"b"_s, link);
+       c.insertText(u" c"_s, colorFormat(Qt::red));
+       c.insertBlock(alignedFormat(Qt::AlignHCenter));
+       c.insertText(u"d"_s, sizeFormat(14));
+     },
+     R"(<table width=100%><tr><td align="center"><font color="#FF0000" size=2>a b)"
+     R"(<font color="#FF0000" size=2> c</font></font><br>)"
+     "\n<font size=4>d</font></td></tr></table>"},
 };
 
 class WriterThroughConverter : public ::testing::TestWithParam<WebCase> {};
@@ -474,6 +555,36 @@ TEST_P(WriterThroughConverter, GivesTheForumHtml) {
 
 INSTANTIATE_TEST_SUITE_P(RtfWriter, WriterThroughConverter, ::testing::ValuesIn(kWebCases),
                          [](const auto &testInfo) { return std::string(testInfo.param.name); });
+
+// The layout of a table as a fixed-columns block, shared by the writer and the reader.
+TEST(FixedColumns, LinesUpColumnsByWhatAFixedFontShows) {
+  const struct {
+    const char *name;
+    QList<QStringList> rows;
+    QStringList lines;  // between the markers
+  } cases[] = {
+      {"widest_cell_and_two_blanks",
+       {{u"Team"_s, u"P"_s, u"Pts"_s}, {u"Leeds"_s, u"10"_s, u"3"_s}},
+       {u"Team   P   Pts"_s, u"Leeds  10  3"_s}},
+      {"ragged_rows", {{u"a"_s}, {u"b"_s, u"c"_s, u"d"_s}, {}}, {u"a"_s, u"b  c  d"_s, u""_s}},
+      {"empty_cells",
+       {{u""_s, u"x"_s, u""_s}, {u"long"_s, u""_s, u"y"_s}},
+       {u"      x"_s, u"long     y"_s}},
+      {"wide_and_combining",
+       {{u"\u6771\u4EAC"_s, u"1"_s},
+        {u"e\u0301te\u0301"_s, u"2"_s},
+        {u"\U0001F600"_s, u"3"_s},
+        {u"abcd"_s, u"4"_s}},
+       {u"\u6771\u4EAC  1"_s, u"e\u0301te\u0301   2"_s, u"\U0001F600    3"_s, u"abcd  4"_s}},
+      {"no_rows", {}, {}},
+  };
+  for (const auto &test : cases) {
+    const QStringList expected =
+        QStringList{u"{Begin Fixed}"_s} + test.lines + QStringList{u"{End Fixed}"_s};
+    EXPECT_EQ(fixedColumnsBlock(test.rows), expected) << test.name;
+  }
+  EXPECT_EQ(cellLine(u" a\tb\u2028c\u2029d\n "_s), u"a b c d"_s);
+}
 
 }  // namespace
 }  // namespace quillmark::richtext

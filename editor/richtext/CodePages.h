@@ -1,0 +1,31 @@
+#pragma once
+// The code pages of RTF text: which code page a font's character set stands for, and the
+// turning of one code page's bytes into text. Knows nothing of RTF syntax or documents.
+#include <QString>
+#include <QStringDecoder>
+#include <array>
+
+namespace quillmark::richtext {
+
+inline constexpr int kWindowsWestern = 1252;
+
+// The code page of a font's "\fcharset"; -1 for the document's own.
+int codePageOfCharset(int charset);
+
+// Turns the bytes of one code page into text. Single-byte code pages go through a table;
+// the others through a decoder that keeps a lead byte until its trail byte arrives.
+class CodePage {
+ public:
+  explicit CodePage(int number);
+
+  bool isSingleByte() const { return singleByte_; }
+  const std::array<char16_t, 256> &table() const { return table_; }
+  QString decodeMultiByte(char byte) { return decoder_(QByteArrayView(&byte, 1)); }
+
+ private:
+  std::array<char16_t, 256> table_{};
+  bool singleByte_ = true;
+  QStringDecoder decoder_;
+};
+
+}  // namespace quillmark::richtext

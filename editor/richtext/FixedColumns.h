@@ -1,0 +1,35 @@
+#pragma once
+// Tables as fixed-columns blocks. A document holds no tables: a table that is pasted or
+// opened becomes the block the Fixed Columns command makes, "{Begin Fixed}" and "{End Fixed}"
+// marker paragraphs around one paragraph per row, all in the fixed face, the cells padded
+// with blanks so that the columns line up in the post. The writer (tables from pasted HTML)
+// and the reader (RTF tables) both lay their tables out here.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QTextCharFormat>
+
+namespace quillmark::richtext {
+
+inline constexpr char16_t kBeginFixedMarker[] = u"{Begin Fixed}";
+inline constexpr char16_t kEndFixedMarker[] = u"{End Fixed}";
+inline constexpr int kColumnGap = 2;  // blanks between two columns
+
+// How many columns of a fixed-pitch font the text takes: East Asian wide and full-width
+// characters two, combining marks and format characters none, every other character one.
+int displayWidth(QStringView text);
+
+// A cell's text on one line: breaks and tabs become blanks, blanks at either end go.
+QString cellLine(QStringView text);
+
+// The paragraphs of the block for a table given as rows of cell texts (each on one line,
+// see cellLine): the begin marker, one line per row, the end marker. Each column is as wide
+// as its widest cell, columns kColumnGap blanks apart; rows may have fewer cells than others;
+// no line ends in blanks.
+QStringList fixedColumnsBlock(const QList<QStringList> &rows);
+
+// The character format of the block's paragraphs: the fixed face, all else the default.
+QTextCharFormat fixedColumnsFormat();
+
+}  // namespace quillmark::richtext

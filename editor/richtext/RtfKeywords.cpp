@@ -1,0 +1,177 @@
+// The keyword table of the RTF reader: one row per control word it acts on, looked up
+// through a hash index built on first use.
+#include "RtfKeywords.h"
+
+#include <unordered_map>
+
+namespace quillmark::richtext {
+
+namespace {
+
+// The control words this reader acts on. Every other word is ignored; inside a "\*" group
+// an unknown word makes the whole group skipped.
+constexpr Keyword kKeywords[] = {
+    {"fonttbl", Op::FontTable},
+    {"colortbl", Op::ColorTable},
+    {"pntext", Op::ListText},
+    {"listtext", Op::ListText},
+    {"pn", Op::ListLevel},
+    {"fldinst", Op::FieldInstruction},
+    {"fldrslt", Op::FieldResult},
+    {"field", Op::Field},
+    // Groups whose content is not part of the text.
+    {"stylesheet", Op::SkipDestination},
+    {"info", Op::SkipDestination},
+    {"pict", Op::SkipDestination},
+    {"shppict", Op::SkipDestination},
+    {"nonshppict", Op::SkipDestination},
+    {"shpinst", Op::SkipDestination},
+    {"object", Op::SkipDestination},
+    {"header", Op::SkipDestination},
+    {"headerl", Op::SkipDestination},
+    {"headerr", Op::SkipDestination},
+    {"headerf", Op::SkipDestination},
+    {"footer", Op::SkipDestination},
+    {"footerl", Op::SkipDestination},
+    {"footerr", Op::SkipDestination},
+    {"footerf", Op::SkipDestination},
+    {"footnote", Op::SkipDestination},
+    {"ftnsep", Op::SkipDestination},
+    {"ftnsepc", Op::SkipDestination},
+    {"ftncn", Op::SkipDestination},
+    {"aftnsep", Op::SkipDestination},
+    {"aftnsepc", Op::SkipDestination},
+    {"aftncn", Op::SkipDestination},
+    {"annotation", Op::SkipDestination},
+    {"atnid", Op::SkipDestination},
+    {"atnauthor", Op::SkipDestination},
+    {"listtable", Op::SkipDestination},
+    {"listoverridetable", Op::SkipDestination},
+    {"rsidtbl", Op::SkipDestination},
+    {"generator", Op::SkipDestination},
+    {"themedata", Op::SkipDestination},
+    {"colorschememapping", Op::SkipDestination},
+    {"latentstyles", Op::SkipDestination},
+    {"datastore", Op::SkipDestination},
+    {"xmlnstbl", Op::SkipDestination},
+    {"mmathPr", Op::SkipDestination},
+    {"bkmkstart", Op::SkipDestination},
+    {"bkmkend", Op::SkipDestination},
+    {"filetbl", Op::SkipDestination},
+    {"revtbl", Op::SkipDestination},
+    {"pgdsctbl", Op::SkipDestination},
+    {"template", Op::SkipDestination},
+    {"userprops", Op::SkipDestination},
+    {"docvar", Op::SkipDestination},
+    {"xe", Op::SkipDestination},
+    {"tc", Op::SkipDestination},
+    {"tcn", Op::SkipDestination},
+    {"sp", Op::SkipDestination},
+    {"upr", Op::SkipDestination},
+    {"pntxta", Op::SkipDestination},
+    {"pntxtb", Op::SkipDestination},
+    // Encoding and tables
+    {"ansi", Op::Ansi, 1252},
+    {"mac", Op::Ansi, 10000},
+    {"pc", Op::Ansi, 437},
+    {"pca", Op::Ansi, 850},
+    {"ansicpg", Op::AnsiCodePage},
+    {"deff", Op::DefaultFont},
+    {"fcharset", Op::FontCharset},
+    {"cpg", Op::FontCodePage},
+    {"red", Op::Red},
+    {"green", Op::Green},
+    {"blue", Op::Blue},
+    {"uc", Op::UnicodeSkip},
+    // Characters
+    {"b", Op::Bold},
+    {"i", Op::Italic},
+    {"ul", Op::Underline},
+    {"uld", Op::Underline},
+    {"uldash", Op::Underline},
+    {"uldashd", Op::Underline},
+    {"uldashdd", Op::Underline},
+    {"uldb", Op::Underline},
+    {"ulhwave", Op::Underline},
+    {"ulldash", Op::Underline},
+    {"ulth", Op::Underline},
+    {"ulthd", Op::Underline},
+    {"ulthdash", Op::Underline},
+    {"ulthdashd", Op::Underline},
+    {"ulthdashdd", Op::Underline},
+    {"ulthldash", Op::Underline},
+    {"ululdbwave", Op::Underline},
+    {"ulw", Op::Underline},
+    {"ulwave", Op::Underline},
+    {"ulnone", Op::UnderlineNone},
+    {"strike", Op::Strike},
+    {"striked", Op::Strike},
+    {"super", Op::Super},
+    {"sub", Op::Sub},
+    {"nosupersub", Op::NoSuperSub},
+    {"up", Op::Up},
+    {"dn", Op::Down},
+    {"plain", Op::Plain},
+    {"f", Op::Font},
+    {"fs", Op::FontSize},
+    {"cf", Op::Color},
+    // Paragraphs
+    {"pard", Op::ParagraphDefault},
+    {"ql", Op::AlignLeft},
+    {"qc", Op::AlignCenter},
+    {"qr", Op::AlignRight},
+    {"qj", Op::AlignJustify},
+    {"qd", Op::AlignJustify},
+    {"li", Op::LeftIndent},
+    {"lin", Op::LeftIndent},
+    {"fi", Op::FirstIndent},
+    {"pnlvlblt", Op::BulletLevel},
+    // Text
+    {"u", Op::Unicode},
+    {"tab", Op::Tab},
+    {"line", Op::LineBreak},
+    {"par", Op::ParagraphBreak},
+    {"sect", Op::ParagraphBreak},
+    {"page", Op::ParagraphBreak},
+    {"column", Op::ParagraphBreak},
+    {"intbl", Op::InTable},
+    {"trowd", Op::RowDefaults},
+    {"cell", Op::Cell},
+    {"row", Op::Row},
+    {"nestcell", Op::NestedCell},
+    {"nestrow", Op::NestedCell},
+    {"emdash", Op::Character, u'\u2014'},
+    {"endash", Op::Character, u'\u2013'},
+    {"lquote", Op::Character, u'\u2018'},
+    {"rquote", Op::Character, u'\u2019'},
+    {"ldblquote", Op::Character, u'\u201C'},
+    {"rdblquote", Op::Character, u'\u201D'},
+    {"bullet", Op::Character, u'\u2022'},
+    {"emspace", Op::Character, u'\u2003'},
+    {"enspace", Op::Character, u'\u2002'},
+    {"qmspace", Op::Character, u'\u2005'},
+    {"zwj", Op::Character, u'\u200D'},
+    {"zwnj", Op::Character, u'\u200C'},
+    {"ltrmark", Op::Character, u'\u200E'},
+    {"rtlmark", Op::Character, u'\u200F'},
+};
+
+}  // namespace
+
+const Keyword *findKeyword(std::string_view name) {
+  static const auto *const index = [] {
+    auto *map = new std::unordered_map<std::string_view, const Keyword *>;
+    for (const Keyword &keyword : kKeywords) map->emplace(keyword.name, &keyword);
+    return map;
+  }();
+  const auto found = index->find(name);
+  return found == index->end() ? nullptr : found->second;
+}
+
+bool isDestination(Op op) {
+  return op == Op::FontTable || op == Op::ColorTable || op == Op::SkipDestination ||
+         op == Op::ListText || op == Op::ListLevel || op == Op::FieldInstruction ||
+         op == Op::FieldResult;
+}
+
+}  // namespace quillmark::richtext

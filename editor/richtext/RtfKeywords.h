@@ -1,0 +1,79 @@
+#pragma once
+// The control words the RTF reader acts on, one row each, and what each one does. Every word
+// not in the table is ignored by the reader; knows nothing of documents.
+#include <cstdint>
+#include <string_view>
+
+namespace quillmark::richtext {
+
+// What a control word does.
+enum class Op : std::uint8_t {
+  // Destinations
+  FontTable,
+  ColorTable,
+  SkipDestination,
+  ListText,
+  ListLevel,
+  FieldInstruction,
+  FieldResult,
+  Field,
+  // Document tables and encoding
+  Ansi,
+  AnsiCodePage,
+  DefaultFont,
+  FontCharset,
+  FontCodePage,
+  Red,
+  Green,
+  Blue,
+  UnicodeSkip,
+  // Characters
+  Bold,
+  Italic,
+  Underline,
+  UnderlineNone,
+  Strike,
+  Super,
+  Sub,
+  NoSuperSub,
+  Up,
+  Down,
+  Plain,
+  Font,
+  FontSize,
+  Color,
+  // Paragraphs
+  ParagraphDefault,
+  AlignLeft,
+  AlignCenter,
+  AlignRight,
+  AlignJustify,
+  LeftIndent,
+  FirstIndent,
+  BulletLevel,
+  // Text
+  Character,
+  Unicode,
+  Tab,
+  LineBreak,
+  ParagraphBreak,
+  InTable,
+  RowDefaults,
+  Cell,
+  NestedCell,
+  Row,
+};
+
+struct Keyword {
+  std::string_view name;
+  Op op;
+  char16_t value = 0;  // Character: the character; Ansi: the code page
+};
+
+// The row of a control word, or null for a word the reader ignores.
+const Keyword *findKeyword(std::string_view name);
+
+// Whether the word starts a destination: a group whose text goes somewhere of its own.
+bool isDestination(Op op);
+
+}  // namespace quillmark::richtext
