@@ -1,0 +1,257 @@
+// Writes the run model as CommonMark with GitHub's strike-through: a blank line between
+// paragraphs, a backslash hard break between the lines of one, "- " list items and a fenced
+// code block for the fixed columns. The writer's text is escaped wherever Markdown would read
+// it as syntax, and emphasis delimiters hug the text they wrap (blanks stay outside), as the
+// delimiter rules require.
+#include <algorithm>
+
+#include "Emit.h"
+
+namespace quillmark::formats {
+namespace {
+
+bool isAsciiAlnum(char16_t c) {
+  return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+enum class Kind { Empty, Paragraph, Item, Code };
+
+class MdEmitter {
+ public:
+  MdEmitter(const Document& doc, const Dialect& d, LossCounter& losses)
+      : doc_(doc), d_(d), losses_(losses) {
+    out_.reserve(doc.text.size() + doc.text.size() / 4);
+  }
+
+  std::u16string run() {
+    const auto& lines = doc_.lines;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const Line& line = lines[i];
+      losses_.newLine();
+      const Kind kind = kindOf(line);
+      countAlignment(line);
+      if (kind == Kind::Code) {
+        if (prev_ != Kind::Code) {
+          endBlock();
+          separate();
+          fence_ = fenceFor(i);
+          out_.append(fence_);
+          out_.push_back(u'\n');
+        }
+        for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
+          dropAllInline(doc_, doc_.runs[r], losses_);
+          losses_.endRun();
+          for (const char16_t c : doc_.runText(doc_.runs[r])) out_.push_back(c == 0xA0 ? u' ' : c);
+        }
+        out_.push_back(u'\n');
+        prev_ = Kind::Code;
+        continue;
+      }
+      if (prev_ == Kind::Code) closeFence();
+      if (kind == Kind::Empty) {
+        endBlock();
+        prev_ = Kind::Empty;
+        continue;
+      }
+      if (kind == Kind::Paragraph && prev_ == Kind::Paragraph) {
+        appendAscii(out_, tagOf(d_, Element::LineBreak).open);
+        pendingNewline_ = false;
+      } else {
+        endBlock();
+        if (!(kind == Kind::Item && prev_ == Kind::Item)) separate();
+      }
+      if (kind == Kind::Item) appendAscii(out_, tagOf(d_, Element::ListItem).open);
+      inlineLine(line);
+      pendingNewline_ = true;
+      prev_ = kind;
+    }
+    if (prev_ == Kind::Code) closeFence();
+    return std::move(out_);
+  }
+
+ private:
+  static Kind kindOf(const Line& line) {
+    if (line.fixed) return Kind::Code;
+    if (line.endRun == line.firstRun) return Kind::Empty;
+    return line.listItem ? Kind::Item : Kind::Paragraph;
+  }
+
+  void countAlignment(const Line& line) {
+    const Align a = line.endRun > line.firstRun ? line.align : Align::None;
+    if (a != Align::None && a != lostAlign_) {
+      losses_.add(a == Align::Center ? Element::Centre : Element::Right);
+    }
+    lostAlign_ = a;
+  }
+
+  // Ends the line of text written last.
+  void endBlock() {
+    if (pendingNewline_) out_.push_back(u'\n');
+    pendingNewline_ = false;
+  }
+
+  // A blank line between two blocks; nothing before the first.
+  void separate() {
+    if (!out_.empty()) out_.push_back(u'\n');
+  }
+
+  void closeFence() {
+    out_.append(fence_);
+    out_.push_back(u'\n');
+    prev_ = Kind::Empty;
+  }
+
+  // A backtick fence longer than any run of backticks in the block's lines.
+  std::u16string fenceFor(std::size_t firstLine) const {
+    std::size_t longest = 0;
+    for (std::size_t i = firstLine; i < doc_.lines.size() && doc_.lines[i].fixed; ++i) {
+      std::size_t runLength = 0;
+      for (std::uint32_t r = doc_.lines[i].firstRun; r < doc_.lines[i].endRun; ++r) {
+        for (const char16_t c : doc_.runText(doc_.runs[r])) {
+          runLength = c == u'`' ? runLength + 1 : 0;
+          longest = std::max(longest, runLength);
+        }
+      }
+    }
+    return std::u16string(std::max<std::size_t>(3, longest + 1), u'`');
+  }
+
+  void inlineLine(const Line& line) {
+    atLineStart_ = true;
+    pendingBlanks_.clear();
+    for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
+      const Run& run = doc_.runs[r];
+      inlineElements(doc_, run, d_, losses_, want_);
+      losses_.endRun();
+      std::u16string_view text = doc_.runText(run);
+      std::size_t lead = 0;
+      while (lead < text.size() && isSpaceLike(text[lead])) ++lead;
+      if (lead == text.size()) {  // blanks only: no delimiter moves for them
+        appendBlanks(text);
+        continue;
+      }
+      std::size_t trail = text.size();
+      while (trail > lead && isSpaceLike(text[trail - 1])) --trail;
+      std::size_t keep = 0;
+      while (keep < open_.size() && keep < want_.size() && open_[keep] == want_[keep]) ++keep;
+      if (keep < open_.size()) {
+        closeInline(keep);
+        flushBlanks();
+        appendBlanks(text.substr(0, lead));
+        flushBlanks();
+      } else {
+        appendBlanks(text.substr(0, lead));
+        flushBlanks();
+      }
+      for (std::size_t k = keep; k < want_.size(); ++k) openInline(want_[k]);
+      appendEscaped(text.substr(lead, trail - lead));
+      appendBlanks(text.substr(trail));
+    }
+    closeInline(0);
+    pendingBlanks_.clear();  // blanks at the end of a line show nothing
+  }
+
+  void appendBlanks(std::u16string_view blanks) { pendingBlanks_.append(blanks); }
+
+  void flushBlanks() {
+    for (const char16_t c : pendingBlanks_) {
+      if (c == u'\r' || c == u'\n') {
+        out_.push_back(u' ');
+      } else if (atLineStart_) {
+        // Blanks would indent the line (four make code); a no-break space shows as one.
+        out_.push_back(0xA0);
+      } else {
+        out_.push_back(c);
+      }
+    }
+    pendingBlanks_.clear();
+  }
+
+  void openInline(const Open& o) {
+    appendAscii(out_, tagOf(d_, o.element).open);
+    open_.push_back(o);
+    atLineStart_ = false;
+  }
+
+  void closeInline(std::size_t keep) {
+    while (open_.size() > keep) {
+      const Open& o = open_.back();
+      const std::string_view close = tagOf(d_, o.element).close;
+      const std::size_t hole = close.find("{}");
+      if (hole == std::string_view::npos) {
+        appendAscii(out_, close);
+      } else {
+        appendAscii(out_, close.substr(0, hole));
+        appendAddress(out_, o.value, true);
+        appendAscii(out_, close.substr(hole + 2));
+      }
+      open_.pop_back();
+    }
+  }
+
+  // The writer's text, with a backslash before every character Markdown could read as
+  // syntax: anywhere, the emphasis, code, link, HTML and table characters, and an "&" that
+  // could begin an entity; at the start of a line also those that begin a heading, quote,
+  // list or setext underline, and the "." or ")" after a number there.
+  void appendEscaped(std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const char16_t c = text[i];
+      bool escape = false;
+      switch (c) {
+        case u'\\':
+        case u'`':
+        case u'*':
+        case u'_':
+        case u'[':
+        case u']':
+        case u'<':
+        case u'~':
+        case u'|':
+          escape = true;
+          break;
+        case u'&':
+          escape = i + 1 < text.size() && (isAsciiAlnum(text[i + 1]) || text[i + 1] == u'#');
+          break;
+        case u'#':
+        case u'-':
+        case u'+':
+        case u'=':
+        case u'>':
+          escape = atLineStart_;
+          break;
+        case u'.':
+        case u')':
+          escape = numberAtLineStart_;
+          break;
+        default:
+          break;
+      }
+      if (escape) out_.push_back(u'\\');
+      out_.push_back(c == u'\r' || c == u'\n' ? u' ' : c);
+      const bool digit = c >= u'0' && c <= u'9';
+      numberAtLineStart_ = digit && (atLineStart_ || numberAtLineStart_);
+      atLineStart_ = false;
+    }
+  }
+
+  const Document& doc_;
+  const Dialect& d_;
+  LossCounter& losses_;
+  std::u16string out_;
+  std::u16string fence_;
+  std::u16string pendingBlanks_;
+  std::vector<Open> open_, want_;
+  Kind prev_ = Kind::Empty;
+  Align lostAlign_ = Align::None;
+  bool pendingNewline_ = false;
+  bool atLineStart_ = false;
+  bool numberAtLineStart_ = false;
+};
+
+}  // namespace
+
+std::u16string emitMarkdown(const Document& doc, const Dialect& d, LossCounter& losses) {
+  return MdEmitter(doc, d, losses).run();
+}
+
+}  // namespace quillmark::formats
