@@ -40,7 +40,7 @@ struct VocabTag {
   std::u16string text;   // the whole tag, or its part before the value
   std::u16string after;  // after the value, when it has one
   bool hasValue = false;
-  int pair = 0;  // open and close of one element share it
+  std::u16string close;  // what closes it, for an opening tag
   enum Role { Opens, Closes, Stands } role = Opens;
 };
 
@@ -82,19 +82,17 @@ class Walk {
 class BbWalk : Walk {
  public:
   BbWalk(std::u16string_view post, std::u16string_view text, const Dialect& d) : Walk(post, text) {
-    int pair = 0;
     auto add = [&](std::string_view open, std::string_view close) {
-      ++pair;
       if (open.empty() || open == "\n") return;
       VocabTag t;
       const std::size_t hole = open.find("{}");
       t.hasValue = hole != std::string_view::npos;
       t.text = widen(open.substr(0, hole));
       if (t.hasValue) t.after = widen(open.substr(hole + 2));
-      t.pair = pair;
+      t.close = widen(close);
       t.role = close.empty() ? VocabTag::Stands : VocabTag::Opens;
       tags_.push_back(t);
-      if (!close.empty()) tags_.push_back({widen(close), {}, false, pair, VocabTag::Closes});
+      if (!close.empty()) tags_.push_back({widen(close), {}, false, {}, VocabTag::Closes});
     };
     for (std::size_t e = 0; e < kElementCount; ++e) {
       const Tag& tag = d.tags[e];
@@ -171,7 +169,7 @@ class BbWalk : Walk {
         return std::nullopt;
       case VocabTag::Closes:
         if (stack_.empty()) return encodeUtf8(t.text) + " closes nothing";
-        if (stack_.back()->pair != t.pair) {
+        if (stack_.back()->close != t.text) {
           return encodeUtf8(t.text) + " closes " + encodeUtf8(stack_.back()->text);
         }
         stack_.pop_back();

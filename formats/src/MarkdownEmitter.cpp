@@ -132,8 +132,27 @@ class MdEmitter {
       }
       std::size_t trail = text.size();
       while (trail > lead && isSpaceLike(text[trail - 1])) --trail;
+      // Keep open what the run still wants, whatever its order; close the rest.
       std::size_t keep = 0;
-      while (keep < open_.size() && keep < want_.size() && open_[keep] == want_[keep]) ++keep;
+      while (keep < open_.size() &&
+             std::find(want_.begin(), want_.end(), open_[keep]) != want_.end()) {
+        ++keep;
+      }
+      opens_.clear();
+      for (const Open& o : want_) {
+        if (std::find(open_.begin(), open_.begin() + static_cast<std::ptrdiff_t>(keep), o) ==
+            open_.begin() + static_cast<std::ptrdiff_t>(keep)) {
+          opens_.push_back(o);
+        }
+      }
+      // Between two letters, delimiters that close and delimiters that open run together and
+      // read as neither ("*a****b*"): the run then goes without the elements it would open.
+      const bool inWord = lead == 0 && pendingBlanks_.empty() && !out_.empty() &&
+                          !isSpaceLike(out_.back()) && !atLineStart_;
+      if (keep < open_.size() && !opens_.empty() && inWord) {
+        for (const Open& o : opens_) losses_.add(o.element);
+        opens_.clear();
+      }
       if (keep < open_.size()) {
         closeInline(keep);
         flushBlanks();
@@ -143,7 +162,7 @@ class MdEmitter {
         appendBlanks(text.substr(0, lead));
         flushBlanks();
       }
-      for (std::size_t k = keep; k < want_.size(); ++k) openInline(want_[k]);
+      for (const Open& o : opens_) openInline(o);
       appendEscaped(text.substr(lead, trail - lead));
       appendBlanks(text.substr(trail));
     }
@@ -240,7 +259,7 @@ class MdEmitter {
   std::u16string out_;
   std::u16string fence_;
   std::u16string pendingBlanks_;
-  std::vector<Open> open_, want_;
+  std::vector<Open> open_, want_, opens_;
   Kind prev_ = Kind::Empty;
   Align lostAlign_ = Align::None;
   bool pendingNewline_ = false;
