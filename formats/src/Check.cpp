@@ -233,11 +233,16 @@ class MdWalk : Walk {
       } else if (c == u'*') {
         std::size_t n = 0;
         while (i_ < o_.size() && o_[i_] == u'*') ++i_, ++n;
-        while (n > 0 && !stack_.empty() && stack_.back() != u"~~" && stack_.back() != u"[") {
-          const std::size_t k = stack_.back().size();
-          if (k > n) break;  // "**" open and "*" here: an italic opens inside the bold
-          stack_.pop_back();
-          n -= k;
+        // A run of asterisks either closes elements, innermost first, or opens them; the
+        // writer never does both at one place.
+        std::size_t depth = stack_.size(), left = n;
+        while (left > 0 && depth > 0 && stack_[depth - 1] != u"~~" && stack_[depth - 1] != u"[" &&
+               stack_[depth - 1].size() <= left) {
+          left -= stack_[--depth].size();
+        }
+        if (left == 0) {
+          stack_.resize(depth);
+          continue;
         }
         for (; n >= 2; n -= 2) stack_.push_back(u"**");
         if (n == 1) stack_.push_back(u"*");
