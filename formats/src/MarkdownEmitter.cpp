@@ -4,11 +4,18 @@
 // it as syntax, and emphasis delimiters hug the text they wrap (blanks stay outside), as the
 // delimiter rules require.
 #include <algorithm>
+#include <span>
+#include <utility>
 
 #include "Emit.h"
 
 namespace quillmark::formats {
 namespace {
+
+bool isAsciiPunct(char16_t c) {
+  return (c >= u'!' && c <= u'/') || (c >= u':' && c <= u'@') || (c >= u'[' && c <= u'`') ||
+         (c >= u'{' && c <= u'~');
+}
 
 bool isAsciiAlnum(char16_t c) {
   return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
@@ -116,14 +123,21 @@ class MdEmitter {
     return std::u16string(std::max<std::size_t>(3, longest + 1), u'`');
   }
 
+  // One line's runs. Emphasis delimiters must touch the text they wrap, and a delimiter
+  // between a letter and a punctuation mark does not count as one (CommonMark's flanking
+  // rules), so: blanks go outside the delimiters; a closing delimiter that would stand
+  // between a punctuation mark and a letter goes before the marks at the end of the run; an
+  // opening one between a letter and a punctuation mark goes after the first mark. The marks
+  // moved out lose the element, and the report counts it.
   void inlineLine(const Line& line) {
     atLineStart_ = true;
     pendingBlanks_.clear();
+    pendingPunct_ = {};
     for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
       const Run& run = doc_.runs[r];
       inlineElements(doc_, run, d_, losses_, want_);
       losses_.endRun();
-      std::u16string_view text = doc_.runText(run);
+      const std::u16string_view text = doc_.runText(run);
       std::size_t lead = 0;
       while (lead < text.size() && isSpaceLike(text[lead])) ++lead;
       if (lead == text.size()) {  // blanks only: no delimiter moves for them
@@ -132,6 +146,8 @@ class MdEmitter {
       }
       std::size_t trail = text.size();
       while (trail > lead && isSpaceLike(text[trail - 1])) --trail;
+      std::u16string_view core = text.substr(lead, trail - lead);
+
       // Keep open what the run still wants, whatever its order; close the rest.
       std::size_t keep = 0;
       while (keep < open_.size() &&
@@ -139,36 +155,84 @@ class MdEmitter {
         ++keep;
       }
       opens_.clear();
+      const auto kept = open_.begin() + static_cast<std::ptrdiff_t>(keep);
       for (const Open& o : want_) {
-        if (std::find(open_.begin(), open_.begin() + static_cast<std::ptrdiff_t>(keep), o) ==
-            open_.begin() + static_cast<std::ptrdiff_t>(keep)) {
-          opens_.push_back(o);
+        if (std::find(open_.begin(), kept, o) == kept) opens_.push_back(o);
+      }
+      const bool blankBefore = lead > 0 || !pendingBlanks_.empty();
+      const std::size_t afterCloses = transition(keep, blankBefore ? u' ' : core[0]);
+      appendBlanks(text.substr(0, lead));
+      flushBlanks();
+      if (!opens_.empty()) {
+        if (out_.size() == afterCloses && afterCloses > 0 && !atLineStart_ && !blankBefore) {
+          // Closing and opening delimiters would run together ("*a****b*"): read as neither.
+          dropOpens();
+        } else if (hasEmphasis(opens_) && isWord(previousChar()) && isPunctuation(core[0])) {
+          appendEscaped(core.substr(0, 1));
+          core.remove_prefix(1);
+          for (const Open& o : opens_) {
+            if (isEmphasis(o.element)) losses_.add(o.element);
+          }
         }
       }
-      // Between two letters, delimiters that close and delimiters that open run together and
-      // read as neither ("*a****b*"): the run then goes without the elements it would open.
-      const bool inWord = lead == 0 && pendingBlanks_.empty() && !out_.empty() &&
-                          !isSpaceLike(out_.back()) && !atLineStart_;
-      if (keep < open_.size() && !opens_.empty() && inWord) {
-        for (const Open& o : opens_) losses_.add(o.element);
-        opens_.clear();
-      }
-      if (keep < open_.size()) {
-        closeInline(keep);
-        flushBlanks();
-        appendBlanks(text.substr(0, lead));
-        flushBlanks();
-      } else {
-        appendBlanks(text.substr(0, lead));
-        flushBlanks();
-      }
+      if (core.empty()) continue;
       for (const Open& o : opens_) openInline(o);
-      appendEscaped(text.substr(lead, trail - lead));
+      std::size_t body = core.size();
+      while (body > 0 && isPunctuation(core[body - 1])) --body;
+      if (body == 0) body = core.size();
+      appendEscaped(core.substr(0, body));
+      pendingPunct_ = core.substr(body);
       appendBlanks(text.substr(trail));
     }
-    closeInline(0);
+    transition(0, u' ');
     pendingBlanks_.clear();  // blanks at the end of a line show nothing
   }
+
+  // Closes the open elements past `keep`, with the punctuation held back from the last run
+  // inside them, or outside when `next` is a letter. Returns the output size after the
+  // closing delimiters.
+  std::size_t transition(std::size_t keep, char16_t next) {
+    const std::u16string_view punct = std::exchange(pendingPunct_, {});
+    if (keep < open_.size() && !punct.empty() && isWord(next) &&
+        hasEmphasis(std::span(open_).subspan(keep))) {
+      for (std::size_t k = keep; k < open_.size(); ++k) losses_.add(open_[k].element);
+      closeInline(keep);
+      appendEscaped(punct);
+      return out_.size();
+    }
+    appendEscaped(punct);
+    if (keep < open_.size()) {
+      closeInline(keep);
+      flushBlanks();
+      return out_.size();
+    }
+    return std::u16string::npos;
+  }
+
+  void dropOpens() {
+    for (const Open& o : opens_) losses_.add(o.element);
+    opens_.clear();
+  }
+
+  static bool isEmphasis(Element e) {
+    return e == Element::Bold || e == Element::Italic || e == Element::Strike;
+  }
+  static bool hasEmphasis(std::span<const Open> opens) {
+    return std::any_of(opens.begin(), opens.end(),
+                       [](const Open& o) { return isEmphasis(o.element); });
+  }
+
+  char16_t previousChar() const { return atLineStart_ || out_.empty() ? u' ' : out_.back(); }
+
+  // CommonMark's punctuation: ASCII's, and (generously) the Latin-1 and general punctuation
+  // and symbol blocks.
+  static bool isPunctuation(char16_t c) {
+    if (c < 0x80) return isAsciiPunct(c);
+    return (c >= 0xA1 && c <= 0xBF && c != 0xAA && c != 0xB5 && c != 0xBA) || c == 0xD7 ||
+           c == 0xF7 || (c >= 0x2010 && c <= 0x2BFF) || (c >= 0x3000 && c <= 0x303F) ||
+           (c >= 0xFE30 && c <= 0xFE6F) || (c >= 0xFF01 && c <= 0xFF0F);
+  }
+  static bool isWord(char16_t c) { return !isSpaceLike(c) && !isPunctuation(c); }
 
   void appendBlanks(std::u16string_view blanks) { pendingBlanks_.append(blanks); }
 
@@ -259,6 +323,7 @@ class MdEmitter {
   std::u16string out_;
   std::u16string fence_;
   std::u16string pendingBlanks_;
+  std::u16string_view pendingPunct_;  // the punctuation ending the last run, not yet written
   std::vector<Open> open_, want_, opens_;
   Kind prev_ = Kind::Empty;
   Align lostAlign_ = Align::None;
