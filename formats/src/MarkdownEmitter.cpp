@@ -4,6 +4,7 @@
 // it as syntax, and emphasis delimiters hug the text they wrap (blanks stay outside), as the
 // delimiter rules require.
 #include <algorithm>
+#include <array>
 #include <span>
 #include <utility>
 
@@ -171,7 +172,7 @@ class MdEmitter {
           appendEscaped(core.substr(0, 1));
           core.remove_prefix(1);
           for (const Open& o : opens_) {
-            if (isEmphasis(o.element)) losses_.add(o.element);
+            if (isEmphasis(o.element)) countMoved(o.element, r);
           }
         }
       }
@@ -182,6 +183,7 @@ class MdEmitter {
       if (body == 0) body = core.size();
       appendEscaped(core.substr(0, body));
       pendingPunct_ = core.substr(body);
+      pendingPunctRun_ = r;
       appendBlanks(text.substr(trail));
     }
     transition(0, u' ');
@@ -195,7 +197,7 @@ class MdEmitter {
     const std::u16string_view punct = std::exchange(pendingPunct_, {});
     if (keep < open_.size() && !punct.empty() && isWord(next) &&
         hasEmphasis(std::span(open_).subspan(keep))) {
-      for (std::size_t k = keep; k < open_.size(); ++k) losses_.add(open_[k].element);
+      for (std::size_t k = keep; k < open_.size(); ++k) countMoved(open_[k].element, pendingPunctRun_);
       closeInline(keep);
       appendEscaped(punct);
       return out_.size();
@@ -207,6 +209,14 @@ class MdEmitter {
       return out_.size();
     }
     return std::u16string::npos;
+  }
+
+  // Punctuation moved out of an element at both ends of one run counts once.
+  void countMoved(Element e, std::uint32_t run) {
+    std::uint32_t& last = movedRun_[static_cast<std::size_t>(e)];
+    if (last == run + 1) return;
+    last = run + 1;
+    losses_.add(e);
   }
 
   void dropOpens() {
@@ -324,6 +334,8 @@ class MdEmitter {
   std::u16string fence_;
   std::u16string pendingBlanks_;
   std::u16string_view pendingPunct_;  // the punctuation ending the last run, not yet written
+  std::uint32_t pendingPunctRun_ = 0;
+  std::array<std::uint32_t, kElementCount> movedRun_{};  // 1 + the run last counted, per element
   std::vector<Open> open_, want_, opens_;
   Kind prev_ = Kind::Empty;
   Align lostAlign_ = Align::None;

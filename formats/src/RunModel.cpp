@@ -114,6 +114,9 @@ std::size_t readEntity(std::u16string_view s, std::size_t p, std::u16string& out
 
 bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
+// The characters that end a stretch of plain text in the fragment.
+bool isSpecial(char16_t c) { return c == u'<' || c == u'&' || c == u'\r' || c == u'\n'; }
+
 std::u16string decodeEntities(std::u16string_view s) {
   std::u16string out;
   for (std::size_t p = 0; p < s.size();) {
@@ -162,8 +165,8 @@ class Reader {
         }
         p += n;
       } else {
-        const std::size_t end = html_.find_first_of(u"<&\r\n", p);
-        const std::size_t stop = end == std::u16string_view::npos ? html_.size() : end;
+        std::size_t stop = p + 1;
+        while (stop < html_.size() && !isSpecial(html_[stop])) ++stop;
         appendText(html_.substr(p, stop - p));
         p = stop;
       }
@@ -176,22 +179,41 @@ class Reader {
   std::size_t readTag(std::size_t p) {
     const std::u16string_view rest = html_.substr(p);
     auto is = [&](std::u16string_view tag) { return rest.starts_with(tag); };
-    struct Simple {
-      std::u16string_view tag;
-      int* depth;
-      int delta;
-    };
-    const Simple simple[] = {
-        {u"<b>", &bold_, 1},      {u"</b>", &bold_, -1},    {u"<i>", &italic_, 1},
-        {u"</i>", &italic_, -1},  {u"<u>", &underline_, 1}, {u"</u>", &underline_, -1},
-        {u"<s>", &strike_, 1},    {u"</s>", &strike_, -1},  {u"<sup>", &super_, 1},
-        {u"</sup>", &super_, -1}, {u"<sub>", &sub_, 1},     {u"</sub>", &sub_, -1},
-    };
-    for (const Simple& s : simple) {
-      if (is(s.tag)) {
-        if (s.delta > 0 || *s.depth > 0) *s.depth += s.delta;
-        return s.tag.size();
+    if (rest.size() < 3) return 0;
+    // The simple character elements: <x> and </x>, <sup> <sub> and their ends.
+    const bool closing = rest[1] == u'/';
+    const std::u16string_view name = rest.substr(closing ? 2 : 1);
+    int* depth = nullptr;
+    std::size_t nameLength = 1;
+    switch (name[0]) {
+      case u'b':
+        depth = &bold_;
+        break;
+      case u'i':
+        depth = &italic_;
+        break;
+      case u'u':
+        depth = &underline_;
+        break;
+      case u's':
+        if (name.starts_with(u"sup>")) {
+          depth = &super_, nameLength = 3;
+        } else if (name.starts_with(u"sub>")) {
+          depth = &sub_, nameLength = 3;
+        } else {
+          depth = &strike_;
+        }
+        break;
+      default:
+        break;
+    }
+    if (depth != nullptr && name.size() > nameLength && name[nameLength] == u'>') {
+      if (!closing) {
+        ++*depth;
+      } else if (*depth > 0) {
+        --*depth;
       }
+      return (closing ? 2 : 1) + nameLength + 1;
     }
     if (is(u"<br>")) {
       lineBreak();
