@@ -222,6 +222,15 @@ TEST(Formats, FixedBlockKeepsItsSpacing) {
   // A fence longer than the longest backtick run inside.
   const std::u16string ticks = u"<pre><br>a ```` b<br></pre>";
   EXPECT_EQ(utf8(convertPost(ticks, Format::Markdown).text), "`````\na ```` b\n`````\n");
+  // A block whose lines end with CR-LF alone, without "<br>", reads the same.
+  const std::u16string bare = u"x<br>\r\n<pre>\r\nTeam\tP  Pts\r\n x    ``y\r\n</pre> <br>\r\nz";
+  const std::u16string withBreaks =
+      u"x<br>\r\n<pre><br>\r\nTeam\tP  Pts<br>\r\n x    ``y<br>\r\n</pre> <br>\r\nz";
+  for (const Format f : {Format::Smf, Format::Markdown}) {
+    EXPECT_EQ(utf8(convertPost(bare, f).text), utf8(convertPost(withBreaks, f).text));
+  }
+  EXPECT_EQ(utf8(convertPost(bare, Format::Smf).text),
+            "x\n[code]Team\tP  Pts\n x    ``y[/code]\nz");
   // No-break spaces in the block become blanks.
   EXPECT_EQ(utf8(convertPost(u"<pre><br>&nbsp;&nbsp;x<br></pre>", Format::Bbcode).text),
             "[code]  x[/code]");
