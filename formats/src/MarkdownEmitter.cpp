@@ -78,9 +78,15 @@ class MdEmitter {
   }
 
  private:
-  static Kind kindOf(const Line& line) {
+  // A line of blanks shows as an empty line: Markdown has no paragraph of blanks.
+  Kind kindOf(const Line& line) const {
     if (line.fixed) return Kind::Code;
-    if (line.endRun == line.firstRun) return Kind::Empty;
+    bool blank = true;
+    for (std::uint32_t r = line.firstRun; r < line.endRun && blank; ++r) {
+      const std::u16string_view text = doc_.runText(doc_.runs[r]);
+      blank = std::all_of(text.begin(), text.end(), isSpaceLike);
+    }
+    if (blank) return line.listItem ? Kind::Item : Kind::Empty;
     return line.listItem ? Kind::Item : Kind::Paragraph;
   }
 
@@ -197,7 +203,8 @@ class MdEmitter {
     const std::u16string_view punct = std::exchange(pendingPunct_, {});
     if (keep < open_.size() && !punct.empty() && isWord(next) &&
         hasEmphasis(std::span(open_).subspan(keep))) {
-      for (std::size_t k = keep; k < open_.size(); ++k) countMoved(open_[k].element, pendingPunctRun_);
+      for (std::size_t k = keep; k < open_.size(); ++k)
+        countMoved(open_[k].element, pendingPunctRun_);
       closeInline(keep);
       appendEscaped(punct);
       return out_.size();

@@ -149,6 +149,7 @@ TEST(MarkdownRender, SmallDocuments) {
        u"\\par z\\par"},
       {"entities", u"caf\\'e9 \\'a9 5\\'96 0 \\'85 \\'99\\par"},
       {"breaks", u"one\\par two\\par\\par\\par three\\par"},
+      {"a line of no-break spaces", u"one\\par\\'00\\'00\\par two\\par"},
   };
   for (const auto& [name, body] : bodies) expectRenderedAsWritten(webFragment(body), name);
 }
