@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes one target with libFuzzer for a fixed time. Usage:
 #
-#   fuzz/run.sh TARGET SECONDS [LIBFUZZER_FLAG...]   fuzz TARGET (convert, carry_over or
-#                                                    tokenizer; "fuzz_" in front is fine)
+#   fuzz/run.sh TARGET SECONDS [LIBFUZZER_FLAG...]   fuzz TARGET (convert, carry_over,
+#                                                    tokenizer or formats; "fuzz_" in front
+#                                                    is fine)
 #   fuzz/run.sh merge TARGET                         add the scratch finds that bring new
 #                                                    coverage to the committed corpus
 #
@@ -17,14 +18,14 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build/fuzz
 
 usage() {
-  sed -n '2,8s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
+  sed -n '2,9s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
   exit 2
 }
 
 target_name() {
   local name=${1#fuzz_}
   case $name in
-    convert | carry_over | tokenizer) echo "$name" ;;
+    convert | carry_over | tokenizer | formats) echo "$name" ;;
     *) echo "unknown target '$1'" >&2; usage ;;
   esac
 }

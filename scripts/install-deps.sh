@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build          # the build
   libgtest-dev libgmock-dev      # tests
+  libcmark-gfm-dev libcmark-gfm-extensions-dev  # the Markdown posts' tests read them back
   libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
   qt6-base-dev xvfb              # the editor and its tests
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb

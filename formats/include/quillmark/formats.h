@@ -1,0 +1,122 @@
+// Quillmark post formats: the "Copy to Web" HTML fragment in the markup of the forum it goes to.
+//
+// Most forums do not take HTML. phpBB, XenForo, MyBB, SMF and vBulletin take BBCode, each in a
+// dialect of its own; Discourse, GitHub, Lemmy and Reddit take Markdown. `convertPost` turns
+// the fragment that Converter::convertRtfToHtml and rewriteForWeb make into any of them:
+//
+//   std::u16string web = rewriteForWeb(converter.convertRtfToHtml(rtf, kWebOptions));
+//   Post post = convertPost(web, Format::Phpbb);
+//   // post.text goes to the clipboard; formatLosses(post.losses) says what the forum cannot show
+//
+// The fragment is read as a browser reads it: entities become characters, every tag of the
+// engine's vocabulary (its header lists it; links too) is formatting, also where the writer
+// typed it, and everything else is the writer's text. Tags that cross in the fragment (an
+// alignment opened around an open bold) are read into runs of text with their formats, so
+// the output nests properly by construction.
+//
+// BBCode has no escape: the writer's text goes out as typed, so a writer can type markup the
+// toolbar does not offer ("[quote]", "[spoiler]"). Markdown escapes what its syntax would
+// read, so that what the writer sees is what the forum shows. What a format cannot show is
+// dropped, the text kept, and counted in the post's loss report.
+//
+// `html` is the fragment unchanged, byte for byte. Every other format ends its lines with
+// "\n" alone. Nothing here fails: every fragment gives a post. Time and memory are linear in
+// the size of the fragment. Qt-free, like the engine.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillmark {
+
+enum class Format { Html, Phpbb, Xenforo, Mybb, Smf, Vbulletin, Bbcode, Markdown };
+
+struct FormatInfo {
+  Format format;
+  std::string_view name;         // what --format and the settings take: "phpbb"
+  std::string_view displayName;  // what a menu shows: "phpBB BBCode"
+};
+
+// Every format, `html` first, in a fixed order.
+std::span<const FormatInfo> allFormats();
+std::string_view formatName(Format format);
+std::string_view formatDisplayName(Format format);
+// The format of that name (exact, lower case, as formatName gives it); std::nullopt for any
+// other text.
+std::optional<Format> formatByName(std::string_view name);
+// "html, phpbb, xenforo, mybb, smf, vbulletin, bbcode, markdown", for a usage message.
+std::string formatNameList();
+
+// The engine's formatting vocabulary, one element per row of each dialect's table.
+enum class Element {
+  Bold,
+  Italic,
+  Underline,
+  Strike,
+  Superscript,
+  Subscript,
+  Colour,
+  Size,
+  Face,
+  Centre,
+  Right,
+  ListItem,
+  FixedBlock,
+  LineBreak,
+  Link,
+};
+inline constexpr std::size_t kElementCount = 15;
+
+// "bold", "italic", "underline", "strike-through", "superscript", "subscript", "colour",
+// "size", "face", "centre", "right", "list item", "fixed columns", "line break", "link".
+std::string_view elementName(Element element);
+
+// One row of a dialect's table: how the dialect writes the element, or that it cannot.
+struct ElementMarkup {
+  Element element;
+  bool shown;
+  std::string_view markup;  // e.g. "[color=#RRGGBB]...[/color]"; "not shown" when !shown
+  std::string_view source;  // the help page the markup was taken from
+};
+
+// The dialect's table, one row per element in Element order. For `html` every element is
+// shown, with the engine's own tags.
+std::span<const ElementMarkup> formatTable(Format format);
+
+// What a conversion dropped: `count` stretches of the element, each one `unit` ("run" for
+// character formats, "paragraph" for alignment, "item", "block", "link").
+struct Loss {
+  Element element;
+  std::size_t count;
+  std::string_view unit;  // singular
+};
+
+// At most one entry per element, in Element order; empty when nothing was dropped.
+using LossReport = std::vector<Loss>;
+
+// "colour: 3 runs", "centre: 1 paragraph".
+std::string formatLoss(const Loss& loss);
+// One formatLoss line per entry, each ended by "\n"; empty for an empty report.
+std::string formatLosses(const LossReport& report);
+
+struct Post {
+  std::u16string text;
+  LossReport losses;
+};
+
+// The post in `format` for the rewritten "Copy to Web" fragment `webHtml`.
+Post convertPost(std::u16string_view webHtml, Format format);
+
+// Checks a post against the fragment it was made from, as "check before copy" and the tests
+// do: every element opened is closed, in order; nothing but the format's own markup appears
+// beside the writer's text; and the text a reader sees is the fragment's text (the words in
+// order, none lost, none added). Returns what is wrong, in one line, or std::nullopt when
+// the post passes. For `html` the post must be the fragment itself.
+std::optional<std::string> checkPost(std::u16string_view webHtml, std::u16string_view post,
+                                     Format format);
+
+}  // namespace quillmark

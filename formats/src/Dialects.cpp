@@ -1,0 +1,178 @@
+// The formats' tables, one screen each, one row per element of the engine's vocabulary. Each
+// is taken from the forum software's own BBCode or formatting help page, named beside it;
+// an element a dialect does not offer out of the box is not shown (empty markup), so the
+// post never carries a tag the forum would print as text.
+#include "Dialects.h"
+
+#include <deque>
+#include <string>
+
+namespace quillmark::formats {
+namespace {
+
+struct Entry {
+  Tag tag;
+  std::string_view source = {};  // when it is not the dialect's main page
+};
+
+constexpr Entry kNot{};
+
+// The engine's HTML sizes 1 to 7 (8, which browsers show as 7, is written as 7) on each
+// dialect's scale. Index 0 is unused.
+using Sizes = std::array<std::string_view, 8>;
+
+struct Source {
+  Format format;
+  std::string_view page;
+  std::array<Entry, kElementCount> entries;
+  Sizes sizes;
+  std::string_view listStart, listEnd;
+};
+
+// phpBB 3.x: https://www.phpbb.com/community/help/bbcode ("BBCode guide"). The default set has
+// no strike-through, super- or subscript, font face or alignment. [size] takes a percentage,
+// 50 to 200 by default (the board's max_font_size setting).
+// XenForo 2.x: https://xenforo.com/community/help/bb-codes/ ([SIZE=1] to [SIZE=7], [FONT],
+// [LEFT] [CENTER] [RIGHT]; no super- or subscript).
+// MyBB 1.8: https://docs.mybb.com/1.8/usage/mycode/ ([size] takes the CSS keywords xx-small
+// to xx-large, which are the HTML sizes 1 to 7; [align=center]; no super- or subscript).
+// SMF 2.1: https://wiki.simplemachines.org/smf/Basic_Bulletin_Board_Codes and
+// https://wiki.simplemachines.org/smf/SMF2.1:Bulletin_board_code ([size] in points, the
+// editor's 8pt to 36pt; [sup] [sub]; [list][li]...[/li][/list]).
+// vBulletin 4 and 5: https://www.vbulletin.com/forum/help ("BB Code List": [SIZE=1] to
+// [SIZE=7], [FONT], [LEFT] [CENTER] [RIGHT]); strike-through is not in vBulletin 4's list,
+// super- and subscript in neither.
+// bbcode: what every one of the five reads alike.
+// Markdown: https://spec.commonmark.org/0.31.2/ and, for strike-through, GitHub Flavored
+// Markdown https://github.github.com/gfm/ (the strikethrough extension).
+constexpr std::string_view kGfm = "https://github.github.com/gfm/#strikethrough-extension-";
+constexpr std::string_view kEngine = "convert/include/quillmark/convert.h";
+
+// clang-format off
+const Source kSources[] = {
+  {Format::Html, kEngine, {{
+    {{"<b>", "</b>"}}, {{"<i>", "</i>"}}, {{"<u>", "</u>"}}, {{"<s>", "</s>"}},
+    {{"<sup>", "</sup>"}}, {{"<sub>", "</sub>"}},
+    {{"<font color=\"{}\">", "</font>"}}, {{"<font size={}>", "</font>"}},
+    {{"<font face=\"{}\">", "</font>"}},
+    {{"<table width=100%><tr><td align=\"center\">", "</td></tr></table>"}},
+    {{"<table width=100%><tr><td align=\"right\">", "</td></tr></table>"}},
+    {{"<li>", "</li>"}}, {{"<pre>", "</pre>"}}, {{"<br>", ""}}, {{"<a href=\"{}\">", "</a>"}},
+  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "", ""},
+
+  {Format::Phpbb, "https://www.phpbb.com/community/help/bbcode", {{
+    //  bold              italic            underline         strike  super  sub
+    {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, kNot, kNot, kNot,
+    //  colour                          size                           face
+    {{"[color={}]", "[/color]"}}, {{"[size={}]", "[/size]"}}, kNot,
+    //  centre  right  list item           fixed block               line break   link
+    kNot, kNot, {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
+  }}, {"", "50", "85", "100", "125", "150", "175", "200"}, "[list]", "[/list]"},
+
+  {Format::Xenforo, "https://xenforo.com/community/help/bb-codes/", {{
+    {{"[B]", "[/B]"}}, {{"[I]", "[/I]"}}, {{"[U]", "[/U]"}}, {{"[S]", "[/S]"}}, kNot, kNot,
+    {{"[COLOR={}]", "[/COLOR]"}}, {{"[SIZE={}]", "[/SIZE]"}}, {{"[FONT={}]", "[/FONT]"}},
+    {{"[CENTER]", "[/CENTER]"}}, {{"[RIGHT]", "[/RIGHT]"}},
+    {{"[*]", ""}}, {{"[CODE]", "[/CODE]"}}, {{"\n", ""}}, {{"[URL={}]", "[/URL]"}},
+  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]"},
+
+  {Format::Mybb, "https://docs.mybb.com/1.8/usage/mycode/", {{
+    {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}}, kNot, kNot,
+    {{"[color={}]", "[/color]"}}, {{"[size={}]", "[/size]"}}, {{"[font={}]", "[/font]"}},
+    {{"[align=center]", "[/align]"}}, {{"[align=right]", "[/align]"}},
+    {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
+  }}, {"", "xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"},
+   "[list]", "[/list]"},
+
+  {Format::Smf, "https://wiki.simplemachines.org/smf/Basic_Bulletin_Board_Codes", {{
+    {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}},
+    {{"[sup]", "[/sup]"}}, {{"[sub]", "[/sub]"}},
+    {{"[color={}]", "[/color]"}}, {{"[size={}]", "[/size]"}}, {{"[font={}]", "[/font]"}},
+    {{"[center]", "[/center]"}}, {{"[right]", "[/right]"}},
+    {{"[li]", "[/li]"}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
+  }}, {"", "8pt", "10pt", "12pt", "14pt", "18pt", "24pt", "36pt"}, "[list]", "[/list]"},
+
+  {Format::Vbulletin, "https://www.vbulletin.com/forum/help", {{
+    {{"[B]", "[/B]"}}, {{"[I]", "[/I]"}}, {{"[U]", "[/U]"}}, kNot, kNot, kNot,
+    {{"[COLOR={}]", "[/COLOR]"}}, {{"[SIZE={}]", "[/SIZE]"}}, {{"[FONT={}]", "[/FONT]"}},
+    {{"[CENTER]", "[/CENTER]"}}, {{"[RIGHT]", "[/RIGHT]"}},
+    {{"[*]", ""}}, {{"[CODE]", "[/CODE]"}}, {{"\n", ""}}, {{"[URL={}]", "[/URL]"}},
+  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]"},
+
+  // The subset: phpBB lacks strike-through, face and alignment; the size scales differ.
+  {Format::Bbcode, "https://www.phpbb.com/community/help/bbcode", {{
+    {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, kNot, kNot, kNot,
+    {{"[color={}]", "[/color]"}}, kNot, kNot, kNot, kNot,
+    {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
+  }}, {}, "[list]", "[/list]"},
+
+  {Format::Markdown, "https://spec.commonmark.org/0.31.2/", {{
+    {{"**", "**"}}, {{"*", "*"}}, kNot, {{"~~", "~~"}, kGfm}, kNot, kNot,
+    kNot, kNot, kNot, kNot, kNot,
+    {{"- ", ""}}, {{"```", "```"}}, {{"\\\n", ""}}, {{"[", "]({})"}},
+  }}, {}, "", ""},
+};
+// clang-format on
+
+Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
+  Dialect d{};
+  d.format = s.format;
+  d.sizes = s.sizes;
+  d.listStart = s.listStart;
+  d.listEnd = s.listEnd;
+  for (std::size_t i = 0; i < kElementCount; ++i) {
+    const Entry& e = s.entries[i];
+    d.tags[i] = e.tag;
+    ElementMarkup& row = d.rows[i];
+    row.element = static_cast<Element>(i);
+    row.shown = !e.tag.open.empty();
+    row.source = e.source.empty() ? s.page : e.source;
+    if (!row.shown) {
+      row.markup = "not shown";
+      continue;
+    }
+    std::string text(e.tag.open);
+    if (static_cast<Element>(i) == Element::ListItem && !s.listStart.empty()) {
+      text = std::string(s.listStart) + text;
+    }
+    if (static_cast<Element>(i) != Element::LineBreak) text += "...";
+    text += e.tag.close;
+    if (static_cast<Element>(i) == Element::ListItem) text += s.listEnd;
+    if (static_cast<Element>(i) == Element::LineBreak && text.back() == '\n') {
+      text.pop_back();
+      text += "(newline)";
+    }
+    row.markup = storage.emplace_back(std::move(text));
+  }
+  return d;
+}
+
+struct Tables {
+  std::deque<std::string> storage;  // the rows' markup texts; a deque keeps them in place
+  std::array<Dialect, std::size(kSources)> dialects;
+  Tables() {
+    for (std::size_t i = 0; i < std::size(kSources); ++i) {
+      dialects[i] = makeDialect(kSources[i], storage);
+    }
+  }
+};
+
+const Tables& tables() {
+  static const Tables t;
+  return t;
+}
+
+}  // namespace
+
+const Dialect& dialectTable(Format format) {
+  for (const Dialect& d : tables().dialects) {
+    if (d.format == format) return d;
+  }
+  return tables().dialects[0];
+}
+
+const Dialect* dialectOf(Format format) {
+  return format == Format::Html ? nullptr : &dialectTable(format);
+}
+
+}  // namespace quillmark::formats

@@ -1,0 +1,35 @@
+// Each format's table: for every element of the engine's vocabulary, the markup the format
+// writes for it, or none. The emitters and the checker read these tables and nothing else.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "quillmark/formats.h"
+
+namespace quillmark::formats {
+
+// How a format writes one element. In `open`, "{}" stands for the element's value (colour,
+// size, face, address). An empty `open` means the format cannot show the element.
+struct Tag {
+  std::string_view open;
+  std::string_view close;
+};
+
+struct Dialect {
+  Format format;
+  std::array<Tag, kElementCount> tags;            // in Element order
+  std::array<ElementMarkup, kElementCount> rows;  // the public table, same order
+  std::array<std::string_view, 8> sizes;          // the value for the engine's sizes 1 to 7 (index)
+  std::string_view listStart, listEnd;            // around a run of list items
+};
+
+// The table of a BBCode format or of Markdown; nullptr for html.
+const Dialect* dialectOf(Format format);
+// Any format's table, html's included (the engine's own tags).
+const Dialect& dialectTable(Format format);
+
+inline const Tag& tagOf(const Dialect& d, Element e) { return d.tags[static_cast<std::size_t>(e)]; }
+inline bool shows(const Dialect& d, Element e) { return !tagOf(d, e).open.empty(); }
+
+}  // namespace quillmark::formats

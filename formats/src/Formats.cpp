@@ -1,0 +1,212 @@
+// The front door: format names, the loss report, and convertPost, which reads the fragment
+// into the run model and hands it to the format's emitter.
+#include "quillmark/formats.h"
+
+#include <algorithm>
+#include <array>
+
+#include "Emit.h"
+
+namespace quillmark {
+
+using formats::Document;
+
+namespace {
+
+constexpr std::array<FormatInfo, 8> kFormats = {{
+    {Format::Html, "html", "HTML"},
+    {Format::Phpbb, "phpbb", "phpBB BBCode"},
+    {Format::Xenforo, "xenforo", "XenForo BBCode"},
+    {Format::Mybb, "mybb", "MyBB MyCode"},
+    {Format::Smf, "smf", "SMF BBCode"},
+    {Format::Vbulletin, "vbulletin", "vBulletin BBCode"},
+    {Format::Bbcode, "bbcode", "BBCode (any forum)"},
+    {Format::Markdown, "markdown", "Markdown"},
+}};
+
+struct ElementRow {
+  std::string_view name;
+  std::string_view unit;
+};
+
+// Indexed by Element.
+constexpr std::array<ElementRow, kElementCount> kElements = {{
+    {"bold", "run"},
+    {"italic", "run"},
+    {"underline", "run"},
+    {"strike-through", "run"},
+    {"superscript", "run"},
+    {"subscript", "run"},
+    {"colour", "run"},
+    {"size", "run"},
+    {"face", "run"},
+    {"centre", "paragraph"},
+    {"right", "paragraph"},
+    {"list item", "item"},
+    {"fixed columns", "block"},
+    {"line break", "break"},
+    {"link", "link"},
+}};
+
+}  // namespace
+
+std::span<const FormatInfo> allFormats() { return kFormats; }
+
+std::string_view formatName(Format format) {
+  return kFormats[static_cast<std::size_t>(format)].name;
+}
+
+std::string_view formatDisplayName(Format format) {
+  return kFormats[static_cast<std::size_t>(format)].displayName;
+}
+
+std::optional<Format> formatByName(std::string_view name) {
+  for (const FormatInfo& f : kFormats) {
+    if (f.name == name) return f.format;
+  }
+  return std::nullopt;
+}
+
+std::string formatNameList() {
+  std::string list;
+  for (const FormatInfo& f : kFormats) {
+    if (!list.empty()) list += ", ";
+    list += f.name;
+  }
+  return list;
+}
+
+std::string_view elementName(Element element) {
+  return kElements[static_cast<std::size_t>(element)].name;
+}
+
+std::span<const ElementMarkup> formatTable(Format format) {
+  return formats::dialectTable(format).rows;
+}
+
+std::string formatLoss(const Loss& loss) {
+  std::string line(elementName(loss.element));
+  line += ": ";
+  line += std::to_string(loss.count);
+  line += ' ';
+  line += loss.unit;
+  if (loss.count != 1) line += 's';
+  return line;
+}
+
+std::string formatLosses(const LossReport& report) {
+  std::string text;
+  for (const Loss& loss : report) {
+    text += formatLoss(loss);
+    text += '\n';
+  }
+  return text;
+}
+
+Post convertPost(std::u16string_view webHtml, Format format) {
+  const formats::Dialect* d = formats::dialectOf(format);
+  if (d == nullptr) return {std::u16string(webHtml), {}};
+  const Document doc = formats::readFragment(webHtml);
+  formats::LossCounter losses;
+  Post post;
+  post.text = format == Format::Markdown ? formats::emitMarkdown(doc, *d, losses)
+                                         : formats::emitBbcode(doc, *d, losses);
+  post.losses = losses.report();
+  return post;
+}
+
+namespace formats {
+
+LossReport LossCounter::report() const {
+  LossReport report;
+  for (std::size_t i = 0; i < kElementCount; ++i) {
+    if (counts_[i] > 0) {
+      report.push_back({static_cast<Element>(i), counts_[i], kElements[i].unit});
+    }
+  }
+  return report;
+}
+
+void LossCounter::dropRun(const Open& dropped) {
+  thisRun_.push_back(dropped);
+  if (std::find(lastDropped_.begin(), lastDropped_.end(), dropped) == lastDropped_.end()) {
+    add(dropped.element);
+  }
+}
+
+namespace {
+
+bool validColour(std::u16string_view c) {
+  if (c.size() != 7 || c[0] != u'#') return false;
+  return std::all_of(c.begin() + 1, c.end(), [](char16_t h) {
+    return (h >= u'0' && h <= u'9') || (h >= u'A' && h <= u'F') || (h >= u'a' && h <= u'f');
+  });
+}
+
+// A face goes into "[font=NAME]" as it is: it must not end the tag or the line.
+bool validFace(std::u16string_view f) {
+  return !f.empty() && f.find_first_of(u"[]\r\n") == std::u16string_view::npos;
+}
+
+}  // namespace
+
+void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossCounter& losses,
+                    std::vector<Open>& out) {
+  out.clear();
+  auto want = [&](Open o, bool valid) {
+    if (shows(d, o.element) && valid) {
+      out.push_back(o);
+    } else {
+      losses.dropRun(o);
+    }
+  };
+  if (run.link != kNone) {
+    const std::u16string_view address = doc.links[run.link];
+    want({Element::Link, address, 0}, !address.empty());
+  }
+  if (run.font != kNone) {
+    const FontAttrs& f = doc.fonts[run.font];
+    if (!f.face.empty()) want({Element::Face, f.face}, validFace(f.face));
+    if (f.size > 0) want({Element::Size, {}, std::min(f.size, 7)}, true);
+    if (!f.color.empty()) want({Element::Colour, f.color}, validColour(f.color));
+  }
+  constexpr std::array<std::pair<CharFlag, Element>, 6> kFlags = {{
+      {kBold, Element::Bold},
+      {kItalic, Element::Italic},
+      {kUnderline, Element::Underline},
+      {kStrike, Element::Strike},
+      {kSuper, Element::Superscript},
+      {kSub, Element::Subscript},
+  }};
+  for (const auto& [flag, element] : kFlags) {
+    if (run.flags & flag) want({element, {}, 0}, true);
+  }
+}
+
+void dropAllInline(const Document& doc, const Run& run, LossCounter& losses) {
+  static const Dialect kNothing{};
+  std::vector<Open> none;
+  inlineElements(doc, run, kNothing, losses, none);
+}
+
+void appendAscii(std::u16string& out, std::string_view s) {
+  for (const char c : s) out.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
+}
+
+void appendAddress(std::u16string& out, std::u16string_view address, bool markdown) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (const char16_t c : address) {
+    const bool encode = c == u'[' || c == u']' || c == u' ' || c == u'\r' || c == u'\n' ||
+                        (markdown && (c == u'(' || c == u')' || c == u'<' || c == u'>'));
+    if (!encode) {
+      out.push_back(c);
+      continue;
+    }
+    out.push_back(u'%');
+    out.push_back(static_cast<char16_t>(kHex[(c >> 4) & 0xF]));
+    out.push_back(static_cast<char16_t>(kHex[c & 0xF]));
+  }
+}
+
+}  // namespace formats
+}  // namespace quillmark
