@@ -11,6 +11,9 @@ packages=(
   qt6-base-dev xvfb              # the editor and its tests
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb
   clang libclang-rt-dev          # fuzz targets and sanitizers
+  dpkg-dev lintian pkg-config    # the Debian package: cpack's dpkg-shlibdeps, its checker
+  appstream desktop-file-utils   # validators of the AppStream metainfo and the desktop entry
+  bash-completion man-db         # where the completion goes; the installed manual pages
 )
 
 missing=()

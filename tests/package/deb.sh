@@ -68,5 +68,5 @@ while read -r mode path; do
 done <<<"$contents"
 
 echo "Made $deb"
-dpkg-deb -I "$deb" | sed -n '/^ Package:/,$p'
+dpkg-deb -f "$deb"
 ((failures == 0))
