@@ -17,7 +17,8 @@ _quillmark_convert_options() {
     fi
   done < <(LC_ALL=C "$1" --help 2>/dev/null)
   for line in "${lines[@]}"; do
-    [[ $line =~ ^([[:space:]]+) ]] && ((${#BASH_REMATCH[1]} == least)) || continue
+    [[ $line =~ ^([[:space:]]+) ]]
+    ((${#BASH_REMATCH[1]} == least)) || continue
     for word in ${line//,/ }; do
       [[ $word == -* ]] || break
       printf '%s\n' "${word%%=*}"

@@ -68,11 +68,11 @@ status=0
 missing=$(comm -23 <(printf '%s\n' "${fromHelp[@]}") <(printf '%s\n' "${fromPage[@]}"))
 extra=$(comm -13 <(printf '%s\n' "${fromHelp[@]}") <(printf '%s\n' "${fromPage[@]}"))
 if [[ -n $missing ]]; then
-  echo "FAIL: $page does not describe these options of '$program --help':" $missing
+  echo "FAIL: $page does not describe these options of '$program --help': ${missing//$'\n'/ }"
   status=1
 fi
 if [[ -n $extra ]]; then
-  echo "FAIL: $page describes options '$program --help' does not print:" $extra
+  echo "FAIL: $page describes options '$program --help' does not print: ${extra//$'\n'/ }"
   status=1
 fi
 ((status == 0)) && echo "The manual page and --help name the same options:" "${fromHelp[@]}"
