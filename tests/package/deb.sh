@@ -57,6 +57,13 @@ for file in \
     usr/share/doc/quillmark/guide/index.html; do
   grep -q " \./$file\$" <<<"$contents" || fail "the package lacks /$file"
 done
+# Software centres find the program through the desktop entry the metainfo names.
+launchable=$(dpkg-deb --fsys-tarfile "$deb" |
+  tar -xOf - ./usr/share/metainfo/org.norvane.Quillmark.metainfo.xml 2>/dev/null |
+  sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p')
+[[ $launchable == *.desktop ]] &&
+  grep -q " \./usr/share/applications/$launchable\$" <<<"$contents" ||
+  fail "the metainfo's launchable '$launchable' is not a desktop entry of the package"
 # Programs are executable by everyone, everything else is only readable.
 while read -r mode path; do
   case $path in
