@@ -61,9 +61,10 @@ done
 launchable=$(dpkg-deb --fsys-tarfile "$deb" |
   tar -xOf - ./usr/share/metainfo/org.norvane.Quillmark.metainfo.xml 2>/dev/null |
   sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p')
-[[ $launchable == *.desktop ]] &&
-  grep -q " \./usr/share/applications/$launchable\$" <<<"$contents" ||
+if [[ $launchable != *.desktop ]] ||
+  ! grep -q " \./usr/share/applications/$launchable\$" <<<"$contents"; then
   fail "the metainfo's launchable '$launchable' is not a desktop entry of the package"
+fi
 # Programs are executable by everyone, everything else is only readable.
 while read -r mode path; do
   case $path in
