@@ -13,6 +13,9 @@ packages=(
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb
   clang libclang-rt-dev          # fuzz targets and sanitizers
   clang-format                   # the formatting check of continuous integration
+  dpkg-dev lintian pkg-config    # the Debian package: cpack's dpkg-shlibdeps, its checker
+  appstream desktop-file-utils   # validators of the AppStream metainfo and the desktop entry
+  bash-completion man-db         # where the completion goes; the installed manual pages
 )
 
 missing=()
