@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build          # the build
+  cmake g++ ninja-build ccache   # the build (ccache: the four builds of CI share objects)
   libgtest-dev libgmock-dev      # tests
   libcmark-gfm-dev libcmark-gfm-extensions-dev  # the Markdown posts' tests read them back
   libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
