@@ -48,7 +48,8 @@ std::string foreignRtfNotice(std::u16string_view rtf) {
     while (!name.empty() &&
            (name.front() == u' ' || name.front() == u'\r' || name.front() == u'\n'))
       name.remove_prefix(1);
-    while (!name.empty() && name.back() == u' ') name.remove_suffix(1);
+    while (!name.empty() && (name.back() == u' ' || name.back() == u'\r' || name.back() == u'\n'))
+      name.remove_suffix(1);
     if (std::any_of(kOwnGenerators.begin(), kOwnGenerators.end(), [name](std::u16string_view own) {
           return startsWithIgnoringCase(name, own);
         })) {
