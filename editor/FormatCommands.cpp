@@ -16,10 +16,6 @@ namespace {
 
 // An indent command moves the paragraphs by one bullet indent.
 constexpr int kIndentStep = richtext::kBulletIndentTwips;
-// The fixed-columns markers, the one place the editor names them; "Copy to Web" turns them
-// into <pre> and </pre>, so they must be the texts the engine's web rewrite looks for.
-constexpr std::u16string_view kBeginFixed = u"{Begin Fixed}";
-constexpr std::u16string_view kEndFixed = u"{End Fixed}";
 
 QString qs(std::u16string_view text) {
   return QString::fromUtf16(text.data(), qsizetype(text.size()));
@@ -71,8 +67,8 @@ void QuillmarkMain::applyFontSize() {
 // the default face and two paragraph breaks, leaving the insertion point after them. A
 // selection is replaced.
 void QuillmarkMain::insertFixedColumns() {
-  const QString begin = qs(kBeginFixed);
-  const QString end = qs(kEndFixed);
+  const QString begin = qs(kFixedBegin);
+  const QString end = qs(kFixedEnd);
   const int markers = int(begin.size() + 2 + end.size());  // 26 characters
   richtext::RichTextBox &box = *box_;
   richtext::RichTextBox::UndoStep step(box);

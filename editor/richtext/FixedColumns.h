@@ -10,10 +10,10 @@
 #include <QStringView>
 #include <QTextCharFormat>
 
+#include "quillmark/convert.h"
+
 namespace quillmark::richtext {
 
-inline constexpr char16_t kBeginFixedMarker[] = u"{Begin Fixed}";
-inline constexpr char16_t kEndFixedMarker[] = u"{End Fixed}";
 inline constexpr int kColumnGap = 2;  // blanks between two columns
 
 // How many columns of a fixed-pitch font the text takes: East Asian wide and full-width
