@@ -1,0 +1,186 @@
+// The spelling underline: which words of a paragraph are checked, and the lazy highlighter
+// that checks only the paragraphs on screen.
+#include "SpellHighlighter.h"
+
+#include <QEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "SpellChecker.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quillmark {
+
+namespace {
+
+constexpr char16_t kBeginFixed[] = u"{Begin Fixed}";
+constexpr char16_t kEndFixed[] = u"{End Fixed}";
+// Paragraphs above and below the view that are checked too, so that a short scroll shows
+// them finished.
+constexpr int kShownMargin = 20;
+
+enum BlockState : int { kOutsideFixed = 0, kInsideFixed = 1 };
+
+// Remembers the checker's generation a paragraph was last checked with.
+struct CheckedData : QTextBlockUserData {
+  explicit CheckedData(quint64 g) : generation(g) {}
+  quint64 generation;
+};
+
+bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c.isMark() || c == u'_'; }
+bool isApostrophe(QChar c) { return c == u'\'' || c == u'\u2019'; }
+
+bool startsWebAddress(QStringView chunk) {
+  return chunk.startsWith(u"http://", Qt::CaseInsensitive) ||
+         chunk.startsWith(u"https://", Qt::CaseInsensitive) ||
+         chunk.startsWith(u"www.", Qt::CaseInsensitive) || chunk.contains(u"://");
+}
+
+// The words of one chunk of text between blanks, outside any fixed block.
+void addWordsOfChunk(QStringView text, qsizetype from, qsizetype to, std::vector<WordSpan> &words) {
+  QStringView chunk = text.sliced(from, to - from);
+  // Leading punctuation, as in "(www.example.com)" or "<http://...>".
+  qsizetype lead = 0;
+  while (lead < chunk.size() && !chunk[lead].isLetterOrNumber()) ++lead;
+  if (startsWebAddress(chunk.sliced(lead)) || chunk.contains(u'@')) return;
+  qsizetype i = 0;
+  while (i < chunk.size()) {
+    if (!isWordCharacter(chunk[i])) {
+      ++i;
+      continue;
+    }
+    const qsizetype start = i;
+    bool skip = false;
+    while (i < chunk.size()) {
+      const QChar c = chunk[i];
+      if (isWordCharacter(c)) {
+        skip = skip || c.isDigit() || c == u'_' || c.isNumber();
+        ++i;
+      } else if (isApostrophe(c) && i + 1 < chunk.size() && chunk[i + 1].isLetter()) {
+        ++i;  // "don't", "writer’s"
+      } else {
+        break;
+      }
+    }
+    if (!skip && i - start > 1) words.push_back({int(from + start), int(i - start)});
+  }
+}
+
+}  // namespace
+
+ParagraphWords wordsToCheck(QStringView text, bool startsInsideFixed) {
+  ParagraphWords result;
+  bool inside = startsInsideFixed;
+  qsizetype i = 0;
+  const QStringView begin(kBeginFixed);
+  const QStringView end(kEndFixed);
+  while (i < text.size()) {
+    if (inside) {
+      const qsizetype close = text.indexOf(end, i);
+      if (close < 0) break;
+      i = close + end.size();
+      inside = false;
+      continue;
+    }
+    // The next chunk between blanks, cut short by a fixed block's start.
+    if (text[i].isSpace()) {
+      ++i;
+      continue;
+    }
+    qsizetype stop = i;
+    while (stop < text.size() && !text[stop].isSpace()) ++stop;
+    const qsizetype open = text.sliced(i, stop - i).indexOf(begin);
+    if (open >= 0) {
+      if (open > 0) addWordsOfChunk(text, i, i + open, result.words);
+      i += open + begin.size();
+      inside = true;
+      continue;
+    }
+    addWordsOfChunk(text, i, stop, result.words);
+    i = stop;
+  }
+  result.endsInsideFixed = inside;
+  return result;
+}
+
+SpellHighlighter::SpellHighlighter(QTextEdit &edit, SpellChecker &checker)
+    : QSyntaxHighlighter(static_cast<QObject *>(nullptr)), edit_(edit), checker_(checker) {
+  visibleCheck_.setSingleShot(true);
+  visibleCheck_.setInterval(0);
+  visibleCheck_.callOnTimeout(this, &SpellHighlighter::checkVisibleParagraphs);
+  const auto schedule = [this] { scheduleVisibleCheck(); };
+  connect(edit_.verticalScrollBar(), &QScrollBar::valueChanged, this, schedule);
+  connect(edit_.verticalScrollBar(), &QScrollBar::rangeChanged, this, schedule);
+  connect(edit_.horizontalScrollBar(), &QScrollBar::valueChanged, this, schedule);
+}
+
+QTextCharFormat SpellHighlighter::misspeltFormat() {
+  QTextCharFormat format;
+  format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+  format.setUnderlineColor(Qt::red);
+  return format;
+}
+
+void SpellHighlighter::setChecking(bool on) {
+  if (on == checking_) return;
+  checking_ = on;
+  // Detaching clears every underline; attaching goes through every paragraph once, which
+  // is cheap for those not on screen.
+  setDocument(on ? edit_.document() : nullptr);
+  if (on) scheduleVisibleCheck();
+}
+
+void SpellHighlighter::recheck() {
+  if (checking_) scheduleVisibleCheck();
+}
+
+bool SpellHighlighter::startsInsideFixed(const QTextBlock &block) const {
+  return block.previous().isValid() && block.previous().userState() == kInsideFixed;
+}
+
+void SpellHighlighter::highlightBlock(const QString &text) {
+  const bool inside = previousBlockState() == kInsideFixed;
+  const int number = currentBlock().blockNumber();
+  if (number < firstShown_ || number > lastShown_) {
+    // Off screen: only the state the next paragraph needs. Its spelling waits until shown.
+    const qsizetype open = text.lastIndexOf(QStringView(kBeginFixed));
+    const qsizetype close = text.lastIndexOf(QStringView(kEndFixed));
+    const bool endsInside = open >= 0 || close >= 0 ? open > close : inside;
+    setCurrentBlockState(endsInside ? kInsideFixed : kOutsideFixed);
+    if (currentBlockUserData()) setCurrentBlockUserData(nullptr);
+    return;
+  }
+  const ParagraphWords words = wordsToCheck(text, inside);
+  setCurrentBlockState(words.endsInsideFixed ? kInsideFixed : kOutsideFixed);
+  static const QTextCharFormat misspelt = misspeltFormat();
+  for (const WordSpan &word : words.words) {
+    if (!checker_.check(text.mid(word.start, word.length)))
+      setFormat(word.start, word.length, misspelt);
+  }
+  setCurrentBlockUserData(new CheckedData(checker_.generation()));
+  ++checkedParagraphs_;
+}
+
+void SpellHighlighter::scheduleVisibleCheck() {
+  if (checking_) visibleCheck_.start();
+}
+
+// Checks the paragraphs on screen that were not checked with the checker's answers of now.
+void SpellHighlighter::checkVisibleParagraphs() {
+  if (!checking_ || !document()) return;
+  const QRect view = edit_.viewport()->rect();
+  const QTextBlock top = edit_.cursorForPosition(view.topLeft()).block();
+  const QTextBlock bottom = edit_.cursorForPosition(view.bottomRight()).block();
+  firstShown_ = std::max(0, top.blockNumber() - kShownMargin);
+  lastShown_ = bottom.blockNumber() + kShownMargin;
+  const quint64 generation = checker_.generation();
+  for (QTextBlock block = document()->findBlockByNumber(firstShown_);
+       block.isValid() && block.blockNumber() <= lastShown_; block = block.next()) {
+    const auto *data = static_cast<const CheckedData *>(block.userData());
+    if (!data || data->generation != generation) rehighlightBlock(block);
+  }
+}
+
+}  // namespace quillmark
