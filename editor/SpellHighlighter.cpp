@@ -2,7 +2,7 @@
 // that checks only the paragraphs on screen.
 #include "SpellHighlighter.h"
 
-#include <QEvent>
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -73,9 +73,9 @@ void addWordsOfChunk(QStringView text, qsizetype from, qsizetype to, std::vector
 ParagraphWords wordsToCheck(QStringView text, bool startsInsideFixed) {
   ParagraphWords result;
   bool inside = startsInsideFixed;
-  qsizetype i = 0;
   const QStringView begin(kBeginFixed);
   const QStringView end(kEndFixed);
+  qsizetype i = 0;
   while (i < text.size()) {
     if (inside) {
       const qsizetype close = text.indexOf(end, i);
@@ -84,22 +84,22 @@ ParagraphWords wordsToCheck(QStringView text, bool startsInsideFixed) {
       inside = false;
       continue;
     }
-    // The next chunk between blanks, cut short by a fixed block's start.
-    if (text[i].isSpace()) {
-      ++i;
-      continue;
+    // The text up to the next fixed block, chunk by chunk between blanks.
+    const qsizetype open = text.indexOf(begin, i);
+    const qsizetype stop = open < 0 ? text.size() : open;
+    while (i < stop) {
+      if (text[i].isSpace()) {
+        ++i;
+        continue;
+      }
+      qsizetype chunkEnd = i;
+      while (chunkEnd < stop && !text[chunkEnd].isSpace()) ++chunkEnd;
+      addWordsOfChunk(text, i, chunkEnd, result.words);
+      i = chunkEnd;
     }
-    qsizetype stop = i;
-    while (stop < text.size() && !text[stop].isSpace()) ++stop;
-    const qsizetype open = text.sliced(i, stop - i).indexOf(begin);
-    if (open >= 0) {
-      if (open > 0) addWordsOfChunk(text, i, i + open, result.words);
-      i += open + begin.size();
-      inside = true;
-      continue;
-    }
-    addWordsOfChunk(text, i, stop, result.words);
-    i = stop;
+    if (open < 0) break;
+    i = open + begin.size();
+    inside = true;
   }
   result.endsInsideFixed = inside;
   return result;
@@ -168,15 +168,37 @@ void SpellHighlighter::scheduleVisibleCheck() {
 }
 
 // Checks the paragraphs on screen that were not checked with the checker's answers of now.
+// They are found in the layout's coordinates: the first by a binary search on the
+// paragraphs' places, the others by walking on until one starts below the view.
 void SpellHighlighter::checkVisibleParagraphs() {
-  if (!checking_ || !document()) return;
-  const QRect view = edit_.viewport()->rect();
-  const QTextBlock top = edit_.cursorForPosition(view.topLeft()).block();
-  const QTextBlock bottom = edit_.cursorForPosition(view.bottomRight()).block();
-  firstShown_ = std::max(0, top.blockNumber() - kShownMargin);
-  lastShown_ = bottom.blockNumber() + kShownMargin;
+  QTextDocument *document = this->document();
+  if (!checking_ || !document) return;
+  QAbstractTextDocumentLayout &layout = *document->documentLayout();
+  const int top = edit_.verticalScrollBar()->value();
+  const int bottom = top + edit_.viewport()->height();
+  int low = 0;
+  int high = document->blockCount() - 1;
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (layout.blockBoundingRect(document->findBlockByNumber(middle)).bottom() < top)
+      low = middle + 1;
+    else
+      high = middle;
+  }
+  QTextBlock block = document->findBlockByNumber(std::max(0, low - kShownMargin));
+  firstShown_ = block.blockNumber();
+  lastShown_ = firstShown_;
+  int below = 0;  // paragraphs checked past the view's bottom
+  for (; block.isValid() && below <= kShownMargin; block = block.next()) {
+    const QRectF place = layout.blockBoundingRect(block);
+    // Past the end of what the layout has done so far (it goes on in the background and
+    // changes the scroll range, which brings us back here).
+    if (place.height() <= 0 && block.length() > 0 && block.blockNumber() > low) break;
+    if (place.top() > bottom) ++below;
+    lastShown_ = block.blockNumber();
+  }
   const quint64 generation = checker_.generation();
-  for (QTextBlock block = document()->findBlockByNumber(firstShown_);
+  for (block = document->findBlockByNumber(firstShown_);
        block.isValid() && block.blockNumber() <= lastShown_; block = block.next()) {
     const auto *data = static_cast<const CheckedData *>(block.userData());
     if (!data || data->generation != generation) rehighlightBlock(block);
