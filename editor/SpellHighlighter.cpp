@@ -116,6 +116,10 @@ SpellHighlighter::SpellHighlighter(QTextEdit &edit, SpellChecker &checker)
   connect(edit_.horizontalScrollBar(), &QScrollBar::valueChanged, this, schedule);
 }
 
+// Detaches while the timer still exists: taking the underlines away changes the layout and
+// the scroll range, whose signals would otherwise start a timer already destroyed.
+SpellHighlighter::~SpellHighlighter() { setChecking(false); }
+
 QTextCharFormat SpellHighlighter::misspeltFormat() {
   QTextCharFormat format;
   format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);

@@ -40,6 +40,7 @@ class SpellHighlighter : public QSyntaxHighlighter {
  public:
   // Underlines in `edit`'s document once checking is on; both must outlive it.
   SpellHighlighter(QTextEdit &edit, SpellChecker &checker);
+  ~SpellHighlighter() override;
 
   void setChecking(bool on);
   bool isChecking() const { return checking_; }
