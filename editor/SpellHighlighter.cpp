@@ -130,8 +130,11 @@ QTextCharFormat SpellHighlighter::misspeltFormat() {
 void SpellHighlighter::setChecking(bool on) {
   if (on == checking_) return;
   checking_ = on;
-  // Detaching clears every underline; attaching goes through every paragraph once, which
-  // is cheap for those not on screen.
+  // Detaching clears every underline. Attaching goes through every paragraph once, with
+  // none counted as shown, so that the pass only notes the fixed blocks; the paragraphs
+  // on screen are then checked in one batch.
+  firstShown_ = -1;
+  lastShown_ = -1;
   setDocument(on ? edit_.document() : nullptr);
   if (on) scheduleVisibleCheck();
 }
@@ -142,6 +145,21 @@ void SpellHighlighter::recheck() {
 
 bool SpellHighlighter::startsInsideFixed(const QTextBlock &block) const {
   return block.previous().isValid() && block.previous().userState() == kInsideFixed;
+}
+
+QList<QTextLayout::FormatRange> SpellHighlighter::misspeltRanges(const QString &text,
+                                                                 bool startsInside,
+                                                                 bool &endsInside) {
+  const ParagraphWords words = wordsToCheck(text, startsInside);
+  endsInside = words.endsInsideFixed;
+  static const QTextCharFormat misspelt = misspeltFormat();
+  QList<QTextLayout::FormatRange> ranges;
+  for (const WordSpan &word : words.words) {
+    if (!checker_.check(text.mid(word.start, word.length)))
+      ranges.append({word.start, word.length, misspelt});
+  }
+  ++checkedParagraphs_;
+  return ranges;
 }
 
 void SpellHighlighter::highlightBlock(const QString &text) {
@@ -156,15 +174,11 @@ void SpellHighlighter::highlightBlock(const QString &text) {
     if (currentBlockUserData()) setCurrentBlockUserData(nullptr);
     return;
   }
-  const ParagraphWords words = wordsToCheck(text, inside);
-  setCurrentBlockState(words.endsInsideFixed ? kInsideFixed : kOutsideFixed);
-  static const QTextCharFormat misspelt = misspeltFormat();
-  for (const WordSpan &word : words.words) {
-    if (!checker_.check(text.mid(word.start, word.length)))
-      setFormat(word.start, word.length, misspelt);
-  }
+  bool endsInside = false;
+  for (const QTextLayout::FormatRange &range : misspeltRanges(text, inside, endsInside))
+    setFormat(range.start, range.length, range.format);
+  setCurrentBlockState(endsInside ? kInsideFixed : kOutsideFixed);
   setCurrentBlockUserData(new CheckedData(checker_.generation()));
-  ++checkedParagraphs_;
 }
 
 void SpellHighlighter::scheduleVisibleCheck() {
@@ -201,12 +215,27 @@ void SpellHighlighter::checkVisibleParagraphs() {
     if (place.top() > bottom) ++below;
     lastShown_ = block.blockNumber();
   }
+  // The underlines go straight into the paragraphs' layouts, and the layout hears of them
+  // once for the whole range: told paragraph by paragraph (as rehighlightBlock() does), it
+  // would place every paragraph after each of them again, which in a large document takes
+  // as long as a keystroke each time.
   const quint64 generation = checker_.generation();
+  int from = -1;
+  int to = -1;
   for (block = document->findBlockByNumber(firstShown_);
        block.isValid() && block.blockNumber() <= lastShown_; block = block.next()) {
     const auto *data = static_cast<const CheckedData *>(block.userData());
-    if (!data || data->generation != generation) rehighlightBlock(block);
+    if (data && data->generation == generation) continue;
+    bool endsInside = false;
+    const QList<QTextLayout::FormatRange> ranges =
+        misspeltRanges(block.text(), startsInsideFixed(block), endsInside);
+    block.setUserData(new CheckedData(generation));
+    if (ranges == block.layout()->formats()) continue;
+    block.layout()->setFormats(ranges);
+    if (from < 0) from = block.position();
+    to = block.position() + block.length();
   }
+  if (from >= 0) document->markContentsDirty(from, to - from);
 }
 
 }  // namespace quillmark

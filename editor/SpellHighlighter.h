@@ -11,6 +11,7 @@
 // caches each word's answer, so a word is looked up once per change.
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <QTimer>
 #include <vector>
 
@@ -59,6 +60,9 @@ class SpellHighlighter : public QSyntaxHighlighter {
   void highlightBlock(const QString &text) override;
 
  private:
+  // The underlines of a paragraph, and whether a fixed block is open at its end.
+  QList<QTextLayout::FormatRange> misspeltRanges(const QString &text, bool startsInside,
+                                                 bool &endsInside);
   void scheduleVisibleCheck();
   void checkVisibleParagraphs();
 
