@@ -15,10 +15,12 @@ namespace quillmark {
 class Platform {
  public:
   enum class Icon { None, Question, Warning };
+  // The answers to "Save changes to NAME?".
+  enum class SaveChoice { Save, Discard, Cancel };
 
   struct FileDialogSettings {
     QString title;
-    QString directory;      // the folder the dialog starts in
+    QString directory;      // the folder the dialog starts in, or a file in it to select
     QString filter;         // e.g. "*.rtf"
     QString defaultSuffix;  // added to a name typed without one
   };
@@ -27,11 +29,14 @@ class Platform {
 
   // A question with Yes and No, No the default; true for Yes.
   virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
+  // A question with Save, Discard and Cancel, Save the default and Esc for Cancel.
+  virtual SaveChoice askSaveDiscardCancel(QWidget *parent, const QString &title,
+                                          const QString &text) = 0;
   // A message with an OK button only.
   virtual void showMessage(QWidget *parent, Icon icon, const QString &title,
                            const QString &text) = 0;
-  // The chosen file, or nothing when cancelled. The save dialog does not ask before
-  // replacing an existing file.
+  // The chosen file, or nothing when cancelled. The save dialog asks before it replaces an
+  // existing file.
   virtual std::optional<QString> chooseFileToOpen(QWidget *parent,
                                                   const FileDialogSettings &settings) = 0;
   virtual std::optional<QString> chooseFileToSave(QWidget *parent,
@@ -48,6 +53,8 @@ class Platform {
 class QtPlatform final : public Platform {
  public:
   bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
+  SaveChoice askSaveDiscardCancel(QWidget *parent, const QString &title,
+                                  const QString &text) override;
   void showMessage(QWidget *parent, Icon icon, const QString &title, const QString &text) override;
   std::optional<QString> chooseFileToOpen(QWidget *parent,
                                           const FileDialogSettings &settings) override;

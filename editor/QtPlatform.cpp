@@ -21,8 +21,7 @@ std::optional<QString> runFileDialog(QWidget *parent, const Platform::FileDialog
   if (mode == QFileDialog::AcceptOpen) {
     dialog.setFileMode(QFileDialog::ExistingFile);
   } else {
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setFileMode(QFileDialog::AnyFile);  // and asks before replacing a file
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();
@@ -33,6 +32,20 @@ std::optional<QString> runFileDialog(QWidget *parent, const Platform::FileDialog
 bool QtPlatform::askYesNo(QWidget *parent, const QString &title, const QString &text) {
   return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+Platform::SaveChoice QtPlatform::askSaveDiscardCancel(QWidget *parent, const QString &title,
+                                                      const QString &text) {
+  switch (QMessageBox::warning(parent, title, text,
+                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                               QMessageBox::Save)) {
+    case QMessageBox::Save:
+      return SaveChoice::Save;
+    case QMessageBox::Discard:
+      return SaveChoice::Discard;
+    default:
+      return SaveChoice::Cancel;
+  }
 }
 
 void QtPlatform::showMessage(QWidget *parent, Icon icon, const QString &title,

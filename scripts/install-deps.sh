@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev      # tests
   libcmark-gfm-dev libcmark-gfm-extensions-dev  # the Markdown posts' tests read them back
   libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
+  libenchant-2-dev pkg-config    # spelling: Enchant, which drives Hunspell,
+  hunspell-en-us                 # and an English dictionary for it
   qt6-base-dev xvfb              # the editor and its tests
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb
   clang libclang-rt-dev          # fuzz targets and sanitizers

@@ -24,6 +24,7 @@ struct ScriptedPlatform final : Platform {
 
   // Answers, used in order; an empty queue means "cancel" / "No".
   std::deque<bool> answers;
+  std::deque<SaveChoice> saveChoices;
   std::deque<std::optional<QString>> files;
   std::deque<std::optional<QColor>> colors;
   // Called with each dialog of ours instead of running it.
@@ -39,6 +40,10 @@ struct ScriptedPlatform final : Platform {
   bool askYesNo(QWidget *, const QString &title, const QString &text) override {
     questions << title + u": "_s + text;
     return take(answers).value_or(false);
+  }
+  SaveChoice askSaveDiscardCancel(QWidget *, const QString &title, const QString &text) override {
+    questions << title + u": "_s + text;
+    return take(saveChoices).value_or(SaveChoice::Cancel);
   }
   void showMessage(QWidget *, Icon icon, const QString &title, const QString &text) override {
     messages.push_back({icon, title, text});

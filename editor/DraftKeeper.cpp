@@ -1,0 +1,141 @@
+// One draft file per running program, guarded by a lock file; the orphans of programs that
+// ended without removing theirs.
+#include "DraftKeeper.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUuid>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace quillmark {
+
+namespace {
+
+constexpr char16_t kDraftPrefix[] = u"draft-";
+constexpr char16_t kDraftSuffix[] = u".rtf";
+constexpr char16_t kLockSuffix[] = u".lock";
+
+// A live program's lock never goes stale by age: only a program that no longer runs frees
+// its draft.
+std::unique_ptr<QLockFile> lockFor(const QString &draftPath) {
+  auto lock = std::make_unique<QLockFile>(draftPath + QString::fromUtf16(kLockSuffix));
+  lock->setStaleLockTime(0);
+  return lock;
+}
+
+}  // namespace
+
+OrphanDraft::OrphanDraft(QString path, QDateTime written, std::unique_ptr<QLockFile> lock)
+    : path_(std::move(path)), written_(std::move(written)), lock_(std::move(lock)) {}
+
+std::optional<QByteArray> OrphanDraft::read() const {
+  QFile file(path_);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return file.readAll();
+}
+
+bool OrphanDraft::discard() { return QFile::remove(path_) || !QFileInfo::exists(path_); }
+
+QString restoreQuestion(const OrphanDraft &orphan) {
+  return u"Quillmark found a post that was not saved (%1). Restore it?"_s.arg(
+      QLocale().toString(orphan.written(), QLocale::ShortFormat));
+}
+
+QString DraftKeeper::defaultFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/drafts"_s;
+}
+
+DraftKeeper::DraftKeeper(const QString &folder, QObject *parent)
+    : QObject(parent), folder_(folder) {
+  timer_.callOnTimeout(this, &DraftKeeper::saveNow);
+  if (!QDir().mkpath(folder_)) {
+    error_ = u"The folder %1 cannot be made."_s.arg(QDir::toNativeSeparators(folder_));
+    return;
+  }
+  // A fresh name each time; the lock settles any clash with another program.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
+    const QString path =
+        folder_ + u'/' + QString::fromUtf16(kDraftPrefix) + id + QString::fromUtf16(kDraftSuffix);
+    auto lock = lockFor(path);
+    if (QFileInfo::exists(path) || !lock->tryLock(0)) continue;
+    path_ = path;
+    lock_ = std::move(lock);
+    return;
+  }
+  error_ = u"No draft file can be locked in %1."_s.arg(QDir::toNativeSeparators(folder_));
+}
+
+DraftKeeper::~DraftKeeper() = default;
+
+bool DraftKeeper::hasDraft() const { return !path_.isEmpty() && QFileInfo::exists(path_); }
+
+bool DraftKeeper::write(const QByteArray &rtf) {
+  if (!isReady()) return false;  // error_ says why since the constructor
+  QSaveFile file(path_);
+  if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
+    error_ = file.errorString();
+    return false;
+  }
+  lastWritten_ = rtf;
+  error_.clear();
+  return true;
+}
+
+void DraftKeeper::remove() {
+  if (!path_.isEmpty()) QFile::remove(path_);
+  lastWritten_.clear();
+}
+
+std::optional<QByteArray> DraftKeeper::adopt(OrphanDraft &orphan) {
+  std::optional<QByteArray> rtf = orphan.read();
+  if (!rtf) return std::nullopt;
+  if (isReady()) {
+    QFile::remove(path_);
+    if (QFile::rename(orphan.path_, path_)) {
+      lastWritten_ = *rtf;
+    } else if (write(*rtf)) {
+      orphan.discard();
+    }
+  }
+  orphan.lock_.reset();
+  return rtf;
+}
+
+std::vector<OrphanDraft> DraftKeeper::findOrphans(const QString &folder) {
+  std::vector<OrphanDraft> orphans;
+  const QDir dir(folder);
+  const QStringList pattern{QString::fromUtf16(kDraftPrefix) + u'*' +
+                            QString::fromUtf16(kDraftSuffix)};
+  for (const QFileInfo &info : dir.entryInfoList(pattern, QDir::Files)) {
+    auto lock = lockFor(info.absoluteFilePath());
+    // Free, or held by a process that no longer runs (tryLock removes such a stale lock).
+    if (!lock->tryLock(0)) continue;
+    orphans.emplace_back(info.absoluteFilePath(), info.lastModified(), std::move(lock));
+  }
+  std::sort(orphans.begin(), orphans.end(),
+            [](const OrphanDraft &a, const OrphanDraft &b) { return a.written() > b.written(); });
+  return orphans;
+}
+
+void DraftKeeper::watch(std::function<QByteArray()> rtf, std::function<bool()> isDirty,
+                        std::chrono::milliseconds interval) {
+  rtf_ = std::move(rtf);
+  isDirty_ = std::move(isDirty);
+  timer_.start(interval);
+}
+
+void DraftKeeper::saveNow() {
+  if (!rtf_ || !isDirty_ || !isDirty_()) return;
+  const QByteArray rtf = rtf_();
+  if (rtf == lastWritten_ && hasDraft()) return;
+  if (!write(rtf)) emit writeFailed(error_);
+}
+
+}  // namespace quillmark
