@@ -92,6 +92,9 @@ struct ThrowingPlatform final : quillmark::Platform {
   bool askYesNo(QWidget *, const QString &, const QString &) override {
     throw std::runtime_error("dialog failed");
   }
+  SaveChoice askSaveDiscardCancel(QWidget *, const QString &, const QString &) override {
+    throw std::runtime_error("dialog failed");
+  }
   void showMessage(QWidget *, Icon, const QString &, const QString &) override {}
   std::optional<QString> chooseFileToOpen(QWidget *, const FileDialogSettings &) override {
     throw std::runtime_error("dialog failed");
