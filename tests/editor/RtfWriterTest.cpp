@@ -502,7 +502,7 @@ const WebCase kWebCases[] = {
        c.insertText(u"{End Fixed}"_s, fixed);
      },
      "<font size=2><pre>\n  1   22\n</pre></font>"},
-    // Without the engine's link option a link is its text, every word of it.
+    // A link reaches the post as a link around every word of its text.
     {"LinkKeepsItsWords",
      [](QTextCursor &c) {
        c.insertText(u"see "_s);
@@ -512,7 +512,7 @@ const WebCase kWebCases[] = {
        c.insertText(u"the page"_s, link);
        c.insertText(u" now"_s, QTextCharFormat());
      },
-     "<font size=2>see <i>the page</i> now</font>"},
+     R"(<font size=2>see <a href="https://example.org/a b"><i>the page</i></a> now</font>)"},
     {"TableAsFixedColumns",
      [](QTextCursor &c) {
        c.insertText(u"Table:"_s);
@@ -538,7 +538,7 @@ const WebCase kWebCases[] = {
        c.insertBlock(alignedFormat(Qt::AlignHCenter));
        c.insertText(u"d"_s, sizeFormat(14));
      },
-     R"(<table width=100%><tr><td align="center"><font color="#FF0000" size=2>a b)"
+     R"(<table width=100%><tr><td align="center"><font color="#FF0000" size=2>a <a href="http://x/">b</a>)"
      R"(<font color="#FF0000" size=2> c</font></font><br>)"
      "\n<font size=4>d</font></td></tr></table>"},
 };
