@@ -62,16 +62,10 @@ void QuillmarkMain::copyToWeb() {
 void QuillmarkMain::convertClipboard() {
   QClipboard *clipboard = QGuiApplication::clipboard();
   const QMimeData *source = clipboard->mimeData();
-  if (source == nullptr ||
-      (!source->hasText() && !source->hasHtml() && !source->hasFormat(u"text/rtf"_s) &&
-       !source->hasFormat(u"application/rtf"_s))) {
-    statusBar()->showMessage(u"The clipboard holds no text to convert"_s, kStatusMilliseconds);
-    return;
-  }
   // Read as a paste into an empty document would read it, away from the user's document.
   richtext::RichTextBox scratch;
   scratch.setBulletIndent(richtext::kBulletIndentTwips);
-  scratch.insertRich(source);
+  if (source) scratch.insertRich(source);
   if (scratch.document()->isEmpty()) {
     statusBar()->showMessage(u"The clipboard holds no text to convert"_s, kStatusMilliseconds);
     return;
