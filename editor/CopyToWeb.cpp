@@ -35,13 +35,18 @@ QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report) const {
   const web::Profile &profile = profiles_->current();
   const std::u16string html = rewriteForWeb(converter_.convertRtfToHtml(
       decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kPostOptions));
-  const QString text = QString::fromStdU16String(
-      profile.format == Format::Html ? html : convertPost(html, profile.format).text);
+  Post post = profile.format == Format::Html ? Post{html, {}} : convertPost(html, profile.format);
+  const QString text = QString::fromStdU16String(post.text);
   report = u"%1 characters as %2"_s.arg(QLocale().toString(text.size()),
                                         qs(formatDisplayName(profile.format)));
   if (profile.limit > 0 && text.size() > profile.limit)
     report += u" (longer than the %1 characters %2 takes)"_s.arg(QLocale().toString(profile.limit),
                                                                  profile.name);
+  if (!post.losses.empty()) {
+    // "colour: 3 runs\ncentre: 1 paragraph\n" as one line.
+    QString lost = QString::fromStdString(formatLosses(post.losses)).trimmed();
+    report += u"; not shown there: "_s + lost.replace(u'\n', u", "_s);
+  }
   return text;
 }
 

@@ -149,7 +149,8 @@ TEST(CopyToWeb, WritesTheChosenProfilesFormatAndSaysWhat) {
       {u"Board"_s,
        QString::fromStdU16String(quillmark::convertPost(html.toStdU16String(), Format::Phpbb).text),
        u"Copied %1 characters as phpBB BBCode (longer than the 10 characters Board takes)"_s},
-      {u"Chat"_s, u"Hello **world**"_s, u"Copied %1 characters as Markdown"_s},
+      {u"Chat"_s, u"Hello **world**"_s,
+       u"Copied %1 characters as Markdown; not shown there: size: 1 run"_s},
       {u"AP"_s, html, u"Copied %1 characters as HTML"_s},
   };
   for (const auto &c : cases) {
@@ -160,6 +161,15 @@ TEST(CopyToWeb, WritesTheChosenProfilesFormatAndSaysWhat) {
         << c.profile.toStdString();
   }
   EXPECT_TRUE(cases[0].post.contains(u"[b]world[/b]"_s)) << cases[0].post.toStdString();
+
+  // What the forum cannot show is named after the count.
+  writer.select(0, 5);
+  writer.w.window.dispatch(u"miUnderline"_s);
+  writer.postAs(u"Chat"_s);
+  writer.w.window.copyToWeb();
+  EXPECT_TRUE(
+      writer.status().endsWith(u" as Markdown; not shown there: underline: 1 run, size: 1 run"_s))
+      << writer.status().toStdString();
 }
 
 TEST(ProfileStore, HoldsTheSitesAndTheUsersProfilesAcrossInstances) {
