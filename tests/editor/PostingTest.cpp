@@ -269,7 +269,7 @@ TEST(ConvertClipboard, ConvertsRichTextOnTheClipboardAndLeavesTheDocument) {
     EXPECT_TRUE(clipboardText().contains(c.post))
         << c.what << ": " << clipboardText().toStdString();
     EXPECT_TRUE(writer.status().startsWith(u"Converted the clipboard to "_s)) << c.what;
-    EXPECT_TRUE(writer.status().endsWith(u" as phpBB BBCode"_s)) << c.what;
+    EXPECT_TRUE(writer.status().contains(u" as phpBB BBCode"_s)) << c.what;
     EXPECT_EQ(writer.box.toPlainText(), u"Hello world"_s) << c.what;
   }
   QGuiApplication::clipboard()->clear();
