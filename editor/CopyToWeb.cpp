@@ -70,6 +70,7 @@ void QuillmarkMain::convertClipboard() {
   // Read as a paste into an empty document would read it, away from the user's document.
   richtext::RichTextBox scratch;
   scratch.setBulletIndent(richtext::kBulletIndentTwips);
+  scratch.setSelFontSize(kStartFontSize);
   if (source) scratch.insertRich(source);
   if (scratch.document()->isEmpty()) {
     statusBar()->showMessage(u"The clipboard holds no text to convert"_s, kStatusMilliseconds);

@@ -34,8 +34,6 @@ namespace quillmark {
 
 namespace {
 
-constexpr double kStartFontSize = 12;  // points, for the first text typed
-
 QString qs(std::u16string_view text) {
   return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }

@@ -33,6 +33,9 @@ class QuillmarkMain : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The size, in points, of the first text typed, and of text converted from the clipboard.
+  static constexpr double kStartFontSize = 12;
+
   // The window uses `platform` for every dialog and message box; with none it uses the real
   // ones.
   explicit QuillmarkMain(std::unique_ptr<Platform> platform = nullptr, QWidget *parent = nullptr);

@@ -259,7 +259,8 @@ TEST(ConvertClipboard, ConvertsRichTextOnTheClipboardAndLeavesTheDocument) {
       {"RTF", u"text/rtf"_s, R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0 plain \b bold\b0\par})",
        u"plain [b]bold[/b]"_s},
       {"HTML", u"text/html"_s, "<p>plain <i>slanted</i></p>", u"plain [i]slanted[/i]"_s},
-      {"plain text", u"text/plain"_s, "just [words]", u"just [words]"_s},
+      // Plain text takes the size of text typed in the editor.
+      {"plain text", u"text/plain"_s, "just [words]", u"[size=100]just [words][/size]"_s},
   };
   for (const auto &c : cases) {
     auto *data = new QMimeData;
