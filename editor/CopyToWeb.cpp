@@ -1,13 +1,54 @@
-// "Copy to Web": the whole document through the converter, with the web rewrites, onto the
-// clipboard as text. The document is left selected, so the user sees what was copied.
+// Posting: "Copy to Web" and "Convert Clipboard" turn rich text into the post the chosen forum
+// profile takes (the engine's web HTML, then the profile's format) and put it on the clipboard
+// as text; "Forums..." edits the profiles. The status bar says what went onto the clipboard.
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
 #include <climits>
 
 #include "QuillmarkMain.h"
+#include "quillmark/formats.h"
 #include "richtext/RichTextBox.h"
+#include "web/ForumsDialog.h"
+#include "web/Profiles.h"
+
+using namespace Qt::StringLiterals;
 
 namespace quillmark {
+
+namespace {
+
+// The engine's web options, with hyperlink fields written as links.
+constexpr std::u16string_view kPostOptions = u"+CR+A";
+
+constexpr int kStatusMilliseconds = 8000;
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+}  // namespace
+
+QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report) const {
+  const web::Profile &profile = profiles_->current();
+  const std::u16string html = rewriteForWeb(converter_.convertRtfToHtml(
+      decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kPostOptions));
+  Post post = profile.format == Format::Html ? Post{html, {}} : convertPost(html, profile.format);
+  const QString text = QString::fromStdU16String(post.text);
+  report = u"%1 characters as %2"_s.arg(QLocale().toString(text.size()),
+                                        qs(formatDisplayName(profile.format)));
+  if (profile.limit > 0 && text.size() > profile.limit)
+    report += u" (longer than the %1 characters %2 takes)"_s.arg(QLocale().toString(profile.limit),
+                                                                 profile.name);
+  if (!post.losses.empty()) {
+    // "colour: 3 runs\ncentre: 1 paragraph\n" as one line.
+    QString lost = QString::fromStdString(formatLosses(post.losses)).trimmed();
+    report += u"; not shown there: "_s + lost.replace(u'\n', u", "_s);
+  }
+  return text;
+}
 
 void QuillmarkMain::copyToWeb() {
   // The whole document, whatever its length.
@@ -17,10 +58,60 @@ void QuillmarkMain::copyToWeb() {
   QClipboard *clipboard = QGuiApplication::clipboard();
   clipboard->clear();
 
-  const QByteArray rtf = box_->selRtf();  // 7-bit text
-  const std::u16string html = rewriteForWeb(converter_.convertRtfToHtml(
-      decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
-  clipboard->setText(QString::fromStdU16String(html));
+  QString report;
+  const QString text = postFor(box_->selRtf(), report);  // the RTF is 7-bit text
+  clipboard->setText(text);
+  statusBar()->showMessage(u"Copied "_s + report, kStatusMilliseconds);
+}
+
+void QuillmarkMain::convertClipboard() {
+  QClipboard *clipboard = QGuiApplication::clipboard();
+  const QMimeData *source = clipboard->mimeData();
+  // Read as a paste into an empty document would read it, away from the user's document.
+  richtext::RichTextBox scratch;
+  scratch.setBulletIndent(richtext::kBulletIndentTwips);
+  scratch.setSelFontSize(kStartFontSize);
+  if (source) scratch.insertRich(source);
+  if (scratch.document()->isEmpty()) {
+    statusBar()->showMessage(u"The clipboard holds no text to convert"_s, kStatusMilliseconds);
+    return;
+  }
+  scratch.setSelStart(0);
+  scratch.setSelLength(INT_MAX);
+  QString report;
+  const QString text = postFor(scratch.selRtf(), report);
+  clipboard->setText(text);
+  statusBar()->showMessage(u"Converted the clipboard to "_s + report, kStatusMilliseconds);
+}
+
+void QuillmarkMain::showForums() {
+  web::ForumsDialog dialog(*profiles_, this);
+  platform_->runModal(dialog);
+  fillPostAsBox();
+}
+
+void QuillmarkMain::buildPostAsBox() {
+  profiles_ = std::make_unique<web::ProfileStore>();
+  postAs_ = new QComboBox(this);
+  postAs_->setObjectName(u"cboPostAs"_s);
+  postAs_->setToolTip(u"The forum \"Copy to Web\" writes the post for"_s);
+  postAs_->setStatusTip(u"Choose the forum, and so the format, of the post"_s);
+  postAs_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  connect(postAs_, &QComboBox::textActivated, this, [this](const QString &name) {
+    profiles_->setCurrent(name);
+    post_->setToolTip(u"Copy the post to the clipboard as %1 (Ctrl+Shift+C)"_s.arg(
+        qs(formatDisplayName(profiles_->current().format))));
+  });
+  fillPostAsBox();
+}
+
+void QuillmarkMain::fillPostAsBox() {
+  QSignalBlocker blocker(postAs_);
+  postAs_->clear();
+  for (const web::Profile &profile : profiles_->profiles()) postAs_->addItem(profile.name);
+  postAs_->setCurrentText(profiles_->current().name);
+  post_->setToolTip(u"Copy the post to the clipboard as %1 (Ctrl+Shift+C)"_s.arg(
+      qs(formatDisplayName(profiles_->current().format))));
 }
 
 }  // namespace quillmark

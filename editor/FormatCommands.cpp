@@ -2,6 +2,7 @@
 // and the fixed-columns block. Each works on the selection of the document, or on what is
 // typed next when nothing is selected, and is one step of undo.
 #include <QComboBox>
+#include <QRegularExpression>
 #include <string_view>
 
 #include "QuillmarkMain.h"
@@ -85,6 +86,37 @@ void QuillmarkMain::insertFixedColumns() {
   box.setSelStart(box.selStart() + 1);
   box.setSelLength(0);
   box.setSelText(u"\r\r"_s);
+}
+
+}  // namespace quillmark
+
+namespace quillmark {
+
+namespace {
+
+// Whether selected text reads as a web or mail address by itself, so that "Link..." can
+// offer it as the address.
+bool looksLikeAddress(const QString &text) {
+  static const QRegularExpression address(
+      u"^(?:(?:https?|ftp)://\\S+|www\\.\\S+\\.\\S+|mailto:\\S+@\\S+)$"_s,
+      QRegularExpression::CaseInsensitiveOption);
+  return address.match(text).hasMatch();
+}
+
+}  // namespace
+
+void QuillmarkMain::makeLink() {
+  richtext::RichTextBox &box = *box_;
+  QString offered = box.selLink().value_or(QString());
+  if (offered.isEmpty()) {
+    const QString selected = box.textCursor().selectedText().trimmed();
+    if (looksLikeAddress(selected)) offered = selected;
+  }
+  const std::optional<QString> address =
+      platform_->askText(this, u"Link"_s, u"Link address (empty for no link):"_s, offered);
+  if (!address) return;
+  box.setSelLink(*address);
+  box.setFocus();
 }
 
 }  // namespace quillmark

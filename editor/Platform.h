@@ -45,6 +45,9 @@ class Platform {
   virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
   // Runs a dialog of ours modally.
   virtual void runModal(QDialog &dialog) = 0;
+  // One line of text, the field starting as `initial`; nothing when cancelled.
+  virtual std::optional<QString> askText(QWidget *parent, const QString &title,
+                                         const QString &label, const QString &initial) = 0;
   // Asks for a printer and prints the document; false when cancelled.
   virtual bool print(QWidget *parent, QTextDocument &document) = 0;
 };
@@ -62,6 +65,8 @@ class QtPlatform final : public Platform {
                                           const FileDialogSettings &settings) override;
   std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
   void runModal(QDialog &dialog) override;
+  std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
+                                 const QString &initial) override;
   bool print(QWidget *parent, QTextDocument &document) override;
 };
 

@@ -2,6 +2,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -74,6 +75,14 @@ std::optional<QColor> QtPlatform::chooseColor(QWidget *parent, const QColor &ini
 }
 
 void QtPlatform::runModal(QDialog &dialog) { dialog.exec(); }
+
+std::optional<QString> QtPlatform::askText(QWidget *parent, const QString &title,
+                                           const QString &label, const QString &initial) {
+  bool ok = false;
+  QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
 
 bool QtPlatform::print(QWidget *parent, QTextDocument &document) {
   QPrinter printer(QPrinter::HighResolution);

@@ -24,6 +24,7 @@
 #include "Pictures.h"
 #include "ToolTable.h"
 #include "richtext/RichTextBox.h"
+#include "web/Profiles.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,8 +33,6 @@ Q_LOGGING_CATEGORY(lcEditor, "quillmark.editor")
 namespace quillmark {
 
 namespace {
-
-constexpr double kStartFontSize = 12;  // points, for the first text typed
 
 QString qs(std::u16string_view text) {
   return QString::fromUtf16(text.data(), qsizetype(text.size()));
@@ -116,6 +115,7 @@ void QuillmarkMain::showEvent(QShowEvent *event) {
 void QuillmarkMain::buildTools() {
   buildActions();
   buildFontSizeBox();
+  buildPostAsBox();
   for (const tools::Band &band : tools::allBands()) {
     if (band.type == tools::BandType::MenuBar) buildMenuBar(band);
     if (band.type == tools::BandType::Toolbar) buildToolbar(band);
@@ -207,12 +207,13 @@ void QuillmarkMain::buildToolbar(const tools::Band &band) {
     switch (tool->kind) {
       case tools::ToolKind::Label: {
         auto *label = new QLabel(qs(tool->caption) + u' ', bar);
-        label->setBuddy(fontSize_);
+        label->setObjectName(qs(tool->name));
+        label->setBuddy(tool->name == u"lblPostAs" ? postAs_ : fontSize_);
         bar->addWidget(label);
         break;
       }
       case tools::ToolKind::ComboBox:
-        bar->addWidget(fontSize_);
+        bar->addWidget(tool->name == u"cboPostAs" ? postAs_ : fontSize_);
         break;
       case tools::ToolKind::Spacer: {
         auto *spacer = new QWidget(bar);

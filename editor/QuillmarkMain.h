@@ -25,11 +25,17 @@ class RichTextBox;
 namespace tools {
 struct Band;
 }
+namespace web {
+class ProfileStore;
+}
 
 class QuillmarkMain : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The size, in points, of the first text typed, and of text converted from the clipboard.
+  static constexpr double kStartFontSize = 12;
+
   // The window uses `platform` for every dialog and message box; with none it uses the real
   // ones.
   explicit QuillmarkMain(std::unique_ptr<Platform> platform = nullptr, QWidget *parent = nullptr);
@@ -38,6 +44,9 @@ class QuillmarkMain : public QMainWindow {
   richtext::RichTextBox &box() const { return *box_; }
   QComboBox &fontSizeBox() const { return *fontSize_; }
   QPushButton &postButton() const { return *post_; }
+  // "Post as:": the forum profile "Copy to Web" and "Convert Clipboard" write for.
+  QComboBox &postAsBox() const { return *postAs_; }
+  web::ProfileStore &profiles() const { return *profiles_; }
   // The action of a tool, by its name ("miBold"), or nullptr.
   QAction *toolAction(const QString &name) const { return actions_.value(name); }
   QToolBar *band(const QString &name) const;
@@ -46,8 +55,16 @@ class QuillmarkMain : public QMainWindow {
   // is no command key does nothing. Errors are contained: no exception leaves a command.
   void dispatch(const QString &toolName);
 
-  // "Copy to Web": the whole document as forum HTML on the clipboard.
+  // "Copy to Web": the whole document on the clipboard as text, in the format of the forum
+  // profile chosen under "Post as:"; the status bar says what was copied.
   void copyToWeb();
+  // "Convert Clipboard": the rich text on the clipboard (RTF, else HTML, else plain text)
+  // replaced by its post in the chosen profile's format; the document is left alone.
+  void convertClipboard();
+  // "Link...": asks for the address the selection links to; an empty one removes the link.
+  void makeLink();
+  // "Forums...": the dialog that adds, changes and removes the user's forum profiles.
+  void showForums();
   // The font size shown in the font-size list, applied to the selection.
   void applyFontSize();
 
@@ -99,16 +116,22 @@ class QuillmarkMain : public QMainWindow {
   void startUp();
   void updateToolStates();
   Platform::FileDialogSettings fileDialogSettings() const;
+  void buildPostAsBox();
+  void fillPostAsBox();
+  // The post for RTF text in the chosen profile's format, and the status-bar line for it.
+  QString postFor(const QByteArray &rtf, QString &report) const;
 
   std::unique_ptr<Platform> platform_;
   richtext::RichTextBox *box_ = nullptr;
   QComboBox *fontSize_ = nullptr;
   QPushButton *post_ = nullptr;
+  QComboBox *postAs_ = nullptr;
+  std::unique_ptr<web::ProfileStore> profiles_;
   QLabel *pictures_[2] = {nullptr, nullptr};
   QHash<QString, QAction *> actions_;
   QHash<QString, QToolBar *> toolbars_;
   QColor lastColor_ = Qt::black;  // the colour dialog opens on the colour chosen last
-  Converter converter_;
+  mutable Converter converter_;
 };
 
 }  // namespace quillmark

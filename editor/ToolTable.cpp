@@ -74,6 +74,11 @@ Tool{u"Increase Indent", K::Button,     u"Increase Indent",          u"Increase 
 Tool{u"Decrease Indent", K::Button,     u"Decrease Indent",          u"Decrease Indent",          {},                                        u"Ctrl+[", u"format-indent-less",    {},           run<&W::decreaseIndent>,                  nullptr},
 Tool{u"Color",           K::Button,     u"C&olor",                   u"Color",                    {},                                        {},        u"format-text-color",     {},           run<&W::chooseColor>,                     nullptr},
 Tool{u"Fixed Columns",   K::Button,     u"&Fixed Columns",           u"Fixed Columns",            {},                                        {},        u"fixed-columns",         {},           run<&W::insertFixedColumns>,              nullptr},
+Tool{u"miLink",        K::MenuItem,   u"Lin&k...",                 u"Link",                     u"Make the selection a link to a web address", u"Ctrl+K", {},                       {},           run<&W::makeLink>,                        nullptr},
+Tool{u"miConvertClipboard", K::MenuItem,   u"Con&vert Clipboard",       u"Convert Clipboard",        u"Convert the rich text on the clipboard into a post", u"Ctrl+Alt+V", {},                       {},           run<&W::convertClipboard>,                nullptr},
+Tool{u"miForums",      K::MenuItem,   u"&Forums...",               u"Forums",                   u"Add, change or remove forum profiles",   {},        {},                       {},           run<&W::showForums>,                      nullptr},
+Tool{u"lblPostAs",     K::Label,      u"Post as:",                 {},                          {},                                        {},        {},                       {},           nullptr,                                  nullptr},
+Tool{u"cboPostAs",     K::ComboBox,   u"Post &as",                 u"Post as",                  u"Choose the forum, and so the format, of the post", {},        {},                       {},           nullptr,                                  nullptr},
 Tool{u"mnuFile",         K::MenuTitle,  u"&File",                    {},                          {},                                        {},        {},                       u"mnuFile",   nullptr,                                  nullptr},
 Tool{u"mnuEdit",         K::MenuTitle,  u"&Edit",                    {},                          {},                                        {},        {},                       u"mnuEdit",   nullptr,                                  nullptr},
 Tool{u"mnuFormat",       K::MenuTitle,  u"Fo&rmat",                  {},                          {},                                        {},        {},                       u"mnuFormat", nullptr,                                  nullptr},
@@ -84,13 +89,13 @@ Tool{u"miHAbout",        K::MenuItem,   u"&About",                   u"About thi
 };
 
 constexpr std::u16string_view kBand1[] = {u"new", u"open", u"save", u"|print", u"|miCut", u"miCopy", u"miPaste", u"|Help", u"|Space", u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
-constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns"};
+constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|lblPostAs", u"cboPostAs"};
 constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuFormat", u"web", u"mnuHelp"};
 constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"|print", u"exit"};
-constexpr std::u16string_view kMnuEdit[] = {u"miCut", u"miCopy", u"miPaste"};
-constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"|Color", u"|Fixed Columns"};
+constexpr std::u16string_view kMnuEdit[] = {u"miCut", u"miCopy", u"miPaste", u"|miConvertClipboard"};
+constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"|Color", u"|Fixed Columns", u"|miLink"};
 constexpr std::u16string_view kMnuHelp[] = {u"miHContents", u"miHAbout"};
-constexpr std::u16string_view kMnuWeb[] = {u"Updates", u"|AP", u"ZU21", u"CCSite", u"|NorvaneSite", u"WarningSite"};
+constexpr std::u16string_view kMnuWeb[] = {u"Updates", u"|AP", u"ZU21", u"CCSite", u"|NorvaneSite", u"WarningSite", u"|miForums"};
 constexpr std::u16string_view kBand4[] = {u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
 
 // The site buttons stand in the first toolbar already; their own band starts hidden and can

@@ -104,6 +104,10 @@ struct ThrowingPlatform final : quillmark::Platform {
   }
   std::optional<QColor> chooseColor(QWidget *, const QColor &) override { throw 42; }
   void runModal(QDialog &) override {}
+  std::optional<QString> askText(QWidget *, const QString &, const QString &,
+                                 const QString &) override {
+    return std::nullopt;
+  }
   bool print(QWidget *, QTextDocument &) override { return false; }
 };
 

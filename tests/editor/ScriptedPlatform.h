@@ -2,7 +2,9 @@
 // A Platform for tests: answers from a script instead of showing dialogs, and records what
 // the window asked, so that no test waits on a modal dialog.
 #include <QDialog>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -27,6 +29,7 @@ struct ScriptedPlatform final : Platform {
   std::deque<SaveChoice> saveChoices;
   std::deque<std::optional<QString>> files;
   std::deque<std::optional<QColor>> colors;
+  std::deque<std::optional<QString>> texts;
   // Called with each dialog of ours instead of running it.
   std::function<void(QDialog &)> onModal;
 
@@ -35,6 +38,7 @@ struct ScriptedPlatform final : Platform {
   std::vector<Message> messages;
   std::vector<FileDialogSettings> fileDialogs;
   std::vector<QColor> colorDialogsOpenedOn;
+  QStringList textsOffered;  // the field's starting text of each askText
   int printed = 0;
 
   bool askYesNo(QWidget *, const QString &title, const QString &text) override {
@@ -63,6 +67,11 @@ struct ScriptedPlatform final : Platform {
   void runModal(QDialog &dialog) override {
     if (onModal) onModal(dialog);
   }
+  std::optional<QString> askText(QWidget *, const QString &, const QString &,
+                                 const QString &initial) override {
+    textsOffered << initial;
+    return take(texts).value_or(std::nullopt);
+  }
   bool print(QWidget *, QTextDocument &) override {
     ++printed;
     return true;
@@ -78,8 +87,19 @@ struct ScriptedPlatform final : Platform {
   }
 };
 
-// A main window with a scripted platform, and that platform.
+// Points the application's settings at a fresh, empty folder for as long as it lives, so
+// that no test reads or writes the user's settings or another test's.
+struct SettingsSandbox {
+  QTemporaryDir folder;
+  SettingsSandbox() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+  }
+};
+
+// A main window with a scripted platform, and that platform, on settings of its own.
 struct ScriptedWindow {
+  SettingsSandbox settings;
   ScriptedPlatform *platform = new ScriptedPlatform;
   QuillmarkMain window{std::unique_ptr<Platform>(platform)};
 };

@@ -117,7 +117,8 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
        u"ZU21, |, CCSite, |, WarningSite, |, NorvaneSite"},
       {u"Band2",
        u"[Font Size:], miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, "
-       u"miRight, |, Bullets, Increase Indent, Decrease Indent, |, Color, |, Fixed Columns"},
+       u"miRight, |, Bullets, Increase Indent, Decrease Indent, |, Color, |, Fixed Columns, |, "
+       u"[Post as:], cboPostAs"},
       {u"Band4", u"|, AP, |, ZU21, |, CCSite, |, WarningSite, |, NorvaneSite"},
   };
   for (const auto &expected : toolbars) {
@@ -142,11 +143,11 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
     const char16_t *tools;
   } popups[] = {
       {u"mnuFile", u"new, open, save, |, print, exit"},
-      {u"mnuEdit", u"miCut, miCopy, miPaste"},
+      {u"mnuEdit", u"miCut, miCopy, miPaste, |, miConvertClipboard"},
       {u"mnuFormat",
        u"miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, miRight, |, "
-       u"Bullets, |, Color, |, Fixed Columns"},
-      {u"mnuWeb", u"Updates, |, AP, ZU21, CCSite, |, NorvaneSite, WarningSite"},
+       u"Bullets, |, Color, |, Fixed Columns, |, miLink"},
+      {u"mnuWeb", u"Updates, |, AP, ZU21, CCSite, |, NorvaneSite, WarningSite, |, miForums"},
       {u"mnuHelp", u"miHContents, miHAbout"},
   };
   for (const auto &expected : popups) {
@@ -188,6 +189,10 @@ TEST(ToolTable, ToolsShowTheirCaptionsTooltipsAndDescriptions) {
       {u"Fixed Columns", u"&Fixed Columns", u"Fixed Columns", u""},
       {u"miHContents", u"&Contents", u"Help Contents", u""},
       {u"miHAbout", u"&About", u"About this application", u""},
+      {u"miLink", u"Lin&k...", u"Link", u"Make the selection a link to a web address"},
+      {u"miConvertClipboard", u"Con&vert Clipboard", u"Convert Clipboard",
+       u"Convert the rich text on the clipboard into a post"},
+      {u"miForums", u"&Forums...", u"Forums", u"Add, change or remove forum profiles"},
   };
   for (const auto &row : rows) {
     const QString name = QString::fromUtf16(row.name);

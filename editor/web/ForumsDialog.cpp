@@ -1,0 +1,157 @@
+// The forums dialog: a list of profiles and a form for the chosen one.
+#include "web/ForumsDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "web/Profiles.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quillmark::web {
+
+namespace {
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+}  // namespace
+
+ForumsDialog::ForumsDialog(ProfileStore &store, QWidget *parent) : QDialog(parent), store_(store) {
+  setObjectName(u"ForumsDialog"_s);
+  setWindowTitle(u"Forums"_s);
+
+  list_ = new QListWidget(this);
+  list_->setObjectName(u"profiles"_s);
+  name_ = new QLineEdit(this);
+  name_->setObjectName(u"name"_s);
+  address_ = new QLineEdit(this);
+  address_->setObjectName(u"address"_s);
+  address_->setPlaceholderText(u"forum.example.org"_s);
+  format_ = new QComboBox(this);
+  format_->setObjectName(u"format"_s);
+  for (const FormatInfo &info : allFormats())
+    format_->addItem(qs(info.displayName), int(info.format));
+  limit_ = new QSpinBox(this);
+  limit_->setObjectName(u"limit"_s);
+  limit_->setRange(0, 10'000'000);
+  limit_->setSingleStep(1000);
+  limit_->setGroupSeparatorShown(true);
+  limit_->setSpecialValueText(u"No limit"_s);
+  limit_->setSuffix(u" characters"_s);
+
+  auto *form = new QFormLayout;
+  form->addRow(u"&Name:"_s, name_);
+  form->addRow(u"&Address:"_s, address_);
+  form->addRow(u"&Format:"_s, format_);
+  form->addRow(u"&Longest post:"_s, limit_);
+
+  auto *add = new QPushButton(u"A&dd"_s, this);
+  add->setObjectName(u"add"_s);
+  keep_ = new QPushButton(u"&Keep Changes"_s, this);
+  keep_->setObjectName(u"keep"_s);
+  remove_ = new QPushButton(u"&Remove"_s, this);
+  remove_->setObjectName(u"remove"_s);
+  auto *buttons = new QHBoxLayout;
+  buttons->addWidget(add);
+  buttons->addWidget(keep_);
+  buttons->addWidget(remove_);
+  buttons->addStretch(1);
+
+  auto *right = new QVBoxLayout;
+  right->addLayout(form);
+  right->addLayout(buttons);
+  right->addStretch(1);
+
+  auto *top = new QHBoxLayout;
+  top->addWidget(list_, 1);
+  top->addLayout(right, 2);
+
+  auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto *layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(close);
+
+  connect(add, &QPushButton::clicked, this, &ForumsDialog::addProfile);
+  connect(keep_, &QPushButton::clicked, this, &ForumsDialog::keepChanges);
+  connect(remove_, &QPushButton::clicked, this, &ForumsDialog::removeProfile);
+  connect(list_, &QListWidget::currentRowChanged, this, &ForumsDialog::showChosen);
+
+  fill(store_.current().name);
+  resize(560, 300);
+}
+
+void ForumsDialog::fill(const QString &select) {
+  QSignalBlocker blocker(list_);
+  list_->clear();
+  int row = 0;
+  for (const Profile &profile : store_.profiles()) {
+    list_->addItem(profile.builtIn ? profile.name + u" (built in)"_s : profile.name);
+    if (profile.name == select) row = list_->count() - 1;
+  }
+  list_->setCurrentRow(row);
+  blocker.unblock();
+  showChosen();
+}
+
+void ForumsDialog::showChosen() {
+  const int row = list_->currentRow();
+  if (row < 0 || row >= store_.profiles().size()) return;
+  const Profile &profile = store_.profiles()[row];
+  name_->setText(profile.name);
+  address_->setText(profile.address);
+  format_->setCurrentIndex(format_->findData(int(profile.format)));
+  limit_->setValue(profile.limit);
+  for (QWidget *field : {static_cast<QWidget *>(name_), static_cast<QWidget *>(address_),
+                         static_cast<QWidget *>(format_), static_cast<QWidget *>(limit_)})
+    field->setEnabled(!profile.builtIn);
+  keep_->setEnabled(!profile.builtIn);
+  remove_->setEnabled(!profile.builtIn);
+}
+
+bool ForumsDialog::readFields(Profile &profile) const {
+  profile.name = name_->text().trimmed();
+  profile.address = address_->text().trimmed();
+  profile.format = Format(format_->currentData().toInt());
+  profile.limit = limit_->value();
+  return !profile.name.isEmpty();
+}
+
+void ForumsDialog::addProfile() {
+  // A new profile starts as a copy of the chosen one, under a name not yet taken.
+  Profile profile;
+  readFields(profile);
+  QString base = profile.name.isEmpty() ? u"New forum"_s : profile.name;
+  QString name = base;
+  for (int n = 2; store_.find(name); ++n) name = base + u" (%1)"_s.arg(n);
+  profile.name = name;
+  if (store_.add(profile)) fill(name);
+  name_->setFocus();
+  name_->selectAll();
+}
+
+void ForumsDialog::keepChanges() {
+  const int row = list_->currentRow();
+  if (row < 0 || row >= store_.profiles().size()) return;
+  const QString old = store_.profiles()[row].name;
+  Profile profile;
+  if (readFields(profile) && store_.update(old, profile))
+    fill(profile.name);
+  else
+    showChosen();  // an empty or taken name: the profile shows as it was kept
+}
+
+void ForumsDialog::removeProfile() {
+  const int row = list_->currentRow();
+  if (row < 0 || row >= store_.profiles().size()) return;
+  if (store_.remove(store_.profiles()[row].name))
+    fill(store_.profiles()[qMin(row, int(store_.profiles().size()) - 1)].name);
+}
+
+}  // namespace quillmark::web

@@ -1,0 +1,50 @@
+#pragma once
+// "Forums...": the profiles in a list, the chosen one's fields beside it, and buttons to add
+// a profile, keep the changes to one and remove one. Works on the store directly, so every
+// change is kept at once. Built-in profiles are shown read-only and cannot be removed.
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace quillmark::web {
+
+class ProfileStore;
+struct Profile;
+
+class ForumsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit ForumsDialog(ProfileStore &store, QWidget *parent = nullptr);
+
+  QListWidget &list() const { return *list_; }
+  QLineEdit &nameField() const { return *name_; }
+  QLineEdit &addressField() const { return *address_; }
+  QComboBox &formatField() const { return *format_; }
+  QSpinBox &limitField() const { return *limit_; }
+
+  // The buttons' commands.
+  void addProfile();
+  void keepChanges();
+  void removeProfile();
+
+ private:
+  void fill(const QString &select);
+  void showChosen();
+  bool readFields(Profile &profile) const;
+
+  ProfileStore &store_;
+  QListWidget *list_;
+  QLineEdit *name_;
+  QLineEdit *address_;
+  QComboBox *format_;
+  QSpinBox *limit_;
+  QPushButton *keep_;
+  QPushButton *remove_;
+};
+
+}  // namespace quillmark::web

@@ -1,0 +1,124 @@
+// The profile store: the built-in profiles from the site table, the user's from QSettings.
+#include "web/Profiles.h"
+
+#include <QSettings>
+
+#include "web/Sites.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quillmark::web {
+
+namespace {
+
+QString qs(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+// A menu caption as a name: the access-key '&' dropped.
+QString withoutAccessKey(std::u16string_view caption) {
+  QString name = qs(caption);
+  name.remove(u'&');
+  return name;
+}
+
+std::optional<Format> formatOf(const QString &name) { return formatByName(name.toStdString()); }
+
+QString nameOf(Format format) { return QString::fromStdString(std::string(formatName(format))); }
+
+constexpr auto kGroup = "forums/profiles";
+constexpr auto kCurrent = "forums/current";
+
+}  // namespace
+
+ProfileStore::ProfileStore() {
+  for (const Site &site : kSites)
+    profiles_.append(
+        {withoutAccessKey(site.caption), qs(site.address), Format::Html, kBuiltInLimit, true});
+  QSettings settings;
+  const int count = settings.beginReadArray(kGroup);
+  for (int i = 0; i < count; ++i) {
+    settings.setArrayIndex(i);
+    Profile profile;
+    profile.name = settings.value("name").toString().trimmed();
+    profile.address = settings.value("address").toString().trimmed();
+    profile.format = formatOf(settings.value("format").toString()).value_or(Format::Html);
+    profile.limit = qMax(0, settings.value("limit").toInt());
+    // A damaged entry (no name, or a name taken) is skipped rather than shadowing another.
+    if (!profile.name.isEmpty() && find(profile.name) == nullptr) profiles_.append(profile);
+  }
+  settings.endArray();
+  current_ = settings.value(kCurrent).toString();
+}
+
+const Profile *ProfileStore::find(const QString &name) const {
+  for (const Profile &profile : profiles_)
+    if (profile.name == name) return &profile;
+  return nullptr;
+}
+
+bool ProfileStore::add(Profile profile) {
+  profile.name = profile.name.trimmed();
+  profile.address = profile.address.trimmed();
+  profile.builtIn = false;
+  if (profile.name.isEmpty() || find(profile.name)) return false;
+  profiles_.append(profile);
+  save();
+  return true;
+}
+
+bool ProfileStore::update(const QString &name, Profile profile) {
+  profile.name = profile.name.trimmed();
+  profile.address = profile.address.trimmed();
+  profile.builtIn = false;
+  const Profile *old = find(name);
+  if (old == nullptr || old->builtIn || profile.name.isEmpty()) return false;
+  if (profile.name != name && find(profile.name)) return false;
+  profiles_[profiles_.indexOf(*old)] = profile;
+  if (current_ == name) current_ = profile.name;
+  save();
+  return true;
+}
+
+bool ProfileStore::remove(const QString &name) {
+  const Profile *old = find(name);
+  if (old == nullptr || old->builtIn) return false;
+  profiles_.removeAt(profiles_.indexOf(*old));
+  if (current_ == name) current_.clear();
+  save();
+  return true;
+}
+
+const Profile &ProfileStore::current() const {
+  const Profile *chosen = find(current_);
+  return chosen ? *chosen : profiles_.front();
+}
+
+bool ProfileStore::setCurrent(const QString &name) {
+  if (find(name) == nullptr) return false;
+  current_ = name;
+  save();
+  return true;
+}
+
+void ProfileStore::save() const {
+  QSettings settings;
+  settings.remove(kGroup);
+  settings.beginWriteArray(kGroup);
+  int i = 0;
+  for (const Profile &profile : profiles_) {
+    if (profile.builtIn) continue;
+    settings.setArrayIndex(i++);
+    settings.setValue("name", profile.name);
+    settings.setValue("address", profile.address);
+    settings.setValue("format", nameOf(profile.format));
+    settings.setValue("limit", profile.limit);
+  }
+  settings.endArray();
+  if (current_.isEmpty())
+    settings.remove(kCurrent);
+  else
+    settings.setValue(kCurrent, current_);
+}
+
+}  // namespace quillmark::web

@@ -1,0 +1,281 @@
+// Posting from the window, offscreen: the link command, "Copy to Web" in the chosen profile's
+// format with what the status bar says, the profile store and its persistence, "Post as:",
+// the forums dialog and "Convert Clipboard" on the real clipboard.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTest>
+
+#include "ScriptedPlatform.h"
+#include "quillmark/convert.h"
+#include "richtext/RichTextBox.h"
+#include "web/ForumsDialog.h"
+#include "web/Profiles.h"
+
+using namespace Qt::StringLiterals;
+using quillmark::Format;
+using quillmark::testing::ScriptedWindow;
+using quillmark::testing::SettingsSandbox;
+using quillmark::web::Profile;
+using quillmark::web::ProfileStore;
+
+namespace {
+
+QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+// A window whose document holds "Hello " and a bold "world".
+struct Writer {
+  ScriptedWindow w;
+  quillmark::richtext::RichTextBox &box = w.window.box();
+  Writer() {
+    box.setSelText(u"Hello world"_s);
+    select(6, 5);
+    w.window.dispatch(u"miBold"_s);
+  }
+  void select(int start, int length) {
+    box.setSelStart(start);
+    box.setSelLength(length);
+  }
+  void postAs(const QString &name) { emit w.window.postAsBox().textActivated(name); }
+  QString status() const { return w.window.statusBar()->currentMessage(); }
+};
+
+TEST(LinkCommand, OffersTheLinkOrAnAddressAndSetsOrRemovesIt) {
+  const struct {
+    const char *what;
+    QString text;      // the document, all of it selected
+    QString existing;  // a link the selection has already
+    std::optional<QString> answer;
+    QString offered;
+    QString link;  // the selection's link afterwards
+  } cases[] = {
+      {"plain words offer nothing",
+       u"our forum"_s,
+       {},
+       u"forum.example.org"_s,
+       u""_s,
+       u"forum.example.org"_s},
+      {"an address offers itself",
+       u"https://forum.example.org/t/1"_s,
+       {},
+       u"https://forum.example.org/t/1"_s,
+       u"https://forum.example.org/t/1"_s,
+       u"https://forum.example.org/t/1"_s},
+      {"www. reads as an address",
+       u"www.example.org"_s,
+       {},
+       u"http://www.example.org"_s,
+       u"www.example.org"_s,
+       u"http://www.example.org"_s},
+      {"a link offers its address", u"read this"_s, u"https://a.example.org"_s,
+       u"https://b.example.org"_s, u"https://a.example.org"_s, u"https://b.example.org"_s},
+      {"an empty address removes it", u"read this"_s, u"https://a.example.org"_s, u""_s,
+       u"https://a.example.org"_s, u""_s},
+      {"cancel changes nothing", u"read this"_s, u"https://a.example.org"_s, std::nullopt,
+       u"https://a.example.org"_s, u"https://a.example.org"_s},
+  };
+  for (const auto &c : cases) {
+    ScriptedWindow w;
+    auto &box = w.window.box();
+    box.setSelText(c.text);
+    box.setSelStart(0);
+    box.setSelLength(int(c.text.size()));
+    if (!c.existing.isEmpty()) box.setSelLink(c.existing);
+    w.platform->texts.push_back(c.answer);
+    w.window.dispatch(u"miLink"_s);
+    ASSERT_EQ(w.platform->textsOffered.size(), 1) << c.what;
+    EXPECT_EQ(w.platform->textsOffered.front(), c.offered) << c.what;
+    EXPECT_EQ(box.selLink(), c.link) << c.what;
+    EXPECT_EQ(box.toPlainText(), c.text) << c.what;
+  }
+}
+
+TEST(LinkCommand, IsOneUndoStepAndCopiesAsAnAnchor) {
+  Writer writer;
+  writer.select(0, 5);
+  writer.w.platform->texts.push_back(u"https://norvane.example.org/"_s);
+  writer.w.window.dispatch(u"miLink"_s);
+  writer.w.window.copyToWeb();
+  EXPECT_TRUE(
+      clipboardText().startsWith(u"<a href=\"https://norvane.example.org/\"><font size=3>Hello"_s))
+      << clipboardText().toStdString();
+
+  writer.box.undo();
+  writer.select(0, 5);
+  EXPECT_EQ(writer.box.selLink(), u""_s);
+  writer.select(6, 5);
+  EXPECT_EQ(writer.box.selBold(), true) << "the undo went no further than the link";
+}
+
+TEST(LinkCommand, CtrlKRunsIt) {
+  ScriptedWindow w;
+  w.window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+  w.window.activateWindow();
+  w.window.box().setFocus();
+  w.window.box().setSelText(u"text"_s);
+  w.window.box().selectAll();
+  w.platform->texts.push_back(u"https://example.org"_s);
+  QTest::keyClick(&w.window.box(), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_EQ(w.platform->textsOffered.size(), 1);
+  EXPECT_EQ(w.window.box().selLink(), u"https://example.org"_s);
+}
+
+TEST(CopyToWeb, WritesTheChosenProfilesFormatAndSaysWhat) {
+  Writer writer;
+  const QString html = [&] {
+    writer.w.window.copyToWeb();
+    return clipboardText();
+  }();
+  EXPECT_EQ(writer.status(),
+            u"Copied %1 characters as HTML"_s.arg(QLocale().toString(html.size())));
+
+  ASSERT_TRUE(writer.w.window.profiles().add(
+      {u"Board"_s, u"board.example.org"_s, Format::Phpbb, 10, false}));
+  ASSERT_TRUE(writer.w.window.profiles().add(
+      {u"Chat"_s, u"chat.example.org"_s, Format::Markdown, 0, false}));
+  const struct {
+    QString profile;
+    QString post;
+    QString status;
+  } cases[] = {
+      {u"Board"_s,
+       QString::fromStdU16String(quillmark::convertPost(html.toStdU16String(), Format::Phpbb).text),
+       u"Copied %1 characters as phpBB BBCode (longer than the 10 characters Board takes)"_s},
+      {u"Chat"_s, u"Hello **world**"_s,
+       u"Copied %1 characters as Markdown; not shown there: size: 1 run"_s},
+      {u"AP"_s, html, u"Copied %1 characters as HTML"_s},
+  };
+  for (const auto &c : cases) {
+    writer.postAs(c.profile);
+    writer.w.window.copyToWeb();
+    EXPECT_EQ(clipboardText(), c.post) << c.profile.toStdString();
+    EXPECT_EQ(writer.status(), c.status.arg(QLocale().toString(c.post.size())))
+        << c.profile.toStdString();
+  }
+  EXPECT_TRUE(cases[0].post.contains(u"[b]world[/b]"_s)) << cases[0].post.toStdString();
+
+  // What the forum cannot show is named after the count.
+  writer.select(0, 5);
+  writer.w.window.dispatch(u"miUnderline"_s);
+  writer.postAs(u"Chat"_s);
+  writer.w.window.copyToWeb();
+  EXPECT_TRUE(
+      writer.status().endsWith(u" as Markdown; not shown there: underline: 1 run, size: 1 run"_s))
+      << writer.status().toStdString();
+}
+
+TEST(ProfileStore, HoldsTheSitesAndTheUsersProfilesAcrossInstances) {
+  SettingsSandbox sandbox;
+  {
+    ProfileStore store;
+    QStringList names;
+    for (const Profile &p : store.profiles()) {
+      names << p.name;
+      EXPECT_TRUE(p.builtIn);
+      EXPECT_EQ(p.format, Format::Html);
+      EXPECT_EQ(p.limit, quillmark::web::kBuiltInLimit);
+    }
+    EXPECT_EQ(names.join(u','), u"AP,ZU21,CC,Norvane,ScamWatch,Updates"_s);
+    EXPECT_EQ(store.find(u"CC"_s)->address, u"cc-forum.example.org"_s);
+    EXPECT_EQ(store.current().name, u"AP"_s);
+
+    EXPECT_TRUE(store.add({u" Board "_s, u" board.example.org "_s, Format::Phpbb, 20000, true}));
+    EXPECT_TRUE(store.add({u"Chat"_s, u"chat.example.org"_s, Format::Markdown, 0, false}));
+    EXPECT_TRUE(store.add({u"Spare"_s, {}, Format::Smf, 0, false}));
+    const struct {
+      const char *what;
+      bool done;
+    } refusals[] = {
+        {"an empty name", store.add({u"  "_s, {}, Format::Html, 0, false})},
+        {"a taken name", store.add({u"CC"_s, {}, Format::Html, 0, false})},
+        {"changing a built-in", store.update(u"AP"_s, {u"AP"_s, {}, Format::Mybb, 0, false})},
+        {"renaming onto another", store.update(u"Chat"_s, {u"Board"_s, {}, Format::Mybb, 0})},
+        {"removing a built-in", store.remove(u"ZU21"_s)},
+        {"removing an unknown one", store.remove(u"Nowhere"_s)},
+        {"choosing an unknown one", store.setCurrent(u"Nowhere"_s)},
+    };
+    for (const auto &r : refusals) EXPECT_FALSE(r.done) << r.what;
+
+    EXPECT_TRUE(store.setCurrent(u"Chat"_s));
+    EXPECT_TRUE(store.update(u"Chat"_s, {u"Lobby"_s, u"lobby.example.org"_s, Format::Xenforo, 5}));
+    EXPECT_EQ(store.current().name, u"Lobby"_s) << "the choice follows the rename";
+    EXPECT_TRUE(store.remove(u"Spare"_s));
+  }
+  ProfileStore again;
+  ASSERT_EQ(again.profiles().size(), 8);
+  EXPECT_EQ(again.profiles()[6],
+            (Profile{u"Board"_s, u"board.example.org"_s, Format::Phpbb, 20000, false}));
+  EXPECT_EQ(again.profiles()[7],
+            (Profile{u"Lobby"_s, u"lobby.example.org"_s, Format::Xenforo, 5, false}));
+  EXPECT_EQ(again.current().name, u"Lobby"_s);
+  EXPECT_TRUE(again.remove(u"Lobby"_s));
+  EXPECT_EQ(ProfileStore().current().name, u"AP"_s) << "removing the chosen one falls back";
+}
+
+TEST(PostAs, ListsTheProfilesAndRemembersTheChoice) {
+  ScriptedWindow first;
+  first.window.profiles().add({u"Board"_s, {}, Format::Phpbb, 0, false});
+  // The forums dialog, driven as a user would: a new profile, renamed, kept.
+  first.platform->onModal = [](QDialog &dialog) {
+    auto &forums = static_cast<quillmark::web::ForumsDialog &>(dialog);
+    forums.addProfile();
+    forums.nameField().setText(u"Lounge"_s);
+    forums.formatField().setCurrentIndex(forums.formatField().findText(u"Markdown"_s));
+    forums.keepChanges();
+    EXPECT_EQ(forums.list().currentItem()->text(), u"Lounge"_s);
+  };
+  first.window.dispatch(u"miForums"_s);
+  QComboBox &box = first.window.postAsBox();
+  QStringList items;
+  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+  EXPECT_EQ(items.join(u','), u"AP,ZU21,CC,Norvane,ScamWatch,Updates,Board,Lounge"_s);
+  EXPECT_EQ(first.window.profiles().find(u"Lounge"_s)->format, Format::Markdown);
+  emit box.textActivated(u"Board"_s);
+
+  // A second window on the same settings, as at the next start.
+  quillmark::QuillmarkMain second{std::make_unique<quillmark::testing::ScriptedPlatform>()};
+  EXPECT_EQ(second.postAsBox().currentText(), u"Board"_s);
+  EXPECT_EQ(second.profiles().current().format, Format::Phpbb);
+}
+
+TEST(ConvertClipboard, ConvertsRichTextOnTheClipboardAndLeavesTheDocument) {
+  Writer writer;
+  writer.w.window.profiles().add({u"Board"_s, {}, Format::Phpbb, 0, false});
+  writer.postAs(u"Board"_s);
+  const struct {
+    const char *what;
+    QString type;
+    QByteArray data;
+    QString post;
+  } cases[] = {
+      {"RTF", u"text/rtf"_s, R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0 plain \b bold\b0\par})",
+       u"plain [b]bold[/b]"_s},
+      {"HTML", u"text/html"_s, "<p>plain <i>slanted</i></p>", u"plain [i]slanted[/i]"_s},
+      // Plain text takes the size of text typed in the editor.
+      {"plain text", u"text/plain"_s, "just [words]", u"[size=100]just [words][/size]"_s},
+  };
+  for (const auto &c : cases) {
+    auto *data = new QMimeData;
+    data->setData(c.type, c.data);
+    QGuiApplication::clipboard()->setMimeData(data);
+    writer.w.window.dispatch(u"miConvertClipboard"_s);
+    EXPECT_TRUE(clipboardText().contains(c.post))
+        << c.what << ": " << clipboardText().toStdString();
+    EXPECT_TRUE(writer.status().startsWith(u"Converted the clipboard to "_s)) << c.what;
+    EXPECT_TRUE(writer.status().contains(u" as phpBB BBCode"_s)) << c.what;
+    EXPECT_EQ(writer.box.toPlainText(), u"Hello world"_s) << c.what;
+  }
+  QGuiApplication::clipboard()->clear();
+  writer.w.window.dispatch(u"miConvertClipboard"_s);
+  EXPECT_EQ(writer.status(), u"The clipboard holds no text to convert"_s);
+}
+
+}  // namespace
