@@ -22,9 +22,6 @@ namespace quillmark {
 
 namespace {
 
-// The engine's web options, with hyperlink fields written as links.
-constexpr std::u16string_view kPostOptions = u"+CR+A";
-
 constexpr int kStatusMilliseconds = 8000;
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
@@ -34,7 +31,7 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizet
 QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report) const {
   const web::Profile &profile = profiles_->current();
   const std::u16string html = rewriteForWeb(converter_.convertRtfToHtml(
-      decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kPostOptions));
+      decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
   Post post = profile.format == Format::Html ? Post{html, {}} : convertPost(html, profile.format);
   const QString text = QString::fromStdU16String(post.text);
   report = u"%1 characters as %2"_s.arg(QLocale().toString(text.size()),

@@ -150,6 +150,8 @@ bool validFace(std::u16string_view f) {
 
 }  // namespace
 
+constexpr int kNormalSize = 3;
+
 void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossCounter& losses,
                     std::vector<Open>& out) {
   out.clear();
@@ -167,7 +169,9 @@ void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossC
   if (run.font != kNone) {
     const FontAttrs& f = doc.fonts[run.font];
     if (!f.face.empty()) want({Element::Face, f.face}, validFace(f.face));
-    if (f.size > 0) want({Element::Size, {}, std::min(f.size, 7)}, true);
+    // Size 3 is a page's normal text size, the size a forum's posts are shown in: it needs
+    // no markup, and a forum without sizes loses nothing by it.
+    if (f.size > 0 && f.size != kNormalSize) want({Element::Size, {}, std::min(f.size, 7)}, true);
     if (!f.color.empty()) want({Element::Colour, f.color}, validColour(f.color));
   }
   constexpr std::array<std::pair<CharFlag, Element>, 6> kFlags = {{
