@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "quillmark/convert.h"
+#include "quillmark/formats.h"
 
 namespace quillmark::cli {
 
@@ -17,11 +18,17 @@ enum ExitStatus : int { kSuccess = 0, kIoFailure = 1, kBadUsage = 2 };
 // The file name that stands for standard input or standard output.
 inline constexpr std::string_view kStdio = "-";
 
+// The engine's option string when --options is not given: that of "Copy to Web", which
+// also makes hyperlink fields links.
+inline constexpr std::u16string_view kDefaultOptions = u"+CR+A";
+
 // A command line, parsed.
 struct Arguments {
   std::string input{kStdio};
   std::string output{kStdio};
-  std::u16string options{kWebOptions};  // the engine's option string
+  std::u16string options{kDefaultOptions};  // the engine's option string
+  Format format = Format::Html;
+  bool report = false;  // the loss report on standard error
   bool raw = false;
   bool viaEditor = false;
   bool help = false;
@@ -32,8 +39,11 @@ struct Arguments {
 enum class ViaEditor : bool { NotOffered, Offered };
 
 // Returns nothing when the command line is bad: an unknown option, an option without its
-// argument, or more than one input file. After "--" every argument is a file name.
-std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor);
+// argument, an unknown format, --raw with a format other than html, or more than one input
+// file. After "--" every argument is a file name. When the fault is more than the usage
+// shows (an unknown format), problem, if given, receives a line that says what it is.
+std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor,
+                                        std::string *problem = nullptr);
 
 // The usage text, as --help prints it and a bad command line reports it.
 std::string usage(ViaEditor viaEditor);
@@ -53,6 +63,8 @@ std::optional<std::u16string> readRtf(const std::string &path);
 // The clipboard text of "Copy to Web" for this document; with raw, the converter's output
 // before the rewrites.
 std::u16string convert(std::u16string rtf, std::u16string_view options, bool raw);
+// The post in the format, with what the format could not show; for html the fragment itself.
+Post convert(std::u16string rtf, const Arguments &args);
 
 // Writes text to standard output, or the HTML as UTF-8 to the path: a regular file is
 // replaced only once all is written, a device or pipe is written in place. False after
