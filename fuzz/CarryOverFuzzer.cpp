@@ -26,10 +26,12 @@ using namespace quillmark::fuzz;
 
 void checkOutput(std::u16string_view rtf, std::u16string_view html, const Options& options,
                  std::optional<int> baseSize, bool firstTokenSkipped) {
-  checkConversion(
-      rtf, html,
-      {.lineBreaks = options.lineBreaks, .noFaces = options.noFaces, .baseSize = baseSize},
-      firstTokenSkipped);
+  checkConversion(rtf, html,
+                  {.lineBreaks = options.lineBreaks,
+                   .noFaces = options.noFaces,
+                   .links = options.links,
+                   .baseSize = baseSize},
+                  firstTokenSkipped);
 }
 
 }  // namespace

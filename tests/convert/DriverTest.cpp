@@ -105,6 +105,40 @@ TEST(Driver, WebRewrites) {
   for (const auto& [html, web] : rows) EXPECT_EQ(visible(rewriteForWeb(html)), visible(web));
 }
 
+TEST(Driver, ForeignRtfNotice) {
+  // The sign named in the notice; empty for the edit control's RTF and our own.
+  const std::pair<std::u16string_view, std::string_view> rows[] = {
+      {u"{\\rtf1{\\*\\generator Msftedit 5.41.21.2510;}\\viewkind4 x\\~y}", ""},
+      {u"{\\rtf1{\\*\\generator Riched20 5.50.99.2014;}x}", ""},
+      {u"{\\rtf1{\\*\\generator MSFTEDIT 6;}x}", ""},
+      {u"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\viewkind4\\uc1\\pard\\f0\\fs20 "
+       u"a\\u8364?\\par}",
+       ""},
+      {u"{\\rtf1 a\\\\~b c\\\\-d \\loc \\hichx \\uprx}", ""},  // escaped, or other words
+      {u"", ""},
+      {u"{\\rtf1{\\*\\generator LibreOffice/7.3.7.2$Linux;}\\rtlch x}",
+       "written by LibreOffice/7.3.7.2$Linux,"},
+      {u"{\\*\\generator   Pages\r\n}", "written by Pages,"},
+      {u"{\\*\\generator ;}", "written by another program,"},
+      {u"{\\rtf1 a\\~b}", "uses \\~,"},
+      {u"{\\rtf1 co\\-op}", "uses \\-,"},
+      {u"{\\rtf1 x\\_y}", "uses \\_,"},
+      {u"{\\rtf1\\pard\\ltrpar\\rtlch\\fcs1 \\ltrch x}", "uses \\rtlch,"},
+      {u"{\\rtf1{\\*\\pgdsctbl{\\pgdsc0}}x}", "uses \\pgdsctbl,"},
+      {u"\\loch", "uses \\loch,"},
+  };
+  for (const auto& [rtf, sign] : rows) {
+    const std::string notice = foreignRtfNotice(rtf);
+    if (sign.empty()) {
+      EXPECT_EQ(notice, "") << encodeUtf8(rtf);
+    } else {
+      EXPECT_NE(notice.find(sign), std::string::npos) << notice;
+      EXPECT_TRUE(notice.ends_with("--via-editor converts it in full")) << notice;
+      EXPECT_EQ(notice.find('\n'), std::string::npos) << notice;
+    }
+  }
+}
+
 TEST(Driver, TextEncodings) {
   EXPECT_EQ(decodeWindows1252("a\xe9\x80\x81\x9f"), u"a\u00e9\u20ac\u0081\u0178");
   EXPECT_EQ(encodeUtf8(u"a\u00e9\u20ac"), "a\xc3\xa9\xe2\x82\xac");

@@ -70,7 +70,7 @@ class Converter {
 };
 
 // The option string "Copy to Web" passes to the converter.
-inline constexpr std::u16string_view kWebOptions = u"+CR";
+inline constexpr std::u16string_view kWebOptions = u"+CR+A";
 
 // The fixed-column markers: the editor's Fixed Columns tool writes them around a block of
 // column-aligned text, and rewriteForWeb turns them into "<pre>" and "</pre>".
@@ -84,6 +84,23 @@ inline constexpr std::u16string_view kFixedEnd = u"{End Fixed}";
 // CR-LF becomes CR-LF, since a preformatted block shows its line ends; outside the blocks
 // nothing else changes. Works in place on the string it is given (move it in).
 std::u16string rewriteForWeb(std::u16string html);
+
+// Whether the RTF was written by another program than the rich-text edit control whose
+// dialect the engine reads (or this editor, which writes that dialect). Such RTF may lose
+// text here: word processors write control symbols and words that carry or glue text and
+// that the engine ignores, with the text next to them. The rule, cheap and exact:
+//   - a "{\*\generator NAME;}" group decides when there is one: a NAME other than the edit
+//     control's ("Riched...", "Msftedit...", in any case) is another program;
+//   - without one, the document is another program's when it holds one of the control
+//     symbols "\~", "\-", "\_" or the words "\rtlch", "\ltrch", "\hich", "\loch", "\dbch",
+//     "\pgdsctbl", "\upr".
+// Returns one line for the user, UTF-8, with no program name in front and no line end, such
+// as "the document was written by LibreOffice/7.3, whose RTF this converter reads only in
+// part: some text may be lost; --via-editor converts it in full"; empty for the edit
+// control's RTF. quillmark-convert prints it on standard error, after its name, when it
+// converts without --via-editor; the output stays the engine's. One pass, stopping at the
+// first sign.
+std::string foreignRtfNotice(std::u16string_view rtf);
 
 // One unit per byte, by the Windows-1252 code page. The five bytes that code page leaves
 // undefined (81, 8D, 8F, 90, 9D) become the C1 control characters of the same value.
