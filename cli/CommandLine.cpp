@@ -428,6 +428,12 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
   std::optional<std::u16string> rtf =
       args->viaEditor ? readViaEditor(args->input, argv) : readRtf(args->input);
   if (!rtf) return kIoFailure;
+  if (!args->viaEditor && viaEditor == ViaEditor::Offered) {
+    if (const std::string notice = foreignRtfNotice(*rtf); !notice.empty()) {
+      const std::string line = "quillmark-convert: " + notice + "\n";
+      std::fwrite(line.data(), 1, line.size(), stderr);
+    }
+  }
   // The converter takes the document's text and frees it before the output is written.
   const Post post = convert(std::move(*rtf), *args);
   if (args->report) {

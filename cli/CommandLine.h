@@ -18,15 +18,11 @@ enum ExitStatus : int { kSuccess = 0, kIoFailure = 1, kBadUsage = 2 };
 // The file name that stands for standard input or standard output.
 inline constexpr std::string_view kStdio = "-";
 
-// The engine's option string when --options is not given: that of "Copy to Web", which
-// also makes hyperlink fields links.
-inline constexpr std::u16string_view kDefaultOptions = u"+CR+A";
-
 // A command line, parsed.
 struct Arguments {
   std::string input{kStdio};
   std::string output{kStdio};
-  std::u16string options{kDefaultOptions};  // the engine's option string
+  std::u16string options{kWebOptions};  // the engine's option string, as "Copy to Web"'s
   Format format = Format::Html;
   bool report = false;  // the loss report on standard error
   bool raw = false;
@@ -77,8 +73,9 @@ bool writeOutput(const std::string &path, std::u16string_view html);
 using ReadViaEditor = std::optional<std::u16string> (*)(const std::string &path, char **argv);
 
 // The whole program: parses the command line, prints the usage or the version, or reads,
-// converts and writes; returns the exit status. With no readViaEditor, --via-editor is no
-// option of the program.
+// converts and writes; returns the exit status. RTF of another program, read without
+// --via-editor where that is on offer, gets one line on standard error pointing to it.
+// With no readViaEditor, --via-editor is no option of the program.
 int run(int argc, char **argv, ReadViaEditor readViaEditor);
 
 }  // namespace quillmark::cli
