@@ -1,26 +1,49 @@
 // quillmark: the editor. "quillmark FILE" opens FILE at start, as file managers ask.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <memory>
+#include <string_view>
 
 #include "QuillmarkMain.h"
 #include "quillmark/version.h"
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Whether the command line asks only for the help or the version: those are printed
+// without a display, so they must not start the GUI, which aborts where there is none.
+// "--help-all" also lists Qt's GUI options and so takes the GUI's path.
+bool asksForHelpOrVersion(int argc, char **argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") break;
+    if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char **argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(u"Quillmark"_s);
-  QApplication::setApplicationVersion(
+  std::unique_ptr<QCoreApplication> app;
+  if (asksForHelpOrVersion(argc, argv))
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  else
+    app = std::make_unique<QApplication>(argc, argv);
+  QCoreApplication::setApplicationName(u"Quillmark"_s);
+  QCoreApplication::setApplicationVersion(
       QString::fromLatin1(quillmark::kVersion.data(), qsizetype(quillmark::kVersion.size())));
-  QApplication::setOrganizationName(u"Norvane"_s);
-  QApplication::setDesktopFileName(u"quillmark"_s);
+  QCoreApplication::setOrganizationName(u"Norvane"_s);
+  QGuiApplication::setDesktopFileName(u"quillmark"_s);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(u"Write formatted forum posts and copy them as HTML."_s);
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(u"file"_s, u"An RTF document to open."_s, u"[file]"_s);
-  parser.process(app);
+  parser.process(*app);  // prints the help or the version and exits when asked
 
   quillmark::QuillmarkMain window;
   window.show();

@@ -19,6 +19,8 @@ Usage: bench/compare.sh [--build-dir DIR] [--data-dir DIR] [--runs N] [--unrtf-r
   --unrtf-runs-50 N   runs of unrtf on the 50 MB post, about 30 s each (default 1; 0 skips it)
 
 1 MB = 1,048,576 bytes. Times are wall-clock times of the whole process, output to /dev/null.
+With QUILLMARK_BENCH_FORMATS set to a list of formats ("phpbb markdown"), the 10 MB post is
+also converted --format FORMAT for each, beside html, and the table shows their speeds.
 EOF
 }
 
@@ -144,6 +146,22 @@ for size in "${sizes[@]}"; do
     "$(calc '%.3f' "${t_scan[$size]} / ${t_convert[$size]}")" "$unrtf_ratio" "$peak" \
     "$per_input" "$limit"
 done
+
+# The post formats on the 10 MB post, each beside html (the engine's output as it is).
+if [[ -n ${QUILLMARK_BENCH_FORMATS-} ]]; then
+  echo
+  printf '%-10s  %8s  %8s  %11s  %8s\n' format ms "MB/s" "peak RSS MB" "/ html"
+  for format in html $QUILLMARK_BENCH_FORMATS; do
+    t=$(median_us "$runs" "$convert" --format "$format" "${file[10]}")
+    [[ $format == html ]] && t_html=$t
+    peak=n/a
+    if [[ $have_time == yes ]]; then
+      peak=$(calc '%.1f' "$(peak_kib "$convert" --format "$format" "${file[10]}") / 1024")
+    fi
+    printf '%-10s  %8s  %8s  %11s  %8s\n' "$format" "$(calc '%.1f' "$t / 1000")" \
+      "$(speed 10 "$t")" "$peak" "$(calc '%.2f' "$t / $t_html")"
+  done
+fi
 linearity=$(calc '%.2f' "${t_convert[50]} / ${t_convert[5]}")
 echo
 echo "Linearity: t(50 MB) / t(5 MB) = $linearity (10 for linear time)"

@@ -38,35 +38,58 @@ struct Option {
   Takes takes;
   std::string_view valueName;  // the value in the usage
   std::string_view help;       // the usage's lines for the option, '\n' between them
-  void (*apply)(Arguments &, std::string_view value);
+  // Takes the option into the arguments; returns what is wrong with the value, or "".
+  std::string (*apply)(Arguments &, std::string_view value);
   bool needsEditor = false;  // offered only with --via-editor's program
 };
 
 // clang-format off
 constexpr std::array kOptions{
 //       name            takes                  value     help, apply
+  Option{"--format",     Takes::Value,          "FORMAT",
+         "write the post in FORMAT (default html), one of the formats below",
+         [](Arguments &a, std::string_view v) {
+           const std::optional<Format> format = formatByName(v);
+           if (!format) {
+             return "unknown format '" + std::string(v) + "'; the formats are " +
+                    formatNameList();
+           }
+           a.format = *format;
+           return std::string();
+         }},
+  Option{"--report",     Takes::Nothing,        {},
+         "on standard error, one line per element the format cannot\n"
+         "show, with how many were dropped (\"colour: 3 runs\")",
+         [](Arguments &a, std::string_view) { a.report = true; return std::string(); }},
   Option{"--options",    Takes::Value,          "STRING",
-         "the converter's option string (default \"+CR\"); flags may be combined:\n"
+         "the converter's option string (default \"+CR+A\"); its flags,\n"
+         "which may be combined:\n"
          "  +CR     a CR-LF after every <br> and </li>\n"
+         "  +A      hyperlink fields become links (<a href>)\n"
          "  +F=<n>  font size <n> is the page's base size and gets no attribute\n"
          "  -FF     drop font faces",
-         [](Arguments &a, std::string_view v) { a.options = decodeWindows1252(v); }},
+         [](Arguments &a, std::string_view v) {
+           a.options = decodeWindows1252(v);
+           return std::string();
+         }},
   Option{"--raw",        Takes::Nothing,        {},
-         "the converter's output as is, without the \"Copy to Web\" rewrites",
-         [](Arguments &a, std::string_view) { a.raw = true; }},
+         "the converter's output as is, without the \"Copy to Web\" rewrites\n"
+         "(html only)",
+         [](Arguments &a, std::string_view) { a.raw = true; return std::string(); }},
   Option{"--via-editor", Takes::Nothing,        {},
          "open FILE in the editor first, and convert what the editor\n"
          "writes of it (reads RTF of any word processor)",
-         [](Arguments &a, std::string_view) { a.viaEditor = true; }, true},
+         [](Arguments &a, std::string_view) { a.viaEditor = true; return std::string(); },
+         true},
   Option{"-o",           Takes::Value,          "FILE",
          "write to FILE instead; it is replaced only once all is written",
-         [](Arguments &a, std::string_view v) { a.output = v; }},
+         [](Arguments &a, std::string_view v) { a.output = v; return std::string(); }},
   Option{"--help",       Takes::Nothing,        {},
          "show this help and exit",
-         [](Arguments &a, std::string_view) { a.help = true; }},
+         [](Arguments &a, std::string_view) { a.help = true; return std::string(); }},
   Option{"--version",    Takes::Nothing,        {},
          "show the version and exit",
-         [](Arguments &a, std::string_view) { a.version = true; }},
+         [](Arguments &a, std::string_view) { a.version = true; return std::string(); }},
   Option{"--",           Takes::EndOfOptions,   {},
          "end of options: what follows is FILE, even if it starts with \"-\"",
          nullptr},
@@ -232,7 +255,8 @@ bool writeInPlace(const std::string &path, std::u16string_view html) {
 
 }  // namespace
 
-std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor) {
+std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor,
+                                        std::string *problem) {
   Arguments parsed;
   bool haveInput = false;
   bool optionsEnded = false;
@@ -258,12 +282,21 @@ std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor v
           if (i + 1 == args.size()) return std::nullopt;
           value = args[++i];
         }
-        option->apply(parsed, *value);
+        if (std::string fault = option->apply(parsed, *value); !fault.empty()) {
+          if (problem != nullptr) *problem = std::move(fault);
+          return std::nullopt;
+        }
         break;
       case Takes::Nothing:
         option->apply(parsed, {});
         break;
     }
+  }
+  // The raw output is the engine's HTML before the rewrites; the other formats are made
+  // from the rewritten fragment only.
+  if (parsed.raw && parsed.format != Format::Html) {
+    if (problem != nullptr) *problem = "--raw gives HTML only; it takes no other --format";
+    return std::nullopt;
   }
   return parsed;
 }
@@ -285,6 +318,12 @@ std::string usage(ViaEditor viaEditor) {
     text += line;
     text += help;
     text += '\n';
+  }
+  text += "\nFormats:\n";
+  for (const FormatInfo &info : allFormats()) {
+    std::string line = "  " + std::string(info.name);
+    line.resize(std::max(kHelpColumn, line.size() + 2), ' ');
+    text += line + std::string(info.displayName) + "\n";
   }
   text += kUsageTail;
   return text;
@@ -341,6 +380,12 @@ std::u16string convert(std::u16string rtf, std::u16string_view options, bool raw
   return html;
 }
 
+Post convert(std::u16string rtf, const Arguments &args) {
+  std::u16string html = convert(std::move(rtf), args.options, args.raw);
+  if (args.format == Format::Html) return Post{std::move(html), {}};
+  return convertPost(html, args.format);
+}
+
 bool writeStdout(std::string_view text) { return writeToStdout(text); }
 
 bool writeOutput(const std::string &path, std::u16string_view html) {
@@ -364,9 +409,12 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
   const ViaEditor viaEditor = readViaEditor ? ViaEditor::Offered : ViaEditor::NotOffered;
-  const std::optional<Arguments> args = parseArguments({argv + 1, argv + argc}, viaEditor);
+  std::string problem;
+  const std::optional<Arguments> args =
+      parseArguments({argv + 1, argv + argc}, viaEditor, &problem);
   if (!args) {
-    const std::string text = usage(viaEditor);
+    std::string text = usage(viaEditor);
+    if (!problem.empty()) text = "quillmark-convert: " + problem + "\n\n" + text;
     std::fwrite(text.data(), 1, text.size(), stderr);
     return kBadUsage;
   }
@@ -380,9 +428,19 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
   std::optional<std::u16string> rtf =
       args->viaEditor ? readViaEditor(args->input, argv) : readRtf(args->input);
   if (!rtf) return kIoFailure;
+  if (!args->viaEditor && viaEditor == ViaEditor::Offered) {
+    if (const std::string notice = foreignRtfNotice(*rtf); !notice.empty()) {
+      const std::string line = "quillmark-convert: " + notice + "\n";
+      std::fwrite(line.data(), 1, line.size(), stderr);
+    }
+  }
   // The converter takes the document's text and frees it before the output is written.
-  const std::u16string html = convert(std::move(*rtf), args->options, args->raw);
-  return writeOutput(args->output, html) ? kSuccess : kIoFailure;
+  const Post post = convert(std::move(*rtf), *args);
+  if (args->report) {
+    const std::string lines = formatLosses(post.losses);
+    std::fwrite(lines.data(), 1, lines.size(), stderr);
+  }
+  return writeOutput(args->output, post.text) ? kSuccess : kIoFailure;
 }
 
 }  // namespace quillmark::cli

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "quillmark/convert.h"
+#include "quillmark/formats.h"
 
 namespace quillmark::cli {
 
@@ -21,7 +22,9 @@ inline constexpr std::string_view kStdio = "-";
 struct Arguments {
   std::string input{kStdio};
   std::string output{kStdio};
-  std::u16string options{kWebOptions};  // the engine's option string
+  std::u16string options{kWebOptions};  // the engine's option string, as "Copy to Web"'s
+  Format format = Format::Html;
+  bool report = false;  // the loss report on standard error
   bool raw = false;
   bool viaEditor = false;
   bool help = false;
@@ -32,8 +35,11 @@ struct Arguments {
 enum class ViaEditor : bool { NotOffered, Offered };
 
 // Returns nothing when the command line is bad: an unknown option, an option without its
-// argument, or more than one input file. After "--" every argument is a file name.
-std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor);
+// argument, an unknown format, --raw with a format other than html, or more than one input
+// file. After "--" every argument is a file name. When the fault is more than the usage
+// shows (an unknown format), problem, if given, receives a line that says what it is.
+std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor,
+                                        std::string *problem = nullptr);
 
 // The usage text, as --help prints it and a bad command line reports it.
 std::string usage(ViaEditor viaEditor);
@@ -53,6 +59,8 @@ std::optional<std::u16string> readRtf(const std::string &path);
 // The clipboard text of "Copy to Web" for this document; with raw, the converter's output
 // before the rewrites.
 std::u16string convert(std::u16string rtf, std::u16string_view options, bool raw);
+// The post in the format, with what the format could not show; for html the fragment itself.
+Post convert(std::u16string rtf, const Arguments &args);
 
 // Writes text to standard output, or the HTML as UTF-8 to the path: a regular file is
 // replaced only once all is written, a device or pipe is written in place. False after
@@ -65,8 +73,9 @@ bool writeOutput(const std::string &path, std::u16string_view html);
 using ReadViaEditor = std::optional<std::u16string> (*)(const std::string &path, char **argv);
 
 // The whole program: parses the command line, prints the usage or the version, or reads,
-// converts and writes; returns the exit status. With no readViaEditor, --via-editor is no
-// option of the program.
+// converts and writes; returns the exit status. RTF of another program, read without
+// --via-editor where that is on offer, gets one line on standard error pointing to it.
+// With no readViaEditor, --via-editor is no option of the program.
 int run(int argc, char **argv, ReadViaEditor readViaEditor);
 
 }  // namespace quillmark::cli

@@ -50,7 +50,7 @@ _quillmark_convert() {
       return
       ;;
     --options)
-      mapfile -t COMPREPLY < <(compgen -W '+CR +CR-FF -FF +F=' -- "$cur")
+      mapfile -t COMPREPLY < <(compgen -W '+CR+A +CR +CR-FF -FF +F=' -- "$cur")
       [[ ${COMPREPLY[*]} == *= ]] && compopt -o nospace 2>/dev/null
       return
       ;;

@@ -25,6 +25,8 @@ std::optional<cli::Arguments> parse(std::initializer_list<const char *> words,
 std::string describe(const cli::Arguments &a) {
   std::string text = "in=" + a.input + " out=" + a.output + " options=";
   for (char16_t c : a.options) text += char(c);
+  if (a.format != quillmark::Format::Html) text += " format=" + std::string(formatName(a.format));
+  if (a.report) text += " report";
   if (a.raw) text += " raw";
   if (a.viaEditor) text += " via";
   if (a.help) text += " help";
@@ -37,20 +39,24 @@ TEST(CommandLine, ArgumentsParseToTheirFields) {
     std::initializer_list<const char *> args;
     const char *parsed;
   } rows[] = {
-      {{}, "in=- out=- options=+CR"},
-      {{"post.rtf"}, "in=post.rtf out=- options=+CR"},
-      {{"-"}, "in=- out=- options=+CR"},
-      {{"--raw", "-o", "out.html", "post.rtf"}, "in=post.rtf out=out.html options=+CR raw"},
-      {{"post.rtf", "-o", "-x"}, "in=post.rtf out=-x options=+CR"},
+      {{}, "in=- out=- options=+CR+A"},
+      {{"post.rtf"}, "in=post.rtf out=- options=+CR+A"},
+      {{"-"}, "in=- out=- options=+CR+A"},
+      {{"--raw", "-o", "out.html", "post.rtf"}, "in=post.rtf out=out.html options=+CR+A raw"},
+      {{"post.rtf", "-o", "-x"}, "in=post.rtf out=-x options=+CR+A"},
       {{"--options", "-FF", "a"}, "in=a out=- options=-FF"},
       {{"--options=+CR-FF", "a"}, "in=a out=- options=+CR-FF"},
       {{"--options=", "a"}, "in=a out=- options="},
       {{"--options=a=b"}, "in=- out=- options=a=b"},
       {{"--options", "x", "--options", "y"}, "in=- out=- options=y"},
-      {{"--", "--raw"}, "in=--raw out=- options=+CR"},
-      {{"--raw", "--", "-"}, "in=- out=- options=+CR raw"},
-      {{"--via-editor", "a"}, "in=a out=- options=+CR via"},
-      {{"--help", "--version"}, "in=- out=- options=+CR help version"},
+      {{"--", "--raw"}, "in=--raw out=- options=+CR+A"},
+      {{"--raw", "--", "-"}, "in=- out=- options=+CR+A raw"},
+      {{"--via-editor", "a"}, "in=a out=- options=+CR+A via"},
+      {{"--help", "--version"}, "in=- out=- options=+CR+A help version"},
+      {{"--format", "phpbb", "a"}, "in=a out=- options=+CR+A format=phpbb"},
+      {{"--format=markdown", "--report"}, "in=- out=- options=+CR+A format=markdown report"},
+      {{"--format", "xenforo", "--format", "html"}, "in=- out=- options=+CR+A"},
+      {{"--raw", "--format", "html"}, "in=- out=- options=+CR+A raw"},
   };
   for (const auto &row : rows) {
     const auto parsed = parse(row.args);
@@ -67,11 +73,37 @@ TEST(CommandLine, BadCommandLinesAreRefused) {
            {"-o"},
            {"a.rtf", "b.rtf"},
            {"--bogus", "--help"},
-           {"--raw=1"},        // a flag takes no value
-           {"-o=out.html"},    // only a long option is written NAME=VALUE
-           {"--options-x"},    // a name is matched whole
-           {"--", "a", "b"}})  // one file, after "--" too
+           {"--raw=1"},       // a flag takes no value
+           {"-o=out.html"},   // only a long option is written NAME=VALUE
+           {"--options-x"},   // a name is matched whole
+           {"--", "a", "b"},  // one file, after "--" too
+           {"--format"},
+           {"--format", "PHPBB"},  // names are lower case
+           {"--format="},
+           {"--report=yes"},
+           {"--format", "phpbb", "--raw"}})  // the raw output is HTML
     EXPECT_FALSE(parse(args)) << *args.begin();
+}
+
+TEST(CommandLine, AFaultInAValueSaysWhatItIs) {
+  const struct {
+    std::initializer_list<const char *> args;
+    const char *problem;
+  } rows[] = {
+      {{"--format", "bb"},
+       "unknown format 'bb'; the formats are html, phpbb, xenforo, mybb, smf, vbulletin, "
+       "bbcode, markdown"},
+      {{"--raw", "--format=smf"}, "--raw gives HTML only; it takes no other --format"},
+      {{"--bogus"}, ""},  // the usage says enough
+  };
+  for (const auto &row : rows) {
+    std::vector<std::string> storage(row.args.begin(), row.args.end());
+    std::vector<char *> args;
+    for (std::string &word : storage) args.push_back(word.data());
+    std::string problem;
+    EXPECT_FALSE(cli::parseArguments(args, ViaEditor::Offered, &problem));
+    EXPECT_EQ(problem, row.problem);
+  }
 }
 
 TEST(CommandLine, ViaEditorIsAnOptionOnlyWhereItIsOffered) {
@@ -87,11 +119,17 @@ clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absen
 and writes UTF-8 to standard output.
 
 Options:
-  --options STRING  the converter's option string (default "+CR"); flags may be combined:
+  --format FORMAT   write the post in FORMAT (default html), one of the formats below
+  --report          on standard error, one line per element the format cannot
+                    show, with how many were dropped ("colour: 3 runs")
+  --options STRING  the converter's option string (default "+CR+A"); its flags,
+                    which may be combined:
                       +CR     a CR-LF after every <br> and </li>
+                      +A      hyperlink fields become links (<a href>)
                       +F=<n>  font size <n> is the page's base size and gets no attribute
                       -FF     drop font faces
   --raw             the converter's output as is, without the "Copy to Web" rewrites
+                    (html only)
 )";
 constexpr std::string_view kUsageViaEditor =
     R"(  --via-editor      open FILE in the editor first, and convert what the editor
@@ -102,6 +140,16 @@ constexpr std::string_view kUsageTail =
   --help            show this help and exit
   --version         show the version and exit
   --                end of options: what follows is FILE, even if it starts with "-"
+
+Formats:
+  html              HTML
+  phpbb             phpBB BBCode
+  xenforo           XenForo BBCode
+  mybb              MyBB MyCode
+  smf               SMF BBCode
+  vbulletin         vBulletin BBCode
+  bbcode            BBCode (any forum)
+  markdown          Markdown
 
 Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
 written, 2 for a bad command line.

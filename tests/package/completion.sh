@@ -55,15 +55,16 @@ while IFS='|' read -r line expected; do
     ((failures++))
   fi
 done <<'CASES'
---r|--raw
+--r|--raw --report
+--rep|--report
 --ve|--version
 --v|--version --via-editor
--|-- --help --options --raw --version --via-editor -o
+-|-- --format --help --options --raw --report --version --via-editor -o
 -o |-dash.rtf OLD.RTF notes.txt post.rtf posts
 |-dash.rtf OLD.RTF post.rtf posts
 p|post.rtf posts
 --raw po|post.rtf posts
---options +|+CR +CR-FF +F=
+--options +|+CR +CR+A +CR-FF +F=
 --options=-|-FF
 --format m|markdown mybb
 --format=ph|phpbb
