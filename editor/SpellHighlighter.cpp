@@ -139,8 +139,15 @@ void SpellHighlighter::setChecking(bool on) {
   if (on) scheduleVisibleCheck();
 }
 
+// The edit may hold another document now (a file opened replaces it): the underlines follow.
 void SpellHighlighter::recheck() {
-  if (checking_) scheduleVisibleCheck();
+  if (!checking_) return;
+  if (document() != edit_.document()) {
+    firstShown_ = -1;
+    lastShown_ = -1;
+    setDocument(edit_.document());
+  }
+  scheduleVisibleCheck();
 }
 
 bool SpellHighlighter::startsInsideFixed(const QTextBlock &block) const {

@@ -22,7 +22,8 @@ namespace {
 
 TEST(StartUp, TheWindowStartsReadyForAPost) {
   ScriptedWindow w;
-  EXPECT_EQ(w.window.windowTitle(), u"Quillmark by Norvane"_s);
+  EXPECT_EQ(w.window.windowTitle(), u"Untitled[*] — Quillmark by Norvane"_s);
+  EXPECT_FALSE(w.window.isWindowModified());
   EXPECT_EQ(w.window.box().objectName(), u"BOX"_s);
   EXPECT_EQ(w.window.postButton().objectName(), u"cmdPost"_s);
   EXPECT_EQ(w.window.postButton().text(), u"Copy to Web"_s);
@@ -90,6 +91,9 @@ TEST(Dispatch, NamesThatAreNoCommandDoNothing) {
 
 struct ThrowingPlatform final : quillmark::Platform {
   bool askYesNo(QWidget *, const QString &, const QString &) override {
+    throw std::runtime_error("dialog failed");
+  }
+  SaveChoice askSaveDiscardCancel(QWidget *, const QString &, const QString &) override {
     throw std::runtime_error("dialog failed");
   }
   void showMessage(QWidget *, Icon, const QString &, const QString &) override {}
