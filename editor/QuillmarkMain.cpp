@@ -239,6 +239,9 @@ void QuillmarkMain::startUp() {
   box_->setSelFontSize(kStartFontSize);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, richtext::kWindowColor);
+  // The background is light whatever the desktop's colours: its text stays dark on it, also
+  // under a dark desktop theme.
+  palette.setColor(QPalette::WindowText, Qt::black);
   setPalette(palette);
   updateToolStates();
   box_->setFocus();

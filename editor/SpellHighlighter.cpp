@@ -136,7 +136,7 @@ void SpellHighlighter::setChecking(bool on) {
   firstShown_ = -1;
   lastShown_ = -1;
   setDocument(on ? edit_.document() : nullptr);
-  if (on) scheduleVisibleCheck();
+  if (on) followLayout();
 }
 
 // The edit may hold another document now (a file opened replaces it): the underlines follow.
@@ -146,7 +146,16 @@ void SpellHighlighter::recheck() {
     firstShown_ = -1;
     lastShown_ = -1;
     setDocument(edit_.document());
+    followLayout();
   }
+  scheduleVisibleCheck();
+}
+
+// The layout goes on in the background after a jump: each step it makes may bring more
+// paragraphs on screen, so each is a moment to check those shown.
+void SpellHighlighter::followLayout() {
+  connect(edit_.document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+          this, &SpellHighlighter::scheduleVisibleCheck, Qt::UniqueConnection);
   scheduleVisibleCheck();
 }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -284,6 +286,40 @@ TEST(FindAndReplace, TheEditMenuDrivesTheFindBar) {
   EXPECT_EQ(w.window.box().text(), u"three two three"_s);
   w.window.dispatch(u"miSelectAll"_s);
   EXPECT_EQ(w.window.box().selLength(), 15);
+}
+
+TEST(FontSize, AValueThatIsNoSizeIsToldInTheStatusBar) {
+  ScriptedWindow w;
+  w.window.box().setSelText(u"text"_s);
+  for (const QString &refused : {u"big"_s, u"0"_s, u"-3"_s}) {
+    w.window.statusBar()->clearMessage();
+    w.window.fontSizeBox().setCurrentText(refused);
+    w.window.applyFontSize();
+    EXPECT_TRUE(w.window.statusBar()->currentMessage().contains(refused)) << refused.toStdString();
+  }
+  w.window.statusBar()->clearMessage();
+  w.window.fontSizeBox().setCurrentText(u"14"_s);
+  w.window.applyFontSize();
+  EXPECT_EQ(w.window.statusBar()->currentMessage(), QString());
+}
+
+// Under a dark desktop theme the window's fixed light background keeps dark text.
+TEST(Palette, TextOnTheLightBackgroundStaysDarkUnderADarkTheme) {
+  const QPalette old = QApplication::palette();
+  QPalette dark = old;
+  dark.setColor(QPalette::Window, QColor(30, 30, 30));
+  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+  {
+    ScriptedWindow w;
+    const QPalette shown = w.window.palette();
+    EXPECT_EQ(shown.color(QPalette::Window), QColor(240, 232, 208));
+    EXPECT_LT(shown.color(QPalette::WindowText).lightness(), 80);
+    auto *label = w.window.findChild<QWidget *>(u"client"_s);
+    ASSERT_NE(label, nullptr);
+    EXPECT_LT(label->palette().color(QPalette::WindowText).lightness(), 80);
+  }
+  QApplication::setPalette(old);
 }
 
 }  // namespace
