@@ -19,6 +19,7 @@
 #include "FindBar.h"
 #include "RecentFiles.h"
 #include "ScriptedPlatform.h"
+#include "Spelling.h"
 #include "richtext/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
@@ -250,6 +251,14 @@ TEST(RecentFiles, SavedAndOpenedFilesComeBackFromTheMenu) {
   menu.actions()[0]->trigger();
   EXPECT_EQ(w.window.box().text(), u"remembered"_s);
   EXPECT_EQ(w.window.documentState().filePath(), QFileInfo(fileName).absoluteFilePath());
+  // The opened file is a document of its own in the box: the mark and the underlines follow it.
+  EXPECT_FALSE(w.window.isWindowModified());
+  w.window.box().setSelText(u"more "_s);
+  EXPECT_TRUE(w.window.isWindowModified());
+  if (w.window.spelling().isChecking()) {
+    EXPECT_EQ(w.window.spelling().highlighter().document(), w.window.box().document());
+  }
+  w.window.box().document()->setModified(false);
 
   // A file that is gone is taken off with a message.
   ASSERT_TRUE(QFile::remove(fileName));
