@@ -47,7 +47,10 @@ int main(int argc, char **argv) {
 
   quillmark::QuillmarkMain window;
   window.show();
+  // A file given at start is opened; the drafts of an earlier run then wait for the next.
   if (!parser.positionalArguments().isEmpty())
     window.openFile(parser.positionalArguments().first());
+  else
+    window.offerDrafts();
   return QApplication::exec();
 }

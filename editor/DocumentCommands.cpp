@@ -5,12 +5,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QStandardPaths>
 
 #include "About9.h"
+#include "DocumentState.h"
+#include "DraftKeeper.h"
+#include "FindBar.h"
 #include "QuillmarkMain.h"
+#include "Spelling.h"
 #include "help/HelpWindow.h"
 #include "richtext/RichTextBox.h"
+#include "richtext/RtfReader.h"
 #include "web/BrowserLauncher.h"
 #include "web/Sites.h"
 
@@ -24,10 +30,55 @@ const QString kAppTitle = u"Quillmark"_s;
 
 }  // namespace
 
+// A changed document gets the question about saving it; an unchanged one the question
+// whether to clear it.
 void QuillmarkMain::newDocument() {
-  if (platform_->askYesNo(this, u"Confirm Delete"_s,
-                          u"Are you sure you want to delete all text and start over?"_s))
-    box_->setText(QString());
+  if (state_->isModified()) {
+    if (!mayDropDocument()) return;
+  } else if (!platform_->askYesNo(this, u"Confirm Delete"_s,
+                                  u"Are you sure you want to delete all text and start over?"_s)) {
+    return;
+  }
+  box_->setText(QString());
+  state_->setUntitled();
+  documentReplaced();
+}
+
+bool QuillmarkMain::mayDropDocument() {
+  return quillmark::mayDropDocument(*platform_, this, *state_, [this] { return saveDocument(); });
+}
+
+// The old document is gone (saved or discarded), and so is its draft.
+void QuillmarkMain::documentReplaced() {
+  drafts_->remove();
+  spelling_->documentReplaced();
+  updateToolStates();
+}
+
+void QuillmarkMain::openRecentFile(const QString &fileName) {
+  if (mayDropDocument()) openFile(fileName);
+}
+
+// One draft at most becomes the document; the others asked about after it stay for the
+// next start, as do all of them when the document is not empty (a file given at start).
+void QuillmarkMain::offerDrafts() {
+  for (OrphanDraft &orphan : DraftKeeper::findOrphans()) {
+    if (state_->isModified() || !box_->document()->isEmpty()) return;
+    if (!platform_->askYesNo(this, kAppTitle, restoreQuestion(orphan))) {
+      orphan.discard();
+      continue;
+    }
+    const auto rtf = drafts_->adopt(orphan);
+    QString error;
+    if (!rtf || !richtext::readRtf(*rtf, *box_->document(), &error)) {
+      platform_->showMessage(this, Platform::Icon::Warning, kAppTitle,
+                             u"The draft could not be restored.\n\n%1"_s.arg(error));
+      continue;
+    }
+    state_->setUntitled(true);
+    spelling_->documentReplaced();
+    updateToolStates();
+  }
 }
 
 // Open and save start in the program's own folder, as the file dialogs always have; where
@@ -40,7 +91,10 @@ Platform::FileDialogSettings QuillmarkMain::fileDialogSettings() const {
 bool QuillmarkMain::openFile(const QString &fileName) {
   QString error;
   if (box_->loadFile(fileName, &error)) {
-    updateToolStates();
+    followDocument();
+    state_->setSaved(fileName);
+    recent_.add(state_->filePath());
+    documentReplaced();
     return true;
   }
   platform_->showMessage(
@@ -50,29 +104,41 @@ bool QuillmarkMain::openFile(const QString &fileName) {
 }
 
 void QuillmarkMain::openDocument() {
+  if (!mayDropDocument()) return;
   if (const auto fileName = platform_->chooseFileToOpen(this, fileDialogSettings()))
     openFile(*fileName);
 }
 
-void QuillmarkMain::saveDocument() {
+// The dialog starts at the document's own file once it has one, else in the folder of the
+// last open or save.
+bool QuillmarkMain::saveDocument() {
   Platform::FileDialogSettings settings = fileDialogSettings();
-  if (!QFileInfo(settings.directory).isWritable())
+  if (!state_->filePath().isEmpty())
+    settings.directory = state_->filePath();
+  else if (!recent_.lastFolder().isEmpty() && QFileInfo(recent_.lastFolder()).isDir())
+    settings.directory = recent_.lastFolder();
+  else if (!QFileInfo(settings.directory).isWritable())
     settings.directory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const auto fileName = platform_->chooseFileToSave(this, settings);
-  if (!fileName) return;
+  if (!fileName) return false;
   QString error;
-  if (!box_->saveFile(*fileName, &error))
+  if (!box_->saveFile(*fileName, &error)) {
     platform_->showMessage(
         this, Platform::Icon::Warning, kAppTitle,
         u"Could not save \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(*fileName), error));
+    return false;
+  }
+  state_->setSaved(*fileName);
+  recent_.add(state_->filePath());
+  drafts_->remove();
+  return true;
 }
 
 void QuillmarkMain::printDocument() { platform_->print(this, *box_->document()); }
 
-// Ends the program at once: nothing is asked and nothing is saved.
+// Ends the program once the window closed: unsaved changes are asked about first.
 void QuillmarkMain::exitProgram() {
-  close();
-  QCoreApplication::quit();
+  if (close()) QCoreApplication::quit();
 }
 
 // Cut, copy and paste from the menus and toolbar move plain text; Ctrl+X, Ctrl+C and Ctrl+V
@@ -87,6 +153,20 @@ void QuillmarkMain::copy() { QGuiApplication::clipboard()->setText(box_->selText
 void QuillmarkMain::paste() {
   box_->setSelText(QString());
   box_->setSelText(QGuiApplication::clipboard()->text());
+}
+
+void QuillmarkMain::undo() { box_->undo(); }
+void QuillmarkMain::redo() { box_->redo(); }
+void QuillmarkMain::selectAll() { box_->selectAll(); }
+void QuillmarkMain::showFind() { findBar_->showFind(); }
+void QuillmarkMain::showReplace() { findBar_->showReplace(); }
+
+// F3 with the bar hidden opens it when there is nothing to look for yet.
+void QuillmarkMain::findNext() {
+  if (findBar_->findField().text().isEmpty())
+    findBar_->showFind();
+  else
+    findBar_->findNext();
 }
 
 void QuillmarkMain::showHelp() { help::HelpWindow::showContents(); }

@@ -3,6 +3,7 @@
 // typed next when nothing is selected, and is one step of undo.
 #include <QComboBox>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <string_view>
 
 #include "QuillmarkMain.h"
@@ -60,7 +61,12 @@ void QuillmarkMain::chooseColor() {
 void QuillmarkMain::applyFontSize() {
   bool isNumber = false;
   const double points = fontSize_->currentText().trimmed().toDouble(&isNumber);
-  if (isNumber && points > 0) box_->setSelFontSize(points);
+  if (isNumber && points > 0)
+    box_->setSelFontSize(points);
+  else
+    statusBar()->showMessage(u"\"%1\" is no font size: type a number of points, such as 12."_s.arg(
+                                 fontSize_->currentText().trimmed()),
+                             5000);
   box_->setFocus();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -21,9 +22,14 @@
 #include <QWindow>
 #include <exception>
 
+#include "DocumentState.h"
+#include "DraftKeeper.h"
+#include "FindBar.h"
 #include "Pictures.h"
+#include "Spelling.h"
 #include "ToolTable.h"
 #include "richtext/RichTextBox.h"
+#include "richtext/RtfWriter.h"
 #include "web/Profiles.h"
 
 using namespace Qt::StringLiterals;
@@ -44,12 +50,12 @@ QuillmarkMain::QuillmarkMain(std::unique_ptr<Platform> platform, QWidget *parent
     : QMainWindow(parent),
       platform_(platform ? std::move(platform) : std::make_unique<QtPlatform>()) {
   setObjectName(u"QuillmarkMain"_s);
-  setWindowTitle(u"Quillmark by Norvane"_s);
   setWindowIcon(pictures::applicationIcon());
   buildLayout();
   buildTools();
   startUp();
   resize(760, 600);
+  buildWritingAids();
 }
 
 QuillmarkMain::~QuillmarkMain() = default;
@@ -87,13 +93,11 @@ void QuillmarkMain::buildLayout() {
 
   auto *layout = new QVBoxLayout(central);
   layout->setContentsMargins(4, 4, 4, 4);
+  findBar_ = new FindBar(*box_, central);
+  layout->addWidget(findBar_);
   layout->addWidget(box_, 1);
   layout->addLayout(bottom);
   setCentralWidget(central);
-
-  // Ctrl+Z is the text box's own; redo gets Ctrl+Y besides the desktop's own key.
-  auto *redo = new QShortcut(QKeySequence(u"Ctrl+Y"_s), this);
-  connect(redo, &QShortcut::activated, box_, &QTextEdit::redo);
 
   statusBar()->setSizeGripEnabled(true);
 }
@@ -236,9 +240,86 @@ void QuillmarkMain::startUp() {
   box_->setSelFontSize(kStartFontSize);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, richtext::kWindowColor);
+  // The background is light whatever the desktop's colours: its text stays dark on it, also
+  // under a dark desktop theme.
+  palette.setColor(QPalette::WindowText, Qt::black);
   setPalette(palette);
   updateToolStates();
   box_->setFocus();
+}
+
+void QuillmarkMain::buildWritingAids() {
+  followDocument();
+
+  drafts_ = std::make_unique<DraftKeeper>();
+  drafts_->watch([this] { return richtext::writeRtf(*box_->document()); },
+                 [this] { return box_->document()->isModified(); });
+  connect(drafts_.get(), &DraftKeeper::writeFailed, this, [this](const QString &reason) {
+    statusBar()->showMessage(u"The draft could not be kept: %1"_s.arg(reason));
+  });
+
+  connect(findBar_, &FindBar::messaged, this,
+          [this](const QString &text) { statusBar()->showMessage(text, 5000); });
+
+  spelling_ = std::make_unique<Spelling>(*box_);
+  if (settings_.contains(u"spelling/checking"_s))
+    spelling_->setChecking(settings_.value(u"spelling/checking"_s).toBool());
+  if (settings_.contains(u"spelling/language"_s))
+    spelling_->setLanguage(settings_.value(u"spelling/language"_s).toString());
+  connect(spelling_.get(), &Spelling::settingsChanged, this, [this] {
+    settings_.setValue(u"spelling/checking"_s, spelling_->isChecking());
+    settings_.setValue(u"spelling/language"_s, spelling_->checker().language());
+  });
+  // The box's own menu, with the corrections of a misspelt word at the top.
+  box_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(box_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+    const std::unique_ptr<QMenu> menu = spelling_->contextMenu(pos);
+    menu->exec(box_->viewport()->mapToGlobal(pos));
+  });
+
+  // The two submenus whose items change at run time stand beside the table's rows: File >
+  // Recent Files (before Exit) and Tools > Spelling.
+  QMenu *file = menuBar()->findChild<QMenu *>(u"mnuFile"_s);
+  recentMenu_ = new QMenu(u"&Recent Files"_s, file);
+  recentMenu_->setObjectName(u"mnuRecent"_s);
+  file->insertMenu(toolAction(u"exit"_s), recentMenu_);
+  file->insertSeparator(toolAction(u"exit"_s));
+  recent_.attachMenu(
+      *recentMenu_, [this](const QString &path) { openRecentFile(path); },
+      [this](const QString &path) {
+        platform_->showMessage(this, Platform::Icon::Warning, u"Quillmark"_s,
+                               missingRecentFileMessage(path));
+      });
+  QMenu *toolsMenu = menuBar()->findChild<QMenu *>(u"mnuTools"_s);
+  spellingMenu_ = toolsMenu->addMenu(u"&Spelling"_s);
+  spellingMenu_->setObjectName(u"mnuSpelling"_s);
+  connect(spellingMenu_, &QMenu::aboutToShow, this,
+          [this] { spelling_->fillMenu(*spellingMenu_); });
+
+  restoreWindowLayout(settings_, *this);
+}
+
+// The state follows the box's document; a file opened into the box comes as a new one.
+void QuillmarkMain::followDocument() {
+  state_ = std::make_unique<DocumentState>(*box_->document());
+  state_->attach(*this);
+}
+
+void QuillmarkMain::closeEvent(QCloseEvent *event) {
+  if (!mayDropDocument()) {
+    event->ignore();
+    return;
+  }
+  drafts_->remove();
+  saveWindowLayout(settings_, *this);
+  QMainWindow::closeEvent(event);
+}
+
+// Leaving the window is a moment to keep the draft: the writer may be about to do
+// something risky elsewhere.
+void QuillmarkMain::changeEvent(QEvent *event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow() && drafts_) drafts_->saveNow();
 }
 
 void QuillmarkMain::updateToolStates() {

@@ -5,9 +5,11 @@
 #include <QColor>
 #include <QHash>
 #include <QMainWindow>
+#include <QSettings>
 #include <memory>
 
 #include "Platform.h"
+#include "RecentFiles.h"
 #include "quillmark/convert.h"
 
 class QAction;
@@ -22,6 +24,10 @@ namespace quillmark {
 namespace richtext {
 class RichTextBox;
 }
+class DocumentState;
+class DraftKeeper;
+class FindBar;
+class Spelling;
 namespace tools {
 struct Band;
 }
@@ -72,7 +78,21 @@ class QuillmarkMain : public QMainWindow {
   void DoWeb1(const QString &address);
 
   // Opens an RTF file into the document; false (after telling the user) when it cannot.
+  // It does not ask about unsaved changes: the callers that replace a document do.
   bool openFile(const QString &fileName);
+
+  // The document's file and unsaved changes, its draft, spelling and the find bar.
+  DocumentState &documentState() const { return *state_; }
+  DraftKeeper &drafts() const { return *drafts_; }
+  Spelling &spelling() const { return *spelling_; }
+  FindBar &findBar() const { return *findBar_; }
+  RecentFiles &recentFiles() { return recent_; }
+  QMenu &recentMenu() const { return *recentMenu_; }
+  QMenu &spellingMenu() const { return *spellingMenu_; }
+
+  // Offers each draft left by a program that ended without saving, newest first; the one
+  // restored becomes the document. The program calls it once its window is shown.
+  void offerDrafts();
 
   // The commands the tools run (ToolTable.cpp), by group. Run them through dispatch() as
   // the tools do: it contains their failures and shows the new formatting on the tools.
@@ -91,18 +111,27 @@ class QuillmarkMain : public QMainWindow {
   // File, edit and help (DocumentCommands.cpp):
   void newDocument();
   void openDocument();
-  void saveDocument();
+  // False when the save failed or was cancelled.
+  bool saveDocument();
   void printDocument();
   void exitProgram();
   void cut();
   void copy();
   void paste();
+  void undo();
+  void redo();
+  void selectAll();
+  void showFind();
+  void findNext();
+  void showReplace();
   void showHelp();
   void showAbout();
   void openSite(std::u16string_view key);
 
  protected:
   void showEvent(QShowEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+  void changeEvent(QEvent *event) override;
 
  private:
   void buildTools();
@@ -120,6 +149,13 @@ class QuillmarkMain : public QMainWindow {
   void fillPostAsBox();
   // The post for RTF text in the chosen profile's format, and the status-bar line for it.
   QString postFor(const QByteArray &rtf, QString &report) const;
+  void buildWritingAids();
+  void followDocument();
+  // Asks about unsaved changes before the document is closed or replaced; false: keep it.
+  bool mayDropDocument();
+  // The document was replaced by a new, opened or restored one.
+  void documentReplaced();
+  void openRecentFile(const QString &fileName);
 
   std::unique_ptr<Platform> platform_;
   richtext::RichTextBox *box_ = nullptr;
@@ -132,6 +168,14 @@ class QuillmarkMain : public QMainWindow {
   QHash<QString, QToolBar *> toolbars_;
   QColor lastColor_ = Qt::black;  // the colour dialog opens on the colour chosen last
   mutable Converter converter_;
+  QSettings settings_;
+  RecentFiles recent_{settings_};
+  std::unique_ptr<DocumentState> state_;
+  std::unique_ptr<DraftKeeper> drafts_;
+  std::unique_ptr<Spelling> spelling_;
+  FindBar *findBar_ = nullptr;
+  QMenu *recentMenu_ = nullptr;
+  QMenu *spellingMenu_ = nullptr;
 };
 
 }  // namespace quillmark

@@ -136,11 +136,27 @@ void SpellHighlighter::setChecking(bool on) {
   firstShown_ = -1;
   lastShown_ = -1;
   setDocument(on ? edit_.document() : nullptr);
-  if (on) scheduleVisibleCheck();
+  if (on) followLayout();
 }
 
+// The edit may hold another document now (a file opened replaces it): the underlines follow.
 void SpellHighlighter::recheck() {
-  if (checking_) scheduleVisibleCheck();
+  if (!checking_) return;
+  if (document() != edit_.document()) {
+    firstShown_ = -1;
+    lastShown_ = -1;
+    setDocument(edit_.document());
+    followLayout();
+  }
+  scheduleVisibleCheck();
+}
+
+// The layout goes on in the background after a jump: each step it makes may bring more
+// paragraphs on screen, so each is a moment to check those shown.
+void SpellHighlighter::followLayout() {
+  connect(edit_.document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+          this, &SpellHighlighter::scheduleVisibleCheck, Qt::UniqueConnection);
+  scheduleVisibleCheck();
 }
 
 bool SpellHighlighter::startsInsideFixed(const QTextBlock &block) const {

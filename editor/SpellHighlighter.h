@@ -64,6 +64,7 @@ class SpellHighlighter : public QSyntaxHighlighter {
   QList<QTextLayout::FormatRange> misspeltRanges(const QString &text, bool startsInside,
                                                  bool &endsInside);
   void scheduleVisibleCheck();
+  void followLayout();
   void checkVisibleParagraphs();
 
   QTextEdit &edit_;

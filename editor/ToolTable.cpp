@@ -28,7 +28,7 @@ constexpr std::u16string_view siteTooltip(std::u16string_view key) {
 }
 
 // The commands, each one call on the window, and the readers of the toggles' states.
-template <void (QuillmarkMain::*member)()>
+template <auto member>
 void run(QuillmarkMain &window) {
   (window.*member)();
 }
@@ -53,6 +53,12 @@ Tool{u"exit",            K::MenuItem,   u"E&xit",                    u"Exit",   
 Tool{u"miCut",           K::Button,     u"C&ut",                     u"Cut",                      u"Cut current selection to clipboard",     u"Ctrl+X", u"edit-cut",              {},           run<&W::cut>,                             nullptr},
 Tool{u"miCopy",          K::Button,     u"C&opy",                    u"Copy",                     u"Copy current selection to clipboard",    u"Ctrl+C", u"edit-copy",             {},           run<&W::copy>,                            nullptr},
 Tool{u"miPaste",         K::Button,     u"&Paste",                   u"Paste",                    u"Paste clipboard contents into document", u"Ctrl+V", u"edit-paste",            {},           run<&W::paste>,                           nullptr},
+Tool{u"miUndo",          K::MenuItem,   u"Un&do",                    u"Undo",                     u"Undoes the last change",                 u"Ctrl+Z", {},                       {},           run<&W::undo>,                            nullptr},
+Tool{u"miRedo",          K::MenuItem,   u"&Redo",                    u"Redo",                     u"Makes the change undone again",          u"Ctrl+Y", {},                       {},           run<&W::redo>,                            nullptr},
+Tool{u"miSelectAll",     K::MenuItem,   u"Select &All",              u"Select All",               u"Selects the whole document",             u"Ctrl+A", {},                       {},           run<&W::selectAll>,                       nullptr},
+Tool{u"miFind",          K::MenuItem,   u"&Find...",                 u"Find",                     u"Finds text in the document",             u"Ctrl+F", {},                       {},           run<&W::showFind>,                        nullptr},
+Tool{u"miFindNext",      K::MenuItem,   u"Find &Next",               u"Find Next",                u"Finds the next match",                   u"F3",     {},                       {},           run<&W::findNext>,                        nullptr},
+Tool{u"miReplace",       K::MenuItem,   u"R&eplace...",              u"Replace",                  u"Replaces text in the document",          u"Ctrl+H", {},                       {},           run<&W::showReplace>,                     nullptr},
 Tool{u"Help",            K::Button,     u"&Help",                    u"Help",                     {},                                        u"F1",     u"help-contents",         {},           run<&W::showHelp>,                        nullptr},
 Tool{u"Space",           K::Spacer,     {},                          {},                          {},                                        {},        {},                       {},           nullptr,                                  nullptr},
 Tool{u"AP",              K::TextButton, siteCaption(u"ap"),          siteTooltip(u"ap"),          {},                                        {},        {},                       {},           [](W &w) { w.openSite(u"ap"); },          nullptr},
@@ -83,6 +89,7 @@ Tool{u"mnuFile",         K::MenuTitle,  u"&File",                    {},        
 Tool{u"mnuEdit",         K::MenuTitle,  u"&Edit",                    {},                          {},                                        {},        {},                       u"mnuEdit",   nullptr,                                  nullptr},
 Tool{u"mnuFormat",       K::MenuTitle,  u"Fo&rmat",                  {},                          {},                                        {},        {},                       u"mnuFormat", nullptr,                                  nullptr},
 Tool{u"web",             K::MenuTitle,  u"&Web",                     {},                          {},                                        {},        {},                       u"mnuWeb",    nullptr,                                  nullptr},
+Tool{u"mnuTools",        K::MenuTitle,  u"&Tools",                   {},                          {},                                        {},        {},                       u"mnuTools",  nullptr,                                  nullptr},
 Tool{u"mnuHelp",         K::MenuTitle,  u"&Help",                    {},                          {},                                        {},        {},                       u"mnuHelp",   nullptr,                                  nullptr},
 Tool{u"miHContents",     K::MenuItem,   u"&Contents",                u"Help Contents",            {},                                        {},        u"help-contents",         {},           run<&W::showHelp>,                        nullptr},
 Tool{u"miHAbout",        K::MenuItem,   u"&About",                   u"About this application",   {},                                        {},        u"help-about",            {},           run<&W::showAbout>,                       nullptr},
@@ -90,9 +97,9 @@ Tool{u"miHAbout",        K::MenuItem,   u"&About",                   u"About thi
 
 constexpr std::u16string_view kBand1[] = {u"new", u"open", u"save", u"|print", u"|miCut", u"miCopy", u"miPaste", u"|Help", u"|Space", u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
 constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|lblPostAs", u"cboPostAs"};
-constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuFormat", u"web", u"mnuHelp"};
+constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuFormat", u"web", u"mnuTools", u"mnuHelp"};
 constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"|print", u"exit"};
-constexpr std::u16string_view kMnuEdit[] = {u"miCut", u"miCopy", u"miPaste", u"|miConvertClipboard"};
+constexpr std::u16string_view kMnuEdit[] = {u"miUndo", u"miRedo", u"|miCut", u"miCopy", u"miPaste", u"|miConvertClipboard", u"|miSelectAll", u"|miFind", u"miFindNext", u"miReplace"};
 constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"|Color", u"|Fixed Columns", u"|miLink"};
 constexpr std::u16string_view kMnuHelp[] = {u"miHContents", u"miHAbout"};
 constexpr std::u16string_view kMnuWeb[] = {u"Updates", u"|AP", u"ZU21", u"CCSite", u"|NorvaneSite", u"WarningSite", u"|miForums"};
@@ -108,6 +115,7 @@ Band{u"Band3",      u"Band3",   BandType::MenuBar,  kBand3},
 Band{u"mnuFile",    u"Band4",   BandType::Popup,    kMnuFile},
 Band{u"mnuEdit",    u"Band4",   BandType::Popup,    kMnuEdit},
 Band{u"mnuFormat",  u"Band4",   BandType::Popup,    kMnuFormat},
+Band{u"mnuTools",   u"Tools",   BandType::Popup,    {}},  // the Spelling submenu, built by the window
 Band{u"mnuHelp",    u"Band4",   BandType::Popup,    kMnuHelp},
 Band{u"mnuWeb",     u"Web",     BandType::Popup,    kMnuWeb},
 Band{u"Band4",      u"Band4",   BandType::Toolbar,  kBand4,  true},

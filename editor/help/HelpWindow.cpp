@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -96,6 +97,9 @@ HelpWindow::HelpWindow(QWidget *parent)
       browser_(new QTextBrowser) {
   initGuideResources();
   setWindowTitle(u"Quillmark Help"_s);
+  // Esc closes the help, as it does a dialog.
+  auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
 
   contents_->setObjectName(u"contents"_s);
   for (const Page &page : pages()) addPageItem(contents_, page);

@@ -2,8 +2,8 @@
 # End-to-end test of the editor program, driven through the keyboard as a person would use it,
 # in a private X server: type a short post, make one word bold with its shortcut, centre the
 # title through the Format menu's access keys, press "Copy to Web" and compare the clipboard
-# text with the forum HTML it must hold, character by character; then leave through File > Exit
-# and expect a clean end.
+# text with the forum HTML it must hold, character by character; then leave through File > Exit,
+# answer "Discard" to the question about the unsaved post, and expect a clean end.
 #
 # Usage: copy_to_web.sh <path to quillmark> [<folder for a screenshot on failure>]
 # Exit status: 0 pass, 1 fail, 77 skipped (a tool this test needs is not installed).
@@ -98,7 +98,8 @@ log "X server on $DISPLAY"
 "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 
-window=$(timeout 40 xdotool search --sync --onlyvisible --name '^Quillmark by Norvane$' | head -n1)
+# The title names the document first: "Untitled — Quillmark by Norvane".
+window=$(timeout 40 xdotool search --sync --onlyvisible --name ' Quillmark by Norvane$' | head -n1)
 [[ -n $window ]] || fail "the main window did not appear"
 log "main window $window"
 
@@ -162,11 +163,18 @@ if [[ $clipboard != "$expected" ]]; then
 fi
 log "the clipboard holds the expected HTML"
 
-# File > Exit ends the program at once, without a question, and it must end cleanly (under a
-# sanitizer this is also where errors at shutdown are reported).
+# File > Exit asks about the unsaved post: "Save changes to Untitled?" with Save (focused),
+# Discard and Cancel. Discard ends the program, which must end cleanly (under a sanitizer
+# this is also where errors at shutdown are reported).
 chord alt+f
 await_popup "alt+f"
 xdotool key x
+question=$(timeout 15 xdotool search --sync --onlyvisible --name '^Quillmark by Norvane$' | head -n1)
+[[ -n $question ]] || fail "File > Exit did not ask about the unsaved post"
+log "asked to save"
+sleep 0.3
+chord Tab
+xdotool key space
 for _ in {1..200}; do
   kill -0 "$app_pid" 2>/dev/null || break
   sleep 0.1

@@ -22,7 +22,8 @@ namespace {
 
 TEST(StartUp, TheWindowStartsReadyForAPost) {
   ScriptedWindow w;
-  EXPECT_EQ(w.window.windowTitle(), u"Quillmark by Norvane"_s);
+  EXPECT_EQ(w.window.windowTitle(), u"Untitled[*] — Quillmark by Norvane"_s);
+  EXPECT_FALSE(w.window.isWindowModified());
   EXPECT_EQ(w.window.box().objectName(), u"BOX"_s);
   EXPECT_EQ(w.window.postButton().objectName(), u"cmdPost"_s);
   EXPECT_EQ(w.window.postButton().text(), u"Copy to Web"_s);

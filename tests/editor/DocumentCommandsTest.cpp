@@ -38,6 +38,7 @@ QByteArray readFile(const QString &fileName) {
 TEST(NewCommand, AsksFirstAndClearsOnlyOnYes) {
   ScriptedWindow w;
   w.window.box().setSelText(u"draft"_s);
+  w.window.box().document()->setModified(false);  // as just opened: nothing to save
   w.platform->answers = {false, true};
   w.window.dispatch(u"new"_s);
   EXPECT_EQ(w.window.box().text(), u"draft"_s);
@@ -66,6 +67,7 @@ TEST(OpenAndSave, SaveThenOpenRoundTripsAndCancelChangesNothing) {
   EXPECT_TRUE(w.platform->messages.empty());
 
   box.setText(u"something else"_s);
+  w.platform->saveChoices = {Platform::SaveChoice::Discard, Platform::SaveChoice::Discard};
   w.window.dispatch(u"open"_s);  // cancelled: no file scripted
   EXPECT_EQ(box.text(), u"something else"_s);
 
@@ -105,6 +107,7 @@ TEST(OpenAndSave, FailuresAreReportedAndLoseNothing) {
   for (const auto &c : cases) {
     ScriptedWindow w;
     w.window.box().setSelText(u"unsaved work"_s);
+    w.platform->saveChoices = {Platform::SaveChoice::Discard};
     w.platform->files = {c.fileName};
     w.window.dispatch(QString::fromUtf16(c.command));
     EXPECT_EQ(w.window.box().text(), u"unsaved work"_s);

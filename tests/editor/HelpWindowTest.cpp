@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 #include <ostream>
@@ -127,6 +128,15 @@ TEST(HelpWindowTest, ShowContentsReusesOneWindowAndReturnsToTheContents) {
   EXPECT_EQ(second, first);
   EXPECT_TRUE(second->isVisible());
   EXPECT_EQ(second->currentPage(), u":/help/index.html"_s);
+}
+
+TEST(HelpWindowTest, EscClosesTheWindow) {
+  HelpWindow *window = HelpWindow::showContents();
+  ASSERT_NE(window, nullptr);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window, Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace

@@ -136,14 +136,19 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
   QStringList titles;
   for (QAction *title : bar->actions()) titles << title->objectName() + u"="_s + title->text();
   EXPECT_EQ(titles.join(u' '),
-            u"mnuFile=&File mnuEdit=&Edit mnuFormat=Fo&rmat web=&Web mnuHelp=&Help"_s);
+            u"mnuFile=&File mnuEdit=&Edit mnuFormat=Fo&rmat web=&Web mnuTools=&Tools "
+            u"mnuHelp=&Help"_s);
 
   const struct {
     const char16_t *popup;
     const char16_t *tools;
   } popups[] = {
-      {u"mnuFile", u"new, open, save, |, print, exit"},
-      {u"mnuEdit", u"miCut, miCopy, miPaste, |, miConvertClipboard"},
+      {u"mnuFile", u"new, open, save, |, print, mnuRecent, |, exit"},
+      {u"mnuEdit",
+       u"miUndo, miRedo, |, miCut, miCopy, miPaste, |, miConvertClipboard, |, miSelectAll, |, "
+       u"miFind, miFindNext, "
+       u"miReplace"},
+      {u"mnuTools", u"mnuSpelling"},
       {u"mnuFormat",
        u"miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, miRight, |, "
        u"Bullets, |, Color, |, Fixed Columns, |, miLink"},

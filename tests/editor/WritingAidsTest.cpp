@@ -1,0 +1,334 @@
+// The window's writing aids wired together: the question before a changed document is closed
+// or replaced (every answer, and a save that fails, lose nothing), the title and its mark, a
+// draft kept by one window and restored by the next, the recent files, and find and replace.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include "DocumentState.h"
+#include "DraftKeeper.h"
+#include "FindBar.h"
+#include "RecentFiles.h"
+#include "ScriptedPlatform.h"
+#include "Spelling.h"
+#include "richtext/RichTextBox.h"
+
+using namespace Qt::StringLiterals;
+using quillmark::Platform;
+using quillmark::testing::ScriptedWindow;
+using Choice = quillmark::Platform::SaveChoice;
+
+namespace {
+
+QByteArray readFile(const QString &fileName) {
+  QFile file(fileName);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Drafts (and word lists) in a folder of this test's own, not the one shared by the tests
+// running beside it.
+class OwnDataFolder {
+ public:
+  OwnDataFolder() {
+    QStandardPaths::setTestModeEnabled(false);
+    old_ = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir_.path().toLocal8Bit());
+  }
+  ~OwnDataFolder() {
+    qputenv("XDG_DATA_HOME", old_);
+    QStandardPaths::setTestModeEnabled(true);
+  }
+  QString drafts() const { return quillmark::DraftKeeper::defaultFolder(); }
+
+ private:
+  QTemporaryDir dir_;
+  QByteArray old_;
+};
+
+// Close, Exit, Open and New on a changed document, with each answer to "Save changes?".
+TEST(UnsavedChanges, EveryAnswerKeepsOrSavesTheWork) {
+  enum class SaveDialog { Chosen, Cancelled, Unwritable };
+  const struct {
+    Choice choice;
+    SaveDialog dialog;
+    bool goesAhead;
+    bool saved;
+  } answers[] = {
+      {Choice::Save, SaveDialog::Chosen, true, true},
+      {Choice::Save, SaveDialog::Cancelled, false, false},
+      {Choice::Save, SaveDialog::Unwritable, false, false},
+      {Choice::Discard, SaveDialog::Chosen, true, false},
+      {Choice::Cancel, SaveDialog::Chosen, false, false},
+  };
+  const char16_t *commands[] = {u"close", u"exit", u"open", u"new"};
+  for (const char16_t *command : commands) {
+    for (const auto &a : answers) {
+      const std::string label = QString::fromUtf16(command).toStdString() + " answer " +
+                                std::to_string(int(a.choice)) + " dialog " +
+                                std::to_string(int(a.dialog));
+      QTemporaryDir dir;
+      const QString target = a.dialog == SaveDialog::Unwritable
+                                 ? dir.filePath(u"no/such/folder/post.rtf"_s)
+                                 : dir.filePath(u"post.rtf"_s);
+      const QString other = dir.filePath(u"other.rtf"_s);
+      QFile otherFile(other);
+      ASSERT_TRUE(otherFile.open(QIODevice::WriteOnly));
+      otherFile.write("{\\rtf1 other}");
+      otherFile.close();
+
+      ScriptedWindow w;
+      w.window.box().setSelText(u"unsaved work"_s);
+      ASSERT_TRUE(w.window.isWindowModified());
+      w.platform->saveChoices = {a.choice};
+      if (a.choice == Choice::Save && a.dialog != SaveDialog::Cancelled)
+        w.platform->files.push_back(target);
+      else if (a.choice == Choice::Save)
+        w.platform->files.push_back(std::nullopt);
+      if (QStringView(command) == u"open") w.platform->files.push_back(other);
+
+      bool closed = false;
+      if (QStringView(command) == u"close")
+        closed = w.window.close();
+      else
+        w.window.dispatch(QString::fromUtf16(command));
+
+      EXPECT_EQ(w.platform->questions,
+                QStringList{u"Quillmark by Norvane: Save changes to Untitled?"_s})
+          << label;
+      const QString expectedText = !a.goesAhead                      ? u"unsaved work"_s
+                                   : QStringView(command) == u"open" ? u"other"_s
+                                   : QStringView(command) == u"new"  ? QString()
+                                                                     : u"unsaved work"_s;
+      EXPECT_EQ(w.window.box().text(), expectedText) << label;
+      if (QStringView(command) == u"close") {
+        EXPECT_EQ(closed, a.goesAhead) << label;
+      }
+      EXPECT_EQ(QFile::exists(target), a.saved) << label;
+      if (a.saved) {
+        EXPECT_TRUE(readFile(target).contains("unsaved work")) << label;
+      }
+      // A failed save is told; the document stays changed.
+      EXPECT_EQ(w.platform->messages.size(), a.dialog == SaveDialog::Unwritable ? 1u : 0u) << label;
+      if (!a.goesAhead) {
+        EXPECT_TRUE(w.window.isWindowModified()) << label;
+      }
+    }
+  }
+}
+
+TEST(UnsavedChanges, NothingIsAskedWhenNothingChanged) {
+  ScriptedWindow w;
+  EXPECT_TRUE(w.window.close());
+  EXPECT_TRUE(w.platform->questions.isEmpty());
+}
+
+TEST(WindowTitle, ShowsTheFileAndTheUnsavedMark) {
+  QTemporaryDir dir;
+  const QString fileName = dir.filePath(u"match report.rtf"_s);
+  ScriptedWindow w;
+  EXPECT_EQ(w.window.windowTitle(), u"Untitled[*] — Quillmark by Norvane"_s);
+  EXPECT_FALSE(w.window.isWindowModified());
+  w.window.box().setSelText(u"We won"_s);
+  EXPECT_TRUE(w.window.isWindowModified());
+
+  w.platform->files = {fileName};
+  w.window.dispatch(u"save"_s);
+  EXPECT_EQ(w.window.windowTitle(), u"match report.rtf[*] — Quillmark by Norvane"_s);
+  EXPECT_FALSE(w.window.isWindowModified());
+
+  // The next save starts at the file itself.
+  w.window.box().setSelText(u"!"_s);
+  EXPECT_TRUE(w.window.isWindowModified());
+  w.platform->files = {fileName};
+  w.window.dispatch(u"save"_s);
+  ASSERT_EQ(w.platform->fileDialogs.size(), 2u);
+  EXPECT_EQ(w.platform->fileDialogs[1].directory, QFileInfo(fileName).absoluteFilePath());
+
+  // New: untitled again, unmarked.
+  w.platform->answers = {true};
+  w.window.dispatch(u"new"_s);
+  EXPECT_EQ(w.window.windowTitle(), u"Untitled[*] — Quillmark by Norvane"_s);
+  EXPECT_FALSE(w.window.isWindowModified());
+}
+
+// A window that ended without saving leaves its draft; the next one offers it, and Yes
+// brings the post back word for word, formatting included, as an unsaved document.
+TEST(Drafts, ADraftLeftByOneWindowIsRestoredByTheNext) {
+  OwnDataFolder data;
+  QString draftPath;
+  {
+    ScriptedWindow first;
+    auto &box = first.window.box();
+    box.setSelText(u"Half a post, "_s);
+    box.setSelBold(true);
+    box.setSelText(u"bold"_s);
+    first.window.drafts().saveNow();
+    draftPath = first.window.drafts().path();
+    ASSERT_TRUE(QFile::exists(draftPath));
+  }  // gone without a close: as if it had crashed
+
+  {
+    ScriptedWindow second;
+    second.platform->answers = {true};
+    second.window.offerDrafts();
+    ASSERT_EQ(second.platform->questions.size(), 1);
+    EXPECT_TRUE(second.platform->questions[0].contains(u"was not saved"_s));
+    auto &box = second.window.box();
+    EXPECT_EQ(box.text(), u"Half a post, bold"_s);
+    box.setSelStart(13);
+    box.setSelLength(4);
+    EXPECT_EQ(box.selBold(), true);
+    EXPECT_TRUE(second.window.isWindowModified());
+    EXPECT_EQ(second.window.documentState().filePath(), QString());
+    // The draft is this window's own now: a third window finds nothing to offer.
+    EXPECT_FALSE(QFile::exists(draftPath));
+    EXPECT_TRUE(second.window.drafts().hasDraft());
+    ScriptedWindow third;
+    third.window.offerDrafts();
+    EXPECT_TRUE(third.platform->questions.isEmpty());
+    // Discarded on close: no draft is left.
+    second.platform->saveChoices = {Choice::Discard};
+    EXPECT_TRUE(second.window.close());
+    EXPECT_FALSE(second.window.drafts().hasDraft());
+  }
+  EXPECT_TRUE(quillmark::DraftKeeper::findOrphans(data.drafts()).empty());
+}
+
+TEST(Drafts, NoIsAnswerEnoughToDiscardTheDraft) {
+  OwnDataFolder data;
+  {
+    ScriptedWindow first;
+    first.window.box().setSelText(u"not wanted"_s);
+    first.window.drafts().saveNow();
+  }
+  ScriptedWindow second;
+  second.window.offerDrafts();  // no answer scripted: No
+  EXPECT_EQ(second.platform->questions.size(), 1);
+  EXPECT_EQ(second.window.box().text(), QString());
+  EXPECT_FALSE(second.window.isWindowModified());
+  EXPECT_TRUE(quillmark::DraftKeeper::findOrphans(data.drafts()).empty());
+}
+
+TEST(Drafts, ASavedDocumentLeavesNoDraft) {
+  OwnDataFolder data;
+  QTemporaryDir dir;
+  ScriptedWindow w;
+  w.window.box().setSelText(u"saved soon"_s);
+  w.window.drafts().saveNow();
+  EXPECT_TRUE(w.window.drafts().hasDraft());
+  w.platform->files = {dir.filePath(u"post.rtf"_s)};
+  w.window.dispatch(u"save"_s);
+  EXPECT_FALSE(w.window.drafts().hasDraft());
+}
+
+TEST(RecentFiles, SavedAndOpenedFilesComeBackFromTheMenu) {
+  QTemporaryDir dir;
+  const QString fileName = dir.filePath(u"post.rtf"_s);
+  ScriptedWindow w;
+  w.window.recentFiles().clear();
+  w.window.box().setSelText(u"remembered"_s);
+  w.platform->files = {fileName};
+  w.window.dispatch(u"save"_s);
+  EXPECT_EQ(w.window.recentFiles().files().value(0), QFileInfo(fileName).absoluteFilePath());
+  EXPECT_EQ(w.window.recentFiles().lastFolder(), QFileInfo(fileName).absolutePath());
+
+  // A new document, then the file again from File > Recent Files.
+  w.platform->answers = {true};
+  w.window.dispatch(u"new"_s);
+  QMenu &menu = w.window.recentMenu();
+  emit menu.aboutToShow();
+  ASSERT_FALSE(menu.actions().isEmpty());
+  EXPECT_TRUE(menu.actions()[0]->text().contains(u"post.rtf"_s));
+  menu.actions()[0]->trigger();
+  EXPECT_EQ(w.window.box().text(), u"remembered"_s);
+  EXPECT_EQ(w.window.documentState().filePath(), QFileInfo(fileName).absoluteFilePath());
+  // The opened file is a document of its own in the box: the mark and the underlines follow it.
+  EXPECT_FALSE(w.window.isWindowModified());
+  w.window.box().setSelText(u"more "_s);
+  EXPECT_TRUE(w.window.isWindowModified());
+  if (w.window.spelling().isChecking()) {
+    EXPECT_EQ(w.window.spelling().highlighter().document(), w.window.box().document());
+  }
+  w.window.box().document()->setModified(false);
+
+  // A file that is gone is taken off with a message.
+  ASSERT_TRUE(QFile::remove(fileName));
+  emit menu.aboutToShow();
+  menu.actions()[0]->trigger();
+  ASSERT_EQ(w.platform->messages.size(), 1u);
+  EXPECT_EQ(w.platform->messages[0].text, quillmark::missingRecentFileMessage(fileName));
+  EXPECT_FALSE(w.window.recentFiles().files().contains(QFileInfo(fileName).absoluteFilePath()));
+  w.window.recentFiles().clear();
+}
+
+TEST(FindAndReplace, TheEditMenuDrivesTheFindBar) {
+  ScriptedWindow w;
+  w.window.box().setText(u"one two one"_s);
+  w.window.dispatch(u"miFind"_s);
+  EXPECT_TRUE(w.window.findBar().isVisibleTo(&w.window));
+  w.window.findBar().findField().setText(u"one"_s);
+  w.window.box().setSelStart(0);
+  w.window.box().setSelLength(0);
+  w.window.dispatch(u"miFindNext"_s);
+  EXPECT_EQ(w.window.box().selStart(), 0);
+  w.window.dispatch(u"miFindNext"_s);
+  EXPECT_EQ(w.window.box().selStart(), 8);
+
+  w.window.dispatch(u"miReplace"_s);
+  w.window.findBar().replaceField().setText(u"three"_s);
+  EXPECT_EQ(w.window.findBar().replaceAll(), 2);
+  EXPECT_EQ(w.window.box().text(), u"three two three"_s);
+  EXPECT_EQ(w.window.statusBar()->currentMessage(), w.window.findBar().message());
+
+  w.window.dispatch(u"miUndo"_s);
+  EXPECT_EQ(w.window.box().text(), u"one two one"_s);
+  w.window.dispatch(u"miRedo"_s);
+  EXPECT_EQ(w.window.box().text(), u"three two three"_s);
+  w.window.dispatch(u"miSelectAll"_s);
+  EXPECT_EQ(w.window.box().selLength(), 15);
+}
+
+TEST(FontSize, AValueThatIsNoSizeIsToldInTheStatusBar) {
+  ScriptedWindow w;
+  w.window.box().setSelText(u"text"_s);
+  for (const QString &refused : {u"big"_s, u"0"_s, u"-3"_s}) {
+    w.window.statusBar()->clearMessage();
+    w.window.fontSizeBox().setCurrentText(refused);
+    w.window.applyFontSize();
+    EXPECT_TRUE(w.window.statusBar()->currentMessage().contains(refused)) << refused.toStdString();
+  }
+  w.window.statusBar()->clearMessage();
+  w.window.fontSizeBox().setCurrentText(u"14"_s);
+  w.window.applyFontSize();
+  EXPECT_EQ(w.window.statusBar()->currentMessage(), QString());
+}
+
+// Under a dark desktop theme the window's fixed light background keeps dark text.
+TEST(Palette, TextOnTheLightBackgroundStaysDarkUnderADarkTheme) {
+  const QPalette old = QApplication::palette();
+  QPalette dark = old;
+  dark.setColor(QPalette::Window, QColor(30, 30, 30));
+  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+  {
+    ScriptedWindow w;
+    const QPalette shown = w.window.palette();
+    EXPECT_EQ(shown.color(QPalette::Window), QColor(240, 232, 208));
+    EXPECT_LT(shown.color(QPalette::WindowText).lightness(), 80);
+    auto *label = w.window.findChild<QWidget *>(u"client"_s);
+    ASSERT_NE(label, nullptr);
+    EXPECT_LT(label->palette().color(QPalette::WindowText).lightness(), 80);
+  }
+  QApplication::setPalette(old);
+}
+
+}  // namespace
