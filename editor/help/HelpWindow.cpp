@@ -4,11 +4,11 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -97,9 +97,6 @@ HelpWindow::HelpWindow(QWidget *parent)
       browser_(new QTextBrowser) {
   initGuideResources();
   setWindowTitle(u"Quillmark Help"_s);
-  // Esc closes the help, as it does a dialog.
-  auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(close, &QShortcut::activated, this, &QWidget::close);
 
   contents_->setObjectName(u"contents"_s);
   for (const Page &page : pages()) addPageItem(contents_, page);
@@ -181,6 +178,16 @@ void HelpWindow::runSearch(const QString &query) {
 
 void HelpWindow::openItem(const QListWidgetItem *item) {
   if (item) showPage(item->data(kPathRole).toString());
+}
+
+// Esc closes the help, as it does a dialog: the key comes here from whichever part of the
+// window has the focus, since none of them takes it.
+void HelpWindow::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace quillmark::help

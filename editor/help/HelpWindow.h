@@ -45,6 +45,9 @@ class HelpWindow : public QWidget {
   // The resource path of the page shown.
   QString currentPage() const;
 
+ protected:
+  void keyPressEvent(QKeyEvent *event) override;
+
  private:
   void runSearch(const QString &query);
   void openItem(const QListWidgetItem *item);

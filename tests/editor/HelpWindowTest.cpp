@@ -137,6 +137,15 @@ TEST(HelpWindowTest, EscClosesTheWindow) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   QTest::keyClick(window, Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible());
+
+  // Also with the focus in the search field or the page: neither takes the key.
+  for (const QString &name : {u"search"_s, u"page"_s}) {
+    window = HelpWindow::showContents();
+    QWidget *part = window->findChild<QWidget *>(name);
+    ASSERT_NE(part, nullptr) << name.toStdString();
+    QTest::keyClick(part, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << name.toStdString();
+  }
 }
 
 }  // namespace
