@@ -12,6 +12,7 @@
 
 #include "QuillmarkMain.h"
 #include "quillmark/formats.h"
+#include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "web/ForumsDialog.h"
 #include "web/Profiles.h"
@@ -24,7 +25,7 @@ namespace {
 
 constexpr int kStatusMilliseconds = 8000;
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+using richtext::qs;
 
 }  // namespace
 

@@ -178,7 +178,7 @@ void QuillmarkMain::showAbout() {
 
 void QuillmarkMain::openSite(std::u16string_view key) {
   const web::Site *site = web::findSite(key);
-  DoWeb1(QString::fromUtf16(site->address.data(), qsizetype(site->address.size())));
+  DoWeb1(richtext::qs(site->address));
 }
 
 void QuillmarkMain::DoWeb1(const QString &address) {

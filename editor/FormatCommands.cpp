@@ -19,9 +19,7 @@ namespace {
 // An indent command moves the paragraphs by one bullet indent.
 constexpr int kIndentStep = richtext::kBulletIndentTwips;
 
-QString qs(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
+using richtext::qs;
 
 }  // namespace
 

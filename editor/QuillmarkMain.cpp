@@ -28,6 +28,7 @@
 #include "Pictures.h"
 #include "Spelling.h"
 #include "ToolTable.h"
+#include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfWriter.h"
 #include "web/Profiles.h"
@@ -40,9 +41,7 @@ namespace quillmark {
 
 namespace {
 
-QString qs(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
+using richtext::qs;
 
 }  // namespace
 

@@ -32,8 +32,18 @@
 #include <QTextDocument>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 namespace quillmark::richtext {
+
+// The program's own texts as QStrings: its fixed texts are UTF-16 views, the post formats'
+// names and reports UTF-8.
+inline QString qs(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+inline QString qs(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 // The face every new document starts in. It stays this name in the document and in the
 // RTF even where the machine shows another face for it.

@@ -83,7 +83,7 @@ QStringList fixedColumnsBlock(const QList<QStringList> &rows) {
       widths[column] = std::max(widths[column], displayWidth(row[column]));
     }
   }
-  QStringList lines{QString::fromUtf16(kFixedBegin.data(), qsizetype(kFixedBegin.size()))};
+  QStringList lines{qs(kFixedBegin)};
   for (const QStringList &row : rows) {
     QString line;
     int pending = 0;  // blanks owed before the next text
@@ -96,7 +96,7 @@ QStringList fixedColumnsBlock(const QList<QStringList> &rows) {
     }
     lines << line;
   }
-  lines << QString::fromUtf16(kFixedEnd.data(), qsizetype(kFixedEnd.size()));
+  lines << qs(kFixedEnd);
   return lines;
 }
 

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "richtext/DocumentModel.h"
 #include "web/Profiles.h"
 
 using namespace Qt::StringLiterals;
@@ -18,7 +19,7 @@ using namespace Qt::StringLiterals;
 namespace quillmark::web {
 
 namespace {
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+using richtext::qs;
 }  // namespace
 
 ForumsDialog::ForumsDialog(ProfileStore &store, QWidget *parent) : QDialog(parent), store_(store) {

@@ -3,6 +3,7 @@
 
 #include <QSettings>
 
+#include "richtext/DocumentModel.h"
 #include "web/Sites.h"
 
 using namespace Qt::StringLiterals;
@@ -11,9 +12,7 @@ namespace quillmark::web {
 
 namespace {
 
-QString qs(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
+using richtext::qs;
 
 // A menu caption as a name: the access-key '&' dropped.
 QString withoutAccessKey(std::u16string_view caption) {

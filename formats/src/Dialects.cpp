@@ -43,7 +43,7 @@ struct Source {
 // [SIZE=7], [FONT], [LEFT] [CENTER] [RIGHT]); strike-through is not in vBulletin 4's list,
 // super- and subscript in neither.
 // bbcode: what every one of the five reads alike.
-// Markdown: https://spec.commonmark.org/0.31.2/ and, for strike-through, GitHub Flavored
+// Markdown: https://commonmark.org/help/ and, for strike-through, GitHub Flavored
 // Markdown https://github.github.com/gfm/ (the strikethrough extension).
 constexpr std::string_view kGfm = "https://github.github.com/gfm/#strikethrough-extension-";
 constexpr std::string_view kEngine = "convert/include/quillmark/convert.h";
@@ -106,7 +106,7 @@ const Source kSources[] = {
     {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
   }}, {}, "[list]", "[/list]"},
 
-  {Format::Markdown, "https://spec.commonmark.org/0.31.2/", {{
+  {Format::Markdown, "https://commonmark.org/help/", {{
     {{"**", "**"}}, {{"*", "*"}}, kNot, {{"~~", "~~"}, kGfm}, kNot, kNot,
     kNot, kNot, kNot, kNot, kNot,
     {{"- ", ""}}, {{"```", "```"}}, {{"\\\n", ""}}, {{"[", "]({})"}},
