@@ -76,8 +76,8 @@ Tool{u"miLeft",          K::Button,     u"&Left",                    u"Left",   
 Tool{u"miCenter",        K::Button,     u"&Center",                  u"Center",                   u"Align center",                           u"Ctrl+E", u"format-justify-center", {},           run<&W::alignCenter>,                     aligned<Alignment::Center>},
 Tool{u"miRight",         K::Button,     u"&Right",                   u"Right",                    u"Align right",                            u"Ctrl+R", u"format-justify-right",  {},           run<&W::alignRight>,                      aligned<Alignment::Right>},
 Tool{u"Bullets",         K::Button,     u"Bull&ets",                 u"Bullets",                  {},                                        {},        u"format-list-unordered", {},           run<&W::toggleBullets>,                   bulleted},
-Tool{u"Increase Indent", K::Button,     u"Increase Indent",          u"Increase Indent",          {},                                        u"Ctrl+]", u"format-indent-more",    {},           run<&W::increaseIndent>,                  nullptr},
-Tool{u"Decrease Indent", K::Button,     u"Decrease Indent",          u"Decrease Indent",          {},                                        u"Ctrl+[", u"format-indent-less",    {},           run<&W::decreaseIndent>,                  nullptr},
+Tool{u"Increase Indent", K::Button,     u"I&ncrease Indent",         u"Increase Indent",          {},                                        u"Ctrl+]", u"format-indent-more",    {},           run<&W::increaseIndent>,                  nullptr},
+Tool{u"Decrease Indent", K::Button,     u"&Decrease Indent",         u"Decrease Indent",          {},                                        u"Ctrl+[", u"format-indent-less",    {},           run<&W::decreaseIndent>,                  nullptr},
 Tool{u"Color",           K::Button,     u"C&olor",                   u"Color",                    {},                                        {},        u"format-text-color",     {},           run<&W::chooseColor>,                     nullptr},
 Tool{u"Fixed Columns",   K::Button,     u"&Fixed Columns",           u"Fixed Columns",            {},                                        {},        u"fixed-columns",         {},           run<&W::insertFixedColumns>,              nullptr},
 Tool{u"miLink",        K::MenuItem,   u"Lin&k...",                 u"Link",                     u"Make the selection a link to a web address", u"Ctrl+K", {},                       {},           run<&W::makeLink>,                        nullptr},
@@ -100,7 +100,7 @@ constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miIt
 constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuFormat", u"web", u"mnuTools", u"mnuHelp"};
 constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"|print", u"exit"};
 constexpr std::u16string_view kMnuEdit[] = {u"miUndo", u"miRedo", u"|miCut", u"miCopy", u"miPaste", u"|miConvertClipboard", u"|miSelectAll", u"|miFind", u"miFindNext", u"miReplace"};
-constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"|Color", u"|Fixed Columns", u"|miLink"};
+constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|miLink"};
 constexpr std::u16string_view kMnuHelp[] = {u"miHContents", u"miHAbout"};
 constexpr std::u16string_view kMnuWeb[] = {u"Updates", u"|AP", u"ZU21", u"CCSite", u"|NorvaneSite", u"WarningSite", u"|miForums"};
 constexpr std::u16string_view kBand4[] = {u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};

@@ -151,7 +151,7 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
       {u"mnuTools", u"mnuSpelling"},
       {u"mnuFormat",
        u"miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, miRight, |, "
-       u"Bullets, |, Color, |, Fixed Columns, |, miLink"},
+       u"Bullets, Increase Indent, Decrease Indent, |, Color, |, Fixed Columns, |, miLink"},
       {u"mnuWeb", u"Updates, |, AP, ZU21, CCSite, |, NorvaneSite, WarningSite, |, miForums"},
       {u"mnuHelp", u"miHContents, miHAbout"},
   };
@@ -188,8 +188,8 @@ TEST(ToolTable, ToolsShowTheirCaptionsTooltipsAndDescriptions) {
       {u"miCenter", u"&Center", u"Center", u"Align center"},
       {u"miRight", u"&Right", u"Right", u"Align right"},
       {u"Bullets", u"Bull&ets", u"Bullets", u""},
-      {u"Increase Indent", u"Increase Indent", u"Increase Indent", u""},
-      {u"Decrease Indent", u"Decrease Indent", u"Decrease Indent", u""},
+      {u"Increase Indent", u"I&ncrease Indent", u"Increase Indent", u""},
+      {u"Decrease Indent", u"&Decrease Indent", u"Decrease Indent", u""},
       {u"Color", u"C&olor", u"Color", u""},
       {u"Fixed Columns", u"&Fixed Columns", u"Fixed Columns", u""},
       {u"miHContents", u"&Contents", u"Help Contents", u""},
