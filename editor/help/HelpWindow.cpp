@@ -2,9 +2,11 @@
 // pages are plain HTML in the resources; the window adds nothing to them.
 #include "HelpWindow.h"
 
+#include <QColor>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -12,9 +14,11 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // The guide is compiled into a static library; nothing else refers to its resource object,
 // so the linker would drop it unless it is registered by name.
@@ -66,17 +70,26 @@ const QList<HelpWindow::Page> &HelpWindow::pages() {
   return list;
 }
 
-QStringList HelpWindow::search(const QString &query) {
-  const QStringList words = query.split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
-  if (words.isEmpty()) return {};
+namespace {
+
+// One pattern per word of `query`, each matching the word whole and ignoring case.
+QList<QRegularExpression> wordPatterns(const QString &query) {
   QList<QRegularExpression> patterns;
-  for (const QString &word : words) {
+  for (const QString &word : query.split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts)) {
     // A word is whole when no letter or digit touches it; \b would fail on words such as
     // "Ctrl+B" or "<pre>" that end in punctuation.
     patterns << QRegularExpression(
         u"(?<![\\w])"_s + QRegularExpression::escape(word) + u"(?![\\w])"_s,
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
   }
+  return patterns;
+}
+
+}  // namespace
+
+QStringList HelpWindow::search(const QString &query) {
+  const QList<QRegularExpression> patterns = wordPatterns(query);
+  if (patterns.isEmpty()) return {};
   QStringList found;
   const QList<QString> &texts = pageTexts();
   for (qsizetype i = 0; i < texts.size(); ++i) {
@@ -94,6 +107,7 @@ HelpWindow::HelpWindow(QWidget *parent)
       contents_(new QListWidget),
       searchField_(new QLineEdit),
       results_(new QListWidget),
+      searchStatus_(new QLabel),
       browser_(new QTextBrowser) {
   initGuideResources();
   setWindowTitle(u"Quillmark Help"_s);
@@ -107,7 +121,11 @@ HelpWindow::HelpWindow(QWidget *parent)
   results_->setObjectName(u"results"_s);
   auto *searchTab = new QWidget;
   auto *searchLayout = new QVBoxLayout(searchTab);
+  searchStatus_->setObjectName(u"searchStatus"_s);
+  searchStatus_->setWordWrap(true);
+  searchStatus_->hide();
   searchLayout->addWidget(searchField_);
+  searchLayout->addWidget(searchStatus_);
   searchLayout->addWidget(results_);
 
   tabs_->addTab(contents_, u"&Contents"_s);
@@ -131,6 +149,8 @@ HelpWindow::HelpWindow(QWidget *parent)
   connect(results_, &QListWidget::itemActivated, this, &HelpWindow::openItem);
   connect(results_, &QListWidget::itemClicked, this, &HelpWindow::openItem);
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::markInContents);
+  connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::highlightMatches);
+  connect(tabs_, &QTabWidget::currentChanged, this, &HelpWindow::highlightMatches);
   connect(searchField_, &QLineEdit::textChanged, this, &HelpWindow::runSearch);
   connect(searchField_, &QLineEdit::returnPressed, this, [this] {
     if (results_->count() > 0) openItem(results_->item(0));
@@ -174,6 +194,46 @@ void HelpWindow::runSearch(const QString &query) {
   const QStringList found = search(query);
   for (const Page &page : pages())
     if (found.contains(page.path)) addPageItem(results_, page);
+  const bool nothing = found.isEmpty() && !query.trimmed().isEmpty();
+  searchStatus_->setText(nothing ? u"Nothing matches \u201c%1\u201d."_s.arg(query.trimmed())
+                                 : QString());
+  searchStatus_->setVisible(nothing);
+  highlightMatches();
+}
+
+void HelpWindow::highlightMatches() {
+  QList<QTextEdit::ExtraSelection> marks;
+  // Only while the search tab is in front: a page chosen from the contents shows plain.
+  if (tabs_->currentIndex() == 1) {
+    QTextCharFormat mark;
+    // A fixed yellow with black text, readable under any palette.
+    mark.setBackground(QColor(0xff, 0xe0, 0x66));
+    mark.setForeground(Qt::black);
+    const QTextDocument *page = browser_->document();
+    for (const QRegularExpression &pattern : wordPatterns(searchField_->text())) {
+      for (QTextCursor found = page->find(pattern); !found.isNull();
+           found = page->find(pattern, found))
+        marks.append({found, mark});
+    }
+    std::sort(marks.begin(), marks.end(), [](const auto &a, const auto &b) {
+      return a.cursor.selectionStart() < b.cursor.selectionStart();
+    });
+  }
+  browser_->setExtraSelections(marks);
+  if (!marks.isEmpty()) {
+    // Bring the first match into view without selecting it.
+    QTextCursor first = marks.front().cursor;
+    first.clearSelection();
+    browser_->setTextCursor(first);
+    browser_->ensureCursorVisible();
+  }
+}
+
+QStringList HelpWindow::highlightedWords() const {
+  QStringList words;
+  for (const QTextEdit::ExtraSelection &mark : browser_->extraSelections())
+    words << mark.cursor.selectedText();
+  return words;
 }
 
 void HelpWindow::openItem(const QListWidgetItem *item) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -45,11 +46,17 @@ class HelpWindow : public QWidget {
   // The resource path of the page shown.
   QString currentPage() const;
 
+  // The words of the search marked on the page shown, in page order.
+  QStringList highlightedWords() const;
+
  protected:
   void keyPressEvent(QKeyEvent *event) override;
 
  private:
   void runSearch(const QString &query);
+  // Marks every word of the search on the page shown while the search tab is in front, and
+  // scrolls to the first; clears the marks otherwise.
+  void highlightMatches();
   void openItem(const QListWidgetItem *item);
   // Selects the page shown (also one reached by a link) in the contents list.
   void markInContents(const QUrl &source);
@@ -58,6 +65,7 @@ class HelpWindow : public QWidget {
   QListWidget *contents_;
   QLineEdit *searchField_;
   QListWidget *results_;
+  QLabel *searchStatus_;  // "Nothing matches ..." when a search finds no page
   QTextBrowser *browser_;
 };
 

@@ -2,10 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
@@ -99,8 +101,10 @@ TEST(HelpWindowTest, SearchFieldListsPagesAndChoosingOneShowsIt) {
   auto *field = window.findChild<QLineEdit *>(u"search"_s);
   auto *results = window.findChild<QListWidget *>(u"results"_s);
   auto *contents = window.findChild<QListWidget *>(u"contents"_s);
-  ASSERT_TRUE(field && results && contents);
+  auto *tabs = window.findChild<QTabWidget *>();
+  ASSERT_TRUE(field && results && contents && tabs);
 
+  tabs->setCurrentIndex(1);  // the search tab, where the field stands
   field->setText(u"courier"_s);
   ASSERT_EQ(results->count(), 2);
   EXPECT_EQ(results->item(1)->text(), u"What Copy to Web produces"_s);
@@ -108,8 +112,25 @@ TEST(HelpWindowTest, SearchFieldListsPagesAndChoosingOneShowsIt) {
   EXPECT_EQ(window.currentPage(), u":/help/copy-to-web.html"_s);
   EXPECT_EQ(contents->currentItem()->text(), u"What Copy to Web produces"_s);
 
+  // The words found are marked on the page, every one of them, and only while searching.
+  const QStringList marked = window.highlightedWords();
+  EXPECT_GE(marked.size(), 1);
+  for (const QString &word : marked) EXPECT_EQ(word.toLower(), u"courier"_s);
+  tabs->setCurrentIndex(0);
+  EXPECT_TRUE(window.highlightedWords().isEmpty());
+  tabs->setCurrentIndex(1);
+  EXPECT_EQ(window.highlightedWords(), marked);
+
+  auto *status = window.findChild<QLabel *>(u"searchStatus"_s);
+  ASSERT_NE(status, nullptr);
+  EXPECT_TRUE(status->isHidden());
   field->setText(u"no-such-word-anywhere"_s);
   EXPECT_EQ(results->count(), 0);
+  EXPECT_FALSE(status->isHidden());
+  EXPECT_EQ(status->text(), u"Nothing matches \u201cno-such-word-anywhere\u201d."_s);
+  EXPECT_TRUE(window.highlightedWords().isEmpty());
+  field->clear();
+  EXPECT_TRUE(status->isHidden());
 
   // Following a link inside a page marks that page in the contents too.
   window.findChild<QTextBrowser *>(u"page"_s)->setSource(QUrl(u"qrc:/help/keyboard.html"_s));
