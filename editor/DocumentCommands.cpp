@@ -64,9 +64,14 @@ void QuillmarkMain::openRecentFile(const QString &fileName) {
 void QuillmarkMain::offerDrafts() {
   for (OrphanDraft &orphan : DraftKeeper::findOrphans()) {
     if (state_->isModified() || !box_->document()->isEmpty()) return;
-    if (!platform_->askYesNo(this, kAppTitle, restoreQuestion(orphan))) {
-      orphan.discard();
-      continue;
+    switch (platform_->askRestoreDraft(this, kAppTitle, restoreQuestion(orphan))) {
+      case Platform::DraftChoice::Restore:
+        break;
+      case Platform::DraftChoice::Discard:
+        orphan.discard();
+        continue;
+      case Platform::DraftChoice::Later:
+        continue;
     }
     const auto rtf = drafts_->adopt(orphan);
     QString error;

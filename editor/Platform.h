@@ -17,6 +17,9 @@ class Platform {
   enum class Icon { None, Question, Warning };
   // The answers to "Save changes to NAME?".
   enum class SaveChoice { Save, Discard, Cancel };
+  // The answers to "Quillmark found a post that was not saved ... Restore it?"; Later (Esc,
+  // or the box closed) leaves the draft to be offered at the next start.
+  enum class DraftChoice { Restore, Discard, Later };
 
   struct FileDialogSettings {
     QString title;
@@ -32,6 +35,9 @@ class Platform {
   // A question with Save, Discard and Cancel, Save the default and Esc for Cancel.
   virtual SaveChoice askSaveDiscardCancel(QWidget *parent, const QString &title,
                                           const QString &text) = 0;
+  // A question with Restore and Discard, Restore the default: Enter never throws a post away.
+  virtual DraftChoice askRestoreDraft(QWidget *parent, const QString &title,
+                                      const QString &text) = 0;
   // A message with an OK button only.
   virtual void showMessage(QWidget *parent, Icon icon, const QString &title,
                            const QString &text) = 0;
@@ -58,6 +64,7 @@ class QtPlatform final : public Platform {
   bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
   SaveChoice askSaveDiscardCancel(QWidget *parent, const QString &title,
                                   const QString &text) override;
+  DraftChoice askRestoreDraft(QWidget *parent, const QString &title, const QString &text) override;
   void showMessage(QWidget *parent, Icon icon, const QString &title, const QString &text) override;
   std::optional<QString> chooseFileToOpen(QWidget *parent,
                                           const FileDialogSettings &settings) override;

@@ -6,9 +6,12 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTextDocument>
 
 #include "Platform.h"
+
+using namespace Qt::StringLiterals;
 
 namespace quillmark {
 
@@ -47,6 +50,18 @@ Platform::SaveChoice QtPlatform::askSaveDiscardCancel(QWidget *parent, const QSt
     default:
       return SaveChoice::Cancel;
   }
+}
+
+Platform::DraftChoice QtPlatform::askRestoreDraft(QWidget *parent, const QString &title,
+                                                  const QString &text) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+  QPushButton *restore = box.addButton(u"&Restore"_s, QMessageBox::AcceptRole);
+  QPushButton *discard = box.addButton(u"&Discard"_s, QMessageBox::DestructiveRole);
+  box.setDefaultButton(restore);
+  box.exec();
+  if (box.clickedButton() == restore) return DraftChoice::Restore;
+  if (box.clickedButton() == discard) return DraftChoice::Discard;
+  return DraftChoice::Later;
 }
 
 void QtPlatform::showMessage(QWidget *parent, Icon icon, const QString &title,

@@ -96,6 +96,9 @@ struct ThrowingPlatform final : quillmark::Platform {
   SaveChoice askSaveDiscardCancel(QWidget *, const QString &, const QString &) override {
     throw std::runtime_error("dialog failed");
   }
+  DraftChoice askRestoreDraft(QWidget *, const QString &, const QString &) override {
+    throw std::runtime_error("dialog failed");
+  }
   void showMessage(QWidget *, Icon, const QString &, const QString &) override {}
   std::optional<QString> chooseFileToOpen(QWidget *, const FileDialogSettings &) override {
     throw std::runtime_error("dialog failed");

@@ -27,6 +27,8 @@ struct ScriptedPlatform final : Platform {
   // Answers, used in order; an empty queue means "cancel" / "No".
   std::deque<bool> answers;
   std::deque<SaveChoice> saveChoices;
+  // Answers to the draft question; when empty, the next of `answers` (true: Restore).
+  std::deque<DraftChoice> draftChoices;
   std::deque<std::optional<QString>> files;
   std::deque<std::optional<QColor>> colors;
   std::deque<std::optional<QString>> texts;
@@ -48,6 +50,11 @@ struct ScriptedPlatform final : Platform {
   SaveChoice askSaveDiscardCancel(QWidget *, const QString &title, const QString &text) override {
     questions << title + u": "_s + text;
     return take(saveChoices).value_or(SaveChoice::Cancel);
+  }
+  DraftChoice askRestoreDraft(QWidget *, const QString &title, const QString &text) override {
+    questions << title + u": "_s + text;
+    if (!draftChoices.empty()) return *take(draftChoices);
+    return take(answers).value_or(false) ? DraftChoice::Restore : DraftChoice::Discard;
   }
   void showMessage(QWidget *, Icon icon, const QString &title, const QString &text) override {
     messages.push_back({icon, title, text});

@@ -218,6 +218,27 @@ TEST(Drafts, NoIsAnswerEnoughToDiscardTheDraft) {
   EXPECT_TRUE(quillmark::DraftKeeper::findOrphans(data.drafts()).empty());
 }
 
+// Esc (or closing the question) decides nothing: the draft is offered again next time.
+TEST(Drafts, PuttingTheQuestionOffKeepsTheDraftForTheNextStart) {
+  OwnDataFolder data;
+  {
+    ScriptedWindow first;
+    first.window.box().setSelText(u"decide later"_s);
+    first.window.drafts().saveNow();
+  }
+  {
+    ScriptedWindow second;
+    second.platform->draftChoices = {quillmark::Platform::DraftChoice::Later};
+    second.window.offerDrafts();
+    EXPECT_EQ(second.platform->questions.size(), 1);
+    EXPECT_EQ(second.window.box().text(), QString());
+  }
+  ScriptedWindow third;
+  third.platform->answers = {true};
+  third.window.offerDrafts();
+  EXPECT_EQ(third.window.box().text(), u"decide later"_s);
+}
+
 TEST(Drafts, ASavedDocumentLeavesNoDraft) {
   OwnDataFolder data;
   QTemporaryDir dir;
