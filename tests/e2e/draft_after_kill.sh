@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# End-to-end test of the drafts, with real programs in a private X server: a post typed in one
+# program is kept as a draft when its window loses the focus to a second running copy (which
+# must not offer the first one's draft: it is still running); the first program is then killed
+# with SIGKILL, as a crash or a power cut would end it. The next program started offers the
+# draft, Enter restores it, and "Copy to Web" then gives word for word the post the killed
+# program gave.
+#
+# Usage: draft_after_kill.sh <path to quillmark> [<folder for a screenshot on failure>]
+# Exit status: 0 pass, 1 fail, 77 skipped (a tool this test needs is not installed).
+set -uo pipefail
+
+program=${1:?usage: draft_after_kill.sh <quillmark> [<artifact folder>]}
+artifacts=${2:-$PWD}
+name=draft_after_kill
+# shellcheck source=lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+drafts=$XDG_DATA_HOME/Norvane/Quillmark/drafts
+
+# The draft files holding `word`, one per line.
+drafts_with() { grep -lF -- "$1" "$drafts"/*.rtf 2>/dev/null; }
+
+start_x_server
+start_program
+first_pid=$app_pid
+first_window=$window
+
+xdotool type --delay 20 'An evening of careful work'
+chord shift+ctrl+Left # selects "work"
+chord ctrl+b
+chord End
+chord Return
+xdotool type --delay 20 'lost to nothing'
+chord ctrl+shift+c
+expected=$(read_clipboard)
+[[ $expected == *careful*nothing* ]] || fail "the first program did not copy the post: $expected"
+log "typed and copied in the first program"
+
+# No draft yet (the first is written after 30 s or when the window loses the focus).
+[[ -z $(drafts_with careful) ]] || fail "a draft was written before it was due"
+
+# A second copy of the program takes the focus. The first keeps its draft on losing it; the
+# second finds that draft locked by a running program and does not offer it.
+start_program
+second_pid=$app_pid
+for _ in {1..100}; do
+  [[ -n $(drafts_with careful) ]] && break
+  sleep 0.1
+done
+[[ $(drafts_with careful | wc -l) == 1 ]] || fail "the first program kept no draft on losing the focus"
+log "draft kept: $(drafts_with careful)"
+sleep 1
+asked=$(xdotool search --all --onlyvisible --pid "$second_pid" --name '^Quillmark$' 2>/dev/null)
+[[ -z $asked ]] || fail "the second program offered the draft of one still running"
+
+kill -9 "$first_pid"
+wait "$first_pid" 2>/dev/null
+log "first program killed"
+# The second program has nothing unsaved: Ctrl+Q ends it without a question.
+chord ctrl+q
+expect_clean_end "Ctrl+Q"
+[[ -n $(drafts_with careful) ]] || fail "the killed program's draft is gone"
+
+# A third program offers the draft; Restore is the default button.
+clear_clipboard
+"$program" >"$work/program-third.log" 2>&1 &
+app_pid=$!
+app_pids+=("$app_pid")
+# The question has the program's name for its title.
+question=$(timeout 40 xdotool search --all --sync --onlyvisible --pid "$app_pid" --name '^Quillmark$' |
+  head -n1)
+[[ -n $question ]] || fail "the killed program's draft was not offered"
+log "draft offered"
+focus_window "$question"
+xdotool key Return
+window=
+for _ in {1..100}; do
+  window=$(xdotool search --all --onlyvisible --pid "$app_pid" --name ' Quillmark by Norvane$' | head -n1)
+  [[ -n $window ]] && break
+  sleep 0.1
+done
+[[ -n $window ]] || fail "no main window after restoring"
+focus_window "$window"
+title=$(xdotool getwindowname "$window")
+# A restored draft is an unsaved, untitled document.
+[[ $title == 'Untitled* — Quillmark by Norvane' ]] || fail "the restored document's title is: $title"
+[[ -z $(drafts_with careful) || $(drafts_with careful | wc -l) == 1 ]] || fail "the draft was copied"
+
+chord ctrl+shift+c
+expect_same "the restored post differs from the one typed" "$expected" "$(read_clipboard)"
+log "the restored post is the one typed, word for word"
+
+# Leaving without saving discards the restored post's draft too.
+chord alt+f
+await_popup "alt+f"
+xdotool key x
+sleep 0.5
+chord Tab
+xdotool key space
+expect_clean_end "File > Exit"
+[[ -z $(drafts_with careful) ]] || fail "a draft was left after the post was discarded"
+log "PASS"
+exit 0
