@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -55,6 +56,7 @@ QuillmarkMain::QuillmarkMain(std::unique_ptr<Platform> platform, QWidget *parent
   startUp();
   resize(760, 600);
   buildWritingAids();
+  keepLight();
 }
 
 QuillmarkMain::~QuillmarkMain() = default;
@@ -237,14 +239,24 @@ void QuillmarkMain::startUp() {
   for (std::u16string_view size : tools::kFontSizes) fontSize_->addItem(qs(size));
   box_->setBulletIndent(richtext::kBulletIndentTwips);
   box_->setSelFontSize(kStartFontSize);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, richtext::kWindowColor);
-  // The background is light whatever the desktop's colours: its text stays dark on it, also
-  // under a dark desktop theme.
-  palette.setColor(QPalette::WindowText, Qt::black);
-  setPalette(palette);
   updateToolStates();
   box_->setFocus();
+}
+
+// The window's background is a fixed light colour, and the post is written as it will show on
+// a forum's light page, whatever the desktop's colours. Under a dark desktop theme the
+// desktop's light text would vanish on it, so the window and its menus take the style's own
+// light palette, with the window's colour and dark text. Dialogs keep the desktop's colours.
+void QuillmarkMain::keepLight() {
+  QPalette light = style()->standardPalette();
+  light.setColor(QPalette::Window, richtext::kWindowColor);
+  light.setColor(QPalette::WindowText, Qt::black);
+  setPalette(light);
+  // Menus are windows of their own, which take no palette from the window.
+  for (QMenu *menu : findChildren<QMenu *>()) {
+    menu->setPalette(light);
+    menu->setAttribute(Qt::WA_WindowPropagation);
+  }
 }
 
 void QuillmarkMain::buildWritingAids() {
@@ -273,6 +285,7 @@ void QuillmarkMain::buildWritingAids() {
   box_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(box_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
     const std::unique_ptr<QMenu> menu = spelling_->contextMenu(pos);
+    menu->setPalette(palette());
     menu->exec(box_->viewport()->mapToGlobal(pos));
   });
 

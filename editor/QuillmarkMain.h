@@ -143,6 +143,7 @@ class QuillmarkMain : public QMainWindow {
   void buildLayout();
   void drawPictures();  // at the pixel ratio of the screen the window is on
   void startUp();
+  void keepLight();
   void updateToolStates();
   Platform::FileDialogSettings fileDialogSettings() const;
   void buildPostAsBox();

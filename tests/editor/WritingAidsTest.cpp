@@ -10,9 +10,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include "DocumentState.h"
 #include "DraftKeeper.h"
@@ -333,21 +335,39 @@ TEST(FontSize, AValueThatIsNoSizeIsToldInTheStatusBar) {
   EXPECT_EQ(w.window.statusBar()->currentMessage(), QString());
 }
 
-// Under a dark desktop theme the window's fixed light background keeps dark text.
-TEST(Palette, TextOnTheLightBackgroundStaysDarkUnderADarkTheme) {
+// Under a dark desktop theme the window's fixed light background keeps dark text, and so
+// does everything standing on it: the menu bar and its menus, the toolbars' buttons and
+// labels, the boxes, the status bar.
+TEST(Palette, EverythingOnTheLightWindowStaysDarkOnLightUnderADarkTheme) {
   const QPalette old = QApplication::palette();
   QPalette dark = old;
-  dark.setColor(QPalette::Window, QColor(30, 30, 30));
-  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button,
+                                   QPalette::AlternateBase, QPalette::ToolTipBase})
+    dark.setColor(role, QColor(40, 40, 40));
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                   QPalette::ToolTipText, QPalette::BrightText})
+    dark.setColor(role, QColor(230, 230, 230));
   QApplication::setPalette(dark);
   {
     ScriptedWindow w;
-    const QPalette shown = w.window.palette();
-    EXPECT_EQ(shown.color(QPalette::Window), QColor(240, 232, 208));
-    EXPECT_LT(shown.color(QPalette::WindowText).lightness(), 80);
-    auto *label = w.window.findChild<QWidget *>(u"client"_s);
-    ASSERT_NE(label, nullptr);
-    EXPECT_LT(label->palette().color(QPalette::WindowText).lightness(), 80);
+    EXPECT_EQ(w.window.palette().color(QPalette::Window), QColor(240, 232, 208));
+    QList<QWidget *> widgets{&w.window, w.window.findChild<QWidget *>(u"client"_s),
+                             w.window.menuBar(), w.window.statusBar(), &w.window.box()};
+    for (QToolBar *bar : w.window.findChildren<QToolBar *>()) {
+      widgets << bar;
+      for (QWidget *item : bar->findChildren<QWidget *>()) widgets << item;
+    }
+    for (QMenu *menu : w.window.findChildren<QMenu *>()) widgets << menu;
+    for (QWidget *widget : widgets) {
+      ASSERT_NE(widget, nullptr);
+      const QPalette &p = widget->palette();
+      const std::string name =
+          widget->metaObject()->className() + (u' ' + widget->objectName()).toStdString();
+      for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        EXPECT_LT(p.color(text).lightness(), 100) << name << " text role " << int(text);
+      for (QPalette::ColorRole ground : {QPalette::Window, QPalette::Base, QPalette::Button})
+        EXPECT_GT(p.color(ground).lightness(), 170) << name << " background role " << int(ground);
+    }
   }
   QApplication::setPalette(old);
 }
