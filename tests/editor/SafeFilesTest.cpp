@@ -19,6 +19,7 @@
 #include "DocumentState.h"
 #include "DraftKeeper.h"
 #include "FileTrouble.h"
+#include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
@@ -27,6 +28,7 @@
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
 using quillmark::richtext::RichTextBox;
+using quillmark::testing::expectFileHoldsTheDocument;
 using quillmark::testing::FileSizeLimit;
 using quillmark::testing::ScriptedWindow;
 using quillmark::testing::SmallFileSystem;
@@ -61,18 +63,6 @@ void writeSomething(RichTextBox &box) {
   box.setSelStart(8);
   box.setSelLength(4);
   box.setSelItalic(true);
-}
-
-// What was saved is what is shown: the file holds the document's RTF, and reading it back
-// gives a document that writes the same bytes and has the same text.
-void expectFileHoldsTheDocument(const QString &fileName, const RichTextBox &shown) {
-  const QByteArray saved = readFile(fileName);
-  EXPECT_EQ(saved, quillmark::richtext::writeRtf(*shown.document())) << fileName.toStdString();
-  RichTextBox reread;
-  QString error;
-  ASSERT_TRUE(reread.loadFile(fileName, &error)) << error.toStdString();
-  EXPECT_EQ(reread.text(), shown.text());
-  EXPECT_EQ(quillmark::richtext::writeRtf(*reread.document()), saved);
 }
 
 // The file a failing save is pointed at, after the test made the save fail; empty with a
