@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <functional>
 #include <iostream>
@@ -265,6 +267,11 @@ TEST(FailedOpen, SaysWhyAndLeavesTheDocumentAsItWas) {
     file.write("{\\rtf1 ");
     if (!file.resize(quillmark::richtext::kMaxDocumentFileSize + 1)) file.remove();
   }
+  struct stat status {};
+  if (stat(QFile::encodeName(huge).constData(), &status) == 0 &&
+      status.st_blocks * 512 > 1024 * 1024) {
+    QFile::remove(huge);  // the file system filled in the gap instead of leaving it sparse
+  }
 
   const struct {
     QString fileName;
@@ -415,6 +422,52 @@ TEST(Drafts, AFolderThatCannotBeUsedFailsEveryWriteAndSaysSo) {
   keeper.saveNow();
   EXPECT_FALSE(failure.isEmpty());
   EXPECT_FALSE(keeper.hasDraft());
+}
+
+// The window's drafts in a data folder that cannot take them: from the start (the folder
+// cannot be made) or once the disk is full. The status bar says so each time; the window
+// goes on, and no draft is taken for kept.
+TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
+  const auto withDataFolder = [](const QString &folder, const std::function<void()> &run) {
+    const QByteArray old = qgetenv("XDG_DATA_HOME");
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
+    run();
+    qputenv("XDG_DATA_HOME", old);
+    QStandardPaths::setTestModeEnabled(true);
+  };
+  const auto expectToldNotKept = [](ScriptedWindow &w) {
+    w.window.box().setSelText(u"unsaved work"_s);
+    w.window.drafts().saveNow();
+    EXPECT_TRUE(
+        w.window.statusBar()->currentMessage().startsWith(u"The draft could not be kept: "_s))
+        << w.window.statusBar()->currentMessage().toStdString();
+    EXPECT_FALSE(w.window.statusBar()->currentMessage().endsWith(u": "_s)) << "no reason";
+    EXPECT_EQ(w.window.box().text(), u"unsaved work"_s);
+  };
+
+  QTemporaryDir unchangeable;
+  {
+    Unchangeable guard(unchangeable.path());
+    if (guard.ok()) {
+      withDataFolder(unchangeable.path(), [&] {
+        ScriptedWindow w;
+        EXPECT_FALSE(w.window.drafts().isReady());
+        expectToldNotKept(w);
+        EXPECT_FALSE(w.window.drafts().hasDraft());
+      });
+    }
+  }
+
+  SmallFileSystem disk;
+  if (!disk.ok()) GTEST_SKIP() << "a small file system can only be mounted by the superuser";
+  withDataFolder(disk.filePath(u"data"_s), [&] {
+    ScriptedWindow w;
+    ASSERT_TRUE(w.window.drafts().isReady());
+    disk.fill();
+    expectToldNotKept(w);
+    EXPECT_FALSE(w.window.drafts().hasDraft());
+  });
 }
 
 }  // namespace
