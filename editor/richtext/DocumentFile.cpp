@@ -3,12 +3,12 @@
 #include "richtext/DocumentFile.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
@@ -96,7 +96,7 @@ bool writeWholeFile(const QString &fileName, QByteArrayView bytes, QString *erro
   const QString target = saveTarget(fileName);
   if (QFileInfo(target).isSymLink()) {
     // A save would otherwise put a file in the place of the last link.
-    if (error) *error = u"The link leads round in a circle."_s;
+    if (error) *error = u"The link leads round in a circle, or through too many links."_s;
     return false;
   }
   // QSaveFile writes a temporary file in the target's folder, gives it the old file's
