@@ -405,25 +405,6 @@ TEST(Drafts, AFullOrUnchangeableFolderFailsTheWriteAndKeepsTheLastDraft) {
   EXPECT_EQ(readFile(keeper.path()), "{\\rtf1 kept}");
 }
 
-// A keeper that cannot even start in its folder writes nothing and says so each time it
-// tries (the window shows that in its status bar), never crashing.
-TEST(Drafts, AFolderThatCannotBeUsedFailsEveryWriteAndSaysSo) {
-  QTemporaryDir dir;
-  Unchangeable guard(dir.path());
-  if (!guard.ok()) GTEST_SKIP() << "the folder cannot be made unchangeable here";
-  quillmark::DraftKeeper keeper(dir.filePath(u"drafts"_s));
-  EXPECT_FALSE(keeper.isReady());
-  EXPECT_FALSE(keeper.write("text"));
-  EXPECT_FALSE(keeper.errorString().isEmpty());
-  QString failure;
-  QObject::connect(&keeper, &quillmark::DraftKeeper::writeFailed,
-                   [&](const QString &reason) { failure = reason; });
-  keeper.watch([] { return QByteArray("text"); }, [] { return true; });
-  keeper.saveNow();
-  EXPECT_FALSE(failure.isEmpty());
-  EXPECT_FALSE(keeper.hasDraft());
-}
-
 // The window's drafts in a data folder that cannot take them: from the start (the folder
 // cannot be made) or once the disk is full. The status bar says so each time; the window
 // goes on, and no draft is taken for kept.
