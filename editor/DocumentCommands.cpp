@@ -93,13 +93,20 @@ Platform::FileDialogSettings QuillmarkMain::fileDialogSettings() const {
   return {u"Open Quillmark File"_s, QCoreApplication::applicationDirPath(), u"*.rtf"_s, u"rtf"_s};
 }
 
+// A file that cannot be opened leaves the document, its name and the recent files as they
+// were; one cut short opens as far as it goes, and the user is told.
 bool QuillmarkMain::openFile(const QString &fileName) {
-  QString error;
-  if (box_->loadFile(fileName, &error)) {
+  QString error, notice;
+  if (box_->loadFile(fileName, &error, &notice)) {
     followDocument();
     state_->setSaved(fileName);
     recent_.add(state_->filePath());
     documentReplaced();
+    if (!notice.isEmpty()) {
+      platform_->showMessage(
+          this, Platform::Icon::Warning, kAppTitle,
+          u"\"%1\" is not complete.\n\n%2"_s.arg(QDir::toNativeSeparators(fileName), notice));
+    }
     return true;
   }
   platform_->showMessage(

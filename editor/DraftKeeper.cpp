@@ -79,8 +79,12 @@ bool DraftKeeper::hasDraft() const { return !path_.isEmpty() && QFileInfo::exist
 bool DraftKeeper::write(const QByteArray &rtf) {
   if (!isReady()) return false;  // error_ says why since the constructor
   QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
+  // commit() notices failed writes but not a buffer it cannot flush on a full disk: without
+  // the flush a cut draft would replace the whole one.
+  if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.flush() ||
+      !file.commit()) {
     error_ = file.errorString();
+    file.cancelWriting();
     return false;
   }
   lastWritten_ = rtf;

@@ -3,15 +3,14 @@
 // next, and the document as RTF through the writer and reader.
 #include "richtext/RichTextBox.h"
 
-#include <QFile>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextList>
 #include <algorithm>
 #include <memory>
 
+#include "richtext/DocumentFile.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -369,20 +368,24 @@ int RichTextBox::bulletIndent() const { return pixelsToTwips(document()->indentW
 
 void RichTextBox::setBulletIndent(int twips) { document()->setIndentWidth(twipsToPixels(twips)); }
 
-bool RichTextBox::loadFile(const QString &fileName, QString *error) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  const QByteArray rtf = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    if (error) *error = file.errorString();
+bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *notice) {
+  const FileRead file = readWholeFile(fileName);
+  if (!file.ok()) {
+    if (error) *error = file.error;
     return false;
   }
   auto loaded = std::make_unique<QTextDocument>(this);
   setUpDocument(*loaded, bulletIndent());
-  if (!readRtf(rtf, *loaded, error)) return false;
+  bool complete = true;
+  if (!readRtf(file.bytes, *loaded, nullptr, &complete)) {
+    if (error) *error = notRtfReason(file.bytes);
+    return false;
+  }
+  if (notice) {
+    *notice = complete ? QString()
+                       : u"The file ends in the middle of its document: it may have been cut "
+                         u"short. What it holds is shown; the rest is missing from the file."_s;
+  }
   loaded->setModified(false);
   // The text control deletes a document it created itself; one loaded before is ours.
   QTextDocument *old = document();
@@ -395,13 +398,7 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error) {
 }
 
 bool RichTextBox::saveFile(const QString &fileName, QString *error) const {
-  QSaveFile file(fileName);
-  if (file.open(QIODevice::WriteOnly)) {
-    file.write(writeRtf(*document()));
-    if (file.commit()) return true;
-  }
-  if (error) *error = file.errorString();
-  return false;
+  return writeWholeFile(fileName, writeRtf(*document()), error);
 }
 
 void RichTextBox::insertRich(const QMimeData *source) {

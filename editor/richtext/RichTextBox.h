@@ -77,9 +77,11 @@ class RichTextBox : public QTextEdit {
   int bulletIndent() const;  // twips
   void setBulletIndent(int twips);
 
-  // Replace the document with an RTF file / write it as RTF. On failure they return false
-  // with a reason for the user in *error, and the document (or the file) is as it was.
-  bool loadFile(const QString &fileName, QString *error = nullptr);
+  // Replace the document with an RTF file / write it as RTF (DocumentFile.h says how). On
+  // failure they return false with a reason for the user in *error, and the document (or the
+  // file) is as it was. A file that loads but was cut short sets *notice to say so (else it
+  // is emptied).
+  bool loadFile(const QString &fileName, QString *error = nullptr, QString *notice = nullptr);
   bool saveFile(const QString &fileName, QString *error = nullptr) const;
 
   // Inserts rich text from a clipboard or a drop at the selection: RTF, HTML or plain text,

@@ -184,8 +184,9 @@ class Reader {
     groups_.emplace_back();
   }
 
-  // Reads from `start`, the opening brace of the document's group.
-  void read(qsizetype start);
+  // Reads from `start`, the opening brace of the document's group; false when the bytes end
+  // before that group closes.
+  bool read(qsizetype start);
 
  private:
   GroupState &top() { return groups_.back(); }
@@ -271,7 +272,7 @@ class Reader {
   QTextList *list_ = nullptr;     // the bullet list the previous paragraph belongs to
 };
 
-void Reader::read(qsizetype start) {
+bool Reader::read(qsizetype start) {
   const qsizetype size = rtf_.size();
   pos_ = start;
   cursor_.beginEditBlock();
@@ -303,6 +304,7 @@ void Reader::read(qsizetype start) {
   flushRun();
   applyParagraphFormat();
   cursor_.endEditBlock();
+  return !open;
 }
 
 void Reader::openGroup() {
@@ -1021,7 +1023,7 @@ void takeFirstCharacterFormats(QTextDocument &document) {
 
 }  // namespace
 
-bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error) {
+bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error, bool *complete) {
   const qsizetype start = rtfStart(rtf);
   if (start < 0) {
     if (error) *error = u"The file is not an RTF document."_s;
@@ -1031,7 +1033,8 @@ bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error) {
   document.setUndoRedoEnabled(false);  // a loaded document starts with no history
   {
     Reader reader(rtf, document);
-    reader.read(start);
+    const bool closed = reader.read(start);
+    if (complete) *complete = closed;
   }
   takeFirstCharacterFormats(document);
   document.setUndoRedoEnabled(undo);

@@ -11,7 +11,10 @@ namespace quillmark::richtext {
 
 // Fills `document`, which the caller has set up (setUpDocument) and which must be empty,
 // from `rtf`. Returns false with a reason in *error when `rtf` is not RTF; the document may
-// then hold part of the text, so callers read into a fresh document and swap it in.
-bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error = nullptr);
+// then hold part of the text, so callers read into a fresh document and swap it in. Bytes
+// that end before the document's group closes (a file cut short) give what they hold, with
+// *complete false.
+bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error = nullptr,
+             bool *complete = nullptr);
 
 }  // namespace quillmark::richtext

@@ -14,12 +14,14 @@
 #include <QTest>
 
 #include "About9.h"
+#include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "help/HelpWindow.h"
 #include "richtext/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
+using quillmark::testing::expectFileHoldsTheDocument;
 using quillmark::testing::ScriptedWindow;
 
 namespace {
@@ -64,6 +66,7 @@ TEST(OpenAndSave, SaveThenOpenRoundTripsAndCancelChangesNothing) {
   w.platform->files = {fileName};
   w.window.dispatch(u"save"_s);
   EXPECT_TRUE(readFile(fileName).startsWith("{\\rtf1"));
+  expectFileHoldsTheDocument(fileName, box);
   EXPECT_TRUE(w.platform->messages.empty());
 
   box.setText(u"something else"_s);

@@ -12,6 +12,7 @@
 #include <QTextList>
 
 #include "QtPrinters.h"
+#include "SavedFile.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 
@@ -264,6 +265,7 @@ TEST(RichTextBox, SavedFilesLoadBackWithTheirFormatting) {
   box.setSelBold(true);
   box.setSelAlignment(Alignment::Center);
   ASSERT_TRUE(box.saveFile(fileName));
+  quillmark::testing::expectFileHoldsTheDocument(fileName, box);
 
   RichTextBox loaded;
   ASSERT_TRUE(loaded.loadFile(fileName));
@@ -351,6 +353,7 @@ TEST(RichTextBox, LinksSurviveSaveAndPaste) {
   QTemporaryDir dir;
   const QString file = dir.filePath(u"link.rtf"_s);
   ASSERT_TRUE(box.saveFile(file));
+  quillmark::testing::expectFileHoldsTheDocument(file, box);
   RichTextBox loaded;
   ASSERT_TRUE(loaded.loadFile(file));
   select(loaded, 2, 4);

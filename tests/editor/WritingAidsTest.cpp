@@ -20,12 +20,14 @@
 #include "DraftKeeper.h"
 #include "FindBar.h"
 #include "RecentFiles.h"
+#include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "Spelling.h"
 #include "richtext/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
+using quillmark::testing::expectFileHoldsTheDocument;
 using quillmark::testing::ScriptedWindow;
 using Choice = quillmark::Platform::SaveChoice;
 
@@ -117,6 +119,8 @@ TEST(UnsavedChanges, EveryAnswerKeepsOrSavesTheWork) {
       EXPECT_EQ(QFile::exists(target), a.saved) << label;
       if (a.saved) {
         EXPECT_TRUE(readFile(target).contains("unsaved work")) << label;
+        if (QStringView(command) == u"close" || QStringView(command) == u"exit")
+          expectFileHoldsTheDocument(target, w.window.box());
       }
       // A failed save is told; the document stays changed.
       EXPECT_EQ(w.platform->messages.size(), a.dialog == SaveDialog::Unwritable ? 1u : 0u) << label;
@@ -152,6 +156,7 @@ TEST(WindowTitle, ShowsTheFileAndTheUnsavedMark) {
   EXPECT_TRUE(w.window.isWindowModified());
   w.platform->files = {fileName};
   w.window.dispatch(u"save"_s);
+  expectFileHoldsTheDocument(fileName, w.window.box());
   ASSERT_EQ(w.platform->fileDialogs.size(), 2u);
   EXPECT_EQ(w.platform->fileDialogs[1].directory, QFileInfo(fileName).absoluteFilePath());
 
@@ -250,6 +255,7 @@ TEST(Drafts, ASavedDocumentLeavesNoDraft) {
   EXPECT_TRUE(w.window.drafts().hasDraft());
   w.platform->files = {dir.filePath(u"post.rtf"_s)};
   w.window.dispatch(u"save"_s);
+  expectFileHoldsTheDocument(dir.filePath(u"post.rtf"_s), w.window.box());
   EXPECT_FALSE(w.window.drafts().hasDraft());
 }
 
@@ -261,6 +267,7 @@ TEST(RecentFiles, SavedAndOpenedFilesComeBackFromTheMenu) {
   w.window.box().setSelText(u"remembered"_s);
   w.platform->files = {fileName};
   w.window.dispatch(u"save"_s);
+  expectFileHoldsTheDocument(fileName, w.window.box());
   EXPECT_EQ(w.window.recentFiles().files().value(0), QFileInfo(fileName).absoluteFilePath());
   EXPECT_EQ(w.window.recentFiles().lastFolder(), QFileInfo(fileName).absolutePath());
 

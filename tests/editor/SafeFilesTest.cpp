@@ -1,0 +1,454 @@
+// Saves and opens through the window that cannot lose data: a save that fails (a folder or
+// file that cannot be changed, a folder in the file's place, a full disk, a size limit)
+// leaves the old file byte for byte and the document changed, and says why; a save over a
+// link writes the link's target and keeps the file's permissions; every saved file reads
+// back as the document that was shown. Opens that fail leave the document, its name and the
+// recent files as they were. Drafts that cannot be written are told, never taken as kept.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <functional>
+#include <iostream>
+#include <memory>
+
+#include "DocumentState.h"
+#include "DraftKeeper.h"
+#include "FileTrouble.h"
+#include "SavedFile.h"
+#include "ScriptedPlatform.h"
+#include "richtext/DocumentFile.h"
+#include "richtext/RichTextBox.h"
+#include "richtext/RtfWriter.h"
+
+using namespace Qt::StringLiterals;
+using quillmark::Platform;
+using quillmark::richtext::RichTextBox;
+using quillmark::testing::expectFileHoldsTheDocument;
+using quillmark::testing::FileSizeLimit;
+using quillmark::testing::ScriptedWindow;
+using quillmark::testing::SmallFileSystem;
+using quillmark::testing::Unchangeable;
+
+namespace {
+
+const QByteArray kOldFile = "{\\rtf1\\ansi the old file}";
+
+void writeFile(const QString &fileName, const QByteArray &bytes) {
+  QFile file(fileName);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &fileName) {
+  QFile file(fileName);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList listing(const QString &folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                QDir::NoDotAndDotDot);
+}
+
+// A document with formatting of several kinds, so that a read-back compares more than text.
+void writeSomething(RichTextBox &box) {
+  box.setSelText(u"Heading\rbold and plain \u00e9t\u00e9 \u2014 done"_s);
+  box.setSelStart(0);
+  box.setSelLength(7);
+  box.setSelBold(true);
+  box.setSelStart(8);
+  box.setSelLength(4);
+  box.setSelItalic(true);
+}
+
+// The file a failing save is pointed at, after the test made the save fail; empty with a
+// reason in *skip where this machine cannot make it fail that way.
+struct FailingSave {
+  const char *name;
+  std::function<QString(const QString &folder, QString *skip)> prepare;
+};
+
+TEST(FailedSave, LeavesTheOldFileAndTheDocumentChangedAndSaysWhy) {
+  // Each row keeps what makes the save fail alive until the row is checked.
+  std::shared_ptr<void> trouble;
+  const FailingSave rows[] = {
+      {"read-only folder",
+       [&](const QString &folder, QString *skip) {
+         const QString sub = folder + u"/locked"_s;
+         QDir().mkdir(sub);
+         writeFile(sub + u"/post.rtf"_s, kOldFile);
+         auto guard = std::make_shared<Unchangeable>(sub);
+         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
+         trouble = guard;
+         return sub + u"/post.rtf"_s;
+       }},
+      {"read-only file",
+       [&](const QString &folder, QString *skip) {
+         const QString file = folder + u"/post.rtf"_s;
+         writeFile(file, kOldFile);
+         auto guard = std::make_shared<Unchangeable>(file);
+         if (!guard->ok()) *skip = u"the file cannot be made unchangeable here"_s;
+         trouble = guard;
+         return file;
+       }},
+      {"a folder in the file's place",
+       [&](const QString &folder, QString *) {
+         const QString place = folder + u"/post.rtf"_s;
+         QDir().mkdir(place);
+         writeFile(place + u"/inside.rtf"_s, kOldFile);
+         return place;
+       }},
+      {"full disk",
+       [&](const QString &, QString *skip) {
+         auto disk = std::make_shared<SmallFileSystem>();
+         trouble = disk;
+         if (!disk->ok()) {
+           *skip = u"a small file system can only be mounted by the superuser"_s;
+           return QString();
+         }
+         const QString file = disk->filePath(u"post.rtf"_s);
+         writeFile(file, kOldFile);
+         disk->fill();
+         return file;
+       }},
+      {"file size limit",
+       [&](const QString &folder, QString *skip) {
+         const QString file = folder + u"/post.rtf"_s;
+         writeFile(file, kOldFile);
+         auto limit = std::make_shared<FileSizeLimit>(64);
+         if (!limit->ok()) *skip = u"no file size limit can be set"_s;
+         trouble = limit;
+         return file;
+       }},
+  };
+  QStringList skipped;  // rows this machine cannot fail that way; the others still run
+  for (const FailingSave &row : rows) {
+    SCOPED_TRACE(row.name);
+    // Every way the save is reached: the Save command, and Save in the unsaved-changes
+    // question on close, which must then keep the window open.
+    for (const bool viaClose : {false, true}) {
+      QTemporaryDir dir;
+      ScriptedWindow w;
+      w.window.recentFiles().clear();
+      writeSomething(w.window.box());
+      const QString title = w.window.windowTitle();
+      QString skip;
+      const QString target = row.prepare(dir.path(), &skip);
+      if (!skip.isEmpty()) {
+        trouble.reset();
+        skipped << QString::fromUtf8(row.name) + u" ("_s + skip + u')';
+        break;
+      }
+      const QString folder = QFileInfo(target).absolutePath();
+      const QStringList before = listing(folder);
+      const QByteArray old = readFile(target);
+      const bool isFolder = QFileInfo(target).isDir();
+
+      w.platform->files = {target};
+      if (viaClose) {
+        w.platform->saveChoices = {Platform::SaveChoice::Save};
+        EXPECT_FALSE(w.window.close());
+      } else {
+        w.window.dispatch(u"save"_s);
+      }
+
+      ASSERT_EQ(w.platform->messages.size(), 1u);
+      const auto &message = w.platform->messages.front();
+      EXPECT_EQ(message.icon, Platform::Icon::Warning);
+      EXPECT_TRUE(
+          message.text.startsWith(u"Could not save \""_s + QDir::toNativeSeparators(target)))
+          << message.text.toStdString();
+      const QString reason = message.text.section(u"\n\n"_s, 1);
+      EXPECT_FALSE(reason.trimmed().isEmpty()) << "no reason given";
+      std::cout << "    " << row.name << ": " << reason.toStdString() << '\n';
+
+      EXPECT_EQ(QFileInfo(target).isDir(), isFolder);
+      if (isFolder) {
+        EXPECT_EQ(readFile(target + u"/inside.rtf"_s), kOldFile);
+      } else {
+        EXPECT_EQ(readFile(target), old);
+      }
+      EXPECT_EQ(listing(folder), before) << "a temporary file was left behind";
+      EXPECT_TRUE(w.window.isWindowModified());
+      EXPECT_EQ(w.window.windowTitle(), title);
+      EXPECT_TRUE(w.window.documentState().filePath().isEmpty());
+      EXPECT_TRUE(w.window.recentFiles().files().isEmpty());
+      trouble.reset();  // before the folder goes
+    }
+  }
+  if (!skipped.isEmpty())
+    GTEST_SKIP() << "not tested here: " << skipped.join(u", "_s).toStdString();
+}
+
+TEST(Save, WritesALinksTargetKeepsPermissionsAndReadsBackAsShown) {
+  const struct {
+    const char *name;
+    const char *link;    // the name saved to; empty for none
+    const char *target;  // the file written
+    bool targetExists;
+    QFile::Permissions permissions;
+  } rows[] = {
+      {"new file", "", "post.rtf", false, {}},
+      {"replaced file", "", "post.rtf", true, QFile::ReadOwner | QFile::WriteOwner},
+      {"shared file", "", "post.rtf", true,
+       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+           QFile::ReadOther},
+      {"link to a file", "link.rtf", "real/post.rtf", true,
+       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup},
+      {"link to no file yet", "link.rtf", "real/post.rtf", false, {}},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(u"real"_s));
+    const QString target = dir.filePath(QString::fromUtf8(row.target));
+    if (row.targetExists) {
+      writeFile(target, kOldFile);
+      ASSERT_TRUE(QFile::setPermissions(target, row.permissions));
+    }
+    QString saveAs = target;
+    if (*row.link) {
+      saveAs = dir.filePath(QString::fromUtf8(row.link));
+      // A relative link, as a user makes them: it must be read from the link's folder.
+      ASSERT_TRUE(QFile::link(QString::fromUtf8(row.target), saveAs));
+    }
+    ScriptedWindow w;
+    writeSomething(w.window.box());
+    w.platform->files = {saveAs};
+    w.window.dispatch(u"save"_s);
+    EXPECT_TRUE(w.platform->messages.empty());
+    EXPECT_FALSE(w.window.isWindowModified());
+    EXPECT_EQ(w.window.documentState().filePath(), QFileInfo(saveAs).absoluteFilePath());
+    if (*row.link) {
+      EXPECT_TRUE(QFileInfo(saveAs).isSymLink()) << "the link was replaced by a file";
+      EXPECT_EQ(QFile::symLinkTarget(saveAs), QFileInfo(target).absoluteFilePath());
+    }
+    if (row.targetExists) {
+      // (Qt adds the same bits again as the current user's; only the file's own count.)
+      constexpr QFile::Permissions kModeBits = QFile::Permissions::fromInt(0x7077);
+      EXPECT_EQ(QFile::permissions(target) & kModeBits, row.permissions);
+    }
+    expectFileHoldsTheDocument(target, w.window.box());
+
+    // Saved again, over itself, and still the same.
+    w.window.box().setSelText(u"more"_s);
+    w.platform->files = {saveAs};
+    w.window.dispatch(u"save"_s);
+    if (*row.link) {
+      EXPECT_TRUE(QFileInfo(saveAs).isSymLink());
+    }
+    expectFileHoldsTheDocument(target, w.window.box());
+  }
+}
+
+// The open is refused and everything on screen stays: the text, its unsaved mark, the title
+// and the recent files.
+TEST(FailedOpen, SaysWhyAndLeavesTheDocumentAsItWas) {
+  QTemporaryDir dir;
+  const QString text = dir.filePath(u"notes.rtf"_s);
+  writeFile(text, "Shopping: eggs, milk\n");
+  const QString pdf = dir.filePath(u"paper.rtf"_s);
+  writeFile(pdf, "%PDF-1.4\n\x80\x81 binary");
+  const QString empty = dir.filePath(u"empty.rtf"_s);
+  writeFile(empty, "");
+  const QString pipe = dir.filePath(u"pipe.rtf"_s);
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const QString huge = dir.filePath(u"huge.rtf"_s);
+  {
+    // A sparse file: the size without the disk space.
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 ");
+    if (!file.resize(quillmark::richtext::kMaxDocumentFileSize + 1)) file.remove();
+  }
+  struct stat status {};
+  if (stat(QFile::encodeName(huge).constData(), &status) == 0 &&
+      status.st_blocks * 512 > 1024 * 1024) {
+    QFile::remove(huge);  // the file system filled in the gap instead of leaving it sparse
+  }
+
+  const struct {
+    QString fileName;
+    QString reason;  // what the message says after the file's name
+  } rows[] = {
+      {text, u"The file holds plain text, not an RTF document."_s},
+      {pdf, u"The file holds a PDF document, not an RTF document."_s},
+      {empty, u"The file is empty."_s},
+      {pipe, u"It is not an ordinary file."_s},
+      {dir.path(), u"It is a folder, not a file."_s},
+      {dir.filePath(u"gone.rtf"_s), u"The file does not exist."_s},
+      {huge, u"The file is too large to open (1.0 GB); Quillmark opens files of up to 1 GB."_s},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.fileName.toStdString());
+    if (row.fileName == huge && !QFileInfo::exists(huge)) {
+      std::cout << "    skipped: this file system cannot hold a sparse file of 1 GB\n";
+      continue;
+    }
+    for (const bool modified : {false, true}) {
+      ScriptedWindow w;
+      w.window.recentFiles().clear();
+      writeSomething(w.window.box());
+      w.window.box().document()->setModified(modified);
+      const QString title = w.window.windowTitle();
+      const QByteArray shown = quillmark::richtext::writeRtf(*w.window.box().document());
+      w.platform->saveChoices = {Platform::SaveChoice::Discard};
+      w.platform->files = {row.fileName};
+      w.window.dispatch(u"open"_s);
+
+      ASSERT_EQ(w.platform->messages.size(), 1u);
+      EXPECT_EQ(w.platform->messages[0].text,
+                u"Could not open \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(row.fileName),
+                                                      row.reason));
+      EXPECT_EQ(quillmark::richtext::writeRtf(*w.window.box().document()), shown);
+      EXPECT_EQ(w.window.isWindowModified(), modified);
+      EXPECT_EQ(w.window.windowTitle(), title);
+      EXPECT_TRUE(w.window.recentFiles().files().isEmpty());
+    }
+  }
+}
+
+TEST(Open, AFileCutShortOpensAsFarAsItGoesAndSaysSo) {
+  QTemporaryDir dir;
+  const QString fileName = dir.filePath(u"cut.rtf"_s);
+  writeFile(fileName, "{\\rtf1\\ansi Start {\\b bold} and the rest wa");
+  ScriptedWindow w;
+  w.platform->files = {fileName};
+  w.window.dispatch(u"open"_s);
+  EXPECT_EQ(w.window.box().text(), u"Start bold and the rest wa"_s);
+  ASSERT_EQ(w.platform->messages.size(), 1u);
+  EXPECT_TRUE(w.platform->messages[0].text.startsWith(
+      u"\"%1\" is not complete.\n\n"_s.arg(QDir::toNativeSeparators(fileName))));
+  EXPECT_TRUE(w.platform->messages[0].text.contains(u"cut short"_s));
+  EXPECT_EQ(w.window.documentState().filePath(), QFileInfo(fileName).absoluteFilePath());
+
+  // A whole file opens without a word.
+  writeFile(fileName, "{\\rtf1\\ansi Whole.}");
+  w.platform->files = {fileName};
+  w.window.dispatch(u"open"_s);
+  EXPECT_EQ(w.window.box().text(), u"Whole."_s);
+  EXPECT_EQ(w.platform->messages.size(), 1u);
+}
+
+TEST(RecentFiles, AMissingFileIsToldWithoutAQuestionAndTheDocumentStays) {
+  QTemporaryDir dir;
+  const QString fileName = dir.filePath(u"post.rtf"_s);
+  writeFile(fileName, kOldFile);
+  ScriptedWindow w;
+  w.window.recentFiles().clear();
+  w.window.recentFiles().add(fileName);
+  writeSomething(w.window.box());
+  ASSERT_TRUE(QFile::remove(fileName));
+  emit w.window.recentMenu().aboutToShow();
+  w.window.recentMenu().actions().value(0)->trigger();
+  EXPECT_TRUE(w.platform->questions.isEmpty());
+  ASSERT_EQ(w.platform->messages.size(), 1u);
+  EXPECT_TRUE(w.window.box().text().startsWith(u"Heading"_s));
+  EXPECT_TRUE(w.window.isWindowModified());
+  w.window.recentFiles().clear();
+}
+
+// A draft that cannot be written is reported and the previous one stays whole: the keeper
+// never takes a failed write for a kept draft.
+TEST(Drafts, AFullOrUnchangeableFolderFailsTheWriteAndKeepsTheLastDraft) {
+  const QByteArray big(8 * 1024, 'x');  // more than a full disk or the size limit takes
+  const struct {
+    const char *name;
+    std::function<std::shared_ptr<void>(const QString &folder, QString *skip)> trouble;
+  } rows[] = {
+      {"unchangeable folder",
+       [](const QString &folder, QString *skip) -> std::shared_ptr<void> {
+         auto guard = std::make_shared<Unchangeable>(folder);
+         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
+         return guard;
+       }},
+      {"file size limit",
+       [](const QString &, QString *skip) -> std::shared_ptr<void> {
+         auto limit = std::make_shared<FileSizeLimit>(1024);
+         if (!limit->ok()) *skip = u"no file size limit can be set"_s;
+         return limit;
+       }},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    quillmark::DraftKeeper keeper(dir.path());
+    ASSERT_TRUE(keeper.write("{\\rtf1 kept}"));
+    QString skip;
+    auto trouble = row.trouble(dir.path(), &skip);
+    if (!skip.isEmpty()) {
+      std::cout << "    skipped " << row.name << ": " << skip.toStdString() << '\n';
+      continue;
+    }
+    EXPECT_FALSE(keeper.write(big));
+    EXPECT_FALSE(keeper.errorString().isEmpty());
+    trouble.reset();
+    EXPECT_EQ(readFile(keeper.path()), "{\\rtf1 kept}");
+    // The failed text is not taken for what the file holds: the next write of it happens.
+    EXPECT_TRUE(keeper.write(big));
+    EXPECT_EQ(readFile(keeper.path()), big);
+  }
+
+  SmallFileSystem disk;
+  if (!disk.ok()) GTEST_SKIP() << "a small file system can only be mounted by the superuser";
+  quillmark::DraftKeeper keeper(disk.filePath(u"drafts"_s));
+  ASSERT_TRUE(keeper.write("{\\rtf1 kept}"));
+  disk.fill();
+  EXPECT_FALSE(keeper.write(big));
+  EXPECT_FALSE(keeper.errorString().isEmpty());
+  EXPECT_EQ(readFile(keeper.path()), "{\\rtf1 kept}");
+}
+
+// The window's drafts in a data folder that cannot take them: from the start (the folder
+// cannot be made) or once the disk is full. The status bar says so each time; the window
+// goes on, and no draft is taken for kept.
+TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
+  const auto withDataFolder = [](const QString &folder, const std::function<void()> &run) {
+    const QByteArray old = qgetenv("XDG_DATA_HOME");
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
+    run();
+    qputenv("XDG_DATA_HOME", old);
+    QStandardPaths::setTestModeEnabled(true);
+  };
+  const auto expectToldNotKept = [](ScriptedWindow &w) {
+    w.window.box().setSelText(u"unsaved work"_s);
+    w.window.drafts().saveNow();
+    EXPECT_TRUE(
+        w.window.statusBar()->currentMessage().startsWith(u"The draft could not be kept: "_s))
+        << w.window.statusBar()->currentMessage().toStdString();
+    EXPECT_FALSE(w.window.statusBar()->currentMessage().endsWith(u": "_s)) << "no reason";
+    EXPECT_EQ(w.window.box().text(), u"unsaved work"_s);
+  };
+
+  QTemporaryDir unchangeable;
+  {
+    Unchangeable guard(unchangeable.path());
+    if (guard.ok()) {
+      withDataFolder(unchangeable.path(), [&] {
+        ScriptedWindow w;
+        EXPECT_FALSE(w.window.drafts().isReady());
+        expectToldNotKept(w);
+        EXPECT_FALSE(w.window.drafts().hasDraft());
+      });
+    }
+  }
+
+  SmallFileSystem disk;
+  if (!disk.ok()) GTEST_SKIP() << "a small file system can only be mounted by the superuser";
+  withDataFolder(disk.filePath(u"data"_s), [&] {
+    ScriptedWindow w;
+    ASSERT_TRUE(w.window.drafts().isReady());
+    disk.fill();
+    expectToldNotKept(w);
+    EXPECT_FALSE(w.window.drafts().hasDraft());
+  });
+}
+
+}  // namespace
