@@ -1008,15 +1008,20 @@ qsizetype rtfStart(QByteArrayView rtf) {
 namespace {
 
 // Gives each paragraph the format of its first character as its own, as an edit control
-// does: text typed at the start of a paragraph continues it, and the toolbar shows it.
+// does: text typed at the start of a paragraph continues it, and the toolbar shows it. In one
+// edit block, so that moving the cursor does not lay each paragraph out to find its x.
 void takeFirstCharacterFormats(QTextDocument &document) {
   QTextCursor cursor(&document);
+  cursor.beginEditBlock();
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     const QTextBlock::iterator first = block.begin();
     if (first.atEnd()) continue;
+    const QTextFragment fragment = first.fragment();
+    if (fragment.charFormatIndex() == block.charFormatIndex()) continue;
     cursor.setPosition(block.position());
-    cursor.setBlockCharFormat(first.fragment().charFormat());
+    cursor.setBlockCharFormat(fragment.charFormat());
   }
+  cursor.endEditBlock();
 }
 
 }  // namespace
