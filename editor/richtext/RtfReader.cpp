@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -49,6 +50,7 @@ constexpr int kDefaultUnicodeSkip = 1;
 constexpr int kDefaultHalfPoints = 24;       // what "\fs" without a number means
 constexpr int kMaxHalfPoints = 3276;         // 1638 points, the largest size word processors offer
 constexpr int kMaxIndentTwips = 10'000'000;  // far past any page, far from overflowing
+constexpr std::size_t kMaxCachedFormats = 64;
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t {
@@ -212,6 +214,7 @@ class Reader {
   void prepareRun();
   void flushRun();
   const QTextCharFormat &formatOf(const CharacterState &chars);
+  void forgetFormatsOfLink(int field);
   void endParagraph();
   void applyParagraphFormat();
   void startRow();
@@ -251,8 +254,8 @@ class Reader {
   CharacterState runChars_;
   bool stateChanged_ = true;      // the group state may differ from runChars_ / codePage_
   CodePage *codePage_ = nullptr;  // the code page of the text being read
-  CharacterState cachedChars_;
-  QTextCharFormat cachedFormat_;
+  // The formats made so far, for the states they were made for; reset when a table changes.
+  std::deque<std::pair<CharacterState, QTextCharFormat>> formats_;
   bool formatCached_ = false;
 
   QString listText_;              // the text of the "\pntext"/"\listtext" group being read
@@ -353,7 +356,10 @@ void Reader::finishDestination(const GroupState &closed) {
       break;
     case Destination::FieldInstruction: {
       Field &field = fields_[std::size_t(closed.field - 1)];
-      field.address = hyperlinkAddress(field.instruction);
+      QString address = hyperlinkAddress(field.instruction);
+      // A second instruction of a field already shown as a link changes its formats.
+      if (address != field.address) forgetFormatsOfLink(closed.field);
+      field.address = std::move(address);
       field.instruction.clear();
       break;
     }
@@ -509,6 +515,7 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
       return;
     case Op::DefaultFont:
       defaultFont_ = parameter;
+      formatCached_ = false;  // the face of text in no font of its own
       stateChanged_ = true;
       return;
     case Op::Unicode:
@@ -771,12 +778,19 @@ void Reader::textRun() {
     if (codePage_->isSingleByte()) {
       const std::array<char16_t, 256> &table = codePage_->table();
       ignorable_ = false;
-      while (pos_ < size) {
-        const auto byte = static_cast<unsigned char>(rtf_[pos_]);
-        if (isSpecial(char(byte))) break;
-        if (byte >= 0x20 || byte == '\t') run_ += QChar(table[byte]);
-        ++pos_;
+      const char *const data = rtf_.data();
+      qsizetype end = pos_;
+      while (end < size && !isSpecial(data[end])) ++end;
+      // Decoded straight into the run's storage; control bytes other than the tab drop out.
+      const qsizetype had = run_.size();
+      run_.resize(had + (end - pos_));
+      char16_t *out = reinterpret_cast<char16_t *>(run_.data()) + had;
+      for (; pos_ < end; ++pos_) {
+        const auto byte = static_cast<unsigned char>(data[pos_]);
+        *out = table[byte];
+        out += byte >= 0x20 || byte == '\t';
       }
+      run_.truncate(out - reinterpret_cast<const char16_t *>(run_.constData()));
       return;
     }
   }
@@ -848,8 +862,23 @@ void Reader::flushRun() {
   run_.resize(0);
 }
 
+void Reader::forgetFormatsOfLink(int field) {
+  if (std::any_of(formats_.begin(), formats_.end(),
+                  [field](const auto &known) { return known.first.link == field; })) {
+    formatCached_ = false;
+  }
+}
+
 const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
-  if (formatCached_ && chars == cachedChars_) return cachedFormat_;
+  if (!formatCached_) {
+    formats_.clear();
+    formatCached_ = true;
+  }
+  for (const auto &[known, format] : formats_) {
+    if (known == chars) return format;
+  }
+  // A document uses a few dozen formats; a hostile one many more, which are then made afresh.
+  if (formats_.size() >= kMaxCachedFormats) formats_.clear();
   QTextCharFormat format;
   if (chars.bold) format.setFontWeight(QFont::Bold);
   if (chars.italic) format.setFontItalic(true);
@@ -869,10 +898,7 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
     format.setForeground(colors_[chars.color]);
   }
   if (chars.link > 0) setLink(format, fields_[std::size_t(chars.link - 1)].address);
-  cachedChars_ = chars;
-  cachedFormat_ = format;
-  formatCached_ = true;
-  return cachedFormat_;
+  return formats_.emplace_back(chars, std::move(format)).second;
 }
 
 void Reader::endParagraph() {
