@@ -358,7 +358,10 @@ void Reader::finishDestination(const GroupState &closed) {
       Field &field = fields_[std::size_t(closed.field - 1)];
       QString address = hyperlinkAddress(field.instruction);
       // A second instruction of a field already shown as a link changes its formats.
-      if (address != field.address) forgetFormatsOfLink(closed.field);
+      if (address != field.address) {
+        if (runChars_.link == closed.field) flushRun();  // the text so far links to the old one
+        forgetFormatsOfLink(closed.field);
+      }
       field.address = std::move(address);
       field.instruction.clear();
       break;
@@ -514,6 +517,7 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
       stateChanged_ = true;
       return;
     case Op::DefaultFont:
+      flushRun();  // the text so far keeps the face it was given
       defaultFont_ = parameter;
       formatCached_ = false;  // the face of text in no font of its own
       stateChanged_ = true;

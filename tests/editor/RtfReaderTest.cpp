@@ -117,6 +117,13 @@ const Case kCases[] = {
      u"|{#ff0000}r{}auto{#0000ff}b{}xn"_s},
     {"font_table_without_groups", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1\\froman Times;}\\f1 x}",
      u"|{face=Times}x"_s},
+    // Text in the same state before and after a change of what that state shows.
+    {"default_font_given_after_text", "{\\rtf1{\\fonttbl{\\f0 Arial;}}a\\deff0 b\\par c}",
+     u"|a{face=Arial}b\n{face=Arial}c"_s},
+    {"link_address_given_again",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK a}{\\fldrslt x\\b y\\b0 z}"
+     "{\\*\\fldinst HYPERLINK b}{\\fldrslt w\\b v}}}",
+     u"|{link=a}x{b link=a}y{link=a}z{link=b}w{b link=b}v"_s},
     {"group_scope", "{\\rtf1 a{\\b b{\\i c}d}e}", u"|a{b}b{b i}c{b}d{}e"_s},
     {"paragraph_formats_last_until_pard",
      "{\\rtf1\\qc\\li300\\fi-150 a\\par b\\par\\pard c\\par\\qj d\\par\\qr e\\par\\ql f}",
