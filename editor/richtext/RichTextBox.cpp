@@ -4,6 +4,7 @@
 #include "richtext/RichTextBox.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -380,9 +382,13 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error) {
     if (error) *error = file.errorString();
     return false;
   }
+  BusyCursor busy(this, u"Opening %1..."_s.arg(QFileInfo(fileName).fileName()));
   auto loaded = std::make_unique<QTextDocument>(this);
   setUpDocument(*loaded, bulletIndent());
-  if (!readRtf(rtf, *loaded, error)) return false;
+  if (!readRtf(rtf, *loaded, error,
+               [&busy](qint64 done, qint64 total) { busy.progress(done, total); })) {
+    return false;
+  }
   loaded->setModified(false);
   // The text control deletes a document it created itself; one loaded before is ours.
   QTextDocument *old = document();
@@ -395,6 +401,7 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error) {
 }
 
 bool RichTextBox::saveFile(const QString &fileName, QString *error) const {
+  const BusyCursor busy(this, u"Saving %1..."_s.arg(QFileInfo(fileName).fileName()));
   QSaveFile file(fileName);
   if (file.open(QIODevice::WriteOnly)) {
     file.write(writeRtf(*document()));
@@ -406,12 +413,14 @@ bool RichTextBox::saveFile(const QString &fileName, QString *error) const {
 
 void RichTextBox::insertRich(const QMimeData *source) {
   if (!source) return;
+  BusyCursor busy(this, u"Pasting..."_s);
+  const ReadProgress progress = [&busy](qint64 done, qint64 total) { busy.progress(done, total); };
   QTextDocument incoming;
   setUpDocument(incoming, bulletIndent());
   bool haveRich = false;
   for (const QString &type : kRtfMimeTypes) {
     if (source->hasFormat(type)) {
-      haveRich = readRtf(source->data(type), incoming);
+      haveRich = readRtf(source->data(type), incoming, nullptr, progress);
       if (haveRich) break;
       incoming.clear();
       setUpDocument(incoming, bulletIndent());
@@ -423,7 +432,7 @@ void RichTextBox::insertRich(const QMimeData *source) {
     QTextDocument html;
     setUpDocument(html, bulletIndent());
     html.setHtml(source->html());
-    haveRich = readRtf(writeRtf(html), incoming);
+    haveRich = readRtf(writeRtf(html), incoming, nullptr, progress);
   }
   if (!haveRich) {
     if (source->hasText()) setSelText(source->text());

@@ -51,6 +51,7 @@ constexpr int kDefaultHalfPoints = 24;       // what "\fs" without a number mean
 constexpr int kMaxHalfPoints = 3276;         // 1638 points, the largest size word processors offer
 constexpr int kMaxIndentTwips = 10'000'000;  // far past any page, far from overflowing
 constexpr std::size_t kMaxCachedFormats = 64;
+constexpr qsizetype kProgressBytes = 1 << 20;
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t {
@@ -187,7 +188,7 @@ class Reader {
   }
 
   // Reads from `start`, the opening brace of the document's group.
-  void read(qsizetype start);
+  void read(qsizetype start, const ReadProgress &progress);
 
  private:
   GroupState &top() { return groups_.back(); }
@@ -274,12 +275,17 @@ class Reader {
   QTextList *list_ = nullptr;     // the bullet list the previous paragraph belongs to
 };
 
-void Reader::read(qsizetype start) {
+void Reader::read(qsizetype start, const ReadProgress &progress) {
   const qsizetype size = rtf_.size();
   pos_ = start;
   cursor_.beginEditBlock();
   bool open = true;
+  qsizetype nextReport = progress ? pos_ + kProgressBytes : size;
   while (open && pos_ < size) {
+    if (pos_ >= nextReport) {
+      progress(pos_, size);
+      nextReport = pos_ + kProgressBytes;
+    }
     const char c = rtf_[pos_];
     switch (c) {
       case '{':
@@ -1056,7 +1062,8 @@ void takeFirstCharacterFormats(QTextDocument &document) {
 
 }  // namespace
 
-bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error) {
+bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error,
+             const ReadProgress &progress) {
   const qsizetype start = rtfStart(rtf);
   if (start < 0) {
     if (error) *error = u"The file is not an RTF document."_s;
@@ -1066,7 +1073,7 @@ bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error) {
   document.setUndoRedoEnabled(false);  // a loaded document starts with no history
   {
     Reader reader(rtf, document);
-    reader.read(start);
+    reader.read(start, progress);
   }
   takeFirstCharacterFormats(document);
   document.setUndoRedoEnabled(undo);

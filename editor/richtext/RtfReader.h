@@ -4,14 +4,19 @@
 // links; tables become fixed-columns blocks (FixedColumns.h).
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 class QTextDocument;
 
 namespace quillmark::richtext {
 
+// Told now and then (about every megabyte) how many bytes of how many have been read.
+using ReadProgress = std::function<void(qint64 read, qint64 total)>;
+
 // Fills `document`, which the caller has set up (setUpDocument) and which must be empty,
 // from `rtf`. Returns false with a reason in *error when `rtf` is not RTF; the document may
 // then hold part of the text, so callers read into a fresh document and swap it in.
-bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error = nullptr);
+bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error = nullptr,
+             const ReadProgress &progress = {});
 
 }  // namespace quillmark::richtext
