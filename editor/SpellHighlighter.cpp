@@ -210,10 +210,15 @@ void SpellHighlighter::checkVisibleParagraphs() {
   QAbstractTextDocumentLayout &layout = *document->documentLayout();
   const int top = edit_.verticalScrollBar()->value();
   const int bottom = top + edit_.viewport()->height();
-  // The paragraph at the view's top, found by the layout itself, which lays the text out only
-  // that far: asking where a paragraph further down lies would lay out all before it.
-  const int atTop = layout.hitTest(QPointF(0, top), Qt::FuzzyHit);
-  const int low = atTop < 0 ? 0 : document->findBlock(atTop).blockNumber();
+  int low = 0;
+  int high = document->blockCount() - 1;
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (layout.blockBoundingRect(document->findBlockByNumber(middle)).bottom() < top)
+      low = middle + 1;
+    else
+      high = middle;
+  }
   QTextBlock block = document->findBlockByNumber(std::max(0, low - kShownMargin));
   firstShown_ = block.blockNumber();
   lastShown_ = firstShown_;
