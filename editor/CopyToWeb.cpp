@@ -8,12 +8,13 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
-#include <climits>
 
 #include "QuillmarkMain.h"
 #include "quillmark/formats.h"
+#include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
+#include "richtext/RtfWriter.h"
 #include "web/ForumsDialog.h"
 #include "web/Profiles.h"
 
@@ -49,16 +50,18 @@ QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report) const {
 }
 
 void QuillmarkMain::copyToWeb() {
-  // The whole document, whatever its length.
-  box_->setSelStart(0);
-  box_->setSelLength(INT_MAX);
-
+  const richtext::BusyCursor busy(this, u"Copying the post..."_s);
   QClipboard *clipboard = QGuiApplication::clipboard();
   clipboard->clear();
 
+  // The whole document, whatever its length, written straight from it.
   QString report;
-  const QString text = postFor(box_->selRtf(), report);  // the RTF is 7-bit text
+  const QString text = postFor(richtext::writeRtf(*box_->document()), report);  // 7-bit text
   clipboard->setText(text);
+  // The whole post is selected, to show what was copied, but the view stays where the writer
+  // was: selecting all does not bring the insertion point into view, so the text need not be
+  // laid out to its end.
+  box_->selectAll();
   statusBar()->showMessage(u"Copied "_s + report, kStatusMilliseconds);
 }
 
@@ -66,6 +69,7 @@ void QuillmarkMain::convertClipboard() {
   QClipboard *clipboard = QGuiApplication::clipboard();
   const QMimeData *source = clipboard->mimeData();
   // Read as a paste into an empty document would read it, away from the user's document.
+  const richtext::BusyCursor busy(this, u"Converting the clipboard..."_s);
   richtext::RichTextBox scratch;
   scratch.setBulletIndent(richtext::kBulletIndentTwips);
   scratch.setSelFontSize(kStartFontSize);
@@ -74,10 +78,8 @@ void QuillmarkMain::convertClipboard() {
     statusBar()->showMessage(u"The clipboard holds no text to convert"_s, kStatusMilliseconds);
     return;
   }
-  scratch.setSelStart(0);
-  scratch.setSelLength(INT_MAX);
   QString report;
-  const QString text = postFor(scratch.selRtf(), report);
+  const QString text = postFor(richtext::writeRtf(*scratch.document()), report);
   clipboard->setText(text);
   statusBar()->showMessage(u"Converted the clipboard to "_s + report, kStatusMilliseconds);
 }

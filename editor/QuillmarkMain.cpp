@@ -29,6 +29,7 @@
 #include "Pictures.h"
 #include "Spelling.h"
 #include "ToolTable.h"
+#include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfWriter.h"
@@ -318,7 +319,8 @@ void QuillmarkMain::followDocument() {
 }
 
 void QuillmarkMain::closeEvent(QCloseEvent *event) {
-  if (!mayDropDocument()) {
+  // Not in the middle of opening, pasting or saving: the window repaints then, and nothing else.
+  if (richtext::BusyCursor::active() || !mayDropDocument()) {
     event->ignore();
     return;
   }

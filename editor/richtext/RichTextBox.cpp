@@ -3,6 +3,7 @@
 // next, and the document as RTF through the writer and reader.
 #include "richtext/RichTextBox.h"
 
+#include <QFileInfo>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "richtext/BusyCursor.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
@@ -374,10 +376,13 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
     if (error) *error = file.error;
     return false;
   }
+  BusyCursor busy(this, u"Opening %1..."_s.arg(QFileInfo(fileName).fileName()));
   auto loaded = std::make_unique<QTextDocument>(this);
   setUpDocument(*loaded, bulletIndent());
   bool complete = true;
-  if (!readRtf(file.bytes, *loaded, nullptr, &complete)) {
+  if (!readRtf(
+          file.bytes, *loaded, nullptr,
+          [&busy](qint64 done, qint64 total) { busy.progress(done, total); }, &complete)) {
     if (error) *error = notRtfReason(file.bytes);
     return false;
   }
@@ -398,17 +403,20 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
 }
 
 bool RichTextBox::saveFile(const QString &fileName, QString *error) const {
+  const BusyCursor busy(this, u"Saving %1..."_s.arg(QFileInfo(fileName).fileName()));
   return writeWholeFile(fileName, writeRtf(*document()), error);
 }
 
 void RichTextBox::insertRich(const QMimeData *source) {
   if (!source) return;
+  BusyCursor busy(this, u"Pasting..."_s);
+  const ReadProgress progress = [&busy](qint64 done, qint64 total) { busy.progress(done, total); };
   QTextDocument incoming;
   setUpDocument(incoming, bulletIndent());
   bool haveRich = false;
   for (const QString &type : kRtfMimeTypes) {
     if (source->hasFormat(type)) {
-      haveRich = readRtf(source->data(type), incoming);
+      haveRich = readRtf(source->data(type), incoming, nullptr, progress);
       if (haveRich) break;
       incoming.clear();
       setUpDocument(incoming, bulletIndent());
@@ -420,7 +428,7 @@ void RichTextBox::insertRich(const QMimeData *source) {
     QTextDocument html;
     setUpDocument(html, bulletIndent());
     html.setHtml(source->html());
-    haveRich = readRtf(writeRtf(html), incoming);
+    haveRich = readRtf(writeRtf(html), incoming, nullptr, progress);
   }
   if (!haveRich) {
     if (source->hasText()) setSelText(source->text());

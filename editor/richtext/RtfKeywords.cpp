@@ -1,8 +1,9 @@
-// The keyword table of the RTF reader: one row per control word it acts on, looked up
-// through a hash index built on first use.
+// The keyword table of the RTF reader: one row per control word it acts on, looked up through
+// a hash index made at compile time.
 #include "RtfKeywords.h"
 
-#include <unordered_map>
+#include <array>
+#include <cstddef>
 
 namespace quillmark::richtext {
 
@@ -158,14 +159,41 @@ constexpr Keyword kKeywords[] = {
 
 }  // namespace
 
+namespace {
+
+// Open addressing at a load of about one sixth: a word, known or not, nearly always takes one
+// hash and at most one comparison.
+constexpr std::size_t kSlots = 1024;  // a power of two
+constexpr std::uint16_t kEmpty = 0xFFFF;
+
+constexpr std::uint32_t hashName(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (const char c : name) hash = (hash ^ std::uint8_t(c)) * 16777619u;
+  return hash ^ (hash >> 13);
+}
+
+constexpr std::array<std::uint16_t, kSlots> makeIndex() {
+  std::array<std::uint16_t, kSlots> slots{};
+  slots.fill(kEmpty);
+  for (std::size_t row = 0; row < std::size(kKeywords); ++row) {
+    std::size_t slot = hashName(kKeywords[row].name) & (kSlots - 1);
+    while (slots[slot] != kEmpty) slot = (slot + 1) & (kSlots - 1);
+    slots[slot] = std::uint16_t(row);
+  }
+  return slots;
+}
+
+constexpr std::array<std::uint16_t, kSlots> kIndex = makeIndex();
+static_assert(std::size(kKeywords) * 4 < kSlots);
+
+}  // namespace
+
 const Keyword *findKeyword(std::string_view name) {
-  static const auto *const index = [] {
-    auto *map = new std::unordered_map<std::string_view, const Keyword *>;
-    for (const Keyword &keyword : kKeywords) map->emplace(keyword.name, &keyword);
-    return map;
-  }();
-  const auto found = index->find(name);
-  return found == index->end() ? nullptr : found->second;
+  for (std::size_t slot = hashName(name) & (kSlots - 1);; slot = (slot + 1) & (kSlots - 1)) {
+    const std::uint16_t row = kIndex[slot];
+    if (row == kEmpty) return nullptr;
+    if (kKeywords[row].name == name) return &kKeywords[row];
+  }
 }
 
 bool isDestination(Op op) {

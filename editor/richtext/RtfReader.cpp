@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -49,6 +50,8 @@ constexpr int kDefaultUnicodeSkip = 1;
 constexpr int kDefaultHalfPoints = 24;       // what "\fs" without a number means
 constexpr int kMaxHalfPoints = 3276;         // 1638 points, the largest size word processors offer
 constexpr int kMaxIndentTwips = 10'000'000;  // far past any page, far from overflowing
+constexpr std::size_t kMaxCachedFormats = 64;
+constexpr qsizetype kProgressBytes = 1 << 20;
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t {
@@ -186,7 +189,7 @@ class Reader {
 
   // Reads from `start`, the opening brace of the document's group; false when the bytes end
   // before that group closes.
-  bool read(qsizetype start);
+  bool read(qsizetype start, const ReadProgress &progress);
 
  private:
   GroupState &top() { return groups_.back(); }
@@ -213,6 +216,7 @@ class Reader {
   void prepareRun();
   void flushRun();
   const QTextCharFormat &formatOf(const CharacterState &chars);
+  void forgetFormatsOfLink(int field);
   void endParagraph();
   void applyParagraphFormat();
   void startRow();
@@ -252,8 +256,8 @@ class Reader {
   CharacterState runChars_;
   bool stateChanged_ = true;      // the group state may differ from runChars_ / codePage_
   CodePage *codePage_ = nullptr;  // the code page of the text being read
-  CharacterState cachedChars_;
-  QTextCharFormat cachedFormat_;
+  // The formats made so far, for the states they were made for; reset when a table changes.
+  std::deque<std::pair<CharacterState, QTextCharFormat>> formats_;
   bool formatCached_ = false;
 
   QString listText_;              // the text of the "\pntext"/"\listtext" group being read
@@ -272,12 +276,17 @@ class Reader {
   QTextList *list_ = nullptr;     // the bullet list the previous paragraph belongs to
 };
 
-bool Reader::read(qsizetype start) {
+bool Reader::read(qsizetype start, const ReadProgress &progress) {
   const qsizetype size = rtf_.size();
   pos_ = start;
   cursor_.beginEditBlock();
   bool open = true;
+  qsizetype nextReport = progress ? pos_ + kProgressBytes : size;
   while (open && pos_ < size) {
+    if (pos_ >= nextReport) {
+      progress(pos_, size);
+      nextReport = pos_ + kProgressBytes;
+    }
     const char c = rtf_[pos_];
     switch (c) {
       case '{':
@@ -355,7 +364,13 @@ void Reader::finishDestination(const GroupState &closed) {
       break;
     case Destination::FieldInstruction: {
       Field &field = fields_[std::size_t(closed.field - 1)];
-      field.address = hyperlinkAddress(field.instruction);
+      QString address = hyperlinkAddress(field.instruction);
+      // A second instruction of a field already shown as a link changes its formats.
+      if (address != field.address) {
+        if (runChars_.link == closed.field) flushRun();  // the text so far links to the old one
+        forgetFormatsOfLink(closed.field);
+      }
+      field.address = std::move(address);
       field.instruction.clear();
       break;
     }
@@ -510,7 +525,9 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
       stateChanged_ = true;
       return;
     case Op::DefaultFont:
+      flushRun();  // the text so far keeps the face it was given
       defaultFont_ = parameter;
+      formatCached_ = false;  // the face of text in no font of its own
       stateChanged_ = true;
       return;
     case Op::Unicode:
@@ -773,12 +790,19 @@ void Reader::textRun() {
     if (codePage_->isSingleByte()) {
       const std::array<char16_t, 256> &table = codePage_->table();
       ignorable_ = false;
-      while (pos_ < size) {
-        const auto byte = static_cast<unsigned char>(rtf_[pos_]);
-        if (isSpecial(char(byte))) break;
-        if (byte >= 0x20 || byte == '\t') run_ += QChar(table[byte]);
-        ++pos_;
+      const char *const data = rtf_.data();
+      qsizetype end = pos_;
+      while (end < size && !isSpecial(data[end])) ++end;
+      // Decoded straight into the run's storage; control bytes other than the tab drop out.
+      const qsizetype had = run_.size();
+      run_.resize(had + (end - pos_));
+      char16_t *out = reinterpret_cast<char16_t *>(run_.data()) + had;
+      for (; pos_ < end; ++pos_) {
+        const auto byte = static_cast<unsigned char>(data[pos_]);
+        *out = table[byte];
+        out += byte >= 0x20 || byte == '\t';
       }
+      run_.truncate(out - reinterpret_cast<const char16_t *>(run_.constData()));
       return;
     }
   }
@@ -850,8 +874,23 @@ void Reader::flushRun() {
   run_.resize(0);
 }
 
+void Reader::forgetFormatsOfLink(int field) {
+  if (std::any_of(formats_.begin(), formats_.end(),
+                  [field](const auto &known) { return known.first.link == field; })) {
+    formatCached_ = false;
+  }
+}
+
 const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
-  if (formatCached_ && chars == cachedChars_) return cachedFormat_;
+  if (!formatCached_) {
+    formats_.clear();
+    formatCached_ = true;
+  }
+  for (const auto &[known, format] : formats_) {
+    if (known == chars) return format;
+  }
+  // A document uses a few dozen formats; a hostile one many more, which are then made afresh.
+  if (formats_.size() >= kMaxCachedFormats) formats_.clear();
   QTextCharFormat format;
   if (chars.bold) format.setFontWeight(QFont::Bold);
   if (chars.italic) format.setFontItalic(true);
@@ -871,10 +910,7 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
     format.setForeground(colors_[chars.color]);
   }
   if (chars.link > 0) setLink(format, fields_[std::size_t(chars.link - 1)].address);
-  cachedChars_ = chars;
-  cachedFormat_ = format;
-  formatCached_ = true;
-  return cachedFormat_;
+  return formats_.emplace_back(chars, std::move(format)).second;
 }
 
 void Reader::endParagraph() {
@@ -1010,20 +1046,26 @@ qsizetype rtfStart(QByteArrayView rtf) {
 namespace {
 
 // Gives each paragraph the format of its first character as its own, as an edit control
-// does: text typed at the start of a paragraph continues it, and the toolbar shows it.
+// does: text typed at the start of a paragraph continues it, and the toolbar shows it. In one
+// edit block, so that moving the cursor does not lay each paragraph out to find its x.
 void takeFirstCharacterFormats(QTextDocument &document) {
   QTextCursor cursor(&document);
+  cursor.beginEditBlock();
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     const QTextBlock::iterator first = block.begin();
     if (first.atEnd()) continue;
+    const QTextFragment fragment = first.fragment();
+    if (fragment.charFormatIndex() == block.charFormatIndex()) continue;
     cursor.setPosition(block.position());
-    cursor.setBlockCharFormat(first.fragment().charFormat());
+    cursor.setBlockCharFormat(fragment.charFormat());
   }
+  cursor.endEditBlock();
 }
 
 }  // namespace
 
-bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error, bool *complete) {
+bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error,
+             const ReadProgress &progress, bool *complete) {
   const qsizetype start = rtfStart(rtf);
   if (start < 0) {
     if (error) *error = u"The file is not an RTF document."_s;
@@ -1033,7 +1075,7 @@ bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error, bool *
   document.setUndoRedoEnabled(false);  // a loaded document starts with no history
   {
     Reader reader(rtf, document);
-    const bool closed = reader.read(start);
+    const bool closed = reader.read(start, progress);
     if (complete) *complete = closed;
   }
   takeFirstCharacterFormats(document);

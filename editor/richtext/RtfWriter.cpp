@@ -112,6 +112,7 @@ class Writer {
     const int end = std::max(0, document.characterCount() - 1);
     from_ = std::clamp(from, 0, end);
     to_ = to < 0 ? end : std::clamp(to, from_, end);
+    everything_ = from_ == 0 && to_ == end;
     fontIndex(document.defaultFont().family());  // font 0, the default face
     body_.reserve((to_ - from_) * 2 + 64);
   }
@@ -198,8 +199,9 @@ class Writer {
   }
 
   void writeBlock(const QTextBlock &block) {
-    const int position = block.position();
-    if (!inRange(position, position + block.length() - 1)) return;
+    // Finding a block's position costs a search: the whole document needs none.
+    const int position = everything_ ? 0 : block.position();
+    if (!everything_ && !inRange(position, position + block.length() - 1)) return;
     const QTextList *list = block.textList();
     const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::Style{};
     QString prefix;
@@ -218,7 +220,7 @@ class Writer {
       writeText(prefix);
     }
     // Clipping asks each fragment its position, which costs a search: only at the range's ends.
-    const bool whole = position >= from_ && position + block.length() - 1 <= to_;
+    const bool whole = everything_ || (position >= from_ && position + block.length() - 1 <= to_);
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       const QString fragmentText = fragment.text();
@@ -478,7 +480,8 @@ class Writer {
   const QTextDocument &document_;
   int from_ = 0;
   int to_ = 0;
-  const int bulletIndent_;  // twips
+  bool everything_ = false;  // the range is the whole document
+  const int bulletIndent_;   // twips
 
   QByteArray body_;
   std::optional<CharFormatting> written_;         // the character formatting stated so far

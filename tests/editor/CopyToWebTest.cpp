@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 
 #include "ScriptedPlatform.h"
@@ -146,6 +147,41 @@ TEST(CopyToWeb, ConvertsALongPostWhole) {
   post.box.setSelText(text);
   ASSERT_GT(post.box.text().size(), 999999);
   EXPECT_TRUE(post.copy().endsWith(u"the end</font>"_s));
+}
+
+// The view stays where the writer was, wherever that is, and the whole post is still
+// selected; the insertion point stands at its end, as after Select All.
+TEST(CopyToWeb, KeepsTheViewWhereTheWriterWas) {
+  const struct {
+    const char *where;
+    double share;  // of the way down the document
+  } cases[] = {{"start", 0.0}, {"middle", 0.5}, {"near the end", 0.9}};
+  for (const auto &test : cases) {
+    Post post;
+    post.w.window.resize(700, 500);
+    post.w.window.show();
+    QString text;
+    for (int i = 0; i < 3000; ++i) text += u"line %1 of a long post\r"_s.arg(i);
+    text += u"the end"_s;
+    post.box.setSelText(text);
+    const int length = int(post.box.text().size());
+    post.box.setSelStart(int(length * test.share));
+    post.box.ensureCursorVisible();
+    QCoreApplication::processEvents();
+    QScrollBar &scroll = *post.box.verticalScrollBar();
+    const int before = scroll.value();
+    if (test.share > 0) {
+      ASSERT_GT(before, 0) << test.where;
+    }
+
+    EXPECT_TRUE(post.copy().endsWith(u"the end</font>"_s)) << test.where;
+    QCoreApplication::processEvents();
+    post.box.viewport()->repaint();
+    EXPECT_EQ(scroll.value(), before) << test.where;
+    EXPECT_EQ(post.box.selStart(), 0) << test.where;
+    EXPECT_EQ(post.box.selLength(), length) << test.where;
+    EXPECT_EQ(post.box.textCursor().position(), length) << test.where;
+  }
 }
 
 }  // namespace

@@ -3,16 +3,23 @@
 // the document.
 #include <gtest/gtest.h>
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMainWindow>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextList>
+#include <functional>
+#include <stdexcept>
 
 #include "QtPrinters.h"
 #include "SavedFile.h"
+#include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 
@@ -407,3 +414,106 @@ TEST(RichTextBox, PastedTablesLineUpInFixedColumns) {
 }
 
 }  // namespace
+
+namespace {
+
+// A box in a window with a status bar, recording each message the bar shows and whether the
+// busy cursor was up when it came.
+struct BoxInAWindow {
+  QMainWindow window;
+  RichTextBox *box = new RichTextBox;
+  QStringList messages;
+  QList<bool> busy;
+  BoxInAWindow() {
+    window.setCentralWidget(box);
+    QObject::connect(window.statusBar(), &QStatusBar::messageChanged, [this](const QString &m) {
+      if (m.isEmpty()) return;
+      messages << m;
+      const QCursor *cursor = QGuiApplication::overrideCursor();
+      busy << (cursor && cursor->shape() == Qt::WaitCursor);
+    });
+  }
+};
+
+}  // namespace
+
+// Opening, saving and pasting show the busy cursor and say what they do, and the cursor comes
+// back afterwards on every path, failures included.
+TEST(RichTextBox, LongWorkShowsTheBusyCursorAndGivesItBack) {
+  QTemporaryDir dir;
+  const QString good = dir.filePath(u"post.rtf"_s);
+  const QString notRtf = dir.filePath(u"notes.rtf"_s);
+  const QString unwritable = dir.filePath(u"missing/folder/post.rtf"_s);
+  {
+    QFile file(good);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 Hello}");
+    QFile other(notRtf);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("plain words");
+  }
+  const struct {
+    const char *name;
+    std::function<bool(RichTextBox &)> work;
+    bool succeeds;
+    QString message;  // the first message shown
+  } cases[] = {
+      {"open", [&](RichTextBox &box) { return box.loadFile(good); }, true,
+       u"Opening post.rtf..."_s},
+      {"open what is not RTF", [&](RichTextBox &box) { return box.loadFile(notRtf); }, false,
+       u"Opening notes.rtf..."_s},
+      {"save", [&](RichTextBox &box) { return box.saveFile(dir.filePath(u"saved.rtf"_s)); }, true,
+       u"Saving saved.rtf..."_s},
+      {"save where it cannot", [&](RichTextBox &box) { return box.saveFile(unwritable); }, false,
+       u"Saving post.rtf..."_s},
+      {"paste",
+       [](RichTextBox &box) {
+         QMimeData mime;
+         mime.setData(u"text/rtf"_s, "{\\rtf1 pasted}");
+         box.insertRich(&mime);
+         return box.text().contains(u"pasted"_s);
+       },
+       true, u"Pasting..."_s},
+  };
+  for (const auto &test : cases) {
+    BoxInAWindow w;
+    EXPECT_EQ(test.work(*w.box), test.succeeds) << test.name;
+    ASSERT_FALSE(w.messages.isEmpty()) << test.name;
+    EXPECT_EQ(w.messages.front(), test.message) << test.name;
+    EXPECT_TRUE(w.busy.front()) << test.name;
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << test.name;
+    EXPECT_FALSE(quillmark::richtext::BusyCursor::active()) << test.name;
+    EXPECT_TRUE(w.window.statusBar()->currentMessage().isEmpty()) << test.name;
+  }
+  // An exception out of the work gives the cursor back too.
+  try {
+    const quillmark::richtext::BusyCursor busy(nullptr, u"Working..."_s);
+    throw std::runtime_error("failed");
+  } catch (const std::runtime_error &) {
+  }
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// A long read says how far it has come now and then; the message goes once it is done.
+TEST(RichTextBox, OpeningALargeFileShowsItsProgress) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath(u"large.rtf"_s);
+  QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}";
+  while (rtf.size() < 8 * 1024 * 1024) rtf += "\\pard\\b some \\b0 text of a long post\\par\r\n";
+  rtf += "}";
+  {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(rtf);
+  }
+  BoxInAWindow w;
+  ASSERT_TRUE(w.box->loadFile(name));
+  ASSERT_GE(w.messages.size(), 2) << "no progress shown";
+  for (qsizetype i = 1; i < w.messages.size(); ++i) {
+    EXPECT_TRUE(w.messages[i].startsWith(u"Opening large.rtf... "_s))
+        << w.messages[i].toStdString();
+    EXPECT_TRUE(w.messages[i].endsWith(u'%')) << w.messages[i].toStdString();
+    EXPECT_TRUE(w.busy[i]);
+  }
+  EXPECT_TRUE(w.window.statusBar()->currentMessage().isEmpty());
+}

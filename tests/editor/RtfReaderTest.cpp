@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -117,6 +118,13 @@ const Case kCases[] = {
      u"|{#ff0000}r{}auto{#0000ff}b{}xn"_s},
     {"font_table_without_groups", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1\\froman Times;}\\f1 x}",
      u"|{face=Times}x"_s},
+    // Text in the same state before and after a change of what that state shows.
+    {"default_font_given_after_text", "{\\rtf1{\\fonttbl{\\f0 Arial;}}a\\deff0 b\\par c}",
+     u"|a{face=Arial}b\n|{face=Arial}c"_s},
+    {"link_address_given_again",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK a}{\\fldrslt x\\b y\\b0 z}"
+     "{\\*\\fldinst HYPERLINK b}{\\fldrslt w\\b v}}}",
+     u"|{link=a}x{b link=a}y{link=a}z{link=b}w{b link=b}v"_s},
     {"group_scope", "{\\rtf1 a{\\b b{\\i c}d}e}", u"|a{b}b{b i}c{b}d{}e"_s},
     {"paragraph_formats_last_until_pard",
      "{\\rtf1\\qc\\li300\\fi-150 a\\par b\\par\\pard c\\par\\qj d\\par\\qr e\\par\\ql f}",
@@ -465,6 +473,30 @@ TEST(RtfReaderTest, WhatItReadsRoundTrips) {
     ASSERT_TRUE(readRtf(written, second));
     ASSERT_EQ(writeRtf(second).toStdString(), written.toStdString()) << rtf.toStdString();
   }
+}
+
+// A long read reports how far it has come, in order and never past the end, and reads the
+// same document as without reports.
+TEST(RtfReaderTest, ReportsItsProgress) {
+  QByteArray rtf = "{\\rtf1 ";
+  while (rtf.size() < 4 * 1024 * 1024 + 1000) rtf += "a {\\b bold} line\\par\r\n";
+  rtf += "}";
+  QList<qint64> reports;
+  QTextDocument reported;
+  setUpDocument(reported, kBulletIndentTwips);
+  ASSERT_TRUE(readRtf(rtf, reported, nullptr, [&](qint64 done, qint64 total) {
+    EXPECT_EQ(total, rtf.size());
+    reports << done;
+  }));
+  ASSERT_GE(reports.size(), 4);
+  EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+  EXPECT_LT(reports.back(), rtf.size());
+  EXPECT_EQ(writeRtf(reported).toStdString(), [&] {
+    QTextDocument plain;
+    setUpDocument(plain, kBulletIndentTwips);
+    readRtf(rtf, plain);
+    return writeRtf(plain).toStdString();
+  }());
 }
 
 }  // namespace
