@@ -11,6 +11,7 @@
 #include <climits>
 
 #include "QuillmarkMain.h"
+#include "preview/Preview.h"
 #include "quillmark/formats.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
@@ -29,22 +30,12 @@ using richtext::qs;
 
 }  // namespace
 
-QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report) const {
-  const web::Profile &profile = profiles_->current();
-  const std::u16string html = rewriteForWeb(converter_.convertRtfToHtml(
-      decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
-  Post post = profile.format == Format::Html ? Post{html, {}} : convertPost(html, profile.format);
-  const QString text = QString::fromStdU16String(post.text);
-  report = u"%1 characters as %2"_s.arg(QLocale().toString(text.size()),
-                                        qs(formatDisplayName(profile.format)));
-  if (profile.limit > 0 && text.size() > profile.limit)
-    report += u" (longer than the %1 characters %2 takes)"_s.arg(QLocale().toString(profile.limit),
-                                                                 profile.name);
-  if (!post.losses.empty()) {
-    // "colour: 3 runs\ncentre: 1 paragraph\n" as one line.
-    QString lost = QString::fromStdString(formatLosses(post.losses)).trimmed();
-    report += u"; not shown there: "_s + lost.replace(u'\n', u", "_s);
-  }
+QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report,
+                               preview::MadePost *made) const {
+  preview::MadePost post = preview::makePost(converter_, rtf, profiles_->current());
+  report = preview::postReport(post);
+  QString text = post.text;
+  if (made) *made = std::move(post);
   return text;
 }
 
@@ -57,7 +48,9 @@ void QuillmarkMain::copyToWeb() {
   clipboard->clear();
 
   QString report;
-  const QString text = postFor(box_->selRtf(), report);  // the RTF is 7-bit text
+  preview::MadePost made;
+  const QString text = postFor(box_->selRtf(), report, &made);  // the RTF is 7-bit text
+  preview_->checkBeforeCopy(made, box_->text());
   clipboard->setText(text);
   statusBar()->showMessage(u"Copied "_s + report, kStatusMilliseconds);
 }

@@ -136,7 +136,7 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
   QStringList titles;
   for (QAction *title : bar->actions()) titles << title->objectName() + u"="_s + title->text();
   EXPECT_EQ(titles.join(u' '),
-            u"mnuFile=&File mnuEdit=&Edit mnuFormat=Fo&rmat web=&Web mnuTools=&Tools "
+            u"mnuFile=&File mnuEdit=&Edit mnuView=&View mnuFormat=Fo&rmat web=&Web mnuTools=&Tools "
             u"mnuHelp=&Help"_s);
 
   const struct {
@@ -149,6 +149,7 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
        u"miFind, miFindNext, "
        u"miReplace"},
       {u"mnuTools", u"mnuSpelling"},
+      {u"mnuView", u"miPreview"},
       {u"mnuFormat",
        u"miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, miRight, |, "
        u"Bullets, |, Color, |, Fixed Columns, |, miLink"},
