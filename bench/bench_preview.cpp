@@ -7,8 +7,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <map>
 #include <memory>
 
@@ -79,6 +79,8 @@ void BM_PreviewShow(benchmark::State &state) {
     state.PauseTiming();
     quillmark::preview::PreviewContent content =
         quillmark::preview::buildPreview(rtf, profile(Format::Phpbb), style, true);
+    if (state.range(1) == 1) content.markup.reset();
+    if (state.range(1) == 2) content.rendered.reset();
     state.ResumeTiming();
     panel.showContent(content);
     QCoreApplication::processEvents();
@@ -100,7 +102,14 @@ BENCHMARK(BM_PreviewRefresh)
     ->Args({kLargePost, int(Format::Html)})
     ->Args({kLargePost, int(Format::Phpbb)})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewShow)->Arg(kNormalPost)->Arg(kLargePost)->Unit(benchmark::kMillisecond);
+// views: 0 both, 1 the rendered post alone, 2 the markup alone.
+BENCHMARK(BM_PreviewShow)
+    ->ArgNames({"bytes", "views"})
+    ->Args({kNormalPost, 0})
+    ->Args({kNormalPost, 1})
+    ->Args({kNormalPost, 2})
+    ->Args({kLargePost, 0})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewSnapshot)->Arg(kNormalPost)->Arg(kLargePost)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {

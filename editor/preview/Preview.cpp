@@ -9,6 +9,7 @@
 #include <QFutureWatcher>
 #include <QLoggingCategory>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>

@@ -4,6 +4,8 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -20,7 +22,8 @@ namespace quillmark::preview {
 namespace {
 
 // Takes `document` into `view`, which becomes its owner; the old one goes.
-void replaceDocument(QTextEdit &view, std::unique_ptr<QTextDocument> document) {
+template <typename View>
+void replaceDocument(View &view, std::unique_ptr<QTextDocument> document) {
   if (!document) return;
   // The view's first document belongs to the view, which deletes it on the change.
   const QPointer<QTextDocument> old = view.document();
@@ -52,10 +55,11 @@ PreviewPanel::PreviewPanel(QWidget *parent) : QDockWidget(u"Preview"_s, parent) 
   connect(rendered_, &QTextBrowser::anchorClicked, this,
           [this](const QUrl &url) { emit linkActivated(url.toString()); });
 
-  markup_ = new QTextEdit(body);
+  // A plain-text view lays out only the lines it shows, so a long post opens at once.
+  markup_ = new QPlainTextEdit(body);
   markup_->setObjectName(u"previewMarkup"_s);
   markup_->setReadOnly(true);
-  markup_->setLineWrapMode(QTextEdit::WidgetWidth);
+  markup_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setStyleHint(QFont::TypeWriter);
   fixed.setFixedPitch(true);
@@ -80,7 +84,11 @@ void PreviewPanel::showContent(PreviewContent &content) {
   const int renderedAt = rendered_->verticalScrollBar()->value();
   const int markupAt = markup_->verticalScrollBar()->value();
   replaceDocument(*rendered_, std::move(content.rendered));
-  replaceDocument(*markup_, std::move(content.markup));
+  if (content.markup) {
+    // Given here, on the window's thread: the layout belongs to the widgets.
+    content.markup->setDocumentLayout(new QPlainTextDocumentLayout(content.markup.get()));
+    replaceDocument(*markup_, std::move(content.markup));
+  }
   rendered_->verticalScrollBar()->setValue(renderedAt);
   markup_->verticalScrollBar()->setValue(markupAt);
   showHeader();

@@ -8,7 +8,7 @@
 class QLabel;
 class QTabWidget;
 class QTextBrowser;
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace quillmark::preview {
 
@@ -21,7 +21,7 @@ class PreviewPanel final : public QDockWidget {
   explicit PreviewPanel(QWidget *parent = nullptr);
 
   QTextBrowser &renderedView() const { return *rendered_; }
-  QTextEdit &markupView() const { return *markup_; }
+  QPlainTextEdit &markupView() const { return *markup_; }
   QLabel &header() const { return *header_; }
   QTabWidget &tabs() const { return *tabs_; }
 
@@ -40,7 +40,7 @@ class PreviewPanel final : public QDockWidget {
   QLabel *header_ = nullptr;
   QTabWidget *tabs_ = nullptr;
   QTextBrowser *rendered_ = nullptr;
-  QTextEdit *markup_ = nullptr;
+  QPlainTextEdit *markup_ = nullptr;
   QString losses_;
   bool updating_ = false;
 };
