@@ -20,9 +20,9 @@ for tool in Xvfb xdotool xclip; do
 done
 
 # What the preview shows (its text, copied from it) and what "Copy to Web" copies: the 12 pt
-# text is size 3, which phpBB's percentage scale writes as 100.
+# text is the forum's normal size, which phpBB writes without a [size] tag.
 expected_shown=$(printf '%s\n%s' 'Match Report' 'We won the cup')
-expected_post=$(printf '%s\n%s' '[size=100]Match Report[/size]' '[size=100]We won the [b]cup[/b][/size]')
+expected_post=$(printf '%s\n%s' 'Match Report' 'We won the [b]cup[/b]')
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillmark-e2e.XXXXXX") || exit 1
 xvfb_pid=
