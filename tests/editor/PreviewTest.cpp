@@ -178,6 +178,14 @@ TEST(Preview, FollowsTheWritingAfterAPause) {
   p.postAs(u"Chat"_s);
   EXPECT_FALSE(p.preview.isPending());
   EXPECT_TRUE(p.markup().toPlainText().contains(u"**world**"_s));
+
+  // A document opened in place of the one written is previewed too.
+  ASSERT_TRUE(p.w.window.openFile(QString::fromUtf8(QUILLMARK_SOURCE_DIR) +
+                                  u"/examples/sample-post.rtf"_s));
+  EXPECT_TRUE(p.preview.isPending());
+  p.refresh();
+  EXPECT_TRUE(p.rendered().toPlainText().contains(u"Season Review"_s))
+      << p.rendered().toPlainText().toStdString();
 }
 
 TEST(Preview, LargeDocumentRefreshesOnAWorkerWhileTypingGoesOn) {
