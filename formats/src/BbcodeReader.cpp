@@ -3,6 +3,7 @@
 // case as the forums take them; everything else, other BBCode included, is text. Must not
 // know any tag the table does not hold.
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "Dialects.h"
@@ -121,9 +122,25 @@ class Reader {
     Element element;
   };
 
-  bool inList() const {
-    return std::any_of(open_.begin(), open_.end(),
-                       [](const OpenTag& t) { return t.kind == Found::ListStart; });
+  bool inList() const { return lists_ > 0; }
+
+  // Whether an element that `e`'s closing tag closes is open. Two elements may share a
+  // closing tag (MyBB's "[/align]").
+  bool closable(Element e) const {
+    for (std::size_t k = 0; k < kElementCount; ++k) {
+      if (openCount_[k] > 0 && tagOf(d_, static_cast<Element>(k)).close == tagOf(d_, e).close)
+        return true;
+    }
+    return false;
+  }
+
+  void push(OpenTag t) {
+    open_.push_back(t);
+    if (t.kind == Found::ListStart) {
+      ++lists_;
+    } else {
+      ++openCount_[static_cast<std::size_t>(t.element)];
+    }
   }
 
   // The dialect's tag at the start of `s`, if any.
@@ -146,9 +163,10 @@ class Reader {
       }
       const std::string_view before = tag.open.substr(0, hole), after = tag.open.substr(hole + 2);
       if (!startsWithNoCase(s, before)) continue;
-      // The value runs to the tag's end, which is a single "]" in every dialect.
-      const std::size_t end = s.find(u']', before.size());
-      if (end == std::u16string_view::npos || after != "]") continue;
+      // The value runs to the tag's end, which is a single "]" in every dialect; it holds no
+      // "[" and no line end, so the search stops there (a run of unfinished tags stays linear).
+      const std::size_t end = s.find_first_of(u"]\n[", before.size());
+      if (end == std::u16string_view::npos || s[end] != u']' || after != "]") continue;
       const std::u16string_view value = s.substr(before.size(), end - before.size());
       if (!plainValue(value)) continue;
       return Found{Found::Element, element, false, value, end + 1};
@@ -159,7 +177,7 @@ class Reader {
   void apply(const Found& tag) {
     if (tag.kind == Found::ListStart) {
       out_ += u"<ul>";
-      open_.push_back({Found::ListStart, Element::ListItem});
+      push({Found::ListStart, Element::ListItem});
       afterBlock_ = true;
       return;
     }
@@ -194,7 +212,7 @@ class Reader {
       if (e == Element::Centre || e == Element::Right || e == Element::ListItem) afterBlock_ = true;
       return;
     }
-    open_.push_back({Found::Element, e});
+    push({Found::Element, e});
     switch (e) {
       case Element::Bold:
         out_ += u"<b>";
@@ -259,20 +277,20 @@ class Reader {
   }
 
   // Closes the innermost open tag of that kind and everything opened inside it; a closing
-  // tag with nothing of its kind open is text, as the forums leave it.
+  // tag with nothing of its kind open is text, as the forums leave it. The counts keep a
+  // closing tag that closes nothing from searching the whole stack.
   void closeMatching(Found::Kind kind, Element e) {
-    const auto it = std::find_if(open_.rbegin(), open_.rend(), [&](const OpenTag& t) {
-      // Two elements may share a closing tag (MyBB's "[/align]").
-      return t.kind == kind &&
-             (kind == Found::ListStart || tagOf(d_, t.element).close == tagOf(d_, e).close);
-    });
-    if (it == open_.rend()) {
+    if (kind == Found::ListStart ? !inList() : !closable(e)) {
       const std::string_view text = kind == Found::ListStart ? d_.listEnd : tagOf(d_, e).close;
       std::u16string wide;
       appendAscii(wide, text);
       appendEscaped(out_, wide);
       return;
     }
+    const auto it = std::find_if(open_.rbegin(), open_.rend(), [&](const OpenTag& t) {
+      return t.kind == kind &&
+             (kind == Found::ListStart || tagOf(d_, t.element).close == tagOf(d_, e).close);
+    });
     closeDownTo(static_cast<std::size_t>(open_.rend() - it) - 1);
   }
 
@@ -283,6 +301,11 @@ class Reader {
   void closeTop() {
     const OpenTag t = open_.back();
     open_.pop_back();
+    if (t.kind == Found::ListStart) {
+      --lists_;
+    } else {
+      --openCount_[static_cast<std::size_t>(t.element)];
+    }
     if (t.kind == Found::ListStart) {
       if (listItemOpen_) out_ += u"</li>";
       listItemOpen_ = false;
@@ -333,6 +356,8 @@ class Reader {
   const Dialect& d_;
   std::u16string out_;
   std::vector<OpenTag> open_;
+  std::array<int, kElementCount> openCount_{};  // open elements of each kind
+  int lists_ = 0;                               // open lists
   bool code_ = false;
   bool afterBlock_ = false;    // the last thing written was a block's edge
   bool listItemOpen_ = false;  // a "[*]" item waits for its end

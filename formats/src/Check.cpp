@@ -360,8 +360,10 @@ class HtmlNesting {
     std::size_t q = 5;
     for (const std::u16string_view key : {u" face=\"", u" color=\""}) {
       if (!s.substr(q).starts_with(key)) continue;
-      const std::size_t end = s.find(u'"', q + key.size());
-      if (end == std::u16string_view::npos) return false;
+      // A value holds no '<' and no line end: the search stops there, so that text typed
+      // like an unfinished tag keeps the check linear.
+      const std::size_t end = s.find_first_of(u"\"<\n", q + key.size());
+      if (end == std::u16string_view::npos || s[end] != u'"') return false;
       q = end + 1;
     }
     if (s.substr(q).starts_with(u" size=")) {
@@ -374,8 +376,9 @@ class HtmlNesting {
   }
 
   static bool linkTag(std::u16string_view s) {
-    const std::size_t end = s.find(u'"', 9);
-    return end != std::u16string_view::npos && end + 1 < s.size() && s[end + 1] == u'>';
+    const std::size_t end = s.find_first_of(u"\"<\n", 9);
+    return end != std::u16string_view::npos && s[end] == u'"' && end + 1 < s.size() &&
+           s[end + 1] == u'>';
   }
 
   std::u16string_view h_;

@@ -72,6 +72,36 @@ TEST(ReadBack, EveryDialectReadsItsOwnPost) {
   }
 }
 
+TEST(ReadBack, HostilePostsReadInLinearTime) {
+  // Each would take quadratic time if a line end or a stray closing tag searched the open
+  // tags; the hang guard of the test run catches that, the property checks the result.
+  const std::size_t n = 200000;
+  auto repeat = [](std::u16string_view s, std::size_t times) {
+    std::u16string out;
+    out.reserve(s.size() * times);
+    for (std::size_t i = 0; i < times; ++i) out.append(s);
+    return out;
+  };
+  const struct {
+    const char* name;
+    std::u16string post;
+    std::size_t opened;  // "<b>" in the output
+  } cases[] = {
+      {"deep bold, then line ends in a list", u"[list]" + repeat(u"[b]", n) + repeat(u"\n", n), n},
+      {"deep bold, then closings of what is not open", repeat(u"[b]", n) + repeat(u"[/i]", n), n},
+      {"items without a list", repeat(u"[*]x", n), 0},
+      {"unfinished values", repeat(u"[url=", n), 0},
+  };
+  for (const auto& c : cases) {
+    const std::u16string html = bbcodeToHtml(c.post, Format::Phpbb);
+    std::size_t opened = 0;
+    for (std::size_t at = html.find(u"<b>"); at != std::u16string::npos;
+         at = html.find(u"<b>", at + 1))
+      ++opened;
+    EXPECT_EQ(opened, c.opened) << c.name;
+  }
+}
+
 // The fragment's text as the reader sees it, as the document would hold it.
 std::u16string textOf(std::u16string_view web) {
   const formats::Document doc = formats::readFragment(web);
