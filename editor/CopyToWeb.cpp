@@ -79,6 +79,7 @@ void QuillmarkMain::showForums() {
   web::ForumsDialog dialog(*profiles_, this);
   platform_->runModal(dialog);
   fillPostAsBox();
+  preview_->refreshNow();  // the profile's format or limit may have changed
 }
 
 void QuillmarkMain::buildPostAsBox() {

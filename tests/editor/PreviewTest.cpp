@@ -294,6 +294,19 @@ TEST(LengthGauge, CountsThePostAndSaysHowMuchTooLongACopyIs) {
       << p.w.window.statusBar()->currentMessage().toStdString();
 }
 
+TEST(LengthGauge, FollowsAProfileChangedInTheForumsDialog) {
+  Previewing p;
+  p.postAs(u"Tiny"_s);
+  ASSERT_EQ(p.preview.gauge().limit(), 10);
+  p.w.platform->onModal = [&](QDialog &) {
+    p.w.window.profiles().update(u"Tiny"_s,
+                                 {u"Tiny"_s, u"example.org"_s, Format::Phpbb, 100000, false});
+  };
+  p.w.window.showForums();
+  EXPECT_EQ(p.preview.gauge().limit(), 100000);
+  EXPECT_EQ(p.preview.gauge().level(), Level::Normal);
+}
+
 TEST(CheckBeforeCopy, NamesWhatIsWrongAndLogsIt) {
   ScriptedWindow w;
   const struct {
