@@ -10,6 +10,7 @@
 #include <QStatusBar>
 
 #include "QuillmarkMain.h"
+#include "preview/Preview.h"
 #include "quillmark/formats.h"
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
@@ -30,22 +31,12 @@ using richtext::qs;
 
 }  // namespace
 
-QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report) const {
-  const web::Profile &profile = profiles_->current();
-  const std::u16string html = rewriteForWeb(converter_.convertRtfToHtml(
-      decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
-  Post post = profile.format == Format::Html ? Post{html, {}} : convertPost(html, profile.format);
-  const QString text = QString::fromStdU16String(post.text);
-  report = u"%1 characters as %2"_s.arg(QLocale().toString(text.size()),
-                                        qs(formatDisplayName(profile.format)));
-  if (profile.limit > 0 && text.size() > profile.limit)
-    report += u" (longer than the %1 characters %2 takes)"_s.arg(QLocale().toString(profile.limit),
-                                                                 profile.name);
-  if (!post.losses.empty()) {
-    // "colour: 3 runs\ncentre: 1 paragraph\n" as one line.
-    QString lost = QString::fromStdString(formatLosses(post.losses)).trimmed();
-    report += u"; not shown there: "_s + lost.replace(u'\n', u", "_s);
-  }
+QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report,
+                               preview::MadePost *made) const {
+  preview::MadePost post = preview::makePost(converter_, rtf, profiles_->current());
+  report = preview::postReport(post);
+  QString text = post.text;
+  if (made) *made = std::move(post);
   return text;
 }
 
@@ -56,7 +47,9 @@ void QuillmarkMain::copyToWeb() {
 
   // The whole document, whatever its length, written straight from it.
   QString report;
-  const QString text = postFor(richtext::writeRtf(*box_->document()), report);  // 7-bit text
+  preview::MadePost made;
+  const QString text = postFor(richtext::writeRtf(*box_->document()), report, &made);  // 7-bit text
+  preview_->checkBeforeCopy(made, box_->text());
   clipboard->setText(text);
   // The whole post is selected, to show what was copied, but the view stays where the writer
   // was: selecting all does not bring the insertion point into view, so the text need not be
@@ -88,6 +81,7 @@ void QuillmarkMain::showForums() {
   web::ForumsDialog dialog(*profiles_, this);
   platform_->runModal(dialog);
   fillPostAsBox();
+  preview_->refreshNow();  // the profile's format or limit may have changed
 }
 
 void QuillmarkMain::buildPostAsBox() {

@@ -29,6 +29,7 @@
 #include "Pictures.h"
 #include "Spelling.h"
 #include "ToolTable.h"
+#include "preview/Preview.h"
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
@@ -308,6 +309,15 @@ void QuillmarkMain::buildWritingAids() {
   spellingMenu_->setObjectName(u"mnuSpelling"_s);
   connect(spellingMenu_, &QMenu::aboutToShow, this,
           [this] { spelling_->fillMenu(*spellingMenu_); });
+
+  preview_ = std::make_unique<preview::Preview>(
+      *this, *box_, *profiles_, *postAs_, settings_,
+      preview::Preview::Hooks{[this](const QString &address) { DoWeb1(address); },
+                              [this](const QString &problem) {
+                                platform_->showMessage(this, Platform::Icon::Warning,
+                                                       u"Quillmark"_s, problem);
+                              }});
+  preview_->attachAction(toolAction(u"miPreview"_s));
 
   restoreWindowLayout(settings_, *this);
 }

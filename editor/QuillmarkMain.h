@@ -34,6 +34,10 @@ struct Band;
 namespace web {
 class ProfileStore;
 }
+namespace preview {
+class Preview;
+struct MadePost;
+}  // namespace preview
 
 class QuillmarkMain : public QMainWindow {
   Q_OBJECT
@@ -89,6 +93,8 @@ class QuillmarkMain : public QMainWindow {
   RecentFiles &recentFiles() { return recent_; }
   QMenu &recentMenu() const { return *recentMenu_; }
   QMenu &spellingMenu() const { return *spellingMenu_; }
+  // The preview dock and the status bar's length gauge (View > Preview).
+  preview::Preview &preview() const { return *preview_; }
 
   // Offers each draft left by a program that ended without saving, newest first; the one
   // restored becomes the document. The program calls it once its window is shown.
@@ -148,8 +154,9 @@ class QuillmarkMain : public QMainWindow {
   Platform::FileDialogSettings fileDialogSettings() const;
   void buildPostAsBox();
   void fillPostAsBox();
-  // The post for RTF text in the chosen profile's format, and the status-bar line for it.
-  QString postFor(const QByteArray &rtf, QString &report) const;
+  // The post for RTF text in the chosen profile's format, and the status-bar line for it;
+  // with `made`, also the fragment and losses behind it.
+  QString postFor(const QByteArray &rtf, QString &report, preview::MadePost *made = nullptr) const;
   void buildWritingAids();
   void followDocument();
   // Asks about unsaved changes before the document is closed or replaced; false: keep it.
@@ -177,6 +184,7 @@ class QuillmarkMain : public QMainWindow {
   FindBar *findBar_ = nullptr;
   QMenu *recentMenu_ = nullptr;
   QMenu *spellingMenu_ = nullptr;
+  std::unique_ptr<preview::Preview> preview_;
 };
 
 }  // namespace quillmark

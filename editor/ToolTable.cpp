@@ -7,6 +7,7 @@
 #include <array>
 
 #include "QuillmarkMain.h"
+#include "preview/Preview.h"
 #include "richtext/RichTextBox.h"
 #include "web/Sites.h"
 
@@ -85,8 +86,10 @@ Tool{u"miConvertClipboard", K::MenuItem,   u"Con&vert Clipboard",       u"Conver
 Tool{u"miForums",      K::MenuItem,   u"&Forums...",               u"Forums",                   u"Add, change or remove forum profiles",   {},        {},                       {},           run<&W::showForums>,                      nullptr},
 Tool{u"lblPostAs",     K::Label,      u"Post as:",                 {},                          {},                                        {},        {},                       {},           nullptr,                                  nullptr},
 Tool{u"cboPostAs",     K::ComboBox,   u"Post &as",                 u"Post as",                  u"Choose the forum, and so the format, of the post", {},        {},                       {},           nullptr,                                  nullptr},
+Tool{u"miPreview",     K::MenuItem,   u"&Preview",                 u"Preview",                  u"Shows the post as the forum will show it, and its markup", u"F5", {},                       {},           [](W &w) { w.preview().toggle(); },       nullptr},
 Tool{u"mnuFile",         K::MenuTitle,  u"&File",                    {},                          {},                                        {},        {},                       u"mnuFile",   nullptr,                                  nullptr},
 Tool{u"mnuEdit",         K::MenuTitle,  u"&Edit",                    {},                          {},                                        {},        {},                       u"mnuEdit",   nullptr,                                  nullptr},
+Tool{u"mnuView",         K::MenuTitle,  u"&View",                    {},                          {},                                        {},        {},                       u"mnuView",   nullptr,                                  nullptr},
 Tool{u"mnuFormat",       K::MenuTitle,  u"Fo&rmat",                  {},                          {},                                        {},        {},                       u"mnuFormat", nullptr,                                  nullptr},
 Tool{u"web",             K::MenuTitle,  u"&Web",                     {},                          {},                                        {},        {},                       u"mnuWeb",    nullptr,                                  nullptr},
 Tool{u"mnuTools",        K::MenuTitle,  u"&Tools",                   {},                          {},                                        {},        {},                       u"mnuTools",  nullptr,                                  nullptr},
@@ -97,10 +100,11 @@ Tool{u"miHAbout",        K::MenuItem,   u"&About",                   u"About thi
 
 constexpr std::u16string_view kBand1[] = {u"new", u"open", u"save", u"|print", u"|miCut", u"miCopy", u"miPaste", u"|Help", u"|Space", u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
 constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|lblPostAs", u"cboPostAs"};
-constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuFormat", u"web", u"mnuTools", u"mnuHelp"};
+constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuView", u"mnuFormat", u"web", u"mnuTools", u"mnuHelp"};
 constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"|print", u"exit"};
 constexpr std::u16string_view kMnuEdit[] = {u"miUndo", u"miRedo", u"|miCut", u"miCopy", u"miPaste", u"|miConvertClipboard", u"|miSelectAll", u"|miFind", u"miFindNext", u"miReplace"};
 constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|miLink"};
+constexpr std::u16string_view kMnuView[] = {u"miPreview"};
 constexpr std::u16string_view kMnuHelp[] = {u"miHContents", u"miHAbout"};
 constexpr std::u16string_view kMnuWeb[] = {u"Updates", u"|AP", u"ZU21", u"CCSite", u"|NorvaneSite", u"WarningSite", u"|miForums"};
 constexpr std::u16string_view kBand4[] = {u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
@@ -114,6 +118,7 @@ Band{u"Band2",      u"Band2",   BandType::Toolbar,  kBand2},
 Band{u"Band3",      u"Band3",   BandType::MenuBar,  kBand3},
 Band{u"mnuFile",    u"Band4",   BandType::Popup,    kMnuFile},
 Band{u"mnuEdit",    u"Band4",   BandType::Popup,    kMnuEdit},
+Band{u"mnuView",    u"View",    BandType::Popup,    kMnuView},
 Band{u"mnuFormat",  u"Band4",   BandType::Popup,    kMnuFormat},
 Band{u"mnuTools",   u"Tools",   BandType::Popup,    {}},  // the Spelling submenu, built by the window
 Band{u"mnuHelp",    u"Band4",   BandType::Popup,    kMnuHelp},

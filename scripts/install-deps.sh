@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build ccache   # the build (ccache: the four builds of CI share objects)
   libgtest-dev libgmock-dev      # tests
-  libcmark-gfm-dev libcmark-gfm-extensions-dev  # the Markdown posts' tests read them back
+  libcmark-gfm-dev libcmark-gfm-extensions-dev  # Markdown: the preview renders it, tests read it
   libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
   libenchant-2-dev pkg-config    # spelling: Enchant, which drives Hunspell,
   hunspell-en-us                 # and an English dictionary for it

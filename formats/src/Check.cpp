@@ -287,6 +287,147 @@ class MdWalk : Walk {
   std::size_t fence_ = 0;
 };
 
+// The fragment's own markup: every element of the engine's vocabulary opened is closed, in
+// order. The engine opens an alignment around character elements already open and closes
+// it after them (browsers take that), so block elements (alignment, list item, fixed block)
+// and character elements are each checked in their own order. A '<' that starts no tag of
+// the vocabulary is the writer's text, which the text comparison checks.
+class HtmlNesting {
+ public:
+  explicit HtmlNesting(std::u16string_view html) : h_(html) {
+    const Dialect& d = dialectTable(Format::Html);
+    for (std::size_t e = 0; e < kElementCount; ++e) {
+      const Tag& tag = d.tags[e];
+      if (tag.close.empty() || tag.open.find("{}") != std::string_view::npos) continue;
+      const auto element = static_cast<Element>(e);
+      const bool block = element == Element::Centre || element == Element::Right ||
+                         element == Element::ListItem || element == Element::FixedBlock;
+      pairs_.push_back({widen(tag.open), widen(tag.close), block});
+    }
+    pairs_.push_back({u"<font", u"</font>", false});
+    pairs_.push_back({u"<a href=\"", u"</a>", false});
+  }
+
+  std::optional<std::string> run() {
+    for (std::size_t p = h_.find(u'<'); p != std::u16string_view::npos; p = h_.find(u'<', p + 1)) {
+      const std::u16string_view rest = h_.substr(p);
+      if (const Pair* closed = closer(rest)) {
+        std::vector<const Pair*>& open = closed->block ? blocks_ : inline_;
+        if (open.empty()) return encodeUtf8(closed->close) + " closes nothing";
+        if (open.back()->close != closed->close) {
+          return encodeUtf8(closed->close) + " closes " + name(*open.back());
+        }
+        open.pop_back();
+        continue;
+      }
+      if (const Pair* opened = opener(rest)) (opened->block ? blocks_ : inline_).push_back(opened);
+    }
+    for (const auto* open : {&blocks_, &inline_}) {
+      if (!open->empty()) return "element left open: " + name(*open->back());
+    }
+    return std::nullopt;
+  }
+
+ private:
+  struct Pair {
+    std::u16string open, close;
+    bool block;
+  };
+
+  static std::string name(const Pair& pair) {
+    return encodeUtf8(pair.open) + (pair.open.ends_with(u'>') ? "" : ">");
+  }
+
+  const Pair* closer(std::u16string_view rest) const {
+    if (!rest.starts_with(u"</")) return nullptr;
+    for (const Pair& pair : pairs_) {
+      if (rest.starts_with(pair.close)) return &pair;
+    }
+    return nullptr;
+  }
+
+  const Pair* opener(std::u16string_view rest) const {
+    for (const Pair& pair : pairs_) {
+      if (!rest.starts_with(pair.open)) continue;
+      if (pair.open.ends_with(u'>')) return &pair;
+      if (pair.close == u"</font>" ? fontTag(rest) : linkTag(rest)) return &pair;
+    }
+    return nullptr;
+  }
+
+  // `<font[ face="F"][ color="C"][ size=N]>`, as the engine writes it.
+  static bool fontTag(std::u16string_view s) {
+    std::size_t q = 5;
+    for (const std::u16string_view key : {u" face=\"", u" color=\""}) {
+      if (!s.substr(q).starts_with(key)) continue;
+      // A value holds no '<' and no line end: the search stops there, so that text typed
+      // like an unfinished tag keeps the check linear.
+      const std::size_t end = s.find_first_of(u"\"<\n", q + key.size());
+      if (end == std::u16string_view::npos || s[end] != u'"') return false;
+      q = end + 1;
+    }
+    if (s.substr(q).starts_with(u" size=")) {
+      const std::size_t digits = q + 6;
+      q = digits;
+      while (q < s.size() && s[q] >= u'0' && s[q] <= u'9') ++q;
+      if (q == digits) return false;
+    }
+    return q < s.size() && s[q] == u'>';
+  }
+
+  static bool linkTag(std::u16string_view s) {
+    const std::size_t end = s.find_first_of(u"\"<\n", 9);
+    return end != std::u16string_view::npos && s[end] == u'"' && end + 1 < s.size() &&
+           s[end + 1] == u'>';
+  }
+
+  std::u16string_view h_;
+  std::vector<Pair> pairs_;
+  std::vector<const Pair*> blocks_, inline_;
+};
+
+// A word ends at a blank, a line end, or a character that shows as none: the document's
+// object replacement for a picture, which no post carries. The fixed-columns markers are not
+// words: the fragment has a block where the document has them.
+bool isGap(char16_t c) {
+  return isSpaceLike(c) || c == 0x2028 || c == 0x2029 || c == 0xFFFC || c == u'\v' || c == u'\f';
+}
+
+std::u16string withoutMarkers(std::u16string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t p = 0; p < text.size();) {
+    if (text[p] == u'{' &&
+        (text.substr(p).starts_with(kFixedBegin) || text.substr(p).starts_with(kFixedEnd))) {
+      out.push_back(u' ');
+      p += text.substr(p).starts_with(kFixedBegin) ? kFixedBegin.size() : kFixedEnd.size();
+      continue;
+    }
+    out.push_back(text[p++]);
+  }
+  return out;
+}
+
+class Words {
+ public:
+  explicit Words(std::u16string_view text) : t_(text) {}
+  // The next word, empty at the end.
+  std::u16string_view next() {
+    while (p_ < t_.size() && isGap(t_[p_])) ++p_;
+    const std::size_t start = p_;
+    while (p_ < t_.size() && !isGap(t_[p_])) ++p_;
+    return t_.substr(start, p_ - start);
+  }
+
+ private:
+  std::u16string_view t_;
+  std::size_t p_ = 0;
+};
+
+std::string quoted(std::u16string_view word) {
+  return "\"" + encodeUtf8(word.substr(0, 40)) + "\"";
+}
+
 }  // namespace
 }  // namespace formats
 
@@ -300,6 +441,30 @@ std::optional<std::string> checkPost(std::u16string_view webHtml, std::u16string
   const std::u16string text = formats::plainText(formats::readFragment(webHtml));
   if (format == Format::Markdown) return formats::MdWalk(post, text).run();
   return formats::BbWalk(post, text, *d).run();
+}
+
+}  // namespace quillmark
+
+namespace quillmark {
+
+std::optional<std::string> checkFragment(std::u16string_view webHtml,
+                                         std::u16string_view documentText) {
+  if (auto wrong = formats::HtmlNesting(webHtml).run()) return wrong;
+  const std::u16string shown =
+      formats::withoutMarkers(formats::plainText(formats::readFragment(webHtml)));
+  const std::u16string written = formats::withoutMarkers(documentText);
+  formats::Words post(shown), document(written);
+  while (true) {
+    const std::u16string_view a = post.next(), b = document.next();
+    if (a == b) {
+      if (a.empty()) return std::nullopt;
+      continue;
+    }
+    if (a.empty()) return "text lost: " + formats::quoted(b);
+    if (b.empty()) return "text added: " + formats::quoted(a);
+    return "the post reads " + formats::quoted(a) + " where the document reads " +
+           formats::quoted(b);
+  }
 }
 
 }  // namespace quillmark

@@ -139,17 +139,21 @@ await_popup() {
   fail "no window opened after $*"
 }
 
-# The clipboard's text, once it has some (trailing newlines kept).
+# The clipboard's text, once it has some other than `$1` (trailing newlines kept); status 1
+# when none comes.
 read_clipboard() {
   local text
   for _ in {1..100}; do
     alive
     text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null; printf x)
     text=${text%x}
-    [[ -n $text ]] && break
+    if [[ -n $text && $text != "${1:-}" ]]; then
+      printf '%s' "$text"
+      return 0
+    fi
     sleep 0.1
   done
-  printf '%s' "$text"
+  return 1
 }
 
 # Empties the clipboard, so that the next read waits for new text.
@@ -178,4 +182,21 @@ expect_clean_end() {
   wait "$app_pid"
   local status=$?
   ((status == 0)) || fail "the program ended with status $status"
+}
+
+# File > Exit, answering "Discard" to "Save changes to Untitled?" (Save focused, then Discard
+# and Cancel); the program must then end cleanly.
+exit_discarding() {
+  chord alt+f
+  await_popup "alt+f"
+  xdotool key x
+  local question
+  question=$(timeout 15 xdotool search --all --sync --onlyvisible --pid "$app_pid" \
+    --name '^Quillmark by Norvane$' | head -n1)
+  [[ -n $question ]] || fail "File > Exit did not ask about the unsaved post"
+  log "asked to save"
+  sleep 0.3
+  chord Tab
+  xdotool key space
+  expect_clean_end "File > Exit"
 }

@@ -148,7 +148,7 @@ TEST(CopyToWeb, WritesTheChosenProfilesFormatAndSaysWhat) {
   } cases[] = {
       {u"Board"_s,
        QString::fromStdU16String(quillmark::convertPost(html.toStdU16String(), Format::Phpbb).text),
-       u"Copied %1 characters as phpBB BBCode (longer than the 10 characters Board takes)"_s},
+       u"Copied %1 characters as phpBB BBCode (%2 characters longer than the 10 Board takes)"_s},
       {u"Chat"_s, u"Hello **world**"_s, u"Copied %1 characters as Markdown"_s},
       {u"AP"_s, html, u"Copied %1 characters as HTML"_s},
   };
@@ -156,8 +156,9 @@ TEST(CopyToWeb, WritesTheChosenProfilesFormatAndSaysWhat) {
     writer.postAs(c.profile);
     writer.w.window.copyToWeb();
     EXPECT_EQ(clipboardText(), c.post) << c.profile.toStdString();
-    EXPECT_EQ(writer.status(), c.status.arg(QLocale().toString(c.post.size())))
-        << c.profile.toStdString();
+    QString status = c.status.arg(QLocale().toString(c.post.size()));
+    if (status.contains(u"%2"_s)) status = status.arg(QLocale().toString(c.post.size() - 10));
+    EXPECT_EQ(writer.status(), status) << c.profile.toStdString();
   }
   EXPECT_TRUE(cases[0].post.contains(u"[b]world[/b]"_s)) << cases[0].post.toStdString();
 

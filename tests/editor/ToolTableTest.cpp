@@ -136,7 +136,7 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
   QStringList titles;
   for (QAction *title : bar->actions()) titles << title->objectName() + u"="_s + title->text();
   EXPECT_EQ(titles.join(u' '),
-            u"mnuFile=&File mnuEdit=&Edit mnuFormat=Fo&rmat web=&Web mnuTools=&Tools "
+            u"mnuFile=&File mnuEdit=&Edit mnuView=&View mnuFormat=Fo&rmat web=&Web mnuTools=&Tools "
             u"mnuHelp=&Help"_s);
 
   const struct {
@@ -149,6 +149,7 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
        u"miFind, miFindNext, "
        u"miReplace"},
       {u"mnuTools", u"mnuSpelling"},
+      {u"mnuView", u"miPreview"},
       {u"mnuFormat",
        u"miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, miRight, |, "
        u"Bullets, Increase Indent, Decrease Indent, |, Color, |, Fixed Columns, |, miLink"},
@@ -230,8 +231,9 @@ TEST(ToolTable, EveryMenuItemHasItsOwnAccessKey) {
   }
 }
 
-// The toggles, and only they, are checkable, and each shows the formatting at the insertion
-// point as it moves; the other actions carry the pictures their rows name.
+// The toggles, and only they, are checkable (the formatting toggles and View > Preview, which
+// shows whether the preview is open), and each formatting toggle shows the formatting at the
+// insertion point as it moves; the other actions carry the pictures their rows name.
 TEST(ToolTable, TogglesShowTheFormattingAtTheInsertionPoint) {
   quillmark::testing::ScriptedWindow w;
   const QStringList toggles{u"miBold"_s,   u"miItalic"_s, u"miUnderline"_s, u"miLeft"_s,
@@ -240,7 +242,7 @@ TEST(ToolTable, TogglesShowTheFormattingAtTheInsertionPoint) {
     if (!isAction(tool.kind)) continue;
     QAction *action = w.window.toolAction(qs(tool.name));
     ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->isCheckable(), toggles.contains(qs(tool.name)))
+    EXPECT_EQ(action->isCheckable(), toggles.contains(qs(tool.name)) || tool.name == u"miPreview")
         << qs(tool.name).toStdString();
     EXPECT_EQ(action->icon().isNull(), tool.icon.empty()) << qs(tool.name).toStdString();
   }

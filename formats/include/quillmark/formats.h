@@ -119,4 +119,19 @@ Post convertPost(std::u16string_view webHtml, Format format);
 std::optional<std::string> checkPost(std::u16string_view webHtml, std::u16string_view post,
                                      Format format);
 
+// Checks the fragment itself against the text of the document it was made from: every
+// element of the engine's vocabulary opened is closed, in order, and the words a reader sees
+// are the document's words, in order, none lost, none added (the fixed-columns markers,
+// which become a block, and pictures, which no post carries, left aside). Returns what is
+// wrong, in one line, or std::nullopt. With checkPost it is the check before a copy.
+std::optional<std::string> checkFragment(std::u16string_view webHtml,
+                                         std::u16string_view documentText);
+
+// The BBCode post as its forum shows it, as HTML for a browser: only the dialect's own tags
+// are read, in any letter case, and everything else is text, escaped. Tags left open are
+// closed at the end, a closing tag with nothing of its kind open is text. For `html` the post
+// is returned as it is; a Markdown post comes back as preformatted text (a Markdown renderer
+// shows it better).
+std::u16string bbcodeToHtml(std::u16string_view post, Format format);
+
 }  // namespace quillmark

@@ -1,0 +1,108 @@
+// The preview dock's widgets. The documents shown are built by a refresh (PostBuilder) and
+// handed over whole, so that a large one never keeps the window busy while it is built.
+#include "PreviewPanel.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "PostBuilder.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quillmark::preview {
+
+namespace {
+
+// Takes `document` into `view`, which becomes its owner; the old one goes.
+template <typename View>
+void replaceDocument(View &view, std::unique_ptr<QTextDocument> document) {
+  if (!document) return;
+  // The view's first document belongs to the view, which deletes it on the change.
+  const QPointer<QTextDocument> old = view.document();
+  const bool ours = old && old->parent() == &view;
+  QTextDocument *fresh = document.release();
+  fresh->setParent(&view);
+  view.setDocument(fresh);
+  if (ours && old) old->deleteLater();
+}
+
+}  // namespace
+
+PreviewPanel::PreviewPanel(QWidget *parent) : QDockWidget(u"Preview"_s, parent) {
+  setObjectName(u"dockPreview"_s);
+  setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+              QDockWidget::DockWidgetFloatable);
+
+  auto *body = new QWidget(this);
+  header_ = new QLabel(body);
+  header_->setObjectName(u"lblPreviewHeader"_s);
+  header_->setWordWrap(true);
+  header_->setTextFormat(Qt::PlainText);
+  header_->hide();
+
+  rendered_ = new QTextBrowser(body);
+  rendered_->setObjectName(u"previewRendered"_s);
+  rendered_->setOpenLinks(false);
+  rendered_->setOpenExternalLinks(false);
+  connect(rendered_, &QTextBrowser::anchorClicked, this,
+          [this](const QUrl &url) { emit linkActivated(url.toString()); });
+
+  // A plain-text view lays out only the lines it shows, so a long post opens at once.
+  markup_ = new QPlainTextEdit(body);
+  markup_->setObjectName(u"previewMarkup"_s);
+  markup_->setReadOnly(true);
+  markup_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setStyleHint(QFont::TypeWriter);
+  fixed.setFixedPitch(true);
+  markup_->setFont(fixed);
+  markup_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+  tabs_ = new QTabWidget(body);
+  tabs_->setObjectName(u"previewTabs"_s);
+  tabs_->addTab(rendered_, u"Preview"_s);
+  tabs_->addTab(markup_, u"Markup"_s);
+
+  auto *layout = new QVBoxLayout(body);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(header_);
+  layout->addWidget(tabs_, 1);
+  setWidget(body);
+}
+
+void PreviewPanel::showContent(PreviewContent &content) {
+  losses_ = lossHeader(content.post.losses);
+  // The scroll position survives a refresh, so the writer keeps reading where they were.
+  const int renderedAt = rendered_->verticalScrollBar()->value();
+  const int markupAt = markup_->verticalScrollBar()->value();
+  replaceDocument(*rendered_, std::move(content.rendered));
+  if (content.markup) {
+    // Given here, on the window's thread: the layout belongs to the widgets.
+    content.markup->setDocumentLayout(new QPlainTextDocumentLayout(content.markup.get()));
+    replaceDocument(*markup_, std::move(content.markup));
+  }
+  rendered_->verticalScrollBar()->setValue(renderedAt);
+  markup_->verticalScrollBar()->setValue(markupAt);
+  showHeader();
+}
+
+void PreviewPanel::setUpdating(bool updating) {
+  updating_ = updating;
+  showHeader();
+}
+
+void PreviewPanel::showHeader() {
+  const QString text = updating_ ? u"Updating the preview\u2026"_s : losses_;
+  header_->setText(text);
+  header_->setVisible(!text.isEmpty());
+}
+
+}  // namespace quillmark::preview

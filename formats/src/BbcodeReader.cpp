@@ -1,0 +1,380 @@
+// bbcodeToHtml: reads a BBCode post as its forum reads it and writes the HTML a browser shows
+// for it. Only the dialect's own tags (its table in Dialects.cpp) are markup, in any letter
+// case as the forums take them; everything else, other BBCode included, is text. Must not
+// know any tag the table does not hold.
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "Dialects.h"
+#include "Emit.h"
+#include "quillmark/formats.h"
+
+namespace quillmark {
+namespace formats {
+namespace {
+
+char16_t lowered(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; }
+
+bool startsWithNoCase(std::u16string_view s, std::string_view prefix) {
+  if (s.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (lowered(s[i]) != lowered(static_cast<char16_t>(prefix[i]))) return false;
+  }
+  return true;
+}
+
+bool equalNoCase(std::u16string_view a, std::string_view b) {
+  return a.size() == b.size() && startsWithNoCase(a, b);
+}
+
+void appendEscaped(std::u16string& out, std::u16string_view text) {
+  for (const char16_t c : text) {
+    switch (c) {
+      case u'&':
+        out += u"&amp;";
+        break;
+      case u'<':
+        out += u"&lt;";
+        break;
+      case u'>':
+        out += u"&gt;";
+        break;
+      case u'"':
+        out += u"&quot;";
+        break;
+      default:
+        out.push_back(c);
+    }
+  }
+}
+
+// A colour or a face as the forums take it: no markup, no quotes.
+bool plainValue(std::u16string_view value) {
+  return !value.empty() && value.find_first_of(u"\"<>[]\n") == std::u16string_view::npos;
+}
+
+// What one recognised tag is: the element (or the list), opening or closing.
+struct Found {
+  enum Kind { Element, ListStart, ListEnd } kind = Element;
+  quillmark::Element element = quillmark::Element::Bold;
+  bool closing = false;
+  std::u16string_view value;
+  std::size_t length = 0;
+};
+
+class Reader {
+ public:
+  Reader(std::u16string_view post, const Dialect& d) : in_(post), d_(d) {
+    out_.reserve(post.size() + post.size() / 2);
+  }
+
+  std::u16string run() {
+    std::size_t p = 0;
+    while (p < in_.size()) {
+      const char16_t c = in_[p];
+      if (code_) {
+        const std::string_view close = tagOf(d_, Element::FixedBlock).close;
+        if (c == u'[' && startsWithNoCase(in_.substr(p), close)) {
+          out_ += u"</pre>";
+          code_ = false;
+          p += close.size();
+          afterBlock_ = true;
+          continue;
+        }
+        appendEscaped(out_, in_.substr(p, 1));
+        ++p;
+        continue;
+      }
+      if (c == u'[') {
+        if (const std::optional<Found> tag = match(in_.substr(p))) {
+          apply(*tag);
+          p += tag->length;
+          continue;
+        }
+      }
+      if (c == u'\n') {
+        // A line end right after a block's edge belongs to the block; one just before a list
+        // item or the list's end is the list's own spacing.
+        const std::u16string_view next = in_.substr(p + 1);
+        const bool listSpacing =
+            inList() && (startsWithNoCase(next, tagOf(d_, Element::ListItem).open) ||
+                         startsWithNoCase(next, d_.listEnd));
+        if (!afterBlock_ && !listSpacing) out_ += u"<br>\n";
+        afterBlock_ = false;
+        ++p;
+        continue;
+      }
+      afterBlock_ = false;
+      std::size_t stop = p + 1;
+      while (stop < in_.size() && in_[stop] != u'[' && in_[stop] != u'\n') ++stop;
+      appendEscaped(out_, in_.substr(p, stop - p));
+      p = stop;
+    }
+    if (code_) out_ += u"</pre>";
+    closeDownTo(0);
+    return std::move(out_);
+  }
+
+ private:
+  struct OpenTag {
+    Found::Kind kind;
+    Element element;
+  };
+
+  bool inList() const { return lists_ > 0; }
+
+  // Whether an element that `e`'s closing tag closes is open. Two elements may share a
+  // closing tag (MyBB's "[/align]").
+  bool closable(Element e) const {
+    for (std::size_t k = 0; k < kElementCount; ++k) {
+      if (openCount_[k] > 0 && tagOf(d_, static_cast<Element>(k)).close == tagOf(d_, e).close)
+        return true;
+    }
+    return false;
+  }
+
+  void push(OpenTag t) {
+    open_.push_back(t);
+    if (t.kind == Found::ListStart) {
+      ++lists_;
+    } else {
+      ++openCount_[static_cast<std::size_t>(t.element)];
+    }
+  }
+
+  // The dialect's tag at the start of `s`, if any.
+  std::optional<Found> match(std::u16string_view s) const {
+    if (!d_.listStart.empty() && startsWithNoCase(s, d_.listStart))
+      return Found{Found::ListStart, Element::Bold, false, {}, d_.listStart.size()};
+    if (!d_.listEnd.empty() && startsWithNoCase(s, d_.listEnd))
+      return Found{Found::ListEnd, Element::Bold, true, {}, d_.listEnd.size()};
+    for (std::size_t e = 0; e < kElementCount; ++e) {
+      const Tag& tag = d_.tags[e];
+      const auto element = static_cast<Element>(e);
+      if (tag.open.empty() || element == Element::LineBreak) continue;
+      if (!tag.close.empty() && startsWithNoCase(s, tag.close))
+        return Found{Found::Element, element, true, {}, tag.close.size()};
+      const std::size_t hole = tag.open.find("{}");
+      if (hole == std::string_view::npos) {
+        if (startsWithNoCase(s, tag.open))
+          return Found{Found::Element, element, false, {}, tag.open.size()};
+        continue;
+      }
+      const std::string_view before = tag.open.substr(0, hole), after = tag.open.substr(hole + 2);
+      if (!startsWithNoCase(s, before)) continue;
+      // The value runs to the tag's end, which is a single "]" in every dialect; it holds no
+      // "[" and no line end, so the search stops there (a run of unfinished tags stays linear).
+      const std::size_t end = s.find_first_of(u"]\n[", before.size());
+      if (end == std::u16string_view::npos || s[end] != u']' || after != "]") continue;
+      const std::u16string_view value = s.substr(before.size(), end - before.size());
+      if (!plainValue(value)) continue;
+      return Found{Found::Element, element, false, value, end + 1};
+    }
+    return std::nullopt;
+  }
+
+  void apply(const Found& tag) {
+    if (tag.kind == Found::ListStart) {
+      out_ += u"<ul>";
+      push({Found::ListStart, Element::ListItem});
+      afterBlock_ = true;
+      return;
+    }
+    if (tag.kind == Found::ListEnd) {
+      closeMatching(Found::ListStart, Element::ListItem);
+      afterBlock_ = true;
+      return;
+    }
+    const Element e = tag.element;
+    if (e == Element::FixedBlock) {
+      out_ += u"<pre>";
+      code_ = true;
+      afterBlock_ = true;
+      return;
+    }
+    if (e == Element::ListItem && tagOf(d_, e).close.empty()) {
+      // "[*]" stands alone: it ends the item before it.
+      if (!inList()) {
+        std::u16string wide;
+        appendAscii(wide, tagOf(d_, e).open);
+        appendEscaped(out_, wide);
+        return;
+      }
+      while (!open_.empty() && open_.back().kind != Found::ListStart) closeTop();
+      if (listItemOpen_) out_ += u"</li>";
+      out_ += u"<li>";
+      listItemOpen_ = true;
+      return;
+    }
+    if (tag.closing) {
+      closeMatching(Found::Element, e);
+      if (e == Element::Centre || e == Element::Right || e == Element::ListItem) afterBlock_ = true;
+      return;
+    }
+    push({Found::Element, e});
+    switch (e) {
+      case Element::Bold:
+        out_ += u"<b>";
+        break;
+      case Element::Italic:
+        out_ += u"<i>";
+        break;
+      case Element::Underline:
+        out_ += u"<u>";
+        break;
+      case Element::Strike:
+        out_ += u"<s>";
+        break;
+      case Element::Superscript:
+        out_ += u"<sup>";
+        break;
+      case Element::Subscript:
+        out_ += u"<sub>";
+        break;
+      case Element::Colour:
+        out_ += u"<font color=\"";
+        appendEscaped(out_, tag.value);
+        out_ += u"\">";
+        break;
+      case Element::Size: {
+        out_ += u"<font";
+        for (std::size_t n = 1; n < d_.sizes.size(); ++n) {
+          if (!d_.sizes[n].empty() && equalNoCase(tag.value, d_.sizes[n])) {
+            out_ += u" size=";
+            out_.push_back(static_cast<char16_t>(u'0' + n));
+            break;
+          }
+        }
+        out_ += u">";
+        break;
+      }
+      case Element::Face:
+        out_ += u"<font face=\"";
+        appendEscaped(out_, tag.value);
+        out_ += u"\">";
+        break;
+      case Element::Centre:
+        out_ += u"<div align=\"center\">";
+        afterBlock_ = true;
+        break;
+      case Element::Right:
+        out_ += u"<div align=\"right\">";
+        afterBlock_ = true;
+        break;
+      case Element::ListItem:
+        out_ += u"<li>";
+        break;
+      case Element::Link:
+        out_ += u"<a href=\"";
+        appendEscaped(out_, tag.value);
+        out_ += u"\">";
+        break;
+      case Element::FixedBlock:
+      case Element::LineBreak:
+        break;
+    }
+  }
+
+  // Closes the innermost open tag of that kind and everything opened inside it; a closing
+  // tag with nothing of its kind open is text, as the forums leave it. The counts keep a
+  // closing tag that closes nothing from searching the whole stack.
+  void closeMatching(Found::Kind kind, Element e) {
+    if (kind == Found::ListStart ? !inList() : !closable(e)) {
+      const std::string_view text = kind == Found::ListStart ? d_.listEnd : tagOf(d_, e).close;
+      std::u16string wide;
+      appendAscii(wide, text);
+      appendEscaped(out_, wide);
+      return;
+    }
+    const auto it = std::find_if(open_.rbegin(), open_.rend(), [&](const OpenTag& t) {
+      return t.kind == kind &&
+             (kind == Found::ListStart || tagOf(d_, t.element).close == tagOf(d_, e).close);
+    });
+    closeDownTo(static_cast<std::size_t>(open_.rend() - it) - 1);
+  }
+
+  void closeDownTo(std::size_t depth) {
+    while (open_.size() > depth) closeTop();
+  }
+
+  void closeTop() {
+    const OpenTag t = open_.back();
+    open_.pop_back();
+    if (t.kind == Found::ListStart) {
+      --lists_;
+    } else {
+      --openCount_[static_cast<std::size_t>(t.element)];
+    }
+    if (t.kind == Found::ListStart) {
+      if (listItemOpen_) out_ += u"</li>";
+      listItemOpen_ = false;
+      out_ += u"</ul>";
+      return;
+    }
+    switch (t.element) {
+      case Element::Bold:
+        out_ += u"</b>";
+        break;
+      case Element::Italic:
+        out_ += u"</i>";
+        break;
+      case Element::Underline:
+        out_ += u"</u>";
+        break;
+      case Element::Strike:
+        out_ += u"</s>";
+        break;
+      case Element::Superscript:
+        out_ += u"</sup>";
+        break;
+      case Element::Subscript:
+        out_ += u"</sub>";
+        break;
+      case Element::Colour:
+      case Element::Size:
+      case Element::Face:
+        out_ += u"</font>";
+        break;
+      case Element::Centre:
+      case Element::Right:
+        out_ += u"</div>";
+        break;
+      case Element::ListItem:
+        out_ += u"</li>";
+        break;
+      case Element::Link:
+        out_ += u"</a>";
+        break;
+      case Element::FixedBlock:
+      case Element::LineBreak:
+        break;
+    }
+  }
+
+  std::u16string_view in_;
+  const Dialect& d_;
+  std::u16string out_;
+  std::vector<OpenTag> open_;
+  std::array<int, kElementCount> openCount_{};  // open elements of each kind
+  int lists_ = 0;                               // open lists
+  bool code_ = false;
+  bool afterBlock_ = false;    // the last thing written was a block's edge
+  bool listItemOpen_ = false;  // a "[*]" item waits for its end
+};
+
+}  // namespace
+}  // namespace formats
+
+std::u16string bbcodeToHtml(std::u16string_view post, Format format) {
+  const formats::Dialect* d = formats::dialectOf(format);
+  if (d == nullptr) return std::u16string(post);
+  if (format == Format::Markdown) {
+    std::u16string out = u"<pre>";
+    formats::appendEscaped(out, post);
+    return out + u"</pre>";
+  }
+  return formats::Reader(post, *d).run();
+}
+
+}  // namespace quillmark
