@@ -24,8 +24,10 @@ void appendComponent(std::string& entry, std::string_view group, std::size_t sta
   const std::size_t first = start + nameLength;
   if (isDigit(at(group, first))) {
     value = at(group, first) - '0';
-    // Each of the next two units is taken when it is a digit, each tested on its own.
-    for (std::size_t i = first + 1; i <= first + 2; ++i) {
+    // Each of the next two units is taken when it is a digit, each tested on its own. A unit
+    // may be more than one byte.
+    std::size_t i = first + 1;
+    for (int unit = 0; unit < 2 && i < group.size(); ++unit, i += unitLength(group[i])) {
       if (isDigit(at(group, i))) value = value * 10 + (at(group, i) - '0');
     }
   }

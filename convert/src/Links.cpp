@@ -58,7 +58,9 @@ std::string_view hyperlinkAddress(std::string_view instruction) {
   for (skipBlanks(instruction); !instruction.empty(); skipBlanks(instruction)) {
     if (instruction.front() != '\\') return takeArgument(instruction);
     const char letter = instruction.size() > 1 ? lower(instruction[1]) : '\0';
-    instruction.remove_prefix(std::min<std::size_t>(2, instruction.size()));
+    // The backslash and the unit after it, which may be more than one byte.
+    instruction.remove_prefix(instruction.size() > 1 ? 1 + unitsLength(instruction.substr(1), 1)
+                                                     : instruction.size());
     if (letter == 'l' || letter == 'o' || letter == 't') {
       skipBlanks(instruction);
       if (!instruction.empty()) takeArgument(instruction);

@@ -202,6 +202,11 @@ TEST(Driver, BytesConvertAsTheirText) {
           "\"}{\\fldrslt t}}",
       "{\\field{\\*\\fldinst HYPERLINK \"http://x/\xe9\"}{\\fldrslt t\xe9}}",
       "\\u55357?\\u56832? \\u56832?\\b x\\u55357?",
+      "{\\colortbl ;\\red1\xe9"
+      "2\\green3\xe9"
+      "4\xe9"
+      "5\\blue9;}\\cf1 x",
+      "{\\field{\\*\\fldinst HYPERLINK \\\\\xe9 \\\\\xe9\"http://a/\"}{\\fldrslt t}}",
   };
   for (const std::string& rtf : rows) {
     const std::u16string expected = Converter{}.convertRtfToHtml(decodeWindows1252(rtf), u"+CR+A");
