@@ -193,9 +193,9 @@ void off(ConversionState& s, Argument) {
   switchOff(s, e);
 }
 
-// The control words the engine reads, and what each does. Words that share their second
-// unit stand together, and among them the first row that matches wins, so "\cf0" comes
-// before "\cfN" and "\fsN" before "\fN". The order of the groups does not matter.
+// The control words the engine reads, and what each does. The first row that matches a
+// word wins, so "\cf0" comes before "\cfN". Words that share their second unit stand
+// together, for the reader.
 // clang-format off
 constexpr std::array kControlWords = {
     ControlWord{"{",          Match::Word,         [](ConversionState& s, Argument) { ++s.groupDepth; }},
@@ -241,71 +241,90 @@ constexpr std::array kControlWords = {
 };
 // clang-format on
 
-// The rows are found by the word's second unit (its first for "}"), so words of one group
-// must stand together.
-constexpr unsigned char keyOf(std::string_view word) {
-  return static_cast<unsigned char>(word.size() >= 2 ? word[1] : word.empty() ? 0 : word[0]);
+// Finding a word's row. The table is read as two hash tables made when the program is
+// compiled: the words that match exactly (Match::Word), and the prefixes that take a
+// parameter. A word is looked up whole among the first, then by its name among the second:
+// the backslash and the letters after it ("\cf" of "\cf12"), or the backslash and the one
+// character after it when that is no letter ("\'"). That finds the row the table's order
+// finds, one comparison instead of a scan of the group: a prefix row only matches a word
+// whose parameter starts with no letter, so its name is the prefix; what is left to check is
+// that no word row is passed over in the table's order for a prefix row that would take it
+// (kWordsComeFirst below).
+
+constexpr bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+constexpr std::string_view nameOf(std::string_view word) {
+  if (word.size() < 2 || word[0] != '\\') return word;
+  std::size_t end = 2;
+  if (isLetter(word[1])) {
+    while (end < word.size() && isLetter(word[end])) ++end;
+  }
+  return word.substr(0, end);
 }
 
-struct RowRange {
-  std::uint8_t begin = 0;
-  std::uint8_t end = 0;
-};
-constexpr std::size_t kKeys = 128;
+// FNV-1a: short words, few collisions, no tables of its own.
+constexpr std::uint32_t hashOf(std::string_view word) {
+  std::uint32_t h = 2166136261u;
+  for (const char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return h;
+}
 
-constexpr std::array<RowRange, kKeys> kRowsByKey = [] {
-  std::array<RowRange, kKeys> index{};
+constexpr std::size_t kSlots = 128;  // a power of two, well above the table's rows
+constexpr std::uint8_t kEmpty = 0xFF;
+using RowIndex = std::array<std::uint8_t, kSlots>;
+
+// Open addressing: each row in the first free slot from its hash on.
+constexpr RowIndex indexRows(bool words) {
+  RowIndex index{};
+  for (std::uint8_t& slot : index) slot = kEmpty;
   for (std::size_t i = 0; i + 1 < kControlWords.size(); ++i) {
-    const unsigned char key = keyOf(kControlWords[i].word);
-    if (index[key].end == 0) index[key].begin = static_cast<std::uint8_t>(i);
-    index[key].end = static_cast<std::uint8_t>(i + 1);
+    if ((kControlWords[i].match == Match::Word) != words) continue;
+    std::size_t slot = hashOf(kControlWords[i].word) % kSlots;
+    while (index[slot] != kEmpty) slot = (slot + 1) % kSlots;
+    index[slot] = static_cast<std::uint8_t>(i);
   }
   return index;
-}();
+}
+constexpr RowIndex kWordRows = indexRows(true);
+constexpr RowIndex kPrefixRows = indexRows(false);
 
-constexpr bool groupsStandTogether() {
-  for (std::size_t i = 0; i + 1 < kControlWords.size(); ++i) {
-    const unsigned char key = keyOf(kControlWords[i].word);
-    if (key >= kKeys || kControlWords[i].match == Match::Anything) return false;
-    if (kRowsByKey[key].end - kRowsByKey[key].begin > 0) {
-      for (std::size_t j = kRowsByKey[key].begin; j < kRowsByKey[key].end; ++j) {
-        if (keyOf(kControlWords[j].word) != key) return false;
-      }
+constexpr int findRow(const RowIndex& index, std::string_view word) {
+  for (std::size_t slot = hashOf(word) % kSlots;; slot = (slot + 1) % kSlots) {
+    if (index[slot] == kEmpty) return -1;
+    if (kControlWords[index[slot]].word == word) return index[slot];
+  }
+}
+
+// A word row that starts with an earlier prefix row's prefix, followed by no letter, would be
+// taken by that row in the table's order; every such word row must come first ("\cf0"
+// before "\cf").
+constexpr bool wordsComeFirst() {
+  for (std::size_t w = 0; w + 1 < kControlWords.size(); ++w) {
+    if (kControlWords[w].match != Match::Word) continue;
+    const std::string_view word = kControlWords[w].word;
+    for (std::size_t p = 0; p < w; ++p) {
+      const std::string_view prefix = kControlWords[p].word;
+      if (kControlWords[p].match == Match::Word || !word.starts_with(prefix)) continue;
+      if (word.size() == prefix.size() || !isLetter(word[prefix.size()])) return false;
     }
   }
-  return kControlWords.back().match == Match::Anything && kControlWords.size() < 256;
+  return kControlWords.back().match == Match::Anything && kControlWords.size() < kSlots / 2;
 }
-static_assert(groupsStandTogether(), "the rows of one key must stand together");
-
-// Control words are short: a plain loop is cheaper here than the call to memcmp that
-// sameText and std::equal make.
-bool sameWord(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
-  }
-  return true;
-}
+static_assert(wordsComeFirst(), "a word row must come before the prefix rows that match it");
 
 bool matches(const ControlWord& row, std::string_view word, Argument& argument) {
+  argument.rest = word.substr(row.word.size());
   switch (row.match) {
-    case Match::Word:
-      return sameWord(word, row.word);
     case Match::Number: {
-      if (!word.starts_with(row.word)) return false;
-      const auto n = numericValue(word.substr(row.word.size()));
+      const auto n = numericValue(argument.rest);
       if (!n) return false;
       argument.number = *n;
       return true;
     }
     case Match::SignedDigits:
-      if (!word.starts_with(row.word)) return false;
-      argument.rest = word.substr(row.word.size());
       return isSignedDigits(argument.rest);
+    case Match::Word:
     case Match::Prefix:
-      if (!word.starts_with(row.word)) return false;
-      argument.rest = word.substr(row.word.size());
-      return true;
     case Match::Anything:
       return true;
   }
@@ -313,12 +332,13 @@ bool matches(const ControlWord& row, std::string_view word, Argument& argument) 
 }
 
 void controlWord(ConversionState& s, std::string_view word) {
-  const unsigned char key = keyOf(word);
-  if (key < kKeys) {
-    const RowRange range = kRowsByKey[key];
-    for (std::size_t i = range.begin; i < range.end; ++i) {
-      Argument argument{{}, 0};
-      if (matches(kControlWords[i], word, argument)) return kControlWords[i].handler(s, argument);
+  if (const int row = findRow(kWordRows, word); row >= 0) {
+    return kControlWords[row].handler(s, {{}, 0});
+  }
+  if (const int row = findRow(kPrefixRows, nameOf(word)); row >= 0) {
+    Argument argument{{}, 0};
+    if (matches(kControlWords[row], word, argument)) {
+      return kControlWords[row].handler(s, argument);
     }
   }
   kControlWords.back().handler(s, {{}, 0});

@@ -67,7 +67,12 @@ void correctPreformattedBreaks(std::string& html) {
 }  // namespace
 
 std::string rewriteForWeb(std::string html) {
-  for (const Rewrite& r : kRewrites) replaceAllInPlace(html, r.search, r.replacement);
+  for (const Rewrite& r : kRewrites) {
+    // The markers start with a brace, which HTML rarely holds: one memchr says whether a
+    // search for them is worth its pass.
+    if (r.search.front() == '{' && html.find('{') == std::string::npos) continue;
+    replaceAllInPlace(html, r.search, r.replacement);
+  }
   correctPreformattedBreaks(html);
   return html;
 }
