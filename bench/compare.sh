@@ -20,7 +20,8 @@ Usage: bench/compare.sh [--build-dir DIR] [--data-dir DIR] [--runs N] [--unrtf-r
 
 1 MB = 1,048,576 bytes. Times are wall-clock times of the whole process, output to /dev/null.
 With QUILLMARK_BENCH_FORMATS set to a list of formats ("phpbb markdown"), the 10 MB post is
-also converted --format FORMAT for each, beside html, and the table shows their speeds.
+also converted --format FORMAT for each, beside html, and the table shows their speeds and
+checks each against its target, 0.4 x the byte scan's speed.
 EOF
 }
 
@@ -132,7 +133,7 @@ row() { printf '%6s  %10s  %12s  %10s  %9s  %12s  %13s  %11s  %9s  %12s\n' "$@";
 row size "convert ms" "convert MB/s" "unrtf MB/s" "scan MB/s" convert/scan \
   convert/unrtf "peak RSS MB" RSS/input "RSS limit MB"
 for size in "${sizes[@]}"; do
-  unrtf_speed=- unrtf_ratio=- peak=n/a per_input=n/a limit=$((6 * size + 32))
+  unrtf_speed=- unrtf_ratio=- peak=n/a per_input=n/a limit=$((3 * size + 32))
   if [[ -n ${t_unrtf[$size]-} ]]; then
     unrtf_speed=$(speed "$size" "${t_unrtf[$size]}")
     unrtf_ratio=$(calc '%.1f' "${t_unrtf[$size]} / ${t_convert[$size]}")
@@ -147,19 +148,23 @@ for size in "${sizes[@]}"; do
     "$per_input" "$limit"
 done
 
-# The post formats on the 10 MB post, each beside html (the engine's output as it is).
+# The post formats on the 10 MB post, each beside html (the engine's output as it is) and
+# the byte scan.
+declare -A t_format
 if [[ -n ${QUILLMARK_BENCH_FORMATS-} ]]; then
   echo
-  printf '%-10s  %8s  %8s  %11s  %8s\n' format ms "MB/s" "peak RSS MB" "/ html"
+  printf '%-10s  %8s  %8s  %11s  %8s  %8s\n' format ms "MB/s" "peak RSS MB" "/ html" "scan/it"
   for format in html $QUILLMARK_BENCH_FORMATS; do
     t=$(median_us "$runs" "$convert" --format "$format" "${file[10]}")
     [[ $format == html ]] && t_html=$t
+    t_format[$format]=$t
     peak=n/a
     if [[ $have_time == yes ]]; then
       peak=$(calc '%.1f' "$(peak_kib "$convert" --format "$format" "${file[10]}") / 1024")
     fi
-    printf '%-10s  %8s  %8s  %11s  %8s\n' "$format" "$(calc '%.1f' "$t / 1000")" \
-      "$(speed 10 "$t")" "$peak" "$(calc '%.2f' "$t / $t_html")"
+    printf '%-10s  %8s  %8s  %11s  %8s  %8s\n' "$format" "$(calc '%.1f' "$t / 1000")" \
+      "$(speed 10 "$t")" "$peak" "$(calc '%.2f' "$t / $t_html")" \
+      "$(calc '%.3f' "${t_scan[10]} / $t")"
   done
 fi
 linearity=$(calc '%.2f' "${t_convert[50]} / ${t_convert[5]}")
@@ -186,11 +191,15 @@ else
   verdict SKIP "quillmark-convert at least 50 x unrtf's speed at 10 MB (unrtf not installed)"
 fi
 check "$linearity <= 11" "t(50 MB) / t(5 MB) at most 11"
+for format in ${QUILLMARK_BENCH_FORMATS-}; do
+  check "${t_scan[10]} / ${t_format[$format]} >= 0.4" \
+    "--format $format at least 0.4 x the byte scan's speed at 10 MB"
+done
 if [[ $have_time == yes ]]; then
   condition=1
-  for size in "${sizes[@]}"; do condition+=" && ${rss[$size]} <= (6 * $size + 32) * 1024"; done
-  check "$condition" "peak RSS at most 6 x input + 32 MB, on every post"
+  for size in "${sizes[@]}"; do condition+=" && ${rss[$size]} <= (3 * $size + 32) * 1024"; done
+  check "$condition" "peak RSS at most 3 x input + 32 MB, on every post"
 else
-  verdict SKIP "peak RSS at most 6 x input + 32 MB (needs GNU time at /usr/bin/time)"
+  verdict SKIP "peak RSS at most 3 x input + 32 MB (needs GNU time at /usr/bin/time)"
 fi
 exit $failed

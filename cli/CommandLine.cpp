@@ -146,27 +146,27 @@ bool readAll(std::FILE *stream, std::size_t sizeHint, std::string &bytes) {
 }
 
 #if defined(__unix__)
-// A regular file is mapped and decoded straight from the system's cache: reading it first
-// would copy it into fresh memory, page by page. Nothing when the file is not a regular
-// one (it is then read as a stream), or when it cannot be mapped.
-std::optional<std::u16string> decodeMapped(const std::string &path) {
+// A regular file is mapped privately: reading it would copy it into fresh memory, page by
+// page, and fresh memory is what a large conversion spends most on. The converter's few
+// changes (the tables cut out near the start) copy only the pages they touch. Nothing when
+// the file is not a regular one (it is then read as a stream), or when it cannot be mapped.
+std::optional<InputBytes> mapFile(const std::string &path) {
   const int fd = ::open(path.c_str(), O_RDONLY);
   if (fd < 0) return std::nullopt;
-  std::optional<std::u16string> text;
+  std::optional<InputBytes> input;
   struct stat info {};
   if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
     const auto size = static_cast<std::size_t>(info.st_size);
     if (size == 0) {
-      text.emplace();
-    } else if (void *map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+      input.emplace(std::string());
+    } else if (void *map = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, 0);
                map != MAP_FAILED) {
       ::madvise(map, size, MADV_SEQUENTIAL);
-      text = decodeWindows1252({static_cast<const char *>(map), size});
-      ::munmap(map, size);
+      input.emplace(static_cast<char *>(map), size);
     }
   }
   ::close(fd);
-  return text;
+  return input;
 }
 #endif
 
@@ -206,7 +206,12 @@ std::string temporaryNameBeside(const std::string &path) {
 
 // Writes the bytes to a new file beside path and renames it over path, so that path holds
 // either what it held before or all of the new bytes, never a part of them.
-bool writeFileWhole(const std::string &path, std::u16string_view html) {
+bool writeAll(std::FILE *stream, const Output &output) {
+  return output.text.empty() ? writeAll(stream, std::string_view(output.utf8))
+                             : writeAll(stream, std::u16string_view(output.text));
+}
+
+bool writeFileWhole(const std::string &path, const Output &html) {
   std::string temporary;
   std::FILE *file = nullptr;
   for (int attempt = 0; file == nullptr && attempt < 10; ++attempt) {
@@ -241,7 +246,7 @@ bool writeFileWhole(const std::string &path, std::u16string_view html) {
 
 // Devices and pipes (such as /dev/null) are written in place: putting a regular file in
 // their stead would break them for every other program.
-bool writeInPlace(const std::string &path, std::u16string_view html) {
+bool writeInPlace(const std::string &path, const Output &html) {
   std::FILE *file = std::fopen(path.c_str(), "wb");
   bool ok = file != nullptr && writeAll(file, html);
   int error = errno;
@@ -363,33 +368,63 @@ std::optional<std::string> readBytes(const std::string &path) {
   return bytes;
 }
 
-std::optional<std::u16string> readRtf(const std::string &path) {
+InputBytes::InputBytes(InputBytes &&other) noexcept
+    : read_(std::move(other.read_)),
+      mapped_(std::exchange(other.mapped_, nullptr)),
+      mappedSize_(std::exchange(other.mappedSize_, 0)) {}
+
+InputBytes::~InputBytes() { release(); }
+
+void InputBytes::release() {
 #if defined(__unix__)
-  if (path != kStdio) {
-    if (auto text = decodeMapped(path)) return text;
-  }
+  if (mapped_ != nullptr) ::munmap(mapped_, mappedSize_);
 #endif
-  const std::optional<std::string> bytes = readBytes(path);
-  if (!bytes) return std::nullopt;
-  return decodeWindows1252(*bytes);
+  mapped_ = nullptr;
+  mappedSize_ = 0;
+  read_ = std::string();
 }
 
-std::u16string convert(std::u16string rtf, std::u16string_view options, bool raw) {
-  std::u16string html = Converter{}.convertRtfToHtml(std::move(rtf), options);
+std::optional<InputBytes> readInput(const std::string &path) {
+#if defined(__unix__)
+  if (path != kStdio) {
+    if (auto mapped = mapFile(path)) return mapped;
+  }
+#endif
+  std::optional<std::string> bytes = readBytes(path);
+  if (!bytes) return std::nullopt;
+  return InputBytes(std::move(*bytes));
+}
+
+std::string convert(std::span<char> rtf, std::u16string_view options, bool raw) {
+  std::string html = Converter{}.convertRtfToHtml8(rtf, options);
   if (!raw) html = rewriteForWeb(std::move(html));
   return html;
 }
 
-Post convert(std::u16string rtf, const Arguments &args) {
-  std::u16string html = convert(std::move(rtf), args.options, args.raw);
-  if (args.format == Format::Html) return Post{std::move(html), {}};
-  return convertPost(html, args.format);
+Output convert(InputBytes rtf, const Arguments &args) {
+  Output output;
+  output.utf8 = convert(rtf.bytes(), args.options, args.raw);
+  rtf.release();
+  if (args.format == Format::Html) {
+    pairSurrogates(output.utf8);
+    return output;
+  }
+  // The formats read 16-bit text; surrogates are paired only as the post is written, so a
+  // pair that the post's markup no longer separates becomes one character.
+  Post post = convertPost(fromUtf8(std::exchange(output.utf8, {})), args.format);
+  output.text = std::move(post.text);
+  output.losses = std::move(post.losses);
+  return output;
 }
 
 bool writeStdout(std::string_view text) { return writeToStdout(text); }
 
-bool writeOutput(const std::string &path, std::u16string_view html) {
-  if (path == kStdio) return writeToStdout(html);
+bool writeOutput(const std::string &path, const Output &html) {
+  if (path == kStdio) {
+    if (writeAll(stdout, html)) return true;
+    reportFailure("write", "standard output", std::strerror(errno));
+    return false;
+  }
   std::error_code error;
   const auto status = std::filesystem::status(path, error);  // of what a link names
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
@@ -425,22 +460,28 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     const std::string line = "quillmark-convert " + std::string(kVersion) + "\n";
     return writeStdout(line) ? kSuccess : kIoFailure;
   }
-  std::optional<std::u16string> rtf =
-      args->viaEditor ? readViaEditor(args->input, argv) : readRtf(args->input);
+  std::optional<InputBytes> rtf = [&]() -> std::optional<InputBytes> {
+    if (!args->viaEditor) return readInput(args->input);
+    std::optional<std::string> written = readViaEditor(args->input, argv);
+    if (!written) return std::nullopt;
+    return InputBytes(std::move(*written));
+  }();
   if (!rtf) return kIoFailure;
   if (!args->viaEditor && viaEditor == ViaEditor::Offered) {
-    if (const std::string notice = foreignRtfNotice(*rtf); !notice.empty()) {
+    const std::span<char> bytes = rtf->bytes();
+    if (const std::string notice = foreignRtfNotice(std::string_view(bytes.data(), bytes.size()));
+        !notice.empty()) {
       const std::string line = "quillmark-convert: " + notice + "\n";
       std::fwrite(line.data(), 1, line.size(), stderr);
     }
   }
-  // The converter takes the document's text and frees it before the output is written.
-  const Post post = convert(std::move(*rtf), *args);
+  // The input is freed before the output is written.
+  const Output output = convert(std::move(*rtf), *args);
   if (args->report) {
-    const std::string lines = formatLosses(post.losses);
+    const std::string lines = formatLosses(output.losses);
     std::fwrite(lines.data(), 1, lines.size(), stderr);
   }
-  return writeOutput(args->output, post.text) ? kSuccess : kIoFailure;
+  return writeOutput(args->output, output) ? kSuccess : kIoFailure;
 }
 
 }  // namespace quillmark::cli

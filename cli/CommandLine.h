@@ -52,25 +52,56 @@ std::string inputName(std::string_view path);
 
 // The document's bytes, or nothing after reporting why they cannot be read.
 std::optional<std::string> readBytes(const std::string &path);
-// The document as 16-bit text (its bytes read as Windows-1252), or nothing after reporting
-// why it cannot be read.
-std::optional<std::u16string> readRtf(const std::string &path);
 
-// The clipboard text of "Copy to Web" for this document; with raw, the converter's output
-// before the rewrites.
-std::u16string convert(std::u16string rtf, std::u16string_view options, bool raw);
-// The post in the format, with what the format could not show; for html the fragment itself.
-Post convert(std::u16string rtf, const Arguments &args);
+// A document's bytes in memory the converter may change: a regular file mapped privately
+// (changes never reach the file, and only the pages changed are copied), or what was read
+// from a stream.
+class InputBytes {
+ public:
+  explicit InputBytes(std::string bytes) : read_(std::move(bytes)) {}
+  InputBytes(char *mapped, std::size_t size) : mapped_(mapped), mappedSize_(size) {}
+  InputBytes(InputBytes &&other) noexcept;
+  InputBytes &operator=(InputBytes &&) = delete;
+  ~InputBytes();
 
-// Writes text to standard output, or the HTML as UTF-8 to the path: a regular file is
+  std::span<char> bytes() { return mapped_ ? std::span<char>(mapped_, mappedSize_) : read_; }
+  // Gives the memory back; bytes() is empty afterwards.
+  void release();
+
+ private:
+  std::string read_;
+  char *mapped_ = nullptr;
+  std::size_t mappedSize_ = 0;
+};
+
+// The document's bytes, mapped when it is a regular file, or nothing after reporting why
+// they cannot be read.
+std::optional<InputBytes> readInput(const std::string &path);
+
+// What the program writes: UTF-8 for html (the engine's output, as it goes out), a post's
+// 16-bit text for the other formats; with the loss report of the format.
+struct Output {
+  std::string utf8;
+  std::u16string text;
+  LossReport losses;
+};
+
+// The clipboard text of "Copy to Web" for a document's Windows-1252 bytes, which it changes;
+// with raw, the converter's output before the rewrites. 8-bit text (see convertRtfToHtml8).
+std::string convert(std::span<char> rtf, std::u16string_view options, bool raw);
+// The output for the arguments' format. Frees the input once it is converted.
+Output convert(InputBytes rtf, const Arguments &args);
+
+// Writes text to standard output, or the output as UTF-8 to the path: a regular file is
 // replaced only once all is written, a device or pipe is written in place. False after
 // reporting the failure.
 bool writeStdout(std::string_view text);
-bool writeOutput(const std::string &path, std::u16string_view html);
+bool writeOutput(const std::string &path, const Output &output);
 
 // How a program reads the document for --via-editor; nothing after reporting a failure.
 // argv is the program's own command line.
-using ReadViaEditor = std::optional<std::u16string> (*)(const std::string &path, char **argv);
+// It gives the RTF the editor writes, as Windows-1252 bytes.
+using ReadViaEditor = std::optional<std::string> (*)(const std::string &path, char **argv);
 
 // The whole program: parses the command line, prints the usage or the version, or reads,
 // converts and writes; returns the exit status. RTF of another program, read without

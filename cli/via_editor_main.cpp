@@ -17,7 +17,7 @@ namespace {
 // The document as the editor would hand it to "Copy to Web" after opening it: read into a
 // document set up as the editor sets one up, then written as the editor's RTF. Nothing,
 // after reporting why, when the file cannot be read or is not RTF.
-std::optional<std::u16string> readRtfViaEditor(const std::string &path, char **) {
+std::optional<std::string> readRtfViaEditor(const std::string &path, char **) {
   namespace cli = quillmark::cli;
   namespace richtext = quillmark::richtext;
   const std::optional<std::string> bytes = cli::readBytes(path);
@@ -39,7 +39,7 @@ std::optional<std::u16string> readRtfViaEditor(const std::string &path, char **)
     return std::nullopt;
   }
   const QByteArray rtf = richtext::writeRtf(document);  // 7-bit text
-  return quillmark::decodeWindows1252({rtf.constData(), std::size_t(rtf.size())});
+  return std::string(rtf.constData(), std::size_t(rtf.size()));
 }
 
 }  // namespace

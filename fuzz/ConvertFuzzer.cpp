@@ -13,13 +13,16 @@
 //     "\pntxtb"), a line with no backslash or brace is one text run, written as it is, so it
 //     appears in the output, less the blanks and line ends at its ends, the lines in order;
 //   - rewriteForWeb, encodeUtf8 and decodeWindows1252 agree with plain implementations of
-//     what they promise, on the output and on arbitrary text made from the input.
+//     what they promise, on the output and on arbitrary text made from the input;
+//   - the document's bytes converted as they are (convertRtfToHtml8, what quillmark-convert
+//     does) give the same units as its 16-bit text, and the same UTF-8 after the rewrites.
 //
 // Text is written verbatim, so the document's bytes '<', '>' and '&' become '[', ']' and '+'
 // before it is converted, and the tag (or entity) checks are left out for the rare document
 // where a "\u" escape may write a '<' (or '&'); OutputChecks.h says why that is enough.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "FuzzInput.h"
@@ -46,6 +49,20 @@ void checkUtf8OnUnits(Bytes input) {
   checkUtf8(text);
 }
 
+// The road of quillmark-convert, bytes in and UTF-8 out, against the 16-bit road.
+void checkByteRoad(std::u16string_view rtf, std::u16string_view options, std::u16string_view html) {
+  const std::optional<std::string> bytes = encodeWindows1252(rtf);
+  if (!bytes) return;
+  std::string buffer = *bytes;
+  std::string html8 = Converter{}.convertRtfToHtml8(buffer, options);
+  if (fromUtf8(html8) != html) fail("the byte road converts differently", rtf, fromUtf8(html8));
+  std::string web = rewriteForWeb(std::move(html8));
+  pairSurrogates(web);
+  if (web != encodeUtf8(rewriteForWeb(std::u16string(html)))) {
+    fail("the byte road's rewrites or UTF-8 differ", rtf, html);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -63,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    .baseSize = options.baseSize},
                   false);
 
+  checkByteRoad(rtf, options.text, html);
   checkWebRewrite(html);
   checkWebRewrite(rtf);
   checkUtf8(rewriteForWeb(html));

@@ -161,14 +161,14 @@ bool onlyClosingTags(std::u16string_view text) {
 }
 
 // Every entity the converter writes: the rows of its escape table, which include "&nbsp;".
-const std::vector<std::u16string_view>& knownEntities() {
-  static const std::vector<std::u16string_view> entities = [] {
-    std::vector<std::u16string_view> found;
-    constexpr char16_t kHex[] = u"0123456789abcdef";
+const std::vector<std::u16string>& knownEntities() {
+  static const std::vector<std::u16string> entities = [] {
+    std::vector<std::u16string> found;
+    constexpr char kHex[] = "0123456789abcdef";
     for (int code = 0; code < 256; ++code) {
-      const char16_t hex[2] = {kHex[code / 16], kHex[code % 16]};
-      const std::u16string_view text = entityForHex({hex, 2});
-      if (text.starts_with(u'&')) found.push_back(text);
+      const char hex[2] = {kHex[code / 16], kHex[code % 16]};
+      const std::string_view text = entityForHex({hex, 2});
+      if (text.starts_with('&')) found.push_back(fromEngineText(text));
     }
     return found;
   }();
@@ -207,18 +207,21 @@ void fail(std::string_view what, std::u16string_view rtf, std::u16string_view ht
 
 FakeMarkup fakeMarkup(std::u16string_view rtf) {
   // The converter's own first steps (Converter.cpp), with its own functions: keep in step.
-  std::u16string_view trimmed = trimLineEnds(rtf);
-  if (trimmed.size() >= 2 && trimmed.front() == u'{' && trimmed.back() == u'}') {
+  // The engine works on 8-bit text (Engine.h); the cuts are made there and read back.
+  const std::string rtf8 = toEngineText(rtf);
+  std::string_view trimmed = trimLineEnds(rtf8);
+  if (trimmed.size() >= 2 && trimmed.front() == '{' && trimmed.back() == '}') {
     trimmed = trimmed.substr(1, trimmed.size() - 2);
   }
-  std::u16string text(trimmed);
-  for (const std::u16string_view word : {u"\\colortbl"sv, u"\\fonttbl"sv, u"\\stylesheet"sv,
-                                         u"\\info"sv, u"\\listtable"sv, u"\\listoverridetable"sv}) {
-    if (const std::size_t at = text.find(word); at != std::u16string::npos) {
-      const GroupRange group = findGroup(text, at);
-      text.erase(group.begin, group.end - group.begin);
+  std::string text8(trimmed);
+  for (const std::string_view word : {"\\colortbl"sv, "\\fonttbl"sv, "\\stylesheet"sv, "\\info"sv,
+                                      "\\listtable"sv, "\\listoverridetable"sv}) {
+    if (const std::size_t at = text8.find(word); at != std::string::npos) {
+      const GroupRange group = findGroup(text8, at);
+      text8.erase(group.begin, group.end - group.begin);
     }
   }
+  const std::u16string text = fromEngineText(text8);
 
   // Every "\u", whether or not it starts a token, with its sign and digits; a value that
   // leading zeros aside reads "60" or "-65476" gives '<', "38" or "-65498" gives '&'.

@@ -17,7 +17,8 @@
 // unless it is a brace.
 //
 // It also checks findText, the search every scan of the engine goes through, against
-// std::u16string_view::find.
+// std::string_view::find. The text is the engine's 8-bit text (Engine.h): a unit is one to
+// three bytes, and no token ends inside one.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -34,65 +35,70 @@ using namespace quillmark;
 using namespace quillmark::fuzz;
 using namespace std::string_view_literals;
 
-bool isBraceOrBackslash(char16_t c) { return c == u'\\' || c == u'{' || c == u'}'; }
+bool isBraceOrBackslash(char c) { return c == '\\' || c == '{' || c == '}'; }
 
-bool isBrace(char16_t c) { return c == u'{' || c == u'}'; }
+bool isBrace(char c) { return c == '{' || c == '}'; }
 
-bool isControlWord(std::u16string_view token) {
-  return token[0] == u'\\' &&
-         (token.size() == 1 || (token[1] != u'\'' && !isBraceOrBackslash(token[1])));
+bool isControlWord(std::string_view token) {
+  return token[0] == '\\' &&
+         (token.size() == 1 || (token[1] != '\'' && !isBraceOrBackslash(token[1])));
 }
 
-void checkTokenShape(std::u16string_view token, bool endsLine, std::u16string_view line) {
+// Failure reports show 16-bit text.
+void fail(const std::string& what, std::string_view text, std::string_view detail) {
+  quillmark::fuzz::fail(what, fromEngineText(text), fromEngineText(detail));
+}
+
+void checkTokenShape(std::string_view token, bool endsLine, std::string_view line) {
   const auto bad = [&](const char* what) {
-    fail(std::string("token \"") + encodeUtf8(token) + "\": " + what, line, u"");
+    fail(std::string("token \"") + std::string(token) + "\": " + what, line, "");
   };
-  const char16_t first = token[0];
+  const char first = token[0];
   if (isBrace(first)) {
     if (token.size() != 1) bad("a brace with more after it");
     return;
   }
-  if (first == u'\\' && token.size() >= 2 && token[1] == u'\'') {
-    if (token.size() > 4) bad("an escape longer than four units");
+  if (first == '\\' && token.size() >= 2 && token[1] == '\'') {
+    if (unitCount(token) > 4) bad("an escape longer than four units");
     return;
   }
-  if (first == u'\\' && token.size() >= 2 && isBraceOrBackslash(token[1])) {
+  if (first == '\\' && token.size() >= 2 && isBraceOrBackslash(token[1])) {
     if (token.size() != 2) bad("an escaped character with more after it");
     return;
   }
   // A control word or a text run: no backslash, brace or (in a control word) blank after its
   // first unit, but for a last unit of the line that is no brace.
-  const bool controlWord = first == u'\\';
+  const bool controlWord = first == '\\';
   for (std::size_t i = 1; i < token.size(); ++i) {
-    const char16_t c = token[i];
-    const bool stop = isBraceOrBackslash(c) || (controlWord && c == u' ');
+    const char c = token[i];
+    const bool stop = isBraceOrBackslash(c) || (controlWord && c == ' ');
     if (!stop) continue;
     if (i + 1 != token.size() || !endsLine) bad("runs past a backslash, brace or blank");
     if (isBrace(c)) bad("ends with a brace");
   }
 }
 
-void checkFindText(std::u16string_view text, std::u16string_view part) {
+void checkFindText(std::string_view text, std::string_view part) {
   for (std::size_t from = 0; from <= text.size(); ++from) {
     const std::size_t expected = text.find(part, from);
     if (findText(text, part, from) != expected) {
-      fail("findText of \"" + encodeUtf8(part) + "\" from " + std::to_string(from) +
+      fail("findText of \"" + std::string(part) + "\" from " + std::to_string(from) +
                " disagrees with find",
-           text, u"");
+           text, "");
     }
-    if (expected == std::u16string_view::npos) return;
+    if (expected == std::string_view::npos) return;
     from = expected;
   }
 }
 
-void checkTokens(std::u16string_view line) {
+void checkTokens(std::string_view line) {
   LineText rest;
   rest.assign(line);
-  std::u16string rebuilt;
+  std::string rebuilt;
   while (!rest.empty()) {
-    const std::u16string_view before = rest.view();
-    const std::u16string_view token = nextToken(rest);
-    const std::u16string_view after = rest.view();
+    const std::string_view before = rest.view();
+    const std::string_view token = nextToken(rest);
+    const std::string_view after = rest.view();
     if (token.empty()) fail("an empty token", line, before);
     if (token.data() != before.data() || token.size() > before.size()) {
       fail("a token that is not the front of the line", line, before);
@@ -102,35 +108,39 @@ void checkTokens(std::u16string_view line) {
       fail("nextToken took nothing, or more than the line", line, before);
     }
     const std::size_t taken = before.size() - after.size();
-    const bool blankFollows = token.size() < before.size() && before[token.size()] == u' ';
+    const bool blankFollows = token.size() < before.size() && before[token.size()] == ' ';
     const std::size_t dropped = isControlWord(token) && blankFollows ? 1 : 0;
     if (taken != token.size() + dropped) {
       fail("nextToken took " + std::to_string(taken - token.size()) +
-               " unit(s) beyond the token \"" + encodeUtf8(token) + "\"",
+               " unit(s) beyond the token \"" + std::string(token) + "\"",
            line, before);
+    }
+    if (!after.empty() && (static_cast<unsigned char>(after[0]) & 0xC0) == 0x80) {
+      fail("a token that ends inside a unit's bytes", line, before);
     }
     checkTokenShape(token, after.empty() && dropped == 0, line);
     rebuilt += token;
-    if (dropped) rebuilt += u' ';
+    if (dropped) rebuilt += ' ';
   }
   if (rebuilt != line) fail("the tokens do not give the line again", line, rebuilt);
 }
 
-bool onlyLineEnds(std::u16string_view text) {
-  return text.find_first_not_of(u" \r\n"sv) == std::u16string_view::npos;
+bool onlyLineEnds(std::string_view text) {
+  return text.find_first_not_of(" \r\n"sv) == std::string_view::npos;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::u16string text = decodeWindows1252({reinterpret_cast<const char*>(data), size});
-  const std::u16string_view all = text;
+  std::string text;  // the engine's 8-bit text
+  appendWindows1252(text, {reinterpret_cast<const char*>(data), size});
+  const std::string_view all = text;
 
   std::size_t gapStart = 0;  // where the text after the last line starts
   bool firstLine = true;
-  for (std::u16string_view working = all; !working.empty();) {
-    const std::u16string_view given = working;
-    const std::u16string_view line = nextLine(working);
+  for (std::string_view working = all; !working.empty();) {
+    const std::string_view given = working;
+    const std::string_view line = nextLine(working);
     if (working.size() >= given.size()) fail("nextLine took nothing", all, working);
     if (!working.empty() && (working.data() < given.data() ||
                              working.data() + working.size() > given.data() + given.size())) {
@@ -142,10 +152,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           lineStart < gapStart) {
         fail("a line that is not a later piece of the text", all, line);
       }
-      if (line.find(u"\r\n"sv) != std::u16string_view::npos) fail("a line with a CR-LF", all, line);
-      const std::u16string_view gap = all.substr(gapStart, lineStart - gapStart);
+      if (line.find("\r\n"sv) != std::string_view::npos) fail("a line with a CR-LF", all, line);
+      const std::string_view gap = all.substr(gapStart, lineStart - gapStart);
       if (!onlyLineEnds(gap)) fail("nextLine dropped more than blanks and line ends", all, gap);
-      if (!firstLine && gap.find(u"\r\n"sv) == std::u16string_view::npos) {
+      if (!firstLine && gap.find("\r\n"sv) == std::string_view::npos) {
         fail("two lines with no CR-LF between them", all, gap);
       }
       gapStart = lineStart + line.size();
@@ -153,10 +163,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       checkTokens(line);
     }
   }
-  if (!onlyLineEnds(all.substr(gapStart))) fail("nextLine dropped the end of the text", all, u"");
+  if (!onlyLineEnds(all.substr(gapStart))) fail("nextLine dropped the end of the text", all, "");
 
-  for (const std::u16string_view part :
-       {u"\r\n"sv, u"\r\n\r\n"sv, u"\\colortbl"sv, u";}}"sv, u"\\f1"sv, u";"sv}) {
+  for (const std::string_view part :
+       {"\r\n"sv, "\r\n\r\n"sv, "\\colortbl"sv, ";}}"sv, "\\f1"sv, ";"sv}) {
     checkFindText(all, part);
   }
   if (!all.empty()) {

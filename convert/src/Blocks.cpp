@@ -9,7 +9,7 @@ namespace quillmark {
 namespace {
 
 // Opens the committed entries from `first` to the innermost, outermost first.
-void openFrom(ConversionState& s, std::size_t first, std::u16string& tags) {
+void openFrom(ConversionState& s, std::size_t first, std::string& tags) {
   for (std::size_t i = first; i < s.tagStack.size(); ++i) {
     TagEntry& e = s.tagStack[i];
     if (e.kind != Kind::P && e.kind != Kind::PG) continue;
@@ -40,9 +40,9 @@ void commitPending(ConversionState& s) {
   pending.clear();
 }
 
-void openAllPending(ConversionState& s, std::u16string& opening) { openFrom(s, 0, opening); }
+void openAllPending(ConversionState& s, std::string& opening) { openFrom(s, 0, opening); }
 
-void openPendingAbove(ConversionState& s, Element stopCloseTag, std::u16string& opening) {
+void openPendingAbove(ConversionState& s, Element stopCloseTag, std::string& opening) {
   // Only the entries inside the innermost `stopCloseTag` entry; all, when there is none.
   std::size_t first = s.tagStack.size();
   while (first > 0 && s.tagStack[first - 1].tag != stopCloseTag) --first;

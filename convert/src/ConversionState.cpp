@@ -12,9 +12,8 @@ const char* name(Kind kind) {
   return kNames[static_cast<std::size_t>(kind)];
 }
 
-std::optional<std::u16string_view> FontTags::recent(std::u16string_view color,
-                                                    std::u16string_view size,
-                                                    std::u16string_view face) const {
+std::optional<std::string_view> FontTags::recent(std::string_view color, std::string_view size,
+                                                 std::string_view face) const {
   for (std::size_t i = 0; i < recentUsed_; ++i) {
     const Recent& r = recent_[i];
     if (sameText(r.color, color) && sameText(r.size, size) && sameText(r.face, face)) return r.tag;
@@ -22,13 +21,13 @@ std::optional<std::u16string_view> FontTags::recent(std::u16string_view color,
   return std::nullopt;
 }
 
-std::u16string_view FontTags::keep(std::u16string_view tag) {
+std::string_view FontTags::keep(std::string_view tag) {
   const auto found = tags_.find(tag);
   return found != tags_.end() ? *found : *tags_.emplace(tag).first;
 }
 
-void FontTags::remember(std::u16string_view color, std::u16string_view size,
-                        std::u16string_view face, std::u16string_view tag) {
+void FontTags::remember(std::string_view color, std::string_view size, std::string_view face,
+                        std::string_view tag) {
   Recent& r = recent_[recentNext_];
   r.color = color;
   r.size = size;
@@ -55,7 +54,7 @@ bool isOnStack(const ConversionState& s, Element closeTag, bool openOnly) {
   });
 }
 
-void insertPendingFront(ConversionState& s, Element closeTag, std::u16string_view openTag) {
+void insertPendingFront(ConversionState& s, Element closeTag, std::string_view openTag) {
   if (s.pending.size() + s.tagStack.size() >= kMaxElements) return;
   s.pending.insert(s.pending.begin(), PendingRequest{closeTag, openTag});
 }

@@ -12,24 +12,24 @@ namespace quillmark {
 using namespace std::string_view_literals;
 namespace {
 
-constexpr std::u16string_view kCrLf = u"\r\n"sv;
-constexpr std::size_t npos = std::u16string_view::npos;
+constexpr std::string_view kCrLf = "\r\n"sv;
+constexpr std::size_t npos = std::string_view::npos;
 
-bool contains(std::u16string_view text, std::u16string_view part) {
-  return findText(text, part) != std::u16string_view::npos;
+bool contains(std::string_view text, std::string_view part) {
+  return findText(text, part) != std::string_view::npos;
 }
 
 // Replaces each CR-LF CR-LF by one CR-LF, left to right, so three in a row become two.
-void collapseBlankLines(std::u16string& text) { replaceAllInPlace(text, u"\r\n\r\n"sv, kCrLf); }
+void collapseBlankLines(std::string& text) { replaceAllInPlace(text, "\r\n\r\n"sv, kCrLf); }
 
 // The skip rule: drops the content of picture groups, of groups that begin with "\*", and of
 // bullet-text groups (whose "\pntext" still reaches the interpreter). Returns whether the
 // token goes on to the interpreter.
-bool passesSkipRule(ConversionState& s, std::u16string_view token) {
+bool passesSkipRule(ConversionState& s, std::string_view token) {
   if (s.skipGroupDepth > 0) {
-    if (token == u"{"sv) {
+    if (token == "{"sv) {
       ++s.skipGroupDepth;
-    } else if (token == u"}"sv && --s.skipGroupDepth == 0) {
+    } else if (token == "}"sv && --s.skipGroupDepth == 0) {
       --s.groupDepth;  // the interpreter saw the group open but does not see it close
       if (s.readingFieldInstruction) fieldInstructionEnd(s);
       return false;
@@ -37,39 +37,51 @@ bool passesSkipRule(ConversionState& s, std::u16string_view token) {
     if (s.readingFieldInstruction) fieldInstructionToken(s, token);
     return false;
   }
-  if (token == u"\\pict"sv || token == u"\\*"sv) {
+  if (token == "\\pict"sv || token == "\\*"sv) {
     s.skipGroupDepth = 1;
-    if (s.linksOn && token == u"\\*"sv) {
+    if (s.linksOn && token == "\\*"sv) {
       s.readingFieldInstruction = true;
       s.fieldInstructionStarted = false;
       s.fieldInstructionDepth = 0;
       s.fieldInstruction.clear();
+      s.fieldInstructionUnits = 0;
     }
     return false;
   }
-  if (token == u"\\pntext"sv) s.skipGroupDepth = 1;
+  if (token == "\\pntext"sv) s.skipGroupDepth = 1;
   return true;
 }
 
 }  // namespace
 
-void readOptions(ConversionState& s, std::u16string_view options) {
-  s.lineBreak = contains(options, u"+CR"sv) ? kCrLf : std::u16string_view();
-  if (const std::size_t f = findText(options, u"+F="sv); f != std::u16string_view::npos) {
+void readOptions(ConversionState& s, std::string_view options) {
+  s.lineBreak = contains(options, "+CR"sv) ? kCrLf : std::string_view();
+  if (const std::size_t f = findText(options, "+F="sv); f != std::string_view::npos) {
     std::int32_t size = 0;
     for (std::size_t i = f + 3; i < options.size() && isDigit(options[i]); ++i) {
-      size = std::min<std::int32_t>(size * 10 + (options[i] - u'0'), kMaxBaseFontSize);
+      size = std::min<std::int32_t>(size * 10 + (options[i] - '0'), kMaxBaseFontSize);
     }
     s.baseFontSize = static_cast<std::int16_t>(size);
   }
-  s.fontFacesOn = !contains(options, u"-FF"sv);
-  s.linksOn = contains(options, u"+A"sv);
+  s.fontFacesOn = !contains(options, "-FF"sv);
+  s.linksOn = contains(options, "+A"sv);
 }
 
-GroupRange findGroup(std::u16string_view text, std::size_t position) {
+GroupRange findGroup(std::string_view text, std::size_t position, bool windows1252) {
   // Positions below count from 1, as in the description of the scans; text[p - 1] is unit p.
+  // They are byte positions: a unit of more than one byte is never a brace, so it only
+  // matters at the two ends, where a scan that runs off keeps a whole unit out of the group.
+  // In a document's Windows-1252 bytes every unit is one byte.
   const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(text.size());
   const std::ptrdiff_t pos = static_cast<std::ptrdiff_t>(position) + 1;
+  std::ptrdiff_t firstUnit = 1;  // where the second unit starts
+  std::ptrdiff_t lastUnit = n;   // where the last unit starts
+  if (!windows1252 && !text.empty()) {
+    firstUnit = static_cast<std::ptrdiff_t>(unitLength(text[0]));
+    while (lastUnit > 1 && (static_cast<unsigned char>(text[lastUnit - 1]) & 0xC0) == 0x80) {
+      --lastUnit;
+    }
+  }
 
   // Backward to the opening brace; running off the front counts as closing a level.
   std::ptrdiff_t a = pos;
@@ -77,36 +89,36 @@ GroupRange findGroup(std::u16string_view text, std::size_t position) {
     --a;
     if (a < 1) {
       --depth;
-    } else if (text[a - 1] == u'}') {
+    } else if (text[a - 1] == '}') {
       ++depth;
-    } else if (text[a - 1] == u'{') {
+    } else if (text[a - 1] == '{') {
       --depth;
     }
   }
-  const std::ptrdiff_t start = std::max<std::ptrdiff_t>(a - 1, 1);
+  const std::ptrdiff_t start = a - 1 >= 1 ? a - 1 : firstUnit;
 
   // Forward to the matching closing brace; the text's last unit is never examined.
   std::ptrdiff_t b = pos;
   for (int depth = 1; depth > 0;) {
     ++b;
-    if (b >= n) {
+    if (b >= lastUnit) {
       --depth;
-    } else if (text[b - 1] == u'{') {
+    } else if (text[b - 1] == '{') {
       ++depth;
-    } else if (text[b - 1] == u'}') {
+    } else if (text[b - 1] == '}') {
       --depth;
     }
   }
-  const std::ptrdiff_t end = std::min(b + 1, n);
+  const std::ptrdiff_t end = std::min(b + 1, lastUnit);
 
   // The group is units start+1 .. end-1, that is offsets start .. end-2.
   const auto first = static_cast<std::size_t>(std::min(start, n));
   return {first, std::max(first, static_cast<std::size_t>(std::max<std::ptrdiff_t>(end - 1, 0)))};
 }
 
-std::u16string cutGroup(std::u16string& text, std::size_t position) {
+std::string cutGroup(std::string& text, std::size_t position) {
   const GroupRange range = findGroup(text, position);
-  std::u16string group = text.substr(range.begin, range.end - range.begin);
+  std::string group = text.substr(range.begin, range.end - range.begin);
   text.erase(range.begin, range.end - range.begin);
   collapseBlankLines(text);
   return group;
@@ -139,8 +151,8 @@ void resetFontState(ConversionState& s) {
   s.fontSizeNumber = 0;
 }
 
-std::u16string closeAll(const ConversionState& s) {
-  std::u16string tags;
+std::string closeAll(const ConversionState& s) {
+  std::string tags;
   for (auto it = s.tagStack.rbegin(); it != s.tagStack.rend(); ++it) {
     if (it->opened) tags += closingTag(it->tag);
   }
@@ -156,41 +168,43 @@ namespace {
 // font table, cut after the colour table, is read from collapsed text (see below).
 class WorkingText {
  public:
-  explicit WorkingText(std::u16string text) : buffer_(std::move(text)), end_(buffer_.size()) {}
+  WorkingText(std::span<char> text, bool windows1252)
+      : buffer_(text.data()), end_(text.size()), windows1252_(windows1252) {}
 
-  std::u16string_view view() const { return {buffer_.data() + begin_, end_ - begin_}; }
+  std::string_view view() const { return {buffer_ + begin_, end_ - begin_}; }
 
-  void narrow(std::u16string_view part) {
-    begin_ = static_cast<std::size_t>(part.data() - buffer_.data());
+  void narrow(std::string_view part) {
+    begin_ = static_cast<std::size_t>(part.data() - buffer_);
     end_ = begin_ + part.size();
   }
 
   // Cuts out the group around `position` (an offset into view()) and returns it.
-  std::u16string cut(std::size_t position) {
-    const GroupRange range = findGroup(view(), position);
-    char16_t* const base = buffer_.data() + begin_;
-    std::u16string group(base + range.begin, base + range.end);
+  std::string cut(std::size_t position) {
+    const GroupRange range = findGroup(view(), position, windows1252_);
+    char* const base = buffer_ + begin_;
+    std::string group(base + range.begin, base + range.end);
     const std::size_t length = range.end - range.begin;
     if (range.begin < view().size() - range.end) {
       std::copy_backward(base, base + range.begin, base + range.end);
       begin_ += length;
     } else {
-      std::copy(base + range.end, buffer_.data() + end_, base + range.begin);
+      std::copy(base + range.end, buffer_ + end_, base + range.begin);
       end_ -= length;
     }
     return group;
   }
 
  private:
-  std::u16string buffer_;
+  char* buffer_;
   std::size_t begin_ = 0;
   std::size_t end_;
+  bool windows1252_;  // the text is a document's bytes, one unit each
 };
 
 }  // namespace
 
-std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
-                                std::u16string_view options) {
+std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windows1252Input,
+                             std::string_view options) {
   resetStacks(s);
   s.fontTags.clear();  // nothing refers to them any more
   s.atParagraphStart = true;
@@ -199,30 +213,39 @@ std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
   // Room for the output of any real document: growing by doubling would copy it and, for a
   // moment, hold it twice. Pages reserved and never written cost nothing.
   s.htmlOut.reserve(2 * rtf.size());
-  adviseHugePages(s.htmlOut.data(), s.htmlOut.capacity() * sizeof(char16_t));
+  adviseHugePages(s.htmlOut.data(), s.htmlOut.capacity() * sizeof(char));
   s.unicodeSkip = 1;
   readOptions(s, options);
 
-  WorkingText working(std::move(rtf));
-  std::u16string_view trimmed = trimLineEnds(working.view());
-  if (trimmed.size() >= 2 && trimmed.front() == u'{' && trimmed.back() == u'}') {
+  s.windows1252Input = windows1252Input;
+  // A group cut from a document's bytes is read as 8-bit text, like its lines.
+  const auto widened = [&s](std::string group) {
+    if (!s.windows1252Input) return group;
+    std::string text;
+    appendWindows1252(text, group);
+    return text;
+  };
+
+  WorkingText working(rtf, windows1252Input);
+  std::string_view trimmed = trimLineEnds(working.view());
+  if (trimmed.size() >= 2 && trimmed.front() == '{' && trimmed.back() == '}') {
     trimmed = trimmed.substr(1, trimmed.size() - 2);
   }
   working.narrow(trimmed);
-  s.hasListTable = contains(working.view(), u"\\list\\"sv);
+  s.hasListTable = contains(working.view(), "\\list\\"sv);
 
   // The tables are read from their groups; the other groups are cut and thrown away.
-  const std::size_t colorAt = findText(working.view(), u"\\colortbl"sv);
-  if (colorAt != npos) readColorTable(working.cut(colorAt), s.colorTable);
-  if (const std::size_t at = findText(working.view(), u"\\fonttbl"sv); at != npos) {
+  const std::size_t colorAt = findText(working.view(), "\\colortbl"sv);
+  if (colorAt != npos) readColorTable(widened(working.cut(colorAt)), s.colorTable);
+  if (const std::size_t at = findText(working.view(), "\\fonttbl"sv); at != npos) {
     // Cutting the colour table collapses blank lines in the text left, the font table too:
     // a font name can hold one.
-    std::u16string group = working.cut(at);
+    std::string group = widened(working.cut(at));
     if (colorAt != npos) collapseBlankLines(group);
     readFontTable(group, s.fontTable);
   }
-  for (const std::u16string_view group :
-       {u"\\stylesheet"sv, u"\\info"sv, u"\\listtable"sv, u"\\listoverridetable"sv}) {
+  for (const std::string_view group :
+       {"\\stylesheet"sv, "\\info"sv, "\\listtable"sv, "\\listoverridetable"sv}) {
     if (const std::size_t at = findText(working.view(), group); at != npos) working.cut(at);
   }
 
@@ -233,25 +256,25 @@ std::u16string convertRtfToHtml(ConversionState& s, std::u16string rtf,
   s.links.clear();
   s.linkTag = {};
   s.linkTags.clear();
-  for (std::u16string_view rest = working.view(); !rest.empty();) {
-    s.lineRest.assign(nextLine(rest));
+  for (std::string_view rest = working.view(); !rest.empty();) {
+    s.lineRest.assign(nextLine(rest), s.windows1252Input);
     while (!s.lineRest.empty()) {
-      const std::u16string_view token = nextToken(s.lineRest);
+      const std::string_view token = nextToken(s.lineRest);
       if (passesSkipRule(s, token)) interpretToken(s, token);
     }
   }
 
   // Breaks after the last text run are dropped; every element still open is closed.
-  const std::u16string closers = closeAll(s);
-  const std::u16string breaks =
-      replaceAll(replaceAll(s.pendingBreakHtml, u"<br>"sv, u""sv), kCrLf, u""sv);
+  const std::string closers = closeAll(s);
+  const std::string breaks =
+      replaceAll(replaceAll(s.pendingBreakHtml, "<br>"sv, ""sv), kCrLf, ""sv);
   s.htmlOut += s.pendingCloseHtml;
   s.htmlOut += breaks;
   s.htmlOut += closers;
   s.pendingCloseHtml.clear();
   s.pendingBreakHtml.clear();
   s.pendingOpenHtml.clear();
-  std::u16string result = std::move(s.htmlOut);
+  std::string result = std::move(s.htmlOut);
   s.htmlOut.clear();
   resetFontState(s);
   return result;
@@ -263,7 +286,13 @@ Converter::Converter(Converter&&) noexcept = default;
 Converter& Converter::operator=(Converter&&) noexcept = default;
 
 std::u16string Converter::convertRtfToHtml(std::u16string rtf, std::u16string_view options) {
-  return quillmark::convertRtfToHtml(*state_, std::move(rtf), options);
+  std::string text = toEngineText(rtf);
+  rtf = {};  // the 8-bit copy is all the conversion needs
+  return fromEngineText(quillmark::convertRtfToHtml(*state_, text, false, toEngineText(options)));
+}
+
+std::string Converter::convertRtfToHtml8(std::span<char> windows1252, std::u16string_view options) {
+  return quillmark::convertRtfToHtml(*state_, windows1252, true, toEngineText(options));
 }
 
 }  // namespace quillmark

@@ -11,7 +11,7 @@ namespace quillmark {
 
 using namespace std::string_view_literals;
 
-void requestElement(ConversionState& s, Element closeTag, std::u16string_view openTag) {
+void requestElement(ConversionState& s, Element closeTag, std::string_view openTag) {
   if (s.pending.size() + s.tagStack.size() >= kMaxElements) return;
   s.pending.push_back(PendingRequest{closeTag, openTag});
 }
@@ -28,7 +28,7 @@ void markActive(ConversionState& s, Element closeTag) {
   }
 }
 
-int replacePendingOpen(ConversionState& s, Element closeTag, std::u16string_view openTag) {
+int replacePendingOpen(ConversionState& s, Element closeTag, std::string_view openTag) {
   int changed = 0;
   for (PendingRequest& r : s.pending) {
     if (r.closeTag == closeTag) {
@@ -39,31 +39,31 @@ int replacePendingOpen(ConversionState& s, Element closeTag, std::u16string_view
   return changed;
 }
 
-std::u16string_view openFontTagOnStack(const ConversionState& s) {
+std::string_view openFontTagOnStack(const ConversionState& s) {
   const auto it = std::find_if(s.tagStack.begin(), s.tagStack.end(),
                                [](const TagEntry& e) { return e.tag == Element::Font; });
-  return it == s.tagStack.end() ? std::u16string_view() : it->openTag;
+  return it == s.tagStack.end() ? std::string_view() : it->openTag;
 }
 
 namespace {
 
-void appendFontTag(std::u16string& tag, std::int16_t baseFontSize, std::u16string_view color,
-                   std::u16string_view size, std::u16string_view face) {
+void appendFontTag(std::string& tag, std::int16_t baseFontSize, std::string_view color,
+                   std::string_view size, std::string_view face) {
   if (color.empty() && size.empty() && face.empty()) return;
-  tag += u"<font"sv;
-  if (!face.empty()) tag.append(u" face=\""sv).append(face).append(u"\""sv);
-  if (!color.empty()) tag.append(u" color=\""sv).append(color).append(u"\""sv);
+  tag += "<font"sv;
+  if (!face.empty()) tag.append(" face=\""sv).append(face).append("\""sv);
+  if (!color.empty()) tag.append(" color=\""sv).append(color).append("\""sv);
   if (!size.empty() && numericValue(size) != std::optional<std::int32_t>(baseFontSize)) {
-    tag.append(u" size="sv).append(size);
+    tag.append(" size="sv).append(size);
   }
-  tag += u'>';
+  tag += '>';
 }
 
 }  // namespace
 
-std::u16string buildFontTag(const ConversionState& s, std::u16string_view color,
-                            std::u16string_view size, std::u16string_view face) {
-  std::u16string tag;
+std::string buildFontTag(const ConversionState& s, std::string_view color, std::string_view size,
+                         std::string_view face) {
+  std::string tag;
   appendFontTag(tag, s.baseFontSize, color, size, face);
   return tag;
 }
@@ -98,7 +98,7 @@ void reconcileFont(ConversionState& s) {
 
 }  // namespace
 
-void closeKilled(ConversionState& s, std::u16string& closing) {
+void closeKilled(ConversionState& s, std::string& closing) {
   if (s.linksOn) reconcileLink(s);
   reconcileFont(s);
 
@@ -123,27 +123,27 @@ void closeKilled(ConversionState& s, std::u16string& closing) {
   }
 }
 
-std::optional<std::int32_t> numericValue(std::u16string_view text) {
+std::optional<std::int32_t> numericValue(std::string_view text) {
   std::size_t i = 0;
   bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 
   constexpr std::int64_t kCap = std::int64_t{1} << 32;  // beyond every 32-bit value
   std::int64_t whole = 0;
   bool anyDigit = false;
   for (; i < text.size() && isDigit(text[i]); ++i) {
-    whole = std::min(whole * 10 + (text[i] - u'0'), kCap);
+    whole = std::min(whole * 10 + (text[i] - '0'), kCap);
     anyDigit = true;
   }
   // Rounding to nearest, ties to even: the first fractional digit decides, unless it is a 5
   // with nothing but zeros after it.
   int firstFraction = -1;
   bool nonZeroAfterFirst = false;
-  if (i < text.size() && text[i] == u'.') {
+  if (i < text.size() && text[i] == '.') {
     for (++i; i < text.size() && isDigit(text[i]); ++i) {
       if (firstFraction < 0) {
-        firstFraction = text[i] - u'0';
-      } else if (text[i] != u'0') {
+        firstFraction = text[i] - '0';
+      } else if (text[i] != '0') {
         nonZeroAfterFirst = true;
       }
       anyDigit = true;
@@ -170,7 +170,7 @@ namespace {
 // between them cannot fill memory with tags nobody will write.
 void forgetUnusedFontTags(ConversionState& s) {
   FontTags used;
-  const auto move = [&used](std::u16string_view& tag) {
+  const auto move = [&used](std::string_view& tag) {
     if (!tag.empty()) tag = used.keep(tag);
   };
   for (TagEntry& e : s.tagStack) {
@@ -205,7 +205,7 @@ void resetColor(ConversionState& s) {
 
 void selectColor(ConversionState& s, std::int32_t n) {
   if (n >= 1 && static_cast<std::size_t>(n) <= s.colorTable.size()) {
-    s.fontColor.assign(1, u'#');
+    s.fontColor.assign(1, '#');
     s.fontColor += s.colorTable[static_cast<std::size_t>(n) - 1];
   }
   rebuildFontTag(s);
@@ -228,7 +228,7 @@ void selectFontSize(ConversionState& s, std::int32_t halfPoints) {
   if (s.fontSizeNumber == s.baseFontSize) {
     s.fontSize.clear();
   } else {
-    s.fontSize.assign(1, static_cast<char16_t>(u'0' + s.fontSizeNumber));
+    s.fontSize.assign(1, static_cast<char>('0' + s.fontSizeNumber));
   }
   rebuildFontTag(s);
 }

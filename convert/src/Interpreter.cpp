@@ -11,14 +11,14 @@ namespace quillmark {
 using namespace std::string_view_literals;
 namespace {
 
-constexpr std::u16string_view kNbsp = u"&nbsp;"sv;
-constexpr std::u16string_view kCenterTag = u"<table width=100%><tr><td align=\"center\">"sv;
-constexpr std::u16string_view kRightTag = u"<table width=100%><tr><td align=\"right\">"sv;
+constexpr std::string_view kNbsp = "&nbsp;"sv;
+constexpr std::string_view kCenterTag = "<table width=100%><tr><td align=\"center\">"sv;
+constexpr std::string_view kRightTag = "<table width=100%><tr><td align=\"right\">"sv;
 
 // Assumes the token is not all blanks (it begins with a backslash or a brace).
-std::u16string_view trimBlanks(std::u16string_view token) {
-  while (token.front() == u' ') token.remove_prefix(1);
-  while (token.back() == u' ') token.remove_suffix(1);
+std::string_view trimBlanks(std::string_view token) {
+  while (token.front() == ' ') token.remove_prefix(1);
+  while (token.back() == ' ') token.remove_suffix(1);
   return token;
 }
 
@@ -50,7 +50,7 @@ void paragraphEnd(ConversionState& s) {
     killElements(s, Element::ListItem, std::nullopt);
     cancelPending(s, Element::ListItem);
   } else {
-    s.pendingBreakHtml += u"<br>"sv;
+    s.pendingBreakHtml += "<br>"sv;
     s.pendingBreakHtml += s.lineBreak;
   }
   s.atParagraphStart = true;
@@ -68,7 +68,7 @@ void paragraphReset(ConversionState& s) {
   s.reopenAll = true;
 }
 
-void align(ConversionState& s, std::u16string_view tag) {
+void align(ConversionState& s, std::string_view tag) {
   if (isPending(s, Element::Align)) {
     // The paragraph's first alignment word wins; its tag is kept.
     replacePendingOpen(s, Element::Align, s.alignTag);
@@ -86,23 +86,23 @@ void groupEnd(ConversionState& s) {
   --s.groupDepth;
 }
 
-void hexCharacter(ConversionState& s, std::u16string_view hex) {
-  const std::u16string_view text = entityForHex(hex);
+void hexCharacter(ConversionState& s, std::string_view hex) {
+  const std::string_view text = entityForHex(hex);
   if (text.starts_with(kRtfMarker)) {
-    s.lineRest.prepend(u" "sv);
+    s.lineRest.prepend(" "sv);
     s.lineRest.prepend(text.substr(kRtfMarker.size()));
   } else {
     s.lineRest.prepend(text);
   }
 }
 
-// "\u" with an optional "sv-" and digits: one UTF-16 unit, and its fallback dropped.
-void unicodeCharacter(ConversionState& s, std::u16string_view digits) {
-  const bool negative = digits.front() == u'-';
+// "\u" with an optional "-" and digits: one 16-bit unit, and its fallback dropped.
+void unicodeCharacter(ConversionState& s, std::string_view digits) {
+  const bool negative = digits.front() == '-';
   std::int64_t n = 0;
-  for (char16_t c : digits.substr(negative ? 1 : 0)) {
+  for (char c : digits.substr(negative ? 1 : 0)) {
     if (!isDigit(c)) return;
-    n = std::min<std::int64_t>(n * 10 + (c - u'0'), std::int64_t{1} << 32);
+    n = std::min<std::int64_t>(n * 10 + (c - '0'), std::int64_t{1} << 32);
   }
   n = std::clamp<std::int64_t>(negative ? -n : n, std::numeric_limits<std::int32_t>::min(),
                                std::numeric_limits<std::int32_t>::max());
@@ -110,28 +110,25 @@ void unicodeCharacter(ConversionState& s, std::u16string_view digits) {
 
   // The fallback: units of plain text or "\'xx" escapes, never a group or a control word.
   for (std::int32_t skipped = 0; skipped < s.unicodeSkip; ++skipped) {
-    const std::u16string_view rest = s.lineRest.view();
-    if (rest.empty() || rest[0] == u'{' || rest[0] == u'}') break;
-    if (rest[0] == u'\\') {
-      if (rest.size() < 2 || rest[1] != u'\'') break;
-      s.lineRest.removeFront(std::min<std::size_t>(rest.size(), 4));
+    const std::string_view rest = s.lineRest.view();
+    if (rest.empty() || rest[0] == '{' || rest[0] == '}') break;
+    if (rest[0] == '\\') {
+      if (rest.size() < 2 || rest[1] != '\'') break;
+      s.lineRest.removeFront(2 + unitsLength(rest.substr(2), 2));
     } else {
-      s.lineRest.removeFront(1);
+      s.lineRest.removeFront(unitsLength(rest, 1));
     }
   }
   if (code < 1 || code > 0xFFFF) return;
   // A backslash or brace goes back escaped, so it is read as text and not as RTF.
-  const char16_t c = static_cast<char16_t>(code);
-  const char16_t escaped[2] = {u'\\', c};
-  if (c == u'\\' || c == u'{' || c == u'}') {
-    s.lineRest.prepend({escaped, 2});
-  } else {
-    s.lineRest.prepend({&c, 1});
-  }
+  std::string unit;
+  if (code == '\\' || code == '{' || code == '}') unit += '\\';
+  appendUnit(unit, static_cast<char16_t>(code));
+  s.lineRest.prepend(unit);
 }
 
-bool isSignedDigits(std::u16string_view text) {
-  if (text.starts_with(u'-')) text.remove_prefix(1);
+bool isSignedDigits(std::string_view text) {
+  if (text.starts_with('-')) text.remove_prefix(1);
   return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
@@ -147,22 +144,22 @@ enum class Match : std::uint8_t {
 // What a handler is given: the word's text after the row's prefix, and its numeric value
 // for Match::Number.
 struct Argument {
-  std::u16string_view rest;
+  std::string_view rest;
   std::int32_t number;
 };
 using Handler = void (*)(ConversionState&, Argument);
 
 struct ControlWord {
-  std::u16string_view word;  // the word, or the prefix, backslash included
+  std::string_view word;  // the word, or the prefix, backslash included
   Match match;
   Handler handler;
 };
 
 void lineBreak(ConversionState& s, Argument) {
-  s.pendingBreakHtml += u"<br>"sv;
+  s.pendingBreakHtml += "<br>"sv;
   s.pendingBreakHtml += s.lineBreak;
 }
-void tabCharacter(ConversionState& s, Argument) { s.lineRest.prepend(u"\t"sv); }
+void tabCharacter(ConversionState& s, Argument) { s.lineRest.prepend("\t"sv); }
 void plain(ConversionState& s, Argument) {
   killElements(s, std::nullopt, Kind::G);
   resetFontState(s);
@@ -196,132 +193,152 @@ void off(ConversionState& s, Argument) {
   switchOff(s, e);
 }
 
-// The control words the engine reads, and what each does. Words that share their second
-// unit stand together, and among them the first row that matches wins, so "\cf0" comes
-// before "\cfN" and "\fsN" before "\fN". The order of the groups does not matter.
+// The control words the engine reads, and what each does. The first row that matches a
+// word wins, so "\cf0" comes before "\cfN". Words that share their second unit stand
+// together, for the reader.
 // clang-format off
 constexpr std::array kControlWords = {
-    ControlWord{u"{",          Match::Word,         [](ConversionState& s, Argument) { ++s.groupDepth; }},
-    ControlWord{u"}",          Match::Word,         [](ConversionState& s, Argument) { groupEnd(s); }},
-    ControlWord{u"\\'",        Match::Prefix,       [](ConversionState& s, Argument a) { hexCharacter(s, a.rest); }},
-    ControlWord{u"\\b",        Match::Word,         on<Element::Bold>},
-    ControlWord{u"\\bullet",   Match::Word,         [](ConversionState& s, Argument) { request(s, Element::ListItem); }},
-    ControlWord{u"\\b0",       Match::Word,         off<Element::Bold>},
-    ControlWord{u"\\cf0",      Match::Word,         [](ConversionState& s, Argument) { resetColor(s); }},
-    ControlWord{u"\\cf",       Match::Number,       [](ConversionState& s, Argument a) { selectColor(s, a.number); }},
-    ControlWord{u"\\cell",     Match::Word,         tabCharacter},
-    ControlWord{u"\\fldrslt",  Match::Word,         [](ConversionState& s, Argument) { fieldResult(s); }},
-    ControlWord{u"\\fs",       Match::Number,       [](ConversionState& s, Argument a) { selectFontSize(s, a.number); }},
-    ControlWord{u"\\f",        Match::Number,       [](ConversionState& s, Argument a) { selectFontFace(s, a.number); }},
-    ControlWord{u"\\i",        Match::Word,         on<Element::Italic>},
-    ControlWord{u"\\i0",       Match::Word,         off<Element::Italic>},
-    ControlWord{u"\\line",     Match::Word,         lineBreak},
-    ControlWord{u"\\nosupersub", Match::Word,       noSuperSub},
-    ControlWord{u"\\nestcell", Match::Word,         tabCharacter},
-    ControlWord{u"\\nestrow",  Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
-    ControlWord{u"\\par",      Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
-    ControlWord{u"\\pard",     Match::Word,         [](ConversionState& s, Argument) { paragraphReset(s); }},
-    ControlWord{u"\\plain",    Match::Word,         plain},
-    ControlWord{u"\\pnlvlblt", Match::Word,         listLevelBullet},
-    ControlWord{u"\\pntxta",   Match::Word,         [](ConversionState& s, Argument) { s.skipTokens = 1; }},  // the text after
-    ControlWord{u"\\pntxtb",   Match::Word,         [](ConversionState& s, Argument) { s.skipTokens = 1; }},  // or before a list number
-    ControlWord{u"\\pntext",   Match::Word,         bulletText},
-    ControlWord{u"\\qc",       Match::Word,         [](ConversionState& s, Argument) { align(s, kCenterTag); }},
-    ControlWord{u"\\qr",       Match::Word,         [](ConversionState& s, Argument) { align(s, kRightTag); }},
-    ControlWord{u"\\row",      Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
-    ControlWord{u"\\strike",   Match::Word,         onOutermost<Element::Strike>},
-    ControlWord{u"\\strike0",  Match::Word,         off<Element::Strike>},
-    ControlWord{u"\\super",    Match::Word,         onOutermost<Element::Super>},
-    ControlWord{u"\\sub",      Match::Word,         onOutermost<Element::Sub>},
-    ControlWord{u"\\tab",      Match::Word,         tabCharacter},
-    ControlWord{u"\\ul",       Match::Word,         on<Element::Underline>},
-    ControlWord{u"\\ulnone",   Match::Word,         off<Element::Underline>},
-    ControlWord{u"\\uc",       Match::Number,       [](ConversionState& s, Argument a) { s.unicodeSkip = std::clamp(a.number, 0, kMaxUnicodeSkip); }},
-    ControlWord{u"\\u",        Match::SignedDigits, [](ConversionState& s, Argument a) { unicodeCharacter(s, a.rest); }},
+    ControlWord{"{",          Match::Word,         [](ConversionState& s, Argument) { ++s.groupDepth; }},
+    ControlWord{"}",          Match::Word,         [](ConversionState& s, Argument) { groupEnd(s); }},
+    ControlWord{"\\'",        Match::Prefix,       [](ConversionState& s, Argument a) { hexCharacter(s, a.rest); }},
+    ControlWord{"\\b",        Match::Word,         on<Element::Bold>},
+    ControlWord{"\\bullet",   Match::Word,         [](ConversionState& s, Argument) { request(s, Element::ListItem); }},
+    ControlWord{"\\b0",       Match::Word,         off<Element::Bold>},
+    ControlWord{"\\cf0",      Match::Word,         [](ConversionState& s, Argument) { resetColor(s); }},
+    ControlWord{"\\cf",       Match::Number,       [](ConversionState& s, Argument a) { selectColor(s, a.number); }},
+    ControlWord{"\\cell",     Match::Word,         tabCharacter},
+    ControlWord{"\\fldrslt",  Match::Word,         [](ConversionState& s, Argument) { fieldResult(s); }},
+    ControlWord{"\\fs",       Match::Number,       [](ConversionState& s, Argument a) { selectFontSize(s, a.number); }},
+    ControlWord{"\\f",        Match::Number,       [](ConversionState& s, Argument a) { selectFontFace(s, a.number); }},
+    ControlWord{"\\i",        Match::Word,         on<Element::Italic>},
+    ControlWord{"\\i0",       Match::Word,         off<Element::Italic>},
+    ControlWord{"\\line",     Match::Word,         lineBreak},
+    ControlWord{"\\nosupersub", Match::Word,       noSuperSub},
+    ControlWord{"\\nestcell", Match::Word,         tabCharacter},
+    ControlWord{"\\nestrow",  Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
+    ControlWord{"\\par",      Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
+    ControlWord{"\\pard",     Match::Word,         [](ConversionState& s, Argument) { paragraphReset(s); }},
+    ControlWord{"\\plain",    Match::Word,         plain},
+    ControlWord{"\\pnlvlblt", Match::Word,         listLevelBullet},
+    ControlWord{"\\pntxta",   Match::Word,         [](ConversionState& s, Argument) { s.skipTokens = 1; }},  // the text after
+    ControlWord{"\\pntxtb",   Match::Word,         [](ConversionState& s, Argument) { s.skipTokens = 1; }},  // or before a list number
+    ControlWord{"\\pntext",   Match::Word,         bulletText},
+    ControlWord{"\\qc",       Match::Word,         [](ConversionState& s, Argument) { align(s, kCenterTag); }},
+    ControlWord{"\\qr",       Match::Word,         [](ConversionState& s, Argument) { align(s, kRightTag); }},
+    ControlWord{"\\row",      Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
+    ControlWord{"\\strike",   Match::Word,         onOutermost<Element::Strike>},
+    ControlWord{"\\strike0",  Match::Word,         off<Element::Strike>},
+    ControlWord{"\\super",    Match::Word,         onOutermost<Element::Super>},
+    ControlWord{"\\sub",      Match::Word,         onOutermost<Element::Sub>},
+    ControlWord{"\\tab",      Match::Word,         tabCharacter},
+    ControlWord{"\\ul",       Match::Word,         on<Element::Underline>},
+    ControlWord{"\\ulnone",   Match::Word,         off<Element::Underline>},
+    ControlWord{"\\uc",       Match::Number,       [](ConversionState& s, Argument a) { s.unicodeSkip = std::clamp(a.number, 0, kMaxUnicodeSkip); }},
+    ControlWord{"\\u",       Match::SignedDigits, [](ConversionState& s, Argument a) { unicodeCharacter(s, a.rest); }},
     // Anything else is ignored: a lone backslash, left and justified alignment, list
     // levels, languages, and every word this engine has no use for.
-    ControlWord{u"",           Match::Anything,     ignore},
+    ControlWord{"",           Match::Anything,     ignore},
 };
 // clang-format on
 
-// The rows are found by the word's second unit (its first for "}"), so words of one group
-// must stand together.
-constexpr char16_t keyOf(std::u16string_view word) {
-  return word.size() >= 2 ? word[1] : word.empty() ? u'\0' : word[0];
+// Finding a word's row. The table is read as two hash tables made when the program is
+// compiled: the words that match exactly (Match::Word), and the prefixes that take a
+// parameter. A word is looked up whole among the first, then by its name among the second:
+// the backslash and the letters after it ("\cf" of "\cf12"), or the backslash and the one
+// character after it when that is no letter ("\'"). That finds the row the table's order
+// finds, one comparison instead of a scan of the group: a prefix row only matches a word
+// whose parameter starts with no letter, so its name is the prefix; what is left to check is
+// that no word row is passed over in the table's order for a prefix row that would take it
+// (kWordsComeFirst below).
+
+constexpr bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+constexpr std::string_view nameOf(std::string_view word) {
+  if (word.size() < 2 || word[0] != '\\') return word;
+  std::size_t end = 2;
+  if (isLetter(word[1])) {
+    while (end < word.size() && isLetter(word[end])) ++end;
+  }
+  return word.substr(0, end);
 }
 
-struct RowRange {
-  std::uint8_t begin = 0;
-  std::uint8_t end = 0;
-};
-constexpr std::size_t kKeys = 128;
+// FNV-1a: short words, few collisions, no tables of its own.
+constexpr std::uint32_t hashOf(std::string_view word) {
+  std::uint32_t h = 2166136261u;
+  for (const char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return h;
+}
 
-constexpr std::array<RowRange, kKeys> kRowsByKey = [] {
-  std::array<RowRange, kKeys> index{};
+constexpr std::size_t kSlots = 128;  // a power of two, well above the table's rows
+constexpr std::uint8_t kEmpty = 0xFF;
+using RowIndex = std::array<std::uint8_t, kSlots>;
+
+// Open addressing: each row in the first free slot from its hash on.
+constexpr RowIndex indexRows(bool words) {
+  RowIndex index{};
+  for (std::uint8_t& slot : index) slot = kEmpty;
   for (std::size_t i = 0; i + 1 < kControlWords.size(); ++i) {
-    const char16_t key = keyOf(kControlWords[i].word);
-    if (index[key].end == 0) index[key].begin = static_cast<std::uint8_t>(i);
-    index[key].end = static_cast<std::uint8_t>(i + 1);
+    if ((kControlWords[i].match == Match::Word) != words) continue;
+    std::size_t slot = hashOf(kControlWords[i].word) % kSlots;
+    while (index[slot] != kEmpty) slot = (slot + 1) % kSlots;
+    index[slot] = static_cast<std::uint8_t>(i);
   }
   return index;
-}();
+}
+constexpr RowIndex kWordRows = indexRows(true);
+constexpr RowIndex kPrefixRows = indexRows(false);
 
-constexpr bool groupsStandTogether() {
-  for (std::size_t i = 0; i + 1 < kControlWords.size(); ++i) {
-    const char16_t key = keyOf(kControlWords[i].word);
-    if (key >= kKeys || kControlWords[i].match == Match::Anything) return false;
-    if (kRowsByKey[key].end - kRowsByKey[key].begin > 0) {
-      for (std::size_t j = kRowsByKey[key].begin; j < kRowsByKey[key].end; ++j) {
-        if (keyOf(kControlWords[j].word) != key) return false;
-      }
+constexpr int findRow(const RowIndex& index, std::string_view word) {
+  for (std::size_t slot = hashOf(word) % kSlots;; slot = (slot + 1) % kSlots) {
+    if (index[slot] == kEmpty) return -1;
+    if (kControlWords[index[slot]].word == word) return index[slot];
+  }
+}
+
+// A word row that starts with an earlier prefix row's prefix, followed by no letter, would be
+// taken by that row in the table's order; every such word row must come first ("\cf0"
+// before "\cf").
+constexpr bool wordsComeFirst() {
+  for (std::size_t w = 0; w + 1 < kControlWords.size(); ++w) {
+    if (kControlWords[w].match != Match::Word) continue;
+    const std::string_view word = kControlWords[w].word;
+    for (std::size_t p = 0; p < w; ++p) {
+      const std::string_view prefix = kControlWords[p].word;
+      if (kControlWords[p].match == Match::Word || !word.starts_with(prefix)) continue;
+      if (word.size() == prefix.size() || !isLetter(word[prefix.size()])) return false;
     }
   }
-  return kControlWords.back().match == Match::Anything && kControlWords.size() < 256;
+  return kControlWords.back().match == Match::Anything && kControlWords.size() < kSlots / 2;
 }
-static_assert(groupsStandTogether(), "the rows of one key must stand together");
+static_assert(wordsComeFirst(), "a word row must come before the prefix rows that match it");
 
-// Control words are short: a plain loop is cheaper here than the call to memcmp that
-// sameText and std::equal make.
-bool sameWord(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
-  }
-  return true;
-}
-
-bool matches(const ControlWord& row, std::u16string_view word, Argument& argument) {
+bool matches(const ControlWord& row, std::string_view word, Argument& argument) {
+  argument.rest = word.substr(row.word.size());
   switch (row.match) {
-    case Match::Word:
-      return sameWord(word, row.word);
     case Match::Number: {
-      if (!word.starts_with(row.word)) return false;
-      const auto n = numericValue(word.substr(row.word.size()));
+      const auto n = numericValue(argument.rest);
       if (!n) return false;
       argument.number = *n;
       return true;
     }
     case Match::SignedDigits:
-      if (!word.starts_with(row.word)) return false;
-      argument.rest = word.substr(row.word.size());
       return isSignedDigits(argument.rest);
+    case Match::Word:
     case Match::Prefix:
-      if (!word.starts_with(row.word)) return false;
-      argument.rest = word.substr(row.word.size());
-      return true;
     case Match::Anything:
       return true;
   }
   return false;
 }
 
-void controlWord(ConversionState& s, std::u16string_view word) {
-  const char16_t key = keyOf(word);
-  if (key < kKeys) {
-    const RowRange range = kRowsByKey[key];
-    for (std::size_t i = range.begin; i < range.end; ++i) {
-      Argument argument{{}, 0};
-      if (matches(kControlWords[i], word, argument)) return kControlWords[i].handler(s, argument);
+void controlWord(ConversionState& s, std::string_view word) {
+  if (const int row = findRow(kWordRows, word); row >= 0) {
+    return kControlWords[row].handler(s, {{}, 0});
+  }
+  if (const int row = findRow(kPrefixRows, nameOf(word)); row >= 0) {
+    Argument argument{{}, 0};
+    if (matches(kControlWords[row], word, argument)) {
+      return kControlWords[row].handler(s, argument);
     }
   }
   kControlWords.back().handler(s, {{}, 0});
@@ -338,12 +355,12 @@ bool isSettled(const ConversionState& s) {
          (!s.linksOn || sameText(openLinkTagOnStack(s), s.linkTag));
 }
 
-void textRun(ConversionState& s, std::u16string_view text) {
-  if (text == u"\\{"sv || text == u"\\\\"sv || text == u"\\}"sv) text.remove_prefix(1);
-  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c == u' '; })) {
+void textRun(ConversionState& s, std::string_view text) {
+  if (text == "\\{"sv || text == "\\\\"sv || text == "\\}"sv) text.remove_prefix(1);
+  if (std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; })) {
     // Written at once, in front of any tags and breaks still pending.
     if (s.atParagraphStart) {
-      appendReplacingAll(s.htmlOut, text, u" "sv, kNbsp);
+      appendReplacingAll(s.htmlOut, text, " "sv, kNbsp);
     } else {
       s.htmlOut += text;
     }
@@ -377,16 +394,16 @@ void textRun(ConversionState& s, std::u16string_view text) {
   s.atParagraphStart = false;
 }
 
-bool isControlToken(std::u16string_view token) {
-  const char16_t first = token[0];
-  if (first == u'{' || first == u'}') return true;
-  if (first != u'\\') return false;
-  return token.size() < 2 || (token[1] != u'\\' && token[1] != u'{' && token[1] != u'}');
+bool isControlToken(std::string_view token) {
+  const char first = token[0];
+  if (first == '{' || first == '}') return true;
+  if (first != '\\') return false;
+  return token.size() < 2 || (token[1] != '\\' && token[1] != '{' && token[1] != '}');
 }
 
 }  // namespace
 
-void interpretToken(ConversionState& s, std::u16string_view token) {
+void interpretToken(ConversionState& s, std::string_view token) {
   if (s.skipTokens > 0) {
     --s.skipTokens;
     return;

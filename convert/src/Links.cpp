@@ -14,28 +14,28 @@ namespace quillmark {
 using namespace std::string_view_literals;
 namespace {
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-char16_t lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
-bool equalsIgnoringCase(std::u16string_view text, std::u16string_view lowerWord) {
+bool equalsIgnoringCase(std::string_view text, std::string_view lowerWord) {
   return text.size() == lowerWord.size() &&
          std::equal(text.begin(), text.end(), lowerWord.begin(),
-                    [](char16_t a, char16_t b) { return lower(a) == b; });
+                    [](char a, char b) { return lower(a) == b; });
 }
 
-void skipBlanks(std::u16string_view& text) {
+void skipBlanks(std::string_view& text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
 }
 
 // A quoted argument up to its closing quote (or the end), else up to the next blank.
-std::u16string_view takeArgument(std::u16string_view& text) {
+std::string_view takeArgument(std::string_view& text) {
   std::size_t end;
-  std::u16string_view argument;
-  if (text.front() == u'"') {
-    end = text.find(u'"', 1);
-    argument = text.substr(1, end == std::u16string_view::npos ? end : end - 1);
-    text.remove_prefix(end == std::u16string_view::npos ? text.size() : end + 1);
+  std::string_view argument;
+  if (text.front() == '"') {
+    end = text.find('"', 1);
+    argument = text.substr(1, end == std::string_view::npos ? end : end - 1);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     return argument;
   }
   end = std::find_if(text.begin(), text.end(), isBlank) - text.begin();
@@ -47,19 +47,21 @@ std::u16string_view takeArgument(std::u16string_view& text) {
 // The address of a HYPERLINK instruction: its first argument that is not a switch. The
 // switches "\l" (a place in the document), "\o" (a tip) and "\t" (a target frame) take an
 // argument of their own; the others ("\h", "\m", "\n") take none.
-std::u16string_view hyperlinkAddress(std::u16string_view instruction) {
+std::string_view hyperlinkAddress(std::string_view instruction) {
   skipBlanks(instruction);
-  constexpr std::u16string_view kHyperlink = u"hyperlink"sv;
+  constexpr std::string_view kHyperlink = "hyperlink"sv;
   if (!equalsIgnoringCase(instruction.substr(0, kHyperlink.size()), kHyperlink)) return {};
   instruction.remove_prefix(kHyperlink.size());
-  if (!instruction.empty() && !isBlank(instruction.front()) && instruction.front() != u'"') {
+  if (!instruction.empty() && !isBlank(instruction.front()) && instruction.front() != '"') {
     return {};  // another word, such as "HYPERLINKS"
   }
   for (skipBlanks(instruction); !instruction.empty(); skipBlanks(instruction)) {
-    if (instruction.front() != u'\\') return takeArgument(instruction);
-    const char16_t letter = instruction.size() > 1 ? lower(instruction[1]) : u'\0';
-    instruction.remove_prefix(std::min<std::size_t>(2, instruction.size()));
-    if (letter == u'l' || letter == u'o' || letter == u't') {
+    if (instruction.front() != '\\') return takeArgument(instruction);
+    const char letter = instruction.size() > 1 ? lower(instruction[1]) : '\0';
+    // The backslash and the unit after it, which may be more than one byte.
+    instruction.remove_prefix(instruction.size() > 1 ? 1 + unitsLength(instruction.substr(1), 1)
+                                                     : instruction.size());
+    if (letter == 'l' || letter == 'o' || letter == 't') {
       skipBlanks(instruction);
       if (!instruction.empty()) takeArgument(instruction);
     }
@@ -67,14 +69,13 @@ std::u16string_view hyperlinkAddress(std::u16string_view instruction) {
   return {};
 }
 
-bool hasLinkScheme(std::u16string_view address) {
-  const std::size_t colon = address.find(u':');
-  if (colon == std::u16string_view::npos) return false;
-  const std::u16string_view scheme = address.substr(0, colon);
-  constexpr std::array<std::u16string_view, 4> kSchemes = {u"http"sv, u"https"sv, u"ftp"sv,
-                                                           u"mailto"sv};
+bool hasLinkScheme(std::string_view address) {
+  const std::size_t colon = address.find(':');
+  if (colon == std::string_view::npos) return false;
+  const std::string_view scheme = address.substr(0, colon);
+  constexpr std::array<std::string_view, 4> kSchemes = {"http"sv, "https"sv, "ftp"sv, "mailto"sv};
   return std::any_of(kSchemes.begin(), kSchemes.end(),
-                     [scheme](std::u16string_view s) { return equalsIgnoringCase(scheme, s); });
+                     [scheme](std::string_view s) { return equalsIgnoringCase(scheme, s); });
 }
 
 void cancelAllPendingLinks(ConversionState& s) {
@@ -83,38 +84,38 @@ void cancelAllPendingLinks(ConversionState& s) {
 
 }  // namespace
 
-std::u16string linkTagFor(std::u16string_view instruction) {
-  std::u16string_view address = hyperlinkAddress(instruction);
+std::string linkTagFor(std::string_view instruction) {
+  std::string_view address = hyperlinkAddress(instruction);
   skipBlanks(address);
   while (!address.empty() && isBlank(address.back())) address.remove_suffix(1);
   if (!hasLinkScheme(address)) return {};
-  std::u16string tag(u"<a href=\""sv);
-  for (const char16_t c : address) {
+  std::string tag("<a href=\""sv);
+  for (const char c : address) {
     switch (c) {
-      case u'&':
-        tag += u"&amp;"sv;
+      case '&':
+        tag += "&amp;"sv;
         break;
-      case u'<':
-        tag += u"&lt;"sv;
+      case '<':
+        tag += "&lt;"sv;
         break;
-      case u'>':
-        tag += u"&gt;"sv;
+      case '>':
+        tag += "&gt;"sv;
         break;
-      case u'"':
-        tag += u"&quot;"sv;
+      case '"':
+        tag += "&quot;"sv;
         break;
       default:
         tag += c;
     }
   }
-  tag += u"\">"sv;
+  tag += "\">"sv;
   return tag;
 }
 
-void fieldInstructionToken(ConversionState& s, std::u16string_view token) {
+void fieldInstructionToken(ConversionState& s, std::string_view token) {
   if (!s.fieldInstructionStarted) {
     // The group's first word says what it is; only a field instruction is read.
-    s.fieldInstructionStarted = token == u"\\fldinst"sv;
+    s.fieldInstructionStarted = token == "\\fldinst"sv;
     s.readingFieldInstruction = s.fieldInstructionStarted;
     return;
   }
@@ -123,38 +124,42 @@ void fieldInstructionToken(ConversionState& s, std::u16string_view token) {
     if (s.skipGroupDepth >= s.fieldInstructionDepth) return;
     s.fieldInstructionDepth = 0;
   }
-  if (token == u"\\*"sv) {
+  if (token == "\\*"sv) {
     s.fieldInstructionDepth = s.skipGroupDepth;
     return;
   }
-  std::u16string_view text = token;
-  if (token.front() == u'\\') {
-    if (token.size() != 2 || (token[1] != u'\\' && token[1] != u'{' && token[1] != u'}')) return;
+  std::string_view text = token;
+  if (token.front() == '\\') {
+    if (token.size() != 2 || (token[1] != '\\' && token[1] != '{' && token[1] != '}')) return;
     text = token.substr(1);  // an escaped backslash or brace
-  } else if (token.front() == u'{' || token.front() == u'}') {
+  } else if (token.front() == '{' || token.front() == '}') {
     return;
   }
-  if (s.fieldInstruction.size() + text.size() > kMaxFieldInstruction) {
+  const std::size_t units = unitCount(text);
+  if (s.fieldInstructionUnits + units > kMaxFieldInstruction) {
     s.readingFieldInstruction = false;  // too long for an address: no link
     s.fieldInstruction.clear();
+    s.fieldInstructionUnits = 0;
     return;
   }
   s.fieldInstruction += text;
+  s.fieldInstructionUnits += units;
 }
 
 void fieldInstructionEnd(ConversionState& s) {
   s.readingFieldInstruction = false;
   s.fieldInstructionDepth = 0;
-  const std::u16string tag = linkTagFor(s.fieldInstruction);
+  const std::string tag = linkTagFor(s.fieldInstruction);
   s.fieldInstruction.clear();
+  s.fieldInstructionUnits = 0;
   // An instruction that is no link still ends the address of an earlier one.
-  s.fieldAddress = tag.empty() ? std::u16string_view() : s.linkTags.keep(tag);
+  s.fieldAddress = tag.empty() ? std::string_view() : s.linkTags.keep(tag);
   s.fieldAddressDepth = s.groupDepth;
 }
 
 void fieldResult(ConversionState& s) {
   if (!s.linksOn) return;
-  const std::u16string_view tag = s.fieldAddress;
+  const std::string_view tag = s.fieldAddress;
   s.fieldAddress = {};
   if (s.links.size() >= kMaxElements) return;
   // A result without an address still opens a frame: its text is not part of an outer link.
@@ -170,13 +175,13 @@ void linkGroupEnd(ConversionState& s) {
   if (!s.fieldAddress.empty() && s.fieldAddressDepth >= s.groupDepth) s.fieldAddress = {};
   if (s.links.empty() || s.links.back().depth < s.groupDepth) return;
   while (!s.links.empty() && s.links.back().depth >= s.groupDepth) s.links.pop_back();
-  s.linkTag = s.links.empty() ? std::u16string_view() : s.links.back().tag;
+  s.linkTag = s.links.empty() ? std::string_view() : s.links.back().tag;
 }
 
-std::u16string_view openLinkTagOnStack(const ConversionState& s) {
+std::string_view openLinkTagOnStack(const ConversionState& s) {
   const auto it = std::find_if(s.tagStack.begin(), s.tagStack.end(),
                                [](const TagEntry& e) { return e.tag == Element::Link; });
-  return it == s.tagStack.end() ? std::u16string_view() : it->openTag;
+  return it == s.tagStack.end() ? std::string_view() : it->openTag;
 }
 
 // The link on the stack must carry the wanted tag, and so must a pending link request; with

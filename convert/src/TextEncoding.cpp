@@ -1,5 +1,6 @@
-// Byte encodings at the engine's edge: Windows-1252 bytes in, UTF-8 bytes out.
-// The engine itself only ever sees 16-bit units.
+// Byte encodings at the engine's edge: Windows-1252 bytes in, UTF-8 bytes out, and the
+// engine's own 8-bit text (each 16-bit unit as the UTF-8 sequence of its value) to and from
+// 16-bit text.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -49,6 +50,169 @@ void adviseHugePages(const void* data, std::size_t bytes) {
   (void)data;
   (void)bytes;
 #endif
+}
+
+std::size_t unitsLength(std::string_view text, std::size_t units) {
+  std::size_t i = 0;
+  for (; units > 0 && i < text.size(); --units) i += unitLength(text[i]);
+  return std::min(i, text.size());
+}
+
+std::size_t unitCount(std::string_view text) {
+  // Every byte but those that continue a sequence starts a unit.
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+void appendUnit(std::string& text, char16_t unit) {
+  if (unit < 0x80) {
+    text += static_cast<char>(unit);
+  } else if (unit < 0x800) {
+    text += static_cast<char>(0xC0 | (unit >> 6));
+    text += static_cast<char>(0x80 | (unit & 0x3F));
+  } else {
+    text += static_cast<char>(0xE0 | (unit >> 12));
+    text += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+    text += static_cast<char>(0x80 | (unit & 0x3F));
+  }
+}
+
+std::string toEngineText(std::u16string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+#if defined(__SSE2__)
+    // Eight ASCII units at a time, narrowed to bytes; the usual case.
+    char block[8];
+    for (; i + 8 <= text.size(); i += 8) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+      const __m128i high = _mm_and_si128(v, _mm_set1_epi16(static_cast<short>(0xFF80)));
+      if (_mm_movemask_epi8(_mm_cmpeq_epi16(high, _mm_setzero_si128())) != 0xFFFF) break;
+      _mm_storel_epi64(reinterpret_cast<__m128i*>(block), _mm_packus_epi16(v, v));
+      bytes.append(block, 8);
+    }
+    if (i == text.size()) break;
+#endif
+    appendUnit(bytes, text[i++]);
+  }
+  return bytes;
+}
+
+std::u16string fromEngineText(std::string_view text) {
+  std::u16string units;
+  units.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+#if defined(__SSE2__)
+    // Sixteen ASCII bytes at a time, widened; the usual case.
+    if (i + 16 <= text.size()) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+      if (_mm_movemask_epi8(v) == 0) {
+        char16_t block[16];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(block),
+                         _mm_unpacklo_epi8(v, _mm_setzero_si128()));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(block + 8),
+                         _mm_unpackhi_epi8(v, _mm_setzero_si128()));
+        units.append(block, 16);
+        i += 16;
+        continue;
+      }
+    }
+#endif
+    // Four bytes only in UTF-8 that pairSurrogates has made: a character beyond 16 bits.
+    const bool four = static_cast<unsigned char>(text[i]) >= 0xF0;
+    const std::size_t length =
+        std::min<std::size_t>(four ? 4 : unitLength(text[i]), text.size() - i);
+    const auto byte = [&](std::size_t k) {
+      return static_cast<char32_t>(static_cast<unsigned char>(text[i + k]));
+    };
+    char32_t c = byte(0);
+    if (length == 2) {
+      c = ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
+    } else if (length == 3) {
+      c = ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+    } else if (length == 4) {
+      c = ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
+          (byte(3) & 0x3F);
+    }
+    if (c >= 0x10000) {
+      units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      units += static_cast<char16_t>(c);
+    }
+    i += length;
+  }
+  return units;
+}
+
+std::u16string fromUtf8(std::string_view text) { return fromEngineText(text); }
+
+void appendWindows1252(std::string& text, std::string_view bytes) {
+  const std::size_t n = bytes.size();
+  std::size_t i = 0;
+  while (i < n) {
+    // ASCII, the usual case for RTF, is copied a stretch at a time.
+    std::size_t ascii = i;
+#if defined(__SSE2__)
+    for (; ascii + 16 <= n; ascii += 16) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + ascii));
+      if (const int high = _mm_movemask_epi8(v); high != 0) {
+        ascii += static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+        break;
+      }
+    }
+#endif
+    while (ascii < n && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    text.append(bytes.data() + i, ascii - i);
+    if (ascii == n) break;
+    appendUnit(text, kWindows1252[static_cast<unsigned char>(bytes[ascii])]);
+    i = ascii + 1;
+  }
+}
+
+void pairSurrogates(std::string& text) {
+  // A surrogate's sequence is ED A0..BF xx; high ones have A0..AF, low ones B0..BF.
+  const auto surrogateAt = [&text](std::size_t i, unsigned char low, unsigned char high) {
+    return i + 3 <= text.size() && static_cast<unsigned char>(text[i]) == 0xED &&
+           static_cast<unsigned char>(text[i + 1]) >= low &&
+           static_cast<unsigned char>(text[i + 1]) <= high;
+  };
+  const auto unitAt = [&text](std::size_t i) {
+    return static_cast<char32_t>(((text[i] & 0x0F) << 12) | ((text[i + 1] & 0x3F) << 6) |
+                                 (text[i + 2] & 0x3F));
+  };
+  std::size_t read = text.find('\xED');
+  if (read == std::string::npos) return;
+  std::size_t write = read;
+  while (read < text.size()) {
+    // What lies before the next ED byte moves as it is.
+    const std::size_t next = std::min(text.find('\xED', read), text.size());
+    if (write != read)
+      std::char_traits<char>::move(text.data() + write, text.data() + read, next - read);
+    write += next - read;
+    read = next;
+    if (read == text.size()) break;
+    if (!surrogateAt(read, 0xA0, 0xBF)) {
+      text[write++] = text[read++];
+      continue;
+    }
+    if (surrogateAt(read, 0xA0, 0xAF) && surrogateAt(read + 3, 0xB0, 0xBF)) {
+      const char32_t c = 0x10000 + ((unitAt(read) - 0xD800) << 10) + (unitAt(read + 3) - 0xDC00);
+      text[write++] = static_cast<char>(0xF0 | (c >> 18));
+      text[write++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      text[write++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      text[write++] = static_cast<char>(0x80 | (c & 0x3F));
+      read += 6;
+    } else {
+      text[write++] = '\xEF';  // U+FFFD
+      text[write++] = '\xBF';
+      text[write++] = '\xBD';
+      read += 3;
+    }
+  }
+  text.resize(write);
 }
 
 std::u16string decodeWindows1252(std::string_view bytes) {

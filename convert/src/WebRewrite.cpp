@@ -13,48 +13,48 @@ using namespace std::string_view_literals;
 namespace {
 
 struct Rewrite {
-  std::u16string_view search;
-  std::u16string_view replacement;  // never longer than `search`, so each pass works in place
+  std::string_view search;
+  std::string_view replacement;  // never longer than `search`, so each pass works in place
 };
 
 // Applied one after the other, each to the result of the one before.
 constexpr std::array<Rewrite, 4> kRewrites = {{
-    {u" face=\"MS Sans Serif\""sv, u""sv},
-    {u" face=\"Courier\""sv, u""sv},
-    {kFixedBegin, u"<pre>"sv},
-    {kFixedEnd, u"</pre>"sv},
+    {" face=\"MS Sans Serif\""sv, ""sv},
+    {" face=\"Courier\""sv, ""sv},
+    {"{Begin Fixed}"sv, "<pre>"sv},  // kFixedBegin
+    {"{End Fixed}"sv, "</pre>"sv},   // kFixedEnd
 }};
 
-constexpr std::u16string_view kPre = u"<pre>"sv;
-constexpr std::u16string_view kPreEnd = u"</pre>"sv;
-constexpr std::u16string_view kBreak = u"<br>"sv;
-constexpr std::u16string_view kCrLf = u"\r\n"sv;
+constexpr std::string_view kPre = "<pre>"sv;
+constexpr std::string_view kPreEnd = "</pre>"sv;
+constexpr std::string_view kBreak = "<br>"sv;
+constexpr std::string_view kCrLf = "\r\n"sv;
 
 // A preformatted block keeps its line ends, so a "<br>" there would show a second one: inside
 // each block, from a "<pre>" to the next "</pre>", a "<br>" followed by CR-LF is dropped and
 // one without becomes CR-LF. One pass, in place: the text only ever gets shorter.
-void correctPreformattedBreaks(std::u16string& html) {
-  const std::u16string_view text = html;
-  char16_t* const out = html.data();
+void correctPreformattedBreaks(std::string& html) {
+  const std::string_view text = html;
+  char* const out = html.data();
   std::size_t write = 0;
   std::size_t read = 0;
   const auto copy = [&](std::size_t from, std::size_t to) {
-    if (write != from) std::char_traits<char16_t>::move(out + write, out + from, to - from);
+    if (write != from) std::char_traits<char>::move(out + write, out + from, to - from);
     write += to - from;
   };
   for (;;) {
     const std::size_t pre = findText(text, kPre, read);
-    if (pre == std::u16string_view::npos) break;
+    if (pre == std::string_view::npos) break;
     const std::size_t end = findText(text, kPreEnd, pre + kPre.size());
-    if (end == std::u16string_view::npos) break;
+    if (end == std::string_view::npos) break;
     std::size_t from = read;
     for (std::size_t at = findText(text.substr(0, end), kBreak, pre + kPre.size());
-         at != std::u16string_view::npos; at = findText(text.substr(0, end), kBreak, from)) {
+         at != std::string_view::npos; at = findText(text.substr(0, end), kBreak, from)) {
       copy(from, at);
       from = at + kBreak.size();
       if (text.substr(from, kCrLf.size()) != kCrLf) {
-        out[write++] = u'\r';
-        out[write++] = u'\n';
+        out[write++] = '\r';
+        out[write++] = '\n';
       }
     }
     copy(from, end);
@@ -66,10 +66,21 @@ void correctPreformattedBreaks(std::u16string& html) {
 
 }  // namespace
 
-std::u16string rewriteForWeb(std::u16string html) {
-  for (const Rewrite& r : kRewrites) replaceAllInPlace(html, r.search, r.replacement);
+std::string rewriteForWeb(std::string html) {
+  for (const Rewrite& r : kRewrites) {
+    // The markers start with a brace, which HTML rarely holds: one memchr says whether a
+    // search for them is worth its pass.
+    if (r.search.front() == '{' && html.find('{') == std::string::npos) continue;
+    replaceAllInPlace(html, r.search, r.replacement);
+  }
   correctPreformattedBreaks(html);
   return html;
+}
+
+std::u16string rewriteForWeb(std::u16string html) {
+  std::string text = toEngineText(html);
+  html = {};
+  return fromEngineText(rewriteForWeb(std::move(text)));
 }
 
 }  // namespace quillmark

@@ -34,8 +34,8 @@ TEST(Driver, Options) {
   for (const Row& row : rows) {
     ConversionState s;
     s.baseFontSize = 5;  // kept when the options give none
-    readOptions(s, row.options);
-    EXPECT_EQ(std::u16string(s.lineBreak), row.lineBreak) << visible(row.options);
+    readOptions(s, toEngineText(row.options));
+    EXPECT_EQ(fromEngineText(s.lineBreak), row.lineBreak) << visible(row.options);
     EXPECT_EQ(s.baseFontSize, row.baseFontSize) << visible(row.options);
     EXPECT_EQ(s.fontFacesOn, row.facesOn) << visible(row.options);
   }
@@ -59,12 +59,16 @@ TEST(Driver, CutGroup) {
       // Escaped braces count like any other.
       {u"x{a\\{b}c}y", u"b", u"{b}", u"x{a\\c}y"},
       {u"a\r\n\r\n\r\n{g}b", u"g", u"{g}", u"a\r\n\r\nb"},
+      // A scan that runs off an end keeps a whole unit out of the group, however many bytes
+      // the engine holds it in.
+      {u"x{\\colortbl;\u00e9", u"\\colortbl", u"{\\colortbl;", u"x\u00e9"},
+      {u"\u20ac\\colortbl;}x", u"\\colortbl", u"\\colortbl;}", u"\u20acx"},
   };
   for (const Row& row : rows) {
-    std::u16string text = row.text;
-    const std::u16string group = cutGroup(text, text.find(row.at));
+    std::string text = toEngineText(row.text);
+    const std::u16string group = fromEngineText(cutGroup(text, text.find(toEngineText(row.at))));
     EXPECT_EQ(visible(group), visible(row.group)) << visible(row.text);
-    EXPECT_EQ(visible(text), visible(row.left)) << visible(row.text);
+    EXPECT_EQ(visible(fromEngineText(text)), visible(row.left)) << visible(row.text);
   }
 }
 
@@ -129,6 +133,8 @@ TEST(Driver, ForeignRtfNotice) {
   };
   for (const auto& [rtf, sign] : rows) {
     const std::string notice = foreignRtfNotice(rtf);
+    // The same for the document's bytes (every row is ASCII).
+    EXPECT_EQ(foreignRtfNotice(std::string_view(toEngineText(rtf))), notice) << encodeUtf8(rtf);
     if (sign.empty()) {
       EXPECT_EQ(notice, "") << encodeUtf8(rtf);
     } else {
@@ -136,6 +142,77 @@ TEST(Driver, ForeignRtfNotice) {
       EXPECT_TRUE(notice.ends_with("--via-editor converts it in full")) << notice;
       EXPECT_EQ(notice.find('\n'), std::string::npos) << notice;
     }
+  }
+}
+
+// The engine's 8-bit text: each 16-bit unit as the UTF-8 sequence of its value.
+TEST(Driver, EightBitText) {
+  const std::pair<std::u16string, std::string> rows[] = {
+      {u"", ""},
+      {u"a{\\}", "a{\\}"},
+      {u"\u00e9\u20ac", "\xc3\xa9\xe2\x82\xac"},
+      {std::u16string(u"\u0000\u007f\u0080\u07ff\u0800\uffff", 6),
+       std::string("\0\x7f\xc2\x80\xdf\xbf\xe0\xa0\x80\xef\xbf\xbf", 12)},
+      {u"\xD83D\xDE00", "\xed\xa0\xbd\xed\xb8\x80"},  // surrogates on their own
+  };
+  for (const auto& [units, bytes] : rows) {
+    EXPECT_EQ(toEngineText(units), bytes) << visible(units);
+    EXPECT_EQ(fromEngineText(bytes), units) << visible(units);
+    EXPECT_EQ(unitCount(bytes), units.size()) << visible(units);
+    EXPECT_EQ(unitsLength(bytes, units.size()), bytes.size()) << visible(units);
+    EXPECT_EQ(unitsLength(bytes, 1), units.empty() ? 0 : toEngineText(units.substr(0, 1)).size());
+  }
+  std::string widened = "x";
+  appendWindows1252(widened,
+                    "a\xe9\x80\x81\x9f"
+                    "0123456789abcdef\xff");
+  EXPECT_EQ(widened, toEngineText(u"xa\u00e9\u20ac\u0081\u01780123456789abcdef\u00ff"));
+}
+
+TEST(Driver, PairSurrogatesAsEncodeUtf8Does) {
+  const std::u16string rows[] = {
+      u"",
+      u"plain",
+      u"\xD83D\xDE00",
+      u"\xD83Dx\xDE00",
+      u"a\xDE00\xD83D b",
+      u"\xD83D\xD83D\xDE00",
+      u"\xD7FF\xE000\uED00",
+      u"\xDBFF\xDFFF\xDC00",
+  };
+  for (const std::u16string& units : rows) {
+    std::string text = toEngineText(units);
+    pairSurrogates(text);
+    EXPECT_EQ(text, encodeUtf8(units)) << visible(units);
+    EXPECT_EQ(encodeUtf8(fromUtf8(text)), encodeUtf8(units)) << visible(units);
+  }
+}
+
+// A document's bytes converted as they are give the same units as its 16-bit text; the rows
+// put units of more than one byte where the engine counts units.
+TEST(Driver, BytesConvertAsTheirText) {
+  const std::string rows[] = {
+      "{\\rtf1 caf\xe9 \\b cr\xe8me\\b0\\par \x80 5}",
+      "{\\'e9\\'\xe9\xe9x\\'\xe9}",
+      "{\\uc1\\u8364\xe9x \\uc2\\u8364\\'e9\xe9y \\uc3\\u8364\xe9\\'\xe9\xe9z}",
+      "{\\fonttbl{\\f0 " + std::string(300, '\xe9') + ";}}\\f0 x",
+      "x{\\colortbl;\\red255\xe9",
+      "\xe9\\colortbl;\\red1;}x\xe9",
+      "{\\field{\\*\\fldinst HYPERLINK \"http://x/" + std::string(5000, '\xe9') +
+          "\"}{\\fldrslt t}}",
+      "{\\field{\\*\\fldinst HYPERLINK \"http://x/\xe9\"}{\\fldrslt t\xe9}}",
+      "\\u55357?\\u56832? \\u56832?\\b x\\u55357?",
+      "{\\colortbl ;\\red1\xe9"
+      "2\\green3\xe9"
+      "4\xe9"
+      "5\\blue9;}\\cf1 x",
+      "{\\field{\\*\\fldinst HYPERLINK \\\\\xe9 \\\\\xe9\"http://a/\"}{\\fldrslt t}}",
+  };
+  for (const std::string& rtf : rows) {
+    const std::u16string expected = Converter{}.convertRtfToHtml(decodeWindows1252(rtf), u"+CR+A");
+    std::string bytes = rtf;
+    EXPECT_EQ(visible(fromUtf8(Converter{}.convertRtfToHtml8(bytes, u"+CR+A"))), visible(expected))
+        << rtf;
   }
 }
 

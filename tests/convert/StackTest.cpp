@@ -8,57 +8,58 @@
 namespace quillmark {
 namespace {
 
-using testing::visible;
+// Failure messages show the engine's 8-bit text as the 16-bit text it stands for.
+std::string visible(std::string_view text) { return testing::visible(fromEngineText(text)); }
 
 struct Entry {
   Element tag;
   Kind kind;
-  std::u16string_view openTag = {};  // a literal: entries keep a view of it
+  std::string_view openTag = {};  // a literal: entries keep a view of it
 };
 
 // A state whose stack holds `innermostFirst` (all opened) and whose requests are `pending`.
 ConversionState stateWith(std::vector<Entry> innermostFirst, std::vector<Element> pending = {}) {
   ConversionState s;
   for (auto it = innermostFirst.rbegin(); it != innermostFirst.rend(); ++it) {
-    const std::u16string_view open = it->openTag.empty() ? fixedOpeningTag(it->tag) : it->openTag;
+    const std::string_view open = it->openTag.empty() ? fixedOpeningTag(it->tag) : it->openTag;
     s.tagStack.push_back(TagEntry{it->tag, it->kind, open, true});
   }
   for (Element e : pending) s.pending.push_back({e, fixedOpeningTag(e)});
   return s;
 }
 
-std::u16string closeKilled(ConversionState& s) {
-  std::u16string closing;
+std::string closeKilled(ConversionState& s) {
+  std::string closing;
   quillmark::closeKilled(s, closing);
   return closing;
 }
 
-std::u16string openAllPending(ConversionState& s) {
-  std::u16string opening;
+std::string openAllPending(ConversionState& s) {
+  std::string opening;
   quillmark::openAllPending(s, opening);
   return opening;
 }
 
-std::u16string openPendingAbove(ConversionState& s, Element stop) {
-  std::u16string opening;
+std::string openPendingAbove(ConversionState& s, Element stop) {
+  std::string opening;
   quillmark::openPendingAbove(s, stop, opening);
   return opening;
 }
 
 std::string stack(const ConversionState& s) {
-  std::u16string text;
+  std::string text;
   for (auto it = s.tagStack.rbegin(); it != s.tagStack.rend(); ++it) {
-    if (!text.empty()) text += u' ';
+    if (!text.empty()) text += ' ';
     text += closingTag(it->tag);
-    for (const char* k = name(it->kind); *k; ++k) text += static_cast<char16_t>(*k);
+    for (const char* k = name(it->kind); *k; ++k) text += static_cast<char>(*k);
   }
   return visible(text);
 }
 
 std::string pending(const ConversionState& s) {
-  std::u16string text;
+  std::string text;
   for (const PendingRequest& r : s.pending) {
-    if (!text.empty()) text += u' ';
+    if (!text.empty()) text += ' ';
     text += closingTag(r.closeTag);
   }
   return visible(text);
@@ -97,11 +98,11 @@ TEST(Stack, ReopenInnerRequestsLiveInnerElementsOutermostFirst) {
 
 TEST(Stack, RequestsStopAtTheElementLimit) {
   ConversionState s;
-  for (std::size_t i = 0; i < kMaxElements + 10; ++i) requestElement(s, Element::Bold, u"<b>");
-  insertPendingFront(s, Element::Italic, u"<i>");
+  for (std::size_t i = 0; i < kMaxElements + 10; ++i) requestElement(s, Element::Bold, "<b>");
+  insertPendingFront(s, Element::Italic, "<i>");
   EXPECT_EQ(s.pending.size(), kMaxElements);
   commitPending(s);
-  requestElement(s, Element::Bold, u"<b>");
+  requestElement(s, Element::Bold, "<b>");
   EXPECT_TRUE(s.pending.empty());
 }
 
@@ -126,33 +127,33 @@ TEST(Stack, ClosingPassClosesInnerElementsAndRequestsThemAgain) {
   EXPECT_EQ(pending(s), "</b>");
 
   // A font whose tag is no longer current: the new font goes outside the bold requested again.
-  s = stateWith({{Element::Bold, Kind::A}, {Element::Font, Kind::K, u"<font color=\"#FF0000\">"}});
-  s.fontTag = u"<font size=3>";
+  s = stateWith({{Element::Bold, Kind::A}, {Element::Font, Kind::K, "<font color=\"#FF0000\">"}});
+  s.fontTag = "<font size=3>";
   EXPECT_EQ(visible(closeKilled(s)), "</b></font>");
   ASSERT_EQ(pending(s), "</font> </b>");
-  EXPECT_EQ(s.pending[0].openTag, u"<font size=3>");
+  EXPECT_EQ(s.pending[0].openTag, "<font size=3>");
 
   // Nothing marked: nothing to write.
   s = stateWith({{Element::Bold, Kind::A}});
-  EXPECT_EQ(closeKilled(s), u"");
+  EXPECT_EQ(closeKilled(s), "");
 }
 
 TEST(Stack, ClosingPassWritesOnlyWhatWasOpened) {
   ConversionState s = stateWith({{Element::ListItem, Kind::K}, {Element::Bold, Kind::K}});
-  s.lineBreak = u"\r\n";
-  EXPECT_EQ(visible(closeKilled(s)), visible(u"</li>\r\n</b>"));
+  s.lineBreak = "\r\n";
+  EXPECT_EQ(visible(closeKilled(s)), visible("</li>\r\n</b>"));
   s = stateWith({{Element::ListItem, Kind::K}, {Element::Bold, Kind::K}});
   s.tagStack.back().opened = false;
   EXPECT_EQ(visible(closeKilled(s)), "</b>");
-  EXPECT_EQ(closeAll(s), u"</b>");
+  EXPECT_EQ(closeAll(s), "</b>");
 }
 
 TEST(Stack, ClosingPassKeepsTheFontInStep) {
-  constexpr std::u16string_view red = u"<font color=\"#FF0000\">";
+  constexpr std::string_view red = "<font color=\"#FF0000\">";
   struct Row {
     const char* what;
     ConversionState state;
-    std::u16string_view fontTag;
+    std::string_view fontTag;
     std::string stackAfter;
     std::string pendingAfter;
   };
@@ -162,10 +163,10 @@ TEST(Stack, ClosingPassKeepsTheFontInStep) {
       {"a list item is pending: the font closes with the rest",
        stateWith({{Element::Font, Kind::K, red}}, {Element::ListItem}), red, "</font>K", "</li>"},
       {"attributes reset: a stale font request is cancelled",
-       stateWith({{Element::Font, Kind::A, red}}, {Element::Font, Element::Bold}), u"", "</font>K",
+       stateWith({{Element::Font, Kind::A, red}}, {Element::Font, Element::Bold}), "", "</font>K",
        "</b>"},
-      {"nothing open, colour set and reset: no font at all", stateWith({}, {Element::Font}), u"",
-       "", ""},
+      {"nothing open, colour set and reset: no font at all", stateWith({}, {Element::Font}), "", "",
+       ""},
   };
   for (Row& row : rows) {
     row.state.fontTag = row.fontTag;
@@ -193,17 +194,17 @@ TEST(Stack, CommitPutsTheNewestInnermostAndListItemsOutside) {
 
 TEST(Stack, OpeningOutermostFirst) {
   ConversionState s = stateWith({}, {Element::Align, Element::Bold});
-  s.pending[0].openTag = u"<table>";
+  s.pending[0].openTag = "<table>";
   commitPending(s);
-  EXPECT_EQ(openPendingAbove(s, Element::Align), u"<b>");
+  EXPECT_EQ(openPendingAbove(s, Element::Align), "<b>");
   EXPECT_EQ(stack(s), "</b>A </td></tr></table>PG");
-  EXPECT_EQ(openAllPending(s), u"<table>");
+  EXPECT_EQ(openAllPending(s), "<table>");
   EXPECT_EQ(stack(s), "</b>A </td></tr></table>G");
-  EXPECT_EQ(openAllPending(s), u"");
+  EXPECT_EQ(openAllPending(s), "");
 
   s = stateWith({}, {Element::Bold, Element::Italic});
   commitPending(s);
-  EXPECT_EQ(openPendingAbove(s, Element::Align), u"<b><i>");  // no alignment: all of them
+  EXPECT_EQ(openPendingAbove(s, Element::Align), "<b><i>");  // no alignment: all of them
 }
 
 TEST(Stack, CompactAndCancel) {
@@ -229,14 +230,14 @@ TEST(Stack, CompactAndCancel) {
 TEST(FontTag, AttributesInOrderSizeUnquoted) {
   struct Row {
     std::int16_t base;
-    std::u16string color, size, face, tag;
+    std::string color, size, face, tag;
   };
   const Row rows[] = {
-      {0, u"", u"", u"", u""},
-      {0, u"#FF0000", u"", u"", u"<font color=\"#FF0000\">"},
-      {3, u"", u"3", u"", u"<font>"},
-      {0, u"#FF0000", u"3", u"Courier", u"<font face=\"Courier\" color=\"#FF0000\" size=3>"},
-      {2, u"", u"3", u"Arial", u"<font face=\"Arial\" size=3>"},
+      {0, "", "", "", ""},
+      {0, "#FF0000", "", "", "<font color=\"#FF0000\">"},
+      {3, "", "3", "", "<font>"},
+      {0, "#FF0000", "3", "Courier", "<font face=\"Courier\" color=\"#FF0000\" size=3>"},
+      {2, "", "3", "Arial", "<font face=\"Arial\" size=3>"},
   };
   for (const Row& row : rows) {
     ConversionState s;
@@ -255,31 +256,31 @@ TEST(FontTag, HalfPointsToHtmlSizes) {
 }
 
 TEST(FontTag, NumericParameters) {
-  const std::pair<std::u16string, std::optional<std::int32_t>> rows[] = {
-      {u"20", 20},
-      {u"+7", 7},
-      {u"-720", -720},
-      {u"007", 7},
-      {u"2.5", 2},
-      {u"3.5", 4},
-      {u"-2.5", -2},
-      {u"2.51", 3},
-      {u"2.4999", 2},
-      {u".5", 0},
-      {u"5.", 5},
-      {u"99999999999", INT32_MAX},
-      {u"-99999999999", INT32_MIN},
-      {u"", std::nullopt},
-      {u"-", std::nullopt},
-      {u".", std::nullopt},
-      {u"1.2.3", std::nullopt},
-      {u"1e3", std::nullopt},
-      {u" 1", std::nullopt},
-      {u"0x10", std::nullopt},
-      {u"s20", std::nullopt},
+  const std::pair<std::string, std::optional<std::int32_t>> rows[] = {
+      {"20", 20},
+      {"+7", 7},
+      {"-720", -720},
+      {"007", 7},
+      {"2.5", 2},
+      {"3.5", 4},
+      {"-2.5", -2},
+      {"2.51", 3},
+      {"2.4999", 2},
+      {".5", 0},
+      {"5.", 5},
+      {"99999999999", INT32_MAX},
+      {"-99999999999", INT32_MIN},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {".", std::nullopt},
+      {"1.2.3", std::nullopt},
+      {"1e3", std::nullopt},
+      {" 1", std::nullopt},
+      {"0x10", std::nullopt},
+      {"s20", std::nullopt},
   };
   for (const auto& [text, value] : rows) EXPECT_EQ(numericValue(text), value) << visible(text);
-  EXPECT_EQ(numericValue(std::u16string(1'000'000, u'9')), INT32_MAX);
+  EXPECT_EQ(numericValue(std::string(1'000'000, '9')), INT32_MAX);
 }
 
 }  // namespace
