@@ -203,7 +203,9 @@ void SpellHighlighter::scheduleVisibleCheck() {
 
 // Checks the paragraphs on screen that were not checked with the checker's answers of now.
 // They are found in the layout's coordinates: the first by a binary search on the
-// paragraphs' places, the others by walking on until one starts below the view.
+// paragraphs' places (none when the view is at the top: a probe in the middle of a large
+// document would lay it out down to there), the others by walking on until one starts below
+// the view.
 void SpellHighlighter::checkVisibleParagraphs() {
   QTextDocument *document = this->document();
   if (!checking_ || !document) return;
@@ -212,7 +214,7 @@ void SpellHighlighter::checkVisibleParagraphs() {
   const int bottom = top + edit_.viewport()->height();
   int low = 0;
   int high = document->blockCount() - 1;
-  while (low < high) {
+  while (top > 0 && low < high) {
     const int middle = low + (high - low) / 2;
     if (layout.blockBoundingRect(document->findBlockByNumber(middle)).bottom() < top)
       low = middle + 1;
