@@ -11,6 +11,7 @@
 //   parameters      control-word numbers are clamped to the range of int, indents to
 //                   kMaxIndentTwips, sizes to kMaxHalfPoints.
 //   \binN           skips at most what is left of the input.
+//   kMaxBulletsPerList  bullet paragraphs in a row go into lists of at most this many.
 // Everything else is linear in the input: no recursion, no rescanning, no per-character
 // document edits.
 #include "RtfReader.h"
@@ -45,6 +46,10 @@ namespace quillmark::richtext {
 namespace {
 
 constexpr std::size_t kMaxGroupDepth = 1000;
+// Each paragraph added to a QTextList makes Qt look at every paragraph already in it, so a
+// run of bullet paragraphs goes into lists of at most this many: a bullet list shows no
+// numbers, and the lists look and write as one.
+constexpr int kMaxBulletsPerList = 128;
 constexpr int kDefaultUnicodeSkip = 1;
 constexpr int kDefaultHalfPoints = 24;       // what "\fs" without a number means
 constexpr int kMaxHalfPoints = 3276;         // 1638 points, the largest size word processors offer
@@ -906,7 +911,7 @@ void Reader::applyParagraphFormat() {
   cursor_.setBlockFormat(format);
   if (!paragraphBullet_) {
     list_ = nullptr;
-  } else if (list_ != nullptr) {
+  } else if (list_ != nullptr && list_->count() < kMaxBulletsPerList) {
     list_->add(cursor_.block());
   } else {
     QTextListFormat listFormat;
