@@ -58,12 +58,33 @@ int codePageOfCharset(int charset) {
   return -1;
 }
 
+namespace {
+
+// Whether the code page reads the printable ASCII bytes as themselves, one byte each, as RTF
+// needs: its syntax is ASCII, and text outside "\'" escapes is mostly ASCII. A code page
+// that does not (EBCDIC, UTF-16) is taken for Windows-1252, so that no text turns to
+// garbage because of one number in the header.
+bool keepsAscii(QStringDecoder &decoder) {
+  for (int b = 0x20; b < 0x7F; ++b) {
+    if (b == '\\' || b == '~') continue;  // some Far East code pages put a currency sign here
+    decoder.resetState();
+    const char byte = static_cast<char>(b);
+    const QString unit = decoder(QByteArrayView(&byte, 1));
+    if (unit.size() != 1 || unit.front().unicode() != b) return false;
+  }
+  decoder.resetState();
+  return true;
+}
+
+}  // namespace
+
 CodePage::CodePage(int number) {
   if (number != kWindowsWestern) {
     for (const QByteArray &name : codePageNames(number)) {
       decoder_ = QStringDecoder(name.constData());
       if (decoder_.isValid()) break;
     }
+    if (decoder_.isValid() && !keepsAscii(decoder_)) decoder_ = QStringDecoder();
   }
   if (number == kWindowsWestern || !decoder_.isValid()) {
     std::string bytes(256, '\0');

@@ -12,6 +12,7 @@
 //                   kMaxIndentTwips, sizes to kMaxHalfPoints.
 //   \binN           skips at most what is left of the input.
 //   kMaxBulletsPerList  bullet paragraphs in a row go into lists of at most this many.
+//   kMaxFaces       text in faces past this many different ones is in the default face.
 //   kMaxListNumber, kMaxNumberTextLength  list numbers and number texts of list definitions.
 // Everything else is linear in the input: no recursion, no rescanning, no per-character
 // document edits.
@@ -19,6 +20,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -52,6 +54,10 @@ constexpr std::size_t kMaxGroupDepth = 1000;
 // run of bullet paragraphs goes into lists of at most this many: a bullet list shows no
 // numbers, and the lists look and write as one.
 constexpr int kMaxBulletsPerList = 128;
+// Faces the document shows: text in faces past this many different ones stays in the
+// default face. Qt's font cache takes time quadratic in the faces a window lays out, so a
+// document of 100,000 faces would freeze the window that shows it.
+constexpr qsizetype kMaxFaces = 1000;
 // List numbers count from at most this; a list's number text holds at most this many
 // characters.
 constexpr int kMaxListNumber = 1'000'000;
@@ -281,6 +287,7 @@ class Reader {
     return overflowSkipDepth_ > 0 || groups_.back().destination == Destination::Skip;
   }
 
+  void dropLeadByte();
   void openGroup();
   bool closeGroup();  // false once the document's own group has closed
   void finishDestination(const GroupState &closed);
@@ -333,6 +340,7 @@ class Reader {
   QHash<int, FontEntry> fonts_;
   std::vector<QColor> colors_;  // invalid: automatic
   std::unordered_map<int, std::unique_ptr<CodePage>> codePages_;
+  QSet<QString> facesUsed_;  // the faces given to text so far
 
   int fontNumber_ = -1;  // the font-table entry being read, or -1
   FontEntry font_;       // ... and what is known of it so far
@@ -341,8 +349,9 @@ class Reader {
 
   QString run_;  // text not yet in the document, all in runChars_
   CharacterState runChars_;
-  bool stateChanged_ = true;      // the group state may differ from runChars_ / codePage_
-  CodePage *codePage_ = nullptr;  // the code page of the text being read
+  bool stateChanged_ = true;          // the group state may differ from runChars_ / codePage_
+  CodePage *codePage_ = nullptr;      // the code page of the text being read
+  CodePage *leadBytePage_ = nullptr;  // holds a lead byte waiting for its trail byte
   CharacterState cachedChars_;
   QTextCharFormat cachedFormat_;
   bool formatCached_ = false;
@@ -414,7 +423,16 @@ void Reader::read(qsizetype start) {
   cursor_.endEditBlock();
 }
 
+// A lead byte is followed by its trail byte at once; one cut off by a brace or a control
+// word is dropped, so that it cannot take the next character of text for its trail byte.
+void Reader::dropLeadByte() {
+  if (leadBytePage_ == nullptr) return;
+  leadBytePage_->dropLeadByte();
+  leadBytePage_ = nullptr;
+}
+
 void Reader::openGroup() {
+  dropLeadByte();
   bytesToSkip_ = 0;
   ignorable_ = false;
   if (groups_.size() > kMaxGroupDepth) {
@@ -425,6 +443,7 @@ void Reader::openGroup() {
 }
 
 bool Reader::closeGroup() {
+  dropLeadByte();
   bytesToSkip_ = 0;
   ignorable_ = false;
   if (overflowDepth_ > 0) {
@@ -500,6 +519,7 @@ void Reader::readControl() {
     controlSymbol(first);
     return;
   }
+  dropLeadByte();
   const qsizetype nameStart = pos_;
   while (pos_ < size && isAsciiLetter(rtf_[pos_])) ++pos_;
   const std::string_view name(rtf_.data() + nameStart, std::size_t(pos_ - nameStart));
@@ -934,6 +954,7 @@ void Reader::textByte(unsigned char byte) {
     character(page->table()[byte]);
   } else {
     const QString text = page->decodeMultiByte(static_cast<char>(byte));
+    leadBytePage_ = text.isEmpty() ? page : nullptr;
     for (const QChar c : text) character(c.unicode());
   }
 }
@@ -1048,7 +1069,11 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
   // The document's own face and size stay unset, as in a document typed from scratch.
   const auto font = fonts_.constFind(chars.font < 0 ? defaultFont_ : chars.font);
   if (font != fonts_.cend() && !font->name.isEmpty() && font->name != defaultFamily_) {
-    setFontName(format, font->name);
+    const bool known = facesUsed_.contains(font->name);
+    if (known || facesUsed_.size() < kMaxFaces) {
+      if (!known) facesUsed_.insert(font->name);
+      setFontName(format, font->name);
+    }
   }
   if (chars.halfPoints > 0 && chars.halfPoints / 2.0 != defaultPointSize_) {
     format.setFontPointSize(chars.halfPoints / 2.0);
