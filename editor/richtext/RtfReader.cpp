@@ -516,6 +516,7 @@ void Reader::readControl() {
   const char first = rtf_[pos_];
   if (!isAsciiLetter(first)) {
     ++pos_;
+    if (first != '\'') dropLeadByte();  // "\'" may be the trail byte
     controlSymbol(first);
     return;
   }
