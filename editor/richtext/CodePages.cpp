@@ -99,7 +99,10 @@ CodePage::CodePage(int number) {
     const char byte = static_cast<char>(b);
     const QString unit = decoder_(QByteArrayView(&byte, 1));
     if (unit.size() == 1) {
-      table_[b] = unit.front().unicode();
+      // A control character for a byte of text is how some codecs say "no character here"
+      // (U+001A): the replacement character shows that something was there.
+      const char16_t c = unit.front().unicode();
+      table_[b] = c < 0x20 && b >= 0x20 ? char16_t(QChar::ReplacementCharacter) : c;
     } else if (unit.isEmpty()) {
       singleByte_ = false;
     } else {
