@@ -14,6 +14,7 @@
 //   kMaxBulletsPerList  bullet paragraphs in a row go into lists of at most this many.
 //   kMaxFaces       text in faces past this many different ones is in the default face.
 //   kMaxListNumber, kMaxNumberTextLength  list numbers and number texts of list definitions.
+// Each limit has a row going past it in tests/pathological/EditorPathologicalTest.cpp.
 // Everything else is linear in the input: no recursion, no rescanning, no per-character
 // document edits.
 #include "RtfReader.h"

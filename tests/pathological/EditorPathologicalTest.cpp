@@ -154,7 +154,11 @@ Document colourTable(int count, bool used) {
 QByteArray randomBytes(int size, unsigned seed) {
   std::mt19937 random(seed);
   QByteArray bytes(size, '\0');
-  for (char &b : bytes) b = char(random() & 0xFF);
+  // No closing brace: the document's group stays open to the end, so all of it is read.
+  for (char &b : bytes) {
+    b = char(random() & 0xFF);
+    if (b == '}') b = '{';
+  }
   return bytes;
 }
 
