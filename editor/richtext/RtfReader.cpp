@@ -955,7 +955,13 @@ void Reader::textByte(unsigned char byte) {
   if (page->isSingleByte()) {
     character(page->table()[byte]);
   } else {
-    const QString text = page->decodeMultiByte(static_cast<char>(byte));
+    QString text = page->decodeMultiByte(static_cast<char>(byte));
+    if (leadBytePage_ == page && byte < 0x80 && text == QString(QChar::ReplacementCharacter)) {
+      // An ASCII byte that is no trail byte for the lead byte before it: the lead byte is
+      // lost, the ASCII character kept.
+      page->dropLeadByte();
+      text += page->decodeMultiByte(static_cast<char>(byte));
+    }
     leadBytePage_ = text.isEmpty() ? page : nullptr;
     for (const QChar c : text) character(c.unicode());
   }
