@@ -2,8 +2,8 @@
 # Fuzzes one target with libFuzzer for a fixed time. Usage:
 #
 #   fuzz/run.sh TARGET SECONDS [LIBFUZZER_FLAG...]   fuzz TARGET (convert, carry_over,
-#                                                    tokenizer or formats; "fuzz_" in front
-#                                                    is fine)
+#                                                    tokenizer, formats, rtf_reader or
+#                                                    round_trip; "fuzz_" in front is fine)
 #   fuzz/run.sh merge TARGET                         add the scratch finds that bring new
 #                                                    coverage to the committed corpus
 #
@@ -25,7 +25,7 @@ usage() {
 target_name() {
   local name=${1#fuzz_}
   case $name in
-    convert | carry_over | tokenizer | formats) echo "$name" ;;
+    convert | carry_over | tokenizer | formats | rtf_reader | round_trip) echo "$name" ;;
     *) echo "unknown target '$1'" >&2; usage ;;
   esac
 }

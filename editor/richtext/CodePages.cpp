@@ -58,12 +58,33 @@ int codePageOfCharset(int charset) {
   return -1;
 }
 
+namespace {
+
+// Whether the code page reads the printable ASCII bytes as themselves, one byte each, as RTF
+// needs: its syntax is ASCII, and text outside "\'" escapes is mostly ASCII. A code page
+// that does not (EBCDIC, UTF-16) is taken for Windows-1252, so that no text turns to
+// garbage because of one number in the header.
+bool keepsAscii(QStringDecoder &decoder) {
+  for (int b = 0x20; b < 0x7F; ++b) {
+    if (b == '\\' || b == '~') continue;  // some Far East code pages put a currency sign here
+    decoder.resetState();
+    const char byte = static_cast<char>(b);
+    const QString unit = decoder(QByteArrayView(&byte, 1));
+    if (unit.size() != 1 || unit.front().unicode() != b) return false;
+  }
+  decoder.resetState();
+  return true;
+}
+
+}  // namespace
+
 CodePage::CodePage(int number) {
   if (number != kWindowsWestern) {
     for (const QByteArray &name : codePageNames(number)) {
       decoder_ = QStringDecoder(name.constData());
       if (decoder_.isValid()) break;
     }
+    if (decoder_.isValid() && !keepsAscii(decoder_)) decoder_ = QStringDecoder();
   }
   if (number == kWindowsWestern || !decoder_.isValid()) {
     std::string bytes(256, '\0');
@@ -78,7 +99,10 @@ CodePage::CodePage(int number) {
     const char byte = static_cast<char>(b);
     const QString unit = decoder_(QByteArrayView(&byte, 1));
     if (unit.size() == 1) {
-      table_[b] = unit.front().unicode();
+      // A control character for a byte of text is how some codecs say "no character here"
+      // (U+001A): the replacement character shows that something was there.
+      const char16_t c = unit.front().unicode();
+      table_[b] = c < 0x20 && b >= 0x20 ? char16_t(QChar::ReplacementCharacter) : c;
     } else if (unit.isEmpty()) {
       singleByte_ = false;
     } else {

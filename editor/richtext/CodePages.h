@@ -13,7 +13,8 @@ inline constexpr int kWindowsWestern = 1252;
 int codePageOfCharset(int charset);
 
 // Turns the bytes of one code page into text. Single-byte code pages go through a table;
-// the others through a decoder that keeps a lead byte until its trail byte arrives.
+// the others through a decoder that keeps a lead byte until its trail byte arrives. A code
+// page that does not read printable ASCII as itself is read as Windows-1252.
 class CodePage {
  public:
   explicit CodePage(int number);
@@ -21,6 +22,8 @@ class CodePage {
   bool isSingleByte() const { return singleByte_; }
   const std::array<char16_t, 256> &table() const { return table_; }
   QString decodeMultiByte(char byte) { return decoder_(QByteArrayView(&byte, 1)); }
+  // Forgets a lead byte whose trail byte never came.
+  void dropLeadByte() { decoder_.resetState(); }
 
  private:
   std::array<char16_t, 256> table_{};

@@ -143,8 +143,17 @@ inline QString fontNameOf(const QTextCharFormat &format, const QTextDocument &do
   return document.defaultFont().family();
 }
 
+// The face again, as a string property of the program's own that Qt neither shows nor
+// writes. The document's format table finds a format by its hash, and hashes a string
+// property by its text but every family list alike: formats that differ only in their face
+// would be told apart one comparison at a time, and opening a document of many faces would
+// take time quadratic in their number. setFontName sets both, so formats of one face stay
+// equal.
+inline constexpr int kFaceKeyProperty = QTextFormat::UserProperty + 1;
+
 inline void setFontName(QTextCharFormat &format, const QString &name) {
   format.setFontFamilies(QStringList{name});
+  format.setProperty(kFaceKeyProperty, name);
 }
 
 // The size a run is shown in, in points: its own, or the document's default.

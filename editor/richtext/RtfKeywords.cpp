@@ -46,8 +46,16 @@ constexpr Keyword kKeywords[] = {
     {"annotation", Op::SkipDestination},
     {"atnid", Op::SkipDestination},
     {"atnauthor", Op::SkipDestination},
-    {"listtable", Op::SkipDestination},
-    {"listoverridetable", Op::SkipDestination},
+    {"listtable", Op::ListTable},
+    {"listoverridetable", Op::ListOverrideTable},
+    {"leveltext", Op::LevelText},
+    {"list", Op::List},
+    {"listid", Op::ListId},
+    {"listlevel", Op::ListLevelDefinition},
+    {"levelnfc", Op::LevelNumberFormat},
+    {"levelnfcn", Op::LevelNumberFormat},
+    {"levelstartat", Op::LevelStart},
+    {"listoverride", Op::ListOverride},
     {"rsidtbl", Op::SkipDestination},
     {"generator", Op::SkipDestination},
     {"themedata", Op::SkipDestination},
@@ -69,8 +77,8 @@ constexpr Keyword kKeywords[] = {
     {"tcn", Op::SkipDestination},
     {"sp", Op::SkipDestination},
     {"upr", Op::SkipDestination},
-    {"pntxta", Op::SkipDestination},
-    {"pntxtb", Op::SkipDestination},
+    {"pntxta", Op::NumberTextAfter},
+    {"pntxtb", Op::NumberTextBefore},
     // Encoding and tables
     {"ansi", Op::Ansi, 1252},
     {"mac", Op::Ansi, 10000},
@@ -127,6 +135,21 @@ constexpr Keyword kKeywords[] = {
     {"lin", Op::LeftIndent},
     {"fi", Op::FirstIndent},
     {"pnlvlblt", Op::BulletLevel},
+    {"pnlvlbody", Op::NumberedLevel},
+    {"pnlvl", Op::NumberedLevel},
+    {"pnlvlcont", Op::ContinuedLevel},
+    {"pndec", Op::NumberFormat, 0},
+    {"pnucrm", Op::NumberFormat, 1},
+    {"pnlcrm", Op::NumberFormat, 2},
+    {"pnucltr", Op::NumberFormat, 3},
+    {"pnlcltr", Op::NumberFormat, 4},
+    {"pnord", Op::NumberFormat, 0},
+    {"pnordt", Op::NumberFormat, 0},
+    {"pncard", Op::NumberFormat, 0},
+    {"pncardt", Op::NumberFormat, 0},
+    {"pnstart", Op::NumberStart},
+    {"ls", Op::ListNumber},
+    {"ilvl", Op::ListLevelNumber},
     // Text
     {"u", Op::Unicode},
     {"tab", Op::Tab},
@@ -199,7 +222,8 @@ const Keyword *findKeyword(std::string_view name) {
 bool isDestination(Op op) {
   return op == Op::FontTable || op == Op::ColorTable || op == Op::SkipDestination ||
          op == Op::ListText || op == Op::ListLevel || op == Op::FieldInstruction ||
-         op == Op::FieldResult;
+         op == Op::FieldResult || op == Op::ListTable || op == Op::ListOverrideTable ||
+         op == Op::LevelText || op == Op::NumberTextBefore || op == Op::NumberTextAfter;
 }
 
 }  // namespace quillmark::richtext

@@ -17,6 +17,18 @@ enum class Op : std::uint8_t {
   FieldInstruction,
   FieldResult,
   Field,
+  ListTable,          // "\listtable": list definitions
+  ListOverrideTable,  // "\listoverridetable": the "\ls" numbers of the lists
+  LevelText,          // "\leveltext": a list level's number text
+  NumberTextBefore,   // "\pntxtb": text before an old-style list number
+  NumberTextAfter,    // "\pntxta": text after it
+  // List definitions
+  List,
+  ListId,
+  ListLevelDefinition,
+  LevelNumberFormat,  // "\levelnfc": value-less; the number is the format
+  LevelStart,
+  ListOverride,
   // Document tables and encoding
   Ansi,
   AnsiCodePage,
@@ -51,6 +63,12 @@ enum class Op : std::uint8_t {
   LeftIndent,
   FirstIndent,
   BulletLevel,
+  NumberedLevel,    // "\pnlvlbody", "\pnlvlN": an old-style numbered paragraph
+  ContinuedLevel,   // "\pnlvlcont": a list paragraph without a number of its own
+  NumberFormat,     // "\pndec" and the like; the value is the "\levelnfc" number it means
+  NumberStart,      // "\pnstart"
+  ListNumber,       // "\ls": the paragraph's list, by its override number
+  ListLevelNumber,  // "\ilvl": the paragraph's level in it
   // Text
   Character,
   Unicode,

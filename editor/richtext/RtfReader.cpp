@@ -11,12 +11,17 @@
 //   parameters      control-word numbers are clamped to the range of int, indents to
 //                   kMaxIndentTwips, sizes to kMaxHalfPoints.
 //   \binN           skips at most what is left of the input.
+//   kMaxBulletsPerList  bullet paragraphs in a row go into lists of at most this many.
+//   kMaxFaces       text in faces past this many different ones is in the default face.
+//   kMaxListNumber, kMaxNumberTextLength  list numbers and number texts of list definitions.
+// Each limit has a row going past it in tests/pathological/EditorPathologicalTest.cpp.
 // Everything else is linear in the input: no recursion, no rescanning, no per-character
 // document edits.
 #include "RtfReader.h"
 
 #include <QColor>
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -28,6 +33,7 @@
 #include <deque>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -46,6 +52,18 @@ namespace quillmark::richtext {
 namespace {
 
 constexpr std::size_t kMaxGroupDepth = 1000;
+// Each paragraph added to a QTextList makes Qt look at every paragraph already in it, so a
+// run of bullet paragraphs goes into lists of at most this many: a bullet list shows no
+// numbers, and the lists look and write as one.
+constexpr int kMaxBulletsPerList = 128;
+// Faces the document shows: text in faces past this many different ones stays in the
+// default face. Qt's font cache takes time quadratic in the faces a window lays out, so a
+// document of 100,000 faces would freeze the window that shows it.
+constexpr qsizetype kMaxFaces = 1000;
+// List numbers count from at most this; a list's number text holds at most this many
+// characters.
+constexpr int kMaxListNumber = 1'000'000;
+constexpr qsizetype kMaxNumberTextLength = 64;
 constexpr int kDefaultUnicodeSkip = 1;
 constexpr int kDefaultHalfPoints = 24;       // what "\fs" without a number means
 constexpr int kMaxHalfPoints = 3276;         // 1638 points, the largest size word processors offer
@@ -60,7 +78,10 @@ enum class Destination : std::uint8_t {
   FontTable,         // font names
   ColorTable,        // colour entries
   ListText,          // the number or bullet shown before a list paragraph
-  ListLevel,         // an old-style list definition ("\pn"): only whether it is a bullet
+  ListLevel,         // an old-style list definition ("\pn"): bullet or number, and how
+  NumberText,        // the text before or after an old-style number ("\pntxtb", "\pntxta")
+  ListTable,         // list definitions and their "\ls" numbers
+  LevelText,         // a list level's number text ("\leveltext")
   FieldInstruction,  // a field's instruction: for a hyperlink, its address
 };
 
@@ -81,6 +102,43 @@ struct ParagraphState {
   Alignment alignment = Alignment::Left;
   int leftTwips = 0;
   int firstTwips = 0;
+  int list = 0;   // "\ls": the list override the paragraph belongs to; 0: none
+  int level = 0;  // "\ilvl", 0 to kListLevels - 1
+};
+
+// Number formats, as "\levelnfc" numbers them.
+constexpr int kFormatDecimal = 0;
+constexpr int kFormatUpperRoman = 1;
+constexpr int kFormatLowerRoman = 2;
+constexpr int kFormatUpperLetter = 3;
+constexpr int kFormatLowerLetter = 4;
+constexpr int kFormatLeadingZero = 22;
+constexpr int kFormatBullet = 23;
+constexpr int kFormatNone = 255;
+constexpr int kListLevels = 9;
+
+// One level of a list definition ("\listlevel").
+struct ListLevel {
+  int format = kFormatDecimal;
+  int start = 1;
+  // The number text: characters, and placeholders U+0000 to U+0008 for the numbers of the
+  // levels. Unset: the level's own number and a full stop.
+  std::optional<QString> text;
+};
+
+struct ListDefinition {
+  std::array<ListLevel, kListLevels> levels;
+};
+
+// An old-style paragraph number ("\pn").
+struct OldStyleNumber {
+  bool numbered = false;   // "\pnlvlbody" or "\pnlvlN"
+  bool continued = false;  // "\pnlvlcont": in the list, without a number
+  int level = 0;
+  int format = kFormatDecimal;
+  int start = 1;
+  QString before;
+  QString after;
 };
 
 struct GroupState {
@@ -102,6 +160,43 @@ struct FontEntry {
 };
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+QString romanNumber(int n) {
+  static constexpr std::pair<int, const char16_t *> kDigits[] = {
+      {1000, u"m"}, {900, u"cm"}, {500, u"d"}, {400, u"cd"}, {100, u"c"}, {90, u"xc"}, {50, u"l"},
+      {40, u"xl"},  {10, u"x"},   {9, u"ix"},  {5, u"v"},    {4, u"iv"},  {1, u"i"}};
+  if (n <= 0 || n >= 4000) return QString::number(n);
+  QString text;
+  for (const auto &[value, digits] : kDigits) {
+    for (; n >= value; n -= value) text += QString::fromUtf16(digits);
+  }
+  return text;
+}
+
+// "a" to "z", then "aa", "bb" and so on, as word processors letter their lists.
+QString letterNumber(int n) {
+  if (n <= 0) return QString::number(n);
+  const int repeat = std::min(1 + (n - 1) / 26, 64);
+  return QString(repeat, QChar(char16_t(u'a' + (n - 1) % 26)));
+}
+
+// A list number in a "\levelnfc" format.
+QString formatNumber(int n, int format) {
+  switch (format) {
+    case kFormatUpperRoman:
+      return romanNumber(n).toUpper();
+    case kFormatLowerRoman:
+      return romanNumber(n);
+    case kFormatUpperLetter:
+      return letterNumber(n).toUpper();
+    case kFormatLowerLetter:
+      return letterNumber(n);
+    case kFormatLeadingZero:
+      return n >= 0 && n < 10 ? u'0' + QString::number(n) : QString::number(n);
+    default:
+      return QString::number(n);
+  }
+}
 
 // One argument of a field instruction; a switch ("\l") is never quoted.
 struct FieldArgument {
@@ -197,6 +292,7 @@ class Reader {
     return overflowSkipDepth_ > 0 || groups_.back().destination == Destination::Skip;
   }
 
+  void dropLeadByte();
   void openGroup();
   bool closeGroup();  // false once the document's own group has closed
   void finishDestination(const GroupState &closed);
@@ -224,6 +320,10 @@ class Reader {
   void endRow();
   void finishTable();
 
+  void listTableWord(const Keyword &keyword, bool hasParameter, int parameter);
+  void numberParagraph();
+  QString listNumberText(const ParagraphState &paragraph);
+  QString oldStyleNumberText();
   void beginFont(int number);
   void finishFont();
   void finishColor();
@@ -246,6 +346,7 @@ class Reader {
   QHash<int, FontEntry> fonts_;
   std::vector<QColor> colors_;  // invalid: automatic
   std::unordered_map<int, std::unique_ptr<CodePage>> codePages_;
+  QSet<QString> facesUsed_;  // the faces given to text so far
 
   int fontNumber_ = -1;  // the font-table entry being read, or -1
   FontEntry font_;       // ... and what is known of it so far
@@ -254,8 +355,9 @@ class Reader {
 
   QString run_;  // text not yet in the document, all in runChars_
   CharacterState runChars_;
-  bool stateChanged_ = true;      // the group state may differ from runChars_ / codePage_
-  CodePage *codePage_ = nullptr;  // the code page of the text being read
+  bool stateChanged_ = true;          // the group state may differ from runChars_ / codePage_
+  CodePage *codePage_ = nullptr;      // the code page of the text being read
+  CodePage *leadBytePage_ = nullptr;  // holds a lead byte waiting for its trail byte
   // The formats made so far, for the states they were made for; reset when a table changes.
   std::deque<std::pair<CharacterState, QTextCharFormat>> formats_;
   bool formatCached_ = false;
@@ -263,6 +365,23 @@ class Reader {
   QString listText_;              // the text of the "\pntext"/"\listtext" group being read
   bool levelIsBullet_ = false;    // the "\pn" group being read says bullet
   bool paragraphBullet_ = false;  // the paragraph being read is a bullet item
+  bool listTextGiven_ = false;    // ... and has its number or bullet as text of its own
+
+  // Numbers a word processor writes only in the list's definition: the list table's lists by
+  // "\listid", the override table's "\ls" numbers, and how far each list has counted.
+  std::unordered_map<int, ListDefinition> lists_;
+  std::unordered_map<int, int> listOfOverride_;                       // "\ls" -> "\listid"
+  std::unordered_map<int, std::array<int, kListLevels>> listCounts_;  // by "\listid"
+  bool readingOverrides_ = false;  // the list table being read is the override table
+  ListDefinition listDefinition_;
+  int levelIndex_ = -1;           // the "\listlevel" being read, or -1
+  int overrideList_ = 0;          // the "\listid" of the "\listoverride" being read
+  QString levelText_;             // the "\leveltext" being read
+  OldStyleNumber pn_;             // the "\pn" group being read
+  OldStyleNumber paragraphPn_;    // the paragraph's, once its "\pn" group closed
+  bool numberTextAfter_ = false;  // the "\pntxta"/"\pntxtb" being read is "\pntxta"
+  std::array<int, kListLevels> oldStyleCounts_{};  // the numbers of the previous paragraph
+  bool previousOldStyle_ = false;                  // the previous paragraph had an old-style number
 
   std::vector<Field> fields_;  // every field met so far, in order
 
@@ -316,7 +435,16 @@ bool Reader::read(qsizetype start, const ReadProgress &progress) {
   return !open;
 }
 
+// A lead byte is followed by its trail byte at once; one cut off by a brace or a control
+// word is dropped, so that it cannot take the next character of text for its trail byte.
+void Reader::dropLeadByte() {
+  if (leadBytePage_ == nullptr) return;
+  leadBytePage_->dropLeadByte();
+  leadBytePage_ = nullptr;
+}
+
 void Reader::openGroup() {
+  dropLeadByte();
   bytesToSkip_ = 0;
   ignorable_ = false;
   if (groups_.size() > kMaxGroupDepth) {
@@ -327,6 +455,7 @@ void Reader::openGroup() {
 }
 
 bool Reader::closeGroup() {
+  dropLeadByte();
   bytesToSkip_ = 0;
   ignorable_ = false;
   if (overflowDepth_ > 0) {
@@ -350,17 +479,33 @@ void Reader::finishDestination(const GroupState &closed) {
       break;
     case Destination::ListText:
       // A bullet makes the paragraph a list item; a number stays in the text, so that a
-      // numbered list keeps its numbers.
+      // numbered list keeps its numbers. A blank one leaves the number to the list's
+      // definition (numberParagraph).
       if (isBulletText(listText_)) {
         paragraphBullet_ = true;
-      } else if (top().destination == Destination::Text) {
+        listTextGiven_ = true;
+      } else if (!listText_.trimmed().isEmpty() && top().destination == Destination::Text) {
         for (const QChar c : std::as_const(listText_)) character(c.unicode());
+        listTextGiven_ = true;
       }
       listText_.clear();
       break;
     case Destination::ListLevel:
       if (levelIsBullet_) paragraphBullet_ = true;
       levelIsBullet_ = false;
+      if (top().destination == Destination::Text) paragraphPn_ = std::exchange(pn_, {});
+      break;
+    case Destination::NumberText:
+      (numberTextAfter_ ? pn_.after : pn_.before) = std::exchange(levelText_, {});
+      break;
+    case Destination::LevelText:
+      // The first character is the length of the text after it.
+      if (levelIndex_ >= 0 && !levelText_.isEmpty()) {
+        const qsizetype length =
+            std::min<qsizetype>(levelText_.front().unicode(), levelText_.size() - 1);
+        listDefinition_.levels[std::size_t(levelIndex_)].text = levelText_.mid(1, length);
+      }
+      levelText_.clear();
       break;
     case Destination::FieldInstruction: {
       Field &field = fields_[std::size_t(closed.field - 1)];
@@ -374,6 +519,7 @@ void Reader::finishDestination(const GroupState &closed) {
       field.instruction.clear();
       break;
     }
+    case Destination::ListTable:
     case Destination::Text:
     case Destination::Skip:
     case Destination::ColorTable:
@@ -388,9 +534,11 @@ void Reader::readControl() {
   const char first = rtf_[pos_];
   if (!isAsciiLetter(first)) {
     ++pos_;
+    if (first != '\'') dropLeadByte();  // "\'" may be the trail byte
     controlSymbol(first);
     return;
   }
+  dropLeadByte();
   const qsizetype nameStart = pos_;
   while (pos_ < size && isAsciiLetter(rtf_[pos_])) ++pos_;
   const std::string_view name(rtf_.data() + nameStart, std::size_t(pos_ - nameStart));
@@ -496,6 +644,21 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
     case Op::ListLevel:
       startDestination(Destination::ListLevel);
       return;
+    case Op::ListTable:
+    case Op::ListOverrideTable:
+      readingOverrides_ = keyword->op == Op::ListOverrideTable;
+      startDestination(Destination::ListTable);
+      return;
+    case Op::LevelText:
+      startDestination(top().destination == Destination::ListTable ? Destination::LevelText
+                                                                   : Destination::Skip);
+      return;
+    case Op::NumberTextBefore:
+    case Op::NumberTextAfter:
+      numberTextAfter_ = keyword->op == Op::NumberTextAfter;
+      startDestination(top().destination == Destination::ListLevel ? Destination::NumberText
+                                                                   : Destination::Skip);
+      return;
     case Op::SkipDestination:
       startDestination(Destination::Skip);
       return;
@@ -552,7 +715,33 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
       return;
     }
     case Destination::ListLevel:
-      if (keyword->op == Op::BulletLevel) levelIsBullet_ = true;
+      switch (keyword->op) {
+        case Op::BulletLevel:
+          levelIsBullet_ = true;
+          break;
+        case Op::NumberedLevel:
+          pn_.numbered = true;
+          pn_.level = hasParameter ? std::clamp(parameter - 1, 0, kListLevels - 1) : 0;
+          break;
+        case Op::ContinuedLevel:
+          pn_.continued = true;
+          break;
+        case Op::NumberFormat:
+          pn_.format = keyword->value;
+          break;
+        case Op::NumberStart:
+          pn_.start = std::clamp(parameter, 0, kMaxListNumber);
+          break;
+        default:
+          break;
+      }
+      return;
+    case Destination::ListTable:
+      listTableWord(*keyword, hasParameter, parameter);
+      return;
+    case Destination::LevelText:
+    case Destination::NumberText:
+      textWord(*keyword);  // a "\tab" or a character word is part of the text
       return;
     case Destination::Text:
     case Destination::ListText:
@@ -590,6 +779,13 @@ void Reader::startDestination(Destination destination) {
       break;
     case Destination::FieldInstruction:
       if (state.field == 0) destination = Destination::Skip;  // no field to instruct
+      break;
+    case Destination::ListTable:
+      levelIndex_ = -1;
+      break;
+    case Destination::LevelText:
+    case Destination::NumberText:
+      levelText_.clear();
       break;
     case Destination::Text:
     case Destination::Skip:
@@ -674,6 +870,12 @@ void Reader::formatWord(Op op, bool hasParameter, int parameter) {
       return;
     case Op::FirstIndent:
       paragraph.firstTwips = std::clamp(parameter, -kMaxIndentTwips, kMaxIndentTwips);
+      return;
+    case Op::ListNumber:
+      paragraph.list = std::max(0, parameter);
+      return;
+    case Op::ListLevelNumber:
+      paragraph.level = std::clamp(parameter, 0, kListLevels - 1);
       return;
     default:
       return;  // not formatting
@@ -760,16 +962,26 @@ void Reader::textByte(unsigned char byte) {
       if (byte == ';') finishColor();
       return;
     case Destination::FieldInstruction:
+    case Destination::LevelText:
+    case Destination::NumberText:
       page = &codePage(codePageOfFont(top().chars.font));
       break;
     case Destination::Skip:
     case Destination::ListLevel:
+    case Destination::ListTable:
       return;
   }
   if (page->isSingleByte()) {
     character(page->table()[byte]);
   } else {
-    const QString text = page->decodeMultiByte(static_cast<char>(byte));
+    QString text = page->decodeMultiByte(static_cast<char>(byte));
+    if (leadBytePage_ == page && byte < 0x80 && text == QString(QChar::ReplacementCharacter)) {
+      // An ASCII byte that is no trail byte for the lead byte before it: the lead byte is
+      // lost, the ASCII character kept.
+      page->dropLeadByte();
+      text += page->decodeMultiByte(static_cast<char>(byte));
+    }
+    leadBytePage_ = text.isEmpty() ? page : nullptr;
     for (const QChar c : text) character(c.unicode());
   }
 }
@@ -835,8 +1047,14 @@ void Reader::character(char16_t c) {
     case Destination::FieldInstruction:
       if (c >= 0x20) fields_[std::size_t(top().field - 1)].instruction += QChar(c);
       return;
+    case Destination::LevelText:
+    case Destination::NumberText:
+      // Placeholders and the length are control characters; the text ends at a ';'.
+      if (levelText_.size() < kMaxNumberTextLength) levelText_ += QChar(c);
+      return;
     case Destination::Skip:
     case Destination::ListLevel:
+    case Destination::ListTable:
       return;
   }
   // Characters the document would take for structure instead of text.
@@ -900,7 +1118,11 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
   // The document's own face and size stay unset, as in a document typed from scratch.
   const auto font = fonts_.constFind(chars.font < 0 ? defaultFont_ : chars.font);
   if (font != fonts_.cend() && !font->name.isEmpty() && font->name != defaultFamily_) {
-    setFontName(format, font->name);
+    const bool known = facesUsed_.contains(font->name);
+    if (known || facesUsed_.size() < kMaxFaces) {
+      if (!known) facesUsed_.insert(font->name);
+      setFontName(format, font->name);
+    }
   }
   if (chars.halfPoints > 0 && chars.halfPoints / 2.0 != defaultPointSize_) {
     format.setFontPointSize(chars.halfPoints / 2.0);
@@ -918,6 +1140,8 @@ void Reader::endParagraph() {
     // A cell's paragraphs are joined with a blank.
     if (!cell_.isEmpty() && !cell_.endsWith(u' ')) cell_ += u' ';
     paragraphBullet_ = false;
+    listTextGiven_ = false;
+    paragraphPn_ = {};
     return;
   }
   finishTable();
@@ -929,6 +1153,8 @@ void Reader::endParagraph() {
 
 // Gives the paragraph being read the formatting in effect at its end.
 void Reader::applyParagraphFormat() {
+  numberParagraph();
+  listTextGiven_ = false;
   const ParagraphState &paragraph = top().paragraph;
   QTextBlockFormat format;
   if (paragraph.alignment != Alignment::Left) format.setAlignment(qtAlignment(paragraph.alignment));
@@ -944,7 +1170,7 @@ void Reader::applyParagraphFormat() {
   cursor_.setBlockFormat(format);
   if (!paragraphBullet_) {
     list_ = nullptr;
-  } else if (list_ != nullptr) {
+  } else if (list_ != nullptr && list_->count() < kMaxBulletsPerList) {
     list_->add(cursor_.block());
   } else {
     QTextListFormat listFormat;
@@ -1005,6 +1231,124 @@ void Reader::finishTable() {
     cursor_.insertText(lines[i], fixed);
     cursor_.insertBlock(QTextBlockFormat(), i + 1 < lines.size() ? fixed : formatOf(top().chars));
   }
+}
+
+// The list table's and the override table's words: lists with their levels, then which
+// "\ls" number stands for which list.
+void Reader::listTableWord(const Keyword &keyword, bool hasParameter, int parameter) {
+  ListLevel *level = levelIndex_ >= 0 ? &listDefinition_.levels[std::size_t(levelIndex_)] : nullptr;
+  switch (keyword.op) {
+    case Op::List:
+      listDefinition_ = ListDefinition{};
+      levelIndex_ = -1;
+      break;
+    case Op::ListLevelDefinition:
+      levelIndex_ = std::min(levelIndex_ + 1, kListLevels - 1);
+      listDefinition_.levels[std::size_t(levelIndex_)] = ListLevel{};
+      break;
+    case Op::LevelNumberFormat:
+      if (level && hasParameter) level->format = parameter;
+      break;
+    case Op::LevelStart:
+      if (level) level->start = std::clamp(parameter, 0, kMaxListNumber);
+      break;
+    case Op::ListOverride:
+      overrideList_ = 0;
+      break;
+    case Op::ListId:
+      // In a list it comes after the levels; in an override, before the "\ls".
+      if (readingOverrides_) {
+        overrideList_ = parameter;
+      } else {
+        lists_[parameter] = listDefinition_;
+      }
+      break;
+    case Op::ListNumber:
+      if (readingOverrides_) listOfOverride_[parameter] = overrideList_;
+      break;
+    default:
+      break;
+  }
+}
+
+// The number a list paragraph shows, from the list table, counting on from the list's
+// previous paragraph; empty for a bullet or a level without numbers. Counting a level
+// starts the levels below it over.
+QString Reader::listNumberText(const ParagraphState &paragraph) {
+  const auto override = listOfOverride_.find(paragraph.list);
+  const int listId = override != listOfOverride_.end() ? override->second : paragraph.list;
+  const auto definition = lists_.find(listId);
+  if (definition == lists_.end()) return {};
+  const auto &levels = definition->second.levels;
+  const int level = paragraph.level;
+  const ListLevel &own = levels[std::size_t(level)];
+  if (own.format == kFormatBullet) {
+    paragraphBullet_ = true;
+    return {};
+  }
+  if (own.format == kFormatNone) return {};
+  auto [counts, fresh] = listCounts_.try_emplace(listId);
+  if (fresh) counts->second.fill(-1);
+  std::array<int, kListLevels> &count = counts->second;
+  count[std::size_t(level)] = count[std::size_t(level)] < 0
+                                  ? own.start
+                                  : std::min(count[std::size_t(level)] + 1, kMaxListNumber);
+  for (int below = level + 1; below < kListLevels; ++below) count[std::size_t(below)] = -1;
+  const auto numberOf = [&](int at) {
+    const int n =
+        count[std::size_t(at)] < 0 ? levels[std::size_t(at)].start : count[std::size_t(at)];
+    return formatNumber(n, levels[std::size_t(at)].format);
+  };
+  if (!own.text) return numberOf(level) + u'.';
+  QString text;
+  for (const QChar c : *own.text) {
+    if (c.unicode() < kListLevels) {
+      text += numberOf(c.unicode());
+    } else if (c.unicode() >= 0x20) {
+      text += c;
+    }
+  }
+  return text;
+}
+
+// The number of an old-style numbered paragraph ("\pn"), counting on from the previous
+// paragraph when that had one too.
+QString Reader::oldStyleNumberText() {
+  const OldStyleNumber &pn = paragraphPn_;
+  if (!pn.numbered && !pn.continued) {
+    previousOldStyle_ = false;
+    return {};
+  }
+  if (!previousOldStyle_) oldStyleCounts_.fill(-1);
+  previousOldStyle_ = true;
+  if (pn.continued) return {};
+  int &count = oldStyleCounts_[std::size_t(pn.level)];
+  count = count < 0 ? pn.start : std::min(count + 1, kMaxListNumber);
+  for (int below = pn.level + 1; below < kListLevels; ++below) {
+    oldStyleCounts_[std::size_t(below)] = -1;
+  }
+  return pn.before + formatNumber(count, pn.format) + pn.after;
+}
+
+// Gives a list paragraph whose number the word processor wrote only in the list's
+// definition, with no text of its own ("\listtext" blank or missing), that number as text
+// at its start, followed by a tab, as a number written as text reads.
+void Reader::numberParagraph() {
+  const ParagraphState &paragraph = top().paragraph;
+  QString number;
+  if (paragraph.list > 0) {
+    number = listNumberText(paragraph);
+  } else {
+    number = oldStyleNumberText();
+  }
+  paragraphPn_ = {};
+  if (listTextGiven_ || paragraphBullet_ || number.isEmpty()) return;
+  QTextCursor start = cursor_;
+  start.movePosition(QTextCursor::StartOfBlock);
+  const QTextBlock::iterator first = start.block().begin();
+  const QTextCharFormat format =
+      first.atEnd() ? formatOf(top().chars) : first.fragment().charFormat();
+  start.insertText(number + u'\t', format);
 }
 
 void Reader::beginFont(int number) {

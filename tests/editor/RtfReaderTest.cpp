@@ -173,6 +173,26 @@ const Case kCases[] = {
      u"bullet1 left=500|a\nbullet1 left=500|b\n|c\nbullet2|d\nbullet2|e"_s},
     {"numbered_items_keep_their_numbers",
      "{\\rtf1{\\pntext 1.\\tab}a\\par{\\listtext\\pard\\plain\\b 2)\\tab}b}", u"|1.\ta\n|2)\tb"_s},
+    // Numbers written only in the list's definition, the list text left blank or missing.
+    {"list_table_numbers",
+     "{\\rtf1{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc0\\levelstartat1"
+     "{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}{\\listlevel\\levelnfc4\\levelstartat1"
+     "{\\leveltext\\leveltemplateid9\\'04\\'00.\\'01);}{\\levelnumbers\\'01\\'03;}}"
+     "{\\listname ;}\\listid7}{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}}"
+     "\\listid8}}{\\*\\listoverridetable{\\listoverride\\listid7\\listoverridecount0\\ls1}"
+     "{\\listoverride\\listid8\\ls2}}"
+     "\\pard\\ls1\\ilvl0{\\listtext\\tab}first\\par{\\listtext\\tab}\\b second\\par"
+     "\\ilvl1{\\listtext\\tab}\\b0 sub a\\par sub b\\par\\ilvl0 third\\par"
+     "\\pard plain\\par\\ls2 dot\\par\\pard\\ls1{\\listtext 9.\\tab}given}",
+     u"|1.\tfirst\n|{b}2.\tsecond\n|2.a)\tsub a\n|2.b)\tsub b\n|3.\tthird\n|plain\n"
+     u"bullet1|dot\n|9.\tgiven"_s},
+    {"old_style_numbers",
+     "{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pndec\\pnstart3{\\pntxta .}}{\\pntext\\tab}c\\par"
+     "{\\*\\pn\\pnlvlbody\\pndec\\pnstart3{\\pntxta .}}{\\pntext\\tab}d\\par\\pard x\\par"
+     "{\\*\\pn\\pnlvlbody\\pnucrm\\pnstart4{\\pntxtb (}{\\pntxta )}}e\\par"
+     "{\\*\\pn\\pnlvl2\\pnlcltr\\pnstart1}f\\par{\\*\\pn\\pnlvlcont}g\\par"
+     "{\\*\\pn\\pnlvl2\\pnlcltr}h}",
+     u"|3.\tc\n|4.\td\n|x\n|(IV)\te\n|a\tf\n|g\n|b\th"_s},
     // Hyperlink fields as this program and other word processors write them.
     {"link_ours", "{\\rtf1 go {\\field{\\*\\fldinst HYPERLINK \"http://a/\"}{\\fldrslt\\b x}} on}",
      u"|go {b link=http://a/}x{} on"_s},
