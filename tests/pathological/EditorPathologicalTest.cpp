@@ -29,6 +29,7 @@
 #include <random>
 
 #include "../editor/ScriptedPlatform.h"
+#include "BuildKind.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -37,24 +38,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 using namespace quillmark;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
-#if defined(NDEBUG)
-constexpr bool kOptimised = !kSanitized;
-#else
-constexpr bool kOptimised = false;
-#endif
 
 constexpr int kScale = kSanitized ? 10 : 1;
 

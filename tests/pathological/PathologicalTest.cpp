@@ -43,6 +43,7 @@
 #include <string_view>
 #include <vector>
 
+#include "BuildKind.h"
 #include "Engine.h"
 #include "quillmark/convert.h"
 
@@ -53,24 +54,6 @@ using namespace std::string_view_literals;
 using ::testing::AssertionFailure;
 using ::testing::AssertionResult;
 using ::testing::AssertionSuccess;
-
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
-#if defined(NDEBUG)
-constexpr bool kOptimised = !kSanitized;
-#else
-constexpr bool kOptimised = false;
-#endif
 
 constexpr std::size_t kMillion = 1'000'000;
 
