@@ -49,7 +49,7 @@ void QuillmarkMain::copyToWeb() {
   QString report;
   preview::MadePost made;
   const QString text = postFor(richtext::writeRtf(*box_->document()), report, &made);  // 7-bit text
-  preview_->checkBeforeCopy(made, box_->text());
+  preview_->checkCopy(std::move(made), box_->text());
   clipboard->setText(text);
   // The whole post is selected, to show what was copied, but the view stays where the writer
   // was: selecting all does not bring the insertion point into view, so the text need not be

@@ -164,7 +164,27 @@ void Preview::show(PreviewContent &content) {
 }
 
 void Preview::checkBeforeCopy(const MadePost &post, const QString &documentText) const {
-  const std::optional<QString> wrong = checkPostAgainst(post, documentText);
+  tellCheck(checkPostAgainst(post, documentText));
+}
+
+void Preview::checkCopy(MadePost post, QString documentText) {
+  if (qsizetype(post.webHtml.size()) <= kLargeRtfBytes) {
+    checkBeforeCopy(post, documentText);
+    return;
+  }
+  auto *watcher = new QFutureWatcher<std::optional<QString>>(this);
+  connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+    --checksRunning_;
+    tellCheck(watcher->result());
+    watcher->deleteLater();
+  });
+  ++checksRunning_;
+  watcher->setFuture(QtConcurrent::run([post = std::move(post), text = std::move(documentText)] {
+    return checkPostAgainst(post, text);
+  }));
+}
+
+void Preview::tellCheck(const std::optional<QString> &wrong) const {
   if (!wrong) return;
   qCWarning(lcPreview) << "The post does not match the document:" << *wrong;
   if (hooks_.tellProblem)

@@ -74,6 +74,12 @@ class Preview final : public QObject {
   // The check before copy: when the post does not match the document, says what is wrong
   // through `tellProblem` and logs it; the caller copies the post anyway.
   void checkBeforeCopy(const MadePost &post, const QString &documentText) const;
+  // The same check for Copy to Web: at once for a post of normal size; for a large one
+  // (seconds of checking) on a worker thread, so that the post is on the clipboard without
+  // waiting, and what is wrong is told when the check ends.
+  void checkCopy(MadePost post, QString documentText);
+  // A check of a large post is running on a worker.
+  bool isCheckingCopy() const { return checksRunning_ > 0; }
 
  signals:
   // A refresh's result was shown (the gauge, and the dock when it is open).
@@ -87,6 +93,8 @@ class Preview final : public QObject {
   void show(PreviewContent &content);
   bool viewsWanted() const;
   MarkupStyle markupStyle() const;
+  // Logs and tells what the check before copy found wrong, if anything.
+  void tellCheck(const std::optional<QString> &wrong) const;
 
   QMainWindow &window_;
   richtext::RichTextBox &box_;
@@ -102,6 +110,7 @@ class Preview final : public QObject {
   bool workerRunning_ = false;
   bool again_ = false;  // an edit came while the worker ran
   int discarded_ = 0;
+  int checksRunning_ = 0;
 };
 
 }  // namespace quillmark::preview

@@ -347,6 +347,26 @@ TEST(CheckBeforeCopy, NamesWhatIsWrongAndLogsIt) {
   }
 }
 
+// A large post is on the clipboard before its check ends: the check runs on a worker and
+// tells what is wrong when it is done.
+TEST(CheckBeforeCopy, ALargePostIsCheckedOnAWorkerAndStillTold) {
+  ScriptedWindow w;
+  QString words;
+  for (int i = 0; i < 40000; ++i) words += u"word "_s;
+  MadePost post;
+  post.webHtml = (u"<b>"_s + words).toStdU16String();  // left open
+  post.text = u"<b>"_s + words;
+  post.format = Format::Html;
+  QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"does not match the document"_s));
+  w.window.preview().checkCopy(post, words);
+  EXPECT_TRUE(w.window.preview().isCheckingCopy());
+  EXPECT_TRUE(w.platform->messages.empty());
+  QTRY_VERIFY_WITH_TIMEOUT(!w.window.preview().isCheckingCopy(), 60000);
+  ASSERT_EQ(w.platform->messages.size(), 1u);
+  EXPECT_TRUE(w.platform->messages[0].text.contains(u"element left open: <b>"_s))
+      << w.platform->messages[0].text.toStdString();
+}
+
 TEST(CheckBeforeCopy, PassesRealDocumentsInEveryFormat) {
   // The example post and the word processors' documents, opened as the writer opens them.
   const QString source = QString::fromUtf8(QUILLMARK_SOURCE_DIR);
