@@ -150,10 +150,13 @@ class BbWalk : Walk {
         length_ = t.text.size();
         return &t;
       }
-      const std::size_t end = rest.find(t.after, t.text.size());
+      // The value holds no "[", "]" or line end, so the tag's end is looked for only up to
+      // the first of them: a post of unfinished tags ("[color=[color=...") stays linear.
+      const std::size_t stop = rest.find_first_of(u"[]\n", t.text.size());
+      const std::u16string_view searched =
+          stop == std::u16string_view::npos ? rest : rest.substr(0, stop + t.after.size());
+      const std::size_t end = searched.find(t.after, t.text.size());
       if (end == std::u16string_view::npos || end == t.text.size()) continue;
-      const std::u16string_view value = rest.substr(t.text.size(), end - t.text.size());
-      if (value.find_first_of(u"[]\n") != std::u16string_view::npos) continue;
       length_ = end + t.after.size();
       return &t;
     }

@@ -272,6 +272,16 @@ TEST(Formats, ChecksFindWhatIsWrong) {
   }
 }
 
+TEST(Formats, CheckOfUnfinishedTagsIsLinear) {
+  // A writer's text of tags that never end: each "[color=" once searched the rest of the post
+  // for its "]", so 200,000 of them took minutes. The hang guard catches a relapse.
+  std::u16string text;
+  for (int i = 0; i < 200000; ++i) text += u"[color=";
+  for (const Format f : {Format::Phpbb, Format::Xenforo, Format::Mybb, Format::Smf}) {
+    EXPECT_EQ(checkPost(text, text, f), std::nullopt) << formatName(f);
+  }
+}
+
 TEST(Formats, NamesAndTables) {
   EXPECT_EQ(formatNameList(), "html, phpbb, xenforo, mybb, smf, vbulletin, bbcode, markdown");
   for (const FormatInfo& f : allFormats()) {
