@@ -7,7 +7,9 @@
 #include <QTextList>
 #include <QTextTable>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "richtext/DocumentModel.h"
 
@@ -73,6 +75,24 @@ QString faceOf(Program& program) {
 }
 
 }  // namespace
+
+void broken(const char* what, const QByteArray& rtf, const QString& detail) {
+  std::string shown;
+  shown.reserve(std::size_t(rtf.size()));
+  for (const char c : rtf) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 0x20 && b < 0x7F) || b == '\n') {
+      shown += c;
+    } else {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02X", b);
+      shown += hex;
+    }
+  }
+  std::fprintf(stderr, "*** fuzz property broken: %s\n--- rtf:\n%s\n--- detail:\n%s\n", what,
+               shown.c_str(), detail.toUtf8().constData());
+  std::abort();
+}
 
 void ensureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return;

@@ -6,6 +6,7 @@
 // program; missing bytes read as zero.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include "FuzzInput.h"
@@ -24,6 +25,11 @@ QString compactText(const QString& text);
 // Whether `needle` appears in `haystack` in order, other characters between allowed. On
 // failure *at is the index in `needle` of the first character not found.
 bool isSubsequence(const QString& needle, const QString& haystack, qsizetype* at = nullptr);
+
+// Reports a broken property and aborts, so that libFuzzer keeps the input. The RTF is
+// printed with every byte outside printable ASCII (NUL among them) as "\xNN", line ends
+// kept, so the report shows the whole input even where it holds binary bytes.
+[[noreturn]] void broken(const char* what, const QByteArray& rtf, const QString& detail);
 
 // Makes sure a QGuiApplication exists, on the offscreen platform: documents need fonts.
 void ensureGuiApplication();

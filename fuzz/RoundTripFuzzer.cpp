@@ -11,8 +11,6 @@
 #include <QString>
 #include <QTextDocument>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "DocumentBuilder.h"
@@ -26,12 +24,7 @@
 namespace {
 
 using namespace quillmark;
-
-[[noreturn]] void broken(const char* what, const QByteArray& rtf, const QString& detail) {
-  std::fprintf(stderr, "*** fuzz property broken: %s\n--- rtf:\n%s\n--- detail:\n%s\n", what,
-               rtf.constData(), detail.toUtf8().constData());
-  std::abort();
-}
+using fuzz::broken;
 
 void checkKept(const char* what, const QByteArray& rtf, const QString& expected,
                const QString& got) {

@@ -19,9 +19,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "DocumentBuilder.h"
@@ -33,12 +32,7 @@
 namespace {
 
 using namespace quillmark;
-
-[[noreturn]] void broken(const char* what, const QByteArray& rtf, const QString& detail) {
-  std::fprintf(stderr, "*** fuzz property broken: %s\n--- rtf:\n%s\n--- detail:\n%s\n", what,
-               rtf.constData(), detail.toUtf8().constData());
-  std::abort();
-}
+using fuzz::broken;
 
 // Where a token of the writer's RTF starts, after the "{\rtf1" that makes it RTF: braces,
 // control words and symbols (with what belongs to them), and each byte of text.

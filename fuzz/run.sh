@@ -74,13 +74,13 @@ status=0
 ) >"$log" 2>&1 || status=$?
 
 # The last status line ("#runs DONE cov: ... exec/s ...") and libFuzzer's totals.
-grep -E '^#[0-9]+' "$log" | tail -n 1 || true
-grep -E '^(Done [0-9]+ runs|stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb))' \
+grep -a -E '^#[0-9]+' "$log" | tail -n 1 || true
+grep -a -E '^(Done [0-9]+ runs|stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb))' \
   "$log" || true
 if ((status != 0)); then
   echo "fuzz_$target FAILED (status $status); the report:" >&2
-  grep -E -A 40 '^(==[0-9]+==ERROR|\*\*\* fuzz property broken|.*runtime error:|==[0-9]+== ERROR)' \
+  grep -a -E -A 40 '^(==[0-9]+==ERROR|\*\*\* fuzz property broken|.*runtime error:|==[0-9]+== ERROR)' \
     "$log" | head -n 80 >&2 || tail -n 60 "$log" >&2
-  grep -Eo 'Test unit written to [^ ]+' "$log" >&2 || ls -1 "$artifacts" >&2
+  grep -a -Eo 'Test unit written to [^ ]+' "$log" >&2 || ls -1 "$artifacts" >&2
   exit 1
 fi
