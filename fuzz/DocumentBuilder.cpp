@@ -1,5 +1,6 @@
 #include "DocumentBuilder.h"
 
+#include <QByteArrayView>
 #include <QColor>
 #include <QGuiApplication>
 #include <QTextCursor>
@@ -74,14 +75,15 @@ QString faceOf(Program& program) {
   return name.trimmed();
 }
 
-}  // namespace
-
-void broken(const char* what, const QByteArray& rtf, const QString& detail) {
+// The bytes with each control byte as "\xNN" (line ends kept), and with `keepHigh` false
+// each byte outside ASCII too: a NUL would end the report, and grep takes a log holding
+// one for binary and prints none of it.
+std::string printable(QByteArrayView bytes, bool keepHigh) {
   std::string shown;
-  shown.reserve(std::size_t(rtf.size()));
-  for (const char c : rtf) {
+  shown.reserve(std::size_t(bytes.size()));
+  for (const char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
-    if ((b >= 0x20 && b < 0x7F) || b == '\n') {
+    if ((b >= 0x20 && b < 0x7F) || b == '\n' || (keepHigh && b >= 0x80)) {
       shown += c;
     } else {
       char hex[5];
@@ -89,8 +91,14 @@ void broken(const char* what, const QByteArray& rtf, const QString& detail) {
       shown += hex;
     }
   }
+  return shown;
+}
+
+}  // namespace
+
+void broken(const char* what, const QByteArray& rtf, const QString& detail) {
   std::fprintf(stderr, "*** fuzz property broken: %s\n--- rtf:\n%s\n--- detail:\n%s\n", what,
-               shown.c_str(), detail.toUtf8().constData());
+               printable(rtf, false).c_str(), printable(detail.toUtf8(), true).c_str());
   std::abort();
 }
 

@@ -27,8 +27,9 @@ QString compactText(const QString& text);
 bool isSubsequence(const QString& needle, const QString& haystack, qsizetype* at = nullptr);
 
 // Reports a broken property and aborts, so that libFuzzer keeps the input. The RTF is
-// printed with every byte outside printable ASCII (NUL among them) as "\xNN", line ends
-// kept, so the report shows the whole input even where it holds binary bytes.
+// printed with every byte outside printable ASCII (NUL among them) as "\xNN", the detail
+// (UTF-8) with its control characters so, line ends kept in both: the report shows the
+// whole input even where it holds binary bytes.
 [[noreturn]] void broken(const char* what, const QByteArray& rtf, const QString& detail);
 
 // Makes sure a QGuiApplication exists, on the offscreen platform: documents need fonts.
