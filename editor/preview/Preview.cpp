@@ -163,13 +163,9 @@ void Preview::show(PreviewContent &content) {
   emit refreshed();
 }
 
-void Preview::checkBeforeCopy(const MadePost &post, const QString &documentText) const {
-  tellCheck(checkPostAgainst(post, documentText));
-}
-
 void Preview::checkCopy(MadePost post, QString documentText) {
   if (qsizetype(post.webHtml.size()) <= kLargeRtfBytes) {
-    checkBeforeCopy(post, documentText);
+    tellCheck(checkPostAgainst(post, documentText));
     return;
   }
   auto *watcher = new QFutureWatcher<std::optional<QString>>(this);

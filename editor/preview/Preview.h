@@ -72,11 +72,9 @@ class Preview final : public QObject {
   int discarded() const { return discarded_; }
 
   // The check before copy: when the post does not match the document, says what is wrong
-  // through `tellProblem` and logs it; the caller copies the post anyway.
-  void checkBeforeCopy(const MadePost &post, const QString &documentText) const;
-  // The same check for Copy to Web: at once for a post of normal size; for a large one
-  // (seconds of checking) on a worker thread, so that the post is on the clipboard without
-  // waiting, and what is wrong is told when the check ends.
+  // through `tellProblem` and logs it; the caller copies the post anyway. At once for a post
+  // of normal size; a large one (seconds of checking) on a worker thread, so that the post is
+  // on the clipboard without waiting, and what is wrong is told when the check ends.
   void checkCopy(MadePost post, QString documentText);
   // A check of a large post is running on a worker.
   bool isCheckingCopy() const { return checksRunning_ > 0; }

@@ -336,7 +336,7 @@ TEST(CheckBeforeCopy, NamesWhatIsWrongAndLogsIt) {
     post.format = c.format;
     if (!c.verdict.isEmpty())
       QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"does not match the document"_s));
-    w.window.preview().checkBeforeCopy(post, c.document);
+    w.window.preview().checkCopy(post, c.document);
     if (c.verdict.isEmpty()) {
       EXPECT_TRUE(w.platform->messages.empty());
       continue;
