@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 
-#include "About9.h"
+#include "AboutBox.h"
 #include "DocumentState.h"
 #include "DraftKeeper.h"
 #include "FindBar.h"
@@ -184,7 +184,7 @@ void QuillmarkMain::findNext() {
 void QuillmarkMain::showHelp() { help::HelpWindow::showContents(); }
 
 void QuillmarkMain::showAbout() {
-  About9 about(this);
+  AboutBox about(this);
   platform_->runModal(about);
 }
 

@@ -251,7 +251,7 @@ void QuillmarkMain::startUp() {
 // light palette, with the window's colour and dark text. Dialogs keep the desktop's colours.
 void QuillmarkMain::keepLight() {
   QPalette light = style()->standardPalette();
-  light.setColor(QPalette::Window, richtext::kWindowColor);
+  light.setColor(QPalette::Window, kWindowColor);
   light.setColor(QPalette::WindowText, Qt::black);
   setPalette(light);
   // Menus are windows of their own, which take no palette from the window.

@@ -45,6 +45,8 @@ class QuillmarkMain : public QMainWindow {
  public:
   // The size, in points, of the first text typed, and of text converted from the clipboard.
   static constexpr double kStartFontSize = 12;
+  // The colour behind the window's controls, and the About box's (the 24-bit value 13691120).
+  static constexpr QColor kWindowColor{240, 232, 208};
 
   // The window uses `platform` for every dialog and message box; with none it uses the real
   // ones.

@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "About9.h"
+#include "AboutBox.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "help/HelpWindow.h"
@@ -180,7 +180,7 @@ TEST(HelpAndAbout, ShowTheHelpWindowAndTheAboutBox) {
   };
   w.window.dispatch(u"miHAbout"_s);
   EXPECT_EQ(aboutTitle, u"About Quillmark"_s);
-  EXPECT_EQ(version, u"Quillmark Version 1.0.3"_s);
+  EXPECT_EQ(version, quillmark::AboutBox::versionText());
 
   for (const QString &tool : {u"miHContents"_s, u"Help"_s}) {
     w.window.dispatch(tool);

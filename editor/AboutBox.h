@@ -5,11 +5,11 @@
 
 namespace quillmark {
 
-class About9 : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  explicit About9(QWidget *parent = nullptr);
+  explicit AboutBox(QWidget *parent = nullptr);
 
   // "Quillmark Version " and the version, e.g. "Quillmark Version 1.0.3".
   static QString versionText();

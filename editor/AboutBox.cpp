@@ -1,6 +1,6 @@
 // The About box. Child widgets carry the object names the rest of the program and the tests
 // look them up by: "pnltour" (the version), "Panel3D1" (the fixed text), "Command1" (OK).
-#include "About9.h"
+#include "AboutBox.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "QuillmarkMain.h"
 #include "quillmark/version.h"
 #include "richtext/DocumentModel.h"
 
@@ -30,12 +31,12 @@ QLabel *makePanel(const QString &objectName, const QString &text, QWidget *paren
 
 }  // namespace
 
-About9::About9(QWidget *parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Quillmark"));
   setModal(true);
 
   QPalette background = palette();
-  background.setColor(QPalette::Window, richtext::kWindowColor);
+  background.setColor(QPalette::Window, QuillmarkMain::kWindowColor);
   setPalette(background);
   setAutoFillBackground(true);
 
@@ -58,14 +59,14 @@ About9::About9(QWidget *parent) : QDialog(parent) {
   resize(kClientSize.expandedTo(sizeHint()));
 }
 
-QString About9::versionText() {
+QString AboutBox::versionText() {
   return QStringLiteral("Quillmark Version %1.%2.%3")
       .arg(kVersionMajor)
       .arg(kVersionMinor)
       .arg(kVersionPatch);
 }
 
-QString About9::aboutText() {
+QString AboutBox::aboutText() {
   return QStringLiteral("Formatted forum posts from rich text. \u00A9 Norvane.");
 }
 

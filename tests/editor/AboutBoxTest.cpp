@@ -4,20 +4,24 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "About9.h"
+#include "AboutBox.h"
 #include "quillmark/version.h"
 
-using quillmark::About9;
+using quillmark::AboutBox;
 
 TEST(About9, ShowsTheVersionInDecimalWithoutLeadingZeros) {
   // The generated header's string form is CMake's own rendering of the version.
   const QString expected = QStringLiteral("Quillmark Version ") +
                            QString::fromUtf8(quillmark::kVersion.data(),
                                              static_cast<qsizetype>(quillmark::kVersion.size()));
-  EXPECT_EQ(About9::versionText(), expected);
-  EXPECT_EQ(QStringLiteral("Quillmark Version 1.0.3"), About9::versionText());
+  EXPECT_EQ(AboutBox::versionText(), expected);
+  // Each part as a number in decimal, so a part of 0 reads "0" and none has a leading zero.
+  EXPECT_EQ(AboutBox::versionText(), QStringLiteral("Quillmark Version %1.%2.%3")
+                                         .arg(QString::number(quillmark::kVersionMajor),
+                                              QString::number(quillmark::kVersionMinor),
+                                              QString::number(quillmark::kVersionPatch)));
 
-  About9 box;
+  AboutBox box;
   auto *panel = box.findChild<QLabel *>(QStringLiteral("pnltour"));
   ASSERT_NE(panel, nullptr);
   EXPECT_EQ(panel->text(), expected);
@@ -25,7 +29,7 @@ TEST(About9, ShowsTheVersionInDecimalWithoutLeadingZeros) {
 }
 
 TEST(About9, HasItsCaptionColourAndParts) {
-  About9 box;
+  AboutBox box;
   EXPECT_EQ(box.windowTitle(), QStringLiteral("About Quillmark"));
   EXPECT_EQ(box.palette().color(QPalette::Window), QColor(240, 232, 208));
   auto *about = box.findChild<QLabel *>(QStringLiteral("Panel3D1"));
@@ -37,7 +41,7 @@ TEST(About9, HasItsCaptionColourAndParts) {
 }
 
 TEST(About9, OkEndsTheModalLoopAccepted) {
-  About9 box;
+  AboutBox box;
   auto *ok = box.findChild<QPushButton *>(QStringLiteral("Command1"));
   ASSERT_NE(ok, nullptr);
   QTimer::singleShot(0, ok, &QPushButton::click);
@@ -46,7 +50,7 @@ TEST(About9, OkEndsTheModalLoopAccepted) {
 }
 
 TEST(About9, CloseBoxEndsTheModalLoopLikeOk) {
-  About9 box;
+  AboutBox box;
   QTimer::singleShot(0, &box, &QWidget::close);
   EXPECT_EQ(box.exec(), QDialog::Rejected);
   EXPECT_FALSE(box.isVisible());
