@@ -9,9 +9,6 @@
 #include <QStandardPaths>
 
 #include "AboutBox.h"
-#include "DocumentState.h"
-#include "DraftKeeper.h"
-#include "FindBar.h"
 #include "QuillmarkMain.h"
 #include "Spelling.h"
 #include "help/HelpWindow.h"
@@ -19,6 +16,9 @@
 #include "richtext/RtfReader.h"
 #include "web/BrowserLauncher.h"
 #include "web/Sites.h"
+#include "writing/DocumentState.h"
+#include "writing/DraftKeeper.h"
+#include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
 

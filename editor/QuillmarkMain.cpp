@@ -23,18 +23,19 @@
 #include <QWindow>
 #include <exception>
 
-#include "DocumentState.h"
-#include "DraftKeeper.h"
-#include "FindBar.h"
 #include "Pictures.h"
 #include "Spelling.h"
 #include "ToolTable.h"
+#include "WindowLayout.h"
 #include "preview/Preview.h"
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfWriter.h"
 #include "web/Profiles.h"
+#include "writing/DocumentState.h"
+#include "writing/DraftKeeper.h"
+#include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
 

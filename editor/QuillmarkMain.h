@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "Platform.h"
-#include "RecentFiles.h"
 #include "quillmark/convert.h"
+#include "writing/RecentFiles.h"
 
 class QAction;
 class QComboBox;

@@ -18,14 +18,14 @@
 #include <iostream>
 #include <memory>
 
-#include "DocumentState.h"
-#include "DraftKeeper.h"
 #include "FileTrouble.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfWriter.h"
+#include "writing/DocumentState.h"
+#include "writing/DraftKeeper.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::Platform;

@@ -16,14 +16,14 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 
-#include "DocumentState.h"
-#include "DraftKeeper.h"
-#include "FindBar.h"
-#include "RecentFiles.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "Spelling.h"
 #include "richtext/RichTextBox.h"
+#include "writing/DocumentState.h"
+#include "writing/DraftKeeper.h"
+#include "writing/FindBar.h"
+#include "writing/RecentFiles.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::Platform;

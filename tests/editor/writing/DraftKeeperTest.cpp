@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "DraftKeeper.h"
+#include "writing/DraftKeeper.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::DraftKeeper;

@@ -1,15 +1,13 @@
-// The recent files and the last folder kept in settings, the File > Recent menu with a file
-// that has gone missing, and the window's layout restored.
+// The recent files and the last folder kept in settings, and the File > Recent menu with a
+// file that has gone missing.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QFile>
-#include <QMainWindow>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QToolBar>
 
-#include "RecentFiles.h"
+#include "writing/RecentFiles.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::RecentFiles;
@@ -77,28 +75,6 @@ TEST(RecentFiles, MenuShowsNameAndFolderOpensAndDropsAMissingFile) {
   emit menu.aboutToShow();
   ASSERT_EQ(menu.actions().size(), 1);
   EXPECT_FALSE(menu.actions()[0]->isEnabled());
-}
-
-TEST(WindowLayout, SizeAndToolbarPlacesComeBack) {
-  Fixture f;
-  EXPECT_FALSE(quillmark::restoreWindowLayout(f.settings, *std::make_unique<QMainWindow>()));
-  {
-    QMainWindow window;
-    auto *bar = window.addToolBar(u"Band2"_s);
-    bar->setObjectName(u"Band2"_s);
-    window.resize(640, 480);
-    window.show();
-    window.removeToolBar(bar);
-    window.addToolBar(Qt::LeftToolBarArea, bar);
-    bar->show();
-    quillmark::saveWindowLayout(f.settings, window);
-  }
-  QMainWindow window;
-  auto *bar = window.addToolBar(u"Band2"_s);
-  bar->setObjectName(u"Band2"_s);
-  EXPECT_TRUE(quillmark::restoreWindowLayout(f.settings, window));
-  EXPECT_EQ(window.toolBarArea(bar), Qt::LeftToolBarArea);
-  EXPECT_EQ(window.size(), QSize(640, 480));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "DraftKeeper.h"
+#include "writing/DraftKeeper.h"
 
 int main(int argc, char **argv) {
   QCoreApplication app(argc, argv);

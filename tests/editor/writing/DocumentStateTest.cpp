@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "DocumentState.h"
+#include "writing/DocumentState.h"
 // GCC 12 takes the scripted file answers (optional<optional<QString>>) for uninitialised
 // when this file uses none of them.
 #pragma GCC diagnostic push

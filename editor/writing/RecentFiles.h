@@ -1,13 +1,11 @@
 #pragma once
-// What the window remembers between runs, in QSettings: the last ten files opened or saved
-// (File > Recent), the folder of the last open or save, and the window's size, position and
-// toolbar places.
+// The files the window remembers between runs, in QSettings: the last ten opened or saved
+// (File > Recent), and the folder of the last open or save.
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-class QMainWindow;
 class QMenu;
 
 namespace quillmark {
@@ -48,11 +46,5 @@ class RecentFiles {
 
 // "NAME is no longer in FOLDER. It was taken off the recent files."
 QString missingRecentFileMessage(const QString &path);
-
-// The window's size, position and the places of its toolbars and docks. The toolbars must
-// carry object names, which QMainWindow::saveState() keys them by.
-void saveWindowLayout(QSettings &settings, const QMainWindow &window);
-// False when nothing was stored (the window keeps its default layout).
-bool restoreWindowLayout(const QSettings &settings, QMainWindow &window);
 
 }  // namespace quillmark

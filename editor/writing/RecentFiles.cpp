@@ -1,10 +1,9 @@
-// The recent files, the last folder and the window's layout, kept in QSettings.
+// The recent files and the last folder, kept in QSettings.
 #include "RecentFiles.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QMainWindow>
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
@@ -15,8 +14,6 @@ namespace {
 
 const QString kFilesKey = u"recentFiles"_s;
 const QString kFolderKey = u"lastFolder"_s;
-const QString kGeometryKey = u"window/geometry"_s;
-const QString kStateKey = u"window/state"_s;
 
 QString absolute(const QString &path) { return QFileInfo(path).absoluteFilePath(); }
 
@@ -103,20 +100,6 @@ QString missingRecentFileMessage(const QString &path) {
   const QFileInfo info(path);
   return u"%1 is no longer in %2. It was taken off the recent files."_s.arg(
       info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
-}
-
-void saveWindowLayout(QSettings &settings, const QMainWindow &window) {
-  settings.setValue(kGeometryKey, window.saveGeometry());
-  settings.setValue(kStateKey, window.saveState());
-}
-
-bool restoreWindowLayout(const QSettings &settings, QMainWindow &window) {
-  const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
-  const QByteArray state = settings.value(kStateKey).toByteArray();
-  if (geometry.isEmpty() && state.isEmpty()) return false;
-  bool restored = geometry.isEmpty() || window.restoreGeometry(geometry);
-  if (!state.isEmpty()) restored = window.restoreState(state) && restored;
-  return restored;
 }
 
 }  // namespace quillmark

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "FindBar.h"
+#include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::FindBar;
