@@ -14,9 +14,9 @@
 #include <QTextEdit>
 #include <memory>
 
-#include "Spelling.h"
 #include "post_generator.h"
 #include "richtext/RtfReader.h"
+#include "spelling/Spelling.h"
 
 namespace {
 

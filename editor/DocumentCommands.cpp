@@ -10,10 +10,10 @@
 
 #include "AboutBox.h"
 #include "QuillmarkMain.h"
-#include "Spelling.h"
 #include "help/HelpWindow.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
+#include "spelling/Spelling.h"
 #include "web/BrowserLauncher.h"
 #include "web/Sites.h"
 #include "writing/DocumentState.h"

@@ -24,7 +24,6 @@
 #include <exception>
 
 #include "Pictures.h"
-#include "Spelling.h"
 #include "ToolTable.h"
 #include "WindowLayout.h"
 #include "preview/Preview.h"
@@ -32,6 +31,7 @@
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfWriter.h"
+#include "spelling/Spelling.h"
 #include "web/Profiles.h"
 #include "writing/DocumentState.h"
 #include "writing/DraftKeeper.h"

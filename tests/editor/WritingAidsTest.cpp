@@ -18,8 +18,8 @@
 
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
-#include "Spelling.h"
 #include "richtext/RichTextBox.h"
+#include "spelling/Spelling.h"
 #include "writing/DocumentState.h"
 #include "writing/DraftKeeper.h"
 #include "writing/FindBar.h"

@@ -27,7 +27,6 @@ class Spelling : public QObject {
 
   SpellChecker &checker() { return checker_; }
   SpellHighlighter &highlighter() { return *highlighter_; }
-  bool isAvailable() const { return checker_.isReady(); }
 
   bool isChecking() const { return highlighter_->isChecking(); }
   void setChecking(bool on);

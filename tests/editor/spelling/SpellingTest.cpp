@@ -15,7 +15,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
-#include "Spelling.h"
+#include "spelling/Spelling.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::ParagraphWords;
