@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "post_generator.h"
-#include "preview/PostBuilder.h"
+#include "preview/PreviewContent.h"
 #include "preview/PreviewPanel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"

@@ -36,8 +36,7 @@ class ProfileStore;
 }
 namespace preview {
 class Preview;
-struct MadePost;
-}  // namespace preview
+}
 
 class QuillmarkMain : public QMainWindow {
   Q_OBJECT
@@ -156,9 +155,6 @@ class QuillmarkMain : public QMainWindow {
   Platform::FileDialogSettings fileDialogSettings() const;
   void buildPostAsBox();
   void fillPostAsBox();
-  // The post for RTF text in the chosen profile's format, and the status-bar line for it;
-  // with `made`, also the fragment and losses behind it.
-  QString postFor(const QByteArray &rtf, QString &report, preview::MadePost *made = nullptr) const;
   void buildWritingAids();
   void followDocument();
   // Asks about unsaved changes before the document is closed or replaced; false: keep it.

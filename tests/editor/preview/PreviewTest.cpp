@@ -21,9 +21,9 @@
 #include <cmath>
 
 #include "ScriptedPlatform.h"
+#include "post/PostBuilder.h"
 #include "preview/LengthGauge.h"
 #include "preview/MarkupHighlighter.h"
-#include "preview/PostBuilder.h"
 #include "preview/Preview.h"
 #include "preview/PreviewPanel.h"
 #include "richtext/RichTextBox.h"
@@ -31,8 +31,8 @@
 
 using namespace Qt::StringLiterals;
 using quillmark::Format;
+using quillmark::post::MadePost;
 using quillmark::preview::LengthGauge;
-using quillmark::preview::MadePost;
 using quillmark::testing::ScriptedWindow;
 using quillmark::testing::SettingsSandbox;
 using Level = LengthGauge::Level;
