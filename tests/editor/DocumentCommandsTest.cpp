@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "AboutBox.h"
+#include "QtFiles.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "help/HelpWindow.h"
@@ -22,20 +23,11 @@
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
 using quillmark::testing::expectFileHoldsTheDocument;
+using quillmark::testing::readFile;
 using quillmark::testing::ScriptedWindow;
+using quillmark::testing::writeFile;
 
 namespace {
-
-void writeFile(const QString &fileName, const QByteArray &bytes) {
-  QFile file(fileName);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-QByteArray readFile(const QString &fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(NewCommand, AsksFirstAndClearsOnlyOnYes) {
   ScriptedWindow w;

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "FileTrouble.h"
+#include "QtFiles.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "richtext/DocumentFile.h"
@@ -32,24 +33,15 @@ using quillmark::Platform;
 using quillmark::richtext::RichTextBox;
 using quillmark::testing::expectFileHoldsTheDocument;
 using quillmark::testing::FileSizeLimit;
+using quillmark::testing::readFile;
 using quillmark::testing::ScriptedWindow;
 using quillmark::testing::SmallFileSystem;
 using quillmark::testing::Unchangeable;
+using quillmark::testing::writeFile;
 
 namespace {
 
 const QByteArray kOldFile = "{\\rtf1\\ansi the old file}";
-
-void writeFile(const QString &fileName, const QByteArray &bytes) {
-  QFile file(fileName);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList listing(const QString &folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 
+#include "QtFiles.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "richtext/RichTextBox.h"
@@ -28,15 +29,11 @@
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
 using quillmark::testing::expectFileHoldsTheDocument;
+using quillmark::testing::readFile;
 using quillmark::testing::ScriptedWindow;
 using Choice = quillmark::Platform::SaveChoice;
 
 namespace {
-
-QByteArray readFile(const QString &fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Drafts (and word lists) in a folder of this test's own, not the one shared by the tests
 // running beside it.

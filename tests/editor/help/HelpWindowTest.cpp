@@ -14,14 +14,11 @@
 #include <ostream>
 #include <vector>
 
+#include "QtPrinters.h"
 #include "help/HelpWindow.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::help::HelpWindow;
-
-// Readable failure messages; the same inline definition stands in every test file of the
-// program.
-inline void PrintTo(const QString &text, std::ostream *out) { *out << text.toStdString(); }
 
 namespace {
 

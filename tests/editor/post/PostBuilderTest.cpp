@@ -24,8 +24,8 @@ using quillmark::web::Profile;
 
 namespace {
 
-constexpr Format kEveryFormat[] = {Format::Html, Format::Phpbb,     Format::Xenforo,
-                                   Format::Mybb, Format::Smf,       Format::Vbulletin,
+constexpr Format kEveryFormat[] = {Format::Html,   Format::Phpbb,   Format::Xenforo,
+                                   Format::Mybb,   Format::Smf,     Format::Vbulletin,
                                    Format::Bbcode, Format::Markdown};
 
 void select(RichTextBox &box, int start, int length) {

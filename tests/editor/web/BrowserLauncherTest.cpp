@@ -11,13 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "QtFiles.h"
+#include "QtPrinters.h"
 #include "web/BrowserLauncher.h"
 
 using namespace Qt::StringLiterals;
 
-// Readable failure messages; the same inline definition stands in every test file of the
-// program.
-inline void PrintTo(const QString &text, std::ostream *out) { *out << text.toStdString(); }
 using quillmark::web::BrowserCommand;
 using quillmark::web::findHtmlHandler;
 using quillmark::web::launchBrowser;
@@ -26,14 +25,12 @@ using quillmark::web::parseExecLine;
 
 namespace {
 
-void writeFile(const QString &path, const QString &text, bool executable = false) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-  file.write(text.toUtf8());
-  file.close();
+// A text file, or with `executable` a program anyone may run.
+void writeText(const QString &path, const QString &text, bool executable = false) {
+  quillmark::testing::writeFile(path, text.toUtf8());
   if (executable)
-    file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+    QFile::setPermissions(
+        path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
 }
 
 std::optional<QString> readWhenWritten(const QString &path) {
@@ -86,17 +83,17 @@ class BrowserLauncherTest : public ::testing::Test {
   // A desktop entry under XDG_DATA_HOME/applications (or `appsDir`).
   void addEntry(const QString &id, const QString &exec, const QString &extra = {},
                 const QString &appsDir = u"data/applications"_s) {
-    writeFile(path(appsDir + u'/' + id),
+    writeText(path(appsDir + u'/' + id),
               "[Desktop Entry]\nType=Application\nName=Stand-in\nExec="_L1 + exec + u'\n' + extra);
   }
 
   void associate(const QString &listFile, const QString &group, const QString &ids) {
-    writeFile(path(listFile), u'[' + group + "]\ntext/html="_L1 + ids + u'\n');
+    writeText(path(listFile), u'[' + group + "]\ntext/html="_L1 + ids + u'\n');
   }
 
   // A shell script that records its argument count and arguments, one a line.
   QString addStandInBrowser(const QString &scriptPath, const QString &outPath) {
-    writeFile(scriptPath,
+    writeText(scriptPath,
               "#!/bin/sh\n{ printf '%s\\n' \"$#\"; printf '%s\\n' \"$@\"; } > '"_L1 + outPath +
                   ".part' && mv '"_L1 + outPath + ".part' '"_L1 + outPath + "'\n"_L1,
               true);
@@ -155,7 +152,7 @@ TEST_F(BrowserLauncherTest, NothingRegisteredMeansNoBrowser) {
 }
 
 TEST_F(BrowserLauncherTest, ProgramThatCannotRunIsNotStarted) {
-  writeFile(path(u"plain.sh"_s), u"#!/bin/sh\nexit 0\n"_s, false);
+  writeText(path(u"plain.sh"_s), u"#!/bin/sh\nexit 0\n"_s, false);
   const QString programs[] = {path(u"no-such-program"_s), path(u"plain.sh"_s),
                               u"quillmark-no-such-browser-on-path"_s};
   associate(u"config/mimeapps.list"_s, u"Default Applications"_s, u"standin.desktop"_s);
@@ -242,7 +239,7 @@ TEST_F(BrowserLauncherTest, AssociationsAreSearchedInTheDesktopOrder) {
     addEntry(u"sub.desktop"_s, u"prog-sub"_s, {}, u"data/applications/vendor"_s);
     addEntry(u"hidden.desktop"_s, u"prog-hidden"_s, u"Hidden=true\n"_s);
     addEntry(u"shared.desktop"_s, u"prog-shared"_s, {}, u"share/applications"_s);
-    for (const auto &[file, text] : c.lists) writeFile(path(file), text + u'\n');
+    for (const auto &[file, text] : c.lists) writeText(path(file), text + u'\n');
     set("XDG_CONFIG_HOME", path(u"config"_s));
     set("XDG_CONFIG_DIRS", path(u"etc"_s));
     set("XDG_DATA_HOME", path(u"data"_s));

@@ -9,24 +9,16 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "QtFiles.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
 using namespace quillmark::richtext;
+using quillmark::testing::readFile;
+using quillmark::testing::writeFile;
 
 namespace {
-
-void writeFile(const QString &fileName, const QByteArray &bytes) {
-  QFile file(fileName);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(ReadWholeFile, AFileChangedWhileItIsReadIsRefused) {
   const QByteArray original = "{\\rtf1 original}";
