@@ -104,12 +104,11 @@ TEST(WriteWholeFile, FollowsLinksToTheirLastTargetAndRefusesACircle) {
   EXPECT_TRUE(QFileInfo(dir.filePath(u"one.rtf"_s)).isSymLink());
   EXPECT_TRUE(QFileInfo(dir.filePath(u"two.rtf"_s)).isSymLink());
 
+  // A circle leads to no file: what is left is a link, which a save refuses to replace (the
+  // failed save itself is a row of the table in FailingSaves.h).
   ASSERT_TRUE(QFile::link(dir.filePath(u"b.rtf"_s), dir.filePath(u"a.rtf"_s)));
   ASSERT_TRUE(QFile::link(dir.filePath(u"a.rtf"_s), dir.filePath(u"b.rtf"_s)));
-  EXPECT_FALSE(writeWholeFile(dir.filePath(u"a.rtf"_s), "lost", &error));
-  EXPECT_FALSE(error.isEmpty());
-  EXPECT_TRUE(QFileInfo(dir.filePath(u"a.rtf"_s)).isSymLink());
-  EXPECT_TRUE(QFileInfo(dir.filePath(u"b.rtf"_s)).isSymLink());
+  EXPECT_TRUE(QFileInfo(saveTarget(dir.filePath(u"a.rtf"_s))).isSymLink());
 }
 
 TEST(NotRtfReason, NamesWhatTheFileSeemsToBe) {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "FailingSaves.h"
 #include "QtPrinters.h"
 #include "SavedFile.h"
 #include "richtext/BusyCursor.h"
@@ -239,28 +240,31 @@ TEST(RichTextBox, AFileThatCannotBeLoadedLeavesTheDocument) {
   }
 }
 
+// Every way a save is made to fail: false with a reason, and the old file, the folder around
+// it and any link to it as they were.
 TEST(RichTextBox, AFailedSaveLeavesTheOldFile) {
-  // A name as long as a name may be: the file itself can be written, but not the temporary
-  // file beside it that a save writes first, so the save fails even for the superuser.
-  QTemporaryDir dir;
-  const QString fileName = dir.filePath(QString(250, u'p'));
-  RichTextBox box;
-  box.setSelText(u"first"_s);
-  box.setSelStart(0);
-  box.setSelLength(5);
-  {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(box.selRtf());
+  QStringList skipped;  // rows this machine cannot fail that way; the others still run
+  for (const quillmark::testing::FailingSave &row : quillmark::testing::failingSaves()) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    std::shared_ptr<void> trouble;  // what makes the save fail, until the row is checked
+    QString skip;
+    const QString fileName = row.prepare(dir.path(), &trouble, &skip);
+    if (!skip.isEmpty()) {
+      skipped << QString::fromUtf8(row.name) + u" ("_s + skip + u')';
+      continue;
+    }
+    const quillmark::testing::SaveTarget before(fileName);
+    RichTextBox box;
+    box.setText(u"second"_s);
+    QString error;
+    EXPECT_FALSE(box.saveFile(fileName, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(quillmark::testing::SaveTarget(fileName), before);
+    trouble.reset();  // before the folder goes
   }
-  box.setText(u"second"_s);
-  QString error;
-  EXPECT_FALSE(box.saveFile(fileName, &error));
-  EXPECT_FALSE(error.isEmpty());
-
-  RichTextBox reread;
-  ASSERT_TRUE(reread.loadFile(fileName));
-  EXPECT_EQ(reread.text(), u"first"_s);
+  if (!skipped.isEmpty())
+    GTEST_SKIP() << "not tested here: " << skipped.join(u", "_s).toStdString();
 }
 
 TEST(RichTextBox, SavedFilesLoadBackWithTheirFormatting) {

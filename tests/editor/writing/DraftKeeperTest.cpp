@@ -1,5 +1,5 @@
 // Drafts: written and read back, never shared between two keepers (in one program or in
-// two), found after their program was killed, removed, and a failed write reported.
+// two), found after their program was killed, removed, and every way a write fails reported.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,12 +9,21 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <iostream>
+#include <memory>
 
+#include "FileTrouble.h"
+#include "QtFiles.h"
 #include "writing/DraftKeeper.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::DraftKeeper;
 using quillmark::OrphanDraft;
+using quillmark::testing::FileSizeLimit;
+using quillmark::testing::readFile;
+using quillmark::testing::SmallFileSystem;
+using quillmark::testing::Unchangeable;
 
 namespace {
 
@@ -60,21 +69,80 @@ TEST(DraftKeeper, WritesThroughASaveFileAndRemoves) {
             QStringList{QFileInfo(keeper.path()).fileName() + u".lock"_s});
 }
 
+// Every way a draft's write is made to fail: the write and a watched save fail and say why,
+// the last draft stays whole where the trouble leaves it, and the failed text is never taken
+// for what the file holds: once the trouble is gone, the same text is written.
 TEST(DraftKeeper, AFailedWriteIsReported) {
-  QTemporaryDir dir;
-  DraftKeeper keeper(dir.path());
-  ASSERT_TRUE(keeper.write("kept"));
-  // Something in the way of the draft's replacement: its temporary file cannot be renamed
-  // over a folder.
-  QFile::remove(keeper.path());
-  ASSERT_TRUE(QDir().mkdir(keeper.path()));
-  EXPECT_FALSE(keeper.write("lost"));
-  EXPECT_FALSE(keeper.errorString().isEmpty());
-
-  QSignalSpy failures(&keeper, &DraftKeeper::writeFailed);
-  keeper.watch([] { return QByteArray("text"); }, [] { return true; });
-  keeper.saveNow();
-  EXPECT_EQ(failures.count(), 1);
+  const QByteArray big(8 * 1024, 'x');  // more than a full disk or the size limit takes
+  std::shared_ptr<SmallFileSystem> disk;
+  const struct {
+    const char *name;
+    bool keepsTheLastDraft;
+    // The keeper's folder: `temporary`, or one of the row's own.
+    std::function<QString(const QString &temporary, QString *skip)> folder;
+    // Makes the next write fail for as long as the result lives; *skip when it cannot here.
+    std::function<std::shared_ptr<void>(const DraftKeeper &keeper, QString *skip)> trouble;
+  } rows[] = {
+      {"a folder in the draft's place", false,
+       [](const QString &temporary, QString *) { return temporary; },
+       [](const DraftKeeper &keeper, QString *) -> std::shared_ptr<void> {
+         // The draft's replacement cannot be renamed over a folder.
+         QFile::remove(keeper.path());
+         QDir().mkdir(keeper.path());
+         return std::shared_ptr<void>(nullptr,
+                                      [path = keeper.path()](void *) { QDir().rmdir(path); });
+       }},
+      {"unchangeable folder", true, [](const QString &temporary, QString *) { return temporary; },
+       [](const DraftKeeper &keeper, QString *skip) -> std::shared_ptr<void> {
+         auto guard = std::make_shared<Unchangeable>(QFileInfo(keeper.path()).absolutePath());
+         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
+         return guard;
+       }},
+      {"file size limit", true, [](const QString &temporary, QString *) { return temporary; },
+       [](const DraftKeeper &, QString *skip) -> std::shared_ptr<void> {
+         auto limit = std::make_shared<FileSizeLimit>(1024);
+         if (!limit->ok()) *skip = u"no file size limit can be set"_s;
+         return limit;
+       }},
+      {"full disk", true,
+       [&](const QString &, QString *skip) {
+         disk = std::make_shared<SmallFileSystem>();
+         if (!disk->ok()) *skip = u"a small file system can only be mounted by the superuser"_s;
+         return disk->filePath(u"drafts"_s);
+       },
+       [&](const DraftKeeper &, QString *) -> std::shared_ptr<void> {
+         disk->fill();
+         return std::shared_ptr<void>(nullptr, [&](void *) { disk->empty(); });
+       }},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    QString skip;
+    const QString folder = row.folder(dir.path(), &skip);
+    if (skip.isEmpty()) {
+      DraftKeeper keeper(folder);
+      ASSERT_TRUE(keeper.write("{\\rtf1 kept}"));
+      std::shared_ptr<void> trouble = row.trouble(keeper, &skip);
+      if (skip.isEmpty()) {
+        EXPECT_FALSE(keeper.write(big));
+        EXPECT_FALSE(keeper.errorString().isEmpty());
+        QSignalSpy failures(&keeper, &DraftKeeper::writeFailed);
+        keeper.watch([&] { return big; }, [] { return true; });
+        keeper.saveNow();
+        EXPECT_EQ(failures.count(), 1);
+        trouble.reset();
+        if (row.keepsTheLastDraft) {
+          EXPECT_EQ(readFile(keeper.path()), "{\\rtf1 kept}");
+        }
+        EXPECT_TRUE(keeper.write(big)) << keeper.errorString().toStdString();
+        EXPECT_EQ(readFile(keeper.path()), big);
+      }
+    }
+    disk.reset();  // once its keeper is gone
+    if (!skip.isEmpty())
+      std::cout << "    skipped " << row.name << ": " << skip.toStdString() << '\n';
+  }
 }
 
 TEST(DraftKeeper, AFolderThatCannotBeMadeIsReported) {
