@@ -51,8 +51,7 @@ struct SaveTarget {
       contents = readFile(fileName);
     }
     around = QDir(info.absolutePath())
-                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                            QDir::NoDotAndDotDot);
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
   }
   bool operator==(const SaveTarget &) const = default;
 };
@@ -91,10 +90,8 @@ inline std::vector<FailingSave> failingSaves() {
          writeFile(place + u"/inside.rtf"_s, kOldFile);
          return place;
        }},
-      {"no such folder",
-       [](const QString &folder, std::shared_ptr<void> *, QString *) {
-         return folder + u"/no/such/folder/post.rtf"_s;
-       }},
+      {"no such folder", [](const QString &folder, std::shared_ptr<void> *,
+                            QString *) { return folder + u"/no/such/folder/post.rtf"_s; }},
       {"no room for the temporary file beside it",
        // A name as long as a name may be: the file itself can be written, but not the
        // temporary file a save writes first, so the save fails even for the superuser.
