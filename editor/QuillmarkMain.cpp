@@ -264,17 +264,29 @@ void QuillmarkMain::keepLight() {
 
 void QuillmarkMain::buildWritingAids() {
   followDocument();
+  buildDrafts();
+  connect(findBar_, &FindBar::messaged, this,
+          [this](const QString &text) { statusBar()->showMessage(text, 5000); });
+  buildSpelling();
+  buildRunTimeMenus();
+  buildPreview();
+  restoreWindowLayout(settings_, *this);
+}
 
+// The document's draft, kept while it has unsaved changes; a draft that cannot be kept is
+// said in the status bar.
+void QuillmarkMain::buildDrafts() {
   drafts_ = std::make_unique<DraftKeeper>();
   drafts_->watch([this] { return richtext::writeRtf(*box_->document()); },
                  [this] { return box_->document()->isModified(); });
   connect(drafts_.get(), &DraftKeeper::writeFailed, this, [this](const QString &reason) {
     statusBar()->showMessage(u"The draft could not be kept: %1"_s.arg(reason));
   });
+}
 
-  connect(findBar_, &FindBar::messaged, this,
-          [this](const QString &text) { statusBar()->showMessage(text, 5000); });
-
+// Spelling as the settings left it, kept there when it changes, and the box's own menu with
+// the corrections of a misspelt word at the top.
+void QuillmarkMain::buildSpelling() {
   spelling_ = std::make_unique<Spelling>(*box_);
   if (settings_.contains(u"spelling/checking"_s))
     spelling_->setChecking(settings_.value(u"spelling/checking"_s).toBool());
@@ -284,16 +296,17 @@ void QuillmarkMain::buildWritingAids() {
     settings_.setValue(u"spelling/checking"_s, spelling_->isChecking());
     settings_.setValue(u"spelling/language"_s, spelling_->checker().language());
   });
-  // The box's own menu, with the corrections of a misspelt word at the top.
   box_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(box_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
     const std::unique_ptr<QMenu> menu = spelling_->contextMenu(pos);
     menu->setPalette(palette());
     menu->exec(box_->viewport()->mapToGlobal(pos));
   });
+}
 
-  // The two submenus whose items change at run time stand beside the table's rows: File >
-  // Recent Files (before Exit) and Tools > Spelling.
+// The two submenus whose items change at run time stand beside the table's rows: File >
+// Recent Files (before Exit) and Tools > Spelling.
+void QuillmarkMain::buildRunTimeMenus() {
   QMenu *file = menuBar()->findChild<QMenu *>(u"mnuFile"_s);
   recentMenu_ = new QMenu(u"&Recent Files"_s, file);
   recentMenu_->setObjectName(u"mnuRecent"_s);
@@ -310,7 +323,10 @@ void QuillmarkMain::buildWritingAids() {
   spellingMenu_->setObjectName(u"mnuSpelling"_s);
   connect(spellingMenu_, &QMenu::aboutToShow, this,
           [this] { spelling_->fillMenu(*spellingMenu_); });
+}
 
+// The preview dock and the length gauge, following the box and "Post as:".
+void QuillmarkMain::buildPreview() {
   preview_ = std::make_unique<preview::Preview>(
       *this, *box_, *profiles_, *postAs_, settings_,
       preview::Preview::Hooks{[this](const QString &address) { DoWeb1(address); },
@@ -319,8 +335,6 @@ void QuillmarkMain::buildWritingAids() {
                                                        u"Quillmark"_s, problem);
                               }});
   preview_->attachAction(toolAction(u"miPreview"_s));
-
-  restoreWindowLayout(settings_, *this);
 }
 
 // The state follows the box's document; a file opened into the box comes as a new one.

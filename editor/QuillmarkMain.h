@@ -156,6 +156,10 @@ class QuillmarkMain : public QMainWindow {
   void buildPostAsBox();
   void fillPostAsBox();
   void buildWritingAids();
+  void buildDrafts();
+  void buildSpelling();
+  void buildRunTimeMenus();
+  void buildPreview();
   void followDocument();
   // Asks about unsaved changes before the document is closed or replaced; false: keep it.
   bool mayDropDocument();

@@ -20,56 +20,43 @@ namespace quillmark {
 
 FindBar::FindBar(QTextEdit &edit, QWidget *parent) : QWidget(parent), edit_(edit) {
   setObjectName(u"findBar"_s);
+  auto *layout = new QGridLayout(this);
+  layout->setContentsMargins(4, 2, 4, 2);
+  buildFindRow(*layout);
+  buildReplaceRow(*layout);
+  hide();
+}
+
+// "Find:", its field, Next and Previous, the two options, what the bar says, and the close
+// button; Enter finds the next match, Shift+Enter the previous one.
+void FindBar::buildFindRow(QGridLayout &layout) {
   find_ = new QLineEdit;
   find_->setObjectName(u"findText"_s);
   find_->setClearButtonEnabled(true);
-  replaceText_ = new QLineEdit;
-  replaceText_->setObjectName(u"replaceText"_s);
   matchCase_ = new QCheckBox(u"Match &case"_s);
   wholeWords_ = new QCheckBox(u"&Whole words"_s);
   message_ = new QLabel;
-
   auto *next = new QPushButton(u"&Next"_s);
   auto *previous = new QPushButton(u"Pre&vious"_s);
-  auto *replaceOne = new QPushButton(u"&Replace"_s);
-  auto *replaceEvery = new QPushButton(u"Replace &All"_s);
   auto *close = new QToolButton;
   close->setText(u"\u00d7"_s);
   close->setToolTip(u"Close (Esc)"_s);
   close->setAutoRaise(true);
-
   auto *findLabel = new QLabel(u"&Find:"_s);
   findLabel->setBuddy(find_);
-  auto *replaceLabel = new QLabel(u"Replace &with:"_s);
-  replaceLabel->setBuddy(replaceText_);
 
-  auto *layout = new QGridLayout(this);
-  layout->setContentsMargins(4, 2, 4, 2);
-  layout->addWidget(findLabel, 0, 0);
-  layout->addWidget(find_, 0, 1);
-  layout->addWidget(next, 0, 2);
-  layout->addWidget(previous, 0, 3);
-  layout->addWidget(matchCase_, 0, 4);
-  layout->addWidget(wholeWords_, 0, 5);
-  layout->addWidget(message_, 0, 6);
-  layout->addWidget(close, 0, 7);
-  layout->setColumnStretch(6, 1);
-
-  // The replace row is one widget, so that the find row alone can be shown.
-  replaceRow_ = new QWidget;
-  auto *row = new QHBoxLayout(replaceRow_);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(replaceText_, 1);
-  row->addWidget(replaceOne);
-  row->addWidget(replaceEvery);
-  layout->addWidget(replaceLabel, 1, 0);
-  layout->addWidget(replaceRow_, 1, 1, 1, 3);
-  replaceLabel_ = replaceLabel;
+  layout.addWidget(findLabel, 0, 0);
+  layout.addWidget(find_, 0, 1);
+  layout.addWidget(next, 0, 2);
+  layout.addWidget(previous, 0, 3);
+  layout.addWidget(matchCase_, 0, 4);
+  layout.addWidget(wholeWords_, 0, 5);
+  layout.addWidget(message_, 0, 6);
+  layout.addWidget(close, 0, 7);
+  layout.setColumnStretch(6, 1);
 
   connect(next, &QPushButton::clicked, this, &FindBar::findNext);
   connect(previous, &QPushButton::clicked, this, &FindBar::findPrevious);
-  connect(replaceOne, &QPushButton::clicked, this, &FindBar::replace);
-  connect(replaceEvery, &QPushButton::clicked, this, &FindBar::replaceAll);
   connect(close, &QToolButton::clicked, this, [this] {
     hide();
     edit_.setFocus();
@@ -81,8 +68,30 @@ FindBar::FindBar(QTextEdit &edit, QWidget *parent) : QWidget(parent), edit_(edit
       findNext();
   });
   connect(find_, &QLineEdit::textEdited, this, &FindBar::findAsTyped);
+}
+
+// "Replace with:", its field, Replace and Replace All, as one widget, so that the find row
+// can be shown alone; Enter in the field replaces.
+void FindBar::buildReplaceRow(QGridLayout &layout) {
+  replaceText_ = new QLineEdit;
+  replaceText_->setObjectName(u"replaceText"_s);
+  auto *replaceOne = new QPushButton(u"&Replace"_s);
+  auto *replaceEvery = new QPushButton(u"Replace &All"_s);
+  replaceLabel_ = new QLabel(u"Replace &with:"_s);
+  replaceLabel_->setBuddy(replaceText_);
+
+  replaceRow_ = new QWidget;
+  auto *row = new QHBoxLayout(replaceRow_);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(replaceText_, 1);
+  row->addWidget(replaceOne);
+  row->addWidget(replaceEvery);
+  layout.addWidget(replaceLabel_, 1, 0);
+  layout.addWidget(replaceRow_, 1, 1, 1, 3);
+
+  connect(replaceOne, &QPushButton::clicked, this, &FindBar::replace);
+  connect(replaceEvery, &QPushButton::clicked, this, &FindBar::replaceAll);
   connect(replaceText_, &QLineEdit::returnPressed, this, &FindBar::replace);
-  hide();
 }
 
 void FindBar::showRows(bool withReplace) {

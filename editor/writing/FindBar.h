@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -52,6 +53,8 @@ class FindBar : public QWidget {
   void keyPressEvent(QKeyEvent *event) override;
 
  private:
+  void buildFindRow(QGridLayout &layout);
+  void buildReplaceRow(QGridLayout &layout);
   QTextDocument::FindFlags flags() const;
   bool find(QTextDocument::FindFlags direction);
   bool selectionIsMatch() const;
