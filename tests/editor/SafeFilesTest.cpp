@@ -40,6 +40,7 @@ using quillmark::testing::kOldFile;
 using quillmark::testing::readFile;
 using quillmark::testing::SaveTarget;
 using quillmark::testing::ScriptedWindow;
+using quillmark::testing::SkippedRows;
 using quillmark::testing::SmallFileSystem;
 using quillmark::testing::Unchangeable;
 using quillmark::testing::writeFile;
@@ -60,7 +61,7 @@ void writeSomething(RichTextBox &box) {
 // Every way a save is made to fail, and every way the save is reached: the Save command,
 // and Save in the unsaved-changes question on close, which must then keep the window open.
 TEST(FailedSave, LeavesTheOldFileAndTheDocumentChangedAndSaysWhy) {
-  QStringList skipped;  // rows this machine cannot fail that way; the others still run
+  SkippedRows skipped;
   for (const FailingSave &row : failingSaves()) {
     SCOPED_TRACE(row.name);
     for (const bool viaClose : {false, true}) {
@@ -73,7 +74,7 @@ TEST(FailedSave, LeavesTheOldFileAndTheDocumentChangedAndSaysWhy) {
       QString skip;
       const QString target = row.prepare(dir.path(), &trouble, &skip);
       if (!skip.isEmpty()) {
-        skipped << QString::fromUtf8(row.name) + u" ("_s + skip + u')';
+        skipped.note(row.name, skip);
         break;
       }
       const SaveTarget before(target);
@@ -106,8 +107,7 @@ TEST(FailedSave, LeavesTheOldFileAndTheDocumentChangedAndSaysWhy) {
       trouble.reset();  // before the folder goes
     }
   }
-  if (!skipped.isEmpty())
-    GTEST_SKIP() << "not tested here: " << skipped.join(u", "_s).toStdString();
+  if (skipped.any()) GTEST_SKIP() << skipped.text();
 }
 
 TEST(Save, WritesALinksTargetKeepsPermissionsAndReadsBackAsShown) {
@@ -356,7 +356,7 @@ TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
          return std::shared_ptr<void>(nullptr, [&](void *) { disk->empty(); });
        }},
   };
-  QStringList skipped;
+  SkippedRows skipped;
   for (const auto &row : rows) {
     SCOPED_TRACE(row.name);
     QTemporaryDir dir;
@@ -377,10 +377,9 @@ TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
     }
     held.reset();
     disk.reset();  // once its window is gone
-    if (!skip.isEmpty()) skipped << QString::fromUtf8(row.name) + u" ("_s + skip + u')';
+    if (!skip.isEmpty()) skipped.note(row.name, skip);
   }
-  if (!skipped.isEmpty())
-    GTEST_SKIP() << "not tested here: " << skipped.join(u", "_s).toStdString();
+  if (skipped.any()) GTEST_SKIP() << skipped.text();
 }
 
 }  // namespace

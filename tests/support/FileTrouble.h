@@ -11,15 +11,31 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <csignal>
 #include <optional>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
 namespace quillmark::testing {
 
 inline bool isSuperuser() { return geteuid() == 0; }
+
+// The rows of a table that this machine cannot make fail their way, each with why; the test
+// runs the other rows and ends with one GTEST_SKIP naming these.
+class SkippedRows {
+ public:
+  void note(const char *row, const QString &why) {
+    rows_ << QString::fromUtf8(row) + u" ("_s + why + u')';
+  }
+  bool any() const { return !rows_.isEmpty(); }
+  std::string text() const { return "not tested here: " + rows_.join(u", "_s).toStdString(); }
+
+ private:
+  QStringList rows_;
+};
 
 // Makes `path` unchangeable: read-only permissions for an ordinary user, the immutable
 // attribute for the superuser. ok() is false when neither is possible here.
