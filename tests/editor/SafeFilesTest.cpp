@@ -1,5 +1,5 @@
 // Saves and opens through the window that cannot lose data: a save that fails (every way in
-// the table of FailingSaves.h) leaves the old file byte for byte and the document changed,
+// the table of FailingWrites.h) leaves the old file byte for byte and the document changed,
 // and says why; a save over a
 // link writes the link's target and keeps the file's permissions; every saved file reads
 // back as the document that was shown. Opens that fail leave the document, its name and the
@@ -18,7 +18,7 @@
 #include <iostream>
 #include <memory>
 
-#include "FailingSaves.h"
+#include "FailingWrites.h"
 #include "FileTrouble.h"
 #include "QtFiles.h"
 #include "SavedFile.h"
@@ -33,15 +33,15 @@ using namespace Qt::StringLiterals;
 using quillmark::Platform;
 using quillmark::richtext::RichTextBox;
 using quillmark::testing::expectFileHoldsTheDocument;
+using quillmark::testing::FailingDraftWrite;
+using quillmark::testing::failingDraftWrites;
 using quillmark::testing::FailingSave;
 using quillmark::testing::failingSaves;
-using quillmark::testing::FileSizeLimit;
 using quillmark::testing::kOldFile;
 using quillmark::testing::readFile;
 using quillmark::testing::SaveTarget;
 using quillmark::testing::ScriptedWindow;
 using quillmark::testing::SkippedRows;
-using quillmark::testing::SmallFileSystem;
 using quillmark::testing::Unchangeable;
 using quillmark::testing::writeFile;
 
@@ -278,10 +278,9 @@ TEST(RecentFiles, AMissingFileIsToldWithoutAQuestionAndTheDocumentStays) {
   w.window.recentFiles().clear();
 }
 
-// The window's drafts where they cannot be kept, every way a draft's write fails: from the
-// start (the data folder cannot be made), a folder in the draft's place, a drafts folder
-// that cannot be changed, a size limit, a full disk. The status bar says so each time; the
-// window goes on, and no draft is taken for kept.
+// The window's drafts where they cannot be kept: from the start (the data folder cannot be
+// made), and every way a draft's write fails. The status bar says so each time; the window
+// goes on, and no draft is taken for kept.
 TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
   const auto withDataFolder = [](const QString &folder, const std::function<void()> &run) {
     const QByteArray old = qgetenv("XDG_DATA_HOME");
@@ -301,82 +300,42 @@ TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
     EXPECT_EQ(w.window.box().text(), u"unsaved work"_s);
     EXPECT_FALSE(readFile(w.window.drafts().path()).contains("unsaved work"));
   };
-  const auto inTemporary = [](const QString &temporary, std::shared_ptr<void> *, QString *) {
-    return temporary;
-  };
-  const auto noTrouble = [](const quillmark::DraftKeeper &, QString *) {
-    return std::shared_ptr<void>();
-  };
 
-  std::shared_ptr<SmallFileSystem> disk;
-  const struct {
-    const char *name;
-    bool ready;          // the keeper has its folder and lock
-    bool leavesNoDraft;  // nothing stands at the draft's path
-    // The data folder, and what must live while the window is made there.
-    std::function<QString(const QString &temporary, std::shared_ptr<void> *held, QString *skip)>
-        dataFolder;
-    // Makes the next write fail for as long as the result lives.
-    std::function<std::shared_ptr<void>(const quillmark::DraftKeeper &, QString *skip)> trouble;
-  } rows[] = {
-      {"a data folder that cannot be made", false, true,
-       [](const QString &temporary, std::shared_ptr<void> *held, QString *skip) {
-         auto guard = std::make_shared<Unchangeable>(temporary);
-         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
-         *held = guard;
-         return temporary;
-       },
-       noTrouble},
-      {"a folder in the draft's place", true, false, inTemporary,
-       [](const quillmark::DraftKeeper &keeper, QString *) -> std::shared_ptr<void> {
-         QDir().mkdir(keeper.path());
-         return std::shared_ptr<void>(nullptr,
-                                      [path = keeper.path()](void *) { QDir().rmdir(path); });
-       }},
-      {"a drafts folder that cannot be changed", true, true, inTemporary,
-       [](const quillmark::DraftKeeper &keeper, QString *skip) -> std::shared_ptr<void> {
-         auto guard = std::make_shared<Unchangeable>(QFileInfo(keeper.path()).absolutePath());
-         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
-         return guard;
-       }},
-      {"file size limit", true, true, inTemporary,
-       [](const quillmark::DraftKeeper &, QString *skip) -> std::shared_ptr<void> {
-         auto limit = std::make_shared<FileSizeLimit>(64);
-         if (!limit->ok()) *skip = u"no file size limit can be set"_s;
-         return limit;
-       }},
-      {"full disk", true, true,
-       [&](const QString &, std::shared_ptr<void> *, QString *skip) {
-         disk = std::make_shared<SmallFileSystem>();
-         if (!disk->ok()) *skip = u"a small file system can only be mounted by the superuser"_s;
-         return disk->filePath(u"data"_s);
-       },
-       [&](const quillmark::DraftKeeper &, QString *) -> std::shared_ptr<void> {
-         disk->fill();
-         return std::shared_ptr<void>(nullptr, [&](void *) { disk->empty(); });
-       }},
-  };
+  QTemporaryDir unchangeable;
+  {
+    Unchangeable guard(unchangeable.path());
+    if (guard.ok()) {
+      withDataFolder(unchangeable.path(), [&] {
+        ScriptedWindow w;
+        EXPECT_FALSE(w.window.drafts().isReady());
+        expectToldNotKept(w);
+        EXPECT_FALSE(w.window.drafts().hasDraft());
+      });
+    }
+  }
+
   SkippedRows skipped;
-  for (const auto &row : rows) {
+  for (const FailingDraftWrite &row : failingDraftWrites()) {
     SCOPED_TRACE(row.name);
     QTemporaryDir dir;
-    std::shared_ptr<void> held;
+    std::shared_ptr<void> place;  // the row's own folder, if any, while its window lives
     QString skip;
-    const QString folder = row.dataFolder(dir.path(), &held, &skip);
+    const QString folder = row.folder(dir.path(), &place, &skip);
     if (skip.isEmpty()) {
       withDataFolder(folder, [&] {
         ScriptedWindow w;
-        EXPECT_EQ(w.window.drafts().isReady(), row.ready);
-        std::shared_ptr<void> trouble = row.trouble(w.window.drafts(), &skip);
+        ASSERT_TRUE(w.window.drafts().isReady());
+        const std::shared_ptr<void> trouble = row.trouble(w.window.drafts().path(), place, &skip);
         if (!skip.isEmpty()) return;
         expectToldNotKept(w);
-        if (row.leavesNoDraft) {
+        // Nothing was kept before the trouble came; where it leaves the draft's place free,
+        // nothing is now.
+        if (row.keepsTheLastDraft) {
           EXPECT_FALSE(w.window.drafts().hasDraft());
         }
       });
     }
-    held.reset();
-    disk.reset();  // once its window is gone
+    place.reset();  // once its window is gone
     if (!skip.isEmpty()) skipped.note(row.name, skip);
   }
   if (skipped.any()) GTEST_SKIP() << skipped.text();

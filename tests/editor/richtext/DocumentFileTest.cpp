@@ -105,7 +105,7 @@ TEST(WriteWholeFile, FollowsLinksToTheirLastTargetAndRefusesACircle) {
   EXPECT_TRUE(QFileInfo(dir.filePath(u"two.rtf"_s)).isSymLink());
 
   // A circle leads to no file: what is left is a link, which a save refuses to replace (the
-  // failed save itself is a row of the table in FailingSaves.h).
+  // failed save itself is a row of the table in FailingWrites.h).
   ASSERT_TRUE(QFile::link(dir.filePath(u"b.rtf"_s), dir.filePath(u"a.rtf"_s)));
   ASSERT_TRUE(QFile::link(dir.filePath(u"a.rtf"_s), dir.filePath(u"b.rtf"_s)));
   EXPECT_TRUE(QFileInfo(saveTarget(dir.filePath(u"a.rtf"_s))).isSymLink());

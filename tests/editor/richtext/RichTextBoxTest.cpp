@@ -17,7 +17,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "FailingSaves.h"
+#include "FailingWrites.h"
 #include "QtPrinters.h"
 #include "SavedFile.h"
 #include "richtext/BusyCursor.h"

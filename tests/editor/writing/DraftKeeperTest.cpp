@@ -9,21 +9,19 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 #include <memory>
 
-#include "FileTrouble.h"
+#include "FailingWrites.h"
 #include "QtFiles.h"
 #include "writing/DraftKeeper.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::DraftKeeper;
 using quillmark::OrphanDraft;
-using quillmark::testing::FileSizeLimit;
+using quillmark::testing::FailingDraftWrite;
+using quillmark::testing::failingDraftWrites;
 using quillmark::testing::readFile;
 using quillmark::testing::SkippedRows;
-using quillmark::testing::SmallFileSystem;
-using quillmark::testing::Unchangeable;
 
 namespace {
 
@@ -74,57 +72,17 @@ TEST(DraftKeeper, WritesThroughASaveFileAndRemoves) {
 // for what the file holds: once the trouble is gone, the same text is written.
 TEST(DraftKeeper, AFailedWriteIsReported) {
   const QByteArray big(8 * 1024, 'x');  // more than a full disk or the size limit takes
-  std::shared_ptr<SmallFileSystem> disk;
-  const struct {
-    const char *name;
-    bool keepsTheLastDraft;
-    // The keeper's folder: `temporary`, or one of the row's own.
-    std::function<QString(const QString &temporary, QString *skip)> folder;
-    // Makes the next write fail for as long as the result lives; *skip when it cannot here.
-    std::function<std::shared_ptr<void>(const DraftKeeper &keeper, QString *skip)> trouble;
-  } rows[] = {
-      {"a folder in the draft's place", false,
-       [](const QString &temporary, QString *) { return temporary; },
-       [](const DraftKeeper &keeper, QString *) -> std::shared_ptr<void> {
-         // The draft's replacement cannot be renamed over a folder.
-         QFile::remove(keeper.path());
-         QDir().mkdir(keeper.path());
-         return std::shared_ptr<void>(nullptr,
-                                      [path = keeper.path()](void *) { QDir().rmdir(path); });
-       }},
-      {"unchangeable folder", true, [](const QString &temporary, QString *) { return temporary; },
-       [](const DraftKeeper &keeper, QString *skip) -> std::shared_ptr<void> {
-         auto guard = std::make_shared<Unchangeable>(QFileInfo(keeper.path()).absolutePath());
-         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
-         return guard;
-       }},
-      {"file size limit", true, [](const QString &temporary, QString *) { return temporary; },
-       [](const DraftKeeper &, QString *skip) -> std::shared_ptr<void> {
-         auto limit = std::make_shared<FileSizeLimit>(1024);
-         if (!limit->ok()) *skip = u"no file size limit can be set"_s;
-         return limit;
-       }},
-      {"full disk", true,
-       [&](const QString &, QString *skip) {
-         disk = std::make_shared<SmallFileSystem>();
-         if (!disk->ok()) *skip = u"a small file system can only be mounted by the superuser"_s;
-         return disk->filePath(u"drafts"_s);
-       },
-       [&](const DraftKeeper &, QString *) -> std::shared_ptr<void> {
-         disk->fill();
-         return std::shared_ptr<void>(nullptr, [&](void *) { disk->empty(); });
-       }},
-  };
   SkippedRows skipped;
-  for (const auto &row : rows) {
+  for (const FailingDraftWrite &row : failingDraftWrites()) {
     SCOPED_TRACE(row.name);
     QTemporaryDir dir;
+    std::shared_ptr<void> place;  // the row's own folder, if any, while its keeper lives
     QString skip;
-    const QString folder = row.folder(dir.path(), &skip);
+    const QString folder = row.folder(dir.path(), &place, &skip);
     if (skip.isEmpty()) {
       DraftKeeper keeper(folder);
       ASSERT_TRUE(keeper.write("{\\rtf1 kept}"));
-      std::shared_ptr<void> trouble = row.trouble(keeper, &skip);
+      std::shared_ptr<void> trouble = row.trouble(keeper.path(), place, &skip);
       if (skip.isEmpty()) {
         EXPECT_FALSE(keeper.write(big));
         EXPECT_FALSE(keeper.errorString().isEmpty());
@@ -140,7 +98,7 @@ TEST(DraftKeeper, AFailedWriteIsReported) {
         EXPECT_EQ(readFile(keeper.path()), big);
       }
     }
-    disk.reset();  // once its keeper is gone
+    place.reset();  // once its keeper is gone
     if (!skip.isEmpty()) skipped.note(row.name, skip);
   }
   if (skipped.any()) GTEST_SKIP() << skipped.text();

@@ -1,8 +1,10 @@
 #pragma once
-// Every way the tests make a document's save fail, as one table that the document
-// component's test and the window's test both run: each row lays out a fresh folder so that
-// a save to the file it returns must fail, with an old file in place where the row has one.
-// A failed save must leave the file, the folder it is in and any link to it as they were.
+// Every way the tests make a write fail, as tables that a part's own test and the window's
+// test both run. Saves of a document: each row lays out a fresh folder so that a save to the
+// file it returns must fail, with an old file in place where the row has one; a failed save
+// must leave the file, the folder it is in and any link to it as they were. Writes of a
+// draft: each row gives the folder drafts are kept in, then makes the draft's next write
+// fail.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -127,6 +129,62 @@ inline std::vector<FailingSave> failingSaves() {
          if (!limit->ok()) *skip = u"no file size limit can be set"_s;
          *trouble = limit;
          return file;
+       }},
+  };
+}
+
+struct FailingDraftWrite {
+  const char *name;
+  bool keepsTheLastDraft;  // the draft written before the trouble stays whole
+  // The folder the drafts are kept in: `temporary`, or a place of the row's own kept in
+  // *place while the row runs; *skip when this machine has none.
+  std::function<QString(const QString &temporary, std::shared_ptr<void> *place, QString *skip)>
+      folder;
+  // Makes the next write of the draft at `draft` fail, for as long as the result lives.
+  std::function<std::shared_ptr<void>(const QString &draft, const std::shared_ptr<void> &place,
+                                      QString *skip)>
+      trouble;
+};
+
+inline std::vector<FailingDraftWrite> failingDraftWrites() {
+  using namespace Qt::StringLiterals;
+  const auto temporaryFolder = [](const QString &temporary, std::shared_ptr<void> *, QString *) {
+    return temporary;
+  };
+  return {
+      {"a folder in the draft's place", false, temporaryFolder,
+       [](const QString &draft, const std::shared_ptr<void> &, QString *) {
+         // The draft's replacement cannot be renamed over a folder.
+         QFile::remove(draft);
+         QDir().mkdir(draft);
+         return std::shared_ptr<void>(nullptr, [draft](void *) { QDir().rmdir(draft); });
+       }},
+      {"a drafts folder that cannot be changed", true, temporaryFolder,
+       [](const QString &draft, const std::shared_ptr<void> &, QString *skip) {
+         auto guard = std::make_shared<Unchangeable>(QFileInfo(draft).absolutePath());
+         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
+         return std::shared_ptr<void>(guard);
+       }},
+      {"file size limit", true, temporaryFolder,
+       [](const QString &, const std::shared_ptr<void> &, QString *skip) {
+         auto limit = std::make_shared<FileSizeLimit>(64);
+         if (!limit->ok()) *skip = u"no file size limit can be set"_s;
+         return std::shared_ptr<void>(limit);
+       }},
+      {"full disk", true,
+       [](const QString &, std::shared_ptr<void> *place, QString *skip) {
+         auto disk = std::make_shared<SmallFileSystem>();
+         *place = disk;
+         if (!disk->ok()) {
+           *skip = u"a small file system can only be mounted by the superuser"_s;
+           return QString();
+         }
+         return disk->filePath(u"drafts"_s);
+       },
+       [](const QString &, const std::shared_ptr<void> &place, QString *) {
+         auto disk = std::static_pointer_cast<SmallFileSystem>(place);
+         disk->fill();
+         return std::shared_ptr<void>(nullptr, [disk](void *) { disk->empty(); });
        }},
   };
 }
