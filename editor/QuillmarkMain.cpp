@@ -62,7 +62,17 @@ QuillmarkMain::QuillmarkMain(std::unique_ptr<Platform> platform, QWidget *parent
   keepLight();
 }
 
-QuillmarkMain::~QuillmarkMain() = default;
+// The document goes first, with the box that shows it, while everything that follows it is
+// still whole: the underline, the preview, the state and the draft then have nothing to take
+// back from it. The other way round, the underline would clear its formats from every
+// paragraph as it detached, and Qt would lay the whole document out again: seconds for a long
+// post, after the window is gone.
+QuillmarkMain::~QuillmarkMain() {
+  drafts_.reset();  // it reads the document whenever the window is left
+  disconnect(box_, nullptr, this, nullptr);
+  delete box_;
+  box_ = nullptr;
+}
 
 QToolBar *QuillmarkMain::band(const QString &name) const { return toolbars_.value(name); }
 
