@@ -5,7 +5,7 @@
 // measured alone too.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "post_generator.h"
-#include "preview/PostBuilder.h"
+#include "preview/PreviewContent.h"
 #include "preview/PreviewPanel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -111,12 +111,3 @@ BENCHMARK(BM_PreviewShow)
     ->Args({kLargePost, 0})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewSnapshot)->Arg(kNormalPost)->Arg(kLargePost)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

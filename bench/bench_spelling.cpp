@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -14,9 +14,9 @@
 #include <QTextEdit>
 #include <memory>
 
-#include "Spelling.h"
 #include "post_generator.h"
 #include "richtext/RtfReader.h"
+#include "spelling/Spelling.h"
 
 namespace {
 
@@ -129,12 +129,3 @@ void ScrollPage10MB(benchmark::State &state) {
 BENCHMARK(ScrollPage10MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char **argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

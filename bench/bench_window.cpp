@@ -1,16 +1,17 @@
 // The editor's window on large posts, as the writer meets it: opening a generated post (read,
 // shown and painted), "Copy to Web" on it (the clipboard filled and the selection painted),
-// and a key typed at the start, in the middle and at the end of the post and shown. The
+// closing the window on it, and a key typed at the start, in the middle and at the end of the
+// post and shown. The
 // window is the real QuillmarkMain on the offscreen platform, with its spelling on when a
 // dictionary is installed.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <map>
@@ -109,6 +110,30 @@ BENCHMARK(CopyToWeb)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
+// Closing the window on the 10 MB post, right after opening and once laid out: from the
+// close until the window and its document are gone and the events left are handled, as the
+// program ends after its window closes.
+void ClosePost(benchmark::State &state) {
+  const QString path = Posts::path(std::size_t(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto window = newWindow();
+    if (!window->openFile(path)) state.SkipWithError("cannot open");
+    show(*window);
+    if (state.range(1)) layOutWhole(*window);
+    state.ResumeTiming();
+    window->close();
+    window.reset();
+    settle();
+  }
+  state.SetLabel(state.range(1) ? "laid out" : "just opened");
+}
+BENCHMARK(ClosePost)
+    ->Args({kLargePost, 0})
+    ->Args({kLargePost, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
 // One letter typed into a word and taken away again (two keystrokes an iteration), at the
 // start, in the middle or at the end of the 10 MB post, once the insertion point is there.
 void Typing(benchmark::State &state) {
@@ -146,14 +171,3 @@ void Typing(benchmark::State &state) {
 BENCHMARK(Typing)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char **argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Settings, drafts and the personal word list go to throw-away test folders.
-  QStandardPaths::setTestModeEnabled(true);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

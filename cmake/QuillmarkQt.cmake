@@ -16,3 +16,21 @@ function(quillmark_set_qt_defaults target)
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     QT_NO_FOREACH)
 endfunction()
+
+# quillmark_add_editor_part(<name> SOURCES <file>... [PUBLIC <target>...] [PRIVATE <target>...])
+#
+# One part of the editor in a folder of its own under editor/: the static library
+# quillmark_<name> (alias quillmark::<name>) from SOURCES, with the Qt defaults above, linked
+# with the PUBLIC and PRIVATE targets. Its headers are included by folder from editor/
+# ("post/PostBuilder.h"), as every part's are.
+function(quillmark_add_editor_part name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;PUBLIC;PRIVATE")
+  if(NOT arg_SOURCES OR arg_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "quillmark_add_editor_part(${name} SOURCES ... [PUBLIC ...] [PRIVATE ...])")
+  endif()
+  add_library(quillmark_${name} STATIC ${arg_SOURCES})
+  add_library(quillmark::${name} ALIAS quillmark_${name})
+  target_include_directories(quillmark_${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
+  target_link_libraries(quillmark_${name} PUBLIC ${arg_PUBLIC} PRIVATE ${arg_PRIVATE})
+  quillmark_set_qt_defaults(quillmark_${name})
+endfunction()

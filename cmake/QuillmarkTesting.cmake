@@ -26,6 +26,8 @@ function(quillmark_add_test name)
   endif()
 
   add_executable(${name} ${arg_SOURCES})
+  # The header-only helpers of tests/support are on every test program's path.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   if(arg_QT)
     target_link_libraries(${name} PRIVATE ${arg_LIBS} quillmark_qt_test_main)
     quillmark_set_qt_defaults(${name})

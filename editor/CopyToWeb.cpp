@@ -10,12 +10,12 @@
 #include <QStatusBar>
 
 #include "QuillmarkMain.h"
+#include "post/PostBuilder.h"
 #include "preview/Preview.h"
 #include "quillmark/formats.h"
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
-#include "richtext/RtfWriter.h"
 #include "web/ForumsDialog.h"
 #include "web/Profiles.h"
 
@@ -31,24 +31,15 @@ using richtext::qs;
 
 }  // namespace
 
-QString QuillmarkMain::postFor(const QByteArray &rtf, QString &report,
-                               preview::MadePost *made) const {
-  preview::MadePost post = preview::makePost(converter_, rtf, profiles_->current());
-  report = preview::postReport(post);
-  QString text = post.text;
-  if (made) *made = std::move(post);
-  return text;
-}
-
 void QuillmarkMain::copyToWeb() {
   const richtext::BusyCursor busy(this, u"Copying the post..."_s);
   QClipboard *clipboard = QGuiApplication::clipboard();
   clipboard->clear();
 
   // The whole document, whatever its length, written straight from it.
-  QString report;
-  preview::MadePost made;
-  const QString text = postFor(richtext::writeRtf(*box_->document()), report, &made);  // 7-bit text
+  post::MadePost made = post::makePost(converter_, *box_->document(), profiles_->current());
+  const QString report = post::postReport(made);
+  const QString text = made.text;
   preview_->checkCopy(std::move(made), box_->text());
   clipboard->setText(text);
   // The whole post is selected, to show what was copied, but the view stays where the writer
@@ -71,10 +62,10 @@ void QuillmarkMain::convertClipboard() {
     statusBar()->showMessage(u"The clipboard holds no text to convert"_s, kStatusMilliseconds);
     return;
   }
-  QString report;
-  const QString text = postFor(richtext::writeRtf(*scratch.document()), report);
-  clipboard->setText(text);
-  statusBar()->showMessage(u"Converted the clipboard to "_s + report, kStatusMilliseconds);
+  const post::MadePost made = post::makePost(converter_, *scratch.document(), profiles_->current());
+  clipboard->setText(made.text);
+  statusBar()->showMessage(u"Converted the clipboard to "_s + post::postReport(made),
+                           kStatusMilliseconds);
 }
 
 void QuillmarkMain::showForums() {

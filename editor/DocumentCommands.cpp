@@ -8,17 +8,17 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 
-#include "About9.h"
-#include "DocumentState.h"
-#include "DraftKeeper.h"
-#include "FindBar.h"
+#include "AboutBox.h"
 #include "QuillmarkMain.h"
-#include "Spelling.h"
 #include "help/HelpWindow.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
+#include "spelling/Spelling.h"
 #include "web/BrowserLauncher.h"
 #include "web/Sites.h"
+#include "writing/DocumentState.h"
+#include "writing/DraftKeeper.h"
+#include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
 
@@ -184,7 +184,7 @@ void QuillmarkMain::findNext() {
 void QuillmarkMain::showHelp() { help::HelpWindow::showContents(); }
 
 void QuillmarkMain::showAbout() {
-  About9 about(this);
+  AboutBox about(this);
   platform_->runModal(about);
 }
 

@@ -1,6 +1,7 @@
 // Pictures: the toolbar icons, the "Copy to Web" picture, the corner pictures and the program
-// icon. Every picture is drawn with QPainter on a small grid and scaled to the size asked, so
-// there are no image files to ship; the desktop's icon theme wins where it has an icon.
+// icon. Every picture is drawn with QPainter on a small grid and scaled to the size asked; the
+// desktop's icon theme wins where it has an icon. The program icon is the one the desktop
+// shows, app/data/quillmark.svg, built in as a resource and drawn from its vectors.
 #include "Pictures.h"
 
 #include <QFont>
@@ -9,14 +10,17 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
+#include <QPolygonF>
 #include <QString>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "ToolTable.h"
-
 using namespace Qt::StringLiterals;
+
+// The resources of a static library are registered by hand, outside any namespace.
+static void initPictureResources() { Q_INIT_RESOURCE(pictures); }
 
 namespace quillmark::pictures {
 namespace {
@@ -38,11 +42,11 @@ Ink inkFor(QIcon::Mode mode) {
           QColor(0xD9, 0xDF, 0xE7), QColor(0xEE, 0xCF, 0x8C)};
 }
 
-// The program's own colours, for the application icon and the corner pictures.
-constexpr QColor kQuillRed(0xB0, 0x32, 0x24);
-constexpr QColor kQuillRedDark(0x7E, 0x1F, 0x16);
-constexpr QColor kPageCream(0xFB, 0xF6, 0xEA);
-constexpr QColor kPageEdge(0x8A, 0x6E, 0x4B);
+// The program's own colours, those of its icon (app/data/quillmark.svg), for the corner
+// pictures.
+constexpr QColor kQuillRed(0xC0, 0x39, 0x2B);
+constexpr QColor kQuillRedDark(0x7A, 0x1F, 0x16);
+constexpr QColor kPageCream(0xF0, 0xE8, 0xD0);
 constexpr QColor kSlate(0x33, 0x3D, 0x4D);
 
 // Draws one glyph into the box (0,0)-(grid,grid) of the painter's current coordinates.
@@ -60,29 +64,27 @@ void textLine(QPainter& p, const QColor& color, qreal x1, qreal x2, qreal y, qre
   p.drawLine(QPointF(x1, y), QPointF(x2, y));
 }
 
-// A page outline with its top-right corner folded down by `fold` units.
-QPainterPath pagePath(const QRectF& r, qreal fold) {
+// A path from point to point, closed back to the first unless `closed` is false.
+QPainterPath polygonPath(std::initializer_list<QPointF> points, bool closed = true) {
   QPainterPath path;
-  path.moveTo(r.topLeft());
-  path.lineTo(r.right() - fold, r.top());
-  path.lineTo(r.right(), r.top() + fold);
-  path.lineTo(r.bottomRight());
-  path.lineTo(r.bottomLeft());
-  path.closeSubpath();
+  path.addPolygon(QPolygonF(points));
+  if (closed) path.closeSubpath();
   return path;
 }
 
 void drawPage(QPainter& p, const Ink& ink, const QRectF& r, qreal fold) {
+  // The outline, its top-right corner folded down by `fold` units.
   p.setPen(outlinePen(ink.line));
   p.setBrush(ink.paper);
-  p.drawPath(pagePath(r, fold));
-  QPainterPath corner;
-  corner.moveTo(r.right() - fold, r.top());
-  corner.lineTo(r.right() - fold, r.top() + fold);
-  corner.lineTo(r.right(), r.top() + fold);
-  corner.closeSubpath();
+  p.drawPath(polygonPath({r.topLeft(),
+                          {r.right() - fold, r.top()},
+                          {r.right(), r.top() + fold},
+                          r.bottomRight(),
+                          r.bottomLeft()}));
   p.setBrush(ink.tint);
-  p.drawPath(corner);
+  p.drawPath(polygonPath({{r.right() - fold, r.top()},
+                          {r.right() - fold, r.top() + fold},
+                          {r.right(), r.top() + fold}}));
 }
 
 // The outline of a text run, scaled so its ink fills `box` in height and centred across it.
@@ -128,36 +130,17 @@ void glyphNew(QPainter& p, const Ink& ink) {
 
 void glyphOpen(QPainter& p, const Ink& ink) {
   p.setPen(outlinePen(ink.line));
-  QPainterPath back;
-  back.moveTo(1.5, 13.5);
-  back.lineTo(1.5, 3);
-  back.lineTo(5.5, 3);
-  back.lineTo(7, 4.5);
-  back.lineTo(12.5, 4.5);
-  back.lineTo(12.5, 7);
   p.setBrush(ink.tint);
-  p.drawPath(back);
-  QPainterPath front;
-  front.moveTo(1.5, 13.5);
-  front.lineTo(4, 7);
-  front.lineTo(15, 7);
-  front.lineTo(12.5, 13.5);
-  front.closeSubpath();
+  p.drawPath(
+      polygonPath({{1.5, 13.5}, {1.5, 3}, {5.5, 3}, {7, 4.5}, {12.5, 4.5}, {12.5, 7}}, false));
   p.setBrush(ink.warm);
-  p.drawPath(front);
+  p.drawPath(polygonPath({{1.5, 13.5}, {4, 7}, {15, 7}, {12.5, 13.5}}));
 }
 
 void glyphSave(QPainter& p, const Ink& ink) {
-  QPainterPath body;
-  body.moveTo(2, 2);
-  body.lineTo(12, 2);
-  body.lineTo(14, 4);
-  body.lineTo(14, 14);
-  body.lineTo(2, 14);
-  body.closeSubpath();
   p.setPen(outlinePen(ink.line));
   p.setBrush(ink.tint);
-  p.drawPath(body);
+  p.drawPath(polygonPath({{2, 2}, {12, 2}, {14, 4}, {14, 14}, {2, 14}}));
   // Shutter at the top, with its window.
   p.setBrush(ink.paper);
   p.drawRect(QRectF(4.5, 2, 6.5, 4));
@@ -332,14 +315,8 @@ void glyphExit(QPainter& p, const Ink& ink) {
                             QPointF(9.5, 14.5), QPointF(9.5, 11)}
                      .data(),
                  6);
-  QPainterPath door;
-  door.moveTo(2, 1.5);
-  door.lineTo(6.5, 3.5);
-  door.lineTo(6.5, 15.5);
-  door.lineTo(2, 14.5);
-  door.closeSubpath();
   p.setBrush(ink.warm);
-  p.drawPath(door);
+  p.drawPath(polygonPath({{2, 1.5}, {6.5, 3.5}, {6.5, 15.5}, {2, 14.5}}));
   p.setPen(QPen(ink.accent, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
   p.drawLine(QPointF(8.5, 8), QPointF(14.5, 8));
@@ -373,15 +350,8 @@ void drawQuill(QPainter& p, qreal size, const QColor& vane, const QColor& shade)
   feather.cubicTo(9, -7.5, 22, -9.5, 35, -1.5);
   feather.cubicTo(26, 4, 13, 6.5, 6, 0);
   // Notches where the barbs part.
-  QPainterPath notches;
-  notches.moveTo(14, -6.2);
-  notches.lineTo(18.5, -1.4);
-  notches.lineTo(16.2, -6.9);
-  notches.closeSubpath();
-  notches.moveTo(21.5, 4.2);
-  notches.lineTo(24.5, 0.5);
-  notches.lineTo(24.6, 3.3);
-  notches.closeSubpath();
+  QPainterPath notches = polygonPath({{14, -6.2}, {18.5, -1.4}, {16.2, -6.9}});
+  notches.addPath(polygonPath({{21.5, 4.2}, {24.5, 0.5}, {24.6, 3.3}}));
   const QPainterPath shape = feather.subtracted(notches);
   QPainterPath lowerHalf;
   lowerHalf.addRect(QRectF(0, -0.9, 40, 10));
@@ -395,22 +365,10 @@ void drawQuill(QPainter& p, qreal size, const QColor& vane, const QColor& shade)
   p.restore();
 }
 
+// The program's icon, as the desktop shows it, on its 64-unit grid.
 void glyphApplication(QPainter& p, const Ink&) {
-  // Page, on a 32-unit grid.
-  p.setPen(QPen(kPageEdge, 1.25, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(kPageCream);
-  p.drawPath(pagePath(QRectF(4.5, 1.5, 23, 29), 7));
-  QPainterPath fold;
-  fold.moveTo(20.5, 1.5);
-  fold.lineTo(20.5, 8.5);
-  fold.lineTo(27.5, 8.5);
-  fold.closeSubpath();
-  p.setBrush(QColor(0xE8, 0xD6, 0xB0));
-  p.drawPath(fold);
-  const QColor lineColour(0xCF, 0xB8, 0x8E);
-  for (const qreal y : {8.0, 12.5, 17.0}) textLine(p, lineColour, 8.5, 17.5, y, 2.0);
-  textLine(p, lineColour, 17.5, 24, 21.5, 2.0);
-  drawQuill(p, 32, kQuillRed, kQuillRedDark);
+  initPictureResources();
+  QSvgRenderer(u":/quillmark/quillmark.svg"_s).render(&p, QRectF(0, 0, 64, 64));
 }
 
 // Greys a picture drawn in fixed colours, keeping its alpha, for the disabled mode.
@@ -601,11 +559,6 @@ QIcon icon(std::u16string_view key) {
   return QIcon::fromTheme(name, drawn);
 }
 
-QIcon toolIcon(std::u16string_view toolName) {
-  const tools::Tool* tool = tools::findTool(toolName);
-  return tool ? icon(tool->icon) : QIcon();
-}
-
 QIcon copyToWebIcon() { return drawnIcon(u"copy-to-web"_s, glyphCopyToWeb); }
 
 QPixmap cornerPicture(int index, qreal devicePixelRatio) {
@@ -624,6 +577,6 @@ QPixmap cornerPicture(int index, qreal devicePixelRatio) {
   return pixmap;
 }
 
-QIcon applicationIcon() { return drawnIcon(u"quillmark"_s, glyphApplication, 32, true); }
+QIcon applicationIcon() { return drawnIcon(u"quillmark"_s, glyphApplication, 64, true); }
 
 }  // namespace quillmark::pictures

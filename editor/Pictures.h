@@ -12,10 +12,6 @@ namespace quillmark::pictures {
 // tool table names them; a null icon for a key that names none (the empty key).
 QIcon icon(std::u16string_view key);
 
-// The icon of a tool, by its name ("new", "miBold", "Fixed Columns", ...); a null icon for
-// tools that show text only.
-QIcon toolIcon(std::u16string_view toolName);
-
 // The picture on the "Copy to Web" button.
 QIcon copyToWebIcon();
 
@@ -23,7 +19,7 @@ QIcon copyToWebIcon();
 // drawn for the given device pixel ratio.
 QPixmap cornerPicture(int index, qreal devicePixelRatio = 1.0);
 
-// The program's own icon (window and task bar).
+// The program's own icon (window and task bar): the desktop's icon, app/data/quillmark.svg.
 QIcon applicationIcon();
 
 }  // namespace quillmark::pictures

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,6 +33,22 @@ std::optional<QString> runFileDialog(QWidget *parent, const Platform::FileDialog
   return dialog.selectedFiles().constFirst();
 }
 
+// A message box that Esc closes like its close box, also when none of its buttons is one Esc
+// stands for: QMessageBox itself then ignores the key.
+class EscapableMessageBox final : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void keyPressEvent(QKeyEvent *event) override {
+    if (event->matches(QKeySequence::Cancel) && !escapeButton()) {
+      reject();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+};
+
 }  // namespace
 
 bool QtPlatform::askYesNo(QWidget *parent, const QString &title, const QString &text) {
@@ -54,7 +72,7 @@ Platform::SaveChoice QtPlatform::askSaveDiscardCancel(QWidget *parent, const QSt
 
 Platform::DraftChoice QtPlatform::askRestoreDraft(QWidget *parent, const QString &title,
                                                   const QString &text) {
-  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+  EscapableMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
   QPushButton *restore = box.addButton(u"&Restore"_s, QMessageBox::AcceptRole);
   QPushButton *discard = box.addButton(u"&Discard"_s, QMessageBox::DestructiveRole);
   box.setDefaultButton(restore);

@@ -23,18 +23,19 @@
 #include <QWindow>
 #include <exception>
 
-#include "DocumentState.h"
-#include "DraftKeeper.h"
-#include "FindBar.h"
 #include "Pictures.h"
-#include "Spelling.h"
 #include "ToolTable.h"
+#include "WindowLayout.h"
 #include "preview/Preview.h"
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfWriter.h"
+#include "spelling/Spelling.h"
 #include "web/Profiles.h"
+#include "writing/DocumentState.h"
+#include "writing/DraftKeeper.h"
+#include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
 
@@ -61,7 +62,17 @@ QuillmarkMain::QuillmarkMain(std::unique_ptr<Platform> platform, QWidget *parent
   keepLight();
 }
 
-QuillmarkMain::~QuillmarkMain() = default;
+// The document goes first, with the box that shows it, while everything that follows it is
+// still whole: the underline, the preview, the state and the draft then have nothing to take
+// back from it. The other way round, the underline would clear its formats from every
+// paragraph as it detached, and Qt would lay the whole document out again: seconds for a long
+// post, after the window is gone.
+QuillmarkMain::~QuillmarkMain() {
+  drafts_.reset();  // it reads the document whenever the window is left
+  disconnect(box_, nullptr, this, nullptr);
+  delete box_;
+  box_ = nullptr;
+}
 
 QToolBar *QuillmarkMain::band(const QString &name) const { return toolbars_.value(name); }
 
@@ -251,7 +262,7 @@ void QuillmarkMain::startUp() {
 // light palette, with the window's colour and dark text. Dialogs keep the desktop's colours.
 void QuillmarkMain::keepLight() {
   QPalette light = style()->standardPalette();
-  light.setColor(QPalette::Window, richtext::kWindowColor);
+  light.setColor(QPalette::Window, kWindowColor);
   light.setColor(QPalette::WindowText, Qt::black);
   setPalette(light);
   // Menus are windows of their own, which take no palette from the window.
@@ -263,17 +274,29 @@ void QuillmarkMain::keepLight() {
 
 void QuillmarkMain::buildWritingAids() {
   followDocument();
+  buildDrafts();
+  connect(findBar_, &FindBar::messaged, this,
+          [this](const QString &text) { statusBar()->showMessage(text, 5000); });
+  buildSpelling();
+  buildRunTimeMenus();
+  buildPreview();
+  restoreWindowLayout(settings_, *this);
+}
 
+// The document's draft, kept while it has unsaved changes; a draft that cannot be kept is
+// said in the status bar.
+void QuillmarkMain::buildDrafts() {
   drafts_ = std::make_unique<DraftKeeper>();
   drafts_->watch([this] { return richtext::writeRtf(*box_->document()); },
                  [this] { return box_->document()->isModified(); });
   connect(drafts_.get(), &DraftKeeper::writeFailed, this, [this](const QString &reason) {
     statusBar()->showMessage(u"The draft could not be kept: %1"_s.arg(reason));
   });
+}
 
-  connect(findBar_, &FindBar::messaged, this,
-          [this](const QString &text) { statusBar()->showMessage(text, 5000); });
-
+// Spelling as the settings left it, kept there when it changes, and the box's own menu with
+// the corrections of a misspelt word at the top.
+void QuillmarkMain::buildSpelling() {
   spelling_ = std::make_unique<Spelling>(*box_);
   if (settings_.contains(u"spelling/checking"_s))
     spelling_->setChecking(settings_.value(u"spelling/checking"_s).toBool());
@@ -283,16 +306,17 @@ void QuillmarkMain::buildWritingAids() {
     settings_.setValue(u"spelling/checking"_s, spelling_->isChecking());
     settings_.setValue(u"spelling/language"_s, spelling_->checker().language());
   });
-  // The box's own menu, with the corrections of a misspelt word at the top.
   box_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(box_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
     const std::unique_ptr<QMenu> menu = spelling_->contextMenu(pos);
     menu->setPalette(palette());
     menu->exec(box_->viewport()->mapToGlobal(pos));
   });
+}
 
-  // The two submenus whose items change at run time stand beside the table's rows: File >
-  // Recent Files (before Exit) and Tools > Spelling.
+// The two submenus whose items change at run time stand beside the table's rows: File >
+// Recent Files (before Exit) and Tools > Spelling.
+void QuillmarkMain::buildRunTimeMenus() {
   QMenu *file = menuBar()->findChild<QMenu *>(u"mnuFile"_s);
   recentMenu_ = new QMenu(u"&Recent Files"_s, file);
   recentMenu_->setObjectName(u"mnuRecent"_s);
@@ -309,7 +333,10 @@ void QuillmarkMain::buildWritingAids() {
   spellingMenu_->setObjectName(u"mnuSpelling"_s);
   connect(spellingMenu_, &QMenu::aboutToShow, this,
           [this] { spelling_->fillMenu(*spellingMenu_); });
+}
 
+// The preview dock and the length gauge, following the box and "Post as:".
+void QuillmarkMain::buildPreview() {
   preview_ = std::make_unique<preview::Preview>(
       *this, *box_, *profiles_, *postAs_, settings_,
       preview::Preview::Hooks{[this](const QString &address) { DoWeb1(address); },
@@ -318,8 +345,6 @@ void QuillmarkMain::buildWritingAids() {
                                                        u"Quillmark"_s, problem);
                               }});
   preview_->attachAction(toolAction(u"miPreview"_s));
-
-  restoreWindowLayout(settings_, *this);
 }
 
 // The state follows the box's document; a file opened into the box comes as a new one.

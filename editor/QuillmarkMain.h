@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "Platform.h"
-#include "RecentFiles.h"
 #include "quillmark/convert.h"
+#include "writing/RecentFiles.h"
 
 class QAction;
 class QComboBox;
@@ -36,8 +36,7 @@ class ProfileStore;
 }
 namespace preview {
 class Preview;
-struct MadePost;
-}  // namespace preview
+}
 
 class QuillmarkMain : public QMainWindow {
   Q_OBJECT
@@ -45,6 +44,8 @@ class QuillmarkMain : public QMainWindow {
  public:
   // The size, in points, of the first text typed, and of text converted from the clipboard.
   static constexpr double kStartFontSize = 12;
+  // The colour behind the window's controls, and the About box's (the 24-bit value 13691120).
+  static constexpr QColor kWindowColor{240, 232, 208};
 
   // The window uses `platform` for every dialog and message box; with none it uses the real
   // ones.
@@ -154,10 +155,11 @@ class QuillmarkMain : public QMainWindow {
   Platform::FileDialogSettings fileDialogSettings() const;
   void buildPostAsBox();
   void fillPostAsBox();
-  // The post for RTF text in the chosen profile's format, and the status-bar line for it;
-  // with `made`, also the fragment and losses behind it.
-  QString postFor(const QByteArray &rtf, QString &report, preview::MadePost *made = nullptr) const;
   void buildWritingAids();
+  void buildDrafts();
+  void buildSpelling();
+  void buildRunTimeMenus();
+  void buildPreview();
   void followDocument();
   // Asks about unsaved changes before the document is closed or replaced; false: keep it.
   bool mayDropDocument();

@@ -12,6 +12,7 @@ packages=(
   libenchant-2-dev pkg-config    # spelling: Enchant, which drives Hunspell,
   hunspell-en-us                 # and an English dictionary for it
   qt6-base-dev xvfb              # the editor and its tests
+  qt6-svg-dev                    # the program's icon, drawn from its SVG
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb
   clang libclang-rt-dev          # fuzz targets and sanitizers
   clang-format                   # the formatting check of continuous integration

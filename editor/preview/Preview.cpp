@@ -21,8 +21,8 @@
 #include "LengthGauge.h"
 #include "MarkupHighlighter.h"
 #include "PreviewPanel.h"
+#include "post/PostBuilder.h"
 #include "richtext/RichTextBox.h"
-#include "richtext/RtfWriter.h"
 #include "web/Profiles.h"
 
 using namespace Qt::StringLiterals;
@@ -117,7 +117,7 @@ void Preview::refresh() {
   }
   const quint64 generation = ++generation_;
   // The snapshot is taken here, on the window's thread; the rest needs no widget.
-  const QByteArray rtf = richtext::writeRtf(*box_.document());
+  const QByteArray rtf = post::snapshot(*box_.document());
   const web::Profile profile = profiles_.current();
   const MarkupStyle style = markupStyle();
   const bool views = viewsWanted();
@@ -163,9 +163,9 @@ void Preview::show(PreviewContent &content) {
   emit refreshed();
 }
 
-void Preview::checkCopy(MadePost post, QString documentText) {
+void Preview::checkCopy(post::MadePost post, QString documentText) {
   if (qsizetype(post.webHtml.size()) <= kLargeRtfBytes) {
-    tellCheck(checkPostAgainst(post, documentText));
+    tellCheck(post::checkPostAgainst(post, documentText));
     return;
   }
   auto *watcher = new QFutureWatcher<std::optional<QString>>(this);
@@ -176,7 +176,7 @@ void Preview::checkCopy(MadePost post, QString documentText) {
   });
   ++checksRunning_;
   watcher->setFuture(QtConcurrent::run([post = std::move(post), text = std::move(documentText)] {
-    return checkPostAgainst(post, text);
+    return post::checkPostAgainst(post, text);
   }));
 }
 

@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-#include "PostBuilder.h"
+#include "PreviewContent.h"
 
 class QAction;
 class QComboBox;
@@ -75,7 +75,7 @@ class Preview final : public QObject {
   // through `tellProblem` and logs it; the caller copies the post anyway. At once for a post
   // of normal size; a large one (seconds of checking) on a worker thread, so that the post is
   // on the clipboard without waiting, and what is wrong is told when the check ends.
-  void checkCopy(MadePost post, QString documentText);
+  void checkCopy(post::MadePost post, QString documentText);
   // A check of a large post is running on a worker.
   bool isCheckingCopy() const { return checksRunning_ > 0; }
 

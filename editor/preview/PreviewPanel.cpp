@@ -1,4 +1,4 @@
-// The preview dock's widgets. The documents shown are built by a refresh (PostBuilder) and
+// The preview dock's widgets. The documents shown are built by a refresh (PreviewContent) and
 // handed over whole, so that a large one never keeps the window busy while it is built.
 #include "PreviewPanel.h"
 
@@ -13,7 +13,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "PostBuilder.h"
+#include "PreviewContent.h"
 
 using namespace Qt::StringLiterals;
 
@@ -79,7 +79,7 @@ PreviewPanel::PreviewPanel(QWidget *parent) : QDockWidget(u"Preview"_s, parent) 
 }
 
 void PreviewPanel::showContent(PreviewContent &content) {
-  losses_ = lossHeader(content.post.losses);
+  losses_ = post::lossHeader(content.post.losses);
   // The scroll position survives a refresh, so the writer keeps reading where they were.
   const int renderedAt = rendered_->verticalScrollBar()->value();
   const int markupAt = markup_->verticalScrollBar()->value();

@@ -168,15 +168,11 @@ void setUpDocument(QTextDocument &document, int bulletIndentTwips);
 
 }  // namespace quillmark::richtext
 
-// Values the editor's parts share: the document component, the main window, the About box and
-// the converter's --via-editor path all take them from here. (The face they share is
-// kDefaultFontName above.)
+// Values the editor's parts share: the document component, the main window and the converter's
+// --via-editor path all take them from here. (The face they share is kDefaultFontName above.)
 namespace quillmark::richtext {
 
 // The bullet indent every document starts with, in twips; the indent commands step by it.
 inline constexpr int kBulletIndentTwips = 250;
-// The colour behind the main window's and the About box's controls (the 24-bit value
-// 13691120).
-inline constexpr QColor kWindowColor(240, 232, 208);
 
 }  // namespace quillmark::richtext

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <algorithm>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -144,6 +146,15 @@ std::optional<BrowserCommand> commandFromBrowserVariable() {
   return std::nullopt;
 }
 
+// The escapes of a key-file string value, and the character each stands for.
+struct KeyFileEscape {
+  char16_t letter;
+  char16_t character;
+};
+constexpr KeyFileEscape kKeyFileEscapes[] = {
+    {u's', u' '}, {u'n', u'\n'}, {u't', u'\t'}, {u'r', u'\r'}, {u'\\', u'\\'},
+};
+
 // Undoes the escapes of a key-file string value; other backslash pairs are kept for the
 // Exec quoting rules.
 QString unescapeKeyFileString(const QString &value) {
@@ -155,26 +166,15 @@ QString unescapeKeyFileString(const QString &value) {
       out += c;
       continue;
     }
-    switch (value[++i].unicode()) {
-      case u's':
-        out += u' ';
-        break;
-      case u'n':
-        out += u'\n';
-        break;
-      case u't':
-        out += u'\t';
-        break;
-      case u'r':
-        out += u'\r';
-        break;
-      case u'\\':
-        out += u'\\';
-        break;
-      default:
-        out += c;
-        out += value[i];
-        break;
+    const QChar letter = value[++i];
+    const auto escape =
+        std::find_if(std::begin(kKeyFileEscapes), std::end(kKeyFileEscapes),
+                     [letter](const KeyFileEscape &e) { return e.letter == letter; });
+    if (escape != std::end(kKeyFileEscapes)) {
+      out += QChar(escape->character);
+    } else {
+      out += c;
+      out += letter;
     }
   }
   return out;

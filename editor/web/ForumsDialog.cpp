@@ -28,6 +28,30 @@ ForumsDialog::ForumsDialog(ProfileStore &store, QWidget *parent) : QDialog(paren
 
   list_ = new QListWidget(this);
   list_->setObjectName(u"profiles"_s);
+  connect(list_, &QListWidget::currentRowChanged, this, &ForumsDialog::showChosen);
+
+  auto *right = new QVBoxLayout;
+  right->addLayout(buildFields());
+  right->addLayout(buildButtons());
+  right->addStretch(1);
+
+  auto *top = new QHBoxLayout;
+  top->addWidget(list_, 1);
+  top->addLayout(right, 2);
+
+  auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto *layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(close);
+
+  fill(store_.current().name);
+  resize(560, 300);
+}
+
+// The chosen profile's fields: its name, address, format and longest post.
+QFormLayout *ForumsDialog::buildFields() {
   name_ = new QLineEdit(this);
   name_->setObjectName(u"name"_s);
   address_ = new QLineEdit(this);
@@ -50,42 +74,27 @@ ForumsDialog::ForumsDialog(ProfileStore &store, QWidget *parent) : QDialog(paren
   form->addRow(u"&Address:"_s, address_);
   form->addRow(u"&Format:"_s, format_);
   form->addRow(u"&Longest post:"_s, limit_);
+  return form;
+}
 
+// Add, Keep Changes and Remove, with their commands.
+QHBoxLayout *ForumsDialog::buildButtons() {
   auto *add = new QPushButton(u"A&dd"_s, this);
   add->setObjectName(u"add"_s);
   keep_ = new QPushButton(u"&Keep Changes"_s, this);
   keep_->setObjectName(u"keep"_s);
   remove_ = new QPushButton(u"&Remove"_s, this);
   remove_->setObjectName(u"remove"_s);
+  connect(add, &QPushButton::clicked, this, &ForumsDialog::addProfile);
+  connect(keep_, &QPushButton::clicked, this, &ForumsDialog::keepChanges);
+  connect(remove_, &QPushButton::clicked, this, &ForumsDialog::removeProfile);
+
   auto *buttons = new QHBoxLayout;
   buttons->addWidget(add);
   buttons->addWidget(keep_);
   buttons->addWidget(remove_);
   buttons->addStretch(1);
-
-  auto *right = new QVBoxLayout;
-  right->addLayout(form);
-  right->addLayout(buttons);
-  right->addStretch(1);
-
-  auto *top = new QHBoxLayout;
-  top->addWidget(list_, 1);
-  top->addLayout(right, 2);
-
-  auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-  auto *layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(close);
-
-  connect(add, &QPushButton::clicked, this, &ForumsDialog::addProfile);
-  connect(keep_, &QPushButton::clicked, this, &ForumsDialog::keepChanges);
-  connect(remove_, &QPushButton::clicked, this, &ForumsDialog::removeProfile);
-  connect(list_, &QListWidget::currentRowChanged, this, &ForumsDialog::showChosen);
-
-  fill(store_.current().name);
-  resize(560, 300);
+  return buttons;
 }
 
 void ForumsDialog::fill(const QString &select) {

@@ -5,6 +5,8 @@
 #include <QDialog>
 
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -33,6 +35,8 @@ class ForumsDialog : public QDialog {
   void removeProfile();
 
  private:
+  QFormLayout *buildFields();
+  QHBoxLayout *buildButtons();
   void fill(const QString &select);
   void showChosen();
   bool readFields(Profile &profile) const;

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "CaseFile.h"
+#include "Files.h"
 #include "quillmark/convert.h"
 
 namespace quillmark::testing {
@@ -41,11 +42,6 @@ std::string shellQuoted(const std::string& text) {
   std::string quoted = "'";
   for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
-}
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class ThroughTheProgram : public ::testing::TestWithParam<ConversionCase> {};

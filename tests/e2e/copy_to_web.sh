@@ -25,12 +25,7 @@ expected=$(printf '%s\r\n%s' \
 start_x_server
 start_program
 
-# A title line and a line whose last word becomes bold.
-xdotool type --delay 20 'Match Report'
-chord Return
-xdotool type --delay 20 'We won the cup'
-chord shift+ctrl+Left # selects "cup"
-chord ctrl+b
+type_match_report
 
 # Back to the title and centre it through Format > Center.
 chord ctrl+Home

@@ -128,6 +128,16 @@ chord() {
   sleep 0.2
 }
 
+# Types the post the tests start from: a title line, "Match Report", and a line whose last
+# word becomes bold, "We won the cup"; "cup" is left selected.
+type_match_report() {
+  xdotool type --delay 20 'Match Report'
+  chord Return
+  xdotool type --delay 20 'We won the cup'
+  chord shift+ctrl+Left # selects "cup"
+  chord ctrl+b
+}
+
 # Waits until the program shows a window besides the main one (a menu or a question).
 await_popup() {
   local windows

@@ -35,11 +35,7 @@ CONF
 start_x_server
 start_program
 
-xdotool type --delay 20 'Match Report'
-chord Return
-xdotool type --delay 20 'We won the cup'
-chord shift+ctrl+Left # selects "cup"
-chord ctrl+b
+type_match_report
 chord End
 
 # F5 opens the preview on the right of the document; it follows the typing after a pause.

@@ -1,6 +1,6 @@
-// Saves and opens through the window that cannot lose data: a save that fails (a folder or
-// file that cannot be changed, a folder in the file's place, a full disk, a size limit)
-// leaves the old file byte for byte and the document changed, and says why; a save over a
+// Saves and opens through the window that cannot lose data: a save that fails (every way in
+// the table of FailingWrites.h) leaves the old file byte for byte and the document changed,
+// and says why; a save over a
 // link writes the link's target and keeps the file's permissions; every saved file reads
 // back as the document that was shown. Opens that fail leave the document, its name and the
 // recent files as they were. Drafts that cannot be written are told, never taken as kept.
@@ -18,43 +18,34 @@
 #include <iostream>
 #include <memory>
 
-#include "DocumentState.h"
-#include "DraftKeeper.h"
+#include "FailingWrites.h"
 #include "FileTrouble.h"
+#include "QtFiles.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfWriter.h"
+#include "writing/DocumentState.h"
+#include "writing/DraftKeeper.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
 using quillmark::richtext::RichTextBox;
 using quillmark::testing::expectFileHoldsTheDocument;
-using quillmark::testing::FileSizeLimit;
+using quillmark::testing::FailingDraftWrite;
+using quillmark::testing::failingDraftWrites;
+using quillmark::testing::FailingSave;
+using quillmark::testing::failingSaves;
+using quillmark::testing::kOldFile;
+using quillmark::testing::readFile;
+using quillmark::testing::SaveTarget;
 using quillmark::testing::ScriptedWindow;
-using quillmark::testing::SmallFileSystem;
+using quillmark::testing::SkippedRows;
 using quillmark::testing::Unchangeable;
+using quillmark::testing::writeFile;
 
 namespace {
-
-const QByteArray kOldFile = "{\\rtf1\\ansi the old file}";
-
-void writeFile(const QString &fileName, const QByteArray &bytes) {
-  QFile file(fileName);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList listing(const QString &folder) {
-  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                QDir::NoDotAndDotDot);
-}
 
 // A document with formatting of several kinds, so that a read-back compares more than text.
 void writeSomething(RichTextBox &box) {
@@ -67,88 +58,26 @@ void writeSomething(RichTextBox &box) {
   box.setSelItalic(true);
 }
 
-// The file a failing save is pointed at, after the test made the save fail; empty with a
-// reason in *skip where this machine cannot make it fail that way.
-struct FailingSave {
-  const char *name;
-  std::function<QString(const QString &folder, QString *skip)> prepare;
-};
-
+// Every way a save is made to fail, and every way the save is reached: the Save command,
+// and Save in the unsaved-changes question on close, which must then keep the window open.
 TEST(FailedSave, LeavesTheOldFileAndTheDocumentChangedAndSaysWhy) {
-  // Each row keeps what makes the save fail alive until the row is checked.
-  std::shared_ptr<void> trouble;
-  const FailingSave rows[] = {
-      {"read-only folder",
-       [&](const QString &folder, QString *skip) {
-         const QString sub = folder + u"/locked"_s;
-         QDir().mkdir(sub);
-         writeFile(sub + u"/post.rtf"_s, kOldFile);
-         auto guard = std::make_shared<Unchangeable>(sub);
-         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
-         trouble = guard;
-         return sub + u"/post.rtf"_s;
-       }},
-      {"read-only file",
-       [&](const QString &folder, QString *skip) {
-         const QString file = folder + u"/post.rtf"_s;
-         writeFile(file, kOldFile);
-         auto guard = std::make_shared<Unchangeable>(file);
-         if (!guard->ok()) *skip = u"the file cannot be made unchangeable here"_s;
-         trouble = guard;
-         return file;
-       }},
-      {"a folder in the file's place",
-       [&](const QString &folder, QString *) {
-         const QString place = folder + u"/post.rtf"_s;
-         QDir().mkdir(place);
-         writeFile(place + u"/inside.rtf"_s, kOldFile);
-         return place;
-       }},
-      {"full disk",
-       [&](const QString &, QString *skip) {
-         auto disk = std::make_shared<SmallFileSystem>();
-         trouble = disk;
-         if (!disk->ok()) {
-           *skip = u"a small file system can only be mounted by the superuser"_s;
-           return QString();
-         }
-         const QString file = disk->filePath(u"post.rtf"_s);
-         writeFile(file, kOldFile);
-         disk->fill();
-         return file;
-       }},
-      {"file size limit",
-       [&](const QString &folder, QString *skip) {
-         const QString file = folder + u"/post.rtf"_s;
-         writeFile(file, kOldFile);
-         auto limit = std::make_shared<FileSizeLimit>(64);
-         if (!limit->ok()) *skip = u"no file size limit can be set"_s;
-         trouble = limit;
-         return file;
-       }},
-  };
-  QStringList skipped;  // rows this machine cannot fail that way; the others still run
-  for (const FailingSave &row : rows) {
+  SkippedRows skipped;
+  for (const FailingSave &row : failingSaves()) {
     SCOPED_TRACE(row.name);
-    // Every way the save is reached: the Save command, and Save in the unsaved-changes
-    // question on close, which must then keep the window open.
     for (const bool viaClose : {false, true}) {
       QTemporaryDir dir;
       ScriptedWindow w;
       w.window.recentFiles().clear();
       writeSomething(w.window.box());
       const QString title = w.window.windowTitle();
+      std::shared_ptr<void> trouble;  // what makes the save fail, until the row is checked
       QString skip;
-      const QString target = row.prepare(dir.path(), &skip);
+      const QString target = row.prepare(dir.path(), &trouble, &skip);
       if (!skip.isEmpty()) {
-        trouble.reset();
-        skipped << QString::fromUtf8(row.name) + u" ("_s + skip + u')';
+        skipped.note(row.name, skip);
         break;
       }
-      const QString folder = QFileInfo(target).absolutePath();
-      const QStringList before = listing(folder);
-      const QByteArray old = readFile(target);
-      const bool isFolder = QFileInfo(target).isDir();
+      const SaveTarget before(target);
 
       w.platform->files = {target};
       if (viaClose) {
@@ -160,6 +89,7 @@ TEST(FailedSave, LeavesTheOldFileAndTheDocumentChangedAndSaysWhy) {
 
       ASSERT_EQ(w.platform->messages.size(), 1u);
       const auto &message = w.platform->messages.front();
+      EXPECT_EQ(message.title, u"Quillmark"_s);
       EXPECT_EQ(message.icon, Platform::Icon::Warning);
       EXPECT_TRUE(
           message.text.startsWith(u"Could not save \""_s + QDir::toNativeSeparators(target)))
@@ -168,13 +98,8 @@ TEST(FailedSave, LeavesTheOldFileAndTheDocumentChangedAndSaysWhy) {
       EXPECT_FALSE(reason.trimmed().isEmpty()) << "no reason given";
       std::cout << "    " << row.name << ": " << reason.toStdString() << '\n';
 
-      EXPECT_EQ(QFileInfo(target).isDir(), isFolder);
-      if (isFolder) {
-        EXPECT_EQ(readFile(target + u"/inside.rtf"_s), kOldFile);
-      } else {
-        EXPECT_EQ(readFile(target), old);
-      }
-      EXPECT_EQ(listing(folder), before) << "a temporary file was left behind";
+      EXPECT_EQ(SaveTarget(target), before);
+      EXPECT_EQ(w.window.box().text().left(7), u"Heading"_s);
       EXPECT_TRUE(w.window.isWindowModified());
       EXPECT_EQ(w.window.windowTitle(), title);
       EXPECT_TRUE(w.window.documentState().filePath().isEmpty());
@@ -182,8 +107,7 @@ TEST(FailedSave, LeavesTheOldFileAndTheDocumentChangedAndSaysWhy) {
       trouble.reset();  // before the folder goes
     }
   }
-  if (!skipped.isEmpty())
-    GTEST_SKIP() << "not tested here: " << skipped.join(u", "_s).toStdString();
+  if (skipped.any()) GTEST_SKIP() << skipped.text();
 }
 
 TEST(Save, WritesALinksTargetKeepsPermissionsAndReadsBackAsShown) {
@@ -354,59 +278,8 @@ TEST(RecentFiles, AMissingFileIsToldWithoutAQuestionAndTheDocumentStays) {
   w.window.recentFiles().clear();
 }
 
-// A draft that cannot be written is reported and the previous one stays whole: the keeper
-// never takes a failed write for a kept draft.
-TEST(Drafts, AFullOrUnchangeableFolderFailsTheWriteAndKeepsTheLastDraft) {
-  const QByteArray big(8 * 1024, 'x');  // more than a full disk or the size limit takes
-  const struct {
-    const char *name;
-    std::function<std::shared_ptr<void>(const QString &folder, QString *skip)> trouble;
-  } rows[] = {
-      {"unchangeable folder",
-       [](const QString &folder, QString *skip) -> std::shared_ptr<void> {
-         auto guard = std::make_shared<Unchangeable>(folder);
-         if (!guard->ok()) *skip = u"the folder cannot be made unchangeable here"_s;
-         return guard;
-       }},
-      {"file size limit",
-       [](const QString &, QString *skip) -> std::shared_ptr<void> {
-         auto limit = std::make_shared<FileSizeLimit>(1024);
-         if (!limit->ok()) *skip = u"no file size limit can be set"_s;
-         return limit;
-       }},
-  };
-  for (const auto &row : rows) {
-    SCOPED_TRACE(row.name);
-    QTemporaryDir dir;
-    quillmark::DraftKeeper keeper(dir.path());
-    ASSERT_TRUE(keeper.write("{\\rtf1 kept}"));
-    QString skip;
-    auto trouble = row.trouble(dir.path(), &skip);
-    if (!skip.isEmpty()) {
-      std::cout << "    skipped " << row.name << ": " << skip.toStdString() << '\n';
-      continue;
-    }
-    EXPECT_FALSE(keeper.write(big));
-    EXPECT_FALSE(keeper.errorString().isEmpty());
-    trouble.reset();
-    EXPECT_EQ(readFile(keeper.path()), "{\\rtf1 kept}");
-    // The failed text is not taken for what the file holds: the next write of it happens.
-    EXPECT_TRUE(keeper.write(big));
-    EXPECT_EQ(readFile(keeper.path()), big);
-  }
-
-  SmallFileSystem disk;
-  if (!disk.ok()) GTEST_SKIP() << "a small file system can only be mounted by the superuser";
-  quillmark::DraftKeeper keeper(disk.filePath(u"drafts"_s));
-  ASSERT_TRUE(keeper.write("{\\rtf1 kept}"));
-  disk.fill();
-  EXPECT_FALSE(keeper.write(big));
-  EXPECT_FALSE(keeper.errorString().isEmpty());
-  EXPECT_EQ(readFile(keeper.path()), "{\\rtf1 kept}");
-}
-
-// The window's drafts in a data folder that cannot take them: from the start (the folder
-// cannot be made) or once the disk is full. The status bar says so each time; the window
+// The window's drafts where they cannot be kept: from the start (the data folder cannot be
+// made), and every way a draft's write fails. The status bar says so each time; the window
 // goes on, and no draft is taken for kept.
 TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
   const auto withDataFolder = [](const QString &folder, const std::function<void()> &run) {
@@ -425,6 +298,7 @@ TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
         << w.window.statusBar()->currentMessage().toStdString();
     EXPECT_FALSE(w.window.statusBar()->currentMessage().endsWith(u": "_s)) << "no reason";
     EXPECT_EQ(w.window.box().text(), u"unsaved work"_s);
+    EXPECT_FALSE(readFile(w.window.drafts().path()).contains("unsaved work"));
   };
 
   QTemporaryDir unchangeable;
@@ -440,15 +314,31 @@ TEST(Drafts, TheWindowTellsADraftThatCannotBeKept) {
     }
   }
 
-  SmallFileSystem disk;
-  if (!disk.ok()) GTEST_SKIP() << "a small file system can only be mounted by the superuser";
-  withDataFolder(disk.filePath(u"data"_s), [&] {
-    ScriptedWindow w;
-    ASSERT_TRUE(w.window.drafts().isReady());
-    disk.fill();
-    expectToldNotKept(w);
-    EXPECT_FALSE(w.window.drafts().hasDraft());
-  });
+  SkippedRows skipped;
+  for (const FailingDraftWrite &row : failingDraftWrites()) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    std::shared_ptr<void> place;  // the row's own folder, if any, while its window lives
+    QString skip;
+    const QString folder = row.folder(dir.path(), &place, &skip);
+    if (skip.isEmpty()) {
+      withDataFolder(folder, [&] {
+        ScriptedWindow w;
+        ASSERT_TRUE(w.window.drafts().isReady());
+        const std::shared_ptr<void> trouble = row.trouble(w.window.drafts().path(), place, &skip);
+        if (!skip.isEmpty()) return;
+        expectToldNotKept(w);
+        // Nothing was kept before the trouble came; where it leaves the draft's place free,
+        // nothing is now.
+        if (row.keepsTheLastDraft) {
+          EXPECT_FALSE(w.window.drafts().hasDraft());
+        }
+      });
+    }
+    place.reset();  // once its window is gone
+    if (!skip.isEmpty()) skipped.note(row.name, skip);
+  }
+  if (skipped.any()) GTEST_SKIP() << skipped.text();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // draft kept by one window and restored by the next, the recent files, and find and replace.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -11,32 +12,35 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QToolBar>
+#include <memory>
 
-#include "DocumentState.h"
-#include "DraftKeeper.h"
-#include "FindBar.h"
-#include "RecentFiles.h"
+#include "QtFiles.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
-#include "Spelling.h"
 #include "richtext/RichTextBox.h"
+#include "spelling/Spelling.h"
+#include "writing/DocumentState.h"
+#include "writing/DraftKeeper.h"
+#include "writing/FindBar.h"
+#include "writing/RecentFiles.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
 using quillmark::testing::expectFileHoldsTheDocument;
+using quillmark::testing::readFile;
 using quillmark::testing::ScriptedWindow;
 using Choice = quillmark::Platform::SaveChoice;
 
 namespace {
-
-QByteArray readFile(const QString &fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Drafts (and word lists) in a folder of this test's own, not the one shared by the tests
 // running beside it.
@@ -340,6 +344,36 @@ TEST(FontSize, AValueThatIsNoSizeIsToldInTheStatusBar) {
   w.window.fontSizeBox().setCurrentText(u"14"_s);
   w.window.applyFontSize();
   EXPECT_EQ(w.window.statusBar()->currentMessage(), QString());
+}
+
+// A window closed on a document with underlined misspellings takes its document away without
+// changing it or laying it out again, as it would if the underline were taken away first.
+TEST(Closing, TheDocumentGoesUnchangedWithTheWindow) {
+  auto w = std::make_unique<ScriptedWindow>();
+  if (!w->window.spelling().isChecking()) GTEST_SKIP() << "no dictionary is installed";
+  w->window.box().setSelText(u"A mispelt wrod\rand anothr one\rand the end"_s);
+  w->window.resize(600, 400);
+  w->window.show();
+  QTextDocument *document = w->window.box().document();
+  const auto underlined = [document] {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+      if (!block.layout()->formats().isEmpty()) return true;
+    return false;
+  };
+  // The paragraphs shown are checked once the window's events are handled.
+  for (int i = 0; i < 200 && !underlined(); ++i) QTest::qWait(10);
+  ASSERT_TRUE(underlined()) << "no misspelling was underlined";
+  int changes = 0;
+  int relayouts = 0;
+  QObject::connect(document, &QTextDocument::contentsChange, [&](int, int, int) { ++changes; });
+  QObject::connect(document->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+                   [&](const QSizeF &) { ++relayouts; });
+  const QPointer<QTextDocument> gone = document;
+  w->window.close();
+  w.reset();
+  EXPECT_TRUE(gone.isNull());
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(relayouts, 0);
 }
 
 // Under a dark desktop theme the window's fixed light background keeps dark text, and so

@@ -11,11 +11,13 @@
 
 #include "FormatsSupport.h"
 #include "RunModel.h"
+#include "Subsequence.h"
 #include "post_generator.h"
 
 namespace quillmark {
 namespace {
 
+using testing::isSubsequence;
 using testing::utf8;
 using testing::webFragment;
 
@@ -99,14 +101,6 @@ std::string show(const std::u32string& s) {
   std::u16string u;
   for (const char32_t c : s) u.push_back(c < 0x10000 ? static_cast<char16_t>(c) : u'?');
   return encodeUtf8(u);
-}
-
-bool isSubsequence(const std::u32string& part, const std::u32string& whole) {
-  std::size_t k = 0;
-  for (const char32_t c : whole) {
-    if (k < part.size() && part[k] == c) ++k;
-  }
-  return k == part.size();
 }
 
 void expectRenderedAsWritten(const std::u16string& web, const std::string& name) {

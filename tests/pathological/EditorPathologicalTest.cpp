@@ -30,6 +30,7 @@
 
 #include "../editor/ScriptedPlatform.h"
 #include "BuildKind.h"
+#include "Subsequence.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -64,25 +65,11 @@ QString compact(const QString &text) {
   return result;
 }
 
-// Whether `needle` appears in `haystack` in order; *at is the first character missing.
-bool inOrder(const QString &needle, const QString &haystack, qsizetype *at) {
-  qsizetype h = 0;
-  for (qsizetype n = 0; n < needle.size(); ++n) {
-    while (h < haystack.size() && haystack[h] != needle[n]) ++h;
-    if (h == haystack.size()) {
-      *at = n;
-      return false;
-    }
-    ++h;
-  }
-  return true;
-}
-
 ::testing::AssertionResult keeps(const QString &expected, const QString &text) {
   const QString want = compact(expected);
   const QString got = compact(text);
   qsizetype at = 0;
-  if (inOrder(want, got, &at)) return ::testing::AssertionSuccess();
+  if (quillmark::testing::isSubsequence(want, got, &at)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
          << "lost text at " << at << " of " << want.size() << ": expected \""
          << want.mid(at, 40).toStdString() << "\", the text there: \""

@@ -1,0 +1,55 @@
+// The real dialogs of QtPlatform where a key decides the answer: Esc on each question gives
+// the answer its buttons promise, and the question closes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "Platform.h"
+
+using namespace Qt::StringLiterals;
+using quillmark::Platform;
+using quillmark::QtPlatform;
+
+namespace {
+
+// Presses `key` on the modal question once it shows. Were the question to stay open, it is
+// closed a while later so that the test goes on, and *stayed says so.
+void pressOnQuestion(Qt::Key key, bool *stayed) {
+  *stayed = false;
+  QTimer::singleShot(0, [key, stayed] {
+    QPointer<QWidget> question = QApplication::activeModalWidget();
+    if (!question) return;
+    QTest::keyClick(question, key);
+    QTimer::singleShot(500, [question, stayed] {
+      if (!question || !question->isVisible()) return;
+      *stayed = true;
+      if (auto *dialog = qobject_cast<QDialog *>(question.data())) dialog->done(QDialog::Rejected);
+    });
+  });
+}
+
+TEST(QtPlatform, EscapeGivesTheAnswerOfNotNow) {
+  QtPlatform platform;
+  bool stayed = false;
+
+  pressOnQuestion(Qt::Key_Escape, &stayed);
+  EXPECT_EQ(platform.askRestoreDraft(nullptr, u"Quillmark"_s, u"Restore it?"_s),
+            Platform::DraftChoice::Later);
+  EXPECT_FALSE(stayed) << "Esc left the draft's question open";
+
+  pressOnQuestion(Qt::Key_Escape, &stayed);
+  EXPECT_EQ(platform.askSaveDiscardCancel(nullptr, u"Quillmark"_s, u"Save changes?"_s),
+            Platform::SaveChoice::Cancel);
+  EXPECT_FALSE(stayed) << "Esc left the save question open";
+
+  pressOnQuestion(Qt::Key_Escape, &stayed);
+  EXPECT_FALSE(platform.askYesNo(nullptr, u"Quillmark"_s, u"Clear the document?"_s));
+  EXPECT_FALSE(stayed) << "Esc left the yes-or-no question open";
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// The making of a post: one road from a document to the post in every format, the same
+// through the snapshot on another thread as on the document's, passing its own check before
+// copy; what the status bar and the preview's header say about a post.
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <QString>
+#include <thread>
+
+#include "QtPrinters.h"
+#include "post/PostBuilder.h"
+#include "quillmark/convert.h"
+#include "quillmark/formats.h"
+#include "richtext/RichTextBox.h"
+#include "web/Profiles.h"
+
+using namespace Qt::StringLiterals;
+using quillmark::Converter;
+using quillmark::Format;
+using quillmark::post::MadePost;
+using quillmark::richtext::Alignment;
+using quillmark::richtext::RichTextBox;
+using quillmark::web::Profile;
+
+namespace {
+
+constexpr Format kEveryFormat[] = {Format::Html,   Format::Phpbb,   Format::Xenforo,
+                                   Format::Mybb,   Format::Smf,     Format::Vbulletin,
+                                   Format::Bbcode, Format::Markdown};
+
+void select(RichTextBox &box, int start, int length) {
+  box.setSelStart(start);
+  box.setSelLength(length);
+}
+
+// "Results" centred over "we won the cup and the shield", the two prizes underlined, "won"
+// bold and red; all of it at the forum's normal size, as the window starts.
+void writeReport(RichTextBox &box) {
+  box.setSelFontSize(12);
+  box.setSelText(u"Results\rwe won the cup and the shield"_s);
+  select(box, 0, 7);
+  box.setSelAlignment(Alignment::Center);
+  select(box, 11, 3);
+  box.setSelBold(true);
+  box.setSelColor(0x0000FF);
+  select(box, 19, 3);
+  box.setSelUnderline(true);
+  select(box, 31, 6);
+  box.setSelUnderline(true);
+}
+
+Profile profileFor(Format format, int limit = 0) {
+  return {u"Board"_s, u"board.example.org"_s, format, limit, false};
+}
+
+TEST(PostBuilder, EveryFormatIsWrittenFromTheOneFragmentAndPassesItsCheck) {
+  RichTextBox box;
+  writeReport(box);
+  Converter converter;
+  const std::u16string html =
+      quillmark::post::makePost(converter, *box.document(), profileFor(Format::Html)).webHtml;
+  ASSERT_NE(html.find(u"<b>"), std::u16string::npos);
+  for (const Format format : kEveryFormat) {
+    SCOPED_TRACE(quillmark::formatDisplayName(format));
+    const MadePost made =
+        quillmark::post::makePost(converter, *box.document(), profileFor(format, 25));
+    EXPECT_EQ(made.webHtml, html);
+    EXPECT_EQ(made.format, format);
+    EXPECT_EQ(made.profileName, u"Board"_s);
+    EXPECT_EQ(made.limit, 25);
+    if (format == Format::Html) {
+      EXPECT_EQ(made.text, QString::fromStdU16String(html));
+      EXPECT_TRUE(made.losses.empty());
+    } else {
+      const quillmark::Post post = quillmark::convertPost(html, format);
+      EXPECT_EQ(made.text, QString::fromStdU16String(post.text));
+      EXPECT_EQ(quillmark::formatLosses(made.losses), quillmark::formatLosses(post.losses));
+    }
+    const std::optional<QString> wrong = quillmark::post::checkPostAgainst(made, box.text());
+    EXPECT_FALSE(wrong.has_value()) << wrong.value_or(QString()).toStdString();
+  }
+}
+
+// The preview takes the snapshot on the window's thread and makes the post on a worker, with
+// a converter of its own: the post is the one "Copy to Web" makes on the window's thread.
+TEST(PostBuilder, APostMadeFromTheSnapshotOnAWorkerIsTheWindowsPost) {
+  RichTextBox box;
+  writeReport(box);
+  Converter windowsConverter;
+  for (const Format format : kEveryFormat) {
+    SCOPED_TRACE(quillmark::formatDisplayName(format));
+    const Profile profile = profileFor(format);
+    const MadePost here = quillmark::post::makePost(windowsConverter, *box.document(), profile);
+    const QByteArray snapshot = quillmark::post::snapshot(*box.document());
+    MadePost there;
+    std::thread worker([&] {
+      Converter own;
+      there = quillmark::post::makePost(own, snapshot, profile);
+    });
+    worker.join();
+    EXPECT_EQ(there.text, here.text);
+    EXPECT_EQ(there.webHtml, here.webHtml);
+  }
+}
+
+TEST(PostBuilder, TheReportSaysTheLengthTheFormatHowMuchTooLongAndWhatIsNotShown) {
+  RichTextBox box;
+  writeReport(box);
+  Converter converter;
+  const QLocale locale;
+  const struct {
+    Format format;
+    int limit;
+    QString said;  // %1: the post's length; %2: how much longer than the limit it is
+  } rows[] = {
+      {Format::Html, 0, u"%1 characters as HTML"_s},
+      {Format::Html, 1000000, u"%1 characters as HTML"_s},
+      {Format::Phpbb, 10,
+       u"%1 characters as phpBB BBCode (%2 characters longer than the 10 Board takes); not "
+       u"shown there: centre: 1 paragraph"_s},
+      {Format::Markdown, 0,
+       u"%1 characters as Markdown; not shown there: underline: 2 runs, colour: 1 run, centre: "
+       u"1 paragraph"_s},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(quillmark::formatDisplayName(row.format));
+    const MadePost made =
+        quillmark::post::makePost(converter, *box.document(), profileFor(row.format, row.limit));
+    QString said = row.said.arg(locale.toString(made.text.size()));
+    if (said.contains(u"%2"_s)) said = said.arg(locale.toString(made.text.size() - row.limit));
+    EXPECT_EQ(quillmark::post::postReport(made), said);
+  }
+}
+
+TEST(PostBuilder, TheHeaderNamesWhatTheForumDoesNotShowWithEachCount) {
+  RichTextBox box;
+  writeReport(box);
+  Converter converter;
+  const struct {
+    Format format;
+    QString header;
+  } rows[] = {
+      {Format::Html, QString()},
+      {Format::Phpbb, u"This forum does not show: centring (1 paragraph)"_s},
+      {Format::Markdown,
+       u"This forum does not show: underline (2 runs), colour (1 run), centring (1 paragraph)"_s},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(quillmark::formatDisplayName(row.format));
+    const MadePost made =
+        quillmark::post::makePost(converter, *box.document(), profileFor(row.format));
+    EXPECT_EQ(quillmark::post::lossHeader(made.losses), row.header);
+  }
+}
+
+}  // namespace

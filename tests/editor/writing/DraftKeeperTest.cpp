@@ -1,0 +1,210 @@
+// Drafts: written and read back, never shared between two keepers (in one program or in
+// two), found after their program was killed, removed, and every way a write fails reported.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "FailingWrites.h"
+#include "QtFiles.h"
+#include "writing/DraftKeeper.h"
+
+using namespace Qt::StringLiterals;
+using quillmark::DraftKeeper;
+using quillmark::OrphanDraft;
+using quillmark::testing::FailingDraftWrite;
+using quillmark::testing::failingDraftWrites;
+using quillmark::testing::readFile;
+using quillmark::testing::SkippedRows;
+
+namespace {
+
+QStringList orphanPaths(const QString &folder) {
+  QStringList paths;
+  for (const OrphanDraft &orphan : DraftKeeper::findOrphans(folder)) paths << orphan.path();
+  return paths;
+}
+
+// The helper program keeping a draft of `text` in `folder`; its draft's path.
+struct OtherProgram {
+  QProcess process;
+  QString draft;
+
+  OtherProgram(const QString &folder, const QString &text) {
+    process.start(QStringLiteral(DRAFT_KEEPER_HELPER), {folder, text});
+    if (process.waitForStarted() && process.waitForReadyRead(10000))
+      draft = QString::fromLocal8Bit(process.readLine()).trimmed();
+  }
+  ~OtherProgram() {
+    if (process.state() != QProcess::NotRunning) {
+      process.kill();
+      process.waitForFinished();
+    }
+  }
+};
+
+TEST(DraftKeeper, WritesThroughASaveFileAndRemoves) {
+  QTemporaryDir dir;
+  DraftKeeper keeper(dir.path());
+  ASSERT_TRUE(keeper.isReady()) << keeper.errorString().toStdString();
+  EXPECT_FALSE(keeper.hasDraft());
+  ASSERT_TRUE(keeper.write("{\\rtf1 first}"));
+  ASSERT_TRUE(keeper.write("{\\rtf1 second}"));
+  QFile file(keeper.path());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "{\\rtf1 second}");
+  EXPECT_TRUE(keeper.path().startsWith(dir.path()));
+  keeper.remove();
+  EXPECT_FALSE(keeper.hasDraft());
+  // No temporary files are left behind, only this program's lock.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QFileInfo(keeper.path()).fileName() + u".lock"_s});
+}
+
+// Every way a draft's write is made to fail: the write and a watched save fail and say why,
+// the last draft stays whole where the trouble leaves it, and the failed text is never taken
+// for what the file holds: once the trouble is gone, the same text is written.
+TEST(DraftKeeper, AFailedWriteIsReported) {
+  const QByteArray big(8 * 1024, 'x');  // more than a full disk or the size limit takes
+  SkippedRows skipped;
+  for (const FailingDraftWrite &row : failingDraftWrites()) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    std::shared_ptr<void> place;  // the row's own folder, if any, while its keeper lives
+    QString skip;
+    const QString folder = row.folder(dir.path(), &place, &skip);
+    if (skip.isEmpty()) {
+      DraftKeeper keeper(folder);
+      ASSERT_TRUE(keeper.write("{\\rtf1 kept}"));
+      std::shared_ptr<void> trouble = row.trouble(keeper.path(), place, &skip);
+      if (skip.isEmpty()) {
+        EXPECT_FALSE(keeper.write(big));
+        EXPECT_FALSE(keeper.errorString().isEmpty());
+        QSignalSpy failures(&keeper, &DraftKeeper::writeFailed);
+        keeper.watch([&] { return big; }, [] { return true; });
+        keeper.saveNow();
+        EXPECT_EQ(failures.count(), 1);
+        trouble.reset();
+        if (row.keepsTheLastDraft) {
+          EXPECT_EQ(readFile(keeper.path()), "{\\rtf1 kept}");
+        }
+        EXPECT_TRUE(keeper.write(big)) << keeper.errorString().toStdString();
+        EXPECT_EQ(readFile(keeper.path()), big);
+      }
+    }
+    place.reset();  // once its keeper is gone
+    if (!skip.isEmpty()) skipped.note(row.name, skip);
+  }
+  if (skipped.any()) GTEST_SKIP() << skipped.text();
+}
+
+TEST(DraftKeeper, AFolderThatCannotBeMadeIsReported) {
+  QTemporaryDir dir;
+  QFile blocker(dir.filePath(u"file"_s));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  DraftKeeper keeper(dir.filePath(u"file/drafts"_s));
+  EXPECT_FALSE(keeper.isReady());
+  EXPECT_FALSE(keeper.write("text"));
+  EXPECT_FALSE(keeper.errorString().isEmpty());
+}
+
+TEST(DraftKeeper, TwoKeepersInOneProgramNeverShareAFileNorSeeEachOtherAsOrphans) {
+  QTemporaryDir dir;
+  DraftKeeper first(dir.path());
+  DraftKeeper second(dir.path());
+  ASSERT_TRUE(first.write("first"));
+  ASSERT_TRUE(second.write("second"));
+  EXPECT_NE(first.path(), second.path());
+  EXPECT_EQ(orphanPaths(dir.path()), QStringList());
+}
+
+TEST(DraftKeeper, ADraftLeftBehindIsAnOrphanOnlyOnceItsKeeperIsGone) {
+  QTemporaryDir dir;
+  QString path;
+  {
+    DraftKeeper keeper(dir.path());
+    ASSERT_TRUE(keeper.write("unsaved post"));
+    path = keeper.path();
+  }  // the program ends without removing its draft
+  std::vector<OrphanDraft> orphans = DraftKeeper::findOrphans(dir.path());
+  ASSERT_EQ(orphans.size(), 1u);
+  EXPECT_EQ(orphans[0].path(), path);
+  EXPECT_EQ(orphans[0].read(), QByteArray("unsaved post"));
+  EXPECT_LE(orphans[0].written().secsTo(QDateTime::currentDateTime()), 60);
+  EXPECT_TRUE(quillmark::restoreQuestion(orphans[0])
+                  .startsWith(u"Quillmark found a post that was not saved ("_s));
+  // While this program holds it, nobody else is offered it.
+  EXPECT_EQ(orphanPaths(dir.path()), QStringList());
+  EXPECT_TRUE(orphans[0].discard());
+  orphans.clear();
+  EXPECT_EQ(orphanPaths(dir.path()), QStringList());
+}
+
+TEST(DraftKeeper, ARestoredDraftBecomesTheKeepersOwn) {
+  QTemporaryDir dir;
+  { ASSERT_TRUE(DraftKeeper(dir.path()).write("restored word for word")); }
+  std::vector<OrphanDraft> orphans = DraftKeeper::findOrphans(dir.path());
+  ASSERT_EQ(orphans.size(), 1u);
+  DraftKeeper keeper(dir.path());
+  EXPECT_EQ(keeper.adopt(orphans[0]), QByteArray("restored word for word"));
+  EXPECT_FALSE(QFileInfo::exists(orphans[0].path()));
+  QFile own(keeper.path());
+  ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+  EXPECT_EQ(own.readAll(), "restored word for word");
+  orphans.clear();
+  EXPECT_EQ(orphanPaths(dir.path()), QStringList());
+}
+
+TEST(DraftKeeper, ARunningProgramsDraftIsNoOrphanAndAKilledOnesIs) {
+  QTemporaryDir dir;
+  OtherProgram other(dir.path(), u"the other post"_s);
+  ASSERT_FALSE(other.draft.isEmpty()) << other.process.readAllStandardError().toStdString();
+  DraftKeeper mine(dir.path());
+  ASSERT_TRUE(mine.write("my post"));
+  EXPECT_NE(mine.path(), other.draft);
+  EXPECT_EQ(orphanPaths(dir.path()), QStringList());
+
+  other.process.kill();  // SIGKILL: no chance to tidy up
+  ASSERT_TRUE(other.process.waitForFinished());
+  std::vector<OrphanDraft> orphans = DraftKeeper::findOrphans(dir.path());
+  ASSERT_EQ(orphans.size(), 1u);
+  EXPECT_EQ(orphans[0].path(), other.draft);
+  EXPECT_EQ(orphans[0].read(), QByteArray("the other post"));
+}
+
+TEST(DraftKeeper, WritesOnItsTimerOnlyWhileChangedAndOnlyWhatIsNew) {
+  QTemporaryDir dir;
+  DraftKeeper keeper(dir.path());
+  bool dirty = false;
+  int asked = 0;
+  QByteArray text = "version 1";
+  keeper.watch(
+      [&] {
+        ++asked;
+        return text;
+      },
+      [&] { return dirty; }, std::chrono::milliseconds(10));
+  QTest::qWait(50);
+  EXPECT_EQ(asked, 0);
+  EXPECT_FALSE(keeper.hasDraft());
+
+  dirty = true;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return keeper.hasDraft(); }, 5000));
+  const QDateTime first = QFileInfo(keeper.path()).lastModified();
+  QTest::qWait(50);  // the same text again: the file is not touched
+  EXPECT_EQ(QFileInfo(keeper.path()).lastModified(), first);
+
+  text = "version 2";
+  keeper.saveNow();  // the window lost focus
+  QFile file(keeper.path());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "version 2");
+}
+
+}  // namespace
