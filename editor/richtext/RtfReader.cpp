@@ -1005,14 +1005,14 @@ void Reader::textRun() {
       const char *const data = rtf_.data();
       qsizetype end = pos_;
       while (end < size && !isSpecial(data[end])) ++end;
-      // Decoded straight into the run's storage; control bytes other than the tab drop out.
+      // Decoded straight into the run's storage; control characters drop out.
       const qsizetype had = run_.size();
       run_.resize(had + (end - pos_));
       char16_t *out = reinterpret_cast<char16_t *>(run_.data()) + had;
       for (; pos_ < end; ++pos_) {
         const auto byte = static_cast<unsigned char>(data[pos_]);
         *out = table[byte];
-        out += byte >= 0x20 || byte == '\t';
+        out += isTextCharacter(*out);
       }
       run_.truncate(out - reinterpret_cast<const char16_t *>(run_.constData()));
       return;
@@ -1032,12 +1032,12 @@ void Reader::character(char16_t c) {
     case Destination::Text:
       break;
     case Destination::ListText:
-      listText_ += QChar(c);
+      if (isTextCharacter(c)) listText_ += QChar(c);
       return;
     case Destination::FontTable:
       if (c == u';') {
         finishFont();
-      } else if (fontNumber_ >= 0 && c >= 0x20) {
+      } else if (fontNumber_ >= 0 && c >= 0x20 && isTextCharacter(c)) {
         font_.name += QChar(c);
       }
       return;
@@ -1045,12 +1045,14 @@ void Reader::character(char16_t c) {
       if (c == u';') finishColor();
       return;
     case Destination::FieldInstruction:
-      if (c >= 0x20) fields_[std::size_t(top().field - 1)].instruction += QChar(c);
+      if (isTextCharacter(c)) fields_[std::size_t(top().field - 1)].instruction += QChar(c);
       return;
     case Destination::LevelText:
-    case Destination::NumberText:
       // Placeholders and the length are control characters; the text ends at a ';'.
       if (levelText_.size() < kMaxNumberTextLength) levelText_ += QChar(c);
+      return;
+    case Destination::NumberText:
+      if (isTextCharacter(c) && levelText_.size() < kMaxNumberTextLength) levelText_ += QChar(c);
       return;
     case Destination::Skip:
     case Destination::ListLevel:
@@ -1062,7 +1064,7 @@ void Reader::character(char16_t c) {
     endParagraph();
     return;
   }
-  if ((c < 0x20 && c != u'\t') || c == 0xFDD0 || c == 0xFDD1) return;
+  if (!isTextCharacter(c)) return;
   if (inRow_) {
     cell_ += QChar(c);
     return;
@@ -1304,7 +1306,7 @@ QString Reader::listNumberText(const ParagraphState &paragraph) {
   for (const QChar c : *own.text) {
     if (c.unicode() < kListLevels) {
       text += numberOf(c.unicode());
-    } else if (c.unicode() >= 0x20) {
+    } else if (c.unicode() >= 0x20 && isTextCharacter(c.unicode())) {
       text += c;
     }
   }
