@@ -243,6 +243,8 @@ const Case kCases[] = {
     {"number_texts_hold_text_only",
      "{\\rtf1{\\*\\pn\\pnlvlbody\\pndec{\\pntxtb\\'01(\\u8233?}{\\pntxta )\\'1f\\u-4?\\u133?}}a}",
      u"|(1)\ta"_s},
+    {"number_text_group_inside_a_number_text_skipped",
+     "{\\rtf1{\\*\\pn\\pnlvlbody\\pndec{\\pntxtb (a{\\pntxta b})}}x}", u"|(a)1\tx"_s},
     {"level_texts_hold_text_only",
      "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat1"
      "{\\leveltext\\'06\\'00\\u133?.\\u-560?\\'1f\\u127?;}}\\listid1}}"
