@@ -57,8 +57,7 @@ const FontEntry *FontsAndColors::font(int number) const {
 }
 
 QColor FontsAndColors::color(int index) const {
-  return index > 0 && std::size_t(index) < colors_.size() ? colors_[std::size_t(index)]
-                                                          : QColor();
+  return index > 0 && std::size_t(index) < colors_.size() ? colors_[std::size_t(index)] : QColor();
 }
 
 CodePage &FontsAndColors::codePageOfFont(int number) {

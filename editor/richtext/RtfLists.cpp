@@ -157,7 +157,9 @@ void ListNumbering::numberTextCharacter(char16_t c) {
   if (isTextCharacter(c) && text_.size() < kMaxNumberTextLength) text_ += QChar(c);
 }
 
-void ListNumbering::finishNumberText() { (textAfter_ ? pn_.after : pn_.before) = std::exchange(text_, {}); }
+void ListNumbering::finishNumberText() {
+  (textAfter_ ? pn_.after : pn_.before) = std::exchange(text_, {});
+}
 
 bool ListNumbering::finishOldStyle(bool forParagraph) {
   if (forParagraph) paragraphPn_ = std::exchange(pn_, {});

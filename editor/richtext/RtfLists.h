@@ -100,20 +100,20 @@ class ListNumbering {
   QString listNumber(int list, int level, bool &bullet);
   QString oldStyleNumber();
 
-  std::unordered_map<int, Levels> lists_;          // the list table's lists, by "\listid"
-  std::unordered_map<int, int> listOfOverride_;    // "\ls" number -> "\listid"
-  std::unordered_map<int, Counts> listCounts_;     // how far each list has counted, by "\listid"
-  bool readingOverrides_ = false;                  // the table being read is the override table
-  Levels definition_;                              // the "\list" being read
-  int levelIndex_ = -1;                            // its "\listlevel" being read, or -1
-  int overrideList_ = 0;                           // the "\listid" of the "\listoverride" being read
-  QString text_;                                   // the "\leveltext" or "\pntxtb"/"\pntxta" being read
-  bool textAfter_ = false;                         // ... which is "\pntxta"
-  OldStyle pn_;                                    // the "\pn" group being read
-  bool pnBullet_ = false;                          // ... says bullet ("\pnlvlblt")
-  OldStyle paragraphPn_;                           // the paragraph's, once its "\pn" group closed
-  Counts oldStyleCounts_{};                        // the old-style numbers of the previous paragraph
-  bool previousOldStyle_ = false;                  // the previous paragraph had an old-style number
+  std::unordered_map<int, Levels> lists_;        // the list table's lists, by "\listid"
+  std::unordered_map<int, int> listOfOverride_;  // "\ls" number -> "\listid"
+  std::unordered_map<int, Counts> listCounts_;   // how far each list has counted, by "\listid"
+  bool readingOverrides_ = false;                // the table being read is the override table
+  Levels definition_;                            // the "\list" being read
+  int levelIndex_ = -1;                          // its "\listlevel" being read, or -1
+  int overrideList_ = 0;                         // the "\listid" of the "\listoverride" being read
+  QString text_;                   // the "\leveltext" or "\pntxtb"/"\pntxta" being read
+  bool textAfter_ = false;         // ... which is "\pntxta"
+  OldStyle pn_;                    // the "\pn" group being read
+  bool pnBullet_ = false;          // ... says bullet ("\pnlvlblt")
+  OldStyle paragraphPn_;           // the paragraph's, once its "\pn" group closed
+  Counts oldStyleCounts_{};        // the old-style numbers of the previous paragraph
+  bool previousOldStyle_ = false;  // the previous paragraph had an old-style number
 };
 
 }  // namespace quillmark::richtext

@@ -22,7 +22,7 @@ TEST(RtfFields, TakesTheAddressOfAHyperlink) {
       {u"HYPERLINK \\o \"tip\" \\t \"_blank\" \"http://d/\""_s, u"http://d/"_s},
       {u"HYPERLINK \"C:\\\\x\\\"y\""_s, u"C:\\x\"y"_s},
       {u"HYPERLINK \"http://e/"_s, u"http://e/"_s},  // the closing quote missing
-      {u"HYPERLINK \\o"_s, QString()},                // a switch without its argument
+      {u"HYPERLINK \\o"_s, QString()},               // a switch without its argument
       {u"HYPERLINK"_s, QString()},
       {u"\"HYPERLINK\" x"_s, QString()},  // a quoted field name is none
       {u"PAGE \\* MERGEFORMAT"_s, QString()},

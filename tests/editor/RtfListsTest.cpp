@@ -55,9 +55,9 @@ TEST(RtfLists, TellsBulletsFromNumbers) {
     QString text;
     bool bullet;
   } cases[] = {
-      {u"\u00B7\t"_s, true},   {u"  \u2022  "_s, true}, {u"\U0001F449\t"_s, true},
-      {u"-"_s, true},          {u"1.\t"_s, false},      {u"7"_s, false},
-      {u"a)"_s, false},        {u"\t"_s, false},        {QString(), false},
+      {u"\u00B7\t"_s, true}, {u"  \u2022  "_s, true}, {u"\U0001F449\t"_s, true},
+      {u"-"_s, true},        {u"1.\t"_s, false},      {u"7"_s, false},
+      {u"a)"_s, false},      {u"\t"_s, false},        {QString(), false},
   };
   for (const auto &test : cases) {
     EXPECT_EQ(isBulletText(test.text), test.bullet) << test.text.toStdString();
@@ -102,9 +102,9 @@ TEST(RtfLists, NumbersListParagraphsFromTheirDefinitions) {
   const QString twoLevels = u"\u0000.\u0001)"_s;
   const struct {
     const char *name;
-    std::vector<LevelSpec> second;             // list 8's levels
+    std::vector<LevelSpec> second;                // list 8's levels
     std::vector<std::pair<int, int>> paragraphs;  // "\ls" and "\ilvl" of each
-    QStringList expected;                      // their numbers; "*" for a bullet
+    QStringList expected;                         // their numbers; "*" for a bullet
   } cases[] = {
       {"counts_on_and_starts_lower_levels_over",
        {},
@@ -134,7 +134,8 @@ TEST(RtfLists, NumbersListParagraphsFromTheirDefinitions) {
   };
   for (const auto &test : cases) {
     ListNumbering numbering;
-    defineList(numbering, 7, {{kFormatDecimal, 1, u"\u0000."_s}, {kFormatLowerLetter, 1, twoLevels}});
+    defineList(numbering, 7,
+               {{kFormatDecimal, 1, u"\u0000."_s}, {kFormatLowerLetter, 1, twoLevels}});
     defineList(numbering, 8, test.second);
     overrideList(numbering, 1, 7);
     overrideList(numbering, 2, 8);
@@ -173,7 +174,8 @@ ParagraphNumber numberOldStyle(ListNumbering &numbering, const std::optional<Old
     numbering.oldStyleWord(word(Op::NumberStart, pn->start));
     for (const bool after : {false, true}) {
       numbering.beginNumberText(after);
-      for (const QChar c : after ? pn->after : pn->before) numbering.numberTextCharacter(c.unicode());
+      for (const QChar c : after ? pn->after : pn->before)
+        numbering.numberTextCharacter(c.unicode());
       numbering.finishNumberText();
     }
     numbering.finishOldStyle(true);
@@ -195,12 +197,10 @@ TEST(RtfLists, NumbersOldStyleParagraphs) {
        {decimal, pn(-1), decimal},
        {u"3."_s, QString(), u"4."_s}},
       {"levels_start_lower_levels_over",
-       {pn(1), pn(2, kFormatLowerLetter), pn(2, kFormatLowerLetter),
-        pn(1), pn(2, kFormatLowerLetter)},
+       {pn(1), pn(2, kFormatLowerLetter), pn(2, kFormatLowerLetter), pn(1),
+        pn(2, kFormatLowerLetter)},
        {u"1"_s, u"a"_s, u"b"_s, u"2"_s, u"a"_s}},
-      {"texts_before_and_after",
-       {pn(0, kFormatUpperRoman, 4, u"("_s, u")"_s)},
-       {u"(IV)"_s}},
+      {"texts_before_and_after", {pn(0, kFormatUpperRoman, 4, u"("_s, u")"_s)}, {u"(IV)"_s}},
       {"number_texts_hold_text_only",
        {pn(0, kFormatDecimal, 1, u"\u0001[\u2029"_s, u"\t]\u0085\uFDD1\u001F"_s)},
        {u"[1\t]"_s}},
