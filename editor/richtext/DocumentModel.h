@@ -86,6 +86,13 @@ inline QString linkOf(const QTextCharFormat &format) {
   return format.isAnchor() ? format.anchorHref() : QString();
 }
 
+// A link's address as RTF carries it and reads it back: its text characters (isTextCharacter)
+// but the tab. A tab or a line break in an address means nothing; browsers drop them too.
+inline QString addressText(QString address) {
+  address.removeIf([](QChar c) { return c == u'\t' || !isTextCharacter(c.unicode()); });
+  return address;
+}
+
 inline void setLink(QTextCharFormat &format, const QString &address) {
   format.setAnchor(true);
   format.setAnchorHref(address);

@@ -83,7 +83,8 @@ void Fields::instructionCharacter(int field, char16_t c) {
 }
 
 QString Fields::takeAddress(int field) {
-  return hyperlinkAddress(std::exchange(fields_[std::size_t(field - 1)].instruction, {}));
+  return addressText(
+      hyperlinkAddress(std::exchange(fields_[std::size_t(field - 1)].instruction, {})));
 }
 
 void Fields::setAddress(int field, QString address) {

@@ -20,9 +20,9 @@ class Fields {
   int open();
   // A character of the field's instruction ("\fldinst"); only text characters are kept.
   void instructionCharacter(int field, char16_t c);
-  // The field's instruction has ended: the address it gives, which the caller makes the
-  // field's with setAddress. The instruction is forgotten, so that a second one starts
-  // afresh.
+  // The field's instruction has ended: the address it gives (as a document holds it,
+  // addressText), which the caller makes the field's with setAddress. The instruction is forgotten,
+  // so that a second one starts afresh.
   QString takeAddress(int field);
   void setAddress(int field, QString address);
   // What the field links to; empty for a field that is no hyperlink.

@@ -217,6 +217,10 @@ const Case kCases[] = {
     {"link_survives_plain",
      "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://i/\"}{\\fldrslt\\b a\\plain b}}}",
      u"|{b link=http://i/}a{link=http://i/}b"_s},
+    {"link_addresses_apart_by_a_tab_are_one_link",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\\tab b\"}{\\fldrslt x}}"
+     "{\\field{\\*\\fldinst HYPERLINK \"a\\'09\\u133?b\"}{\\fldrslt y}}}",
+     u"|{link=ab}xy"_s},
     {"link_instruction_outside_a_field", "{\\rtf1{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt y}}",
      u"|y"_s},
     // Tables as fixed-columns blocks.
