@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "DocumentModel.h"
 #include "quillmark/convert.h"
 
 namespace quillmark::richtext {
@@ -39,6 +40,17 @@ QList<QByteArray> codePageNames(int codePage) {
   }
   const QByteArray number = QByteArray::number(codePage);
   return {"windows-" + number, "cp" + number};
+}
+
+// The character a code page gives for a byte of text, as a document can hold it. A control
+// byte keeps its control character, which the reader drops or takes for a list level's
+// placeholder. Any other byte that gives a control or structure character, which is how
+// some codecs say "no character here" (U+001A) and how Windows-1252 reads its five
+// undefined bytes (C1 controls), gives the replacement character: it shows that something
+// was there.
+char16_t asText(unsigned char byte, char16_t c) {
+  const bool controlByte = byte < 0x20 || byte == 0x7F;
+  return controlByte || isTextCharacter(c) ? c : char16_t(QChar::ReplacementCharacter);
 }
 
 }  // namespace
@@ -90,7 +102,10 @@ CodePage::CodePage(int number) {
     std::string bytes(256, '\0');
     for (int b = 0; b < 256; ++b) bytes[b] = static_cast<char>(b);
     const std::u16string units = quillmark::decodeWindows1252(bytes);
-    for (int b = 0; b < 256; ++b) table_[b] = units.size() == 256 ? units[b] : char16_t(b);
+    for (int b = 0; b < 256; ++b) {
+      table_[b] =
+          asText(static_cast<unsigned char>(b), units.size() == 256 ? units[b] : char16_t(b));
+    }
     return;
   }
   // A byte that gives nothing on its own is a lead byte: the code page is multi-byte.
@@ -99,10 +114,7 @@ CodePage::CodePage(int number) {
     const char byte = static_cast<char>(b);
     const QString unit = decoder_(QByteArrayView(&byte, 1));
     if (unit.size() == 1) {
-      // A control character for a byte of text is how some codecs say "no character here"
-      // (U+001A): the replacement character shows that something was there.
-      const char16_t c = unit.front().unicode();
-      table_[b] = c < 0x20 && b >= 0x20 ? char16_t(QChar::ReplacementCharacter) : c;
+      table_[b] = asText(static_cast<unsigned char>(b), unit.front().unicode());
     } else if (unit.isEmpty()) {
       singleByte_ = false;
     } else {
@@ -110,6 +122,12 @@ CodePage::CodePage(int number) {
     }
   }
   decoder_.resetState();
+}
+
+QString CodePage::decodeMultiByte(char byte) {
+  QString text = decoder_(QByteArrayView(&byte, 1));
+  for (QChar &c : text) c = QChar(asText(static_cast<unsigned char>(byte), c.unicode()));
+  return text;
 }
 
 }  // namespace quillmark::richtext

@@ -22,7 +22,7 @@
 //   a paragraph break between blocks; QChar::LineSeparator is a line break inside a
 //   paragraph; '\t' a tab. No tables, frames or images: content that arrives with them is
 //   flattened or dropped before it reaches the document. A table becomes a fixed-columns
-//   block (FixedColumns.h).
+//   block (FixedColumns.h). No control character but the tab (isTextCharacter).
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -43,6 +43,17 @@ inline QString qs(std::u16string_view text) {
 }
 inline QString qs(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+// Whether a paragraph's text holds `c` as a character of its own: every character but the
+// control characters (C0 other than the tab, DEL, C1) and those Qt takes for structure
+// (the paragraph separator, its frame marks U+FDD0 and U+FDD1, the object replacement
+// character of an image). What is read into a document holds no other character: an RTF
+// writer would write it, and reading that back would drop it.
+constexpr bool isTextCharacter(char16_t c) {
+  if (c == u'\t') return true;
+  if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return false;
+  return c != u'\u2029' && c != u'\uFDD0' && c != u'\uFDD1' && c != u'\uFFFC';
 }
 
 // The face every new document starts in. It stays this name in the document and in the
@@ -73,6 +84,13 @@ inline bool isBold(const QTextCharFormat &format) { return format.fontWeight() >
 // The address a run links to; empty when it is no link.
 inline QString linkOf(const QTextCharFormat &format) {
   return format.isAnchor() ? format.anchorHref() : QString();
+}
+
+// A link's address as RTF carries it and reads it back: its text characters (isTextCharacter)
+// but the tab. A tab or a line break in an address means nothing; browsers drop them too.
+inline QString addressText(QString address) {
+  address.removeIf([](QChar c) { return c == u'\t' || !isTextCharacter(c.unicode()); });
+  return address;
 }
 
 inline void setLink(QTextCharFormat &format, const QString &address) {

@@ -1,5 +1,6 @@
 // Lays a table out as the lines of a fixed-columns block, widths counted as a fixed-pitch
-// font shows them. Knows nothing of RTF or of QTextTable.
+// font shows them, and gathers a table's cells as text. Knows nothing of RTF or of
+// QTextTable.
 #include "FixedColumns.h"
 
 #include <QChar>
@@ -104,6 +105,41 @@ QTextCharFormat fixedColumnsFormat() {
   QTextCharFormat format;
   setFontName(format, QString::fromUtf16(kFixedFontName));
   return format;
+}
+
+void TableCells::startRow(QString text) {
+  if (inRow_) return;
+  cell_ = std::move(text);
+  inTable_ = inRow_ = true;
+}
+
+void TableCells::endParagraph() {
+  if (!cell_.isEmpty() && !cell_.endsWith(u' ')) cell_ += u' ';
+}
+
+void TableCells::endCell() {
+  rowCells_ << cellLine(cell_);
+  cell_.clear();
+}
+
+void TableCells::endRow() {
+  if (!cellLine(cell_).isEmpty()) endCell();  // text after the row's last cell
+  cell_.clear();
+  tableRows_ << std::exchange(rowCells_, {});
+  inRow_ = false;
+}
+
+TableCells::Block TableCells::finish() {
+  if (!inTable_) return {{}, false};
+  if (tableRows_.isEmpty() && rowCells_.isEmpty()) {
+    inTable_ = inRow_ = false;
+    return {{cellLine(std::exchange(cell_, {}))}, false};
+  }
+  if (inRow_ && (!rowCells_.isEmpty() || !cellLine(cell_).isEmpty())) endRow();
+  inTable_ = inRow_ = false;
+  cell_.clear();
+  rowCells_.clear();
+  return {fixedColumnsBlock(std::exchange(tableRows_, {})), true};
 }
 
 }  // namespace quillmark::richtext

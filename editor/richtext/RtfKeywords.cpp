@@ -5,9 +5,16 @@
 #include <array>
 #include <cstddef>
 
+#include "CodePages.h"
+#include "DocumentModel.h"
+#include "RtfLists.h"
+
 namespace quillmark::richtext {
 
 namespace {
+
+constexpr char16_t vertical(VerticalPosition position) { return char16_t(position); }
+constexpr char16_t aligned(Alignment alignment) { return char16_t(alignment); }
 
 // The control words this reader acts on. Every other word is ignored; inside a "\*" group
 // an unknown word makes the whole group skipped.
@@ -80,7 +87,7 @@ constexpr Keyword kKeywords[] = {
     {"pntxta", Op::NumberTextAfter},
     {"pntxtb", Op::NumberTextBefore},
     // Encoding and tables
-    {"ansi", Op::Ansi, 1252},
+    {"ansi", Op::Ansi, kWindowsWestern},
     {"mac", Op::Ansi, 10000},
     {"pc", Op::Ansi, 437},
     {"pca", Op::Ansi, 850},
@@ -115,9 +122,9 @@ constexpr Keyword kKeywords[] = {
     {"ulnone", Op::UnderlineNone},
     {"strike", Op::Strike},
     {"striked", Op::Strike},
-    {"super", Op::Super},
-    {"sub", Op::Sub},
-    {"nosupersub", Op::NoSuperSub},
+    {"super", Op::Vertical, vertical(VerticalPosition::Super)},
+    {"sub", Op::Vertical, vertical(VerticalPosition::Sub)},
+    {"nosupersub", Op::Vertical, vertical(VerticalPosition::Normal)},
     {"up", Op::Up},
     {"dn", Op::Down},
     {"plain", Op::Plain},
@@ -126,11 +133,11 @@ constexpr Keyword kKeywords[] = {
     {"cf", Op::Color},
     // Paragraphs
     {"pard", Op::ParagraphDefault},
-    {"ql", Op::AlignLeft},
-    {"qc", Op::AlignCenter},
-    {"qr", Op::AlignRight},
-    {"qj", Op::AlignJustify},
-    {"qd", Op::AlignJustify},
+    {"ql", Op::Align, aligned(Alignment::Left)},
+    {"qc", Op::Align, aligned(Alignment::Center)},
+    {"qr", Op::Align, aligned(Alignment::Right)},
+    {"qj", Op::Align, aligned(Alignment::Justify)},
+    {"qd", Op::Align, aligned(Alignment::Justify)},
     {"li", Op::LeftIndent},
     {"lin", Op::LeftIndent},
     {"fi", Op::FirstIndent},
@@ -138,15 +145,15 @@ constexpr Keyword kKeywords[] = {
     {"pnlvlbody", Op::NumberedLevel},
     {"pnlvl", Op::NumberedLevel},
     {"pnlvlcont", Op::ContinuedLevel},
-    {"pndec", Op::NumberFormat, 0},
-    {"pnucrm", Op::NumberFormat, 1},
-    {"pnlcrm", Op::NumberFormat, 2},
-    {"pnucltr", Op::NumberFormat, 3},
-    {"pnlcltr", Op::NumberFormat, 4},
-    {"pnord", Op::NumberFormat, 0},
-    {"pnordt", Op::NumberFormat, 0},
-    {"pncard", Op::NumberFormat, 0},
-    {"pncardt", Op::NumberFormat, 0},
+    {"pndec", Op::NumberFormat, kFormatDecimal},
+    {"pnucrm", Op::NumberFormat, kFormatUpperRoman},
+    {"pnlcrm", Op::NumberFormat, kFormatLowerRoman},
+    {"pnucltr", Op::NumberFormat, kFormatUpperLetter},
+    {"pnlcltr", Op::NumberFormat, kFormatLowerLetter},
+    {"pnord", Op::NumberFormat, kFormatDecimal},  // ordinals, "1st": shown as their number
+    {"pnordt", Op::NumberFormat, kFormatDecimal},
+    {"pncard", Op::NumberFormat, kFormatDecimal},  // cardinals, "one": the same
+    {"pncardt", Op::NumberFormat, kFormatDecimal},
     {"pnstart", Op::NumberStart},
     {"ls", Op::ListNumber},
     {"ilvl", Op::ListLevelNumber},
@@ -180,10 +187,6 @@ constexpr Keyword kKeywords[] = {
     {"rtlmark", Op::Character, u'\u200F'},
 };
 
-}  // namespace
-
-namespace {
-
 // Open addressing at a load of about one sixth: a word, known or not, nearly always takes one
 // hash and at most one comparison.
 constexpr std::size_t kSlots = 1024;  // a power of two
@@ -196,14 +199,14 @@ constexpr std::uint32_t hashName(std::string_view name) {
 }
 
 constexpr std::array<std::uint16_t, kSlots> makeIndex() {
-  std::array<std::uint16_t, kSlots> slots{};
-  slots.fill(kEmpty);
+  std::array<std::uint16_t, kSlots> table{};
+  table.fill(kEmpty);
   for (std::size_t row = 0; row < std::size(kKeywords); ++row) {
     std::size_t slot = hashName(kKeywords[row].name) & (kSlots - 1);
-    while (slots[slot] != kEmpty) slot = (slot + 1) & (kSlots - 1);
-    slots[slot] = std::uint16_t(row);
+    while (table[slot] != kEmpty) slot = (slot + 1) & (kSlots - 1);
+    table[slot] = std::uint16_t(row);
   }
-  return slots;
+  return table;
 }
 
 constexpr std::array<std::uint16_t, kSlots> kIndex = makeIndex();
@@ -217,13 +220,6 @@ const Keyword *findKeyword(std::string_view name) {
     if (row == kEmpty) return nullptr;
     if (kKeywords[row].name == name) return &kKeywords[row];
   }
-}
-
-bool isDestination(Op op) {
-  return op == Op::FontTable || op == Op::ColorTable || op == Op::SkipDestination ||
-         op == Op::ListText || op == Op::ListLevel || op == Op::FieldInstruction ||
-         op == Op::FieldResult || op == Op::ListTable || op == Op::ListOverrideTable ||
-         op == Op::LevelText || op == Op::NumberTextBefore || op == Op::NumberTextAfter;
 }
 
 }  // namespace quillmark::richtext

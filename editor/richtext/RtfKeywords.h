@@ -1,12 +1,14 @@
 #pragma once
 // The control words the RTF reader acts on, one row each, and what each one does. Every word
-// not in the table is ignored by the reader; knows nothing of documents.
+// not in the table is ignored by the reader; knows nothing of documents but their
+// alignments (DocumentModel.h) and list number formats (RtfLists.h), which rows name.
 #include <cstdint>
 #include <string_view>
 
 namespace quillmark::richtext {
 
-// What a control word does.
+// What a control word does. The destinations, words that start a group whose text goes
+// somewhere of its own, come first (isDestination).
 enum class Op : std::uint8_t {
   // Destinations
   FontTable,
@@ -16,12 +18,12 @@ enum class Op : std::uint8_t {
   ListLevel,
   FieldInstruction,
   FieldResult,
-  Field,
   ListTable,          // "\listtable": list definitions
   ListOverrideTable,  // "\listoverridetable": the "\ls" numbers of the lists
   LevelText,          // "\leveltext": a list level's number text
   NumberTextBefore,   // "\pntxtb": text before an old-style list number
-  NumberTextAfter,    // "\pntxta": text after it
+  NumberTextAfter,    // "\pntxta": text after it; the last destination
+  Field,              // "\field": its group holds an instruction and a result
   // List definitions
   List,
   ListId,
@@ -45,9 +47,7 @@ enum class Op : std::uint8_t {
   Underline,
   UnderlineNone,
   Strike,
-  Super,
-  Sub,
-  NoSuperSub,
+  Vertical,  // "\super", "\sub", "\nosupersub"; the value is the VerticalPosition
   Up,
   Down,
   Plain,
@@ -56,10 +56,7 @@ enum class Op : std::uint8_t {
   Color,
   // Paragraphs
   ParagraphDefault,
-  AlignLeft,
-  AlignCenter,
-  AlignRight,
-  AlignJustify,
+  Align,  // "\ql", "\qc", "\qr", "\qj"; the value is the Alignment
   LeftIndent,
   FirstIndent,
   BulletLevel,
@@ -85,13 +82,23 @@ enum class Op : std::uint8_t {
 struct Keyword {
   std::string_view name;
   Op op;
-  char16_t value = 0;  // Character: the character; Ansi: the code page
+  // Character: the character; Ansi: the code page; NumberFormat: the "\levelnfc" format;
+  // Vertical, Align: the position or alignment
+  char16_t value = 0;
+};
+
+// A control word as read: what its row says, and the number after it.
+struct ControlWord {
+  Op op;
+  char16_t value;     // the row's value
+  bool hasParameter;  // a number came after the word
+  int parameter;      // the number, clamped to the range of int; 0 when none came
 };
 
 // The row of a control word, or null for a word the reader ignores.
 const Keyword *findKeyword(std::string_view name);
 
 // Whether the word starts a destination: a group whose text goes somewhere of its own.
-bool isDestination(Op op);
+constexpr bool isDestination(Op op) { return op <= Op::NumberTextAfter; }
 
 }  // namespace quillmark::richtext

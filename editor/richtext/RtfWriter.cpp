@@ -255,7 +255,6 @@ class Writer {
     body_ += "{\\field{\\*\\fldinst HYPERLINK \"";
     for (const QChar qc : address) {
       const char16_t c = qc.unicode();
-      if (c < 0x20) continue;
       // The field's own escapes, "\\" and "\"", under the RTF ones.
       if (c == u'\\' || c == u'"') appendCharacter(body_, u'\\');
       appendCharacter(body_, c);
@@ -325,7 +324,7 @@ class Writer {
         format.fontUnderline() || format.underlineStyle() != QTextCharFormat::NoUnderline;
     result.strike = format.fontStrikeOut();
     result.position = verticalPositionOf(format);
-    result.link = linkOf(format);
+    result.link = addressText(linkOf(format));  // as the field will say it
     return result;
   }
 

@@ -217,6 +217,10 @@ const Case kCases[] = {
     {"link_survives_plain",
      "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://i/\"}{\\fldrslt\\b a\\plain b}}}",
      u"|{b link=http://i/}a{link=http://i/}b"_s},
+    {"link_addresses_apart_by_a_tab_are_one_link",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\\tab b\"}{\\fldrslt x}}"
+     "{\\field{\\*\\fldinst HYPERLINK \"a\\'09\\u133?b\"}{\\fldrslt y}}}",
+     u"|{link=ab}xy"_s},
     {"link_instruction_outside_a_field", "{\\rtf1{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt y}}",
      u"|y"_s},
     // Tables as fixed-columns blocks.
@@ -237,6 +241,33 @@ const Case kCases[] = {
      "{\\rtf1\\intbl{\\b bold}\\tab x\\line y\\cell a\\nestcell b\\nestcell\\nestrow\\cell\\row}",
      u"|{face=Courier}{Begin Fixed}\n|{face=Courier}bold x y  a b\n|{face=Courier}{End Fixed}\n|"_s},
     {"table_mark_without_cells", "{\\rtf1\\pard\\intbl lonely\\par\\pard next}", u"|lonely next"_s},
+    // Control characters (C0 but the tab, DEL, C1) and the characters Qt takes for structure
+    // never reach the document: the writer would write them and reading that back drop them.
+    {"number_text_control_byte", "{\\rtf1 {\\pn\\pnlvl{\\pntxta\\'01}}}", u"|1\t"_s},
+    {"number_texts_hold_text_only",
+     "{\\rtf1{\\*\\pn\\pnlvlbody\\pndec{\\pntxtb\\'01(\\u8233?}{\\pntxta )\\'1f\\u-4?\\u133?}}a}",
+     u"|(1)\ta"_s},
+    {"number_text_group_inside_a_number_text_skipped",
+     "{\\rtf1{\\*\\pn\\pnlvlbody\\pndec{\\pntxtb (a{\\pntxta b})}}x}", u"|(a)1\tx"_s},
+    {"level_texts_hold_text_only",
+     "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat1"
+     "{\\leveltext\\'06\\'00\\u133?.\\u-560?\\'1f\\u127?;}}\\listid1}}"
+     "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}\\pard\\ls1 a}",
+     u"|1.\ta"_s},
+    {"list_texts_hold_text_only",
+     "{\\rtf1{\\listtext\\'01\\tab}a\\par{\\listtext 2.\\u8233?\\tab}b}", u"|a\n|2.\tb"_s},
+    {"text_holds_no_control_characters",
+     "{\\rtf1 a\\u127?b\\u133?c\\u-4?d\\'7fe\x7f"
+     "f\\'01g\\u-560?h\\u-559?i}",
+     u"|abcdefghi"_s},
+    {"undefined_bytes_are_replacement_characters",
+     "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}a\\'81b\x8d"
+     "c\\f1\\'9d\\'01\\'b7}",
+     u"|a\uFFFDb\uFFFDc{face=Symbol}\uFFFD\u00B7"_s},
+    {"fields_and_cells_hold_no_control_characters",
+     "{\\rtf1{\\field{\\*\\fldinst HYPERLINK\\tab \"h\\'01\\u133?\"}{\\fldrslt x\\'02\\u127?y}}"
+     "\\par\\intbl c\\'03\\u-560?d\\cell\\row}",
+     u"|{link=h}xy\n|{face=Courier}{Begin Fixed}\n|{face=Courier}cd\n|{face=Courier}{End Fixed}\n|"_s},
 };
 
 INSTANTIATE_TEST_SUITE_P(Constructs, ReadTest, testing::ValuesIn(kCases),

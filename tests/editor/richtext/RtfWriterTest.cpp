@@ -269,6 +269,20 @@ c)")},
      },
      plain("{\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\fldrslt a}}\\par\n"
            "{\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\fldrslt\\f0\\fs20 b}}\\f0\\fs20 c")},
+    // An address keeps what a field can carry and read back: runs whose addresses differ only
+    // in a tab or a control character are one link.
+    {"LinkAddressAsTheFieldCarriesIt",
+     [](QTextCursor &c) {
+       QTextCharFormat link;
+       setLink(link, u"http://x/\ta\u0001\u2029"_s);
+       c.insertText(u"a"_s, link);
+       link.setFontItalic(true);
+       setLink(link, u"http://x/a"_s);
+       c.insertText(u"b"_s, link);
+       setLink(link, u"\t"_s);
+       c.insertText(u"c"_s, link);
+     },
+     plain("{\\field{\\*\\fldinst HYPERLINK \"http://x/a\"}{\\fldrslt a\\i b}}\\f0\\fs20\\i c")},
     {"AnchorWithoutAddressIsNoLink",
      [](QTextCursor &c) {
        QTextCharFormat anchor;
