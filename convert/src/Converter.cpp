@@ -9,6 +9,8 @@
 
 namespace quillmark {
 
+using html::Element;
+
 using namespace std::string_view_literals;
 namespace {
 
@@ -267,7 +269,7 @@ std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windo
   // Breaks after the last text run are dropped; every element still open is closed.
   const std::string closers = closeAll(s);
   const std::string breaks =
-      replaceAll(replaceAll(s.pendingBreakHtml, "<br>"sv, ""sv), kCrLf, ""sv);
+      replaceAll(replaceAll(s.pendingBreakHtml, html::kBreak, ""sv), kCrLf, ""sv);
   s.htmlOut += s.pendingCloseHtml;
   s.htmlOut += breaks;
   s.htmlOut += closers;
