@@ -10,7 +10,6 @@ namespace quillmark::cli {
 
 namespace {
 
-
 // A flag stands alone; a value option takes the next argument, or for a long name also
 // "NAME=VALUE"; "--" ends the options.
 enum class Takes { Nothing, Value, EndOfOptions };
