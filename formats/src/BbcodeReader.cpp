@@ -143,6 +143,7 @@ class Reader {
   struct OpenTag {
     Found::Kind kind;
     Element element;
+    bool itemOpen = false;  // a list's "[*]" item waits for its end
   };
 
   bool inList() const { return lists_ > 0; }
@@ -222,10 +223,11 @@ class Reader {
         appendEscaped(out_, tagOf(d_, e).open);
         return;
       }
-      while (!open_.empty() && open_.back().kind != Found::ListStart) closeTop();
-      if (listItemOpen_) appendAscii(out_, html::closingTag(html::Element::ListItem));
+      while (open_.back().kind != Found::ListStart) closeTop();
+      OpenTag& list = open_.back();  // the innermost list: the item is its own
+      if (list.itemOpen) appendAscii(out_, html::closingTag(html::Element::ListItem));
       appendAscii(out_, html::fixedOpeningTag(html::Element::ListItem));
-      listItemOpen_ = true;
+      list.itemOpen = true;
       return;
     }
     if (tag.closing) {
@@ -310,8 +312,7 @@ class Reader {
       --openCount_[static_cast<std::size_t>(t.element)];
     }
     if (t.kind == Found::ListStart) {
-      if (listItemOpen_) appendAscii(out_, html::closingTag(html::Element::ListItem));
-      listItemOpen_ = false;
+      if (t.itemOpen) appendAscii(out_, html::closingTag(html::Element::ListItem));
       out_ += u"</ul>";
       return;
     }
@@ -329,8 +330,7 @@ class Reader {
   std::array<int, kElementCount> openCount_{};  // open elements of each kind
   int lists_ = 0;                               // open lists
   bool code_ = false;
-  bool afterBlock_ = false;    // the last thing written was a block's edge
-  bool listItemOpen_ = false;  // a "[*]" item waits for its end
+  bool afterBlock_ = false;  // the last thing written was a block's edge
 };
 
 }  // namespace
