@@ -99,7 +99,10 @@ const std::vector<Row>& rows() {
       {"AmpersandsOnManyLines", [] { return manyLines(u"R&D and Q&A, ", 80); }},
       {"NumericWithoutSemicolon", [] { return one(u"&#1234 &#x1F "); }},
       {"NamesPastTheLongest", [] { return one(u"&abcdefghijklmnopqrstuvwxyzabcdefghijklmn "); }},
-      {"SemicolonFarAway", []() -> Lines { return {u"&" + typed(u"a"), u";"}; }},
+      {"SemicolonFarAway",
+       []() -> Lines {
+         return {u"&" + typed(u"a"), u";"};
+       }},
       {"ReferencesWithoutSemicolon", [] { return one(u"&amp&lt&gt&quot&nbsp "); }, false},
       // ----- Tags: a value's end looked for to the end would too.
       {"OpenAngles", [] { return one(u"<"); }},
@@ -155,8 +158,7 @@ auto withinBound(const char* what, std::size_t units, Step step) {
 TEST_P(FormatsPathological, EveryFormatWithinBounds) {
   const Row& row = GetParam();
   const std::vector<std::u16string> lines = row.lines();
-  const std::u16string web =
-      rewriteForWeb(Converter{}.convertRtfToHtml(rtfOf(lines), kWebOptions));
+  const std::u16string web = rewriteForWeb(Converter{}.convertRtfToHtml(rtfOf(lines), kWebOptions));
   const std::size_t units = web.size();
   const auto start = std::chrono::steady_clock::now();
   for (const FormatInfo& f : allFormats()) {
@@ -177,8 +179,8 @@ TEST_P(FormatsPathological, EveryFormatWithinBounds) {
     EXPECT_NE(verdict, std::nullopt);
   }
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-  std::printf("[ %s ] %zu units of fragment, every format %.3f s (bound %.0f s a step)\n",
-              row.name, units, took.count(), boundSeconds(units));
+  std::printf("[ %s ] %zu units of fragment, every format %.3f s (bound %.0f s a step)\n", row.name,
+              units, took.count(), boundSeconds(units));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FormatsPathological, ::testing::ValuesIn(rows()),
