@@ -30,8 +30,8 @@ using namespace std::string_view_literals;
                        std::u16string_view html, std::size_t at) {
   const std::string report = "\n*** fuzz property broken: " + std::string(formatName(format)) +
                              ": " + std::string(what) + " at offset " + std::to_string(at) +
-                             "\n--- post:\n" + encodeUtf8(post.substr(0, 2000)) +
-                             "\n--- html:\n" + encodeUtf8(html.substr(0, 4000)) + "\n";
+                             "\n--- post:\n" + encodeUtf8(post.substr(0, 2000)) + "\n--- html:\n" +
+                             encodeUtf8(html.substr(0, 4000)) + "\n";
   std::fwrite(report.data(), 1, report.size(), stderr);
   std::abort();
 }
@@ -42,9 +42,18 @@ struct KnownTag {
   std::vector<std::u16string_view> attributes;  // in the order written
 };
 const KnownTag kTags[] = {
-    {u"b", {}},    {u"i", {}},   {u"u", {}},   {u"s", {}},
-    {u"sup", {}},  {u"sub", {}}, {u"ul", {}},  {u"li", {}},
-    {u"pre", {}},  {u"br", {}},  {u"a", {u"href"}}, {u"div", {u"align"}},
+    {u"b", {}},
+    {u"i", {}},
+    {u"u", {}},
+    {u"s", {}},
+    {u"sup", {}},
+    {u"sub", {}},
+    {u"ul", {}},
+    {u"li", {}},
+    {u"pre", {}},
+    {u"br", {}},
+    {u"a", {u"href"}},
+    {u"div", {u"align"}},
     {u"font", {u"face", u"color", u"size"}},
 };
 
@@ -81,7 +90,8 @@ class HtmlWalk {
     const bool closing = html_.substr(at_).starts_with(u"</");
     std::size_t end = at_ + (closing ? 2 : 1);
     while (end < html_.size() && isLetter(html_[end])) ++end;
-    const std::u16string_view name = html_.substr(at_ + (closing ? 2 : 1), end - at_ - (closing ? 2 : 1));
+    const std::u16string_view name =
+        html_.substr(at_ + (closing ? 2 : 1), end - at_ - (closing ? 2 : 1));
     const KnownTag* known = nullptr;
     for (const KnownTag& t : kTags) {
       if (t.name == name) known = &t;
@@ -189,8 +199,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::u16string_view word : words) {
       const std::size_t at = text.find(word, from);
       if (at == std::u16string::npos) {
-        fail("the word \"" + encodeUtf8(word.substr(0, 80)) + "\" is missing", post, f.format,
-             html, from);
+        fail("the word \"" + encodeUtf8(word.substr(0, 80)) + "\" is missing", post, f.format, html,
+             from);
       }
       from = at + word.size();
     }
