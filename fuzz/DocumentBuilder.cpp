@@ -13,6 +13,8 @@
 #include <string>
 
 #include "richtext/DocumentModel.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
 
 namespace quillmark::fuzz {
 
@@ -100,6 +102,14 @@ void broken(const char* what, const QByteArray& rtf, const QString& detail) {
   std::fprintf(stderr, "*** fuzz property broken: %s\n--- rtf:\n%s\n--- detail:\n%s\n", what,
                printable(rtf, false).c_str(), printable(detail.toUtf8(), true).c_str());
   std::abort();
+}
+
+QByteArray readAndWriteAgain(const QByteArray& written, QTextDocument& read) {
+  richtext::setUpDocument(read, richtext::kBulletIndentTwips);
+  QString error;
+  if (!richtext::readRtf(written, read, &error))
+    broken("the writer's RTF was refused", written, error);
+  return richtext::writeRtf(read);
 }
 
 void ensureGuiApplication() {

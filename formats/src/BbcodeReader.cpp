@@ -46,29 +46,29 @@ void appendEscaped(std::u16string& out, std::string_view ascii) {
 }
 
 // The engine's element each element of a dialect is shown as, for the HTML the preview
-// writes; alignment is a div instead, as a one-cell table would stretch across the page.
-html::Element shownAs(Element e) {
-  switch (e) {
-    case Element::Bold:
-      return html::Element::Bold;
-    case Element::Italic:
-      return html::Element::Italic;
-    case Element::Underline:
-      return html::Element::Underline;
-    case Element::Strike:
-      return html::Element::Strike;
-    case Element::Superscript:
-      return html::Element::Super;
-    case Element::Subscript:
-      return html::Element::Sub;
-    case Element::ListItem:
-      return html::Element::ListItem;
-    case Element::Link:
-      return html::Element::Link;
-    default:
-      return html::Element::Font;  // colour, size and face
-  }
-}
+// writes, in Element order; alignment is a div instead (a one-cell table would stretch
+// across the page), and the fixed block and the break are written apart.
+// clang-format off
+constexpr std::array<html::Element, kElementCount> kShownAs = {
+    html::Element::Bold,      // bold
+    html::Element::Italic,    // italic
+    html::Element::Underline, // underline
+    html::Element::Strike,    // strike-through
+    html::Element::Super,     // superscript
+    html::Element::Sub,       // subscript
+    html::Element::Font,      // colour: <font color="...">
+    html::Element::Font,      // size: <font size=N>
+    html::Element::Font,      // face: <font face="...">
+    html::Element::Align,     // centre: <div align="center">
+    html::Element::Align,     // right: <div align="right">
+    html::Element::ListItem,  // list item
+    html::Element::Bold,      // fixed block: <pre>, never looked up
+    html::Element::Bold,      // line break: <br>, never looked up
+    html::Element::Link,      // link
+};
+// clang-format on
+
+html::Element shownAs(Element e) { return kShownAs[static_cast<std::size_t>(e)]; }
 
 constexpr std::u16string_view kDivClose = u"</div>";
 
