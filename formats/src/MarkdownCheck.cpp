@@ -11,11 +11,6 @@
 namespace quillmark::formats {
 namespace {
 
-bool isAsciiPunct(char16_t c) {
-  return (c >= u'!' && c <= u'/') || (c >= u':' && c <= u'@') || (c >= u'[' && c <= u'`') ||
-         (c >= u'{' && c <= u'~');
-}
-
 class MarkdownWalk : PostWalk {
  public:
   using PostWalk::PostWalk;
