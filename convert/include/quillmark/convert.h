@@ -45,7 +45,8 @@ struct ConversionState;
 //            text of its result.
 // "Copy to Web" uses kWebOptions.
 //
-// The elements written, the whole vocabulary of the output: "<br>", <b> <i> <u> <s> <sup>
+// The elements written, the whole vocabulary of the output (quillmark/html.h holds it as a
+// table, one row per element): "<br>", <b> <i> <u> <s> <sup>
 // <sub> <li> and their closing tags, <font[ face="NAME"][ color="#HEX"][ size=N]> ...
 // </font>, <table width=100%><tr><td align="center"> (or "right") ... </td></tr></table>,
 // and with "+A" <a href="ADDRESS"> ... </a>; entities from the engine's table; the rest is
