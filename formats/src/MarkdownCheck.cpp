@@ -150,7 +150,8 @@ class MarkdownWalk : PostWalk {
     return passed();
   }
 
-  // "](ADDRESS)" ends the link text opened last.
+  // "](ADDRESS)" ends the link text opened last. The walk goes on after the ")" or stops
+  // here, so the search for it reads each unit of the post at most once.
   Step linkEnd() {
     if (open_.empty() || open_.back() != u"[") return fault("a link closed across emphasis");
     const std::size_t end = post_.find(u')', postAt_);
