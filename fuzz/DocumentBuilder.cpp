@@ -13,6 +13,8 @@
 #include <string>
 
 #include "richtext/DocumentModel.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
 
 namespace quillmark::fuzz {
 
@@ -102,6 +104,14 @@ void broken(const char* what, const QByteArray& rtf, const QString& detail) {
   std::abort();
 }
 
+QByteArray readAndWriteAgain(const QByteArray& written, QTextDocument& read) {
+  richtext::setUpDocument(read, richtext::kBulletIndentTwips);
+  QString error;
+  if (!richtext::readRtf(written, read, &error))
+    broken("the writer's RTF was refused", written, error);
+  return richtext::writeRtf(read);
+}
+
 void ensureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return;
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -111,115 +121,152 @@ void ensureGuiApplication() {
   static QGuiApplication application(argc, argv);
 }
 
-void buildDocument(Bytes bytes, QTextDocument& document) {
-  Program program(bytes);
-  QTextCursor cursor(&document);
-  QTextCharFormat format;
-  int steps = 0;
-  while (!program.atEnd() && ++steps < 4096) {
-    const std::uint8_t op = program.next();
+namespace {
+
+// The edits of one program, made at a cursor at the document's end with the character
+// format typed next.
+class Editor {
+ public:
+  Editor(Program& program, QTextDocument& document) : program_(program), cursor_(&document) {}
+
+  // One edit, by the low four bits of its operation byte.
+  void edit(std::uint8_t op) {
     switch (op % 16) {
       case 0:
       case 1:
       case 2:
-        cursor.insertText(textOf(program, 40), format);
+        cursor_.insertText(textOf(program_, 40), format_);
         break;
       case 3:
-        format.setFontWeight(format.fontWeight() >= QFont::DemiBold ? QFont::Normal : QFont::Bold);
+        format_.setFontWeight(format_.fontWeight() >= QFont::DemiBold ? QFont::Normal
+                                                                      : QFont::Bold);
         break;
       case 4:
-        format.setFontItalic(!format.fontItalic());
+        format_.setFontItalic(!format_.fontItalic());
         break;
       case 5:
-        format.setFontUnderline(!format.fontUnderline());
+        format_.setFontUnderline(!format_.fontUnderline());
         break;
       case 6:
-        format.setFontStrikeOut(!format.fontStrikeOut());
+        format_.setFontStrikeOut(!format_.fontStrikeOut());
         break;
-      case 7: {
-        const std::uint8_t v = program.next() % 3;
-        format.setVerticalAlignment(v == 0   ? QTextCharFormat::AlignNormal
-                                    : v == 1 ? QTextCharFormat::AlignSuperScript
-                                             : QTextCharFormat::AlignSubScript);
-        break;
-      }
-      case 8: {
-        const QString face = faceOf(program);
-        if (face.isEmpty()) {
-          format.clearProperty(QTextFormat::FontFamilies);
-          format.clearProperty(richtext::kFaceKeyProperty);
-        } else {
-          richtext::setFontName(format, face);
-        }
-        break;
-      }
-      case 9: {
-        const std::uint8_t size = program.next();
-        if (size == 0) {
-          format.clearProperty(QTextFormat::FontPointSize);
-        } else {
-          format.setFontPointSize(size % 2 ? size / 2.0 : size);
-        }
-        break;
-      }
-      case 10: {
-        const std::uint8_t pick = program.next();
-        if (pick < 64) {
-          format.clearForeground();
-        } else {
-          format.setForeground(QColor(program.next(), program.next(), program.next()));
-        }
-        break;
-      }
-      case 11: {
-        const std::uint8_t pick = program.next();
-        if (pick < 96) {
-          richtext::clearLink(format);
-        } else {
-          QString address = QStringLiteral("https://example.org/");
-          address += textOf(program, 12);
-          richtext::setLink(format, address);
-        }
-        break;
-      }
-      case 12: {
-        QTextBlockFormat block;
-        const std::uint8_t b = program.next();
-        block.setAlignment(richtext::qtAlignment(richtext::Alignment(b % 4)));
-        if (b & 0x10) block.setLeftMargin((program.next() % 40) * 10.0);
-        if (b & 0x20) block.setTextIndent((int(program.next() % 40) - 20) * 5.0);
-        cursor.insertBlock(block, format);
-        break;
-      }
-      case 13: {
-        const std::uint8_t b = program.next();
-        QTextListFormat list;
-        static constexpr QTextListFormat::Style kStyles[] = {
-            QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListDecimal,
-            QTextListFormat::ListLowerAlpha, QTextListFormat::ListUpperRoman};
-        list.setStyle(kStyles[b % 5]);
-        list.setIndent(1 + (b >> 4) % 3);
-        cursor.createList(list);
-        break;
-      }
-      case 14: {
-        const int rows = 1 + program.next() % 4;
-        const int columns = 1 + program.next() % 4;
-        QTextTable* table = cursor.insertTable(rows, columns);
-        for (int r = 0; r < rows; ++r) {
-          for (int c = 0; c < columns; ++c) {
-            QTextCursor cell = table->cellAt(r, c).firstCursorPosition();
-            cell.insertText(textOf(program, 10), format);
-          }
-        }
-        cursor.movePosition(QTextCursor::End);
-        break;
-      }
+      case 7:
+        return setVerticalAlignment();
+      case 8:
+        return setFace();
+      case 9:
+        return setSize();
+      case 10:
+        return setColour();
+      case 11:
+        return setLink();
+      case 12:
+        return insertParagraph();
+      case 13:
+        return startList();
+      case 14:
+        return insertTable();
       case 15:
-        cursor.insertText(QString(QChar::LineSeparator), format);
+        cursor_.insertText(QString(QChar::LineSeparator), format_);
         break;
     }
   }
+
+ private:
+  void setVerticalAlignment() {
+    const std::uint8_t v = program_.next() % 3;
+    format_.setVerticalAlignment(v == 0   ? QTextCharFormat::AlignNormal
+                                 : v == 1 ? QTextCharFormat::AlignSuperScript
+                                          : QTextCharFormat::AlignSubScript);
+  }
+
+  void setFace() {
+    const QString face = faceOf(program_);
+    if (face.isEmpty()) {
+      format_.clearProperty(QTextFormat::FontFamilies);
+      format_.clearProperty(richtext::kFaceKeyProperty);
+    } else {
+      richtext::setFontName(format_, face);
+    }
+  }
+
+  void setSize() {
+    const std::uint8_t size = program_.next();
+    if (size == 0) {
+      format_.clearProperty(QTextFormat::FontPointSize);
+    } else {
+      format_.setFontPointSize(size % 2 ? size / 2.0 : size);
+    }
+  }
+
+  void setColour() {
+    const std::uint8_t pick = program_.next();
+    if (pick < 64) {
+      format_.clearForeground();
+    } else {
+      format_.setForeground(QColor(program_.next(), program_.next(), program_.next()));
+    }
+  }
+
+  void setLink() {
+    const std::uint8_t pick = program_.next();
+    if (pick < 96) {
+      richtext::clearLink(format_);
+    } else {
+      QString address = QStringLiteral("https://example.org/");
+      address += textOf(program_, 12);
+      richtext::setLink(format_, address);
+    }
+  }
+
+  // A paragraph break: the new paragraph's alignment, and perhaps its indents.
+  void insertParagraph() {
+    QTextBlockFormat block;
+    const std::uint8_t b = program_.next();
+    block.setAlignment(richtext::qtAlignment(richtext::Alignment(b % 4)));
+    if (b & 0x10) block.setLeftMargin((program_.next() % 40) * 10.0);
+    if (b & 0x20) block.setTextIndent((int(program_.next() % 40) - 20) * 5.0);
+    cursor_.insertBlock(block, format_);
+  }
+
+  // The current paragraph made the first item of a list of some style and level.
+  void startList() {
+    const std::uint8_t b = program_.next();
+    QTextListFormat list;
+    static constexpr QTextListFormat::Style kStyles[] = {
+        QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListDecimal,
+        QTextListFormat::ListLowerAlpha, QTextListFormat::ListUpperRoman};
+    list.setStyle(kStyles[b % 5]);
+    list.setIndent(1 + (b >> 4) % 3);
+    cursor_.createList(list);
+  }
+
+  // A table of up to four by four cells, each with a little text.
+  void insertTable() {
+    const int rows = 1 + program_.next() % 4;
+    const int columns = 1 + program_.next() % 4;
+    QTextTable* table = cursor_.insertTable(rows, columns);
+    for (int r = 0; r < rows; ++r) {
+      for (int c = 0; c < columns; ++c) {
+        QTextCursor cell = table->cellAt(r, c).firstCursorPosition();
+        cell.insertText(textOf(program_, 10), format_);
+      }
+    }
+    cursor_.movePosition(QTextCursor::End);
+  }
+
+  Program& program_;
+  QTextCursor cursor_;
+  QTextCharFormat format_;  // the format of the text typed next
+};
+
+}  // namespace
+
+void buildDocument(Bytes bytes, QTextDocument& document) {
+  Program program(bytes);
+  Editor editor(program, document);
+  int steps = 0;
+  while (!program.atEnd() && ++steps < 4096) editor.edit(program.next());
 }
 
 QString compactText(const QString& text) {

@@ -32,6 +32,10 @@ bool isSubsequence(const QString& needle, const QString& haystack, qsizetype* at
 // whole input even where it holds binary bytes.
 [[noreturn]] void broken(const char* what, const QByteArray& rtf, const QString& detail);
 
+// Reads the writer's RTF into `read` (set up as the editor sets one up), breaking the property
+// when the reader refuses it, and returns what the writer writes of the document read.
+QByteArray readAndWriteAgain(const QByteArray& written, QTextDocument& read);
+
 // Makes sure a QGuiApplication exists, on the offscreen platform: documents need fonts.
 void ensureGuiApplication();
 

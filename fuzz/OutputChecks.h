@@ -41,7 +41,7 @@ struct MarkupRules {
 };
 
 // The output is made of text, entities from the converter's table, and tags from its closed
-// vocabulary, "<br>" on its own and these elements:
+// vocabulary (quillmark/html.h, which the checks read), "<br>" on its own and these elements:
 //   <b> <i> <u> <s> <sup> <sub> <li>                                  and their closing tags
 //   <font[ face="NAME"][ color="#HEX"][ size=N]>                      closed by </font>
 //   <table width=100%><tr><td align="center"> (or align="right")      closed by </td></tr></table>

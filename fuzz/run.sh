@@ -1,31 +1,40 @@
 #!/usr/bin/env bash
 # Fuzzes one target with libFuzzer for a fixed time. Usage:
 #
-#   fuzz/run.sh TARGET SECONDS [LIBFUZZER_FLAG...]   fuzz TARGET (convert, carry_over,
-#                                                    tokenizer, formats, rtf_reader or
-#                                                    round_trip; "fuzz_" in front is fine)
-#   fuzz/run.sh merge TARGET                         add the scratch finds that bring new
-#                                                    coverage to the committed corpus
+#   fuzz/run.sh [--ci] TARGET SECONDS [FLAG...]   fuzz TARGET (convert, carry_over,
+#                                                 tokenizer, formats, bbcode_to_html,
+#                                                 rtf_reader or round_trip; "fuzz_" in
+#                                                 front is fine); FLAGs go to libFuzzer
+#   fuzz/run.sh merge TARGET                      add the scratch finds that bring new
+#                                                 coverage to the committed corpus
 #
 # Builds the fuzz preset (build/fuzz) first; the build does nothing when it is up to date.
 # The run reads fuzz/corpus/TARGET and tests/regression/ and writes what it finds to the
 # scratch corpus build/fuzz/corpus/TARGET, never to the committed one; `merge` copies the
 # finds that add coverage over deliberately. A crash, sanitizer report or broken property
 # stops the run: the input is kept under build/fuzz/artifacts/TARGET/ and the script exits 1.
-# Extra flags go to libFuzzer, e.g. -max_len=16384 or -seed=1.
+# Extra flags go to libFuzzer, e.g. -max_len=16384 or -seed=1. A target with a dictionary of
+# its own (fuzz/TARGET.dict) gets that one, the others fuzz/rtf.dict.
+#
+# --ci runs as continuous integration must, the same way on every machine and every time:
+# the scratch corpus is emptied first, so the run starts from the committed corpus and
+# tests/regression/ alone and no earlier run on the machine changes the ground it explores;
+# and libFuzzer's random numbers start from -seed=1 unless a FLAG gives a seed, so the same
+# inputs are tried in the same order (how many in the time given depends on the machine).
+# A find in such a run is a real fault, never a leftover of an earlier run.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build/fuzz
 
 usage() {
-  sed -n '2,9s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
+  sed -n '2,10s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
   exit 2
 }
 
 target_name() {
   local name=${1#fuzz_}
   case $name in
-    convert | carry_over | tokenizer | formats | rtf_reader | round_trip) echo "$name" ;;
+    convert | carry_over | tokenizer | formats | bbcode_to_html | rtf_reader | round_trip) echo "$name" ;;
     *) echo "unknown target '$1'" >&2; usage ;;
   esac
 }
@@ -40,6 +49,11 @@ build_target() {
   cmake --build --preset fuzz --target "fuzz_$1" >/dev/null
 }
 
+ci=false
+if [[ ${1:-} == --ci ]]; then
+  ci=true
+  shift
+fi
 (($# >= 2)) || usage
 if [[ $1 == merge ]]; then
   target=$(target_name "$2")
@@ -58,9 +72,15 @@ build_target "$target"
 scratch=$build/corpus/$target
 artifacts=$build/artifacts/$target
 work=$build/run/$target  # -jobs=1 writes its worker's log, fuzz-0.log, here
+if $ci; then
+  rm -rf "$scratch"
+  [[ " $* " == *" -seed="* ]] || set -- -seed=1 "$@"
+fi
 mkdir -p "$scratch" "$artifacts" "$work"
 log=$build/run/$target.log
 rm -f "$work"/fuzz-*.log
+dict=$root/fuzz/$target.dict
+[[ -f $dict ]] || dict=$root/fuzz/rtf.dict
 
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 echo "fuzz_$target: ${seconds}s, log in ${log#"$root"/}"
@@ -69,7 +89,7 @@ status=0
   cd "$work"
   exec "$build/fuzz/fuzz_$target" \
     -max_total_time="$seconds" -jobs=1 -timeout=10 -print_final_stats=1 \
-    -dict="$root/fuzz/rtf.dict" -artifact_prefix="$artifacts/" "$@" \
+    -dict="$dict" -artifact_prefix="$artifacts/" "$@" \
     "$scratch" "$root/fuzz/corpus/$target" "$root/tests/regression"
 ) >"$log" 2>&1 || status=$?
 

@@ -6,6 +6,8 @@
 #include "Engine.h"
 
 namespace quillmark {
+
+using html::Element;
 namespace {
 
 // Opens the committed entries from `first` to the innermost, outermost first.

@@ -7,6 +7,8 @@
 
 namespace quillmark {
 
+using html::Element;
+
 const char* name(Kind kind) {
   constexpr std::array<const char*, 5> kNames = {"P", "PG", "A", "G", "K"};
   return kNames[static_cast<std::size_t>(kind)];

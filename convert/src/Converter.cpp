@@ -9,6 +9,8 @@
 
 namespace quillmark {
 
+using html::Element;
+
 using namespace std::string_view_literals;
 namespace {
 
@@ -201,10 +203,10 @@ class WorkingText {
   bool windows1252_;  // the text is a document's bytes, one unit each
 };
 
-}  // namespace
-
-std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windows1252Input,
-                             std::string_view options) {
+// The state a conversion starts from: stacks, requests and per-conversion tags empty, the
+// options read, room made for the output.
+void beginConversion(ConversionState& s, std::size_t inputSize, bool windows1252Input,
+                     std::string_view options) {
   resetStacks(s);
   s.fontTags.clear();  // nothing refers to them any more
   s.atParagraphStart = true;
@@ -212,12 +214,16 @@ std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windo
   s.htmlOut.clear();
   // Room for the output of any real document: growing by doubling would copy it and, for a
   // moment, hold it twice. Pages reserved and never written cost nothing.
-  s.htmlOut.reserve(2 * rtf.size());
+  s.htmlOut.reserve(2 * inputSize);
   adviseHugePages(s.htmlOut.data(), s.htmlOut.capacity() * sizeof(char));
   s.unicodeSkip = 1;
   readOptions(s, options);
-
   s.windows1252Input = windows1252Input;
+}
+
+// Reads the colour and font tables from their groups and cuts the groups out, with the
+// style sheet, information and list tables, which are thrown away.
+void readTablesAndCutGroups(ConversionState& s, WorkingText& working) {
   // A group cut from a document's bytes is read as 8-bit text, like its lines.
   const auto widened = [&s](std::string group) {
     if (!s.windows1252Input) return group;
@@ -225,16 +231,6 @@ std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windo
     appendWindows1252(text, group);
     return text;
   };
-
-  WorkingText working(rtf, windows1252Input);
-  std::string_view trimmed = trimLineEnds(working.view());
-  if (trimmed.size() >= 2 && trimmed.front() == '{' && trimmed.back() == '}') {
-    trimmed = trimmed.substr(1, trimmed.size() - 2);
-  }
-  working.narrow(trimmed);
-  s.hasListTable = contains(working.view(), "\\list\\"sv);
-
-  // The tables are read from their groups; the other groups are cut and thrown away.
   const std::size_t colorAt = findText(working.view(), "\\colortbl"sv);
   if (colorAt != npos) readColorTable(widened(working.cut(colorAt)), s.colorTable);
   if (const std::size_t at = findText(working.view(), "\\fonttbl"sv); at != npos) {
@@ -248,7 +244,10 @@ std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windo
        {"\\stylesheet"sv, "\\info"sv, "\\listtable"sv, "\\listoverridetable"sv}) {
     if (const std::size_t at = findText(working.view(), group); at != npos) working.cut(at);
   }
+}
 
+// Hands every token of the text left, line by line, to the interpreter, past the skip rule.
+void interpretText(ConversionState& s, const WorkingText& working) {
   s.skipGroupDepth = 0;
   s.groupDepth = 0;
   s.readingFieldInstruction = false;
@@ -263,11 +262,14 @@ std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windo
       if (passesSkipRule(s, token)) interpretToken(s, token);
     }
   }
+}
 
-  // Breaks after the last text run are dropped; every element still open is closed.
+// Breaks after the last text run are dropped; every element still open is closed. Returns
+// the output and leaves the staging strings empty.
+std::string finishConversion(ConversionState& s) {
   const std::string closers = closeAll(s);
   const std::string breaks =
-      replaceAll(replaceAll(s.pendingBreakHtml, "<br>"sv, ""sv), kCrLf, ""sv);
+      replaceAll(replaceAll(s.pendingBreakHtml, html::kBreak, ""sv), kCrLf, ""sv);
   s.htmlOut += s.pendingCloseHtml;
   s.htmlOut += breaks;
   s.htmlOut += closers;
@@ -278,6 +280,23 @@ std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windo
   s.htmlOut.clear();
   resetFontState(s);
   return result;
+}
+
+}  // namespace
+
+std::string convertRtfToHtml(ConversionState& s, std::span<char> rtf, bool windows1252Input,
+                             std::string_view options) {
+  beginConversion(s, rtf.size(), windows1252Input, options);
+  WorkingText working(rtf, windows1252Input);
+  std::string_view trimmed = trimLineEnds(working.view());
+  if (trimmed.size() >= 2 && trimmed.front() == '{' && trimmed.back() == '}') {
+    trimmed = trimmed.substr(1, trimmed.size() - 2);
+  }
+  working.narrow(trimmed);
+  s.hasListTable = contains(working.view(), "\\list\\"sv);
+  readTablesAndCutGroups(s, working);
+  interpretText(s, working);
+  return finishConversion(s);
 }
 
 Converter::Converter() : state_(std::make_unique<ConversionState>()) {}

@@ -27,6 +27,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "quillmark/html.h"
+
 namespace quillmark {
 
 // Internal limits. Each one bounds what hostile input can cost; no document a rich-text
@@ -58,59 +60,15 @@ inline constexpr std::size_t kMaxElements = 256;
 inline constexpr std::size_t kMaxFieldInstruction = 4096;
 inline constexpr std::int32_t kMaxUnicodeSkip = 16;
 inline constexpr std::int16_t kMaxBaseFontSize = 32767;
-inline constexpr std::size_t kMaxFontNameLength = 256;
+inline constexpr std::size_t kMaxFontNameLength = html::kMaxFaceLength;
 inline constexpr std::size_t kLineHeadroom = 64;
+// Readers of the fragment look this far for the end of a link's address.
+static_assert(html::kMaxAddressLength >= 6 * kMaxFieldInstruction);
 
 // ---------------------------------------------------------------------------------------
-// Vocabulary: the elements the engine writes (the table below) and the control words it
-// reads (kControlWords in Interpreter.cpp).
-
-// The formatting elements. An element is known by its closing tag everywhere in the engine;
-// this enumeration stands for that tag. ListItem and Align are block elements; Link is
-// written only with "+A".
-enum class Element : std::uint8_t {
-  Bold,
-  Italic,
-  Underline,
-  Strike,
-  Super,
-  Sub,
-  Font,
-  ListItem,
-  Align,
-  Link
-};
-
-// The element table: one row per element, in the order of the enumeration. The control
-// words that request, switch off and close these elements are the table kControlWords in
-// Interpreter.cpp.
-struct ElementRow {
-  std::string_view close;
-  std::string_view open;  // empty where the opening tag carries attributes
-  bool block;
-  const char* name;
-};
-inline constexpr std::array<ElementRow, 10> kElements = {{
-    {"</b>", "<b>", false, "bold"},
-    {"</i>", "<i>", false, "italic"},
-    {"</u>", "<u>", false, "underline"},
-    {"</s>", "<s>", false, "strike"},
-    {"</sup>", "<sup>", false, "superscript"},
-    {"</sub>", "<sub>", false, "subscript"},
-    {"</font>", "", false, "font"},
-    {"</li>", "<li>", true, "list item"},
-    {"</td></tr></table>", "", true, "alignment"},
-    {"</a>", "", false, "link"},
-}};
-
-inline const ElementRow& elementRow(Element element) {
-  return kElements[static_cast<std::size_t>(element)];
-}
-inline std::string_view closingTag(Element element) { return elementRow(element).close; }
-// "<b>" and the like; empty for Font and Align, whose opening tags carry attributes.
-inline std::string_view fixedOpeningTag(Element element) { return elementRow(element).open; }
-inline bool isBlock(Element element) { return elementRow(element).block; }
-inline const char* name(Element element) { return elementRow(element).name; }
+// Vocabulary: the elements the engine writes (html::kElements in quillmark/html.h) and the
+// control words it reads (kControlWords in Interpreter.cpp). An element is known by its
+// closing tag everywhere in the engine; html::Element stands for that tag.
 
 // Where a stack entry stands in its life.
 enum class Kind : std::uint8_t {
@@ -127,7 +85,7 @@ const char* name(Kind kind);
 //
 // One element on the tag stack: its closing tag (as the element), its opening tag and kind.
 struct TagEntry {
-  Element tag;
+  html::Element tag;
   Kind kind;
   std::string_view openTag;
   bool opened = false;  // its opening tag has been written, so its closing tag may be
@@ -135,7 +93,7 @@ struct TagEntry {
 
 // An element requested but not yet on the stack.
 struct PendingRequest {
-  Element closeTag;
+  html::Element closeTag;
   std::string_view openTag;
 };
 
@@ -255,15 +213,15 @@ struct ConversionState {
 // ---------------------------------------------------------------------------------------
 // Queue and stack queries (ConversionState.cpp)
 
-bool isPending(const ConversionState& s, Element closeTag);
+bool isPending(const ConversionState& s, html::Element closeTag);
 // With openOnly, only entries of kind A or G count.
-bool isOnStack(const ConversionState& s, Element closeTag, bool openOnly);
+bool isOnStack(const ConversionState& s, html::Element closeTag, bool openOnly);
 // Makes the pair the outermost pending request.
-void insertPendingFront(ConversionState& s, Element closeTag, std::string_view openTag);
+void insertPendingFront(ConversionState& s, html::Element closeTag, std::string_view openTag);
 // Requests again the live elements inside the innermost element `closeTag`, outermost of
 // them first, so they reopen after it closes. std::nullopt stops at no element: every live
 // entry is requested again. Requests nothing while `closeTag` itself is pending.
-void reopenInner(ConversionState& s, std::optional<Element> closeTag);
+void reopenInner(ConversionState& s, std::optional<html::Element> closeTag);
 
 // ---------------------------------------------------------------------------------------
 // Driver (Converter.cpp)
@@ -286,7 +244,7 @@ std::string cutGroup(std::string& text, std::size_t position);
 void resetStacks(ConversionState& s);
 // Drops pending requests in front of the first request `closeTag`; with std::nullopt, or
 // when `closeTag` is not pending, drops them all.
-void trimPendingTo(ConversionState& s, std::optional<Element> closeTag);
+void trimPendingTo(ConversionState& s, std::optional<html::Element> closeTag);
 void resetFontState(ConversionState& s);
 // Closing tags of every opened stack entry, innermost first.
 std::string closeAll(const ConversionState& s);
@@ -337,12 +295,13 @@ void interpretToken(ConversionState& s, std::string_view token);
 
 // Both ignore a request once kMaxElements requests and entries exist. The opening tag must
 // outlive the conversion: a fixed tag, or one kept in fontTags.
-void requestElement(ConversionState& s, Element closeTag, std::string_view openTag);
+void requestElement(ConversionState& s, html::Element closeTag, std::string_view openTag);
 // Gives kind K to every entry of element `match` (every entry with std::nullopt) whose kind
 // is not `spareKind`.
-void killElements(ConversionState& s, std::optional<Element> match, std::optional<Kind> spareKind);
-void markActive(ConversionState& s, Element closeTag);
-int replacePendingOpen(ConversionState& s, Element closeTag, std::string_view openTag);
+void killElements(ConversionState& s, std::optional<html::Element> match,
+                  std::optional<Kind> spareKind);
+void markActive(ConversionState& s, html::Element closeTag);
+int replacePendingOpen(ConversionState& s, html::Element closeTag, std::string_view openTag);
 // Opening tag of the outermost font element on the stack, whatever its kind; empty if none.
 std::string_view openFontTagOnStack(const ConversionState& s);
 // The same for the link element.
@@ -385,9 +344,9 @@ std::string linkTagFor(std::string_view instruction);
 // The opening operations append the tags they open, outermost first, to `opening`.
 void commitPending(ConversionState& s);
 void openAllPending(ConversionState& s, std::string& opening);
-void openPendingAbove(ConversionState& s, Element stopCloseTag, std::string& opening);
+void openPendingAbove(ConversionState& s, html::Element stopCloseTag, std::string& opening);
 void compactStacks(ConversionState& s);
-void cancelPending(ConversionState& s, Element closeTag);
+void cancelPending(ConversionState& s, html::Element closeTag);
 
 // ---------------------------------------------------------------------------------------
 // 8-bit text and large buffers (TextEncoding.cpp)

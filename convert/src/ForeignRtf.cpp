@@ -41,6 +41,23 @@ bool equalsAscii(Text<Char> text, std::string_view word) {
 // The edit control's generators; our own writer names none.
 constexpr std::array<std::string_view, 2> kOwnGenerators = {"riched"sv, "msftedit"sv};
 
+// Whether a generator's name has a word that begins with one of the edit control's names:
+// "Riched20 10.0.19041", "Msftedit 5.41.21.2510", and the edit control of other systems
+// that writes its dialect, such as "Wine Riched20 2.0".
+template <typename Char>
+bool namesOwnGenerator(Text<Char> name) {
+  while (!name.empty()) {
+    const std::size_t end = std::min(name.find(Char(' ')), name.size());
+    const Text<Char> word = name.substr(0, end);
+    if (std::any_of(kOwnGenerators.begin(), kOwnGenerators.end(),
+                    [word](std::string_view own) { return startsWithIgnoringCase(word, own); })) {
+      return true;
+    }
+    name.remove_prefix(std::min(end + 1, name.size()));
+  }
+  return false;
+}
+
 // Control symbols and words that only word processors write, each of which makes the engine
 // lose or glue text: a non-breaking space, an optional hyphen, a non-breaking hyphen, the
 // direction and character-set run words, and LibreOffice's page style table.
@@ -70,10 +87,7 @@ std::string foreignNotice(Text<Char> rtf) {
     const auto isSpace = [](Char c) { return c == ' ' || c == '\r' || c == '\n'; };
     while (!name.empty() && isSpace(name.front())) name.remove_prefix(1);
     while (!name.empty() && isSpace(name.back())) name.remove_suffix(1);
-    if (std::any_of(kOwnGenerators.begin(), kOwnGenerators.end(),
-                    [name](std::string_view own) { return startsWithIgnoringCase(name, own); })) {
-      return {};
-    }
+    if (namesOwnGenerator(name)) return {};
     std::basic_string<Char> shown(name.substr(0, kMaxShownName));
     std::replace_if(
         shown.begin(), shown.end(),

@@ -9,6 +9,8 @@
 
 namespace quillmark {
 
+using html::Element;
+
 using namespace std::string_view_literals;
 
 void requestElement(ConversionState& s, Element closeTag, std::string_view openTag) {
@@ -50,11 +52,11 @@ namespace {
 void appendFontTag(std::string& tag, std::int16_t baseFontSize, std::string_view color,
                    std::string_view size, std::string_view face) {
   if (color.empty() && size.empty() && face.empty()) return;
-  tag += "<font"sv;
-  if (!face.empty()) tag.append(" face=\""sv).append(face).append("\""sv);
-  if (!color.empty()) tag.append(" color=\""sv).append(color).append("\""sv);
+  tag += html::tagsOf(Element::Font).open;
+  if (!face.empty()) tag.append(html::kFaceAttribute).append(face).append("\""sv);
+  if (!color.empty()) tag.append(html::kColorAttribute).append(color).append("\""sv);
   if (!size.empty() && numericValue(size) != std::optional<std::int32_t>(baseFontSize)) {
-    tag.append(" size="sv).append(size);
+    tag.append(html::kSizeAttribute).append(size);
   }
   tag += '>';
 }

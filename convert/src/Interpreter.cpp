@@ -8,12 +8,10 @@
 
 namespace quillmark {
 
+using html::Element;
+
 using namespace std::string_view_literals;
 namespace {
-
-constexpr std::string_view kNbsp = "&nbsp;"sv;
-constexpr std::string_view kCenterTag = "<table width=100%><tr><td align=\"center\">"sv;
-constexpr std::string_view kRightTag = "<table width=100%><tr><td align=\"right\">"sv;
 
 // Assumes the token is not all blanks (it begins with a backslash or a brace).
 std::string_view trimBlanks(std::string_view token) {
@@ -50,7 +48,7 @@ void paragraphEnd(ConversionState& s) {
     killElements(s, Element::ListItem, std::nullopt);
     cancelPending(s, Element::ListItem);
   } else {
-    s.pendingBreakHtml += "<br>"sv;
+    s.pendingBreakHtml += html::kBreak;
     s.pendingBreakHtml += s.lineBreak;
   }
   s.atParagraphStart = true;
@@ -156,7 +154,7 @@ struct ControlWord {
 };
 
 void lineBreak(ConversionState& s, Argument) {
-  s.pendingBreakHtml += "<br>"sv;
+  s.pendingBreakHtml += html::kBreak;
   s.pendingBreakHtml += s.lineBreak;
 }
 void tabCharacter(ConversionState& s, Argument) { s.lineRest.prepend("\t"sv); }
@@ -223,8 +221,8 @@ constexpr std::array kControlWords = {
     ControlWord{"\\pntxta",   Match::Word,         [](ConversionState& s, Argument) { s.skipTokens = 1; }},  // the text after
     ControlWord{"\\pntxtb",   Match::Word,         [](ConversionState& s, Argument) { s.skipTokens = 1; }},  // or before a list number
     ControlWord{"\\pntext",   Match::Word,         bulletText},
-    ControlWord{"\\qc",       Match::Word,         [](ConversionState& s, Argument) { align(s, kCenterTag); }},
-    ControlWord{"\\qr",       Match::Word,         [](ConversionState& s, Argument) { align(s, kRightTag); }},
+    ControlWord{"\\qc",       Match::Word,         [](ConversionState& s, Argument) { align(s, html::kCentreTag); }},
+    ControlWord{"\\qr",       Match::Word,         [](ConversionState& s, Argument) { align(s, html::kRightTag); }},
     ControlWord{"\\row",      Match::Word,         [](ConversionState& s, Argument) { paragraphEnd(s); }},
     ControlWord{"\\strike",   Match::Word,         onOutermost<Element::Strike>},
     ControlWord{"\\strike0",  Match::Word,         off<Element::Strike>},
@@ -360,7 +358,7 @@ void textRun(ConversionState& s, std::string_view text) {
   if (std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; })) {
     // Written at once, in front of any tags and breaks still pending.
     if (s.atParagraphStart) {
-      appendReplacingAll(s.htmlOut, text, " "sv, kNbsp);
+      appendReplacingAll(s.htmlOut, text, " "sv, html::kNoBreakSpace);
     } else {
       s.htmlOut += text;
     }

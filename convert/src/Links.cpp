@@ -11,6 +11,8 @@
 
 namespace quillmark {
 
+using html::Element;
+
 using namespace std::string_view_literals;
 namespace {
 
@@ -89,23 +91,13 @@ std::string linkTagFor(std::string_view instruction) {
   skipBlanks(address);
   while (!address.empty() && isBlank(address.back())) address.remove_suffix(1);
   if (!hasLinkScheme(address)) return {};
-  std::string tag("<a href=\""sv);
+  std::string tag(html::tagsOf(Element::Link).open);
   for (const char c : address) {
-    switch (c) {
-      case '&':
-        tag += "&amp;"sv;
-        break;
-      case '<':
-        tag += "&lt;"sv;
-        break;
-      case '>':
-        tag += "&gt;"sv;
-        break;
-      case '"':
-        tag += "&quot;"sv;
-        break;
-      default:
-        tag += c;
+    if (const std::string_view entity = html::escapeFor(static_cast<unsigned char>(c));
+        !entity.empty()) {
+      tag += entity;
+    } else {
+      tag += c;
     }
   }
   tag += "\">"sv;

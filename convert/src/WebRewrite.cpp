@@ -21,13 +21,13 @@ struct Rewrite {
 constexpr std::array<Rewrite, 4> kRewrites = {{
     {" face=\"MS Sans Serif\""sv, ""sv},
     {" face=\"Courier\""sv, ""sv},
-    {"{Begin Fixed}"sv, "<pre>"sv},  // kFixedBegin
-    {"{End Fixed}"sv, "</pre>"sv},   // kFixedEnd
+    {"{Begin Fixed}"sv, html::kPreOpen},  // kFixedBegin
+    {"{End Fixed}"sv, html::kPreClose},   // kFixedEnd
 }};
 
-constexpr std::string_view kPre = "<pre>"sv;
-constexpr std::string_view kPreEnd = "</pre>"sv;
-constexpr std::string_view kBreak = "<br>"sv;
+using html::kBreak;
+using html::kPreClose;
+using html::kPreOpen;
 constexpr std::string_view kCrLf = "\r\n"sv;
 
 // A preformatted block keeps its line ends, so a "<br>" there would show a second one: inside
@@ -43,12 +43,12 @@ void correctPreformattedBreaks(std::string& html) {
     write += to - from;
   };
   for (;;) {
-    const std::size_t pre = findText(text, kPre, read);
+    const std::size_t pre = findText(text, kPreOpen, read);
     if (pre == std::string_view::npos) break;
-    const std::size_t end = findText(text, kPreEnd, pre + kPre.size());
+    const std::size_t end = findText(text, kPreClose, pre + kPreOpen.size());
     if (end == std::string_view::npos) break;
     std::size_t from = read;
-    for (std::size_t at = findText(text.substr(0, end), kBreak, pre + kPre.size());
+    for (std::size_t at = findText(text.substr(0, end), kBreak, pre + kPreOpen.size());
          at != std::string_view::npos; at = findText(text.substr(0, end), kBreak, from)) {
       copy(from, at);
       from = at + kBreak.size();

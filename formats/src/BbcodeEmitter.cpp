@@ -36,15 +36,7 @@ class BbEmitter {
     if (!first) appendAscii(out_, tagOf(d_, Element::LineBreak).open);
     openBlocks(align, list, line.fixed);
 
-    if (line.fixed) {
-      for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
-        const Run& run = doc_.runs[r];
-        dropAllInline(doc_, run, losses_);
-        losses_.endRun();
-        appendCode(doc_.runText(run));
-      }
-      return;
-    }
+    if (line.fixed) return appendFixedLine(doc_, line, losses_, out_);
     if (list) {
       appendAscii(out_, tagOf(d_, Element::ListItem).open);
     }
@@ -120,11 +112,6 @@ class BbEmitter {
       appendAscii(out_, tagOf(d_, open_.back().element).close);
       open_.pop_back();
     }
-  }
-
-  // Fixed-columns text: blanks, not no-break spaces, so the columns keep their width.
-  void appendCode(std::u16string_view text) {
-    for (const char16_t c : text) out_.push_back(c == 0xA0 ? u' ' : c);
   }
 
   const Document& doc_;

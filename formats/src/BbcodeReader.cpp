@@ -9,6 +9,7 @@
 #include "Dialects.h"
 #include "Emit.h"
 #include "quillmark/formats.h"
+#include "quillmark/html.h"
 
 namespace quillmark {
 namespace formats {
@@ -30,24 +31,46 @@ bool equalNoCase(std::u16string_view a, std::string_view b) {
 
 void appendEscaped(std::u16string& out, std::u16string_view text) {
   for (const char16_t c : text) {
-    switch (c) {
-      case u'&':
-        out += u"&amp;";
-        break;
-      case u'<':
-        out += u"&lt;";
-        break;
-      case u'>':
-        out += u"&gt;";
-        break;
-      case u'"':
-        out += u"&quot;";
-        break;
-      default:
-        out.push_back(c);
+    if (const std::string_view entity = html::escapeFor(c); !entity.empty()) {
+      appendAscii(out, entity);
+    } else {
+      out.push_back(c);
     }
   }
 }
+
+void appendEscaped(std::u16string& out, std::string_view ascii) {
+  std::u16string wide;
+  appendAscii(wide, ascii);
+  appendEscaped(out, wide);
+}
+
+// The engine's element each element of a dialect is shown as, for the HTML the preview
+// writes, in Element order; alignment is a div instead (a one-cell table would stretch
+// across the page), and the fixed block and the break are written apart.
+// clang-format off
+constexpr std::array<html::Element, kElementCount> kShownAs = {
+    html::Element::Bold,      // bold
+    html::Element::Italic,    // italic
+    html::Element::Underline, // underline
+    html::Element::Strike,    // strike-through
+    html::Element::Super,     // superscript
+    html::Element::Sub,       // subscript
+    html::Element::Font,      // colour: <font color="...">
+    html::Element::Font,      // size: <font size=N>
+    html::Element::Font,      // face: <font face="...">
+    html::Element::Align,     // centre: <div align="center">
+    html::Element::Align,     // right: <div align="right">
+    html::Element::ListItem,  // list item
+    html::Element::Bold,      // fixed block: <pre>, never looked up
+    html::Element::Bold,      // line break: <br>, never looked up
+    html::Element::Link,      // link
+};
+// clang-format on
+
+html::Element shownAs(Element e) { return kShownAs[static_cast<std::size_t>(e)]; }
+
+constexpr std::u16string_view kDivClose = u"</div>";
 
 // A colour or a face as the forums take it: no markup, no quotes.
 bool plainValue(std::u16string_view value) {
@@ -76,7 +99,7 @@ class Reader {
       if (code_) {
         const std::string_view close = tagOf(d_, Element::FixedBlock).close;
         if (c == u'[' && startsWithNoCase(in_.substr(p), close)) {
-          out_ += u"</pre>";
+          appendAscii(out_, html::kPreClose);
           code_ = false;
           p += close.size();
           afterBlock_ = true;
@@ -111,7 +134,7 @@ class Reader {
       appendEscaped(out_, in_.substr(p, stop - p));
       p = stop;
     }
-    if (code_) out_ += u"</pre>";
+    if (code_) appendAscii(out_, html::kPreClose);
     closeDownTo(0);
     return std::move(out_);
   }
@@ -120,6 +143,7 @@ class Reader {
   struct OpenTag {
     Found::Kind kind;
     Element element;
+    bool itemOpen = false;  // a list's "[*]" item waits for its end
   };
 
   bool inList() const { return lists_ > 0; }
@@ -188,7 +212,7 @@ class Reader {
     }
     const Element e = tag.element;
     if (e == Element::FixedBlock) {
-      out_ += u"<pre>";
+      appendAscii(out_, html::kPreOpen);
       code_ = true;
       afterBlock_ = true;
       return;
@@ -196,15 +220,14 @@ class Reader {
     if (e == Element::ListItem && tagOf(d_, e).close.empty()) {
       // "[*]" stands alone: it ends the item before it.
       if (!inList()) {
-        std::u16string wide;
-        appendAscii(wide, tagOf(d_, e).open);
-        appendEscaped(out_, wide);
+        appendEscaped(out_, tagOf(d_, e).open);
         return;
       }
-      while (!open_.empty() && open_.back().kind != Found::ListStart) closeTop();
-      if (listItemOpen_) out_ += u"</li>";
-      out_ += u"<li>";
-      listItemOpen_ = true;
+      while (open_.back().kind != Found::ListStart) closeTop();
+      OpenTag& list = open_.back();  // the innermost list: the item is its own
+      if (list.itemOpen) appendAscii(out_, html::closingTag(html::Element::ListItem));
+      appendAscii(out_, html::fixedOpeningTag(html::Element::ListItem));
+      list.itemOpen = true;
       return;
     }
     if (tag.closing) {
@@ -213,66 +236,51 @@ class Reader {
       return;
     }
     push({Found::Element, e});
+    open(e, tag.value);
+  }
+
+  // Writes the opening HTML of an element; for the valued ones, with the tag's value.
+  void open(Element e, std::u16string_view value) {
+    const html::ElementTags& shown = html::tagsOf(shownAs(e));
     switch (e) {
-      case Element::Bold:
-        out_ += u"<b>";
-        break;
-      case Element::Italic:
-        out_ += u"<i>";
-        break;
-      case Element::Underline:
-        out_ += u"<u>";
-        break;
-      case Element::Strike:
-        out_ += u"<s>";
-        break;
-      case Element::Superscript:
-        out_ += u"<sup>";
-        break;
-      case Element::Subscript:
-        out_ += u"<sub>";
-        break;
       case Element::Colour:
-        out_ += u"<font color=\"";
-        appendEscaped(out_, tag.value);
-        out_ += u"\">";
-        break;
-      case Element::Size: {
-        out_ += u"<font";
-        for (std::size_t n = 1; n < d_.sizes.size(); ++n) {
-          if (!d_.sizes[n].empty() && equalNoCase(tag.value, d_.sizes[n])) {
-            out_ += u" size=";
-            out_.push_back(static_cast<char16_t>(u'0' + n));
-            break;
-          }
-        }
-        out_ += u">";
-        break;
-      }
+        return openWithValue(shown.open, html::kColorAttribute, value);
       case Element::Face:
-        out_ += u"<font face=\"";
-        appendEscaped(out_, tag.value);
-        out_ += u"\">";
-        break;
-      case Element::Centre:
-        out_ += u"<div align=\"center\">";
-        afterBlock_ = true;
-        break;
-      case Element::Right:
-        out_ += u"<div align=\"right\">";
-        afterBlock_ = true;
-        break;
-      case Element::ListItem:
-        out_ += u"<li>";
-        break;
+        return openWithValue(shown.open, html::kFaceAttribute, value);
       case Element::Link:
-        out_ += u"<a href=\"";
-        appendEscaped(out_, tag.value);
-        out_ += u"\">";
-        break;
-      case Element::FixedBlock:
-      case Element::LineBreak:
-        break;
+        return openWithValue(shown.open, "", value);
+      case Element::Size:
+        appendAscii(out_, shown.open);
+        appendSize(value);
+        out_ += u">";
+        return;
+      case Element::Centre:
+      case Element::Right:
+        out_ += e == Element::Centre ? u"<div align=\"center\">" : u"<div align=\"right\">";
+        afterBlock_ = true;
+        return;
+      default:
+        appendAscii(out_, shown.open);
+        return;
+    }
+  }
+
+  // `start` (after the tag's fixed start `open`), the value escaped, a quote and the end.
+  void openWithValue(std::string_view open, std::string_view start, std::u16string_view value) {
+    appendAscii(out_, open);
+    appendAscii(out_, start);
+    appendEscaped(out_, value);
+    out_ += u"\">";
+  }
+
+  // The size on the engine's scale, when the value is one of the dialect's sizes.
+  void appendSize(std::u16string_view value) {
+    for (std::size_t n = 1; n < d_.sizes.size(); ++n) {
+      if (!d_.sizes[n].empty() && equalNoCase(value, d_.sizes[n])) {
+        appendAscii(out_, html::kSizeAttribute);
+        out_.push_back(static_cast<char16_t>(u'0' + n));
+        return;
+      }
     }
   }
 
@@ -281,10 +289,7 @@ class Reader {
   // closing tag that closes nothing from searching the whole stack.
   void closeMatching(Found::Kind kind, Element e) {
     if (kind == Found::ListStart ? !inList() : !closable(e)) {
-      const std::string_view text = kind == Found::ListStart ? d_.listEnd : tagOf(d_, e).close;
-      std::u16string wide;
-      appendAscii(wide, text);
-      appendEscaped(out_, wide);
+      appendEscaped(out_, kind == Found::ListStart ? d_.listEnd : tagOf(d_, e).close);
       return;
     }
     const auto it = std::find_if(open_.rbegin(), open_.rend(), [&](const OpenTag& t) {
@@ -307,48 +312,14 @@ class Reader {
       --openCount_[static_cast<std::size_t>(t.element)];
     }
     if (t.kind == Found::ListStart) {
-      if (listItemOpen_) out_ += u"</li>";
-      listItemOpen_ = false;
+      if (t.itemOpen) appendAscii(out_, html::closingTag(html::Element::ListItem));
       out_ += u"</ul>";
       return;
     }
-    switch (t.element) {
-      case Element::Bold:
-        out_ += u"</b>";
-        break;
-      case Element::Italic:
-        out_ += u"</i>";
-        break;
-      case Element::Underline:
-        out_ += u"</u>";
-        break;
-      case Element::Strike:
-        out_ += u"</s>";
-        break;
-      case Element::Superscript:
-        out_ += u"</sup>";
-        break;
-      case Element::Subscript:
-        out_ += u"</sub>";
-        break;
-      case Element::Colour:
-      case Element::Size:
-      case Element::Face:
-        out_ += u"</font>";
-        break;
-      case Element::Centre:
-      case Element::Right:
-        out_ += u"</div>";
-        break;
-      case Element::ListItem:
-        out_ += u"</li>";
-        break;
-      case Element::Link:
-        out_ += u"</a>";
-        break;
-      case Element::FixedBlock:
-      case Element::LineBreak:
-        break;
+    if (t.element == Element::Centre || t.element == Element::Right) {
+      out_ += kDivClose;
+    } else {
+      appendAscii(out_, html::closingTag(shownAs(t.element)));
     }
   }
 
@@ -359,8 +330,7 @@ class Reader {
   std::array<int, kElementCount> openCount_{};  // open elements of each kind
   int lists_ = 0;                               // open lists
   bool code_ = false;
-  bool afterBlock_ = false;    // the last thing written was a block's edge
-  bool listItemOpen_ = false;  // a "[*]" item waits for its end
+  bool afterBlock_ = false;  // the last thing written was a block's edge
 };
 
 }  // namespace
@@ -370,9 +340,11 @@ std::u16string bbcodeToHtml(std::u16string_view post, Format format) {
   const formats::Dialect* d = formats::dialectOf(format);
   if (d == nullptr) return std::u16string(post);
   if (format == Format::Markdown) {
-    std::u16string out = u"<pre>";
+    std::u16string out;
+    formats::appendAscii(out, html::kPreOpen);
     formats::appendEscaped(out, post);
-    return out + u"</pre>";
+    formats::appendAscii(out, html::kPreClose);
+    return out;
   }
   return formats::Reader(post, *d).run();
 }

@@ -7,6 +7,8 @@
 #include <deque>
 #include <string>
 
+#include "quillmark/html.h"
+
 namespace quillmark::formats {
 namespace {
 
@@ -50,15 +52,8 @@ constexpr std::string_view kEngine = "convert/include/quillmark/convert.h";
 
 // clang-format off
 const Source kSources[] = {
-  {Format::Html, kEngine, {{
-    {{"<b>", "</b>"}}, {{"<i>", "</i>"}}, {{"<u>", "</u>"}}, {{"<s>", "</s>"}},
-    {{"<sup>", "</sup>"}}, {{"<sub>", "</sub>"}},
-    {{"<font color=\"{}\">", "</font>"}}, {{"<font size={}>", "</font>"}},
-    {{"<font face=\"{}\">", "</font>"}},
-    {{"<table width=100%><tr><td align=\"center\">", "</td></tr></table>"}},
-    {{"<table width=100%><tr><td align=\"right\">", "</td></tr></table>"}},
-    {{"<li>", "</li>"}}, {{"<pre>", "</pre>"}}, {{"<br>", ""}}, {{"<a href=\"{}\">", "</a>"}},
-  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "", ""},
+  // The engine's own tags, from its vocabulary: htmlEntries() below.
+  {Format::Html, kEngine, {}, {"", "1", "2", "3", "4", "5", "6", "7"}, "", ""},
 
   {Format::Phpbb, "https://www.phpbb.com/community/help/bbcode", {{
     //  bold              italic            underline         strike  super  sub
@@ -114,6 +109,37 @@ const Source kSources[] = {
 };
 // clang-format on
 
+// The html format writes the engine's own tags (quillmark/html.h), with "{}" where a value
+// goes; the strings made are kept in `storage`.
+std::array<Entry, kElementCount> htmlEntries(std::deque<std::string>& storage) {
+  using html::Element;
+  const auto fixed = [](Element e) {
+    return Entry{{html::fixedOpeningTag(e), html::closingTag(e)}};
+  };
+  const auto valued = [&](Element e, std::string_view start, std::string_view end) {
+    std::string open(html::tagsOf(e).open);
+    open.append(start).append("{}").append(end);
+    return Entry{{storage.emplace_back(std::move(open)), html::closingTag(e)}};
+  };
+  return {{
+      fixed(Element::Bold),
+      fixed(Element::Italic),
+      fixed(Element::Underline),
+      fixed(Element::Strike),
+      fixed(Element::Super),
+      fixed(Element::Sub),
+      valued(Element::Font, html::kColorAttribute, "\">"),
+      valued(Element::Font, html::kSizeAttribute, ">"),
+      valued(Element::Font, html::kFaceAttribute, "\">"),
+      {{html::kCentreTag, html::closingTag(Element::Align)}},
+      {{html::kRightTag, html::closingTag(Element::Align)}},
+      fixed(Element::ListItem),
+      {{html::kPreOpen, html::kPreClose}},
+      {{html::kBreak, ""}},
+      valued(Element::Link, "", "\">"),
+  }};
+}
+
 Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   Dialect d{};
   d.format = s.format;
@@ -152,7 +178,9 @@ struct Tables {
   std::array<Dialect, std::size(kSources)> dialects;
   Tables() {
     for (std::size_t i = 0; i < std::size(kSources); ++i) {
-      dialects[i] = makeDialect(kSources[i], storage);
+      Source source = kSources[i];
+      if (source.format == Format::Html) source.entries = htmlEntries(storage);
+      dialects[i] = makeDialect(source, storage);
     }
   }
 };

@@ -48,12 +48,24 @@ void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossC
 // Every character format of the run dropped (text in a code block).
 void dropAllInline(const Document& doc, const Run& run, LossCounter& losses);
 
+// A line of the fixed-columns block as a code block holds it: its text exact but for
+// no-break spaces, which become blanks so that the columns keep their width; every character
+// format of its runs dropped.
+void appendFixedLine(const Document& doc, const Line& line, LossCounter& losses,
+                     std::u16string& out);
+
 void appendAscii(std::u16string& out, std::string_view s);
 // The address with the characters that would end the format's link markup percent-encoded.
 void appendAddress(std::u16string& out, std::u16string_view address, bool markdown);
 
 std::u16string emitBbcode(const Document& doc, const Dialect& d, LossCounter& losses);
 std::u16string emitMarkdown(const Document& doc, const Dialect& d, LossCounter& losses);
+
+// ASCII punctuation, which a Markdown backslash may escape.
+inline bool isAsciiPunct(char16_t c) {
+  return (c >= u'!' && c <= u'/') || (c >= u':' && c <= u'@') || (c >= u'[' && c <= u'`') ||
+         (c >= u'{' && c <= u'~');
+}
 
 inline bool isSpaceLike(char16_t c) {
   return c == u' ' || c == u'\t' || c == 0xA0 || c == u'\r' || c == u'\n';

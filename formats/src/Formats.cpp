@@ -193,6 +193,16 @@ void dropAllInline(const Document& doc, const Run& run, LossCounter& losses) {
   inlineElements(doc, run, kNothing, losses, none);
 }
 
+void appendFixedLine(const Document& doc, const Line& line, LossCounter& losses,
+                     std::u16string& out) {
+  for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
+    const Run& run = doc.runs[r];
+    dropAllInline(doc, run, losses);
+    losses.endRun();
+    for (const char16_t c : doc.runText(run)) out.push_back(c == 0xA0 ? u' ' : c);
+  }
+}
+
 void appendAscii(std::u16string& out, std::string_view s) {
   for (const char c : s) out.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
 }

@@ -13,11 +13,6 @@
 namespace quillmark::formats {
 namespace {
 
-bool isAsciiPunct(char16_t c) {
-  return (c >= u'!' && c <= u'/') || (c >= u':' && c <= u'@') || (c >= u'[' && c <= u'`') ||
-         (c >= u'{' && c <= u'~');
-}
-
 bool isAsciiAlnum(char16_t c) {
   return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
@@ -46,11 +41,7 @@ class MdEmitter {
           out_.append(fence_);
           out_.push_back(u'\n');
         }
-        for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
-          dropAllInline(doc_, doc_.runs[r], losses_);
-          losses_.endRun();
-          for (const char16_t c : doc_.runText(doc_.runs[r])) out_.push_back(c == 0xA0 ? u' ' : c);
-        }
+        appendFixedLine(doc_, line, losses_, out_);
         out_.push_back(u'\n');
         prev_ = Kind::Code;
         continue;

@@ -67,8 +67,4 @@ struct Document {
 // a closing tag with no element of its kind open is dropped, as a browser drops it.
 Document readFragment(std::u16string_view html);
 
-// The character an entity name stands for ("eacute" gives U+00E9), or 0 when the name is not
-// one the reader knows.
-char16_t entityChar(std::u16string_view name);
-
 }  // namespace quillmark::formats

@@ -115,6 +115,9 @@ TEST(Driver, ForeignRtfNotice) {
       {u"{\\rtf1{\\*\\generator Msftedit 5.41.21.2510;}\\viewkind4 x\\~y}", ""},
       {u"{\\rtf1{\\*\\generator Riched20 5.50.99.2014;}x}", ""},
       {u"{\\rtf1{\\*\\generator MSFTEDIT 6;}x}", ""},
+      // Another system's edit control that writes the same dialect, named in a later word.
+      {u"{\\rtf1{\\*\\generator Wine Riched20 2.0;}x\\~y}", ""},
+      {u"{\\rtf1{\\*\\generator ReactOS  msftedit 1;}x}", ""},
       {u"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\viewkind4\\uc1\\pard\\f0\\fs20 "
        u"a\\u8364?\\par}",
        ""},
@@ -124,6 +127,7 @@ TEST(Driver, ForeignRtfNotice) {
        "written by LibreOffice/7.3.7.2$Linux,"},
       {u"{\\*\\generator   Pages\r\n}", "written by Pages,"},
       {u"{\\*\\generator ;}", "written by another program,"},
+      {u"{\\*\\generator NotRiched20 1.0;}", "written by NotRiched20 1.0,"},
       {u"{\\rtf1 a\\~b}", "uses \\~,"},
       {u"{\\rtf1 co\\-op}", "uses \\-,"},
       {u"{\\rtf1 x\\_y}", "uses \\_,"},

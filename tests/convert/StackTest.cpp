@@ -6,6 +6,8 @@
 #include "Engine.h"
 
 namespace quillmark {
+using html::Element;
+
 namespace {
 
 // Failure messages show the engine's 8-bit text as the 16-bit text it stands for.

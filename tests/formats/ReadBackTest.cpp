@@ -36,6 +36,8 @@ TEST(ReadBack, BbcodeAsTheForumShowsIt) {
        "one<br>\ntwo<br>\n<br>\nthree"},
       {"a list of [*] items", Format::Phpbb, u"[list][*]one\n[*]two[/list]\nz",
        "<ul><li>one</li><li>two</li></ul>z"},
+      {"a nested list ends its own item", Format::Phpbb, u"[list][*]a[list][*]b[/list][*]c[/list]",
+       "<ul><li>a<ul><li>b</li></ul></li><li>c</li></ul>"},
       {"smf's closed items", Format::Smf, u"[list][li]one[/li]\n[li]two[/li][/list]",
        "<ul><li>one</li><li>two</li></ul>"},
       {"a code block keeps its text", Format::Phpbb, u"[code]a  [b]<x>\nb[/code]\nz",

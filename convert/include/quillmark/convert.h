@@ -45,7 +45,8 @@ struct ConversionState;
 //            text of its result.
 // "Copy to Web" uses kWebOptions.
 //
-// The elements written, the whole vocabulary of the output: "<br>", <b> <i> <u> <s> <sup>
+// The elements written, the whole vocabulary of the output (quillmark/html.h holds it as a
+// table, one row per element): "<br>", <b> <i> <u> <s> <sup>
 // <sub> <li> and their closing tags, <font[ face="NAME"][ color="#HEX"][ size=N]> ...
 // </font>, <table width=100%><tr><td align="center"> (or "right") ... </td></tr></table>,
 // and with "+A" <a href="ADDRESS"> ... </a>; entities from the engine's table; the rest is
@@ -102,8 +103,9 @@ std::string rewriteForWeb(std::string html);
 // dialect the engine reads (or this editor, which writes that dialect). Such RTF may lose
 // text here: word processors write control symbols and words that carry or glue text and
 // that the engine ignores, with the text next to them. The rule, cheap and exact:
-//   - a "{\*\generator NAME;}" group decides when there is one: a NAME other than the edit
-//     control's ("Riched...", "Msftedit...", in any case) is another program;
+//   - a "{\*\generator NAME;}" group decides when there is one: a NAME none of whose words
+//     is the edit control's ("Riched...", "Msftedit...", in any case, as in "Riched20 10.0"
+//     or "Wine Riched20 2.0") is another program;
 //   - without one, the document is another program's when it holds one of the control
 //     symbols "\~", "\-", "\_" or the words "\rtlch", "\ltrch", "\hich", "\loch", "\dbch",
 //     "\pgdsctbl", "\upr".

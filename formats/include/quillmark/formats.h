@@ -8,11 +8,12 @@
 //   Post post = convertPost(web, Format::Phpbb);
 //   // post.text goes to the clipboard; formatLosses(post.losses) says what the forum cannot show
 //
-// The fragment is read as a browser reads it: entities become characters, every tag of the
-// engine's vocabulary (its header lists it; links too) is formatting, also where the writer
-// typed it, and everything else is the writer's text. Tags that cross in the fragment (an
-// alignment opened around an open bold) are read into runs of text with their formats, so
-// the output nests properly by construction.
+// The fragment is read as a browser reads it: entities become characters (also "&amp", "&lt",
+// "&gt", "&quot" and "&nbsp" without their semicolon), every tag of the engine's vocabulary
+// (quillmark/html.h; links too) is formatting, also where the writer typed it, and everything
+// else is the writer's text. Tags that cross in the fragment (an alignment opened around an
+// open bold) are read into runs of text with their formats, so the output nests properly by
+// construction.
 //
 // BBCode has no escape: the writer's text goes out as typed, so a writer can type markup the
 // toolbar does not offer ("[quote]", "[spoiler]"). Markdown escapes what its syntax would
@@ -51,7 +52,10 @@ std::optional<Format> formatByName(std::string_view name);
 // "html, phpbb, xenforo, mybb, smf, vbulletin, bbcode, markdown", for a usage message.
 std::string formatNameList();
 
-// The engine's formatting vocabulary, one element per row of each dialect's table.
+// What a post can show, one element per row of each dialect's table: the engine's
+// vocabulary (html::Element in quillmark/html.h) as a forum sees it, its font split into
+// colour, size and face and its alignment into centre and right, with the fixed-columns block
+// and the line break. A type of its own, as the rows are not the engine's elements.
 enum class Element {
   Bold,
   Italic,

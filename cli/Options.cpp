@@ -1,0 +1,190 @@
+// The command line of the converter programs. The options are one table: the parser, the
+// usage text and the programs all read it, so an option is one row (and its field in
+// Arguments).
+#include "Options.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quillmark::cli {
+
+namespace {
+
+// A flag stands alone; a value option takes the next argument, or for a long name also
+// "NAME=VALUE"; "--" ends the options.
+enum class Takes { Nothing, Value, EndOfOptions };
+
+struct Option {
+  std::string_view name;
+  Takes takes;
+  std::string_view valueName;  // the value in the usage
+  std::string_view help;       // the usage's lines for the option, '\n' between them
+  // Takes the option into the arguments; returns what is wrong with the value, or "".
+  std::string (*apply)(Arguments &, std::string_view value);
+  bool needsEditor = false;  // offered only with --via-editor's program
+};
+
+// clang-format off
+constexpr std::array kOptions{
+//       name            takes                  value     help, apply
+  Option{"--format",     Takes::Value,          "FORMAT",
+         "write the post in FORMAT (default html), one of the formats below",
+         [](Arguments &a, std::string_view v) {
+           const std::optional<Format> format = formatByName(v);
+           if (!format) {
+             return "unknown format '" + std::string(v) + "'; the formats are " +
+                    formatNameList();
+           }
+           a.format = *format;
+           return std::string();
+         }},
+  Option{"--report",     Takes::Nothing,        {},
+         "on standard error, one line per element the format cannot\n"
+         "show, with how many were dropped (\"colour: 3 runs\")",
+         [](Arguments &a, std::string_view) { a.report = true; return std::string(); }},
+  Option{"--options",    Takes::Value,          "STRING",
+         "the converter's option string (default \"+CR+A\"); its flags,\n"
+         "which may be combined:\n"
+         "  +CR     a CR-LF after every <br> and </li>\n"
+         "  +A      hyperlink fields become links (<a href>)\n"
+         "  +F=<n>  font size <n> is the page's base size and gets no attribute\n"
+         "  -FF     drop font faces",
+         [](Arguments &a, std::string_view v) {
+           a.options = decodeWindows1252(v);
+           return std::string();
+         }},
+  Option{"--raw",        Takes::Nothing,        {},
+         "the converter's output as is, without the \"Copy to Web\" rewrites\n"
+         "(html only)",
+         [](Arguments &a, std::string_view) { a.raw = true; return std::string(); }},
+  Option{"--via-editor", Takes::Nothing,        {},
+         "open FILE in the editor first, and convert what the editor\n"
+         "writes of it (reads RTF of any word processor)",
+         [](Arguments &a, std::string_view) { a.viaEditor = true; return std::string(); },
+         true},
+  Option{"-o",           Takes::Value,          "FILE",
+         "write to FILE instead; it is replaced only once all is written",
+         [](Arguments &a, std::string_view v) { a.output = v; return std::string(); }},
+  Option{"--help",       Takes::Nothing,        {},
+         "show this help and exit",
+         [](Arguments &a, std::string_view) { a.help = true; return std::string(); }},
+  Option{"--version",    Takes::Nothing,        {},
+         "show the version and exit",
+         [](Arguments &a, std::string_view) { a.version = true; return std::string(); }},
+  Option{"--",           Takes::EndOfOptions,   {},
+         "end of options: what follows is FILE, even if it starts with \"-\"",
+         nullptr},
+};
+// clang-format on
+
+constexpr std::string_view kUsageHead = R"(Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML that "Copy to Web" puts on the
+clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or "-",
+and writes UTF-8 to standard output.
+
+Options:
+)";
+constexpr std::string_view kUsageTail = R"(
+Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
+written, 2 for a bad command line.
+)";
+constexpr std::size_t kHelpColumn = 20;  // where an option's help starts in the usage
+
+bool offered(const Option &option, ViaEditor viaEditor) {
+  return !option.needsEditor || viaEditor == ViaEditor::Offered;
+}
+
+// The option an argument names and the value it carries in itself ("--options=-FF"), or
+// nullptr when it names none.
+const Option *findOption(std::string_view arg, ViaEditor viaEditor,
+                         std::optional<std::string_view> &joinedValue) {
+  for (const Option &option : kOptions) {
+    if (!offered(option, viaEditor)) continue;
+    if (arg == option.name) return &option;
+    if (option.takes == Takes::Value && option.name.starts_with("--") &&
+        arg.starts_with(option.name) && arg.substr(option.name.size()).starts_with('=')) {
+      joinedValue = arg.substr(option.name.size() + 1);
+      return &option;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor,
+                                        std::string *problem) {
+  Arguments parsed;
+  bool haveInput = false;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const bool isOption = !optionsEnded && arg.size() > 1 && arg.front() == '-';
+    if (!isOption) {
+      if (haveInput) return std::nullopt;
+      parsed.input = arg;
+      haveInput = true;
+      continue;
+    }
+    std::optional<std::string_view> value;
+    const Option *option = findOption(arg, viaEditor, value);
+    if (option == nullptr) return std::nullopt;
+    switch (option->takes) {
+      case Takes::EndOfOptions:
+        optionsEnded = true;
+        break;
+      case Takes::Value:
+        // The value is taken as it is, even when it starts with '-' ("--options -FF").
+        if (!value) {
+          if (i + 1 == args.size()) return std::nullopt;
+          value = args[++i];
+        }
+        if (std::string fault = option->apply(parsed, *value); !fault.empty()) {
+          if (problem != nullptr) *problem = std::move(fault);
+          return std::nullopt;
+        }
+        break;
+      case Takes::Nothing:
+        option->apply(parsed, {});
+        break;
+    }
+  }
+  // The raw output is the engine's HTML before the rewrites; the other formats are made
+  // from the rewritten fragment only.
+  if (parsed.raw && parsed.format != Format::Html) {
+    if (problem != nullptr) *problem = "--raw gives HTML only; it takes no other --format";
+    return std::nullopt;
+  }
+  return parsed;
+}
+
+std::string usage(ViaEditor viaEditor) {
+  std::string text(kUsageHead);
+  for (const Option &option : kOptions) {
+    if (!offered(option, viaEditor)) continue;
+    std::string line = "  " + std::string(option.name);
+    if (!option.valueName.empty()) line += " " + std::string(option.valueName);
+    line.resize(std::max(kHelpColumn, line.size() + 2), ' ');
+    std::string_view help = option.help;
+    for (std::size_t end; (end = help.find('\n')) != std::string_view::npos;) {
+      text += line;
+      text += help.substr(0, end + 1);
+      help.remove_prefix(end + 1);
+      line.assign(kHelpColumn, ' ');
+    }
+    text += line;
+    text += help;
+    text += '\n';
+  }
+  text += "\nFormats:\n";
+  for (const FormatInfo &info : allFormats()) {
+    std::string line = "  " + std::string(info.name);
+    line.resize(std::max(kHelpColumn, line.size() + 2), ' ');
+    text += line + std::string(info.displayName) + "\n";
+  }
+  text += kUsageTail;
+  return text;
+}
+
+}  // namespace quillmark::cli

@@ -1,0 +1,43 @@
+#pragma once
+// The converter programs' command line: its options parsed into Arguments, and the usage
+// text. Standard library only.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "quillmark/convert.h"
+#include "quillmark/formats.h"
+
+namespace quillmark::cli {
+
+// The file name that stands for standard input or standard output.
+inline constexpr std::string_view kStdio = "-";
+
+// A command line, parsed.
+struct Arguments {
+  std::string input{kStdio};
+  std::string output{kStdio};
+  std::u16string options{kWebOptions};  // the engine's option string, as "Copy to Web"'s
+  Format format = Format::Html;
+  bool report = false;  // the loss report on standard error
+  bool raw = false;
+  bool viaEditor = false;
+  bool help = false;
+  bool version = false;
+};
+
+// Whether a program offers --via-editor: only where the editor's components are built.
+enum class ViaEditor : bool { NotOffered, Offered };
+
+// Returns nothing when the command line is bad: an unknown option, an option without its
+// argument, an unknown format, --raw with a format other than html, or more than one input
+// file. After "--" every argument is a file name. When the fault is more than the usage
+// shows (an unknown format), problem, if given, receives a line that says what it is.
+std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor,
+                                        std::string *problem = nullptr);
+
+// The usage text, as --help prints it and a bad command line reports it.
+std::string usage(ViaEditor viaEditor);
+
+}  // namespace quillmark::cli

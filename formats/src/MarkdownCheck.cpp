@@ -1,0 +1,176 @@
+// The check of a Markdown post: emphasis and strike-through delimiters and links nest and
+// close on their line, backslashes escape only the writer's punctuation, a fenced block is
+// closed, and everything else is the writer's text.
+#include <string>
+#include <vector>
+
+#include "Emit.h"
+#include "PostWalk.h"
+#include "quillmark/convert.h"
+
+namespace quillmark::formats {
+namespace {
+
+class MarkdownWalk : PostWalk {
+ public:
+  using PostWalk::PostWalk;
+
+  std::optional<std::string> run() {
+    while (true) {
+      if (auto wrong = skipSpace()) return wrong;
+      if (postAt_ >= post_.size()) break;
+      const std::optional<Step> step = fenceLength_ > 0 ? insideFence() : markup();
+      if (step && step->wrong) return step->wrong;
+      if (step) continue;
+      if (!matchText()) return mismatch();
+    }
+    if (fenceLength_ > 0) return "code block left open";
+    return finish(open_.empty(), open_.empty() ? "" : encodeUtf8(open_.back()));
+  }
+
+ private:
+  // What one piece of markup did: passed (with nothing wrong) or found something wrong.
+  struct Step {
+    std::optional<std::string> wrong;
+  };
+  static Step passed() { return {}; }
+  static Step fault(std::string what) { return {std::move(what)}; }
+
+  // Blanks and line ends; line ends matter here: emphasis must close on its line.
+  std::optional<std::string> skipSpace() {
+    while (postAt_ < post_.size() && isSpaceLike(post_[postAt_])) {
+      if (post_[postAt_] == u'\n' && !open_.empty() && fenceLength_ == 0) {
+        return "emphasis open at a line end";
+      }
+      ++postAt_;
+    }
+    while (textAt_ < text_.size() && isSpaceLike(text_[textAt_])) ++textAt_;
+    return std::nullopt;
+  }
+
+  bool atLineStart() const { return postAt_ == 0 || post_[postAt_ - 1] == u'\n'; }
+
+  // The backticks from postAt_, counted up to `most`.
+  std::size_t backticks(std::size_t most) const {
+    std::size_t count = 0;
+    while (count < most && postAt_ + count < post_.size() && post_[postAt_ + count] == u'`') {
+      ++count;
+    }
+    return count;
+  }
+
+  // In a fenced block everything is text but the closing fence: a line that starts with as
+  // many backticks as the opening one (counted no further, so that lines of backticks in a
+  // block with a long fence cost no more than their length).
+  std::optional<Step> insideFence() {
+    if (!atLineStart() || backticks(fenceLength_) < fenceLength_) return std::nullopt;
+    postAt_ += fenceLength_;
+    fenceLength_ = 0;
+    return passed();
+  }
+
+  // The markup at postAt_ outside a fenced block; nothing when it is text.
+  std::optional<Step> markup() {
+    const char16_t c = post_[postAt_];
+    const bool lineStart = atLineStart();
+    if (lineStart && c == u'`') {
+      fenceLength_ = backticks(post_.size());
+      postAt_ += fenceLength_;
+      if (fenceLength_ < 3) return fault("a backtick run that is no fence");
+      return passed();
+    }
+    if (lineStart && post_.substr(postAt_).starts_with(u"- ")) {
+      postAt_ += 2;
+      return passed();
+    }
+    switch (c) {
+      case u'\\':
+        return backslash();
+      case u'*':
+        return asterisks();
+      case u'~':
+        return tildes();
+      case u'[':
+        open_.push_back(u"[");
+        ++postAt_;
+        return passed();
+      case u']':
+        return linkEnd();
+      case u'_':
+      case u'<':
+      case u'|':
+        return fault("an unescaped markup character at " + snippet(post_, postAt_));
+      default:
+        return std::nullopt;
+    }
+  }
+
+  // A hard break, or an escape of the writer's next character.
+  Step backslash() {
+    const char16_t next = postAt_ + 1 < post_.size() ? post_[postAt_ + 1] : u'\0';
+    if (next == u'\n') {
+      if (!open_.empty()) return fault("emphasis open at a hard break");
+      postAt_ += 2;
+      return passed();
+    }
+    if (isAsciiPunct(next) && textAt_ < text_.size() && text_[textAt_] == next) {
+      postAt_ += 2, ++textAt_;
+      return passed();
+    }
+    return fault("a backslash that escapes nothing of the text at " + snippet(post_, postAt_));
+  }
+
+  // A run of asterisks either closes elements, innermost first, or opens them; the writer
+  // never does both at one place.
+  Step asterisks() {
+    std::size_t count = 0;
+    while (postAt_ < post_.size() && post_[postAt_] == u'*') ++postAt_, ++count;
+    std::size_t depth = open_.size(), left = count;
+    while (left > 0 && depth > 0 && open_[depth - 1] != u"~~" && open_[depth - 1] != u"[" &&
+           open_[depth - 1].size() <= left) {
+      left -= open_[--depth].size();
+    }
+    if (left == 0) {
+      open_.resize(depth);
+      return passed();
+    }
+    for (; count >= 2; count -= 2) open_.push_back(u"**");
+    if (count == 1) open_.push_back(u"*");
+    return passed();
+  }
+
+  Step tildes() {
+    if (!post_.substr(postAt_).starts_with(u"~~")) return fault("an unescaped \"~\"");
+    if (!open_.empty() && open_.back() == u"~~") {
+      open_.pop_back();
+    } else {
+      open_.push_back(u"~~");
+    }
+    postAt_ += 2;
+    return passed();
+  }
+
+  // "](ADDRESS)" ends the link text opened last. The walk goes on after the ")" or stops
+  // here, so the search for it reads each unit of the post at most once.
+  Step linkEnd() {
+    if (open_.empty() || open_.back() != u"[") return fault("a link closed across emphasis");
+    const std::size_t end = post_.find(u')', postAt_);
+    if (!post_.substr(postAt_).starts_with(u"](") || end == std::u16string_view::npos) {
+      return fault("a link without its address");
+    }
+    open_.pop_back();
+    postAt_ = end + 1;
+    return passed();
+  }
+
+  std::vector<std::u16string_view> open_;  // the delimiters open, innermost last ("[" a link)
+  std::size_t fenceLength_ = 0;            // the backticks of the open fence; 0 outside one
+};
+
+}  // namespace
+
+std::optional<std::string> checkMarkdownPost(std::u16string_view post, std::u16string_view text) {
+  return MarkdownWalk(post, text).run();
+}
+
+}  // namespace quillmark::formats
