@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTimer>
 #include <memory>
 #include <string_view>
 
@@ -48,9 +49,14 @@ int main(int argc, char **argv) {
   quillmark::QuillmarkMain window;
   window.show();
   // A file given at start is opened; the drafts of an earlier run then wait for the next.
-  if (!parser.positionalArguments().isEmpty())
-    window.openFile(parser.positionalArguments().first());
-  else
-    window.offerDrafts();
+  // Both run in the event loop, so that an end of the session during their questions ends
+  // the program.
+  const QStringList files = parser.positionalArguments();
+  QTimer::singleShot(0, &window, [&window, files] {
+    if (!files.isEmpty())
+      window.openFile(files.first());
+    else
+      window.offerDrafts();
+  });
   return QApplication::exec();
 }

@@ -63,7 +63,7 @@ void QuillmarkMain::openRecentFile(const QString &fileName) {
 // next start, as do all of them when the document is not empty (a file given at start).
 void QuillmarkMain::offerDrafts() {
   for (OrphanDraft &orphan : DraftKeeper::findOrphans()) {
-    if (state_->isModified() || !box_->document()->isEmpty()) return;
+    if (ending_ || state_->isModified() || !box_->document()->isEmpty()) return;
     switch (platform_->askRestoreDraft(this, kAppTitle, restoreQuestion(orphan))) {
       case Platform::DraftChoice::Restore:
         break;

@@ -4,9 +4,11 @@
 // window a scripted stand-in, so that no test ever waits on a real modal dialog.
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QObject;
 class QTextDocument;
 class QWidget;
 
@@ -56,6 +58,12 @@ class Platform {
                                          const QString &label, const QString &initial) = 0;
   // Asks for a printer and prints the document; false when cancelled.
   virtual bool print(QWidget *parent, QTextDocument &document) = 0;
+
+  // From now on, for as long as `context` lives, calls `ending` when the program must end
+  // without asking anything: the desktop session ends (the session manager asks it to commit
+  // its data), or it is told to stop (SIGTERM, SIGHUP, and SIGINT from a terminal's Ctrl+C).
+  // It may come more than once. A platform with no desktop session never calls it.
+  virtual void onSessionEnd(QObject * /*context*/, std::function<void()> /*ending*/) {}
 };
 
 // The real dialogs and message boxes.
@@ -75,6 +83,7 @@ class QtPlatform final : public Platform {
   std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                  const QString &initial) override;
   bool print(QWidget *parent, QTextDocument &document) override;
+  void onSessionEnd(QObject *context, std::function<void()> ending) override;
 };
 
 }  // namespace quillmark

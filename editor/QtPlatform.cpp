@@ -1,7 +1,9 @@
-// The program's Platform: Qt's message boxes, file, colour and print dialogs.
+// The program's Platform: Qt's message boxes, file, colour and print dialogs, and the end of
+// the desktop session.
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -9,9 +11,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QTextDocument>
 
 #include "Platform.h"
+#include "StopSignals.h"
 
 using namespace Qt::StringLiterals;
 
@@ -123,6 +127,17 @@ bool QtPlatform::print(QWidget *parent, QTextDocument &document) {
   if (dialog.exec() != QDialog::Accepted) return false;
   document.print(&printer);
   return true;
+}
+
+// The session manager's request comes straight to `ending`, so that what it writes is on
+// disk before the session goes on ending.
+void QtPlatform::onSessionEnd(QObject *context, std::function<void()> ending) {
+  if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+    QObject::connect(app, &QGuiApplication::commitDataRequest, context,
+                     [ending](QSessionManager &) { ending(); });
+  }
+  QObject::connect(StopSignals::instance(), &StopSignals::received, context,
+                   [ending](int) { ending(); });
 }
 
 }  // namespace quillmark

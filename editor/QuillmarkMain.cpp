@@ -7,6 +7,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -284,14 +286,47 @@ void QuillmarkMain::buildWritingAids() {
 }
 
 // The document's draft, kept while it has unsaved changes; a draft that cannot be kept is
-// said in the status bar.
+// said in the status bar. The drafts folder loses the locks that programs killed left behind.
+// When the session ends the draft is left for the next start.
 void QuillmarkMain::buildDrafts() {
+  DraftKeeper::removeStaleLocks();
   drafts_ = std::make_unique<DraftKeeper>();
   drafts_->watch([this] { return richtext::writeRtf(*box_->document()); },
                  [this] { return box_->document()->isModified(); });
   connect(drafts_.get(), &DraftKeeper::writeFailed, this, [this](const QString &reason) {
     statusBar()->showMessage(u"The draft could not be kept: %1"_s.arg(reason));
   });
+  platform_->onSessionEnd(this, [this] { endSession(); });
+}
+
+// No question can be asked now: a changed document's draft is written at once and left for
+// the next start, which offers it as after a crash; an unchanged document leaves none. Then
+// the window closes and the program quits, once the event loop is back (the session
+// manager's request must not end the program from inside it).
+void QuillmarkMain::endSession() {
+  if (ending_) return;
+  ending_ = true;
+  leaveWhenIdle();
+}
+
+// Opening, pasting or saving runs the event loop for its progress: the document is whole
+// again only once that work is over.
+void QuillmarkMain::leaveWhenIdle() {
+  if (richtext::BusyCursor::active()) {
+    QTimer::singleShot(50, this, &QuillmarkMain::leaveWhenIdle);
+    return;
+  }
+  std::optional<QByteArray> rtf;
+  if (box_->document()->isModified()) rtf = richtext::writeRtf(*box_->document());
+  if (!drafts_->leaveForNextStart(rtf))
+    qCWarning(lcEditor) << "the last draft could not be written:" << drafts_->errorString();
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        close();
+        QCoreApplication::quit();
+      },
+      Qt::QueuedConnection);
 }
 
 // Spelling as the settings left it, kept there when it changes, and the box's own menu with
@@ -354,12 +389,15 @@ void QuillmarkMain::followDocument() {
 }
 
 void QuillmarkMain::closeEvent(QCloseEvent *event) {
-  // Not in the middle of opening, pasting or saving: the window repaints then, and nothing else.
-  if (richtext::BusyCursor::active() || !mayDropDocument()) {
-    event->ignore();
-    return;
+  if (!ending_) {  // else the draft, if any, is the next start's
+    // Not in the middle of opening, pasting or saving: the window repaints then, and nothing
+    // else.
+    if (richtext::BusyCursor::active() || !mayDropDocument()) {
+      event->ignore();
+      return;
+    }
+    drafts_->remove();
   }
-  drafts_->remove();
   saveWindowLayout(settings_, *this);
   QMainWindow::closeEvent(event);
 }

@@ -161,6 +161,9 @@ class QuillmarkMain : public QMainWindow {
   void buildRunTimeMenus();
   void buildPreview();
   void followDocument();
+  // The desktop session ends or the program was told to stop: see buildDrafts().
+  void endSession();
+  void leaveWhenIdle();
   // Asks about unsaved changes before the document is closed or replaced; false: keep it.
   bool mayDropDocument();
   // The document was replaced by a new, opened or restored one.
@@ -187,6 +190,7 @@ class QuillmarkMain : public QMainWindow {
   QMenu *recentMenu_ = nullptr;
   QMenu *spellingMenu_ = nullptr;
   std::unique_ptr<preview::Preview> preview_;
+  bool ending_ = false;  // the session ends: the window closes without a question
 };
 
 }  // namespace quillmark

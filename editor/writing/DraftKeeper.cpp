@@ -93,8 +93,18 @@ bool DraftKeeper::write(const QByteArray &rtf) {
 }
 
 void DraftKeeper::remove() {
-  if (!path_.isEmpty()) QFile::remove(path_);
+  if (isReady()) QFile::remove(path_);
   lastWritten_.clear();
+}
+
+bool DraftKeeper::leaveForNextStart(const std::optional<QByteArray> &rtf) {
+  timer_.stop();
+  rtf_ = nullptr;  // saveNow() has nothing to write from now on
+  isDirty_ = nullptr;
+  const bool written = !rtf || (*rtf == lastWritten_ && hasDraft()) || write(*rtf);
+  if (!rtf) remove();
+  lock_.reset();  // QLockFile removes its file as it unlocks
+  return written;
 }
 
 std::optional<QByteArray> DraftKeeper::adopt(OrphanDraft &orphan) {
@@ -126,6 +136,24 @@ std::vector<OrphanDraft> DraftKeeper::findOrphans(const QString &folder) {
   std::sort(orphans.begin(), orphans.end(),
             [](const OrphanDraft &a, const OrphanDraft &b) { return a.written() > b.written(); });
   return orphans;
+}
+
+QStringList DraftKeeper::removeStaleLocks(const QString &folder) {
+  QStringList removed;
+  const QDir dir(folder);
+  const QString draftPattern =
+      QString::fromUtf16(kDraftPrefix) + u'*' + QString::fromUtf16(kDraftSuffix);
+  const QStringList pattern{draftPattern + QString::fromUtf16(kLockSuffix)};
+  for (const QFileInfo &info : dir.entryInfoList(pattern, QDir::Files | QDir::Hidden)) {
+    const QString draftPath = info.absoluteFilePath().chopped(std::size(kLockSuffix) - 1);
+    if (QFileInfo::exists(draftPath)) continue;  // an orphan's: findOrphans takes it over
+    auto lock = lockFor(draftPath);
+    // Held by a running program: its document is unchanged, or its draft not yet written.
+    if (!lock->tryLock(0)) continue;
+    lock.reset();  // the stale lock was replaced by ours, which goes as it unlocks
+    if (!QFileInfo::exists(info.absoluteFilePath())) removed << info.fileName();
+  }
+  return removed;
 }
 
 void DraftKeeper::watch(std::function<QByteArray()> rtf, std::function<bool()> isDirty,

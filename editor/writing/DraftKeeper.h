@@ -12,6 +12,7 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <chrono>
 #include <functional>
@@ -70,8 +71,16 @@ class DraftKeeper : public QObject {
   // draft whole. False when it failed; errorString() says why.
   bool write(const QByteArray &rtf);
   QString errorString() const { return error_; }
-  // Deletes the draft, after a save or when the document is discarded.
+  // Deletes the draft, after a save or when the document is discarded. A keeper that let
+  // go of its draft (leaveForNextStart) deletes nothing: the draft is the next start's.
   void remove();
+
+  // The program is about to end without a question (the desktop session ends, or it was
+  // told to stop): writes `rtf` as the draft at once when there is one, else removes the
+  // draft, and lets go of it: the lock is released, so the next start offers the draft as
+  // after a crash. The keeper writes and removes nothing afterwards. False when the draft
+  // could not be written; errorString() says why, and the previous draft stays whole.
+  bool leaveForNextStart(const std::optional<QByteArray> &rtf);
 
   // Takes over an orphan the user chose to restore: it becomes this program's draft (so it
   // is never only in memory) and its RTF is returned; nothing when it cannot be read.
@@ -80,6 +89,13 @@ class DraftKeeper : public QObject {
   // The drafts in `folder` whose program is not running, newest first. Each comes with its
   // lock held, so other programs starting now skip it.
   static std::vector<OrphanDraft> findOrphans(const QString &folder = defaultFolder());
+
+  // Removes the lock files in `folder` that no draft stands beside and whose program no
+  // longer runs: those of unchanged documents whose program was killed, and those of drafts
+  // restored or discarded by a program killed before it let go of them. A lock held by a
+  // running program and every draft stay. The window calls it as the program starts.
+  // The names of the lock files removed.
+  static QStringList removeStaleLocks(const QString &folder = defaultFolder());
 
   // Writes the draft every kInterval while `isDirty()` says the document has unsaved
   // changes, with `rtf()` giving its text; a draft identical to the last one is not written

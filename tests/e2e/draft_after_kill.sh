@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # End-to-end test of the drafts, with real programs in a private X server: a post typed in one
-# program is kept as a draft when its window loses the focus to a second running copy (which
-# must not offer the first one's draft: it is still running); the first program is then killed
-# with SIGKILL, as a crash or a power cut would end it. The next program started offers the
-# draft, Enter restores it, and "Copy to Web" then gives word for word the post the killed
-# program gave.
+# program is kept when that program is ended by a signal, and the next program started offers
+# the draft; Enter restores it, and "Copy to Web" then gives word for word the post the ended
+# program gave. One row per signal:
+# - KILL, as a crash or a power cut ends a program: the draft is the one kept when the window
+#   lost the focus to a second running copy (which must not offer the first one's draft: it is
+#   still running).
+# - TERM and HUP, what a logout, a shutdown or a closed terminal send: two seconds after the
+#   last key, long before the next timed draft, the program writes its draft at once, lets go
+#   of its lock and ends cleanly by itself; the draft holds every word typed.
 #
-# Usage: draft_after_kill.sh <path to quillmark> [<folder for a screenshot on failure>]
+# Usage: draft_after_kill.sh <path to quillmark> [<folder for a screenshot on failure>] [SIGNAL]
 # Exit status: 0 pass, 1 fail, 77 skipped (a tool this test needs is not installed).
 set -uo pipefail
 
-program=${1:?usage: draft_after_kill.sh <quillmark> [<artifact folder>]}
+program=${1:?usage: draft_after_kill.sh <quillmark> [<artifact folder>] [KILL|TERM|HUP]}
 artifacts=${2:-$PWD}
-name=draft_after_kill
+signal=${3:-KILL}
+name=draft_after_${signal,,}
 # shellcheck source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -40,27 +45,49 @@ log "typed and copied in the first program"
 # No draft yet (the first is written after 30 s or when the window loses the focus).
 [[ -z $(drafts_with careful) ]] || fail "a draft was written before it was due"
 
-# A second copy of the program takes the focus. The first keeps its draft on losing it; the
-# second finds that draft locked by a running program and does not offer it.
-start_program
-second_pid=$app_pid
-for _ in {1..100}; do
-  [[ -n $(drafts_with careful) ]] && break
-  sleep 0.1
-done
-[[ $(drafts_with careful | wc -l) == 1 ]] || fail "the first program kept no draft on losing the focus"
-log "draft kept: $(drafts_with careful)"
-sleep 1
-asked=$(xdotool search --all --onlyvisible --pid "$second_pid" --name '^Quillmark$' 2>/dev/null)
-[[ -z $asked ]] || fail "the second program offered the draft of one still running"
+# Every word typed, in the draft files holding the post.
+words=(An evening of careful work lost to nothing)
+expect_every_word() {
+  local draft word
+  draft=$(drafts_with careful)
+  [[ $(wc -l <<<"$draft") == 1 ]] || fail "not one draft holds the post: $draft"
+  for word in "${words[@]}"; do
+    grep -qF -- "$word" "$draft" || fail "the draft lacks \"$word\": $(cat "$draft")"
+  done
+}
 
-kill -9 "$first_pid"
-wait "$first_pid" 2>/dev/null
-log "first program killed"
-# The second program has nothing unsaved: Ctrl+Q ends it without a question.
-chord ctrl+q
-expect_clean_end "Ctrl+Q"
-[[ -n $(drafts_with careful) ]] || fail "the killed program's draft is gone"
+if [[ $signal == KILL ]]; then
+  # A second copy of the program takes the focus. The first keeps its draft on losing it; the
+  # second finds that draft locked by a running program and does not offer it.
+  start_program
+  second_pid=$app_pid
+  for _ in {1..100}; do
+    [[ -n $(drafts_with careful) ]] && break
+    sleep 0.1
+  done
+  [[ $(drafts_with careful | wc -l) == 1 ]] || fail "the first program kept no draft on losing the focus"
+  log "draft kept: $(drafts_with careful)"
+  sleep 1
+  asked=$(xdotool search --all --onlyvisible --pid "$second_pid" --name '^Quillmark$' 2>/dev/null)
+  [[ -z $asked ]] || fail "the second program offered the draft of one still running"
+
+  kill -9 "$first_pid"
+  wait "$first_pid" 2>/dev/null
+  log "first program killed"
+  # The second program has nothing unsaved: Ctrl+Q ends it without a question.
+  chord ctrl+q
+  expect_clean_end "Ctrl+Q"
+  [[ -n $(drafts_with careful) ]] || fail "the killed program's draft is gone"
+else
+  sleep 2
+  kill -s "$signal" "$first_pid"
+  log "SIG$signal sent"
+  expect_clean_end "SIG$signal"
+  expect_every_word
+  locks=$(find "$drafts" -name '*.lock')
+  [[ -z $locks ]] || fail "SIG$signal left a lock behind: $locks"
+  log "draft written, no lock left: $(drafts_with careful)"
+fi
 
 # A third program offers the draft; Restore is the default button.
 clear_clipboard

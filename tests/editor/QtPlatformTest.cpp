@@ -1,5 +1,6 @@
 // The real dialogs of QtPlatform where a key decides the answer: Esc on each question gives
-// the answer its buttons promise, and the question closes.
+// the answer its buttons promise, and the question closes. And the stop signals it turns into
+// the end of the session.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,13 +8,17 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <cstring>
 #include <functional>
 
 #include "Platform.h"
+#include "StopSignals.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
 using quillmark::QtPlatform;
+using quillmark::StopSignals;
 
 namespace {
 
@@ -50,6 +55,24 @@ TEST(QtPlatform, EscapeGivesTheAnswerOfNotNow) {
   pressOnQuestion(Qt::Key_Escape, &stayed);
   EXPECT_FALSE(platform.askYesNo(nullptr, u"Quillmark"_s, u"Clear the document?"_s));
   EXPECT_FALSE(stayed) << "Esc left the yes-or-no question open";
+}
+
+// Each stop signal reaches the window's handler through the event loop, once per signal.
+TEST(QtPlatform, EachStopSignalEndsTheSession) {
+  // A shell may have started the tests with SIGINT ignored, which the program would keep.
+  for (const int signal : StopSignals::kSignals) std::signal(signal, SIG_DFL);
+  QtPlatform platform;
+  QObject window;
+  int ended = 0;
+  platform.onSessionEnd(&window, [&] { ++ended; });
+  for (const int signal : StopSignals::kSignals) {
+    SCOPED_TRACE(strsignal(signal));
+    const int before = ended;
+    std::raise(signal);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended > before; }, 5000));
+    QTest::qWait(20);
+    EXPECT_EQ(ended, before + 1);
+  }
 }
 
 }  // namespace

@@ -83,6 +83,14 @@ struct ScriptedPlatform final : Platform {
     ++printed;
     return true;
   }
+  // The desktop session's end, raised by the test with endSession().
+  void onSessionEnd(QObject *, std::function<void()> ending) override {
+    sessionEnding = std::move(ending);
+  }
+  void endSession() {
+    if (sessionEnding) sessionEnding();
+  }
+  std::function<void()> sessionEnding;
 
  private:
   template <typename T>

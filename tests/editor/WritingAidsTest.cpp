@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -21,11 +22,13 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QToolBar>
+#include <functional>
 #include <memory>
 
 #include "QtFiles.h"
 #include "SavedFile.h"
 #include "ScriptedPlatform.h"
+#include "richtext/BusyCursor.h"
 #include "richtext/RichTextBox.h"
 #include "spelling/Spelling.h"
 #include "writing/DocumentState.h"
@@ -261,6 +264,83 @@ TEST(Drafts, ASavedDocumentLeavesNoDraft) {
   w.window.dispatch(u"save"_s);
   expectFileHoldsTheDocument(dir.filePath(u"post.rtf"_s), w.window.box());
   EXPECT_FALSE(w.window.drafts().hasDraft());
+}
+
+// The desktop session ends, or the program is told to stop: nothing is asked, a changed
+// document's last words are in its draft at once, no lock is left, the window closes, and the
+// next start offers the draft as after a crash. An unchanged or saved document leaves none.
+TEST(SessionEnd, AChangedDocumentLeavesItsDraftForTheNextStart) {
+  struct Row {
+    const char *name;
+    std::function<void(ScriptedWindow &, const QString &folder)> before;
+    QString offered;  // the text of the draft the next start offers; empty: none
+  };
+  const auto type = [](const QString &text) {
+    return [text](ScriptedWindow &w, const QString &) { w.window.box().setSelText(text); };
+  };
+  const Row rows[] = {
+      {"typed, never drafted", type(u"typed before the end"_s), u"typed before the end"_s},
+      {"typed after its timed draft",
+       [](ScriptedWindow &w, const QString &) {
+         w.window.box().setSelText(u"drafted, "_s);
+         w.window.drafts().saveNow();
+         w.window.box().setSelText(u"and typed since"_s);
+       },
+       u"drafted, and typed since"_s},
+      {"unchanged", [](ScriptedWindow &, const QString &) {}, QString()},
+      {"saved",
+       [](ScriptedWindow &w, const QString &folder) {
+         w.window.box().setSelText(u"saved"_s);
+         w.window.drafts().saveNow();
+         w.platform->files = {folder + u"/post.rtf"_s};
+         w.window.dispatch(u"save"_s);
+       },
+       QString()},
+  };
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.name);
+    OwnDataFolder data;
+    QTemporaryDir files;
+    {
+      ScriptedWindow w;
+      w.window.show();
+      row.before(w, files.path());
+      w.platform->endSession();
+      w.platform->endSession();  // a signal after the session manager's request
+      QCoreApplication::processEvents();
+      EXPECT_FALSE(w.window.isVisible());
+      EXPECT_TRUE(w.platform->questions.isEmpty())
+          << w.platform->questions.join(u'\n').toStdString();
+      const QStringList left = QDir(data.drafts()).entryList(QDir::Files | QDir::Hidden);
+      EXPECT_EQ(left.size(), row.offered.isEmpty() ? 0 : 1) << left.join(u' ').toStdString();
+      EXPECT_TRUE(left.filter(u".lock"_s).isEmpty());
+    }
+    ScriptedWindow next;
+    next.platform->answers = {true};
+    next.window.offerDrafts();
+    EXPECT_EQ(next.platform->questions.size(), row.offered.isEmpty() ? 0 : 1);
+    EXPECT_EQ(next.window.box().text(), row.offered);
+  }
+}
+
+// Opening, pasting or saving runs the event loop for its progress: the session's end waits
+// until that work is over, and then keeps what it made.
+TEST(SessionEnd, WaitsForTheWorkUnderWay) {
+  OwnDataFolder data;
+  ScriptedWindow w;
+  w.window.show();
+  w.window.box().setSelText(u"half "_s);
+  {
+    quillmark::richtext::BusyCursor busy(&w.window, u"Pasting"_s);
+    w.platform->endSession();
+    QTest::qWait(200);
+    EXPECT_TRUE(w.window.isVisible());
+    w.window.box().setSelText(u"and whole"_s);
+  }
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.isVisible(); }, 5000));
+  const auto orphans = quillmark::DraftKeeper::findOrphans(data.drafts());
+  ASSERT_EQ(orphans.size(), 1u);
+  EXPECT_TRUE(orphans[0].read().value_or(QByteArray()).contains("half and whole"));
 }
 
 TEST(RecentFiles, SavedAndOpenedFilesComeBackFromTheMenu) {

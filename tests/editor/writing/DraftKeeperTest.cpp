@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 #include "FailingWrites.h"
 #include "QtFiles.h"
@@ -31,23 +32,31 @@ QStringList orphanPaths(const QString &folder) {
   return paths;
 }
 
-// The helper program keeping a draft of `text` in `folder`; its draft's path.
+// The helper program keeping a draft of `text` in `folder` (none: holding only the lock);
+// its draft's path.
 struct OtherProgram {
   QProcess process;
   QString draft;
 
-  OtherProgram(const QString &folder, const QString &text) {
-    process.start(QStringLiteral(DRAFT_KEEPER_HELPER), {folder, text});
+  OtherProgram(const QString &folder, const std::optional<QString> &text) {
+    QStringList arguments{folder};
+    if (text) arguments << *text;
+    process.start(QStringLiteral(DRAFT_KEEPER_HELPER), arguments);
     if (process.waitForStarted() && process.waitForReadyRead(10000))
       draft = QString::fromLocal8Bit(process.readLine()).trimmed();
   }
-  ~OtherProgram() {
+  ~OtherProgram() { kill(); }
+  void kill() {  // SIGKILL: no chance to tidy up
     if (process.state() != QProcess::NotRunning) {
       process.kill();
       process.waitForFinished();
     }
   }
 };
+
+QStringList filesIn(const QString &folder) {
+  return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
 
 TEST(DraftKeeper, WritesThroughASaveFileAndRemoves) {
   QTemporaryDir dir;
@@ -205,6 +214,119 @@ TEST(DraftKeeper, WritesOnItsTimerOnlyWhileChangedAndOnlyWhatIsNew) {
   QFile file(keeper.path());
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), "version 2");
+}
+
+// The program is to end without a question: the draft is written at once (or removed when the
+// document is unchanged), its lock goes, and the next start finds it as after a crash. The
+// keeper writes and removes nothing afterwards.
+TEST(DraftKeeper, LeavingForTheNextStartWritesAtOnceAndLetsGo) {
+  struct Row {
+    const char *name;
+    std::optional<QByteArray> earlier;  // the draft written before, if any
+    std::optional<QByteArray> last;     // the document at the end; none: unchanged
+  };
+  const Row rows[] = {
+      {"changed, never drafted", std::nullopt, QByteArray("typed before the end")},
+      {"changed since its draft", QByteArray("typed"), QByteArray("typed, and more")},
+      {"the same as its draft", QByteArray("typed"), QByteArray("typed")},
+      {"unchanged, an old draft", QByteArray("undone since"), std::nullopt},
+      {"unchanged, no draft", std::nullopt, std::nullopt},
+  };
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    DraftKeeper keeper(dir.path());
+    if (row.earlier) {
+      ASSERT_TRUE(keeper.write(*row.earlier));
+    }
+    keeper.watch([] { return QByteArray("written after the end"); }, [] { return true; });
+    EXPECT_TRUE(keeper.leaveForNextStart(row.last));
+    const QString draft = QFileInfo(keeper.path()).fileName();
+    EXPECT_EQ(filesIn(dir.path()), row.last ? QStringList{draft} : QStringList());
+    keeper.saveNow();  // the window losing the focus as it closes
+    keeper.remove();   // a close that discards the document
+    EXPECT_FALSE(keeper.write("written after the end"));
+    EXPECT_EQ(filesIn(dir.path()), row.last ? QStringList{draft} : QStringList());
+    std::vector<OrphanDraft> orphans = DraftKeeper::findOrphans(dir.path());
+    ASSERT_EQ(orphans.size(), row.last ? 1u : 0u);
+    if (row.last) {
+      EXPECT_EQ(orphans[0].read(), *row.last);
+    }
+  }
+}
+
+// The drafts folder after a day of ends, each kind of file beside the others, and what the
+// clean-up at start leaves of it: only the locks whose draft is gone and whose program no
+// longer runs go.
+TEST(DraftKeeper, TheCleanUpRemovesOnlyStaleLocksWithNoDraft) {
+  enum class Holder { Killed, Running, ThisProgram, LeftForNextStart };
+  enum class Draft { None, Written, WrittenThenGone };
+  struct Row {
+    const char *name;
+    Holder holder;
+    Draft draft;
+    bool lockLeft;
+  };
+  const Row rows[] = {
+      {"killed with an unchanged document", Holder::Killed, Draft::None, false},
+      {"killed after its draft was restored or discarded", Holder::Killed, Draft::WrittenThenGone,
+       false},
+      {"killed with a draft to offer", Holder::Killed, Draft::Written, true},
+      {"running with an unchanged document", Holder::Running, Draft::None, true},
+      {"running with its draft", Holder::Running, Draft::Written, true},
+      {"running, its draft just restored or discarded", Holder::Running, Draft::WrittenThenGone,
+       true},
+      {"this program, no draft yet", Holder::ThisProgram, Draft::None, true},
+      {"a draft left for the next start", Holder::LeftForNextStart, Draft::Written, false},
+  };
+  QTemporaryDir dir;
+  std::vector<std::unique_ptr<OtherProgram>> others;
+  std::vector<std::unique_ptr<DraftKeeper>> mine;
+  QStringList drafts;  // by row
+  for (const Row &row : rows) {
+    const std::optional<QString> text =
+        row.draft == Draft::None ? std::nullopt : std::optional(QString::fromUtf8(row.name));
+    if (row.holder == Holder::Killed || row.holder == Holder::Running) {
+      others.push_back(std::make_unique<OtherProgram>(dir.path(), text));
+      ASSERT_FALSE(others.back()->draft.isEmpty()) << row.name;
+      drafts << others.back()->draft;
+      if (row.holder == Holder::Killed) others.back()->kill();
+    } else {
+      mine.push_back(std::make_unique<DraftKeeper>(dir.path()));
+      if (text) {
+        ASSERT_TRUE(mine.back()->write(text->toUtf8()));
+      }
+      if (row.holder == Holder::LeftForNextStart) mine.back()->leaveForNextStart(text->toUtf8());
+      drafts << mine.back()->path();
+    }
+    if (row.draft == Draft::WrittenThenGone) {
+      ASSERT_TRUE(QFile::remove(drafts.back()));
+    }
+  }
+  QFile other(dir.filePath(u"notes.txt"_s));
+  ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+  other.close();
+
+  QStringList expectRemoved;
+  for (std::size_t i = 0; i < std::size(rows); ++i)
+    if (!rows[i].lockLeft && QFileInfo::exists(drafts[qsizetype(i)] + u".lock"_s))
+      expectRemoved << QFileInfo(drafts[qsizetype(i)]).fileName() + u".lock"_s;
+  ASSERT_EQ(expectRemoved.size(), 2);  // the killed programs' stale locks
+  QStringList removed = DraftKeeper::removeStaleLocks(dir.path());
+  removed.sort();
+  expectRemoved.sort();
+  EXPECT_EQ(removed, expectRemoved);
+
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const Row &row = rows[i];
+    SCOPED_TRACE(row.name);
+    const QString draft = drafts[qsizetype(i)];
+    EXPECT_EQ(QFileInfo::exists(draft + u".lock"_s), row.lockLeft);
+    EXPECT_EQ(QFileInfo::exists(draft), row.draft == Draft::Written);
+  }
+  EXPECT_TRUE(QFileInfo::exists(other.fileName()));
+  // The drafts to offer are still offered.
+  EXPECT_EQ(DraftKeeper::findOrphans(dir.path()).size(), 2u);
 }
 
 }  // namespace
