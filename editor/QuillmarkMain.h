@@ -118,8 +118,10 @@ class QuillmarkMain : public QMainWindow {
   // File, edit and help (DocumentCommands.cpp):
   void newDocument();
   void openDocument();
-  // False when the save failed or was cancelled.
+  // Save writes a document that has a file back to it; Save As, and Save without a file,
+  // ask where. False when the save failed or was cancelled.
   bool saveDocument();
+  bool saveDocumentAs();
   void printDocument();
   void exitProgram();
   void cut();
@@ -166,6 +168,8 @@ class QuillmarkMain : public QMainWindow {
   // The document was replaced by a new, opened or restored one.
   void documentReplaced();
   void openRecentFile(const QString &fileName);
+  // Writes the document to `fileName`, which becomes its file; tells the user when it cannot.
+  bool saveTo(const QString &fileName);
 
   std::unique_ptr<Platform> platform_;
   richtext::RichTextBox *box_ = nullptr;

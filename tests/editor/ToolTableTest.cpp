@@ -143,7 +143,7 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
     const char16_t *popup;
     const char16_t *tools;
   } popups[] = {
-      {u"mnuFile", u"new, open, save, |, print, mnuRecent, |, exit"},
+      {u"mnuFile", u"new, open, save, miSaveAs, |, print, mnuRecent, |, exit"},
       {u"mnuEdit",
        u"miUndo, miRedo, |, miCut, miCopy, miPaste, |, miConvertClipboard, |, miSelectAll, |, "
        u"miFind, miFindNext, "

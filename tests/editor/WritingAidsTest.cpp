@@ -160,11 +160,11 @@ TEST(WindowTitle, ShowsTheFileAndTheUnsavedMark) {
   EXPECT_EQ(w.window.windowTitle(), u"match report.rtf[*] — Quillmark by Norvane"_s);
   EXPECT_FALSE(w.window.isWindowModified());
 
-  // The next save starts at the file itself.
+  // Save As starts at the file itself.
   w.window.box().setSelText(u"!"_s);
   EXPECT_TRUE(w.window.isWindowModified());
   w.platform->files = {fileName};
-  w.window.dispatch(u"save"_s);
+  w.window.dispatch(u"miSaveAs"_s);
   expectFileHoldsTheDocument(fileName, w.window.box());
   ASSERT_EQ(w.platform->fileDialogs.size(), 2u);
   EXPECT_EQ(w.platform->fileDialogs[1].directory, QFileInfo(fileName).absoluteFilePath());
