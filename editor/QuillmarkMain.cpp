@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <exception>
+#include <utility>
 
 #include "Pictures.h"
 #include "ToolTable.h"
@@ -308,10 +309,29 @@ void QuillmarkMain::buildSpelling() {
   });
   box_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(box_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-    const std::unique_ptr<QMenu> menu = spelling_->contextMenu(pos);
-    menu->setPalette(palette());
-    menu->exec(box_->viewport()->mapToGlobal(pos));
+    documentMenu(pos)->exec(box_->viewport()->mapToGlobal(pos));
   });
+}
+
+// Qt's own items of the menu name the platform's first key for their command (Redo as
+// Ctrl+Shift+Z under X11); they are given the keys the Edit menu shows, so that a command
+// has one shortcut wherever it is shown.
+std::unique_ptr<QMenu> QuillmarkMain::documentMenu(const QPoint &viewportPos) {
+  static constexpr std::pair<std::u16string_view, std::u16string_view> kSameAsTool[] = {
+      {u"edit-undo", u"miUndo"}, {u"edit-redo", u"miRedo"},   {u"edit-cut", u"miCut"},
+      {u"edit-copy", u"miCopy"}, {u"edit-paste", u"miPaste"}, {u"select-all", u"miSelectAll"},
+  };
+  std::unique_ptr<QMenu> menu = spelling_->contextMenu(viewportPos);
+  menu->setPalette(palette());
+  for (QAction *item : menu->actions()) {
+    for (const auto &[qtName, tool] : kSameAsTool) {
+      const QAction *action = toolAction(qs(tool));
+      if (item->objectName() != qs(qtName) || action == nullptr) continue;
+      item->setText(item->text().section(u'\t', 0, 0) + u'\t' +
+                    action->shortcut().toString(QKeySequence::NativeText));
+    }
+  }
+  return menu;
 }
 
 // The two submenus whose items change at run time stand beside the table's rows: File >

@@ -94,6 +94,9 @@ class QuillmarkMain : public QMainWindow {
   RecentFiles &recentFiles() { return recent_; }
   QMenu &recentMenu() const { return *recentMenu_; }
   QMenu &spellingMenu() const { return *spellingMenu_; }
+  // The document's right-click menu at a point of its viewport: the spelling's corrections,
+  // then the edit items with the shortcuts of the Edit menu.
+  std::unique_ptr<QMenu> documentMenu(const QPoint &viewportPos);
   // The preview dock and the status bar's length gauge (View > Preview).
   preview::Preview &preview() const { return *preview_; }
 

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QToolBar>
 #include <QWidgetAction>
+#include <memory>
 
 #include "ScriptedPlatform.h"
 #include "ToolTable.h"
@@ -229,6 +230,31 @@ TEST(ToolTable, EveryMenuItemHasItsOwnAccessKey) {
       keys.insert(key);
     }
   }
+}
+
+// A command shows one shortcut wherever it stands: the document's right-click menu names the
+// Edit menu's keys, so Redo is Ctrl+Y there too, not the platform's Ctrl+Shift+Z.
+TEST(ToolTable, TheDocumentsMenuShowsTheEditMenusShortcuts) {
+  quillmark::testing::ScriptedWindow w;
+  w.window.box().setText(u"some words"_s);
+  w.window.box().selectAll();
+  const std::unique_ptr<QMenu> menu = w.window.documentMenu(QPoint(2, 2));
+  const struct {
+    const char16_t *caption, *tool;
+  } rows[] = {
+      {u"Undo", u"miUndo"}, {u"Redo", u"miRedo"},   {u"Cut", u"miCut"},
+      {u"Copy", u"miCopy"}, {u"Paste", u"miPaste"}, {u"Select All", u"miSelectAll"},
+  };
+  for (const auto &row : rows) {
+    const QString caption = QString::fromUtf16(row.caption);
+    QStringList shown;
+    for (QAction *item : menu->actions())
+      if (item->text().section(u'\t', 0, 0).remove(u'&') == caption)
+        shown << item->text().section(u'\t', 1);
+    const QKeySequence key = w.window.toolAction(QString::fromUtf16(row.tool))->shortcut();
+    EXPECT_EQ(shown, QStringList{key.toString(QKeySequence::NativeText)}) << caption.toStdString();
+  }
+  EXPECT_EQ(w.window.toolAction(u"miRedo"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
 }
 
 // The toggles, and only they, are checkable (the formatting toggles and View > Preview, which
