@@ -282,6 +282,7 @@ void QuillmarkMain::buildWritingAids() {
   buildRunTimeMenus();
   buildPreview();
   restoreWindowLayout(settings_, *this);
+  keepWindowLayout(settings_, *this);
 }
 
 // The document's draft, kept while it has unsaved changes; a draft that cannot be kept is
