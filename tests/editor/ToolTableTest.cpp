@@ -5,16 +5,21 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
+#include <QShortcut>
 #include <QToolBar>
 #include <QWidgetAction>
 #include <memory>
 
 #include "ScriptedPlatform.h"
 #include "ToolTable.h"
+#include "help/HelpWindow.h"
 #include "richtext/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
@@ -255,6 +260,40 @@ TEST(ToolTable, TheDocumentsMenuShowsTheEditMenusShortcuts) {
     EXPECT_EQ(shown, QStringList{key.toString(QKeySequence::NativeText)}) << caption.toStdString();
   }
   EXPECT_EQ(w.window.toolAction(u"miRedo"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
+}
+
+// The guide's keyboard page is a table of every command that has a shortcut, with that
+// shortcut: each tool's, and the window's own (Copy to Web's), and no key that runs nothing.
+TEST(ToolTable, TheGuidesKeyboardPageListsEveryShortcutAndNoOther) {
+  const quillmark::help::HelpWindow help;  // registers the guide's pages
+  QFile page(u":/help/keyboard.html"_s);
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(page.readAll());
+  QMap<QString, QString> guide;  // the key, as Qt writes it, and the command the page names
+  static const QRegularExpression row(u"<tr><td>([^<]*)</td><td>(.*?)</td></tr>"_s);
+  for (auto rows = row.globalMatch(html); rows.hasNext();) {
+    const QRegularExpressionMatch match = rows.next();
+    const QString key = QKeySequence(match.captured(1)).toString();
+    EXPECT_FALSE(key.isEmpty()) << "no key: " << match.captured(1).toStdString();
+    EXPECT_FALSE(guide.contains(key)) << "listed twice: " << key.toStdString();
+    guide.insert(key, match.captured(2));
+  }
+
+  QMap<QString, QString> window;  // the key and what it runs
+  for (const tools::Tool &tool : tools::allTools())
+    if (!tool.shortcut.empty())
+      window.insert(QKeySequence(qs(tool.shortcut)).toString(), qs(tool.name));
+  quillmark::testing::ScriptedWindow w;
+  for (const QShortcut *shortcut : w.window.findChildren<QShortcut *>())
+    window.insert(shortcut->key().toString(), u"the window's own"_s);
+  ASSERT_GT(window.size(), 20);
+
+  for (auto it = window.cbegin(); it != window.cend(); ++it)
+    EXPECT_TRUE(guide.contains(it.key()))
+        << it.key().toStdString() << " (" << it.value().toStdString() << ") is not in the guide";
+  for (auto it = guide.cbegin(); it != guide.cend(); ++it)
+    EXPECT_TRUE(window.contains(it.key()))
+        << it.key().toStdString() << " (" << it.value().toStdString() << ") runs nothing";
 }
 
 // The toggles, and only they, are checkable (the formatting toggles and View > Preview, which
