@@ -28,6 +28,7 @@ class LayoutKeeper final : public QObject {
     timer_.setSingleShot(true);
     timer_.setInterval(delay);
     connect(&timer_, &QTimer::timeout, this, [this] {
+      if (!window_.isVisible()) return;  // closed meanwhile: what it shows is no layout now
       saveWindowLayout(settings_, window_);
       settings_.sync();
     });
