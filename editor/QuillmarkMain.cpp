@@ -314,17 +314,22 @@ void QuillmarkMain::buildSpelling() {
   });
 }
 
-// Qt's own items of the menu name the platform's first key for their command (Redo as
-// Ctrl+Shift+Z under X11); they are given the keys the Edit menu shows, so that a command
-// has one shortcut wherever it is shown.
 std::unique_ptr<QMenu> QuillmarkMain::documentMenu(const QPoint &viewportPos) {
+  std::unique_ptr<QMenu> menu = spelling_->contextMenu(viewportPos);
+  menu->setPalette(palette());
+  showEditShortcuts(*menu);
+  return menu;
+}
+
+// Qt's own items of a text field's menu name the platform's first key for their command
+// (Redo as Ctrl+Shift+Z under X11); they are given the keys the Edit menu shows, so that a
+// command has one shortcut wherever it is shown.
+void QuillmarkMain::showEditShortcuts(QMenu &menu) const {
   static constexpr std::pair<std::u16string_view, std::u16string_view> kSameAsTool[] = {
       {u"edit-undo", u"miUndo"}, {u"edit-redo", u"miRedo"},   {u"edit-cut", u"miCut"},
       {u"edit-copy", u"miCopy"}, {u"edit-paste", u"miPaste"}, {u"select-all", u"miSelectAll"},
   };
-  std::unique_ptr<QMenu> menu = spelling_->contextMenu(viewportPos);
-  menu->setPalette(palette());
-  for (QAction *item : menu->actions()) {
+  for (QAction *item : menu.actions()) {
     for (const auto &[qtName, tool] : kSameAsTool) {
       const QAction *action = toolAction(qs(tool));
       if (item->objectName() != qs(qtName) || action == nullptr) continue;
@@ -332,7 +337,6 @@ std::unique_ptr<QMenu> QuillmarkMain::documentMenu(const QPoint &viewportPos) {
                     action->shortcut().toString(QKeySequence::NativeText));
     }
   }
-  return menu;
 }
 
 // The two submenus whose items change at run time stand beside the table's rows: File >

@@ -97,6 +97,8 @@ class QuillmarkMain : public QMainWindow {
   // The document's right-click menu at a point of its viewport: the spelling's corrections,
   // then the edit items with the shortcuts of the Edit menu.
   std::unique_ptr<QMenu> documentMenu(const QPoint &viewportPos);
+  // Gives Qt's edit items of `menu` (named "edit-redo" and so on) the Edit menu's shortcuts.
+  void showEditShortcuts(QMenu &menu) const;
   // The preview dock and the status bar's length gauge (View > Preview).
   preview::Preview &preview() const { return *preview_; }
 

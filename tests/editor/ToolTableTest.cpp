@@ -260,6 +260,21 @@ TEST(ToolTable, TheDocumentsMenuShowsTheEditMenusShortcuts) {
     EXPECT_EQ(shown, QStringList{key.toString(QKeySequence::NativeText)}) << caption.toStdString();
   }
   EXPECT_EQ(w.window.toolAction(u"miRedo"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
+
+  // The offscreen platform's keys are the Edit menu's already; under X11 Qt names others.
+  QMenu x11;
+  const struct {
+    const char16_t *qtName, *text, *shown;
+  } items[] = {
+      {u"edit-undo", u"&Undo\tCtrl+Z", u"&Undo\tCtrl+Z"},
+      {u"edit-redo", u"&Redo\tCtrl+Shift+Z", u"&Redo\tCtrl+Y"},
+      {u"edit-delete", u"Delete", u"Delete"},
+  };
+  for (const auto &item : items)
+    x11.addAction(QString::fromUtf16(item.text))->setObjectName(QString::fromUtf16(item.qtName));
+  w.window.showEditShortcuts(x11);
+  for (int i = 0; i < int(std::size(items)); ++i)
+    EXPECT_EQ(x11.actions()[i]->text(), QString::fromUtf16(items[i].shown));
 }
 
 // The guide's keyboard page is a table of every command that has a shortcut, with that
