@@ -7,6 +7,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -24,7 +26,6 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QToolBar>
-#include <QToolButton>
 #include <memory>
 #include <optional>
 
@@ -361,9 +362,8 @@ TEST(FindAndReplace, EveryAccessKeyOfTheBarIsItsOwnAndNoMenusToo) {
     QString caption;
     if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
       caption = label->text();
-    else if (auto *button = qobject_cast<QAbstractButton *>(widget);
-             button && !qobject_cast<QToolButton *>(button))
-      caption = button->text();
+    else if (qobject_cast<QPushButton *>(widget) || qobject_cast<QCheckBox *>(widget))
+      caption = static_cast<QAbstractButton *>(widget)->text();
     else
       continue;
     captions << caption;
