@@ -28,6 +28,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Spelling (Enchant over Hunspell) needs a dictionary: the common English ones come with the
+# package unless the user declines recommended packages; any other Hunspell dictionary also
+# serves, and the most used other languages are suggested.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "hunspell-en-us | hunspell-dictionary, hunspell-en-gb, hunspell-en-au, hunspell-en-ca")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS
+  "hunspell-de-de, hunspell-es, hunspell-fr, hunspell-it, hunspell-nl, hunspell-pt-br, hunspell-pt-pt")
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://norvane.example.org/quillmark/)

@@ -86,9 +86,8 @@ void QuillmarkMain::offerDrafts() {
   }
 }
 
-// Open and save start in the program's own folder, as the file dialogs always have; where
-// that folder cannot take a new file (an installed program), saving starts in the user's
-// documents instead.
+// The settings both file dialogs share. Open starts in the program's own folder, as it
+// always has; saving starts elsewhere (saveDocumentAs).
 Platform::FileDialogSettings QuillmarkMain::fileDialogSettings() const {
   return {u"Open Quillmark File"_s, QCoreApplication::applicationDirPath(), u"*.rtf"_s, u"rtf"_s};
 }
@@ -121,26 +120,40 @@ void QuillmarkMain::openDocument() {
     openFile(*fileName);
 }
 
-// The dialog starts at the document's own file once it has one, else in the folder of the
-// last open or save.
+// Ctrl+S: a document that has a file is written back to it without a question; one without
+// asks where, as Save As does.
 bool QuillmarkMain::saveDocument() {
+  if (state_->filePath().isEmpty()) return saveDocumentAs();
+  return saveTo(state_->filePath());
+}
+
+// The dialog starts at the document's own file once it has one, else in the folder of the
+// last open or save, else in the user's documents (their home when there is no such folder):
+// never in the program's own folder, which an installed program cannot write to.
+bool QuillmarkMain::saveDocumentAs() {
   Platform::FileDialogSettings settings = fileDialogSettings();
-  if (!state_->filePath().isEmpty())
+  if (!state_->filePath().isEmpty()) {
     settings.directory = state_->filePath();
-  else if (!recent_.lastFolder().isEmpty() && QFileInfo(recent_.lastFolder()).isDir())
+  } else if (!recent_.lastFolder().isEmpty() && QFileInfo(recent_.lastFolder()).isDir()) {
     settings.directory = recent_.lastFolder();
-  else if (!QFileInfo(settings.directory).isWritable())
+  } else {
     settings.directory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (settings.directory.isEmpty() || !QFileInfo(settings.directory).isDir())
+      settings.directory = QDir::homePath();
+  }
   const auto fileName = platform_->chooseFileToSave(this, settings);
-  if (!fileName) return false;
+  return fileName && saveTo(*fileName);
+}
+
+bool QuillmarkMain::saveTo(const QString &fileName) {
   QString error;
-  if (!box_->saveFile(*fileName, &error)) {
+  if (!box_->saveFile(fileName, &error)) {
     platform_->showMessage(
         this, Platform::Icon::Warning, kAppTitle,
-        u"Could not save \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(*fileName), error));
+        u"Could not save \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(fileName), error));
     return false;
   }
-  state_->setSaved(*fileName);
+  state_->setSaved(fileName);
   recent_.add(state_->filePath());
   drafts_->remove();
   return true;

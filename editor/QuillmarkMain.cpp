@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <exception>
+#include <utility>
 
 #include "Pictures.h"
 #include "ToolTable.h"
@@ -283,6 +284,7 @@ void QuillmarkMain::buildWritingAids() {
   buildRunTimeMenus();
   buildPreview();
   restoreWindowLayout(settings_, *this);
+  keepWindowLayout(settings_, *this);
 }
 
 // The document's draft, kept while it has unsaved changes; a draft that cannot be kept is
@@ -343,10 +345,33 @@ void QuillmarkMain::buildSpelling() {
   });
   box_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(box_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-    const std::unique_ptr<QMenu> menu = spelling_->contextMenu(pos);
-    menu->setPalette(palette());
-    menu->exec(box_->viewport()->mapToGlobal(pos));
+    documentMenu(pos)->exec(box_->viewport()->mapToGlobal(pos));
   });
+}
+
+std::unique_ptr<QMenu> QuillmarkMain::documentMenu(const QPoint &viewportPos) {
+  std::unique_ptr<QMenu> menu = spelling_->contextMenu(viewportPos);
+  menu->setPalette(palette());
+  showEditShortcuts(*menu);
+  return menu;
+}
+
+// Qt's own items of a text field's menu name the platform's first key for their command
+// (Redo as Ctrl+Shift+Z under X11); they are given the keys the Edit menu shows, so that a
+// command has one shortcut wherever it is shown.
+void QuillmarkMain::showEditShortcuts(QMenu &menu) const {
+  static constexpr std::pair<std::u16string_view, std::u16string_view> kSameAsTool[] = {
+      {u"edit-undo", u"miUndo"}, {u"edit-redo", u"miRedo"},   {u"edit-cut", u"miCut"},
+      {u"edit-copy", u"miCopy"}, {u"edit-paste", u"miPaste"}, {u"select-all", u"miSelectAll"},
+  };
+  for (QAction *item : menu.actions()) {
+    for (const auto &[qtName, tool] : kSameAsTool) {
+      const QAction *action = toolAction(qs(tool));
+      if (item->objectName() != qs(qtName) || action == nullptr) continue;
+      item->setText(item->text().section(u'\t', 0, 0) + u'\t' +
+                    action->shortcut().toString(QKeySequence::NativeText));
+    }
+  }
 }
 
 // The two submenus whose items change at run time stand beside the table's rows: File >

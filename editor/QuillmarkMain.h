@@ -94,6 +94,11 @@ class QuillmarkMain : public QMainWindow {
   RecentFiles &recentFiles() { return recent_; }
   QMenu &recentMenu() const { return *recentMenu_; }
   QMenu &spellingMenu() const { return *spellingMenu_; }
+  // The document's right-click menu at a point of its viewport: the spelling's corrections,
+  // then the edit items with the shortcuts of the Edit menu.
+  std::unique_ptr<QMenu> documentMenu(const QPoint &viewportPos);
+  // Gives Qt's edit items of `menu` (named "edit-redo" and so on) the Edit menu's shortcuts.
+  void showEditShortcuts(QMenu &menu) const;
   // The preview dock and the status bar's length gauge (View > Preview).
   preview::Preview &preview() const { return *preview_; }
 
@@ -118,8 +123,10 @@ class QuillmarkMain : public QMainWindow {
   // File, edit and help (DocumentCommands.cpp):
   void newDocument();
   void openDocument();
-  // False when the save failed or was cancelled.
+  // Save writes a document that has a file back to it; Save As, and Save without a file,
+  // ask where. False when the save failed or was cancelled.
   bool saveDocument();
+  bool saveDocumentAs();
   void printDocument();
   void exitProgram();
   void cut();
@@ -169,6 +176,8 @@ class QuillmarkMain : public QMainWindow {
   // The document was replaced by a new, opened or restored one.
   void documentReplaced();
   void openRecentFile(const QString &fileName);
+  // Writes the document to `fileName`, which becomes its file; tells the user when it cannot.
+  bool saveTo(const QString &fileName);
 
   std::unique_ptr<Platform> platform_;
   richtext::RichTextBox *box_ = nullptr;

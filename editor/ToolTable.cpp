@@ -49,6 +49,7 @@ constexpr std::array kTools{
 Tool{u"new",             K::Button,     u"&New",                     u"New",                      u"Creates a new, blank file",              u"Ctrl+N", u"document-new",          {},           run<&W::newDocument>,                     nullptr},
 Tool{u"open",            K::Button,     u"&Open",                    u"Open",                     u"Opens or finds a file",                  u"Ctrl+O", u"document-open",         {},           run<&W::openDocument>,                    nullptr},
 Tool{u"save",            K::Button,     u"&Save",                    u"Save",                     u"Saves current active file",              u"Ctrl+S", u"document-save",         {},           run<&W::saveDocument>,                    nullptr},
+Tool{u"miSaveAs",        K::MenuItem,   u"Save &As...",              u"Save As",                  u"Saves the document under a new name",    u"Ctrl+Shift+S", {},                 {},           run<&W::saveDocumentAs>,                  nullptr},
 Tool{u"print",           K::Button,     u"&Print...",                u"Print",                    u"Print current file",                     u"Ctrl+P", u"document-print",        {},           run<&W::printDocument>,                   nullptr},
 Tool{u"exit",            K::MenuItem,   u"E&xit",                    u"Exit",                     u"Close all documents and exit",           u"Ctrl+Q", u"application-exit",      {},           run<&W::exitProgram>,                     nullptr},
 Tool{u"miCut",           K::Button,     u"C&ut",                     u"Cut",                      u"Cut current selection to clipboard",     u"Ctrl+X", u"edit-cut",              {},           run<&W::cut>,                             nullptr},
@@ -101,7 +102,7 @@ Tool{u"miHAbout",        K::MenuItem,   u"&About",                   u"About thi
 constexpr std::u16string_view kBand1[] = {u"new", u"open", u"save", u"|print", u"|miCut", u"miCopy", u"miPaste", u"|Help", u"|Space", u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
 constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|lblPostAs", u"cboPostAs"};
 constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuView", u"mnuFormat", u"web", u"mnuTools", u"mnuHelp"};
-constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"|print", u"exit"};
+constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"miSaveAs", u"|print", u"exit"};
 constexpr std::u16string_view kMnuEdit[] = {u"miUndo", u"miRedo", u"|miCut", u"miCopy", u"miPaste", u"|miConvertClipboard", u"|miSelectAll", u"|miFind", u"miFindNext", u"miReplace"};
 constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|miLink"};
 constexpr std::u16string_view kMnuView[] = {u"miPreview"};

@@ -2,9 +2,13 @@
 #include "WindowLayout.h"
 
 #include <QByteArray>
+#include <QDockWidget>
+#include <QEvent>
 #include <QMainWindow>
 #include <QSettings>
 #include <QString>
+#include <QTimer>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +18,47 @@ namespace {
 
 const QString kGeometryKey = u"window/geometry"_s;
 const QString kStateKey = u"window/state"_s;
+
+// Watches the window and its docks and toolbars for changes of the layout, and stores it once
+// they have settled.
+class LayoutKeeper final : public QObject {
+ public:
+  LayoutKeeper(QSettings &settings, QMainWindow &window, std::chrono::milliseconds delay)
+      : QObject(&window), settings_(settings), window_(window) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(delay);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      if (!window_.isVisible()) return;  // closed meanwhile: what it shows is no layout now
+      saveWindowLayout(settings_, window_);
+      settings_.sync();
+    });
+    window.installEventFilter(this);
+    for (QDockWidget *dock : window.findChildren<QDockWidget *>()) dock->installEventFilter(this);
+    for (QToolBar *bar : window.findChildren<QToolBar *>()) bar->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    switch (event->type()) {
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::Show:
+      case QEvent::Hide:
+      case QEvent::WindowStateChange:
+        // A window not on the screen has no layout of the writer's yet, or none any more.
+        if (window_.isVisible()) timer_.start();
+        break;
+      default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QSettings &settings_;
+  QMainWindow &window_;
+  QTimer timer_;
+};
 
 }  // namespace
 
@@ -29,6 +74,10 @@ bool restoreWindowLayout(const QSettings &settings, QMainWindow &window) {
   bool restored = geometry.isEmpty() || window.restoreGeometry(geometry);
   if (!state.isEmpty()) restored = window.restoreState(state) && restored;
   return restored;
+}
+
+void keepWindowLayout(QSettings &settings, QMainWindow &window, std::chrono::milliseconds delay) {
+  new LayoutKeeper(settings, window, delay);
 }
 
 }  // namespace quillmark

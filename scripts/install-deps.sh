@@ -10,7 +10,7 @@ packages=(
   libcmark-gfm-dev libcmark-gfm-extensions-dev  # Markdown: the preview renders it, tests read it
   libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
   libenchant-2-dev pkg-config    # spelling: Enchant, which drives Hunspell,
-  hunspell-en-us                 # and an English dictionary for it
+  hunspell-en-us hunspell-en-gb  # and the American and British dictionaries for it
   qt6-base-dev xvfb              # the editor and its tests
   qt6-svg-dev                    # the program's icon, drawn from its SVG
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb

@@ -64,6 +64,7 @@ const QList<HelpWindow::Page> &HelpWindow::pages() {
       {u":/help/copy-to-web.html"_s, u"What Copy to Web produces"_s},
       {u":/help/forums.html"_s, u"Forums, formats and links"_s},
       {u":/help/preview.html"_s, u"The preview and the length gauge"_s},
+      {u":/help/finding-and-spelling.html"_s, u"Finding, replacing and spelling"_s},
       {u":/help/files.html"_s, u"Opening and saving files"_s},
       {u":/help/web-sites.html"_s, u"Web sites and your browser"_s},
       {u":/help/keyboard.html"_s, u"Keyboard shortcuts"_s},

@@ -119,21 +119,30 @@ void Spelling::fillMenu(QMenu &menu) {
   check->setChecked(isChecking());
   check->setEnabled(checker_.isReady());
   connect(check, &QAction::toggled, this, &Spelling::setChecking);
-  menu.addSeparator();
+  // Lines that only inform: shown, never chosen.
+  const auto say = [&menu](const QString &text) { menu.addAction(text)->setEnabled(false); };
   const QStringList languages = checker_.languages();
+  menu.addSeparator();
   if (languages.isEmpty()) {
-    menu.addAction(u"No Dictionaries Installed"_s)->setEnabled(false);
-    return;
+    say(u"No Dictionaries Installed"_s);
+  } else {
+    say(isChecking() ? u"In use: %1"_s.arg(languageDisplayName(checker_.language()))
+                     : u"In use: none (checking is off)"_s);
+    menu.addSeparator();
+    say(u"Installed dictionaries:"_s);
+    auto *group = new QActionGroup(&menu);
+    for (const QString &tag : languages) {
+      // The tag stands in the shortcut column: two dictionaries of one name stay apart.
+      QAction *action = menu.addAction(languageDisplayName(tag) + u'\t' + tag);
+      action->setCheckable(true);
+      action->setChecked(tag == checker_.language());
+      action->setData(tag);
+      group->addAction(action);
+      connect(action, &QAction::triggered, this, [this, tag] { setLanguage(tag); });
+    }
   }
-  auto *group = new QActionGroup(&menu);
-  for (const QString &tag : languages) {
-    QAction *action = menu.addAction(languageDisplayName(tag));
-    action->setCheckable(true);
-    action->setChecked(tag == checker_.language());
-    action->setData(tag);
-    group->addAction(action);
-    connect(action, &QAction::triggered, this, [this, tag] { setLanguage(tag); });
-  }
+  menu.addSeparator();
+  say(u"Other languages: install their Hunspell dictionary (hunspell-de-de, hunspell-fr, ...)"_s);
 }
 
 QString languageDisplayName(const QString &tag) {

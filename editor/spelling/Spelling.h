@@ -44,8 +44,10 @@ class Spelling : public QObject {
   // there is no misspelt word there.
   bool addCorrections(QMenu &menu, const QPoint &viewportPos);
 
-  // Fills Tools > Spelling afresh: "Check &Spelling" (on and off), then one item per
-  // installed dictionary, the one in use checked; "No Dictionaries Installed" when none.
+  // Fills Tools > Spelling afresh: "Check &Spelling" (on and off); the dictionary in use
+  // ("In use: English (United Kingdom)"); one item per installed dictionary, the one in use
+  // checked, choosing it changes the language ("No Dictionaries Installed" when none); and
+  // how to get more.
   void fillMenu(QMenu &menu);
 
  signals:

@@ -25,15 +25,29 @@ std::optional<Format> formatOf(const QString &name) { return formatByName(name.t
 
 QString nameOf(Format format) { return QString::fromStdString(std::string(formatName(format))); }
 
+// A profile stored for one of our own pages (as an older store kept every site), where no
+// post goes.
+bool isOurPage(const Profile &profile) {
+  for (const Site &site : kSites)
+    if (!site.forum &&
+        (profile.name == withoutAccessKey(site.caption) || profile.address == qs(site.address)))
+      return true;
+  return false;
+}
+
 constexpr auto kGroup = "forums/profiles";
 constexpr auto kCurrent = "forums/current";
 
 }  // namespace
 
+// The sites that are forums are the built-in profiles. Our own pages stored as profiles are
+// dropped, and the settings written again without them.
 ProfileStore::ProfileStore() {
   for (const Site &site : kSites)
-    profiles_.append(
-        {withoutAccessKey(site.caption), qs(site.address), Format::Html, kBuiltInLimit, true});
+    if (site.forum)
+      profiles_.append(
+          {withoutAccessKey(site.caption), qs(site.address), Format::Html, kBuiltInLimit, true});
+  bool dropped = false;
   QSettings settings;
   const int count = settings.beginReadArray(kGroup);
   for (int i = 0; i < count; ++i) {
@@ -43,11 +57,18 @@ ProfileStore::ProfileStore() {
     profile.address = settings.value("address").toString().trimmed();
     profile.format = formatOf(settings.value("format").toString()).value_or(Format::Html);
     profile.limit = qMax(0, settings.value("limit").toInt());
+    if (isOurPage(profile)) dropped = true;
     // A damaged entry (no name, or a name taken) is skipped rather than shadowing another.
-    if (!profile.name.isEmpty() && find(profile.name) == nullptr) profiles_.append(profile);
+    else if (!profile.name.isEmpty() && find(profile.name) == nullptr)
+      profiles_.append(profile);
   }
   settings.endArray();
   current_ = settings.value(kCurrent).toString();
+  if (!current_.isEmpty() && find(current_) == nullptr) {
+    current_.clear();
+    dropped = true;
+  }
+  if (dropped) save();
 }
 
 const Profile *ProfileStore::find(const QString &name) const {

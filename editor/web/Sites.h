@@ -13,6 +13,7 @@ struct Site {
       caption;  // text on the toolbar button or menu item, '&' before its access key
   std::u16string_view tooltip;
   std::u16string_view address;
+  bool forum = true;  // false for a page of ours, where no post goes: no forum profile
 };
 
 inline constexpr std::array kSites{
@@ -23,7 +24,7 @@ inline constexpr std::array kSites{
     Site{u"warningsite", u"&ScamWatch", u"ScamWatch: warnings about scams aimed at players",
          u"scamwatch.example.org"},
     Site{u"updates", u"&Updates", u"Updates to Quillmark",
-         u"norvane.example.org/formatting-posts.htm"},
+         u"norvane.example.org/formatting-posts.htm", false},
 };
 
 // The site of a command key, or nullptr.

@@ -28,21 +28,23 @@ FindBar::FindBar(QTextEdit &edit, QWidget *parent) : QWidget(parent), edit_(edit
 }
 
 // "Find:", its field, Next and Previous, the two options, what the bar says, and the close
-// button; Enter finds the next match, Shift+Enter the previous one.
+// button; Enter finds the next match, Shift+Enter the previous one. The access keys of both
+// rows are all different and none is a menu title's (F, E, V, R, W, T, H): Alt and a letter
+// reaches one field or button, never a menu instead.
 void FindBar::buildFindRow(QGridLayout &layout) {
   find_ = new QLineEdit;
   find_->setObjectName(u"findText"_s);
   find_->setClearButtonEnabled(true);
   matchCase_ = new QCheckBox(u"Match &case"_s);
-  wholeWords_ = new QCheckBox(u"&Whole words"_s);
+  wholeWords_ = new QCheckBox(u"Whole w&ords"_s);
   message_ = new QLabel;
   auto *next = new QPushButton(u"&Next"_s);
-  auto *previous = new QPushButton(u"Pre&vious"_s);
+  auto *previous = new QPushButton(u"&Previous"_s);
   auto *close = new QToolButton;
   close->setText(u"\u00d7"_s);
   close->setToolTip(u"Close (Esc)"_s);
   close->setAutoRaise(true);
-  auto *findLabel = new QLabel(u"&Find:"_s);
+  auto *findLabel = new QLabel(u"Fin&d:"_s);
   findLabel->setBuddy(find_);
 
   layout.addWidget(findLabel, 0, 0);
@@ -75,9 +77,9 @@ void FindBar::buildFindRow(QGridLayout &layout) {
 void FindBar::buildReplaceRow(QGridLayout &layout) {
   replaceText_ = new QLineEdit;
   replaceText_->setObjectName(u"replaceText"_s);
-  auto *replaceOne = new QPushButton(u"&Replace"_s);
+  auto *replaceOne = new QPushButton(u"Rep&lace"_s);
   auto *replaceEvery = new QPushButton(u"Replace &All"_s);
-  replaceLabel_ = new QLabel(u"Replace &with:"_s);
+  replaceLabel_ = new QLabel(u"Replace w&ith:"_s);
   replaceLabel_->setBuddy(replaceText_);
 
   replaceRow_ = new QWidget;

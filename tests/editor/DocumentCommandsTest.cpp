@@ -8,10 +8,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 #include "AboutBox.h"
 #include "QtFiles.h"
@@ -19,6 +21,7 @@
 #include "ScriptedPlatform.h"
 #include "help/HelpWindow.h"
 #include "richtext/RichTextBox.h"
+#include "writing/DocumentState.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::Platform;
@@ -110,6 +113,68 @@ TEST(OpenAndSave, FailuresAreReportedAndLoseNothing) {
     EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(c.fileName)));
   }
   EXPECT_EQ(readFile(notRtf), "plain notes, not RTF");
+}
+
+// Sets an environment variable for as long as it lives.
+struct ScopedEnv {
+  const char *name;
+  QByteArray saved;
+  ScopedEnv(const char *variable, const QString &value) : name(variable), saved(qgetenv(variable)) {
+    qputenv(name, value.toLocal8Bit());
+  }
+  ~ScopedEnv() {
+    if (saved.isNull())
+      qunsetenv(name);
+    else
+      qputenv(name, saved);
+  }
+};
+
+// Ctrl+S writes a document that has a file back to it without a dialog; Save As always asks,
+// starting at the document's file; the very first save starts in the user's documents, never
+// in the program's own folder. The titles stay the program's own.
+TEST(OpenAndSave, SaveWritesBackToTheFileAndSaveAsAlwaysAsks) {
+  QTemporaryDir home;
+  // In the tests' test mode Qt takes the documents folder to be ~/Documents.
+  const QString documents = home.filePath(u"Documents"_s);
+  ASSERT_TRUE(QDir().mkpath(documents));
+  const ScopedEnv homeFolder("HOME", home.path());
+  const QString first = QDir(documents).filePath(u"first.rtf"_s);
+  const QString second = home.filePath(u"second.rtf"_s);
+
+  const struct {
+    const char *step;
+    const char16_t *command;
+    std::optional<QString> chosen;  // what the dialog answers, if one is shown
+    QString dialogAt;               // where the dialog starts; empty: no dialog
+    QString fileAfter;              // the document's file afterwards
+  } steps[] = {
+      {"the first save", u"save", first, documents, first},
+      {"Ctrl+S with a file", u"save", {}, {}, first},
+      {"Save As with a file", u"miSaveAs", second, first, second},
+      {"Save As cancelled", u"miSaveAs", std::nullopt, second, second},
+      {"Ctrl+S after Save As", u"save", {}, {}, second},
+  };
+  ScriptedWindow w;
+  ASSERT_NE(QCoreApplication::applicationDirPath(), documents);
+  for (const auto &step : steps) {
+    w.window.box().setSelText(QString::fromUtf8(step.step) + u' ');
+    w.platform->fileDialogs.clear();
+    w.platform->files = {step.chosen};
+    w.window.dispatch(QString::fromUtf16(step.command));
+    if (step.dialogAt.isEmpty()) {
+      EXPECT_TRUE(w.platform->fileDialogs.empty()) << step.step;
+    } else {
+      ASSERT_EQ(w.platform->fileDialogs.size(), 1u) << step.step;
+      EXPECT_EQ(w.platform->fileDialogs[0].directory, step.dialogAt) << step.step;
+      EXPECT_EQ(w.platform->fileDialogs[0].title, u"Open Quillmark File"_s) << step.step;
+    }
+    EXPECT_EQ(w.window.documentState().filePath(), QFileInfo(step.fileAfter).absoluteFilePath())
+        << step.step;
+    EXPECT_EQ(w.window.isWindowModified(), !step.chosen && !step.dialogAt.isEmpty()) << step.step;
+    if (!w.window.isWindowModified()) expectFileHoldsTheDocument(step.fileAfter, w.window.box());
+  }
+  EXPECT_TRUE(w.platform->messages.empty());
 }
 
 TEST(OpenAndSave, OpensTheFileGivenAtStart) {

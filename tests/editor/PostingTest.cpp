@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
@@ -182,7 +183,7 @@ TEST(ProfileStore, HoldsTheSitesAndTheUsersProfilesAcrossInstances) {
       EXPECT_EQ(p.format, Format::Html);
       EXPECT_EQ(p.limit, quillmark::web::kBuiltInLimit);
     }
-    EXPECT_EQ(names.join(u','), u"AP,ZU21,CC,Norvane,ScamWatch,Updates"_s);
+    EXPECT_EQ(names.join(u','), u"AP,ZU21,CC,Norvane,ScamWatch"_s);
     EXPECT_EQ(store.find(u"CC"_s)->address, u"cc-forum.example.org"_s);
     EXPECT_EQ(store.current().name, u"AP"_s);
 
@@ -209,14 +210,58 @@ TEST(ProfileStore, HoldsTheSitesAndTheUsersProfilesAcrossInstances) {
     EXPECT_TRUE(store.remove(u"Spare"_s));
   }
   ProfileStore again;
-  ASSERT_EQ(again.profiles().size(), 8);
-  EXPECT_EQ(again.profiles()[6],
+  ASSERT_EQ(again.profiles().size(), 7);
+  EXPECT_EQ(again.profiles()[5],
             (Profile{u"Board"_s, u"board.example.org"_s, Format::Phpbb, 20000, false}));
-  EXPECT_EQ(again.profiles()[7],
+  EXPECT_EQ(again.profiles()[6],
             (Profile{u"Lobby"_s, u"lobby.example.org"_s, Format::Xenforo, 5, false}));
   EXPECT_EQ(again.current().name, u"Lobby"_s);
   EXPECT_TRUE(again.remove(u"Lobby"_s));
   EXPECT_EQ(ProfileStore().current().name, u"AP"_s) << "removing the chosen one falls back";
+}
+
+// Our news page is in the Web menu, but no post goes there: a stored list that holds it, by
+// its name or its address, loses it on load and is written again without it.
+TEST(ProfileStore, OurNewsPageIsNoProfileAndIsDroppedFromAStoredList) {
+  SettingsSandbox sandbox;
+  const QString news = u"norvane.example.org/formatting-posts.htm"_s;
+  const struct {
+    QString name, address;
+  } stored[] = {
+      {u"Updates"_s, news},
+      {u"Board"_s, u"board.example.org"_s},
+      {u"Old news"_s, news},
+      {u"Updates"_s, {}},
+  };
+  {
+    QSettings settings;
+    settings.beginWriteArray("forums/profiles");
+    for (int i = 0; i < int(std::size(stored)); ++i) {
+      settings.setArrayIndex(i);
+      settings.setValue("name", stored[i].name);
+      settings.setValue("address", stored[i].address);
+    }
+    settings.endArray();
+    settings.setValue("forums/current", u"Updates"_s);
+  }
+  const auto names = [](const ProfileStore &store) {
+    QStringList list;
+    for (const Profile &p : store.profiles()) list << p.name;
+    return list.join(u',');
+  };
+  const ProfileStore store;
+  EXPECT_EQ(names(store), u"AP,ZU21,CC,Norvane,ScamWatch,Board"_s);
+  EXPECT_EQ(store.current().name, u"AP"_s);
+
+  QSettings settings;
+  EXPECT_EQ(settings.beginReadArray("forums/profiles"), 1);
+  settings.setArrayIndex(0);
+  EXPECT_EQ(settings.value("name").toString(), u"Board"_s);
+  settings.endArray();
+  EXPECT_FALSE(settings.contains("forums/current"));
+
+  ScriptedWindow w;
+  EXPECT_EQ(w.window.postAsBox().findText(u"Updates"_s), -1);
 }
 
 TEST(PostAs, ListsTheProfilesAndRemembersTheChoice) {
@@ -235,7 +280,7 @@ TEST(PostAs, ListsTheProfilesAndRemembersTheChoice) {
   QComboBox &box = first.window.postAsBox();
   QStringList items;
   for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
-  EXPECT_EQ(items.join(u','), u"AP,ZU21,CC,Norvane,ScamWatch,Updates,Board,Lounge"_s);
+  EXPECT_EQ(items.join(u','), u"AP,ZU21,CC,Norvane,ScamWatch,Board,Lounge"_s);
   EXPECT_EQ(first.window.profiles().find(u"Lounge"_s)->format, Format::Markdown);
   emit box.textActivated(u"Board"_s);
 

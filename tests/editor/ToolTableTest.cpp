@@ -5,15 +5,21 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
+#include <QShortcut>
 #include <QToolBar>
 #include <QWidgetAction>
+#include <memory>
 
 #include "ScriptedPlatform.h"
 #include "ToolTable.h"
+#include "help/HelpWindow.h"
 #include "richtext/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
@@ -143,7 +149,7 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
     const char16_t *popup;
     const char16_t *tools;
   } popups[] = {
-      {u"mnuFile", u"new, open, save, |, print, mnuRecent, |, exit"},
+      {u"mnuFile", u"new, open, save, miSaveAs, |, print, mnuRecent, |, exit"},
       {u"mnuEdit",
        u"miUndo, miRedo, |, miCut, miCopy, miPaste, |, miConvertClipboard, |, miSelectAll, |, "
        u"miFind, miFindNext, "
@@ -229,6 +235,80 @@ TEST(ToolTable, EveryMenuItemHasItsOwnAccessKey) {
       keys.insert(key);
     }
   }
+}
+
+// A command shows one shortcut wherever it stands: the document's right-click menu names the
+// Edit menu's keys, so Redo is Ctrl+Y there too, not the platform's Ctrl+Shift+Z.
+TEST(ToolTable, TheDocumentsMenuShowsTheEditMenusShortcuts) {
+  quillmark::testing::ScriptedWindow w;
+  w.window.box().setText(u"some words"_s);
+  w.window.box().selectAll();
+  const std::unique_ptr<QMenu> menu = w.window.documentMenu(QPoint(2, 2));
+  const struct {
+    const char16_t *caption, *tool;
+  } rows[] = {
+      {u"Undo", u"miUndo"}, {u"Redo", u"miRedo"},   {u"Cut", u"miCut"},
+      {u"Copy", u"miCopy"}, {u"Paste", u"miPaste"}, {u"Select All", u"miSelectAll"},
+  };
+  for (const auto &row : rows) {
+    const QString caption = QString::fromUtf16(row.caption);
+    QStringList shown;
+    for (QAction *item : menu->actions())
+      if (item->text().section(u'\t', 0, 0).remove(u'&') == caption)
+        shown << item->text().section(u'\t', 1);
+    const QKeySequence key = w.window.toolAction(QString::fromUtf16(row.tool))->shortcut();
+    EXPECT_EQ(shown, QStringList{key.toString(QKeySequence::NativeText)}) << caption.toStdString();
+  }
+  EXPECT_EQ(w.window.toolAction(u"miRedo"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
+
+  // The offscreen platform's keys are the Edit menu's already; under X11 Qt names others.
+  QMenu x11;
+  const struct {
+    const char16_t *qtName, *text, *shown;
+  } items[] = {
+      {u"edit-undo", u"&Undo\tCtrl+Z", u"&Undo\tCtrl+Z"},
+      {u"edit-redo", u"&Redo\tCtrl+Shift+Z", u"&Redo\tCtrl+Y"},
+      {u"edit-delete", u"Delete", u"Delete"},
+  };
+  for (const auto &item : items)
+    x11.addAction(QString::fromUtf16(item.text))->setObjectName(QString::fromUtf16(item.qtName));
+  w.window.showEditShortcuts(x11);
+  for (int i = 0; i < int(std::size(items)); ++i)
+    EXPECT_EQ(x11.actions()[i]->text(), QString::fromUtf16(items[i].shown));
+}
+
+// The guide's keyboard page is a table of every command that has a shortcut, with that
+// shortcut: each tool's, and the window's own (Copy to Web's), and no key that runs nothing.
+TEST(ToolTable, TheGuidesKeyboardPageListsEveryShortcutAndNoOther) {
+  const quillmark::help::HelpWindow help;  // registers the guide's pages
+  QFile page(u":/help/keyboard.html"_s);
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(page.readAll());
+  QMap<QString, QString> guide;  // the key, as Qt writes it, and the command the page names
+  static const QRegularExpression row(u"<tr><td>([^<]*)</td><td>(.*?)</td></tr>"_s);
+  for (auto rows = row.globalMatch(html); rows.hasNext();) {
+    const QRegularExpressionMatch match = rows.next();
+    const QString key = QKeySequence(match.captured(1)).toString();
+    EXPECT_FALSE(key.isEmpty()) << "no key: " << match.captured(1).toStdString();
+    EXPECT_FALSE(guide.contains(key)) << "listed twice: " << key.toStdString();
+    guide.insert(key, match.captured(2));
+  }
+
+  QMap<QString, QString> window;  // the key and what it runs
+  for (const tools::Tool &tool : tools::allTools())
+    if (!tool.shortcut.empty())
+      window.insert(QKeySequence(qs(tool.shortcut)).toString(), qs(tool.name));
+  quillmark::testing::ScriptedWindow w;
+  for (const QShortcut *shortcut : w.window.findChildren<QShortcut *>())
+    window.insert(shortcut->key().toString(), u"the window's own"_s);
+  ASSERT_GT(window.size(), 20);
+
+  for (auto it = window.cbegin(); it != window.cend(); ++it)
+    EXPECT_TRUE(guide.contains(it.key()))
+        << it.key().toStdString() << " (" << it.value().toStdString() << ") is not in the guide";
+  for (auto it = guide.cbegin(); it != guide.cend(); ++it)
+    EXPECT_TRUE(window.contains(it.key()))
+        << it.key().toStdString() << " (" << it.value().toStdString() << ") runs nothing";
 }
 
 // The toggles, and only they, are checkable (the formatting toggles and View > Preview, which

@@ -3,17 +3,22 @@
 // draft kept by one window and restored by the next, the recent files, and find and replace.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -24,6 +29,7 @@
 #include <QToolBar>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "QtFiles.h"
 #include "SavedFile.h"
@@ -158,11 +164,11 @@ TEST(WindowTitle, ShowsTheFileAndTheUnsavedMark) {
   EXPECT_EQ(w.window.windowTitle(), u"match report.rtf[*] — Quillmark by Norvane"_s);
   EXPECT_FALSE(w.window.isWindowModified());
 
-  // The next save starts at the file itself.
+  // Save As starts at the file itself.
   w.window.box().setSelText(u"!"_s);
   EXPECT_TRUE(w.window.isWindowModified());
   w.platform->files = {fileName};
-  w.window.dispatch(u"save"_s);
+  w.window.dispatch(u"miSaveAs"_s);
   expectFileHoldsTheDocument(fileName, w.window.box());
   ASSERT_EQ(w.platform->fileDialogs.size(), 2u);
   EXPECT_EQ(w.platform->fileDialogs[1].directory, QFileInfo(fileName).absoluteFilePath());
@@ -411,6 +417,46 @@ TEST(FindAndReplace, TheEditMenuDrivesTheFindBar) {
   EXPECT_EQ(w.window.box().selLength(), 15);
 }
 
+// The letter after a caption's '&', upper case; none for a caption without one.
+std::optional<QChar> accessKey(const QString &caption) {
+  for (qsizetype i = caption.indexOf(u'&'); i >= 0 && i + 1 < caption.size();
+       i = caption.indexOf(u'&', i + 2)) {
+    if (caption.at(i + 1) != u'&') return caption.at(i + 1).toUpper();
+  }
+  return std::nullopt;
+}
+
+// Alt and a letter reaches one thing: each label and button of the find bar has its own
+// access key, and none of them opens a menu instead.
+TEST(FindAndReplace, EveryAccessKeyOfTheBarIsItsOwnAndNoMenusToo) {
+  ScriptedWindow w;
+  w.window.dispatch(u"miReplace"_s);
+  QHash<QChar, QString> menus;
+  for (QAction *title : w.window.menuBar()->actions())
+    if (const auto key = accessKey(title->text())) menus.insert(*key, title->text());
+  ASSERT_EQ(menus.size(), w.window.menuBar()->actions().size());
+
+  QHash<QChar, QString> bar;
+  QStringList captions;
+  for (QWidget *widget : w.window.findBar().findChildren<QWidget *>()) {
+    QString caption;
+    if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+      caption = label->text();
+    else if (qobject_cast<QPushButton *>(widget) || qobject_cast<QCheckBox *>(widget))
+      caption = static_cast<QAbstractButton *>(widget)->text();
+    else
+      continue;
+    captions << caption;
+    const auto key = accessKey(caption);
+    ASSERT_TRUE(key) << caption.toStdString() << " has no access key";
+    EXPECT_FALSE(bar.contains(*key))
+        << caption.toStdString() << " and " << bar.value(*key).toStdString();
+    EXPECT_FALSE(menus.contains(*key))
+        << caption.toStdString() << " and the menu " << menus.value(*key).toStdString();
+    bar.insert(*key, caption);
+  }
+  EXPECT_EQ(captions.size(), 8) << captions.join(u", "_s).toStdString();
+}
 TEST(FontSize, AValueThatIsNoSizeIsToldInTheStatusBar) {
   ScriptedWindow w;
   w.window.box().setSelText(u"text"_s);

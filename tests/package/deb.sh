@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the build tree with cpack, and checks what it declares and
-# holds: its name and version, dependencies worked out from the programs, every file a
-# desktop, a shell and the manual expect.
+# holds: its name and version, dependencies worked out from the programs, the dictionaries it
+# recommends, every file a desktop, a shell and the manual expect.
 #
 # Usage: deb.sh <cpack> <build dir> <output dir> <version>
 # Exit status: 0 pass, 1 fail, 77 skipped (dpkg-deb or dpkg-shlibdeps is not installed).
@@ -42,6 +42,13 @@ fail() {
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 'libstdc\+\+6' libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6; do
   [[ $depends =~ (^|[ ,])$library( |,|$) ]] || fail "Depends lacks ${library//\\/}: $depends"
+done
+
+# A fresh install can check British as well as American spelling.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for dictionary in hunspell-en-us hunspell-en-gb; do
+  [[ $recommends =~ (^|[ ,|])$dictionary( |,|$) ]] ||
+    fail "Recommends lacks $dictionary: $recommends"
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '{ print $1, $6 }')

@@ -283,4 +283,55 @@ TEST(Spelling, ToolsMenuSwitchesCheckingAndListsDictionaries) {
   EXPECT_FALSE(underlined(e.block(0), 6));
 }
 
+// Tools > Spelling tells which dictionaries there are and which one is in use, checking on
+// and off; every dictionary can be chosen, the lines that only inform cannot.
+TEST(Spelling, ToolsMenuSaysWhichDictionariesThereAreAndWhichIsInUse) {
+  Editor e(u"Some wrods."_s);
+  REQUIRE_ENGLISH(e.spelling->checker());
+  const QStringList languages = e.spelling->checker().languages();
+  const struct {
+    bool checking;
+    QString inUse;
+  } rows[] = {
+      {true, u"In use: "_s + quillmark::languageDisplayName(e.spelling->checker().language())},
+      {false, u"In use: none (checking is off)"_s},
+  };
+  for (const auto &row : rows) {
+    e.spelling->setChecking(row.checking);
+    QMenu menu;
+    e.spelling->fillMenu(menu);
+    QStringList informing, dictionaries;
+    for (QAction *action : menu.actions()) {
+      if (action->isSeparator() || action->text() == u"Check &Spelling"_s) continue;
+      const QString tag = action->data().toString();
+      if (tag.isEmpty()) {
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        informing << action->text();
+        continue;
+      }
+      EXPECT_TRUE(action->isEnabled()) << tag.toStdString();
+      EXPECT_EQ(action->text(), quillmark::languageDisplayName(tag) + u'\t' + tag);
+      EXPECT_EQ(action->isChecked(), tag == e.spelling->checker().language());
+      dictionaries << tag;
+    }
+    EXPECT_EQ(dictionaries, languages);
+    ASSERT_EQ(informing.size(), 3) << informing.join(u" | "_s).toStdString();
+    EXPECT_EQ(informing[0], row.inUse);
+    EXPECT_EQ(informing[1], u"Installed dictionaries:"_s);
+    EXPECT_TRUE(informing[2].startsWith(u"Other languages: install"_s));
+  }
+
+  // Another dictionary chosen is the one in use the next time the menu opens.
+  if (languages.size() < 2) GTEST_SKIP() << "only one dictionary is installed";
+  e.spelling->setChecking(true);
+  const QString other =
+      languages.front() == e.spelling->checker().language() ? languages[1] : languages[0];
+  QMenu menu;
+  e.spelling->fillMenu(menu);
+  for (QAction *action : menu.actions())
+    if (action->data().toString() == other) action->trigger();
+  e.spelling->fillMenu(menu);
+  EXPECT_EQ(menu.actions()[2]->text(), u"In use: "_s + quillmark::languageDisplayName(other));
+}
+
 }  // namespace
