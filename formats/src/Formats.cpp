@@ -188,17 +188,13 @@ void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossC
   }
 }
 
-void dropAllInline(const Document& doc, const Run& run, LossCounter& losses) {
-  static const Dialect kNothing{};
-  std::vector<Open> none;
-  inlineElements(doc, run, kNothing, losses, none);
-}
-
 void appendFixedLine(const Document& doc, const Line& line, LossCounter& losses,
                      std::u16string& out) {
   for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
     const Run& run = doc.runs[r];
-    dropAllInline(doc, run, losses);
+    // A code block shows its text in the forum's own monospace, so its formats are none of
+    // the post's losses; a link's address is: the block shows only the link's text.
+    if (run.link != kNone) losses.dropRun({Element::Link, doc.links[run.link], 0});
     losses.endRun();
     for (const char16_t c : doc.runText(run)) out.push_back(c == 0xA0 ? u' ' : c);
   }

@@ -329,5 +329,39 @@ TEST(Formats, SamplePostInEveryFormat) {
             "centre: 1 paragraph\nright: 1 paragraph\n");
 }
 
+TEST(Formats, TheCodeBlockLosesNothingButLinks) {
+  // The fixed-columns block becomes a code block, shown in the forum's own monospace: the
+  // formats of its text, its alignment among them, are none of the post's losses.
+  const std::u16string block =
+      u"\\{Begin Fixed\\}\\par\\f1\\fs20 Team\\tab \\b Pts\\b0\\par{\\cf1 Rovers}\\tab "
+      u"\\f2\\fs28 71\\f1\\fs20\\par\\f0\\{End Fixed\\}\\par";
+  const struct {
+    const char* name;
+    Format format;
+    std::u16string web;
+    std::string losses;
+  } cases[] = {
+      {"a block among sizes", Format::Phpbb,
+       webFragment(u"\\fs20 The table, \\fs28 in full\\fs20 :\\par" + block + u"after\\par"), ""},
+      {"a block in markdown", Format::Markdown, webFragment(block + u"after\\par"), ""},
+      {"a centred block", Format::Markdown, webFragment(u"\\qc " + block + u"\\pard after\\par"),
+       ""},
+      {"a centred block in bbcode", Format::Bbcode,
+       webFragment(u"\\qc " + block + u"\\pard after\\par"), ""},
+      {"what is outside still counts", Format::Bbcode,
+       webFragment(u"\\fs20 The table, \\fs28 in full\\fs20 :\\par" + block), "size: 1 run\n"},
+      // The block shows a link's text, not where it goes.
+      {"a link in the block", Format::Phpbb,
+       u"<pre><br>\r\nsee <a href=\"https://example.com/\">the table</a><br>\r\n</pre>",
+       "link: 1 link\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Post post = convertPost(c.web, c.format);
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << utf8(c.web) << "\n" << utf8(post.text);
+    EXPECT_EQ(checkPost(c.web, post.text, c.format), std::nullopt);
+  }
+}
+
 }  // namespace
 }  // namespace quillmark
