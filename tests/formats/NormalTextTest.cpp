@@ -78,40 +78,5 @@ TEST(NormalText, IsWhatMostOfTheTextHas) {
   }
 }
 
-TEST(NormalText, IsNoLossWhereTheForumShowsNoFaceOrSize) {
-  // A word processor's document: DejaVu Serif at 10 pt (size 2) throughout, one word in
-  // another face, one line larger.
-  const std::u16string web = rewriteForWeb(Converter{}.convertRtfToHtml(
-      u"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman DejaVu Serif;}{\\f1\\fmodern DejaVu Sans "
-      u"Mono;}}\r\n\\pard\\f0\\fs20 Harbour City won 3-1 at home\\par The kick-off is at "
-      u"\\f1 19:45\\f0 .\\par\\fs28 Next week\\fs20\\par\r\n}\r\n",
-      kWebOptions));
-  const struct {
-    Format format;
-    std::string post;
-    std::string losses;
-  } cases[] = {
-      {Format::Phpbb,
-       "Harbour City won 3-1 at home\nThe kick-off is at 19:45.\n[size=150]Next week[/size]",
-       "face: 1 run\n"},
-      {Format::Xenforo,
-       "Harbour City won 3-1 at home\nThe kick-off is at [FONT=DejaVu Sans Mono]19:45[/FONT].\n"
-       "[SIZE=5]Next week[/SIZE]",
-       ""},
-      {Format::Bbcode, "Harbour City won 3-1 at home\nThe kick-off is at 19:45.\nNext week",
-       "size: 1 run\nface: 1 run\n"},
-      {Format::Markdown, "Harbour City won 3-1 at home\\\nThe kick-off is at 19:45.\\\nNext week",
-       "size: 1 run\nface: 1 run\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(formatName(c.format));
-    const Post post = convertPost(web, c.format);
-    EXPECT_EQ(utf8(post.text), c.post) << utf8(web);
-    EXPECT_EQ(formatLosses(post.losses), c.losses);
-  }
-  // The html format is the engine's fragment, faces and sizes and all.
-  EXPECT_EQ(convertPost(web, Format::Html).text, web);
-}
-
 }  // namespace
 }  // namespace quillmark
