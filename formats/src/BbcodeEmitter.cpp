@@ -28,8 +28,9 @@ class BbEmitter {
     Align align = line.fixed ? Align::None : line.align;
     const bool list = line.listItem && !line.fixed;
     if (align != Align::None && !shows(d_, alignElement(align))) align = Align::None;
-    // An alignment the post cannot show counts once per paragraph of lines that carry it.
-    const Align dropped = align == line.align ? Align::None : line.align;
+    // An alignment the post cannot show counts once per paragraph of lines that carry it;
+    // the code block shows none, and loses none.
+    const Align dropped = align == line.align || line.fixed ? Align::None : line.align;
     if (dropped != Align::None && dropped != lostAlign_) losses_.add(alignElement(dropped));
     lostAlign_ = dropped;
     closeBlocks(align, list, line.fixed);

@@ -45,12 +45,9 @@ class LossCounter {
 void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossCounter& losses,
                     std::vector<Open>& out);
 
-// Every character format of the run dropped (text in a code block).
-void dropAllInline(const Document& doc, const Run& run, LossCounter& losses);
-
 // A line of the fixed-columns block as a code block holds it: its text exact but for
-// no-break spaces, which become blanks so that the columns keep their width; every character
-// format of its runs dropped.
+// no-break spaces, which become blanks so that the columns keep their width; its character
+// formats dropped without a loss, as the block shows none, but its links counted as lost.
 void appendFixedLine(const Document& doc, const Line& line, LossCounter& losses,
                      std::u16string& out);
 

@@ -150,8 +150,6 @@ bool validFace(std::u16string_view f) {
 
 }  // namespace
 
-constexpr int kNormalSize = 3;
-
 void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossCounter& losses,
                     std::vector<Open>& out) {
   out.clear();
@@ -166,14 +164,17 @@ void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossC
     const std::u16string_view address = doc.links[run.link];
     want({Element::Link, address, 0}, !address.empty());
   }
-  if (run.font != kNone) {
-    const FontAttrs& f = doc.fonts[run.font];
-    if (!f.face.empty()) want({Element::Face, f.face}, validFace(f.face));
-    // Size 3 is a page's normal text size, the size a forum's posts are shown in: it needs
-    // no markup, and a forum without sizes loses nothing by it.
-    if (f.size > 0 && f.size != kNormalSize) want({Element::Size, {}, std::min(f.size, 7)}, true);
-    if (!f.color.empty()) want({Element::Colour, f.color}, validColour(f.color));
+  // The post's normal text takes the forum's own face and size: it needs no markup, and a
+  // forum without faces or sizes loses nothing by it. Text with no face takes the forum's
+  // too. Another size is written as many steps from the forum's size as it is from the
+  // normal, so that it keeps its place beside the normal text.
+  const FontAttrs f = run.font != kNone ? doc.fonts[run.font] : FontAttrs{};
+  const NormalText& normal = doc.normal;
+  if (!f.face.empty() && f.face != normal.face) want({Element::Face, f.face}, validFace(f.face));
+  if (const int size = shownSize(f.size); size != normal.size) {
+    want({Element::Size, {}, std::clamp(kPageSize + size - normal.size, 1, 7)}, true);
   }
+  if (!f.color.empty()) want({Element::Colour, f.color}, validColour(f.color));
   constexpr std::array<std::pair<CharFlag, Element>, 6> kFlags = {{
       {kBold, Element::Bold},
       {kItalic, Element::Italic},
@@ -187,17 +188,13 @@ void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossC
   }
 }
 
-void dropAllInline(const Document& doc, const Run& run, LossCounter& losses) {
-  static const Dialect kNothing{};
-  std::vector<Open> none;
-  inlineElements(doc, run, kNothing, losses, none);
-}
-
 void appendFixedLine(const Document& doc, const Line& line, LossCounter& losses,
                      std::u16string& out) {
   for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
     const Run& run = doc.runs[r];
-    dropAllInline(doc, run, losses);
+    // A code block shows its text in the forum's own monospace, so its formats are none of
+    // the post's losses; a link's address is: the block shows only the link's text.
+    if (run.link != kNone) losses.dropRun({Element::Link, doc.links[run.link], 0});
     losses.endRun();
     for (const char16_t c : doc.runText(run)) out.push_back(c == 0xA0 ? u' ' : c);
   }

@@ -125,23 +125,47 @@ std::u16string withoutMarkers(std::u16string_view text) {
 
 class Words {
  public:
+  static constexpr std::size_t kAround = 3;  // the words a message quotes on each side
+
   explicit Words(std::u16string_view text) : text_(text) {}
   // The next word, empty at the end.
   std::u16string_view next() {
     while (at_ < text_.size() && isGap(text_[at_])) ++at_;
     const std::size_t start = at_;
     while (at_ < text_.size() && !isGap(text_[at_])) ++at_;
+    if (at_ > start) starts_[count_++ % starts_.size()] = start;
     return text_.substr(start, at_ - start);
+  }
+
+  // The word next() gave last with up to kAround words on each side, its gaps as they are,
+  // quoted as visible() shows it; "..." where the text goes on.
+  std::string around() const {
+    if (count_ == 0) return "\"\"";
+    const std::size_t first =
+        starts_[count_ > kAround ? (count_ - kAround - 1) % starts_.size() : 0];
+    Words after = *this;
+    std::size_t end = at_;
+    for (std::size_t i = 0; i < kAround; ++i) {
+      if (after.next().empty()) break;
+      end = after.at_;
+    }
+    constexpr std::size_t kLongest = 160;  // units of the text quoted at most
+    const bool cut = end - first > kLongest;
+    std::string quote = "\"";
+    if (count_ > kAround + 1) quote += "...";
+    quote += visible(text_.substr(first, std::min(end - first, kLongest)));
+    if (cut || !after.next().empty()) quote += "...";
+    return quote + "\"";
   }
 
  private:
   std::u16string_view text_;
-  std::size_t at_ = 0;  // where the next word is looked for
+  std::size_t at_ = 0;                             // where the next word is looked for
+  std::array<std::size_t, kAround + 1> starts_{};  // of the last words given, by count_
+  std::size_t count_ = 0;                          // words given
 };
 
-std::string quoted(std::u16string_view word) {
-  return "\"" + encodeUtf8(word.substr(0, 40)) + "\"";
-}
+std::string quoted(std::u16string_view word) { return "\"" + visible(word.substr(0, 40)) + "\""; }
 
 }  // namespace
 }  // namespace formats
@@ -161,8 +185,11 @@ std::optional<std::string> checkFragment(std::u16string_view webHtml,
     }
     if (a.empty()) return "text lost: " + formats::quoted(b);
     if (b.empty()) return "text added: " + formats::quoted(a);
+    // The first word that differs, and where it stands in each text: the two may differ
+    // only in characters that show no mark, or in the gaps around it.
     return "the post reads " + formats::quoted(a) + " where the document reads " +
-           formats::quoted(b);
+           formats::quoted(b) + " (the post: " + post.around() +
+           "; the document: " + document.around() + ")";
   }
 }
 

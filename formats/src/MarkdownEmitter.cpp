@@ -81,8 +81,9 @@ class MdEmitter {
     return line.listItem ? Kind::Item : Kind::Paragraph;
   }
 
+  // Markdown shows no alignment; the code block shows none, and loses none.
   void countAlignment(const Line& line) {
-    const Align a = line.endRun > line.firstRun ? line.align : Align::None;
+    const Align a = line.endRun > line.firstRun && !line.fixed ? line.align : Align::None;
     if (a != Align::None && a != lostAlign_) {
       losses_.add(a == Align::Center ? Element::Centre : Element::Right);
     }

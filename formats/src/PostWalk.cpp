@@ -21,12 +21,50 @@ std::u16string plainText(const Document& doc) {
   return text;
 }
 
-std::string snippet(std::u16string_view text, std::size_t at) {
-  std::string out = encodeUtf8(text.substr(at, 24));
-  for (char& c : out) {
-    if (c == '\n' || c == '\r') c = ' ';
+namespace {
+
+// Characters that show no mark of their own: controls, the Unicode spaces but the plain one,
+// and the format characters (soft hyphen, zero-width and direction marks, the byte-order
+// mark), with the object replacement character and unpaired surrogates.
+bool showsNoMark(char16_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD || c == 0x034F || c == 0x061C ||
+         c == 0x1680 || c == 0x180E || (c >= 0x2000 && c <= 0x200F) ||
+         (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) || c == 0x3000 ||
+         c == 0xFEFF || (c >= 0xFFF9 && c <= 0xFFFC) || (c >= 0xD800 && c <= 0xDFFF);
+}
+
+}  // namespace
+
+std::string visible(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                      text[i + 1] <= 0xDFFF;
+    if (pair) {
+      out += encodeUtf8(text.substr(i++, 2));
+    } else if (!showsNoMark(c)) {
+      out += encodeUtf8(text.substr(i, 1));
+    } else if (c == u'\r' || c == u'\n' || c == 0x2028 || c == 0x2029) {
+      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+      out += "<line break>";
+    } else if (c == u'\t') {
+      out += "<tab>";
+    } else if (c == 0xA0) {
+      out += "<no-break space>";
+    } else {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      out += "<U+";
+      for (const int shift : {12, 8, 4, 0}) out += kHex[(c >> shift) & 0xF];
+      out += '>';
+    }
   }
-  return "\"" + out + "\"";
+  return out;
+}
+
+std::string snippet(std::u16string_view text, std::size_t at) {
+  return "\"" + visible(text.substr(at, 24)) + "\"";
 }
 
 void PostWalk::skipBlanks() {

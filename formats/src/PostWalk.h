@@ -15,7 +15,13 @@ namespace quillmark::formats {
 // The writer's text of the fragment, its lines each ended by "\n".
 std::u16string plainText(const Document& doc);
 
-// Up to 24 units of the text from `at`, quoted, line ends as blanks.
+// The text as a message quotes it, in UTF-8: every character that shows no mark of its own
+// but the space (a line end, a tab, a no-break or other space, a soft hyphen or another
+// invisible character) named in angle brackets, so that two texts that differ never read
+// alike: "a<tab>b", "Ro<U+00AD>vers".
+std::string visible(std::u16string_view text);
+
+// Up to 24 units of the text from `at`, quoted, as visible() shows it.
 std::string snippet(std::u16string_view text, std::size_t at);
 
 // The post and the writer's text walked side by side: what matches the text is text, what

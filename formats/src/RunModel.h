@@ -50,12 +50,28 @@ struct Line {
   bool fixed = false;  // inside the fixed-columns block: text exact, no formats shown
 };
 
+// A page's normal text size, the size a forum shows its posts in.
+inline constexpr int kPageSize = 3;
+
+// The size a browser shows for a font's size attribute: no size is the page's, 8 shows as 7.
+constexpr int shownSize(int size) { return size <= 0 ? kPageSize : size > 7 ? 7 : size; }
+
+// The post's normal text: the face and the shown size that most of the writer's characters
+// outside the fixed-columns block have, blanks aside, each counted on its own. A post gives
+// its normal text the forum's own font and size. On a tie the forum's own (no face, size 3)
+// wins, else the one met first; with no such characters it is the forum's own.
+struct NormalText {
+  std::u16string_view face;  // empty: no face, the forum's own
+  int size = kPageSize;      // 1 to 7
+};
+
 struct Document {
   std::u16string text;  // the writer's text, entities decoded, of every run in order
   std::vector<Run> runs;
   std::vector<Line> lines;
   std::vector<FontAttrs> fonts;
   std::vector<std::u16string> links;  // addresses, entities decoded
+  NormalText normal;
 
   std::u16string_view runText(const Run& run) const {
     return std::u16string_view(text).substr(run.start, run.length);

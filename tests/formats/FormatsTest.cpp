@@ -42,8 +42,8 @@ const ElementCase kElementCases[] = {
     {"super", Element::Superscript, u"a \\super up\\nosupersub  z\\par"},
     {"sub", Element::Subscript, u"a \\sub down\\nosupersub  z\\par"},
     {"colour", Element::Colour, u"a {\\cf1 red} z\\par"},
-    {"size", Element::Size, u"a \\fs40 big\\par"},
-    {"face", Element::Face, u"a {\\f2 arial} z\\par"},
+    {"size", Element::Size, u"small text \\fs40 big\\par"},
+    {"face", Element::Face, u"plain text {\\f2 arial} z\\par"},
     {"centre", Element::Centre, u"\\qc mid\\par\\pard z\\par"},
     {"right", Element::Right, u"\\qr end\\par\\pard z\\par"},
     {"list", Element::ListItem,
@@ -86,44 +86,42 @@ struct Golden {
   bool fragment = false;
 };
 
-// The base size \fs20 is HTML size 2 on every line; the engine writes it, so the posts carry it.
+// The base size \fs20, HTML size 2, is the normal text of these documents: it takes the forum's
+// own size, with no markup and no loss.
 const Golden kGolden[] = {
-    {"phpbb bold", Format::Phpbb, u"a \\b bold\\b0  z\\par", u"[size=85]a [b]bold[/b] z[/size]",
-     ""},
-    {"phpbb strike dropped", Format::Phpbb, u"\\strike gone\\strike0\\par", u"[size=85]gone[/size]",
+    {"phpbb bold", Format::Phpbb, u"a \\b bold\\b0  z\\par", u"a [b]bold[/b] z", ""},
+    {"phpbb strike dropped", Format::Phpbb, u"\\strike gone\\strike0\\par", u"gone",
      "strike-through: 1 run\n"},
-    {"phpbb colour", Format::Phpbb, u"{\\cf2 go}\\par",
-     u"[size=85][color=#008000]go[/color][/size]", ""},
-    {"phpbb centre dropped", Format::Phpbb, u"\\qc a\\par b\\par\\pard c\\par",
-     u"[size=85]a[/size]\n[size=85]b[/size]\n[size=85]c[/size]", "centre: 1 paragraph\n"},
+    {"phpbb colour", Format::Phpbb, u"{\\cf2 go}\\par", u"[color=#008000]go[/color]", ""},
+    {"phpbb centre dropped", Format::Phpbb, u"\\qc a\\par b\\par\\pard c\\par", u"a\nb\nc",
+     "centre: 1 paragraph\n"},
     {"phpbb list", Format::Phpbb, u"{\\pntext\\bullet}one\\par{\\pntext\\bullet}two\\par",
-     u"[list][*][size=85]one[/size]\n[*][size=85]two[/size][/list]", ""},
+     u"[list][*]one\n[*]two[/list]", ""},
     {"phpbb typed markup goes out as typed", Format::Phpbb, u"\\fs24 [quote]x[/quote]\\par",
      u"[quote]x[/quote]", ""},
     {"smf super and list", Format::Smf, u"{\\pntext\\bullet}E=mc\\super 2\\nosupersub\\par",
-     u"[list][li][size=10pt]E=mc[sup]2[/sup][/size][/li][/list]", ""},
-    {"mybb right", Format::Mybb, u"\\qr -- Mike\\par",
-     u"[align=right][size=x-small]-- Mike[/size][/align]", ""},
-    {"xenforo face", Format::Xenforo, u"{\\f2 arial}\\par",
-     u"[FONT=Arial][SIZE=2]arial[/SIZE][/FONT]", ""},
+     u"[list][li]E=mc[sup]2[/sup][/li][/list]", ""},
+    {"mybb right", Format::Mybb, u"\\qr -- Mike\\par", u"[align=right]-- Mike[/align]", ""},
+    {"xenforo face", Format::Xenforo, u"plain \\f2 arial\\f0  text\\par",
+     u"plain [FONT=Arial]arial[/FONT] text", ""},
     {"vbulletin centre", Format::Vbulletin, u"\\qc Title\\par\\pard Body\\par",
-     u"[CENTER][SIZE=2]Title[/SIZE][/CENTER]\n[SIZE=2]Body[/SIZE]", ""},
+     u"[CENTER]Title[/CENTER]\nBody", ""},
     {"bbcode keeps the common subset", Format::Bbcode, u"\\b\\ul x\\b0\\ulnone\\par",
-     u"[b][u]x[/u][/b]", "size: 1 run\n"},
+     u"[b][u]x[/u][/b]", ""},
     {"markdown emphasis", Format::Markdown,
      u"a \\b bold\\b0 , \\i it\\i0  and \\strike st\\strike0\\par", u"a **bold**, *it* and ~~st~~",
-     "size: 1 run\n"},
+     ""},
     {"markdown escapes", Format::Markdown, u"3*4*5 C:\\\\path `x` a_b [y] <z> & &amp;\\par",
-     u"3\\*4\\*5 C:\\\\path \\`x\\` a\\_b \\[y\\] \\<z> & &", "size: 1 run\n"},
+     u"3\\*4\\*5 C:\\\\path \\`x\\` a\\_b \\[y\\] \\<z> & &", ""},
     {"markdown line starts", Format::Markdown, u"# one\\par 1. two\\par - three\\par + four\\par",
-     u"\\# one\\\n1\\. two\\\n\\- three\\\n\\+ four", "size: 4 runs\n"},
+     u"\\# one\\\n1\\. two\\\n\\- three\\\n\\+ four", ""},
     {"markdown paragraphs and breaks", Format::Markdown, u"one\\par two\\par\\par three\\par",
-     u"one\\\ntwo\n\nthree", "size: 3 runs\n"},
+     u"one\\\ntwo\n\nthree", ""},
     {"markdown list then paragraph", Format::Markdown,
      u"{\\pntext\\bullet}one\\par{\\pntext\\bullet}two\\par\\pard z\\par", u"- one\n- two\n\nz",
-     "size: 3 runs\n"},
+     ""},
     {"markdown indent kept", Format::Markdown, u"\\par     deep\\par",
-     u"\u00A0\u00A0\u00A0\u00A0deep", "size: 1 run\n"},
+     u"\u00A0\u00A0\u00A0\u00A0deep", ""},
     {"link bbcode", Format::Phpbb, u"see <a href=\"https://example.com/?a=1&amp;b=2\">here</a> now",
      u"see [url=https://example.com/?a=1&b=2]here[/url] now", "", true},
     {"link markdown", Format::Markdown, u"<a href=\"https://example.com/a(b)\"><b>here</b></a>",
@@ -132,7 +130,7 @@ const Golden kGolden[] = {
     {"refused scheme", Format::Phpbb,
      u"{\\field{\\*\\fldinst HYPERLINK \"javascript:x\"}"
      u"{\\fldrslt click}}\\par",
-     u"[size=85]click[/size]", ""},
+     u"click", ""},
     {"empty document", Format::Markdown, u"", u"", ""},
     {"empty document bbcode", Format::Xenforo, u"", u"", ""},
 };
@@ -163,18 +161,21 @@ TEST(Formats, SizesAtEveryStep) {
   };
   for (const auto& [format, scale] : scales) {
     for (const auto& [word, size] : steps) {
-      const std::u16string web = webFragment(std::u16string(word) + u" x\\par");
+      // Most of the text at \fs24, size 3: the normal text is the forum's own size.
+      const std::u16string web =
+          webFragment(u"\\fs24 the normal text\\par" + std::u16string(word) + u" x\\par");
       const Post post = convertPost(web, format);
       const std::u16string value = scale[std::min(size, 7)];
       const std::u16string open =
           formatTable(format)[static_cast<std::size_t>(Element::Size)].markup.starts_with("[SIZE")
               ? u"[SIZE=" + value + u"]"
               : u"[size=" + value + u"]";
+      const std::u16string line = post.text.substr(post.text.find(u'\n') + 1);
       if (size == 3) {
         // The normal size needs no markup.
-        EXPECT_EQ(utf8(post.text), "x") << formatName(format);
+        EXPECT_EQ(utf8(line), "x") << formatName(format);
       } else {
-        EXPECT_TRUE(post.text.starts_with(open))
+        EXPECT_TRUE(line.starts_with(open))
             << formatName(format) << " " << size << ": " << utf8(post.text);
       }
       EXPECT_TRUE(post.losses.empty());
@@ -198,9 +199,7 @@ TEST(Formats, NestingAcrossParagraphs) {
   // Bold from the first paragraph to the third, italic inside across the second's end.
   const std::u16string web = webFragment(u"\\b one \\i two\\par three\\i0\\par four\\b0\\par");
   const Post post = convertPost(web, Format::Phpbb);
-  EXPECT_EQ(utf8(post.text),
-            "[size=85][b]one [i]two[/i][/b][/size]\n[size=85][b][i]three[/i][/b][/size]\n"
-            "[size=85][b]four[/b][/size]");
+  EXPECT_EQ(utf8(post.text), "[b]one [i]two[/i][/b]\n[b][i]three[/i][/b]\n[b]four[/b]");
   for (const Format f : kMarkupFormats) {
     EXPECT_EQ(checkPost(web, convertPost(web, f).text, f), std::nullopt) << formatName(f);
   }
@@ -208,7 +207,7 @@ TEST(Formats, NestingAcrossParagraphs) {
 
 TEST(Formats, EntitiesBecomeCharacters) {
   const std::u16string web = webFragment(u"caf\\'e9 \\'a9 5\\'96 0 \\'85\\par");
-  EXPECT_EQ(utf8(convertPost(web, Format::Xenforo).text), "[SIZE=2]café © 5– 0 ...[/SIZE]");
+  EXPECT_EQ(utf8(convertPost(web, Format::Xenforo).text), "café © 5– 0 ...");
   // Typed entities read as a browser reads them; unknown ones stay text.
   const std::u16string typed = u"&lt;b&gt; &amp;nbsp; &#233;&#x41; &bogus; &";
   EXPECT_EQ(utf8(convertPost(typed, Format::Bbcode).text), "<b> &nbsp; éA &bogus; &");
@@ -221,7 +220,7 @@ TEST(Formats, FixedBlockKeepsItsSpacing) {
       u"Fixed\\}\\par\\par"
       u" after\\par");
   EXPECT_EQ(utf8(convertPost(web, Format::Phpbb).text),
-            "[code]Team\tP  Pts\n x    ``y[/code]\n\n[size=85]after[/size]");
+            "[code]Team\tP  Pts\n x    ``y[/code]\n\nafter");
   EXPECT_EQ(utf8(convertPost(web, Format::Markdown).text),
             "```\nTeam\tP  Pts\n x    ``y\n```\n\nafter");
   // A fence longer than the longest backtick run inside.
@@ -324,10 +323,44 @@ TEST(Formats, SamplePostInEveryFormat) {
     EXPECT_EQ(checkPost(web, post.text, f), std::nullopt) << utf8(post.text);
   }
   EXPECT_EQ(utf8(convertPost(web, Format::Phpbb).text),
-            "[size=125][b]Season[/b][/size]\n[list][*][size=85]Best: 5–0[/size][/list]\n"
-            "[code]Player   Goals\nAndré    19[/code]\n\n[size=85]-- Mike[/size]");
+            "[size=150][b]Season[/b][/size]\n[list][*]Best: 5–0[/list]\n"
+            "[code]Player   Goals\nAndré    19[/code]\n\n-- Mike");
   EXPECT_EQ(formatLosses(convertPost(web, Format::Phpbb).losses),
-            "size: 2 runs\ncentre: 1 paragraph\nright: 1 paragraph\n");
+            "centre: 1 paragraph\nright: 1 paragraph\n");
+}
+
+TEST(Formats, TheCodeBlockLosesNothingButLinks) {
+  // The fixed-columns block becomes a code block, shown in the forum's own monospace: the
+  // formats of its text, its alignment among them, are none of the post's losses.
+  const std::u16string block =
+      u"\\{Begin Fixed\\}\\par\\f1\\fs20 Team\\tab \\b Pts\\b0\\par{\\cf1 Rovers}\\tab "
+      u"\\f2\\fs28 71\\f1\\fs20\\par\\f0\\{End Fixed\\}\\par";
+  const struct {
+    const char* name;
+    Format format;
+    std::u16string web;
+    std::string losses;
+  } cases[] = {
+      {"a block among sizes", Format::Phpbb,
+       webFragment(u"\\fs20 The table, \\fs28 in full\\fs20 :\\par" + block + u"after\\par"), ""},
+      {"a block in markdown", Format::Markdown, webFragment(block + u"after\\par"), ""},
+      {"a centred block", Format::Markdown, webFragment(u"\\qc " + block + u"\\pard after\\par"),
+       ""},
+      {"a centred block in bbcode", Format::Bbcode,
+       webFragment(u"\\qc " + block + u"\\pard after\\par"), ""},
+      {"what is outside still counts", Format::Bbcode,
+       webFragment(u"\\fs20 The table, \\fs28 in full\\fs20 :\\par" + block), "size: 1 run\n"},
+      // The block shows a link's text, not where it goes.
+      {"a link in the block", Format::Phpbb,
+       u"<pre><br>\r\nsee <a href=\"https://example.com/\">the table</a><br>\r\n</pre>",
+       "link: 1 link\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Post post = convertPost(c.web, c.format);
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << utf8(c.web) << "\n" << utf8(post.text);
+    EXPECT_EQ(checkPost(c.web, post.text, c.format), std::nullopt);
+  }
 }
 
 }  // namespace

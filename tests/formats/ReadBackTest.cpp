@@ -137,7 +137,28 @@ TEST(CheckFragment, NamesWhatIsWrong) {
       {"a block left open", u"<li>a", u"a", "element left open: <li>"},
       {"a word lost", u"a b", u"a b c", "text lost: \"c\""},
       {"a word added", u"a b c", u"a b", "text added: \"c\""},
-      {"a word changed", u"a x c", u"a b c", "the post reads \"x\" where the document reads \"b\""},
+      {"a word changed", u"a x c", u"a b c",
+       "the post reads \"x\" where the document reads \"b\" (the post: \"a x c\"; the "
+       "document: \"a b c\")"},
+      // Words that read alike: what shows no mark is named, with the words around it.
+      {"an invisible character", u"Harbour City Ro\u00ADvers won 3-1 at home on Saturday",
+       u"Harbour City Rovers won 3-1 at home on Saturday",
+       "the post reads \"Ro<U+00AD>vers\" where the document reads \"Rovers\" (the post: "
+       "\"Harbour City Ro<U+00AD>vers won 3-1 at...\"; the document: \"Harbour City Rovers won "
+       "3-1 at...\")"},
+      {"a space that is no gap", u"Season review: Harbour\u2009City Rovers",
+       u"Season review: Harbour City Rovers",
+       "the post reads \"Harbour<U+2009>City\" where the document reads \"Harbour\" (the post: "
+       "\"Season review: Harbour<U+2009>City Rovers\"; the document: \"Season review: Harbour "
+       "City Rovers\")"},
+      {"line ends and tabs shown", u"one two<br>\r\nthree\tfour five six",
+       u"one two\nthree\tfour 5 six",
+       "the post reads \"five\" where the document reads \"5\" (the post: \"...two<line "
+       "break>three<tab>four five six\"; the document: \"...two<line break>three<tab>four 5 "
+       "six\")"},
+      {"at the start", u"x b c d e", u"a b c d e",
+       "the post reads \"x\" where the document reads \"a\" (the post: \"x b c d...\"; the "
+       "document: \"a b c d...\")"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(checkFragment(c.web, c.document), c.verdict) << c.name;

@@ -116,6 +116,17 @@ const std::vector<Row>& rows() {
       {"TypedBold", [] { return one(u"<b>x"); }, false},
       {"TypedClosings", [] { return one(u"x</font></a></td></tr></table></li>"); }, false},
       {"TypedFonts", [] { return one(u"<font color=\"#FF0000\">x"); }, false},
+      // Every face its own: the post's normal face is found by one count of each.
+      {"TypedFacesAllDifferent",
+       []() -> Lines {
+         std::u16string text;
+         for (std::size_t i = 0; text.size() < kTypedUnits; ++i) {
+           const std::string n = std::to_string(i);
+           text += u"<font face=\"F" + std::u16string(n.begin(), n.end()) + u"\">x";
+         }
+         return {text};
+       },
+       false},
       // ----- BBCode: the posts carry the writer's text as typed, and the checks and the
       // preview's reader look for tags in it.
       {"OpenBrackets", [] { return one(u"["); }},

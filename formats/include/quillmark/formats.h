@@ -20,6 +20,16 @@
 // read, so that what the writer sees is what the forum shows. What a format cannot show is
 // dropped, the text kept, and counted in the post's loss report.
 //
+// The face and the size that most of the text has (by characters, blanks and the
+// fixed-columns block aside; each on its own) are the post's normal text: a word processor's
+// body font, say. The post gives them no markup, so that they show in the forum's own font
+// and size, and a forum that shows no faces or sizes loses nothing by them. Text in another
+// face is marked with it; text with no face takes the forum's. Text in another size is marked
+// as many steps (HTML sizes 1 to 7) from the forum's size 3 as it is from the normal size. On a
+// tie the forum's own (no face, size 3) wins, else the one met first. The fixed-columns block
+// becomes a code block in the forum's own monospace: the formats of its text are no loss, a
+// link's address is.
+//
 // `html` is the fragment unchanged, byte for byte. Every other format ends its lines with
 // "\n" alone. Nothing here fails: every fragment gives a post. Time and memory are linear in
 // the size of the fragment. Qt-free, like the engine.

@@ -153,4 +153,42 @@ TEST(PostBuilder, TheHeaderNamesWhatTheForumDoesNotShowWithEachCount) {
   }
 }
 
+// A word processor's document, DejaVu Serif at 10 pt but for a heading and a time: its body
+// is the post's normal text, in the forum's own face and size, on the editor's road too.
+TEST(PostBuilder, TheBodysFaceAndSizeAreTheForumsOwn) {
+  RichTextBox box;
+  const QString text = u"Match report\rHarbour City won at home; kick-off at 19:45."_s;
+  box.setSelText(text);
+  select(box, 0, int(text.size()));
+  box.setSelFontName(u"DejaVu Serif"_s);
+  box.setSelFontSize(10);
+  select(box, 0, 12);
+  box.setSelFontSize(14);
+  select(box, int(text.indexOf(u"19:45"_s)), 5);
+  box.setSelFontName(u"DejaVu Sans Mono"_s);
+  Converter converter;
+  const struct {
+    Format format;
+    QString post;
+    std::string losses;
+  } rows[] = {
+      {Format::Xenforo,
+       u"[SIZE=5]Match report[/SIZE]\nHarbour City won at home; kick-off at [FONT=DejaVu Sans "
+       u"Mono]19:45[/FONT]."_s,
+       ""},
+      {Format::Phpbb,
+       u"[size=150]Match report[/size]\nHarbour City won at home; kick-off at 19:45."_s,
+       "face: 1 run\n"},
+      {Format::Markdown, u"Match report\\\nHarbour City won at home; kick-off at 19:45."_s,
+       "size: 1 run\nface: 1 run\n"},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(quillmark::formatDisplayName(row.format));
+    const MadePost made =
+        quillmark::post::makePost(converter, *box.document(), profileFor(row.format));
+    EXPECT_EQ(made.text, row.post);
+    EXPECT_EQ(quillmark::formatLosses(made.losses), row.losses);
+  }
+}
+
 }  // namespace
