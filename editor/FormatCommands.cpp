@@ -68,9 +68,10 @@ void QuillmarkMain::applyFontSize() {
   box_->setFocus();
 }
 
-// Inserts "{Begin Fixed}", an empty paragraph and "{End Fixed}" in Courier, then a blank in
-// the default face and two paragraph breaks, leaving the insertion point after them. A
-// selection is replaced.
+// Inserts "{Begin Fixed}", an empty paragraph and "{End Fixed}" in Courier, then a blank and
+// two paragraph breaks in the default face and the normal size, so that what is written after
+// the block is normal text again. The insertion point ends on the empty paragraph inside the
+// block, ready for the columns. A selection is replaced.
 void QuillmarkMain::insertFixedColumns() {
   const QString begin = qs(kFixedBegin);
   const QString end = qs(kFixedEnd);
@@ -80,6 +81,7 @@ void QuillmarkMain::insertFixedColumns() {
   box.setSelText(begin + u'\r');
   box.setSelText(u'\r' + end);
   box.setSelStart(box.selStart() - markers);
+  const int inside = box.selStart() + int(begin.size()) + 1;
   box.setSelLength(markers);
   box.setSelFontName(QString::fromUtf16(richtext::kFixedFontName));
   box.setSelStart(box.selStart() + markers);
@@ -87,9 +89,11 @@ void QuillmarkMain::insertFixedColumns() {
   box.setSelStart(box.selStart() - 1);
   box.setSelLength(1);
   box.setSelFontName(QString::fromUtf16(richtext::kDefaultFontName));
+  box.setSelFontSize(richtext::kDefaultFontPointSize);
   box.setSelStart(box.selStart() + 1);
   box.setSelLength(0);
   box.setSelText(u"\r\r"_s);
+  box.setSelStart(inside);
 }
 
 }  // namespace quillmark

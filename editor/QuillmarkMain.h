@@ -10,6 +10,7 @@
 
 #include "Platform.h"
 #include "quillmark/convert.h"
+#include "richtext/DocumentModel.h"
 #include "writing/RecentFiles.h"
 
 class QAction;
@@ -42,8 +43,9 @@ class QuillmarkMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The size, in points, of the first text typed, and of text converted from the clipboard.
-  static constexpr double kStartFontSize = 12;
+  // The size, in points, of the first text typed, and of text converted from the clipboard:
+  // the document's normal size.
+  static constexpr double kStartFontSize = richtext::kDefaultFontPointSize;
   // The colour behind the window's controls, and the About box's (the 24-bit value 13691120).
   static constexpr QColor kWindowColor{240, 232, 208};
 

@@ -11,10 +11,18 @@
 //   size        fontPointSize() in points; 0 (unset) is the document's default size
 //   face        the first of fontFamilies(); none is the document's default face
 //   link        an anchor with an address: setAnchor(true) and setAnchorHref(address); the
-//               run's text is what the link shows. An anchor without an address is no link
+//               run's text is what the link shows. An anchor without an address is no link.
+//               A link's look (the palette's link colour, an underline) is no formatting:
+//               RichTextBox draws it from the anchor at display time (extra selections over
+//               the link's runs), so the formats never hold it and neither the RTF nor the
+//               post writes it. A colour or underline a run does hold is the writer's own;
+//               the colour shows on the link. A pasted page's link colour and underline that
+//               are only Qt's look of an anchor are dropped as the page comes in
 // Paragraphs
 //   alignment   the block's horizontal alignment (left, right, centre, justify)
-//   indents     leftMargin() and textIndent() in pixels, 15 twips to the pixel
+//   indents     leftMargin() and textIndent() in pixels, 15 twips to the pixel. Qt's own
+//               indent() levels (pasted HTML may bring them) add indentWidth() each to the
+//               left indent (ownIndentPixels); the indent commands fold them into leftMargin()
 //   bullets     a bulleted paragraph belongs to a QTextList of style ListDisc and indent 1;
 //               the document's indentWidth() is the bullet indent, and leftMargin() is the
 //               paragraph's indent on top of the bullet's
@@ -59,7 +67,9 @@ constexpr bool isTextCharacter(char16_t c) {
 // The face every new document starts in. It stays this name in the document and in the
 // RTF even where the machine shows another face for it.
 inline constexpr char16_t kDefaultFontName[] = u"MS Sans Serif";
-inline constexpr double kDefaultFontPointSize = 10.0;
+// The document's normal size: a post starts at it, and text that brings no size of its own
+// (a pasted page's, an RTF without "\fs") takes it. It is the size RTF itself assumes.
+inline constexpr double kDefaultFontPointSize = 12.0;
 // The face of the fixed-columns block.
 inline constexpr char16_t kFixedFontName[] = u"Courier";
 
@@ -178,6 +188,12 @@ inline void setFontName(QTextCharFormat &format, const QString &name) {
 inline double fontPointSizeOf(const QTextCharFormat &format, const QTextDocument &document) {
   const double size = format.fontPointSize();
   return size > 0 ? size : document.defaultFont().pointSizeF();
+}
+
+// A paragraph's left indent in pixels, its bullet's aside: its margin and Qt's indent levels
+// of `levelWidth` (the document's indentWidth()) each.
+inline double ownIndentPixels(const QTextBlockFormat &format, double levelWidth) {
+  return format.leftMargin() + format.indent() * levelWidth;
 }
 
 // Prepares an empty document the way every Quillmark document starts: the default face and

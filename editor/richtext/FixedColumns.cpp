@@ -1,9 +1,10 @@
 // Lays a table out as the lines of a fixed-columns block, widths counted as a fixed-pitch
-// font shows them, and gathers a table's cells as text. Knows nothing of RTF or of
-// QTextTable.
+// font shows them, gathers a table's cells as text, and finds whether a place in a document
+// is inside a block. Knows nothing of RTF or of QTextTable.
 #include "FixedColumns.h"
 
 #include <QChar>
+#include <QTextBlock>
 #include <algorithm>
 #include <utility>
 
@@ -105,6 +106,19 @@ QTextCharFormat fixedColumnsFormat() {
   QTextCharFormat format;
   setFontName(format, QString::fromUtf16(kFixedFontName));
   return format;
+}
+
+bool insideFixedColumns(const QTextDocument &document, int position) {
+  const QString begin = qs(kFixedBegin);
+  const QString end = qs(kFixedEnd);
+  for (QTextBlock block = document.findBlock(position); block.isValid(); block = block.previous()) {
+    QString text = block.text();
+    if (position < block.position() + text.size()) text.truncate(position - block.position());
+    const qsizetype lastBegin = text.lastIndexOf(begin);
+    const qsizetype lastEnd = text.lastIndexOf(end);
+    if (lastBegin >= 0 || lastEnd >= 0) return lastBegin > lastEnd;
+  }
+  return false;
 }
 
 void TableCells::startRow(QString text) {

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <QTextCharFormat>
+#include <QTextDocument>
 
 #include "quillmark/convert.h"
 
@@ -31,6 +32,11 @@ QStringList fixedColumnsBlock(const QList<QStringList> &rows);
 
 // The character format of the block's paragraphs: the fixed face, all else the default.
 QTextCharFormat fixedColumnsFormat();
+
+// Whether text inserted at `position` of `document` lands inside a fixed-columns block: the
+// last marker before it is "{Begin Fixed}". The markers count wherever they stand in a
+// paragraph, as "Copy to Web" finds them.
+bool insideFixedColumns(const QTextDocument &document, int position);
 
 // A table read as text, cell by cell and row by row, until it ends and its rows become a
 // fixed-columns block. Formatting inside it is lost; a nested table's cells stay in the

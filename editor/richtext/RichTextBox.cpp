@@ -3,8 +3,11 @@
 // next, and the document as RTF through the writer and reader.
 #include "richtext/RichTextBox.h"
 
+#include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMimeData>
+#include <QPalette>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextList>
@@ -14,6 +17,7 @@
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/DocumentModel.h"
+#include "richtext/FixedColumns.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
@@ -118,6 +122,40 @@ QTextCharFormat replacementFormat(const QTextCursor &cursor) {
   return format;
 }
 
+// Qt's HTML import shows a page's link as a browser would with no style of its own: in the
+// palette's link colour, underlined. That is only the link's look, which the box draws itself;
+// a colour the page gave its link is the page's formatting and stays.
+void dropImportedLinkLook(QTextDocument &page) {
+  const QColor importedColor = QGuiApplication::palette().color(QPalette::Link);
+  struct Run {
+    int from;
+    int length;
+    QTextCharFormat format;
+  };
+  QList<Run> runs;
+  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      QTextCharFormat format = fragment.charFormat();
+      if (linkOf(format).isEmpty()) continue;
+      format.clearProperty(QTextFormat::TextUnderlineStyle);
+      format.clearProperty(QTextFormat::FontUnderline);
+      if (format.foreground().style() != Qt::NoBrush &&
+          format.foreground().color() == importedColor) {
+        format.clearProperty(QTextFormat::ForegroundBrush);
+      }
+      if (format != fragment.charFormat())
+        runs.append({fragment.position(), fragment.length(), format});
+    }
+  }
+  for (const Run &run : runs) {
+    QTextCursor cursor(&page);
+    cursor.setPosition(run.from);
+    cursor.setPosition(run.from + run.length, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(run.format);
+  }
+}
+
 }  // namespace
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent) {
@@ -125,6 +163,62 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent) {
   setUpDocument(*document(), kDefaultBulletIndent);
   setAcceptRichText(true);
   setTabChangesFocus(false);
+  followDocument();
+}
+
+void RichTextBox::followDocument() {
+  connect(document(), &QTextDocument::contentsChange, this, &RichTextBox::lookAtLinks);
+  lookAtAllLinks();
+}
+
+// The looks over the paragraphs an edit touched are made again; the others' cursors have
+// followed the edit. A look whose text is gone goes too.
+void RichTextBox::lookAtLinks(int position, int charsRemoved, int charsAdded) {
+  (void)charsRemoved;
+  const QTextDocument &doc = *document();
+  const QTextBlock first = doc.findBlock(position);
+  QTextBlock last = doc.findBlock(position + charsAdded);
+  if (!last.isValid()) last = doc.lastBlock();
+  if (!first.isValid()) return;
+  const int from = first.position();
+  const int to = last.position() + last.length();
+  const qsizetype before = linkLooks_.size();
+  linkLooks_.removeIf([from, to](const QTextEdit::ExtraSelection &look) {
+    const QTextCursor &run = look.cursor;
+    return !run.hasSelection() || (run.selectionEnd() > from && run.selectionStart() < to);
+  });
+  bool found = false;
+  const QBrush linkColor = palette().brush(QPalette::Link);
+  for (QTextBlock block = first; block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const QTextCharFormat format = fragment.charFormat();
+      if (linkOf(format).isEmpty()) continue;
+      QTextEdit::ExtraSelection look;
+      look.cursor = QTextCursor(document());
+      look.cursor.setPosition(fragment.position());
+      look.cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+      // A colour of the writer's own shows on the link; the underline always does.
+      look.format.setForeground(format.foreground().style() != Qt::NoBrush ? format.foreground()
+                                                                           : linkColor);
+      look.format.setFontUnderline(true);
+      linkLooks_.append(look);
+      found = true;
+    }
+    if (block == last) break;
+  }
+  if (found || linkLooks_.size() != before) setExtraSelections(linkLooks_);
+}
+
+void RichTextBox::lookAtAllLinks() {
+  linkLooks_.clear();
+  setExtraSelections({});
+  lookAtLinks(0, 0, document()->characterCount());
+}
+
+void RichTextBox::changeEvent(QEvent *event) {
+  QTextEdit::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) lookAtAllLinks();
 }
 
 int RichTextBox::selStart() const { return textCursor().selectionStart(); }
@@ -309,8 +403,14 @@ void RichTextBox::setSelBullet(bool on) {
   QTextCursor cursor = textCursor();
   UndoStep step(*this);
   if (!on) {
+    // Out of its list, a paragraph keeps its own indent. (QTextList::remove would add the
+    // list's indent to it, leaving the paragraph where the bullet's text was.)
     forEachSelectedBlock(cursor, [](QTextBlock block) {
-      if (QTextList *list = block.textList()) list->remove(block);
+      if (block.textList()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setObjectIndex(-1);
+        QTextCursor(block).setBlockFormat(format);
+      }
       return true;
     });
     return;
@@ -330,14 +430,17 @@ void RichTextBox::setSelBullet(bool on) {
 }
 
 std::optional<int> RichTextBox::selIndent() const {
-  return uniformBlock(textCursor(), [](const QTextBlock &block) {
-    return pixelsToTwips(block.blockFormat().leftMargin());
+  const double levelWidth = document()->indentWidth();
+  return uniformBlock(textCursor(), [levelWidth](const QTextBlock &block) {
+    return pixelsToTwips(ownIndentPixels(block.blockFormat(), levelWidth));
   });
 }
 
+// The whole indent goes into the margin: a paragraph shows where selIndent says it is.
 void RichTextBox::setSelIndent(int twips) {
   QTextBlockFormat format;
   format.setLeftMargin(twipsToPixels(std::max(twips, 0)));
+  format.setIndent(0);
   textCursor().mergeBlockFormat(format);
 }
 
@@ -392,11 +495,15 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
                          u"short. What it holds is shown; the rest is missing from the file."_s;
   }
   loaded->setModified(false);
+  // The looks hold cursors into the old document, which may be deleted below.
+  linkLooks_.clear();
+  setExtraSelections({});
   // The text control deletes a document it created itself; one loaded before is ours.
   QTextDocument *old = document();
   const bool oldIsOurs = old->parent() == this;
   setDocument(loaded.release());
   if (oldIsOurs) delete old;
+  followDocument();
   // A fresh cursor: the control's own carries the format typed last, not the new text's.
   setTextCursor(QTextCursor(document()));
   return true;
@@ -410,6 +517,23 @@ bool RichTextBox::saveFile(const QString &fileName, QString *error) const {
 void RichTextBox::insertRich(const QMimeData *source) {
   if (!source) return;
   BusyCursor busy(this, u"Pasting..."_s);
+  // Inside a fixed-columns block everything is in the fixed face, so that the columns line up.
+  UndoStep step(*this);
+  const int start = selStart();
+  if (insideFixedColumns(*document(), start)) {
+    insertRichText(source, busy);
+    QTextCursor inserted(document());
+    inserted.setPosition(start);
+    inserted.setPosition(textCursor().position(), QTextCursor::KeepAnchor);
+    QTextCharFormat fixed;
+    setFontName(fixed, QString::fromUtf16(kFixedFontName));
+    inserted.mergeCharFormat(fixed);
+  } else {
+    insertRichText(source, busy);
+  }
+}
+
+void RichTextBox::insertRichText(const QMimeData *source, BusyCursor &busy) {
   const ReadProgress progress = [&busy](qint64 done, qint64 total) { busy.progress(done, total); };
   QTextDocument incoming;
   setUpDocument(incoming, bulletIndent());
@@ -428,6 +552,7 @@ void RichTextBox::insertRich(const QMimeData *source) {
     QTextDocument html;
     setUpDocument(html, bulletIndent());
     html.setHtml(source->html());
+    dropImportedLinkLook(html);
     haveRich = readRtf(writeRtf(html), incoming, nullptr, progress);
   }
   if (!haveRich) {

@@ -16,6 +16,8 @@ class QMimeData;
 
 namespace quillmark::richtext {
 
+class BusyCursor;
+
 class RichTextBox : public QTextEdit {
   Q_OBJECT
 
@@ -89,6 +91,10 @@ class RichTextBox : public QTextEdit {
   // through here.
   void insertRich(const QMimeData *source);
 
+  // The runs the link look is drawn over, each with its look, for tests: one per run of a
+  // link, in the order of the document or not.
+  const QList<QTextEdit::ExtraSelection> &linkLooks() const { return linkLooks_; }
+
   // Makes every change until it is destroyed one step of undo.
   class UndoStep {
    public:
@@ -105,6 +111,17 @@ class RichTextBox : public QTextEdit {
   bool canInsertFromMimeData(const QMimeData *source) const override;
   void insertFromMimeData(const QMimeData *source) override;
   QMimeData *createMimeDataFromSelection() const override;
+  void changeEvent(QEvent *event) override;
+
+ private:
+  // The look of links, drawn over the text as extra selections: the document's own formats
+  // never hold it (DocumentModel.h).
+  void followDocument();
+  void lookAtLinks(int position, int charsRemoved, int charsAdded);
+  void lookAtAllLinks();
+  void insertRichText(const QMimeData *source, BusyCursor &busy);  // insertRich's insertion
+
+  QList<QTextEdit::ExtraSelection> linkLooks_;
 };
 
 }  // namespace quillmark::richtext

@@ -281,7 +281,7 @@ class Writer {
     ParagraphFormatting result;
     result.alignment = alignmentOf(format);
     const double indentWidth = document_.indentWidth();
-    const double ownIndent = format.leftMargin() + format.indent() * indentWidth;
+    const double ownIndent = ownIndentPixels(format, indentWidth);
     const QTextList *list = block.textList();
     const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::Style{};
     if (list && (isBulletStyle(style) || isNumberedStyle(style))) {

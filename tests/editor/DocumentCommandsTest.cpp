@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +46,24 @@ TEST(NewCommand, AsksFirstAndClearsOnlyOnYes) {
             QStringList(2,
                         u"Confirm Delete: Are you sure you want to delete all text and start "
                         u"over?"_s));
+}
+
+// A new document starts at the normal size, in the size box and in what is typed, whatever
+// size the old one ended at.
+TEST(NewCommand, StartsAtTheNormalSize) {
+  ScriptedWindow w;
+  auto &box = w.window.box();
+  EXPECT_EQ(w.window.fontSizeBox().currentText(), u"12"_s) << "as started";
+  box.setSelFontSize(24);
+  QTest::keyClicks(&box, u"big"_s);
+  box.document()->setModified(false);
+  w.platform->answers = {true};
+  w.window.dispatch(u"new"_s);
+  ASSERT_EQ(box.text(), QString());
+  EXPECT_EQ(w.window.fontSizeBox().currentText(), u"12"_s);
+  QTest::keyClicks(&box, u"normal"_s);
+  box.selectAll();
+  EXPECT_EQ(box.selFontSize(), 12.0);
 }
 
 TEST(OpenAndSave, SaveThenOpenRoundTripsAndCancelChangesNothing) {

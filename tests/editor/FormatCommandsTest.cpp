@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QMimeData>
 #include <QTest>
+#include <QTextBlock>
+#include <functional>
 
 #include "ScriptedPlatform.h"
+#include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
@@ -107,6 +111,61 @@ TEST(FormatCommands, BulletsAndIndentLeaveMixedParagraphsAlone) {
   EXPECT_EQ(box.selIndent(), 0);
 }
 
+// Bullets switched off leave a paragraph at its own indent, and Decrease Indent takes a
+// paragraph back to the margin in as many presses as Increase Indent took, whatever indent
+// the paragraph came with.
+TEST(FormatCommands, IndentsComeBackToWhereTheyWere) {
+  const struct {
+    const char *name;
+    std::function<void(ScriptedWindow &)> make;
+    int indent;  // twips, what the paragraph is left with
+  } rows[] = {
+      {"typed", [](ScriptedWindow &w) { w.window.box().setSelText(u"one"_s); }, 0},
+      {"bullet off",
+       [](ScriptedWindow &w) {
+         w.window.box().setSelText(u"one"_s);
+         w.window.dispatch(u"Bullets"_s);
+         w.window.dispatch(u"Bullets"_s);
+       },
+       0},
+      {"indented bullet off",
+       [](ScriptedWindow &w) {
+         w.window.box().setSelText(u"one"_s);
+         w.window.dispatch(u"Increase Indent"_s);
+         w.window.dispatch(u"Bullets"_s);
+         w.window.dispatch(u"Bullets"_s);
+       },
+       250},
+      {"pasted two levels in",
+       [](ScriptedWindow &w) {
+         QMimeData mime;
+         mime.setHtml(u"<p style='-qt-block-indent:2'>one</p>"_s);
+         w.window.box().insertRich(&mime);
+       },
+       500},
+  };
+  for (const auto &row : rows) {
+    ScriptedWindow w;
+    auto &box = w.window.box();
+    row.make(w);
+    select(box, 0, 1);
+    EXPECT_EQ(box.selBullet(), false) << row.name;
+    EXPECT_EQ(box.selIndent(), row.indent) << row.name;
+    // What the paragraph shows and the file holds: its margin and Qt's indent levels.
+    const QTextBlockFormat shown = box.document()->begin().blockFormat();
+    EXPECT_NEAR(quillmark::richtext::ownIndentPixels(shown, box.document()->indentWidth()),
+                quillmark::richtext::twipsToPixels(row.indent), 0.01)
+        << row.name;
+
+    for (int press = 0; press < 3; ++press) w.window.dispatch(u"Increase Indent"_s);
+    EXPECT_EQ(box.selIndent(), row.indent + 750) << row.name;
+    for (int press = 0; press < 3 + row.indent / 250; ++press)
+      w.window.dispatch(u"Decrease Indent"_s);
+    EXPECT_EQ(box.selIndent(), 0) << row.name;
+    EXPECT_EQ(box.selRtf().contains("\\li"), false) << row.name << " " << box.selRtf().data();
+  }
+}
+
 TEST(FormatCommands, ColourDialogOpensOnTheLastColourAndCancelChangesNothing) {
   ScriptedWindow w;
   auto &box = w.window.box();
@@ -157,7 +216,8 @@ TEST(FormatCommands, FixedColumnsInsertsTheMarkersInCourier) {
   auto &box = w.window.box();
   w.window.dispatch(u"Fixed Columns"_s);
   EXPECT_EQ(box.text(), u"{Begin Fixed}\n\n{End Fixed} \n\n"_s);
-  EXPECT_EQ(box.selStart(), 29);
+  // The insertion point is on the empty paragraph inside the block.
+  EXPECT_EQ(box.selStart(), 14);
   EXPECT_EQ(box.selLength(), 0);
 
   select(box, 0, 26);
@@ -165,11 +225,47 @@ TEST(FormatCommands, FixedColumnsInsertsTheMarkersInCourier) {
   select(box, 26, 1);
   EXPECT_EQ(box.selFontName(), u"MS Sans Serif"_s);
 
-  // Text typed between the markers is in Courier; the insertion point ends in the default.
+  // Text typed between the markers is in Courier.
   box.setSelStart(14);
   QTest::keyClicks(&box, u"a  b"_s);
   select(box, 14, 4);
   EXPECT_EQ(box.selFontName(), u"Courier"_s);
+}
+
+// Whatever the writer typed in before, the block is typed into at once, in Courier, and what
+// follows it is normal text again: the default face at the normal size.
+TEST(FixedColumns, IsTypedIntoAtOnceAndIsFollowedByNormalText) {
+  const struct {
+    const char *name;
+    std::function<void(quillmark::richtext::RichTextBox &)> before;
+  } rows[] = {
+      {"as started", [](auto &) {}},
+      {"at 24 points", [](auto &box) { box.setSelFontSize(24); }},
+      {"at 10 points in Arial",
+       [](auto &box) {
+         box.setSelFontSize(10);
+         box.setSelFontName(u"Arial"_s);
+       }},
+  };
+  for (const auto &row : rows) {
+    ScriptedWindow w;
+    auto &box = w.window.box();
+    row.before(box);
+    QTest::keyClicks(&box, u"Table"_s);
+    QTest::keyClick(&box, Qt::Key_Return);
+    w.window.dispatch(u"Fixed Columns"_s);
+    QTest::keyClicks(&box, u"a  1"_s);
+    EXPECT_EQ(box.text(), u"Table\n{Begin Fixed}\na  1\n{End Fixed} \n\n"_s) << row.name;
+    select(box, 20, 4);
+    EXPECT_EQ(box.selFontName(), u"Courier"_s) << row.name;
+
+    box.setSelStart(int(box.text().size()));  // the last, empty paragraph
+    QTest::keyClicks(&box, u"after"_s);
+    select(box, int(box.text().size()) - 5, 5);
+    EXPECT_EQ(box.selFontName(), u"MS Sans Serif"_s) << row.name;
+    EXPECT_EQ(box.selFontSize(), 12.0) << row.name;
+    EXPECT_EQ(w.window.fontSizeBox().currentText(), u"12"_s) << row.name;
+  }
 }
 
 TEST(FixedColumns, ReplacesTheSelectionAndIsOneStepOfUndo) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QMimeData>
 #include <QString>
 #include <thread>
 
@@ -51,6 +52,39 @@ void writeReport(RichTextBox &box) {
 
 Profile profileFor(Format format, int limit = 0) {
   return {u"Board"_s, u"board.example.org"_s, format, limit, false};
+}
+
+// A link's look is no formatting: in no format does a link, made or pasted from a page,
+// come out coloured or underlined.
+TEST(PostBuilder, LinksAreWrittenWithoutTheirLook) {
+  const struct {
+    const char *name;
+    QString html;  // pasted; none: the link is made in the box
+  } rows[] = {
+      {"made", QString()},
+      {"pasted page", u"<p>see <a href='http://x.org/'>the page</a> now</p>"_s},
+  };
+  Converter converter;
+  for (const auto &row : rows) {
+    RichTextBox box;
+    if (row.html.isEmpty()) {
+      box.setSelText(u"see the page now"_s);
+      select(box, 4, 8);
+      box.setSelLink(u"http://x.org/"_s);
+    } else {
+      QMimeData mime;
+      mime.setHtml(row.html);
+      box.insertRich(&mime);
+    }
+    for (const Format format : kEveryFormat) {
+      const QString post =
+          quillmark::post::makePost(converter, *box.document(), profileFor(format)).text.toLower();
+      const std::string where = std::string(row.name) + " in " + std::to_string(int(format));
+      EXPECT_TRUE(post.contains(u"http://x.org/"_s)) << where << ": " << post.toStdString();
+      for (const QString &look : {u"color"_s, u"[u]"_s, u"<u>"_s, u"<ins>"_s})
+        EXPECT_FALSE(post.contains(look)) << where << ": " << post.toStdString();
+    }
+  }
 }
 
 TEST(PostBuilder, EveryFormatIsWrittenFromTheOneFragmentAndPassesItsCheck) {

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMimeData>
+#include <QPalette>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -309,6 +310,69 @@ TEST(RichTextBox, PastedHtmlKeepsWhatOurFilesHoldAndAllItsText) {
   EXPECT_EQ(box.selColor(), 0x0000FFu);
 }
 
+// Text that brings no size of its own comes in at the document's normal size, the size a
+// post starts at; a size it brings stays.
+TEST(RichTextBox, PastedTextWithoutASizeTakesTheNormalSize) {
+  const struct {
+    const char *name;
+    QString type;
+    QByteArray data;
+    double points;
+  } rows[] = {
+      {"page", u"text/html"_s, "<p>plain <b>bold</b></p>", 12},
+      {"page in pixels", u"text/html"_s, "<p style='font-size:24px'>big</p>", 18},
+      {"page in points", u"text/html"_s, "<p><span style='font-size:9pt'>small</span></p>", 9},
+      {"RTF without a size", u"text/rtf"_s, "{\\rtf1 plain \\b bold}", 12},
+      {"RTF with a size", u"text/rtf"_s, "{\\rtf1\\fs20 small}", 10},
+  };
+  for (const auto &row : rows) {
+    RichTextBox box;
+    QMimeData mime;
+    mime.setData(row.type, row.data);
+    box.insertRich(&mime);
+    box.selectAll();
+    EXPECT_EQ(box.selFontSize(), row.points) << row.name;
+  }
+}
+
+// Inside a fixed-columns block everything pasted is in the fixed face; outside it, pasted
+// text keeps its own.
+TEST(RichTextBox, PastedIntoAFixedColumnsBlockIsInTheFixedFace) {
+  const QString document = u"{Begin Fixed}\nA  1\n{End Fixed}\nafter"_s;
+  const struct {
+    const char *name;
+    int position;
+    QString type;
+    QByteArray data;
+    QString face;
+  } rows[] = {
+      {"page inside", 14, u"text/html"_s, "<p><span style='font-family:Arial'>B|2</span></p>",
+       u"Courier"_s},
+      {"RTF inside", 18, u"text/rtf"_s, "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 \\b B|2}",
+       u"Courier"_s},
+      {"text inside", 14, u"text/plain"_s, "B|2", u"Courier"_s},
+      {"page after", 32, u"text/html"_s, "<p><span style='font-family:Arial'>B|2</span></p>",
+       u"Arial"_s},
+      {"page before", 0, u"text/html"_s, "<p><span style='font-family:Arial'>B|2</span></p>",
+       u"Arial"_s},
+  };
+  for (const auto &row : rows) {
+    RichTextBox box;
+    box.setText(document);
+    box.setSelStart(row.position);
+    QMimeData mime;
+    mime.setData(row.type, row.data);
+    box.insertRich(&mime);
+    const int pasted = int(box.text().size() - document.size());
+    ASSERT_GE(pasted, 3) << row.name;
+    select(box, row.position, pasted);
+    EXPECT_EQ(box.selText().trimmed(), u"B|2"_s) << row.name;
+    EXPECT_EQ(box.selFontName(), row.face) << row.name;
+    box.undo();
+    EXPECT_EQ(box.text(), document) << row.name << ": one step of undo";
+  }
+}
+
 TEST(RichTextBox, PastedPlainTextTakesTheFormatAtTheInsertionPoint) {
   RichTextBox box;
   box.setSelBold(true);
@@ -394,6 +458,118 @@ TEST(RichTextBox, LinksSurviveSaveAndPaste) {
     EXPECT_EQ(target.selLink(), paste.address) << paste.name;
     select(target, paste.linkStart + paste.linkLength, 1);
     EXPECT_EQ(target.selLink(), u""_s) << paste.name;
+  }
+}
+
+// A link looks like a link, in the palette's link colour (or its own) and underlined, however
+// it was made; the look is drawn over the text and is no formatting of the document's, so
+// the file does not hold it. A pasted page's link colour and underline that are only the
+// link's look are not kept.
+TEST(RichTextBox, LinksLookLikeLinksWithoutBeingFormatted) {
+  const QColor linkColor = RichTextBox().palette().color(QPalette::Link);
+  const auto pasting = [](const char *type, const char *data) {
+    return [type, data](RichTextBox &box) {
+      QMimeData mime;
+      mime.setData(QString::fromLatin1(type), data);
+      box.insertRich(&mime);
+    };
+  };
+  const QColor red(255, 0, 0);
+  const struct {
+    const char *name;
+    std::function<void(RichTextBox &)> make;  // "see " and a link "the page"
+    QColor shown;
+    std::uint32_t color;  // the run's own colour, 0 for none
+    bool underline;       // the run's own underline
+  } rows[] = {
+      {"made",
+       [](RichTextBox &box) {
+         box.setSelText(u"see the page"_s);
+         select(box, 4, 8);
+         box.setSelLink(u"http://x.org/"_s);
+       },
+       linkColor, 0u, false},
+      {"pasted page", pasting("text/html", "<p>see <a href='http://x.org/'>the page</a></p>"),
+       linkColor, 0u, false},
+      {"pasted page in its own colour",
+       pasting("text/html",
+               "<p>see <a href='http://x.org/' style='color:#ff0000'>the page</a></p>"),
+       red, 0x0000FFu, false},
+      {"opened",
+       pasting(
+           "text/rtf",
+           "{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"http://x.org/\"}{\\fldrslt the page}}}"),
+       linkColor, 0u, false},
+      {"underlined by the writer",
+       [](RichTextBox &box) {
+         box.setSelText(u"see the page"_s);
+         select(box, 4, 8);
+         box.setSelLink(u"http://x.org/"_s);
+         box.setSelUnderline(true);
+       },
+       linkColor, 0u, true},
+  };
+  for (const auto &row : rows) {
+    RichTextBox box;
+    row.make(box);
+    ASSERT_EQ(box.text().trimmed(), u"see the page"_s) << row.name;
+    select(box, 4, 8);
+    ASSERT_EQ(box.selLink(), u"http://x.org/"_s) << row.name;
+    EXPECT_EQ(box.selColor(), row.color) << row.name;
+    EXPECT_EQ(box.selUnderline(), row.underline) << row.name;
+    const QByteArray rtf = box.selRtf();
+    EXPECT_EQ(rtf.contains("\\ul "), row.underline) << row.name << rtf.data();
+    EXPECT_EQ(rtf.contains("\\cf1"), row.color != 0u) << row.name << rtf.data();
+
+    ASSERT_EQ(box.linkLooks().size(), 1) << row.name;
+    const QTextEdit::ExtraSelection &look = box.linkLooks().first();
+    EXPECT_EQ(look.cursor.selectionStart(), 4) << row.name;
+    EXPECT_EQ(look.cursor.selectionEnd(), 12) << row.name;
+    EXPECT_EQ(look.format.foreground().color(), row.shown) << row.name;
+    EXPECT_TRUE(look.format.fontUnderline()) << row.name;
+    EXPECT_EQ(box.extraSelections().size(), 1) << row.name;
+  }
+}
+
+// The look follows the links as the document changes: typed into, unlinked, undone, opened.
+TEST(RichTextBox, TheLinkLookFollowsTheDocument) {
+  RichTextBox box;
+  box.setSelText(u"one two"_s);
+  select(box, 4, 3);
+  box.setSelLink(u"http://x.org/"_s);
+  const auto looked = [&box] {
+    QStringList texts;
+    for (const QTextEdit::ExtraSelection &look : box.extraSelections())
+      texts << look.cursor.selectedText();
+    texts.sort();
+    return texts;
+  };
+  EXPECT_EQ(looked(), QStringList{u"two"_s});
+  box.setSelStart(0);
+  QTest::keyClicks(&box, u"and "_s);
+  EXPECT_EQ(looked(), QStringList{u"two"_s}) << "moved with the text before it";
+  select(box, 0, 3);
+  box.setSelLink(u"http://y.org/"_s);
+  EXPECT_EQ(looked(), (QStringList{u"and"_s, u"two"_s}));
+  select(box, 8, 3);
+  box.setSelLink(QString());
+  EXPECT_EQ(looked(), QStringList{u"and"_s}) << "no longer a link";
+  box.undo();
+  EXPECT_EQ(looked(), (QStringList{u"and"_s, u"two"_s})) << "undone";
+  box.selectAll();
+  QTest::keyClick(&box, Qt::Key_Delete);
+  EXPECT_EQ(looked(), QStringList()) << "deleted";
+
+  QTemporaryDir dir;
+  const QString file = dir.filePath(u"links.rtf"_s);
+  box.setText(u"a link"_s);
+  select(box, 2, 4);
+  box.setSelLink(u"http://x.org/"_s);
+  ASSERT_TRUE(box.saveFile(file));
+  for (int opened = 1; opened <= 2; ++opened) {  // over a document that shows a link
+    ASSERT_TRUE(box.loadFile(file));
+    ASSERT_EQ(box.extraSelections().size(), 1);
+    EXPECT_EQ(box.extraSelections().first().cursor.selectedText(), u"link"_s) << opened;
   }
 }
 

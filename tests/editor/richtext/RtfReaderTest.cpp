@@ -111,7 +111,7 @@ const Case kCases[] = {
      u"|{b}a{}b{i}c{u}d{}e{u}f{}g{u}h{}i{s}j{sup}k{sub}l{sup}m{sub}n{}o"_s},
     {"plain_resets_characters", "{\\rtf1{\\fonttbl{\\f1 Arial;}}\\f1\\fs30\\b\\i x \\plain y}",
      u"|{b i 15pt face=Arial}x {}y"_s},
-    {"sizes", "{\\rtf1\\fs20 a\\fs21 b\\fs c\\fs0 d}", u"|a{10.5pt}b{12pt}c{}d"_s},
+    {"sizes", "{\\rtf1\\fs20 a\\fs21 b\\fs c\\fs0 d}", u"|{10pt}a{10.5pt}b{}cd"_s},
     {"colors",
      "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;;\\red0\\green0\\blue255;}"
      "\\cf1 r\\cf2 auto\\cf3 b\\cf9 x\\cf0 n}",
@@ -290,13 +290,14 @@ TEST_P(FixtureTest, KeepsTextAndFormats) {
 
 const Fixture kFixtures[] = {
     {"wordpad",
-     u"|{face=Arial}Caf\u00E9 {b face=Arial}bold{face=Arial} {i face=Arial}italic{face=Arial} "
-     u"{u face=Arial}under{face=Arial} {#0000ff face=Arial}blue\n"
+     u"|{10pt face=Arial}Caf\u00E9 {b 10pt face=Arial}bold{10pt face=Arial} {i 10pt "
+     u"face=Arial}italic{10pt face=Arial} "
+     u"{u 10pt face=Arial}under{10pt face=Arial} {#0000ff 10pt face=Arial}blue\n"
      u"center|{14pt face=Arial}Big centred\n"
-     u"bullet1 left=470|{face=Arial}one\n"
-     u"bullet1 left=470|{face=Arial}two\n"
-     u"left=360 first=-360|{face=Arial}1.\tfirst\n"
-     u"right|{s face=Arial}gone{face=Arial}\tx\u2028y\n"
+     u"bullet1 left=470|{10pt face=Arial}one\n"
+     u"bullet1 left=470|{10pt face=Arial}two\n"
+     u"left=360 first=-360|{10pt face=Arial}1.\tfirst\n"
+     u"right|{s 10pt face=Arial}gone{10pt face=Arial}\tx\u2028y\n"
      u"right|"_s},
     {"word",
      u"|{11pt face=Calibri}Price: {b 11pt face=Calibri}\u20AC{11pt face=Calibri}5 \u2013 see "
@@ -308,19 +309,19 @@ const Fixture kFixtures[] = {
      u"|{11pt face=Calibri}Caf\u00E9 \u201Cquoted\u201D\u00A0end\n"
      u"|"_s},
     {"libreoffice",
-     u"|{12pt face=Liberation Serif}Plain and {b 12pt face=Liberation Serif}bold"
-     u"{12pt face=Liberation Serif} and {sup #008000 12pt face=Liberation Serif}green"
-     u"{12pt face=Liberation Serif} and \u2019quote\u2019\n"
-     u"bullet1 left=470|{12pt face=Liberation Serif}Item one\n"
-     u"bullet1 left=470|{12pt face=Liberation Serif}Item two\n"
-     u"justify|{sub 12pt face=Liberation Serif}sub{12pt face=Liberation Serif} "
+     u"|{face=Liberation Serif}Plain and {b face=Liberation Serif}bold"
+     u"{face=Liberation Serif} and {sup #008000 face=Liberation Serif}green"
+     u"{face=Liberation Serif} and \u2019quote\u2019\n"
+     u"bullet1 left=470|{face=Liberation Serif}Item one\n"
+     u"bullet1 left=470|{face=Liberation Serif}Item two\n"
+     u"justify|{sub face=Liberation Serif}sub{face=Liberation Serif} "
      u"\u0414\u0430\n"
      u"justify|"_s},
     {"abiword",
-     u"|{12pt face=DejaVu Sans}AbiWord {i 12pt face=DejaVu Sans}italic"
-     u"{12pt face=DejaVu Sans} and {u #ff0000 12pt face=DejaVu Sans}red underline\n"
-     u"bullet1 left=470|{12pt face=DejaVu Sans}Bullet item\n"
-     u"right|{12pt face=DejaVu Sans}Right\n"
+     u"|{face=DejaVu Sans}AbiWord {i face=DejaVu Sans}italic"
+     u"{face=DejaVu Sans} and {u #ff0000 face=DejaVu Sans}red underline\n"
+     u"bullet1 left=470|{face=DejaVu Sans}Bullet item\n"
+     u"right|{face=DejaVu Sans}Right\n"
      u"right|"_s},
     {"pandoc",
      u"center|{b 18pt face=Helvetica}Title\n"

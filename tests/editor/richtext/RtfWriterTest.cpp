@@ -93,7 +93,7 @@ std::string rtf(const std::string &moreFonts, const std::string &colors, const s
 }
 
 // A document in the default face and size throughout.
-std::string plain(const std::string &body) { return rtf("", "", "\\pard\\f0\\fs20" + body); }
+std::string plain(const std::string &body) { return rtf("", "", "\\pard\\f0\\fs24" + body); }
 
 constexpr char kSymbolFont[] = "{\\f1\\fnil\\fcharset2 Symbol;}";
 
@@ -136,14 +136,14 @@ const DialectCase kDialectCases[] = {
        c.insertText(u"d"_s, {});
      },
      rtf("", R"({\colortbl ;\red255\green0\blue0;\red0\green128\blue255;})",
-         R"(\pard\f0\fs20\cf1 a\cf2 b\cf1 c\cf0 d)")},
+         R"(\pard\f0\fs24\cf1 a\cf2 b\cf1 c\cf0 d)")},
     {"SizesRoundToHalfPoints",
      [](QTextCursor &c) {
        c.insertText(u"a"_s, sizeFormat(12));
        c.insertText(u"b"_s, sizeFormat(10.3));
        c.insertText(u"c"_s, {});
      },
-     rtf("", "", R"(\pard\f0\fs24 a\fs21 b\fs20 c)")},
+     rtf("", "", R"(\pard\f0\fs24 a\fs21 b\fs24 c)")},
     {"FacesInOrderOfUse",
      [](QTextCursor &c) {
        c.insertText(u"a"_s, faceFormat(u"Courier"_s));
@@ -151,7 +151,7 @@ const DialectCase kDialectCases[] = {
        c.insertText(u"c"_s, {});
      },
      rtf(R"({\f1\fnil\fcharset0 Courier;}{\f2\fnil\fcharset0 Arial;})", "",
-         R"(\pard\f1\fs20 a\f2 b\f0 c)")},
+         R"(\pard\f1\fs24 a\f2 b\f0 c)")},
     {"ExplicitDefaultsWriteAsUnset",
      [](QTextCursor &c) {
        QTextCharFormat format = faceFormat(QString::fromUtf16(kDefaultFontName));
@@ -173,7 +173,7 @@ const DialectCase kDialectCases[] = {
        c.insertBlock(alignedFormat(Qt::AlignLeft));
        c.insertText(u"Left"_s);
      },
-     rtf("", "", R"(\pard\qc\f0\fs20 Centred\par
+     rtf("", "", R"(\pard\qc\f0\fs24 Centred\par
 Too\par
 \pard\qr Right\par
 \pard\qj Justified\par
@@ -189,7 +189,7 @@ Too\par
        c.insertBlock(QTextBlockFormat());
        c.insertText(u"After"_s);
      },
-     rtf(kSymbolFont, "", R"(\pard\f0\fs20 Before\par
+     rtf(kSymbolFont, "", R"(\pard\f0\fs24 Before\par
 \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-250\li250 One\par
 {\pntext\f1\'B7\tab}Two\par
 \pard After)")},
@@ -206,7 +206,7 @@ Too\par
        makeBullet(c);
        c.insertText(u"Bullet"_s);
      },
-     rtf(kSymbolFont, "", R"(\pard\fi-150\li500\f0\fs20 Indented\par
+     rtf(kSymbolFont, "", R"(\pard\fi-150\li500\f0\fs24 Indented\par
 \pard{\pntext\f1\'B7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb\'B7}}\fi-250\li550 Bullet)")},
     {"TabAndLineBreak", [](QTextCursor &c) { c.insertText(u"a\tb\u2028c\t\td"_s); },
      plain(R"( a\tab b\line c\tab\tab d)")},
@@ -250,7 +250,7 @@ c)")},
        c.insertText(u" now"_s, QTextCharFormat());
      },
      plain(" see {\\field{\\*\\fldinst HYPERLINK \"http://x.org/?a=1&b\"}{\\fldrslt\\b here}}"
-           "\\f0\\fs20  now")},
+           "\\f0\\fs24  now")},
     {"LinkAddressEscaped",
      [](QTextCursor &c) {
        QTextCharFormat link;
@@ -268,7 +268,7 @@ c)")},
        c.insertText(u"c"_s, QTextCharFormat());
      },
      plain("{\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\fldrslt a}}\\par\n"
-           "{\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\fldrslt\\f0\\fs20 b}}\\f0\\fs20 c")},
+           "{\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\fldrslt\\f0\\fs24 b}}\\f0\\fs24 c")},
     // An address keeps what a field can carry and read back: runs whose addresses differ only
     // in a tab or a control character are one link.
     {"LinkAddressAsTheFieldCarriesIt",
@@ -282,7 +282,7 @@ c)")},
        setLink(link, u"\t"_s);
        c.insertText(u"c"_s, link);
      },
-     plain("{\\field{\\*\\fldinst HYPERLINK \"http://x/a\"}{\\fldrslt a\\i b}}\\f0\\fs20\\i c")},
+     plain("{\\field{\\*\\fldinst HYPERLINK \"http://x/a\"}{\\fldrslt a\\i b}}\\f0\\fs24\\i c")},
     {"AnchorWithoutAddressIsNoLink",
      [](QTextCursor &c) {
        QTextCharFormat anchor;
@@ -356,18 +356,18 @@ TEST(RtfWriterReduction, TablesNumberedListsAndImages) {
       {"table",  // a document begins with a paragraph before its first table
        u"<table><tr><td>a</td><td>b<p>c</p></td></tr><tr><td>1</td><td>2</td></tr>"
        u"</table>"_s,
-       R"(\pard\f0\fs20\par
+       R"(\pard\f0\fs24\par
 \f1\{Begin Fixed\}\par
 a  b c\par
 1  2\par
 \{End Fixed\}\par
 )"},
       {"numbered", u"<ol><li>one</li><li>two</li></ol><ol type=a><li>x</li></ol>"_s,
-       R"(\pard\fi-250\li250\f0\fs20 1.\tab one\par
+       R"(\pard\fi-250\li250\f0\fs24 1.\tab one\par
 2.\tab two\par
 a.\tab x)"},
       {"image", u"<p>before<img src='none.png' width=10 height=10>after</p>"_s,
-       R"(\pard\f0\fs20 beforeafter)"},
+       R"(\pard\f0\fs24 beforeafter)"},
   };
   for (const Reduction &reduction : reductions) {
     QTextDocument document;
@@ -384,7 +384,7 @@ TEST(RtfWriterReduction, NestedListsKeepTheirDepthAsIndent) {
   setUpDocument(document, kBulletIndentTwips);
   document.setHtml(u"<ul><li>outer<ul><li>inner</li></ul></li></ul>"_s);
   const std::string rtf = toStd(writeRtf(document));
-  EXPECT_NE(rtf.find(R"(\fi-250\li250\f0\fs20 outer)"), std::string::npos) << rtf;
+  EXPECT_NE(rtf.find(R"(\fi-250\li250\f0\fs24 outer)"), std::string::npos) << rtf;
   EXPECT_NE(rtf.find(R"(\fi-250\li500 inner)"), std::string::npos) << rtf;
 }
 
@@ -456,14 +456,14 @@ const WebCase kWebCases[] = {
        c.insertText(u"a "_s, {});
        c.insertText(u"b"_s, boldFormat());
      },
-     "<font size=2>a <b>b</b></font>"},
+     "<font size=3>a <b>b</b></font>"},
     {"Colours",
      [](QTextCursor &c) {
        c.insertText(u"r"_s, colorFormat(Qt::red));
        c.insertText(u"g"_s, colorFormat(QColor(0, 128, 0)));
        c.insertText(u"d"_s, {});
      },
-     R"(<font color="#FF0000" size=2>r</font><font color="#008000" size=2>g</font><font size=2>d</font>)"},
+     R"(<font color="#FF0000" size=3>r</font><font color="#008000" size=3>g</font><font size=3>d</font>)"},
     {"Sizes",
      [](QTextCursor &c) {
        c.insertText(u"big"_s, sizeFormat(18));
@@ -481,8 +481,8 @@ const WebCase kWebCases[] = {
        c.insertBlock(QTextBlockFormat());
        c.insertText(u"end"_s, {});
      },
-     "<font size=2>Intro</font><br>\n<li><font size=2>one</font></li>\n"
-     "<li><font size=2><b>two</b></font></li>\n<font size=2>end</font>"},
+     "<font size=3>Intro</font><br>\n<li><font size=3>one</font></li>\n"
+     "<li><font size=3><b>two</b></font></li>\n<font size=3>end</font>"},
     {"Alignment",
      [](QTextCursor &c) {
        c.setBlockFormat(alignedFormat(Qt::AlignHCenter));
@@ -492,20 +492,20 @@ const WebCase kWebCases[] = {
        c.insertBlock(alignedFormat(Qt::AlignLeft));
        c.insertText(u"Body"_s);
      },
-     R"(<table width=100%><tr><td align="center"><font size=2>Title</font></td></tr></table>)"
+     R"(<table width=100%><tr><td align="center"><font size=3>Title</font></td></tr></table>)"
      "<br>\n"
-     R"(<table width=100%><tr><td align="right"><font size=2>Right</font></td></tr></table>)"
-     "<br>\n<font size=2>Body</font>"},
+     R"(<table width=100%><tr><td align="right"><font size=3>Right</font></td></tr></table>)"
+     "<br>\n<font size=3>Body</font>"},
     {"SpecialCharacters",
      [](QTextCursor &c) { c.insertText(u"caf\u00e9 \u00a9 \u03b1 {x} a\\b"_s); },
-     "<font size=2>caf&eacute; &copy; \u03b1 {x} a\\b</font>"},
+     "<font size=3>caf&eacute; &copy; \u03b1 {x} a\\b</font>"},
     {"LineBreakAndLeadingBlanks",
      [](QTextCursor &c) {
        c.insertText(u"a\u2028b"_s);
        c.insertBlock();
        c.insertText(u"  c"_s);
      },
-     "<font size=2>a<br>\nb<br>\n  c</font>"},
+     "<font size=3>a<br>\nb<br>\n  c</font>"},
     {"FixedColumns",
      [](QTextCursor &c) {
        const QTextCharFormat fixed = faceFormat(QString::fromUtf16(kFixedFontName));
@@ -515,7 +515,7 @@ const WebCase kWebCases[] = {
        c.insertBlock();
        c.insertText(u"{End Fixed}"_s, fixed);
      },
-     "<font size=2><pre>\n  1   22\n</pre></font>"},
+     "<font size=3><pre>\n  1   22\n</pre></font>"},
     // A link reaches the post as a link around every word of its text.
     {"LinkKeepsItsWords",
      [](QTextCursor &c) {
@@ -526,7 +526,7 @@ const WebCase kWebCases[] = {
        c.insertText(u"the page"_s, link);
        c.insertText(u" now"_s, QTextCharFormat());
      },
-     R"(<font size=2>see <a href="https://example.org/a b"><i>the page</i></a> now</font>)"},
+     R"(<font size=3>see <a href="https://example.org/a b"><i>the page</i></a> now</font>)"},
     {"TableAsFixedColumns",
      [](QTextCursor &c) {
        c.insertText(u"Table:"_s);
@@ -537,7 +537,7 @@ const WebCase kWebCases[] = {
          cell.insertText(cells[i]);
        }
      },
-     "<font size=2>Table:</font><br>\n<font size=2><pre>\nTeam   P  Pts\nLeeds     12\n"
+     "<font size=3>Table:</font><br>\n<font size=3><pre>\nTeam   P  Pts\nLeeds     12\n"
      "</pre></font>"},
     // The converter's font state ends with the field's group: the text after it is stated
     // again, and the alignment stays.
@@ -552,8 +552,8 @@ const WebCase kWebCases[] = {
        c.insertBlock(alignedFormat(Qt::AlignHCenter));
        c.insertText(u"d"_s, sizeFormat(14));
      },
-     R"(<table width=100%><tr><td align="center"><font color="#FF0000" size=2>a <a href="http://x/">b</a>)"
-     R"(<font color="#FF0000" size=2> c</font></font><br>)"
+     R"(<table width=100%><tr><td align="center"><font color="#FF0000" size=3>a <a href="http://x/">b</a>)"
+     R"(<font color="#FF0000" size=3> c</font></font><br>)"
      "\n<font size=4>d</font></td></tr></table>"},
 };
 
