@@ -114,7 +114,15 @@ bool writeWholeFile(const QString &fileName, QByteArrayView bytes, QString *erro
       file.cancelWriting();
       return false;
     }
+    errno = 0;
     if (file.commit()) return true;
+    // A commit that fails without a reason of Qt's (a name with no room beside it for the
+    // temporary file's longer one) says "Unknown error"; errno still has the system's reason.
+    if (file.error() == QFileDevice::UnspecifiedError && errno != 0) {
+      if (error) *error = qt_error_string(errno);
+      file.cancelWriting();
+      return false;
+    }
   }
   if (error) *error = file.errorString();
   file.cancelWriting();
