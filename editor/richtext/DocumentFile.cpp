@@ -105,28 +105,24 @@ bool writeWholeFile(const QString &fileName, QByteArrayView bytes, QString *erro
   // failed writes, not a buffer that could not be flushed when it closes the file (a full
   // disk), and would put the cut temporary file in the old one's place.
   QSaveFile file(target);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size()) {
-    errno = 0;
-    if (!file.flush()) {
-      // A write that stopped part way leaves the device without the system's reason; errno
-      // still has it.
-      if (error) *error = errno != 0 ? qt_error_string(errno) : file.errorString();
-      file.cancelWriting();
-      return false;
-    }
-    errno = 0;
-    if (file.commit()) return true;
-    // A commit that fails without a reason of Qt's (a name with no room beside it for the
-    // temporary file's longer one) says "Unknown error"; errno still has the system's reason.
-    if (file.error() == QFileDevice::UnspecifiedError && errno != 0) {
-      if (error) *error = qt_error_string(errno);
-      file.cancelWriting();
-      return false;
-    }
-  }
-  if (error) *error = file.errorString();
-  file.cancelWriting();
-  return false;
+  const auto fail = [&](const QString &reason) {
+    if (error) *error = reason;
+    file.cancelWriting();
+    return false;
+  };
+  // Where the device has no reason of its own (a write that stopped part way, a commit whose
+  // name has no room beside it for the temporary file's longer one: Qt's "Unknown error"),
+  // errno still has the system's.
+  const auto systemReason = [&] {
+    return errno != 0 ? qt_error_string(errno) : file.errorString();
+  };
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size())
+    return fail(file.errorString());
+  errno = 0;
+  if (!file.flush()) return fail(systemReason());
+  errno = 0;
+  if (file.commit()) return true;
+  return fail(file.error() == QFileDevice::UnspecifiedError ? systemReason() : file.errorString());
 }
 
 QString notRtfReason(QByteArrayView bytes) {
