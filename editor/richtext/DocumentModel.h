@@ -23,14 +23,32 @@
 //   indents     leftMargin() and textIndent() in pixels, 15 twips to the pixel. Qt's own
 //               indent() levels (pasted HTML may bring them) add indentWidth() each to the
 //               left indent (ownIndentPixels); the indent commands fold them into leftMargin()
-//   bullets     a bulleted paragraph belongs to a QTextList of style ListDisc and indent 1;
-//               the document's indentWidth() is the bullet indent, and leftMargin() is the
-//               paragraph's indent on top of the bullet's
+//   lists       a list item is a paragraph of a QTextList. Its level is the list format's
+//               indent(), 1 to kMaxListLevel; the document's indentWidth() is the indent of
+//               one level, and leftMargin() is the paragraph's indent on top of its list's.
+//               Bullets are ListDisc, ListCircle and ListSquare (the editor takes them by
+//               level, any of them is a bullet); numbers are ListDecimal, ListLowerAlpha,
+//               ListUpperAlpha, ListLowerRoman and ListUpperRoman. The first item's number is
+//               kListStartProperty on the list format (none: 1). One QTextList holds the items
+//               of one list at one level, in order
+//   quotes      Qt's BlockQuoteLevel on the block format: the paragraph is inside that many
+//               quotes (quoteLevelOf). It shows as kQuoteIndentPixels per level in
+//               leftMargin(), on top of the paragraph's own indent (ownIndentPixels leaves it
+//               out)
+//   headings    headingLevel() on the block format, 1 to 3 (0: not a heading). A heading's
+//               look, bold at headingPointSize(level), is in its characters' formats, set
+//               with the level, so that the engine and other word processors show it too; a
+//               post writes its runs without the bold and the size that are only that look
+//   rules       an empty paragraph with Qt's BlockTrailingHorizontalRulerWidth, as Qt reads
+//               <hr>
 // Text
 //   a paragraph break between blocks; QChar::LineSeparator is a line break inside a
-//   paragraph; '\t' a tab. No tables, frames or images: content that arrives with them is
-//   flattened or dropped before it reaches the document. A table becomes a fixed-columns
-//   block (FixedColumns.h). No control character but the tab (isTextCharacter).
+//   paragraph; '\t' a tab. A picture is an image character (QTextImageFormat): name() its
+//   http or https address, Qt's ImageAltText its alternative text. The program never
+//   fetches a picture: RichTextBox shows a placeholder that names the address and the
+//   alternative text. No tables or frames: content that arrives with them is flattened before
+//   it reaches the document; a table becomes a fixed-columns block (FixedColumns.h). No
+//   control character but the tab (isTextCharacter).
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -38,6 +56,7 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -190,10 +209,24 @@ inline double fontPointSizeOf(const QTextCharFormat &format, const QTextDocument
   return size > 0 ? size : document.defaultFont().pointSizeF();
 }
 
-// A paragraph's left indent in pixels, its bullet's aside: its margin and Qt's indent levels
-// of `levelWidth` (the document's indentWidth()) each.
+// Structures: the deepest list level, the first number of a list, a quote's indent, a
+// heading's size.
+inline constexpr int kMaxListLevel = 9;
+inline constexpr int kListStartProperty = QTextFormat::UserProperty + 2;
+inline constexpr double kQuoteIndentPixels = 30.0;
+
+inline int quoteLevelOf(const QTextBlockFormat &format) {
+  return std::max(0, format.intProperty(QTextFormat::BlockQuoteLevel));
+}
+
+// The size a heading of `level` (1 to 3) is shown in, in points.
+inline double headingPointSize(int level) { return level <= 1 ? 24.0 : level == 2 ? 18.0 : 14.0; }
+
+// A paragraph's left indent in pixels, its bullet's and its quotes' aside: its margin and
+// Qt's indent levels of `levelWidth` (the document's indentWidth()) each.
 inline double ownIndentPixels(const QTextBlockFormat &format, double levelWidth) {
-  return format.leftMargin() + format.indent() * levelWidth;
+  return format.leftMargin() - quoteLevelOf(format) * kQuoteIndentPixels +
+         format.indent() * levelWidth;
 }
 
 // Prepares an empty document the way every Quillmark document starts: the default face and

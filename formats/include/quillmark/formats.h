@@ -125,6 +125,19 @@ struct Post {
 // The post in `format` for the rewritten "Copy to Web" fragment `webHtml`.
 Post convertPost(std::u16string_view webHtml, Format format);
 
+namespace post {
+struct Model;
+}
+
+// The post in `format` for a post model (quillmark/post.h): the rich road, from the editor's
+// document, with its structure. For `html`, which is the engine's fragment, it gives the
+// model's text alone; make html with the engine.
+Post writePost(const post::Model& model, Format format);
+
+// checkPost for a post written from a model: the same checks, against the model's text.
+std::optional<std::string> checkPost(const post::Model& model, std::u16string_view post,
+                                     Format format);
+
 // Checks a post against the fragment it was made from, as "check before copy" and the tests
 // do: every element opened is closed, in order; nothing but the format's own markup appears
 // beside the writer's text; and the text a reader sees is the fragment's text (the words in
