@@ -111,9 +111,13 @@ class MdEmitter {
   void list(const Block& b, const Context& ctx) {
     const bool numbered = b.numbering != post::Numbering::Bullet;
     if (numbered && b.numbering != post::Numbering::Decimal) losses_.add(Element::NumberedList);
-    // A list right below another list of the same kind would continue it: a blank line
-    // between them parts them.
     long number = std::max(0, b.start);
+    // A list numbered from other than 1 cannot interrupt a paragraph: right after an item's
+    // text a blank line parts them.
+    if (numbered && b.start != 1 && prev_ == Kind::Item && !b.children.empty()) {
+      endBlock();
+      separate(ctx);
+    }
     for (const Block& item : b.children) {
       std::u16string marker;
       if (numbered) {
