@@ -6,10 +6,10 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <optional>
-#include <vector>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "FormatsSupport.h"
 #include "quillmark/formats.h"
@@ -151,7 +151,8 @@ TEST(PostWriter, ChecksAcceptEveryPostWrittenAndRejectAWordDropped) {
     EXPECT_EQ(checkPost(model, text, c.format), std::nullopt) << c.name << "\n" << utf8(text);
     // The first word of the writer's past its markup, dropped.
     std::u16string dropped = text;
-    for (const std::u16string_view word : {u"Keeper", u"He said", u"Round 1", u"Above", u"Spaced"}) {
+    for (const std::u16string_view word :
+         {u"Keeper", u"He said", u"Round 1", u"Above", u"Spaced"}) {
       if (const std::size_t at = dropped.find(word); at != std::u16string::npos) {
         dropped.erase(at, word.size());
         break;
@@ -176,18 +177,23 @@ TEST(PostWriter, MarkdownReadsBackWithItsStructure) {
     void (*walk)(Builder&);
     std::vector<std::string_view> html;  // in this order in the rendered post
   } cases[] = {
-      {"nested lists", nestedLists,
+      {"nested lists",
+       nestedLists,
        {"<ul>\n<li>\n<p>Keeper</p>\n<ol start=\"3\">\n<li>Saves<br />\nclean sheets</li>\n"
         "<li>Kicks</li>\n</ol>\n</li>\n<li>\n<p>Striker</p>\n</li>\n</ul>"}},
-      {"quotes", quoteWithList,
+      {"quotes",
+       quoteWithList,
        {"<blockquote>\n<p>He said</p>\n<blockquote>\n<p>nested</p>\n<ol>\n<li>first</li>\n</ol>\n"
         "</blockquote>\n</blockquote>\n<p>After</p>"}},
       {"headings", headings, {"<h1>Round 1</h1>\n<h2>Round 2</h2>\n<h3>Round 3</h3>\n<p>Body</p>"}},
-      {"rule and pictures", ruleAndPictures,
+      {"rule and pictures",
+       ruleAndPictures,
        {"<p>Above</p>\n<hr />", "<img src=\"https://example.org/a%20b.png\" alt=\"The [crest]\" />",
         " and <img src=\"https://example.org/c.png\" alt=\"\" />"}},
-      {"paragraphs", paragraphs,
-       {"<p>Spaced</p>\n<p>Close<br />\nTogether</p>\n<p>[spoiler]&lt;b&gt;\u2026\u2122[/spoiler]</p>"}},
+      {"paragraphs",
+       paragraphs,
+       {"<p>Spaced</p>\n<p>Close<br "
+        "/>\nTogether</p>\n<p>[spoiler]&lt;b&gt;\u2026\u2122[/spoiler]</p>"}},
   };
   for (const auto& c : cases) {
     const std::string html = renderMarkdown(writePost(modelOf(c.walk), Format::Markdown).text);
@@ -197,6 +203,36 @@ TEST(PostWriter, MarkdownReadsBackWithItsStructure) {
       EXPECT_NE(found, std::string::npos) << c.name << ": " << part << "\n" << html;
       if (found != std::string::npos) at = found + part.size();
     }
+  }
+}
+
+TEST(PostWriter, PreviewShowsTheNewTagsAndFetchesNoPicture) {
+  const struct {
+    const char* name;
+    Format format;
+    std::u16string_view post;
+    std::string_view html;
+  } cases[] = {
+      {"nested numbered list", Format::Phpbb, u"[list][*]a\n[list=i][*]b[/list]\n[*]c[/list]",
+       "<ul><li>a<br>\n<ol type=\"i\"><li>b</li></ol></li><li>c</li></ul>"},
+      {"SMF's list type", Format::Smf, u"[list type=upper-roman][li]a[/li][/list]",
+       "<ol type=\"I\"><li>a</li></ol>"},
+      {"quotes nested", Format::Xenforo, u"[QUOTE]a\n[quote]b[/QUOTE][/quote]\nc",
+       "<blockquote>a<br>\n<blockquote>b</blockquote></blockquote>c"},
+      {"heading", Format::Xenforo, u"[HEADING=2]Round[/HEADING]\nBody", "<h2>Round</h2>Body"},
+      {"heading level out of range", Format::Xenforo, u"[HEADING=7]R[/HEADING]", "<h3>R</h3>"},
+      {"rule", Format::Mybb, u"a\n[hr]\nb", "a<br>\n<hr>b"},
+      {"a rule where the dialect has none is text", Format::Phpbb, u"[hr]", "[hr]"},
+      {"picture", Format::Vbulletin, u"[IMG]https://example.org/a.png?x=1&y=<2>[/IMG]",
+       "<span class=\"picture\" style=\"border: 1px solid gray\">[picture: "
+       "https://example.org/a.png?x=1&amp;y=&lt;2&gt;]</span>"},
+      {"an unclosed picture is text", Format::Phpbb, u"[img]http://x\ny", "[img]http://x<br>\ny"},
+      {"a closing picture tag alone is text", Format::Phpbb, u"a[/img]", "a[/img]"},
+  };
+  for (const auto& c : cases) {
+    const std::string html = utf8(bbcodeToHtml(c.post, c.format));
+    EXPECT_EQ(html, c.html) << c.name;
+    EXPECT_EQ(html.find("<img"), std::string::npos) << c.name;
   }
 }
 
