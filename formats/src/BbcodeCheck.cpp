@@ -37,6 +37,9 @@ class BbcodeWalk : PostWalk {
       if (static_cast<Element>(e) == Element::FixedBlock) {
         codeOpen_ = widen(tag.open);
         codeClose_ = widen(tag.close);
+      } else if (static_cast<Element>(e) == Element::Picture) {
+        pictureOpen_ = widen(tag.open);
+        pictureClose_ = widen(tag.close);
       } else {
         addTag(tag.open, tag.close);
       }
@@ -91,6 +94,17 @@ class BbcodeWalk : PostWalk {
       postAt_ += codeOpen_.size();
       return true;
     }
+    if (!pictureOpen_.empty() && rest.starts_with(pictureOpen_) &&
+        !textAhead(pictureOpen_.size())) {
+      // A picture's address is markup: it is no text a reader sees. It holds no tag and no
+      // line end.
+      const std::size_t end = rest.find_first_of(u"[\n", pictureOpen_.size());
+      if (end == std::u16string_view::npos || !rest.substr(end).starts_with(pictureClose_)) {
+        wrong = "picture left open";
+      }
+      postAt_ += end == std::u16string_view::npos ? rest.size() : end + pictureClose_.size();
+      return true;
+    }
     const DialectTag* tag = match(rest);
     if (tag == nullptr || textAhead(matchedLength_)) return false;
     wrong = apply(*tag);
@@ -138,11 +152,12 @@ class BbcodeWalk : PostWalk {
     return std::nullopt;
   }
 
-  std::vector<DialectTag> vocabulary_;   // every tag of the dialect but the code block's
-  std::u16string codeOpen_, codeClose_;  // the code block's tags
-  std::vector<const DialectTag*> open_;  // the elements open, innermost last
-  std::size_t matchedLength_ = 0;        // of the tag match() found
-  bool inCode_ = false;                  // inside the code block, where no tag counts
+  std::vector<DialectTag> vocabulary_;         // every tag of the dialect but the code block's
+  std::u16string codeOpen_, codeClose_;        // the code block's tags
+  std::u16string pictureOpen_, pictureClose_;  // around a picture's address
+  std::vector<const DialectTag*> open_;        // the elements open, innermost last
+  std::size_t matchedLength_ = 0;              // of the tag match() found
+  bool inCode_ = false;                        // inside the code block, where no tag counts
 };
 
 }  // namespace

@@ -65,6 +65,9 @@ constexpr std::array<html::Element, kElementCount> kShownAs = {
     html::Element::Bold,      // fixed block: <pre>, never looked up
     html::Element::Bold,      // line break: <br>, never looked up
     html::Element::Link,      // link
+    // heading, quote, rule, picture, numbered list: written apart; the rest never shown
+    html::Element::Bold, html::Element::Bold, html::Element::Bold, html::Element::Bold,
+    html::Element::Bold, html::Element::Bold, html::Element::Bold,
 };
 // clang-format on
 
@@ -111,6 +114,18 @@ class Reader {
       }
       if (c == u'[') {
         if (const std::optional<Found> tag = match(in_.substr(p))) {
+          if (tag->element == Element::Picture && tag->kind == Found::Element) {
+            if (tag->closing) {
+              appendEscaped(out_, in_.substr(p, tag->length));  // closes no picture
+            } else if (const std::size_t n = picture(p)) {
+              p += n;
+              continue;
+            } else {
+              appendEscaped(out_, in_.substr(p, tag->length));
+            }
+            p += tag->length;
+            continue;
+          }
           apply(*tag);
           p += tag->length;
           continue;
@@ -144,6 +159,7 @@ class Reader {
     Found::Kind kind;
     Element element;
     bool itemOpen = false;  // a list's "[*]" item waits for its end
+    char16_t level = u'1';  // a heading's
   };
 
   bool inList() const { return lists_ > 0; }
@@ -205,6 +221,19 @@ class Reader {
       afterBlock_ = true;
       return;
     }
+    if (tag.element == Element::NumberedList && !tag.closing) {
+      out_ += u"<ol type=\"";
+      out_.push_back(listType(tag.value));
+      out_ += u"\">";
+      push({Found::ListStart, Element::NumberedList});
+      afterBlock_ = true;
+      return;
+    }
+    if (tag.element == Element::Rule) {
+      out_ += u"<hr>";
+      afterBlock_ = true;
+      return;
+    }
     if (tag.kind == Found::ListEnd) {
       closeMatching(Found::ListStart, Element::ListItem);
       afterBlock_ = true;
@@ -232,11 +261,63 @@ class Reader {
     }
     if (tag.closing) {
       closeMatching(Found::Element, e);
-      if (e == Element::Centre || e == Element::Right || e == Element::ListItem) afterBlock_ = true;
+      if (e == Element::Centre || e == Element::Right || e == Element::ListItem ||
+          e == Element::Quote || e == Element::Heading) {
+        afterBlock_ = true;
+      }
+      return;
+    }
+    if (e == Element::Heading) {
+      OpenTag heading{Found::Element, e};
+      heading.level = tag.value.size() == 1 && tag.value[0] >= u'1' && tag.value[0] <= u'3'
+                          ? tag.value[0]
+                          : u'3';
+      push(heading);
+      out_ += u"<h";
+      out_.push_back(heading.level);
+      out_ += u">";
+      afterBlock_ = true;
       return;
     }
     push({Found::Element, e});
     open(e, tag.value);
+  }
+
+  // The HTML list type of a numbered list's value: "1", "a", "A", "i", "I", or the CSS
+  // names SMF takes.
+  static char16_t listType(std::u16string_view value) {
+    constexpr std::array<std::pair<std::string_view, char16_t>, 8> kTypes = {{
+        {"a", u'a'},
+        {"i", u'i'},
+        {"lower-alpha", u'a'},
+        {"upper-alpha", u'A'},
+        {"lower-roman", u'i'},
+        {"upper-roman", u'I'},
+        {"lower-latin", u'a'},
+        {"upper-latin", u'A'},
+    }};
+    if (value == u"A" || value == u"I") return value[0];
+    for (const auto& [name, type] : kTypes) {
+      if (equalNoCase(value, name)) return type;
+    }
+    return u'1';
+  }
+
+  // "[img]ADDRESS[/img]" at p: a picture is never fetched; the preview shows a framed
+  // placeholder that names its address. Returns the length read, 0 when the tag is not
+  // closed on its line (it is text then).
+  std::size_t picture(std::size_t p) {
+    const Tag& tag = tagOf(d_, Element::Picture);
+    const std::size_t start = p + tag.open.size();
+    const std::size_t end = in_.find_first_of(u"[\n", start);
+    if (end == std::u16string_view::npos || !startsWithNoCase(in_.substr(end), tag.close)) {
+      return 0;
+    }
+    out_ += u"<span class=\"picture\" style=\"border: 1px solid gray\">[picture: ";
+    appendEscaped(out_, in_.substr(start, end - start));
+    out_ += u"]</span>";
+    afterBlock_ = false;
+    return end + tag.close.size() - p;
   }
 
   // Writes the opening HTML of an element; for the valued ones, with the tag's value.
@@ -253,6 +334,10 @@ class Reader {
         appendAscii(out_, shown.open);
         appendSize(value);
         out_ += u">";
+        return;
+      case Element::Quote:
+        out_ += u"<blockquote>";
+        afterBlock_ = true;
         return;
       case Element::Centre:
       case Element::Right:
@@ -313,10 +398,16 @@ class Reader {
     }
     if (t.kind == Found::ListStart) {
       if (t.itemOpen) appendAscii(out_, html::closingTag(html::Element::ListItem));
-      out_ += u"</ul>";
+      out_ += t.element == Element::NumberedList ? u"</ol>" : u"</ul>";
       return;
     }
-    if (t.element == Element::Centre || t.element == Element::Right) {
+    if (t.element == Element::Heading) {
+      out_ += u"</h";
+      out_.push_back(t.level);
+      out_ += u">";
+    } else if (t.element == Element::Quote) {
+      out_ += u"</blockquote>";
+    } else if (t.element == Element::Centre || t.element == Element::Right) {
       out_ += kDivClose;
     } else {
       appendAscii(out_, html::closingTag(shownAs(t.element)));

@@ -48,7 +48,17 @@ class MarkdownWalk : PostWalk {
     return std::nullopt;
   }
 
-  bool atLineStart() const { return postAt_ == 0 || post_[postAt_ - 1] == u'\n'; }
+  // Whether only a line's container markers (quotes' ">", a list item's indent) stand before
+  // postAt_ on its line.
+  bool atLineStart() const {
+    for (std::size_t at = postAt_; at > 0; --at) {
+      const char16_t c = post_[at - 1];
+      if (c == u'\n') return true;
+      if (c != u' ' && c != u'>') return false;
+    }
+    return true;
+  }
+  bool atLineEnd(std::size_t at) const { return at >= post_.size() || post_[at] == u'\n'; }
 
   // The backticks from postAt_, counted up to `most`.
   std::size_t backticks(std::size_t most) const {
@@ -63,6 +73,12 @@ class MarkdownWalk : PostWalk {
   // many backticks as the opening one (counted no further, so that lines of backticks in a
   // block with a long fence cost no more than their length).
   std::optional<Step> insideFence() {
+    // A block inside quotes repeats their markers at the start of each of its lines.
+    if (postAt_ > 0 && post_[postAt_ - 1] == u'\n') lineQuotes_ = 0;
+    if (post_[postAt_] == u'>' && lineQuotes_ < fenceQuotes_ && atLineStart()) {
+      ++postAt_, ++lineQuotes_;
+      return passed();
+    }
     if (!atLineStart() || backticks(fenceLength_) < fenceLength_) return std::nullopt;
     postAt_ += fenceLength_;
     fenceLength_ = 0;
@@ -73,7 +89,13 @@ class MarkdownWalk : PostWalk {
   std::optional<Step> markup() {
     const char16_t c = post_[postAt_];
     const bool lineStart = atLineStart();
+    if (postAt_ == 0 || post_[postAt_ - 1] == u'\n') lineQuotes_ = 0;
+    if (lineStart && c == u'>') {
+      ++postAt_, ++lineQuotes_;
+      return passed();
+    }
     if (lineStart && c == u'`') {
+      fenceQuotes_ = lineQuotes_;
       fenceLength_ = backticks(post_.size());
       postAt_ += fenceLength_;
       if (fenceLength_ < 3) return fault("a backtick run that is no fence");
@@ -83,6 +105,13 @@ class MarkdownWalk : PostWalk {
       postAt_ += 2;
       return passed();
     }
+    if (lineStart) {
+      if (const std::size_t n = lineMarker()) {
+        postAt_ += n;
+        return passed();
+      }
+    }
+    if (post_.substr(postAt_).starts_with(u"![")) return picture();
     switch (c) {
       case u'\\':
         return backslash();
@@ -163,6 +192,42 @@ class MarkdownWalk : PostWalk {
     return passed();
   }
 
+  // The length of a numbered item's "3. ", a heading's "## " or a rule's "---" at postAt_;
+  // 0 when there is none. The writer's own digits or "#" at a line's start are escaped.
+  std::size_t lineMarker() const {
+    const std::u16string_view rest = post_.substr(postAt_);
+    std::size_t digits = 0;
+    while (digits < rest.size() && digits < 9 && rest[digits] >= u'0' && rest[digits] <= u'9') {
+      ++digits;
+    }
+    if (digits > 0 && rest.substr(digits).starts_with(u". ")) return digits + 2;
+    std::size_t hashes = 0;
+    while (hashes < rest.size() && hashes < 3 && rest[hashes] == u'#') ++hashes;
+    if (hashes > 0 && rest.substr(hashes).starts_with(u" ")) return hashes + 1;
+    if (rest.starts_with(u"---") && atLineEnd(postAt_ + 3)) return 3;
+    return 0;
+  }
+
+  // "![ALT](ADDRESS)": a picture is markup, its alternative text too, which is no text of the
+  // paragraph.
+  Step picture() {
+    std::size_t at = postAt_ + 2;
+    while (at < post_.size() && post_[at] != u']' && post_[at] != u'\n') {
+      at += post_[at] == u'\\' ? 2 : 1;
+    }
+    if (!post_.substr(std::min(at, post_.size())).starts_with(u"](")) {
+      return fault("a picture without its address");
+    }
+    const std::size_t end = post_.find_first_of(u")\n", at);
+    if (end == std::u16string_view::npos || post_[end] != u')') {
+      return fault("a picture without its address");
+    }
+    postAt_ = end + 1;
+    return passed();
+  }
+
+  std::size_t lineQuotes_ = 0;             // the quote markers passed on the current line
+  std::size_t fenceQuotes_ = 0;            // the quote markers before the open fence
   std::vector<std::u16string_view> open_;  // the delimiters open, innermost last ("[" a link)
   std::size_t fenceLength_ = 0;            // the backticks of the open fence; 0 outside one
 };

@@ -61,7 +61,8 @@ TEST(PostBuilder, MakesTheTreeFromTheWalk) {
          b.heading(5);
          b.rule();
        },
-       "quote\n  quote\n    list bullet\n      item\n        paragraph\n  paragraph\nheading 3\nrule\n"},
+       "quote\n  quote\n    list bullet\n      item\n        paragraph\n  paragraph\nheading "
+       "3\nrule\n"},
       {"a table holds rows of cells of blocks",
        [](Builder& b) {
          b.beginTable();
@@ -98,8 +99,8 @@ TEST(PostBuilder, HtmlSizeIsTheEnginesForPoints) {
   const struct {
     double points;
     int size;
-  } cases[] = {{0, 1}, {-4, 1}, {3, 1}, {8, 2}, {10, 2}, {10.5, 3}, {12, 3}, {14, 4},
-               {18, 5}, {24, 6}, {28, 7}, {72, 7}};
+  } cases[] = {{0, 1},  {-4, 1}, {3, 1},  {8, 2},  {10, 2}, {10.5, 3},
+               {12, 3}, {14, 4}, {18, 5}, {24, 6}, {28, 7}, {72, 7}};
   for (const auto& c : cases) EXPECT_EQ(htmlSize(c.points), c.size) << c.points;
 }
 
