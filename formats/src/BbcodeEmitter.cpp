@@ -1,91 +1,322 @@
-// Writes the run model as BBCode in one dialect. Block elements (alignment, the list, the
-// code block) open around whole lines and inline elements inside one line, each closed
-// before anything outside it, so the output nests by construction. Text goes out as typed:
-// BBCode has no escape.
+// Writes the post model as BBCode in one dialect. The post is a sequence of lines, "\n"
+// between them; each line stands inside a stack of block elements (alignment, quote, list,
+// item, heading, code block). Between two lines the elements the next one does not share are
+// closed at the end of the first and those it adds opened at the start of the next, and
+// inline elements open and close inside one line, so the output nests by construction. Text
+// goes out as typed: BBCode has no escape.
 #include <algorithm>
+#include <cstdint>
+#include <deque>
 
 #include "Emit.h"
 
 namespace quillmark::formats {
 namespace {
 
+using post::Block;
+using post::BlockKind;
+
+// A block element a line stands in. `key` tells one from another: the block's address, or
+// a small number for an alignment, so that lines of one alignment share it.
+struct Frame {
+  std::uintptr_t key;
+  std::u16string_view open;
+  std::u16string_view close;
+};
+
 class BbEmitter {
  public:
-  BbEmitter(const Document& doc, const Dialect& d, LossCounter& losses)
-      : doc_(doc), d_(d), losses_(losses) {
-    out_.reserve(doc.text.size() + doc.text.size() / 4);
-  }
+  BbEmitter(const NormalText& normal, const Dialect& d, LossCounter& losses)
+      : normal_(normal), d_(d), losses_(losses) {}
 
-  std::u16string run() {
-    for (std::size_t i = 0; i < doc_.lines.size(); ++i) line(doc_.lines[i], i == 0);
-    closeBlocks(Align::None, false, false);
+  std::u16string run(const post::Model& model) {
+    blocks(model.blocks);
+    closeTo(0);
     return std::move(out_);
   }
 
  private:
-  void line(const Line& line, bool first) {
+  std::u16string_view u16(std::string_view s) {
+    std::u16string& text = storage_.emplace_back();
+    appendAscii(text, s);
+    return text;
+  }
+  std::u16string_view u16(std::u16string text) { return storage_.emplace_back(std::move(text)); }
+
+  // The tag's opening with `value` in its "{}".
+  std::u16string filled(std::string_view pattern, std::u16string_view value) {
+    std::u16string text;
+    const std::size_t hole = pattern.find("{}");
+    if (hole == std::string_view::npos) {
+      appendAscii(text, pattern);
+      return text;
+    }
+    appendAscii(text, pattern.substr(0, hole));
+    text += value;
+    appendAscii(text, pattern.substr(hole + 2));
+    return text;
+  }
+
+  void blocks(const std::vector<Block>& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      const Block& b = list[i];
+      block(b);
+      // Space below a paragraph is an empty line, unless an empty paragraph gives it anyway.
+      if (b.spaceAfter && i + 1 < list.size() &&
+          !(list[i + 1].kind == BlockKind::Paragraph && list[i + 1].runs.empty())) {
+        emptyLine();
+      }
+    }
+  }
+
+  void block(const Block& b) {
+    const std::size_t mark = want_.size();
+    switch (b.kind) {
+      case BlockKind::Paragraph:
+        paragraph(b, true);
+        break;
+      case BlockKind::Heading:
+        heading(b);
+        break;
+      case BlockKind::Code:
+        code(b);
+        break;
+      case BlockKind::Rule:
+        if (shows(d_, Element::Rule)) {
+          beginLine(post::Align::Left);
+          appendAscii(out_, tagOf(d_, Element::Rule).open);
+        } else {
+          losses_.add(Element::Rule);
+          emptyLine();
+        }
+        break;
+      case BlockKind::Quote:
+        if (shows(d_, Element::Quote)) {
+          push(key(b), tagOf(d_, Element::Quote));
+        } else {
+          losses_.add(Element::Quote);
+        }
+        if (b.children.empty()) emptyLine();
+        blocks(b.children);
+        break;
+      case BlockKind::List:
+        list(b);
+        break;
+      case BlockKind::Item:  // an item outside a list: a list of its own
+      {
+        Block wrapper;
+        wrapper.kind = BlockKind::List;
+        wrapper.children.push_back(b);
+        list(wrapper);
+        break;
+      }
+      case BlockKind::Table:
+      case BlockKind::Row:
+      case BlockKind::Cell:
+        // A table's cells, one after another, until the post can show tables.
+        if (b.kind == BlockKind::Table) losses_.add(Element::FixedBlock);
+        blocks(b.children);
+        break;
+    }
+    want_.resize(mark);
+  }
+
+  void list(const Block& b) {
+    // The alignment of a list whose items all share one goes around the list, as a forum
+    // aligns whole lists; else each item's paragraph carries its own.
+    const auto alignOfItem = [](const Block& item) {
+      return !item.children.empty() && item.children.front().kind == BlockKind::Paragraph
+                 ? item.children.front().align
+                 : post::Align::Left;
+    };
+    bool shared = !b.children.empty();
+    for (const Block& item : b.children)
+      shared = shared && alignOfItem(item) == alignOfItem(b.children.front());
+    if (shared) pushAlign(alignOfItem(b.children.front()));
+
+    std::u16string_view open = u16(d_.listStart);
+    if (b.numbering != post::Numbering::Bullet) {
+      std::string_view number = d_.numbers[static_cast<std::size_t>(b.numbering)];
+      if (number.empty()) {
+        losses_.add(Element::NumberedList);
+        number = d_.numbers[static_cast<std::size_t>(post::Numbering::Decimal)];
+      }
+      if (!number.empty()) {
+        std::u16string value;
+        appendAscii(value, number);
+        open = u16(filled(tagOf(d_, Element::NumberedList).open, value));
+      }
+      if (b.start != 1 && !shows(d_, Element::ListStart)) losses_.add(Element::ListStart);
+    }
+    push(key(b), {open, u16(d_.listEnd)});
+    const Tag& itemTag = tagOf(d_, Element::ListItem);
+    const std::u16string_view itemOpen = u16(itemTag.open);
+    const std::u16string_view itemClose = u16(itemTag.close);
+    for (const Block& item : b.children) {
+      const std::size_t mark = want_.size();
+      push(key(item), {itemOpen, itemClose});
+      if (item.kind != BlockKind::Item) {
+        block(item);
+      } else if (item.children.empty()) {
+        emptyLine();
+      } else {
+        for (std::size_t i = 0; i < item.children.size(); ++i) {
+          const Block& child = item.children[i];
+          if (i == 0 && child.kind == BlockKind::Paragraph) {
+            paragraph(child, !shared);
+          } else {
+            block(child);
+          }
+        }
+      }
+      want_.resize(mark);
+    }
+  }
+
+  void heading(const Block& b) {
+    const int level = std::clamp(b.level, 1, 3);
+    pushAlign(b.align);
+    if (shows(d_, Element::Heading)) {
+      const std::u16string value(1, static_cast<char16_t>(u'0' + level));
+      push(key(b), {u16(filled(tagOf(d_, Element::Heading).open, value)),
+                    u16(tagOf(d_, Element::Heading).close)});
+    } else if (shows(d_, Element::Bold)) {
+      // Bold, and larger where the dialect has sizes: heading 1 two steps above the forum's
+      // size, heading 2 one step, heading 3 bold alone.
+      std::u16string open, close;
+      appendAscii(open, tagOf(d_, Element::Bold).open);
+      const std::string_view size = d_.sizes[static_cast<std::size_t>(kPageSize + 3 - level)];
+      if (level < 3 && shows(d_, Element::Size) && !size.empty()) {
+        std::u16string value;
+        appendAscii(value, size);
+        open += filled(tagOf(d_, Element::Size).open, value);
+        appendAscii(close, tagOf(d_, Element::Size).close);
+      }
+      appendAscii(close, tagOf(d_, Element::Bold).close);
+      push(key(b), {u16(std::move(open)), u16(std::move(close))});
+    } else {
+      losses_.add(Element::Heading);
+    }
+    lines(b.runs, b.align);
+  }
+
+  void paragraph(const Block& b, bool aligned) {
+    if (aligned) pushAlign(b.align);
+    lines(b.runs, b.align);
+  }
+
+  void code(const Block& b) {
+    push(key(b),
+         {u16(tagOf(d_, Element::FixedBlock).open), u16(tagOf(d_, Element::FixedBlock).close)});
+    // The block's lines end with '\n'; the last one's ends the block.
+    std::u16string text;
+    for (const post::Run& run : b.runs) {
+      // A code block shows its text in the forum's own monospace, so its formats are none of
+      // the post's losses; a link's address is: the block shows only the link's text.
+      if (!run.style.link.empty()) losses_.add(Element::Link);
+      if (run.picture.empty()) text += run.text;
+    }
+    if (!text.empty() && text.back() == u'\n') text.pop_back();
+    std::u16string_view rest = text;
+    while (true) {
+      beginLine(post::Align::Left);
+      const std::size_t nl = rest.find(u'\n');
+      appendFixedText(rest.substr(0, nl), out_);
+      if (nl == std::u16string_view::npos) break;
+      rest.remove_prefix(nl + 1);
+    }
+  }
+
+  void lines(const std::vector<post::Run>& runs, post::Align align) {
+    forEachLine(runs, [&](const std::vector<Piece>& pieces) {
+      beginLine(align);
+      for (const Piece& piece : pieces) {
+        inlineElements(piece.run->style, normal_, d_, losses_, wantInline_);
+        losses_.endRun();
+        std::size_t keep = 0;
+        while (keep < openInline_.size() && keep < wantInline_.size() &&
+               openInline_[keep] == wantInline_[keep]) {
+          ++keep;
+        }
+        closeInline(keep);
+        for (std::size_t k = keep; k < wantInline_.size(); ++k) openInline(wantInline_[k]);
+        if (piece.run->picture.empty()) {
+          out_.append(piece.text);
+        } else {
+          picture(*piece.run);
+        }
+      }
+      closeInline(0);
+    });
+  }
+
+  void picture(const post::Run& run) {
+    if (!shows(d_, Element::Picture)) {
+      losses_.add(Element::Picture);
+      out_ += run.text;
+      return;
+    }
+    // The alternative text is lost where the dialect has none; a picture without one loses
+    // nothing.
+    if (!run.text.empty() && !shows(d_, Element::PictureText)) losses_.add(Element::PictureText);
+    appendAscii(out_, tagOf(d_, Element::Picture).open);
+    appendAddress(out_, run.picture, false);
+    appendAscii(out_, tagOf(d_, Element::Picture).close);
+  }
+
+  static std::uintptr_t key(const Block& b) { return reinterpret_cast<std::uintptr_t>(&b); }
+
+  void push(std::uintptr_t k, const Tag& tag) { push(k, {u16(tag.open), u16(tag.close)}); }
+  void push(std::uintptr_t k, std::pair<std::u16string_view, std::u16string_view> tags) {
+    want_.push_back({k, tags.first, tags.second});
+  }
+
+  // The alignment block of the lines that follow, where the dialect shows it.
+  void pushAlign(post::Align align) {
+    const Element e = align == post::Align::Right ? Element::Right : Element::Centre;
+    if (align == post::Align::Centre || align == post::Align::Right) {
+      if (shows(d_, e)) {
+        const std::uintptr_t k = align == post::Align::Right ? 2 : 1;
+        push(k, {u16cached(e, true), u16cached(e, false)});
+      }
+    }
+  }
+
+  std::u16string_view u16cached(Element e, bool open) {
+    std::u16string_view& slot = alignTags_[e == Element::Right][open];
+    if (slot.empty()) slot = u16(open ? tagOf(d_, e).open : tagOf(d_, e).close);
+    return slot;
+  }
+
+  void emptyLine() { beginLine(post::Align::Left); }
+
+  // Starts a line inside the wanted block elements: closes those of the line before that it
+  // does not share, ends that line, opens its own. An alignment the dialect cannot show
+  // counts once per stretch of lines that carry it.
+  void beginLine(post::Align align) {
     losses_.newLine();
-    Align align = line.fixed ? Align::None : line.align;
-    const bool list = line.listItem && !line.fixed;
-    if (align != Align::None && !shows(d_, alignElement(align))) align = Align::None;
-    // An alignment the post cannot show counts once per paragraph of lines that carry it;
-    // the code block shows none, and loses none.
-    const Align dropped = align == line.align || line.fixed ? Align::None : line.align;
-    if (dropped != Align::None && dropped != lostAlign_) losses_.add(alignElement(dropped));
+    const Element e = align == post::Align::Right ? Element::Right : Element::Centre;
+    const bool aligned = align == post::Align::Centre || align == post::Align::Right;
+    const post::Align dropped = aligned && !shows(d_, e) ? align : post::Align::Left;
+    if (dropped != post::Align::Left && dropped != lostAlign_) losses_.add(e);
     lostAlign_ = dropped;
-    closeBlocks(align, list, line.fixed);
-    if (!first) appendAscii(out_, tagOf(d_, Element::LineBreak).open);
-    openBlocks(align, list, line.fixed);
-
-    if (line.fixed) return appendFixedLine(doc_, line, losses_, out_);
-    if (list) {
-      appendAscii(out_, tagOf(d_, Element::ListItem).open);
+    std::size_t keep = 0;
+    while (keep < open_.size() && keep < want_.size() && open_[keep].key == want_[keep].key) {
+      ++keep;
     }
-    for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
-      const Run& run = doc_.runs[r];
-      inlineElements(doc_, run, d_, losses_, want_);
-      losses_.endRun();
-      std::size_t keep = 0;
-      while (keep < open_.size() && keep < want_.size() && open_[keep] == want_[keep]) ++keep;
-      closeInline(keep);
-      for (std::size_t k = keep; k < want_.size(); ++k) openInline(want_[k]);
-      out_.append(doc_.runText(run));
-    }
-    closeInline(0);
-    if (list) appendAscii(out_, tagOf(d_, Element::ListItem).close);
-  }
-
-  static Element alignElement(Align a) {
-    return a == Align::Center ? Element::Centre : Element::Right;
-  }
-
-  void closeBlocks(Align align, bool list, bool code) {
-    if (code_ && !code) {
-      appendAscii(out_, tagOf(d_, Element::FixedBlock).close);
-      code_ = false;
-    }
-    if (list_ && (!list || align != align_)) {
-      appendAscii(out_, d_.listEnd);
-      list_ = false;
-    }
-    if (align_ != align) {
-      if (align_ != Align::None) appendAscii(out_, tagOf(d_, alignElement(align_)).close);
-      align_ = Align::None;
+    closeTo(keep);
+    if (started_) appendAscii(out_, tagOf(d_, Element::LineBreak).open);
+    started_ = true;
+    for (std::size_t k = keep; k < want_.size(); ++k) {
+      out_.append(want_[k].open);
+      open_.push_back(want_[k]);
     }
   }
 
-  void openBlocks(Align align, bool list, bool code) {
-    if (align != align_) {
-      appendAscii(out_, tagOf(d_, alignElement(align)).open);
-      align_ = align;
-    }
-    if (list && !list_) {
-      appendAscii(out_, d_.listStart);
-      list_ = true;
-    }
-    if (code && !code_) {
-      appendAscii(out_, tagOf(d_, Element::FixedBlock).open);
-      code_ = true;
+  void closeTo(std::size_t keep) {
+    while (open_.size() > keep) {
+      out_.append(open_.back().close);
+      open_.pop_back();
     }
   }
 
@@ -105,31 +336,33 @@ class BbEmitter {
       }
       appendAscii(out_, pattern.substr(hole + 2));
     }
-    open_.push_back(o);
+    openInline_.push_back(o);
   }
 
   void closeInline(std::size_t keep) {
-    while (open_.size() > keep) {
-      appendAscii(out_, tagOf(d_, open_.back().element).close);
-      open_.pop_back();
+    while (openInline_.size() > keep) {
+      appendAscii(out_, tagOf(d_, openInline_.back().element).close);
+      openInline_.pop_back();
     }
   }
 
-  const Document& doc_;
+  const NormalText& normal_;
   const Dialect& d_;
   LossCounter& losses_;
   std::u16string out_;
-  std::vector<Open> open_, want_;
-  Align align_ = Align::None;
-  Align lostAlign_ = Align::None;  // the alignment of the paragraph just counted as dropped
-  bool list_ = false;
-  bool code_ = false;
+  std::deque<std::u16string> storage_;  // the tags' texts the frames view
+  std::vector<Frame> want_, open_;      // the block elements wanted and written, outermost first
+  std::vector<Open> openInline_, wantInline_;
+  std::u16string_view alignTags_[2][2] = {};
+  post::Align lostAlign_ = post::Align::Left;  // the alignment of the line just counted as dropped
+  bool started_ = false;
 };
 
 }  // namespace
 
-std::u16string emitBbcode(const Document& doc, const Dialect& d, LossCounter& losses) {
-  return BbEmitter(doc, d, losses).run();
+std::u16string emitBbcode(const post::Model& model, const NormalText& normal, const Dialect& d,
+                          LossCounter& losses) {
+  return BbEmitter(normal, d, losses).run(model);
 }
 
 }  // namespace quillmark::formats

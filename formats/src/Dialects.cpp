@@ -29,6 +29,7 @@ struct Source {
   std::array<Entry, kElementCount> entries;
   Sizes sizes;
   std::string_view listStart, listEnd;
+  std::array<std::string_view, 6> numbers = {};  // bullet, 1, a, A, i, I
 };
 
 // phpBB 3.x: https://www.phpbb.com/community/help/bbcode ("BBCode guide"). The default set has
@@ -48,6 +49,10 @@ struct Source {
 // Markdown: https://commonmark.org/help/ and, for strike-through, GitHub Flavored
 // Markdown https://github.github.com/gfm/ (the strikethrough extension).
 constexpr std::string_view kGfm = "https://github.github.com/gfm/#strikethrough-extension-";
+// XenForo 2.2 added [HEADING=1] to [HEADING=3]; SMF 2.1 takes a CSS list-style-type.
+constexpr std::string_view kXfHeading = "https://xenforo.com/community/help/bb-codes/#heading";
+constexpr std::string_view kSmfList =
+    "https://wiki.simplemachines.org/smf/SMF2.1:Bulletin_board_code#list";
 constexpr std::string_view kEngine = "convert/include/quillmark/convert.h";
 
 // clang-format off
@@ -62,22 +67,31 @@ const Source kSources[] = {
     {{"[color={}]", "[/color]"}}, {{"[size={}]", "[/size]"}}, kNot,
     //  centre  right  list item           fixed block               line break   link
     kNot, kNot, {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
-  }}, {"", "50", "85", "100", "125", "150", "175", "200"}, "[list]", "[/list]"},
+    //  heading (bold and larger)  quote  rule  picture  picture text
+    kNot, {{"[quote]", "[/quote]"}}, kNot, {{"[img]", "[/img]"}}, kNot,
+    //  numbered list  list start
+    {{"[list={}]", "[/list]"}}, kNot,
+  }}, {"", "50", "85", "100", "125", "150", "175", "200"}, "[list]", "[/list]",
+   {"", "1", "a", "A", "i", "I"}},
 
   {Format::Xenforo, "https://xenforo.com/community/help/bb-codes/", {{
     {{"[B]", "[/B]"}}, {{"[I]", "[/I]"}}, {{"[U]", "[/U]"}}, {{"[S]", "[/S]"}}, kNot, kNot,
     {{"[COLOR={}]", "[/COLOR]"}}, {{"[SIZE={}]", "[/SIZE]"}}, {{"[FONT={}]", "[/FONT]"}},
     {{"[CENTER]", "[/CENTER]"}}, {{"[RIGHT]", "[/RIGHT]"}},
     {{"[*]", ""}}, {{"[CODE]", "[/CODE]"}}, {{"\n", ""}}, {{"[URL={}]", "[/URL]"}},
-  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]"},
+    {{"[HEADING={}]", "[/HEADING]"}, kXfHeading}, {{"[QUOTE]", "[/QUOTE]"}}, kNot,
+    {{"[IMG]", "[/IMG]"}}, kNot, {{"[LIST={}]", "[/LIST]"}}, kNot,
+  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1", "a"}},
 
   {Format::Mybb, "https://docs.mybb.com/1.8/usage/mycode/", {{
     {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}}, kNot, kNot,
     {{"[color={}]", "[/color]"}}, {{"[size={}]", "[/size]"}}, {{"[font={}]", "[/font]"}},
     {{"[align=center]", "[/align]"}}, {{"[align=right]", "[/align]"}},
     {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
+    kNot, {{"[quote]", "[/quote]"}}, {{"[hr]", ""}}, {{"[img]", "[/img]"}}, kNot,
+    {{"[list={}]", "[/list]"}}, kNot,
   }}, {"", "xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"},
-   "[list]", "[/list]"},
+   "[list]", "[/list]", {"", "1", "a", "", "i"}},
 
   {Format::Smf, "https://wiki.simplemachines.org/smf/Basic_Bulletin_Board_Codes", {{
     {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}},
@@ -85,27 +99,36 @@ const Source kSources[] = {
     {{"[color={}]", "[/color]"}}, {{"[size={}]", "[/size]"}}, {{"[font={}]", "[/font]"}},
     {{"[center]", "[/center]"}}, {{"[right]", "[/right]"}},
     {{"[li]", "[/li]"}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
-  }}, {"", "8pt", "10pt", "12pt", "14pt", "18pt", "24pt", "36pt"}, "[list]", "[/list]"},
+    kNot, {{"[quote]", "[/quote]"}}, {{"[hr]", ""}}, {{"[img]", "[/img]"}}, kNot,
+    {{"[list type={}]", "[/list]"}, kSmfList}, kNot,
+  }}, {"", "8pt", "10pt", "12pt", "14pt", "18pt", "24pt", "36pt"}, "[list]", "[/list]",
+   {"", "decimal", "lower-alpha", "upper-alpha", "lower-roman", "upper-roman"}},
 
   {Format::Vbulletin, "https://www.vbulletin.com/forum/help", {{
     {{"[B]", "[/B]"}}, {{"[I]", "[/I]"}}, {{"[U]", "[/U]"}}, kNot, kNot, kNot,
     {{"[COLOR={}]", "[/COLOR]"}}, {{"[SIZE={}]", "[/SIZE]"}}, {{"[FONT={}]", "[/FONT]"}},
     {{"[CENTER]", "[/CENTER]"}}, {{"[RIGHT]", "[/RIGHT]"}},
     {{"[*]", ""}}, {{"[CODE]", "[/CODE]"}}, {{"\n", ""}}, {{"[URL={}]", "[/URL]"}},
-  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]"},
+    kNot, {{"[QUOTE]", "[/QUOTE]"}}, kNot, {{"[IMG]", "[/IMG]"}}, kNot,
+    {{"[LIST={}]", "[/LIST]"}}, kNot,
+  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1", "a"}},
 
   // The subset: phpBB lacks strike-through, face and alignment; the size scales differ.
   {Format::Bbcode, "https://www.phpbb.com/community/help/bbcode", {{
     {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, kNot, kNot, kNot,
     {{"[color={}]", "[/color]"}}, kNot, kNot, kNot, kNot,
     {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
-  }}, {}, "[list]", "[/list]"},
+    kNot, {{"[quote]", "[/quote]"}}, kNot, {{"[img]", "[/img]"}}, kNot,
+    {{"[list={}]", "[/list]"}}, kNot,
+  }}, {}, "[list]", "[/list]", {"", "1"}},
 
   {Format::Markdown, "https://commonmark.org/help/", {{
     {{"**", "**"}}, {{"*", "*"}}, kNot, {{"~~", "~~"}, kGfm}, kNot, kNot,
     kNot, kNot, kNot, kNot, kNot,
     {{"- ", ""}}, {{"```", "```"}}, {{"\\\n", ""}}, {{"[", "]({})"}},
-  }}, {}, "", ""},
+    {{"# ", ""}}, {{"> ", ""}}, {{"---", ""}}, {{"![", "]({})"}}, {{"![", "]({})"}},
+    {{"1. ", ""}}, {{"3. ", ""}},
+  }}, {}, "", "", {"", "1"}},
 };
 // clang-format on
 
@@ -137,6 +160,13 @@ std::array<Entry, kElementCount> htmlEntries(std::deque<std::string>& storage) {
       {{html::kPreOpen, html::kPreClose}},
       {{html::kBreak, ""}},
       valued(Element::Link, "", "\">"),
+      {{"<h{}>", "</h{}>"}},
+      {{"<blockquote>", "</blockquote>"}},
+      {{"<hr>", ""}},
+      {{"<img src=\"{}\">", ""}},
+      {{"<img alt=\"{}\">", ""}},
+      {{"<ol type=\"{}\">", "</ol>"}},
+      {{"<ol start=\"{}\">", "</ol>"}},
   }};
 }
 
@@ -146,6 +176,7 @@ Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   d.sizes = s.sizes;
   d.listStart = s.listStart;
   d.listEnd = s.listEnd;
+  d.numbers = s.numbers;
   for (std::size_t i = 0; i < kElementCount; ++i) {
     const Entry& e = s.entries[i];
     d.tags[i] = e.tag;
@@ -169,6 +200,19 @@ Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
       text += "(newline)";
     }
     row.markup = storage.emplace_back(std::move(text));
+  }
+  // A dialect without a heading of its own writes one bold, and larger where it has sizes.
+  ElementMarkup& heading = d.rows[static_cast<std::size_t>(Element::Heading)];
+  if (!heading.shown && shows(d, Element::Bold)) {
+    const Tag& bold = tagOf(d, Element::Bold);
+    const Tag& size = tagOf(d, Element::Size);
+    std::string text(bold.open);
+    if (!size.open.empty()) text += size.open;
+    text += "...";
+    if (!size.open.empty()) text += size.close;
+    text += bold.close;
+    heading.shown = true;
+    heading.markup = storage.emplace_back(std::move(text));
   }
   return d;
 }

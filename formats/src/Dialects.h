@@ -22,6 +22,9 @@ struct Dialect {
   std::array<ElementMarkup, kElementCount> rows;  // the public table, same order
   std::array<std::string_view, 8> sizes;          // the value for the engine's sizes 1 to 7 (index)
   std::string_view listStart, listEnd;            // around a run of list items
+  // The value of the numbered list's "{}" for each numbering (index: post::Numbering), empty
+  // where the dialect has no such numbering.
+  std::array<std::string_view, 6> numbers;
 };
 
 // The table of a BBCode format or of Markdown; nullptr for html.

@@ -11,6 +11,7 @@
 #include "Dialects.h"
 #include "RunModel.h"
 #include "quillmark/formats.h"
+#include "quillmark/post.h"
 
 namespace quillmark::formats {
 
@@ -39,24 +40,65 @@ class LossCounter {
   std::vector<Open> lastDropped_, thisRun_;
 };
 
-// The inline elements the dialect opens for the run, outermost first: link, face, size,
-// colour, bold, italic, underline, strike-through, superscript, subscript. Those it cannot
-// show (or whose value it cannot write) go to the counter instead.
-void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossCounter& losses,
-                    std::vector<Open>& out);
+// The post's normal text, counted over a model as over the fragment: the face and the
+// shown size most of the writer's characters outside code blocks have (NormalText).
+NormalText normalTextOf(const post::Model& model);
 
-// A line of the fixed-columns block as a code block holds it: its text exact but for
-// no-break spaces, which become blanks so that the columns keep their width; its character
-// formats dropped without a loss, as the block shows none, but its links counted as lost.
-void appendFixedLine(const Document& doc, const Line& line, LossCounter& losses,
-                     std::u16string& out);
+// The writer's text of a model, each line of a block ended by "\n": what a reader of the post
+// sees, the markup aside. A picture is none of it.
+std::u16string modelText(const post::Model& model);
+
+// The fragment's lines as a flat model: lines of one block state in a row are a paragraph,
+// '\n' between them; an empty line is an empty paragraph; each list line an item of a bullet
+// list at level 1 (lists end where the alignment changes); the fixed-columns lines a code
+// block. Line ends in the writer's text are blanks, as a browser shows them.
+post::Model modelOfFragment(const Document& doc);
+
+// The inline elements the dialect opens for a run of `style`, outermost first: link, face,
+// size, colour, bold, italic, underline, strike-through, superscript, subscript. Those it
+// cannot show (or whose value it cannot write) go to the counter instead.
+void inlineElements(const post::Style& style, const NormalText& normal, const Dialect& d,
+                    LossCounter& losses, std::vector<Open>& out);
+
+// Text of a code block as the block holds it: exact but for no-break spaces, which become
+// blanks so that the columns keep their width.
+void appendFixedText(std::u16string_view text, std::u16string& out);
 
 void appendAscii(std::u16string& out, std::string_view s);
 // The address with the characters that would end the format's link markup percent-encoded.
 void appendAddress(std::u16string& out, std::u16string_view address, bool markdown);
 
-std::u16string emitBbcode(const Document& doc, const Dialect& d, LossCounter& losses);
-std::u16string emitMarkdown(const Document& doc, const Dialect& d, LossCounter& losses);
+// The lines of a block's runs: each a list of pieces of runs, split at '\n'.
+struct Piece {
+  const post::Run* run;
+  std::u16string_view text;  // the run's text on this line; empty for a picture
+};
+// Calls `line(pieces)` for each line of the runs; a block without runs has one empty line.
+template <typename F>
+void forEachLine(const std::vector<post::Run>& runs, F&& line) {
+  std::vector<Piece> pieces;
+  for (const post::Run& run : runs) {
+    if (!run.picture.empty()) {
+      pieces.push_back({&run, {}});
+      continue;
+    }
+    std::u16string_view text = run.text;
+    for (std::size_t nl = text.find(u'\n'); nl != std::u16string_view::npos;
+         nl = text.find(u'\n')) {
+      if (nl > 0) pieces.push_back({&run, text.substr(0, nl)});
+      line(static_cast<const std::vector<Piece>&>(pieces));
+      pieces.clear();
+      text.remove_prefix(nl + 1);
+    }
+    if (!text.empty()) pieces.push_back({&run, text});
+  }
+  line(static_cast<const std::vector<Piece>&>(pieces));
+}
+
+std::u16string emitBbcode(const post::Model& model, const NormalText& normal, const Dialect& d,
+                          LossCounter& losses);
+std::u16string emitMarkdown(const post::Model& model, const NormalText& normal, const Dialect& d,
+                            LossCounter& losses);
 
 // ASCII punctuation, which a Markdown backslash may escape.
 inline bool isAsciiPunct(char16_t c) {

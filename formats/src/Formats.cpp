@@ -46,6 +46,13 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"fixed columns", "block"},
     {"line break", "break"},
     {"link", "link"},
+    {"heading", "heading"},
+    {"quote", "quote"},
+    {"rule", "rule"},
+    {"picture", "picture"},
+    {"picture text", "picture"},
+    {"numbered list", "list"},
+    {"list start", "list"},
 }};
 
 }  // namespace
@@ -106,11 +113,20 @@ std::string formatLosses(const LossReport& report) {
 Post convertPost(std::u16string_view webHtml, Format format) {
   const formats::Dialect* d = formats::dialectOf(format);
   if (d == nullptr) return {std::u16string(webHtml), {}};
-  const Document doc = formats::readFragment(webHtml);
-  formats::LossCounter losses;
+  return writePost(formats::modelOfFragment(formats::readFragment(webHtml)), format);
+}
+
+Post writePost(const post::Model& model, Format format) {
+  const formats::Dialect* d = formats::dialectOf(format);
   Post post;
-  post.text = format == Format::Markdown ? formats::emitMarkdown(doc, *d, losses)
-                                         : formats::emitBbcode(doc, *d, losses);
+  if (d == nullptr) {
+    post.text = formats::modelText(model);
+    return post;
+  }
+  const formats::NormalText normal = formats::normalTextOf(model);
+  formats::LossCounter losses;
+  post.text = format == Format::Markdown ? formats::emitMarkdown(model, normal, *d, losses)
+                                         : formats::emitBbcode(model, normal, *d, losses);
   post.losses = losses.report();
   return post;
 }
@@ -150,8 +166,8 @@ bool validFace(std::u16string_view f) {
 
 }  // namespace
 
-void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossCounter& losses,
-                    std::vector<Open>& out) {
+void inlineElements(const post::Style& style, const NormalText& normal, const Dialect& d,
+                    LossCounter& losses, std::vector<Open>& out) {
   out.clear();
   auto want = [&](Open o, bool valid) {
     if (shows(d, o.element) && valid) {
@@ -160,21 +176,18 @@ void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossC
       losses.dropRun(o);
     }
   };
-  if (run.link != kNone) {
-    const std::u16string_view address = doc.links[run.link];
-    want({Element::Link, address, 0}, !address.empty());
-  }
+  if (!style.link.empty()) want({Element::Link, style.link, 0}, true);
   // The post's normal text takes the forum's own face and size: it needs no markup, and a
   // forum without faces or sizes loses nothing by it. Text with no face takes the forum's
   // too. Another size is written as many steps from the forum's size as it is from the
   // normal, so that it keeps its place beside the normal text.
-  const FontAttrs f = run.font != kNone ? doc.fonts[run.font] : FontAttrs{};
-  const NormalText& normal = doc.normal;
-  if (!f.face.empty() && f.face != normal.face) want({Element::Face, f.face}, validFace(f.face));
-  if (const int size = shownSize(f.size); size != normal.size) {
+  if (!style.face.empty() && style.face != normal.face) {
+    want({Element::Face, style.face}, validFace(style.face));
+  }
+  if (const int size = shownSize(style.size); size != normal.size) {
     want({Element::Size, {}, std::clamp(kPageSize + size - normal.size, 1, 7)}, true);
   }
-  if (!f.color.empty()) want({Element::Colour, f.color}, validColour(f.color));
+  if (!style.colour.empty()) want({Element::Colour, style.colour}, validColour(style.colour));
   constexpr std::array<std::pair<CharFlag, Element>, 6> kFlags = {{
       {kBold, Element::Bold},
       {kItalic, Element::Italic},
@@ -184,20 +197,12 @@ void inlineElements(const Document& doc, const Run& run, const Dialect& d, LossC
       {kSub, Element::Subscript},
   }};
   for (const auto& [flag, element] : kFlags) {
-    if (run.flags & flag) want({element, {}, 0}, true);
+    if (style.flags & flag) want({element, {}, 0}, true);
   }
 }
 
-void appendFixedLine(const Document& doc, const Line& line, LossCounter& losses,
-                     std::u16string& out) {
-  for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
-    const Run& run = doc.runs[r];
-    // A code block shows its text in the forum's own monospace, so its formats are none of
-    // the post's losses; a link's address is: the block shows only the link's text.
-    if (run.link != kNone) losses.dropRun({Element::Link, doc.links[run.link], 0});
-    losses.endRun();
-    for (const char16_t c : doc.runText(run)) out.push_back(c == 0xA0 ? u' ' : c);
-  }
+void appendFixedText(std::u16string_view text, std::u16string& out) {
+  for (const char16_t c : text) out.push_back(c == 0xA0 ? u' ' : c);
 }
 
 void appendAscii(std::u16string& out, std::string_view s) {

@@ -17,75 +17,230 @@ bool isAsciiAlnum(char16_t c) {
   return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-enum class Kind { Empty, Paragraph, Item, Code };
+using post::Block;
+using post::BlockKind;
+
+enum class Kind { Empty, Paragraph, Item, Block };
+
+// Where a line stands: the markers that begin each of its lines (a quote's "> ", a list
+// item's content indent) and the container that holds it.
+struct Context {
+  std::u16string prefix;
+  std::uintptr_t container = 0;
+};
 
 class MdEmitter {
  public:
-  MdEmitter(const Document& doc, const Dialect& d, LossCounter& losses)
-      : doc_(doc), d_(d), losses_(losses) {
-    out_.reserve(doc.text.size() + doc.text.size() / 4);
-  }
+  MdEmitter(const NormalText& normal, const Dialect& d, LossCounter& losses)
+      : normal_(normal), d_(d), losses_(losses) {}
 
-  std::u16string run() {
-    const auto& lines = doc_.lines;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const Line& line = lines[i];
-      losses_.newLine();
-      const Kind kind = kindOf(line);
-      countAlignment(line);
-      if (kind == Kind::Code) {
-        if (prev_ != Kind::Code) {
-          endBlock();
-          separate();
-          fence_ = fenceFor(i);
-          out_.append(fence_);
-          out_.push_back(u'\n');
-        }
-        appendFixedLine(doc_, line, losses_, out_);
-        out_.push_back(u'\n');
-        prev_ = Kind::Code;
-        continue;
-      }
-      if (prev_ == Kind::Code) closeFence();
-      if (kind == Kind::Empty) {
-        endBlock();
-        prev_ = Kind::Empty;
-        continue;
-      }
-      if (kind == Kind::Paragraph && prev_ == Kind::Paragraph) {
-        appendAscii(out_, tagOf(d_, Element::LineBreak).open);
-        pendingNewline_ = false;
-      } else {
-        endBlock();
-        if (!(kind == Kind::Item && prev_ == Kind::Item)) separate();
-      }
-      if (kind == Kind::Item) appendAscii(out_, tagOf(d_, Element::ListItem).open);
-      inlineLine(line);
-      pendingNewline_ = true;
-      prev_ = kind;
-    }
-    if (prev_ == Kind::Code) closeFence();
+  std::u16string run(const post::Model& model) {
+    // The post ends with its last line's text, no line end after it.
+    blocks(model.blocks, Context{});
     return std::move(out_);
   }
 
  private:
-  // A line of blanks shows as an empty line: Markdown has no paragraph of blanks.
-  Kind kindOf(const Line& line) const {
-    if (line.fixed) return Kind::Code;
-    bool blank = true;
-    for (std::uint32_t r = line.firstRun; r < line.endRun && blank; ++r) {
-      const std::u16string_view text = doc_.runText(doc_.runs[r]);
-      blank = std::all_of(text.begin(), text.end(), isSpaceLike);
+  static std::uintptr_t key(const Block& b) { return reinterpret_cast<std::uintptr_t>(&b); }
+
+  void blocks(const std::vector<Block>& list, const Context& ctx) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      block(list[i], ctx);
+      // Space below a paragraph: a blank line before the next block, not a hard break.
+      if (list[i].spaceAfter && prev_ == Kind::Paragraph) prev_ = Kind::Empty, endBlock();
     }
-    if (blank) return line.listItem ? Kind::Item : Kind::Empty;
-    return line.listItem ? Kind::Item : Kind::Paragraph;
+  }
+
+  void block(const Block& b, const Context& ctx) {
+    switch (b.kind) {
+      case BlockKind::Paragraph:
+        paragraph(b, ctx, Kind::Paragraph, {});
+        break;
+      case BlockKind::Heading: {
+        const int level = std::clamp(b.level, 1, 3);
+        countAlignment(b.align, !b.runs.empty());
+        startLine(Kind::Block, ctx, std::u16string(static_cast<std::size_t>(level), u'#') + u" ");
+        // A heading is one line: its line breaks are blanks.
+        bool first = true;
+        forEachLine(b.runs, [&](const std::vector<Piece>& pieces) {
+          if (!first) pendingBlanks_.push_back(u' ');
+          first = false;
+          inlinePieces(pieces, false);
+        });
+        pendingNewline_ = true;
+        prev_ = Kind::Block;
+        break;
+      }
+      case BlockKind::Code:
+        code(b, ctx);
+        break;
+      case BlockKind::Rule:
+        startLine(Kind::Block, ctx, u"---");
+        pendingNewline_ = true;
+        prev_ = Kind::Block;
+        break;
+      case BlockKind::Quote: {
+        Context inner{ctx.prefix + u"> ", key(b)};
+        if (b.children.empty()) {
+          startLine(Kind::Block, inner, {});
+          pendingNewline_ = true;
+          prev_ = Kind::Block;
+        }
+        blocks(b.children, inner);
+        break;
+      }
+      case BlockKind::List:
+        list(b, ctx);
+        break;
+      case BlockKind::Item: {
+        Block wrapper;
+        wrapper.kind = BlockKind::List;
+        wrapper.children.push_back(b);
+        list(wrapper, ctx);
+        break;
+      }
+      case BlockKind::Table:
+      case BlockKind::Row:
+      case BlockKind::Cell:
+        if (b.kind == BlockKind::Table) losses_.add(Element::FixedBlock);
+        blocks(b.children, ctx);
+        break;
+    }
+  }
+
+  void list(const Block& b, const Context& ctx) {
+    const bool numbered = b.numbering != post::Numbering::Bullet;
+    if (numbered && b.numbering != post::Numbering::Decimal) losses_.add(Element::NumberedList);
+    // A list right below another list of the same kind would continue it: a blank line
+    // between them parts them.
+    long number = std::max(0, b.start);
+    for (const Block& item : b.children) {
+      std::u16string marker;
+      if (numbered) {
+        appendAscii(marker, std::to_string(number++));
+        marker += u". ";
+      } else {
+        appendAscii(marker, tagOf(d_, Element::ListItem).open);
+      }
+      Context inner{ctx.prefix + std::u16string(marker.size(), u' '), key(item)};
+      if (item.kind != BlockKind::Item || item.children.empty() ||
+          item.children.front().kind != BlockKind::Paragraph) {
+        startLine(Kind::Item, ctx, marker);
+        pendingNewline_ = true;
+        prev_ = Kind::Item;
+        if (item.kind != BlockKind::Item) {
+          block(item, inner);
+        } else {
+          blocks(item.children, inner);
+        }
+        continue;
+      }
+      for (std::size_t i = 0; i < item.children.size(); ++i) {
+        if (i == 0) {
+          paragraph(item.children[0], ctx, Kind::Item, marker, &inner);
+        } else {
+          block(item.children[i], inner);
+        }
+      }
+    }
+  }
+
+  // A paragraph's lines: one Markdown paragraph with hard breaks, where a paragraph before it
+  // in the same container stands against it. A list item's first line carries its marker,
+  // its other lines the item's content indent.
+  void paragraph(const Block& b, const Context& ctx, Kind kind, std::u16string_view marker,
+                 const Context* itemContext = nullptr) {
+    bool first = true;
+    forEachLine(b.runs, [&](const std::vector<Piece>& pieces) {
+      const bool blank = isBlankLine(pieces);
+      countAlignment(b.align, !pieces.empty());
+      if (kind == Kind::Paragraph && blank) {
+        // A line of blanks shows as an empty line: Markdown has no paragraph of blanks.
+        endBlock();
+        prev_ = Kind::Empty;
+        return;
+      }
+      if (kind == Kind::Item && !first) {
+        if (blank) return;
+        appendAscii(out_, tagOf(d_, Element::LineBreak).open);
+        out_ += itemContext->prefix;
+        pendingNewline_ = false;
+      } else {
+        startLine(kind, ctx, marker);
+      }
+      first = false;
+      inlinePieces(pieces, true);
+      pendingNewline_ = true;
+      prev_ = kind;
+      container_ = ctx.container;
+    });
+  }
+
+  // Begins the line of a block: a hard break when it continues the paragraph before it, else
+  // the end of the line before, a blank line between blocks (none between the items of a
+  // list), and the line's markers.
+  void startLine(Kind kind, const Context& ctx, std::u16string_view marker) {
+    if (kind == Kind::Paragraph && prev_ == Kind::Paragraph && container_ == ctx.container) {
+      appendAscii(out_, tagOf(d_, Element::LineBreak).open);
+      out_ += ctx.prefix;
+      pendingNewline_ = false;
+      return;
+    }
+    endBlock();
+    if (!(kind == Kind::Item && prev_ == Kind::Item)) separate(ctx);
+    out_ += ctx.prefix;
+    out_ += marker;
+    container_ = ctx.container;
+  }
+
+  bool isBlankLine(const std::vector<Piece>& pieces) const {
+    return std::all_of(pieces.begin(), pieces.end(), [](const Piece& p) {
+      return p.run->picture.empty() && std::all_of(p.text.begin(), p.text.end(), isSpaceLike);
+    });
+  }
+
+  void code(const Block& b, const Context& ctx) {
+    std::u16string text;
+    for (const post::Run& run : b.runs) {
+      // The block shows its text in the forum's monospace: its formats are no loss, a link's
+      // address is.
+      if (!run.style.link.empty()) losses_.add(Element::Link);
+      if (run.picture.empty()) text += run.text;
+    }
+    if (!text.empty() && text.back() == u'\n') text.pop_back();
+    // A backtick fence longer than any run of backticks in the block.
+    std::size_t longest = 0, backticks = 0;
+    for (const char16_t c : text) {
+      backticks = c == u'`' ? backticks + 1 : 0;
+      longest = std::max(longest, backticks);
+    }
+    const std::u16string fence(std::max<std::size_t>(3, longest + 1), u'`');
+    endBlock();
+    separate(ctx);
+    out_ += ctx.prefix;
+    out_ += fence;
+    out_.push_back(u'\n');
+    std::u16string_view rest = text;
+    while (true) {
+      out_ += ctx.prefix;
+      const std::size_t nl = rest.find(u'\n');
+      appendFixedText(rest.substr(0, nl), out_);
+      out_.push_back(u'\n');
+      if (nl == std::u16string_view::npos) break;
+      rest.remove_prefix(nl + 1);
+    }
+    out_ += ctx.prefix;
+    out_ += fence;
+    out_.push_back(u'\n');
+    prev_ = Kind::Empty;
   }
 
   // Markdown shows no alignment; the code block shows none, and loses none.
-  void countAlignment(const Line& line) {
-    const Align a = line.endRun > line.firstRun && !line.fixed ? line.align : Align::None;
-    if (a != Align::None && a != lostAlign_) {
-      losses_.add(a == Align::Center ? Element::Centre : Element::Right);
+  void countAlignment(post::Align align, bool hasText) {
+    const bool aligned = align == post::Align::Centre || align == post::Align::Right;
+    const post::Align a = hasText && aligned ? align : post::Align::Left;
+    if (a != post::Align::Left && a != lostAlign_) {
+      losses_.add(a == post::Align::Centre ? Element::Centre : Element::Right);
     }
     lostAlign_ = a;
   }
@@ -96,30 +251,14 @@ class MdEmitter {
     pendingNewline_ = false;
   }
 
-  // A blank line between two blocks; nothing before the first.
-  void separate() {
-    if (!out_.empty()) out_.push_back(u'\n');
-  }
-
-  void closeFence() {
-    out_.append(fence_);
+  // A blank line between two blocks, inside the quotes the next one stands in; nothing before
+  // the first.
+  void separate(const Context& ctx) {
+    if (out_.empty()) return;
+    std::u16string_view quotes = ctx.prefix;
+    while (!quotes.empty() && quotes.back() == u' ') quotes.remove_suffix(1);
+    if (quotes.find(u'>') != std::u16string_view::npos) out_ += quotes;
     out_.push_back(u'\n');
-    prev_ = Kind::Empty;
-  }
-
-  // A backtick fence longer than any run of backticks in the block's lines.
-  std::u16string fenceFor(std::size_t firstLine) const {
-    std::size_t longest = 0;
-    for (std::size_t i = firstLine; i < doc_.lines.size() && doc_.lines[i].fixed; ++i) {
-      std::size_t runLength = 0;
-      for (std::uint32_t r = doc_.lines[i].firstRun; r < doc_.lines[i].endRun; ++r) {
-        for (const char16_t c : doc_.runText(doc_.runs[r])) {
-          runLength = c == u'`' ? runLength + 1 : 0;
-          longest = std::max(longest, runLength);
-        }
-      }
-    }
-    return std::u16string(std::max<std::size_t>(3, longest + 1), u'`');
   }
 
   // One line's runs. Emphasis delimiters must touch the text they wrap, and a delimiter
@@ -128,15 +267,21 @@ class MdEmitter {
   // between a punctuation mark and a letter goes before the marks at the end of the run; an
   // opening one between a letter and a punctuation mark goes after the first mark. The marks
   // moved out lose the element, and the report counts it.
-  void inlineLine(const Line& line) {
-    atLineStart_ = true;
-    pendingBlanks_.clear();
+  void inlinePieces(const std::vector<Piece>& pieces, bool wholeLine) {
+    if (wholeLine) {
+      atLineStart_ = true;
+      pendingBlanks_.clear();
+    }
     pendingPunct_ = {};
-    for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
-      const Run& run = doc_.runs[r];
-      inlineElements(doc_, run, d_, losses_, want_);
+    for (const Piece& piece : pieces) {
+      const std::uint32_t r = ++pieceIndex_;
+      inlineElements(piece.run->style, normal_, d_, losses_, want_);
       losses_.endRun();
-      const std::u16string_view text = doc_.runText(run);
+      if (!piece.run->picture.empty()) {
+        picture(*piece.run);
+        continue;
+      }
+      const std::u16string_view text = piece.text;
       std::size_t lead = 0;
       while (lead < text.size() && isSpaceLike(text[lead])) ++lead;
       if (lead == text.size()) {  // blanks only: no delimiter moves for them
@@ -186,6 +331,19 @@ class MdEmitter {
     }
     transition(0, u' ');
     pendingBlanks_.clear();  // blanks at the end of a line show nothing
+  }
+
+  // A picture: its alternative text escaped, its address encoded as a link's. The elements
+  // open around it close before it.
+  void picture(const post::Run& run) {
+    transition(0, u'!');
+    flushBlanks();
+    out_ += u"![";
+    atLineStart_ = false;
+    appendEscaped(run.text);
+    out_ += u"](";
+    appendAddress(out_, run.picture, true);
+    out_.push_back(u')');
   }
 
   // Closes the open elements past `keep`, with the punctuation held back from the last run
@@ -326,18 +484,19 @@ class MdEmitter {
     }
   }
 
-  const Document& doc_;
+  const NormalText& normal_;
   const Dialect& d_;
   LossCounter& losses_;
   std::u16string out_;
-  std::u16string fence_;
+  std::uint32_t pieceIndex_ = 0;
+  std::uintptr_t container_ = 0;
   std::u16string pendingBlanks_;
   std::u16string_view pendingPunct_;  // the punctuation ending the last run, not yet written
   std::uint32_t pendingPunctRun_ = 0;
   std::array<std::uint32_t, kElementCount> movedRun_{};  // 1 + the run last counted, per element
   std::vector<Open> open_, want_, opens_;
   Kind prev_ = Kind::Empty;
-  Align lostAlign_ = Align::None;
+  post::Align lostAlign_ = post::Align::Left;
   bool pendingNewline_ = false;
   bool atLineStart_ = false;
   bool numberAtLineStart_ = false;
@@ -345,8 +504,9 @@ class MdEmitter {
 
 }  // namespace
 
-std::u16string emitMarkdown(const Document& doc, const Dialect& d, LossCounter& losses) {
-  return MdEmitter(doc, d, losses).run();
+std::u16string emitMarkdown(const post::Model& model, const NormalText& normal, const Dialect& d,
+                            LossCounter& losses) {
+  return MdEmitter(normal, d, losses).run(model);
 }
 
 }  // namespace quillmark::formats

@@ -233,7 +233,8 @@ void describeBlock(const Block& block, int depth, std::string& out) {
     default:
       break;
   }
-  if (block.align != Align::Left) out += ' ', out += kAlignNames[static_cast<std::size_t>(block.align)];
+  if (block.align != Align::Left)
+    out += ' ', out += kAlignNames[static_cast<std::size_t>(block.align)];
   if (block.spaceAfter) out += " space";
   out += '\n';
   for (const Run& run : block.runs) {

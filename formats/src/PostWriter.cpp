@@ -1,26 +1,205 @@
-// Placeholder for the emitters of the post model: the model's text, one line per paragraph.
+// The post model's side of the formats: the fragment read into a flat model, the normal text
+// and the writer's text of a model, and checkPost for a post written from one.
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+
+#include "Emit.h"
+#include "PostWalk.h"
 #include "quillmark/formats.h"
 #include "quillmark/post.h"
 
 namespace quillmark {
+namespace formats {
 namespace {
 
-void appendText(const post::Block& block, std::u16string& out) {
-  for (const post::Run& run : block.runs) out += run.text;
-  if (!block.runs.empty() || block.children.empty()) out += u'\n';
-  for (const post::Block& child : block.children) appendText(child, out);
+// Calls f(block) for every block of the model in document order, without recursion, so that
+// a model of any depth takes no more stack than a flat one.
+template <typename F>
+void forEachBlock(const post::Model& model, F&& f) {
+  struct Level {
+    const std::vector<post::Block>* blocks;
+    std::size_t next;
+  };
+  std::vector<Level> stack{{&model.blocks, 0}};
+  while (!stack.empty()) {
+    Level& level = stack.back();
+    if (level.next == level.blocks->size()) {
+      stack.pop_back();
+      continue;
+    }
+    const post::Block& block = (*level.blocks)[level.next++];
+    f(block);
+    if (!block.children.empty()) stack.push_back({&block.children, 0});
+  }
+}
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+struct Tally {
+  std::size_t chars = 0;
+  std::size_t firstRun = SIZE_MAX;
+
+  void add(std::size_t n, std::size_t run) {
+    chars += n;
+    firstRun = std::min(firstRun, run);
+  }
+  // As the fragment's count: more of the text wins; on a tie the forum's own, then the one
+  // met first.
+  bool beats(const Tally& best, bool own, bool bestIsOwn) const {
+    if (chars != best.chars) return chars > best.chars;
+    if (own || bestIsOwn) return own;
+    return firstRun < best.firstRun;
+  }
+};
+
+post::Run runOf(const Document& doc, const Run& run) {
+  post::Run out;
+  out.text.assign(doc.runText(run));
+  // A line end in the writer's text shows as a blank; '\n' in the model is a line break.
+  std::replace(out.text.begin(), out.text.end(), u'\n', u' ');
+  std::replace(out.text.begin(), out.text.end(), u'\r', u' ');
+  out.style.flags = run.flags;
+  if (run.font != kNone) {
+    const FontAttrs& f = doc.fonts[static_cast<std::size_t>(run.font)];
+    out.style.face.assign(f.face);
+    out.style.colour.assign(f.color);
+    out.style.size = std::min(f.size, 7);
+  }
+  if (run.link != kNone) out.style.link = doc.links[static_cast<std::size_t>(run.link)];
+  return out;
+}
+
+void appendRuns(const Document& doc, const Line& line, std::vector<post::Run>& runs) {
+  for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
+    post::Run run = runOf(doc, doc.runs[r]);
+    if (!runs.empty() && runs.back().style == run.style && runs.back().picture.empty()) {
+      runs.back().text += run.text;
+    } else {
+      runs.push_back(std::move(run));
+    }
+  }
+}
+
+void appendBreak(std::vector<post::Run>& runs) {
+  if (runs.empty()) runs.push_back({});
+  runs.back().text.push_back(u'\n');
+}
+
+post::Align alignOf(Align a) {
+  return a == Align::Center  ? post::Align::Centre
+         : a == Align::Right ? post::Align::Right
+                             : post::Align::Left;
 }
 
 }  // namespace
 
-Post writePost(const post::Model& model, Format) {
-  Post post;
-  for (const post::Block& block : model.blocks) appendText(block, post.text);
-  return post;
+post::Model modelOfFragment(const Document& doc) {
+  post::Model model;
+  enum class Last { None, Text, Empty, Item, Code } last = Last::None;
+  Align lastAlign = Align::None;
+  for (const Line& line : doc.lines) {
+    std::vector<post::Block>& blocks = model.blocks;
+    if (line.fixed) {
+      if (last != Last::Code) {
+        blocks.push_back({});
+        blocks.back().kind = post::BlockKind::Code;
+      }
+      appendRuns(doc, line, blocks.back().runs);
+      appendBreak(blocks.back().runs);
+      last = Last::Code;
+      continue;
+    }
+    if (line.listItem) {
+      if (last != Last::Item || line.align != lastAlign) {
+        blocks.push_back({});
+        blocks.back().kind = post::BlockKind::List;
+      }
+      post::Block& item = blocks.back().children.emplace_back();
+      item.kind = post::BlockKind::Item;
+      post::Block& paragraph = item.children.emplace_back();
+      paragraph.align = alignOf(line.align);
+      appendRuns(doc, line, paragraph.runs);
+      last = Last::Item;
+      lastAlign = line.align;
+      continue;
+    }
+    const bool empty = line.endRun == line.firstRun;
+    if (!empty && last == Last::Text && line.align == lastAlign) {
+      appendBreak(blocks.back().runs);
+    } else {
+      blocks.push_back({});
+      blocks.back().align = alignOf(line.align);
+    }
+    appendRuns(doc, line, blocks.back().runs);
+    last = empty ? Last::Empty : Last::Text;
+    lastAlign = line.align;
+  }
+  return model;
 }
 
-std::optional<std::string> checkPost(const post::Model&, std::u16string_view, Format) {
-  return std::nullopt;
+NormalText normalTextOf(const post::Model& model) {
+  std::unordered_map<std::u16string_view, Tally> faces;
+  Tally noFace;
+  std::array<Tally, 8> sizes{};
+  std::size_t index = 0;
+  forEachBlock(model, [&](const post::Block& block) {
+    if (block.kind == post::BlockKind::Code) return;
+    for (const post::Run& run : block.runs) {
+      ++index;
+      const auto shown =
+          static_cast<std::size_t>(std::count_if(run.text.begin(), run.text.end(), [](char16_t c) {
+            return !isBlank(c) && c != 0xA0 && c != u'\r' && c != u'\n';
+          }));
+      if (shown == 0 || !run.picture.empty()) continue;
+      (run.style.face.empty() ? noFace : faces[run.style.face]).add(shown, index);
+      sizes[static_cast<std::size_t>(shownSize(run.style.size))].add(shown, index);
+    }
+  });
+  NormalText normal;
+  const Tally* best = &noFace;
+  for (const auto& [face, t] : faces) {
+    if (t.beats(*best, false, best == &noFace)) best = &t, normal.face = face;
+  }
+  best = &sizes[kPageSize];
+  for (int size = 1; size <= 7; ++size) {
+    const Tally& t = sizes[static_cast<std::size_t>(size)];
+    if (t.beats(*best, size == kPageSize, best == &sizes[kPageSize])) best = &t, normal.size = size;
+  }
+  return normal;
+}
+
+std::u16string modelText(const post::Model& model) {
+  std::u16string text;
+  forEachBlock(model, [&](const post::Block& block) {
+    switch (block.kind) {
+      case post::BlockKind::Paragraph:
+      case post::BlockKind::Heading:
+      case post::BlockKind::Code:
+        for (const post::Run& run : block.runs) {
+          if (run.picture.empty()) text += run.text;
+        }
+        if (text.empty() || text.back() != u'\n') text.push_back(u'\n');
+        break;
+      default:
+        break;
+    }
+  });
+  return text;
+}
+
+}  // namespace formats
+
+std::optional<std::string> checkPost(const post::Model& model, std::u16string_view post,
+                                     Format format) {
+  const formats::Dialect* d = formats::dialectOf(format);
+  const std::u16string text = formats::modelText(model);
+  if (d == nullptr) {
+    if (post == text) return std::nullopt;
+    return "the html post differs from the model's text";
+  }
+  if (format == Format::Markdown) return formats::checkMarkdownPost(post, text);
+  return formats::checkBbcodePost(post, text, *d);
 }
 
 }  // namespace quillmark

@@ -82,11 +82,19 @@ enum class Element {
   FixedBlock,
   LineBreak,
   Link,
+  Heading,
+  Quote,
+  Rule,
+  Picture,
+  PictureText,   // a picture's alternative text
+  NumberedList,  // a list numbered 1, a, A, i or I
+  ListStart,     // a numbered list's first number other than 1
 };
-inline constexpr std::size_t kElementCount = 15;
+inline constexpr std::size_t kElementCount = 22;
 
 // "bold", "italic", "underline", "strike-through", "superscript", "subscript", "colour",
-// "size", "face", "centre", "right", "list item", "fixed columns", "line break", "link".
+// "size", "face", "centre", "right", "list item", "fixed columns", "line break", "link",
+// "heading", "quote", "rule", "picture", "picture text", "numbered list", "list start".
 std::string_view elementName(Element element);
 
 // One row of a dialect's table: how the dialect writes the element, or that it cannot.
@@ -102,7 +110,8 @@ struct ElementMarkup {
 std::span<const ElementMarkup> formatTable(Format format);
 
 // What a conversion dropped: `count` stretches of the element, each one `unit` ("run" for
-// character formats, "paragraph" for alignment, "item", "block", "link").
+// character formats, "paragraph" for alignment, "item", "block", "link", "heading", "quote",
+// "rule", "picture", "list").
 struct Loss {
   Element element;
   std::size_t count;

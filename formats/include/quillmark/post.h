@@ -46,7 +46,7 @@ struct Style {
 int htmlSize(double points);
 
 struct Run {
-  std::u16string text;     // the alternative text of a picture
+  std::u16string text;  // the alternative text of a picture
   Style style;
   std::u16string picture;  // a picture's address; empty for text
   bool operator==(const Run&) const = default;
@@ -54,7 +54,14 @@ struct Run {
 
 enum class Align : std::uint8_t { Left, Centre, Right, Justify };
 
-enum class Numbering : std::uint8_t { Bullet, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman };
+enum class Numbering : std::uint8_t {
+  Bullet,
+  Decimal,
+  LowerAlpha,
+  UpperAlpha,
+  LowerRoman,
+  UpperRoman
+};
 
 enum class BlockKind : std::uint8_t {
   Paragraph,  // runs
@@ -71,9 +78,9 @@ enum class BlockKind : std::uint8_t {
 
 struct Block {
   BlockKind kind = BlockKind::Paragraph;
-  Align align = Align::Left;   // paragraph, heading, cell
-  bool spaceAfter = false;     // paragraph, heading: the writer sees space below it
-  int level = 0;               // heading: 1 to 3
+  Align align = Align::Left;                // paragraph, heading, cell
+  bool spaceAfter = false;                  // paragraph, heading: the writer sees space below it
+  int level = 0;                            // heading: 1 to 3
   Numbering numbering = Numbering::Bullet;  // list
   int start = 1;                            // list: the number of its first item
   bool header = false;                      // cell: a header cell
@@ -135,7 +142,7 @@ class Builder {
   Block& current();
 
   Block root_;
-  std::vector<Block*> open_;   // containers from the root in, the innermost last
+  std::vector<Block*> open_;  // containers from the root in, the innermost last
   Block* current_ = nullptr;  // the block text goes to
 };
 
