@@ -1,0 +1,262 @@
+// The walk from a document's blocks to the post model, with post::Builder opening and closing
+// the lists and quotes around the paragraphs as the document names their levels.
+#include "DocumentPost.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+#include <QTextList>
+#include <string>
+#include <unordered_map>
+
+#include "quillmark/convert.h"
+#include "richtext/DocumentModel.h"
+
+namespace quillmark::post {
+
+namespace {
+
+using richtext::qs;
+
+Align alignOf(const QTextBlockFormat &format) {
+  switch (richtext::alignmentOf(format)) {
+    case richtext::Alignment::Center:
+      return Align::Centre;
+    case richtext::Alignment::Right:
+      return Align::Right;
+    case richtext::Alignment::Justify:
+      return Align::Justify;
+    case richtext::Alignment::Left:
+      break;
+  }
+  return Align::Left;
+}
+
+Numbering numberingOf(QTextListFormat::Style style) {
+  switch (style) {
+    case QTextListFormat::ListDecimal:
+      return Numbering::Decimal;
+    case QTextListFormat::ListLowerAlpha:
+      return Numbering::LowerAlpha;
+    case QTextListFormat::ListUpperAlpha:
+      return Numbering::UpperAlpha;
+    case QTextListFormat::ListLowerRoman:
+      return Numbering::LowerRoman;
+    case QTextListFormat::ListUpperRoman:
+      return Numbering::UpperRoman;
+    default:
+      return Numbering::Bullet;
+  }
+}
+
+bool startsWithScheme(const QString &address, std::initializer_list<QStringView> schemes) {
+  for (const QStringView scheme : schemes) {
+    if (address.startsWith(scheme, Qt::CaseInsensitive)) return true;
+  }
+  return false;
+}
+
+// The engine makes links of these addresses alone; any other keeps its text, unlinked.
+bool isPostLink(const QString &address) {
+  return startsWithScheme(address, {u"http:", u"https:", u"ftp:", u"mailto:"});
+}
+
+// A post shows a picture from the web only; one from a file or the clipboard is its words.
+bool isWebPicture(const QString &address) {
+  return startsWithScheme(address, {u"http://", u"https://"});
+}
+
+std::u16string u16(const QString &text) { return text.toStdU16String(); }
+
+class Walker {
+ public:
+  explicit Walker(const QTextDocument &document) : document_(document) {}
+
+  Model walk() {
+    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
+      paragraph(block);
+    return builder_.finish();
+  }
+
+ private:
+  // One paragraph of the document. The fixed-columns markers count wherever they stand in
+  // it, as the engine finds them: what lies between them is the code block's text, a line a
+  // paragraph, and what lies outside them in a marker's paragraph a paragraph of its own.
+  void paragraph(const QTextBlock &block) {
+    const QString text = block.text();
+    if (!inFixed_ && !text.contains(kBegin)) {
+      structured(block);
+      return;
+    }
+    if (!inFixed_) quoteDepth(block.blockFormat());
+    qsizetype at = 0;
+    for (;;) {
+      if (inFixed_) {
+        const qsizetype end = text.indexOf(kEnd, at);
+        const qsizetype stop = end < 0 ? text.size() : end;
+        // Every line of the block ends with a line end; the end marker's line only when it
+        // holds text before the marker.
+        if (end < 0 || stop > at) codeLine(QStringView(text).sliced(at, stop - at));
+        if (end < 0) return;
+        inFixed_ = false;
+        at = end + kEnd.size();
+      } else {
+        const qsizetype begin = text.indexOf(kBegin, at);
+        const qsizetype stop = begin < 0 ? text.size() : begin;
+        if (stop > at) {
+          builder_.paragraph(alignOf(block.blockFormat()));
+          runs(block, at, stop, 0);
+        }
+        if (begin < 0) return;
+        builder_.code();
+        inFixed_ = true;
+        at = begin + kBegin.size();
+      }
+      if (at >= text.size()) return;
+    }
+  }
+
+  // The builder ends the open lists at a change of depth only: the items of a list inside a
+  // quote stay one list.
+  void quoteDepth(const QTextBlockFormat &format) {
+    const int depth = std::min(richtext::quoteLevelOf(format), Builder::kMaxQuoteDepth);
+    if (depth == quoteDepth_) return;
+    quoteDepth_ = depth;
+    builder_.quoteDepth(depth);
+  }
+
+  void codeLine(QStringView line) {
+    std::u16string text;
+    text.reserve(std::size_t(line.size()) + 1);
+    for (const QChar c : line) {
+      if (c == QChar::LineSeparator) {
+        text += u'\n';
+      } else if (richtext::isTextCharacter(c.unicode())) {
+        text += c.unicode();
+      }
+    }
+    text += u'\n';
+    builder_.text(text, Style{});
+  }
+
+  // A paragraph outside the fixed-columns block: its quotes, its kind and its runs.
+  void structured(const QTextBlock &block) {
+    const QTextBlockFormat format = block.blockFormat();
+    quoteDepth(format);
+    const Align align = alignOf(format);
+    int heading = 0;
+    if (format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth)) {
+      builder_.rule();
+      if (block.length() <= 1) return;
+      builder_.paragraph(align);  // text in a rule's paragraph stays below the rule
+    } else if (const QTextList *list = block.textList()) {
+      const QTextListFormat listFormat = list->format();
+      const QVariant start = listFormat.property(richtext::kListStartProperty);
+      builder_.item(listFormat.indent(), numberingOf(listFormat.style()),
+                    start.isValid() ? start.toInt() : 1, align);
+    } else if (format.headingLevel() >= 1 && format.headingLevel() <= 3) {
+      heading = format.headingLevel();
+      builder_.heading(heading, align, spaceAfter(block));
+    } else {
+      builder_.paragraph(align, spaceAfter(block));
+    }
+    runs(block, 0, block.length() - 1, heading);
+  }
+
+  // A word processor's paragraph spacing: space below this paragraph or above the next.
+  static bool spaceAfter(const QTextBlock &block) {
+    if (block.blockFormat().bottomMargin() > 0) return true;
+    const QTextBlock next = block.next();
+    return next.isValid() && next.blockFormat().topMargin() > 0;
+  }
+
+  // The runs of the block's characters from `from` to `to` (offsets in the block).
+  void runs(const QTextBlock &block, qsizetype from, qsizetype to, int heading) {
+    const int blockStart = block.position();
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (!fragment.isValid()) continue;
+      const qsizetype start = fragment.position() - blockStart;
+      const qsizetype end = start + fragment.length();
+      if (end <= from) continue;
+      if (start >= to) break;
+      const qsizetype first = std::max(start, from);
+      const qsizetype last = std::min(end, to);
+      const QTextCharFormat format = fragment.charFormat();
+      const Style &style = styleOf(fragment.charFormatIndex(), format, heading);
+      const QString text = fragment.text();
+      if (format.isImageFormat()) {
+        const QTextImageFormat image = format.toImageFormat();
+        const QString alt = image.property(QTextFormat::ImageAltText).toString();
+        for (qsizetype i = first; i < last; ++i) {
+          if (isWebPicture(image.name())) {
+            builder_.picture(u16(image.name()), u16(alt), style);
+          } else {
+            builder_.text(u16(alt), style);
+          }
+        }
+        continue;
+      }
+      std::u16string out;
+      out.reserve(std::size_t(last - first));
+      for (qsizetype i = first - start; i < last - start; ++i) {
+        const QChar c = text.at(i);
+        if (c == QChar::LineSeparator) {
+          out += u'\n';
+        } else if (richtext::isTextCharacter(c.unicode())) {
+          out += c.unicode();
+        }
+      }
+      builder_.text(out, style);
+    }
+  }
+
+  // The style of a character format, made once for each format the document holds. A
+  // heading's bold and size are its look, not the writer's formatting.
+  const Style &styleOf(int index, const QTextCharFormat &format, int heading) {
+    const auto key = (std::int64_t(index) << 2) | heading;
+    const auto found = styles_.find(key);
+    if (found != styles_.end()) return found->second;
+    Style style;
+    if (richtext::isBold(format) && heading == 0) style.flags |= kBold;
+    if (format.fontItalic()) style.flags |= kItalic;
+    if (format.fontUnderline()) style.flags |= kUnderline;
+    if (format.fontStrikeOut()) style.flags |= kStrike;
+    switch (richtext::verticalPositionOf(format)) {
+      case richtext::VerticalPosition::Super:
+        style.flags |= kSuper;
+        break;
+      case richtext::VerticalPosition::Sub:
+        style.flags |= kSub;
+        break;
+      case richtext::VerticalPosition::Normal:
+        break;
+    }
+    if (format.hasProperty(QTextFormat::ForegroundBrush) &&
+        format.foreground().style() != Qt::NoBrush)
+      style.colour = u16(format.foreground().color().name(QColor::HexRgb).toUpper());
+    const double points = richtext::fontPointSizeOf(format, document_);
+    if (heading == 0 || points != richtext::headingPointSize(heading))
+      style.size = htmlSize(points);
+    style.face = u16(richtext::fontNameOf(format, document_));
+    const QString link = richtext::linkOf(format);
+    if (!link.isEmpty() && isPostLink(link)) style.link = u16(link);
+    return styles_.emplace(key, std::move(style)).first->second;
+  }
+
+  static constexpr QStringView kBegin{kFixedBegin.data(), qsizetype(kFixedBegin.size())};
+  static constexpr QStringView kEnd{kFixedEnd.data(), qsizetype(kFixedEnd.size())};
+
+  const QTextDocument &document_;
+  Builder builder_;
+  bool inFixed_ = false;  // between a begin marker and its end
+  int quoteDepth_ = 0;
+  std::unordered_map<std::int64_t, Style> styles_;
+};
+
+}  // namespace
+
+Model modelOf(const QTextDocument &document) { return Walker(document).walk(); }
+
+}  // namespace quillmark::post

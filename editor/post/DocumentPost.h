@@ -1,0 +1,16 @@
+#pragma once
+// The post model of an editor's document: the rich road to every format but html. The walk
+// reads the QTextDocument as DocumentModel.h says it holds its structures (lists, quotes,
+// headings, rules, pictures, the fixed-columns block) and gives a Qt-free model, so that the
+// model is taken on the document's thread and the post can be written on any other.
+#include "quillmark/post.h"
+
+class QTextDocument;
+
+namespace quillmark::post {
+
+// The document as a post model, in one pass over its blocks and fragments. Only the
+// document's thread may call it.
+Model modelOf(const QTextDocument &document);
+
+}  // namespace quillmark::post
