@@ -36,7 +36,8 @@ using namespace std::string_view_literals;
   std::abort();
 }
 
-// The tags the reader writes, each with the attributes it may carry; <br> stands alone.
+// The tags the reader writes, each with the attributes it may carry; <br> and <hr> stand
+// alone.
 struct KnownTag {
   std::u16string_view name;
   std::vector<std::u16string_view> attributes;  // in the order written
@@ -55,6 +56,13 @@ const KnownTag kTags[] = {
     {u"a", {u"href"}},
     {u"div", {u"align"}},
     {u"font", {u"face", u"color", u"size"}},
+    {u"ol", {u"type"}},
+    {u"blockquote", {}},
+    {u"h1", {}},
+    {u"h2", {}},
+    {u"h3", {}},
+    {u"hr", {}},
+    {u"span", {u"class", u"style"}},
 };
 
 bool isLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'); }
@@ -105,7 +113,7 @@ class HtmlWalk {
       return;
     }
     at_ = attributes(*known, end);
-    if (name != u"br") open_.push_back(name);
+    if (name != u"br" && name != u"hr") open_.push_back(name);
   }
 
   // The attributes from `from`, each at most once and in order, to the tag's '>'; returns
