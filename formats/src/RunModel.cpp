@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_map>
 #include <utility>
 
 #include "FragmentTags.h"
@@ -26,66 +25,6 @@ bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 // The characters that end a stretch of plain text in the fragment.
 bool isSpecial(char16_t c) { return c == u'<' || c == u'&' || c == u'\r' || c == u'\n'; }
-
-// How many characters of the writer's text carry one face or size, and the first run that
-// carries it.
-struct Tally {
-  std::size_t chars = 0;
-  std::uint32_t firstRun = UINT32_MAX;
-
-  void add(std::size_t n, std::uint32_t run) {
-    chars += n;
-    firstRun = std::min(firstRun, run);
-  }
-  // Whether this one is more of the text than `best`; on a tie the forum's own wins, then
-  // the one met first.
-  bool beats(const Tally& best, bool own, bool bestIsOwn) const {
-    if (chars != best.chars) return chars > best.chars;
-    if (own || bestIsOwn) return own;
-    return firstRun < best.firstRun;
-  }
-};
-
-NormalText normalTextOf(const Document& doc) {
-  // Characters per font element first (runs in a row share one), then per face and size.
-  std::vector<Tally> perFont(doc.fonts.size());
-  Tally noFont;
-  for (const Line& line : doc.lines) {
-    if (line.fixed) continue;
-    for (std::uint32_t r = line.firstRun; r < line.endRun; ++r) {
-      const Run& run = doc.runs[r];
-      const std::u16string_view text = doc.runText(run);
-      const auto shown =
-          static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char16_t c) {
-            return !isBlank(c) && c != 0xA0 && c != u'\r' && c != u'\n';
-          }));
-      if (shown == 0) continue;
-      (run.font == kNone ? noFont : perFont[static_cast<std::size_t>(run.font)]).add(shown, r);
-    }
-  }
-  std::unordered_map<std::u16string_view, Tally> faces;
-  Tally noFace = noFont;
-  std::array<Tally, 8> sizes{};
-  sizes[kPageSize] = noFont;
-  for (std::size_t i = 0; i < perFont.size(); ++i) {
-    const Tally& t = perFont[i];
-    if (t.chars == 0) continue;
-    const FontAttrs& f = doc.fonts[i];
-    (f.face.empty() ? noFace : faces[f.face]).add(t.chars, t.firstRun);
-    sizes[static_cast<std::size_t>(shownSize(f.size))].add(t.chars, t.firstRun);
-  }
-  NormalText normal;
-  const Tally* best = &noFace;
-  for (const auto& [face, t] : faces) {
-    if (t.beats(*best, false, best == &noFace)) best = &t, normal.face = face;
-  }
-  best = &sizes[kPageSize];
-  for (int size = 1; size <= 7; ++size) {
-    const Tally& t = sizes[static_cast<std::size_t>(size)];
-    if (t.beats(*best, size == kPageSize, best == &sizes[kPageSize])) best = &t, normal.size = size;
-  }
-  return normal;
-}
 
 // Reads one fragment; one instance per call.
 class Reader {
@@ -127,7 +66,6 @@ class Reader {
         p = stop;
       }
     }
-    doc_.normal = normalTextOf(doc_);
     return std::move(doc_);
   }
 

@@ -71,7 +71,6 @@ struct Document {
   std::vector<Line> lines;
   std::vector<FontAttrs> fonts;
   std::vector<std::u16string> links;  // addresses, entities decoded
-  NormalText normal;
 
   std::u16string_view runText(const Run& run) const {
     return std::u16string_view(text).substr(run.start, run.length);

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "Emit.h"
 #include "FormatsSupport.h"
 #include "RunModel.h"
 #include "quillmark/formats.h"
+#include "quillmark/post.h"
 
 namespace quillmark {
 namespace {
@@ -69,7 +71,9 @@ TEST(NormalText, IsWhatMostOfTheTextHas) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const formats::NormalText normal = formats::readFragment(c.web).normal;
+    const formats::Document doc = formats::readFragment(c.web);
+    const post::Model model = formats::modelOfFragment(doc);
+    const formats::NormalText normal = formats::normalTextOf(model);
     EXPECT_EQ(utf8(normal.face), c.face);
     EXPECT_EQ(normal.size, c.size);
     const Post post = convertPost(c.web, Format::Xenforo);
