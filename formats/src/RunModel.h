@@ -8,17 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "quillmark/post.h"
+
 namespace quillmark::formats {
 
-// Character formats of a run, one bit each.
-enum CharFlag : std::uint8_t {
-  kBold = 1,
-  kItalic = 2,
-  kUnderline = 4,
-  kStrike = 8,
-  kSuper = 16,
-  kSub = 32,
-};
+// Character formats of a run, one bit each: the post model's, so that a run's flags go into
+// the model as they are.
+using CharFlag = post::Flag;
+using post::kBold, post::kItalic, post::kUnderline, post::kStrike, post::kSuper, post::kSub;
 
 enum class Align : std::uint8_t { None, Center, Right };
 
