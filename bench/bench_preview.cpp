@@ -11,7 +11,9 @@
 #include <QTextDocument>
 #include <map>
 #include <memory>
+#include <utility>
 
+#include "post/PostBuilder.h"
 #include "post_generator.h"
 #include "preview/PreviewContent.h"
 #include "preview/PreviewPanel.h"
@@ -53,16 +55,16 @@ void BM_PreviewRefresh(benchmark::State &state) {
   QTextDocument &doc = document(size);
   const quillmark::preview::MarkupStyle style{QFontDatabase::systemFont(QFontDatabase::FixedFont),
                                               QColor(0x808080)};
-  qsizetype rtfBytes = 0;
+  qsizetype snapshotSize = 0;
   for (auto _ : state) {
-    const QByteArray rtf = quillmark::richtext::writeRtf(doc);
-    rtfBytes = rtf.size();
+    quillmark::post::Snapshot snapshot = quillmark::post::snapshot(doc, format);
+    snapshotSize = snapshot.size;
     quillmark::preview::PreviewContent content =
-        quillmark::preview::buildPreview(rtf, profile(format), style, true);
+        quillmark::preview::buildPreview(std::move(snapshot), profile(format), style, true);
     benchmark::DoNotOptimize(content.rendered.get());
   }
-  state.SetBytesProcessed(state.iterations() * rtfBytes);
-  state.counters["rtf_KB"] = double(rtfBytes) / 1024;
+  state.SetBytesProcessed(state.iterations() * snapshotSize);
+  state.counters["snapshot_K"] = double(snapshotSize) / 1024;
 }
 
 // What a refresh leaves on the window's thread once its views are built: the dock takes the
@@ -74,11 +76,11 @@ void BM_PreviewShow(benchmark::State &state) {
   panel.resize(420, 640);
   panel.show();
   const quillmark::preview::MarkupStyle style{panel.markupView().font(), QColor(0x808080)};
-  const QByteArray rtf = quillmark::richtext::writeRtf(doc);
+  const quillmark::post::Snapshot snapshot = quillmark::post::snapshot(doc, Format::Phpbb);
   for (auto _ : state) {
     state.PauseTiming();
     quillmark::preview::PreviewContent content =
-        quillmark::preview::buildPreview(rtf, profile(Format::Phpbb), style, true);
+        quillmark::preview::buildPreview(snapshot, profile(Format::Phpbb), style, true);
     if (state.range(1) == 1) content.markup.reset();
     if (state.range(1) == 2) content.rendered.reset();
     state.ResumeTiming();
@@ -87,9 +89,11 @@ void BM_PreviewShow(benchmark::State &state) {
   }
 }
 
+// The snapshot on the window's thread: the RTF (format 0, html) or the post model.
 void BM_PreviewSnapshot(benchmark::State &state) {
   QTextDocument &doc = document(std::size_t(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(quillmark::richtext::writeRtf(doc).size());
+  const auto format = Format(state.range(1));
+  for (auto _ : state) benchmark::DoNotOptimize(quillmark::post::snapshot(doc, format).size);
 }
 
 }  // namespace
@@ -110,4 +114,10 @@ BENCHMARK(BM_PreviewShow)
     ->Args({kNormalPost, 2})
     ->Args({kLargePost, 0})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewSnapshot)->Arg(kNormalPost)->Arg(kLargePost)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewSnapshot)
+    ->ArgNames({"bytes", "format"})
+    ->Args({kNormalPost, int(Format::Html)})
+    ->Args({kNormalPost, int(Format::Phpbb)})
+    ->Args({kLargePost, int(Format::Html)})
+    ->Args({kLargePost, int(Format::Phpbb)})
+    ->Unit(benchmark::kMillisecond);

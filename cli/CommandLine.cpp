@@ -59,11 +59,17 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     const std::string line = "quillmark-convert " + std::string(kVersion) + "\n";
     return writeStdout(line) ? kSuccess : kIoFailure;
   }
+  std::optional<Output> fromModel;
   std::optional<InputBytes> rtf = [&]() -> std::optional<InputBytes> {
     if (!args->viaEditor) return readInput(args->input);
-    std::optional<std::string> written = readViaEditor(args->input, argv);
+    std::optional<ViaEditorDocument> written = readViaEditor(args->input, *args, argv);
     if (!written) return std::nullopt;
-    return InputBytes(std::move(*written));
+    if (written->post) {
+      fromModel.emplace();
+      fromModel->text = std::move(written->post->text);
+      fromModel->losses = std::move(written->post->losses);
+    }
+    return InputBytes(std::move(written->rtf));
   }();
   if (!rtf) return kIoFailure;
   if (!args->viaEditor && viaEditor == ViaEditor::Offered) {
@@ -75,7 +81,7 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     }
   }
   // The input is freed before the output is written.
-  const Output output = convert(std::move(*rtf), *args);
+  const Output output = fromModel ? std::move(*fromModel) : convert(std::move(*rtf), *args);
   if (args->report) {
     const std::string lines = formatLosses(output.losses);
     std::fwrite(lines.data(), 1, lines.size(), stderr);

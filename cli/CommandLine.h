@@ -23,10 +23,18 @@ std::string convert(std::span<char> rtf, std::u16string_view options, bool raw);
 // The output for the arguments' format. Frees the input once it is converted.
 Output convert(InputBytes rtf, const Arguments &args);
 
+// What the editor makes of a document for --via-editor: the RTF it writes, as Windows-1252
+// bytes, which the engine converts for html; or, for the other formats with the web options,
+// the post written from the editor's post model, as "Copy to Web" makes it.
+struct ViaEditorDocument {
+  std::string rtf;
+  std::optional<Post> post;
+};
+
 // How a program reads the document for --via-editor; nothing after reporting a failure.
 // argv is the program's own command line.
-// It gives the RTF the editor writes, as Windows-1252 bytes.
-using ReadViaEditor = std::optional<std::string> (*)(const std::string &path, char **argv);
+using ReadViaEditor = std::optional<ViaEditorDocument> (*)(const std::string &path,
+                                                           const Arguments &args, char **argv);
 
 // The whole program: parses the command line, prints the usage or the version, or reads,
 // converts and writes; returns the exit status. RTF of another program, read without

@@ -21,7 +21,8 @@ constexpr std::string_view kViaEditorInstalledDir = QUILLMARK_VIA_EDITOR_INSTALL
 
 // Becomes the --via-editor program, with this program's command line. Returns only when that
 // cannot be done, after saying so.
-std::optional<std::string> becomeViaEditorProgram(const std::string &, char **argv) {
+std::optional<quillmark::cli::ViaEditorDocument> becomeViaEditorProgram(
+    const std::string &, const quillmark::cli::Arguments &, char **argv) {
 #if defined(__unix__)
   std::string self(4096, '\0');
   const ssize_t length = readlink("/proc/self/exe", self.data(), self.size() - 1);

@@ -1,6 +1,7 @@
 // quillmark-convert-via-editor: quillmark-convert with --via-editor, which opens the file
-// through the editor's RTF reader first and converts what the editor's writer makes of it, as
-// "Copy to Web" would after opening the file. It needs Qt, so it is a program of its own that
+// through the editor's RTF reader first and makes the post as "Copy to Web" would after
+// opening the file: html from what the editor's writer makes of it, the other formats from
+// the document's post model. It needs Qt, so it is a program of its own that
 // quillmark-convert becomes for that option; every other option works here as there.
 #include <QByteArrayView>
 #include <QGuiApplication>
@@ -8,17 +9,22 @@
 #include <QTextDocument>
 
 #include "CommandLine.h"
+#include "post/DocumentPost.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
 namespace {
 
+namespace cli = quillmark::cli;
+
 // The document as the editor would hand it to "Copy to Web" after opening it: read into a
-// document set up as the editor sets one up, then written as the editor's RTF. Nothing,
-// after reporting why, when the file cannot be read or is not RTF.
-std::optional<std::string> readRtfViaEditor(const std::string &path, char **) {
-  namespace cli = quillmark::cli;
+// document set up as the editor sets one up, then written as the editor's RTF, or for a
+// format but html with the web options, its post in that format. Other options are the
+// engine's, so those posts are made from the RTF. Nothing, after reporting why, when the
+// file cannot be read or is not RTF.
+std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
+                                                       const cli::Arguments &args, char **) {
   namespace richtext = quillmark::richtext;
   const std::optional<std::string> bytes = cli::readBytes(path);
   if (!bytes) return std::nullopt;
@@ -38,8 +44,11 @@ std::optional<std::string> readRtfViaEditor(const std::string &path, char **) {
     cli::reportFailure("open", cli::inputName(path), error.toStdString());
     return std::nullopt;
   }
+  if (args.format != quillmark::Format::Html && args.options == quillmark::kWebOptions)
+    return cli::ViaEditorDocument{
+        {}, quillmark::writePost(quillmark::post::modelOf(document), args.format)};
   const QByteArray rtf = richtext::writeRtf(document);  // 7-bit text
-  return std::string(rtf.constData(), std::size_t(rtf.size()));
+  return cli::ViaEditorDocument{std::string(rtf.constData(), std::size_t(rtf.size())), {}};
 }
 
 }  // namespace

@@ -69,6 +69,26 @@ bool isWebPicture(const QString &address) {
 
 std::u16string u16(const QString &text) { return text.toStdU16String(); }
 
+// The two standard faces: where the document used one, the forum shows its own font, as the
+// engine's html leaves the face out for them.
+bool isStandardFace(const QString &face) { return face == u"MS Sans Serif" || face == u"Courier"; }
+
+// Empty paragraphs at the end of the post, or of the quote it ends in, show nothing: a
+// document's last paragraph mark leaves one, and a line the writer left below the text is no
+// part of the post.
+void dropTrailingEmptyParagraphs(std::vector<Block> &blocks) {
+  while (!blocks.empty()) {
+    Block &last = blocks.back();
+    if (last.kind == BlockKind::Quote) {
+      dropTrailingEmptyParagraphs(last.children);
+      if (!last.children.empty()) return;
+    } else if (last.kind != BlockKind::Paragraph || !last.runs.empty()) {
+      return;
+    }
+    blocks.pop_back();
+  }
+}
+
 class Walker {
  public:
   explicit Walker(const QTextDocument &document) : document_(document) {}
@@ -76,7 +96,10 @@ class Walker {
   Model walk() {
     for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
       paragraph(block);
-    return builder_.finish();
+    Model model = builder_.finish();
+    dropTrailingEmptyParagraphs(model.blocks);
+    if (!model.blocks.empty()) model.blocks.back().spaceAfter = false;
+    return model;
   }
 
  private:
@@ -239,7 +262,8 @@ class Walker {
     const double points = richtext::fontPointSizeOf(format, document_);
     if (heading == 0 || points != richtext::headingPointSize(heading))
       style.size = htmlSize(points);
-    style.face = u16(richtext::fontNameOf(format, document_));
+    const QString face = richtext::fontNameOf(format, document_);
+    if (!isStandardFace(face)) style.face = u16(face);
     const QString link = richtext::linkOf(format);
     if (!link.isEmpty() && isPostLink(link)) style.link = u16(link);
     return styles_.emplace(key, std::move(style)).first->second;

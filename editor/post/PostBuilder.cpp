@@ -4,7 +4,10 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <QTextDocument>
+#include <utility>
 
+#include "DocumentPost.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfWriter.h"
 #include "web/Profiles.h"
@@ -34,26 +37,41 @@ QString elementNoun(Element element) {
 
 QByteArray snapshot(const QTextDocument &document) { return richtext::writeRtf(document); }
 
-MadePost makePost(Converter &converter, const QByteArray &rtf, const web::Profile &profile) {
+Snapshot snapshot(const QTextDocument &document, Format format) {
+  Snapshot taken;
+  taken.format = format;
+  if (format == Format::Html) {
+    taken.rtf = snapshot(document);
+    taken.size = taken.rtf.size();
+  } else {
+    taken.model = modelOf(document);
+    taken.size = document.characterCount();
+  }
+  return taken;
+}
+
+MadePost makePost(Converter &converter, Snapshot snapshot, const web::Profile &profile) {
   MadePost made;
-  made.webHtml = rewriteForWeb(converter.convertRtfToHtml(
-      decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
-  made.format = profile.format;
+  made.format = snapshot.format;
   made.profileName = profile.name;
   made.limit = profile.limit;
-  if (profile.format == Format::Html) {
+  if (snapshot.format == Format::Html) {
+    const QByteArray rtf = std::exchange(snapshot.rtf, {});
+    made.webHtml = rewriteForWeb(converter.convertRtfToHtml(
+        decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
     made.text = QString::fromStdU16String(made.webHtml);
   } else {
-    Post post = convertPost(made.webHtml, profile.format);
+    Post post = writePost(snapshot.model, snapshot.format);
     made.text = QString::fromStdU16String(post.text);
     made.losses = std::move(post.losses);
+    made.model = std::move(snapshot.model);
   }
   return made;
 }
 
 MadePost makePost(Converter &converter, const QTextDocument &document,
                   const web::Profile &profile) {
-  return makePost(converter, snapshot(document), profile);
+  return makePost(converter, snapshot(document, profile.format), profile);
 }
 
 QString postReport(const MadePost &post) {
@@ -84,8 +102,13 @@ QString lossHeader(const LossReport &losses) {
 }
 
 std::optional<QString> checkPostAgainst(const MadePost &post, const QString &documentText) {
-  std::optional<std::string> wrong = checkFragment(post.webHtml, documentText.toStdU16String());
-  if (!wrong) wrong = checkPost(post.webHtml, post.text.toStdU16String(), post.format);
+  std::optional<std::string> wrong;
+  if (post.model) {
+    wrong = checkPost(*post.model, post.text.toStdU16String(), post.format);
+  } else {
+    wrong = checkFragment(post.webHtml, documentText.toStdU16String());
+    if (!wrong) wrong = checkPost(post.webHtml, post.text.toStdU16String(), post.format);
+  }
   if (!wrong) return std::nullopt;
   return QString::fromStdString(*wrong);
 }

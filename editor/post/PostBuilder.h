@@ -1,11 +1,13 @@
 #pragma once
 // The making of a post, the one road "Copy to Web", "Convert Clipboard" and the preview all
-// take: the document's RTF, taken where the document lives (snapshot), then the engine's web
-// fragment and the post in the forum profile's format (makePost). Also what is said about a
-// post: the status-bar line, the header naming what the forum does not show, and the check
-// before copy. Everything here is reentrant, and all but the snapshot may run on any thread:
-// the preview makes a post on a worker while the window makes another, each with its own
-// Converter.
+// take: what the format needs of the document, taken where the document lives (snapshot),
+// then the post in the forum profile's format (makePost). An html post is the engine's web
+// fragment of the document's RTF; every other format is written from the document's post
+// model (DocumentPost.h), which keeps its lists, quotes, headings and code block. Also what
+// is said about a post: the status-bar line, the header naming what the forum does not show,
+// and the check before copy. Everything here is reentrant, and all but the snapshot may run
+// on any thread: the preview makes a post on a worker while the window makes another, each
+// with its own Converter.
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -13,6 +15,7 @@
 
 #include "quillmark/convert.h"
 #include "quillmark/formats.h"
+#include "quillmark/post.h"
 
 class QTextDocument;
 
@@ -23,20 +26,30 @@ struct Profile;
 namespace quillmark::post {
 
 struct MadePost {
-  QString text;            // exactly what goes on the clipboard
-  std::u16string webHtml;  // the fragment it was made from
+  QString text;                // exactly what goes on the clipboard
+  std::u16string webHtml;      // html: the fragment it is
+  std::optional<Model> model;  // every other format: the model it was written from
   LossReport losses;
   Format format = Format::Html;
   QString profileName;
   int limit = 0;  // the profile's longest post, in characters; 0 for none
 };
 
-// The document as a post is made from it: its whole RTF, in the dialect the engine reads.
-// Taken on the document's thread; what follows may run on another.
+// The document's whole RTF, in the dialect the engine reads.
 QByteArray snapshot(const QTextDocument &document);
 
-// The post of a snapshot, `rtf`, in the profile's format.
-MadePost makePost(Converter &converter, const QByteArray &rtf, const web::Profile &profile);
+// The document as a post in `format` is made from it: for html its RTF, for every other
+// format its post model. Taken on the document's thread; what follows may run on another.
+struct Snapshot {
+  Format format = Format::Html;
+  QByteArray rtf;      // html
+  Model model;         // the other formats
+  qsizetype size = 0;  // how much there is to convert: the RTF's bytes, the document's characters
+};
+Snapshot snapshot(const QTextDocument &document, Format format);
+
+// The post of a snapshot in its format, named and limited as the profile says.
+MadePost makePost(Converter &converter, Snapshot snapshot, const web::Profile &profile);
 // The post of a document, snapshot and all, on the document's thread.
 MadePost makePost(Converter &converter, const QTextDocument &document, const web::Profile &profile);
 
@@ -48,7 +61,8 @@ QString postReport(const MadePost &post);
 // post loses nothing.
 QString lossHeader(const LossReport &losses);
 
-// The check before copy: the fragment against the document's text, then the post against
+// The check before copy: a post written from a model against the model; an html post (or
+// one made from a fragment) the fragment against the document's text, then the post against
 // the fragment. What is wrong, in one line, or nothing.
 std::optional<QString> checkPostAgainst(const MadePost &post, const QString &documentText);
 

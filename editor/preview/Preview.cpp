@@ -17,6 +17,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
+#include <utility>
 
 #include "LengthGauge.h"
 #include "MarkupHighlighter.h"
@@ -117,12 +118,12 @@ void Preview::refresh() {
   }
   const quint64 generation = ++generation_;
   // The snapshot is taken here, on the window's thread; the rest needs no widget.
-  const QByteArray rtf = post::snapshot(*box_.document());
   const web::Profile profile = profiles_.current();
+  post::Snapshot snapshot = post::snapshot(*box_.document(), profile.format);
   const MarkupStyle style = markupStyle();
   const bool views = viewsWanted();
-  if (rtf.size() <= kLargeRtfBytes) {
-    PreviewContent content = buildPreview(rtf, profile, style, views);
+  if (snapshot.size <= kLargeRtfBytes) {
+    PreviewContent content = buildPreview(std::move(snapshot), profile, style, views);
     show(content);
     return;
   }
@@ -144,8 +145,10 @@ void Preview::refresh() {
     show(*content);
   });
   QThread *home = thread();
-  watcher->setFuture(QtConcurrent::run([rtf, profile, style, views, home] {
-    auto content = std::make_shared<PreviewContent>(buildPreview(rtf, profile, style, views));
+  watcher->setFuture(QtConcurrent::run([snapshot = std::move(snapshot), profile, style, views,
+                                        home]() mutable {
+    auto content =
+        std::make_shared<PreviewContent>(buildPreview(std::move(snapshot), profile, style, views));
     // Built here, shown there.
     if (content->rendered) content->rendered->moveToThread(home);
     if (content->markup) content->markup->moveToThread(home);
@@ -164,7 +167,7 @@ void Preview::show(PreviewContent &content) {
 }
 
 void Preview::checkCopy(post::MadePost post, QString documentText) {
-  if (qsizetype(post.webHtml.size()) <= kLargeRtfBytes) {
+  if (qsizetype(post.webHtml.size()) <= kLargeRtfBytes && post.text.size() <= kLargeRtfBytes) {
     tellCheck(post::checkPostAgainst(post, documentText));
     return;
   }

@@ -3,9 +3,10 @@
 // preview dock and the status bar's length gauge after a pause in typing, and checks a post
 // before "Copy to Web" puts it on the clipboard.
 //
-// A refresh takes the document's RTF on the window's thread. A post of normal size (up to
-// kLargeRtfBytes of RTF) is converted and built at once; a bigger one on a worker thread,
-// while the dock says it is updating. Each refresh has a generation number: a result whose
+// A refresh takes the document's snapshot on the window's thread: its RTF for html, its post
+// model for the other formats. A post of normal size (up to kLargeRtfBytes of RTF, or as many
+// characters of a model's document) is converted and built at once; a bigger one on a worker
+// thread, while the dock says it is updating. Each refresh has a generation number: a result whose
 // refresh is no longer the newest is dropped. At most one worker runs; edits made meanwhile
 // start one more refresh when it ends.
 #include <QObject>

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <cstdlib>
 #include <mutex>
+#include <utility>
 
 #include "MarkupHighlighter.h"
 #include "web/Profiles.h"
@@ -59,11 +60,11 @@ QString renderedHtml(const QString &post, Format format) {
   }
 }
 
-PreviewContent buildPreview(const QByteArray &rtf, const web::Profile &profile,
+PreviewContent buildPreview(post::Snapshot snapshot, const web::Profile &profile,
                             const MarkupStyle &style, bool withViews) {
   PreviewContent content;
   Converter converter;
-  content.post = post::makePost(converter, rtf, profile);
+  content.post = post::makePost(converter, std::move(snapshot), profile);
   if (!withViews) return content;
 
   content.rendered = std::make_unique<QTextDocument>();

@@ -41,10 +41,10 @@ struct PreviewContent {
   ~PreviewContent();
 };
 
-// Makes the post of the snapshot `rtf` for the profile and builds both views. With
+// Makes the post of the snapshot for the profile and builds both views. With
 // `withViews` false only the post is made (the preview is hidden, the length gauge still
 // needs it).
-PreviewContent buildPreview(const QByteArray &rtf, const web::Profile &profile,
+PreviewContent buildPreview(post::Snapshot snapshot, const web::Profile &profile,
                             const MarkupStyle &style, bool withViews);
 
 }  // namespace quillmark::preview

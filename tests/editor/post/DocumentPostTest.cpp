@@ -253,6 +253,38 @@ TEST(DocumentPost, EachStructureBecomesItsBlock) {
        },
        "paragraph\n  \"i\" italic\n  \"u\" italic underline\n  \"s\" strike super\n"
        "  \"2\" strike sub face=\"Courier New\"\n  \"k\" size=2\n"},
+      {"the two standard faces left to the forum, any other kept",
+       [](Writer &w) {
+         w.paragraph();
+         for (const QString &face : {u"Courier"_s, u"MS Sans Serif"_s, u"Courier New"_s}) {
+           QTextCharFormat format;
+           format.setFontFamilies({face});
+           w.text(face.left(1) + face.right(1), format);
+         }
+       },
+       "paragraph\n  \"CrMf\"\n  \"Cw\" face=\"Courier New\"\n"},
+      {"empty paragraphs at the end, and in the quote it ends in, dropped",
+       [](Writer &w) {
+         QTextBlockFormat below;
+         below.setBottomMargin(8);
+         w.paragraph(below);
+         w.text(u"one"_s);
+         w.paragraph();
+         w.paragraph(quoted(1));
+         w.text(u"q"_s);
+         w.paragraph(quoted(1));
+         w.paragraph(quoted(1));
+         w.paragraph();
+       },
+       "paragraph space\n  \"one\"\nparagraph\nquote\n  paragraph\n    \"q\"\n"},
+      {"a last paragraph's own space dropped",
+       [](Writer &w) {
+         QTextBlockFormat below;
+         below.setBottomMargin(8);
+         w.paragraph(below);
+         w.text(u"end"_s);
+       },
+       "paragraph\n  \"end\"\n"},
   };
   for (const auto &c : cases) {
     Writer writer;

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "QtPrinters.h"
+#include "post/DocumentPost.h"
 #include "post/PostBuilder.h"
 #include "quillmark/convert.h"
 #include "quillmark/formats.h"
@@ -87,26 +88,35 @@ TEST(PostBuilder, LinksAreWrittenWithoutTheirLook) {
   }
 }
 
-TEST(PostBuilder, EveryFormatIsWrittenFromTheOneFragmentAndPassesItsCheck) {
+// html is the engine's fragment of the document's RTF; every other format is written from the
+// document's post model.
+TEST(PostBuilder, HtmlIsTheFragmentTheOtherFormatsTheModelsPostAndEachPassesItsCheck) {
   RichTextBox box;
   writeReport(box);
   Converter converter;
-  const std::u16string html =
-      quillmark::post::makePost(converter, *box.document(), profileFor(Format::Html)).webHtml;
+  const QByteArray rtf = quillmark::post::snapshot(*box.document());
+  const std::u16string html = quillmark::rewriteForWeb(Converter{}.convertRtfToHtml(
+      quillmark::decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}),
+      quillmark::kWebOptions));
   ASSERT_NE(html.find(u"<b>"), std::u16string::npos);
+  const quillmark::post::Model model = quillmark::post::modelOf(*box.document());
   for (const Format format : kEveryFormat) {
     SCOPED_TRACE(quillmark::formatDisplayName(format));
     const MadePost made =
         quillmark::post::makePost(converter, *box.document(), profileFor(format, 25));
-    EXPECT_EQ(made.webHtml, html);
     EXPECT_EQ(made.format, format);
     EXPECT_EQ(made.profileName, u"Board"_s);
     EXPECT_EQ(made.limit, 25);
     if (format == Format::Html) {
+      EXPECT_EQ(made.webHtml, html);
       EXPECT_EQ(made.text, QString::fromStdU16String(html));
       EXPECT_TRUE(made.losses.empty());
+      EXPECT_FALSE(made.model.has_value());
     } else {
-      const quillmark::Post post = quillmark::convertPost(html, format);
+      const quillmark::Post post = quillmark::writePost(model, format);
+      EXPECT_TRUE(made.webHtml.empty());
+      ASSERT_TRUE(made.model.has_value());
+      EXPECT_EQ(*made.model, model);
       EXPECT_EQ(made.text, QString::fromStdU16String(post.text));
       EXPECT_EQ(quillmark::formatLosses(made.losses), quillmark::formatLosses(post.losses));
     }
@@ -125,11 +135,11 @@ TEST(PostBuilder, APostMadeFromTheSnapshotOnAWorkerIsTheWindowsPost) {
     SCOPED_TRACE(quillmark::formatDisplayName(format));
     const Profile profile = profileFor(format);
     const MadePost here = quillmark::post::makePost(windowsConverter, *box.document(), profile);
-    const QByteArray snapshot = quillmark::post::snapshot(*box.document());
+    quillmark::post::Snapshot snapshot = quillmark::post::snapshot(*box.document(), format);
     MadePost there;
     std::thread worker([&] {
       Converter own;
-      there = quillmark::post::makePost(own, snapshot, profile);
+      there = quillmark::post::makePost(own, std::move(snapshot), profile);
     });
     worker.join();
     EXPECT_EQ(there.text, here.text);
