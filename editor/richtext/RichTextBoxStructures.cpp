@@ -270,8 +270,12 @@ void RichTextBox::insertRule() {
     UndoStep step(*this);
     cursor.removeSelectedText();
     if (cursor.positionInBlock() > 0) cursor.insertBlock();
-    cursor.insertBlock();
-    cursor.movePosition(QTextCursor::PreviousBlock);
+    // An empty paragraph with one after it becomes the rule itself, so that a rule put at
+    // the end of a paragraph leaves no empty line below it.
+    if (cursor.block().length() > 1 || !cursor.block().next().isValid()) {
+      cursor.insertBlock();
+      cursor.movePosition(QTextCursor::PreviousBlock);
+    }
     // The rule stays inside the quote it is inserted in; it is in no list and no heading.
     const int quote = quoteLevelOf(cursor.blockFormat());
     QTextBlockFormat rule;
