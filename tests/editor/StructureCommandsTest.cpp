@@ -31,9 +31,9 @@ void select(richtext::RichTextBox &box, int start, int length = 0) {
 // level with the first run's look; a rule; the text, a picture as [img].
 std::string structure(const QTextDocument &document) {
   static const std::map<int, std::string> styles{
-      {QTextListFormat::ListDisc, "disc"},         {QTextListFormat::ListCircle, "circle"},
-      {QTextListFormat::ListSquare, "square"},     {QTextListFormat::ListDecimal, "decimal"},
-      {QTextListFormat::ListLowerAlpha, "alpha"},  {QTextListFormat::ListLowerRoman, "roman"}};
+      {QTextListFormat::ListDisc, "disc"},        {QTextListFormat::ListCircle, "circle"},
+      {QTextListFormat::ListSquare, "square"},    {QTextListFormat::ListDecimal, "decimal"},
+      {QTextListFormat::ListLowerAlpha, "alpha"}, {QTextListFormat::ListLowerRoman, "roman"}};
   std::map<const QTextList *, int> lists;
   std::string out;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -104,8 +104,9 @@ TEST(StructureCommands, EachBuildsItsStructureInOneStepOfUndo) {
        R"(disc1#1 "one" / "two")", "list bullet\n  item\n" + one + "paragraph\n  \"two\"\n"},
       {"increase indent in a list", tool(u"Bullets", 0, 7), tool(u"Increase Indent", 4),
        R"(disc1#1 "one" / circle2#2 "two")",
-       "list bullet\n  item\n" + one + "    list bullet\n      item\n        paragraph\n"
-       "          \"two\"\n"},
+       "list bullet\n  item\n" + one +
+           "    list bullet\n      item\n        paragraph\n"
+           "          \"two\"\n"},
       {"quote", kNothing, tool(u"miQuote", 5), R"("one" / Q1 m30 "two")",
        "paragraph\n  \"one\"\nquote\n  paragraph\n    \"two\"\n"},
       {"quote off", tool(u"miQuote", 0, 7), tool(u"miQuote", 0, 7), R"("one" / "two")",
@@ -163,8 +164,8 @@ TEST(StructureCommands, TabAndShiftTabKeepTheLevelFromOneToNine) {
   const struct {
     const char *keys;
     int level;
-  } rows[] = {{"T", 2}, {"TTT", 4}, {"TTTTTTTTTTTT", 9}, {"TTB", 2}, {"TS", 1}, {"B", 0},
-              {"S", 0}, {"TBB", 0}};
+  } rows[] = {{"T", 2}, {"TTT", 4}, {"TTTTTTTTTTTT", 9}, {"TTB", 2}, {"TS", 1},
+              {"B", 0}, {"S", 0},   {"TBB", 0}};
   for (const auto &row : rows) {
     ScriptedWindow w;
     auto &box = w.window.box();
