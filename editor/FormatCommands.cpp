@@ -1,5 +1,6 @@
-// The formatting commands: the three switches, alignment, bullets, indent, colour, font size
-// and the fixed-columns block. Each works on the selection of the document, or on what is
+// The formatting commands: the three switches, alignment, bullets and numbering, indent and
+// list levels, quotes, headings, colour, font size, the fixed-columns block, pictures and
+// rules. Each works on the selection of the document, or on what is
 // typed next when nothing is selected, and is one step of undo.
 #include <QComboBox>
 #include <QRegularExpression>
@@ -40,13 +41,41 @@ void QuillmarkMain::toggleBullets() {
   if (const auto bullet = box_->selBullet()) box_->setSelBullet(!*bullet);
 }
 
+void QuillmarkMain::toggleNumbering() {
+  if (const auto numbered = box_->selNumbered()) box_->setSelNumbered(!*numbered);
+}
+
+// Inside a list the indent commands change the items' level, as Tab and Shift+Tab do.
 void QuillmarkMain::increaseIndent() {
+  if (box_->changeSelListLevel(1)) return;
   if (const auto indent = box_->selIndent()) box_->setSelIndent(*indent + kIndentStep);
 }
 
 void QuillmarkMain::decreaseIndent() {
+  if (box_->changeSelListLevel(-1)) return;
   if (const auto indent = box_->selIndent()) box_->setSelIndent(*indent - kIndentStep);
 }
+
+// A selection partly in a quote goes in whole; a second press takes it out.
+void QuillmarkMain::toggleQuote() { box_->setSelQuote(!box_->selQuote().value_or(false)); }
+
+void QuillmarkMain::setHeading1() { box_->setSelHeading(1); }
+void QuillmarkMain::setHeading2() { box_->setSelHeading(2); }
+void QuillmarkMain::setHeading3() { box_->setSelHeading(3); }
+void QuillmarkMain::setNormalText() { box_->setSelHeading(0); }
+
+void QuillmarkMain::insertPicture() {
+  const auto picture = platform_->askPicture(this);
+  if (!picture) return;
+  QString error;
+  if (!box_->insertPicture(picture->address, picture->altText, &error)) {
+    platform_->showMessage(this, Platform::Icon::Warning, u"Picture from Address"_s, error);
+    return;
+  }
+  box_->setFocus();
+}
+
+void QuillmarkMain::insertRule() { box_->insertRule(); }
 
 void QuillmarkMain::chooseColor() {
   const auto color = platform_->chooseColor(this, lastColor_);

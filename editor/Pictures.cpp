@@ -265,6 +265,16 @@ void glyphBullets(QPainter& p, const Ink& ink) {
   }
 }
 
+// Three text lines, each after a short upright stroke standing for its number.
+void glyphNumbering(QPainter& p, const Ink& ink) {
+  for (const qreal y : {3.0, 8.0, 13.0}) {
+    p.setPen(QPen(ink.accent, 1.25, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3, y - 2), QPointF(3, y + 2));
+    p.drawLine(QPointF(2, y - 1), QPointF(3, y - 2));
+    textLine(p, ink.line, 7, 14, y);
+  }
+}
+
 // Text lines with the middle two pushed in, and an arrow into (or out of) the gap.
 void indent(QPainter& p, const Ink& ink, bool more) {
   textLine(p, ink.line, 2, 14, 2.5);
@@ -486,6 +496,7 @@ constexpr std::array kPictures{
     Picture{u"format-justify-center", true,  glyphCenter},
     Picture{u"format-justify-right",  true,  glyphRight},
     Picture{u"format-list-unordered", true,  glyphBullets},
+    Picture{u"format-list-ordered",   true,  glyphNumbering},
     Picture{u"format-indent-more",    true,  glyphIndentMore},
     Picture{u"format-indent-less",    true,  glyphIndentLess},
     Picture{u"format-text-color",     true,  glyphColor},

@@ -29,6 +29,11 @@ class Platform {
     QString filter;         // e.g. "*.rtf"
     QString defaultSuffix;  // added to a name typed without one
   };
+  // A picture on the web to insert: its address and its alternative text.
+  struct PictureAddress {
+    QString address;
+    QString altText;
+  };
 
   virtual ~Platform() = default;
 
@@ -56,6 +61,9 @@ class Platform {
   // One line of text, the field starting as `initial`; nothing when cancelled.
   virtual std::optional<QString> askText(QWidget *parent, const QString &title,
                                          const QString &label, const QString &initial) = 0;
+  // The address and alternative text of a picture, asked in one dialog; nothing when
+  // cancelled (a platform without the dialog cancels).
+  virtual std::optional<PictureAddress> askPicture(QWidget * /*parent*/) { return std::nullopt; }
   // Asks for a printer and prints the document; false when cancelled.
   virtual bool print(QWidget *parent, QTextDocument &document) = 0;
 
@@ -82,6 +90,7 @@ class QtPlatform final : public Platform {
   void runModal(QDialog &dialog) override;
   std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                  const QString &initial) override;
+  std::optional<PictureAddress> askPicture(QWidget *parent) override;
   bool print(QWidget *parent, QTextDocument &document) override;
   void onSessionEnd(QObject *context, std::function<void()> ending) override;
 };

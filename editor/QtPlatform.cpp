@@ -2,11 +2,14 @@
 // the desktop session.
 #include <QColorDialog>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -119,6 +122,24 @@ std::optional<QString> QtPlatform::askText(QWidget *parent, const QString &title
   QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok);
   if (!ok) return std::nullopt;
   return text;
+}
+
+std::optional<Platform::PictureAddress> QtPlatform::askPicture(QWidget *parent) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(u"Picture from Address"_s);
+  auto *address = new QLineEdit(&dialog);
+  address->setPlaceholderText(u"https://"_s);
+  address->setMinimumWidth(360);
+  auto *alt = new QLineEdit(&dialog);
+  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  auto *form = new QFormLayout(&dialog);
+  form->addRow(u"Picture's &address:"_s, address);
+  form->addRow(u"Alternative &text:"_s, alt);
+  form->addRow(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return PictureAddress{address->text(), alt->text()};
 }
 
 bool QtPlatform::print(QWidget *parent, QTextDocument &document) {

@@ -122,6 +122,16 @@ class QuillmarkMain : public QMainWindow {
   void decreaseIndent();
   void chooseColor();
   void insertFixedColumns();
+  void toggleNumbering();
+  void toggleQuote();
+  void setHeading1();
+  void setHeading2();
+  void setHeading3();
+  void setNormalText();
+  // Insert > Picture from Address...: asks for a picture's address and alternative text;
+  // an address that is no http or https one is refused with a message.
+  void insertPicture();
+  void insertRule();
   // File, edit and help (DocumentCommands.cpp):
   void newDocument();
   void openDocument();

@@ -38,6 +38,12 @@ bool bold(const Box &box) { return box.selBold().value_or(false); }
 bool italic(const Box &box) { return box.selItalic().value_or(false); }
 bool underlined(const Box &box) { return box.selUnderline().value_or(false); }
 bool bulleted(const Box &box) { return box.selBullet().value_or(false); }
+bool numbered(const Box &box) { return box.selNumbered().value_or(false); }
+bool quoted(const Box &box) { return box.selQuote().value_or(false); }
+template <int level>
+bool heading(const Box &box) {
+  return box.selHeading() == level;
+}
 template <richtext::Alignment alignment>
 bool aligned(const Box &box) {
   return box.selAlignment() == alignment;
@@ -78,6 +84,14 @@ Tool{u"miLeft",          K::Button,     u"&Left",                    u"Left",   
 Tool{u"miCenter",        K::Button,     u"&Center",                  u"Center",                   u"Align center",                           u"Ctrl+E", u"format-justify-center", {},           run<&W::alignCenter>,                     aligned<Alignment::Center>},
 Tool{u"miRight",         K::Button,     u"&Right",                   u"Right",                    u"Align right",                            u"Ctrl+R", u"format-justify-right",  {},           run<&W::alignRight>,                      aligned<Alignment::Right>},
 Tool{u"Bullets",         K::Button,     u"Bull&ets",                 u"Bullets",                  {},                                        {},        u"format-list-unordered", {},           run<&W::toggleBullets>,                   bulleted},
+Tool{u"Numbering",       K::Button,     u"Nu&mbering",               u"Numbering",                {},                                        {},        u"format-list-ordered",   {},           run<&W::toggleNumbering>,                 numbered},
+Tool{u"miQuote",         K::MenuItem,   u"&Quote",                   u"Quote",                    u"Put the paragraphs in a quote or take them out", {}, {},                   {},           run<&W::toggleQuote>,                     quoted},
+Tool{u"miHeading1",      K::MenuItem,   u"Heading &1",               u"Heading 1",                u"Make the paragraphs a main heading",     u"Ctrl+1", {},                       {},           run<&W::setHeading1>,                     heading<1>},
+Tool{u"miHeading2",      K::MenuItem,   u"Heading &2",               u"Heading 2",                u"Make the paragraphs a heading",          u"Ctrl+2", {},                       {},           run<&W::setHeading2>,                     heading<2>},
+Tool{u"miHeading3",      K::MenuItem,   u"Heading &3",               u"Heading 3",                u"Make the paragraphs a small heading",    u"Ctrl+3", {},                       {},           run<&W::setHeading3>,                     heading<3>},
+Tool{u"miNormalText",    K::MenuItem,   u"Normal &Text",             u"Normal Text",              u"Make the paragraphs normal text",        u"Ctrl+0", {},                       {},           run<&W::setNormalText>,                   heading<0>},
+Tool{u"miPicture",       K::MenuItem,   u"&Picture from Address...", u"Picture from Address",     u"Insert a picture from its web address",  {},        {},                       {},           run<&W::insertPicture>,                   nullptr},
+Tool{u"miRule",          K::MenuItem,   u"Horizontal &Rule",         u"Horizontal Rule",          u"Insert a line across the post",          {},        {},                       {},           run<&W::insertRule>,                      nullptr},
 Tool{u"Increase Indent", K::Button,     u"I&ncrease Indent",         u"Increase Indent",          {},                                        u"Ctrl+]", u"format-indent-more",    {},           run<&W::increaseIndent>,                  nullptr},
 Tool{u"Decrease Indent", K::Button,     u"&Decrease Indent",         u"Decrease Indent",          {},                                        u"Ctrl+[", u"format-indent-less",    {},           run<&W::decreaseIndent>,                  nullptr},
 Tool{u"Color",           K::Button,     u"C&olor",                   u"Color",                    {},                                        {},        u"format-text-color",     {},           run<&W::chooseColor>,                     nullptr},
@@ -92,6 +106,7 @@ Tool{u"mnuFile",         K::MenuTitle,  u"&File",                    {},        
 Tool{u"mnuEdit",         K::MenuTitle,  u"&Edit",                    {},                          {},                                        {},        {},                       u"mnuEdit",   nullptr,                                  nullptr},
 Tool{u"mnuView",         K::MenuTitle,  u"&View",                    {},                          {},                                        {},        {},                       u"mnuView",   nullptr,                                  nullptr},
 Tool{u"mnuFormat",       K::MenuTitle,  u"Fo&rmat",                  {},                          {},                                        {},        {},                       u"mnuFormat", nullptr,                                  nullptr},
+Tool{u"mnuInsert",       K::MenuTitle,  u"In&sert",                  {},                          {},                                        {},        {},                       u"mnuInsert", nullptr,                                  nullptr},
 Tool{u"web",             K::MenuTitle,  u"&Web",                     {},                          {},                                        {},        {},                       u"mnuWeb",    nullptr,                                  nullptr},
 Tool{u"mnuTools",        K::MenuTitle,  u"&Tools",                   {},                          {},                                        {},        {},                       u"mnuTools",  nullptr,                                  nullptr},
 Tool{u"mnuHelp",         K::MenuTitle,  u"&Help",                    {},                          {},                                        {},        {},                       u"mnuHelp",   nullptr,                                  nullptr},
@@ -100,11 +115,12 @@ Tool{u"miHAbout",        K::MenuItem,   u"&About",                   u"About thi
 };
 
 constexpr std::u16string_view kBand1[] = {u"new", u"open", u"save", u"|print", u"|miCut", u"miCopy", u"miPaste", u"|Help", u"|Space", u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
-constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|lblPostAs", u"cboPostAs"};
-constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuView", u"mnuFormat", u"web", u"mnuTools", u"mnuHelp"};
+constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Numbering", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|lblPostAs", u"cboPostAs"};
+constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuView", u"mnuFormat", u"mnuInsert", u"web", u"mnuTools", u"mnuHelp"};
 constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"miSaveAs", u"|print", u"exit"};
 constexpr std::u16string_view kMnuEdit[] = {u"miUndo", u"miRedo", u"|miCut", u"miCopy", u"miPaste", u"|miConvertClipboard", u"|miSelectAll", u"|miFind", u"miFindNext", u"miReplace"};
-constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|miLink"};
+constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Numbering", u"Increase Indent", u"Decrease Indent", u"|miQuote", u"|miHeading1", u"miHeading2", u"miHeading3", u"miNormalText", u"|Color", u"|Fixed Columns", u"|miLink"};
+constexpr std::u16string_view kMnuInsert[] = {u"miPicture", u"miRule"};
 constexpr std::u16string_view kMnuView[] = {u"miPreview"};
 constexpr std::u16string_view kMnuHelp[] = {u"miHContents", u"miHAbout"};
 constexpr std::u16string_view kMnuWeb[] = {u"Updates", u"|AP", u"ZU21", u"CCSite", u"|NorvaneSite", u"WarningSite", u"|miForums"};
@@ -121,6 +137,7 @@ Band{u"mnuFile",    u"Band4",   BandType::Popup,    kMnuFile},
 Band{u"mnuEdit",    u"Band4",   BandType::Popup,    kMnuEdit},
 Band{u"mnuView",    u"View",    BandType::Popup,    kMnuView},
 Band{u"mnuFormat",  u"Band4",   BandType::Popup,    kMnuFormat},
+Band{u"mnuInsert",  u"Insert",  BandType::Popup,    kMnuInsert},
 Band{u"mnuTools",   u"Tools",   BandType::Popup,    {}},  // the Spelling submenu, built by the window
 Band{u"mnuHelp",    u"Band4",   BandType::Popup,    kMnuHelp},
 Band{u"mnuWeb",     u"Web",     BandType::Popup,    kMnuWeb},

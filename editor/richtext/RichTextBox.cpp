@@ -20,6 +20,7 @@
 #include "richtext/FixedColumns.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
+#include "richtext/SelectedBlocks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -70,34 +71,6 @@ auto uniformChar(const QTextCursor &cursor, Get get)
                     });
   if (mixed) return std::nullopt;
   if (!value) value = get(cursor.charFormat());
-  return value;
-}
-
-// Calls visit(block) for every paragraph the selection touches, the one the insertion point
-// stands in when nothing is selected; stops when visit returns false.
-template <typename Visit>
-void forEachSelectedBlock(const QTextCursor &cursor, Visit visit) {
-  const QTextDocument &document = *cursor.document();
-  const QTextBlock last = document.findBlock(cursor.selectionEnd());
-  for (QTextBlock block = document.findBlock(cursor.selectionStart()); block.isValid();
-       block = block.next()) {
-    if (!visit(block) || block == last) return;
-  }
-}
-
-// The one value get(block) takes over those paragraphs, or none when it differs.
-template <typename Get>
-auto uniformBlock(const QTextCursor &cursor, Get get)
-    -> std::optional<decltype(get(QTextBlock()))> {
-  std::optional<decltype(get(QTextBlock()))> value;
-  bool mixed = false;
-  forEachSelectedBlock(cursor, [&](const QTextBlock &block) {
-    auto next = get(block);
-    mixed = value && *value != next;
-    value = std::move(next);
-    return !mixed;
-  });
-  if (mixed) return std::nullopt;
   return value;
 }
 
@@ -394,41 +367,6 @@ void RichTextBox::setSelAlignment(Alignment alignment) {
   textCursor().mergeBlockFormat(format);
 }
 
-std::optional<bool> RichTextBox::selBullet() const {
-  return uniformBlock(textCursor(),
-                      [](const QTextBlock &block) { return block.textList() != nullptr; });
-}
-
-void RichTextBox::setSelBullet(bool on) {
-  QTextCursor cursor = textCursor();
-  UndoStep step(*this);
-  if (!on) {
-    // Out of its list, a paragraph keeps its own indent. (QTextList::remove would add the
-    // list's indent to it, leaving the paragraph where the bullet's text was.)
-    forEachSelectedBlock(cursor, [](QTextBlock block) {
-      if (block.textList()) {
-        QTextBlockFormat format = block.blockFormat();
-        format.setObjectIndex(-1);
-        QTextCursor(block).setBlockFormat(format);
-      }
-      return true;
-    });
-    return;
-  }
-  // Join the bulleted paragraph just above, so that a list typed a line at a time stays one.
-  const QTextBlock above = document()->findBlock(cursor.selectionStart()).previous();
-  if (QTextList *list = above.isValid() ? above.textList() : nullptr) {
-    QTextBlockFormat format;
-    format.setObjectIndex(list->objectIndex());
-    cursor.mergeBlockFormat(format);
-    return;
-  }
-  QTextListFormat format;
-  format.setStyle(QTextListFormat::ListDisc);
-  format.setIndent(1);
-  cursor.createList(format);
-}
-
 std::optional<int> RichTextBox::selIndent() const {
   const double levelWidth = document()->indentWidth();
   return uniformBlock(textCursor(), [levelWidth](const QTextBlock &block) {
@@ -436,12 +374,18 @@ std::optional<int> RichTextBox::selIndent() const {
   });
 }
 
-// The whole indent goes into the margin: a paragraph shows where selIndent says it is.
+// The whole indent goes into the margin: a paragraph shows where selIndent says it is. A
+// quoted paragraph's margin holds its quotes' indent on top.
 void RichTextBox::setSelIndent(int twips) {
-  QTextBlockFormat format;
-  format.setLeftMargin(twipsToPixels(std::max(twips, 0)));
-  format.setIndent(0);
-  textCursor().mergeBlockFormat(format);
+  const double own = twipsToPixels(std::max(twips, 0));
+  const QList<QTextBlock> blocks = selectedBlocks(textCursor());
+  UndoStep step(*this);
+  for (const QTextBlock &block : blocks) {
+    QTextBlockFormat format;
+    format.setLeftMargin(own + quoteLevelOf(block.blockFormat()) * kQuoteIndentPixels);
+    format.setIndent(0);
+    QTextCursor(block).mergeBlockFormat(format);
+  }
 }
 
 QByteArray RichTextBox::selRtf() const {

@@ -12,7 +12,9 @@
 
 #include "richtext/DocumentModel.h"
 
+class QKeyEvent;
 class QMimeData;
+class QUrl;
 
 namespace quillmark::richtext {
 
@@ -68,6 +70,40 @@ class RichTextBox : public QTextEdit {
   std::optional<int> selIndent() const;  // twips, on top of a bullet's indent
   void setSelIndent(int twips);          // a negative indent is taken as 0
 
+  // Structures (RichTextBoxStructures.cpp). selBullet and selNumbered say whether every
+  // touched paragraph is an item of a bulleted / numbered list. Switching one on makes the
+  // paragraphs items of that kind at their level (a numbered item becomes a bullet and back);
+  // off takes them out of their lists, each keeping its own indent.
+  std::optional<bool> selNumbered() const;
+  void setSelNumbered(bool on);
+  // The list level of the touched paragraphs: 0 outside a list, no value when they differ.
+  std::optional<int> selListLevel() const;
+  // Moves every touched list item `levels` deeper (negative: shallower), to at most
+  // kMaxListLevel; an item taken above level 1 leaves its list as with setSelBullet(false).
+  // An item joins the list of its new level that a neighbour is in, else starts one. False,
+  // changing nothing, when a touched paragraph is no list item.
+  bool changeSelListLevel(int levels);
+  // Whether the touched paragraphs are in a quote; on puts those outside one in a quote of
+  // one level, off takes them out of every quote. Their own indents stay.
+  std::optional<bool> selQuote() const;
+  void setSelQuote(bool on);
+  // The heading level of the touched paragraphs, 0 for normal text. Setting it sets the
+  // heading's look on their characters (and on what is typed next); 0 gives them the normal
+  // size, not bold. Paragraphs already at that level are left as they are.
+  std::optional<int> selHeading() const;
+  void setSelHeading(int level);
+  // Whether `address` may be a picture's: an absolute http or https address with a host.
+  static bool isPictureAddress(const QString &address);
+  // Replaces the selection with a picture of that address and alternative text. False, with
+  // the reason in *error, when the address is not one (isPictureAddress).
+  bool insertPicture(const QString &address, const QString &altText, QString *error = nullptr);
+  // Replaces the selection with a horizontal rule, in a paragraph of its own (inside the
+  // quote the insertion point is in).
+  void insertRule();
+  // The size of the placeholder a picture is shown as; the program never fetches it.
+  static constexpr int kPicturePlaceholderWidth = 240;
+  static constexpr int kPicturePlaceholderHeight = 60;
+
   // The selection as a complete RTF document, in the dialect the converter reads.
   QByteArray selRtf() const;
 
@@ -112,6 +148,12 @@ class RichTextBox : public QTextEdit {
   void insertFromMimeData(const QMimeData *source) override;
   QMimeData *createMimeDataFromSelection() const override;
   void changeEvent(QEvent *event) override;
+  // Tab and Shift+Tab at the start of a list item (or over whole items) change its level;
+  // Return at the end of a heading starts a paragraph of normal text.
+  void keyPressEvent(QKeyEvent *event) override;
+  // Pictures are shown as a placeholder naming their address and alternative text: no
+  // resource is ever fetched.
+  QVariant loadResource(int type, const QUrl &name) override;
 
  private:
   // The look of links, drawn over the text as extra selections: the document's own formats
@@ -120,6 +162,7 @@ class RichTextBox : public QTextEdit {
   void lookAtLinks(int position, int charsRemoved, int charsAdded);
   void lookAtAllLinks();
   void insertRichText(const QMimeData *source, BusyCursor &busy);  // insertRich's insertion
+  void setSelList(int kind);  // 0: no list, 1: bullets, 2: numbers
 
   QList<QTextEdit::ExtraSelection> linkLooks_;
 };

@@ -123,8 +123,8 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
        u"ZU21, |, CCSite, |, WarningSite, |, NorvaneSite"},
       {u"Band2",
        u"[Font Size:], miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, "
-       u"miRight, |, Bullets, Increase Indent, Decrease Indent, |, Color, |, Fixed Columns, |, "
-       u"[Post as:], cboPostAs"},
+       u"miRight, |, Bullets, Numbering, Increase Indent, Decrease Indent, |, Color, |, "
+       u"Fixed Columns, |, [Post as:], cboPostAs"},
       {u"Band4", u"|, AP, |, ZU21, |, CCSite, |, WarningSite, |, NorvaneSite"},
   };
   for (const auto &expected : toolbars) {
@@ -142,8 +142,8 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
   QStringList titles;
   for (QAction *title : bar->actions()) titles << title->objectName() + u"="_s + title->text();
   EXPECT_EQ(titles.join(u' '),
-            u"mnuFile=&File mnuEdit=&Edit mnuView=&View mnuFormat=Fo&rmat web=&Web mnuTools=&Tools "
-            u"mnuHelp=&Help"_s);
+            u"mnuFile=&File mnuEdit=&Edit mnuView=&View mnuFormat=Fo&rmat mnuInsert=In&sert "
+            u"web=&Web mnuTools=&Tools mnuHelp=&Help"_s);
 
   const struct {
     const char16_t *popup;
@@ -158,7 +158,9 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
       {u"mnuView", u"miPreview"},
       {u"mnuFormat",
        u"miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, miRight, |, "
-       u"Bullets, Increase Indent, Decrease Indent, |, Color, |, Fixed Columns, |, miLink"},
+       u"Bullets, Numbering, Increase Indent, Decrease Indent, |, miQuote, |, miHeading1, "
+       u"miHeading2, miHeading3, miNormalText, |, Color, |, Fixed Columns, |, miLink"},
+      {u"mnuInsert", u"miPicture, miRule"},
       {u"mnuWeb", u"Updates, |, AP, ZU21, CCSite, |, NorvaneSite, WarningSite, |, miForums"},
       {u"mnuHelp", u"miHContents, miHAbout"},
   };
@@ -316,8 +318,10 @@ TEST(ToolTable, TheGuidesKeyboardPageListsEveryShortcutAndNoOther) {
 // insertion point as it moves; the other actions carry the pictures their rows name.
 TEST(ToolTable, TogglesShowTheFormattingAtTheInsertionPoint) {
   quillmark::testing::ScriptedWindow w;
-  const QStringList toggles{u"miBold"_s,   u"miItalic"_s, u"miUnderline"_s, u"miLeft"_s,
-                            u"miCenter"_s, u"miRight"_s,  u"Bullets"_s};
+  const QStringList toggles{u"miBold"_s,      u"miItalic"_s,   u"miUnderline"_s, u"miLeft"_s,
+                            u"miCenter"_s,    u"miRight"_s,    u"Bullets"_s,     u"Numbering"_s,
+                            u"miQuote"_s,     u"miHeading1"_s, u"miHeading2"_s,  u"miHeading3"_s,
+                            u"miNormalText"_s};
   for (const tools::Tool &tool : tools::allTools()) {
     if (!isAction(tool.kind)) continue;
     QAction *action = w.window.toolAction(qs(tool.name));
@@ -339,13 +343,13 @@ TEST(ToolTable, TogglesShowTheFormattingAtTheInsertionPoint) {
     return on.join(u' ');
   };
   box.setSelStart(8);  // inside "bold"
-  EXPECT_EQ(checked(toggles), u"miBold miCenter Bullets"_s);
+  EXPECT_EQ(checked(toggles), u"miBold miCenter Bullets miNormalText"_s);
   box.setSelStart(2);  // inside "plain"
-  EXPECT_EQ(checked(toggles), u"miLeft"_s);
+  EXPECT_EQ(checked(toggles), u"miLeft miNormalText"_s);
   box.setSelStart(6);
   box.setSelLength(4);
   w.window.dispatch(u"miBold"_s);  // a command shows its result at once
-  EXPECT_EQ(checked(toggles), u"miCenter Bullets"_s);
+  EXPECT_EQ(checked(toggles), u"miCenter Bullets miNormalText"_s);
 }
 
 }  // namespace
