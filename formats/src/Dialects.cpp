@@ -49,11 +49,41 @@ struct Source {
 // Markdown: https://commonmark.org/help/ and, for strike-through, GitHub Flavored
 // Markdown https://github.github.com/gfm/ (the strikethrough extension).
 constexpr std::string_view kGfm = "https://github.github.com/gfm/#strikethrough-extension-";
-// XenForo 2.2 added [HEADING=1] to [HEADING=3]; SMF 2.1 takes a CSS list-style-type.
+// XenForo 2.2 added [HEADING=1] to [HEADING=3]. Its help page shows only [LIST=1] for a
+// numbered list; vBulletin's "Advanced Lists" take 1, a, A, i and I.
 constexpr std::string_view kXfHeading = "https://xenforo.com/community/help/bb-codes/#heading";
-constexpr std::string_view kSmfList =
-    "https://wiki.simplemachines.org/smf/SMF2.1:Bulletin_board_code#list";
 constexpr std::string_view kEngine = "convert/include/quillmark/convert.h";
+
+// The new rows' own definitions, in each forum's source where it is open.
+// phpBB 3.3: the default BBCodes of the s9e text formatter; [list] takes 1 a A i I, there is
+// no [hr], no heading, no picture text and no list start.
+#define QM_PHPBB \
+  "https://github.com/phpbb/phpbb/blob/d46228d843609b8763ba1a11584083bf3ad52741/" \
+  "phpBB/phpbb/textformatter/s9e/factory.php"
+constexpr std::string_view kPhpbbQuote = QM_PHPBB "#L87";
+constexpr std::string_view kPhpbbImg = QM_PHPBB "#L84";
+constexpr std::string_view kPhpbbList = QM_PHPBB "#L85";
+// MyBB 1.8: class postParser; [list=] takes a A i I 1 (the pattern ignores case), [img]
+// takes a size and an alignment but no text of its own (its alt is the file name).
+#define QM_MYBB \
+  "https://github.com/mybb/mybb/blob/9a701b248308c499641d40ca09b5eb3bda76f9c6/" \
+  "inc/class_parser.php"
+constexpr std::string_view kMybbHr = QM_MYBB "#L335";
+constexpr std::string_view kMybbImg = QM_MYBB "#L497-L500";
+constexpr std::string_view kMybbQuote = QM_MYBB "#L870";
+constexpr std::string_view kMybbList = QM_MYBB "#L572";
+// SMF 2.1: parse_bbc()'s codes; [list type=] takes a CSS list-style-type. Its [img] takes
+// alt= too, but the writer puts no value in a picture's tag yet, so the text is still lost.
+#define QM_SMF \
+  "https://github.com/SimpleMachines/SMF/blob/1468660f32128b76955e9dd58d9860a0434d61ce/" \
+  "Sources/Subs.php"
+constexpr std::string_view kSmfHr = QM_SMF "#L2064";
+constexpr std::string_view kSmfImg = QM_SMF "#L2075";
+constexpr std::string_view kSmfQuote = QM_SMF "#L2238";
+constexpr std::string_view kSmfListType = QM_SMF "#L2170";
+#undef QM_PHPBB
+#undef QM_MYBB
+#undef QM_SMF
 
 // clang-format off
 const Source kSources[] = {
@@ -68,9 +98,9 @@ const Source kSources[] = {
     //  centre  right  list item           fixed block               line break   link
     kNot, kNot, {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
     //  heading (bold and larger)  quote  rule  picture  picture text
-    kNot, {{"[quote]", "[/quote]"}}, kNot, {{"[img]", "[/img]"}}, kNot,
+    kNot, {{"[quote]", "[/quote]"}, kPhpbbQuote}, kNot, {{"[img]", "[/img]"}, kPhpbbImg}, kNot,
     //  numbered list  list start
-    {{"[list={}]", "[/list]"}}, kNot,
+    {{"[list={}]", "[/list]"}, kPhpbbList}, kNot,
   }}, {"", "50", "85", "100", "125", "150", "175", "200"}, "[list]", "[/list]",
    {"", "1", "a", "A", "i", "I"}},
 
@@ -81,17 +111,18 @@ const Source kSources[] = {
     {{"[*]", ""}}, {{"[CODE]", "[/CODE]"}}, {{"\n", ""}}, {{"[URL={}]", "[/URL]"}},
     {{"[HEADING={}]", "[/HEADING]"}, kXfHeading}, {{"[QUOTE]", "[/QUOTE]"}}, kNot,
     {{"[IMG]", "[/IMG]"}}, kNot, {{"[LIST={}]", "[/LIST]"}}, kNot,
-  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1", "a"}},
+  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1"}},
 
   {Format::Mybb, "https://docs.mybb.com/1.8/usage/mycode/", {{
     {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}}, kNot, kNot,
     {{"[color={}]", "[/color]"}}, {{"[size={}]", "[/size]"}}, {{"[font={}]", "[/font]"}},
     {{"[align=center]", "[/align]"}}, {{"[align=right]", "[/align]"}},
     {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
-    kNot, {{"[quote]", "[/quote]"}}, {{"[hr]", ""}}, {{"[img]", "[/img]"}}, kNot,
-    {{"[list={}]", "[/list]"}}, kNot,
+    kNot, {{"[quote]", "[/quote]"}, kMybbQuote}, {{"[hr]", ""}, kMybbHr},
+    {{"[img]", "[/img]"}, kMybbImg}, {{}, kMybbImg},
+    {{"[list={}]", "[/list]"}, kMybbList}, kNot,
   }}, {"", "xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"},
-   "[list]", "[/list]", {"", "1", "a", "", "i"}},
+   "[list]", "[/list]", {"", "1", "a", "A", "i", "I"}},
 
   {Format::Smf, "https://wiki.simplemachines.org/smf/Basic_Bulletin_Board_Codes", {{
     {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}},
@@ -99,8 +130,9 @@ const Source kSources[] = {
     {{"[color={}]", "[/color]"}}, {{"[size={}]", "[/size]"}}, {{"[font={}]", "[/font]"}},
     {{"[center]", "[/center]"}}, {{"[right]", "[/right]"}},
     {{"[li]", "[/li]"}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
-    kNot, {{"[quote]", "[/quote]"}}, {{"[hr]", ""}}, {{"[img]", "[/img]"}}, kNot,
-    {{"[list type={}]", "[/list]"}, kSmfList}, kNot,
+    kNot, {{"[quote]", "[/quote]"}, kSmfQuote}, {{"[hr]", ""}, kSmfHr},
+    {{"[img]", "[/img]"}, kSmfImg}, {{}, kSmfImg},
+    {{"[list type={}]", "[/list]"}, kSmfListType}, kNot,
   }}, {"", "8pt", "10pt", "12pt", "14pt", "18pt", "24pt", "36pt"}, "[list]", "[/list]",
    {"", "decimal", "lower-alpha", "upper-alpha", "lower-roman", "upper-roman"}},
 
@@ -111,7 +143,8 @@ const Source kSources[] = {
     {{"[*]", ""}}, {{"[CODE]", "[/CODE]"}}, {{"\n", ""}}, {{"[URL={}]", "[/URL]"}},
     kNot, {{"[QUOTE]", "[/QUOTE]"}}, kNot, {{"[IMG]", "[/IMG]"}}, kNot,
     {{"[LIST={}]", "[/LIST]"}}, kNot,
-  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1", "a"}},
+  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]",
+   {"", "1", "a", "A", "i", "I"}},
 
   // The subset: phpBB lacks strike-through, face and alignment; the size scales differ.
   {Format::Bbcode, "https://www.phpbb.com/community/help/bbcode", {{

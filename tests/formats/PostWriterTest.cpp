@@ -56,6 +56,16 @@ void quoteWithList(Builder& b) {
   b.text(u"After", kPlain);
 }
 
+// The capital styles: phpBB, MyBB (its pattern ignores case), SMF and vBulletin take both.
+void capitalLists(Builder& b) {
+  b.item(1, Numbering::UpperAlpha);
+  b.text(u"Alpha", kPlain);
+  b.paragraph();
+  b.text(u"Between", kPlain);
+  b.item(1, Numbering::UpperRoman);
+  b.text(u"Roman", kPlain);
+}
+
 void headings(Builder& b) {
   for (int level = 1; level <= 3; ++level) {
     b.heading(level);
@@ -105,12 +115,17 @@ const WriteCase kWriteCases[] = {
       {"nestedLists bbcode", nestedLists, Format::Bbcode, u"[list][*]Keeper\n[list=1][*]Saves\nclean sheets\n[*]Kicks[/list]\n[*]Striker[/list]", "list start: 1 list\n"},
       {"nestedLists markdown", nestedLists, Format::Markdown, u"- Keeper\n\n  3. Saves\\\n     clean sheets\n  4. Kicks\n- Striker", ""},
       {"quoteWithList phpbb", quoteWithList, Format::Phpbb, u"[quote]He said\n[quote]nested\n[list=a][*]first[/list][/quote][/quote]\nAfter", ""},
-      {"quoteWithList xenforo", quoteWithList, Format::Xenforo, u"[QUOTE]He said\n[QUOTE]nested\n[LIST=a][*]first[/LIST][/QUOTE][/QUOTE]\nAfter", ""},
+      {"quoteWithList xenforo", quoteWithList, Format::Xenforo, u"[QUOTE]He said\n[QUOTE]nested\n[LIST=1][*]first[/LIST][/QUOTE][/QUOTE]\nAfter", "numbered list: 1 list\n"},
       {"quoteWithList mybb", quoteWithList, Format::Mybb, u"[quote]He said\n[quote]nested\n[list=a][*]first[/list][/quote][/quote]\nAfter", ""},
       {"quoteWithList smf", quoteWithList, Format::Smf, u"[quote]He said\n[quote]nested\n[list type=lower-alpha][li]first[/li][/list][/quote][/quote]\nAfter", ""},
       {"quoteWithList vbulletin", quoteWithList, Format::Vbulletin, u"[QUOTE]He said\n[QUOTE]nested\n[LIST=a][*]first[/LIST][/QUOTE][/QUOTE]\nAfter", ""},
       {"quoteWithList bbcode", quoteWithList, Format::Bbcode, u"[quote]He said\n[quote]nested\n[list=1][*]first[/list][/quote][/quote]\nAfter", "numbered list: 1 list\n"},
       {"quoteWithList markdown", quoteWithList, Format::Markdown, u"> He said\n> >\n> > nested\n> >\n> > 1. first\n\nAfter", "numbered list: 1 list\n"},
+      {"capitalLists phpbb", capitalLists, Format::Phpbb, u"[list=A][*]Alpha[/list]\nBetween\n[list=I][*]Roman[/list]", ""},
+      {"capitalLists xenforo", capitalLists, Format::Xenforo, u"[LIST=1][*]Alpha[/LIST]\nBetween\n[LIST=1][*]Roman[/LIST]", "numbered list: 2 lists\n"},
+      {"capitalLists mybb", capitalLists, Format::Mybb, u"[list=A][*]Alpha[/list]\nBetween\n[list=I][*]Roman[/list]", ""},
+      {"capitalLists smf", capitalLists, Format::Smf, u"[list type=upper-alpha][li]Alpha[/li][/list]\nBetween\n[list type=upper-roman][li]Roman[/li][/list]", ""},
+      {"capitalLists vbulletin", capitalLists, Format::Vbulletin, u"[LIST=A][*]Alpha[/LIST]\nBetween\n[LIST=I][*]Roman[/LIST]", ""},
       {"headings phpbb", headings, Format::Phpbb, u"[b][size=150]Round 1[/size][/b]\n[b][size=125]Round 2[/size][/b]\n[b]Round 3[/b]\nBody", ""},
       {"headings xenforo", headings, Format::Xenforo, u"[HEADING=1]Round 1[/HEADING]\n[HEADING=2]Round 2[/HEADING]\n[HEADING=3]Round 3[/HEADING]\nBody", ""},
       {"headings mybb", headings, Format::Mybb, u"[b][size=large]Round 1[/size][/b]\n[b][size=medium]Round 2[/size][/b]\n[b]Round 3[/b]\nBody", ""},
@@ -152,7 +167,7 @@ TEST(PostWriter, ChecksAcceptEveryPostWrittenAndRejectAWordDropped) {
     // The first word of the writer's past its markup, dropped.
     std::u16string dropped = text;
     for (const std::u16string_view word :
-         {u"Keeper", u"He said", u"Round 1", u"Above", u"Spaced"}) {
+         {u"Keeper", u"He said", u"Alpha", u"Round 1", u"Above", u"Spaced"}) {
       if (const std::size_t at = dropped.find(word); at != std::u16string::npos) {
         dropped.erase(at, word.size());
         break;
