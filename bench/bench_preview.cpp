@@ -55,7 +55,8 @@ void BM_PreviewRefresh(benchmark::State &state) {
                                               QColor(0x808080)};
   qsizetype rtfBytes = 0;
   for (auto _ : state) {
-    const QByteArray rtf = quillmark::richtext::writeRtf(doc);
+    const QByteArray rtf =
+        quillmark::richtext::writeRtf(doc, 0, -1, quillmark::richtext::RtfTarget::Engine);
     rtfBytes = rtf.size();
     quillmark::preview::PreviewContent content =
         quillmark::preview::buildPreview(rtf, profile(format), style, true);
@@ -74,7 +75,8 @@ void BM_PreviewShow(benchmark::State &state) {
   panel.resize(420, 640);
   panel.show();
   const quillmark::preview::MarkupStyle style{panel.markupView().font(), QColor(0x808080)};
-  const QByteArray rtf = quillmark::richtext::writeRtf(doc);
+  const QByteArray rtf =
+      quillmark::richtext::writeRtf(doc, 0, -1, quillmark::richtext::RtfTarget::Engine);
   for (auto _ : state) {
     state.PauseTiming();
     quillmark::preview::PreviewContent content =
@@ -89,7 +91,9 @@ void BM_PreviewShow(benchmark::State &state) {
 
 void BM_PreviewSnapshot(benchmark::State &state) {
   QTextDocument &doc = document(std::size_t(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(quillmark::richtext::writeRtf(doc).size());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        quillmark::richtext::writeRtf(doc, 0, -1, quillmark::richtext::RtfTarget::Engine).size());
 }
 
 }  // namespace

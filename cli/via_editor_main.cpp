@@ -38,7 +38,8 @@ std::optional<std::string> readRtfViaEditor(const std::string &path, char **) {
     cli::reportFailure("open", cli::inputName(path), error.toStdString());
     return std::nullopt;
   }
-  const QByteArray rtf = richtext::writeRtf(document);  // 7-bit text
+  const QByteArray rtf =
+      richtext::writeRtf(document, 0, -1, richtext::RtfTarget::Engine);  // 7-bit text
   return std::string(rtf.constData(), std::size_t(rtf.size()));
 }
 

@@ -32,7 +32,9 @@ QString elementNoun(Element element) {
 
 }  // namespace
 
-QByteArray snapshot(const QTextDocument &document) { return richtext::writeRtf(document); }
+QByteArray snapshot(const QTextDocument &document) {
+  return richtext::writeRtf(document, 0, -1, richtext::RtfTarget::Engine);
+}
 
 MadePost makePost(Converter &converter, const QByteArray &rtf, const web::Profile &profile) {
   MadePost made;
