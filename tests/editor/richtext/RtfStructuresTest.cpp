@@ -413,8 +413,8 @@ TEST(RtfStructures, AnotherWordProcessorOpensItsLists) {
   file.write(writeRtf(writer.document));
   file.close();
   QProcess process;
-  process.start(office, {u"--headless"_s, u"--convert-to"_s, u"html"_s, u"--outdir"_s,
-                         folder.path(), path});
+  process.start(
+      office, {u"--headless"_s, u"--convert-to"_s, u"html"_s, u"--outdir"_s, folder.path(), path});
   ASSERT_TRUE(process.waitForFinished(120000));
   QFile html(folder.filePath(u"lists.html"_s));
   ASSERT_TRUE(html.open(QIODevice::ReadOnly));
