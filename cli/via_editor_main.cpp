@@ -47,7 +47,8 @@ std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
   if (args.format != quillmark::Format::Html && args.options == quillmark::kWebOptions)
     return cli::ViaEditorDocument{
         {}, quillmark::writePost(quillmark::post::modelOf(document), args.format)};
-  const QByteArray rtf = richtext::writeRtf(document);  // 7-bit text
+  const QByteArray rtf =
+      richtext::writeRtf(document, 0, -1, richtext::RtfTarget::Engine);  // 7-bit text
   return cli::ViaEditorDocument{std::string(rtf.constData(), std::size_t(rtf.size())), {}};
 }
 

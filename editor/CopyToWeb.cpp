@@ -16,6 +16,8 @@
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
 #include "web/ForumsDialog.h"
 #include "web/Profiles.h"
 
@@ -29,6 +31,18 @@ constexpr int kStatusMilliseconds = 8000;
 
 using richtext::qs;
 
+// The document's text as the engine is given it, what the check before copy holds the post
+// against: the engine has no lists, rules or pictures of its own, so a numbered item's
+// number, a rule's dashes and a picture's address are text there (RtfTarget::Engine).
+QString engineText(const QTextDocument &document) {
+  QTextDocument flat;
+  richtext::setUpDocument(flat, richtext::pixelsToTwips(document.indentWidth()));
+  richtext::readRtf(richtext::writeRtf(document, 0, -1, richtext::RtfTarget::Engine), flat);
+  QString text = flat.toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  return text;
+}
+
 }  // namespace
 
 void QuillmarkMain::copyToWeb() {
@@ -40,7 +54,10 @@ void QuillmarkMain::copyToWeb() {
   post::MadePost made = post::makePost(converter_, *box_->document(), profiles_->current());
   const QString report = post::postReport(made);
   const QString text = made.text;
-  preview_->checkCopy(std::move(made), box_->text());
+  // A post written from the model is checked against the model; the html post, the engine's,
+  // against the text the engine was given.
+  QString checkedText = made.model ? QString() : engineText(*box_->document());
+  preview_->checkCopy(std::move(made), std::move(checkedText));
   clipboard->setText(text);
   // The whole post is selected, to show what was copied, but the view stays where the writer
   // was: selecting all does not bring the insertion point into view, so the text need not be

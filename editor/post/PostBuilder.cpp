@@ -35,7 +35,9 @@ QString elementNoun(Element element) {
 
 }  // namespace
 
-QByteArray snapshot(const QTextDocument &document) { return richtext::writeRtf(document); }
+QByteArray snapshot(const QTextDocument &document) {
+  return richtext::writeRtf(document, 0, -1, richtext::RtfTarget::Engine);
+}
 
 Snapshot snapshot(const QTextDocument &document, Format format) {
   Snapshot taken;

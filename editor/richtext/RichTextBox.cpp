@@ -95,6 +95,64 @@ QTextCharFormat replacementFormat(const QTextCursor &cursor) {
   return format;
 }
 
+// The pixels Qt's HTML import indents each level of <blockquote> by, left and right.
+constexpr double kImportedQuoteIndentPixels = 40.0;
+
+// Brings a page as Qt's HTML import holds it to the document's ways of holding structures
+// (DocumentModel.h): a blockquote's depth, which Qt gives only as its margins, as
+// BlockQuoteLevel with the document's quote indent; headings of levels 1 to 3 (h4 to h6 are
+// level 3) with their look in their characters; bullets by their level. Nested lists, rules
+// and pictures Qt already holds as the document does.
+void normaliseImportedStructures(QTextDocument &page) {
+  QTextCursor cursor(&page);
+  cursor.beginEditBlock();
+  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+    QTextBlockFormat format = block.blockFormat();
+    bool changed = false;
+    if (quoteLevelOf(format) > 0) {
+      const int depth =
+          std::max(1, int(std::lround(format.leftMargin() / kImportedQuoteIndentPixels)));
+      const double own = std::max(0.0, format.leftMargin() - depth * kImportedQuoteIndentPixels);
+      format.setProperty(QTextFormat::BlockQuoteLevel, depth);
+      format.setLeftMargin(own + depth * kQuoteIndentPixels);
+      format.clearProperty(QTextFormat::BlockRightMargin);
+      changed = true;
+    }
+    const int heading = format.headingLevel();
+    if (heading > 0) {
+      const int level = std::min(heading, 3);
+      format.setHeadingLevel(level);
+      changed = true;
+      QTextCharFormat look;
+      look.setFontWeight(QFont::Bold);
+      look.setFontPointSize(headingPointSize(level));
+      look.setProperty(QTextFormat::FontSizeAdjustment, 0);
+      cursor.setPosition(block.position());
+      cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+      cursor.mergeCharFormat(look);
+      cursor.mergeBlockCharFormat(look);
+    }
+    if (changed) {
+      cursor.setPosition(block.position());
+      cursor.setBlockFormat(format);
+    }
+    if (QTextList *list = block.textList(); list != nullptr && list->item(0) == block) {
+      QTextListFormat listFormat = list->format();
+      const int level = std::clamp(listFormat.indent(), 1, kMaxListLevel);
+      listFormat.setIndent(level);
+      const QTextListFormat::Style style = listFormat.style();
+      if (style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+          style == QTextListFormat::ListSquare) {
+        static constexpr QTextListFormat::Style kBullets[] = {
+            QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListSquare};
+        listFormat.setStyle(kBullets[std::size_t(level - 1) % std::size(kBullets)]);
+      }
+      list->setFormat(listFormat);
+    }
+  }
+  cursor.endEditBlock();
+}
+
 // Qt's HTML import shows a page's link as a browser would with no style of its own: in the
 // palette's link colour, underlined. That is only the link's look, which the box draws itself;
 // a colour the page gave its link is the page's formatting and stays.
@@ -492,11 +550,14 @@ void RichTextBox::insertRichText(const QMimeData *source, BusyCursor &busy) {
   }
   if (!haveRich && source->hasHtml()) {
     // Whatever HTML brings goes through our own RTF, which holds exactly what a document of
-    // ours can: tables become tabbed text, images go, the text all stays.
+    // ours can: lists with their levels and numbering, quotes, headings, rules, pictures of
+    // http and https addresses with their alternative text; tables become fixed-columns
+    // blocks, other images go, the text all stays.
     QTextDocument html;
     setUpDocument(html, bulletIndent());
     html.setHtml(source->html());
     dropImportedLinkLook(html);
+    normaliseImportedStructures(html);
     haveRich = readRtf(writeRtf(html), incoming, nullptr, progress);
   }
   if (!haveRich) {

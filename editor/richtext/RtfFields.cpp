@@ -73,6 +73,26 @@ QString hyperlinkAddress(QStringView instruction) {
   return address;
 }
 
+QString includePictureAddress(QStringView instruction) {
+  const QList<FieldArgument> arguments = fieldArguments(instruction);
+  if (arguments.isEmpty() || arguments.front().quoted ||
+      arguments.front().text.compare(u"INCLUDEPICTURE", Qt::CaseInsensitive) != 0) {
+    return {};
+  }
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const FieldArgument &argument = arguments[i];
+    if (!argument.quoted && argument.text.startsWith(u'\\')) {
+      if (argument.text.compare(u"\\c", Qt::CaseInsensitive) == 0) ++i;
+      continue;
+    }
+    const QString &address = argument.text;
+    const bool web = address.startsWith(u"http://", Qt::CaseInsensitive) ||
+                     address.startsWith(u"https://", Qt::CaseInsensitive);
+    return web ? address : QString();
+  }
+  return {};
+}
+
 int Fields::open() {
   fields_.emplace_back();
   return int(fields_.size());
@@ -83,8 +103,21 @@ void Fields::instructionCharacter(int field, char16_t c) {
 }
 
 QString Fields::takeAddress(int field) {
-  return addressText(
-      hyperlinkAddress(std::exchange(fields_[std::size_t(field - 1)].instruction, {})));
+  Field &own = fields_[std::size_t(field - 1)];
+  const QString instruction = std::exchange(own.instruction, {});
+  own.picture = addressText(includePictureAddress(instruction));
+  return addressText(hyperlinkAddress(instruction));
+}
+
+void Fields::altCharacter(int field, char16_t c) {
+  QString &alt = fields_[std::size_t(field - 1)].alt;
+  if (c == u'\t') c = u' ';
+  if (isTextCharacter(c) && alt.size() < kMaxAltTextLength) alt += QChar(c);
+}
+
+std::pair<QString, QString> Fields::takePicture(int field) {
+  Field &own = fields_[std::size_t(field - 1)];
+  return {std::exchange(own.picture, {}), std::exchange(own.alt, {}).trimmed()};
 }
 
 void Fields::setAddress(int field, QString address) {

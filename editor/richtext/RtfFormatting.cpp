@@ -73,6 +73,12 @@ void setParagraphFormat(ParagraphState &paragraph, const ControlWord &word) {
     case Op::ListLevelNumber:
       paragraph.level = std::clamp(word.parameter, 0, kListLevels - 1);
       break;
+    case Op::Style:
+      paragraph.style = std::max(0, word.parameter);
+      break;
+    case Op::BottomBorder:
+      paragraph.bottomBorder = true;
+      break;
     default:
       break;  // not formatting
   }

@@ -30,8 +30,10 @@ struct ParagraphState {
   Alignment alignment = Alignment::Left;
   int leftTwips = 0;
   int firstTwips = 0;
-  int list = 0;   // "\ls": the list override the paragraph belongs to; 0: none
-  int level = 0;  // "\ilvl", 0 to kListLevels - 1 (RtfLists.h)
+  int list = 0;               // "\ls": the list override the paragraph belongs to; 0: none
+  int level = 0;              // "\ilvl", 0 to kListLevels - 1 (RtfLists.h)
+  int style = 0;              // "\s": the paragraph style, by its stylesheet number
+  bool bottomBorder = false;  // "\brdrb": an empty paragraph with it is a rule
 };
 
 // A character formatting word applied to `chars`; false for a word that is none.

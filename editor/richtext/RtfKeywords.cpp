@@ -28,7 +28,7 @@ constexpr Keyword kKeywords[] = {
     {"fldrslt", Op::FieldResult},
     {"field", Op::Field},
     // Groups whose content is not part of the text.
-    {"stylesheet", Op::SkipDestination},
+    {"stylesheet", Op::StyleSheet},
     {"info", Op::SkipDestination},
     {"pict", Op::SkipDestination},
     {"shppict", Op::SkipDestination},
@@ -157,6 +157,11 @@ constexpr Keyword kKeywords[] = {
     {"pnstart", Op::NumberStart},
     {"ls", Op::ListNumber},
     {"ilvl", Op::ListLevelNumber},
+    {"s", Op::Style},
+    {"cs", Op::OtherStyle},
+    {"ds", Op::OtherStyle},
+    {"ts", Op::OtherStyle},
+    {"brdrb", Op::BottomBorder},
     // Text
     {"u", Op::Unicode},
     {"tab", Op::Tab},

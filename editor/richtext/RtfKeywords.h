@@ -22,7 +22,8 @@ enum class Op : std::uint8_t {
   ListOverrideTable,  // "\listoverridetable": the "\ls" numbers of the lists
   LevelText,          // "\leveltext": a list level's number text
   NumberTextBefore,   // "\pntxtb": text before an old-style list number
-  NumberTextAfter,    // "\pntxta": text after it; the last destination
+  NumberTextAfter,    // "\pntxta": text after it
+  StyleSheet,         // "\stylesheet": the paragraph styles' names; the last destination
   Field,              // "\field": its group holds an instruction and a result
   // List definitions
   List,
@@ -66,6 +67,9 @@ enum class Op : std::uint8_t {
   NumberStart,      // "\pnstart"
   ListNumber,       // "\ls": the paragraph's list, by its override number
   ListLevelNumber,  // "\ilvl": the paragraph's level in it
+  Style,            // "\s": the paragraph's style, by its stylesheet number
+  OtherStyle,       // "\cs", "\ds", "\ts": a stylesheet entry that is no paragraph style
+  BottomBorder,     // "\brdrb": the paragraph has a border below it
   // Text
   Character,
   Unicode,
@@ -99,6 +103,6 @@ struct ControlWord {
 const Keyword *findKeyword(std::string_view name);
 
 // Whether the word starts a destination: a group whose text goes somewhere of its own.
-constexpr bool isDestination(Op op) { return op <= Op::NumberTextAfter; }
+constexpr bool isDestination(Op op) { return op <= Op::StyleSheet; }
 
 }  // namespace quillmark::richtext

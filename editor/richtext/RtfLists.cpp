@@ -168,61 +168,75 @@ bool ListNumbering::finishOldStyle(bool forParagraph) {
 
 ParagraphNumber ListNumbering::paragraphNumber(int list, int level) {
   ParagraphNumber number;
-  number.text = list > 0 ? listNumber(list, level, number.bullet) : oldStyleNumber();
+  if (list > 0) {
+    listNumber(list, level, number);
+    previousOldStyle_ = false;
+  } else {
+    oldStyleNumber(number);
+  }
   paragraphPn_ = {};
   return number;
 }
 
 void ListNumbering::skipParagraph() { paragraphPn_ = {}; }
 
-// The number from the list table; empty for a bullet (`bullet` set), a level without
-// numbers or a list the table does not define.
-QString ListNumbering::listNumber(int list, int level, bool &bullet) {
+// The number from the list table; none for a level without numbers or a list the table
+// does not define.
+void ListNumbering::listNumber(int list, int level, ParagraphNumber &number) {
   const auto override = listOfOverride_.find(list);
   const int listId = override != listOfOverride_.end() ? override->second : list;
   const auto definition = lists_.find(listId);
-  if (definition == lists_.end()) return {};
+  if (definition == lists_.end()) return;
   const Levels &levels = definition->second;
   const Level &own = levels[std::size_t(level)];
+  if (own.format == kFormatNone) return;
+  number.item = true;
+  number.list = listId;
+  number.level = level;
+  number.format = own.format;
   if (own.format == kFormatBullet) {
-    bullet = true;
-    return {};
+    number.bullet = true;
+    return;
   }
-  if (own.format == kFormatNone) return {};
   auto [counts, fresh] = listCounts_.try_emplace(listId);
   if (fresh) counts->second.fill(-1);
   Counts &count = counts->second;
-  countOn(count, level, own.start);
+  number.number = countOn(count, level, own.start);
   const auto numberOf = [&](int at) {
     const Level &shown = levels[std::size_t(at)];
     return formatNumber(count[std::size_t(at)] < 0 ? shown.start : count[std::size_t(at)],
                         shown.format);
   };
-  if (!own.text) return numberOf(level) + u'.';
-  QString text;
+  if (!own.text) {
+    number.text = numberOf(level) + u'.';
+    return;
+  }
   for (const QChar c : *own.text) {
     if (c.unicode() < kListLevels) {
-      text += numberOf(c.unicode());
+      number.text += numberOf(c.unicode());
     } else if (c.unicode() >= 0x20 && isTextCharacter(c.unicode())) {
-      text += c;
+      number.text += c;
     }
   }
-  return text;
 }
 
 // The paragraph's old-style number, counting on from the previous paragraph when that had
-// one too; empty when it has none.
-QString ListNumbering::oldStyleNumber() {
+// one too; none when it has none.
+void ListNumbering::oldStyleNumber(ParagraphNumber &number) {
   const OldStyle &pn = paragraphPn_;
   if (!pn.numbered && !pn.continued) {
     previousOldStyle_ = false;
-    return {};
+    return;
   }
   if (!previousOldStyle_) oldStyleCounts_.fill(-1);
   previousOldStyle_ = true;
-  if (pn.continued) return {};
-  return pn.before + formatNumber(countOn(oldStyleCounts_, pn.level, pn.start), pn.format) +
-         pn.after;
+  if (pn.continued) return;
+  number.item = true;
+  number.oldStyle = true;
+  number.level = pn.level;
+  number.format = pn.format;
+  number.number = countOn(oldStyleCounts_, pn.level, pn.start);
+  number.text = pn.before + formatNumber(number.number, pn.format) + pn.after;
 }
 
 }  // namespace quillmark::richtext

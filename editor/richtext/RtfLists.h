@@ -39,6 +39,15 @@ bool isBulletText(const QString &text);
 struct ParagraphNumber {
   QString text;         // the number to show before its text; empty for none
   bool bullet = false;  // the paragraph is a bullet item
+  // An item of a list the numbering defines: which list (a "\listid", or the old-style
+  // numbers'), at which level (0 to kListLevels - 1), in which "\levelnfc" format, with
+  // which number at its level.
+  bool item = false;
+  bool oldStyle = false;
+  int list = 0;
+  int level = 0;
+  int format = kFormatDecimal;
+  int number = 1;
 };
 
 // The list numbering of one document as its RTF is read: definitions from the list tables
@@ -97,8 +106,8 @@ class ListNumbering {
     QString after;   // "\pntxta"
   };
 
-  QString listNumber(int list, int level, bool &bullet);
-  QString oldStyleNumber();
+  void listNumber(int list, int level, ParagraphNumber &number);
+  void oldStyleNumber(ParagraphNumber &number);
 
   std::unordered_map<int, Levels> lists_;        // the list table's lists, by "\listid"
   std::unordered_map<int, int> listOfOverride_;  // "\ls" number -> "\listid"

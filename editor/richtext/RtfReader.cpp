@@ -27,8 +27,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFormat>
 #include <QTextList>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <limits>
@@ -44,6 +46,7 @@
 #include "RtfFormatting.h"
 #include "RtfKeywords.h"
 #include "RtfLists.h"
+#include "RtfStyles.h"
 #include "quillmark/text.h"
 
 using namespace Qt::StringLiterals;
@@ -77,6 +80,8 @@ enum class Destination : std::uint8_t {
   ListTable,         // list definitions and their "\ls" numbers
   LevelText,         // a list level's number text ("\leveltext")
   FieldInstruction,  // a field's instruction: for a hyperlink, its address
+  StyleSheet,        // the paragraph styles' numbers and names
+  PictureResult,     // a picture field's result: the picture's alternative text
 };
 
 // What a group is in: each group starts as a copy of the group around it.
@@ -118,6 +123,7 @@ class Reader {
   bool startDestination(Destination destination);
   void finishListText();
   void finishFieldInstruction(int field);
+  void placePicture(int field);
 
   // Control words and symbols, by where they stand.
   void readControl();
@@ -143,7 +149,9 @@ class Reader {
   void forgetFormatsOfLink(int field);
   void endParagraph();
   void applyParagraphFormat();
-  void numberParagraph();
+  ParagraphNumber numberParagraph();
+  void placeInList(int level, const ParagraphNumber &number);
+  void closeLists() { openLists_.fill({}); }
   void startRow();
   void endCell();
   void endRow();
@@ -202,10 +210,21 @@ class Reader {
   QString listText_;              // the text of the "\pntext"/"\listtext" group being read
   bool paragraphBullet_ = false;  // the paragraph being read is a bullet item
   bool listTextGiven_ = false;    // ... or has its number or bullet as text of its own
-  QTextList *list_ = nullptr;     // the bullet list the previous paragraph belongs to
-  ListNumbering lists_;           // numbers a word processor writes only in list definitions
-  Fields fields_;                 // every field met so far
-  TableCells table_;              // a table's text, until the table ends
+  QString paragraphListText_;     // ... that number, put before its text at its end
+  CharacterState listTextChars_;  // ... in the formatting of the text around it
+  // The list each level's previous item belongs to, the list it was read from, and its
+  // style; a paragraph of no list ends them all, an item ends those below its level.
+  struct OpenList {
+    QTextList *list = nullptr;
+    bool oldStyle = false;
+    int source = -1;  // the "\listid"; -1 for a bullet given as text only
+    QTextListFormat::Style style = QTextListFormat::ListStyleUndefined;
+  };
+  std::array<OpenList, kMaxListLevel> openLists_{};
+  StyleSheet styles_;    // the meaning of the paragraph styles
+  ListNumbering lists_;  // numbers a word processor writes only in list definitions
+  Fields fields_;        // every field met so far
+  TableCells table_;     // a table's text, until the table ends
 };
 
 // Each destination's handlers. The groups of text take formatting and text words; the
@@ -269,6 +288,17 @@ const Reader::Handler Reader::kHandlers[] = {
     {formattedTextWord, fontPage,
      [](Reader &r, char16_t c) { r.fields_.instructionCharacter(r.top().field, c); },
      [](Reader &r, const GroupState &closed) { r.finishFieldInstruction(closed.field); }},
+    // StyleSheet: each entry's number and name, up to a ';'.
+    {[](Reader &r, const ControlWord &word) { r.styles_.word(word); },
+     [](Reader &r, unsigned char byte) -> CodePage * {
+       if (byte != ';') return fontPage(r, byte);
+       r.styles_.character(u';');
+       return nullptr;
+     },
+     [](Reader &r, char16_t c) { r.styles_.character(c); }, nothingToFinish},
+    // PictureResult: text kept apart as the picture's alternative text.
+    {plainTextWord, fontPage,
+     [](Reader &r, char16_t c) { r.fields_.altCharacter(r.top().field, c); }, nothingToFinish},
 };
 
 // Formatting only affects its group; past the depth limit there is no group state of its
@@ -289,7 +319,7 @@ CodePage *Reader::fontPage(Reader &reader, unsigned char) {
 }
 
 bool Reader::read(qsizetype start, const ReadProgress &progress) {
-  static_assert(std::size(kHandlers) == std::size_t(Destination::FieldInstruction) + 1);
+  static_assert(std::size(kHandlers) == std::size_t(Destination::PictureResult) + 1);
   const qsizetype size = rtf_.size();
   pos_ = start;
   cursor_.beginEditBlock();
@@ -365,6 +395,10 @@ bool Reader::closeGroup() {
   if (closed.destination != top().destination) {
     kHandlers[std::size_t(closed.destination)].finish(*this, closed);
   }
+  // A picture field's group has closed: the picture takes its place in the text.
+  if (closed.field > 0 && closed.field != top().field && !fields_.picture(closed.field).isEmpty()) {
+    placePicture(closed.field);
+  }
   return true;
 }
 
@@ -387,10 +421,37 @@ void Reader::finishListText() {
     paragraphBullet_ = true;
     listTextGiven_ = true;
   } else if (!listText_.trimmed().isEmpty() && top().destination == Destination::Text) {
-    for (const QChar c : std::as_const(listText_)) character(c.unicode());
+    if (table_.inRow()) {
+      for (const QChar c : std::as_const(listText_)) character(c.unicode());
+    } else {
+      // Kept until the paragraph ends: an item of a list the numbering defines shows its
+      // number from its list, not as text.
+      paragraphListText_ = listText_;
+      listTextChars_ = top().chars;
+    }
     listTextGiven_ = true;
   }
   listText_.clear();
+}
+
+// Puts a picture field's picture at the end of the text: an image by its address, its
+// result text the alternative text. In a table cell, where no picture can stand, that text.
+void Reader::placePicture(int field) {
+  const auto [address, alt] = fields_.takePicture(field);
+  if (top().destination != Destination::Text || skipping()) return;
+  if (table_.inRow()) {
+    for (const QChar c : alt) table_.append(c);
+    return;
+  }
+  finishTable();
+  prepareRun();
+  flushRun();
+  QTextImageFormat image;
+  image.merge(formatOf(top().chars));
+  clearLink(image);
+  image.setName(address);
+  if (!alt.isEmpty()) image.setProperty(QTextFormat::ImageAltText, alt);
+  cursor_.insertImage(image);
 }
 
 // A second instruction of a field already shown as a link changes its formats.
@@ -553,7 +614,15 @@ void Reader::destinationWord(Op op) {
       // A field's instruction; outside a field there is nothing to instruct.
       startDestination(top().field > 0 ? Destination::FieldInstruction : Destination::Skip);
       return;
+    case Op::StyleSheet:
+      startDestination(Destination::StyleSheet);
+      return;
     case Op::FieldResult:
+      // A picture's result is its alternative text.
+      if (top().field > 0 && !fields_.picture(top().field).isEmpty()) {
+        startDestination(Destination::PictureResult);
+        return;
+      }
       // A field's result is text like any other; a hyperlink's is a link.
       if (overflowDepth_ == 0 && top().field > 0 && !fields_.address(top().field).isEmpty()) {
         top().chars.link = top().field;
@@ -806,6 +875,7 @@ void Reader::endParagraph() {
     table_.endParagraph();
     paragraphBullet_ = false;
     listTextGiven_ = false;
+    paragraphListText_.clear();
     lists_.skipParagraph();
     return;
   }
@@ -816,49 +886,103 @@ void Reader::endParagraph() {
   cursor_.insertBlock(QTextBlockFormat(), formatOf(top().chars));
 }
 
-// Gives the paragraph being read the formatting in effect at its end.
+// Gives the paragraph being read the formatting in effect at its end: alignment, indents,
+// its list, and what its style and border say it is (a heading, a quote, a rule).
 void Reader::applyParagraphFormat() {
-  numberParagraph();
+  const ParagraphNumber number = numberParagraph();
   listTextGiven_ = false;
   const ParagraphState &paragraph = top().paragraph;
+  const StyleMeaning meaning = styles_.meaning(paragraph.style);
   QTextBlockFormat format;
   if (paragraph.alignment != Alignment::Left) format.setAlignment(qtAlignment(paragraph.alignment));
-  if (paragraphBullet_) {
-    // The bullet takes the first bulletIndentTwips_ of the indent, and the hanging first
-    // line is the bullet's own.
-    const int ownTwips = std::max(0, paragraph.leftTwips - bulletIndentTwips_);
-    if (ownTwips != 0) format.setLeftMargin(twipsToPixels(ownTwips));
-  } else {
-    if (paragraph.leftTwips != 0) format.setLeftMargin(twipsToPixels(paragraph.leftTwips));
-    if (paragraph.firstTwips != 0) format.setTextIndent(twipsToPixels(paragraph.firstTwips));
+  const bool item = number.item || paragraphBullet_;
+  const int level = number.item ? std::min(number.level + 1, kMaxListLevel) : 1;
+  // The quotes' indents come first, then the bullets' of each level; what is left is the
+  // paragraph's own.
+  const int quoteTwips = pixelsToTwips(kQuoteIndentPixels) * meaning.quote;
+  const int listTwips = item ? bulletIndentTwips_ * level : 0;
+  const int ownTwips = item || meaning.quote > 0
+                           ? std::max(0, paragraph.leftTwips - listTwips - quoteTwips)
+                           : paragraph.leftTwips;
+  const double leftPixels = twipsToPixels(ownTwips) + meaning.quote * kQuoteIndentPixels;
+  if (leftPixels != 0) format.setLeftMargin(leftPixels);
+  // The hanging first line of an item is its bullet's own.
+  if (!item && paragraph.firstTwips != 0) format.setTextIndent(twipsToPixels(paragraph.firstTwips));
+  if (meaning.quote > 0) format.setProperty(QTextFormat::BlockQuoteLevel, meaning.quote);
+  if (meaning.heading > 0) format.setHeadingLevel(meaning.heading);
+  if (paragraph.bottomBorder && cursor_.block().length() == 1) {
+    format.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                       QTextLength(QTextLength::PercentageLength, 100));
   }
   cursor_.setBlockFormat(format);
-  if (!paragraphBullet_) {
-    list_ = nullptr;
-  } else if (list_ != nullptr && list_->count() < kMaxBulletsPerList) {
-    list_->add(cursor_.block());
+  if (number.item) {
+    placeInList(level, number);
+  } else if (paragraphBullet_) {
+    ParagraphNumber bullet;
+    bullet.bullet = true;
+    bullet.list = -1;
+    placeInList(1, bullet);
   } else {
-    QTextListFormat listFormat;
-    listFormat.setStyle(QTextListFormat::ListDisc);
-    listFormat.setIndent(1);
-    list_ = cursor_.createList(listFormat);
+    closeLists();
   }
 }
 
-// Gives a list paragraph whose number the word processor wrote only in the list's
-// definition, with no text of its own ("\listtext" blank or missing), that number as text
-// at its start, followed by a tab, as a number written as text reads.
-void Reader::numberParagraph() {
+// The list style of an item in a "\levelnfc" format at `level` (from 1): bullets by level,
+// as the editor makes them.
+QTextListFormat::Style listStyleOf(int format, int level, bool bullet) {
+  if (bullet || format == kFormatBullet) {
+    static constexpr QTextListFormat::Style kBullets[] = {
+        QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListSquare};
+    return kBullets[std::size_t(level - 1) % std::size(kBullets)];
+  }
+  switch (format) {
+    case kFormatUpperRoman:
+      return QTextListFormat::ListUpperRoman;
+    case kFormatLowerRoman:
+      return QTextListFormat::ListLowerRoman;
+    case kFormatUpperLetter:
+      return QTextListFormat::ListUpperAlpha;
+    case kFormatLowerLetter:
+      return QTextListFormat::ListLowerAlpha;
+    default:
+      return QTextListFormat::ListDecimal;
+  }
+}
+
+// Makes the paragraph an item at `level` (from 1): of the list its level's previous item
+// belongs to when that came from the same list and is not full, else of a new one that
+// starts at the item's number. The levels below end.
+void Reader::placeInList(int level, const ParagraphNumber &number) {
+  for (std::size_t below = std::size_t(level); below < openLists_.size(); ++below) {
+    openLists_[below] = {};
+  }
+  OpenList &open = openLists_[std::size_t(level - 1)];
+  const QTextListFormat::Style style = listStyleOf(number.format, level, number.bullet);
+  if (open.list != nullptr && open.oldStyle == number.oldStyle && open.source == number.list &&
+      open.style == style && open.list->count() < kMaxBulletsPerList) {
+    open.list->add(cursor_.block());
+    return;
+  }
+  QTextListFormat listFormat;
+  listFormat.setStyle(style);
+  listFormat.setIndent(level);
+  if (!number.bullet && number.number != 1)
+    listFormat.setProperty(kListStartProperty, number.number);
+  open = {cursor_.createList(listFormat), number.oldStyle, number.list, style};
+}
+
+// Numbers the paragraph that ends. An item of a list the numbering defines is placed in its
+// list (applyParagraphFormat); any other paragraph with a number of its own ("\listtext")
+// keeps it as text at its start, so that the number shows in every reader.
+ParagraphNumber Reader::numberParagraph() {
   const ParagraphState &paragraph = top().paragraph;
   const ParagraphNumber number = lists_.paragraphNumber(paragraph.list, paragraph.level);
-  if (number.bullet) paragraphBullet_ = true;
-  if (listTextGiven_ || paragraphBullet_ || number.text.isEmpty()) return;
+  const QString text = std::exchange(paragraphListText_, {});
+  if (number.item || paragraphBullet_ || text.isEmpty()) return number;
   QTextCursor start = cursor_;
   start.movePosition(QTextCursor::StartOfBlock);
-  const QTextBlock::iterator first = start.block().begin();
-  const QTextCharFormat format =
-      first.atEnd() ? formatOf(top().chars) : first.fragment().charFormat();
-  start.insertText(number.text + u'\t', format);
+  start.insertText(text, formatOf(listTextChars_));
+  return number;
 }
 
 // A row starts, at "\intbl" or at the first "\cell" or "\row" of a row without it: the
@@ -898,7 +1022,7 @@ void Reader::finishTable() {
   const QTextCharFormat fixed = fixedColumnsFormat();
   for (qsizetype i = 0; i < block.lines.size(); ++i) {
     cursor_.setBlockFormat(QTextBlockFormat());
-    list_ = nullptr;
+    closeLists();
     cursor_.insertText(block.lines[i], fixed);
     const bool last = i + 1 == block.lines.size();
     cursor_.insertBlock(QTextBlockFormat(), last ? formatOf(top().chars) : fixed);

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -20,6 +21,7 @@
 
 #include "DocumentModel.h"
 #include "FixedColumns.h"
+#include "RtfLists.h"
 #include "quillmark/convert.h"
 
 namespace quillmark::richtext {
@@ -90,6 +92,13 @@ struct ParagraphFormatting {
   int leftIndent = 0;   // twips, "\li"
   int firstIndent = 0;  // twips, "\fi"
   bool bullet = false;
+  // Files only: the item's list ("\ls", from 1; 0 none) and level ("\ilvl"), whether it
+  // is numbered, its style ("\s"; 0 none) and whether it is a rule (a bottom border).
+  int list = 0;
+  int level = 0;
+  bool numbered = false;
+  int style = 0;
+  bool rule = false;
 
   bool operator==(const ParagraphFormatting &) const = default;
 };
@@ -105,10 +114,61 @@ bool isNumberedStyle(QTextListFormat::Style style) {
          style == QTextListFormat::ListUpperRoman;
 }
 
+// The stylesheet numbers of the structures a file names by style: headings 1 to 3, then
+// quotes by depth.
+constexpr int kQuoteStyleBase = 10;
+constexpr int kMaxQuoteStyleDepth = 99;
+// The line of text a rule is to the engine.
+constexpr char16_t kRuleText[] = u"\u2014\u2014\u2014";
+
+// The "\levelnfc" format of a numbered list style.
+int numberFormatOf(QTextListFormat::Style style) {
+  switch (style) {
+    case QTextListFormat::ListLowerAlpha:
+      return kFormatLowerLetter;
+    case QTextListFormat::ListUpperAlpha:
+      return kFormatUpperLetter;
+    case QTextListFormat::ListLowerRoman:
+      return kFormatLowerRoman;
+    case QTextListFormat::ListUpperRoman:
+      return kFormatUpperRoman;
+    default:
+      return kFormatDecimal;
+  }
+}
+
+// The "\pn" word of a number format.
+const char *oldStyleFormatWord(int format) {
+  switch (format) {
+    case kFormatLowerLetter:
+      return "\\pnlcltr";
+    case kFormatUpperLetter:
+      return "\\pnucltr";
+    case kFormatLowerRoman:
+      return "\\pnlcrm";
+    case kFormatUpperRoman:
+      return "\\pnucrm";
+    default:
+      return "\\pndec";
+  }
+}
+
+int listStartOf(const QTextList &list) {
+  const QVariant start = list.format().property(kListStartProperty);
+  return start.isValid() ? std::clamp(start.toInt(), 0, kMaxListNumber) : 1;
+}
+
+bool isRule(const QTextBlock &block) {
+  return block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth) &&
+         block.length() <= 1;
+}
+
 class Writer {
  public:
-  Writer(const QTextDocument &document, int from, int to)
-      : document_(document), bulletIndent_(pixelsToTwips(document.indentWidth())) {
+  Writer(const QTextDocument &document, int from, int to, RtfTarget target)
+      : document_(document),
+        file_(target == RtfTarget::File),
+        bulletIndent_(pixelsToTwips(document.indentWidth())) {
     const int end = std::max(0, document.characterCount() - 1);
     from_ = std::clamp(from, 0, end);
     to_ = to < 0 ? end : std::clamp(to, from_, end);
@@ -205,8 +265,19 @@ class Writer {
     const QTextList *list = block.textList();
     const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::Style{};
     QString prefix;
-    startParagraph(paragraphFormattingOf(block));
-    if (list && isNumberedStyle(style)) prefix = list->itemText(block) + u'\t';
+    const ParagraphFormatting paragraph = paragraphFormattingOf(block);
+    QString number;
+    if (list && isNumberedStyle(style)) {
+      // Qt's own text for a list that starts at 1; its numbers know no other start.
+      const QVariant start = list->format().property(kListStartProperty);
+      number = start.isValid() ? formatNumber(listStartOf(*list) + list->itemNumber(block),
+                                              numberFormatOf(style)) +
+                                     u'.'
+                               : list->itemText(block);
+    }
+    startParagraph(paragraph, number);
+    if (!file_ && list && isNumberedStyle(style)) prefix = number + u'\t';
+    if (!file_ && isRule(block) && position >= from_) prefix = QString::fromUtf16(kRuleText);
 
     if (!prefix.isEmpty() && position >= from_) {
       const QTextBlock::iterator first = block.begin();
@@ -232,13 +303,17 @@ class Writer {
         if (start >= end) continue;
         text = text.mid(start - fragmentStart, end - start);
       }
-      // Images and other objects are object replacement characters, which are dropped.
+      const CharFormatting &formatting =
+          formattingOf(fragment.charFormatIndex(), [&] { return fragment.charFormat(); });
+      if (fragment.charFormat().isImageFormat()) {
+        writePictures(fragment.charFormat().toImageFormat(), formatting, text);
+        continue;
+      }
+      // Other objects are object replacement characters, which are dropped.
       if (std::all_of(text.begin(), text.end(),
                       [](QChar c) { return c == QChar::ObjectReplacementCharacter; })) {
         continue;
       }
-      const CharFormatting &formatting =
-          formattingOf(fragment.charFormatIndex(), [&] { return fragment.charFormat(); });
       if (formatting.link != openLink_) {
         closeLink();
         if (!formatting.link.isEmpty()) openLink(formatting.link);
@@ -248,17 +323,57 @@ class Writer {
     }
   }
 
+  // A picture of an http or https address: to a file, an INCLUDEPICTURE field of the
+  // address that is not to be stored in the file ("\\d"), its result the alternative text;
+  // to the engine, which has no pictures, the address as text. Any other image is dropped.
+  void writePictures(const QTextImageFormat &image, const CharFormatting &formatting,
+                     QStringView text) {
+    const QString address = addressText(image.name());
+    const bool web = address.startsWith(u"http://", Qt::CaseInsensitive) ||
+                     address.startsWith(u"https://", Qt::CaseInsensitive);
+    if (!web) return;
+    const QString alt = addressText(image.stringProperty(QTextFormat::ImageAltText));
+    for (const QChar c : text) {
+      if (c != QChar::ObjectReplacementCharacter) continue;
+      if (!file_) {
+        if (formatting.link != openLink_) {
+          closeLink();
+          if (!formatting.link.isEmpty()) openLink(formatting.link);
+        }
+        applyFormat(formatting);
+        writeText(address);
+        continue;
+      }
+      closeLink();
+      applyFormat(formatting);
+      body_ += "{\\field{\\*\\fldinst INCLUDEPICTURE \"";
+      appendFieldArgument(address);
+      body_ += "\" \\\\d}{\\fldrslt";
+      needBlank_ = true;
+      atLineStart_ = false;
+      writeText(alt);
+      body_ += "}}";
+      needBlank_ = false;
+      restateFont_ = true;
+    }
+  }
+
+  // A field argument's characters, with the field's own escapes, "\\" and "\"", under the
+  // RTF ones.
+  void appendFieldArgument(const QString &argument) {
+    for (const QChar qc : argument) {
+      const char16_t c = qc.unicode();
+      if (c == u'\\' || c == u'"') appendCharacter(body_, u'\\');
+      appendCharacter(body_, c);
+    }
+  }
+
   // A link is a hyperlink field whose result holds the run with its formatting. Formatting
   // stated inside the result ends with its group, so the state before the field comes back.
   void openLink(const QString &address) {
     if (!written_) applyFormat(formattingOf(QTextCharFormat()));  // face and size outside
     body_ += "{\\field{\\*\\fldinst HYPERLINK \"";
-    for (const QChar qc : address) {
-      const char16_t c = qc.unicode();
-      // The field's own escapes, "\\" and "\"", under the RTF ones.
-      if (c == u'\\' || c == u'"') appendCharacter(body_, u'\\');
-      appendCharacter(body_, c);
-    }
+    appendFieldArgument(address);
     body_ += "\"}{\\fldrslt";
     needBlank_ = true;
     atLineStart_ = false;
@@ -276,12 +391,25 @@ class Writer {
     restateFont_ = true;
   }
 
-  ParagraphFormatting paragraphFormattingOf(const QTextBlock &block) const {
+  // A quote's indent is written as indent, to a file with its style as well; a heading is
+  // its style (its look is in its characters). A list item in a file names its list.
+  ParagraphFormatting paragraphFormattingOf(const QTextBlock &block) {
     const QTextBlockFormat format = block.blockFormat();
     ParagraphFormatting result;
     result.alignment = alignmentOf(format);
     const double indentWidth = document_.indentWidth();
-    const double ownIndent = ownIndentPixels(format, indentWidth);
+    const int quotes = quoteLevelOf(format);
+    const double ownIndent = ownIndentPixels(format, indentWidth) + quotes * kQuoteIndentPixels;
+    if (file_) {
+      const int heading = std::clamp(format.headingLevel(), 0, 3);
+      if (heading > 0) {
+        result.style = heading;
+      } else if (quotes > 0) {
+        result.style = kQuoteStyleBase + std::min(quotes, kMaxQuoteStyleDepth);
+      }
+      if (result.style != 0) stylesUsed_.insert(result.style);
+      result.rule = isRule(block);
+    }
     const QTextList *list = block.textList();
     const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::Style{};
     if (list && (isBulletStyle(style) || isNumberedStyle(style))) {
@@ -290,6 +418,11 @@ class Writer {
       result.bullet = isBulletStyle(style);
       result.firstIndent = -bulletIndent_;
       result.leftIndent = bulletIndent_ + pixelsToTwips(ownIndent + (depth - 1) * indentWidth);
+      if (file_) {
+        result.numbered = !result.bullet;
+        result.level = std::clamp(depth, 1, kMaxListLevel) - 1;
+        result.list = listIndex(*list);
+      }
     } else {
       result.leftIndent = pixelsToTwips(ownIndent);
       result.firstIndent = pixelsToTwips(format.textIndent());
@@ -330,7 +463,7 @@ class Writer {
 
   // Ends the paragraph before, if any, and writes "\pard" and the paragraph words when the
   // formatting differs from the paragraph before's.
-  void startParagraph(const ParagraphFormatting &paragraph) {
+  void startParagraph(const ParagraphFormatting &paragraph, const QString &number = {}) {
     closeLink();
     if (paragraphCount_ > 0) {
       finishParagraph();
@@ -349,10 +482,32 @@ class Writer {
       if (changed) body_ += "{\\*\\pn\\pnlvlblt\\pnf" + symbol + "\\pnindent0{\\pntxtb\\'B7}}";
       needBlank_ = false;
       atLineStart_ = false;
+    } else if (paragraph.numbered) {
+      // For readers that know only the older numbering: the number as the item's text, and
+      // the list's numbering.
+      body_ += "{\\pntext\\f0";
+      needBlank_ = true;
+      writeText(number + u'\t');
+      body_ += '}';
+      if (changed) {
+        const QTextList &list = *lists_[paragraph.list - 1];
+        body_ += "{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart" +
+                 QByteArray::number(listStartOf(list)) +
+                 oldStyleFormatWord(numberFormatOf(list.format().style())) + "{\\pntxta.}}";
+      }
+      needBlank_ = false;
+      atLineStart_ = false;
     }
     if (!changed) return;
-    if (paragraph.bullet || paragraph.firstIndent != 0) writeWord("\\fi", paragraph.firstIndent);
-    if (paragraph.bullet || paragraph.leftIndent != 0) writeWord("\\li", paragraph.leftIndent);
+    if (paragraph.style != 0) writeWord("\\s", paragraph.style);
+    if (paragraph.rule) writeWord("\\brdrb\\brdrs\\brdrw10\\brsp20");
+    const bool item = paragraph.bullet || paragraph.numbered;
+    if (item || paragraph.firstIndent != 0) writeWord("\\fi", paragraph.firstIndent);
+    if (item || paragraph.leftIndent != 0) writeWord("\\li", paragraph.leftIndent);
+    if (paragraph.list != 0) {
+      writeWord("\\ls", paragraph.list);
+      writeWord("\\ilvl", paragraph.level);
+    }
     switch (paragraph.alignment) {
       case Alignment::Left:
         break;
@@ -431,6 +586,72 @@ class Writer {
     }
   }
 
+  // The number of a list in the list tables, from 1.
+  int listIndex(const QTextList &list) {
+    auto it = listIndices_.constFind(&list);
+    if (it != listIndices_.constEnd()) return *it;
+    lists_.append(&list);
+    return *listIndices_.insert(&list, int(lists_.size()));
+  }
+
+  // The list table: a list for each of the document's lists, all nine levels in its style
+  // and from its start, each level a bullet indent further in; and the override table that
+  // gives each its "\ls" number.
+  QByteArray listTables() const {
+    if (lists_.isEmpty()) return {};
+    QByteArray table = "{\\*\\listtable";
+    QByteArray overrides = "{\\*\\listoverridetable";
+    const int symbol = fonts_.indexOf(QString::fromUtf16(kSymbolFontName));
+    for (qsizetype i = 0; i < lists_.size(); ++i) {
+      const QTextListFormat::Style style = lists_[i]->format().style();
+      const bool bullet = isBulletStyle(style);
+      const QByteArray id = QByteArray::number(i + 1);
+      table += "{\\list\\listtemplateid" + id + "\\listsimple0";
+      for (int level = 0; level < kMaxListLevel; ++level) {
+        table += "{\\listlevel\\levelnfc" +
+                 QByteArray::number(bullet ? kFormatBullet : numberFormatOf(style)) +
+                 "\\leveljc0\\levelfollow0\\levelstartat" +
+                 QByteArray::number(bullet ? 1 : listStartOf(*lists_[i]));
+        if (bullet) {
+          table += "{\\leveltext\\'01\\'B7;}{\\levelnumbers;}";
+          if (symbol >= 0) table += "\\f" + QByteArray::number(symbol);
+        } else {
+          table +=
+              "{\\leveltext\\'02\\'0" + QByteArray::number(level) + ".;}{\\levelnumbers\\'01;}";
+        }
+        table += "\\fi-" + QByteArray::number(bulletIndent_) + "\\li" +
+                 QByteArray::number(bulletIndent_ * (level + 1)) + '}';
+      }
+      table += "\\listid" + id + '}';
+      overrides += "{\\listoverride\\listid" + id + "\\listoverridecount0\\ls" + id + '}';
+    }
+    return table + '}' + kLineEnd + overrides + '}' + kLineEnd;
+  }
+
+  // The styles the paragraphs name: headings by their level, quotes by their depth, each
+  // with its look, as word processors name theirs.
+  QByteArray styleSheet() const {
+    if (stylesUsed_.isEmpty()) return {};
+    QList<int> styles(stylesUsed_.begin(), stylesUsed_.end());
+    std::sort(styles.begin(), styles.end());
+    QByteArray result = "{\\stylesheet{\\s0 Normal;}";
+    for (const int style : styles) {
+      const QByteArray number = QByteArray::number(style);
+      if (style < kQuoteStyleBase) {
+        result += "{\\s" + number + "\\b\\fs" +
+                  QByteArray::number(std::lround(headingPointSize(style) * 2)) +
+                  "\\sbasedon0\\snext0 heading " + number + ";}";
+      } else {
+        const int depth = style - kQuoteStyleBase;
+        result += "{\\s" + number + "\\li" +
+                  QByteArray::number(pixelsToTwips(kQuoteIndentPixels) * depth) +
+                  "\\sbasedon0\\snext" + number + " Quote" +
+                  (depth > 1 ? " " + QByteArray::number(depth) : QByteArray()) + ";}";
+      }
+    }
+    return result + '}' + kLineEnd;
+  }
+
   int fontIndex(const QString &name) {
     auto it = fontIndices_.constFind(name);
     if (it != fontIndices_.constEnd()) return *it;
@@ -464,7 +685,7 @@ class Writer {
       result += '}';
       result += kLineEnd;
     }
-    return result;
+    return result + styleSheet() + listTables();
   }
 
   // A face name escaped as text; a ";" would end the entry early.
@@ -477,6 +698,7 @@ class Writer {
   }
 
   const QTextDocument &document_;
+  const bool file_;  // the target is a file, not the engine
   int from_ = 0;
   int to_ = 0;
   bool everything_ = false;  // the range is the whole document
@@ -497,12 +719,15 @@ class Writer {
   QHash<QString, int> fontIndices_;
   QList<QRgb> colors_;  // the colour table from entry 1
   QHash<QRgb, int> colorIndices_;
+  QList<const QTextList *> lists_;  // the list tables, list 1 first
+  QHash<const QTextList *, int> listIndices_;
+  QSet<int> stylesUsed_;  // the stylesheet's styles but "Normal"
 };
 
 }  // namespace
 
-QByteArray writeRtf(const QTextDocument &document, int from, int to) {
-  return Writer(document, from, to).write();
+QByteArray writeRtf(const QTextDocument &document, int from, int to, RtfTarget target) {
+  return Writer(document, from, to, target).write();
 }
 
 }  // namespace quillmark::richtext

@@ -7,6 +7,7 @@
 // dropped. A link is a hyperlink field, "{\field{\*\fldinst HYPERLINK "ADDRESS"}{\fldrslt
 // TEXT}}", the run's formatting inside the result.
 #include <QByteArray>
+#include <cstdint>
 
 class QTextDocument;
 
@@ -14,6 +15,16 @@ namespace quillmark::richtext {
 
 // The characters from position `from` up to `to` (-1: the end of the document), positions
 // counted as QTextCursor counts them.
-QByteArray writeRtf(const QTextDocument &document, int from = 0, int to = -1);
+// Whom the RTF is for.
+enum class RtfTarget : std::uint8_t {
+  // A file, the clipboard, a paste: every structure the document holds, in standard RTF
+  // other word processors read.
+  File,
+  // The engine that makes a post's HTML: its dialect alone.
+  Engine,
+};
+
+QByteArray writeRtf(const QTextDocument &document, int from = 0, int to = -1,
+                    RtfTarget target = RtfTarget::File);
 
 }  // namespace quillmark::richtext

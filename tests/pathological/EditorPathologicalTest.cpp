@@ -264,7 +264,7 @@ const std::vector<Row> &rows() {
              "{\\leveltext\\'02\\'00.;}}\\listid1}}{\\*\\listoverridetable{\\listoverride"
              "\\listid1\\ls1}}\\pard\\ls1 a\\par b\\par\\ls1\\ilvl99 c\\par"
              "\\pard{\\*\\pn\\pnlvlbody\\pnlcltr\\pnstart2147483647}d}",
-             u"1000000.a1000000.bc"_s};
+             u"abcd"_s};  // the numbers are the lists', at most kMaxListNumber
        }},
       {"NulBytes",
        [] {

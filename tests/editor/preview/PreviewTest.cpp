@@ -18,6 +18,8 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
+#include <QTextList>
 #include <cmath>
 
 #include "ScriptedPlatform.h"
@@ -26,6 +28,7 @@
 #include "preview/MarkupHighlighter.h"
 #include "preview/Preview.h"
 #include "preview/PreviewPanel.h"
+#include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "web/Profiles.h"
 
@@ -392,6 +395,42 @@ TEST(CheckBeforeCopy, PassesRealDocumentsInEveryFormat) {
       EXPECT_TRUE(w.platform->messages.empty()) << w.platform->messages.front().text.toStdString();
       w.platform->messages.clear();
     }
+  }
+}
+
+// The engine is given a numbered item's number, a rule and a picture's address as text: the
+// check holds the post against that text, not against the document's own.
+TEST(CheckBeforeCopy, PassesStructuresTheEngineGetsAsText) {
+  ScriptedWindow w;
+  QTextCursor cursor(w.window.box().document());
+  QTextListFormat numbers;
+  numbers.setStyle(QTextListFormat::ListDecimal);
+  numbers.setProperty(quillmark::richtext::kListStartProperty, 3);
+  cursor.insertText(u"Intro"_s);
+  cursor.insertBlock();
+  cursor.createList(numbers);
+  cursor.insertText(u"third"_s);
+  cursor.insertBlock();
+  cursor.insertText(u"fourth"_s);
+  QTextBlockFormat rule;
+  rule.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                   QTextLength(QTextLength::PercentageLength, 100));
+  cursor.insertBlock(rule);
+  cursor.insertBlock(QTextBlockFormat());
+  QTextImageFormat picture;
+  picture.setName(u"https://example.org/p.png"_s);
+  cursor.insertText(u"see "_s);
+  cursor.insertImage(picture);
+  for (const quillmark::FormatInfo &info : quillmark::allFormats()) {
+    w.window.profiles().add(
+        {QString::fromUtf8(info.name), u"example.org"_s, info.format, 0, false});
+  }
+  for (const quillmark::FormatInfo &info : quillmark::allFormats()) {
+    SCOPED_TRACE(info.name);
+    emit w.window.postAsBox().textActivated(QString::fromUtf8(info.name));
+    w.window.copyToWeb();
+    EXPECT_TRUE(w.platform->messages.empty()) << w.platform->messages.front().text.toStdString();
+    w.platform->messages.clear();
   }
 }
 

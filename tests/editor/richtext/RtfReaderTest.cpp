@@ -24,11 +24,35 @@ using namespace Qt::StringLiterals;
 
 constexpr int kBulletIndentTwips = 250;
 
+QString listStyleName(QTextListFormat::Style style) {
+  switch (style) {
+    case QTextListFormat::ListDisc:
+      return u"disc"_s;
+    case QTextListFormat::ListCircle:
+      return u"circle"_s;
+    case QTextListFormat::ListSquare:
+      return u"square"_s;
+    case QTextListFormat::ListDecimal:
+      return u"decimal"_s;
+    case QTextListFormat::ListLowerAlpha:
+      return u"alpha"_s;
+    case QTextListFormat::ListUpperAlpha:
+      return u"ALPHA"_s;
+    case QTextListFormat::ListLowerRoman:
+      return u"roman"_s;
+    case QTextListFormat::ListUpperRoman:
+      return u"ROMAN"_s;
+    default:
+      return u"list?"_s;
+  }
+}
+
 // The document as one line per paragraph: "<paragraph attributes>|<runs>", each run that is
 // not the first preceded by its attributes in braces ("{}" for none). Faces and sizes are
 // shown where they differ from the document's defaults, links by address, indents in twips,
-// and bullet lists
-// numbered in order of appearance, so that two separate lists show as "bullet1", "bullet2".
+// and lists numbered in order of appearance, so that two separate lists show as "bullet1",
+// "bullet2"; a list other than level-1 discs by its style, number, "@" its level and "from"
+// its start: "decimal2@1from3".
 QString describe(const QTextDocument &document) {
   QStringList lines;
   QList<const QTextList *> lists;
@@ -41,9 +65,14 @@ QString describe(const QTextDocument &document) {
     if (alignment & Qt::AlignJustify) paragraph << u"justify"_s;
     if (const QTextList *list = block.textList()) {
       if (!lists.contains(list)) lists << list;
-      const bool disc =
-          list->format().style() == QTextListFormat::ListDisc && list->format().indent() == 1;
-      paragraph << (disc ? u"bullet"_s : u"list?"_s) + QString::number(lists.indexOf(list) + 1);
+      const QTextListFormat listFormat = list->format();
+      const bool disc = listFormat.style() == QTextListFormat::ListDisc && listFormat.indent() == 1;
+      QString name = disc ? u"bullet"_s : listStyleName(listFormat.style());
+      name += QString::number(lists.indexOf(list) + 1);
+      if (!disc) name += u'@' + QString::number(listFormat.indent());
+      const QVariant start = listFormat.property(kListStartProperty);
+      if (start.isValid()) name += u"from"_s + QString::number(start.toInt());
+      paragraph << name;
     }
     if (format.leftMargin() != 0) {
       paragraph << u"left=%1"_s.arg(pixelsToTwips(format.leftMargin()));
@@ -184,15 +213,16 @@ const Case kCases[] = {
      "\\pard\\ls1\\ilvl0{\\listtext\\tab}first\\par{\\listtext\\tab}\\b second\\par"
      "\\ilvl1{\\listtext\\tab}\\b0 sub a\\par sub b\\par\\ilvl0 third\\par"
      "\\pard plain\\par\\ls2 dot\\par\\pard\\ls1{\\listtext 9.\\tab}given}",
-     u"|1.\tfirst\n|{b}2.\tsecond\n|2.a)\tsub a\n|2.b)\tsub b\n|3.\tthird\n|plain\n"
-     u"bullet1|dot\n|9.\tgiven"_s},
+     u"decimal1@1|first\ndecimal1@1|{b}second\nalpha2@2|sub a\nalpha2@2|sub b\n"
+     u"decimal1@1|third\n|plain\nbullet3|dot\ndecimal4@1from4|given"_s},
     {"old_style_numbers",
      "{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pndec\\pnstart3{\\pntxta .}}{\\pntext\\tab}c\\par"
      "{\\*\\pn\\pnlvlbody\\pndec\\pnstart3{\\pntxta .}}{\\pntext\\tab}d\\par\\pard x\\par"
      "{\\*\\pn\\pnlvlbody\\pnucrm\\pnstart4{\\pntxtb (}{\\pntxta )}}e\\par"
      "{\\*\\pn\\pnlvl2\\pnlcltr\\pnstart1}f\\par{\\*\\pn\\pnlvlcont}g\\par"
      "{\\*\\pn\\pnlvl2\\pnlcltr}h}",
-     u"|3.\tc\n|4.\td\n|x\n|(IV)\te\n|a\tf\n|g\n|b\th"_s},
+     u"decimal1@1from3|c\ndecimal1@1from3|d\n|x\nROMAN2@1from4|e\nalpha3@2|f\n|g\n"
+     u"alpha4@2from2|h"_s},
     // Hyperlink fields as this program and other word processors write them.
     {"link_ours", "{\\rtf1 go {\\field{\\*\\fldinst HYPERLINK \"http://a/\"}{\\fldrslt\\b x}} on}",
      u"|go {b link=http://a/}x{} on"_s},
@@ -243,17 +273,17 @@ const Case kCases[] = {
     {"table_mark_without_cells", "{\\rtf1\\pard\\intbl lonely\\par\\pard next}", u"|lonely next"_s},
     // Control characters (C0 but the tab, DEL, C1) and the characters Qt takes for structure
     // never reach the document: the writer would write them and reading that back drop them.
-    {"number_text_control_byte", "{\\rtf1 {\\pn\\pnlvl{\\pntxta\\'01}}}", u"|1\t"_s},
+    {"number_text_control_byte", "{\\rtf1 {\\pn\\pnlvl{\\pntxta\\'01}}}", u"decimal1@1|"_s},
     {"number_texts_hold_text_only",
      "{\\rtf1{\\*\\pn\\pnlvlbody\\pndec{\\pntxtb\\'01(\\u8233?}{\\pntxta )\\'1f\\u-4?\\u133?}}a}",
-     u"|(1)\ta"_s},
+     u"decimal1@1|a"_s},
     {"number_text_group_inside_a_number_text_skipped",
-     "{\\rtf1{\\*\\pn\\pnlvlbody\\pndec{\\pntxtb (a{\\pntxta b})}}x}", u"|(a)1\tx"_s},
+     "{\\rtf1{\\*\\pn\\pnlvlbody\\pndec{\\pntxtb (a{\\pntxta b})}}x}", u"decimal1@1|x"_s},
     {"level_texts_hold_text_only",
      "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat1"
      "{\\leveltext\\'06\\'00\\u133?.\\u-560?\\'1f\\u127?;}}\\listid1}}"
      "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}\\pard\\ls1 a}",
-     u"|1.\ta"_s},
+     u"decimal1@1|a"_s},
     {"list_texts_hold_text_only",
      "{\\rtf1{\\listtext\\'01\\tab}a\\par{\\listtext 2.\\u8233?\\tab}b}", u"|a\n|2.\tb"_s},
     {"text_holds_no_control_characters",
@@ -296,7 +326,7 @@ const Fixture kFixtures[] = {
      u"center|{14pt face=Arial}Big centred\n"
      u"bullet1 left=470|{10pt face=Arial}one\n"
      u"bullet1 left=470|{10pt face=Arial}two\n"
-     u"left=360 first=-360|{10pt face=Arial}1.\tfirst\n"
+     u"decimal2@1 left=110|{10pt face=Arial}first\n"
      u"right|{s 10pt face=Arial}gone{10pt face=Arial}\tx\u2028y\n"
      u"right|"_s},
     {"word",

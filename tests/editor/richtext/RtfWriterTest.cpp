@@ -300,7 +300,7 @@ TEST_P(WriterDialect, WritesExactBytes) {
   setUpDocument(document, kBulletIndentTwips);
   QTextCursor cursor(&document);
   GetParam().build(cursor);
-  EXPECT_EQ(toStd(writeRtf(document)), crlf(GetParam().expected));
+  EXPECT_EQ(toStd(writeRtf(document, 0, -1, RtfTarget::Engine)), crlf(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(RtfWriter, WriterDialect, ::testing::ValuesIn(kDialectCases),
@@ -373,7 +373,7 @@ a.\tab x)"},
     QTextDocument document;
     setUpDocument(document, kBulletIndentTwips);
     document.setHtml(reduction.html);
-    const std::string rtf = toStd(writeRtf(document));
+    const std::string rtf = toStd(writeRtf(document, 0, -1, RtfTarget::Engine));
     const std::string body = rtf.substr(rtf.find("\\viewkind4\\uc1") + 14);
     EXPECT_EQ(body, crlf(reduction.body) + "}\r\n") << reduction.name;
   }
@@ -383,7 +383,7 @@ TEST(RtfWriterReduction, NestedListsKeepTheirDepthAsIndent) {
   QTextDocument document;
   setUpDocument(document, kBulletIndentTwips);
   document.setHtml(u"<ul><li>outer<ul><li>inner</li></ul></li></ul>"_s);
-  const std::string rtf = toStd(writeRtf(document));
+  const std::string rtf = toStd(writeRtf(document, 0, -1, RtfTarget::Engine));
   EXPECT_NE(rtf.find(R"(\fi-250\li250\f0\fs24 outer)"), std::string::npos) << rtf;
   EXPECT_NE(rtf.find(R"(\fi-250\li500 inner)"), std::string::npos) << rtf;
 }
@@ -399,7 +399,7 @@ TEST(RtfWriterReduction, NumbersUseTheListsOwnPunctuation) {
   cursor.insertText(u"first"_s);
   cursor.insertBlock();
   cursor.insertText(u"second"_s);
-  const std::string rtf = toStd(writeRtf(document));
+  const std::string rtf = toStd(writeRtf(document, 0, -1, RtfTarget::Engine));
   EXPECT_NE(rtf.find("a)\\tab first\\par\r\nb)\\tab second}"), std::string::npos) << rtf;
 }
 
@@ -410,7 +410,7 @@ TEST(RtfWriterReduction, NestedFramesAreWalked) {
   cursor.insertText(u"out"_s);
   cursor.insertFrame(QTextFrameFormat());
   cursor.insertText(u"in"_s);
-  const std::string rtf = toStd(writeRtf(document));
+  const std::string rtf = toStd(writeRtf(document, 0, -1, RtfTarget::Engine));
   EXPECT_NE(rtf.find("out\\par\r\nin\\par\r\n}"), std::string::npos) << rtf;
 }
 
@@ -420,7 +420,7 @@ TEST(RtfWriterDialect, OnlySevenBitTextAndLineEndsAfterParagraphsAndTables) {
   document.setHtml(
       u"<p style='color:red'>r\u00e9d <b>\u03b2</b></p><ul><li>x\U0001F600</li></ul>"
       u"<table><tr><td>{a}</td></tr></table><p align=center>\\end</p>"_s);
-  const QByteArray rtf = writeRtf(document);
+  const QByteArray rtf = writeRtf(document, 0, -1, RtfTarget::Engine);
   for (qsizetype i = 0; i < rtf.size(); ++i) {
     const unsigned char c = rtf[i];
     ASSERT_TRUE((c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n') << "byte " << int(c);
@@ -438,7 +438,7 @@ TEST(RtfWriterDialect, OnlySevenBitTextAndLineEndsAfterParagraphsAndTables) {
 
 // The writer's output through the converter and the finishing touches of "Copy to Web".
 std::string webHtml(const QTextDocument &document) {
-  const QByteArray rtf = writeRtf(document);
+  const QByteArray rtf = writeRtf(document, 0, -1, RtfTarget::Engine);
   std::u16string html = Converter().convertRtfToHtml(
       decodeWindows1252(std::string_view(rtf.constData(), std::size_t(rtf.size()))), kWebOptions);
   return encodeUtf8(rewriteForWeb(std::move(html)));

@@ -1,0 +1,427 @@
+// The document's structures through RTF: what a file keeps of lists, quotes, headings, rules
+// and pictures and reads back as the same post model; the lists other word processors write;
+// what the engine's RTF makes of them; and a pasted page brought to the document's ways.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QTextList>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "post/DocumentPost.h"
+#include "richtext/DocumentModel.h"
+#include "richtext/RichTextBox.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
+
+namespace quillmark::richtext {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// A document written paragraph by paragraph, its structures held as DocumentModel.h says.
+class Writer {
+ public:
+  Writer() { setUpDocument(document, kBulletIndentTwips); }
+
+  void paragraph(const QTextBlockFormat &format = {}) {
+    if (first_) {
+      cursor.setBlockFormat(format);
+      first_ = false;
+    } else {
+      cursor.insertBlock(format, QTextCharFormat());
+    }
+  }
+
+  // A list item at `level`; items of one style and level share their QTextList.
+  void item(QTextListFormat::Style style, int level, int start = 1) {
+    paragraph();
+    QTextList *&list = lists_[{style, level}];
+    if (list) {
+      list->add(cursor.block());
+      return;
+    }
+    QTextListFormat format;
+    format.setStyle(style);
+    format.setIndent(level);
+    if (start != 1) format.setProperty(kListStartProperty, start);
+    list = cursor.createList(format);
+  }
+
+  void quote(int depth) {
+    QTextBlockFormat format;
+    format.setProperty(QTextFormat::BlockQuoteLevel, depth);
+    format.setLeftMargin(depth * kQuoteIndentPixels);
+    paragraph(format);
+  }
+
+  void heading(int level, const QString &text) {
+    QTextBlockFormat format;
+    format.setHeadingLevel(level);
+    paragraph(format);
+    QTextCharFormat look;
+    look.setFontWeight(QFont::Bold);
+    look.setFontPointSize(headingPointSize(level));
+    cursor.insertText(text, look);
+  }
+
+  void rule() {
+    QTextBlockFormat format;
+    format.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                       QTextLength(QTextLength::PercentageLength, 100));
+    paragraph(format);
+  }
+
+  void picture(const QString &address, const QString &alt) {
+    QTextImageFormat image;
+    image.setName(address);
+    image.setProperty(QTextFormat::ImageAltText, alt);
+    cursor.insertImage(image);
+  }
+
+  void text(const QString &text) { cursor.insertText(text); }
+
+  QTextDocument document;
+  QTextCursor cursor{&document};
+
+ private:
+  bool first_ = true;
+  std::map<std::pair<int, int>, QTextList *> lists_;
+};
+
+// The post model's description without the normal face and size every run has.
+std::string tree(const QTextDocument &document) {
+  std::string described = post::describe(post::modelOf(document));
+  for (const std::string normal : {" face=\"MS Sans Serif\"", " size=3"}) {
+    for (std::size_t at = described.find(normal); at != std::string::npos;
+         at = described.find(normal, at))
+      described.erase(at, normal.size());
+  }
+  return described;
+}
+
+std::string read(const QByteArray &rtf) {
+  QTextDocument document;
+  setUpDocument(document, kBulletIndentTwips);
+  EXPECT_TRUE(readRtf(rtf, document)) << rtf.toStdString();
+  return tree(document);
+}
+
+std::string engine(const QTextDocument &document) {
+  return writeRtf(document, 0, -1, RtfTarget::Engine).toStdString();
+}
+
+struct Build {
+  const char *name;
+  std::function<void(Writer &)> write;
+  std::string shows;  // a part of the post model the structure must give
+};
+
+const Build kStructures[] = {
+    {"nested bullets",
+     [](Writer &w) {
+       w.item(QTextListFormat::ListDisc, 1);
+       w.text(u"Keepers"_s);
+       w.item(QTextListFormat::ListCircle, 2);
+       w.text(u"Raya"_s);
+       w.item(QTextListFormat::ListSquare, 3);
+       w.text(u"deep"_s);
+       w.item(QTextListFormat::ListDisc, 1);
+       w.text(u"Defenders"_s);
+     },
+     "    list bullet\n      item\n        paragraph\n          \"Raya\"\n        list bullet\n"},
+    {"numbers from 3 holding lower-alpha numbers",
+     [](Writer &w) {
+       w.item(QTextListFormat::ListDecimal, 1, 3);
+       w.text(u"Third"_s);
+       w.item(QTextListFormat::ListLowerAlpha, 2);
+       w.text(u"sub"_s);
+       w.item(QTextListFormat::ListDecimal, 1, 3);
+       w.text(u"Fourth"_s);
+       w.paragraph();
+       w.text(u"After"_s);
+     },
+     "list decimal start=3\n  item\n    paragraph\n      \"Third\"\n    list lower-alpha\n"},
+    {"roman numbers beside bullets",
+     [](Writer &w) {
+       w.item(QTextListFormat::ListUpperRoman, 1);
+       w.text(u"one"_s);
+       w.item(QTextListFormat::ListUpperRoman, 1);
+       w.text(u"two"_s);
+       w.paragraph();
+       w.item(QTextListFormat::ListDisc, 1);
+       w.text(u"dot"_s);
+     },
+     "list upper-roman\n"},
+    {"quotes one and two deep",
+     [](Writer &w) {
+       w.quote(1);
+       w.text(u"He said"_s);
+       w.quote(2);
+       w.text(u"she said"_s);
+       w.quote(1);
+       w.text(u"back"_s);
+       w.paragraph();
+       w.text(u"Out"_s);
+     },
+     "quote\n  paragraph\n    \"He said\"\n  quote\n    paragraph\n      \"she said\"\n"},
+    {"headings 1 to 3",
+     [](Writer &w) {
+       w.heading(1, u"Title"_s);
+       w.heading(2, u"Part"_s);
+       w.heading(3, u"Bit"_s);
+       w.paragraph();
+       w.text(u"Body"_s);
+     },
+     "heading 1\n  \"Title\"\nheading 2\n  \"Part\"\nheading 3\n  \"Bit\"\n"},
+    {"a rule between paragraphs",
+     [](Writer &w) {
+       w.paragraph();
+       w.text(u"Above"_s);
+       w.rule();
+       w.paragraph();
+       w.text(u"Below"_s);
+     },
+     "\"Above\"\nrule\nparagraph\n"},
+    {"a web picture with its alternative text",
+     [](Writer &w) {
+       w.paragraph();
+       w.text(u"Goal: "_s);
+       w.picture(u"https://example.org/a\"b.png"_s, u"the \"goal\" {1}"_s);
+       w.text(u" end"_s);
+     },
+     "picture \"https://example.org/a\\\"b.png\" alt=\"the \\\"goal\\\" {1}\"\n  \" end\"\n"},
+};
+
+TEST(RtfStructures, AFileReadsBackAsTheSamePost) {
+  for (const Build &build : kStructures) {
+    Writer writer;
+    build.write(writer);
+    const std::string original = tree(writer.document);
+    ASSERT_NE(original.find(build.shows), std::string::npos) << build.name << "\n" << original;
+    const QByteArray rtf = writeRtf(writer.document);
+    EXPECT_EQ(read(rtf), original) << build.name << "\n" << rtf.toStdString();
+  }
+}
+
+// The engine's dialect has none of these structures: each is written as text and formatting
+// the engine shows, and nothing of a file's structures is left.
+TEST(RtfStructures, TheEnginesRtfFlattensThem) {
+  const struct {
+    const char *name;
+    std::function<void(Writer &)> write;
+    std::vector<std::string> has;
+    std::vector<std::string> hasNot;
+  } cases[] = {
+      {"a numbered item is its number as text",
+       [](Writer &w) {
+         w.item(QTextListFormat::ListDecimal, 1, 7);
+         w.text(u"seventh"_s);
+         w.item(QTextListFormat::ListDecimal, 1, 7);
+         w.text(u"eighth"_s);
+       },
+       {"7.\\tab seventh\\par", "8.\\tab eighth"},
+       {"\\ls", "\\listtable", "pntext", "\\pnlvlbody"}},
+      {"a deeper item is a bullet",
+       [](Writer &w) {
+         w.item(QTextListFormat::ListDisc, 1);
+         w.text(u"top"_s);
+         w.item(QTextListFormat::ListCircle, 2);
+         w.text(u"under"_s);
+       },
+       {"\\pnlvlblt", "under"},
+       {"\\ilvl", "\\listtable"}},
+      {"a heading is a bold larger paragraph",
+       [](Writer &w) {
+         w.heading(2, u"Part"_s);
+         w.paragraph();
+         w.text(u"Body"_s);
+       },
+       {"\\fs36\\b Part\\par"},
+       {"\\stylesheet", "\\s2"}},
+      {"a quote is an indented paragraph",
+       [](Writer &w) {
+         w.quote(2);
+         w.text(u"said"_s);
+       },
+       {"\\li900"},
+       {"\\stylesheet", "\\s1"}},
+      {"a picture is its address",
+       [](Writer &w) {
+         w.paragraph();
+         w.picture(u"https://example.org/p.png"_s, u"alt"_s);
+         w.picture(u"file:///home/me/p.png"_s, u"local"_s);
+       },
+       {"https://example.org/p.png"},
+       {"INCLUDEPICTURE", "alt", "local", "file:"}},
+      {"a rule is a line of dashes",
+       [](Writer &w) {
+         w.paragraph();
+         w.text(u"a"_s);
+         w.rule();
+       },
+       {"a\\par\r\n\\'97\\'97\\'97}"},
+       {"\\brdrb"}},
+  };
+  for (const auto &c : cases) {
+    Writer writer;
+    c.write(writer);
+    const std::string rtf = engine(writer.document);
+    for (const std::string &part : c.has) {
+      EXPECT_NE(rtf.find(part), std::string::npos) << c.name << ": " << part << "\n" << rtf;
+    }
+    for (const std::string &part : c.hasNot) {
+      EXPECT_EQ(rtf.find(part), std::string::npos) << c.name << ": " << part << "\n" << rtf;
+    }
+  }
+}
+
+// A document of what the first editor could hold: the engine's RTF is the same bytes whoever
+// holds the bullets' list, and a file holds the same text and formatting besides its lists.
+TEST(RtfStructures, ALegacyDocumentsEngineRtfIsTheOldDialect) {
+  Writer writer;
+  writer.paragraph();
+  QTextCharFormat red;
+  red.setForeground(QColor(0xFF, 0, 0));
+  red.setFontWeight(QFont::Bold);
+  writer.cursor.insertText(u"Red"_s, red);
+  writer.item(QTextListFormat::ListDisc, 1);
+  writer.text(u"one"_s);
+  writer.item(QTextListFormat::ListDisc, 1);
+  writer.text(u"two"_s);
+  const std::string rtf = engine(writer.document);
+  EXPECT_EQ(rtf,
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 MS Sans Serif;}"
+            "{\\f1\\fnil\\fcharset2 Symbol;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+            "\\viewkind4\\uc1\\pard\\f0\\fs24\\cf1\\b Red\\par\r\n\\pard{\\pntext\\f1\\'B7\\tab}"
+            "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-250\\li250\\cf0\\b0 one\\par"
+            "\r\n{\\pntext\\f1\\'B7\\tab}two}\r\n");
+  // Reading it back gives the same post.
+  EXPECT_EQ(read(QByteArray::fromStdString(rtf)), tree(writer.document));
+}
+
+// Lists as two word processors write them: a list table with levels of their own numbering,
+// the paragraphs naming their list and level.
+TEST(RtfStructures, ReadsOtherWordProcessorsListTables) {
+  const struct {
+    const char *name;
+    QByteArray rtf;
+    std::string tree;
+  } cases[] = {
+      {"office suite style: bullets and numbers by level, \\listtext blank",
+       "{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}{\\f1 OpenSymbol;}}"
+       "{\\*\\listtable{\\list\\listtemplateid1"
+       "{\\listlevel\\levelnfc0\\leveljc0\\levelstartat4\\levelfollow0{\\leveltext \\'02\\'00.;}"
+       "{\\levelnumbers\\'01;}\\fi-360\\li720}"
+       "{\\listlevel\\levelnfc23\\leveljc0\\levelstartat1\\levelfollow0"
+       "{\\leveltext \\'01\\u8226 ?;}{\\levelnumbers;}\\f1\\fi-360\\li1440}"
+       "\\listid1}}{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}"
+       "\\pard\\plain\\ls1\\ilvl0\\li720\\fi-360{\\listtext\\pard\\plain 4.\\tab}\\f0 Four\\par"
+       "\\pard\\plain\\ls1\\ilvl1\\li1440\\fi-360{\\listtext\\pard\\plain\\f1 \\u8226 ?\\tab}"
+       "\\f0 dot\\par"
+       "\\pard\\plain\\ls1\\ilvl0\\li720\\fi-360{\\listtext\\pard\\plain 5.\\tab}\\f0 Five\\par"
+       "\\pard\\plain\\f0 After}",
+       "list decimal start=4\n  item\n    paragraph\n      \"Four\" face=\"Liberation Serif\"\n"
+       "    list bullet\n      item\n        paragraph\n          \"dot\" face=\"Liberation "
+       "Serif\"\n  item\n    paragraph\n      \"Five\" face=\"Liberation Serif\"\n"
+       "paragraph\n  \"After\" face=\"Liberation Serif\"\n"},
+      {"word style: a template id, level numbers written as text, roman under decimal",
+       "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fnil\\fcharset2 Symbol;}}"
+       "{\\*\\listtable{\\list\\listtemplateid-12345\\listhybrid"
+       "{\\listlevel\\levelnfc0\\levelnfcn0\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1"
+       "\\levelspace0\\levelindent0{\\leveltext\\leveltemplateid67698703\\'02\\'00.;}"
+       "{\\levelnumbers\\'01;}\\rtlch\\fcs1\\ltrch\\fcs0\\fi-360\\li720\\lin720 }"
+       "{\\listlevel\\levelnfc2\\levelnfcn2\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1"
+       "{\\leveltext\\leveltemplateid67698713\\'02\\'01.;}{\\levelnumbers\\'01;}"
+       "\\fi-360\\li1440\\lin1440 }{\\listname ;}\\listid99}}"
+       "{\\*\\listoverridetable{\\listoverride\\listid99\\listoverridecount0\\ls3}}"
+       "\\pard\\plain\\ltrpar\\s34\\fi-360\\li720\\ls3\\ilvl0\\f0 {\\listtext\\pard\\plain\\f0 1."
+       "\\tab}Alpha\\par"
+       "\\pard\\plain\\fi-360\\li1440\\ls3\\ilvl1\\f0 {\\listtext\\pard\\plain\\f0 i.\\tab}"
+       "Beta\\par"
+       "\\pard\\plain\\fi-360\\li1440\\ls3\\ilvl1\\f0 {\\listtext\\pard\\plain\\f0 ii.\\tab}"
+       "Gamma}",
+       "list decimal\n  item\n    paragraph\n      \"Alpha\" face=\"Times New Roman\"\n"
+       "    list lower-roman\n      item\n        paragraph\n          \"Beta\" face=\"Times New "
+       "Roman\"\n      item\n        paragraph\n          \"Gamma\" face=\"Times New Roman\"\n"},
+      {"older readers' numbering alone",
+       "{\\rtf1\\pard{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart2{\\pntxta .}}"
+       "\\fi-360\\li360 two\\par{\\pntext 3.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart2"
+       "{\\pntxta .}}three}",
+       "list decimal start=2\n  item\n    paragraph\n      \"two\"\n  item\n    paragraph\n"
+       "      \"three\"\n"},
+  };
+  for (const auto &c : cases) EXPECT_EQ(read(c.rtf), c.tree) << c.name;
+}
+
+// A web page pasted in keeps its structures as the document holds them: quotes by depth,
+// headings of level 1 to 3, pictures of web addresses; a picture held in the page itself
+// goes.
+TEST(RtfStructures, APastedPageKeepsItsStructures) {
+  RichTextBox box;
+  QMimeData mime;
+  mime.setHtml(
+      u"<ol start=2><li>one<ul><li>dot</li></ul></li><li>two</li></ol>"
+      u"<blockquote>said<blockquote>deeper</blockquote></blockquote>"
+      u"<h1>Big</h1><h4>Small</h4><hr>"
+      u"<p>see <img src='https://example.org/a.png' alt='a cat'>"
+      u"<img src='data:image/png;base64,iVBORw0KGgo=' alt='inline'> end</p>"_s);
+  box.insertRich(&mime);
+  const std::string pasted = tree(*box.document());
+  for (const std::string part :
+       {"list decimal\n  item\n    paragraph\n      \"one\"\n    list bullet\n      item\n"
+        "        paragraph\n          \"dot\"\n  item\n    paragraph\n      \"two\"\n",
+        "quote\n  paragraph\n    \"said\"\n  quote\n    paragraph\n      \"deeper\"\n",
+        "heading 1\n  \"Big\"\nheading 3\n  \"Small\"\nrule\n",
+        "picture \"https://example.org/a.png\" alt=\"a cat\"\n"}) {
+    EXPECT_NE(pasted.find(part), std::string::npos) << part << "\nin\n" << pasted;
+  }
+  EXPECT_EQ(pasted.find("data:"), std::string::npos) << pasted;
+  EXPECT_EQ(pasted.find("picture \"\""), std::string::npos) << pasted;
+  // The heading's level in the document is 3, as a file keeps it.
+  bool small = false;
+  for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+    if (block.text() == u"Small"_s) small = block.blockFormat().headingLevel() == 3;
+  }
+  EXPECT_TRUE(small);
+}
+
+// Another word processor opens a file of ours with its lists: converted to HTML, the nested
+// numbered list is an <ol> inside an <ol> or <ul>. Skipped where none is installed.
+TEST(RtfStructures, AnotherWordProcessorOpensItsLists) {
+  const QString office = QStandardPaths::findExecutable(u"soffice"_s);
+  if (office.isEmpty()) GTEST_SKIP() << "no soffice to open the file";
+  Writer writer;
+  writer.item(QTextListFormat::ListDecimal, 1, 3);
+  writer.text(u"Third"_s);
+  writer.item(QTextListFormat::ListDisc, 2);
+  writer.text(u"under"_s);
+  QTemporaryDir folder;
+  const QString path = folder.filePath(u"lists.rtf"_s);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(writeRtf(writer.document));
+  file.close();
+  QProcess process;
+  process.start(
+      office, {u"--headless"_s, u"--convert-to"_s, u"html"_s, u"--outdir"_s, folder.path(), path});
+  ASSERT_TRUE(process.waitForFinished(120000));
+  QFile html(folder.filePath(u"lists.html"_s));
+  ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+  const QString page = QString::fromUtf8(html.readAll()).toLower();
+  EXPECT_TRUE(page.contains(u"<ol"_s)) << page.toStdString();
+  EXPECT_TRUE(page.contains(u"<li"_s)) << page.toStdString();
+}
+
+}  // namespace
+}  // namespace quillmark::richtext
