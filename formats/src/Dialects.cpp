@@ -57,7 +57,7 @@ constexpr std::string_view kEngine = "convert/include/quillmark/convert.h";
 // The new rows' own definitions, in each forum's source where it is open.
 // phpBB 3.3: the default BBCodes of the s9e text formatter; [list] takes 1 a A i I, there is
 // no [hr], no heading, no picture text and no list start.
-#define QM_PHPBB \
+#define QM_PHPBB                                                                  \
   "https://github.com/phpbb/phpbb/blob/d46228d843609b8763ba1a11584083bf3ad52741/" \
   "phpBB/phpbb/textformatter/s9e/factory.php"
 constexpr std::string_view kPhpbbQuote = QM_PHPBB "#L87";
@@ -65,7 +65,7 @@ constexpr std::string_view kPhpbbImg = QM_PHPBB "#L84";
 constexpr std::string_view kPhpbbList = QM_PHPBB "#L85";
 // MyBB 1.8: class postParser; [list=] takes a A i I 1 (the pattern ignores case), [img]
 // takes a size and an alignment but no text of its own (its alt is the file name).
-#define QM_MYBB \
+#define QM_MYBB                                                                 \
   "https://github.com/mybb/mybb/blob/9a701b248308c499641d40ca09b5eb3bda76f9c6/" \
   "inc/class_parser.php"
 constexpr std::string_view kMybbHr = QM_MYBB "#L335";
@@ -74,7 +74,7 @@ constexpr std::string_view kMybbQuote = QM_MYBB "#L870";
 constexpr std::string_view kMybbList = QM_MYBB "#L572";
 // SMF 2.1: parse_bbc()'s codes; [list type=] takes a CSS list-style-type. Its [img] takes
 // alt= too, but the writer puts no value in a picture's tag yet, so the text is still lost.
-#define QM_SMF \
+#define QM_SMF                                                                           \
   "https://github.com/SimpleMachines/SMF/blob/1468660f32128b76955e9dd58d9860a0434d61ce/" \
   "Sources/Subs.php"
 constexpr std::string_view kSmfHr = QM_SMF "#L2064";
