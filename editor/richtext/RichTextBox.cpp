@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextList>
@@ -18,6 +19,7 @@
 #include "richtext/DocumentFile.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/FixedColumns.h"
+#include "richtext/RtfLists.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "richtext/SelectedBlocks.h"
@@ -98,6 +100,45 @@ QTextCharFormat replacementFormat(const QTextCursor &cursor) {
 // The pixels Qt's HTML import indents each level of <blockquote> by, left and right.
 constexpr double kImportedQuoteIndentPixels = 40.0;
 
+// The start number of each list of a page, in the order its tags open: Qt's HTML import
+// forgets <ol start>. 1 for a list without one.
+QList<int> listStartsOf(const QString &html) {
+  static const QRegularExpression listTag(uR"(<(ol|ul)\b([^>]*)>)"_s,
+                                          QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression startAttribute(uR"(\bstart\s*=\s*["']?\s*(-?\d{1,9}))"_s,
+                                                 QRegularExpression::CaseInsensitiveOption);
+  QList<int> starts;
+  for (auto it = listTag.globalMatch(html); it.hasNext();) {
+    const QRegularExpressionMatch tag = it.next();
+    const QRegularExpressionMatch start = startAttribute.match(tag.capturedView(2));
+    starts.append(start.hasMatch() ? start.captured(1).toInt() : 1);
+  }
+  return starts;
+}
+
+// Gives each list of the imported page the start its tag named. The page's lists are taken in
+// the order their first items come, which is the order their tags open as long as every list
+// holds an item; when the counts differ (an empty list, a tag in a comment) nothing is
+// guessed.
+void restoreListStarts(QTextDocument &page, const QList<int> &starts) {
+  QList<QTextList *> lists;
+  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+    QTextList *list = block.textList();
+    if (list && list->item(0) == block) lists.append(list);
+  }
+  if (lists.size() != starts.size()) return;
+  for (qsizetype i = 0; i < lists.size(); ++i) {
+    const QTextListFormat::Style style = lists[i]->format().style();
+    const bool bullets = style == QTextListFormat::ListDisc ||
+                         style == QTextListFormat::ListCircle ||
+                         style == QTextListFormat::ListSquare;
+    if (starts[i] == 1 || bullets) continue;
+    QTextListFormat format = lists[i]->format();
+    format.setProperty(kListStartProperty, std::clamp(starts[i], 0, kMaxListNumber));
+    lists[i]->setFormat(format);
+  }
+}
+
 // Brings a page as Qt's HTML import holds it to the document's ways of holding structures
 // (DocumentModel.h): a blockquote's depth, which Qt gives only as its margins, as
 // BlockQuoteLevel with the document's quote indent; headings of levels 1 to 3 (h4 to h6 are
@@ -109,7 +150,10 @@ void normaliseImportedStructures(QTextDocument &page) {
   for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
     QTextBlockFormat format = block.blockFormat();
     bool changed = false;
-    if (quoteLevelOf(format) > 0) {
+    // A list inside a blockquote has the quote's margin but no quote level of its own.
+    const bool quotedList =
+        block.textList() != nullptr && format.leftMargin() >= kImportedQuoteIndentPixels - 0.5;
+    if (quoteLevelOf(format) > 0 || quotedList) {
       const int depth =
           std::max(1, int(std::lround(format.leftMargin() / kImportedQuoteIndentPixels)));
       const double own = std::max(0.0, format.leftMargin() - depth * kImportedQuoteIndentPixels);
@@ -555,7 +599,9 @@ void RichTextBox::insertRichText(const QMimeData *source, BusyCursor &busy) {
     // blocks, other images go, the text all stays.
     QTextDocument html;
     setUpDocument(html, bulletIndent());
-    html.setHtml(source->html());
+    const QString page = source->html();
+    html.setHtml(page);
+    restoreListStarts(html, listStartsOf(page));
     dropImportedLinkLook(html);
     normaliseImportedStructures(html);
     haveRich = readRtf(writeRtf(html), incoming, nullptr, progress);

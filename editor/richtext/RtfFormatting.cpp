@@ -67,6 +67,12 @@ void setParagraphFormat(ParagraphState &paragraph, const ControlWord &word) {
     case Op::FirstIndent:
       paragraph.firstTwips = std::clamp(word.parameter, -kMaxIndentTwips, kMaxIndentTwips);
       break;
+    case Op::SpaceBefore:
+      paragraph.spaceBeforeTwips = std::clamp(word.parameter, 0, kMaxIndentTwips);
+      break;
+    case Op::SpaceAfter:
+      paragraph.spaceAfterTwips = std::clamp(word.parameter, 0, kMaxIndentTwips);
+      break;
     case Op::ListNumber:
       paragraph.list = std::max(0, word.parameter);
       break;

@@ -30,6 +30,8 @@ struct ParagraphState {
   Alignment alignment = Alignment::Left;
   int leftTwips = 0;
   int firstTwips = 0;
+  int spaceBeforeTwips = 0;  // "\sb", "\sa": the space above and below the paragraph
+  int spaceAfterTwips = 0;
   int list = 0;               // "\ls": the list override the paragraph belongs to; 0: none
   int level = 0;              // "\ilvl", 0 to kListLevels - 1 (RtfLists.h)
   int style = 0;              // "\s": the paragraph style, by its stylesheet number

@@ -141,6 +141,8 @@ constexpr Keyword kKeywords[] = {
     {"li", Op::LeftIndent},
     {"lin", Op::LeftIndent},
     {"fi", Op::FirstIndent},
+    {"sb", Op::SpaceBefore},
+    {"sa", Op::SpaceAfter},
     {"pnlvlblt", Op::BulletLevel},
     {"pnlvlbody", Op::NumberedLevel},
     {"pnlvl", Op::NumberedLevel},

@@ -60,6 +60,8 @@ enum class Op : std::uint8_t {
   Align,  // "\ql", "\qc", "\qr", "\qj"; the value is the Alignment
   LeftIndent,
   FirstIndent,
+  SpaceBefore,  // "\sb": space above the paragraph, in twips
+  SpaceAfter,   // "\sa": space below it
   BulletLevel,
   NumberedLevel,    // "\pnlvlbody", "\pnlvlN": an old-style numbered paragraph
   ContinuedLevel,   // "\pnlvlcont": a list paragraph without a number of its own

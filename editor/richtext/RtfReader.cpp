@@ -908,6 +908,10 @@ void Reader::applyParagraphFormat() {
   if (leftPixels != 0) format.setLeftMargin(leftPixels);
   // The hanging first line of an item is its bullet's own.
   if (!item && paragraph.firstTwips != 0) format.setTextIndent(twipsToPixels(paragraph.firstTwips));
+  if (paragraph.spaceBeforeTwips > 0)
+    format.setTopMargin(twipsToPixels(paragraph.spaceBeforeTwips));
+  if (paragraph.spaceAfterTwips > 0)
+    format.setBottomMargin(twipsToPixels(paragraph.spaceAfterTwips));
   if (meaning.quote > 0) format.setProperty(QTextFormat::BlockQuoteLevel, meaning.quote);
   if (meaning.heading > 0) format.setHeadingLevel(meaning.heading);
   if (paragraph.bottomBorder && cursor_.block().length() == 1) {

@@ -99,9 +99,17 @@ struct ParagraphFormatting {
   bool numbered = false;
   int style = 0;
   bool rule = false;
+  int spaceBefore = 0;  // twips, "\sb"
+  int spaceAfter = 0;   // twips, "\sa"
 
   bool operator==(const ParagraphFormatting &) const = default;
 };
+
+// A paragraph margin in twips, at most a page's height.
+int spacingTwips(double pixels) {
+  constexpr int kMaxSpacingTwips = 20'000;
+  return pixels > 0 ? std::clamp(pixelsToTwips(pixels), 0, kMaxSpacingTwips) : 0;
+}
 
 bool isBulletStyle(QTextListFormat::Style style) {
   return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
@@ -409,6 +417,10 @@ class Writer {
       }
       if (result.style != 0) stylesUsed_.insert(result.style);
       result.rule = isRule(block);
+      // A word processor's or a web page's space between paragraphs, which the post keeps
+      // as a paragraph break.
+      result.spaceBefore = spacingTwips(format.topMargin());
+      result.spaceAfter = spacingTwips(format.bottomMargin());
     }
     const QTextList *list = block.textList();
     const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::Style{};
@@ -504,6 +516,8 @@ class Writer {
     const bool item = paragraph.bullet || paragraph.numbered;
     if (item || paragraph.firstIndent != 0) writeWord("\\fi", paragraph.firstIndent);
     if (item || paragraph.leftIndent != 0) writeWord("\\li", paragraph.leftIndent);
+    if (paragraph.spaceBefore != 0) writeWord("\\sb", paragraph.spaceBefore);
+    if (paragraph.spaceAfter != 0) writeWord("\\sa", paragraph.spaceAfter);
     if (paragraph.list != 0) {
       writeWord("\\ls", paragraph.list);
       writeWord("\\ilvl", paragraph.level);

@@ -201,6 +201,22 @@ const Build kStructures[] = {
        w.text(u" end"_s);
      },
      "picture \"https://example.org/a\\\"b.png\" alt=\"the \\\"goal\\\" {1}\"\n  \" end\"\n"},
+    {"space below one paragraph and above the next",
+     [](Writer &w) {
+       QTextBlockFormat below;
+       below.setBottomMargin(8);
+       w.paragraph(below);
+       w.text(u"one"_s);
+       w.paragraph();
+       w.text(u"two"_s);
+       QTextBlockFormat above;
+       above.setTopMargin(12);
+       w.paragraph(above);
+       w.text(u"three"_s);
+       w.paragraph();
+       w.text(u"four"_s);
+     },
+     "paragraph space\n  \"one\"\nparagraph space\n  \"two\"\nparagraph\n  \"three\"\n"},
 };
 
 TEST(RtfStructures, AFileReadsBackAsTheSamePost) {
@@ -354,6 +370,11 @@ TEST(RtfStructures, ReadsOtherWordProcessorsListTables) {
        "list decimal\n  item\n    paragraph\n      \"Alpha\" face=\"Times New Roman\"\n"
        "    list lower-roman\n      item\n        paragraph\n          \"Beta\" face=\"Times New "
        "Roman\"\n      item\n        paragraph\n          \"Gamma\" face=\"Times New Roman\"\n"},
+      {"a word processor's paragraph spacing, below and above",
+       "{\\rtf1\\pard\\sa180 one\\par two\\par\\pard next\\par\\pard\\sb240 last"
+       "\\par\\pard\\sa-5 end}",
+       "paragraph space\n  \"one\"\nparagraph space\n  \"two\"\nparagraph space\n"
+       "  \"next\"\nparagraph\n  \"last\"\nparagraph\n  \"end\"\n"},
       {"older readers' numbering alone",
        "{\\rtf1\\pard{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart2{\\pntxta .}}"
        "\\fi-360\\li360 two\\par{\\pntext 3.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart2"
@@ -372,6 +393,8 @@ TEST(RtfStructures, APastedPageKeepsItsStructures) {
   QMimeData mime;
   mime.setHtml(
       u"<ol start=2><li>one<ul><li>dot</li></ul></li><li>two</li></ol>"
+      u"<p>first</p><p>second</p>"
+      u"<blockquote><ul><li>quoted</li></ul></blockquote><ol START='7'><li>seven</li></ol>"
       u"<blockquote>said<blockquote>deeper</blockquote></blockquote>"
       u"<h1>Big</h1><h4>Small</h4><hr>"
       u"<p>see <img src='https://example.org/a.png' alt='a cat'>"
@@ -379,10 +402,13 @@ TEST(RtfStructures, APastedPageKeepsItsStructures) {
   box.insertRich(&mime);
   const std::string pasted = tree(*box.document());
   for (const std::string part :
-       {"list decimal\n  item\n    paragraph\n      \"one\"\n    list bullet\n      item\n"
+       {"list decimal start=2\n  item\n    paragraph\n      \"one\"\n    list bullet\n      item\n"
         "        paragraph\n          \"dot\"\n  item\n    paragraph\n      \"two\"\n",
-        "quote\n  paragraph\n    \"said\"\n  quote\n    paragraph\n      \"deeper\"\n",
-        "heading 1\n  \"Big\"\nheading 3\n  \"Small\"\nrule\n",
+        "paragraph space\n  \"first\"\nparagraph space\n  \"second\"\n",
+        "quote\n  list bullet\n    item\n      paragraph\n        \"quoted\"\nlist decimal "
+        "start=7\n",
+        "quote\n  paragraph space\n    \"said\"\n  quote\n    paragraph space\n      \"deeper\"\n",
+        "heading 1 space\n  \"Big\"\nheading 3 space\n  \"Small\"\nrule\n",
         "picture \"https://example.org/a.png\" alt=\"a cat\"\n"}) {
     EXPECT_NE(pasted.find(part), std::string::npos) << part << "\nin\n" << pasted;
   }
