@@ -13,6 +13,7 @@
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
+#include "richtext/WebPage.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ namespace cli = quillmark::cli;
 // The document as the editor would hand it to "Copy to Web" after opening it: read into a
 // document set up as the editor sets one up, then written as the editor's RTF, or for a
 // format but html with the web options, its post in that format. Other options are the
-// engine's, so those posts are made from the RTF. Nothing, after reporting why, when the
-// file cannot be read or is not RTF.
+// engine's, so those posts are made from the RTF. A web page is read as the editor opens
+// one. Nothing, after reporting why, when the file cannot be read or is neither.
 std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
                                                        const cli::Arguments &args, char **) {
   namespace richtext = quillmark::richtext;
@@ -39,8 +40,14 @@ std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
   QTextDocument document;
   richtext::setUpDocument(document, richtext::kBulletIndentTwips);
   QString error;
-  if (!richtext::readRtf(QByteArrayView(bytes->data(), qsizetype(bytes->size())), document,
-                         &error)) {
+  const QByteArrayView file(bytes->data(), qsizetype(bytes->size()));
+  // A web page is read as the editor opens one: as a paste of that page.
+  if (richtext::looksLikeWebPage(file)) {
+    if (!richtext::readWebPage(richtext::decodeWebPage(file), document)) {
+      cli::reportFailure("open", cli::inputName(path), "The web page could not be read.");
+      return std::nullopt;
+    }
+  } else if (!richtext::readRtf(file, document, &error)) {
     cli::reportFailure("open", cli::inputName(path), error.toStdString());
     return std::nullopt;
   }

@@ -96,10 +96,18 @@ Platform::FileDialogSettings QuillmarkMain::fileDialogSettings() const {
 // were; one cut short opens as far as it goes, and the user is told.
 bool QuillmarkMain::openFile(const QString &fileName) {
   QString error, notice;
-  if (box_->loadFile(fileName, &error, &notice)) {
+  bool imported = false;
+  if (box_->loadFile(fileName, &error, &notice, &imported)) {
     followDocument();
-    state_->setSaved(fileName);
-    recent_.add(state_->filePath());
+    // A web page is read into a new document: saving it writes RTF, which must not take the
+    // page's place.
+    if (imported) {
+      state_->setUntitled();
+      recent_.add(fileName);
+    } else {
+      state_->setSaved(fileName);
+      recent_.add(state_->filePath());
+    }
     documentReplaced();
     if (!notice.isEmpty()) {
       platform_->showMessage(
@@ -116,8 +124,9 @@ bool QuillmarkMain::openFile(const QString &fileName) {
 
 void QuillmarkMain::openDocument() {
   if (!mayDropDocument()) return;
-  if (const auto fileName = platform_->chooseFileToOpen(this, fileDialogSettings()))
-    openFile(*fileName);
+  Platform::FileDialogSettings settings = fileDialogSettings();
+  settings.filter = u"*.rtf *.html *.htm"_s;  // a web page opens as a paste of it
+  if (const auto fileName = platform_->chooseFileToOpen(this, settings)) openFile(*fileName);
 }
 
 // Ctrl+S: a document that has a file is written back to it without a question; one without

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPalette>
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextList>
@@ -23,6 +22,7 @@
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "richtext/SelectedBlocks.h"
+#include "richtext/WebPage.h"
 
 using namespace Qt::StringLiterals;
 
@@ -95,140 +95,6 @@ QTextCharFormat replacementFormat(const QTextCursor &cursor) {
   }
   format.clearProperty(QTextFormat::ObjectType);
   return format;
-}
-
-// The pixels Qt's HTML import indents each level of <blockquote> by, left and right.
-constexpr double kImportedQuoteIndentPixels = 40.0;
-
-// The start number of each list of a page, in the order its tags open: Qt's HTML import
-// forgets <ol start>. 1 for a list without one.
-QList<int> listStartsOf(const QString &html) {
-  static const QRegularExpression listTag(uR"(<(ol|ul)\b([^>]*)>)"_s,
-                                          QRegularExpression::CaseInsensitiveOption);
-  static const QRegularExpression startAttribute(uR"(\bstart\s*=\s*["']?\s*(-?\d{1,9}))"_s,
-                                                 QRegularExpression::CaseInsensitiveOption);
-  QList<int> starts;
-  for (auto it = listTag.globalMatch(html); it.hasNext();) {
-    const QRegularExpressionMatch tag = it.next();
-    const QRegularExpressionMatch start = startAttribute.match(tag.capturedView(2));
-    starts.append(start.hasMatch() ? start.captured(1).toInt() : 1);
-  }
-  return starts;
-}
-
-// Gives each list of the imported page the start its tag named. The page's lists are taken in
-// the order their first items come, which is the order their tags open as long as every list
-// holds an item; when the counts differ (an empty list, a tag in a comment) nothing is
-// guessed.
-void restoreListStarts(QTextDocument &page, const QList<int> &starts) {
-  QList<QTextList *> lists;
-  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
-    QTextList *list = block.textList();
-    if (list && list->item(0) == block) lists.append(list);
-  }
-  if (lists.size() != starts.size()) return;
-  for (qsizetype i = 0; i < lists.size(); ++i) {
-    const QTextListFormat::Style style = lists[i]->format().style();
-    const bool bullets = style == QTextListFormat::ListDisc ||
-                         style == QTextListFormat::ListCircle ||
-                         style == QTextListFormat::ListSquare;
-    if (starts[i] == 1 || bullets) continue;
-    QTextListFormat format = lists[i]->format();
-    format.setProperty(kListStartProperty, std::clamp(starts[i], 0, kMaxListNumber));
-    lists[i]->setFormat(format);
-  }
-}
-
-// Brings a page as Qt's HTML import holds it to the document's ways of holding structures
-// (DocumentModel.h): a blockquote's depth, which Qt gives only as its margins, as
-// BlockQuoteLevel with the document's quote indent; headings of levels 1 to 3 (h4 to h6 are
-// level 3) with their look in their characters; bullets by their level. Nested lists, rules
-// and pictures Qt already holds as the document does.
-void normaliseImportedStructures(QTextDocument &page) {
-  QTextCursor cursor(&page);
-  cursor.beginEditBlock();
-  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
-    QTextBlockFormat format = block.blockFormat();
-    bool changed = false;
-    // A list inside a blockquote has the quote's margin but no quote level of its own.
-    const bool quotedList =
-        block.textList() != nullptr && format.leftMargin() >= kImportedQuoteIndentPixels - 0.5;
-    if (quoteLevelOf(format) > 0 || quotedList) {
-      const int depth =
-          std::max(1, int(std::lround(format.leftMargin() / kImportedQuoteIndentPixels)));
-      const double own = std::max(0.0, format.leftMargin() - depth * kImportedQuoteIndentPixels);
-      format.setProperty(QTextFormat::BlockQuoteLevel, depth);
-      format.setLeftMargin(own + depth * kQuoteIndentPixels);
-      format.clearProperty(QTextFormat::BlockRightMargin);
-      changed = true;
-    }
-    const int heading = format.headingLevel();
-    if (heading > 0) {
-      const int level = std::min(heading, 3);
-      format.setHeadingLevel(level);
-      changed = true;
-      QTextCharFormat look;
-      look.setFontWeight(QFont::Bold);
-      look.setFontPointSize(headingPointSize(level));
-      look.setProperty(QTextFormat::FontSizeAdjustment, 0);
-      cursor.setPosition(block.position());
-      cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-      cursor.mergeCharFormat(look);
-      cursor.mergeBlockCharFormat(look);
-    }
-    if (changed) {
-      cursor.setPosition(block.position());
-      cursor.setBlockFormat(format);
-    }
-    if (QTextList *list = block.textList(); list != nullptr && list->item(0) == block) {
-      QTextListFormat listFormat = list->format();
-      const int level = std::clamp(listFormat.indent(), 1, kMaxListLevel);
-      listFormat.setIndent(level);
-      const QTextListFormat::Style style = listFormat.style();
-      if (style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
-          style == QTextListFormat::ListSquare) {
-        static constexpr QTextListFormat::Style kBullets[] = {
-            QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListSquare};
-        listFormat.setStyle(kBullets[std::size_t(level - 1) % std::size(kBullets)]);
-      }
-      list->setFormat(listFormat);
-    }
-  }
-  cursor.endEditBlock();
-}
-
-// Qt's HTML import shows a page's link as a browser would with no style of its own: in the
-// palette's link colour, underlined. That is only the link's look, which the box draws itself;
-// a colour the page gave its link is the page's formatting and stays.
-void dropImportedLinkLook(QTextDocument &page) {
-  const QColor importedColor = QGuiApplication::palette().color(QPalette::Link);
-  struct Run {
-    int from;
-    int length;
-    QTextCharFormat format;
-  };
-  QList<Run> runs;
-  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-      const QTextFragment fragment = it.fragment();
-      QTextCharFormat format = fragment.charFormat();
-      if (linkOf(format).isEmpty()) continue;
-      format.clearProperty(QTextFormat::TextUnderlineStyle);
-      format.clearProperty(QTextFormat::FontUnderline);
-      if (format.foreground().style() != Qt::NoBrush &&
-          format.foreground().color() == importedColor) {
-        format.clearProperty(QTextFormat::ForegroundBrush);
-      }
-      if (format != fragment.charFormat())
-        runs.append({fragment.position(), fragment.length(), format});
-    }
-  }
-  for (const Run &run : runs) {
-    QTextCursor cursor(&page);
-    cursor.setPosition(run.from);
-    cursor.setPosition(run.from + run.length, QTextCursor::KeepAnchor);
-    cursor.setCharFormat(run.format);
-  }
 }
 
 }  // namespace
@@ -519,7 +385,8 @@ int RichTextBox::bulletIndent() const { return pixelsToTwips(document()->indentW
 
 void RichTextBox::setBulletIndent(int twips) { document()->setIndentWidth(twipsToPixels(twips)); }
 
-bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *notice) {
+bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *notice,
+                           bool *imported) {
   const FileRead file = readWholeFile(fileName);
   if (!file.ok()) {
     if (error) *error = file.error;
@@ -529,9 +396,11 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
   auto loaded = std::make_unique<QTextDocument>(this);
   setUpDocument(*loaded, bulletIndent());
   bool complete = true;
-  if (!readRtf(
-          file.bytes, *loaded, nullptr,
-          [&busy](qint64 done, qint64 total) { busy.progress(done, total); }, &complete)) {
+  const ReadProgress progress = [&busy](qint64 done, qint64 total) { busy.progress(done, total); };
+  const bool page = looksLikeWebPage(file.bytes);
+  if (imported) *imported = page;
+  if (page ? !readWebPage(decodeWebPage(file.bytes), *loaded, progress)
+           : !readRtf(file.bytes, *loaded, nullptr, progress, &complete)) {
     if (error) *error = notRtfReason(file.bytes);
     return false;
   }
@@ -597,14 +466,7 @@ void RichTextBox::insertRichText(const QMimeData *source, BusyCursor &busy) {
     // ours can: lists with their levels and numbering, quotes, headings, rules, pictures of
     // http and https addresses with their alternative text; tables become fixed-columns
     // blocks, other images go, the text all stays.
-    QTextDocument html;
-    setUpDocument(html, bulletIndent());
-    const QString page = source->html();
-    html.setHtml(page);
-    restoreListStarts(html, listStartsOf(page));
-    dropImportedLinkLook(html);
-    normaliseImportedStructures(html);
-    haveRich = readRtf(writeRtf(html), incoming, nullptr, progress);
+    haveRich = readWebPage(source->html(), incoming, progress);
   }
   if (!haveRich) {
     if (source->hasText()) setSelText(source->text());

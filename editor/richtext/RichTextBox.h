@@ -119,7 +119,10 @@ class RichTextBox : public QTextEdit {
   // failure they return false with a reason for the user in *error, and the document (or the
   // file) is as it was. A file that loads but was cut short sets *notice to say so (else it
   // is emptied).
-  bool loadFile(const QString &fileName, QString *error = nullptr, QString *notice = nullptr);
+  // A web page opens as a paste of it would (WebPage.h), and sets *imported: the document is
+  // not that file's, as saving writes RTF.
+  bool loadFile(const QString &fileName, QString *error = nullptr, QString *notice = nullptr,
+                bool *imported = nullptr);
   bool saveFile(const QString &fileName, QString *error = nullptr) const;
 
   // Inserts rich text from a clipboard or a drop at the selection: RTF, HTML or plain text,

@@ -255,11 +255,15 @@ class MdEmitter {
     pendingNewline_ = false;
   }
 
-  // A blank line between two blocks, inside the quotes the next one stands in; nothing before
-  // the first.
+  // A blank line between two blocks, inside the quotes both stand in (so a quote that opens
+  // after a block outside it starts after a plain blank line); nothing before the first.
   void separate(const Context& ctx) {
+    const std::u16string previous = std::exchange(separatedPrefix_, ctx.prefix);
     if (out_.empty()) return;
     std::u16string_view quotes = ctx.prefix;
+    quotes = quotes.substr(
+        0, std::mismatch(quotes.begin(), quotes.end(), previous.begin(), previous.end()).first -
+               quotes.begin());
     while (!quotes.empty() && quotes.back() == u' ') quotes.remove_suffix(1);
     if (quotes.find(u'>') != std::u16string_view::npos) out_ += quotes;
     out_.push_back(u'\n');
@@ -495,6 +499,7 @@ class MdEmitter {
   std::uint32_t pieceIndex_ = 0;
   std::uintptr_t container_ = 0;
   std::u16string pendingBlanks_;
+  std::u16string separatedPrefix_;    // the prefix of the block separate() was last called for
   std::u16string_view pendingPunct_;  // the punctuation ending the last run, not yet written
   std::uint32_t pendingPunctRun_ = 0;
   std::array<std::uint32_t, kElementCount> movedRun_{};  // 1 + the run last counted, per element

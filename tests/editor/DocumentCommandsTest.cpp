@@ -14,6 +14,8 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextList>
 #include <optional>
 
 #include "AboutBox.h"
@@ -98,9 +100,10 @@ TEST(OpenAndSave, SaveThenOpenRoundTripsAndCancelChangesNothing) {
   ASSERT_EQ(w.platform->fileDialogs.size(), 3u);
   for (const Platform::FileDialogSettings &settings : w.platform->fileDialogs) {
     EXPECT_EQ(settings.title, u"Open Quillmark File"_s);
-    EXPECT_EQ(settings.filter, u"*.rtf"_s);
     EXPECT_EQ(settings.defaultSuffix, u"rtf"_s);
   }
+  EXPECT_EQ(w.platform->fileDialogs[0].filter, u"*.rtf"_s);  // saving writes RTF only
+  EXPECT_EQ(w.platform->fileDialogs[2].filter, u"*.rtf *.html *.htm"_s);
   EXPECT_EQ(w.platform->fileDialogs[1].directory, QCoreApplication::applicationDirPath());
 }
 
@@ -132,6 +135,39 @@ TEST(OpenAndSave, FailuresAreReportedAndLoseNothing) {
     EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(c.fileName)));
   }
   EXPECT_EQ(readFile(notRtf), "plain notes, not RTF");
+}
+
+// A web page opens as a paste of it would, in its own charset, into a document that is not
+// the page's: saving asks where, so the page is never overwritten with RTF.
+TEST(OpenAndSave, AWebPageOpensAsANewDocumentAndSavingAsksWhere) {
+  QTemporaryDir dir;
+  const QString page = dir.filePath(u"report.html"_s);
+  const QByteArray html =
+      "  <!DOCTYPE html><html><head><meta charset=\"iso-8859-1\"></head><body>"
+      "<h2>Results</h2><ol><li>M\xFCller</li><li>Jones<ul><li>twice</li></ul></li></ol>"
+      "</body></html>";
+  writeFile(page, html);
+  ScriptedWindow w;
+  w.platform->files = {page};
+  w.window.dispatch(u"open"_s);
+  ASSERT_TRUE(w.platform->messages.empty());
+  const QTextDocument &document = *w.window.box().document();
+  EXPECT_TRUE(document.toPlainText().startsWith(u"Results\nM\u00FCller\n"_s))
+      << document.toPlainText().toStdString();
+  const QTextBlock heading = document.begin();
+  EXPECT_EQ(heading.blockFormat().headingLevel(), 2);
+  const QTextBlock nested = heading.next().next().next();
+  ASSERT_NE(nested.textList(), nullptr);
+  EXPECT_EQ(nested.text(), u"twice"_s);
+  EXPECT_EQ(nested.textList()->format().indent(), 2);
+  EXPECT_EQ(heading.next().textList()->format().style(), QTextListFormat::ListDecimal);
+
+  EXPECT_EQ(w.window.windowTitle().left(8), u"Untitled"_s);
+  const QString saved = dir.filePath(u"report.rtf"_s);
+  w.platform->files = {saved};
+  w.window.dispatch(u"save"_s);
+  EXPECT_EQ(readFile(page), html);
+  EXPECT_TRUE(readFile(saved).startsWith("{\\rtf1"));
 }
 
 // Sets an environment variable for as long as it lives.

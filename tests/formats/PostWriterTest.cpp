@@ -120,7 +120,7 @@ const WriteCase kWriteCases[] = {
       {"quoteWithList smf", quoteWithList, Format::Smf, u"[quote]He said\n[quote]nested\n[list type=lower-alpha][li]first[/li][/list][/quote][/quote]\nAfter", ""},
       {"quoteWithList vbulletin", quoteWithList, Format::Vbulletin, u"[QUOTE]He said\n[QUOTE]nested\n[LIST=a][*]first[/LIST][/QUOTE][/QUOTE]\nAfter", ""},
       {"quoteWithList bbcode", quoteWithList, Format::Bbcode, u"[quote]He said\n[quote]nested\n[list=1][*]first[/list][/quote][/quote]\nAfter", "numbered list: 1 list\n"},
-      {"quoteWithList markdown", quoteWithList, Format::Markdown, u"> He said\n> >\n> > nested\n> >\n> > 1. first\n\nAfter", "numbered list: 1 list\n"},
+      {"quoteWithList markdown", quoteWithList, Format::Markdown, u"> He said\n>\n> > nested\n> >\n> > 1. first\n\nAfter", "numbered list: 1 list\n"},
       {"capitalLists phpbb", capitalLists, Format::Phpbb, u"[list=A][*]Alpha[/list]\nBetween\n[list=I][*]Roman[/list]", ""},
       {"capitalLists xenforo", capitalLists, Format::Xenforo, u"[LIST=1][*]Alpha[/LIST]\nBetween\n[LIST=1][*]Roman[/LIST]", "numbered list: 2 lists\n"},
       {"capitalLists mybb", capitalLists, Format::Mybb, u"[list=A][*]Alpha[/list]\nBetween\n[list=I][*]Roman[/list]", ""},
