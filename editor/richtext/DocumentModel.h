@@ -46,9 +46,16 @@
 //   paragraph; '\t' a tab. A picture is an image character (QTextImageFormat): name() its
 //   http or https address, Qt's ImageAltText its alternative text. The program never
 //   fetches a picture: RichTextBox shows a placeholder that names the address and the
-//   alternative text. No tables or frames: content that arrives with them is flattened before
-//   it reaches the document; a table becomes a fixed-columns block (FixedColumns.h). No
-//   control character but the tab (isTextCharacter).
+//   alternative text. No control character but the tab (isTextCharacter).
+// Tables
+//   a QTextTable in the root frame, never inside a list, a quote or another table (a table
+//   that arrives nested gives its cells' text to the cell it stands in). Its header rows are
+//   the table format's headerRowCount() (0 or 1: the first row). A column's alignment is the
+//   alignment of its cells' paragraphs; a cell holds paragraphs of formatted text, links and
+//   line breaks, no lists, quotes, headings, rules or pictures. A cell spanning columns or
+//   rows keeps its text in its first place. At most kMaxTableRows rows and kMaxTableColumns
+//   columns: a larger one is cut to them, its text kept in the last row's or column's cells.
+//   No other frames: their content is flattened before it reaches the document.
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -212,6 +219,8 @@ inline double fontPointSizeOf(const QTextCharFormat &format, const QTextDocument
 // Structures: the deepest list level, the first number of a list, a quote's indent, a
 // heading's size.
 inline constexpr int kMaxListLevel = 9;
+inline constexpr int kMaxTableRows = 10'000;
+inline constexpr int kMaxTableColumns = 256;
 inline constexpr int kListStartProperty = QTextFormat::UserProperty + 2;
 inline constexpr double kQuoteIndentPixels = 30.0;
 
