@@ -14,6 +14,7 @@ packages=(
   qt6-base-dev xvfb              # the editor and its tests
   qt6-svg-dev                    # the program's icon, drawn from its SVG
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb
+  chromium                       # the html post's preview is held against a real browser
   clang libclang-rt-dev          # fuzz targets and sanitizers
   clang-format                   # the formatting check of continuous integration
   dpkg-dev lintian pkg-config    # the Debian package: cpack's dpkg-shlibdeps, its checker

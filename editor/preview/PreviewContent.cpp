@@ -5,13 +5,17 @@
 #include <cmark-gfm-core-extensions.h>
 #include <cmark-gfm.h>
 
+#include <QRegularExpression>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstdlib>
 #include <mutex>
 #include <utility>
 
 #include "MarkupHighlighter.h"
 #include "web/Profiles.h"
+
+using namespace Qt::StringLiterals;
 
 namespace quillmark::preview {
 
@@ -42,6 +46,72 @@ QString markdownToHtml(const QString &markdown) {
   return result;
 }
 
+// A browser shows a list item outside any list as a bulleted block of its own, so the line
+// after it starts below it; Qt's HTML import makes such an item no list item at all and runs
+// the text after it into it. Each run of items outside a list (the fragment writes its
+// bullets so) is put into a <ul>, which Qt shows as a browser shows the bare items.
+QString listItemsInLists(const QString &html) {
+  static const QRegularExpression tag(uR"(<(/?)(li|ul|ol)\b[^>]*>)"_s,
+                                      QRegularExpression::CaseInsensitiveOption);
+  const QStringView page(html);
+  QString out;
+  out.reserve(html.size() + html.size() / 16);
+  qsizetype copied = 0;
+  int listDepth = 0;      // lists the page itself opened around this place
+  bool ourList = false;   // a <ul> of ours is open around bare items
+  bool inItem = false;    // a bare item is open
+  qsizetype itemEnd = 0;  // where the last bare item closed
+  const auto copyTo = [&](qsizetype to) {
+    out += page.sliced(copied, to - copied);
+    copied = to;
+  };
+  // The text after a list goes into a block of its own: Qt's import otherwise takes a line
+  // break in its first line for the start of a new paragraph.
+  bool afterList = false;  // a <div> of ours is open after our list
+  // Not before a block element, which starts its own block anyway (and before which Qt would
+  // add an empty paragraph in the <div>).
+  static const QRegularExpression blockNext(uR"(\s*<(table|pre|div|p|h[1-6])\b)"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+  const auto closeOurList = [&] {
+    copyTo(itemEnd);
+    out += u"</ul>"_s;
+    ourList = false;
+    afterList = !blockNext
+                     .match(page, itemEnd, QRegularExpression::NormalMatch,
+                            QRegularExpression::AnchorAtOffsetMatchOption)
+                     .hasMatch();
+    if (afterList) out += u"<div>"_s;
+  };
+  for (auto it = tag.globalMatch(html); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    const bool closing = !match.capturedView(1).isEmpty();
+    const bool item = match.capturedView(2).compare(u"li"_s, Qt::CaseInsensitive) == 0;
+    if (!item) {
+      if (ourList && !inItem) closeOurList();
+      listDepth = std::max(0, listDepth + (closing ? -1 : 1));
+    } else if (listDepth == 0 && !closing) {
+      if (ourList && !inItem &&
+          !page.sliced(itemEnd, match.capturedStart() - itemEnd).trimmed().isEmpty())
+        closeOurList();
+      if (!ourList) {
+        copyTo(match.capturedStart());
+        if (std::exchange(afterList, false)) out += u"</div>"_s;
+        out += u"<ul>"_s;
+        ourList = true;
+      }
+      inItem = true;
+    } else if (listDepth == 0 && inItem) {
+      inItem = false;
+      itemEnd = match.capturedEnd();
+    }
+  }
+  if (ourList && !inItem) closeOurList();
+  copyTo(html.size());
+  if (ourList) out += u"</ul>"_s;
+  if (afterList) out += u"</div>"_s;
+  return out;
+}
+
 }  // namespace
 
 PreviewContent::PreviewContent() = default;
@@ -51,8 +121,17 @@ PreviewContent::~PreviewContent() = default;
 
 QString renderedHtml(const QString &post, Format format) {
   switch (format) {
-    case Format::Html:
-      return post;
+    case Format::Html: {
+      // A browser reads CR LF as LF before anything else; Qt's HTML import takes a CR after a
+      // list's end for text, which runs the next line into the list's last item.
+      // A "<" that starts no tag (not followed by a letter, "/", "!" or "?") is text to a
+      // browser; Qt's import takes it for the start of a tag and drops what follows.
+      static const QRegularExpression lessThanText(uR"(<(?![A-Za-z/!?]))"_s);
+      QString html = post;
+      html.replace(u"\r\n"_s, u"\n"_s);
+      html.replace(lessThanText, u"&lt;"_s);
+      return listItemsInLists(html);
+    }
     case Format::Markdown:
       return markdownToHtml(post);
     default:
