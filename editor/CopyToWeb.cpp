@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextList>
 
 #include "QuillmarkMain.h"
 #include "post/PostBuilder.h"
@@ -35,10 +37,24 @@ using richtext::qs;
 // against: the engine has no lists, rules or pictures of its own, so a numbered item's
 // number, a rule's dashes and a picture's address are text there (RtfTarget::Engine).
 QString engineText(const QTextDocument &document) {
+  // Reading the engine's RTF back costs about as much as opening the file: only a document
+  // that holds numbers, rules or pictures needs it, as all else is the same text there.
+  QString text = document.toRawText();
+  bool flattened = text.contains(QChar::ObjectReplacementCharacter);
+  for (QTextBlock block = document.begin(); !flattened && block.isValid(); block = block.next()) {
+    const QTextList *list = block.textList();
+    const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::ListDisc;
+    const bool numbered = style != QTextListFormat::ListDisc &&
+                          style != QTextListFormat::ListCircle &&
+                          style != QTextListFormat::ListSquare;
+    flattened =
+        numbered || block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+  }
+  if (!flattened) return text.replace(QChar::ParagraphSeparator, u'\n');
   QTextDocument flat;
   richtext::setUpDocument(flat, richtext::pixelsToTwips(document.indentWidth()));
   richtext::readRtf(richtext::writeRtf(document, 0, -1, richtext::RtfTarget::Engine), flat);
-  QString text = flat.toRawText();
+  text = flat.toRawText();
   text.replace(QChar::ParagraphSeparator, u'\n');
   return text;
 }
