@@ -46,16 +46,15 @@ QString browserText(const QString &chromium, const QString &post) {
   const QString pageName = dir.filePath(u"post.html"_s);
   QFile page(pageName);
   if (!page.open(QIODevice::WriteOnly)) return {};
-  page.write(
-      "<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body>" + post.toUtf8() +
-      // A newline that ends a <pre> shows no line, but innerText counts it: it goes first.
-      "<script>addEventListener('load', () => { for (const pre of"
-      " document.querySelectorAll('pre')) if (pre.lastChild && pre.lastChild.nodeType === 3)"
-      " pre.lastChild.data = pre.lastChild.data.replace(/\\n$/, '');"
-      " const text = document.body.innerText;"
-      " document.body.textContent = ''; const out = document.createElement('textarea');"
-      " out.id = 'shown'; out.textContent = text; document.body.appendChild(out); });"
-      "</script></body></html>");
+  page.write("<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body>" + post.toUtf8() +
+             // A newline that ends a <pre> shows no line, but innerText counts it: it goes first.
+             "<script>addEventListener('load', () => { for (const pre of"
+             " document.querySelectorAll('pre')) if (pre.lastChild && pre.lastChild.nodeType === 3)"
+             " pre.lastChild.data = pre.lastChild.data.replace(/\\n$/, '');"
+             " const text = document.body.innerText;"
+             " document.body.textContent = ''; const out = document.createElement('textarea');"
+             " out.id = 'shown'; out.textContent = text; document.body.appendChild(out); });"
+             "</script></body></html>");
   page.close();
   QProcess browser;
   browser.start(chromium, {u"--headless"_s, u"--no-sandbox"_s, u"--disable-gpu"_s,
@@ -89,8 +88,7 @@ TEST(PreviewOfHtml, ShowsBareItemsAsABrowserDoes) {
       {"a line break after the list", u"<li>a</li>\n<font>one<br>\ntwo</font>"_s,
        u"* a|one\u2028two"_s},
       {"two runs of items", u"<li>a</li>\nmid<br>\n<li>b</li>"_s, u"* a|mid\u2028|* b|"_s},
-      {"a table after the list", u"<li>a</li>\n<table><tr><td>t</td></tr></table>"_s,
-       u"* a|t|"_s},
+      {"a table after the list", u"<li>a</li>\n<table><tr><td>t</td></tr></table>"_s, u"* a|t|"_s},
       {"a page's own list is left alone", u"<ol><li>a</li><li>b</li></ol>after"_s,
        u"* a|* b|after"_s},
       {"a < that starts no tag", u"5<6 and 1 < 2"_s, u"5<6 and 1 < 2"_s},
