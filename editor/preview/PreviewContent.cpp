@@ -49,7 +49,8 @@ QString markdownToHtml(const QString &markdown) {
 // A browser shows a list item outside any list as a bulleted block of its own, so the line
 // after it starts below it; Qt's HTML import makes such an item no list item at all and runs
 // the text after it into it. Each run of items outside a list (the fragment writes its
-// bullets so) is put into a <ul>, which Qt shows as a browser shows the bare items.
+// bullets so) is put into a <ul> without margins, which Qt shows as a browser shows the bare
+// items.
 QString listItemsInLists(const QString &html) {
   static const QRegularExpression tag(uR"(<(/?)(li|ul|ol)\b[^>]*>)"_s,
                                       QRegularExpression::CaseInsensitiveOption);
@@ -96,7 +97,7 @@ QString listItemsInLists(const QString &html) {
       if (!ourList) {
         copyTo(match.capturedStart());
         if (std::exchange(afterList, false)) out += u"</div>"_s;
-        out += u"<ul>"_s;
+        out += u"<ul style=\"margin-top:0px; margin-bottom:0px\">"_s;
         ourList = true;
       }
       inItem = true;
