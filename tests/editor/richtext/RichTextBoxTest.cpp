@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextList>
+#include <QTextTable>
 #include <functional>
 #include <stdexcept>
 
@@ -303,8 +304,12 @@ TEST(RichTextBox, PastedHtmlKeepsWhatOurFilesHoldAndAllItsText) {
   box.insertRich(&mime);
   // (Qt's HTML import may leave an empty paragraph after a table; the text is what counts.)
   EXPECT_EQ(box.text().split(u'\n', Qt::SkipEmptyParts).join(u'\n'),
-            u"Bold and red\n{Begin Fixed}\na  b\nc  d\n{End Fixed}\nend"_s);
-  EXPECT_EQ(box.document()->rootFrame()->childFrames().size(), 0) << "a table came in";
+            u"Bold and red\uFDD0a\uFDD0b\uFDD0c\uFDD0d\uFDD1\nend"_s);
+  ASSERT_EQ(box.document()->rootFrame()->childFrames().size(), 1) << "the table is lost";
+  const auto *table = qobject_cast<QTextTable *>(box.document()->rootFrame()->childFrames()[0]);
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->rows(), 2);
+  EXPECT_EQ(table->columns(), 2);
   select(box, 0, 4);
   EXPECT_EQ(box.selBold(), true);
   select(box, 9, 3);
@@ -574,23 +579,34 @@ TEST(RichTextBox, TheLinkLookFollowsTheDocument) {
   }
 }
 
-TEST(RichTextBox, PastedTablesLineUpInFixedColumns) {
+TEST(RichTextBox, PastedTablesComeInAsTables) {
   RichTextBox box;
   QMimeData mime;
   mime.setHtml(
       u"<table><tr><th>Team</th><th>P</th><th>Pts</th></tr>"
-      u"<tr><td>Leeds United</td><td></td><td>12</td></tr>"
+      u"<tr><td>Leeds United</td><td></td><td align=right>12</td></tr>"
       u"<tr><td>\u6771\u4EAC</td><td>2<p>(one away)</p></td></tr></table>"_s);
   box.insertRich(&mime);
-  EXPECT_EQ(box.text().split(u'\n', Qt::SkipEmptyParts),
-            (QStringList{u"{Begin Fixed}"_s, u"Team          P             Pts"_s,
-                         u"Leeds United                12"_s,
-                         u"\u6771\u4EAC          2 (one away)"_s, u"{End Fixed}"_s}));
-  for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
-    if (block.text().isEmpty()) continue;
-    select(box, block.position(), block.length() - 1);
-    EXPECT_EQ(box.selFontName(), u"Courier"_s) << block.text().toStdString();
-  }
+  ASSERT_EQ(box.document()->rootFrame()->childFrames().size(), 1);
+  const auto *table = qobject_cast<QTextTable *>(box.document()->rootFrame()->childFrames()[0]);
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rows(), 3);
+  ASSERT_EQ(table->columns(), 3);  // the widest row's; the short row gets an empty cell
+  EXPECT_EQ(table->format().headerRowCount(), 1);
+  const auto text = [&](int row, int column) {
+    QTextCursor cursor = table->cellAt(row, column).firstCursorPosition();
+    cursor.setPosition(table->cellAt(row, column).lastPosition(), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+  };
+  EXPECT_EQ(text(0, 0), u"Team"_s);
+  EXPECT_EQ(text(1, 1), QString());
+  EXPECT_EQ(text(1, 2), u"12"_s);
+  EXPECT_EQ(text(2, 0), u"\u6771\u4EAC"_s);
+  EXPECT_EQ(text(2, 1), u"2\u2029(one away)"_s);
+  EXPECT_EQ(text(2, 2), QString());
+  EXPECT_TRUE(table->cellAt(1, 2).firstCursorPosition().blockFormat().alignment() & Qt::AlignRight);
+  EXPECT_TRUE(quillmark::richtext::isBold(
+      table->cellAt(0, 1).begin().currentBlock().begin().fragment().charFormat()));
 }
 
 }  // namespace
