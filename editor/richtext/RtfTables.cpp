@@ -176,6 +176,8 @@ void TableBuilder::finish(const RowDefinition &definition) {
   }
   if (table->rows() > rowsUsed_) table->removeRows(rowsUsed_, table->rows() - rowsUsed_);
   if (table->columns() > width_) table->removeColumns(width_, table->columns() - width_);
+  // Empty cells at the ends of rows take no column of their own until here.
+  if (table->columns() < width_) table->appendColumns(width_ - table->columns());
   for (std::size_t i = 0; i < vertical_.size(); ++i) closeVertical(i);
   const std::int64_t cells = std::int64_t(table->rows()) * table->columns();
   std::int64_t budget = kMergeCellBudget;
