@@ -30,6 +30,7 @@
 #include <QTextDocument>
 #include <QTextFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -1094,6 +1095,11 @@ void takeFirstCharacterFormats(QTextDocument &document) {
     if (first.atEnd()) continue;
     const QTextFragment fragment = first.fragment();
     if (fragment.charFormatIndex() == block.charFormatIndex()) continue;
+    // A cell's first paragraph: its character format is the cell's, with its spans.
+    if (const QTextTable *table = QTextCursor(block).currentTable();
+        table != nullptr && table->cellAt(block.position()).firstPosition() == block.position()) {
+      continue;
+    }
     cursor.setPosition(block.position());
     cursor.setBlockCharFormat(fragment.charFormat());
   }
