@@ -1021,7 +1021,12 @@ void Reader::startRow() {
     paragraph.removeSelectedText();
     const QTextBlock before = cursor_.block().previous();
     if (before.isValid() && QTextCursor(before).currentTable() == nullptr) {
+      // Joined to the paragraph before, which keeps its own formats.
+      const QTextBlockFormat format = before.blockFormat();
+      const QTextCharFormat chars = before.charFormat();
       cursor_.deletePreviousChar();
+      cursor_.setBlockFormat(format);
+      cursor_.setBlockCharFormat(chars);
     } else {
       cursor_.setBlockFormat(QTextBlockFormat());
     }
