@@ -579,6 +579,70 @@ TEST(RichTextBox, TheLinkLookFollowsTheDocument) {
   }
 }
 
+// Pasted HTML tables of several kinds: the table's size, header rows, and its cells' text
+// row by row, "|" between cells.
+TEST(RichTextBox, PastedTablesKeepTheirShape) {
+  struct Case {
+    const char *name;
+    QString html;
+    int rows;
+    int columns;
+    int headerRows;
+    QString cells;
+  };
+  const Case cases[] = {
+      {"BoldFirstRowWithoutTh",
+       u"<table><tr><td><b>Name</b></td><td><b>Goals</b></td></tr>"
+       u"<tr><td>Ann</td><td>3</td></tr></table>"_s,
+       2, 2, 1, u"Name|Goals/Ann|3"_s},
+      {"PlainFirstRowIsNoHeader",
+       u"<table><tr><td>a</td><td>b</td></tr><tr><td>c</td><td>d</td></tr></table>"_s, 2, 2, 0,
+       u"a|b/c|d"_s},
+      {"SpreadsheetGrid",
+       u"<meta charset=utf-8><table border=0 cellpadding=0 cellspacing=0><col width=64>"
+       u"<tr height=20><td height=20 width=64>1</td><td width=64 align=right>2</td>"
+       u"<td></td></tr><tr><td>x</td><td>y</td><td>z</td></tr></table>"_s,
+       2, 3, 0, u"1|2|/x|y|z"_s},
+      {"TableInAList",
+       u"<ul><li>item<table><tr><td>in</td><td>list</td></tr></table></li></ul><p>after</p>"_s, 1,
+       2, 0, u"in|list"_s},
+      {"ListAndHeadingInACell",
+       u"<table><tr><td><h1>Head</h1><ul><li>one</li></ul></td><td>b</td></tr></table>"_s, 1, 2, 0,
+       u"Head\u2029one|b"_s},
+  };
+  for (const Case &c : cases) {
+    RichTextBox box;
+    QMimeData mime;
+    mime.setHtml(c.html);
+    box.insertRich(&mime);
+    QTextTable *table = nullptr;
+    for (QTextFrame *frame : box.document()->rootFrame()->childFrames()) {
+      if (auto *found = qobject_cast<QTextTable *>(frame)) table = found;
+    }
+    ASSERT_NE(table, nullptr) << c.name;
+    EXPECT_EQ(table->rows(), c.rows) << c.name;
+    EXPECT_EQ(table->columns(), c.columns) << c.name;
+    EXPECT_EQ(table->format().headerRowCount(), c.headerRows) << c.name;
+    QStringList rows;
+    for (int row = 0; row < table->rows(); ++row) {
+      QStringList cells;
+      for (int column = 0; column < table->columns(); ++column) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        QTextCursor cursor = cell.firstCursorPosition();
+        cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+        cells << cursor.selectedText();
+      }
+      rows << cells.join(u'|');
+    }
+    EXPECT_EQ(rows.join(u'/'), c.cells) << c.name;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+      if (QTextCursor(block).currentTable() != nullptr) {
+        EXPECT_EQ(block.textList(), nullptr) << c.name << " a list in a cell";
+      }
+    }
+  }
+}
+
 TEST(RichTextBox, PastedTablesComeInAsTables) {
   RichTextBox box;
   QMimeData mime;
