@@ -20,6 +20,7 @@ packages=(
   dpkg-dev lintian pkg-config    # the Debian package: cpack's dpkg-shlibdeps, its checker
   appstream desktop-file-utils   # validators of the AppStream metainfo and the desktop entry
   bash-completion man-db         # where the completion goes; the installed manual pages
+  abiword                        # a word processor the tests open our RTF tables with
 )
 
 missing=()

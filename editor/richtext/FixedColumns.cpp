@@ -121,39 +121,4 @@ bool insideFixedColumns(const QTextDocument &document, int position) {
   return false;
 }
 
-void TableCells::startRow(QString text) {
-  if (inRow_) return;
-  cell_ = std::move(text);
-  inTable_ = inRow_ = true;
-}
-
-void TableCells::endParagraph() {
-  if (!cell_.isEmpty() && !cell_.endsWith(u' ')) cell_ += u' ';
-}
-
-void TableCells::endCell() {
-  rowCells_ << cellLine(cell_);
-  cell_.clear();
-}
-
-void TableCells::endRow() {
-  if (!cellLine(cell_).isEmpty()) endCell();  // text after the row's last cell
-  cell_.clear();
-  tableRows_ << std::exchange(rowCells_, {});
-  inRow_ = false;
-}
-
-TableCells::Block TableCells::finish() {
-  if (!inTable_) return {{}, false};
-  if (tableRows_.isEmpty() && rowCells_.isEmpty()) {
-    inTable_ = inRow_ = false;
-    return {{cellLine(std::exchange(cell_, {}))}, false};
-  }
-  if (inRow_ && (!rowCells_.isEmpty() || !cellLine(cell_).isEmpty())) endRow();
-  inTable_ = inRow_ = false;
-  cell_.clear();
-  rowCells_.clear();
-  return {fixedColumnsBlock(std::exchange(tableRows_, {})), true};
-}
-
 }  // namespace quillmark::richtext

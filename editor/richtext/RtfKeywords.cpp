@@ -15,6 +15,7 @@ namespace {
 
 constexpr char16_t vertical(VerticalPosition position) { return char16_t(position); }
 constexpr char16_t aligned(Alignment alignment) { return char16_t(alignment); }
+constexpr char16_t merge(CellMerge how) { return char16_t(how); }
 
 // The control words this reader acts on. Every other word is ignored; inside a "\*" group
 // an unknown word makes the whole group skipped.
@@ -31,6 +32,8 @@ constexpr Keyword kKeywords[] = {
     {"stylesheet", Op::StyleSheet},
     {"info", Op::SkipDestination},
     {"pict", Op::SkipDestination},
+    // The text of a nested table for readers that know none; the nested cells are read.
+    {"nonesttables", Op::SkipDestination},
     {"shppict", Op::SkipDestination},
     {"nonshppict", Op::SkipDestination},
     {"shpinst", Op::SkipDestination},
@@ -178,6 +181,12 @@ constexpr Keyword kKeywords[] = {
     {"row", Op::Row},
     {"nestcell", Op::NestedCell},
     {"nestrow", Op::NestedCell},
+    {"cellx", Op::CellEdge},
+    {"trhdr", Op::HeaderRow},
+    {"clmgf", Op::MergeAcross, merge(CellMerge::First)},
+    {"clmrg", Op::MergeAcross, merge(CellMerge::Continue)},
+    {"clvmgf", Op::MergeDown, merge(CellMerge::First)},
+    {"clvmrg", Op::MergeDown, merge(CellMerge::Continue)},
     {"emdash", Op::Character, u'\u2014'},
     {"endash", Op::Character, u'\u2013'},
     {"lquote", Op::Character, u'\u2018'},

@@ -1,7 +1,8 @@
 #pragma once
 // The control words the RTF reader acts on, one row each, and what each one does. Every word
 // not in the table is ignored by the reader; knows nothing of documents but their
-// alignments (DocumentModel.h) and list number formats (RtfLists.h), which rows name.
+// alignments (DocumentModel.h) and list number formats (RtfLists.h), which rows name, and
+// how table cells merge.
 #include <cstdint>
 #include <string_view>
 
@@ -83,6 +84,18 @@ enum class Op : std::uint8_t {
   Cell,
   NestedCell,
   Row,
+  // Row definitions
+  CellEdge,     // "\cellx": a cell's definition ends
+  HeaderRow,    // "\trhdr"
+  MergeAcross,  // "\clmgf", "\clmrg": the value is the CellMerge
+  MergeDown,    // "\clvmgf", "\clvmrg": the same, for merges down a column
+};
+
+// How a cell's definition joins it to its neighbours.
+enum class CellMerge : std::uint8_t {
+  None,
+  First,     // "\clmgf", "\clvmgf": the first of merged cells
+  Continue,  // "\clmrg", "\clvmrg": merged with the cell before (left or above)
 };
 
 struct Keyword {

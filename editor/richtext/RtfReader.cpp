@@ -5,8 +5,7 @@
 // of the HTML converter. Beside it, one file per concern: the control words (RtfKeywords.h),
 // character and paragraph formatting (RtfFormatting.h), the font and colour tables
 // (RtfFontsColors.h), code pages (CodePages.h), list numbering (RtfLists.h), fields and
-// hyperlink addresses (RtfFields.h), tables gathered as fixed-columns blocks
-// (FixedColumns.h).
+// hyperlink addresses (RtfFields.h), tables built row by row (RtfTables.h).
 //
 // Limits this reader relies on:
 //   kMaxGroupDepth  groups nested deeper keep their text but not their formatting; a
@@ -17,6 +16,8 @@
 //   kMaxBulletsPerList  bullet paragraphs in a row go into lists of at most this many.
 //   kMaxFaces       text in faces past this many different ones is in the default face.
 //   kMaxListNumber, kMaxNumberTextLength (RtfLists.h)  list numbers and number texts.
+//   kMaxTableRows, kMaxTableColumns (DocumentModel.h)  a table's rows and columns: the text
+//                   of more joins the last row's or column's cells.
 // Each limit has a row going past it in tests/pathological/EditorPathologicalTest.cpp.
 // Everything else is linear in the input: no recursion, no rescanning, no per-character
 // document edits.
@@ -29,6 +30,7 @@
 #include <QTextDocument>
 #include <QTextFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -40,13 +42,13 @@
 
 #include "CodePages.h"
 #include "DocumentModel.h"
-#include "FixedColumns.h"
 #include "RtfFields.h"
 #include "RtfFontsColors.h"
 #include "RtfFormatting.h"
 #include "RtfKeywords.h"
 #include "RtfLists.h"
 #include "RtfStyles.h"
+#include "RtfTables.h"
 #include "quillmark/text.h"
 
 using namespace Qt::StringLiterals;
@@ -221,10 +223,11 @@ class Reader {
     QTextListFormat::Style style = QTextListFormat::ListStyleUndefined;
   };
   std::array<OpenList, kMaxListLevel> openLists_{};
-  StyleSheet styles_;    // the meaning of the paragraph styles
-  ListNumbering lists_;  // numbers a word processor writes only in list definitions
-  Fields fields_;        // every field met so far
-  TableCells table_;     // a table's text, until the table ends
+  StyleSheet styles_;            // the meaning of the paragraph styles
+  ListNumbering lists_;          // numbers a word processor writes only in list definitions
+  Fields fields_;                // every field met so far
+  TableBuilder table_{cursor_};  // the table being read, if any
+  RowDefinition rowDefinition_;  // the definition of its row being read
 };
 
 // Each destination's handlers. The groups of text take formatting and text words; the
@@ -422,7 +425,7 @@ void Reader::finishListText() {
     listTextGiven_ = true;
   } else if (!listText_.trimmed().isEmpty() && top().destination == Destination::Text) {
     if (table_.inRow()) {
-      for (const QChar c : std::as_const(listText_)) character(c.unicode());
+      for (const QChar c : std::as_const(listText_)) documentCharacter(c.unicode());
     } else {
       // Kept until the paragraph ends: an item of a list the numbering defines shows its
       // number from its list, not as text.
@@ -440,7 +443,7 @@ void Reader::placePicture(int field) {
   const auto [address, alt] = fields_.takePicture(field);
   if (top().destination != Destination::Text || skipping()) return;
   if (table_.inRow()) {
-    for (const QChar c : alt) table_.append(c);
+    for (const QChar c : alt) documentCharacter(c.unicode());
     return;
   }
   finishTable();
@@ -701,7 +704,21 @@ void Reader::textWord(const ControlWord &word) {
     case Op::RowDefaults:
       // Between two rows of a table, the next row. A table starts with its first cell's
       // paragraph ("\intbl"), as the row definitions may stand anywhere before it.
-      if (documentText && table_.inTable()) startRow();
+      if (!documentText) break;
+      rowDefinition_.reset();
+      if (table_.inTable()) startRow();
+      break;
+    case Op::CellEdge:
+      if (documentText) rowDefinition_.endCell();
+      break;
+    case Op::HeaderRow:
+      if (documentText) rowDefinition_.header = true;
+      break;
+    case Op::MergeAcross:
+      if (documentText) rowDefinition_.next.horizontal = CellMerge(word.value);
+      break;
+    case Op::MergeDown:
+      if (documentText) rowDefinition_.next.vertical = CellMerge(word.value);
       break;
     case Op::Cell:
       if (documentText) endCell();
@@ -758,7 +775,8 @@ void Reader::textRun() {
     while (pos_ < size && !isSpecial(rtf_[pos_])) ++pos_;
     return;
   }
-  if (bytesToSkip_ == 0 && top().destination == Destination::Text && !table_.inTable()) {
+  if (bytesToSkip_ == 0 && top().destination == Destination::Text &&
+      (table_.inRow() || !table_.inTable())) {
     prepareRun();
     if (codePage_->isSingleByte()) {
       const std::array<char16_t, 256> &table = codePage_->table();
@@ -799,11 +817,7 @@ void Reader::documentCharacter(char16_t c) {
     return;
   }
   if (!isTextCharacter(c)) return;
-  if (table_.inRow()) {
-    table_.append(QChar(c));
-    return;
-  }
-  finishTable();  // text after a table's last row
+  if (!table_.inRow()) finishTable();  // text after a table's last row
   prepareRun();
   run_ += QChar(c);
 }
@@ -824,6 +838,7 @@ void Reader::prepareRun() {
 
 void Reader::flushRun() {
   if (run_.isEmpty()) return;
+  if (table_.inRow()) table_.prepareText();
   cursor_.insertText(run_, formatOf(runChars_));
   run_.resize(0);
 }
@@ -872,7 +887,8 @@ const QTextCharFormat &Reader::formatOf(const CharacterState &chars) {
 
 void Reader::endParagraph() {
   if (table_.inRow()) {
-    table_.endParagraph();
+    flushRun();
+    table_.endParagraph(top().paragraph.alignment, formatOf(top().chars));
     paragraphBullet_ = false;
     listTextGiven_ = false;
     paragraphListText_.clear();
@@ -990,47 +1006,64 @@ ParagraphNumber Reader::numberParagraph() {
 }
 
 // A row starts, at "\intbl" or at the first "\cell" or "\row" of a row without it: the
-// text of the paragraph so far is the beginning of its first cell.
+// text of the paragraph so far is the beginning of its first cell. A table's first row
+// starts the table in the place of the paragraph, right after the paragraph before it;
+// lists end before it.
 void Reader::startRow() {
   if (table_.inRow()) return;
   flushRun();
-  QTextCursor paragraph = cursor_;
-  paragraph.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
-  table_.startRow(paragraph.selectedText());
-  paragraph.removeSelectedText();
+  QString text;
+  if (!table_.inTable()) {
+    QTextCursor paragraph = cursor_;
+    paragraph.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    text = paragraph.selectedText();
+    text.removeIf([](QChar c) { return !isTextCharacter(c.unicode()); });
+    paragraph.removeSelectedText();
+    const QTextBlock before = cursor_.block().previous();
+    if (before.isValid() && QTextCursor(before).currentTable() == nullptr) {
+      // Joined to the paragraph before, which keeps its own formats.
+      const QTextBlockFormat format = before.blockFormat();
+      const QTextCharFormat chars = before.charFormat();
+      cursor_.deletePreviousChar();
+      cursor_.setBlockFormat(format);
+      cursor_.setBlockCharFormat(chars);
+    } else {
+      cursor_.setBlockFormat(QTextBlockFormat());
+    }
+    closeLists();
+  }
+  table_.startRow(int(rowDefinition_.cells.size()));
   paragraphBullet_ = false;
+  if (!text.isEmpty()) {
+    prepareRun();
+    run_ += text;
+  }
 }
 
 void Reader::endCell() {
   startRow();
-  table_.endCell();
+  flushRun();
+  table_.endCell(top().paragraph.alignment);
   paragraphBullet_ = false;
 }
 
 void Reader::endRow() {
   startRow();
-  table_.endRow();
+  flushRun();
+  table_.endRow(rowDefinition_);
   paragraphBullet_ = false;
 }
 
 // Puts the table read so far into the document, leaving the cursor at the start of the
-// paragraph after it.
+// paragraph after it, which starts in the formatting in effect.
 void Reader::finishTable() {
   if (!table_.inTable()) return;
   paragraphBullet_ = false;
-  const TableCells::Block block = table_.finish();
-  if (!block.fixed) {
-    cursor_.insertText(block.lines.join(u' '), formatOf(top().chars));
-    return;
-  }
-  const QTextCharFormat fixed = fixedColumnsFormat();
-  for (qsizetype i = 0; i < block.lines.size(); ++i) {
-    cursor_.setBlockFormat(QTextBlockFormat());
-    closeLists();
-    cursor_.insertText(block.lines[i], fixed);
-    const bool last = i + 1 == block.lines.size();
-    cursor_.insertBlock(QTextBlockFormat(), last ? formatOf(top().chars) : fixed);
-  }
+  flushRun();
+  table_.finish(rowDefinition_);
+  cursor_.setBlockFormat(QTextBlockFormat());
+  cursor_.setBlockCharFormat(formatOf(top().chars));
+  closeLists();
 }
 
 // A font-table entry ended: text may now be in another face or code page.
@@ -1067,6 +1100,11 @@ void takeFirstCharacterFormats(QTextDocument &document) {
     if (first.atEnd()) continue;
     const QTextFragment fragment = first.fragment();
     if (fragment.charFormatIndex() == block.charFormatIndex()) continue;
+    // A cell's first paragraph: its character format is the cell's, with its spans.
+    if (const QTextTable *table = QTextCursor(block).currentTable();
+        table != nullptr && table->cellAt(block.position()).firstPosition() == block.position()) {
+      continue;
+    }
     cursor.setPosition(block.position());
     cursor.setBlockCharFormat(fragment.charFormat());
   }

@@ -207,9 +207,19 @@ class Writer {
           writeItems(frame->begin());
         }
       } else if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+        if (file_ && isPlaceBeforeTable(it)) continue;
         writeBlock(block);
       }
     }
+  }
+
+  // The empty paragraph a document always has before a table that starts it: a file's table
+  // starts the document, and reading it makes that paragraph again.
+  bool isPlaceBeforeTable(QTextFrame::iterator it) const {
+    const QTextBlock block = it.currentBlock();
+    if (block != document_.begin() || block.length() > 1) return false;
+    ++it;
+    return !it.atEnd() && qobject_cast<const QTextTable *>(it.currentFrame()) != nullptr;
   }
 
   // A block is written when part of it, its separator included, lies in the range; a block
@@ -217,10 +227,15 @@ class Writer {
   // was selected, so that a selected paragraph end still ends a paragraph.
   bool inRange(int first, int last) const { return first <= to_ && last >= from_; }
 
-  // A table becomes a fixed-columns block of the rows in the range, a row's cells in columns
-  // padded with blanks. A cell spanning columns or rows gives its text to its first place.
+  // To a file, a table is an RTF table of the rows in the range; to the engine, a
+  // fixed-columns block of them, a row's cells in columns padded with blanks. A cell spanning
+  // columns or rows gives its text to its first place in the block.
   void writeTable(const QTextTable &table) {
     if (table.columns() == 0) return;
+    if (file_) {
+      writeFileTable(table);
+      return;
+    }
     QList<QStringList> rows;
     for (int row = 0; row < table.rows(); ++row) {
       const QTextTableCell firstCell = table.cellAt(row, 0);
@@ -241,6 +256,138 @@ class Writer {
       applyFormat(fixed);
       writeText(line);
     }
+  }
+
+  // The rows in the range as "\trowd" row definitions, each cell's paragraphs marked
+  // "\intbl" and ended by "\cell" (the last) or "\par", each row ended by "\row". A
+  // selection within one cell is that cell's text, as paragraphs of their own.
+  void writeFileTable(const QTextTable &table) {
+    if (!everything_) {
+      const QTextTableCell first = table.cellAt(from_);
+      if (first.isValid() && first == table.cellAt(to_)) {
+        writeItems(first.begin());
+        return;
+      }
+    }
+    const QList<int> edges = cellEdges(table);
+    const int headerRows = std::clamp(table.format().headerRowCount(), 0, table.rows());
+    for (int row = 0; row < table.rows(); ++row) {
+      if (!everything_) {
+        const QTextTableCell firstCell = table.cellAt(row, 0);
+        const QTextTableCell lastCell = table.cellAt(row, table.columns() - 1);
+        if (!inRange(firstCell.firstPosition(), lastCell.lastPosition())) continue;
+      }
+      endParagraphForTable();
+      body_ += "\\trowd\\trgaph108\\trleft-108";
+      if (row < headerRows) body_ += "\\trhdr";
+      for (int column = 0; column < table.columns(); ++column) {
+        const QTextTableCell cell = table.cellAt(row, column);
+        if (cell.rowSpan() > 1) body_ += cell.row() == row ? "\\clvmgf" : "\\clvmrg";
+        if (cell.columnSpan() > 1) body_ += cell.column() == column ? "\\clmgf" : "\\clmrg";
+        body_ += "\\cellx" + QByteArray::number(edges[column]);
+      }
+      body_ += kLineEnd;
+      needBlank_ = false;
+      for (int column = 0; column < table.columns(); ++column) {
+        const QTextTableCell cell = table.cellAt(row, column);
+        const bool own = cell.row() == row && cell.column() == column;
+        if (own) writeCell(cell);
+        closeLink();
+        if (!own) writeWord("\\pard\\intbl");
+        body_ += "\\cell";
+        needBlank_ = true;
+      }
+      body_ += "\\row";
+      body_ += kLineEnd;
+      needBlank_ = false;
+      atLineStart_ = true;
+      paragraph_.reset();  // "\pard" ends the table for the paragraph after it
+      afterRow_ = true;
+    }
+  }
+
+  // Ends the paragraph before a table's row, which does not end with "\par" when it is
+  // another row.
+  void endParagraphForTable() {
+    closeLink();
+    if (paragraphCount_ > 0 && !afterRow_) {
+      finishParagraph();
+      body_ += "\\par";
+      body_ += kLineEnd;
+      needBlank_ = false;
+      atLineStart_ = true;
+    }
+    afterRow_ = false;
+    ++paragraphCount_;
+  }
+
+  // A cell's paragraphs with their alignment and text, "\par" between each two; a table in
+  // the cell gives it its text as a paragraph.
+  void writeCell(const QTextTableCell &cell) {
+    bool first = true;
+    const auto startCellParagraph = [&](Alignment alignment) {
+      closeLink();
+      if (!first) {
+        body_ += "\\par";
+        body_ += kLineEnd;
+        needBlank_ = false;
+        atLineStart_ = true;
+      }
+      first = false;
+      writeWord("\\pard\\intbl");
+      if (alignment == Alignment::Center) writeWord("\\qc");
+      if (alignment == Alignment::Right) writeWord("\\qr");
+      if (alignment == Alignment::Justify) writeWord("\\qj");
+    };
+    for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+      if (const QTextFrame *frame = it.currentFrame()) {
+        startCellParagraph(Alignment::Left);
+        applyFormat(formattingOf(QTextCharFormat()));
+        writeText(cellText(frame->begin()));
+      } else if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+        // An empty paragraph's formatting is left out: a reader gives an empty cell none.
+        startCellParagraph(alignmentOf(block.blockFormat()));
+        writeFragments(block, true);
+      }
+    }
+    if (first) startCellParagraph(Alignment::Left);
+  }
+
+  // The right edges of a table's columns in twips: the widths its format gives, in pixels or
+  // in percent of the page's text width, the rest of that width shared out equally among the
+  // columns without one.
+  static QList<int> cellEdges(const QTextTable &table) {
+    constexpr int kPageTextTwips = 9360;  // a letter page's width less two inch margins
+    constexpr int kMinColumnTwips = 30;
+    const int columns = table.columns();
+    const QList<QTextLength> lengths = table.format().columnWidthConstraints();
+    QList<int> widths(columns, 0);
+    int fixedTwips = 0;
+    int variable = 0;
+    for (int column = 0; column < columns; ++column) {
+      const QTextLength length =
+          column < lengths.size() ? lengths[column] : QTextLength(QTextLength::VariableLength, 0);
+      if (length.type() == QTextLength::FixedLength) {
+        widths[column] = std::clamp(pixelsToTwips(length.rawValue()), 0, kPageTextTwips * 10);
+      } else if (length.type() == QTextLength::PercentageLength) {
+        widths[column] = int(std::clamp(length.rawValue(), 0.0, 100.0) * kPageTextTwips / 100);
+      } else {
+        ++variable;
+        continue;
+      }
+      fixedTwips += widths[column];
+    }
+    const int share = variable > 0 ? std::max(0, kPageTextTwips - fixedTwips) / variable : 0;
+    QList<int> edges;
+    edges.reserve(columns);
+    int edge = -108;  // "\trleft"
+    for (int column = 0; column < columns; ++column) {
+      const bool given =
+          column < lengths.size() && lengths[column].type() != QTextLength::VariableLength;
+      edge += std::max(kMinColumnTwips, given ? widths[column] : share);
+      edges << edge;
+    }
+    return edges;
   }
 
   // The text of a cell's paragraphs, nested tables' cells included, a blank between each two.
@@ -300,6 +447,11 @@ class Writer {
     }
     // Clipping asks each fragment its position, which costs a search: only at the range's ends.
     const bool whole = everything_ || (position >= from_ && position + block.length() - 1 <= to_);
+    writeFragments(block, whole);
+  }
+
+  // The text of a block, clipped to the range unless `whole`.
+  void writeFragments(const QTextBlock &block, bool whole) {
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       const QString fragmentText = fragment.text();
@@ -477,7 +629,7 @@ class Writer {
   // formatting differs from the paragraph before's.
   void startParagraph(const ParagraphFormatting &paragraph, const QString &number = {}) {
     closeLink();
-    if (paragraphCount_ > 0) {
+    if (paragraphCount_ > 0 && !afterRow_) {
       finishParagraph();
       body_ += "\\par";
       body_ += kLineEnd;
@@ -485,6 +637,7 @@ class Writer {
       atLineStart_ = true;
     }
     ++paragraphCount_;
+    afterRow_ = false;
     const bool changed = !paragraph_ || *paragraph_ != paragraph;
     paragraph_ = paragraph;
     if (changed) writeWord("\\pard");
@@ -725,6 +878,7 @@ class Writer {
   std::optional<CharFormatting> beforeLink_;      // written_ when that field opened
   bool restateFont_ = false;  // the converter has forgotten face, size and colour
   int paragraphCount_ = 0;
+  bool afterRow_ = false;     // the last thing written was a table row's "\row"
   bool needBlank_ = false;    // the last thing written was a control word
   bool atLineStart_ = false;  // the last thing written was a line end
 

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
+#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 
@@ -157,6 +158,33 @@ void dropImportedLinkLook(QTextDocument &page) {
   }
 }
 
+// A table whose first row is all bold, as "th" cells are, has that row as its header, when
+// more rows follow it.
+void markHeaderRows(QTextDocument &page) {
+  for (QTextFrame *frame : page.rootFrame()->childFrames()) {
+    auto *table = qobject_cast<QTextTable *>(frame);
+    if (table == nullptr || table->rows() < 2 || table->format().headerRowCount() > 0) continue;
+    bool bold = true;
+    bool text = false;
+    for (int column = 0; column < table->columns() && bold; ++column) {
+      const QTextTableCell cell = table->cellAt(0, column);
+      if (cell.row() != 0 || cell.column() != column) continue;
+      for (QTextFrame::iterator it = cell.begin(); !it.atEnd() && bold; ++it) {
+        const QTextBlock block = it.currentBlock();
+        for (QTextBlock::iterator run = block.begin(); !run.atEnd() && bold; ++run) {
+          if (run.fragment().text().trimmed().isEmpty()) continue;
+          text = true;
+          bold = isBold(run.fragment().charFormat());
+        }
+      }
+    }
+    if (!bold || !text) continue;
+    QTextTableFormat format = table->format();
+    format.setHeaderRowCount(1);
+    table->setFormat(format);
+  }
+}
+
 }  // namespace
 
 bool readWebPage(const QString &page, QTextDocument &into, const ReadProgress &progress) {
@@ -166,6 +194,7 @@ bool readWebPage(const QString &page, QTextDocument &into, const ReadProgress &p
   restoreListStarts(html, listStartsOf(page));
   dropImportedLinkLook(html);
   normaliseImportedStructures(html);
+  markHeaderRows(html);
   return readRtf(writeRtf(html), into, nullptr, progress);
 }
 

@@ -171,6 +171,24 @@ const std::vector<Row> &rows() {
          rtf += repeated(row, rowsOfTen) + "\\pard end}";
          return Document{rtf, QString(rowsOfTen * 10, u'c') + u"end"_s};
        }},
+      {"TableOf2000RowsBy1000Columns",
+       [] {
+         // Cut to the most columns a table holds; the cells past them join the last one.
+         const int rows = scaled(2000);
+         const QByteArray row = "\\trowd\\intbl x" + repeated("\\cell ", 1000) + "\\row\n";
+         return Document{"{\\rtf1 " + repeated(row, rows) + "\\pard end}",
+                         QString(rows, u'x') + u"end"_s};
+       }},
+      {"TableOf12000Rows",
+       [] {
+         // Cut to the most rows a table holds; the rows past them join the last one's cells.
+         const int rows = scaled(12000);
+         const QByteArray row = "\\trowd\\intbl a\\cell b\\cell\\row\n";
+         return Document{"{\\rtf1 " + repeated(row, rows) + "\\pard end}",
+                         QString(u"ab"_s).repeated(std::min(rows, 10000) - 1) +
+                             QString(rows - std::min(rows, 10000) + 1, u'a') +
+                             QString(rows - std::min(rows, 10000) + 1, u'b') + u"end"_s};
+       }},
       {"WordOf10MB",
        [] {
          const int n = scaled(10'000'000);

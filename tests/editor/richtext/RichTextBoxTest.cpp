@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextList>
+#include <QTextTable>
 #include <functional>
 #include <stdexcept>
 
@@ -303,8 +304,12 @@ TEST(RichTextBox, PastedHtmlKeepsWhatOurFilesHoldAndAllItsText) {
   box.insertRich(&mime);
   // (Qt's HTML import may leave an empty paragraph after a table; the text is what counts.)
   EXPECT_EQ(box.text().split(u'\n', Qt::SkipEmptyParts).join(u'\n'),
-            u"Bold and red\n{Begin Fixed}\na  b\nc  d\n{End Fixed}\nend"_s);
-  EXPECT_EQ(box.document()->rootFrame()->childFrames().size(), 0) << "a table came in";
+            u"Bold and red\uFDD0a\uFDD0b\uFDD0c\uFDD0d\uFDD1\nend"_s);
+  ASSERT_EQ(box.document()->rootFrame()->childFrames().size(), 1) << "the table is lost";
+  const auto *table = qobject_cast<QTextTable *>(box.document()->rootFrame()->childFrames()[0]);
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->rows(), 2);
+  EXPECT_EQ(table->columns(), 2);
   select(box, 0, 4);
   EXPECT_EQ(box.selBold(), true);
   select(box, 9, 3);
@@ -574,23 +579,98 @@ TEST(RichTextBox, TheLinkLookFollowsTheDocument) {
   }
 }
 
-TEST(RichTextBox, PastedTablesLineUpInFixedColumns) {
+// Pasted HTML tables of several kinds: the table's size, header rows, and its cells' text
+// row by row, "|" between cells.
+TEST(RichTextBox, PastedTablesKeepTheirShape) {
+  struct Case {
+    const char *name;
+    QString html;
+    int rows;
+    int columns;
+    int headerRows;
+    QString cells;
+  };
+  const Case cases[] = {
+      {"BoldFirstRowWithoutTh",
+       u"<table><tr><td><b>Name</b></td><td><b>Goals</b></td></tr>"
+       u"<tr><td>Ann</td><td>3</td></tr></table>"_s,
+       2, 2, 1, u"Name|Goals/Ann|3"_s},
+      {"PlainFirstRowIsNoHeader",
+       u"<table><tr><td>a</td><td>b</td></tr><tr><td>c</td><td>d</td></tr></table>"_s, 2, 2, 0,
+       u"a|b/c|d"_s},
+      {"SpreadsheetGrid",
+       u"<meta charset=utf-8><table border=0 cellpadding=0 cellspacing=0><col width=64>"
+       u"<tr height=20><td height=20 width=64>1</td><td width=64 align=right>2</td>"
+       u"<td></td></tr><tr><td>x</td><td>y</td><td>z</td></tr></table>"_s,
+       2, 3, 0, u"1|2|/x|y|z"_s},
+      {"TableInAList",
+       u"<ul><li>item<table><tr><td>in</td><td>list</td></tr></table></li></ul><p>after</p>"_s, 1,
+       2, 0, u"in|list"_s},
+      {"ListAndHeadingInACell",
+       u"<table><tr><td><h1>Head</h1><ul><li>one</li></ul></td><td>b</td></tr></table>"_s, 1, 2, 0,
+       u"Head\u2029one|b"_s},
+  };
+  for (const Case &c : cases) {
+    RichTextBox box;
+    QMimeData mime;
+    mime.setHtml(c.html);
+    box.insertRich(&mime);
+    QTextTable *table = nullptr;
+    for (QTextFrame *frame : box.document()->rootFrame()->childFrames()) {
+      if (auto *found = qobject_cast<QTextTable *>(frame)) table = found;
+    }
+    ASSERT_NE(table, nullptr) << c.name;
+    EXPECT_EQ(table->rows(), c.rows) << c.name;
+    EXPECT_EQ(table->columns(), c.columns) << c.name;
+    EXPECT_EQ(table->format().headerRowCount(), c.headerRows) << c.name;
+    QStringList rows;
+    for (int row = 0; row < table->rows(); ++row) {
+      QStringList cells;
+      for (int column = 0; column < table->columns(); ++column) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        QTextCursor cursor = cell.firstCursorPosition();
+        cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+        cells << cursor.selectedText();
+      }
+      rows << cells.join(u'|');
+    }
+    EXPECT_EQ(rows.join(u'/'), c.cells) << c.name;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+      if (QTextCursor(block).currentTable() != nullptr) {
+        EXPECT_EQ(block.textList(), nullptr) << c.name << " a list in a cell";
+      }
+    }
+  }
+}
+
+TEST(RichTextBox, PastedTablesComeInAsTables) {
   RichTextBox box;
   QMimeData mime;
   mime.setHtml(
       u"<table><tr><th>Team</th><th>P</th><th>Pts</th></tr>"
-      u"<tr><td>Leeds United</td><td></td><td>12</td></tr>"
+      u"<tr><td>Leeds United</td><td></td><td align=right>12</td></tr>"
       u"<tr><td>\u6771\u4EAC</td><td>2<p>(one away)</p></td></tr></table>"_s);
   box.insertRich(&mime);
-  EXPECT_EQ(box.text().split(u'\n', Qt::SkipEmptyParts),
-            (QStringList{u"{Begin Fixed}"_s, u"Team          P             Pts"_s,
-                         u"Leeds United                12"_s,
-                         u"\u6771\u4EAC          2 (one away)"_s, u"{End Fixed}"_s}));
-  for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
-    if (block.text().isEmpty()) continue;
-    select(box, block.position(), block.length() - 1);
-    EXPECT_EQ(box.selFontName(), u"Courier"_s) << block.text().toStdString();
-  }
+  ASSERT_EQ(box.document()->rootFrame()->childFrames().size(), 1);
+  const auto *table = qobject_cast<QTextTable *>(box.document()->rootFrame()->childFrames()[0]);
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rows(), 3);
+  ASSERT_EQ(table->columns(), 3);  // the widest row's; the short row gets an empty cell
+  EXPECT_EQ(table->format().headerRowCount(), 1);
+  const auto text = [&](int row, int column) {
+    QTextCursor cursor = table->cellAt(row, column).firstCursorPosition();
+    cursor.setPosition(table->cellAt(row, column).lastPosition(), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+  };
+  EXPECT_EQ(text(0, 0), u"Team"_s);
+  EXPECT_EQ(text(1, 1), QString());
+  EXPECT_EQ(text(1, 2), u"12"_s);
+  EXPECT_EQ(text(2, 0), u"\u6771\u4EAC"_s);
+  EXPECT_EQ(text(2, 1), u"2\u2029(one away)"_s);
+  EXPECT_EQ(text(2, 2), QString());
+  EXPECT_TRUE(table->cellAt(1, 2).firstCursorPosition().blockFormat().alignment() & Qt::AlignRight);
+  EXPECT_TRUE(quillmark::richtext::isBold(
+      table->cellAt(0, 1).begin().currentBlock().begin().fragment().charFormat()));
 }
 
 }  // namespace

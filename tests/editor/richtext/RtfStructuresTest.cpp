@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <functional>
 #include <map>
 #include <string>
@@ -447,6 +448,301 @@ TEST(RtfStructures, AnotherWordProcessorOpensItsLists) {
   const QString page = QString::fromUtf8(html.readAll()).toLower();
   EXPECT_TRUE(page.contains(u"<ol"_s)) << page.toStdString();
   EXPECT_TRUE(page.contains(u"<li"_s)) << page.toStdString();
+}
+
+// ---- Tables ----
+
+// A table built as a test gives it: rows of cell texts, the header row count, a cell to
+// format, and merges.
+struct TableCase {
+  const char *name;
+  int rows;
+  int columns;
+  int headerRows = 0;
+  std::function<void(QTextTable &)> fill;
+};
+
+QTextTable *onlyTable(const QTextDocument &document) {
+  for (QTextFrame *frame : document.rootFrame()->childFrames()) {
+    if (auto *table = qobject_cast<QTextTable *>(frame)) return table;
+  }
+  return nullptr;
+}
+
+QString cellText(const QTextTable &table, int row, int column) {
+  const QTextTableCell cell = table.cellAt(row, column);
+  QTextCursor cursor = cell.firstCursorPosition();
+  cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+  return cursor.selectedText();
+}
+
+void put(QTextTable &table, int row, int column, const QString &text,
+         const QTextCharFormat &format = {}) {
+  table.cellAt(row, column).firstCursorPosition().insertText(text, format);
+}
+
+// What a table holds that a file keeps: the cells' text, each cell's first paragraph's
+// alignment and first run's boldness, italics, colour and link, and spans.
+std::string describe(const QTextTable &table) {
+  std::string out = std::to_string(table.rows()) + "x" + std::to_string(table.columns()) +
+                    " header " + std::to_string(table.format().headerRowCount()) + "\n";
+  for (int row = 0; row < table.rows(); ++row) {
+    for (int column = 0; column < table.columns(); ++column) {
+      const QTextTableCell cell = table.cellAt(row, column);
+      if (cell.row() != row || cell.column() != column) {
+        out += "[covered]";
+        continue;
+      }
+      out += "[" + cellText(table, row, column).toStdString();
+      const QTextBlock block = cell.begin().currentBlock();
+      const Qt::Alignment align = block.blockFormat().alignment();
+      if (align & Qt::AlignRight) out += " R";
+      if (align & Qt::AlignHCenter) out += " C";
+      if (!block.begin().atEnd()) {
+        const QTextCharFormat format = block.begin().fragment().charFormat();
+        if (isBold(format)) out += " b";
+        if (format.fontItalic()) out += " i";
+        if (format.foreground().style() != Qt::NoBrush)
+          out += " " + format.foreground().color().name().toStdString();
+        if (!linkOf(format).isEmpty()) out += " ->" + linkOf(format).toStdString();
+      }
+      if (cell.rowSpan() > 1 || cell.columnSpan() > 1) {
+        out += " span" + std::to_string(cell.rowSpan()) + "x" + std::to_string(cell.columnSpan());
+      }
+      out += "]";
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+class RtfTables : public ::testing::TestWithParam<TableCase> {};
+
+// Written to a file and read back, a table is the same table, and reading what was read
+// writes the same bytes.
+TEST_P(RtfTables, FileRoundTripKeepsTheTable) {
+  const TableCase &c = GetParam();
+  QTextDocument document;
+  QTextCursor cursor(&document);
+  cursor.insertText(u"Before"_s);
+  cursor.insertBlock();
+  QTextTableFormat format;
+  format.setHeaderRowCount(c.headerRows);
+  QTextTable *table = cursor.insertTable(c.rows, c.columns, format);
+  c.fill(*table);
+  QTextCursor end(&document);
+  end.movePosition(QTextCursor::End);
+  end.insertText(u"After"_s);
+
+  const QByteArray rtf = writeRtf(document);
+  QTextDocument read;
+  ASSERT_TRUE(readRtf(rtf, read));
+  const QTextTable *back = onlyTable(read);
+  ASSERT_NE(back, nullptr) << c.name << "\n" << rtf.toStdString();
+  EXPECT_EQ(describe(*back), describe(*table)) << c.name << "\n" << rtf.toStdString();
+  EXPECT_EQ(read.begin().text(), u"Before"_s) << c.name;
+  EXPECT_EQ(read.lastBlock().text(), u"After"_s) << c.name;
+  EXPECT_EQ(writeRtf(read), rtf) << c.name;
+}
+
+QTextCharFormat boldFormat() {
+  QTextCharFormat format;
+  format.setFontWeight(QFont::Bold);
+  return format;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RtfTables,
+    ::testing::Values(TableCase{"HeaderAndCells", 3, 2, 1,
+                                [](QTextTable &tb) {
+                                  put(tb, 0, 0, u"Team"_s, boldFormat());
+                                  put(tb, 0, 1, u"Pts"_s, boldFormat());
+                                  put(tb, 1, 0, u"Leeds"_s);
+                                  put(tb, 1, 1, u"12"_s);
+                                  put(tb, 2, 0, u"\u6771\u4EAC {braces} \\"_s);
+                                  put(tb, 2, 1, u"3"_s);
+                                }},
+                      TableCase{"EmptyCells", 2, 3, 0,
+                                [](QTextTable &tb) {
+                                  put(tb, 0, 1, u"middle"_s);
+                                  put(tb, 1, 2, u"last"_s);
+                                }},
+                      TableCase{"AlignmentAndFormats", 1, 3, 0,
+                                [](QTextTable &tb) {
+                                  QTextBlockFormat right;
+                                  right.setAlignment(Qt::AlignRight);
+                                  QTextCursor cell = tb.cellAt(0, 0).firstCursorPosition();
+                                  cell.setBlockFormat(right);
+                                  cell.insertText(u"12"_s);
+                                  QTextBlockFormat centre;
+                                  centre.setAlignment(Qt::AlignHCenter);
+                                  cell = tb.cellAt(0, 1).firstCursorPosition();
+                                  cell.setBlockFormat(centre);
+                                  QTextCharFormat italicRed;
+                                  italicRed.setFontItalic(true);
+                                  italicRed.setForeground(QColor(255, 0, 0));
+                                  cell.insertText(u"red"_s, italicRed);
+                                  QTextCharFormat link;
+                                  setLink(link, u"https://example.org/a"_s);
+                                  tb.cellAt(0, 2).firstCursorPosition().insertText(u"site"_s, link);
+                                }},
+                      TableCase{"LinkAndLineBreakAndParagraphs", 1, 1, 0,
+                                [](QTextTable &tb) {
+                                  QTextCursor cell = tb.cellAt(0, 0).firstCursorPosition();
+                                  QTextCharFormat link;
+                                  setLink(link, u"https://example.org/"_s);
+                                  cell.insertText(u"go"_s, link);
+                                  cell.insertText(u"\u2028second line"_s, QTextCharFormat());
+                                  cell.insertBlock();
+                                  cell.insertText(u"another paragraph"_s);
+                                }},
+                      TableCase{"OneColumn", 4, 1, 0,
+                                [](QTextTable &tb) {
+                                  for (int r = 0; r < 4; ++r) put(tb, r, 0, QString::number(r));
+                                }},
+                      TableCase{"HundredColumns", 2, 100, 1,
+                                [](QTextTable &tb) {
+                                  for (int c = 0; c < 100; ++c) {
+                                    put(tb, 0, c, u"h"_s + QString::number(c), boldFormat());
+                                    put(tb, 1, c, QString::number(c * 7));
+                                  }
+                                }},
+                      TableCase{"SpanAcross", 2, 3, 0,
+                                [](QTextTable &tb) {
+                                  put(tb, 0, 0, u"wide"_s);
+                                  put(tb, 0, 2, u"x"_s);
+                                  put(tb, 1, 0, u"a"_s);
+                                  put(tb, 1, 1, u"b"_s);
+                                  put(tb, 1, 2, u"c"_s);
+                                  tb.mergeCells(0, 0, 1, 2);
+                                }},
+                      TableCase{"SpanDown", 3, 2, 0,
+                                [](QTextTable &tb) {
+                                  put(tb, 0, 0, u"tall"_s);
+                                  put(tb, 0, 1, u"1"_s);
+                                  put(tb, 1, 1, u"2"_s);
+                                  put(tb, 2, 0, u"z"_s);
+                                  put(tb, 2, 1, u"3"_s);
+                                  tb.mergeCells(0, 0, 2, 1);
+                                }},
+                      TableCase{"SpanBlock", 3, 3, 0,
+                                [](QTextTable &tb) {
+                                  put(tb, 0, 0, u"block"_s);
+                                  put(tb, 2, 2, u"corner"_s);
+                                  tb.mergeCells(0, 0, 2, 2);
+                                }}),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// The engine, which knows no tables, still gets the padded fixed-columns block.
+TEST(RtfTablesEngine, EngineGetsTheFixedColumnsBlock) {
+  QTextDocument document;
+  QTextCursor cursor(&document);
+  QTextTable *table = cursor.insertTable(2, 2);
+  put(*table, 0, 0, u"Team"_s);
+  put(*table, 0, 1, u"P"_s);
+  put(*table, 1, 0, u"Leeds"_s);
+  put(*table, 1, 1, u"12"_s);
+  const QByteArray engine = writeRtf(document, 0, -1, RtfTarget::Engine);
+  EXPECT_FALSE(engine.contains("\\trowd")) << engine.toStdString();
+  EXPECT_TRUE(engine.contains("Begin Fixed")) << engine.toStdString();
+  EXPECT_TRUE(engine.contains("Leeds")) << engine.toStdString();
+  EXPECT_TRUE(writeRtf(document).contains("\\trowd"));
+}
+
+// Other writers' tables, and broken ones: what the table reads as.
+struct ReadTableCase {
+  const char *name;
+  const char *rtf;
+  const char *table;  // describe() of the table read
+};
+
+class RtfTablesRead : public ::testing::TestWithParam<ReadTableCase> {};
+
+TEST_P(RtfTablesRead, ReadsTheTable) {
+  const ReadTableCase &c = GetParam();
+  QTextDocument read;
+  ASSERT_TRUE(readRtf(QByteArray(c.rtf), read));
+  const QTextTable *table = onlyTable(read);
+  ASSERT_NE(table, nullptr) << c.name;
+  EXPECT_EQ(describe(*table), c.table) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RtfTablesRead,
+    ::testing::Values(
+        ReadTableCase{"ShortRowGetsEmptyCells",
+                      "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell "
+                      "b\\cell c\\cell\\row\\trowd\\cellx1000\\pard\\intbl d\\cell\\row\\pard "
+                      "end}",
+                      "2x3 header 0\n[a][b][c]\n[d][][]\n"},
+        ReadTableCase{"HeaderFromTrhdrAndWordStyleRowEnd",
+                      "{\\rtf1 \\pard\\intbl\\qc\\b H\\cell\\b0\\pard\\intbl\\qr 1\\cell"
+                      "\\trowd\\trhdr\\cellx1000\\cellx2000\\row"
+                      "\\pard\\intbl x\\cell y\\cell\\trowd\\cellx1000\\cellx2000\\row}",
+                      "2x2 header 1\n[H C b][1 R]\n[x][y]\n"},
+        ReadTableCase{"NestedTableTextStaysInTheOuterCell",
+                      "{\\rtf1 \\trowd\\cellx2000\\cellx4000\\pard\\intbl outer\\par"
+                      "\\itap2 in1\\nestcell in2\\nestcell{\\*\\nesttableprops\\trowd\\cellx500"
+                      "\\nestrow}{\\nonesttables\\par}\\itap1 \\cell b\\cell\\row}",
+                      "1x2 header 0\n[outer\xE2\x80\xA9in1 in2 ][b]\n"},
+        ReadTableCase{"ListBeforeTheTableEnds",
+                      "{\\rtf1 {\\pntext\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}item\\par"
+                      "\\pard\\trowd\\cellx1000\\intbl c\\cell\\row\\pard after}",
+                      "1x1 header 0\n[c]\n"},
+        ReadTableCase{"MergedAcross",
+                      "{\\rtf1 \\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000"
+                      "\\pard\\intbl a\\cell\\cell b\\cell\\row}",
+                      "1x3 header 0\n[a span1x2][covered][b]\n"},
+        ReadTableCase{"ColumnsPastTheCapJoinTheLast",
+                      "{\\rtf1 \\trowd\\pard\\intbl 1\\cell 2\\cell\\row}",
+                      "1x2 header 0\n[1][2]\n"}),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// The Word fixture's table opens as a table with its cells.
+TEST(RtfTablesRead, WordFixtureOpensItsTable) {
+  QFile file(u":/fixtures/word.rtf"_s);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QTextDocument read;
+  ASSERT_TRUE(readRtf(file.readAll(), read));
+  const QTextTable *table = onlyTable(read);
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->rows(), 1);
+  ASSERT_EQ(table->columns(), 2);
+  EXPECT_EQ(cellText(*table, 0, 0), u"A1"_s);
+  EXPECT_EQ(cellText(*table, 0, 1), u"B1"_s);
+}
+
+// Another word processor opens a file of ours with a table: AbiWord's HTML of it has the
+// table and its cells. Skipped where AbiWord is not installed.
+TEST(RtfTablesRead, AnotherWordProcessorOpensItsTables) {
+  const QString abiword = QStandardPaths::findExecutable(u"abiword"_s);
+  if (abiword.isEmpty()) GTEST_SKIP() << "no abiword to open the file";
+  QTextDocument document;
+  QTextCursor cursor(&document);
+  QTextTableFormat format;
+  format.setHeaderRowCount(1);
+  QTextTable *table = cursor.insertTable(2, 2, format);
+  put(*table, 0, 0, u"Team"_s, boldFormat());
+  put(*table, 0, 1, u"Points"_s, boldFormat());
+  put(*table, 1, 0, u"Leeds"_s);
+  put(*table, 1, 1, u"twelve"_s);
+  QTemporaryDir folder;
+  const QString path = folder.filePath(u"table.rtf"_s);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(writeRtf(document));
+  file.close();
+  const QString out = folder.filePath(u"table.html"_s);
+  QProcess process;
+  process.start(abiword, {u"--to=html"_s, u"--to-name="_s + out, path});
+  ASSERT_TRUE(process.waitForFinished(120000));
+  QFile html(out);
+  ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << process.readAllStandardError().toStdString();
+  const QString page = QString::fromUtf8(html.readAll());
+  EXPECT_TRUE(page.contains(u"<table"_s, Qt::CaseInsensitive)) << page.toStdString();
+  for (const QString &cell : {u"Team"_s, u"Points"_s, u"Leeds"_s, u"twelve"_s}) {
+    EXPECT_TRUE(page.contains(cell)) << cell.toStdString() << "\n" << page.toStdString();
+  }
 }
 
 }  // namespace
