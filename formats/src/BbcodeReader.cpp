@@ -67,7 +67,7 @@ constexpr std::array<html::Element, kElementCount> kShownAs = {
     html::Element::Link,      // link
     // heading, quote, rule, picture, numbered list: written apart; the rest never shown
     html::Element::Bold, html::Element::Bold, html::Element::Bold, html::Element::Bold,
-    html::Element::Bold, html::Element::Bold, html::Element::Bold,
+    html::Element::Bold, html::Element::Bold, html::Element::Bold, html::Element::Bold,
 };
 // clang-format on
 

@@ -53,6 +53,7 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"picture text", "picture"},
     {"numbered list", "list"},
     {"list start", "list"},
+    {"table", "block"},
 }};
 
 }  // namespace
@@ -116,17 +117,18 @@ Post convertPost(std::u16string_view webHtml, Format format) {
   return writePost(formats::modelOfFragment(formats::readFragment(webHtml)), format);
 }
 
-Post writePost(const post::Model& model, Format format) {
+Post writePost(const post::Model& model, Format format, const PostOptions& options) {
   const formats::Dialect* d = formats::dialectOf(format);
   Post post;
   if (d == nullptr) {
-    post.text = formats::modelText(model);
+    post.text = formats::modelText(model, false);
     return post;
   }
   const formats::NormalText normal = formats::normalTextOf(model);
   formats::LossCounter losses;
-  post.text = format == Format::Markdown ? formats::emitMarkdown(model, normal, *d, losses)
-                                         : formats::emitBbcode(model, normal, *d, losses);
+  const bool tables = formats::writesTables(*d, options);
+  post.text = format == Format::Markdown ? formats::emitMarkdown(model, normal, *d, tables, losses)
+                                         : formats::emitBbcode(model, normal, *d, tables, losses);
   post.losses = losses.report();
   return post;
 }
@@ -212,8 +214,10 @@ void appendAscii(std::u16string& out, std::string_view s) {
 void appendAddress(std::u16string& out, std::u16string_view address, bool markdown) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   for (const char16_t c : address) {
-    const bool encode = c == u'[' || c == u']' || c == u' ' || c == u'\r' || c == u'\n' ||
-                        (markdown && (c == u'(' || c == u')' || c == u'<' || c == u'>'));
+    // In Markdown a "|" would end a table's cell, even inside a link.
+    const bool encode =
+        c == u'[' || c == u']' || c == u' ' || c == u'\r' || c == u'\n' ||
+        (markdown && (c == u'(' || c == u')' || c == u'<' || c == u'>' || c == u'|'));
     if (!encode) {
       out.push_back(c);
       continue;
