@@ -53,7 +53,7 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"picture text", "picture"},
     {"numbered list", "list"},
     {"list start", "list"},
-    {"table", "block"},
+    {"table", "table"},
 }};
 
 }  // namespace
@@ -95,6 +95,11 @@ std::span<const ElementMarkup> formatTable(Format format) {
 std::string formatLoss(const Loss& loss) {
   std::string line(elementName(loss.element));
   line += ": ";
+  // A table is never lost: it is written another way.
+  if (loss.element == Element::Table) {
+    if (loss.count == 1) return line + "shown as a code block";
+    return line + std::to_string(loss.count) + " shown as code blocks";
+  }
   line += std::to_string(loss.count);
   line += ' ';
   line += loss.unit;

@@ -123,7 +123,8 @@ struct Loss {
 // At most one entry per element, in Element order; empty when nothing was dropped.
 using LossReport = std::vector<Loss>;
 
-// "colour: 3 runs", "centre: 1 paragraph".
+// "colour: 3 runs", "centre: 1 paragraph"; "table: shown as a code block" (or "table: 2 shown
+// as code blocks").
 std::string formatLoss(const Loss& loss);
 // One formatLoss line per entry, each ended by "\n"; empty for an empty report.
 std::string formatLosses(const LossReport& report);
