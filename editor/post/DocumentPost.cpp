@@ -107,7 +107,9 @@ class Walker {
                b.isValid() && b.position() <= frame->lastPosition(); b = b.next())
             paragraph(b);
         }
-      } else {
+      } else if (!(it == root->begin() && it.currentBlock().length() <= 1 && nextIsTable(it))) {
+        // An empty first paragraph before a table is Qt's, which starts every frame with a
+        // paragraph: no line the writer left.
         paragraph(it.currentBlock());
       }
     }
@@ -153,6 +155,11 @@ class Walker {
       }
       if (at >= text.size()) return;
     }
+  }
+
+  static bool nextIsTable(QTextFrame::iterator it) {
+    ++it;
+    return !it.atEnd() && qobject_cast<QTextTable *>(it.currentFrame()) != nullptr;
   }
 
   // A table: a row of the model per row of the table, a cell per column. A cell spanning

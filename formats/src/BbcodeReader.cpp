@@ -246,8 +246,8 @@ class Reader {
     return std::nullopt;
   }
 
-  // A row opens in a table (ending the row open there), a cell in a row (ending the cell
-  // open there); they close only what is innermost. Anywhere else their tags are text, as
+  // A row opens in a table (ending the row and cell open there), a cell in a row (ending the
+  // cell open there); they close only what is innermost. Anywhere else their tags are text, as
   // the forums leave them.
   bool tablePart(const Found& tag) {
     const std::optional<Found::Kind> top = tableTop();
@@ -268,8 +268,9 @@ class Reader {
       closeDownTo(*top == Found::Row ? tableAt() + 1 : tableAt());
       out_ += tag.kind == Found::HeaderCell ? u"<th>" : u"<td>";
     } else {
-      if (*top != Found::Element && *top != Found::Row) return false;
-      closeDownTo(*top == Found::Element ? tableAt() + 1 : tableAt());
+      closeDownTo(*top == Found::Element ? tableAt() + 1
+                  : *top == Found::Row   ? tableAt()
+                                         : tableAt(1));
       out_ += u"<tr>";
     }
     push({tag.kind, Element::Table});

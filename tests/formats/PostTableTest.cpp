@@ -63,22 +63,21 @@ post::Style bold() {
   return style;
 }
 
-const std::vector<std::vector<CellSpec>> kLeague = {{{u"Team"}, {u"Pts"}},
-                                                    {{u"Rovers"}, {u"38"}}};
+const std::vector<std::vector<CellSpec>> kLeague = {{{u"Team"}, {u"Pts"}}, {{u"Rovers"}, {u"38"}}};
 
 TEST(PostTable, EachDialectWritesItsTable) {
   const post::Model league = tableModel(kLeague, true);
   const post::Model noHeader = tableModel(kLeague, false);
-  const post::Model aligned = tableModel({{{u"Team"}, {u"Pts", Align::Right}, {u"Form"}},
-                                          {{u"Rovers"}, {u"38", Align::Right}, {u"W", Align::Centre}},
-                                          {{u"City"}, {u"7", Align::Right}, {u"L", Align::Centre}}},
-                                         true);
-  const post::Model empties = tableModel({{{u"Team"}, {u""}}, {{u""}, {u"38"}}}, true);
-  const post::Model marks =
-      tableModel({{{u"Site"}, {u"Note"}},
-                  {{u"Results", Align::Left, linkTo(u"https://example.org/a|b")},
-                   {u"2 | 3 [b]x[/b] *y*"}}},
+  const post::Model aligned =
+      tableModel({{{u"Team"}, {u"Pts", Align::Right}, {u"Form"}},
+                  {{u"Rovers"}, {u"38", Align::Right}, {u"W", Align::Centre}},
+                  {{u"City"}, {u"7", Align::Right}, {u"L", Align::Centre}}},
                  true);
+  const post::Model empties = tableModel({{{u"Team"}, {u""}}, {{u""}, {u"38"}}}, true);
+  const post::Model marks = tableModel(
+      {{{u"Site"}, {u"Note"}},
+       {{u"Results", Align::Left, linkTo(u"https://example.org/a|b")}, {u"2 | 3 [b]x[/b] *y*"}}},
+      true);
   const post::Model oneColumn = tableModel({{{u"Only"}}, {{u"one"}}, {{u"-5"}}}, false);
   const post::Model boldCells = tableModel({{{u"Team", Align::Left, bold()}}, {{u"x"}}}, true);
   const PostOptions noTables{.tables = false};
@@ -90,61 +89,119 @@ TEST(PostTable, EachDialectWritesItsTable) {
     std::u16string_view text;
     std::string losses;
   } cases[] = {
-      {"xenforo header", league, Format::Xenforo, {},
+      {"xenforo header",
+       league,
+       Format::Xenforo,
+       {},
        u"[TABLE][TR][TH]Team[/TH][TH]Pts[/TH][/TR]\n[TR][TD]Rovers[/TD][TD]38[/TD][/TR][/TABLE]\n"
        u"After",
        ""},
-      {"xenforo no header", noHeader, Format::Xenforo, {},
+      {"xenforo no header",
+       noHeader,
+       Format::Xenforo,
+       {},
        u"[TABLE][TR][TD]Team[/TD][TD]Pts[/TD][/TR]\n[TR][TD]Rovers[/TD][TD]38[/TD][/TR][/TABLE]\n"
        u"After",
        ""},
-      {"vbulletin header bold", league, Format::Vbulletin, {},
+      {"vbulletin header bold",
+       league,
+       Format::Vbulletin,
+       {},
        u"[TABLE][TR][TD][B]Team[/B][/TD][TD][B]Pts[/B][/TD][/TR]\n"
        u"[TR][TD]Rovers[/TD][TD]38[/TD][/TR][/TABLE]\nAfter",
        ""},
-      {"smf header bold", league, Format::Smf, {},
+      {"smf header bold",
+       league,
+       Format::Smf,
+       {},
        u"[table][tr][td][b]Team[/b][/td][td][b]Pts[/b][/td][/tr]\n"
        u"[tr][td]Rovers[/td][td]38[/td][/tr][/table]\nAfter",
        ""},
-      {"smf bold header cell stays one bold", boldCells, Format::Smf, {},
-       u"[table][tr][td][b]Team[/b][/td][/tr]\n[tr][td]x[/td][/tr][/table]\nAfter", ""},
-      {"xenforo alignments", aligned, Format::Xenforo, {},
+      {"smf bold header cell stays one bold",
+       boldCells,
+       Format::Smf,
+       {},
+       u"[table][tr][td][b]Team[/b][/td][/tr]\n[tr][td]x[/td][/tr][/table]\nAfter",
+       ""},
+      {"xenforo alignments",
+       aligned,
+       Format::Xenforo,
+       {},
        u"[TABLE][TR][TH]Team[/TH][TH][RIGHT]Pts[/RIGHT][/TH][TH]Form[/TH][/TR]\n"
        u"[TR][TD]Rovers[/TD][TD][RIGHT]38[/RIGHT][/TD][TD][CENTER]W[/CENTER][/TD][/TR]\n"
        u"[TR][TD]City[/TD][TD][RIGHT]7[/RIGHT][/TD][TD][CENTER]L[/CENTER][/TD][/TR][/TABLE]\n"
        u"After",
        ""},
-      {"xenforo empty cells", empties, Format::Xenforo, {},
+      {"xenforo empty cells",
+       empties,
+       Format::Xenforo,
+       {},
        u"[TABLE][TR][TH]Team[/TH][TH][/TH][/TR]\n[TR][TD][/TD][TD]38[/TD][/TR][/TABLE]\nAfter",
        ""},
-      {"xenforo link and brackets", marks, Format::Xenforo, {},
+      {"xenforo link and brackets",
+       marks,
+       Format::Xenforo,
+       {},
        u"[TABLE][TR][TH]Site[/TH][TH]Note[/TH][/TR]\n"
        u"[TR][TD][URL=https://example.org/a|b]Results[/URL][/TD][TD]2 | 3 [b]x[/b] *y*[/TD][/TR]"
        u"[/TABLE]\nAfter",
        ""},
-      {"markdown header", league, Format::Markdown, {},
-       u"| Team | Pts |\n| :--- | :--- |\n| Rovers | 38 |\n\nAfter", ""},
-      {"markdown first row heads a table without header", noHeader, Format::Markdown, {},
-       u"| Team | Pts |\n| :--- | :--- |\n| Rovers | 38 |\n\nAfter", ""},
-      {"markdown alignments", aligned, Format::Markdown, {},
+      {"markdown header",
+       league,
+       Format::Markdown,
+       {},
+       u"| Team | Pts |\n| :--- | :--- |\n| Rovers | 38 |\n\nAfter",
+       ""},
+      {"markdown first row heads a table without header",
+       noHeader,
+       Format::Markdown,
+       {},
+       u"| Team | Pts |\n| :--- | :--- |\n| Rovers | 38 |\n\nAfter",
+       ""},
+      {"markdown alignments",
+       aligned,
+       Format::Markdown,
+       {},
        u"| Team | Pts | Form |\n| :--- | ---: | :---: |\n| Rovers | 38 | W |\n| City | 7 | L |\n"
        u"\nAfter",
        ""},
-      {"markdown empty cells", empties, Format::Markdown, {},
-       u"| Team |  |\n| :--- | :--- |\n|  | 38 |\n\nAfter", ""},
-      {"markdown link, bar and brackets escaped", marks, Format::Markdown, {},
+      {"markdown empty cells",
+       empties,
+       Format::Markdown,
+       {},
+       u"| Team |  |\n| :--- | :--- |\n|  | 38 |\n\nAfter",
+       ""},
+      {"markdown link, bar and brackets escaped",
+       marks,
+       Format::Markdown,
+       {},
        u"| Site | Note |\n| :--- | :--- |\n"
        u"| [Results](https://example.org/a%7Cb) | 2 \\| 3 \\[b\\]x\\[/b\\] \\*y\\* |\n\nAfter",
        ""},
-      {"markdown one column, a number not escaped", oneColumn, Format::Markdown, {},
-       u"| Only |\n| :--- |\n| one |\n| -5 |\n\nAfter", ""},
-      {"phpbb code block", league, Format::Phpbb, {},
+      {"markdown one column, a number not escaped",
+       oneColumn,
+       Format::Markdown,
+       {},
+       u"| Only |\n| :--- |\n| one |\n| -5 |\n\nAfter",
+       ""},
+      {"phpbb code block",
+       league,
+       Format::Phpbb,
+       {},
        u"[code]Team   | Pts\n-------+----\nRovers | 38[/code]\nAfter",
        "table: shown as a code block\n"},
-      {"mybb code block", noHeader, Format::Mybb, {},
-       u"[code]Team   | Pts\nRovers | 38[/code]\nAfter", "table: shown as a code block\n"},
-      {"bbcode empty cells keep their columns", empties, Format::Bbcode, {},
-       u"[code]Team |\n-----+---\n     | 38[/code]\nAfter", "table: shown as a code block\n"},
+      {"mybb code block",
+       noHeader,
+       Format::Mybb,
+       {},
+       u"[code]Team   | Pts\nRovers | 38[/code]\nAfter",
+       "table: shown as a code block\n"},
+      {"bbcode empty cells keep their columns",
+       empties,
+       Format::Bbcode,
+       {},
+       u"[code]Team |\n-----+---\n     | 38[/code]\nAfter",
+       "table: shown as a code block\n"},
       {"xenforo forum without tables", league, Format::Xenforo, noTables,
        u"[CODE]Team   | Pts\n-------+----\nRovers | 38[/CODE]\nAfter",
        "table: shown as a code block\n"},
@@ -163,9 +220,9 @@ TEST(PostTable, EachDialectWritesItsTable) {
 // The padded block counts an East Asian wide character as two columns, and a cell's line
 // breaks as blanks.
 TEST(PostTable, CodeBlockColumnsLineUpOnScreen) {
-  const post::Model model =
-      tableModel({{{u"Team"}, {u"Pts"}}, {{u"\u6771\u4eac FC"}, {u"38"}}, {{u"Rovers\nUnited"}, {u"7"}}},
-                 true);
+  const post::Model model = tableModel(
+      {{{u"Team"}, {u"Pts"}}, {{u"\u6771\u4eac FC"}, {u"38"}}, {{u"Rovers\nUnited"}, {u"7"}}},
+      true);
   const struct {
     const char* name;
     Format format;
@@ -189,8 +246,8 @@ TEST(PostTable, CodeBlockColumnsLineUpOnScreen) {
 // post is found in every dialect.
 TEST(PostTable, ChecksFindACellsWordDropped) {
   const post::Model model = tableModel(kLeague, true);
-  for (const Format format : {Format::Xenforo, Format::Smf, Format::Vbulletin, Format::Markdown,
-                              Format::Phpbb}) {
+  for (const Format format :
+       {Format::Xenforo, Format::Smf, Format::Vbulletin, Format::Markdown, Format::Phpbb}) {
     std::u16string text = writePost(model, format).text;
     const std::size_t at = text.find(u"Rovers");
     ASSERT_NE(at, std::u16string::npos) << formatName(format);
@@ -241,7 +298,8 @@ std::vector<std::vector<std::string>> gfmCells(std::u16string_view markdown) {
     if (ev == CMARK_EVENT_ENTER && (type == "table_row" || type == "table_header")) {
       rows.emplace_back();
     }
-    if (type == "table_cell") cell = ev == CMARK_EVENT_ENTER ? &rows.back().emplace_back() : nullptr;
+    if (type == "table_cell")
+      cell = ev == CMARK_EVENT_ENTER ? &rows.back().emplace_back() : nullptr;
     if (ev == CMARK_EVENT_ENTER && cell && (type == "text" || type == "code")) {
       *cell += cmark_node_get_literal(node);
     }
@@ -264,7 +322,9 @@ TEST(PostTable, GfmTablesReadBackWithEveryCellInPlace) {
        {{{u"a|b"}, {u"[x]"}}, {{u"*y* _z_"}, {u"<b> `c` ~d~"}}},
        {{"a|b", "[x]"}, {"*y* _z_", "<b> `c` ~d~"}}},
       {"line break is a blank", {{{u"Rovers\nUnited"}}, {{u"x"}}}, {{"Rovers United"}, {"x"}}},
-      {"ragged rows filled", {{{u"a"}, {u"b"}, {u"c"}}, {{u"d"}}}, {{"a", "b", "c"}, {"d", "", ""}}},
+      {"ragged rows filled",
+       {{{u"a"}, {u"b"}, {u"c"}}, {{u"d"}}},
+       {{"a", "b", "c"}, {"d", "", ""}}},
       {"number and heading marks", {{{u"-5"}}, {{u"# 1."}}}, {{"-5"}, {"# 1."}}},
   };
   for (const auto& c : cases) {
