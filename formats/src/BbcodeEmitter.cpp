@@ -151,8 +151,9 @@ class BbEmitter {
     const Element e = cell.align == post::Align::Right ? Element::Right : Element::Centre;
     const bool aligned = cell.align == post::Align::Centre || cell.align == post::Align::Right;
     bool first = true;
-    for (const Block& paragraph : cell.children) {
-      forEachLine(paragraph.runs, [&](const std::vector<Piece>& pieces) {
+    textBlocksOf(cell, cellBlocks_);
+    for (const Block* text : cellBlocks_) {
+      forEachLine(text->runs, [&](const std::vector<Piece>& pieces) {
         losses_.newLine();
         if (!first) appendAscii(out_, tagOf(d_, Element::LineBreak).open);
         if (first && aligned) {
@@ -420,8 +421,9 @@ class BbEmitter {
   std::u16string_view alignTags_[2][2] = {};
   post::Align lostAlign_ = post::Align::Left;  // the alignment of the line just counted as dropped
   bool started_ = false;
-  bool tables_;                         // a table is written with the dialect's table tags
-  std::deque<post::Style> boldStyles_;  // the styles of a header's line, bold added
+  bool tables_;                           // a table is written with the dialect's table tags
+  std::deque<post::Style> boldStyles_;    // the styles of a header's line, bold added
+  std::vector<const Block*> cellBlocks_;  // the cell's blocks of text, textBlocksOf
 };
 
 }  // namespace

@@ -107,6 +107,10 @@ void forEachLine(const std::vector<post::Run>& runs, F&& line) {
 // cells' text. Made without recursion, whatever the nesting.
 post::Block tableAsCode(const post::Block& table);
 
+// The blocks of a cell that hold its text, in order, whatever holds them (a table inside the
+// cell gives its cells' paragraphs), without recursion.
+void textBlocksOf(const post::Block& cell, std::vector<const post::Block*>& out);
+
 // `tables`: whether a table is written as the dialect's own (writesTables) or as a code block.
 std::u16string emitBbcode(const post::Model& model, const NormalText& normal, const Dialect& d,
                           bool tables, LossCounter& losses);

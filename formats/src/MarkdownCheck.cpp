@@ -95,7 +95,7 @@ class MarkdownWalk : PostWalk {
       ++postAt_, ++lineQuotes_;
       return passed();
     }
-    if (lineStart && c == u'|' && lineQuotes_ == 0) {
+    if (lineStart && c == u'|') {
       // A table's row; its delimiter row (dashes, colons, bars) is markup as a whole.
       tableRow_ = true;
       std::size_t end = postAt_;

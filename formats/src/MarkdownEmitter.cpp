@@ -210,8 +210,9 @@ class MdEmitter {
   void cellText(const Block& cell, post::Align column) {
     const post::Align align = cell.align == post::Align::Justify ? post::Align::Left : cell.align;
     bool first = true;
-    for (const Block& paragraph : cell.children) {
-      forEachLine(paragraph.runs, [&](const std::vector<Piece>& pieces) {
+    textBlocksOf(cell, cellBlocks_);
+    for (const Block* paragraph : cellBlocks_) {
+      forEachLine(paragraph->runs, [&](const std::vector<Piece>& pieces) {
         if (first && align != column && align != post::Align::Left && !pieces.empty())
           losses_.add(align == post::Align::Centre ? Element::Centre : Element::Right);
         if (!first) pendingBlanks_.push_back(u' ');
@@ -585,7 +586,8 @@ class MdEmitter {
   bool pendingNewline_ = false;
   bool atLineStart_ = false;
   bool numberAtLineStart_ = false;
-  bool tables_;  // a table is a GFM pipe table
+  bool tables_;                           // a table is a GFM pipe table
+  std::vector<const Block*> cellBlocks_;  // the cell's blocks of text, textBlocksOf
 };
 
 }  // namespace

@@ -137,6 +137,16 @@ post::Align alignOf(Align a) {
 
 }  // namespace
 
+void textBlocksOf(const post::Block& cell, std::vector<const post::Block*>& out) {
+  out.clear();
+  forEachBlock(cell.children, [&](const post::Block& block) {
+    const bool text = block.kind == post::BlockKind::Paragraph ||
+                      block.kind == post::BlockKind::Heading || block.kind == post::BlockKind::Code;
+    if (text) out.push_back(&block);
+    return !text;
+  });
+}
+
 post::Block tableAsCode(const post::Block& table) {
   struct Row {
     std::vector<std::u16string> cells;

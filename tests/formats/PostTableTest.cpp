@@ -280,6 +280,41 @@ TEST(PostTable, HundredColumns) {
   }
 }
 
+// A table inside a cell (the document never holds one, but a model may) gives its text to
+// the cell in every format: no word is lost, and the check finds them all.
+TEST(PostTable, ATableInsideACellKeepsItsText) {
+  Builder b;
+  b.beginTable();
+  b.row();
+  b.cell();
+  b.paragraph();
+  b.text(u"outer", kPlain);
+  b.beginTable();
+  b.row();
+  b.cell();
+  b.paragraph();
+  b.text(u"inner", kPlain);
+  b.endTable();
+  b.cell();
+  b.paragraph();
+  b.text(u"next", kPlain);
+  b.endTable();
+  const post::Model model = b.finish();
+  for (const FormatInfo& f : allFormats()) {
+    for (const bool tables : {true, false}) {
+      const Post post = writePost(model, f.format, {.tables = tables});
+      const std::size_t outer = post.text.find(u"outer");
+      const std::size_t inner = post.text.find(u"inner");
+      const std::size_t next = post.text.find(u"next");
+      EXPECT_TRUE(outer < inner && inner < next && next != std::u16string::npos)
+          << f.name << " " << tables << "\n"
+          << utf8(post.text);
+      EXPECT_EQ(checkPost(model, post.text, f.format, {.tables = tables}), std::nullopt)
+          << f.name << " " << tables;
+    }
+  }
+}
+
 // The cells of every table of a GFM document, as cmark-gfm with its table extension reads
 // them, a row per vector.
 std::vector<std::vector<std::string>> gfmCells(std::u16string_view markdown) {
