@@ -315,6 +315,30 @@ TEST(PostTable, ATableInsideACellKeepsItsText) {
   }
 }
 
+// The dialects' tables name the table markup each writes, with a source for it.
+TEST(PostTable, DialectTablesShowTheirTableRow) {
+  const struct {
+    Format format;
+    bool shown;
+    std::string_view markup;
+  } cases[] = {
+      {Format::Xenforo, true, "[TABLE][TR][TH]...[/TH][TD]...[/TD][/TR][/TABLE]"},
+      {Format::Vbulletin, true, "[TABLE][TR][TD]...[/TD][TD]...[/TD][/TR][/TABLE]"},
+      {Format::Smf, true, "[table][tr][td]...[/td][td]...[/td][/tr][/table]"},
+      {Format::Markdown, true, "| ... |"},
+      {Format::Phpbb, false, "not shown"},
+      {Format::Mybb, false, "not shown"},
+      {Format::Bbcode, false, "not shown"},
+  };
+  for (const auto& c : cases) {
+    const ElementMarkup& row = formatTable(c.format)[static_cast<std::size_t>(Element::Table)];
+    EXPECT_EQ(row.element, Element::Table) << formatName(c.format);
+    EXPECT_EQ(row.shown, c.shown) << formatName(c.format);
+    EXPECT_EQ(row.markup, c.markup) << formatName(c.format);
+    EXPECT_TRUE(row.source.starts_with("https://")) << formatName(c.format);
+  }
+}
+
 // The cells of every table of a GFM document, as cmark-gfm with its table extension reads
 // them, a row per vector.
 std::vector<std::vector<std::string>> gfmCells(std::u16string_view markdown) {
