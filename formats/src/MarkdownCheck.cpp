@@ -2,6 +2,7 @@
 // close on their line, backslashes escape only the writer's punctuation, a fenced block is
 // closed, and everything else is the writer's text.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Emit.h"
@@ -42,7 +43,7 @@ class MarkdownWalk : PostWalk {
       if (post_[postAt_] == u'\n' && !open_.empty() && fenceLength_ == 0) {
         return "emphasis open at a line end";
       }
-      if (post_[postAt_] == u'\n') tableRow_ = false;
+      if (post_[postAt_] == u'\n') previousRow_ = std::exchange(tableRow_, false);
       ++postAt_;
     }
     while (textAt_ < text_.size() && isSpaceLike(text_[textAt_])) ++textAt_;
@@ -96,7 +97,9 @@ class MarkdownWalk : PostWalk {
       return passed();
     }
     if (lineStart && c == u'|') {
-      // A table's row; its delimiter row (dashes, colons, bars) is markup as a whole.
+      // A table's row. Its second line is the delimiter row (dashes, colons, bars), markup
+      // as a whole; a row of the writer's dashes further down is text.
+      rowIndex_ = previousRow_ ? rowIndex_ + 1 : 0;
       tableRow_ = true;
       std::size_t end = postAt_;
       bool dashes = false;
@@ -106,7 +109,7 @@ class MarkdownWalk : PostWalk {
         dashes = dashes || d == u'-';
         ++end;
       }
-      postAt_ = dashes && atLineEnd(end) ? end : postAt_ + 1;
+      postAt_ = rowIndex_ == 1 && dashes && atLineEnd(end) ? end : postAt_ + 1;
       return passed();
     }
     if (lineStart && c == u'`') {
@@ -250,6 +253,8 @@ class MarkdownWalk : PostWalk {
   std::vector<std::u16string_view> open_;  // the delimiters open, innermost last ("[" a link)
   std::size_t fenceLength_ = 0;            // the backticks of the open fence; 0 outside one
   bool tableRow_ = false;                  // the current line is a table's row
+  bool previousRow_ = false;               // the line before was one
+  std::size_t rowIndex_ = 0;               // the current row's line in its table, from 0
 };
 
 }  // namespace

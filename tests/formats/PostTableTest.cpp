@@ -80,6 +80,7 @@ TEST(PostTable, EachDialectWritesItsTable) {
       true);
   const post::Model oneColumn = tableModel({{{u"Only"}}, {{u"one"}}, {{u"-5"}}}, false);
   const post::Model boldCells = tableModel({{{u"Team", Align::Left, bold()}}, {{u"x"}}}, true);
+  const post::Model dashes = tableModel({{{u"Gap"}}, {{u"-"}}, {{u"---"}}}, true);
   const PostOptions noTables{.tables = false};
   const struct {
     const char* name;
@@ -177,6 +178,12 @@ TEST(PostTable, EachDialectWritesItsTable) {
        {},
        u"| Site | Note |\n| :--- | :--- |\n"
        u"| [Results](https://example.org/a%7Cb) | 2 \\| 3 \\[b\\]x\\[/b\\] \\*y\\* |\n\nAfter",
+       ""},
+      {"markdown dashes in a cell are the writer's",
+       dashes,
+       Format::Markdown,
+       {},
+       u"| Gap |\n| :--- |\n| - |\n| --- |\n\nAfter",
        ""},
       {"markdown one column, a number not escaped",
        oneColumn,
@@ -385,6 +392,7 @@ TEST(PostTable, GfmTablesReadBackWithEveryCellInPlace) {
        {{{u"a"}, {u"b"}, {u"c"}}, {{u"d"}}},
        {{"a", "b", "c"}, {"d", "", ""}}},
       {"number and heading marks", {{{u"-5"}}, {{u"# 1."}}}, {{"-5"}, {"# 1."}}},
+      {"dashes", {{{u"Gap"}}, {{u"-"}}, {{u"---"}}}, {{"Gap"}, {"-"}, {"---"}}},
   };
   for (const auto& c : cases) {
     const Post post = writePost(tableModel(c.rows, true), Format::Markdown);
