@@ -20,6 +20,7 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <cmath>
 
 #include "ScriptedPlatform.h"
@@ -27,6 +28,7 @@
 #include "preview/LengthGauge.h"
 #include "preview/MarkupHighlighter.h"
 #include "preview/Preview.h"
+#include "preview/PreviewContent.h"
 #include "preview/PreviewPanel.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
@@ -135,6 +137,61 @@ TEST(Preview, ShowsThePostAsEachForumShowsIt) {
     EXPECT_EQ(p.markup().toPlainText(),
               QGuiApplication::clipboard()->text().replace(u"\r\n"_s, u"\n"_s));
     EXPECT_TRUE(p.w.platform->messages.empty()) << p.w.platform->messages[0].text.toStdString();
+  }
+}
+
+// A table posted where the forum has tables is drawn as one, with a grid and every cell in
+// its place; where it has none the preview shows the code block and the header says so.
+TEST(Preview, DrawsTablesAsTheForumShowsThem) {
+  QTextDocument document;
+  QTextCursor cursor(&document);
+  QTextTableFormat format;
+  format.setHeaderRowCount(1);
+  QTextTable *table = cursor.insertTable(2, 2, format);
+  const QString words[2][2] = {{u"Team"_s, u"Pts"_s}, {u"Rovers"_s, u"38"_s}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < 2; ++c) table->cellAt(r, c).firstCursorPosition().insertText(words[r][c]);
+  const struct {
+    Format format;
+    bool tables;  // the profile's
+    bool drawn;   // as a table
+  } cases[] = {
+      {Format::Xenforo, true, true},    {Format::Smf, true, true},
+      {Format::Vbulletin, true, true},  {Format::Markdown, true, true},
+      {Format::Phpbb, true, false},     {Format::Xenforo, false, false},
+      {Format::Markdown, false, false},
+  };
+  for (const auto &c : cases) {
+    const std::string name =
+        std::string(quillmark::formatName(c.format)) + (c.tables ? "" : " without tables");
+    quillmark::web::Profile profile{u"Forum"_s, {}, c.format, 0, false, c.tables};
+    quillmark::Converter converter;
+    const MadePost made = quillmark::post::makePost(converter, document, profile);
+    QTextDocument shown;
+    shown.setHtml(quillmark::preview::renderedHtml(made.text, c.format));
+    QTextTable *drawn = nullptr;
+    for (QTextFrame *frame : shown.rootFrame()->childFrames())
+      if (auto *t = qobject_cast<QTextTable *>(frame)) drawn = t;
+    ASSERT_EQ(drawn != nullptr, c.drawn) << name << "\n" << made.text.toStdString();
+    EXPECT_EQ(
+        quillmark::post::lossHeader(made.losses).contains(u"tables (1 shown as a code block)"_s),
+        !c.drawn)
+        << name;
+    if (!drawn) {
+      EXPECT_TRUE(shown.toPlainText().contains(u"Rovers | 38"_s)) << name;
+      continue;
+    }
+    EXPECT_GT(drawn->format().border(), 0) << name;
+    ASSERT_EQ(drawn->rows(), 2) << name;
+    ASSERT_EQ(drawn->columns(), 2) << name;
+    for (int r = 0; r < 2; ++r) {
+      for (int col = 0; col < 2; ++col) {
+        QTextCursor from = drawn->cellAt(r, col).firstCursorPosition();
+        from.setPosition(drawn->cellAt(r, col).lastCursorPosition().position(),
+                         QTextCursor::KeepAnchor);
+        EXPECT_EQ(from.selectedText(), words[r][col]) << name << " " << r << "," << col;
+      }
+    }
   }
 }
 
