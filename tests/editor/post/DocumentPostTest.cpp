@@ -338,6 +338,18 @@ TEST(DocumentPost, TablesBecomeRowsOfCells) {
        },
        "table\n  row\n    cell\n      paragraph\n        \"wide\"\n    cell\n  row\n    cell\n"
        "    cell\n      paragraph\n        \"b\"\nparagraph\n  \"After\"\n"},
+      {"a table inside a cell gives its cells' paragraphs to it", 1, 2, 0,
+       [](QTextTable &t, QTextCursor &) {
+         QTextCursor c = t.cellAt(0, 0).firstCursorPosition();
+         c.insertText(u"out"_s);
+         QTextTable *inner = c.insertTable(1, 2);
+         inner->cellAt(0, 0).firstCursorPosition().insertText(u"in1"_s);
+         inner->cellAt(0, 1).firstCursorPosition().insertText(u"in2"_s);
+         t.cellAt(0, 1).firstCursorPosition().insertText(u"next"_s);
+       },
+       "table\n  row\n    cell\n      paragraph\n        \"out\"\n      paragraph\n"
+       "        \"in1\"\n      paragraph\n        \"in2\"\n    cell\n      paragraph\n"
+       "        \"next\"\nparagraph\n  \"After\"\n"},
       {"two paragraphs in a cell, empty ones at its ends left out", 1, 1, 0,
        [](QTextTable &t, QTextCursor &) {
          QTextCursor c = t.cellAt(0, 0).firstCursorPosition();
