@@ -195,6 +195,48 @@ TEST(Preview, DrawsTablesAsTheForumShowsThem) {
   }
 }
 
+// The markup of a table, and only its markup, is muted: the dialect's table tags, GFM's
+// bars and delimiter row; a cell's words are text.
+TEST(Preview, TableMarkupIsMuted) {
+  const struct {
+    Format format;
+    QString line;
+    QString markup;  // the line's characters the patterns cover, others as spaces
+  } cases[] = {
+      {Format::Xenforo, u"[TR][TH]a[/TH][td]b[/td][/TR]"_s, u"[TR][TH] [/TH][td] [/td][/TR]"_s},
+      {Format::Smf, u"[tr][td]a[/td][th]b[/th][/tr]"_s, u"[tr][td] [/td]          [/tr]"_s},
+      {Format::Phpbb, u"[tr][td]a[/td]"_s, u"              "_s},
+      {Format::Markdown, u"| a \\| b |"_s, u"|   \\|   |"_s},
+  };
+  for (const auto &c : cases) {
+    QString covered(c.line.size(), u' ');
+    for (const QRegularExpression &pattern :
+         quillmark::preview::MarkupHighlighter::markupPatterns(c.format)) {
+      for (auto it = pattern.globalMatch(c.line); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        for (qsizetype i = m.capturedStart(); i < m.capturedEnd(); ++i) covered[i] = c.line[i];
+      }
+    }
+    EXPECT_EQ(covered, c.markup) << c.line.toStdString();
+  }
+  // In a Markdown view, the second line of a table is its delimiter row, all markup; a row
+  // of dashes further down keeps its dash as text.
+  QTextDocument view;
+  view.setPlainText(u"| a |\n| :--- |\n| - |\n\n| :--- |"_s);
+  quillmark::preview::MarkupHighlighter highlighter(Format::Markdown, Qt::red, &view);
+  highlighter.rehighlight();
+  const auto muted = [&](int line, int column) {
+    const QTextBlock block = view.findBlockByNumber(line);
+    for (const QTextLayout::FormatRange &range : block.layout()->formats())
+      if (range.start <= column && column < range.start + range.length) return true;
+    return false;
+  };
+  EXPECT_TRUE(muted(1, 3)) << "the delimiter row's dashes";
+  EXPECT_FALSE(muted(0, 2)) << "a cell's word";
+  EXPECT_FALSE(muted(2, 2)) << "the writer's dash";
+  EXPECT_FALSE(muted(4, 3)) << "a line of dashes that heads no table is no delimiter row";
+}
+
 TEST(Preview, MarkupIsFixedWidthReadOnlyAndMuted) {
   Previewing p;
   p.postAs(u"Board"_s);
