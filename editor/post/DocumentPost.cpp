@@ -7,6 +7,7 @@
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <string>
 #include <unordered_map>
 
@@ -94,8 +95,24 @@ class Walker {
   explicit Walker(const QTextDocument &document) : document_(document) {}
 
   Model walk() {
-    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
-      paragraph(block);
+    // The root frame holds paragraphs and tables; any other frame's paragraphs are read in
+    // order as the root's own.
+    QTextFrame *root = document_.rootFrame();
+    for (QTextFrame::iterator it = root->begin(); !it.atEnd(); ++it) {
+      if (QTextFrame *frame = it.currentFrame()) {
+        if (auto *table = qobject_cast<QTextTable *>(frame)) {
+          this->table(*table);
+        } else {
+          for (QTextBlock b = document_.findBlock(frame->firstPosition());
+               b.isValid() && b.position() <= frame->lastPosition(); b = b.next())
+            paragraph(b);
+        }
+      } else if (!(it == root->begin() && it.currentBlock().length() <= 1 && nextIsTable(it))) {
+        // An empty first paragraph before a table is Qt's, which starts every frame with a
+        // paragraph: no line the writer left.
+        paragraph(it.currentBlock());
+      }
+    }
     Model model = builder_.finish();
     dropTrailingEmptyParagraphs(model.blocks);
     if (!model.blocks.empty()) model.blocks.back().spaceAfter = false;
@@ -138,6 +155,44 @@ class Walker {
       }
       if (at >= text.size()) return;
     }
+  }
+
+  static bool nextIsTable(QTextFrame::iterator it) {
+    ++it;
+    return !it.atEnd() && qobject_cast<QTextTable *>(it.currentFrame()) != nullptr;
+  }
+
+  // A table: a row of the model per row of the table, a cell per column. A cell spanning
+  // columns or rows gives its text to its first place; the places it covers are empty cells,
+  // so that every row has the table's columns. Each paragraph of a cell is a paragraph of the
+  // model's cell, its empty paragraphs at either end left out; a table inside the cell (the
+  // document holds none, but Qt allows it) gives its paragraphs to it in order.
+  void table(const QTextTable &table) {
+    inFixed_ = false;  // a fixed-columns block left open ends at the table
+    quoteDepth(QTextBlockFormat());
+    const int headerRows = std::min(table.format().headerRowCount(), 1);
+    builder_.beginTable();
+    for (int r = 0; r < table.rows(); ++r) {
+      builder_.row();
+      for (int c = 0; c < table.columns(); ++c) {
+        const QTextTableCell cell = table.cellAt(r, c);
+        const bool first = cell.isValid() && cell.row() == r && cell.column() == c;
+        QTextBlock begin = first ? cell.firstCursorPosition().block() : QTextBlock();
+        QTextBlock end = first ? cell.lastCursorPosition().block() : QTextBlock();
+        const Align align = begin.isValid() ? alignOf(begin.blockFormat()) : Align::Left;
+        builder_.cell(r < headerRows, align);
+        if (!begin.isValid()) continue;
+        while (begin != end && begin.length() <= 1) begin = begin.next();
+        while (end != begin && end.length() <= 1) end = end.previous();
+        if (begin == end && begin.length() <= 1) continue;
+        for (QTextBlock b = begin; b.isValid(); b = b.next()) {
+          builder_.paragraph(alignOf(b.blockFormat()));
+          runs(b, 0, b.length() - 1, 0);
+          if (b == end) break;
+        }
+      }
+    }
+    builder_.endTable();
   }
 
   // The builder ends the open lists at a change of depth only: the items of a list inside a

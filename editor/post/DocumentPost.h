@@ -1,8 +1,8 @@
 #pragma once
 // The post model of an editor's document: the rich road to every format but html. The walk
 // reads the QTextDocument as DocumentModel.h says it holds its structures (lists, quotes,
-// headings, rules, pictures, the fixed-columns block) and gives a Qt-free model, so that the
-// model is taken on the document's thread and the post can be written on any other.
+// headings, rules, pictures, tables, the fixed-columns block) and gives a Qt-free model, so that
+// the model is taken on the document's thread and the post can be written on any other.
 #include "quillmark/post.h"
 
 class QTextDocument;

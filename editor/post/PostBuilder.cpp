@@ -28,6 +28,8 @@ QString elementNoun(Element element) {
       return u"centring"_s;
     case Element::Right:
       return u"right alignment"_s;
+    case Element::Table:
+      return u"tables"_s;
     default:
       return QString::fromUtf8(elementName(element));
   }
@@ -57,13 +59,14 @@ MadePost makePost(Converter &converter, Snapshot snapshot, const web::Profile &p
   made.format = snapshot.format;
   made.profileName = profile.name;
   made.limit = profile.limit;
+  made.options.tables = profile.tables;
   if (snapshot.format == Format::Html) {
     const QByteArray rtf = std::exchange(snapshot.rtf, {});
     made.webHtml = rewriteForWeb(converter.convertRtfToHtml(
         decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
     made.text = QString::fromStdU16String(made.webHtml);
   } else {
-    Post post = writePost(snapshot.model, snapshot.format);
+    Post post = writePost(snapshot.model, snapshot.format, made.options);
     made.text = QString::fromStdU16String(post.text);
     made.losses = std::move(post.losses);
     made.model = std::move(snapshot.model);
@@ -96,6 +99,11 @@ QString lossHeader(const LossReport &losses) {
   if (losses.empty()) return {};
   QStringList items;
   for (const Loss &loss : losses) {
+    if (loss.element == Element::Table) {
+      items << (loss.count == 1 ? u"tables (1 shown as a code block)"_s
+                                : u"tables (%1 shown as code blocks)"_s.arg(loss.count));
+      continue;
+    }
     items << u"%1 (%2 %3%4)"_s.arg(elementNoun(loss.element), QString::number(loss.count),
                                    QString::fromUtf8(loss.unit),
                                    loss.count == 1 ? QString() : u"s"_s);
@@ -106,7 +114,7 @@ QString lossHeader(const LossReport &losses) {
 std::optional<QString> checkPostAgainst(const MadePost &post, const QString &documentText) {
   std::optional<std::string> wrong;
   if (post.model) {
-    wrong = checkPost(*post.model, post.text.toStdU16String(), post.format);
+    wrong = checkPost(*post.model, post.text.toStdU16String(), post.format, post.options);
   } else {
     wrong = checkFragment(post.webHtml, documentText.toStdU16String());
     if (!wrong) wrong = checkPost(post.webHtml, post.text.toStdU16String(), post.format);

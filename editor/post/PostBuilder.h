@@ -32,7 +32,8 @@ struct MadePost {
   LossReport losses;
   Format format = Format::Html;
   QString profileName;
-  int limit = 0;  // the profile's longest post, in characters; 0 for none
+  int limit = 0;        // the profile's longest post, in characters; 0 for none
+  PostOptions options;  // what the forum takes beyond its format (tables)
 };
 
 // The document's whole RTF, in the dialect the engine reads.

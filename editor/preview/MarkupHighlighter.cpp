@@ -36,7 +36,9 @@ std::vector<QRegularExpression> MarkupHighlighter::markupPatterns(Format format)
     case Format::Markdown:
       return {QRegularExpression(u"^```.*$"_s), QRegularExpression(u"^- "_s),
               QRegularExpression(u"\\\\[!-/:-@\\[-`{-~]?"_s), QRegularExpression(u"\\*+|~~"_s),
-              QRegularExpression(u"\\]\\([^)]*\\)|\\["_s)};
+              QRegularExpression(u"\\]\\([^)]*\\)|\\["_s),
+              // A table's bars: the writer's own are escaped.
+              QRegularExpression(u"\\|"_s)};
     default: {
       const QString names = bbcodeNames(format).join(u'|');
       return {QRegularExpression(u"\\[/?(?:%1)(?:=[^\\]\\n]*)?\\]"_s.arg(names),
@@ -47,7 +49,9 @@ std::vector<QRegularExpression> MarkupHighlighter::markupPatterns(Format format)
 
 MarkupHighlighter::MarkupHighlighter(Format format, const QColor &markupColor,
                                      QTextDocument *document)
-    : QSyntaxHighlighter(document), patterns_(markupPatterns(format)) {
+    : QSyntaxHighlighter(document),
+      patterns_(markupPatterns(format)),
+      markdown_(format == Format::Markdown) {
   markup_.setForeground(markupColor);
 }
 
@@ -59,6 +63,18 @@ void MarkupHighlighter::highlightBlock(const QString &text) {
       setFormat(int(m.capturedStart()), int(m.capturedLength()), markup_);
     }
   }
+  if (!markdown_) return;
+  // A GFM table's delimiter row is the line below its first row; a row of the writer's
+  // dashes further down is text. The block state says which row of a table a line is.
+  enum { kNoTable = 0, kFirstRow = 1, kLaterRow = 2 };
+  const int before = previousBlockState();
+  const bool row = text.startsWith(u'|');
+  setCurrentBlockState(!row                                         ? kNoTable
+                       : before == kFirstRow || before == kLaterRow ? kLaterRow
+                                                                    : kFirstRow);
+  static const QRegularExpression delimiter(u"^\\|(?: *:?-+:? *\\|)+$"_s);
+  if (row && before == kFirstRow && delimiter.match(text).hasMatch())
+    setFormat(0, int(text.size()), markup_);
 }
 
 QColor mutedColor(const QColor &text, const QColor &base) {

@@ -1,7 +1,7 @@
 #pragma once
 // Shows a post's markup in a muted colour beside the writer's text: HTML tags and entities,
 // the BBCode dialect's own tags (from its table, so a tag the forum would show as text stays
-// in the text's colour), Markdown's emphasis, list, fence, escape and link syntax.
+// in the text's colour), Markdown's emphasis, list, fence, escape, link and table syntax.
 #include <QColor>
 #include <QRegularExpression>
 #include <QSyntaxHighlighter>
@@ -24,6 +24,7 @@ class MarkupHighlighter final : public QSyntaxHighlighter {
  private:
   std::vector<QRegularExpression> patterns_;
   QTextCharFormat markup_;
+  bool markdown_;  // a table's delimiter row is told by the rows above it
 };
 
 // The colour of markup on this palette: halfway between the text and its background, so it

@@ -1,6 +1,7 @@
 // The forums dialog: a list of profiles and a form for the chosen one.
 #include "web/ForumsDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -50,7 +51,7 @@ ForumsDialog::ForumsDialog(ProfileStore &store, QWidget *parent) : QDialog(paren
   resize(560, 300);
 }
 
-// The chosen profile's fields: its name, address, format and longest post.
+// The chosen profile's fields: its name, address, format, longest post and tables.
 QFormLayout *ForumsDialog::buildFields() {
   name_ = new QLineEdit(this);
   name_->setObjectName(u"name"_s);
@@ -68,12 +69,16 @@ QFormLayout *ForumsDialog::buildFields() {
   limit_->setGroupSeparatorShown(true);
   limit_->setSpecialValueText(u"No limit"_s);
   limit_->setSuffix(u" characters"_s);
+  tables_ = new QCheckBox(u"Forum shows &tables"_s, this);
+  tables_->setObjectName(u"tables"_s);
+  tables_->setToolTip(u"Without tables, a table is posted as a code block of lined-up columns"_s);
 
   auto *form = new QFormLayout;
   form->addRow(u"&Name:"_s, name_);
   form->addRow(u"&Address:"_s, address_);
   form->addRow(u"&Format:"_s, format_);
   form->addRow(u"&Longest post:"_s, limit_);
+  form->addRow(QString(), tables_);
   return form;
 }
 
@@ -118,8 +123,10 @@ void ForumsDialog::showChosen() {
   address_->setText(profile.address);
   format_->setCurrentIndex(format_->findData(int(profile.format)));
   limit_->setValue(profile.limit);
+  tables_->setChecked(profile.tables);
   for (QWidget *field : {static_cast<QWidget *>(name_), static_cast<QWidget *>(address_),
-                         static_cast<QWidget *>(format_), static_cast<QWidget *>(limit_)})
+                         static_cast<QWidget *>(format_), static_cast<QWidget *>(limit_),
+                         static_cast<QWidget *>(tables_)})
     field->setEnabled(!profile.builtIn);
   keep_->setEnabled(!profile.builtIn);
   remove_->setEnabled(!profile.builtIn);
@@ -130,6 +137,7 @@ bool ForumsDialog::readFields(Profile &profile) const {
   profile.address = address_->text().trimmed();
   profile.format = Format(format_->currentData().toInt());
   profile.limit = limit_->value();
+  profile.tables = tables_->isChecked();
   return !profile.name.isEmpty();
 }
 

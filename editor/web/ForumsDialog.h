@@ -4,6 +4,7 @@
 // change is kept at once. Built-in profiles are shown read-only and cannot be removed.
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QHBoxLayout;
@@ -28,6 +29,7 @@ class ForumsDialog : public QDialog {
   QLineEdit &addressField() const { return *address_; }
   QComboBox &formatField() const { return *format_; }
   QSpinBox &limitField() const { return *limit_; }
+  QCheckBox &tablesField() const { return *tables_; }
 
   // The buttons' commands.
   void addProfile();
@@ -47,6 +49,7 @@ class ForumsDialog : public QDialog {
   QLineEdit *address_;
   QComboBox *format_;
   QSpinBox *limit_;
+  QCheckBox *tables_;
   QPushButton *keep_;
   QPushButton *remove_;
 };

@@ -57,6 +57,8 @@ ProfileStore::ProfileStore() {
     profile.address = settings.value("address").toString().trimmed();
     profile.format = formatOf(settings.value("format").toString()).value_or(Format::Html);
     profile.limit = qMax(0, settings.value("limit").toInt());
+    // Settings kept before the forum could say so read as a forum that shows tables.
+    profile.tables = settings.value("tables", true).toBool();
     if (isOurPage(profile)) dropped = true;
     // A damaged entry (no name, or a name taken) is skipped rather than shadowing another.
     else if (!profile.name.isEmpty() && find(profile.name) == nullptr)
@@ -133,6 +135,7 @@ void ProfileStore::save() const {
     settings.setValue("address", profile.address);
     settings.setValue("format", nameOf(profile.format));
     settings.setValue("limit", profile.limit);
+    settings.setValue("tables", profile.tables);
   }
   settings.endArray();
   if (current_.isEmpty())

@@ -1,9 +1,9 @@
 #pragma once
 // Forum profiles: where a post goes and in what markup. A profile is a name, the forum's
-// address, the post format and the longest post the forum takes. The sites of the Web menu
-// are built-in profiles; the user adds their own, which are kept in the application's
-// settings together with the profile chosen last. Qt Core only, so it is tested without
-// widgets.
+// address, the post format, the longest post the forum takes and whether it shows tables. The sites
+// of the Web menu are built-in profiles; the user adds their own, which are kept in the
+// application's settings together with the profile chosen last. Qt Core only, so it is tested
+// without widgets.
 #include <QList>
 #include <QString>
 #include <optional>
@@ -18,6 +18,9 @@ struct Profile {
   Format format = Format::Html;
   int limit = 0;  // characters; 0 for no limit
   bool builtIn = false;
+  // Whether the forum shows its format's tables; a board that has them switched off gets a
+  // table as a code block of padded columns.
+  bool tables = true;
 
   bool operator==(const Profile &) const = default;
 };

@@ -45,6 +45,9 @@ class BbcodeWalk : PostWalk {
       }
     }
     addTag(d.listStart, d.listEnd);
+    addTag(d.tableRow.open, d.tableRow.close);
+    addTag(d.tableCell.open, d.tableCell.close);
+    addTag(d.tableHeader.open, d.tableHeader.close);
   }
 
   std::optional<std::string> run() {

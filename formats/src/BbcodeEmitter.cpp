@@ -26,8 +26,8 @@ struct Frame {
 
 class BbEmitter {
  public:
-  BbEmitter(const NormalText& normal, const Dialect& d, LossCounter& losses)
-      : normal_(normal), d_(d), losses_(losses) {}
+  BbEmitter(const NormalText& normal, const Dialect& d, bool tables, LossCounter& losses)
+      : normal_(normal), d_(d), losses_(losses), tables_(tables) {}
 
   std::u16string run(const post::Model& model) {
     blocks(model.blocks);
@@ -111,14 +111,63 @@ class BbEmitter {
         break;
       }
       case BlockKind::Table:
+        table(b);
+        break;
       case BlockKind::Row:
       case BlockKind::Cell:
-        // A table's cells, one after another, until the post can show tables.
-        if (b.kind == BlockKind::Table) losses_.add(Element::FixedBlock);
         blocks(b.children);
         break;
     }
     want_.resize(mark);
+  }
+
+  // A table: one line per row, the dialect's table tags around them. A header cell is the
+  // dialect's header cell, or a cell of bold text where it has none. Where the dialect (or
+  // the forum) shows no tables, the cells in padded columns of a code block.
+  void table(const Block& b) {
+    if (!tables_) {
+      losses_.add(Element::Table);
+      code(codeTables_.emplace_back(tableAsCode(b)));
+      return;
+    }
+    push(key(b), tagOf(d_, Element::Table));
+    for (const Block& row : b.children) {
+      beginLine(post::Align::Left);
+      appendAscii(out_, d_.tableRow.open);
+      for (const Block& cell : row.children) {
+        const bool header = cell.header && !d_.tableHeader.open.empty();
+        const Tag& tag = header ? d_.tableHeader : d_.tableCell;
+        appendAscii(out_, tag.open);
+        cellText(cell, cell.header && !header);
+        appendAscii(out_, tag.close);
+      }
+      appendAscii(out_, d_.tableRow.close);
+    }
+  }
+
+  // A cell's paragraphs, their lines one after another with line breaks between them, inside
+  // the cell's alignment where the dialect shows it.
+  void cellText(const Block& cell, bool bold) {
+    const Element e = cell.align == post::Align::Right ? Element::Right : Element::Centre;
+    const bool aligned = cell.align == post::Align::Centre || cell.align == post::Align::Right;
+    bool first = true;
+    textBlocksOf(cell, cellBlocks_);
+    for (const Block* text : cellBlocks_) {
+      forEachLine(text->runs, [&](const std::vector<Piece>& pieces) {
+        losses_.newLine();
+        if (!first) appendAscii(out_, tagOf(d_, Element::LineBreak).open);
+        if (first && aligned) {
+          if (shows(d_, e)) {
+            appendAscii(out_, tagOf(d_, e).open);
+          } else {
+            losses_.add(e);
+          }
+        }
+        first = false;
+        linePieces(pieces, bold);
+      });
+    }
+    if (!first && aligned && shows(d_, e)) appendAscii(out_, tagOf(d_, e).close);
   }
 
   void list(const Block& b) {
@@ -230,24 +279,39 @@ class BbEmitter {
   void lines(const std::vector<post::Run>& runs, post::Align align) {
     forEachLine(runs, [&](const std::vector<Piece>& pieces) {
       beginLine(align);
-      for (const Piece& piece : pieces) {
-        inlineElements(piece.run->style, normal_, d_, losses_, wantInline_);
-        losses_.endRun();
-        std::size_t keep = 0;
-        while (keep < openInline_.size() && keep < wantInline_.size() &&
-               openInline_[keep] == wantInline_[keep]) {
-          ++keep;
-        }
-        closeInline(keep);
-        for (std::size_t k = keep; k < wantInline_.size(); ++k) openInline(wantInline_[k]);
-        if (piece.run->picture.empty()) {
-          out_.append(piece.text);
-        } else {
-          picture(*piece.run);
-        }
-      }
-      closeInline(0);
+      linePieces(pieces, false);
     });
+  }
+
+  // The pieces of one line, each inside its inline elements (bold added with `bold`), all
+  // of them closed at the line's end.
+  void linePieces(const std::vector<Piece>& pieces, bool bold) {
+    for (const Piece& piece : pieces) {
+      const post::Style* style = &piece.run->style;
+      if (bold) {
+        // The open elements view their values in the style: each bold copy stays in place
+        // until the line's elements are closed.
+        post::Style& copy = boldStyles_.emplace_back(*style);
+        copy.flags |= post::kBold;
+        style = &copy;
+      }
+      inlineElements(*style, normal_, d_, losses_, wantInline_);
+      losses_.endRun();
+      std::size_t keep = 0;
+      while (keep < openInline_.size() && keep < wantInline_.size() &&
+             openInline_[keep] == wantInline_[keep]) {
+        ++keep;
+      }
+      closeInline(keep);
+      for (std::size_t k = keep; k < wantInline_.size(); ++k) openInline(wantInline_[k]);
+      if (piece.run->picture.empty()) {
+        out_.append(piece.text);
+      } else {
+        picture(*piece.run);
+      }
+    }
+    closeInline(0);
+    boldStyles_.clear();
   }
 
   void picture(const post::Run& run) {
@@ -351,18 +415,22 @@ class BbEmitter {
   LossCounter& losses_;
   std::u16string out_;
   std::deque<std::u16string> storage_;  // the tags' texts the frames view
+  std::deque<Block> codeTables_;        // the tables' code blocks, each at an address of its own
   std::vector<Frame> want_, open_;      // the block elements wanted and written, outermost first
   std::vector<Open> openInline_, wantInline_;
   std::u16string_view alignTags_[2][2] = {};
   post::Align lostAlign_ = post::Align::Left;  // the alignment of the line just counted as dropped
   bool started_ = false;
+  bool tables_;                           // a table is written with the dialect's table tags
+  std::deque<post::Style> boldStyles_;    // the styles of a header's line, bold added
+  std::vector<const Block*> cellBlocks_;  // the cell's blocks of text, textBlocksOf
 };
 
 }  // namespace
 
 std::u16string emitBbcode(const post::Model& model, const NormalText& normal, const Dialect& d,
-                          LossCounter& losses) {
-  return BbEmitter(normal, d, losses).run(model);
+                          bool tables, LossCounter& losses) {
+  return BbEmitter(normal, d, tables, losses).run(model);
 }
 
 }  // namespace quillmark::formats

@@ -65,9 +65,9 @@ constexpr std::array<html::Element, kElementCount> kShownAs = {
     html::Element::Bold,      // fixed block: <pre>, never looked up
     html::Element::Bold,      // line break: <br>, never looked up
     html::Element::Link,      // link
-    // heading, quote, rule, picture, numbered list: written apart; the rest never shown
+    // heading, quote, rule, picture, numbered list, table: written apart; the rest never shown
     html::Element::Bold, html::Element::Bold, html::Element::Bold, html::Element::Bold,
-    html::Element::Bold, html::Element::Bold, html::Element::Bold,
+    html::Element::Bold, html::Element::Bold, html::Element::Bold, html::Element::Bold,
 };
 // clang-format on
 
@@ -82,7 +82,7 @@ bool plainValue(std::u16string_view value) {
 
 // What one recognised tag is: the element (or the list), opening or closing.
 struct Found {
-  enum Kind { Element, ListStart, ListEnd } kind = Element;
+  enum Kind { Element, ListStart, ListEnd, Row, Cell, HeaderCell } kind = Element;
   quillmark::Element element = quillmark::Element::Bold;
   bool closing = false;
   std::u16string_view value;
@@ -131,6 +131,10 @@ class Reader {
           continue;
         }
       }
+      if (betweenCells() && (c == u'\n' || c == u' ' || c == u'\t')) {
+        ++p;  // the spacing between a table's rows and cells shows nothing
+        continue;
+      }
       if (c == u'\n') {
         // A line end right after a block's edge belongs to the block; one just before a list
         // item or the list's end is the list's own spacing.
@@ -164,6 +168,21 @@ class Reader {
 
   bool inList() const { return lists_ > 0; }
 
+  // Inside a table or a row, outside any cell.
+  bool betweenCells() const {
+    if (tables_.empty()) return false;
+    const OpenTag& t = open_[tables_.back()];
+    return t.kind == Found::Row || t.kind == Found::Element;
+  }
+  // The kind of the innermost open table, row or cell; Found::Element for a table.
+  std::optional<Found::Kind> tableTop(std::size_t fromTop = 0) const {
+    if (tables_.size() <= fromTop) return std::nullopt;
+    return open_[tables_[tables_.size() - 1 - fromTop]].kind;
+  }
+  std::size_t tableAt(std::size_t fromTop = 0) const {
+    return tables_[tables_.size() - 1 - fromTop];
+  }
+
   // Whether an element that `e`'s closing tag closes is open. Two elements may share a
   // closing tag (MyBB's "[/align]").
   bool closable(Element e) const {
@@ -175,16 +194,29 @@ class Reader {
   }
 
   void push(OpenTag t) {
+    if (t.element == Element::Table) tables_.push_back(open_.size());
     open_.push_back(t);
     if (t.kind == Found::ListStart) {
       ++lists_;
-    } else {
+    } else if (t.kind == Found::Element) {
       ++openCount_[static_cast<std::size_t>(t.element)];
     }
   }
 
   // The dialect's tag at the start of `s`, if any.
   std::optional<Found> match(std::u16string_view s) const {
+    const std::array<std::pair<const Tag*, Found::Kind>, 3> cells = {{
+        {&d_.tableRow, Found::Row},
+        {&d_.tableCell, Found::Cell},
+        {&d_.tableHeader, Found::HeaderCell},
+    }};
+    for (const auto& [tag, kind] : cells) {
+      if (tag->open.empty()) continue;
+      if (startsWithNoCase(s, tag->open))
+        return Found{kind, Element::Table, false, {}, tag->open.size()};
+      if (startsWithNoCase(s, tag->close))
+        return Found{kind, Element::Table, true, {}, tag->close.size()};
+    }
     if (!d_.listStart.empty() && startsWithNoCase(s, d_.listStart))
       return Found{Found::ListStart, Element::Bold, false, {}, d_.listStart.size()};
     if (!d_.listEnd.empty() && startsWithNoCase(s, d_.listEnd))
@@ -214,7 +246,47 @@ class Reader {
     return std::nullopt;
   }
 
+  // A row opens in a table (ending the row and cell open there), a cell in a row (ending the
+  // cell open there); they close only what is innermost. Anywhere else their tags are text, as
+  // the forums leave them.
+  bool tablePart(const Found& tag) {
+    const std::optional<Found::Kind> top = tableTop();
+    const bool cell = tag.kind != Found::Row;
+    if (tag.closing) {
+      if (!top || (cell && *top == Found::Row) || *top == Found::Element) return false;
+      if (cell) {
+        if (*top != tag.kind) return false;
+        closeDownTo(tableAt());
+      } else {
+        closeDownTo(*top == Found::Row ? tableAt() : tableAt(1));
+      }
+      return true;
+    }
+    if (!top) return false;
+    if (cell) {
+      if (*top == Found::Element) return false;
+      closeDownTo(*top == Found::Row ? tableAt() + 1 : tableAt());
+      out_ += tag.kind == Found::HeaderCell ? u"<th>" : u"<td>";
+    } else {
+      closeDownTo(*top == Found::Element ? tableAt() + 1
+                  : *top == Found::Row   ? tableAt()
+                                         : tableAt(1));
+      out_ += u"<tr>";
+    }
+    push({tag.kind, Element::Table});
+    return true;
+  }
+
   void apply(const Found& tag) {
+    if (tag.kind == Found::Row || tag.kind == Found::Cell || tag.kind == Found::HeaderCell) {
+      if (!tablePart(tag)) {
+        const Tag& t = tag.kind == Found::Row    ? d_.tableRow
+                       : tag.kind == Found::Cell ? d_.tableCell
+                                                 : d_.tableHeader;
+        appendEscaped(out_, tag.closing ? t.close : t.open);
+      }
+      return;
+    }
     if (tag.kind == Found::ListStart) {
       out_ += u"<ul>";
       push({Found::ListStart, Element::ListItem});
@@ -227,6 +299,11 @@ class Reader {
       out_ += u"\">";
       push({Found::ListStart, Element::NumberedList});
       afterBlock_ = true;
+      return;
+    }
+    if (tag.element == Element::Table && !tag.closing) {
+      out_ += u"<table border=\"1\" cellpadding=\"4\" style=\"border-collapse: collapse\">";
+      push({Found::Element, Element::Table});
       return;
     }
     if (tag.element == Element::Rule) {
@@ -262,7 +339,7 @@ class Reader {
     if (tag.closing) {
       closeMatching(Found::Element, e);
       if (e == Element::Centre || e == Element::Right || e == Element::ListItem ||
-          e == Element::Quote || e == Element::Heading) {
+          e == Element::Quote || e == Element::Heading || e == Element::Table) {
         afterBlock_ = true;
       }
       return;
@@ -391,6 +468,15 @@ class Reader {
   void closeTop() {
     const OpenTag t = open_.back();
     open_.pop_back();
+    if (t.element == Element::Table && t.kind != Found::ListStart) {
+      tables_.pop_back();
+      if (t.kind == Found::Element) --openCount_[static_cast<std::size_t>(Element::Table)];
+      out_ += t.kind == Found::Row          ? u"</tr>"
+              : t.kind == Found::Cell       ? u"</td>"
+              : t.kind == Found::HeaderCell ? u"</th>"
+                                            : u"</table>";
+      return;
+    }
     if (t.kind == Found::ListStart) {
       --lists_;
     } else {
@@ -420,6 +506,7 @@ class Reader {
   std::vector<OpenTag> open_;
   std::array<int, kElementCount> openCount_{};  // open elements of each kind
   int lists_ = 0;                               // open lists
+  std::vector<std::size_t> tables_;  // where in open_ the tables, rows and cells open stand
   bool code_ = false;
   bool afterBlock_ = false;  // the last thing written was a block's edge
 };

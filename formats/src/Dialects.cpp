@@ -30,6 +30,7 @@ struct Source {
   Sizes sizes;
   std::string_view listStart, listEnd;
   std::array<std::string_view, 6> numbers = {};  // bullet, 1, a, A, i, I
+  std::array<Tag, 3> table = {};                 // row, cell, header cell
 };
 
 // phpBB 3.x: https://www.phpbb.com/community/help/bbcode ("BBCode guide"). The default set has
@@ -52,6 +53,9 @@ constexpr std::string_view kGfm = "https://github.github.com/gfm/#strikethrough-
 // XenForo 2.2 added [HEADING=1] to [HEADING=3]. Its help page shows only [LIST=1] for a
 // numbered list; vBulletin's "Advanced Lists" take 1, a, A, i and I.
 constexpr std::string_view kXfHeading = "https://xenforo.com/community/help/bb-codes/#heading";
+// XenForo 2.1 added [TABLE] with [TR], [TH] and [TD]; vBulletin 5's list has [TABLE], [TR]
+// and [TD] only. Both are on the dialects' main pages.
+constexpr std::string_view kGfmTable = "https://github.github.com/gfm/#tables-extension-";
 constexpr std::string_view kEngine = "convert/include/quillmark/convert.h";
 
 // The new rows' own definitions, in each forum's source where it is open.
@@ -81,6 +85,8 @@ constexpr std::string_view kSmfHr = QM_SMF "#L2064";
 constexpr std::string_view kSmfImg = QM_SMF "#L2075";
 constexpr std::string_view kSmfQuote = QM_SMF "#L2238";
 constexpr std::string_view kSmfListType = QM_SMF "#L2170";
+// SMF 2.1's codes "table", "tr" (require_parents table) and "td" (require_parents tr); no "th".
+constexpr std::string_view kSmfTable = QM_SMF;
 #undef QM_PHPBB
 #undef QM_MYBB
 #undef QM_SMF
@@ -101,6 +107,8 @@ const Source kSources[] = {
     kNot, {{"[quote]", "[/quote]"}, kPhpbbQuote}, kNot, {{"[img]", "[/img]"}, kPhpbbImg}, kNot,
     //  numbered list  list start
     {{"[list={}]", "[/list]"}, kPhpbbList}, kNot,
+    //  table: none of its own, a code block of padded columns
+    kNot,
   }}, {"", "50", "85", "100", "125", "150", "175", "200"}, "[list]", "[/list]",
    {"", "1", "a", "A", "i", "I"}},
 
@@ -111,7 +119,9 @@ const Source kSources[] = {
     {{"[*]", ""}}, {{"[CODE]", "[/CODE]"}}, {{"\n", ""}}, {{"[URL={}]", "[/URL]"}},
     {{"[HEADING={}]", "[/HEADING]"}, kXfHeading}, {{"[QUOTE]", "[/QUOTE]"}}, kNot,
     {{"[IMG]", "[/IMG]"}}, kNot, {{"[LIST={}]", "[/LIST]"}}, kNot,
-  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1"}},
+    {{"[TABLE]", "[/TABLE]"}},
+  }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1"},
+   {{{"[TR]", "[/TR]"}, {"[TD]", "[/TD]"}, {"[TH]", "[/TH]"}}}},
 
   {Format::Mybb, "https://docs.mybb.com/1.8/usage/mycode/", {{
     {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}}, kNot, kNot,
@@ -121,6 +131,8 @@ const Source kSources[] = {
     kNot, {{"[quote]", "[/quote]"}, kMybbQuote}, {{"[hr]", ""}, kMybbHr},
     {{"[img]", "[/img]"}, kMybbImg}, {{}, kMybbImg},
     {{"[list={}]", "[/list]"}, kMybbList}, kNot,
+    //  table: none of its own, a code block of padded columns
+    kNot,
   }}, {"", "xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"},
    "[list]", "[/list]", {"", "1", "a", "A", "i", "I"}},
 
@@ -133,8 +145,11 @@ const Source kSources[] = {
     kNot, {{"[quote]", "[/quote]"}, kSmfQuote}, {{"[hr]", ""}, kSmfHr},
     {{"[img]", "[/img]"}, kSmfImg}, {{}, kSmfImg},
     {{"[list type={}]", "[/list]"}, kSmfListType}, kNot,
+    //  table: [tr] inside [table] only, [td] inside [tr] only; no header cell
+    {{"[table]", "[/table]"}, kSmfTable},
   }}, {"", "8pt", "10pt", "12pt", "14pt", "18pt", "24pt", "36pt"}, "[list]", "[/list]",
-   {"", "decimal", "lower-alpha", "upper-alpha", "lower-roman", "upper-roman"}},
+   {"", "decimal", "lower-alpha", "upper-alpha", "lower-roman", "upper-roman"},
+   {{{"[tr]", "[/tr]"}, {"[td]", "[/td]"}, {}}}},
 
   {Format::Vbulletin, "https://www.vbulletin.com/forum/help", {{
     {{"[B]", "[/B]"}}, {{"[I]", "[/I]"}}, {{"[U]", "[/U]"}}, kNot, kNot, kNot,
@@ -143,8 +158,10 @@ const Source kSources[] = {
     {{"[*]", ""}}, {{"[CODE]", "[/CODE]"}}, {{"\n", ""}}, {{"[URL={}]", "[/URL]"}},
     kNot, {{"[QUOTE]", "[/QUOTE]"}}, kNot, {{"[IMG]", "[/IMG]"}}, kNot,
     {{"[LIST={}]", "[/LIST]"}}, kNot,
+    //  table: rows and cells, no header cell
+    {{"[TABLE]", "[/TABLE]"}},
   }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]",
-   {"", "1", "a", "A", "i", "I"}},
+   {"", "1", "a", "A", "i", "I"}, {{{"[TR]", "[/TR]"}, {"[TD]", "[/TD]"}, {}}}},
 
   // The subset: phpBB lacks strike-through, face and alignment; the size scales differ.
   {Format::Bbcode, "https://www.phpbb.com/community/help/bbcode", {{
@@ -153,6 +170,8 @@ const Source kSources[] = {
     {{"[*]", ""}}, {{"[code]", "[/code]"}}, {{"\n", ""}}, {{"[url={}]", "[/url]"}},
     kNot, {{"[quote]", "[/quote]"}}, kNot, {{"[img]", "[/img]"}}, kNot,
     {{"[list={}]", "[/list]"}}, kNot,
+    //  table: phpBB and MyBB have none
+    kNot,
   }}, {}, "[list]", "[/list]", {"", "1"}},
 
   {Format::Markdown, "https://commonmark.org/help/", {{
@@ -161,6 +180,7 @@ const Source kSources[] = {
     {{"- ", ""}}, {{"```", "```"}}, {{"\\\n", ""}}, {{"[", "]({})"}},
     {{"# ", ""}}, {{"> ", ""}}, {{"---", ""}}, {{"![", "]({})"}}, {{"![", "]({})"}},
     {{"1. ", ""}}, {{"3. ", ""}},
+    {{"| ", " |"}, kGfmTable},
   }}, {}, "", "", {"", "1"}},
 };
 // clang-format on
@@ -200,6 +220,7 @@ std::array<Entry, kElementCount> htmlEntries(std::deque<std::string>& storage) {
       {{"<img alt=\"{}\">", ""}},
       {{"<ol type=\"{}\">", "</ol>"}},
       {{"<ol start=\"{}\">", "</ol>"}},
+      {{"<table>", "</table>"}},
   }};
 }
 
@@ -210,6 +231,9 @@ Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   d.listStart = s.listStart;
   d.listEnd = s.listEnd;
   d.numbers = s.numbers;
+  d.tableRow = s.table[0];
+  d.tableCell = s.table[1];
+  d.tableHeader = s.table[2];
   for (std::size_t i = 0; i < kElementCount; ++i) {
     const Entry& e = s.entries[i];
     d.tags[i] = e.tag;
@@ -233,6 +257,16 @@ Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
       text += "(newline)";
     }
     row.markup = storage.emplace_back(std::move(text));
+  }
+  // A table's markup shows its rows and cells.
+  ElementMarkup& table = d.rows[static_cast<std::size_t>(Element::Table)];
+  if (table.shown && !d.tableRow.open.empty()) {
+    const Tag& head = d.tableHeader.open.empty() ? d.tableCell : d.tableHeader;
+    std::string text(tagOf(d, Element::Table).open);
+    text.append(d.tableRow.open).append(head.open).append("...").append(head.close);
+    text.append(d.tableCell.open).append("...").append(d.tableCell.close);
+    text.append(d.tableRow.close).append(tagOf(d, Element::Table).close);
+    table.markup = storage.emplace_back(std::move(text));
   }
   // A dialect without a heading of its own writes one bold, and larger where it has sizes.
   ElementMarkup& heading = d.rows[static_cast<std::size_t>(Element::Heading)];

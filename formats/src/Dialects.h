@@ -25,6 +25,9 @@ struct Dialect {
   // The value of the numbered list's "{}" for each numbering (index: post::Numbering), empty
   // where the dialect has no such numbering.
   std::array<std::string_view, 6> numbers;
+  // Where the dialect shows tables: a row's, a cell's and a header cell's tags (the header's
+  // empty where it has none: header cells are ordinary cells with bold text).
+  Tag tableRow, tableCell, tableHeader;
 };
 
 // The table of a BBCode format or of Markdown; nullptr for html.

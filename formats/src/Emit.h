@@ -45,8 +45,14 @@ class LossCounter {
 NormalText normalTextOf(const post::Model& model);
 
 // The writer's text of a model, each line of a block ended by "\n": what a reader of the post
-// sees, the markup aside. A picture is none of it.
-std::u16string modelText(const post::Model& model);
+// sees, the markup aside. A picture is none of it. A table is its cells' text, each cell's
+// lines ended by "\n", where the post writes tables (`tables`), else its code block's text.
+std::u16string modelText(const post::Model& model, bool tables);
+
+// Whether a post in the dialect, with these options, writes a table as a table.
+inline bool writesTables(const Dialect& d, const PostOptions& options) {
+  return options.tables && shows(d, Element::Table);
+}
 
 // The fragment's lines as a flat model: lines of one block state in a row are a paragraph,
 // '\n' between them; an empty line is an empty paragraph; each list line an item of a bullet
@@ -95,10 +101,21 @@ void forEachLine(const std::vector<post::Run>& runs, F&& line) {
   line(static_cast<const std::vector<Piece>&>(pieces));
 }
 
+// A table as a code block: each row a line of its cells' text, padded to the widest cell of
+// each column (a wide character counts two), a line of dashes below a row of header cells.
+// The cells' line breaks and their blocks' edges are blanks; a table inside a cell is its
+// cells' text. Made without recursion, whatever the nesting.
+post::Block tableAsCode(const post::Block& table);
+
+// The blocks of a cell that hold its text, in order, whatever holds them (a table inside the
+// cell gives its cells' paragraphs), without recursion.
+void textBlocksOf(const post::Block& cell, std::vector<const post::Block*>& out);
+
+// `tables`: whether a table is written as the dialect's own (writesTables) or as a code block.
 std::u16string emitBbcode(const post::Model& model, const NormalText& normal, const Dialect& d,
-                          LossCounter& losses);
+                          bool tables, LossCounter& losses);
 std::u16string emitMarkdown(const post::Model& model, const NormalText& normal, const Dialect& d,
-                            LossCounter& losses);
+                            bool tables, LossCounter& losses);
 
 // ASCII punctuation, which a Markdown backslash may escape.
 inline bool isAsciiPunct(char16_t c) {

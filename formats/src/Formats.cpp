@@ -53,6 +53,7 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"picture text", "picture"},
     {"numbered list", "list"},
     {"list start", "list"},
+    {"table", "table"},
 }};
 
 }  // namespace
@@ -94,6 +95,11 @@ std::span<const ElementMarkup> formatTable(Format format) {
 std::string formatLoss(const Loss& loss) {
   std::string line(elementName(loss.element));
   line += ": ";
+  // A table is never lost: it is written another way.
+  if (loss.element == Element::Table) {
+    if (loss.count == 1) return line + "shown as a code block";
+    return line + std::to_string(loss.count) + " shown as code blocks";
+  }
   line += std::to_string(loss.count);
   line += ' ';
   line += loss.unit;
@@ -116,17 +122,18 @@ Post convertPost(std::u16string_view webHtml, Format format) {
   return writePost(formats::modelOfFragment(formats::readFragment(webHtml)), format);
 }
 
-Post writePost(const post::Model& model, Format format) {
+Post writePost(const post::Model& model, Format format, const PostOptions& options) {
   const formats::Dialect* d = formats::dialectOf(format);
   Post post;
   if (d == nullptr) {
-    post.text = formats::modelText(model);
+    post.text = formats::modelText(model, false);
     return post;
   }
   const formats::NormalText normal = formats::normalTextOf(model);
   formats::LossCounter losses;
-  post.text = format == Format::Markdown ? formats::emitMarkdown(model, normal, *d, losses)
-                                         : formats::emitBbcode(model, normal, *d, losses);
+  const bool tables = formats::writesTables(*d, options);
+  post.text = format == Format::Markdown ? formats::emitMarkdown(model, normal, *d, tables, losses)
+                                         : formats::emitBbcode(model, normal, *d, tables, losses);
   post.losses = losses.report();
   return post;
 }
@@ -212,8 +219,10 @@ void appendAscii(std::u16string& out, std::string_view s) {
 void appendAddress(std::u16string& out, std::u16string_view address, bool markdown) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   for (const char16_t c : address) {
-    const bool encode = c == u'[' || c == u']' || c == u' ' || c == u'\r' || c == u'\n' ||
-                        (markdown && (c == u'(' || c == u')' || c == u'<' || c == u'>'));
+    // In Markdown a "|" would end a table's cell, even inside a link.
+    const bool encode =
+        c == u'[' || c == u']' || c == u' ' || c == u'\r' || c == u'\n' ||
+        (markdown && (c == u'(' || c == u')' || c == u'<' || c == u'>' || c == u'|'));
     if (!encode) {
       out.push_back(c);
       continue;

@@ -2,6 +2,7 @@
 // close on their line, backslashes escape only the writer's punctuation, a fenced block is
 // closed, and everything else is the writer's text.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Emit.h"
@@ -42,6 +43,7 @@ class MarkdownWalk : PostWalk {
       if (post_[postAt_] == u'\n' && !open_.empty() && fenceLength_ == 0) {
         return "emphasis open at a line end";
       }
+      if (post_[postAt_] == u'\n') previousRow_ = std::exchange(tableRow_, false);
       ++postAt_;
     }
     while (textAt_ < text_.size() && isSpaceLike(text_[textAt_])) ++textAt_;
@@ -94,6 +96,22 @@ class MarkdownWalk : PostWalk {
       ++postAt_, ++lineQuotes_;
       return passed();
     }
+    if (lineStart && c == u'|') {
+      // A table's row. Its second line is the delimiter row (dashes, colons, bars), markup
+      // as a whole; a row of the writer's dashes further down is text.
+      rowIndex_ = previousRow_ ? rowIndex_ + 1 : 0;
+      tableRow_ = true;
+      std::size_t end = postAt_;
+      bool dashes = false;
+      while (end < post_.size() && post_[end] != u'\n') {
+        const char16_t d = post_[end];
+        if (d != u'|' && d != u'-' && d != u':' && d != u' ') break;
+        dashes = dashes || d == u'-';
+        ++end;
+      }
+      postAt_ = rowIndex_ == 1 && dashes && atLineEnd(end) ? end : postAt_ + 1;
+      return passed();
+    }
     if (lineStart && c == u'`') {
       fenceQuotes_ = lineQuotes_;
       fenceLength_ = backticks(post_.size());
@@ -125,9 +143,13 @@ class MarkdownWalk : PostWalk {
         return passed();
       case u']':
         return linkEnd();
+      case u'|':
+        if (!tableRow_) return fault("an unescaped markup character at " + snippet(post_, postAt_));
+        if (!open_.empty()) return fault("emphasis open at a cell's end");
+        ++postAt_;
+        return passed();
       case u'_':
       case u'<':
-      case u'|':
         return fault("an unescaped markup character at " + snippet(post_, postAt_));
       default:
         return std::nullopt;
@@ -230,6 +252,9 @@ class MarkdownWalk : PostWalk {
   std::size_t fenceQuotes_ = 0;            // the quote markers before the open fence
   std::vector<std::u16string_view> open_;  // the delimiters open, innermost last ("[" a link)
   std::size_t fenceLength_ = 0;            // the backticks of the open fence; 0 outside one
+  bool tableRow_ = false;                  // the current line is a table's row
+  bool previousRow_ = false;               // the line before was one
+  std::size_t rowIndex_ = 0;               // the current row's line in its table, from 0
 };
 
 }  // namespace

@@ -31,8 +31,8 @@ struct Context {
 
 class MdEmitter {
  public:
-  MdEmitter(const NormalText& normal, const Dialect& d, LossCounter& losses)
-      : normal_(normal), d_(d), losses_(losses) {}
+  MdEmitter(const NormalText& normal, const Dialect& d, bool tables, LossCounter& losses)
+      : normal_(normal), d_(d), losses_(losses), tables_(tables) {}
 
   std::u16string run(const post::Model& model) {
     // The post ends with its last line's text, no line end after it.
@@ -100,9 +100,15 @@ class MdEmitter {
         break;
       }
       case BlockKind::Table:
+        if (tables_) {
+          table(b, ctx);
+        } else {
+          losses_.add(Element::Table);
+          code(tableAsCode(b), ctx);
+        }
+        break;
       case BlockKind::Row:
       case BlockKind::Cell:
-        if (b.kind == BlockKind::Table) losses_.add(Element::FixedBlock);
         blocks(b.children, ctx);
         break;
     }
@@ -147,6 +153,77 @@ class MdEmitter {
         }
       }
     }
+  }
+
+  // A GFM pipe table: its first row is the header row (GFM has no table without one), then
+  // the delimiter row with each column's alignment, then the other rows, each with as many
+  // cells as the widest row (GFM would drop the cells past the header's). A column takes the
+  // alignment of its first cell below the header (of the header's where there is none); a
+  // cell aligned otherwise loses its alignment. A cell is one line: its line breaks and
+  // paragraph ends are blanks.
+  void table(const Block& b, const Context& ctx) {
+    std::size_t columns = 0;
+    for (const Block& row : b.children) columns = std::max(columns, row.children.size());
+    if (b.children.empty() || columns == 0) return;
+    std::vector<post::Align> aligns(columns, post::Align::Left);
+    std::vector<bool> set(columns, false);
+    for (std::size_t r = b.children.size() > 1 ? 1 : 0; r < b.children.size(); ++r) {
+      const std::vector<Block>& cells = b.children[r].children;
+      for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (set[c] || cells[c].children.empty()) continue;
+        aligns[c] = cells[c].align == post::Align::Justify ? post::Align::Left : cells[c].align;
+        set[c] = true;
+      }
+    }
+    for (std::size_t c = 0; c < columns && b.children.size() > 1; ++c) {
+      const std::vector<Block>& head = b.children.front().children;
+      if (!set[c] && c < head.size()) aligns[c] = head[c].align;
+    }
+    endBlock();
+    separate(ctx);
+    lostAlign_ = post::Align::Left;
+    for (std::size_t r = 0; r < b.children.size(); ++r) {
+      if (r > 0) out_.push_back(u'\n');
+      out_ += ctx.prefix;
+      out_.push_back(u'|');
+      const std::vector<Block>& cells = b.children[r].children;
+      for (std::size_t c = 0; c < columns; ++c) {
+        out_.push_back(u' ');
+        if (c < cells.size()) cellText(cells[c], aligns[c]);
+        out_ += u" |";
+      }
+      if (r > 0) continue;
+      out_.push_back(u'\n');
+      out_ += ctx.prefix;
+      out_.push_back(u'|');
+      for (const post::Align align : aligns) {
+        out_ += align == post::Align::Centre  ? u" :---: |"
+                : align == post::Align::Right ? u" ---: |"
+                                              : u" :--- |";
+      }
+    }
+    pendingNewline_ = true;
+    prev_ = Kind::Block;
+    container_ = ctx.container;
+  }
+
+  void cellText(const Block& cell, post::Align column) {
+    const post::Align align = cell.align == post::Align::Justify ? post::Align::Left : cell.align;
+    bool first = true;
+    textBlocksOf(cell, cellBlocks_);
+    for (const Block* paragraph : cellBlocks_) {
+      forEachLine(paragraph->runs, [&](const std::vector<Piece>& pieces) {
+        if (first && align != column && align != post::Align::Left && !pieces.empty())
+          losses_.add(align == post::Align::Centre ? Element::Centre : Element::Right);
+        if (!first) pendingBlanks_.push_back(u' ');
+        first = false;
+        // Nothing a line's start would make syntax can start a cell: "-5" stays as it is.
+        atLineStart_ = false;
+        numberAtLineStart_ = false;
+        inlinePieces(pieces, false);
+      });
+    }
+    pendingBlanks_.clear();
   }
 
   // A paragraph's lines: one Markdown paragraph with hard breaks, where a paragraph before it
@@ -509,13 +586,15 @@ class MdEmitter {
   bool pendingNewline_ = false;
   bool atLineStart_ = false;
   bool numberAtLineStart_ = false;
+  bool tables_;                           // a table is a GFM pipe table
+  std::vector<const Block*> cellBlocks_;  // the cell's blocks of text, textBlocksOf
 };
 
 }  // namespace
 
 std::u16string emitMarkdown(const post::Model& model, const NormalText& normal, const Dialect& d,
-                            LossCounter& losses) {
-  return MdEmitter(normal, d, losses).run(model);
+                            bool tables, LossCounter& losses) {
+  return MdEmitter(normal, d, tables, losses).run(model);
 }
 
 }  // namespace quillmark::formats

@@ -14,14 +14,15 @@ namespace formats {
 namespace {
 
 // Calls f(block) for every block of the model in document order, without recursion, so that
-// a model of any depth takes no more stack than a flat one.
+// a model of any depth takes no more stack than a flat one; f returns whether to go into the
+// block's children.
 template <typename F>
-void forEachBlock(const post::Model& model, F&& f) {
+void forEachBlock(const std::vector<post::Block>& blocks, F&& f) {
   struct Level {
     const std::vector<post::Block>* blocks;
     std::size_t next;
   };
-  std::vector<Level> stack{{&model.blocks, 0}};
+  std::vector<Level> stack{{&blocks, 0}};
   while (!stack.empty()) {
     Level& level = stack.back();
     if (level.next == level.blocks->size()) {
@@ -29,12 +30,54 @@ void forEachBlock(const post::Model& model, F&& f) {
       continue;
     }
     const post::Block& block = (*level.blocks)[level.next++];
-    f(block);
-    if (!block.children.empty()) stack.push_back({&block.children, 0});
+    if (f(block) && !block.children.empty()) stack.push_back({&block.children, 0});
   }
 }
 
+template <typename F>
+void forEachBlock(const post::Model& model, F&& f) {
+  forEachBlock(model.blocks, f);
+}
+
 bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+// The columns a character takes in a monospace font: two for the wide East Asian ones, none
+// for the second half of a surrogate pair.
+std::size_t columnsOf(char16_t c) {
+  if (c >= 0xDC00 && c <= 0xDFFF) return 0;
+  const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                    (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                    (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                    (c >= 0xFFE0 && c <= 0xFFE6);
+  return wide ? 2 : 1;
+}
+
+std::size_t columnsOf(std::u16string_view text) {
+  std::size_t n = 0;
+  for (const char16_t c : text) n += columnsOf(c);
+  return n;
+}
+
+// A cell's text on one line: its runs' text, line breaks, tabs and the edges of its blocks
+// as single blanks.
+std::u16string cellText(const post::Block& cell) {
+  std::u16string text;
+  forEachBlock(cell.children, [&](const post::Block& block) {
+    if (block.runs.empty()) return true;
+    if (!text.empty()) text.push_back(u' ');
+    for (const post::Run& run : block.runs) {
+      if (!run.picture.empty()) continue;
+      for (const char16_t c : run.text) {
+        const bool blank = c == u'\n' || c == u'\r' || c == u'\t' || c == 0xA0;
+        if (blank && (text.empty() || text.back() == u' ')) continue;
+        text.push_back(blank ? u' ' : c);
+      }
+    }
+    while (!text.empty() && text.back() == u' ') text.pop_back();
+    return true;
+  });
+  return text;
+}
 
 struct Tally {
   std::size_t chars = 0;
@@ -94,6 +137,57 @@ post::Align alignOf(Align a) {
 
 }  // namespace
 
+void textBlocksOf(const post::Block& cell, std::vector<const post::Block*>& out) {
+  out.clear();
+  forEachBlock(cell.children, [&](const post::Block& block) {
+    const bool text = block.kind == post::BlockKind::Paragraph ||
+                      block.kind == post::BlockKind::Heading || block.kind == post::BlockKind::Code;
+    if (text) out.push_back(&block);
+    return !text;
+  });
+}
+
+post::Block tableAsCode(const post::Block& table) {
+  struct Row {
+    std::vector<std::u16string> cells;
+    bool header = true;
+  };
+  std::vector<Row> rows;
+  std::vector<std::size_t> widths;
+  for (const post::Block& row : table.children) {
+    Row& out = rows.emplace_back();
+    for (const post::Block& cell : row.children) {
+      out.cells.push_back(cellText(cell));
+      out.header = out.header && cell.header;
+      const std::size_t column = out.cells.size() - 1;
+      if (widths.size() <= column) widths.push_back(0);
+      widths[column] = std::max(widths[column], columnsOf(out.cells.back()));
+    }
+    out.header = out.header && !out.cells.empty();
+  }
+  post::Block code;
+  code.kind = post::BlockKind::Code;
+  std::u16string& text = code.runs.emplace_back().text;
+  for (const Row& row : rows) {
+    std::u16string line;
+    for (std::size_t k = 0; k < row.cells.size(); ++k) {
+      if (k > 0) line += u" | ";
+      line += row.cells[k];
+      line.append(widths[k] - columnsOf(row.cells[k]), u' ');
+    }
+    while (!line.empty() && line.back() == u' ') line.pop_back();
+    text += line;
+    text.push_back(u'\n');
+    if (!row.header) continue;
+    for (std::size_t k = 0; k < row.cells.size(); ++k) {
+      if (k > 0) text += u"-+-";
+      text.append(widths[k], u'-');
+    }
+    text.push_back(u'\n');
+  }
+  return code;
+}
+
 post::Model modelOfFragment(const Document& doc) {
   post::Model model;
   enum class Last { None, Text, Empty, Item, Code } last = Last::None;
@@ -144,7 +238,7 @@ NormalText normalTextOf(const post::Model& model) {
   std::array<Tally, 8> sizes{};
   std::size_t index = 0;
   forEachBlock(model, [&](const post::Block& block) {
-    if (block.kind == post::BlockKind::Code) return;
+    if (block.kind == post::BlockKind::Code) return false;
     for (const post::Run& run : block.runs) {
       ++index;
       const auto shown =
@@ -155,6 +249,7 @@ NormalText normalTextOf(const post::Model& model) {
       (run.style.face.empty() ? noFace : faces[run.style.face]).add(shown, index);
       sizes[static_cast<std::size_t>(shownSize(run.style.size))].add(shown, index);
     }
+    return true;
   });
   NormalText normal;
   const Tally* best = &noFace;
@@ -169,7 +264,7 @@ NormalText normalTextOf(const post::Model& model) {
   return normal;
 }
 
-std::u16string modelText(const post::Model& model) {
+std::u16string modelText(const post::Model& model, bool tables) {
   std::u16string text;
   forEachBlock(model, [&](const post::Block& block) {
     switch (block.kind) {
@@ -180,9 +275,14 @@ std::u16string modelText(const post::Model& model) {
           if (run.picture.empty()) text += run.text;
         }
         if (text.empty() || text.back() != u'\n') text.push_back(u'\n');
-        break;
+        return false;
+      case post::BlockKind::Table:
+        if (tables) return true;
+        // As the post writes it: the cells in columns of a code block.
+        text += tableAsCode(block).runs.front().text;
+        return false;
       default:
-        break;
+        return true;
     }
   });
   return text;
@@ -191,9 +291,10 @@ std::u16string modelText(const post::Model& model) {
 }  // namespace formats
 
 std::optional<std::string> checkPost(const post::Model& model, std::u16string_view post,
-                                     Format format) {
+                                     Format format, const PostOptions& options) {
   const formats::Dialect* d = formats::dialectOf(format);
-  const std::u16string text = formats::modelText(model);
+  const std::u16string text =
+      formats::modelText(model, d != nullptr && formats::writesTables(*d, options));
   if (d == nullptr) {
     if (post == text) return std::nullopt;
     return "the html post differs from the model's text";

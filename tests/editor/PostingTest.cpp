@@ -3,6 +3,7 @@
 // the forums dialog and "Convert Clipboard" on the real clipboard.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -13,8 +14,12 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 
 #include "ScriptedPlatform.h"
+#include "post/PostBuilder.h"
 #include "quillmark/convert.h"
 #include "richtext/RichTextBox.h"
 #include "web/ForumsDialog.h"
@@ -262,6 +267,70 @@ TEST(ProfileStore, OurNewsPageIsNoProfileAndIsDroppedFromAStoredList) {
 
   ScriptedWindow w;
   EXPECT_EQ(w.window.postAsBox().findText(u"Updates"_s), -1);
+}
+
+// Whether a forum shows tables is kept with its profile (settings from before it was kept
+// read as showing them), shown and changed in the forums dialog, and decides how a table
+// is posted.
+TEST(ProfileStore, KeepsWhetherTheForumShowsTables) {
+  SettingsSandbox sandbox;
+  {
+    QSettings settings;
+    settings.beginWriteArray("forums/profiles");
+    settings.setArrayIndex(0);
+    settings.setValue("name", u"Old"_s);
+    settings.setValue("format", u"xenforo"_s);
+    settings.setArrayIndex(1);
+    settings.setValue("name", u"Plain"_s);
+    settings.setValue("format", u"xenforo"_s);
+    settings.setValue("tables", false);
+    settings.endArray();
+  }
+  {
+    ProfileStore store;
+    EXPECT_TRUE(store.find(u"Old"_s)->tables);
+    EXPECT_FALSE(store.find(u"Plain"_s)->tables);
+    quillmark::web::ForumsDialog dialog(store);
+    const struct {
+      QString name;
+      bool shown, changedTo;
+    } rows[] = {{u"Old"_s, true, false}, {u"Plain"_s, false, true}};
+    for (const auto &r : rows) {
+      dialog.list().setCurrentRow(int(store.profiles().indexOf(*store.find(r.name))));
+      EXPECT_EQ(dialog.tablesField().isChecked(), r.shown) << r.name.toStdString();
+      EXPECT_TRUE(dialog.tablesField().isEnabled()) << r.name.toStdString();
+      dialog.tablesField().setChecked(r.changedTo);
+      dialog.keepChanges();
+    }
+    dialog.list().setCurrentRow(0);
+    EXPECT_FALSE(dialog.tablesField().isEnabled()) << "a built-in profile cannot change";
+  }
+  const ProfileStore again;
+  ASSERT_FALSE(again.find(u"Old"_s)->tables);
+  ASSERT_TRUE(again.find(u"Plain"_s)->tables);
+
+  QTextDocument document;
+  QTextCursor cursor(&document);
+  QTextTable *table = cursor.insertTable(1, 2);
+  table->cellAt(0, 0).firstCursorPosition().insertText(u"a"_s);
+  table->cellAt(0, 1).firstCursorPosition().insertText(u"b"_s);
+  const struct {
+    QString profile;
+    QString text;
+    bool lost;
+  } posts[] = {
+      {u"Plain"_s, u"[TABLE][TR][TD]a[/TD][TD]b[/TD][/TR][/TABLE]"_s, false},
+      {u"Old"_s, u"[CODE]a | b[/CODE]"_s, true},
+  };
+  for (const auto &p : posts) {
+    quillmark::Converter converter;
+    const quillmark::post::MadePost made =
+        quillmark::post::makePost(converter, document, *again.find(p.profile));
+    EXPECT_EQ(made.text, p.text) << p.profile.toStdString();
+    EXPECT_EQ(!made.losses.empty(), p.lost) << p.profile.toStdString();
+    EXPECT_EQ(quillmark::post::checkPostAgainst(made, document.toPlainText()), std::nullopt)
+        << p.profile.toStdString();
+  }
 }
 
 TEST(PostAs, ListsTheProfilesAndRemembersTheChoice) {

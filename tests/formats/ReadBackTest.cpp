@@ -53,6 +53,29 @@ TEST(ReadBack, BbcodeAsTheForumShowsIt) {
       {"a value with markup is text", Format::Phpbb, u"[color=\"><x]y[/color]",
        "[color=&quot;&gt;&lt;x]y[/color]"},
       {"html passes", Format::Html, u"<b>x</b>", "<b>x</b>"},
+      {"a xenforo table, its spacing between rows shown as nothing", Format::Xenforo,
+       u"[TABLE][TR][TH]a[/TH][TH][B]b[/B][/TH][/TR]\n[TR][TD]1[/TD][TD]2\n3[/TD][/TR][/TABLE]\nz",
+       "<table border=\"1\" cellpadding=\"4\" style=\"border-collapse: "
+       "collapse\"><tr><th>a</th><th><b>b</b></th></tr><tr><td>1</td><td>2<br>\n3</td></tr>"
+       "</table>z"},
+      {"smf's lower-case table, no header cell", Format::Smf,
+       u"[table][tr][td]x[/td][/tr][/table] [th]y[/th]",
+       "<table border=\"1\" cellpadding=\"4\" style=\"border-collapse: "
+       "collapse\"><tr><td>x</td></tr></table> [th]y[/th]"},
+      {"a cell outside a row and a row outside a table are text", Format::Vbulletin,
+       u"[TR]a[/TR] [TABLE][TD]b[/TD][/TABLE]",
+       "[TR]a[/TR] <table border=\"1\" cellpadding=\"4\" style=\"border-collapse: "
+       "collapse\">[TD]b[/TD]</table>"},
+      {"a new row or cell ends the one open, a table's end all of them", Format::Xenforo,
+       u"[TABLE][TR][TD][B]a[TD]b[TR][TD]c[/TABLE]d",
+       "<table border=\"1\" cellpadding=\"4\" style=\"border-collapse: "
+       "collapse\"><tr><td><b>a</b></td><td>b</td></tr><tr><td>c</td></tr></table>d"},
+      {"a close of the wrong kind is text", Format::Xenforo,
+       u"[TABLE][TR][TD]a[/TH][/TR][/TD][/TABLE]",
+       "<table border=\"1\" cellpadding=\"4\" style=\"border-collapse: "
+       "collapse\"><tr><td>a[/TH]</td></tr>[/TD]</table>"},
+      {"phpbb has no table", Format::Phpbb, u"[table][tr][td]x[/td][/tr][/table]",
+       "[table][tr][td]x[/td][/tr][/table]"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(utf8(bbcodeToHtml(c.post, c.format)), c.html) << c.name;

@@ -23,6 +23,7 @@
 #include "BuildKind.h"
 #include "quillmark/convert.h"
 #include "quillmark/formats.h"
+#include "quillmark/post.h"
 
 namespace quillmark {
 namespace {
@@ -192,6 +193,43 @@ TEST_P(FormatsPathological, EveryFormatWithinBounds) {
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   std::printf("[ %s ] %zu units of fragment, every format %.3f s (bound %.0f s a step)\n", row.name,
               units, took.count(), boundSeconds(units));
+}
+
+// The largest table a document holds, 10,000 rows of 1,000 columns (every tenth cell with a
+// figure, a header row), through every format with tables and without, its check and the
+// preview's reader: each step within the bound for its ten million cells.
+TEST(FormatsPathologicalTable, TenThousandRowsOfAThousandColumns) {
+  const std::size_t rows = 10'000 / kScale, columns = 1'000;
+  post::Builder b;
+  b.beginTable();
+  for (std::size_t r = 0; r < rows; ++r) {
+    b.row();
+    for (std::size_t c = 0; c < columns; ++c) {
+      b.cell(r == 0, c % 3 == 2 ? post::Align::Right : post::Align::Left);
+      if (c % 10 != 0) continue;
+      b.paragraph();
+      b.text(u"9|[", {});
+    }
+  }
+  b.endTable();
+  const post::Model model = b.finish();
+  const std::size_t cells = rows * columns;
+  for (const FormatInfo& f : allFormats()) {
+    if (f.format == Format::Html) continue;
+    for (const bool tables : {true, false}) {
+      SCOPED_TRACE(std::string(f.name) + (tables ? " with tables" : " without tables"));
+      const PostOptions options{.tables = tables};
+      const Post post =
+          withinBound("writePost", cells, [&] { return writePost(model, f.format, options); });
+      EXPECT_GT(post.text.size(), rows * columns / 10 * 3);
+      const std::optional<std::string> wrong = withinBound(
+          "checkPost", cells, [&] { return checkPost(model, post.text, f.format, options); });
+      EXPECT_EQ(wrong, std::nullopt);
+      const std::u16string shown =
+          withinBound("bbcodeToHtml", cells, [&] { return bbcodeToHtml(post.text, f.format); });
+      EXPECT_FALSE(shown.empty());
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FormatsPathological, ::testing::ValuesIn(rows()),

@@ -89,12 +89,14 @@ enum class Element {
   PictureText,   // a picture's alternative text
   NumberedList,  // a list numbered 1, a, A, i or I
   ListStart,     // a numbered list's first number other than 1
+  Table,         // rows of cells; where a forum has none, a code block of padded columns
 };
-inline constexpr std::size_t kElementCount = 22;
+inline constexpr std::size_t kElementCount = 23;
 
 // "bold", "italic", "underline", "strike-through", "superscript", "subscript", "colour",
 // "size", "face", "centre", "right", "list item", "fixed columns", "line break", "link",
-// "heading", "quote", "rule", "picture", "picture text", "numbered list", "list start".
+// "heading", "quote", "rule", "picture", "picture text", "numbered list", "list start",
+// "table".
 std::string_view elementName(Element element);
 
 // One row of a dialect's table: how the dialect writes the element, or that it cannot.
@@ -121,7 +123,8 @@ struct Loss {
 // At most one entry per element, in Element order; empty when nothing was dropped.
 using LossReport = std::vector<Loss>;
 
-// "colour: 3 runs", "centre: 1 paragraph".
+// "colour: 3 runs", "centre: 1 paragraph"; "table: shown as a code block" (or "table: 2 shown
+// as code blocks").
 std::string formatLoss(const Loss& loss);
 // One formatLoss line per entry, each ended by "\n"; empty for an empty report.
 std::string formatLosses(const LossReport& report);
@@ -138,14 +141,25 @@ namespace post {
 struct Model;
 }
 
+// What the forum a post goes to takes beyond its format.
+struct PostOptions {
+  // Whether the forum shows the format's tables (a board can switch its table tags off).
+  // Without them a table is a code block of its cells in padded columns, and a loss.
+  bool tables = true;
+};
+
 // The post in `format` for a post model (quillmark/post.h): the rich road, from the editor's
 // document, with its structure. For `html`, which is the engine's fragment, it gives the
-// model's text alone; make html with the engine.
-Post writePost(const post::Model& model, Format format);
+// model's text alone; make html with the engine. A table is written as the format's own
+// table where it has one (XenForo, SMF, vBulletin, Markdown's GFM pipe table) and the
+// options allow it, else as a code block of its cells in padded columns (a wide East Asian
+// character counting two), counted as a loss.
+Post writePost(const post::Model& model, Format format, const PostOptions& options = {});
 
-// checkPost for a post written from a model: the same checks, against the model's text.
+// checkPost for a post written from a model: the same checks, against the model's text, the
+// post written with the same options.
 std::optional<std::string> checkPost(const post::Model& model, std::u16string_view post,
-                                     Format format);
+                                     Format format, const PostOptions& options = {});
 
 // Checks a post against the fragment it was made from, as "check before copy" and the tests
 // do: every element opened is closed, in order; nothing but the format's own markup appears

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <functional>
 #include <map>
 #include <string>
@@ -294,3 +295,84 @@ TEST(DocumentPost, EachStructureBecomesItsBlock) {
 }
 
 }  // namespace
+
+// A table the writer made: its rows and cells in order, the header row's cells marked, each
+// cell aligned as its paragraph, its runs with their look, its line breaks kept.
+TEST(DocumentPost, TablesBecomeRowsOfCells) {
+  const auto centred = [] {
+    QTextBlockFormat format;
+    format.setAlignment(Qt::AlignHCenter);
+    return format;
+  };
+  const struct {
+    const char *name;
+    int rows, columns, headerRows;
+    std::function<void(QTextTable &, QTextCursor &)> fill;
+    std::string tree;
+  } cases[] = {
+      {"a header row, a link, an alignment and a line break", 2, 2, 1,
+       [&](QTextTable &t, QTextCursor &) {
+         t.cellAt(0, 0).firstCursorPosition().insertText(u"Team"_s, bold());
+         t.cellAt(0, 1).firstCursorPosition().insertText(u"Pts"_s);
+         t.cellAt(1, 0).firstCursorPosition().insertText(u"Rovers\u2028FC"_s,
+                                                         link(u"https://example.org"_s));
+         QTextCursor c = t.cellAt(1, 1).firstCursorPosition();
+         c.setBlockFormat(centred());
+         c.insertText(u"38"_s);
+       },
+       "table\n  row\n    cell header\n      paragraph\n        \"Team\" bold\n"
+       "    cell header\n      paragraph\n        \"Pts\"\n  row\n    cell\n      paragraph\n"
+       "        \"Rovers\\nFC\" link=\"https://example.org\"\n    cell centre\n"
+       "      paragraph centre\n        \"38\"\nparagraph\n  \"After\"\n"},
+      {"no header, an empty cell kept", 1, 2, 0,
+       [](QTextTable &t, QTextCursor &) {
+         t.cellAt(0, 1).firstCursorPosition().insertText(u"x"_s);
+       },
+       "table\n  row\n    cell\n    cell\n      paragraph\n        \"x\"\nparagraph\n  "
+       "\"After\"\n"},
+      {"a span keeps its text in its first place", 2, 2, 0,
+       [](QTextTable &t, QTextCursor &) {
+         t.cellAt(0, 0).firstCursorPosition().insertText(u"wide"_s);
+         t.mergeCells(0, 0, 1, 2);
+         t.cellAt(1, 1).firstCursorPosition().insertText(u"b"_s);
+       },
+       "table\n  row\n    cell\n      paragraph\n        \"wide\"\n    cell\n  row\n    cell\n"
+       "    cell\n      paragraph\n        \"b\"\nparagraph\n  \"After\"\n"},
+      {"a table inside a cell gives its cells' paragraphs to it", 1, 2, 0,
+       [](QTextTable &t, QTextCursor &) {
+         QTextCursor c = t.cellAt(0, 0).firstCursorPosition();
+         c.insertText(u"out"_s);
+         QTextTable *inner = c.insertTable(1, 2);
+         inner->cellAt(0, 0).firstCursorPosition().insertText(u"in1"_s);
+         inner->cellAt(0, 1).firstCursorPosition().insertText(u"in2"_s);
+         t.cellAt(0, 1).firstCursorPosition().insertText(u"next"_s);
+       },
+       "table\n  row\n    cell\n      paragraph\n        \"out\"\n      paragraph\n"
+       "        \"in1\"\n      paragraph\n        \"in2\"\n    cell\n      paragraph\n"
+       "        \"next\"\nparagraph\n  \"After\"\n"},
+      {"two paragraphs in a cell, empty ones at its ends left out", 1, 1, 0,
+       [](QTextTable &t, QTextCursor &) {
+         QTextCursor c = t.cellAt(0, 0).firstCursorPosition();
+         c.insertBlock();
+         c.insertText(u"one"_s);
+         c.insertBlock();
+         c.insertText(u"two"_s);
+         c.insertBlock();
+       },
+       "table\n  row\n    cell\n      paragraph\n        \"one\"\n      paragraph\n"
+       "        \"two\"\nparagraph\n  \"After\"\n"},
+  };
+  for (const auto &c : cases) {
+    Writer w;
+    w.paragraph(quoted(1));
+    w.text(u"Quoted"_s);
+    QTextTableFormat format;
+    format.setHeaderRowCount(c.headerRows);
+    QTextTable *table = w.cursor.insertTable(c.rows, c.columns, format);
+    c.fill(*table, w.cursor);
+    w.cursor.movePosition(QTextCursor::End);
+    w.cursor.insertText(u"After"_s);
+    const std::string expected = "quote\n  paragraph\n    \"Quoted\"\n" + c.tree;
+    EXPECT_EQ(tree(w.document), expected) << c.name;
+  }
+}

@@ -20,6 +20,7 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <cmath>
 
 #include "ScriptedPlatform.h"
@@ -27,6 +28,7 @@
 #include "preview/LengthGauge.h"
 #include "preview/MarkupHighlighter.h"
 #include "preview/Preview.h"
+#include "preview/PreviewContent.h"
 #include "preview/PreviewPanel.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
@@ -136,6 +138,103 @@ TEST(Preview, ShowsThePostAsEachForumShowsIt) {
               QGuiApplication::clipboard()->text().replace(u"\r\n"_s, u"\n"_s));
     EXPECT_TRUE(p.w.platform->messages.empty()) << p.w.platform->messages[0].text.toStdString();
   }
+}
+
+// A table posted where the forum has tables is drawn as one, with a grid and every cell in
+// its place; where it has none the preview shows the code block and the header says so.
+TEST(Preview, DrawsTablesAsTheForumShowsThem) {
+  QTextDocument document;
+  QTextCursor cursor(&document);
+  QTextTableFormat format;
+  format.setHeaderRowCount(1);
+  QTextTable *table = cursor.insertTable(2, 2, format);
+  const QString words[2][2] = {{u"Team"_s, u"Pts"_s}, {u"Rovers"_s, u"38"_s}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < 2; ++c) table->cellAt(r, c).firstCursorPosition().insertText(words[r][c]);
+  const struct {
+    Format format;
+    bool tables;  // the profile's
+    bool drawn;   // as a table
+  } cases[] = {
+      {Format::Xenforo, true, true},    {Format::Smf, true, true},
+      {Format::Vbulletin, true, true},  {Format::Markdown, true, true},
+      {Format::Phpbb, true, false},     {Format::Xenforo, false, false},
+      {Format::Markdown, false, false},
+  };
+  for (const auto &c : cases) {
+    const std::string name =
+        std::string(quillmark::formatName(c.format)) + (c.tables ? "" : " without tables");
+    quillmark::web::Profile profile{u"Forum"_s, {}, c.format, 0, false, c.tables};
+    quillmark::Converter converter;
+    const MadePost made = quillmark::post::makePost(converter, document, profile);
+    QTextDocument shown;
+    shown.setHtml(quillmark::preview::renderedHtml(made.text, c.format));
+    QTextTable *drawn = nullptr;
+    for (QTextFrame *frame : shown.rootFrame()->childFrames())
+      if (auto *t = qobject_cast<QTextTable *>(frame)) drawn = t;
+    ASSERT_EQ(drawn != nullptr, c.drawn) << name << "\n" << made.text.toStdString();
+    EXPECT_EQ(
+        quillmark::post::lossHeader(made.losses).contains(u"tables (1 shown as a code block)"_s),
+        !c.drawn)
+        << name;
+    if (!drawn) {
+      EXPECT_TRUE(shown.toPlainText().contains(u"Rovers | 38"_s)) << name;
+      continue;
+    }
+    EXPECT_GT(drawn->format().border(), 0) << name;
+    ASSERT_EQ(drawn->rows(), 2) << name;
+    ASSERT_EQ(drawn->columns(), 2) << name;
+    for (int r = 0; r < 2; ++r) {
+      for (int col = 0; col < 2; ++col) {
+        QTextCursor from = drawn->cellAt(r, col).firstCursorPosition();
+        from.setPosition(drawn->cellAt(r, col).lastCursorPosition().position(),
+                         QTextCursor::KeepAnchor);
+        EXPECT_EQ(from.selectedText(), words[r][col]) << name << " " << r << "," << col;
+      }
+    }
+  }
+}
+
+// The markup of a table, and only its markup, is muted: the dialect's table tags, GFM's
+// bars and delimiter row; a cell's words are text.
+TEST(Preview, TableMarkupIsMuted) {
+  const struct {
+    Format format;
+    QString line;
+    QString markup;  // the line's characters the patterns cover, others as spaces
+  } cases[] = {
+      {Format::Xenforo, u"[TR][TH]a[/TH][td]b[/td][/TR]"_s, u"[TR][TH] [/TH][td] [/td][/TR]"_s},
+      {Format::Smf, u"[tr][td]a[/td][th]b[/th][/tr]"_s, u"[tr][td] [/td]          [/tr]"_s},
+      {Format::Phpbb, u"[tr][td]a[/td]"_s, u"              "_s},
+      {Format::Markdown, u"| a \\| b |"_s, u"|   \\|   |"_s},
+  };
+  for (const auto &c : cases) {
+    QString covered(c.line.size(), u' ');
+    for (const QRegularExpression &pattern :
+         quillmark::preview::MarkupHighlighter::markupPatterns(c.format)) {
+      for (auto it = pattern.globalMatch(c.line); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        for (qsizetype i = m.capturedStart(); i < m.capturedEnd(); ++i) covered[i] = c.line[i];
+      }
+    }
+    EXPECT_EQ(covered, c.markup) << c.line.toStdString();
+  }
+  // In a Markdown view, the second line of a table is its delimiter row, all markup; a row
+  // of dashes further down keeps its dash as text.
+  QTextDocument view;
+  view.setPlainText(u"| a |\n| :--- |\n| - |\n\n| :--- |"_s);
+  quillmark::preview::MarkupHighlighter highlighter(Format::Markdown, Qt::red, &view);
+  highlighter.rehighlight();
+  const auto muted = [&](int line, int column) {
+    const QTextBlock block = view.findBlockByNumber(line);
+    for (const QTextLayout::FormatRange &range : block.layout()->formats())
+      if (range.start <= column && column < range.start + range.length) return true;
+    return false;
+  };
+  EXPECT_TRUE(muted(1, 3)) << "the delimiter row's dashes";
+  EXPECT_FALSE(muted(0, 2)) << "a cell's word";
+  EXPECT_FALSE(muted(2, 2)) << "the writer's dash";
+  EXPECT_FALSE(muted(4, 3)) << "a line of dashes that heads no table is no delimiter row";
 }
 
 TEST(Preview, MarkupIsFixedWidthReadOnlyAndMuted) {
