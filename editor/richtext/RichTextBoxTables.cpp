@@ -86,9 +86,8 @@ CellSpan selectedCells(const QTextCursor &cursor, const QTextTable &table) {
   span.row = std::min(first.row(), last.row());
   span.column = std::min(first.column(), last.column());
   span.rows = std::max(first.row() + first.rowSpan(), last.row() + last.rowSpan()) - span.row;
-  span.columns =
-      std::max(first.column() + first.columnSpan(), last.column() + last.columnSpan()) -
-      span.column;
+  span.columns = std::max(first.column() + first.columnSpan(), last.column() + last.columnSpan()) -
+                 span.column;
   return span;
 }
 
@@ -398,8 +397,8 @@ bool RichTextBox::convertTextToTable(QString *error) {
   }
   if (rows.isEmpty()) return fail(u"The lines hold no text to make a table of."_s);
   if (rows.size() > kMaxTableRows)
-    return fail(u"A table holds at most %1 rows; the lines are %2."_s.arg(kMaxTableRows).arg(
-        rows.size()));
+    return fail(
+        u"A table holds at most %1 rows; the lines are %2."_s.arg(kMaxTableRows).arg(rows.size()));
   if (rows.size() == 1) headerRow = false;
 
   QTextCursor at;

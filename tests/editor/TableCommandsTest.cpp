@@ -32,8 +32,8 @@ std::string paragraph(const QTextBlock &block) {
   if (block.textList()) out += "L ";
   if (richtext::quoteLevelOf(format) > 0) out += "Q ";
   if (format.headingLevel() > 0) out += "H" + std::to_string(format.headingLevel()) + " ";
-  const QTextCharFormat look = block.begin().atEnd() ? block.charFormat()
-                                                     : block.begin().fragment().charFormat();
+  const QTextCharFormat look =
+      block.begin().atEnd() ? block.charFormat() : block.begin().fragment().charFormat();
   if (!block.text().isEmpty() &&
       richtext::fontNameOf(look, *block.document()) == QString::fromUtf16(richtext::kFixedFontName))
     out += "F ";
@@ -118,8 +118,7 @@ std::pair<Cell, int> where(const richtext::RichTextBox &box) {
   QTextTable *t = cursor.currentTable();
   if (!t) return {{-1, -1}, cursor.position()};
   const QTextTableCell cell = t->cellAt(cursor.position());
-  return {{cell.row(), cell.column()},
-          cursor.position() - cell.firstCursorPosition().position()};
+  return {{cell.row(), cell.column()}, cursor.position() - cell.firstCursorPosition().position()};
 }
 
 TEST(InsertTable, TheDialogsShapeGoesInTheRootFrameAtTheInsertionPoint) {
@@ -134,13 +133,22 @@ TEST(InsertTable, TheDialogsShapeGoesInTheRootFrameAtTheInsertionPoint) {
   } cases[] = {
       {"header", u"one"_s, 3, false, false, {2, 2, true}, R"("one" / T h1 [|; |] / "")"},
       {"no header", u"one"_s, 3, false, false, {1, 3, false}, R"("one" / T h0 [||] / "")"},
-      {"parts a paragraph", u"onetwo"_s, 3, false, false, {1, 1, false},
+      {"parts a paragraph",
+       u"onetwo"_s,
+       3,
+       false,
+       false,
+       {1, 1, false},
        R"("one" / T h0 [] / "two")"},
-      {"after a list item", u"item\rnext"_s, 2, true, false, {1, 2, true},
+      {"after a list item",
+       u"item\rnext"_s,
+       2,
+       true,
+       false,
+       {1, 2, true},
        R"(L "item" / T h1 [|] / "" / "next")"},
       {"after a quote", u"said"_s, 1, false, true, {1, 1, false}, R"(Q "said" / T h0 [] / "")"},
-      {"columns kept to the most a document holds", u"x"_s, 1, false, false, {1, 300, false},
-       ""},
+      {"columns kept to the most a document holds", u"x"_s, 1, false, false, {1, 300, false}, ""},
   };
   for (const auto &c : cases) {
     ScriptedWindow w;
@@ -244,19 +252,22 @@ TEST(TableMenu, EachCommandChangesTheTableAndIsOneStepOfUndo) {
     bool header;
     std::string expected;
   } cases[] = {
-      {"row above", u"miRowAbove", {1, 1}, false,
-       "T h0 [a1|a2|a3; ||; b1|b2|b3; c1|c2|c3]"},
+      {"row above", u"miRowAbove", {1, 1}, false, "T h0 [a1|a2|a3; ||; b1|b2|b3; c1|c2|c3]"},
       {"row below", u"miRowBelow", {2, 0}, false, "T h0 [a1|a2|a3; b1|b2|b3; c1|c2|c3; ||]"},
-      {"column left", u"miColumnLeft", {0, 0}, false,
-       "T h0 [|a1|a2|a3; |b1|b2|b3; |c1|c2|c3]"},
-      {"column right", u"miColumnRight", {1, 1}, false,
-       "T h0 [a1|a2||a3; b1|b2||b3; c1|c2||c3]"},
+      {"column left", u"miColumnLeft", {0, 0}, false, "T h0 [|a1|a2|a3; |b1|b2|b3; |c1|c2|c3]"},
+      {"column right", u"miColumnRight", {1, 1}, false, "T h0 [a1|a2||a3; b1|b2||b3; c1|c2||c3]"},
       {"delete row", u"miDeleteRow", {1, 2}, false, "T h0 [a1|a2|a3; c1|c2|c3]"},
       {"delete header row", u"miDeleteRow", {0, 0}, true, "T h0 [b1|b2|b3; c1|c2|c3]"},
       {"delete column", u"miDeleteColumn", {2, 0}, false, "T h0 [a2|a3; b2|b3; c2|c3]"},
-      {"align right", u"miAlignColumnRight", {0, 1}, false,
+      {"align right",
+       u"miAlignColumnRight",
+       {0, 1},
+       false,
        "T h0 [a1|a2>|a3; b1|b2>|b3; c1|c2>|c3]"},
-      {"align center", u"miAlignColumnCenter", {2, 2}, false,
+      {"align center",
+       u"miAlignColumnCenter",
+       {2, 2},
+       false,
        "T h0 [a1|a2|a3^; b1|b2|b3^; c1|c2|c3^]"},
       {"header on", u"miHeaderRow", {1, 1}, false, "T h1 [a1|a2|a3; b1|b2|b3; c1|c2|c3]"},
       {"header off", u"miHeaderRow", {1, 1}, true, "T h0 [a1|a2|a3; b1|b2|b3; c1|c2|c3]"},
@@ -312,20 +323,18 @@ TEST(TableMenu, ANewRowTakesItsColumnsAlignment) {
   w.window.dispatch(u"miAlignColumnRight"_s);
   goToCell(box, 2, 0);
   w.window.dispatch(u"miRowBelow"_s);
-  EXPECT_EQ(table(*firstTable(*box.document())),
-            "T h0 [a1|a2|a3>; b1|b2|b3>; c1|c2|c3>; ||>]");
+  EXPECT_EQ(table(*firstTable(*box.document())), "T h0 [a1|a2|a3>; b1|b2|b3>; c1|c2|c3>; ||>]");
 }
 
 TEST(TableMenu, ToolsApplyWhereTheyMakeSense) {
   const QStringList inTableOnly{
-      u"miRowAbove"_s,          u"miRowBelow"_s,         u"miColumnLeft"_s,
-      u"miColumnRight"_s,       u"miDeleteRow"_s,        u"miDeleteColumn"_s,
-      u"miDeleteTable"_s,       u"miAlignColumnLeft"_s,  u"miAlignColumnCenter"_s,
-      u"miAlignColumnRight"_s,  u"miHeaderRow"_s,        u"miTableToText"_s};
-  const QStringList outsideOnly{
-      u"miTable"_s,    u"miInsertTable"_s, u"miTextToTable"_s, u"Bullets"_s,
-      u"Numbering"_s,  u"miQuote"_s,       u"miHeading1"_s,    u"miHeading2"_s,
-      u"miHeading3"_s, u"miPicture"_s,     u"miRule"_s,        u"Fixed Columns"_s};
+      u"miRowAbove"_s,          u"miRowBelow"_s,         u"miColumnLeft"_s,  u"miColumnRight"_s,
+      u"miDeleteRow"_s,         u"miDeleteColumn"_s,     u"miDeleteTable"_s, u"miAlignColumnLeft"_s,
+      u"miAlignColumnCenter"_s, u"miAlignColumnRight"_s, u"miHeaderRow"_s,   u"miTableToText"_s};
+  const QStringList outsideOnly{u"miTable"_s,    u"miInsertTable"_s, u"miTextToTable"_s,
+                                u"Bullets"_s,    u"Numbering"_s,     u"miQuote"_s,
+                                u"miHeading1"_s, u"miHeading2"_s,    u"miHeading3"_s,
+                                u"miPicture"_s,  u"miRule"_s,        u"Fixed Columns"_s};
   ScriptedWindow w;
   auto &box = w.window.box();
   makeTable(box, true);
@@ -483,8 +492,9 @@ TEST(ConvertTableToText, GivesThePaddedBlockWithEveryCellsText) {
   cell.insertText(u"long text"_s);
   const std::string before = structure(*box.document());
   w.window.dispatch(u"miTableToText"_s);
-  const QStringList lines = richtext::fixedColumnsBlock(
-      {{u"a1"_s, u"a2"_s, u"a3"_s}, {u"b1"_s, u"long textb2"_s, u"b3"_s}, {u"c1"_s, u"c2"_s, u"c3"_s}});
+  const QStringList lines = richtext::fixedColumnsBlock({{u"a1"_s, u"a2"_s, u"a3"_s},
+                                                         {u"b1"_s, u"long textb2"_s, u"b3"_s},
+                                                         {u"c1"_s, u"c2"_s, u"c3"_s}});
   std::string expected = R"("before")";
   for (const QString &line : lines) expected += R"( / F ")" + line.toStdString() + '"';
   EXPECT_EQ(structure(*box.document()), expected + R"( / "after")");
