@@ -38,16 +38,19 @@ TEST(TextColumns, LinesAreCutWhereTheirColumnsPart) {
   } cases[] = {
       {"tabs, blanks around cells dropped", {u"a \t b\tc"_s, u"d\te"_s}, "a|b|c / d|e"},
       {"tabs win over blanks", {u"New  York\t8"_s, u"Rome\t3"_s}, "New  York|8 / Rome|3"},
-      {"shared blank columns", {u"Team    Pts"_s, u"Man Utd  12"_s, u"PSV      9"_s},
+      {"shared blank columns",
+       {u"Team    Pts"_s, u"Man Utd  12"_s, u"PSV      9"_s},
        "Team|Pts / Man Utd|12 / PSV|9"},
       {"an empty cell in the middle", {u"a    b    c"_s, u"d         f"_s}, "a|b|c / d||f"},
       {"a short row", {u"a    b    c"_s, u"d"_s}, "a|b|c / d"},
       {"leading blanks are no column", {u"  a  b"_s, u"  c  d"_s}, "a|b / c|d"},
       {"one blank parts no columns", {u"a b c"_s, u"d e f"_s}, "a b c / d e f"},
-      {"no shared layout: each line its own gaps", {u"ab  cd"_s, u"efg   h  ij"_s},
+      {"no shared layout: each line its own gaps",
+       {u"ab  cd"_s, u"efg   h  ij"_s},
        "ab|cd / efg|h|ij"},
       {"a blank line has no cells", {u"a  b"_s, u"   "_s, u"c  d"_s}, "a|b /  / c|d"},
-      {"wide characters take two columns", {u"\u6771\u4eac  9"_s, u"Rome  3"_s},
+      {"wide characters take two columns",
+       {u"\u6771\u4eac  9"_s, u"Rome  3"_s},
        "\u6771\u4eac|9 / Rome|3"},
   };
   for (const auto &c : cases) EXPECT_EQ(cells(c.lines), c.expected) << c.name;
@@ -60,8 +63,7 @@ TEST(TextColumns, AFixedColumnsBlockReadsBackAsItsCells) {
                                 {u"\u6771\u4eac FC"_s, u"12"_s, u"9"_s}};
   QStringList lines = richtext::fixedColumnsBlock(rows);
   lines = lines.mid(1, lines.size() - 2);  // the markers
-  EXPECT_EQ(cells(lines),
-            "Club|Played|Points / Real Madrid||30 / \u6771\u4eac FC|12|9");
+  EXPECT_EQ(cells(lines), "Club|Played|Points / Real Madrid||30 / \u6771\u4eac FC|12|9");
 }
 
 TEST(TextColumns, AHeaderRuleIsDashesOrEqualsOnly) {
@@ -69,8 +71,8 @@ TEST(TextColumns, AHeaderRuleIsDashesOrEqualsOnly) {
     QString line;
     bool rule;
   } cases[] = {
-      {u"----  ---"_s, true},  {u"==="_s, true},     {u"|---+---|"_s, true},
-      {u"\t---\t---"_s, true}, {u"--"_s, false},     {u"-- x --"_s, false},
+      {u"----  ---"_s, true},  {u"==="_s, true},    {u"|---+---|"_s, true},
+      {u"\t---\t---"_s, true}, {u"--"_s, false},    {u"-- x --"_s, false},
       {u""_s, false},          {u"1---2"_s, false},
   };
   for (const auto &c : cases)
