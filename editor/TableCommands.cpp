@@ -14,8 +14,15 @@ namespace {
 using Edit = richtext::RichTextBox::TableEdit;
 }  // namespace
 
+// The menu offers it outside tables; in a fixed-columns block it is refused with the reason.
 void QuillmarkMain::insertTable() {
-  if (!box_->canInsertTable()) return;
+  if (box_->selInTable()) return;
+  if (!box_->canInsertTable()) {
+    platform_->showMessage(this, Platform::Icon::Warning, u"Insert Table"_s,
+                           u"A table cannot stand inside a fixed-columns block: put the "
+                           u"cursor after its {End Fixed} line."_s);
+    return;
+  }
   const auto shape = platform_->askTable(this, lastTable_);
   if (!shape) return;
   lastTable_ = {std::clamp(shape->rows, 1, richtext::kMaxTableRows),

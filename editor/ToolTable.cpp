@@ -53,7 +53,6 @@ bool aligned(const Box &box) {
 // quotes, headings, rules, pictures or a fixed-columns block do not apply in one.
 bool outsideTables(const Box &box) { return !box.selInTable(); }
 bool inTable(const Box &box) { return box.selTable() != nullptr; }
-bool tableInsertable(const Box &box) { return box.canInsertTable(); }
 template <Box::TableEdit edit>
 bool tableEditable(const Box &box) {
   return box.canEditTable(edit);
@@ -104,8 +103,8 @@ Tool{u"miHeading3",      K::MenuItem,   u"Heading &3",               u"Heading 3
 Tool{u"miNormalText",    K::MenuItem,   u"Normal &Text",             u"Normal Text",              u"Make the paragraphs normal text",        u"Ctrl+0", {},                       {},           run<&W::setNormalText>,                   heading<0>},
 Tool{u"miPicture",       K::MenuItem,   u"&Picture from Address...", u"Picture from Address",     u"Insert a picture from its web address",  {},        {},                       {},           run<&W::insertPicture>,                   nullptr, outsideTables},
 Tool{u"miRule",          K::MenuItem,   u"Horizontal &Rule",         u"Horizontal Rule",          u"Insert a line across the post",          {},        {},                       {},           run<&W::insertRule>,                      nullptr, outsideTables},
-Tool{u"miTable",         K::MenuItem,   u"&Table...",                u"Table",                    u"Insert a table",                         {},        {},                       {},           run<&W::insertTable>,                     nullptr,    tableInsertable},
-Tool{u"miInsertTable",   K::MenuItem,   u"&Insert Table...",         u"Insert Table",             u"Insert a table",                         {},        {},                       {},           run<&W::insertTable>,                     nullptr,    tableInsertable},
+Tool{u"miTable",         K::MenuItem,   u"&Table...",                u"Table",                    u"Insert a table",                         {},        {},                       {},           run<&W::insertTable>,                     nullptr,    outsideTables},
+Tool{u"miInsertTable",   K::MenuItem,   u"&Insert Table...",         u"Insert Table",             u"Insert a table",                         {},        {},                       {},           run<&W::insertTable>,                     nullptr,    outsideTables},
 Tool{u"miRowAbove",      K::MenuItem,   u"Insert Row &Above",        u"Insert Row Above",         u"Insert a row above the selected cells",  {},        {},                       {},           run<&W::insertRowAbove>,                  nullptr,    tableEditable<Edit::RowAbove>},
 Tool{u"miRowBelow",      K::MenuItem,   u"Insert Row &Below",        u"Insert Row Below",         u"Insert a row below the selected cells",  {},        {},                       {},           run<&W::insertRowBelow>,                  nullptr,    tableEditable<Edit::RowBelow>},
 Tool{u"miColumnLeft",    K::MenuItem,   u"Insert Column &Left",      u"Insert Column Left",       u"Insert a column left of the selected cells", {},    {},                       {},           run<&W::insertColumnLeft>,                nullptr,    tableEditable<Edit::ColumnLeft>},

@@ -147,6 +147,11 @@ class RichTextBox : public QTextEdit {
   // Convert Table to Text: the table at the selection becomes a fixed-columns block
   // (fixedColumnsBlock) of every cell's text.
   bool convertTableToText();
+  // What a cell may hold of `document`, for a paste into a cell: its tables become a
+  // paragraph of their cells' text per row; its paragraphs leave their lists, quotes,
+  // headings and rules; a picture becomes a link to its address, showing its alternative
+  // text (else the address).
+  static void reduceToCellText(QTextDocument &document);
   // Tab and Shift+Tab in a table: to the start of the next / previous cell; Tab in the last
   // cell adds a row. False outside a table.
   bool moveToCell(bool back);

@@ -4,6 +4,7 @@
 // holding formatted text only.
 #include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTextImageFormat>
 #include <QTextList>
 #include <QTextTable>
 #include <algorithm>
@@ -372,6 +373,10 @@ bool RichTextBox::convertTextToTable(QString *error) {
   }
   QStringList texts;
   for (const QTextBlock &line : lines) texts << line.text();
+  if (std::any_of(texts.begin(), texts.end(), [](const QString &text) {
+        return text.contains(QChar::ObjectReplacementCharacter);
+      }))
+    return fail(u"A table's cells hold text only, and the lines hold a picture."_s);
   const QList<QList<CellRange>> cells = cellsOfLines(texts);
 
   // Each cell's text with its formatting, taken before anything changes. Blank lines make
@@ -448,6 +453,71 @@ bool RichTextBox::convertTableToText() {
   }
   setTextCursor(cursor);
   return true;
+}
+
+void RichTextBox::reduceToCellText(QTextDocument &document) {
+  // Tables, the last first so that the positions of those before stay.
+  QList<QTextTable *> tables;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    QTextTable *table = QTextCursor(block).currentTable();
+    if (table && (tables.isEmpty() || tables.back() != table) && !tables.contains(table))
+      tables << table;
+  }
+  for (qsizetype t = tables.size() - 1; t >= 0; --t) {
+    QTextTable *table = tables[t];
+    // A table inside another goes with the outer one's text.
+    if (table->parentFrame() != document.rootFrame()) continue;
+    QStringList rows;
+    for (int row = 0; row < table->rows(); ++row) {
+      QStringList cells;
+      for (int column = 0; column < table->columns(); ++column) {
+        const QTextTableCell cell = ownCell(*table, row, column);
+        if (!cell.isValid()) continue;
+        QString text = cellText(cell).selectedText();
+        text.removeIf([](QChar c) { return c == QChar::ObjectReplacementCharacter; });
+        text = cellLine(text);
+        if (!text.isEmpty()) cells << text;
+      }
+      if (!cells.isEmpty()) rows << cells.join(u' ');
+    }
+    const int before = table->firstPosition() - 1;
+    table->removeRows(0, table->rows());
+    QTextCursor cursor(&document);
+    cursor.setPosition(before);
+    for (const QString &row : rows) {
+      cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+      cursor.insertText(row, QTextCharFormat());
+    }
+  }
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    // Pictures become links, the last of a paragraph first.
+    QList<QTextFragment> pictures;
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      if (it.fragment().charFormat().isImageFormat()) pictures << it.fragment();
+    for (qsizetype i = pictures.size() - 1; i >= 0; --i) {
+      const QTextFragment &picture = pictures[i];
+      const QTextImageFormat image = picture.charFormat().toImageFormat();
+      QString shown = image.stringProperty(QTextFormat::ImageAltText).trimmed();
+      if (shown.isEmpty()) shown = image.name();
+      QTextCharFormat link;
+      setLink(link, image.name());
+      QTextCursor cursor(&document);
+      cursor.setPosition(picture.position());
+      cursor.setPosition(picture.position() + picture.length(), QTextCursor::KeepAnchor);
+      cursor.insertText(QString(shown).repeated(int(picture.length())), link);
+    }
+    QTextBlockFormat format = block.blockFormat();
+    if (!block.textList() && quoteLevelOf(format) == 0 && format.headingLevel() <= 0 &&
+        !format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
+      continue;
+    format.setObjectIndex(-1);
+    format.setLeftMargin(
+        std::max(0.0, format.leftMargin() - quoteLevelOf(format) * kQuoteIndentPixels));
+    format.clearProperty(QTextFormat::BlockQuoteLevel);
+    format.clearProperty(QTextFormat::HeadingLevel);
+    format.clearProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+    QTextCursor(block).setBlockFormat(format);
+  }
 }
 
 bool RichTextBox::moveToCell(bool back) {

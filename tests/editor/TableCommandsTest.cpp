@@ -5,10 +5,12 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextFrame>
+#include <QTextImageFormat>
 #include <QTextList>
 #include <QTextTable>
 #include <string>
@@ -509,6 +511,96 @@ TEST(ConvertTableToText, GivesThePaddedBlockWithEveryCellsText) {
   w.window.dispatch(u"miTextToTable"_s);
   EXPECT_EQ(structure(*box.document()),
             R"("before" / T h0 [a1|a2|a3; b1|long textb2|b3; c1|c2|c3] / "" / "after")");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TableRefusals, WhatACellCannotHoldIsRefusedWithTheReason) {
+  const struct {
+    const char *name;
+    QString text;
+    int position;
+    int length;
+    const char16_t *tool;
+    QString title;
+    bool picture;  // a picture after the second character
+  } cases[] = {
+      {"a table in a fixed-columns block", u"{Begin Fixed}\rab\r{End Fixed}"_s, 15, 0, u"miTable",
+       u"Insert Table"_s, false},
+      {"lines holding a picture", u"a  b\rc  d"_s, 0, 10, u"miTextToTable",
+       u"Convert Text to Table"_s, true},
+  };
+  for (const auto &c : cases) {
+    ScriptedWindow w;
+    auto &box = w.window.box();
+    box.setText(c.text);
+    if (c.picture) {
+      box.setSelStart(2);
+      ASSERT_TRUE(box.insertPicture(u"https://example.com/p.png"_s, u"p"_s));
+    }
+    box.setSelStart(c.position);
+    box.setSelLength(c.length);
+    w.platform->tables.push_back({2, 2, false});
+    const std::string before = structure(*box.document());
+    w.window.dispatch(QString::fromUtf16(c.tool));
+    EXPECT_EQ(structure(*box.document()), before) << c.name;
+    ASSERT_EQ(w.platform->messages.size(), 1u) << c.name;
+    EXPECT_EQ(w.platform->messages[0].title, c.title) << c.name;
+  }
+}
+
+TEST(TablePaste, APasteIntoACellKeepsItsTextButNoStructure) {
+  QTextDocument incoming;
+  QTextCursor cursor(&incoming);
+  cursor.insertText(u"item"_s);
+  QTextListFormat bullets;
+  bullets.setStyle(QTextListFormat::ListDisc);
+  cursor.createList(bullets);
+  cursor.insertBlock(QTextBlockFormat());
+  QTextBlockFormat heading;
+  heading.setHeadingLevel(2);
+  cursor.setBlockFormat(heading);
+  cursor.insertText(u"title "_s);
+  QTextImageFormat picture;
+  picture.setName(u"https://example.com/p.png"_s);
+  picture.setProperty(QTextFormat::ImageAltText, u"the map"_s);
+  cursor.insertImage(picture);
+  cursor.insertBlock(QTextBlockFormat());
+  QTextTable *inner = cursor.insertTable(2, 2);
+  inner->cellAt(0, 0).firstCursorPosition().insertText(u"x"_s);
+  inner->cellAt(0, 1).firstCursorPosition().insertText(u"y"_s);
+  inner->cellAt(1, 1).firstCursorPosition().insertText(u"z"_s);
+
+  richtext::RichTextBox::reduceToCellText(incoming);
+  EXPECT_EQ(structure(incoming), R"("item" / "title the map" / "" / "x y" / "z")");
+  const QTextBlock title = incoming.begin().next();
+  auto it = title.begin();
+  ++it;
+  ASSERT_FALSE(it.atEnd());
+  EXPECT_EQ(richtext::linkOf(it.fragment().charFormat()), u"https://example.com/p.png"_s);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TablePaste, AListPastedIntoACellBecomesItsText) {
+  ScriptedWindow w;
+  auto &box = w.window.box();
+  makeTable(box);
+  goToCell(box, 1, 1, 2);
+  QMimeData data;
+  data.setHtml(u"<ul><li>one</li><li>two</li></ul>"_s);
+  box.insertRich(&data);
+  const std::string after = structure(*box.document());
+  int items = 0;
+  for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+    items += block.textList() != nullptr;
+  EXPECT_EQ(items, 0) << after;
+  EXPECT_NE(after.find("b2one"), std::string::npos) << after;
+  EXPECT_EQ(after.find("nested"), std::string::npos) << after;
 }
 
 }  // namespace
