@@ -358,6 +358,8 @@ bool RichTextBox::convertTextToTable(QString *error) {
           u"Select the lines to make a table of, or put the insertion point in a fixed-columns "
           u"block."_s);
     lines = selectedBlocks(selection);
+    // Lines selected whole end at the start of the next one, which is not among them.
+    if (lines.size() > 1 && selection.selectionEnd() == lines.last().position()) lines.removeLast();
     replaced.setPosition(lines.first().position());
     replaced.setPosition(lines.last().position() + lines.last().length() - 1,
                          QTextCursor::KeepAnchor);

@@ -473,6 +473,16 @@ TEST(ConvertTextToTable, CutsLinesAtTabsBlanksAndTheFixedColumnsLayout) {
   }
 }
 
+TEST(ConvertTextToTable, LinesSelectedWholeLeaveTheNextLineOut) {
+  ScriptedWindow w;
+  auto &box = w.window.box();
+  box.setText(u"a\tb\rc\td\rnext"_s);
+  box.setSelStart(0);
+  box.setSelLength(8);  // to the start of "next"
+  w.window.dispatch(u"miTextToTable"_s);
+  EXPECT_EQ(structure(*box.document()), R"("" / T h0 [a|b; c|d] / "" / "next")");
+}
+
 TEST(ConvertTextToTable, NothingToConvertIsToldAndChangesNothing) {
   ScriptedWindow w;
   auto &box = w.window.box();
