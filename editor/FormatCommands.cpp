@@ -46,12 +46,15 @@ void QuillmarkMain::toggleNumbering() {
 }
 
 // Inside a list the indent commands change the items' level, as Tab and Shift+Tab do.
+// A table's cells take no indent: they line up in their columns.
 void QuillmarkMain::increaseIndent() {
+  if (box_->selInTable()) return;
   if (box_->changeSelListLevel(1)) return;
   if (const auto indent = box_->selIndent()) box_->setSelIndent(*indent + kIndentStep);
 }
 
 void QuillmarkMain::decreaseIndent() {
+  if (box_->selInTable()) return;
   if (box_->changeSelListLevel(-1)) return;
   if (const auto indent = box_->selIndent()) box_->setSelIndent(*indent - kIndentStep);
 }
@@ -100,8 +103,15 @@ void QuillmarkMain::applyFontSize() {
 // Inserts "{Begin Fixed}", an empty paragraph and "{End Fixed}" in Courier, then a blank and
 // two paragraph breaks in the default face and the normal size, so that what is written after
 // the block is normal text again. The insertion point ends on the empty paragraph inside the
-// block, ready for the columns. A selection is replaced.
+// block, ready for the columns. A selection is replaced. A table's cells hold text only, so
+// the block is refused there, as a picture is.
 void QuillmarkMain::insertFixedColumns() {
+  if (box_->selInTable()) {
+    platform_->showMessage(this, Platform::Icon::Warning, u"Fixed Columns"_s,
+                           u"A table's cells hold text only: a fixed-columns block goes outside "
+                           u"the table. Convert Table to Text makes the table one."_s);
+    return;
+  }
   const QString begin = qs(kFixedBegin);
   const QString end = qs(kFixedEnd);
   const int markers = int(begin.size() + 2 + end.size());  // 26 characters

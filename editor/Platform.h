@@ -34,6 +34,13 @@ class Platform {
     QString address;
     QString altText;
   };
+  // The table Insert > Table... makes: its rows and columns, and whether its first row is a
+  // header.
+  struct TableShape {
+    int rows = 3;
+    int columns = 3;
+    bool headerRow = true;
+  };
 
   virtual ~Platform() = default;
 
@@ -64,6 +71,12 @@ class Platform {
   // The address and alternative text of a picture, asked in one dialog; nothing when
   // cancelled (a platform without the dialog cancels).
   virtual std::optional<PictureAddress> askPicture(QWidget * /*parent*/) { return std::nullopt; }
+  // The shape of a new table, the dialog starting as `initial`; nothing when cancelled (a
+  // platform without the dialog cancels). The rows and columns it gives may be any numbers:
+  // the window keeps them within what a document holds.
+  virtual std::optional<TableShape> askTable(QWidget * /*parent*/, const TableShape & /*initial*/) {
+    return std::nullopt;
+  }
   // Asks for a printer and prints the document; false when cancelled.
   virtual bool print(QWidget *parent, QTextDocument &document) = 0;
 
@@ -91,6 +104,7 @@ class QtPlatform final : public Platform {
   std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                  const QString &initial) override;
   std::optional<PictureAddress> askPicture(QWidget *parent) override;
+  std::optional<TableShape> askTable(QWidget *parent, const TableShape &initial) override;
   bool print(QWidget *parent, QTextDocument &document) override;
   void onSessionEnd(QObject *context, std::function<void()> ending) override;
 };

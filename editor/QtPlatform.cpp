@@ -1,5 +1,6 @@
 // The program's Platform: Qt's message boxes, file, colour and print dialogs, and the end of
 // the desktop session.
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -15,10 +16,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSessionManager>
+#include <QSpinBox>
 #include <QTextDocument>
 
 #include "Platform.h"
 #include "StopSignals.h"
+#include "richtext/DocumentModel.h"
 
 using namespace Qt::StringLiterals;
 
@@ -140,6 +143,30 @@ std::optional<Platform::PictureAddress> QtPlatform::askPicture(QWidget *parent) 
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return PictureAddress{address->text(), alt->text()};
+}
+
+std::optional<Platform::TableShape> QtPlatform::askTable(QWidget *parent,
+                                                         const TableShape &initial) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(u"Insert Table"_s);
+  auto *rows = new QSpinBox(&dialog);
+  rows->setRange(1, richtext::kMaxTableRows);
+  rows->setValue(initial.rows);
+  auto *columns = new QSpinBox(&dialog);
+  columns->setRange(1, richtext::kMaxTableColumns);
+  columns->setValue(initial.columns);
+  auto *header = new QCheckBox(u"First row is a &header"_s, &dialog);
+  header->setChecked(initial.headerRow);
+  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  auto *form = new QFormLayout(&dialog);
+  form->addRow(u"&Rows:"_s, rows);
+  form->addRow(u"&Columns:"_s, columns);
+  form->addRow(header);
+  form->addRow(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return TableShape{rows->value(), columns->value(), header->isChecked()};
 }
 
 bool QtPlatform::print(QWidget *parent, QTextDocument &document) {

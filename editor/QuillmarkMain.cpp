@@ -435,8 +435,10 @@ void QuillmarkMain::changeEvent(QEvent *event) {
 }
 
 void QuillmarkMain::updateToolStates() {
-  for (const tools::Tool &tool : tools::allTools())
+  for (const tools::Tool &tool : tools::allTools()) {
     if (tool.checked) actions_.value(qs(tool.name))->setChecked(tool.checked(*box_));
+    if (tool.enabled) actions_.value(qs(tool.name))->setEnabled(tool.enabled(*box_));
+  }
   if (!fontSize_->hasFocus()) {
     const auto size = box_->selFontSize();
     fontSize_->setCurrentText(size ? QString::number(*size) : QString());

@@ -132,6 +132,23 @@ class QuillmarkMain : public QMainWindow {
   // an address that is no http or https one is refused with a message.
   void insertPicture();
   void insertRule();
+  // Tables (TableCommands.cpp). Insert > Table... asks for the table's shape, offering the
+  // one chosen last; the others work on the table at the selection.
+  void insertTable();
+  void insertRowAbove();
+  void insertRowBelow();
+  void insertColumnLeft();
+  void insertColumnRight();
+  void deleteRow();
+  void deleteColumn();
+  void deleteTable();
+  void alignColumnLeft();
+  void alignColumnCenter();
+  void alignColumnRight();
+  void toggleHeaderRow();
+  // Tells the user why when there is nothing to convert.
+  void convertTextToTable();
+  void convertTableToText();
   // File, edit and help (DocumentCommands.cpp):
   void newDocument();
   void openDocument();
@@ -200,7 +217,8 @@ class QuillmarkMain : public QMainWindow {
   QLabel *pictures_[2] = {nullptr, nullptr};
   QHash<QString, QAction *> actions_;
   QHash<QString, QToolBar *> toolbars_;
-  QColor lastColor_ = Qt::black;  // the colour dialog opens on the colour chosen last
+  QColor lastColor_ = Qt::black;    // the colour dialog opens on the colour chosen last
+  Platform::TableShape lastTable_;  // the table dialog opens on the shape chosen last
   mutable Converter converter_;
   QSettings settings_;
   RecentFiles recent_{settings_};

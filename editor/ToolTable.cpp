@@ -49,6 +49,17 @@ bool aligned(const Box &box) {
   return box.selAlignment() == alignment;
 }
 
+// Where the table tools apply. A table's cells hold text only: the tools that make lists,
+// quotes, headings, rules, pictures or a fixed-columns block do not apply in one.
+bool outsideTables(const Box &box) { return !box.selInTable(); }
+bool inTable(const Box &box) { return box.selTable() != nullptr; }
+template <Box::TableEdit edit>
+bool tableEditable(const Box &box) {
+  return box.canEditTable(edit);
+}
+bool headerRow(const Box &box) { return box.tableHeaderRow(); }
+using Edit = Box::TableEdit;
+
 // clang-format off
 constexpr std::array kTools{
 //   name                kind           caption                      tooltip                      description                                shortcut   icon                      sub-band      command                                   checked
@@ -83,19 +94,34 @@ Tool{u"miUnderline",     K::Button,     u"&Underline",               u"Underline
 Tool{u"miLeft",          K::Button,     u"&Left",                    u"Left",                     u"Align left",                             u"Ctrl+L", u"format-justify-left",   {},           run<&W::alignLeft>,                       aligned<Alignment::Left>},
 Tool{u"miCenter",        K::Button,     u"&Center",                  u"Center",                   u"Align center",                           u"Ctrl+E", u"format-justify-center", {},           run<&W::alignCenter>,                     aligned<Alignment::Center>},
 Tool{u"miRight",         K::Button,     u"&Right",                   u"Right",                    u"Align right",                            u"Ctrl+R", u"format-justify-right",  {},           run<&W::alignRight>,                      aligned<Alignment::Right>},
-Tool{u"Bullets",         K::Button,     u"Bull&ets",                 u"Bullets",                  {},                                        {},        u"format-list-unordered", {},           run<&W::toggleBullets>,                   bulleted},
-Tool{u"Numbering",       K::Button,     u"Nu&mbering",               u"Numbering",                {},                                        {},        u"format-list-ordered",   {},           run<&W::toggleNumbering>,                 numbered},
-Tool{u"miQuote",         K::MenuItem,   u"&Quote",                   u"Quote",                    u"Put the paragraphs in a quote or take them out", {}, {},                   {},           run<&W::toggleQuote>,                     quoted},
-Tool{u"miHeading1",      K::MenuItem,   u"Heading &1",               u"Heading 1",                u"Make the paragraphs a main heading",     u"Ctrl+1", {},                       {},           run<&W::setHeading1>,                     heading<1>},
-Tool{u"miHeading2",      K::MenuItem,   u"Heading &2",               u"Heading 2",                u"Make the paragraphs a heading",          u"Ctrl+2", {},                       {},           run<&W::setHeading2>,                     heading<2>},
-Tool{u"miHeading3",      K::MenuItem,   u"Heading &3",               u"Heading 3",                u"Make the paragraphs a small heading",    u"Ctrl+3", {},                       {},           run<&W::setHeading3>,                     heading<3>},
+Tool{u"Bullets",         K::Button,     u"Bull&ets",                 u"Bullets",                  {},                                        {},        u"format-list-unordered", {},           run<&W::toggleBullets>,                   bulleted, outsideTables},
+Tool{u"Numbering",       K::Button,     u"Nu&mbering",               u"Numbering",                {},                                        {},        u"format-list-ordered",   {},           run<&W::toggleNumbering>,                 numbered, outsideTables},
+Tool{u"miQuote",         K::MenuItem,   u"&Quote",                   u"Quote",                    u"Put the paragraphs in a quote or take them out", {}, {},                   {},           run<&W::toggleQuote>,                     quoted, outsideTables},
+Tool{u"miHeading1",      K::MenuItem,   u"Heading &1",               u"Heading 1",                u"Make the paragraphs a main heading",     u"Ctrl+1", {},                       {},           run<&W::setHeading1>,                     heading<1>, outsideTables},
+Tool{u"miHeading2",      K::MenuItem,   u"Heading &2",               u"Heading 2",                u"Make the paragraphs a heading",          u"Ctrl+2", {},                       {},           run<&W::setHeading2>,                     heading<2>, outsideTables},
+Tool{u"miHeading3",      K::MenuItem,   u"Heading &3",               u"Heading 3",                u"Make the paragraphs a small heading",    u"Ctrl+3", {},                       {},           run<&W::setHeading3>,                     heading<3>, outsideTables},
 Tool{u"miNormalText",    K::MenuItem,   u"Normal &Text",             u"Normal Text",              u"Make the paragraphs normal text",        u"Ctrl+0", {},                       {},           run<&W::setNormalText>,                   heading<0>},
-Tool{u"miPicture",       K::MenuItem,   u"&Picture from Address...", u"Picture from Address",     u"Insert a picture from its web address",  {},        {},                       {},           run<&W::insertPicture>,                   nullptr},
-Tool{u"miRule",          K::MenuItem,   u"Horizontal &Rule",         u"Horizontal Rule",          u"Insert a line across the post",          {},        {},                       {},           run<&W::insertRule>,                      nullptr},
-Tool{u"Increase Indent", K::Button,     u"I&ncrease Indent",         u"Increase Indent",          {},                                        u"Ctrl+]", u"format-indent-more",    {},           run<&W::increaseIndent>,                  nullptr},
-Tool{u"Decrease Indent", K::Button,     u"&Decrease Indent",         u"Decrease Indent",          {},                                        u"Ctrl+[", u"format-indent-less",    {},           run<&W::decreaseIndent>,                  nullptr},
+Tool{u"miPicture",       K::MenuItem,   u"&Picture from Address...", u"Picture from Address",     u"Insert a picture from its web address",  {},        {},                       {},           run<&W::insertPicture>,                   nullptr, outsideTables},
+Tool{u"miRule",          K::MenuItem,   u"Horizontal &Rule",         u"Horizontal Rule",          u"Insert a line across the post",          {},        {},                       {},           run<&W::insertRule>,                      nullptr, outsideTables},
+Tool{u"miTable",         K::MenuItem,   u"&Table...",                u"Table",                    u"Insert a table",                         {},        {},                       {},           run<&W::insertTable>,                     nullptr,    outsideTables},
+Tool{u"miInsertTable",   K::MenuItem,   u"&Insert Table...",         u"Insert Table",             u"Insert a table",                         {},        {},                       {},           run<&W::insertTable>,                     nullptr,    outsideTables},
+Tool{u"miRowAbove",      K::MenuItem,   u"Insert Row &Above",        u"Insert Row Above",         u"Insert a row above the selected cells",  {},        {},                       {},           run<&W::insertRowAbove>,                  nullptr,    tableEditable<Edit::RowAbove>},
+Tool{u"miRowBelow",      K::MenuItem,   u"Insert Row &Below",        u"Insert Row Below",         u"Insert a row below the selected cells",  {},        {},                       {},           run<&W::insertRowBelow>,                  nullptr,    tableEditable<Edit::RowBelow>},
+Tool{u"miColumnLeft",    K::MenuItem,   u"Insert Column &Left",      u"Insert Column Left",       u"Insert a column left of the selected cells", {},    {},                       {},           run<&W::insertColumnLeft>,                nullptr,    tableEditable<Edit::ColumnLeft>},
+Tool{u"miColumnRight",   K::MenuItem,   u"Insert Column &Right",     u"Insert Column Right",      u"Insert a column right of the selected cells", {},   {},                       {},           run<&W::insertColumnRight>,               nullptr,    tableEditable<Edit::ColumnRight>},
+Tool{u"miDeleteRow",     K::MenuItem,   u"&Delete Row",              u"Delete Row",               u"Delete the rows of the selected cells",  {},        {},                       {},           run<&W::deleteRow>,                       nullptr,    tableEditable<Edit::DeleteRows>},
+Tool{u"miDeleteColumn",  K::MenuItem,   u"Delete &Column",           u"Delete Column",            u"Delete the columns of the selected cells", {},      {},                       {},           run<&W::deleteColumn>,                    nullptr,    tableEditable<Edit::DeleteColumns>},
+Tool{u"miDeleteTable",   K::MenuItem,   u"Delete &Table",            u"Delete Table",             u"Delete the whole table",                 {},        {},                       {},           run<&W::deleteTable>,                     nullptr,    tableEditable<Edit::DeleteTable>},
+Tool{u"miAlignColumnLeft",   K::MenuItem, u"Align Column Le&ft",     u"Align Column Left",        u"Align the selected columns left",        {},        {},                       {},           run<&W::alignColumnLeft>,                 nullptr,    inTable},
+Tool{u"miAlignColumnCenter", K::MenuItem, u"Align Column Ce&nter",   u"Align Column Center",      u"Center the selected columns",            {},        {},                       {},           run<&W::alignColumnCenter>,               nullptr,    inTable},
+Tool{u"miAlignColumnRight",  K::MenuItem, u"Align Column Ri&ght",    u"Align Column Right",       u"Align the selected columns right",       {},        {},                       {},           run<&W::alignColumnRight>,                nullptr,    inTable},
+Tool{u"miHeaderRow",     K::MenuItem,   u"&Header Row",              u"Header Row",               u"Make the first row the table's header or a row like the others", {}, {},  {},           run<&W::toggleHeaderRow>,                 headerRow,  inTable},
+Tool{u"miTextToTable",   K::MenuItem,   u"Convert Te&xt to Table",   u"Convert Text to Table",    u"Make a table of the fixed-columns block or the selected lines", {}, {},   {},           run<&W::convertTextToTable>,              nullptr,    outsideTables},
+Tool{u"miTableToText",   K::MenuItem,   u"C&onvert Table to Text",   u"Convert Table to Text",    u"Make the table a fixed-columns block",   {},        {},                       {},           run<&W::convertTableToText>,              nullptr,    inTable},
+Tool{u"Increase Indent", K::Button,     u"I&ncrease Indent",         u"Increase Indent",          {},                                        u"Ctrl+]", u"format-indent-more",    {},           run<&W::increaseIndent>,                  nullptr, outsideTables},
+Tool{u"Decrease Indent", K::Button,     u"&Decrease Indent",         u"Decrease Indent",          {},                                        u"Ctrl+[", u"format-indent-less",    {},           run<&W::decreaseIndent>,                  nullptr, outsideTables},
 Tool{u"Color",           K::Button,     u"C&olor",                   u"Color",                    {},                                        {},        u"format-text-color",     {},           run<&W::chooseColor>,                     nullptr},
-Tool{u"Fixed Columns",   K::Button,     u"&Fixed Columns",           u"Fixed Columns",            {},                                        {},        u"fixed-columns",         {},           run<&W::insertFixedColumns>,              nullptr},
+Tool{u"Fixed Columns",   K::Button,     u"&Fixed Columns",           u"Fixed Columns",            {},                                        {},        u"fixed-columns",         {},           run<&W::insertFixedColumns>,              nullptr, outsideTables},
 Tool{u"miLink",        K::MenuItem,   u"Lin&k...",                 u"Link",                     u"Make the selection a link to a web address", u"Ctrl+K", {},                       {},           run<&W::makeLink>,                        nullptr},
 Tool{u"miConvertClipboard", K::MenuItem,   u"Con&vert Clipboard",       u"Convert Clipboard",        u"Convert the rich text on the clipboard into a post", u"Ctrl+Alt+V", {},                       {},           run<&W::convertClipboard>,                nullptr},
 Tool{u"miForums",      K::MenuItem,   u"&Forums...",               u"Forums",                   u"Add, change or remove forum profiles",   {},        {},                       {},           run<&W::showForums>,                      nullptr},
@@ -107,6 +133,7 @@ Tool{u"mnuEdit",         K::MenuTitle,  u"&Edit",                    {},        
 Tool{u"mnuView",         K::MenuTitle,  u"&View",                    {},                          {},                                        {},        {},                       u"mnuView",   nullptr,                                  nullptr},
 Tool{u"mnuFormat",       K::MenuTitle,  u"Fo&rmat",                  {},                          {},                                        {},        {},                       u"mnuFormat", nullptr,                                  nullptr},
 Tool{u"mnuInsert",       K::MenuTitle,  u"In&sert",                  {},                          {},                                        {},        {},                       u"mnuInsert", nullptr,                                  nullptr},
+Tool{u"mnuTable",        K::MenuTitle,  u"Ta&ble",                   {},                          {},                                        {},        {},                       u"mnuTable",  nullptr,                                  nullptr},
 Tool{u"web",             K::MenuTitle,  u"&Web",                     {},                          {},                                        {},        {},                       u"mnuWeb",    nullptr,                                  nullptr},
 Tool{u"mnuTools",        K::MenuTitle,  u"&Tools",                   {},                          {},                                        {},        {},                       u"mnuTools",  nullptr,                                  nullptr},
 Tool{u"mnuHelp",         K::MenuTitle,  u"&Help",                    {},                          {},                                        {},        {},                       u"mnuHelp",   nullptr,                                  nullptr},
@@ -116,11 +143,12 @@ Tool{u"miHAbout",        K::MenuItem,   u"&About",                   u"About thi
 
 constexpr std::u16string_view kBand1[] = {u"new", u"open", u"save", u"|print", u"|miCut", u"miCopy", u"miPaste", u"|Help", u"|Space", u"|AP", u"|ZU21", u"|CCSite", u"|WarningSite", u"|NorvaneSite"};
 constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Numbering", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|lblPostAs", u"cboPostAs"};
-constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuView", u"mnuFormat", u"mnuInsert", u"web", u"mnuTools", u"mnuHelp"};
+constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuView", u"mnuFormat", u"mnuInsert", u"mnuTable", u"web", u"mnuTools", u"mnuHelp"};
 constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"miSaveAs", u"|print", u"exit"};
 constexpr std::u16string_view kMnuEdit[] = {u"miUndo", u"miRedo", u"|miCut", u"miCopy", u"miPaste", u"|miConvertClipboard", u"|miSelectAll", u"|miFind", u"miFindNext", u"miReplace"};
 constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Numbering", u"Increase Indent", u"Decrease Indent", u"|miQuote", u"|miHeading1", u"miHeading2", u"miHeading3", u"miNormalText", u"|Color", u"|Fixed Columns", u"|miLink"};
-constexpr std::u16string_view kMnuInsert[] = {u"miPicture", u"miRule"};
+constexpr std::u16string_view kMnuInsert[] = {u"miPicture", u"miRule", u"|miTable"};
+constexpr std::u16string_view kMnuTable[] = {u"miInsertTable", u"|miRowAbove", u"miRowBelow", u"miColumnLeft", u"miColumnRight", u"|miDeleteRow", u"miDeleteColumn", u"miDeleteTable", u"|miAlignColumnLeft", u"miAlignColumnCenter", u"miAlignColumnRight", u"|miHeaderRow", u"|miTextToTable", u"miTableToText"};
 constexpr std::u16string_view kMnuView[] = {u"miPreview"};
 constexpr std::u16string_view kMnuHelp[] = {u"miHContents", u"miHAbout"};
 constexpr std::u16string_view kMnuWeb[] = {u"Updates", u"|AP", u"ZU21", u"CCSite", u"|NorvaneSite", u"WarningSite", u"|miForums"};
@@ -138,6 +166,7 @@ Band{u"mnuEdit",    u"Band4",   BandType::Popup,    kMnuEdit},
 Band{u"mnuView",    u"View",    BandType::Popup,    kMnuView},
 Band{u"mnuFormat",  u"Band4",   BandType::Popup,    kMnuFormat},
 Band{u"mnuInsert",  u"Insert",  BandType::Popup,    kMnuInsert},
+Band{u"mnuTable",   u"Table",   BandType::Popup,    kMnuTable},
 Band{u"mnuTools",   u"Tools",   BandType::Popup,    {}},  // the Spelling submenu, built by the window
 Band{u"mnuHelp",    u"Band4",   BandType::Popup,    kMnuHelp},
 Band{u"mnuWeb",     u"Web",     BandType::Popup,    kMnuWeb},

@@ -23,6 +23,8 @@ enum class BandType { Toolbar, MenuBar, Popup };
 using Command = void (*)(QuillmarkMain &);
 // Whether a toggle shows checked, read from the formatting at the insertion point.
 using CheckedState = bool (*)(const richtext::RichTextBox &);
+// Whether a tool applies at the selection; the window shows it disabled where it does not.
+using EnabledState = bool (*)(const richtext::RichTextBox &);
 
 struct Tool {
   std::u16string_view name;  // object name; lower-cased, the command key
@@ -35,6 +37,7 @@ struct Tool {
   std::u16string_view subBand;      // the popup a menu title opens
   Command command;                  // nullptr: the tool runs nothing by its name
   CheckedState checked;             // non-null makes the tool a checkable toggle
+  EnabledState enabled = nullptr;   // nullptr: always enabled
 };
 
 struct Band {

@@ -60,6 +60,7 @@ const QList<HelpWindow::Page> &HelpWindow::pages() {
       {u":/help/writing-a-post.html"_s, u"Writing a post, step by step"_s},
       {u":/help/tools.html"_s, u"Toolbars and menus"_s},
       {u":/help/formatting.html"_s, u"Formatting text"_s},
+      {u":/help/tables.html"_s, u"Tables"_s},
       {u":/help/fixed-columns.html"_s, u"Fixed columns"_s},
       {u":/help/copy-to-web.html"_s, u"What Copy to Web produces"_s},
       {u":/help/forums.html"_s, u"Forums, formats and links"_s},

@@ -472,6 +472,7 @@ void RichTextBox::insertRichText(const QMimeData *source, BusyCursor &busy) {
     if (source->hasText()) setSelText(source->text());
     return;
   }
+  if (selInTable()) reduceToCellText(incoming);
   QTextCursor cursor = textCursor();
   cursor.insertFragment(QTextDocumentFragment(&incoming));
   setTextCursor(cursor);

@@ -13,6 +13,7 @@
 #include "richtext/DocumentModel.h"
 
 class QKeyEvent;
+class QTextTable;
 class QMimeData;
 class QUrl;
 
@@ -104,6 +105,57 @@ class RichTextBox : public QTextEdit {
   static constexpr int kPicturePlaceholderWidth = 240;
   static constexpr int kPicturePlaceholderHeight = 60;
 
+  // Tables (RichTextBoxTables.cpp), held as DocumentModel.h says. Each change is one step
+  // of undo; one that does not apply changes nothing and returns false.
+  // Whether the selection touches a table: a cell's paragraph is among those it touches.
+  bool selInTable() const;
+  // The table both ends of the selection are in, or nullptr.
+  QTextTable *selTable() const;
+  // Whether a table may be inserted at the selection: it touches no table and stands in no
+  // fixed-columns block.
+  bool canInsertTable() const;
+  // Inserts a table of `rows` by `columns` (kept to 1 to kMaxTableRows / kMaxTableColumns)
+  // after the selection, in the document's root frame, with a visible grid; the insertion
+  // point goes to its first cell. In a list item, quote, heading or rule the table follows
+  // that paragraph; in another paragraph it parts it at the insertion point.
+  bool insertTable(int rows, int columns, bool headerRow);
+  // The changes to the rows and columns of the cells the selection touches.
+  enum class TableEdit {
+    RowAbove,
+    RowBelow,
+    ColumnLeft,
+    ColumnRight,
+    DeleteRows,
+    DeleteColumns,
+    DeleteTable
+  };
+  bool canEditTable(TableEdit edit) const;
+  bool editTable(TableEdit edit);
+  // Aligns the paragraphs of every cell in the columns the selection touches.
+  bool setColumnAlignment(Alignment alignment);
+  // Whether the table at the selection has a header row; setting it makes its first row the
+  // header, or no row.
+  bool tableHeaderRow() const;
+  bool setTableHeaderRow(bool on);
+  // Convert Text to Table: the fixed-columns block the insertion point is in (its markers
+  // dropped), else the paragraphs the selection touches, become a table whose cells keep
+  // their text and formatting (the fixed face aside); cellsOfLines (TextColumns.h) says
+  // where a line is cut. The first line is the header row when the line after it is a rule
+  // of dashes (dropped) or when all of its text is bold. False with the reason in *error
+  // when there is nothing to convert.
+  bool convertTextToTable(QString *error = nullptr);
+  // Convert Table to Text: the table at the selection becomes a fixed-columns block
+  // (fixedColumnsBlock) of every cell's text.
+  bool convertTableToText();
+  // What a cell may hold of `document`, for a paste into a cell: its tables become a
+  // paragraph of their cells' text per row; its paragraphs leave their lists, quotes,
+  // headings and rules; a picture becomes a link to its address, showing its alternative
+  // text (else the address).
+  static void reduceToCellText(QTextDocument &document);
+  // Tab and Shift+Tab in a table: to the start of the next / previous cell; Tab in the last
+  // cell adds a row. False outside a table.
+  bool moveToCell(bool back);
+
   // The selection as a complete RTF document, in the dialect the converter reads.
   QByteArray selRtf() const;
 
@@ -151,7 +203,8 @@ class RichTextBox : public QTextEdit {
   void insertFromMimeData(const QMimeData *source) override;
   QMimeData *createMimeDataFromSelection() const override;
   void changeEvent(QEvent *event) override;
-  // Tab and Shift+Tab at the start of a list item (or over whole items) change its level;
+  // Tab and Shift+Tab in a table move from cell to cell (moveToCell); at the start of a list
+  // item (or over whole items) they change its level;
   // Return at the end of a heading starts a paragraph of normal text.
   void keyPressEvent(QKeyEvent *event) override;
   // Pictures are shown as a placeholder naming their address and alternative text: no

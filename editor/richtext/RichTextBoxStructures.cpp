@@ -141,7 +141,9 @@ std::optional<bool> RichTextBox::selNumbered() const {
 
 void RichTextBox::setSelNumbered(bool on) { setSelList(on ? kNumbers : kNoList); }
 
+// A table's cells hold text only: the structure commands leave them as they are.
 void RichTextBox::setSelList(int kind) {
+  if (selInTable()) return;
   const QList<QTextBlock> blocks = selectedBlocks(textCursor());
   UndoStep step(*this);
   for (const QTextBlock &block : blocks) {
@@ -160,6 +162,7 @@ std::optional<int> RichTextBox::selListLevel() const {
 }
 
 bool RichTextBox::changeSelListLevel(int levels) {
+  if (selInTable()) return false;
   const QList<QTextBlock> blocks = selectedBlocks(textCursor());
   if (std::any_of(blocks.begin(), blocks.end(),
                   [](const QTextBlock &block) { return block.textList() == nullptr; }))
@@ -182,6 +185,7 @@ std::optional<bool> RichTextBox::selQuote() const {
 }
 
 void RichTextBox::setSelQuote(bool on) {
+  if (selInTable()) return;
   const QList<QTextBlock> blocks = selectedBlocks(textCursor());
   UndoStep step(*this);
   for (const QTextBlock &block : blocks) {
@@ -209,6 +213,7 @@ std::optional<int> RichTextBox::selHeading() const {
 // paragraph that is no heading leaves its bold words and sizes alone.
 void RichTextBox::setSelHeading(int level) {
   level = std::clamp(level, 0, 3);
+  if (level > 0 && selInTable()) return;
   const QTextCharFormat look = headingLook(level);
   const QList<QTextBlock> blocks = selectedBlocks(textCursor());
   bool changed = false;
@@ -250,6 +255,10 @@ bool RichTextBox::insertPicture(const QString &address, const QString &altText, 
     }
     return false;
   }
+  if (selInTable()) {
+    if (error) *error = u"A table's cells hold text only: a picture goes outside the table."_s;
+    return false;
+  }
   QTextImageFormat image;
   image.setName(trimmed);
   const QString alt = altTextOf(altText);
@@ -265,6 +274,7 @@ bool RichTextBox::insertPicture(const QString &address, const QString &altText, 
 }
 
 void RichTextBox::insertRule() {
+  if (selInTable()) return;
   QTextCursor cursor = textCursor();
   {
     UndoStep step(*this);
@@ -296,6 +306,10 @@ void RichTextBox::keyPressEvent(QKeyEvent *event) {
   const auto others = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if (tab && !(event->modifiers() & others)) {
     const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+    if (moveToCell(back)) {
+      event->accept();
+      return;
+    }
     const QTextCursor cursor = textCursor();
     const QTextBlock first = document()->findBlock(cursor.selectionStart());
     if (first.textList() && cursor.selectionStart() == first.position() &&

@@ -88,6 +88,15 @@ struct ScriptedPlatform final : Platform {
     return answer;
   }
   int picturesAsked = 0;
+  std::deque<TableShape> tables;  // answers to askTable; none left: cancel
+  std::optional<TableShape> askTable(QWidget *, const TableShape &) override {
+    ++tablesAsked;
+    if (tables.empty()) return std::nullopt;
+    const TableShape answer = tables.front();
+    tables.pop_front();
+    return answer;
+  }
+  int tablesAsked = 0;
   bool print(QWidget *, QTextDocument &) override {
     ++printed;
     return true;

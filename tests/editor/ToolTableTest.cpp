@@ -143,7 +143,7 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
   for (QAction *title : bar->actions()) titles << title->objectName() + u"="_s + title->text();
   EXPECT_EQ(titles.join(u' '),
             u"mnuFile=&File mnuEdit=&Edit mnuView=&View mnuFormat=Fo&rmat mnuInsert=In&sert "
-            u"web=&Web mnuTools=&Tools mnuHelp=&Help"_s);
+            u"mnuTable=Ta&ble web=&Web mnuTools=&Tools mnuHelp=&Help"_s);
 
   const struct {
     const char16_t *popup;
@@ -160,7 +160,11 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
        u"miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, miRight, |, "
        u"Bullets, Numbering, Increase Indent, Decrease Indent, |, miQuote, |, miHeading1, "
        u"miHeading2, miHeading3, miNormalText, |, Color, |, Fixed Columns, |, miLink"},
-      {u"mnuInsert", u"miPicture, miRule"},
+      {u"mnuInsert", u"miPicture, miRule, |, miTable"},
+      {u"mnuTable",
+       u"miInsertTable, |, miRowAbove, miRowBelow, miColumnLeft, miColumnRight, |, miDeleteRow, "
+       u"miDeleteColumn, miDeleteTable, |, miAlignColumnLeft, miAlignColumnCenter, "
+       u"miAlignColumnRight, |, miHeaderRow, |, miTextToTable, miTableToText"},
       {u"mnuWeb", u"Updates, |, AP, ZU21, CCSite, |, NorvaneSite, WarningSite, |, miForums"},
       {u"mnuHelp", u"miHContents, miHAbout"},
   };
@@ -318,10 +322,10 @@ TEST(ToolTable, TheGuidesKeyboardPageListsEveryShortcutAndNoOther) {
 // insertion point as it moves; the other actions carry the pictures their rows name.
 TEST(ToolTable, TogglesShowTheFormattingAtTheInsertionPoint) {
   quillmark::testing::ScriptedWindow w;
-  const QStringList toggles{u"miBold"_s,      u"miItalic"_s,   u"miUnderline"_s, u"miLeft"_s,
-                            u"miCenter"_s,    u"miRight"_s,    u"Bullets"_s,     u"Numbering"_s,
-                            u"miQuote"_s,     u"miHeading1"_s, u"miHeading2"_s,  u"miHeading3"_s,
-                            u"miNormalText"_s};
+  const QStringList toggles{u"miBold"_s,       u"miItalic"_s,   u"miUnderline"_s, u"miLeft"_s,
+                            u"miCenter"_s,     u"miRight"_s,    u"Bullets"_s,     u"Numbering"_s,
+                            u"miQuote"_s,      u"miHeading1"_s, u"miHeading2"_s,  u"miHeading3"_s,
+                            u"miNormalText"_s, u"miHeaderRow"_s};
   for (const tools::Tool &tool : tools::allTools()) {
     if (!isAction(tool.kind)) continue;
     QAction *action = w.window.toolAction(qs(tool.name));
