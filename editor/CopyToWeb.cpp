@@ -38,9 +38,10 @@ using richtext::qs;
 // number, a rule's dashes and a picture's address are text there (RtfTarget::Engine).
 QString engineText(const QTextDocument &document) {
   // Reading the engine's RTF back costs about as much as opening the file: only a document
-  // that holds numbers, rules or pictures needs it, as all else is the same text there.
+  // that holds numbers, rules, pictures or tables needs it, as all else is the same text there.
   QString text = document.toRawText();
-  bool flattened = text.contains(QChar::ObjectReplacementCharacter);
+  bool flattened = text.contains(QChar::ObjectReplacementCharacter) ||
+                   text.contains(QChar(0xFDD0));  // a table's frame: the engine has a padded block
   for (QTextBlock block = document.begin(); !flattened && block.isValid(); block = block.next()) {
     const QTextList *list = block.textList();
     const QTextListFormat::Style style = list ? list->format().style() : QTextListFormat::ListDisc;
