@@ -3,13 +3,21 @@
 // next, and the document as RTF through the writer and reader.
 #include "richtext/RichTextBox.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QRawFont>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QTextList>
 #include <algorithm>
 #include <memory>
@@ -484,6 +492,49 @@ RichTextBox::UndoStep::UndoStep(RichTextBox &box) : cursor_(box.document()) {
 }
 
 RichTextBox::UndoStep::~UndoStep() { cursor_.endEditBlock(); }
+
+// Qt numbers every list from 1. A list that starts elsewhere gets its own numbers drawn over
+// Qt's, as Qt draws them: right-aligned a blank's width before the item's first line, in the
+// item's first characters' font.
+void RichTextBox::paintEvent(QPaintEvent *event) {
+  QTextEdit::paintEvent(event);
+  QPainter painter(viewport());
+  const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  QAbstractTextDocumentLayout *layout = document()->documentLayout();
+  const QRect area = event->rect();
+  for (QTextBlock block = cursorForPosition(area.topLeft()).block(); block.isValid();
+       block = block.next()) {
+    const QRectF box = layout->blockBoundingRect(block).translated(-scrolled);
+    if (box.top() > area.bottom()) break;
+    const QTextList *list = block.textList();
+    const QTextLayout *lines = block.layout();
+    if (!list || !list->format().hasProperty(kListStartProperty) || !lines ||
+        lines->lineCount() == 0)
+      continue;
+    const QString label = listItemLabel(block);
+    if (label.isEmpty()) continue;
+    const QTextCharFormat look =
+        block.begin().atEnd() ? block.charFormat() : block.begin().fragment().charFormat();
+    // The size the first line is drawn at, which the format may leave to the document.
+    QFont font = look.font().resolve(document()->defaultFont());
+    if (const QList<QGlyphRun> runs = lines->glyphRuns(0, 1); !runs.isEmpty())
+      font.setPixelSize(std::max(1, int(std::lround(runs.first().rawFont().pixelSize()))));
+    const QFontMetricsF metrics(font, viewport());
+    const QTextLine first = lines->lineAt(0);
+    const QPointF start = box.topLeft() + first.position();
+    const qreal end = start.x() - metrics.horizontalAdvance(u' ');
+    // Left of an item's first line there is only its marker (Qt's may run past the view's
+    // edge): all of it goes.
+    painter.fillRect(QRectF(0, start.y(), start.x(), first.height()), palette().base());
+    painter.setFont(font);
+    painter.setPen(look.foreground().style() != Qt::NoBrush ? look.foreground().color()
+                                                            : palette().text().color());
+    // Where the indent is too narrow for the number and its blank, the number keeps to the
+    // view rather than run off its edge.
+    const qreal left = std::max(1.0, end - metrics.horizontalAdvance(label));
+    painter.drawText(QPointF(left, start.y() + first.ascent()), label);
+  }
+}
 
 bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const {
   for (const QString &type : kRtfMimeTypes)

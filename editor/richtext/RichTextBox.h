@@ -207,6 +207,7 @@ class RichTextBox : public QTextEdit {
   // item (or over whole items) they change its level;
   // Return at the end of a heading starts a paragraph of normal text.
   void keyPressEvent(QKeyEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
   // Pictures are shown as a placeholder naming their address and alternative text: no
   // resource is ever fetched.
   QVariant loadResource(int type, const QUrl &name) override;

@@ -171,6 +171,20 @@ bool isRule(const QTextBlock &block) {
          block.length() <= 1;
 }
 
+}  // namespace
+
+QString listItemLabel(const QTextBlock &block) {
+  const QTextList *list = block.textList();
+  if (!list || !isNumberedStyle(list->format().style())) return {};
+  // Qt's own text for a list that starts at 1; its numbers know no other start.
+  if (!list->format().hasProperty(kListStartProperty)) return list->itemText(block);
+  return formatNumber(listStartOf(*list) + list->itemNumber(block),
+                      numberFormatOf(list->format().style())) +
+         u'.';
+}
+
+namespace {
+
 class Writer {
  public:
   Writer(const QTextDocument &document, int from, int to, RtfTarget target)
@@ -422,14 +436,7 @@ class Writer {
     QString prefix;
     const ParagraphFormatting paragraph = paragraphFormattingOf(block);
     QString number;
-    if (list && isNumberedStyle(style)) {
-      // Qt's own text for a list that starts at 1; its numbers know no other start.
-      const QVariant start = list->format().property(kListStartProperty);
-      number = start.isValid() ? formatNumber(listStartOf(*list) + list->itemNumber(block),
-                                              numberFormatOf(style)) +
-                                     u'.'
-                               : list->itemText(block);
-    }
+    if (list && isNumberedStyle(style)) number = listItemLabel(block);
     startParagraph(paragraph, number);
     if (!file_ && list && isNumberedStyle(style)) prefix = number + u'\t';
     if (!file_ && isRule(block) && position >= from_) prefix = QString::fromUtf16(kRuleText);

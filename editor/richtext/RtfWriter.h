@@ -7,6 +7,7 @@
 // dropped. A link is a hyperlink field, "{\field{\*\fldinst HYPERLINK "ADDRESS"}{\fldrslt
 // TEXT}}", the run's formatting inside the result.
 #include <QByteArray>
+#include <QTextBlock>
 #include <cstdint>
 
 class QTextDocument;
@@ -23,6 +24,10 @@ enum class RtfTarget : std::uint8_t {
   // The engine that makes a post's HTML: its dialect alone.
   Engine,
 };
+
+// The number a numbered list item shows, with its dot ("3.", "c.", "iv."), its list's start
+// counted in; empty for any other paragraph. Qt's own item text knows no start but 1.
+QString listItemLabel(const QTextBlock &block);
 
 QByteArray writeRtf(const QTextDocument &document, int from = 0, int to = -1,
                     RtfTarget target = RtfTarget::File);

@@ -25,6 +25,7 @@
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
+#include "richtext/RtfWriter.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::richtext::Alignment;
@@ -776,4 +777,59 @@ TEST(RichTextBox, OpeningALargeFileShowsItsProgress) {
     EXPECT_TRUE(w.busy[i]);
   }
   EXPECT_TRUE(w.window.statusBar()->currentMessage().isEmpty());
+}
+
+namespace {
+
+using quillmark::richtext::kListStartProperty;
+using quillmark::richtext::RichTextBox;
+
+// Two items of a list in `style`, starting at `start` (0: no start of its own).
+void twoItems(RichTextBox &box, QTextListFormat::Style style, int start) {
+  box.setText(u"first\nsecond"_s);
+  QTextCursor cursor(box.document());
+  cursor.select(QTextCursor::Document);
+  QTextListFormat list;
+  list.setStyle(style);
+  if (start != 0) list.setProperty(kListStartProperty, start);
+  cursor.createList(list);
+}
+
+}  // namespace
+
+// Qt numbers every list from 1; the numbers a list with a start of its own shows are its own,
+// in the files, the posts and on screen.
+TEST(RichTextBox, AListShowsTheNumbersItsStartGives) {
+  const struct {
+    const char *name;
+    QTextListFormat::Style style;
+    int start;
+    QString first, second;
+  } cases[] = {
+      {"decimal from 3", QTextListFormat::ListDecimal, 3, u"3."_s, u"4."_s},
+      {"letters from b", QTextListFormat::ListLowerAlpha, 2, u"b."_s, u"c."_s},
+      {"roman from IV", QTextListFormat::ListUpperRoman, 4, u"IV."_s, u"V."_s},
+      {"no start: Qt's own", QTextListFormat::ListDecimal, 0, u"1."_s, u"2."_s},
+      {"bullets have none", QTextListFormat::ListDisc, 5, QString(), QString()},
+  };
+  for (const auto &c : cases) {
+    RichTextBox box;
+    twoItems(box, c.style, c.start);
+    const QTextBlock first = box.document()->begin();
+    EXPECT_EQ(quillmark::richtext::listItemLabel(first), c.first) << c.name;
+    EXPECT_EQ(quillmark::richtext::listItemLabel(first.next()), c.second) << c.name;
+  }
+
+  // On screen: the numbers' corner differs from a list counted from 1, the items' text not.
+  const auto shown = [](int start) {
+    RichTextBox box;
+    box.resize(300, 120);
+    box.setCursorWidth(0);  // no blinking insertion point in the picture
+    twoItems(box, QTextListFormat::ListDecimal, start);
+    box.show();
+    return box.viewport()->grab().toImage();
+  };
+  const QImage fromOne = shown(0), fromSeven = shown(7);
+  EXPECT_NE(fromOne.copy(0, 0, 16, 40), fromSeven.copy(0, 0, 16, 40));
+  EXPECT_EQ(fromOne.copy(40, 0, 200, 40), fromSeven.copy(40, 0, 200, 40));
 }
