@@ -112,6 +112,7 @@ TEST(PreviewAgainstABrowser, AnHtmlPostShowsTheBrowsersLines) {
       u"examples/sample-post.html"_s,
       u"tests/cli/golden/documents/word-processor-post.html"_s,
       u"tests/cli/golden/documents/abiword.html"_s,
+      u"tests/cli/golden/documents/abiword-table.html"_s,
       u"tests/cli/golden/documents/libreoffice.html"_s,
       u"tests/cli/golden/documents/pandoc.html"_s,
       u"tests/cli/golden/documents/word.html"_s,

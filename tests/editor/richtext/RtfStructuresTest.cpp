@@ -712,6 +712,29 @@ TEST(RtfTablesRead, WordFixtureOpensItsTable) {
   EXPECT_EQ(cellText(*table, 0, 1), u"B1"_s);
 }
 
+// A statistics table another word processor wrote (AbiWord, from a page's table) opens as a
+// table: every row and cell in place, a "|" and a "[" in cells kept as text.
+TEST(RtfTablesRead, AbiWordsStatisticsTableOpensAsATable) {
+  QFile file(u":/fixtures/abiword-table.rtf"_s);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QTextDocument read;
+  ASSERT_TRUE(readRtf(file.readAll(), read));
+  const QTextTable *table = onlyTable(read);
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rows(), 4);
+  ASSERT_EQ(table->columns(), 4);
+  const QString expected[4][4] = {{u"Team"_s, u"Played"_s, u"Won"_s, u"Points"_s},
+                                  {u"Harbour City"_s, u"38"_s, u"24"_s, u"80"_s},
+                                  {u"Northgate | United"_s, u"38"_s, u"21"_s, u"71"_s},
+                                  {u"Rovers [B]"_s, u"38"_s, u"19"_s, u"66"_s}};
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 4; ++column)
+      EXPECT_EQ(cellText(*table, row, column), expected[row][column]) << row << "," << column;
+  }
+  EXPECT_TRUE(read.toPlainText().startsWith(u"League table after 38 games:"_s));
+  EXPECT_TRUE(read.toPlainText().trimmed().endsWith(u"Source: the league."_s));
+}
+
 // Another word processor opens a file of ours with a table: AbiWord's HTML of it has the
 // table and its cells. Skipped where AbiWord is not installed.
 TEST(RtfTablesRead, AnotherWordProcessorOpensItsTables) {
