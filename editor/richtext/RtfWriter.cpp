@@ -320,9 +320,9 @@ class Writer {
     }
   }
 
-  // Ends the paragraph before a table's row, which does not end with "\par" when it is
-  // another row.
-  void endParagraphForTable() {
+  // Ends the paragraph written last with "\par", unless it ended a table's row, which ends
+  // with "\row".
+  void endParagraphBefore() {
     closeLink();
     if (paragraphCount_ > 0 && !afterRow_) {
       finishParagraph();
@@ -331,6 +331,12 @@ class Writer {
       needBlank_ = false;
       atLineStart_ = true;
     }
+  }
+
+  // Ends the paragraph before a table's row, which does not end with "\par" when it is
+  // another row.
+  void endParagraphForTable() {
+    endParagraphBefore();
     afterRow_ = false;
     ++paragraphCount_;
   }
@@ -635,14 +641,7 @@ class Writer {
   // Ends the paragraph before, if any, and writes "\pard" and the paragraph words when the
   // formatting differs from the paragraph before's.
   void startParagraph(const ParagraphFormatting &paragraph, const QString &number = {}) {
-    closeLink();
-    if (paragraphCount_ > 0 && !afterRow_) {
-      finishParagraph();
-      body_ += "\\par";
-      body_ += kLineEnd;
-      needBlank_ = false;
-      atLineStart_ = true;
-    }
+    endParagraphBefore();
     ++paragraphCount_;
     afterRow_ = false;
     const bool changed = !paragraph_ || *paragraph_ != paragraph;
