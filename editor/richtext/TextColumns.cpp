@@ -38,13 +38,13 @@ QList<CellRange> cutAtTabs(QStringView line) {
   return cells;
 }
 
-QList<CellRange> cutAtOwnGaps(QStringView line) {
-  QList<CellRange> cells;
+// A line's own wide gaps: the runs of kMinimumGap or more blanks with text before and after
+// them, as [first blank, first character after) in the line's characters.
+std::vector<std::pair<int, int>> wideGapsOf(QStringView line) {
+  std::vector<std::pair<int, int>> gaps;
   const int size = int(line.size());
-  int start = 0;
   int i = 0;
   while (i < size && line[i] == u' ') ++i;
-  start = i;
   while (i < size) {
     if (line[i] != u' ') {
       ++i;
@@ -52,13 +52,21 @@ QList<CellRange> cutAtOwnGaps(QStringView line) {
     }
     int run = i;
     while (run < size && line[run] == u' ') ++run;
-    if (run - i >= kMinimumGap && run < size) {
-      cells << trimmed(line, start, i);
-      start = run;
-    }
+    if (run - i >= kMinimumGap && run < size) gaps.emplace_back(i, run);
     i = run;
   }
-  cells << trimmed(line, start, size);
+  return gaps;
+}
+
+QList<CellRange> cutAtOwnGaps(QStringView line) {
+  QList<CellRange> cells;
+  int start = 0;
+  while (start < int(line.size()) && line[start] == u' ') ++start;
+  for (const auto &[from, to] : wideGapsOf(line)) {
+    cells << trimmed(line, start, from);
+    start = to;
+  }
+  cells << trimmed(line, start, int(line.size()));
   return cells;
 }
 
@@ -131,27 +139,14 @@ QList<QList<CellRange>> cellsOfLines(const QStringList &lines) {
   // stands outside them (a cell of two words far apart, or columns not lined up) shows
   // there is no such layout.
   const auto ownGapsFit = [&](qsizetype l) {
-    const QString &line = lines[l];
     const std::vector<int> &at = starts[std::size_t(l)];
-    const int size = int(line.size());
-    int i = 0;
-    while (i < size && line[i] == u' ') ++i;
-    while (i < size) {
-      if (line[i] != u' ') {
-        ++i;
-        continue;
-      }
-      int run = i;
-      while (run < size && line[run] == u' ') ++run;
-      if (run - i >= kMinimumGap && run < size) {
-        const int from = at[std::size_t(i)];
-        const int to = at[std::size_t(run)];
-        if (std::none_of(gaps.begin(), gaps.end(), [&](const std::pair<int, int> &gap) {
-              return from < gap.second && gap.first < to;
-            }))
-          return false;
-      }
-      i = run;
+    for (const auto &[first, after] : wideGapsOf(lines[l])) {
+      const int from = at[std::size_t(first)];
+      const int to = at[std::size_t(after)];
+      if (std::none_of(gaps.begin(), gaps.end(), [&](const std::pair<int, int> &gap) {
+            return from < gap.second && gap.first < to;
+          }))
+        return false;
     }
     return true;
   };
