@@ -12,8 +12,10 @@ packages=(
   libenchant-2-dev pkg-config    # spelling: Enchant, which drives Hunspell,
   hunspell-en-us hunspell-en-gb  # and the American and British dictionaries for it
   qt6-base-dev xvfb              # the editor and its tests
+  qt6-l10n-tools qt6-translations-l10n  # its translations: lupdate, lrelease; Qt's own dialogs
   qt6-svg-dev                    # the program's icon, drawn from its SVG
   xdotool xclip x11-utils        # the end-to-end test drives the real program in Xvfb
+  at-spi2-core python3-pyatspi   # and lists its controls as a screen reader sees them
   chromium                       # the html post's preview is held against a real browser
   clang libclang-rt-dev          # fuzz targets and sanitizers
   clang-format                   # the formatting check of continuous integration

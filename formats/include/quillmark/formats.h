@@ -177,6 +177,24 @@ std::optional<std::string> checkPost(std::u16string_view webHtml, std::u16string
 std::optional<std::string> checkFragment(std::u16string_view webHtml,
                                          std::u16string_view documentText);
 
+// Reads a post back into a post model: the text of a post in `format` as a forum's edit box
+// shows it, a BBCode dialect through that dialect's own tags (any letter case; a tag the
+// dialect does not know, or one left unbalanced, is text; the code block's contents are
+// literal) or Markdown through cmark-gfm's tree. What the format writes, this reads, so
+// that writePost(readPost(writePost(m, f), f), f) is writePost(m, f). For `html` the
+// fragment is read as convertPost reads it. Nothing here fails: every text gives a model.
+// Time and memory are linear in the size of the text.
+post::Model readPost(std::u16string_view text, Format format);
+
+// Whether a post's text holds BBCode: a tag of any dialect opened and closed in it (a
+// Markdown post's "[link](...)" or "[x]" is not). What "automatic" reads the text as.
+bool looksLikeBbcode(std::u16string_view text);
+
+// The BBCode dialect a post's tags tell, when they tell one: a tag or a form that only one
+// dialect writes ("[HEADING=2]", "[list type=decimal]", "[hr]"...). std::nullopt when the
+// text fits several dialects alike, or holds no BBCode.
+std::optional<Format> dialectOf(std::u16string_view text);
+
 // The BBCode post as its forum shows it, as HTML for a browser: only the dialect's own tags
 // are read, in any letter case, and everything else is text, escaped. Tags left open are
 // closed at the end, a closing tag with nothing of its kind open is text. For `html` the post
