@@ -64,6 +64,9 @@ QString buttonDescription(const QAction &action) {
 }
 
 void describeToolbar(QToolBar &bar) {
+  // The button that shows the tools a narrow window has no room for.
+  if (auto *more = bar.findChild<QToolButton *>(u"qt_toolbar_ext_button"_s))
+    more->setAccessibleName(QCoreApplication::translate("Accessibility", "More tools"));
   for (QAction *action : bar.actions()) {
     auto *button = qobject_cast<QToolButton *>(bar.widgetForAction(action));
     if (button == nullptr) continue;
@@ -83,21 +86,6 @@ void describeToolbar(QToolBar &bar) {
     if (auto *list = qobject_cast<QComboBox *>(field); list && list->lineEdit()) {
       list->lineEdit()->setAccessibleName(name);
       list->lineEdit()->setAccessibleDescription(field->statusTip());
-    }
-  }
-}
-
-// The toolbars are named for what they hold: their window titles are the table's band names.
-void nameToolbars(QuillmarkMain &window) {
-  static constexpr std::pair<std::u16string_view, const char *> kNames[] = {
-      {u"Band1", QT_TRANSLATE_NOOP("Accessibility", "File and web toolbar")},
-      {u"Band2", QT_TRANSLATE_NOOP("Accessibility", "Formatting toolbar")},
-      {u"Band4", QT_TRANSLATE_NOOP("Accessibility", "Web sites toolbar")},
-  };
-  for (const auto &[band, name] : kNames) {
-    if (QToolBar *bar = window.band(QString::fromUtf16(band.data(), qsizetype(band.size())))) {
-      bar->setAccessibleName(QCoreApplication::translate("Accessibility", name));
-      describeToolbar(*bar);
     }
   }
 }
@@ -143,7 +131,8 @@ class LeaveWithCtrlTab final : public QObject {
 // F6 and Shift+F6 in the window, and in the preview's own window while it floats.
 void addPaneKeys(QuillmarkMain &window) {
   const auto add = [&window](QWidget *parent, bool backwards) {
-    auto *key = new QShortcut(QKeySequence(backwards ? Qt::SHIFT | Qt::Key_F6 : Qt::Key_F6), parent);
+    auto *key =
+        new QShortcut(QKeySequence(backwards ? Qt::SHIFT | Qt::Key_F6 : Qt::Key_F6), parent);
     QObject::connect(key, &QShortcut::activated, &window,
                      [&window, backwards] { focusNextPane(window, backwards); });
     return key;
@@ -190,8 +179,8 @@ void focusNextPane(QuillmarkMain &window, bool backwards) {
   for (qsizetype i = 0; i < panes.size(); ++i)
     if (focus != nullptr && (panes[i] == focus || panes[i]->isAncestorOf(focus))) at = i;
   const qsizetype count = panes.size();
-  const qsizetype next = at < 0 ? (backwards ? count - 1 : 0)
-                                : (at + (backwards ? count - 1 : 1)) % count;
+  const qsizetype next =
+      at < 0 ? (backwards ? count - 1 : 0) : (at + (backwards ? count - 1 : 1)) % count;
   QWidget *pane = panes[next];
   // The find bar takes the focus in its field.
   if (pane == &window.findBar())
@@ -204,8 +193,11 @@ void focusNextPane(QuillmarkMain &window, bool backwards) {
 }
 
 void makeAccessible(QuillmarkMain &window) {
-  nameToolbars(window);
+  for (QToolBar *bar : window.findChildren<QToolBar *>()) describeToolbar(*bar);
   window.menuBar()->setAccessibleName(QCoreApplication::translate("Accessibility", "Menu bar"));
+  // The button that shows the menus a narrow window has no room for.
+  if (auto *more = window.menuBar()->findChild<QToolButton *>(u"qt_menubar_ext_button"_s))
+    more->setAccessibleName(QCoreApplication::translate("Accessibility", "More menus"));
   window.box().setAccessibleName(QCoreApplication::translate("Accessibility", "Document"));
   window.box().setAccessibleDescription(QCoreApplication::translate(
       "Accessibility",

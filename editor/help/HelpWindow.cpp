@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -134,6 +135,8 @@ HelpWindow::HelpWindow(QWidget *parent)
   contents_->setAccessibleName(tr("Contents"));
   contents_->setAccessibleDescription(tr("The guide's pages; Enter opens the chosen one"));
   searchField_->setAccessibleName(tr("Search the guide"));
+  for (QToolButton *clear : searchField_->findChildren<QToolButton *>())
+    clear->setAccessibleName(tr("Clear"));
   searchField_->setAccessibleDescription(tr("The words to find in the guide's pages"));
   results_->setAccessibleName(tr("Pages found"));
   results_->setAccessibleDescription(tr("The pages that hold every word; Enter opens one"));

@@ -22,8 +22,7 @@ QColor mix(const QColor &from, const QColor &to, double share) {
 
 double relativeLuminance(const QColor &color) {
   const QColor rgb = color.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
-         0.0722 * linear(rgb.blueF());
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
 double contrastRatio(const QColor &a, const QColor &b) {

@@ -47,6 +47,8 @@ void FindBar::buildFindRow(QGridLayout &layout) {
   auto *findLabel = new QLabel(u"Fin&d:"_s);
   findLabel->setBuddy(find_);
   find_->setAccessibleName(tr("Find"));
+  for (QToolButton *clear : find_->findChildren<QToolButton *>())
+    clear->setAccessibleName(tr("Clear"));
   find_->setAccessibleDescription(
       tr("The text to look for; Enter finds the next match, Shift+Enter the previous one"));
   next->setAccessibleDescription(tr("Finds the next match"));

@@ -4,6 +4,7 @@
 // its own text keep a contrast of 4.5:1 on light and dark palettes.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -48,21 +49,24 @@ QString describeWidget(const QWidget &widget) {
                                  widget.objectName(), widget.window()->windowTitle());
 }
 
-// The visible controls under `root` that take the focus and have no accessible name.
+// The controls under `root` that have no accessible name: the visible ones that take the
+// focus, and every button, shown or not (a screen reader lists hidden ones too, and the
+// buttons Qt adds to a field or a toolbar take no focus).
 QStringList unnamedControls(QWidget &root) {
   QStringList found;
   QList<QWidget *> widgets = root.findChildren<QWidget *>();
   widgets.prepend(&root);
   for (QWidget *widget : widgets) {
     // The line edits of spin boxes and editable lists count: a screen reader lists them.
-    if (!widget->isVisible()) continue;
+    const bool button = qobject_cast<QAbstractButton *>(widget) != nullptr;
+    if (!widget->isVisible() && !button) continue;
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
     if (iface == nullptr) {
       found << describeWidget(*widget) + u": no accessible interface"_s;
       continue;
     }
     const bool focusable = iface->state().focusable || widget->focusPolicy() != Qt::NoFocus;
-    if (focusable && iface->text(QAccessible::Name).trimmed().isEmpty())
+    if ((focusable || button) && iface->text(QAccessible::Name).trimmed().isEmpty())
       found << describeWidget(*widget);
   }
   return found;
@@ -287,8 +291,8 @@ TEST(Accessibility, TheGaugeSaysItsLevelInWords) {
       {"well within", 100, 1000, u"100 / "_s + locale.toString(1000), u"100 of the "_s},
       {"near the limit", 950, 1000, u"950 / %1 (near the limit)"_s.arg(locale.toString(1000)),
        u"near the limit"_s},
-      {"over", 1010, 1000, u"%1 / %2 (over by 10)"_s.arg(locale.toString(1010),
-                                                          locale.toString(1000)),
+      {"over", 1010, 1000,
+       u"%1 / %2 (over by 10)"_s.arg(locale.toString(1010), locale.toString(1000)),
        u"10 more than the"_s},
   };
   QWidget parent;
@@ -338,7 +342,8 @@ TEST(Contrast, TheProgramsColoursReadOnEveryPalette) {
           << p.name << " gauge level " << int(level) << " " << gauge.name().toStdString();
     }
     const QColor muted = preview::mutedColor(p.text, p.base);
-    EXPECT_GE(contrastRatio(muted, p.base), 4.5) << p.name << " markup " << muted.name().toStdString();
+    EXPECT_GE(contrastRatio(muted, p.base), 4.5)
+        << p.name << " markup " << muted.name().toStdString();
     // Still muted: nearer the background than the text is.
     EXPECT_LT(contrastRatio(muted, p.base), contrastRatio(p.text, p.base)) << p.name;
   }
