@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QInputDialog>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -32,6 +33,7 @@
 #include "preview/Preview.h"
 #include "preview/PreviewPanel.h"
 #include "richtext/RichTextBox.h"
+#include "web/ForumsDialog.h"
 #include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
@@ -278,6 +280,92 @@ TEST(Accessibility, TabGoesDownTheWindowAndCtrlTabLeavesTheDocument) {
   QTest::keyClick(box, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), &w.window.postAsBox()) << "Ctrl+Shift+Tab goes back";
   EXPECT_EQ(w.window.box().toPlainText(), u"\t"_s) << "the one plain Tab typed a tab";
+}
+
+// Alt and the label's letter puts the keyboard in the list the label names; no menu title
+// has the letter.
+TEST(Accessibility, TheToolbarLabelsAccessKeysReachTheirLists) {
+  ScriptedWindow w;
+  w.window.show();
+  w.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+  QStringList titles;
+  for (QAction *title : w.window.menuBar()->actions()) titles << title->text();
+  const struct {
+    const char *name;
+    Qt::Key key;
+    QWidget *list;
+  } cases[] = {
+      {"Font Size", Qt::Key_Z, &w.window.fontSizeBox()},
+      {"Post as", Qt::Key_A, &w.window.postAsBox()},
+  };
+  for (const auto &c : cases) {
+    const QString letter = QKeySequence(c.key).toString().toLower();
+    for (const QString &title : titles)
+      EXPECT_FALSE(title.toLower().contains(u'&' + letter))
+          << c.name << " and " << title.toStdString();
+    w.window.box().setFocus();
+    QTest::keyClick(&w.window.box(), c.key, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), c.list) << c.name;
+  }
+}
+
+// Every dialog closes with Esc, and the table's takes its shape with Enter.
+TEST(Accessibility, DialogsCloseWithEscapeAndTakeEnter) {
+  ScriptedWindow w;
+  QtPlatform platform;
+  const auto press = [](Qt::Key key) {
+    QTimer::singleShot(0, [key] {
+      if (QWidget *dialog = QApplication::activeModalWidget()) {
+        QWidget *target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+        QTest::keyClick(target, key);
+      }
+    });
+    // Were the dialog to stay open, it is closed a while later so that the test goes on.
+    QTimer::singleShot(2000, [] {
+      if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+        dialog->done(QDialog::Rejected + 2);
+    });
+  };
+  const struct {
+    const char *name;
+    std::function<bool()> closedWithEscape;  // true: Esc closed it as a cancel
+  } cases[] = {
+      {"Insert Table",
+       [&] {
+         press(Qt::Key_Escape);
+         return !platform.askTable(&w.window, {}).has_value();
+       }},
+      {"Picture from Address",
+       [&] {
+         press(Qt::Key_Escape);
+         return !platform.askPicture(&w.window).has_value();
+       }},
+      {"Link",
+       [&] {
+         press(Qt::Key_Escape);
+         return !platform.askText(&w.window, u"Link"_s, u"&Address:"_s, {}).has_value();
+       }},
+      {"Forums",
+       [&] {
+         web::ForumsDialog forums(w.window.profiles(), &w.window);
+         press(Qt::Key_Escape);
+         return forums.exec() == QDialog::Rejected;
+       }},
+      {"About",
+       [&] {
+         AboutBox about(&w.window);
+         press(Qt::Key_Escape);
+         return about.exec() == QDialog::Rejected;
+       }},
+  };
+  for (const auto &c : cases) EXPECT_TRUE(c.closedWithEscape()) << c.name;
+
+  press(Qt::Key_Return);
+  const auto shape = platform.askTable(&w.window, {4, 2, true});
+  ASSERT_TRUE(shape.has_value()) << "Enter takes the shape";
+  EXPECT_EQ(shape->rows, 4);
+  EXPECT_EQ(shape->columns, 2);
 }
 
 TEST(Accessibility, TheGaugeSaysItsLevelInWords) {
