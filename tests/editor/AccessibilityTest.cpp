@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -308,6 +309,15 @@ TEST(Accessibility, TheToolbarLabelsAccessKeysReachTheirLists) {
     QTest::keyClick(&w.window.box(), c.key, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), c.list) << c.name;
   }
+  // While the replace row shows, Replace All has Alt+A too: the key goes to each in turn.
+  w.window.findBar().showReplace();
+  QSet<QWidget *> reached;
+  for (int i = 0; i < 2; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    reached << QApplication::focusWidget();
+  }
+  EXPECT_TRUE(reached.contains(&w.window.postAsBox()));
+  EXPECT_EQ(reached.size(), 2);
 }
 
 // Every dialog closes with Esc, and the table's takes its shape with Enter.
