@@ -32,7 +32,7 @@ QLabel *makePanel(const QString &objectName, const QString &text, QWidget *paren
 }  // namespace
 
 AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Quillmark"));
+  setWindowTitle(tr("About Quillmark"));
   setModal(true);
 
   QPalette background = palette();
@@ -60,14 +60,9 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
 }
 
 QString AboutBox::versionText() {
-  return QStringLiteral("Quillmark Version %1.%2.%3")
-      .arg(kVersionMajor)
-      .arg(kVersionMinor)
-      .arg(kVersionPatch);
+  return tr("Quillmark Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
 }
 
-QString AboutBox::aboutText() {
-  return QStringLiteral("Formatted forum posts from rich text. \u00A9 Norvane.");
-}
+QString AboutBox::aboutText() { return tr("Formatted forum posts from rich text. © Norvane."); }
 
 }  // namespace quillmark

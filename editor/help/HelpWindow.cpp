@@ -113,13 +113,13 @@ HelpWindow::HelpWindow(QWidget *parent)
       searchStatus_(new QLabel),
       browser_(new QTextBrowser) {
   initGuideResources();
-  setWindowTitle(u"Quillmark Help"_s);
+  setWindowTitle(tr("Quillmark Help"));
 
   contents_->setObjectName(u"contents"_s);
   for (const Page &page : pages()) addPageItem(contents_, page);
 
   searchField_->setObjectName(u"search"_s);
-  searchField_->setPlaceholderText(u"Type a word to search for"_s);
+  searchField_->setPlaceholderText(tr("Type a word to search for"));
   searchField_->setClearButtonEnabled(true);
   results_->setObjectName(u"results"_s);
   auto *searchTab = new QWidget;
@@ -131,8 +131,8 @@ HelpWindow::HelpWindow(QWidget *parent)
   searchLayout->addWidget(searchStatus_);
   searchLayout->addWidget(results_);
 
-  tabs_->addTab(contents_, u"&Contents"_s);
-  tabs_->addTab(searchTab, u"&Search"_s);
+  tabs_->addTab(contents_, tr("&Contents"));
+  tabs_->addTab(searchTab, tr("&Search"));
 
   browser_->setObjectName(u"page"_s);
   browser_->setOpenExternalLinks(true);
@@ -198,8 +198,7 @@ void HelpWindow::runSearch(const QString &query) {
   for (const Page &page : pages())
     if (found.contains(page.path)) addPageItem(results_, page);
   const bool nothing = found.isEmpty() && !query.trimmed().isEmpty();
-  searchStatus_->setText(nothing ? u"Nothing matches \u201c%1\u201d."_s.arg(query.trimmed())
-                                 : QString());
+  searchStatus_->setText(nothing ? tr("Nothing matches “%1”.").arg(query.trimmed()) : QString());
   searchStatus_->setVisible(nothing);
   highlightMatches();
 }
