@@ -1714,7 +1714,72 @@
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+116"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+81"/>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing a post, step by step</source>
+        <translation>Einen Beitrag schreiben – Schritt für Schritt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toolbars and menus</source>
+        <translation>Symbolleisten und Menüs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Formatting text</source>
+        <translation>Text formatieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tables</source>
+        <translation>Tabellen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fixed columns</source>
+        <translation>Feste Spalten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>What Copy to Web produces</source>
+        <translation>Was „Fürs Web kopieren“ erzeugt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forums, formats and links</source>
+        <translation>Foren, Formate und Links</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The preview and the length gauge</source>
+        <translation>Die Vorschau und die Längenanzeige</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finding, replacing and spelling</source>
+        <translation>Suchen, Ersetzen und Rechtschreibung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opening and saving files</source>
+        <translation>Dateien öffnen und speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Web sites and your browser</source>
+        <translation>Websites und Ihr Browser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkombinationen</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>Quillmark Help</source>
         <translation>Quillmark-Hilfe</translation>
     </message>

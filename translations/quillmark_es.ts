@@ -1714,7 +1714,72 @@
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+116"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+81"/>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing a post, step by step</source>
+        <translation>Escribir un mensaje paso a paso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toolbars and menus</source>
+        <translation>Barras de herramientas y menús</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Formatting text</source>
+        <translation>Dar formato al texto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tables</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fixed columns</source>
+        <translation>Columnas fijas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>What Copy to Web produces</source>
+        <translation>Qué produce Copiar para la Web</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forums, formats and links</source>
+        <translation>Foros, formatos y enlaces</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The preview and the length gauge</source>
+        <translation>La vista previa y el indicador de longitud</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finding, replacing and spelling</source>
+        <translation>Buscar, reemplazar y revisar la ortografía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opening and saving files</source>
+        <translation>Abrir y guardar archivos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Web sites and your browser</source>
+        <translation>Los sitios web y su navegador</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>Quillmark Help</source>
         <translation>Ayuda de Quillmark</translation>
     </message>

@@ -1714,7 +1714,72 @@
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+116"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+81"/>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing a post, step by step</source>
+        <translation>Rédiger un message, pas à pas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toolbars and menus</source>
+        <translation>Barres d’outils et menus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Formatting text</source>
+        <translation>Mise en forme du texte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tables</source>
+        <translation>Tableaux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fixed columns</source>
+        <translation>Colonnes fixes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>What Copy to Web produces</source>
+        <translation>Ce que produit Copier pour le Web</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forums, formats and links</source>
+        <translation>Forums, formats et liens</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The preview and the length gauge</source>
+        <translation>L’aperçu et la jauge de longueur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finding, replacing and spelling</source>
+        <translation>Rechercher, remplacer et vérifier l’orthographe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opening and saving files</source>
+        <translation>Ouvrir et enregistrer des fichiers</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Web sites and your browser</source>
+        <translation>Les sites web et votre navigateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>Quillmark Help</source>
         <translation>Aide de Quillmark</translation>
     </message>

@@ -1,14 +1,18 @@
 // The help window: a contents list and a search tab on the left, the page on the right. The
-// pages are plain HTML in the resources; the window adds nothing to them.
+// pages are plain HTML in the resources; the window adds nothing to them. The guide is shown
+// in the desktop's language where it has pages in it (:/help/LANG/), in English otherwise;
+// links between pages stay in the folder of the page they are on.
 #include "HelpWindow.h"
 
 #include <QColor>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -32,19 +36,35 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 constexpr QSize kInitialSize{900, 620};
 
-// The plain text of every page, read once: what the search looks through.
-const QList<QString> &pageTexts() {
-  static const QList<QString> texts = [] {
+// The folder of the guide in the desktop's language: ":/help/de" when the guide has pages in
+// the first of its languages that has any, ":/help" (English, the guide's own) otherwise.
+QString guideFolder() {
+  initGuideResources();
+  for (const QString &language : QLocale().uiLanguages()) {
+    const QString code = language.section(u'-', 0, 0);
+    if (code == u"en"_s || code == u"C"_s) break;
+    if (QFile::exists(u":/help/%1/index.html"_s.arg(code))) return u":/help/"_s + code;
+  }
+  return u":/help"_s;
+}
+
+// The plain text of every page of `pages`, read once per language: what the search looks
+// through.
+const QList<QString> &pageTexts(const QList<HelpWindow::Page> &pages) {
+  static QHash<QString, QList<QString>> texts;
+  const QString folder = guideFolder();
+  auto found = texts.find(folder);
+  if (found == texts.end()) {
     QList<QString> result;
-    for (const HelpWindow::Page &page : HelpWindow::pages()) {
+    for (const HelpWindow::Page &page : pages) {
       QFile file(page.path);
       QTextDocument document;
       if (file.open(QIODevice::ReadOnly)) document.setHtml(QString::fromUtf8(file.readAll()));
       result << document.toPlainText();
     }
-    return result;
-  }();
-  return texts;
+    found = texts.insert(folder, result);
+  }
+  return *found;
 }
 
 void addPageItem(QListWidget *list, const HelpWindow::Page &page) {
@@ -55,22 +75,36 @@ void addPageItem(QListWidget *list, const HelpWindow::Page &page) {
 }  // namespace
 
 const QList<HelpWindow::Page> &HelpWindow::pages() {
-  static const QList<Page> list{
-      {u":/help/index.html"_s, u"Contents"_s},
-      {u":/help/writing-a-post.html"_s, u"Writing a post, step by step"_s},
-      {u":/help/tools.html"_s, u"Toolbars and menus"_s},
-      {u":/help/formatting.html"_s, u"Formatting text"_s},
-      {u":/help/tables.html"_s, u"Tables"_s},
-      {u":/help/fixed-columns.html"_s, u"Fixed columns"_s},
-      {u":/help/copy-to-web.html"_s, u"What Copy to Web produces"_s},
-      {u":/help/forums.html"_s, u"Forums, formats and links"_s},
-      {u":/help/preview.html"_s, u"The preview and the length gauge"_s},
-      {u":/help/finding-and-spelling.html"_s, u"Finding, replacing and spelling"_s},
-      {u":/help/files.html"_s, u"Opening and saving files"_s},
-      {u":/help/web-sites.html"_s, u"Web sites and your browser"_s},
-      {u":/help/keyboard.html"_s, u"Keyboard shortcuts"_s},
+  // The pages and their titles in English, the guide's own language; a page of the
+  // desktop's language stands in for its English page where the guide has one.
+  static constexpr const char *kPages[][2] = {
+      {"index.html", QT_TR_NOOP("Contents")},
+      {"writing-a-post.html", QT_TR_NOOP("Writing a post, step by step")},
+      {"tools.html", QT_TR_NOOP("Toolbars and menus")},
+      {"formatting.html", QT_TR_NOOP("Formatting text")},
+      {"tables.html", QT_TR_NOOP("Tables")},
+      {"fixed-columns.html", QT_TR_NOOP("Fixed columns")},
+      {"copy-to-web.html", QT_TR_NOOP("What Copy to Web produces")},
+      {"forums.html", QT_TR_NOOP("Forums, formats and links")},
+      {"preview.html", QT_TR_NOOP("The preview and the length gauge")},
+      {"finding-and-spelling.html", QT_TR_NOOP("Finding, replacing and spelling")},
+      {"files.html", QT_TR_NOOP("Opening and saving files")},
+      {"web-sites.html", QT_TR_NOOP("Web sites and your browser")},
+      {"keyboard.html", QT_TR_NOOP("Keyboard shortcuts")},
   };
-  return list;
+  static QHash<QString, QList<Page>> lists;
+  const QString folder = guideFolder();
+  auto found = lists.find(folder);
+  if (found == lists.end()) {
+    QList<Page> list;
+    for (const auto &[file, title] : kPages) {
+      const QString name = QString::fromLatin1(file);
+      const QString translated = folder + u'/' + name;
+      list.append({QFile::exists(translated) ? translated : u":/help/"_s + name, tr(title)});
+    }
+    found = lists.insert(folder, list);
+  }
+  return *found;
 }
 
 namespace {
@@ -94,7 +128,7 @@ QStringList HelpWindow::search(const QString &query) {
   const QList<QRegularExpression> patterns = wordPatterns(query);
   if (patterns.isEmpty()) return {};
   QStringList found;
-  const QList<QString> &texts = pageTexts();
+  const QList<QString> &texts = pageTexts(pages());
   for (qsizetype i = 0; i < texts.size(); ++i) {
     const QString &text = texts[i];
     if (std::all_of(patterns.cbegin(), patterns.cend(),

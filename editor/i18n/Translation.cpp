@@ -36,22 +36,26 @@ QString translated(const char *context, std::u16string_view text) {
 
 QString installTranslators(QCoreApplication &app, const QLocale &locale) {
   removeTranslators(app);
-  auto program = std::make_unique<QTranslator>();
-  // QTranslator::load walks the locale's languages in order of preference ("de-DE", "de")
-  // and stops at the first file it finds; an English desktop finds none.
-  if (!program->load(locale, u"quillmark"_s, u"_"_s, kResourceFolder)) return {};
-  const QString language = QLocale(program->language()).name().section(u'_', 0, 0);
-  app.installTranslator(program.get());
-  installed().program = std::move(program);
-
-  // Qt's own texts (the standard dialogs' buttons), where Debian's translations are there.
-  auto qt = std::make_unique<QTranslator>();
-  if (qt->load(locale, u"qtbase"_s, u"_"_s,
-               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    app.installTranslator(qt.get());
-    installed().qt = std::move(qt);
+  // The locale's languages in order of preference ("de-DE", "de"; LANGUAGE's list first on
+  // the desktop). English, the program's own, ends the walk: "en:de" means English.
+  for (QString language : locale.uiLanguages()) {
+    language.replace(u'-', u'_');
+    if (language == u"C"_s || language == u"en"_s || language.startsWith(u"en_"_s)) return {};
+    auto program = std::make_unique<QTranslator>();
+    // "quillmark_de_DE", then "quillmark_de": QTranslator drops the parts after '_'.
+    if (!program->load(u"quillmark_"_s + language, kResourceFolder)) continue;
+    const QString code = language.section(u'_', 0, 0);
+    app.installTranslator(program.get());
+    installed().program = std::move(program);
+    // Qt's own texts (the standard dialogs' buttons), where Debian's translations are there.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(u"qtbase_"_s + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      app.installTranslator(qt.get());
+      installed().qt = std::move(qt);
+    }
+    return code;
   }
-  return language;
+  return {};
 }
 
 void removeTranslators(QCoreApplication &app) {

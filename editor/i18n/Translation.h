@@ -36,9 +36,10 @@ inline constexpr std::u16string_view ui{literal.text, sizeof(literal.text) / siz
 QString translated(const char *context, std::u16string_view text);
 
 // Installs on `app` the program's translator for the first of `locale`'s languages that has
-// one, and Qt's own (qtbase) for that locale. QLocale::system() is the desktop's: its
-// languages follow LANGUAGE, LC_ALL, LC_MESSAGES and LANG. English, the program's own language, needs
-// none. Returns the language installed ("de"), empty when the program stays English.
+// one, and Qt's own (qtbase) for that language; an English language before it keeps the
+// program English. QLocale::system() is the desktop's: its
+// languages follow LANGUAGE, LC_ALL, LC_MESSAGES and LANG. English, the program's own language,
+// needs none. Returns the language installed ("de"), empty when the program stays English.
 QString installTranslators(QCoreApplication &app, const QLocale &locale);
 
 // Removes what installTranslators installed, so that the program speaks English again.
