@@ -43,7 +43,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
   QLabel *version = makePanel(QStringLiteral("pnltour"), versionText(), this);
   QLabel *about = makePanel(QStringLiteral("Panel3D1"), aboutText(), this);
 
-  auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+  auto *ok = new QPushButton(tr("&OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

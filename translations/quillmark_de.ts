@@ -65,6 +65,7 @@
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1122"/>
         <source>The file is not an RTF document.</source>
         <translation>Die Datei ist kein RTF-Dokument.</translation>
     </message>
@@ -1396,7 +1397,12 @@
         <translation>Über Quillmark</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+11"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Quillmark Version %1.%2.%3</source>
         <translation>Quillmark, Version %1.%2.%3</translation>
     </message>
@@ -1971,7 +1977,12 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+19"/>
+        <source>%1 (built in)</source>
+        <translation>%1 (mitgeliefert)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>New forum</source>
         <translation>Neues Forum</translation>
     </message>

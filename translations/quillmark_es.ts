@@ -65,6 +65,7 @@
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1122"/>
         <source>The file is not an RTF document.</source>
         <translation>El archivo no es un documento RTF.</translation>
     </message>
@@ -1396,7 +1397,12 @@
         <translation>Acerca de Quillmark</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+11"/>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Quillmark Version %1.%2.%3</source>
         <translation>Quillmark versión %1.%2.%3</translation>
     </message>
@@ -1971,7 +1977,12 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>&amp;Quitar</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+19"/>
+        <source>%1 (built in)</source>
+        <translation>%1 (predefinido)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>New forum</source>
         <translation>Foro nuevo</translation>
     </message>

@@ -65,6 +65,7 @@
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1122"/>
         <source>The file is not an RTF document.</source>
         <translation>Le fichier n’est pas un document RTF.</translation>
     </message>
@@ -1396,7 +1397,12 @@
         <translation>À propos de Quillmark</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+11"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Quillmark Version %1.%2.%3</source>
         <translation>Quillmark version %1.%2.%3</translation>
     </message>
@@ -1971,7 +1977,12 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+19"/>
+        <source>%1 (built in)</source>
+        <translation>%1 (intégré)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>New forum</source>
         <translation>Nouveau forum</translation>
     </message>

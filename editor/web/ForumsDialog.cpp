@@ -107,7 +107,7 @@ void ForumsDialog::fill(const QString &select) {
   list_->clear();
   int row = 0;
   for (const Profile &profile : store_.profiles()) {
-    list_->addItem(profile.builtIn ? profile.name + u" (built in)"_s : profile.name);
+    list_->addItem(profile.builtIn ? tr("%1 (built in)").arg(profile.name) : profile.name);
     if (profile.name == select) row = list_->count() - 1;
   }
   list_->setCurrentRow(row);

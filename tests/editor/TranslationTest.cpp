@@ -78,8 +78,7 @@ QStringList sharedKeys(const QString &where, const QList<QAction *> &items) {
   for (QAction *item : items) {
     if (item->isSeparator()) continue;
     if (const auto key = accessKey(item->text())) {
-      if (keys.contains(*key))
-        problems << where + u": "_s + keys[*key] + u" and "_s + item->text();
+      if (keys.contains(*key)) problems << where + u": "_s + keys[*key] + u" and "_s + item->text();
       keys.insert(*key, item->text());
     }
     if (QMenu *submenu = item->menu()) {
@@ -142,8 +141,8 @@ std::string str(const QString &text) { return text.toStdString(); }
 TEST(Translation, EveryMessageOfEveryCatalogueIsTranslatedAndKeepsWhatTheCodeFillsIn) {
   for (const Language &language : kLanguages) {
     const QString code = QString::fromLatin1(language.locale).left(2);
-    const QString path = QStringLiteral(QUILLMARK_TRANSLATIONS_DIR) + u"/quillmark_"_s + code +
-                         u".ts"_s;
+    const QString path =
+        QStringLiteral(QUILLMARK_TRANSLATIONS_DIR) + u"/quillmark_"_s + code + u".ts"_s;
     const QList<Message> messages = readCatalogue(path);
     EXPECT_GT(messages.size(), 300) << language.name;
     for (const Message &m : messages) {
@@ -169,7 +168,8 @@ TEST(Translation, EachLanguagesMenusHaveTheirOwnAccessKeys) {
     ASSERT_FALSE(titles.isEmpty());
     EXPECT_EQ(titles.front()->text(), language.fileMenu) << language.name;
     for (QAction *title : titles)
-      EXPECT_TRUE(accessKey(title->text()).has_value()) << language.name << ": " << str(title->text());
+      EXPECT_TRUE(accessKey(title->text()).has_value())
+          << language.name << ": " << str(title->text());
     for (const QString &problem : sharedKeys(u"menu bar"_s, titles))
       ADD_FAILURE() << language.name << ": " << str(problem);
     EXPECT_TRUE(w.window.windowTitle().startsWith(language.untitled)) << language.name;
@@ -222,7 +222,8 @@ TEST(Translation, TheDesktopsLanguageChoosesTheTranslatorAtStartUp) {
       environment.remove(QString::fromLatin1(name));
     for (const QString &setting : c.environment)
       environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    environment.insert(u"QUILLMARK_EXPECTED_LANGUAGE"_s, c.expected.isEmpty() ? u"en"_s : c.expected);
+    environment.insert(u"QUILLMARK_EXPECTED_LANGUAGE"_s,
+                       c.expected.isEmpty() ? u"en"_s : c.expected);
     QProcess child;
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(),
@@ -241,8 +242,10 @@ TEST(Translation, StartsInTheExpectedLanguage) {
   if (expected.isEmpty()) GTEST_SKIP() << "run by TheDesktopsLanguageChoosesTheTranslatorAtStartUp";
   const QString installed = i18n::installTranslators(*qApp, QLocale::system());
   EXPECT_EQ(installed.isEmpty() ? u"en"_s : installed, expected);
-  const QHash<QString, QString> fileMenus{
-      {u"en"_s, u"&File"_s}, {u"de"_s, u"&Datei"_s}, {u"fr"_s, u"&Fichier"_s}, {u"es"_s, u"&Archivo"_s}};
+  const QHash<QString, QString> fileMenus{{u"en"_s, u"&File"_s},
+                                          {u"de"_s, u"&Datei"_s},
+                                          {u"fr"_s, u"&Fichier"_s},
+                                          {u"es"_s, u"&Archivo"_s}};
   quillmark::testing::ScriptedWindow w;
   EXPECT_EQ(w.window.menuBar()->actions().front()->text(), fileMenus.value(expected));
   i18n::removeTranslators(*qApp);
@@ -293,8 +296,8 @@ TEST(Translation, TheLossReportInEnglishIsTheFormatsLibrarys) {
     const auto element = static_cast<quillmark::Element>(i);
     EXPECT_EQ(str(quillmark::post::lostElementName(element)), quillmark::elementName(element));
   }
-  for (const char *unit : {"run", "paragraph", "item", "block", "break", "link", "heading",
-                           "quote", "rule", "picture", "list", "table"}) {
+  for (const char *unit : {"run", "paragraph", "item", "block", "break", "link", "heading", "quote",
+                           "rule", "picture", "list", "table"}) {
     for (std::size_t count : {1u, 2u, 12u}) {
       const quillmark::Loss loss{quillmark::Element::Bold, count, unit};
       EXPECT_EQ(str(quillmark::post::lostLine(loss)), quillmark::formatLoss(loss)) << unit;
@@ -320,7 +323,8 @@ TEST(Translation, TheLossReportInGermanSaysOneAndMoreApart) {
 // dialogs' buttons speak the program's language.
 TEST(Translation, QtsOwnDialogsFollowTheProgramsLanguage) {
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (!QFile::exists(folder + u"/qtbase_de.qm"_s)) GTEST_SKIP() << "no qtbase_de.qm in " << str(folder);
+  if (!QFile::exists(folder + u"/qtbase_de.qm"_s))
+    GTEST_SKIP() << "no qtbase_de.qm in " << str(folder);
   const InLanguage in{QLocale(QLocale::German, QLocale::Germany)};
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Abbrechen"_s);
 }
