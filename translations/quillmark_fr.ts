@@ -112,7 +112,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+34"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+30"/>
         <source>bold</source>
         <translation>gras</translation>
     </message>
@@ -377,12 +377,12 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+69"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tableaux (1 affiché sous forme de bloc de code)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>tables (%1 shown as code blocks)</source>
         <translation>tableaux (%1 affichés sous forme de blocs de code)</translation>
     </message>
@@ -395,12 +395,12 @@
 <context>
     <name>Post</name>
     <message>
-        <location line="-30"/>
+        <location line="-26"/>
         <source>%1 characters as %2</source>
         <translation>%1 caractères au format %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source> (%1 characters longer than the %2 %3 takes)</source>
         <translation> (%1 caractères de plus que les %2 acceptés par %3)</translation>
     </message>
@@ -410,7 +410,7 @@
         <translation>, mais le forum n’affiche pas&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>This forum does not show: %1</source>
         <translation>Ce forum n’affiche pas&#xa0;: %1</translation>
     </message>

@@ -23,10 +23,6 @@ namespace {
 
 using richtext::qs;
 
-QString translated(const char *context, const char *text) {
-  return QCoreApplication::translate(context, text);
-}
-
 // The names of the elements as the loss report says them, in Element order: the formats
 // library's own English names (elementName), marked here so that the report is shown in the
 // desktop's language.
@@ -73,11 +69,11 @@ constexpr UnitTexts kUnitTexts[] = {
 QString elementNoun(Element element) {
   switch (element) {
     case Element::Centre:
-      return translated("Loss", QT_TRANSLATE_NOOP("Loss", "centring"));
+      return QCoreApplication::translate("Loss", "centring");
     case Element::Right:
-      return translated("Loss", QT_TRANSLATE_NOOP("Loss", "right alignment"));
+      return QCoreApplication::translate("Loss", "right alignment");
     case Element::Table:
-      return translated("Loss", QT_TRANSLATE_NOOP("Loss", "tables"));
+      return QCoreApplication::translate("Loss", "tables");
     default:
       return lostElementName(element);
   }
@@ -86,14 +82,15 @@ QString elementNoun(Element element) {
 }  // namespace
 
 QString lostElementName(Element element) {
-  return translated("Loss", kElementNames[static_cast<std::size_t>(element)]);
+  return QCoreApplication::translate("Loss", kElementNames[static_cast<std::size_t>(element)]);
 }
 
 QString lostCount(const Loss &loss) {
   const QString count = QString::number(loss.count);
   for (const UnitTexts &texts : kUnitTexts)
     if (texts.unit == loss.unit)
-      return translated("Loss", loss.count == 1 ? texts.one : texts.more).arg(count);
+      return QCoreApplication::translate("Loss", loss.count == 1 ? texts.one : texts.more)
+          .arg(count);
   // A unit without texts of its own (none today) is said in English.
   return u"%1 %2%3"_s.arg(count, QString::fromUtf8(loss.unit.data(), qsizetype(loss.unit.size())),
                           loss.count == 1 ? QString() : u"s"_s);
@@ -102,11 +99,10 @@ QString lostCount(const Loss &loss) {
 QString lostLine(const Loss &loss) {
   // A table is never lost: it is written another way.
   if (loss.element == Element::Table)
-    return loss.count == 1
-               ? translated("Loss", QT_TRANSLATE_NOOP("Loss", "table: shown as a code block"))
-               : translated("Loss", QT_TRANSLATE_NOOP("Loss", "table: %1 shown as code blocks"))
-                     .arg(loss.count);
-  return translated("Loss", QT_TRANSLATE_NOOP("Loss", "%1: %2"))
+    return loss.count == 1 ? QCoreApplication::translate("Loss", "table: shown as a code block")
+                           : QCoreApplication::translate("Loss", "table: %1 shown as code blocks")
+                                 .arg(loss.count);
+  return QCoreApplication::translate("Loss", "%1: %2")
       .arg(lostElementName(loss.element), lostCount(loss));
 }
 
@@ -154,19 +150,17 @@ MadePost makePost(Converter &converter, const QTextDocument &document,
 
 QString postReport(const MadePost &post) {
   const QLocale locale;
-  QString report = translated("Post", QT_TRANSLATE_NOOP("Post", "%1 characters as %2"))
+  QString report = QCoreApplication::translate("Post", "%1 characters as %2")
                        .arg(locale.toString(post.text.size()), qs(formatDisplayName(post.format)));
   if (post.limit > 0 && post.text.size() > post.limit)
-    report += translated("Post",
-                         QT_TRANSLATE_NOOP("Post", " (%1 characters longer than the %2 %3 takes)"))
+    report += QCoreApplication::translate("Post", " (%1 characters longer than the %2 %3 takes)")
                   .arg(locale.toString(post.text.size() - post.limit), locale.toString(post.limit),
                        post.profileName);
   if (!post.losses.empty()) {
     // "colour: 3 runs, centre: 1 paragraph", as formatLosses says it, on one line.
     QStringList lost;
     for (const Loss &loss : post.losses) lost << lostLine(loss);
-    report += translated("Post", QT_TRANSLATE_NOOP("Post", "; not shown there: %1"))
-                  .arg(lost.join(u", "_s));
+    report += QCoreApplication::translate("Post", "; not shown there: %1").arg(lost.join(u", "_s));
   }
   return report;
 }
@@ -177,17 +171,15 @@ QString lossHeader(const LossReport &losses) {
   for (const Loss &loss : losses) {
     if (loss.element == Element::Table) {
       items << (loss.count == 1
-                    ? translated("Loss",
-                                 QT_TRANSLATE_NOOP("Loss", "tables (1 shown as a code block)"))
-                    : translated("Loss",
-                                 QT_TRANSLATE_NOOP("Loss", "tables (%1 shown as code blocks)"))
+                    ? QCoreApplication::translate("Loss", "tables (1 shown as a code block)")
+                    : QCoreApplication::translate("Loss", "tables (%1 shown as code blocks)")
                           .arg(loss.count));
       continue;
     }
-    items << translated("Loss", QT_TRANSLATE_NOOP("Loss", "%1 (%2)"))
+    items << QCoreApplication::translate("Loss", "%1 (%2)")
                  .arg(elementNoun(loss.element), lostCount(loss));
   }
-  return translated("Post", QT_TRANSLATE_NOOP("Post", "This forum does not show: %1"))
+  return QCoreApplication::translate("Post", "This forum does not show: %1")
       .arg(items.join(u", "_s));
 }
 
