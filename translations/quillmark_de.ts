@@ -1372,6 +1372,151 @@
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <location filename="../cli/Files.cpp" line="+93"/>
+        <location line="+143"/>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <location line="-73"/>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot run %1: %2</source>
+        <translation>%1 kann nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="+41"/>
+        <source>the editor&apos;s components are not installed</source>
+        <translation>die Komponenten des Editors sind nicht installiert</translation>
+    </message>
+    <message>
+        <location filename="../cli/Options.cpp" line="+33"/>
+        <source>write the post in FORMAT (default html), one of the formats below</source>
+        <translation>den Beitrag im Format FORMAT schreiben (Standard: html), eines der unten genannten Formate</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown format &apos;%1&apos;; the formats are %2</source>
+        <translation>unbekanntes Format &apos;%1&apos;; die Formate sind %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>on standard error, one line per element the format cannot
+show, with how many were dropped (&quot;colour: 3 runs&quot;)</source>
+        <translation>auf der Standardfehlerausgabe eine Zeile je Element, das das Format
+nicht darstellen kann, mit der Zahl der weggelassenen (&quot;colour: 3 runs&quot;)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the converter&apos;s option string (default &quot;+CR+A&quot;); its flags,
+which may be combined:
+  +CR     a CR-LF after every &lt;br&gt; and &lt;/li&gt;
+  +A      hyperlink fields become links (&lt;a href&gt;)
+  +F=&lt;n&gt;  font size &lt;n&gt; is the page&apos;s base size and gets no attribute
+  -FF     drop font faces</source>
+        <translation>die Optionszeichenkette des Konverters (Standard: &quot;+CR+A&quot;); ihre Schalter,
+die sich kombinieren lassen:
+  +CR     ein CR-LF nach jedem &lt;br&gt; und &lt;/li&gt;
+  +A      Hyperlink-Felder werden zu Links (&lt;a href&gt;)
+  +F=&lt;n&gt;  Schriftgröße &lt;n&gt; ist die Grundgröße der Seite und erhält kein Attribut
+  -FF     Schriftarten weglassen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the converter&apos;s output as is, without the &quot;Copy to Web&quot; rewrites
+(html only)</source>
+        <translation>die Ausgabe des Konverters unverändert, ohne die Umschreibungen von &quot;Fürs Web kopieren&quot;
+(nur html)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>open FILE in the editor first, and convert what the editor
+writes of it (reads RTF of any word processor)</source>
+        <translation>FILE zuerst im Editor öffnen und umwandeln, was der Editor
+daraus schreibt (liest RTF jeder Textverarbeitung)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write to FILE instead; it is replaced only once all is written</source>
+        <translation>stattdessen in FILE schreiben; die Datei wird erst ersetzt, wenn alles geschrieben ist</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe anzeigen und beenden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show the version and exit</source>
+        <translation>die Version anzeigen und beenden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>end of options: what follows is FILE, even if it starts with &quot;-&quot;</source>
+        <translation>Ende der Optionen: was folgt, ist FILE, auch wenn es mit &quot;-&quot; beginnt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML that &quot;Copy to Web&quot; puts on the
+clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;,
+and writes UTF-8 to standard output.
+
+Options:
+</source>
+        <translation>Aufruf: quillmark-convert [OPTIONS] [FILE]
+
+Wandelt ein RTF-Dokument in das kompakte Foren-HTML um, das „Fürs Web kopieren“ in die
+Zwischenablage legt. Liest FILE (Bytes in Windows-1252) oder die Standardeingabe, wenn
+FILE fehlt oder &quot;-&quot; ist, und schreibt UTF-8 auf die Standardausgabe.
+
+Optionen:
+</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>
+Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
+written, 2 for a bad command line.
+</source>
+        <translation>
+Exit-Status: 0 bei Erfolg, 1 wenn die Eingabe nicht gelesen oder die Ausgabe nicht
+geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
+</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>--raw gives HTML only; it takes no other --format</source>
+        <translation>--raw liefert nur HTML; es lässt kein anderes --format zu</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Formats:</source>
+        <translation>Formate:</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <location filename="../app/main.cpp" line="+49"/>

@@ -1372,6 +1372,151 @@
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <location filename="../cli/Files.cpp" line="+93"/>
+        <location line="+143"/>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <location line="-73"/>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot run %1: %2</source>
+        <translation>no se puede ejecutar %1: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="+41"/>
+        <source>the editor&apos;s components are not installed</source>
+        <translation>los componentes del editor no están instalados</translation>
+    </message>
+    <message>
+        <location filename="../cli/Options.cpp" line="+33"/>
+        <source>write the post in FORMAT (default html), one of the formats below</source>
+        <translation>escribe el mensaje en FORMAT (html de forma predeterminada), uno de los formatos siguientes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown format &apos;%1&apos;; the formats are %2</source>
+        <translation>formato desconocido &apos;%1&apos;; los formatos son %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>on standard error, one line per element the format cannot
+show, with how many were dropped (&quot;colour: 3 runs&quot;)</source>
+        <translation>en la salida de errores, una línea por cada elemento que el formato no puede
+mostrar, con cuántos se descartaron (&quot;colour: 3 runs&quot;)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the converter&apos;s option string (default &quot;+CR+A&quot;); its flags,
+which may be combined:
+  +CR     a CR-LF after every &lt;br&gt; and &lt;/li&gt;
+  +A      hyperlink fields become links (&lt;a href&gt;)
+  +F=&lt;n&gt;  font size &lt;n&gt; is the page&apos;s base size and gets no attribute
+  -FF     drop font faces</source>
+        <translation>la cadena de opciones del conversor (de forma predeterminada &quot;+CR+A&quot;); sus indicadores,
+que se pueden combinar:
+  +CR     un CR-LF tras cada &lt;br&gt; y &lt;/li&gt;
+  +A      los campos de hipervínculo pasan a ser enlaces (&lt;a href&gt;)
+  +F=&lt;n&gt;  el tamaño de fuente &lt;n&gt; es el tamaño base de la página y no recibe atributo
+  -FF     descarta los nombres de fuente</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the converter&apos;s output as is, without the &quot;Copy to Web&quot; rewrites
+(html only)</source>
+        <translation>la salida del conversor tal cual, sin las reescrituras de &quot;Copiar para la Web&quot;
+(solo html)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>open FILE in the editor first, and convert what the editor
+writes of it (reads RTF of any word processor)</source>
+        <translation>abre FILE primero en el editor y convierte lo que el editor
+escribe de él (lee RTF de cualquier procesador de textos)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write to FILE instead; it is replaced only once all is written</source>
+        <translation>escribe en FILE en su lugar; solo se reemplaza cuando todo está escrito</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show this help and exit</source>
+        <translation>muestra esta ayuda y sale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show the version and exit</source>
+        <translation>muestra la versión y sale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>end of options: what follows is FILE, even if it starts with &quot;-&quot;</source>
+        <translation>fin de las opciones: lo que sigue es FILE, aunque empiece por &quot;-&quot;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML that &quot;Copy to Web&quot; puts on the
+clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;,
+and writes UTF-8 to standard output.
+
+Options:
+</source>
+        <translation>Uso: quillmark-convert [OPTIONS] [FILE]
+
+Convierte un documento RTF en el HTML de foro compacto que «Copiar para la Web» pone en el
+portapapeles. Lee FILE (bytes en Windows-1252), o la entrada estándar si falta FILE o es
+&quot;-&quot;, y escribe UTF-8 en la salida estándar.
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>
+Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
+written, 2 for a bad command line.
+</source>
+        <translation>
+Estado de salida: 0 si todo va bien, 1 si no se puede leer la entrada o escribir la
+salida, 2 si la línea de órdenes es incorrecta.
+</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>--raw gives HTML only; it takes no other --format</source>
+        <translation>--raw solo produce HTML; no admite ningún otro --format</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Formats:</source>
+        <translation>Formatos:</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <location filename="../app/main.cpp" line="+49"/>

@@ -1372,6 +1372,151 @@
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <location filename="../cli/Files.cpp" line="+93"/>
+        <location line="+143"/>
+        <source>standard output</source>
+        <translation>la sortie standard</translation>
+    </message>
+    <message>
+        <location line="-73"/>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot run %1: %2</source>
+        <translation>impossible d’exécuter %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>standard input</source>
+        <translation>l’entrée standard</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="+41"/>
+        <source>the editor&apos;s components are not installed</source>
+        <translation>les composants de l’éditeur ne sont pas installés</translation>
+    </message>
+    <message>
+        <location filename="../cli/Options.cpp" line="+33"/>
+        <source>write the post in FORMAT (default html), one of the formats below</source>
+        <translation>écrire le message au format FORMAT (html par défaut), l’un des formats ci-dessous</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown format &apos;%1&apos;; the formats are %2</source>
+        <translation>format inconnu &apos;%1&apos;&#xa0;; les formats sont %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>on standard error, one line per element the format cannot
+show, with how many were dropped (&quot;colour: 3 runs&quot;)</source>
+        <translation>signaler sur la sortie d’erreur, ligne par ligne, chaque élément que le format ne peut
+pas afficher, avec le nombre d’éléments perdus (&quot;colour: 3 runs&quot;)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the converter&apos;s option string (default &quot;+CR+A&quot;); its flags,
+which may be combined:
+  +CR     a CR-LF after every &lt;br&gt; and &lt;/li&gt;
+  +A      hyperlink fields become links (&lt;a href&gt;)
+  +F=&lt;n&gt;  font size &lt;n&gt; is the page&apos;s base size and gets no attribute
+  -FF     drop font faces</source>
+        <translation>la chaîne d’options du convertisseur (&quot;+CR+A&quot; par défaut)&#xa0;; ses indicateurs,
+combinables entre eux&#xa0;:
+  +CR     un CR-LF après chaque &lt;br&gt; et &lt;/li&gt;
+  +A      les champs de lien hypertexte deviennent des liens (&lt;a href&gt;)
+  +F=&lt;n&gt;  la taille de police &lt;n&gt; est la taille de base de la page et ne reçoit pas d’attribut
+  -FF     supprimer les noms de police</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the converter&apos;s output as is, without the &quot;Copy to Web&quot; rewrites
+(html only)</source>
+        <translation>la sortie du convertisseur telle quelle, sans les réécritures de &quot;Copier pour le Web&quot;
+(html uniquement)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>open FILE in the editor first, and convert what the editor
+writes of it (reads RTF of any word processor)</source>
+        <translation>ouvrir d’abord FILE dans l’éditeur, puis convertir ce que l’éditeur
+en écrit (lit le RTF de n’importe quel traitement de texte)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write to FILE instead; it is replaced only once all is written</source>
+        <translation>écrire plutôt dans FILE&#xa0;; il n’est remplacé qu’une fois tout écrit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>end of options: what follows is FILE, even if it starts with &quot;-&quot;</source>
+        <translation>fin des options&#xa0;: ce qui suit est FILE, même s’il commence par &quot;-&quot;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML that &quot;Copy to Web&quot; puts on the
+clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;,
+and writes UTF-8 to standard output.
+
+Options:
+</source>
+        <translation>Usage&#xa0;: quillmark-convert [OPTIONS] [FILE]
+
+Convertit un document RTF en HTML de forum compact, celui que «&#xa0;Copier pour le Web&#xa0;» met
+dans le presse-papiers. Lit FILE (octets Windows-1252), ou l’entrée standard si FILE est
+absent ou vaut &quot;-&quot;, et écrit de l’UTF-8 sur la sortie standard.
+
+Options&#xa0;:
+</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>
+Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
+written, 2 for a bad command line.
+</source>
+        <translation>
+Code de sortie&#xa0;: 0 en cas de réussite, 1 si l’entrée ne peut être lue ou la sortie ne
+peut être écrite, 2 pour une ligne de commande incorrecte.
+</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>--raw gives HTML only; it takes no other --format</source>
+        <translation>--raw ne produit que du HTML&#xa0;; il n’accepte aucun autre --format</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Formats:</source>
+        <translation>Formats&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <location filename="../app/main.cpp" line="+49"/>
