@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTimer>
 #include <memory>
 #include <string_view>
 
 #include "QuillmarkMain.h"
+#include "i18n/Translation.h"
 #include "quillmark/version.h"
 
 using namespace Qt::StringLiterals;
@@ -38,12 +40,17 @@ int main(int argc, char **argv) {
       QString::fromLatin1(quillmark::kVersion.data(), qsizetype(quillmark::kVersion.size())));
   QCoreApplication::setOrganizationName(u"Norvane"_s);
   QGuiApplication::setDesktopFileName(u"quillmark"_s);
+  // The desktop's language, for the program's texts and Qt's dialogs; English where the
+  // program has no translation for it.
+  quillmark::i18n::installTranslators(*app, QLocale::system());
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(u"Write formatted forum posts and copy them as HTML."_s);
+  parser.setApplicationDescription(
+      QCoreApplication::translate("main", "Write formatted forum posts and copy them as HTML."));
   parser.addHelpOption();
   parser.addVersionOption();
-  parser.addPositionalArgument(u"file"_s, u"An RTF document to open."_s, u"[file]"_s);
+  parser.addPositionalArgument(
+      u"file"_s, QCoreApplication::translate("main", "An RTF document to open."), u"[file]"_s);
   parser.process(*app);  // prints the help or the version and exits when asked
 
   quillmark::QuillmarkMain window;

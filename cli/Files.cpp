@@ -19,6 +19,7 @@
 #include <unistd.h>
 #endif
 
+#include "Messages.h"
 #include "Options.h"
 
 namespace quillmark::cli {
@@ -89,7 +90,8 @@ bool writeAll(std::FILE *stream, std::u16string_view html) {
 template <typename Text>
 bool writeToStdout(Text text) {
   if (writeAll(stdout, text)) return true;
-  reportFailure("write", "standard output", std::strerror(errno));
+  reportFailure("write", translated(QT_TRANSLATE_NOOP("cli", "standard output")),
+                std::strerror(errno));
   return false;
 }
 
@@ -156,15 +158,25 @@ bool writeInPlace(const std::string &path, const Output &html) {
 }  // namespace
 
 void reportFailure(std::string_view action, std::string_view what, std::string_view reason) {
-  std::fprintf(stderr, "quillmark-convert: cannot %.*s %.*s: %.*s\n",
-               static_cast<int>(action.size()), action.data(), static_cast<int>(what.size()),
-               what.data(), static_cast<int>(reason.size()), reason.data());
+  // One whole sentence per action, so that a language can put the words in its own order.
+  constexpr std::pair<std::string_view, std::string_view> kSentences[] = {
+      {"read", QT_TRANSLATE_NOOP("cli", "cannot read %1: %2")},
+      {"write", QT_TRANSLATE_NOOP("cli", "cannot write %1: %2")},
+      {"open", QT_TRANSLATE_NOOP("cli", "cannot open %1: %2")},
+      {"run", QT_TRANSLATE_NOOP("cli", "cannot run %1: %2")},
+  };
+  std::string sentence = "cannot " + std::string(action) + " %1: %2";
+  for (const auto &[verb, text] : kSentences)
+    if (verb == action) sentence = translated(text);
+  const std::string line = "quillmark-convert: " + withArgs(sentence, {what, reason}) + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
 std::string quotedName(std::string_view path) { return "'" + std::string(path) + "'"; }
 
 std::string inputName(std::string_view path) {
-  return path == kStdio ? std::string("standard input") : quotedName(path);
+  return path == kStdio ? std::string(translated(QT_TRANSLATE_NOOP("cli", "standard input")))
+                        : quotedName(path);
 }
 
 std::optional<std::string> readBytes(const std::string &path) {
@@ -221,7 +233,8 @@ bool writeStdout(std::string_view text) { return writeToStdout(text); }
 bool writeOutput(const std::string &path, const Output &html) {
   if (path == kStdio) {
     if (writeAll(stdout, html)) return true;
-    reportFailure("write", "standard output", std::strerror(errno));
+    reportFailure("write", translated(QT_TRANSLATE_NOOP("cli", "standard output")),
+                  std::strerror(errno));
     return false;
   }
   std::error_code error;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 
+#include "Messages.h"
+
 namespace quillmark::cli {
 
 namespace {
@@ -28,67 +30,69 @@ struct Option {
 constexpr std::array kOptions{
 //       name            takes                  value     help, apply
   Option{"--format",     Takes::Value,          "FORMAT",
-         "write the post in FORMAT (default html), one of the formats below",
+         QT_TRANSLATE_NOOP("cli", "write the post in FORMAT (default html), one of the formats below"),
          [](Arguments &a, std::string_view v) {
            const std::optional<Format> format = formatByName(v);
            if (!format) {
-             return "unknown format '" + std::string(v) + "'; the formats are " +
-                    formatNameList();
+             return withArgs(translated(QT_TRANSLATE_NOOP(
+                                 "cli", "unknown format '%1'; the formats are %2")),
+                             {v, formatNameList()});
            }
            a.format = *format;
            return std::string();
          }},
   Option{"--report",     Takes::Nothing,        {},
-         "on standard error, one line per element the format cannot\n"
-         "show, with how many were dropped (\"colour: 3 runs\")",
+         QT_TRANSLATE_NOOP("cli", "on standard error, one line per element the format cannot\n"
+         "show, with how many were dropped (\"colour: 3 runs\")"),
          [](Arguments &a, std::string_view) { a.report = true; return std::string(); }},
   Option{"--options",    Takes::Value,          "STRING",
-         "the converter's option string (default \"+CR+A\"); its flags,\n"
+         QT_TRANSLATE_NOOP("cli", "the converter's option string (default \"+CR+A\"); its flags,\n"
          "which may be combined:\n"
          "  +CR     a CR-LF after every <br> and </li>\n"
          "  +A      hyperlink fields become links (<a href>)\n"
          "  +F=<n>  font size <n> is the page's base size and gets no attribute\n"
-         "  -FF     drop font faces",
+         "  -FF     drop font faces"),
          [](Arguments &a, std::string_view v) {
            a.options = decodeWindows1252(v);
            return std::string();
          }},
   Option{"--raw",        Takes::Nothing,        {},
-         "the converter's output as is, without the \"Copy to Web\" rewrites\n"
-         "(html only)",
+         QT_TRANSLATE_NOOP("cli", "the converter's output as is, without the \"Copy to Web\" rewrites\n"
+         "(html only)"),
          [](Arguments &a, std::string_view) { a.raw = true; return std::string(); }},
   Option{"--via-editor", Takes::Nothing,        {},
-         "open FILE in the editor first, and convert what the editor\n"
-         "writes of it (reads RTF of any word processor)",
+         QT_TRANSLATE_NOOP("cli", "open FILE in the editor first, and convert what the editor\n"
+         "writes of it (reads RTF of any word processor)"),
          [](Arguments &a, std::string_view) { a.viaEditor = true; return std::string(); },
          true},
   Option{"-o",           Takes::Value,          "FILE",
-         "write to FILE instead; it is replaced only once all is written",
+         QT_TRANSLATE_NOOP("cli", "write to FILE instead; it is replaced only once all is written"),
          [](Arguments &a, std::string_view v) { a.output = v; return std::string(); }},
   Option{"--help",       Takes::Nothing,        {},
-         "show this help and exit",
+         QT_TRANSLATE_NOOP("cli", "show this help and exit"),
          [](Arguments &a, std::string_view) { a.help = true; return std::string(); }},
   Option{"--version",    Takes::Nothing,        {},
-         "show the version and exit",
+         QT_TRANSLATE_NOOP("cli", "show the version and exit"),
          [](Arguments &a, std::string_view) { a.version = true; return std::string(); }},
   Option{"--",           Takes::EndOfOptions,   {},
-         "end of options: what follows is FILE, even if it starts with \"-\"",
+         QT_TRANSLATE_NOOP("cli", "end of options: what follows is FILE, even if it starts with \"-\""),
          nullptr},
 };
 // clang-format on
 
-constexpr std::string_view kUsageHead = R"(Usage: quillmark-convert [OPTIONS] [FILE]
+constexpr std::string_view kUsageHead =
+    QT_TRANSLATE_NOOP("cli", R"(Usage: quillmark-convert [OPTIONS] [FILE]
 
 Converts an RTF document to the compact forum HTML that "Copy to Web" puts on the
 clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or "-",
 and writes UTF-8 to standard output.
 
 Options:
-)";
-constexpr std::string_view kUsageTail = R"(
+)");
+constexpr std::string_view kUsageTail = QT_TRANSLATE_NOOP("cli", R"(
 Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
 written, 2 for a bad command line.
-)";
+)");
 constexpr std::size_t kHelpColumn = 20;  // where an option's help starts in the usage
 
 bool offered(const Option &option, ViaEditor viaEditor) {
@@ -153,20 +157,22 @@ std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor v
   // The raw output is the engine's HTML before the rewrites; the other formats are made
   // from the rewritten fragment only.
   if (parsed.raw && parsed.format != Format::Html) {
-    if (problem != nullptr) *problem = "--raw gives HTML only; it takes no other --format";
+    if (problem != nullptr)
+      *problem =
+          translated(QT_TRANSLATE_NOOP("cli", "--raw gives HTML only; it takes no other --format"));
     return std::nullopt;
   }
   return parsed;
 }
 
 std::string usage(ViaEditor viaEditor) {
-  std::string text(kUsageHead);
+  std::string text(translated(kUsageHead));
   for (const Option &option : kOptions) {
     if (!offered(option, viaEditor)) continue;
     std::string line = "  " + std::string(option.name);
     if (!option.valueName.empty()) line += " " + std::string(option.valueName);
     line.resize(std::max(kHelpColumn, line.size() + 2), ' ');
-    std::string_view help = option.help;
+    std::string_view help = translated(option.help);
     for (std::size_t end; (end = help.find('\n')) != std::string_view::npos;) {
       text += line;
       text += help.substr(0, end + 1);
@@ -177,13 +183,15 @@ std::string usage(ViaEditor viaEditor) {
     text += help;
     text += '\n';
   }
-  text += "\nFormats:\n";
+  text += "\n";
+  text += translated(QT_TRANSLATE_NOOP("cli", "Formats:"));
+  text += "\n";
   for (const FormatInfo &info : allFormats()) {
     std::string line = "  " + std::string(info.name);
     line.resize(std::max(kHelpColumn, line.size() + 2), ' ');
     text += line + std::string(info.displayName) + "\n";
   }
-  text += kUsageTail;
+  text += translated(kUsageTail);
   return text;
 }
 

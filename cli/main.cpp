@@ -10,6 +10,7 @@
 #endif
 
 #include "CommandLine.h"
+#include "Messages.h"
 
 namespace {
 
@@ -36,7 +37,9 @@ std::optional<quillmark::cli::ViaEditorDocument> becomeViaEditorProgram(
 #else
   (void)argv;
 #endif
-  quillmark::cli::reportFailure("run", "--via-editor", "the editor's components are not installed");
+  quillmark::cli::reportFailure("run", "--via-editor",
+                                quillmark::cli::translated(QT_TRANSLATE_NOOP(
+                                    "cli", "the editor's components are not installed")));
   return std::nullopt;
 }
 

@@ -4,11 +4,14 @@
 // the document's post model. It needs Qt, so it is a program of its own that
 // quillmark-convert becomes for that option; every other option works here as there.
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QString>
 #include <QTextDocument>
 
 #include "CommandLine.h"
+#include "i18n/Translation.h"
 #include "post/DocumentPost.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
@@ -36,7 +39,10 @@ std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
   int argc = 1;
   char name[] = "quillmark-convert";
   char *argv[] = {name, nullptr};
-  const QGuiApplication application(argc, argv);
+  QGuiApplication application(argc, argv);
+  // The editor's messages (why a file cannot be read) in the desktop's language, as the
+  // editor says them.
+  quillmark::i18n::installTranslators(application, QLocale::system());
   QTextDocument document;
   richtext::setUpDocument(document, richtext::kBulletIndentTwips);
   QString error;
@@ -44,7 +50,9 @@ std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
   // A web page is read as the editor opens one: as a paste of that page.
   if (richtext::looksLikeWebPage(file)) {
     if (!richtext::readWebPage(richtext::decodeWebPage(file), document)) {
-      cli::reportFailure("open", cli::inputName(path), "The web page could not be read.");
+      cli::reportFailure(
+          "open", cli::inputName(path),
+          QCoreApplication::translate("main", "The web page could not be read.").toStdString());
       return std::nullopt;
     }
   } else if (!richtext::readRtf(file, document, &error)) {

@@ -30,9 +30,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Spelling (Enchant over Hunspell) needs a dictionary: the common English ones come with the
 # package unless the user declines recommended packages; any other Hunspell dictionary also
-# serves, and the most used other languages are suggested.
+# serves, and the most used other languages are suggested. The program's own translations
+# are inside it; Qt's, for the standard dialogs' buttons, come from qt6-translations-l10n.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "hunspell-en-us | hunspell-dictionary, hunspell-en-gb, hunspell-en-au, hunspell-en-ca")
+  "hunspell-en-us | hunspell-dictionary, hunspell-en-gb, hunspell-en-au, hunspell-en-ca, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS
   "hunspell-de-de, hunspell-es, hunspell-fr, hunspell-it, hunspell-nl, hunspell-pt-br, hunspell-pt-pt")
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)

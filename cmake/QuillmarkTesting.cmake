@@ -4,7 +4,8 @@
 # Builds a GoogleTest program <name> from SOURCES, linked with LIBS and gtest_main, with the
 # project's warnings, and registers each of its tests with CTest under its GoogleTest name
 # (Suite.Test), carrying LABELS. Tests run with the offscreen Qt platform, so none of them
-# ever needs a display. QT gives the program a main() that creates a QApplication first, and
+# ever needs a display, and in the C locale, so that they see the program's English whatever
+# the desktop's language. QT gives the program a main() that creates a QApplication first, and
 # the Qt build settings.
 #
 # DATA names files the program reads its list of tests from (case files): the list is
@@ -48,7 +49,8 @@ function(quillmark_add_test name)
   file(WRITE ${script}
     "if(${name}_TESTS)\n"
     "  set_tests_properties(\${${name}_TESTS} PROPERTIES\n"
-    "    LABELS [==[${arg_LABELS}]==] ENVIRONMENT QT_QPA_PLATFORM=offscreen)\n"
+    "    LABELS [==[${arg_LABELS}]==] ENVIRONMENT QT_QPA_PLATFORM=offscreen\n"
+    "    ENVIRONMENT_MODIFICATION [==[LANG=set:C.UTF-8;LANGUAGE=unset:;LC_ALL=unset:;LC_MESSAGES=unset:]==])\n"
     "endif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()

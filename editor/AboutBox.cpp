@@ -32,7 +32,7 @@ QLabel *makePanel(const QString &objectName, const QString &text, QWidget *paren
 }  // namespace
 
 AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Quillmark"));
+  setWindowTitle(tr("About Quillmark"));
   setModal(true);
 
   QPalette background = palette();
@@ -45,7 +45,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
   QLabel *version = makePanel(QStringLiteral("pnltour"), versionText(), this);
   QLabel *about = makePanel(QStringLiteral("Panel3D1"), aboutText(), this);
 
-  auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+  auto *ok = new QPushButton(tr("&OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setDefault(true);
   ok->setAccessibleDescription(tr("Closes the About box"));
@@ -63,14 +63,9 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
 }
 
 QString AboutBox::versionText() {
-  return QStringLiteral("Quillmark Version %1.%2.%3")
-      .arg(kVersionMajor)
-      .arg(kVersionMinor)
-      .arg(kVersionPatch);
+  return tr("Quillmark Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
 }
 
-QString AboutBox::aboutText() {
-  return QStringLiteral("Formatted forum posts from rich text. \u00A9 Norvane.");
-}
+QString AboutBox::aboutText() { return tr("Formatted forum posts from rich text. © Norvane."); }
 
 }  // namespace quillmark

@@ -63,7 +63,7 @@ QString engineText(const QTextDocument &document) {
 }  // namespace
 
 void QuillmarkMain::copyToWeb() {
-  const richtext::BusyCursor busy(this, u"Copying the post..."_s);
+  const richtext::BusyCursor busy(this, tr("Copying the post..."));
   QClipboard *clipboard = QGuiApplication::clipboard();
   clipboard->clear();
 
@@ -80,25 +80,25 @@ void QuillmarkMain::copyToWeb() {
   // was: selecting all does not bring the insertion point into view, so the text need not be
   // laid out to its end.
   box_->selectAll();
-  statusBar()->showMessage(u"Copied "_s + report, kStatusMilliseconds);
+  statusBar()->showMessage(tr("Copied %1").arg(report), kStatusMilliseconds);
 }
 
 void QuillmarkMain::convertClipboard() {
   QClipboard *clipboard = QGuiApplication::clipboard();
   const QMimeData *source = clipboard->mimeData();
   // Read as a paste into an empty document would read it, away from the user's document.
-  const richtext::BusyCursor busy(this, u"Converting the clipboard..."_s);
+  const richtext::BusyCursor busy(this, tr("Converting the clipboard..."));
   richtext::RichTextBox scratch;
   scratch.setBulletIndent(richtext::kBulletIndentTwips);
   scratch.setSelFontSize(kStartFontSize);
   if (source) scratch.insertRich(source);
   if (scratch.document()->isEmpty()) {
-    statusBar()->showMessage(u"The clipboard holds no text to convert"_s, kStatusMilliseconds);
+    statusBar()->showMessage(tr("The clipboard holds no text to convert"), kStatusMilliseconds);
     return;
   }
   const post::MadePost made = post::makePost(converter_, *scratch.document(), profiles_->current());
   clipboard->setText(made.text);
-  statusBar()->showMessage(u"Converted the clipboard to "_s + post::postReport(made),
+  statusBar()->showMessage(tr("Converted the clipboard to %1").arg(post::postReport(made)),
                            kStatusMilliseconds);
 }
 
@@ -113,13 +113,13 @@ void QuillmarkMain::buildPostAsBox() {
   profiles_ = std::make_unique<web::ProfileStore>();
   postAs_ = new QComboBox(this);
   postAs_->setObjectName(u"cboPostAs"_s);
-  postAs_->setToolTip(u"The forum \"Copy to Web\" writes the post for"_s);
-  postAs_->setStatusTip(u"Choose the forum, and so the format, of the post"_s);
+  postAs_->setToolTip(tr("The forum \"Copy to Web\" writes the post for"));
+  postAs_->setStatusTip(tr("Choose the forum, and so the format, of the post"));
   postAs_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   connect(postAs_, &QComboBox::textActivated, this, [this](const QString &name) {
     profiles_->setCurrent(name);
-    post_->setToolTip(u"Copy the post to the clipboard as %1 (Ctrl+Shift+C)"_s.arg(
-        qs(formatDisplayName(profiles_->current().format))));
+    post_->setToolTip(tr("Copy the post to the clipboard as %1 (Ctrl+Shift+C)")
+                          .arg(qs(formatDisplayName(profiles_->current().format))));
   });
   fillPostAsBox();
 }
@@ -129,8 +129,8 @@ void QuillmarkMain::fillPostAsBox() {
   postAs_->clear();
   for (const web::Profile &profile : profiles_->profiles()) postAs_->addItem(profile.name);
   postAs_->setCurrentText(profiles_->current().name);
-  post_->setToolTip(u"Copy the post to the clipboard as %1 (Ctrl+Shift+C)"_s.arg(
-      qs(formatDisplayName(profiles_->current().format))));
+  post_->setToolTip(tr("Copy the post to the clipboard as %1 (Ctrl+Shift+C)")
+                        .arg(qs(formatDisplayName(profiles_->current().format))));
 }
 
 }  // namespace quillmark

@@ -35,8 +35,8 @@ const QString kAppTitle = u"Quillmark"_s;
 void QuillmarkMain::newDocument() {
   if (state_->isModified()) {
     if (!mayDropDocument()) return;
-  } else if (!platform_->askYesNo(this, u"Confirm Delete"_s,
-                                  u"Are you sure you want to delete all text and start over?"_s)) {
+  } else if (!platform_->askYesNo(this, tr("Confirm Delete"),
+                                  tr("Are you sure you want to delete all text and start over?"))) {
     return;
   }
   box_->setText(QString());
@@ -77,7 +77,7 @@ void QuillmarkMain::offerDrafts() {
     QString error;
     if (!rtf || !richtext::readRtf(*rtf, *box_->document(), &error)) {
       platform_->showMessage(this, Platform::Icon::Warning, kAppTitle,
-                             u"The draft could not be restored.\n\n%1"_s.arg(error));
+                             tr("The draft could not be restored.\n\n%1").arg(error));
       continue;
     }
     state_->setUntitled(true);
@@ -89,7 +89,7 @@ void QuillmarkMain::offerDrafts() {
 // The settings both file dialogs share. Open starts in the program's own folder, as it
 // always has; saving starts elsewhere (saveDocumentAs).
 Platform::FileDialogSettings QuillmarkMain::fileDialogSettings() const {
-  return {u"Open Quillmark File"_s, QCoreApplication::applicationDirPath(), u"*.rtf"_s, u"rtf"_s};
+  return {tr("Open Quillmark File"), QCoreApplication::applicationDirPath(), u"*.rtf"_s, u"rtf"_s};
 }
 
 // A file that cannot be opened leaves the document, its name and the recent files as they
@@ -112,13 +112,13 @@ bool QuillmarkMain::openFile(const QString &fileName) {
     if (!notice.isEmpty()) {
       platform_->showMessage(
           this, Platform::Icon::Warning, kAppTitle,
-          u"\"%1\" is not complete.\n\n%2"_s.arg(QDir::toNativeSeparators(fileName), notice));
+          tr("\"%1\" is not complete.\n\n%2").arg(QDir::toNativeSeparators(fileName), notice));
     }
     return true;
   }
   platform_->showMessage(
       this, Platform::Icon::Warning, kAppTitle,
-      u"Could not open \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(fileName), error));
+      tr("Could not open \"%1\".\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
   return false;
 }
 
@@ -159,7 +159,7 @@ bool QuillmarkMain::saveTo(const QString &fileName) {
   if (!box_->saveFile(fileName, &error)) {
     platform_->showMessage(
         this, Platform::Icon::Warning, kAppTitle,
-        u"Could not save \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(fileName), error));
+        tr("Could not save \"%1\".\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
     return false;
   }
   state_->setSaved(fileName);
@@ -221,10 +221,10 @@ void QuillmarkMain::DoWeb1(const QString &address) {
       break;
     case web::LaunchResult::NoBrowser:
       platform_->showMessage(this, Platform::Icon::None, kAppTitle,
-                             u"Could not find associated Browser"_s);
+                             tr("Could not find associated Browser"));
       break;
     case web::LaunchResult::NotStarted:
-      platform_->showMessage(this, Platform::Icon::None, kAppTitle, u"Web Page not Opened"_s);
+      platform_->showMessage(this, Platform::Icon::None, kAppTitle, tr("Web Page not Opened"));
       break;
   }
 }

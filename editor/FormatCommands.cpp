@@ -72,7 +72,7 @@ void QuillmarkMain::insertPicture() {
   if (!picture) return;
   QString error;
   if (!box_->insertPicture(picture->address, picture->altText, &error)) {
-    platform_->showMessage(this, Platform::Icon::Warning, u"Picture from Address"_s, error);
+    platform_->showMessage(this, Platform::Icon::Warning, tr("Picture from Address"), error);
     return;
   }
   box_->setFocus();
@@ -94,8 +94,8 @@ void QuillmarkMain::applyFontSize() {
   if (isNumber && points > 0)
     box_->setSelFontSize(points);
   else
-    statusBar()->showMessage(u"\"%1\" is no font size: type a number of points, such as 12."_s.arg(
-                                 fontSize_->currentText().trimmed()),
+    statusBar()->showMessage(tr("\"%1\" is no font size: type a number of points, such as 12.")
+                                 .arg(fontSize_->currentText().trimmed()),
                              5000);
   box_->setFocus();
 }
@@ -107,9 +107,9 @@ void QuillmarkMain::applyFontSize() {
 // the block is refused there, as a picture is.
 void QuillmarkMain::insertFixedColumns() {
   if (box_->selInTable()) {
-    platform_->showMessage(this, Platform::Icon::Warning, u"Fixed Columns"_s,
-                           u"A table's cells hold text only: a fixed-columns block goes outside "
-                           u"the table. Convert Table to Text makes the table one."_s);
+    platform_->showMessage(this, Platform::Icon::Warning, tr("Fixed Columns"),
+                           tr("A table's cells hold text only: a fixed-columns block goes outside "
+                              "the table. Convert Table to Text makes the table one."));
     return;
   }
   const QString begin = qs(kFixedBegin);
@@ -160,7 +160,7 @@ void QuillmarkMain::makeLink() {
     if (looksLikeAddress(selected)) offered = selected;
   }
   const std::optional<QString> address =
-      platform_->askText(this, u"Link"_s, u"Link address (empty for no link):"_s, offered);
+      platform_->askText(this, tr("Link"), tr("Link address (empty for no link):"), offered);
   if (!address) return;
   box.setSelLink(*address);
   box.setFocus();

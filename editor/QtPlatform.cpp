@@ -2,6 +2,7 @@
 // the desktop session.
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -83,8 +84,10 @@ Platform::SaveChoice QtPlatform::askSaveDiscardCancel(QWidget *parent, const QSt
 Platform::DraftChoice QtPlatform::askRestoreDraft(QWidget *parent, const QString &title,
                                                   const QString &text) {
   EscapableMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-  QPushButton *restore = box.addButton(u"&Restore"_s, QMessageBox::AcceptRole);
-  QPushButton *discard = box.addButton(u"&Discard"_s, QMessageBox::DestructiveRole);
+  QPushButton *restore =
+      box.addButton(QCoreApplication::translate("QtPlatform", "&Restore"), QMessageBox::AcceptRole);
+  QPushButton *discard = box.addButton(QCoreApplication::translate("QtPlatform", "&Discard"),
+                                       QMessageBox::DestructiveRole);
   box.setDefaultButton(restore);
   box.exec();
   if (box.clickedButton() == restore) return DraftChoice::Restore;
@@ -129,7 +132,7 @@ std::optional<QString> QtPlatform::askText(QWidget *parent, const QString &title
 
 std::optional<Platform::PictureAddress> QtPlatform::askPicture(QWidget *parent) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(u"Picture from Address"_s);
+  dialog.setWindowTitle(QCoreApplication::translate("QtPlatform", "Picture from Address"));
   auto *address = new QLineEdit(&dialog);
   address->setPlaceholderText(u"https://"_s);
   address->setMinimumWidth(360);
@@ -140,8 +143,8 @@ std::optional<Platform::PictureAddress> QtPlatform::askPicture(QWidget *parent) 
       QCoreApplication::translate("QtPlatform", "The words that stand for the picture"));
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   auto *form = new QFormLayout(&dialog);
-  form->addRow(u"Picture's &address:"_s, address);
-  form->addRow(u"Alternative &text:"_s, alt);
+  form->addRow(QCoreApplication::translate("QtPlatform", "Picture's &address:"), address);
+  form->addRow(QCoreApplication::translate("QtPlatform", "Alternative &text:"), alt);
   form->addRow(buttons);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -152,14 +155,15 @@ std::optional<Platform::PictureAddress> QtPlatform::askPicture(QWidget *parent) 
 std::optional<Platform::TableShape> QtPlatform::askTable(QWidget *parent,
                                                          const TableShape &initial) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(u"Insert Table"_s);
+  dialog.setWindowTitle(QCoreApplication::translate("QtPlatform", "Insert Table"));
   auto *rows = new QSpinBox(&dialog);
   rows->setRange(1, richtext::kMaxTableRows);
   rows->setValue(initial.rows);
   auto *columns = new QSpinBox(&dialog);
   columns->setRange(1, richtext::kMaxTableColumns);
   columns->setValue(initial.columns);
-  auto *header = new QCheckBox(u"First row is a &header"_s, &dialog);
+  auto *header =
+      new QCheckBox(QCoreApplication::translate("QtPlatform", "First row is a &header"), &dialog);
   header->setChecked(initial.headerRow);
   rows->setAccessibleDescription(
       QCoreApplication::translate("QtPlatform", "How many rows the table has"));
@@ -174,8 +178,8 @@ std::optional<Platform::TableShape> QtPlatform::askTable(QWidget *parent,
       QCoreApplication::translate("QtPlatform", "Columns"));
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   auto *form = new QFormLayout(&dialog);
-  form->addRow(u"&Rows:"_s, rows);
-  form->addRow(u"&Columns:"_s, columns);
+  form->addRow(QCoreApplication::translate("QtPlatform", "&Rows:"), rows);
+  form->addRow(QCoreApplication::translate("QtPlatform", "&Columns:"), columns);
   form->addRow(header);
   form->addRow(buttons);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -30,6 +30,7 @@
 #include "Pictures.h"
 #include "ToolTable.h"
 #include "WindowLayout.h"
+#include "i18n/Translation.h"
 #include "preview/Preview.h"
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
@@ -50,6 +51,9 @@ namespace quillmark {
 namespace {
 
 using richtext::qs;
+
+// A text of the tool table in the desktop's language.
+QString toolText(std::u16string_view text) { return i18n::translated("Tool", text); }
 
 }  // namespace
 
@@ -88,11 +92,11 @@ void QuillmarkMain::buildLayout() {
 
   box_ = new richtext::RichTextBox(central);
 
-  post_ = new QPushButton(u"Copy to Web"_s, central);
+  post_ = new QPushButton(tr("Copy to Web"), central);
   post_->setObjectName(u"cmdPost"_s);
   post_->setIcon(pictures::copyToWebIcon());
   post_->setFont(QFont(qs(richtext::kDefaultFontName)));
-  post_->setToolTip(u"Copy the post to the clipboard as HTML (Ctrl+Shift+C)"_s);
+  post_->setToolTip(tr("Copy the post to the clipboard as HTML (Ctrl+Shift+C)"));
   post_->setMinimumSize(1365 / 15, 390 / 15);
   connect(post_, &QPushButton::clicked, this, &QuillmarkMain::copyToWeb);
   auto *postShortcut = new QShortcut(QKeySequence(u"Ctrl+Shift+C"_s), this);
@@ -157,10 +161,10 @@ void QuillmarkMain::buildActions() {
         tool.kind != ToolKind::MenuItem)
       continue;
     const QString name = qs(tool.name);
-    auto *action = new QAction(qs(tool.caption), this);
+    auto *action = new QAction(toolText(tool.caption), this);
     action->setObjectName(name);
-    action->setToolTip(qs(tool.tooltip));
-    action->setStatusTip(qs(tool.description));
+    action->setToolTip(toolText(tool.tooltip));
+    action->setStatusTip(toolText(tool.description));
     action->setIcon(pictures::icon(tool.icon));
     if (!tool.shortcut.empty()) action->setShortcut(QKeySequence(qs(tool.shortcut)));
     action->setCheckable(tool.checked != nullptr);
@@ -175,8 +179,8 @@ void QuillmarkMain::buildFontSizeBox() {
   fontSize_->setObjectName(qs(sizeTool->name));
   fontSize_->setEditable(true);
   fontSize_->setInsertPolicy(QComboBox::NoInsert);
-  fontSize_->setToolTip(qs(sizeTool->tooltip));
-  fontSize_->setStatusTip(qs(sizeTool->description));
+  fontSize_->setToolTip(toolText(sizeTool->tooltip));
+  fontSize_->setStatusTip(toolText(sizeTool->description));
   fontSize_->setMinimumContentsLength(3);
   connect(fontSize_, &QComboBox::textActivated, this, &QuillmarkMain::applyFontSize);
 }
@@ -186,7 +190,7 @@ void QuillmarkMain::buildMenuBar(const tools::Band &band) {
   bar->setObjectName(qs(band.name));
   for (std::u16string_view entryText : band.tools) {
     const tools::Tool *title = tools::findTool(tools::bandEntry(entryText).tool);
-    QMenu *menu = bar->addMenu(qs(title->caption));
+    QMenu *menu = bar->addMenu(toolText(title->caption));
     menu->setObjectName(qs(title->subBand));
     menu->menuAction()->setObjectName(qs(title->name));
     menu->setToolTipsVisible(true);
@@ -201,7 +205,7 @@ void QuillmarkMain::fillMenu(QMenu *menu, const tools::Band &band) {
     if (entry.separatorBefore) menu->addSeparator();
     if (tool->kind == tools::ToolKind::ComboBox) {
       // The size list, as a submenu of its sizes.
-      QMenu *sizes = menu->addMenu(qs(tool->caption));
+      QMenu *sizes = menu->addMenu(toolText(tool->caption));
       sizes->setObjectName(qs(tool->name));
       for (std::u16string_view size : tools::kFontSizes) {
         const QString text = qs(size);
@@ -229,7 +233,7 @@ void QuillmarkMain::buildToolbar(const tools::Band &band) {
     if (entry.separatorBefore) bar->addSeparator();
     switch (tool->kind) {
       case tools::ToolKind::Label: {
-        auto *label = new QLabel(qs(tool->caption) + u' ', bar);
+        auto *label = new QLabel(toolText(tool->caption) + u' ', bar);
         label->setObjectName(qs(tool->name));
         label->setBuddy(tool->name == u"lblPostAs" ? postAs_ : fontSize_);
         bar->addWidget(label);
@@ -298,7 +302,7 @@ void QuillmarkMain::buildDrafts() {
   drafts_->watch([this] { return richtext::writeRtf(*box_->document()); },
                  [this] { return box_->document()->isModified(); });
   connect(drafts_.get(), &DraftKeeper::writeFailed, this, [this](const QString &reason) {
-    statusBar()->showMessage(u"The draft could not be kept: %1"_s.arg(reason));
+    statusBar()->showMessage(tr("The draft could not be kept: %1").arg(reason));
   });
   platform_->onSessionEnd(this, [this] { endSession(); });
 }
@@ -380,7 +384,7 @@ void QuillmarkMain::showEditShortcuts(QMenu &menu) const {
 // Recent Files (before Exit) and Tools > Spelling.
 void QuillmarkMain::buildRunTimeMenus() {
   QMenu *file = menuBar()->findChild<QMenu *>(u"mnuFile"_s);
-  recentMenu_ = new QMenu(u"&Recent Files"_s, file);
+  recentMenu_ = new QMenu(tr("&Recent Files"), file);
   recentMenu_->setObjectName(u"mnuRecent"_s);
   file->insertMenu(toolAction(u"exit"_s), recentMenu_);
   file->insertSeparator(toolAction(u"exit"_s));
@@ -391,7 +395,7 @@ void QuillmarkMain::buildRunTimeMenus() {
                                missingRecentFileMessage(path));
       });
   QMenu *toolsMenu = menuBar()->findChild<QMenu *>(u"mnuTools"_s);
-  spellingMenu_ = toolsMenu->addMenu(u"&Spelling"_s);
+  spellingMenu_ = toolsMenu->addMenu(tr("&Spelling"));
   spellingMenu_->setObjectName(u"mnuSpelling"_s);
   connect(spellingMenu_, &QMenu::aboutToShow, this,
           [this] { spelling_->fillMenu(*spellingMenu_); });

@@ -18,9 +18,9 @@ using Edit = richtext::RichTextBox::TableEdit;
 void QuillmarkMain::insertTable() {
   if (box_->selInTable()) return;
   if (!box_->canInsertTable()) {
-    platform_->showMessage(this, Platform::Icon::Warning, u"Insert Table"_s,
-                           u"A table cannot stand inside a fixed-columns block: put the "
-                           u"cursor after its {End Fixed} line."_s);
+    platform_->showMessage(this, Platform::Icon::Warning, tr("Insert Table"),
+                           tr("A table cannot stand inside a fixed-columns block: put the "
+                              "cursor after its {End Fixed} line."));
     return;
   }
   const auto shape = platform_->askTable(this, lastTable_);
@@ -48,7 +48,7 @@ void QuillmarkMain::toggleHeaderRow() { box_->setTableHeaderRow(!box_->tableHead
 void QuillmarkMain::convertTextToTable() {
   QString error;
   if (!box_->convertTextToTable(&error)) {
-    platform_->showMessage(this, Platform::Icon::Warning, u"Convert Text to Table"_s, error);
+    platform_->showMessage(this, Platform::Icon::Warning, tr("Convert Text to Table"), error);
     return;
   }
   box_->setFocus();

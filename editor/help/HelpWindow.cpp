@@ -1,14 +1,18 @@
 // The help window: a contents list and a search tab on the left, the page on the right. The
-// pages are plain HTML in the resources; the window adds nothing to them.
+// pages are plain HTML in the resources; the window adds nothing to them. The guide is shown
+// in the desktop's language where it has pages in it (:/help/LANG/), in English otherwise;
+// links between pages stay in the folder of the page they are on.
 #include "HelpWindow.h"
 
 #include <QColor>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -33,19 +37,35 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 constexpr QSize kInitialSize{900, 620};
 
-// The plain text of every page, read once: what the search looks through.
-const QList<QString> &pageTexts() {
-  static const QList<QString> texts = [] {
+// The folder of the guide in the desktop's language: ":/help/de" when the guide has pages in
+// the first of its languages that has any, ":/help" (English, the guide's own) otherwise.
+QString guideFolder() {
+  initGuideResources();
+  for (const QString &language : QLocale().uiLanguages()) {
+    const QString code = language.section(u'-', 0, 0);
+    if (code == u"en"_s || code == u"C"_s) break;
+    if (QFile::exists(u":/help/%1/index.html"_s.arg(code))) return u":/help/"_s + code;
+  }
+  return u":/help"_s;
+}
+
+// The plain text of every page of `pages`, read once per language: what the search looks
+// through.
+const QList<QString> &pageTexts(const QList<HelpWindow::Page> &pages) {
+  static QHash<QString, QList<QString>> texts;
+  const QString folder = guideFolder();
+  auto found = texts.find(folder);
+  if (found == texts.end()) {
     QList<QString> result;
-    for (const HelpWindow::Page &page : HelpWindow::pages()) {
+    for (const HelpWindow::Page &page : pages) {
       QFile file(page.path);
       QTextDocument document;
       if (file.open(QIODevice::ReadOnly)) document.setHtml(QString::fromUtf8(file.readAll()));
       result << document.toPlainText();
     }
-    return result;
-  }();
-  return texts;
+    found = texts.insert(folder, result);
+  }
+  return *found;
 }
 
 void addPageItem(QListWidget *list, const HelpWindow::Page &page) {
@@ -56,22 +76,36 @@ void addPageItem(QListWidget *list, const HelpWindow::Page &page) {
 }  // namespace
 
 const QList<HelpWindow::Page> &HelpWindow::pages() {
-  static const QList<Page> list{
-      {u":/help/index.html"_s, u"Contents"_s},
-      {u":/help/writing-a-post.html"_s, u"Writing a post, step by step"_s},
-      {u":/help/tools.html"_s, u"Toolbars and menus"_s},
-      {u":/help/formatting.html"_s, u"Formatting text"_s},
-      {u":/help/tables.html"_s, u"Tables"_s},
-      {u":/help/fixed-columns.html"_s, u"Fixed columns"_s},
-      {u":/help/copy-to-web.html"_s, u"What Copy to Web produces"_s},
-      {u":/help/forums.html"_s, u"Forums, formats and links"_s},
-      {u":/help/preview.html"_s, u"The preview and the length gauge"_s},
-      {u":/help/finding-and-spelling.html"_s, u"Finding, replacing and spelling"_s},
-      {u":/help/files.html"_s, u"Opening and saving files"_s},
-      {u":/help/web-sites.html"_s, u"Web sites and your browser"_s},
-      {u":/help/keyboard.html"_s, u"Keyboard shortcuts"_s},
+  // The pages and their titles in English, the guide's own language; a page of the
+  // desktop's language stands in for its English page where the guide has one.
+  static constexpr const char *kPages[][2] = {
+      {"index.html", QT_TR_NOOP("Contents")},
+      {"writing-a-post.html", QT_TR_NOOP("Writing a post, step by step")},
+      {"tools.html", QT_TR_NOOP("Toolbars and menus")},
+      {"formatting.html", QT_TR_NOOP("Formatting text")},
+      {"tables.html", QT_TR_NOOP("Tables")},
+      {"fixed-columns.html", QT_TR_NOOP("Fixed columns")},
+      {"copy-to-web.html", QT_TR_NOOP("What Copy to Web produces")},
+      {"forums.html", QT_TR_NOOP("Forums, formats and links")},
+      {"preview.html", QT_TR_NOOP("The preview and the length gauge")},
+      {"finding-and-spelling.html", QT_TR_NOOP("Finding, replacing and spelling")},
+      {"files.html", QT_TR_NOOP("Opening and saving files")},
+      {"web-sites.html", QT_TR_NOOP("Web sites and your browser")},
+      {"keyboard.html", QT_TR_NOOP("Keyboard shortcuts")},
   };
-  return list;
+  static QHash<QString, QList<Page>> lists;
+  const QString folder = guideFolder();
+  auto found = lists.find(folder);
+  if (found == lists.end()) {
+    QList<Page> list;
+    for (const auto &[file, title] : kPages) {
+      const QString name = QString::fromLatin1(file);
+      const QString translated = folder + u'/' + name;
+      list.append({QFile::exists(translated) ? translated : u":/help/"_s + name, tr(title)});
+    }
+    found = lists.insert(folder, list);
+  }
+  return *found;
 }
 
 namespace {
@@ -95,7 +129,7 @@ QStringList HelpWindow::search(const QString &query) {
   const QList<QRegularExpression> patterns = wordPatterns(query);
   if (patterns.isEmpty()) return {};
   QStringList found;
-  const QList<QString> &texts = pageTexts();
+  const QList<QString> &texts = pageTexts(pages());
   for (qsizetype i = 0; i < texts.size(); ++i) {
     const QString &text = texts[i];
     if (std::all_of(patterns.cbegin(), patterns.cend(),
@@ -114,13 +148,13 @@ HelpWindow::HelpWindow(QWidget *parent)
       searchStatus_(new QLabel),
       browser_(new QTextBrowser) {
   initGuideResources();
-  setWindowTitle(u"Quillmark Help"_s);
+  setWindowTitle(tr("Quillmark Help"));
 
   contents_->setObjectName(u"contents"_s);
   for (const Page &page : pages()) addPageItem(contents_, page);
 
   searchField_->setObjectName(u"search"_s);
-  searchField_->setPlaceholderText(u"Type a word to search for"_s);
+  searchField_->setPlaceholderText(tr("Type a word to search for"));
   searchField_->setClearButtonEnabled(true);
   results_->setObjectName(u"results"_s);
   auto *searchTab = new QWidget;
@@ -142,8 +176,8 @@ HelpWindow::HelpWindow(QWidget *parent)
   results_->setAccessibleDescription(tr("The pages that hold every word; Enter opens one"));
   browser_->setAccessibleName(tr("Guide page"));
   tabs_->setAccessibleName(tr("Contents and search"));
-  tabs_->addTab(contents_, u"&Contents"_s);
-  tabs_->addTab(searchTab, u"&Search"_s);
+  tabs_->addTab(contents_, tr("&Contents"));
+  tabs_->addTab(searchTab, tr("&Search"));
 
   browser_->setObjectName(u"page"_s);
   browser_->setOpenExternalLinks(true);
@@ -209,8 +243,7 @@ void HelpWindow::runSearch(const QString &query) {
   for (const Page &page : pages())
     if (found.contains(page.path)) addPageItem(results_, page);
   const bool nothing = found.isEmpty() && !query.trimmed().isEmpty();
-  searchStatus_->setText(nothing ? u"Nothing matches \u201c%1\u201d."_s.arg(query.trimmed())
-                                 : QString());
+  searchStatus_->setText(nothing ? tr("Nothing matches “%1”.").arg(query.trimmed()) : QString());
   searchStatus_->setVisible(nothing);
   highlightMatches();
 }

@@ -32,7 +32,9 @@ class HelpWindow : public QWidget {
   // time, and brings it to the front.
   static HelpWindow *showContents();
 
-  // The pages in contents order; the first is the contents page itself.
+  // The pages in contents order; the first is the contents page itself. In the desktop's
+  // language (QLocale()): its pages (":/help/de/...html") and titles where the guide has
+  // them, the English ones otherwise.
   static const QList<Page> &pages();
 
   // The paths of the pages whose text holds every word of `query` as a whole word, ignoring

@@ -2,9 +2,12 @@
 // its check. No widgets here, so that a post can be made on a worker thread.
 #include "PostBuilder.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <QTextDocument>
+#include <array>
+#include <string_view>
 #include <utility>
 
 #include "DocumentPost.h"
@@ -20,22 +23,88 @@ namespace {
 
 using richtext::qs;
 
+// The names of the elements as the loss report says them, in Element order: the formats
+// library's own English names (elementName), marked here so that the report is shown in the
+// desktop's language.
+constexpr std::array<const char *, kElementCount> kElementNames = {
+    QT_TRANSLATE_NOOP("Loss", "bold"),          QT_TRANSLATE_NOOP("Loss", "italic"),
+    QT_TRANSLATE_NOOP("Loss", "underline"),     QT_TRANSLATE_NOOP("Loss", "strike-through"),
+    QT_TRANSLATE_NOOP("Loss", "superscript"),   QT_TRANSLATE_NOOP("Loss", "subscript"),
+    QT_TRANSLATE_NOOP("Loss", "colour"),        QT_TRANSLATE_NOOP("Loss", "size"),
+    QT_TRANSLATE_NOOP("Loss", "face"),          QT_TRANSLATE_NOOP("Loss", "centre"),
+    QT_TRANSLATE_NOOP("Loss", "right"),         QT_TRANSLATE_NOOP("Loss", "list item"),
+    QT_TRANSLATE_NOOP("Loss", "fixed columns"), QT_TRANSLATE_NOOP("Loss", "line break"),
+    QT_TRANSLATE_NOOP("Loss", "link"),          QT_TRANSLATE_NOOP("Loss", "heading"),
+    QT_TRANSLATE_NOOP("Loss", "quote"),         QT_TRANSLATE_NOOP("Loss", "rule"),
+    QT_TRANSLATE_NOOP("Loss", "picture"),       QT_TRANSLATE_NOOP("Loss", "picture text"),
+    QT_TRANSLATE_NOOP("Loss", "numbered list"), QT_TRANSLATE_NOOP("Loss", "list start"),
+    QT_TRANSLATE_NOOP("Loss", "table"),
+};
+
+// A count of a loss's unit, "1 run" or "3 runs": one text for one and one for more, so that
+// each language says its own plural.
+struct UnitTexts {
+  std::string_view unit;
+  const char *one;
+  const char *more;
+};
+constexpr UnitTexts kUnitTexts[] = {
+    {"run", QT_TRANSLATE_NOOP("Loss", "%1 run"), QT_TRANSLATE_NOOP("Loss", "%1 runs")},
+    {"paragraph", QT_TRANSLATE_NOOP("Loss", "%1 paragraph"),
+     QT_TRANSLATE_NOOP("Loss", "%1 paragraphs")},
+    {"item", QT_TRANSLATE_NOOP("Loss", "%1 item"), QT_TRANSLATE_NOOP("Loss", "%1 items")},
+    {"block", QT_TRANSLATE_NOOP("Loss", "%1 block"), QT_TRANSLATE_NOOP("Loss", "%1 blocks")},
+    {"break", QT_TRANSLATE_NOOP("Loss", "%1 break"), QT_TRANSLATE_NOOP("Loss", "%1 breaks")},
+    {"link", QT_TRANSLATE_NOOP("Loss", "%1 link"), QT_TRANSLATE_NOOP("Loss", "%1 links")},
+    {"heading", QT_TRANSLATE_NOOP("Loss", "%1 heading"), QT_TRANSLATE_NOOP("Loss", "%1 headings")},
+    {"quote", QT_TRANSLATE_NOOP("Loss", "%1 quote"), QT_TRANSLATE_NOOP("Loss", "%1 quotes")},
+    {"rule", QT_TRANSLATE_NOOP("Loss", "%1 rule"), QT_TRANSLATE_NOOP("Loss", "%1 rules")},
+    {"picture", QT_TRANSLATE_NOOP("Loss", "%1 picture"), QT_TRANSLATE_NOOP("Loss", "%1 pictures")},
+    {"list", QT_TRANSLATE_NOOP("Loss", "%1 list"), QT_TRANSLATE_NOOP("Loss", "%1 lists")},
+    {"table", QT_TRANSLATE_NOOP("Loss", "%1 table"), QT_TRANSLATE_NOOP("Loss", "%1 tables")},
+};
+
 // What the header calls an element the forum drops: the loss report's own name, but for the
 // alignments, which read better as nouns of their own.
 QString elementNoun(Element element) {
   switch (element) {
     case Element::Centre:
-      return u"centring"_s;
+      return QCoreApplication::translate("Loss", "centring");
     case Element::Right:
-      return u"right alignment"_s;
+      return QCoreApplication::translate("Loss", "right alignment");
     case Element::Table:
-      return u"tables"_s;
+      return QCoreApplication::translate("Loss", "tables");
     default:
-      return QString::fromUtf8(elementName(element));
+      return lostElementName(element);
   }
 }
 
 }  // namespace
+
+QString lostElementName(Element element) {
+  return QCoreApplication::translate("Loss", kElementNames[static_cast<std::size_t>(element)]);
+}
+
+QString lostCount(const Loss &loss) {
+  const QString count = QString::number(loss.count);
+  for (const UnitTexts &texts : kUnitTexts)
+    if (texts.unit == loss.unit)
+      return QCoreApplication::translate("Loss", loss.count == 1 ? texts.one : texts.more)
+          .arg(count);
+  // A unit without texts of its own (none today) is said in English.
+  return u"%1 %2%3"_s.arg(count, QString::fromUtf8(loss.unit.data(), qsizetype(loss.unit.size())),
+                          loss.count == 1 ? QString() : u"s"_s);
+}
+
+QString lostLine(const Loss &loss) {
+  // A table is never lost: it is written another way.
+  if (loss.element == Element::Table)
+    return loss.count == 1 ? QCoreApplication::translate("Loss", "table: shown as a code block")
+                           : QCoreApplication::translate("Loss", "table: %1 shown as code blocks")
+                                 .arg(loss.count);
+  return QCoreApplication::translate("Loss", "%1: %2")
+      .arg(lostElementName(loss.element), lostCount(loss));
+}
 
 QByteArray snapshot(const QTextDocument &document) {
   return richtext::writeRtf(document, 0, -1, richtext::RtfTarget::Engine);
@@ -81,16 +150,17 @@ MadePost makePost(Converter &converter, const QTextDocument &document,
 
 QString postReport(const MadePost &post) {
   const QLocale locale;
-  QString report = u"%1 characters as %2"_s.arg(locale.toString(post.text.size()),
-                                                qs(formatDisplayName(post.format)));
+  QString report = QCoreApplication::translate("Post", "%1 characters as %2")
+                       .arg(locale.toString(post.text.size()), qs(formatDisplayName(post.format)));
   if (post.limit > 0 && post.text.size() > post.limit)
-    report += u" (%1 characters longer than the %2 %3 takes)"_s.arg(
-        locale.toString(post.text.size() - post.limit), locale.toString(post.limit),
-        post.profileName);
+    report += QCoreApplication::translate("Post", " (%1 characters longer than the %2 %3 takes)")
+                  .arg(locale.toString(post.text.size() - post.limit), locale.toString(post.limit),
+                       post.profileName);
   if (!post.losses.empty()) {
-    // "colour: 3 runs\ncentre: 1 paragraph\n" as one line.
-    QString lost = QString::fromStdString(formatLosses(post.losses)).trimmed();
-    report += u"; not shown there: "_s + lost.replace(u'\n', u", "_s);
+    // "colour: 3 runs, centre: 1 paragraph", as formatLosses says it, on one line.
+    QStringList lost;
+    for (const Loss &loss : post.losses) lost << lostLine(loss);
+    report += QCoreApplication::translate("Post", "; not shown there: %1").arg(lost.join(u", "_s));
   }
   return report;
 }
@@ -100,15 +170,17 @@ QString lossHeader(const LossReport &losses) {
   QStringList items;
   for (const Loss &loss : losses) {
     if (loss.element == Element::Table) {
-      items << (loss.count == 1 ? u"tables (1 shown as a code block)"_s
-                                : u"tables (%1 shown as code blocks)"_s.arg(loss.count));
+      items << (loss.count == 1
+                    ? QCoreApplication::translate("Loss", "tables (1 shown as a code block)")
+                    : QCoreApplication::translate("Loss", "tables (%1 shown as code blocks)")
+                          .arg(loss.count));
       continue;
     }
-    items << u"%1 (%2 %3%4)"_s.arg(elementNoun(loss.element), QString::number(loss.count),
-                                   QString::fromUtf8(loss.unit),
-                                   loss.count == 1 ? QString() : u"s"_s);
+    items << QCoreApplication::translate("Loss", "%1 (%2)")
+                 .arg(elementNoun(loss.element), lostCount(loss));
   }
-  return u"This forum does not show: "_s + items.join(u", "_s);
+  return QCoreApplication::translate("Post", "This forum does not show: %1")
+      .arg(items.join(u", "_s));
 }
 
 std::optional<QString> checkPostAgainst(const MadePost &post, const QString &documentText) {

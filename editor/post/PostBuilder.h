@@ -62,6 +62,13 @@ QString postReport(const MadePost &post);
 // post loses nothing.
 QString lossHeader(const LossReport &losses);
 
+// The loss report in the desktop's language: an element's name ("colour"), a count of its
+// unit ("3 runs") and the line formatLoss writes ("colour: 3 runs"); in English the same
+// words as the formats library's.
+QString lostElementName(Element element);
+QString lostCount(const Loss &loss);
+QString lostLine(const Loss &loss);
+
 // The check before copy: a post written from a model against the model; an html post (or
 // one made from a fragment) the fragment against the document's text, then the post against
 // the fragment. What is wrong, in one line, or nothing.

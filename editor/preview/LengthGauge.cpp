@@ -1,6 +1,7 @@
 // The length gauge: numbers in the user's locale, colours from the palette's lightness.
 #include "LengthGauge.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
 
@@ -24,7 +25,8 @@ constexpr QRgb kErrorOnDark = 0xff8a80;
 
 LengthGauge::LengthGauge(QWidget *parent) : QLabel(parent) {
   setObjectName(u"lblPostLength"_s);
-  setToolTip(u"The post's length as the forum counts it, and the longest post it takes"_s);
+  setToolTip(QCoreApplication::translate(
+      "LengthGauge", "The post's length as the forum counts it, and the longest post it takes"));
   setAccessibleName(tr("Post length"));
   setLength(0, 0);
 }

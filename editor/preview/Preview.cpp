@@ -188,8 +188,9 @@ void Preview::tellCheck(const std::optional<QString> &wrong) const {
   qCWarning(lcPreview) << "The post does not match the document:" << *wrong;
   if (hooks_.tellProblem)
     hooks_.tellProblem(
-        u"The post was copied, but it does not match the document: %1.\n\nCheck the post "
-        u"before you send it. This is a fault in Quillmark; please report it."_s.arg(*wrong));
+        tr("The post was copied, but it does not match the document: %1.\n\nCheck the post "
+           "before you send it. This is a fault in Quillmark; please report it.")
+            .arg(*wrong));
 }
 
 }  // namespace quillmark::preview

@@ -36,7 +36,7 @@ void replaceDocument(View &view, std::unique_ptr<QTextDocument> document) {
 
 }  // namespace
 
-PreviewPanel::PreviewPanel(QWidget *parent) : QDockWidget(u"Preview"_s, parent) {
+PreviewPanel::PreviewPanel(QWidget *parent) : QDockWidget(tr("Preview"), parent) {
   setObjectName(u"dockPreview"_s);
   setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
               QDockWidget::DockWidgetFloatable);
@@ -68,8 +68,8 @@ PreviewPanel::PreviewPanel(QWidget *parent) : QDockWidget(u"Preview"_s, parent) 
 
   tabs_ = new QTabWidget(body);
   tabs_->setObjectName(u"previewTabs"_s);
-  tabs_->addTab(rendered_, u"Preview"_s);
-  tabs_->addTab(markup_, u"Markup"_s);
+  tabs_->addTab(rendered_, tr("Preview"));
+  tabs_->addTab(markup_, tr("Markup"));
 
   setAccessibleName(tr("Preview"));
   setAccessibleDescription(tr("The post as the forum shows it, and its markup"));
@@ -110,7 +110,7 @@ void PreviewPanel::setUpdating(bool updating) {
 }
 
 void PreviewPanel::showHeader() {
-  const QString text = updating_ ? u"Updating the preview\u2026"_s : losses_;
+  const QString text = updating_ ? tr("Updating the preview…") : losses_;
   header_->setText(text);
   header_->setVisible(!text.isEmpty());
 }

@@ -2,6 +2,7 @@
 // replaces it only when complete.
 #include "richtext/DocumentFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -45,15 +46,17 @@ FileRead readWholeFile(const QString &fileName, qint64 maxSize,
   FileRead result;
   const QFileInfo before(fileName);
   if (!before.exists()) {
-    result.error = u"The file does not exist."_s;
+    result.error = QCoreApplication::translate("DocumentFile", "The file does not exist.");
   } else if (before.isDir()) {
-    result.error = u"It is a folder, not a file."_s;
+    result.error = QCoreApplication::translate("DocumentFile", "It is a folder, not a file.");
   } else if (!before.isFile()) {
     // A device or a pipe could be read forever.
-    result.error = u"It is not an ordinary file."_s;
+    result.error = QCoreApplication::translate("DocumentFile", "It is not an ordinary file.");
   } else if (before.size() > maxSize) {
-    result.error = u"The file is too large to open (%1); Quillmark opens files of up to %2."_s.arg(
-        sizeText(before.size(), 1), sizeText(maxSize, 0));
+    result.error = QCoreApplication::translate(
+                       "DocumentFile",
+                       "The file is too large to open (%1); Quillmark opens files of up to %2.")
+                       .arg(sizeText(before.size(), 1), sizeText(maxSize, 0));
   }
   if (!result.ok()) return result;
 
@@ -74,9 +77,10 @@ FileRead readWholeFile(const QString &fileName, qint64 maxSize,
   const QFileInfo after(fileName);
   if (result.bytes.size() != before.size() || !after.exists() || after.size() != before.size() ||
       after.lastModified() != before.lastModified()) {
-    result.error =
-        u"The file changed while it was being read, so nothing of it was opened. Open it "
-        u"again once the program writing it has finished."_s;
+    result.error = QCoreApplication::translate(
+        "DocumentFile",
+        "The file changed while it was being read, so nothing of it was opened. Open it "
+        "again once the program writing it has finished.");
     result.bytes.clear();
   }
   return result;
@@ -96,7 +100,9 @@ bool writeWholeFile(const QString &fileName, QByteArrayView bytes, QString *erro
   const QString target = saveTarget(fileName);
   if (QFileInfo(target).isSymLink()) {
     // A save would otherwise put a file in the place of the last link.
-    if (error) *error = u"The link leads round in a circle, or through too many links."_s;
+    if (error)
+      *error = QCoreApplication::translate(
+          "DocumentFile", "The link leads round in a circle, or through too many links.");
     return false;
   }
   // QSaveFile writes a temporary file in the target's folder, gives it the old file's
@@ -126,23 +132,29 @@ bool writeWholeFile(const QString &fileName, QByteArrayView bytes, QString *erro
 }
 
 QString notRtfReason(QByteArrayView bytes) {
-  if (bytes.isEmpty()) return u"The file is empty."_s;
+  if (bytes.isEmpty()) return QCoreApplication::translate("DocumentFile", "The file is empty.");
   const auto kind = [&]() -> QString {
-    if (bytes.startsWith("PK\x03\x04")) return u"a ZIP archive (as .docx and .odt documents are)"_s;
+    if (bytes.startsWith("PK\x03\x04"))
+      return QCoreApplication::translate("DocumentFile",
+                                         "a ZIP archive (as .docx and .odt documents are)");
     if (bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
-      return u"an older word processor's document (.doc)"_s;
-    if (bytes.startsWith("%PDF")) return u"a PDF document"_s;
+      return QCoreApplication::translate("DocumentFile",
+                                         "an older word processor's document (.doc)");
+    if (bytes.startsWith("%PDF"))
+      return QCoreApplication::translate("DocumentFile", "a PDF document");
     if (looksLikePlainText(bytes)) {
       const QByteArray head = bytes.first(std::min<qsizetype>(bytes.size(), 512)).toByteArray();
       const QByteArray lower = head.trimmed().toLower();
       if (lower.startsWith("<!doctype html") || lower.startsWith("<html"))
-        return u"a web page (HTML)"_s;
-      return u"plain text"_s;
+        return QCoreApplication::translate("DocumentFile", "a web page (HTML)");
+      return QCoreApplication::translate("DocumentFile", "plain text");
     }
     return QString();
   }();
-  if (kind.isEmpty()) return u"The file is not an RTF document."_s;
-  return u"The file holds %1, not an RTF document."_s.arg(kind);
+  if (kind.isEmpty())
+    return QCoreApplication::translate("DocumentFile", "The file is not an RTF document.");
+  return QCoreApplication::translate("DocumentFile", "The file holds %1, not an RTF document.")
+      .arg(kind);
 }
 
 }  // namespace quillmark::richtext

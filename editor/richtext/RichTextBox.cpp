@@ -400,7 +400,7 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
     if (error) *error = file.error;
     return false;
   }
-  BusyCursor busy(this, u"Opening %1..."_s.arg(QFileInfo(fileName).fileName()));
+  BusyCursor busy(this, tr("Opening %1...").arg(QFileInfo(fileName).fileName()));
   auto loaded = std::make_unique<QTextDocument>(this);
   setUpDocument(*loaded, bulletIndent());
   bool complete = true;
@@ -414,8 +414,8 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
   }
   if (notice) {
     *notice = complete ? QString()
-                       : u"The file ends in the middle of its document: it may have been cut "
-                         u"short. What it holds is shown; the rest is missing from the file."_s;
+                       : tr("The file ends in the middle of its document: it may have been cut "
+                            "short. What it holds is shown; the rest is missing from the file.");
   }
   loaded->setModified(false);
   // The looks hold cursors into the old document, which may be deleted below.
@@ -433,13 +433,13 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
 }
 
 bool RichTextBox::saveFile(const QString &fileName, QString *error) const {
-  const BusyCursor busy(this, u"Saving %1..."_s.arg(QFileInfo(fileName).fileName()));
+  const BusyCursor busy(this, tr("Saving %1...").arg(QFileInfo(fileName).fileName()));
   return writeWholeFile(fileName, writeRtf(*document()), error);
 }
 
 void RichTextBox::insertRich(const QMimeData *source) {
   if (!source) return;
-  BusyCursor busy(this, u"Pasting..."_s);
+  BusyCursor busy(this, tr("Pasting..."));
   // Inside a fixed-columns block everything is in the fixed face, so that the columns line up.
   UndoStep step(*this);
   const int start = selStart();

@@ -249,14 +249,14 @@ bool RichTextBox::insertPicture(const QString &address, const QString &altText, 
   const QString trimmed = address.trimmed();
   if (!isPictureAddress(trimmed)) {
     if (error) {
-      *error =
-          u"\"%1\" is no address of a picture on the web: a picture's address starts "
-          u"with http:// or https://."_s.arg(trimmed);
+      *error = tr("\"%1\" is no address of a picture on the web: a picture's address starts "
+                  "with http:// or https://.")
+                   .arg(trimmed);
     }
     return false;
   }
   if (selInTable()) {
-    if (error) *error = u"A table's cells hold text only: a picture goes outside the table."_s;
+    if (error) *error = tr("A table's cells hold text only: a picture goes outside the table.");
     return false;
   }
   QTextImageFormat image;
@@ -354,7 +354,7 @@ QVariant RichTextBox::loadResource(int type, const QUrl &name) {
   painter.setFont(font);
   painter.setPen(QColor(60, 60, 60));
   QString alt = altTextFor(*document(), name);
-  if (alt.isEmpty()) alt = u"Picture"_s;
+  if (alt.isEmpty()) alt = tr("Picture");
   painter.drawText(inside, Qt::AlignLeft | Qt::AlignTop,
                    QFontMetrics(font).elidedText(alt, Qt::ElideRight, inside.width()));
   font.setBold(false);

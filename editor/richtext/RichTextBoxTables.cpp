@@ -302,7 +302,7 @@ bool RichTextBox::convertTextToTable(QString *error) {
     if (error) *error = reason;
     return false;
   };
-  if (selInTable()) return fail(u"The selection is in a table already."_s);
+  if (selInTable()) return fail(tr("The selection is in a table already."));
   QTextDocument &doc = *document();
   const QTextCursor selection = textCursor();
 
@@ -323,13 +323,13 @@ bool RichTextBox::convertTextToTable(QString *error) {
       if (text.contains(begin)) break;
       first = first.previous();
     }
-    if (!first.isValid()) return fail(u"The fixed-columns block has no beginning."_s);
+    if (!first.isValid()) return fail(tr("The fixed-columns block has no beginning."));
     QTextBlock last = first.next();
     while (last.isValid() && !last.text().contains(end)) {
       lines << last;
       last = last.next();
     }
-    if (lines.isEmpty()) return fail(u"The fixed-columns block holds no lines."_s);
+    if (lines.isEmpty()) return fail(tr("The fixed-columns block holds no lines."));
     const qsizetype beginAt = first.text().lastIndexOf(begin);
     const bool beginAlone = first.text().trimmed() == begin;
     const bool endAlone = last.isValid() && last.text().trimmed() == end;
@@ -355,8 +355,8 @@ bool RichTextBox::convertTextToTable(QString *error) {
   } else {
     if (!selection.hasSelection())
       return fail(
-          u"Select the lines to make a table of, or put the insertion point in a fixed-columns "
-          u"block."_s);
+          tr("Select the lines to make a table of, or put the insertion point in a fixed-columns "
+             "block."));
     lines = selectedBlocks(selection);
     // Lines selected whole end at the start of the next one, which is not among them.
     if (lines.size() > 1 && selection.selectionEnd() == lines.last().position()) lines.removeLast();
@@ -378,7 +378,7 @@ bool RichTextBox::convertTextToTable(QString *error) {
   if (std::any_of(texts.begin(), texts.end(), [](const QString &text) {
         return text.contains(QChar::ObjectReplacementCharacter);
       }))
-    return fail(u"A table's cells hold text only, and the lines hold a picture."_s);
+    return fail(tr("A table's cells hold text only, and the lines hold a picture."));
   const QList<QList<CellRange>> cells = cellsOfLines(texts);
 
   // Each cell's text with its formatting, taken before anything changes. Blank lines make
@@ -402,10 +402,10 @@ bool RichTextBox::convertTextToTable(QString *error) {
     columns = std::max(columns, int(row.size()));
     rows << row;
   }
-  if (rows.isEmpty()) return fail(u"The lines hold no text to make a table of."_s);
+  if (rows.isEmpty()) return fail(tr("The lines hold no text to make a table of."));
   if (rows.size() > kMaxTableRows)
     return fail(
-        u"A table holds at most %1 rows; the lines are %2."_s.arg(kMaxTableRows).arg(rows.size()));
+        tr("A table holds at most %1 rows; the lines are %2.").arg(kMaxTableRows).arg(rows.size()));
   if (rows.size() == 1) headerRow = false;
 
   QTextCursor at;

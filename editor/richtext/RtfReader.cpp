@@ -24,6 +24,7 @@
 #include "RtfReader.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -1117,7 +1118,8 @@ bool readRtf(QByteArrayView rtf, QTextDocument &document, QString *error,
              const ReadProgress &progress, bool *complete) {
   const qsizetype start = rtfStart(rtf);
   if (start < 0) {
-    if (error) *error = u"The file is not an RTF document."_s;
+    if (error)
+      *error = QCoreApplication::translate("DocumentFile", "The file is not an RTF document.");
     return false;
   }
   const bool undo = document.isUndoRedoEnabled();

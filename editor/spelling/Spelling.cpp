@@ -79,18 +79,18 @@ bool Spelling::addCorrections(QMenu &menu, const QPoint &viewportPos) {
     items << action;
   }
   if (suggestions.isEmpty()) {
-    auto *none = new QAction(u"(No Suggestions)"_s, &menu);
+    auto *none = new QAction(tr("(No Suggestions)"), &menu);
     none->setEnabled(false);
     items << none;
   }
   auto *separator = new QAction(&menu);
   separator->setSeparator(true);
-  auto *add = new QAction(u"&Add to Dictionary"_s, &menu);
+  auto *add = new QAction(tr("&Add to Dictionary"), &menu);
   connect(add, &QAction::triggered, this, [this, text] {
     checker_.addToDictionary(text);
     highlighter_->recheck();
   });
-  auto *ignore = new QAction(u"&Ignore All"_s, &menu);
+  auto *ignore = new QAction(tr("&Ignore All"), &menu);
   connect(ignore, &QAction::triggered, this, [this, text] {
     checker_.ignoreAll(text);
     highlighter_->recheck();
@@ -114,7 +114,7 @@ std::unique_ptr<QMenu> Spelling::contextMenu(const QPoint &viewportPos) {
 
 void Spelling::fillMenu(QMenu &menu) {
   menu.clear();
-  QAction *check = menu.addAction(u"Check &Spelling"_s);
+  QAction *check = menu.addAction(tr("Check &Spelling"));
   check->setCheckable(true);
   check->setChecked(isChecking());
   check->setEnabled(checker_.isReady());
@@ -124,12 +124,12 @@ void Spelling::fillMenu(QMenu &menu) {
   const QStringList languages = checker_.languages();
   menu.addSeparator();
   if (languages.isEmpty()) {
-    say(u"No Dictionaries Installed"_s);
+    say(tr("No Dictionaries Installed"));
   } else {
-    say(isChecking() ? u"In use: %1"_s.arg(languageDisplayName(checker_.language()))
-                     : u"In use: none (checking is off)"_s);
+    say(isChecking() ? tr("In use: %1").arg(languageDisplayName(checker_.language()))
+                     : tr("In use: none (checking is off)"));
     menu.addSeparator();
-    say(u"Installed dictionaries:"_s);
+    say(tr("Installed dictionaries:"));
     auto *group = new QActionGroup(&menu);
     for (const QString &tag : languages) {
       // The tag stands in the shortcut column: two dictionaries of one name stay apart.
@@ -142,7 +142,7 @@ void Spelling::fillMenu(QMenu &menu) {
     }
   }
   menu.addSeparator();
-  say(u"Other languages: install their Hunspell dictionary (hunspell-de-de, hunspell-fr, ...)"_s);
+  say(tr("Other languages: install their Hunspell dictionary (hunspell-de-de, hunspell-fr, ...)"));
 }
 
 QString languageDisplayName(const QString &tag) {

@@ -25,7 +25,7 @@ using richtext::qs;
 
 ForumsDialog::ForumsDialog(ProfileStore &store, QWidget *parent) : QDialog(parent), store_(store) {
   setObjectName(u"ForumsDialog"_s);
-  setWindowTitle(u"Forums"_s);
+  setWindowTitle(tr("Forums"));
 
   list_ = new QListWidget(this);
   list_->setObjectName(u"profiles"_s);
@@ -69,11 +69,11 @@ QFormLayout *ForumsDialog::buildFields() {
   limit_->setRange(0, 10'000'000);
   limit_->setSingleStep(1000);
   limit_->setGroupSeparatorShown(true);
-  limit_->setSpecialValueText(u"No limit"_s);
-  limit_->setSuffix(u" characters"_s);
-  tables_ = new QCheckBox(u"Forum shows &tables"_s, this);
+  limit_->setSpecialValueText(tr("No limit"));
+  limit_->setSuffix(tr(" characters"));
+  tables_ = new QCheckBox(tr("Forum shows &tables"), this);
   tables_->setObjectName(u"tables"_s);
-  tables_->setToolTip(u"Without tables, a table is posted as a code block of lined-up columns"_s);
+  tables_->setToolTip(tr("Without tables, a table is posted as a code block of lined-up columns"));
 
   name_->setAccessibleDescription(tr("The profile's name, as \"Post as:\" lists it"));
   address_->setAccessibleDescription(tr("The forum's web address"));
@@ -84,21 +84,21 @@ QFormLayout *ForumsDialog::buildFields() {
   tables_->setAccessibleDescription(tables_->toolTip());
 
   auto *form = new QFormLayout;
-  form->addRow(u"&Name:"_s, name_);
-  form->addRow(u"&Address:"_s, address_);
-  form->addRow(u"&Format:"_s, format_);
-  form->addRow(u"&Longest post:"_s, limit_);
+  form->addRow(tr("&Name:"), name_);
+  form->addRow(tr("&Address:"), address_);
+  form->addRow(tr("&Format:"), format_);
+  form->addRow(tr("&Longest post:"), limit_);
   form->addRow(QString(), tables_);
   return form;
 }
 
 // Add, Keep Changes and Remove, with their commands.
 QHBoxLayout *ForumsDialog::buildButtons() {
-  auto *add = new QPushButton(u"A&dd"_s, this);
+  auto *add = new QPushButton(tr("A&dd"), this);
   add->setObjectName(u"add"_s);
-  keep_ = new QPushButton(u"&Keep Changes"_s, this);
+  keep_ = new QPushButton(tr("&Keep Changes"), this);
   keep_->setObjectName(u"keep"_s);
-  remove_ = new QPushButton(u"&Remove"_s, this);
+  remove_ = new QPushButton(tr("&Remove"), this);
   remove_->setObjectName(u"remove"_s);
   add->setAccessibleDescription(tr("Adds a profile, a copy of the chosen one"));
   keep_->setAccessibleDescription(tr("Keeps the changes to the chosen profile"));
@@ -122,7 +122,7 @@ void ForumsDialog::fill(const QString &select) {
   list_->clear();
   int row = 0;
   for (const Profile &profile : store_.profiles()) {
-    list_->addItem(profile.builtIn ? profile.name + u" (built in)"_s : profile.name);
+    list_->addItem(profile.builtIn ? tr("%1 (built in)").arg(profile.name) : profile.name);
     if (profile.name == select) row = list_->count() - 1;
   }
   list_->setCurrentRow(row);
@@ -160,7 +160,7 @@ void ForumsDialog::addProfile() {
   // A new profile starts as a copy of the chosen one, under a name not yet taken.
   Profile profile;
   readFields(profile);
-  QString base = profile.name.isEmpty() ? u"New forum"_s : profile.name;
+  QString base = profile.name.isEmpty() ? tr("New forum") : profile.name;
   QString name = base;
   for (int n = 2; store_.find(name); ++n) name = base + u" (%1)"_s.arg(n);
   profile.name = name;

@@ -1,9 +1,12 @@
 #pragma once
 // The web sites the Web menu and the site buttons open: one row per command, the only place
 // their addresses live. Addresses are bare host names (and a path), without a scheme, as the
-// browser is given them.
+// browser is given them. The site names are names and stay as they are; the other texts are
+// translated where the window reads them, as the tools' are.
 #include <array>
 #include <string_view>
+
+#include "i18n/Translation.h"
 
 namespace quillmark::web {
 
@@ -21,9 +24,11 @@ inline constexpr std::array kSites{
     Site{u"zu21", u"&ZU21", u"zu21.example.org", u"zu21.example.org"},
     Site{u"ccsite", u"&CC", u"cc-forum.example.org", u"cc-forum.example.org"},
     Site{u"norvanesite", u"&Norvane", u"norvane.example.org", u"norvane.example.org"},
-    Site{u"warningsite", u"&ScamWatch", u"ScamWatch: warnings about scams aimed at players",
+    Site{u"warningsite", u"&ScamWatch",
+         i18n::ui<QT_TRANSLATE_NOOP("Tool", "ScamWatch: warnings about scams aimed at players")>,
          u"scamwatch.example.org"},
-    Site{u"updates", u"&Updates", u"Updates to Quillmark",
+    Site{u"updates", i18n::ui<QT_TRANSLATE_NOOP("Tool", "&Updates")>,
+         i18n::ui<QT_TRANSLATE_NOOP("Tool", "Updates to Quillmark")>,
          u"norvane.example.org/formatting-posts.htm", false},
 };
 

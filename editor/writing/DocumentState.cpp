@@ -2,6 +2,7 @@
 // question before a changed document is dropped.
 #include "DocumentState.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextDocument>
 #include <QWidget>
@@ -19,7 +20,7 @@ DocumentState::DocumentState(QTextDocument &document, QObject *parent)
 }
 
 QString DocumentState::displayName() const {
-  return filePath_.isEmpty() ? QString::fromUtf16(kUntitledName) : QFileInfo(filePath_).fileName();
+  return filePath_.isEmpty() ? tr("Untitled") : QFileInfo(filePath_).fileName();
 }
 
 bool DocumentState::isModified() const { return document_.isModified(); }
@@ -62,8 +63,9 @@ void DocumentState::updateWindow() {
 }
 
 Platform::SaveChoice askToSave(Platform &platform, QWidget *parent, const QString &name) {
-  return platform.askSaveDiscardCancel(parent, QString::fromUtf16(kWindowCaption),
-                                       u"Save changes to %1?"_s.arg(name));
+  return platform.askSaveDiscardCancel(
+      parent, QString::fromUtf16(kWindowCaption),
+      QCoreApplication::translate("DocumentState", "Save changes to %1?").arg(name));
 }
 
 bool mayDropDocument(Platform &platform, QWidget *parent, const DocumentState &state,

@@ -15,7 +15,6 @@ class QWidget;
 namespace quillmark {
 
 inline constexpr char16_t kWindowCaption[] = u"Quillmark by Norvane";
-inline constexpr char16_t kUntitledName[] = u"Untitled";
 
 class DocumentState : public QObject {
   Q_OBJECT

@@ -2,6 +2,7 @@
 // ended without removing theirs.
 #include "DraftKeeper.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,8 +44,9 @@ std::optional<QByteArray> OrphanDraft::read() const {
 bool OrphanDraft::discard() { return QFile::remove(path_) || !QFileInfo::exists(path_); }
 
 QString restoreQuestion(const OrphanDraft &orphan) {
-  return u"Quillmark found a post that was not saved (%1). Restore it?"_s.arg(
-      QLocale().toString(orphan.written(), QLocale::ShortFormat));
+  return QCoreApplication::translate("DraftKeeper",
+                                     "Quillmark found a post that was not saved (%1). Restore it?")
+      .arg(QLocale().toString(orphan.written(), QLocale::ShortFormat));
 }
 
 QString DraftKeeper::defaultFolder() {
@@ -55,7 +57,8 @@ DraftKeeper::DraftKeeper(const QString &folder, QObject *parent)
     : QObject(parent), folder_(folder) {
   timer_.callOnTimeout(this, &DraftKeeper::saveNow);
   if (!QDir().mkpath(folder_)) {
-    error_ = u"The folder %1 cannot be made."_s.arg(QDir::toNativeSeparators(folder_));
+    error_ = QCoreApplication::translate("DraftKeeper", "The folder %1 cannot be made.")
+                 .arg(QDir::toNativeSeparators(folder_));
     return;
   }
   // A fresh name each time; the lock settles any clash with another program.
@@ -69,7 +72,8 @@ DraftKeeper::DraftKeeper(const QString &folder, QObject *parent)
     lock_ = std::move(lock);
     return;
   }
-  error_ = u"No draft file can be locked in %1."_s.arg(QDir::toNativeSeparators(folder_));
+  error_ = QCoreApplication::translate("DraftKeeper", "No draft file can be locked in %1.")
+               .arg(QDir::toNativeSeparators(folder_));
 }
 
 DraftKeeper::~DraftKeeper() = default;

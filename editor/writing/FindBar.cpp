@@ -35,16 +35,16 @@ void FindBar::buildFindRow(QGridLayout &layout) {
   find_ = new QLineEdit;
   find_->setObjectName(u"findText"_s);
   find_->setClearButtonEnabled(true);
-  matchCase_ = new QCheckBox(u"Match &case"_s);
-  wholeWords_ = new QCheckBox(u"Whole w&ords"_s);
+  matchCase_ = new QCheckBox(tr("Match &case"));
+  wholeWords_ = new QCheckBox(tr("Whole w&ords"));
   message_ = new QLabel;
-  auto *next = new QPushButton(u"&Next"_s);
-  auto *previous = new QPushButton(u"&Previous"_s);
+  auto *next = new QPushButton(tr("&Next"));
+  auto *previous = new QPushButton(tr("&Previous"));
   auto *close = new QToolButton;
   close->setText(u"\u00d7"_s);
-  close->setToolTip(u"Close (Esc)"_s);
+  close->setToolTip(tr("Close (Esc)"));
   close->setAutoRaise(true);
-  auto *findLabel = new QLabel(u"Fin&d:"_s);
+  auto *findLabel = new QLabel(tr("Fin&d:"));
   findLabel->setBuddy(find_);
   find_->setAccessibleName(tr("Find"));
   for (QToolButton *clear : find_->findChildren<QToolButton *>())
@@ -89,9 +89,9 @@ void FindBar::buildFindRow(QGridLayout &layout) {
 void FindBar::buildReplaceRow(QGridLayout &layout) {
   replaceText_ = new QLineEdit;
   replaceText_->setObjectName(u"replaceText"_s);
-  auto *replaceOne = new QPushButton(u"Rep&lace"_s);
-  auto *replaceEvery = new QPushButton(u"Replace &All"_s);
-  replaceLabel_ = new QLabel(u"Replace w&ith:"_s);
+  auto *replaceOne = new QPushButton(tr("Rep&lace"));
+  auto *replaceEvery = new QPushButton(tr("Replace &All"));
+  replaceLabel_ = new QLabel(tr("Replace w&ith:"));
   replaceLabel_->setBuddy(replaceText_);
   replaceText_->setAccessibleName(tr("Replace with"));
   replaceText_->setAccessibleDescription(tr("The text that replaces a match; Enter replaces"));
@@ -150,11 +150,11 @@ bool FindBar::find(QTextDocument::FindFlags direction) {
     if (direction & QTextDocument::FindBackward) end.movePosition(QTextCursor::End);
     found = document.find(text, end, options);
     if (found.isNull()) {
-      say(u"\u201c%1\u201d was not found."_s.arg(text));
+      say(tr("“%1” was not found.").arg(text));
       return false;
     }
-    say(direction & QTextDocument::FindBackward ? u"Continued from the end."_s
-                                                : u"Continued from the top."_s);
+    say(direction & QTextDocument::FindBackward ? tr("Continued from the end.")
+                                                : tr("Continued from the top."));
   } else {
     say(QString());
   }
@@ -215,10 +215,10 @@ int FindBar::replaceAll() {
   }
   step.endEditBlock();
   if (count == 0)
-    say(u"\u201c%1\u201d was not found."_s.arg(text));
+    say(tr("“%1” was not found.").arg(text));
   else
-    say(count == 1 ? u"Replaced 1 match."_s
-                   : u"Replaced %1 matches."_s.arg(QLocale().toString(count)));
+    say(count == 1 ? tr("Replaced 1 match.")
+                   : tr("Replaced %1 matches.").arg(QLocale().toString(count)));
   return count;
 }
 

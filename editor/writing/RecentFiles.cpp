@@ -2,6 +2,7 @@
 #include "RecentFiles.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -71,7 +72,8 @@ void RecentFiles::fillMenu(QMenu &menu, const std::function<void(const QString &
   menu.clear();
   const QStringList list = files();
   if (list.isEmpty()) {
-    menu.addAction(u"No Recent Files"_s)->setEnabled(false);
+    menu.addAction(QCoreApplication::translate("RecentFiles", "No Recent Files"))
+        ->setEnabled(false);
     return;
   }
   int number = 0;
@@ -92,14 +94,16 @@ void RecentFiles::fillMenu(QMenu &menu, const std::function<void(const QString &
     });
   }
   menu.addSeparator();
-  QObject::connect(menu.addAction(u"&Clear Recent Files"_s), &QAction::triggered, &menu,
-                   [this] { clear(); });
+  QObject::connect(
+      menu.addAction(QCoreApplication::translate("RecentFiles", "&Clear Recent Files")),
+      &QAction::triggered, &menu, [this] { clear(); });
 }
 
 QString missingRecentFileMessage(const QString &path) {
   const QFileInfo info(path);
-  return u"%1 is no longer in %2. It was taken off the recent files."_s.arg(
-      info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
+  return QCoreApplication::translate("RecentFiles",
+                                     "%1 is no longer in %2. It was taken off the recent files.")
+      .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
 }
 
 }  // namespace quillmark

@@ -32,6 +32,12 @@ if(NOT DEFINED STDOUT_TO)
   set(STDOUT_TO ${stdoutFile})
 endif()
 
+# The messages checked are the program's English ones, whatever the desktop's language:
+# --via-editor's reader speaks the desktop's.
+set(ENV{LANG} C.UTF-8)
+unset(ENV{LANGUAGE})
+unset(ENV{LC_ALL})
+unset(ENV{LC_MESSAGES})
 execute_process(
   COMMAND ${PROGRAM} ${ARGS}
   WORKING_DIRECTORY ${runDir}

@@ -12,6 +12,11 @@ for tool in Xvfb xdotool xclip; do
   fi
 done
 
+# The tests type the English access keys and read the English titles, whatever the desktop's
+# language; a test of another language sets its own after sourcing this file.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillmark-e2e.XXXXXX") || exit 1
 xvfb_pid=
 app_pid=       # the program the keys go to
