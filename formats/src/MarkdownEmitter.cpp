@@ -138,6 +138,9 @@ class MdEmitter {
         startLine(Kind::Item, ctx, marker);
         pendingNewline_ = true;
         prev_ = Kind::Item;
+        // The item's first block goes on the line after the marker, no blank line between:
+        // an item may begin with one blank line, and after two it would end.
+        afterMarker_ = true;
         if (item.kind != BlockKind::Item) {
           block(item, inner);
         } else {
@@ -269,6 +272,7 @@ class MdEmitter {
     }
     endBlock();
     if (!(kind == Kind::Item && prev_ == Kind::Item)) separate(ctx);
+    afterMarker_ = false;
     out_ += ctx.prefix;
     out_ += marker;
     container_ = ctx.container;
@@ -336,7 +340,7 @@ class MdEmitter {
   // after a block outside it starts after a plain blank line); nothing before the first.
   void separate(const Context& ctx) {
     const std::u16string previous = std::exchange(separatedPrefix_, ctx.prefix);
-    if (out_.empty()) return;
+    if (std::exchange(afterMarker_, false) || out_.empty()) return;
     std::u16string_view quotes = ctx.prefix;
     quotes = quotes.substr(
         0, std::mismatch(quotes.begin(), quotes.end(), previous.begin(), previous.end()).first -
@@ -576,6 +580,7 @@ class MdEmitter {
   std::uint32_t pieceIndex_ = 0;
   std::uintptr_t container_ = 0;
   std::u16string pendingBlanks_;
+  bool afterMarker_ = false;          // a list item's marker was written, its first block not yet
   std::u16string separatedPrefix_;    // the prefix of the block separate() was last called for
   std::u16string_view pendingPunct_;  // the punctuation ending the last run, not yet written
   std::uint32_t pendingPunctRun_ = 0;

@@ -146,9 +146,11 @@ const std::vector<ModelCase>& modelCases() {
          b.item(1, Numbering::UpperAlpha);
          b.text(u"Upper alpha", kPlain);
          b.paragraph();
+         b.text(u"and", kPlain);
          b.item(1, Numbering::LowerRoman);
          b.text(u"lower roman", kPlain);
          b.paragraph();
+         b.text(u"and", kPlain);
          b.item(1, Numbering::UpperRoman);
          b.text(u"Upper roman", kPlain);
        }},
@@ -231,8 +233,8 @@ const std::vector<ModelCase>& modelCases() {
   return cases;
 }
 
-const Format kReadFormats[] = {Format::Phpbb, Format::Xenforo,   Format::Mybb,   Format::Smf,
-                               Format::Vbulletin, Format::Bbcode};
+const Format kReadFormats[] = {Format::Phpbb,     Format::Xenforo, Format::Mybb,    Format::Smf,
+                               Format::Vbulletin, Format::Bbcode,  Format::Markdown};
 
 TEST(PostReader, WhatEachFormatWritesReadsBackToTheSamePost) {
   for (const ModelCase& c : modelCases()) {
