@@ -124,6 +124,16 @@ class Reader {
     return s;
   }
 
+  // Blanks and line breaks at the end of a paragraph show nothing, and Markdown keeps none.
+  static void trimEnd(Block& b) {
+    while (!b.runs.empty() && b.runs.back().picture.empty()) {
+      std::u16string& text = b.runs.back().text;
+      while (!text.empty() && isSpaceLike(text.back())) text.pop_back();
+      if (!text.empty()) break;
+      b.runs.pop_back();
+    }
+  }
+
   static bool isBlankParagraph(const Block& b) {
     return std::all_of(b.runs.begin(), b.runs.end(), [](const post::Run& r) {
       return r.picture.empty() && std::all_of(r.text.begin(), r.text.end(), isSpaceLike);
@@ -152,12 +162,20 @@ class Reader {
       case CMARK_NODE_LIST:
         text_ = nullptr;
         if (count(BlockKind::List) < post::Builder::kMaxListLevel) {
-          if (inner().kind == BlockKind::List) push(child(BlockKind::Item), nullptr);
-          Block& list = beginBlock(BlockKind::List);
-          if (cmark_node_get_list_type(node) == CMARK_ORDERED_LIST) {
-            list.numbering = post::Numbering::Decimal;
-            list.start = std::max(0, cmark_node_get_list_start(node));
+          const bool ordered = cmark_node_get_list_type(node) == CMARK_ORDERED_LIST;
+          const post::Numbering numbering =
+              ordered ? post::Numbering::Decimal : post::Numbering::Bullet;
+          // A list right after one of its kind ("1." after "2)", "*" after "-") goes on
+          // with it: a reader sees one list, and Markdown writes them as one.
+          std::vector<Block>& siblings = inner().children;
+          if (!siblings.empty() && siblings.back().kind == BlockKind::List &&
+              siblings.back().numbering == numbering) {
+            push(siblings.back(), node);
+            return;
           }
+          Block& list = beginBlock(BlockKind::List);
+          list.numbering = numbering;
+          if (ordered) list.start = std::max(0, cmark_node_get_list_start(node));
           push(list, node);
         }
         return;
@@ -196,7 +214,8 @@ class Reader {
         appendText(u" ");
         return;
       case CMARK_NODE_LINEBREAK:
-        appendText(u"\n");
+        // A heading is one line: a break in it is a blank.
+        appendText(text_ != nullptr && text_->kind == BlockKind::Heading ? u" " : u"\n");
         return;
       case CMARK_NODE_EMPH:
         ++emph_;
@@ -250,6 +269,7 @@ class Reader {
   void exit(cmark_node* node) {
     switch (cmark_node_get_type(node)) {
       case CMARK_NODE_PARAGRAPH:
+        if (text_ != nullptr) trimEnd(*text_);
         // A paragraph of blanks (no-break spaces, say) shows as nothing: Markdown has none.
         if (text_ != nullptr && isBlankParagraph(*text_) && !inner().children.empty() &&
             &inner().children.back() == text_) {
@@ -259,6 +279,7 @@ class Reader {
         text_ = nullptr;
         return;
       case CMARK_NODE_HEADING:
+        if (text_ != nullptr) trimEnd(*text_);
         text_ = nullptr;
         return;
       case CMARK_NODE_EMPH:
@@ -283,9 +304,15 @@ class Reader {
       return;
     }
     // A container ends: pop what it opened (and what a flattened one inside it left open).
+    // An empty quote shows nothing, and beside another quote it would join it.
     for (std::size_t k = open_.size(); k-- > 1;) {
       if (open_[k].node == node) {
+        const Block* closed = open_[k].block;
         open_.resize(k);
+        if (closed->kind == BlockKind::Quote && closed->children.empty() &&
+            !inner().children.empty() && &inner().children.back() == closed) {
+          inner().children.pop_back();
+        }
         text_ = nullptr;
         break;
       }

@@ -382,6 +382,29 @@ TEST(PostReader, ReadsMarkdownStructures) {
   expectReadings(cases);
 }
 
+// Markdown read and written again: what the writer must write so that it reads back alike.
+TEST(PostReader, MarkdownWrittenAgainReadsAlike) {
+  const struct {
+    const char* name;
+    std::u16string_view markdown;
+    std::u16string_view written;
+  } cases[] = {
+      {"an item beginning with a heading", u"1. # Title\n2. next", u"1. \n   # Title\n\n2. next"},
+      {"an item beginning with a code block", u"- ```\n  x\n  ```", u"- \n  ```\n  x\n  ```\n"},
+      {"a heading ending in #", u"# C \\#", u"# C \\#"},
+      {"a heading of # alone", u"# \\#", u"# \\#"},
+      {"lists of one kind one after the other", u"2) a\n1. b\n\n- c\n* d", u"2. a\n3. b\n- c\n- d"},
+      {"a hard break in a heading", u"a\\\nb\n===", u"# a b"},
+      {"an empty quote", u"> a\n\n>", u"> a"},
+  };
+  for (const auto& c : cases) {
+    const std::u16string written = writePost(readPost(c.markdown, MD), MD).text;
+    EXPECT_EQ(utf8(written), utf8(c.written)) << c.name;
+    EXPECT_EQ(post::describe(readPost(written, MD)), post::describe(readPost(c.markdown, MD)))
+        << c.name;
+  }
+}
+
 TEST(PostReader, HtmlIsReadAsTheEngineFragment) {
   const post::Model model = readPost(u"<b>Bold</b> and <i>it</i><br>\r\nnext", Format::Html);
   EXPECT_EQ(post::describe(model),
