@@ -13,8 +13,10 @@
 // the next time round.
 //
 // Markdown's writer moves or drops emphasis where CommonMark's flanking rules would not read
-// its delimiters (next to punctuation, say), and counts it lost; so for Markdown the posts are
-// compared as the models they read to, each run's bold, italic and strike-through aside.
+// its delimiters (next to punctuation, say), and counts it lost; and next to a symbol such as
+// "®", which it takes for punctuation and cmark-gfm for a letter, its delimiters can be read
+// as text. So for Markdown the posts are compared as the models they read to, each run's
+// bold, italic and strike-through aside and the delimiters' characters left out of the text.
 //
 // The input bytes after the first are the post, read as Windows-1252 so that every byte string
 // is one.
@@ -37,9 +39,9 @@ namespace {
 
 using namespace quillmark;
 
-constexpr std::array<Format, 7> kFormats = {Format::Phpbb,     Format::Xenforo, Format::Mybb,
-                                            Format::Smf,       Format::Vbulletin,
-                                            Format::Bbcode,    Format::Markdown};
+constexpr std::array<Format, 7> kFormats = {Format::Phpbb,   Format::Xenforo,   Format::Mybb,
+                                            Format::Smf,     Format::Vbulletin, Format::Bbcode,
+                                            Format::Markdown};
 
 [[noreturn]] void fail(std::u16string_view post, Format format, std::u16string_view p1,
                        std::u16string_view p2, const post::Model& read) {
@@ -67,7 +69,8 @@ bool holdsTags(const post::Model& model, Format format) {
   return formats::bbcodeMarkup(text, formats::dialectTable(format)).found > 0;
 }
 
-// The model with the emphasis of its runs taken away, runs of one style joined.
+// The model with the emphasis of its runs taken away (and '*', '_' and '~' from their text),
+// runs of one style joined.
 std::string withoutEmphasis(post::Model model) {
   std::vector<post::Block*> todo;
   for (post::Block& b : model.blocks) todo.push_back(&b);
@@ -77,6 +80,7 @@ std::string withoutEmphasis(post::Model model) {
     std::vector<post::Run> runs;
     for (post::Run& r : b->runs) {
       r.style.flags &= static_cast<std::uint8_t>(~(post::kBold | post::kItalic | post::kStrike));
+      std::erase_if(r.text, [](char16_t c) { return c == u'*' || c == u'_' || c == u'~'; });
       if (!runs.empty() && runs.back().picture.empty() && r.picture.empty() &&
           runs.back().style == r.style) {
         runs.back().text += r.text;

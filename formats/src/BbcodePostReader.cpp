@@ -81,7 +81,6 @@ enum class Tag : std::uint8_t {
   Cell,
   HeaderCell,
 };
-constexpr std::size_t kTagCount = 26;
 
 bool isInline(Tag t) { return t <= Tag::Url || t == Tag::Img; }
 bool isAlign(Tag t) { return t >= Tag::Centre && t <= Tag::Align; }
