@@ -1,11 +1,12 @@
-// Writes the raw seed inputs of the three fuzz targets from the conversion cases and the
-// sample document, in each target's input format (FuzzInput.h). fuzz/seed.sh runs it and
+// Writes the raw seed inputs of four fuzz targets from the conversion cases and the sample
+// document, in each target's input format (FuzzInput.h; for post_reader a format's byte and
+// the document's post in that format). fuzz/seed.sh runs it and
 // keeps, through libFuzzer's merge, the seeds that add coverage.
 //
 //   fuzz_make_seeds CASES_DIR SAMPLE_RTF OUT_DIR
 //
-// writes OUT_DIR/convert/, OUT_DIR/carry_over/ and OUT_DIR/tokenizer/. A case whose input or
-// options Windows-1252 cannot write is left out.
+// writes OUT_DIR/convert/, OUT_DIR/carry_over/, OUT_DIR/tokenizer/ and OUT_DIR/post_reader/.
+// A case whose input or options Windows-1252 cannot write is left out, and so is a post.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -17,6 +18,8 @@
 
 #include "CaseFile.h"
 #include "FuzzInput.h"
+#include "quillmark/convert.h"
+#include "quillmark/formats.h"
 
 namespace {
 
@@ -49,7 +52,7 @@ int main(int argc, char** argv) try {
   seeds.push_back({*optionHeader(u"+CR"), std::string(std::istreambuf_iterator<char>(sample), {})});
 
   const fs::path out = argv[3];
-  for (const char* target : {"convert", "carry_over", "tokenizer"}) {
+  for (const char* target : {"convert", "carry_over", "tokenizer", "post_reader"}) {
     fs::create_directories(out / target);
   }
   std::size_t count = 0;
@@ -63,6 +66,18 @@ int main(int argc, char** argv) try {
     write(out / "carry_over", count,
           before.header + seed.header + before.document + static_cast<char>(kDocumentSeparator) +
               seed.document);
+    // The document's post in each format fuzz_post_reader reads, its byte first (the order of
+    // its table: the BBCode dialects, then Markdown).
+    const std::u16string web = quillmark::rewriteForWeb(quillmark::Converter{}.convertRtfToHtml(
+        quillmark::decodeWindows1252(seed.document), quillmark::kWebOptions));
+    char byte = 0;
+    for (const quillmark::FormatInfo& f : quillmark::allFormats()) {
+      if (f.format == quillmark::Format::Html) continue;
+      const std::optional<std::string> post =
+          encodeWindows1252(quillmark::convertPost(web, f.format).text);
+      if (post) write(out / "post_reader", count, byte + *post);
+      ++byte;
+    }
   }
   std::printf("%zu seeds for each target\n", seeds.size());
   return 0;

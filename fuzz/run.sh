@@ -3,8 +3,9 @@
 #
 #   fuzz/run.sh [--ci] TARGET SECONDS [FLAG...]   fuzz TARGET (convert, carry_over,
 #                                                 tokenizer, formats, bbcode_to_html,
-#                                                 rtf_reader or round_trip; "fuzz_" in
-#                                                 front is fine); FLAGs go to libFuzzer
+#                                                 post_reader, rtf_reader or round_trip;
+#                                                 "fuzz_" in front is fine); FLAGs go to
+#                                                 libFuzzer
 #   fuzz/run.sh merge TARGET                      add the scratch finds that bring new
 #                                                 coverage to the committed corpus
 #
@@ -27,14 +28,15 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build/fuzz
 
 usage() {
-  sed -n '2,10s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
+  sed -n '2,11s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
   exit 2
 }
 
 target_name() {
   local name=${1#fuzz_}
   case $name in
-    convert | carry_over | tokenizer | formats | bbcode_to_html | rtf_reader | round_trip) echo "$name" ;;
+    convert | carry_over | tokenizer | formats | bbcode_to_html | post_reader | rtf_reader | \
+      round_trip) echo "$name" ;;
     *) echo "unknown target '$1'" >&2; usage ;;
   esac
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Seeds the committed corpora fuzz/corpus/{convert,carry_over,tokenizer}/ from the conversion
-# cases (tests/convert/cases/*.txt) and examples/sample-post.rtf. Usage: fuzz/seed.sh
+# Seeds the committed corpora fuzz/corpus/{convert,carry_over,tokenizer,post_reader}/ from the
+# conversion cases (tests/convert/cases/*.txt) and examples/sample-post.rtf. Usage: fuzz/seed.sh
 #
 # fuzz_make_seeds (an ordinary build in build/fuzz-seeds) writes every case in each target's
 # input format; libFuzzer's merge (the fuzz preset) then adds to each corpus those seeds that
@@ -19,7 +19,7 @@ rm -rf "$seeds/raw"
 
 [[ -f build/fuzz/CMakeCache.txt ]] || cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
-for target in convert carry_over tokenizer; do
+for target in convert carry_over tokenizer post_reader; do
   mkdir -p "fuzz/corpus/$target"
   build/fuzz/fuzz/fuzz_$target -merge=1 "fuzz/corpus/$target" "$seeds/raw/$target" 2>&1 |
     grep -E '^MERGE-OUTER: [0-9]+ new files' || true

@@ -81,7 +81,6 @@ enum class Tag : std::uint8_t {
   Cell,
   HeaderCell,
 };
-constexpr std::size_t kTagCount = 26;
 
 bool isInline(Tag t) { return t <= Tag::Url || t == Tag::Img; }
 bool isAlign(Tag t) { return t >= Tag::Centre && t <= Tag::Align; }
@@ -365,8 +364,9 @@ std::optional<Numbering> listValue(std::u16string_view v, bool smf) {
 struct Token {
   enum Kind : std::uint8_t { Open, Close, Literal, Void } kind = Open;
   Tag tag = Tag::Bold;
-  bool valid = false;   // markup (else text)
-  bool pushed = false;  // pass 2: the opening tag made a frame
+  bool valid = false;     // markup (else text)
+  bool endsItem = false;  // a closing [li] that ends an item begun without one
+  bool pushed = false;    // pass 2: the opening tag made a frame
   std::uint32_t pos = 0, length = 0;
   std::int32_t partner = -1;  // the closing tag of an opening one, and back
   std::int32_t parent = -1;   // the table of a row, the row of a cell, the list of an item
@@ -410,7 +410,8 @@ class Lexer {
     t.length = static_cast<std::uint32_t>(end + 1 - p);
     if (!inside.empty() && inside.front() == u'/') {
       const std::optional<Tag> known = v_.find(inside.substr(1));
-      if (!known || *known == Tag::Rule || *known == Tag::Code || *known == Tag::Img) {
+      if (!known || *known == Tag::Rule || *known == Tag::Code || *known == Tag::Img ||
+          *known == Tag::Star) {
         return std::nullopt;  // closes no element, or belongs to a literal that never began
       }
       t.kind = Token::Close;
@@ -567,14 +568,40 @@ class Lexer {
   std::array<bool, 3> searched_ = {false, false, false};
 };
 
-// Pairs the tags: see the top of the file.
-void pair(std::vector<Token>& tokens) {
+// Pairs the tags: see the top of the file. Anything but an item or the list's end right in
+// a list begins an item without a tag of its own, as the model reads it, so that the tags
+// pair alike when the post is written again with the item's tag.
+constexpr std::int32_t kImplicitItem = -2;
+
+void pair(std::vector<Token>& tokens, std::u16string_view text) {
   std::vector<std::int32_t> stack;
-  const auto top = [&]() -> Token* { return stack.empty() ? nullptr : &tokens[stack.back()]; };
-  const auto topIs = [&](Tag tag) { return top() != nullptr && top()->tag == tag; };
+  const auto topIs = [&](Tag tag) {
+    if (stack.empty()) return false;
+    if (stack.back() == kImplicitItem) return tag == Tag::Star;
+    return tokens[static_cast<std::size_t>(stack.back())].tag == tag;
+  };
+  std::size_t end = 0;  // of the token before
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     Token& t = tokens[i];
     const auto index = static_cast<std::int32_t>(i);
+    if (topIs(Tag::List) && stack.back() != kImplicitItem) {
+      const bool itemOrEnd = t.tag == Tag::Star || (t.kind == Token::Open && t.tag == Tag::Li) ||
+                             (t.kind == Token::Close && t.tag == Tag::List);
+      if (!isBlankText(text.substr(end, t.pos - end)) || !itemOrEnd) {
+        stack.push_back(kImplicitItem);
+      }
+    }
+    end = t.pos + t.length;
+    if (t.kind == Token::Close && t.tag == Tag::Li && !stack.empty() &&
+        stack.back() == kImplicitItem) {
+      stack.pop_back();
+      t.valid = t.endsItem = true;
+      continue;
+    }
+    if (t.kind == Token::Open && t.tag == Tag::Li && !stack.empty() &&
+        stack.back() == kImplicitItem) {
+      stack.pop_back();
+    }
     switch (t.kind) {
       case Token::Literal:
         break;
@@ -591,10 +618,10 @@ void pair(std::vector<Token>& tokens) {
         }
         break;
       case Token::Open: {
-        const Tag needs = t.tag == Tag::Row                                   ? Tag::Table
+        const Tag needs = t.tag == Tag::Row                                ? Tag::Table
                           : t.tag == Tag::Cell || t.tag == Tag::HeaderCell ? Tag::Row
-                          : t.tag == Tag::Li                                  ? Tag::List
-                                                                              : t.tag;
+                          : t.tag == Tag::Li                               ? Tag::List
+                                                                           : t.tag;
         if (needs != t.tag) {
           if (!topIs(needs)) break;
           t.parent = stack.back();
@@ -603,13 +630,6 @@ void pair(std::vector<Token>& tokens) {
         break;
       }
       case Token::Close:
-        if (t.tag == Tag::Star) {  // [/*]
-          if (topIs(Tag::Star)) {
-            t.partner = stack.back(), tokens[stack.back()].partner = index;
-            stack.pop_back();
-          }
-          break;
-        }
         if (t.tag == Tag::List && topIs(Tag::Star)) stack.pop_back();
         if (topIs(t.tag)) {
           t.partner = stack.back();
@@ -624,7 +644,9 @@ void pair(std::vector<Token>& tokens) {
     if (t.kind == Token::Open) t.valid = t.partner >= 0;
     if (t.tag == Tag::Star && t.kind == Token::Void) t.valid = t.parent >= 0;
     if (t.parent >= 0 && !tokens[t.parent].valid) t.valid = false;
-    if (t.kind == Token::Close) t.valid = t.partner >= 0 && tokens[t.partner].valid;
+    if (t.kind == Token::Close && !t.endsItem) {
+      t.valid = t.partner >= 0 && tokens[t.partner].valid;
+    }
   }
 }
 
@@ -679,8 +701,8 @@ class Builder {
   }
 
   int count(BlockKind kind) const {
-    return static_cast<int>(
-        std::count_if(open_.begin() + 1, open_.end(), [&](const Block* b) { return b->kind == kind; }));
+    return static_cast<int>(std::count_if(open_.begin() + 1, open_.end(),
+                                          [&](const Block* b) { return b->kind == kind; }));
   }
 
   Block& child(BlockKind kind) {
@@ -778,8 +800,9 @@ class Builder {
     lineUsed_ = false;
   }
 
-  // A block begins: the paragraph before it ends.
+  // A block begins: the paragraph before it ends. Right in a list it begins an item.
   void beginBlock() {
+    if (innerKind() == BlockKind::List) open_.push_back(&child(BlockKind::Item));
     flushEmpty(true);
     paragraph_ = nullptr;
     brk_ = false;
@@ -959,7 +982,6 @@ class Builder {
         break;
       case Tag::List:
         if (count(BlockKind::List) < post::Builder::kMaxListLevel) {
-          if (innerKind() == BlockKind::List) open_.push_back(&child(BlockKind::Item));
           Block& list = child(BlockKind::List);
           list.numbering = t.numbering;
           open_.push_back(&list);
@@ -998,16 +1020,20 @@ class Builder {
   }
 
   void close(const Token& t) {
+    if (t.endsItem) {
+      endBlock(true);
+      while (open_.size() > 1 && innerKind() == BlockKind::Item) open_.pop_back();
+      return;
+    }
     const Token& opening = tokens_[static_cast<std::size_t>(t.partner)];
     if (!opening.pushed) return asText(t);
-    if (t.tag == Tag::Star) return endItem();
     if (t.tag == Tag::List && frames_.back().kind == Frame::Item &&
         frames_.back().tag == Tag::Star) {
       endItem();
     }
     const Frame& f = frames_.back();
     if (f.kind == Frame::Container || f.kind == Frame::Item) {
-      endBlock(f.kind == Frame::Item);
+      endBlock(f.kind == Frame::Item || f.tag == Tag::List);
     } else if (f.kind == Frame::Alignment) {
       endBlock();
     }
@@ -1127,7 +1153,7 @@ post::Model readBbcode(std::u16string_view original, const Dialect& d) {
   const std::u16string text = unifiedLineEnds(original);
   const Vocabulary vocabulary(d);
   std::vector<Token> tokens = Lexer(text, d, vocabulary).run();
-  pair(tokens);
+  pair(tokens, text);
   return Builder(text, d, tokens).run();
 }
 
@@ -1135,8 +1161,9 @@ BbcodeMarkup bbcodeMarkup(std::u16string_view original, const Dialect& d) {
   const std::u16string text = unifiedLineEnds(original);
   const Vocabulary vocabulary(d);
   std::vector<Token> tokens = Lexer(text, d, vocabulary).run();
-  pair(tokens);
+  pair(tokens, text);
   BbcodeMarkup m;
+  m.found = tokens.size();
   for (const Token& t : tokens) {
     if (!t.valid) continue;
     ++m.tags;

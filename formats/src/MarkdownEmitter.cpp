@@ -62,11 +62,13 @@ class MdEmitter {
         startLine(Kind::Block, ctx, std::u16string(static_cast<std::size_t>(level), u'#') + u" ");
         // A heading is one line: its line breaks are blanks.
         bool first = true;
+        inHeading_ = true;
         forEachLine(b.runs, [&](const std::vector<Piece>& pieces) {
           if (!first) pendingBlanks_.push_back(u' ');
           first = false;
           inlinePieces(pieces, false);
         });
+        inHeading_ = false;
         pendingNewline_ = true;
         prev_ = Kind::Block;
         break;
@@ -138,6 +140,9 @@ class MdEmitter {
         startLine(Kind::Item, ctx, marker);
         pendingNewline_ = true;
         prev_ = Kind::Item;
+        // The item's first block goes on the line after the marker, no blank line between:
+        // an item may begin with one blank line, and after two it would end.
+        afterMarker_ = true;
         if (item.kind != BlockKind::Item) {
           block(item, inner);
         } else {
@@ -269,6 +274,7 @@ class MdEmitter {
     }
     endBlock();
     if (!(kind == Kind::Item && prev_ == Kind::Item)) separate(ctx);
+    afterMarker_ = false;
     out_ += ctx.prefix;
     out_ += marker;
     container_ = ctx.container;
@@ -336,7 +342,7 @@ class MdEmitter {
   // after a block outside it starts after a plain blank line); nothing before the first.
   void separate(const Context& ctx) {
     const std::u16string previous = std::exchange(separatedPrefix_, ctx.prefix);
-    if (out_.empty()) return;
+    if (std::exchange(afterMarker_, false) || out_.empty()) return;
     std::u16string_view quotes = ctx.prefix;
     quotes = quotes.substr(
         0, std::mismatch(quotes.begin(), quotes.end(), previous.begin(), previous.end()).first -
@@ -548,6 +554,10 @@ class MdEmitter {
           escape = i + 1 < text.size() && (isAsciiAlnum(text[i + 1]) || text[i + 1] == u'#');
           break;
         case u'#':
+          // In a heading a "#" after a blank could begin its closing sequence.
+          escape = atLineStart_ ||
+                   (inHeading_ && (out_.empty() || out_.back() == u' ' || out_.back() == 0xA0));
+          break;
         case u'-':
         case u'+':
         case u'=':
@@ -576,6 +586,9 @@ class MdEmitter {
   std::uint32_t pieceIndex_ = 0;
   std::uintptr_t container_ = 0;
   std::u16string pendingBlanks_;
+  bool afterMarker_ = false;
+  bool inHeading_ = false;  // a heading's text is being written          // a list item's marker
+                            // was written, its first block not yet
   std::u16string separatedPrefix_;    // the prefix of the block separate() was last called for
   std::u16string_view pendingPunct_;  // the punctuation ending the last run, not yet written
   std::uint32_t pendingPunctRun_ = 0;

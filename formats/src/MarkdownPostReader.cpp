@@ -1,13 +1,352 @@
-// Reads a Markdown post back into the post model through cmark-gfm's tree.
+// Reads a Markdown post back into the post model through cmark-gfm's tree, with GitHub's
+// tables and strike-through: paragraphs (a blank line after one is space below it), headings
+// (levels 4 to 6 as 3), emphasis, strong emphasis and strike-through, code spans as their
+// text, code blocks, quotes, lists with their numbering and start, rules, links, pictures
+// with their text, hard breaks as line breaks and soft ones as the blank a reader sees, and
+// pipe tables with their header row and alignment. Raw HTML is kept as the text typed.
+//
+// The tree is walked with cmark's iterator, never recursively; quotes and lists deeper than
+// the model's limits are flattened into the innermost one kept.
+#include <cmark-gfm-core-extensions.h>
+#include <cmark-gfm.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Emit.h"
 #include "PostReaders.h"
+#include "quillmark/convert.h"
 
 namespace quillmark::formats {
+namespace {
+
+using post::Align;
+using post::Block;
+using post::BlockKind;
+
+bool typeIs(cmark_node* node, const char* name) {
+  return std::string_view(cmark_node_get_type_string(node)) == name;
+}
+
+std::u16string literalOf(cmark_node* node) {
+  const char* text = cmark_node_get_literal(node);
+  return text == nullptr ? std::u16string() : fromUtf8(text);
+}
+
+class Reader {
+ public:
+  Reader() {
+    root_.kind = BlockKind::Quote;
+    open_.push_back({&root_, nullptr});
+  }
+
+  post::Model run(cmark_node* doc) {
+    std::unique_ptr<cmark_iter, decltype(&cmark_iter_free)> iter(cmark_iter_new(doc),
+                                                                 cmark_iter_free);
+    for (cmark_event_type ev; (ev = cmark_iter_next(iter.get())) != CMARK_EVENT_DONE;) {
+      cmark_node* node = cmark_iter_get_node(iter.get());
+      if (node == doc) continue;
+      if (ev == CMARK_EVENT_ENTER) {
+        enter(node);
+      } else if (ev == CMARK_EVENT_EXIT) {
+        exit(node);
+      }
+    }
+    post::Model model;
+    model.blocks = std::move(root_.children);
+    return model;
+  }
+
+ private:
+  // An open container and the node that opened it (nullptr where a node was flattened).
+  struct Open {
+    Block* block;
+    cmark_node* node;
+  };
+
+  Block& inner() { return *open_.back().block; }
+
+  int count(BlockKind kind) const {
+    return static_cast<int>(std::count_if(open_.begin() + 1, open_.end(),
+                                          [&](const Open& o) { return o.block->kind == kind; }));
+  }
+
+  Block& child(BlockKind kind) {
+    Block& b = inner().children.emplace_back();
+    b.kind = kind;
+    return b;
+  }
+
+  void push(Block& b, cmark_node* node) { open_.push_back({&b, node}); }
+
+  // A block begins in the innermost container. A paragraph after a paragraph stands apart
+  // from it by a blank line: space below the first (without it they would be one paragraph).
+  Block& beginBlock(BlockKind kind) {
+    std::vector<Block>& siblings = inner().children;
+    if (kind == BlockKind::Paragraph && inner().kind != BlockKind::Item && !siblings.empty() &&
+        siblings.back().kind == BlockKind::Paragraph) {
+      siblings.back().spaceAfter = true;
+    }
+    return child(kind);
+  }
+
+  // The block text goes to: the paragraph or heading open, else a paragraph made for it
+  // (text right in a table's row or a list).
+  Block& textBlock() {
+    if (text_ != nullptr) return *text_;
+    text_ = &beginBlock(BlockKind::Paragraph);
+    return *text_;
+  }
+
+  void appendText(std::u16string_view s) {
+    if (s.empty()) return;
+    if (image_ > 0) {
+      alt_.append(s);
+      return;
+    }
+    std::vector<post::Run>& runs = textBlock().runs;
+    const post::Style style = currentStyle();
+    if (!runs.empty() && runs.back().picture.empty() && runs.back().style == style) {
+      runs.back().text.append(s);
+    } else {
+      runs.push_back({std::u16string(s), style, {}});
+    }
+  }
+
+  post::Style currentStyle() const {
+    post::Style s;
+    if (strong_ > 0) s.flags |= post::kBold;
+    if (emph_ > 0) s.flags |= post::kItalic;
+    if (strike_ > 0) s.flags |= post::kStrike;
+    if (!links_.empty()) s.link = links_.back();
+    return s;
+  }
+
+  // Blanks and line breaks at the end of a paragraph show nothing, and Markdown keeps none.
+  static void trimEnd(Block& b) {
+    while (!b.runs.empty() && b.runs.back().picture.empty()) {
+      std::u16string& text = b.runs.back().text;
+      while (!text.empty() && isSpaceLike(text.back())) text.pop_back();
+      if (!text.empty()) break;
+      b.runs.pop_back();
+    }
+  }
+
+  static bool isBlankParagraph(const Block& b) {
+    return std::all_of(b.runs.begin(), b.runs.end(), [](const post::Run& r) {
+      return r.picture.empty() && std::all_of(r.text.begin(), r.text.end(), isSpaceLike);
+    });
+  }
+
+  void enter(cmark_node* node) {
+    switch (cmark_node_get_type(node)) {
+      case CMARK_NODE_PARAGRAPH:
+        // A table cell's or a heading's text goes to it; a paragraph in a list item that
+        // holds no paragraph yet is the item's first.
+        text_ = &beginBlock(BlockKind::Paragraph);
+        return;
+      case CMARK_NODE_HEADING: {
+        Block& h = beginBlock(BlockKind::Heading);
+        h.level = std::clamp(cmark_node_get_heading_level(node), 1, 3);
+        text_ = &h;
+        return;
+      }
+      case CMARK_NODE_BLOCK_QUOTE:
+        text_ = nullptr;
+        if (count(BlockKind::Quote) < post::Builder::kMaxQuoteDepth) {
+          push(beginBlock(BlockKind::Quote), node);
+        }
+        return;
+      case CMARK_NODE_LIST:
+        text_ = nullptr;
+        if (count(BlockKind::List) < post::Builder::kMaxListLevel) {
+          const bool ordered = cmark_node_get_list_type(node) == CMARK_ORDERED_LIST;
+          const post::Numbering numbering =
+              ordered ? post::Numbering::Decimal : post::Numbering::Bullet;
+          // A list right after one of its kind ("1." after "2)", "*" after "-") goes on
+          // with it: a reader sees one list, and Markdown writes them as one.
+          std::vector<Block>& siblings = inner().children;
+          if (!siblings.empty() && siblings.back().kind == BlockKind::List &&
+              siblings.back().numbering == numbering) {
+            push(siblings.back(), node);
+            return;
+          }
+          Block& list = beginBlock(BlockKind::List);
+          list.numbering = numbering;
+          if (ordered) list.start = std::max(0, cmark_node_get_list_start(node));
+          push(list, node);
+        }
+        return;
+      case CMARK_NODE_ITEM:
+        text_ = nullptr;
+        // A flattened list's items go to the innermost list kept.
+        while (open_.size() > 1 && inner().kind != BlockKind::List) open_.pop_back();
+        if (inner().kind == BlockKind::List) push(child(BlockKind::Item), node);
+        return;
+      case CMARK_NODE_CODE_BLOCK: {
+        text_ = nullptr;
+        Block& code = beginBlock(BlockKind::Code);
+        std::u16string text = literalOf(node);
+        if (!text.empty()) code.runs.push_back({std::move(text), {}, {}});
+        return;
+      }
+      case CMARK_NODE_HTML_BLOCK: {
+        // Raw HTML is the writer's text, as typed.
+        std::u16string text = literalOf(node);
+        while (!text.empty() && text.back() == u'\n') text.pop_back();
+        text_ = &beginBlock(BlockKind::Paragraph);
+        appendText(text);
+        text_ = nullptr;
+        return;
+      }
+      case CMARK_NODE_THEMATIC_BREAK:
+        text_ = nullptr;
+        beginBlock(BlockKind::Rule);
+        return;
+      case CMARK_NODE_TEXT:
+      case CMARK_NODE_CODE:
+      case CMARK_NODE_HTML_INLINE:
+        appendText(literalOf(node));
+        return;
+      case CMARK_NODE_SOFTBREAK:
+        appendText(u" ");
+        return;
+      case CMARK_NODE_LINEBREAK:
+        // A heading is one line: a break in it is a blank.
+        appendText(text_ != nullptr && text_->kind == BlockKind::Heading ? u" " : u"\n");
+        return;
+      case CMARK_NODE_EMPH:
+        ++emph_;
+        return;
+      case CMARK_NODE_STRONG:
+        ++strong_;
+        return;
+      case CMARK_NODE_LINK:
+        links_.push_back(fromUtf8(cmark_node_get_url(node)));
+        return;
+      case CMARK_NODE_IMAGE:
+        if (image_++ == 0) alt_.clear();
+        return;
+      default:
+        break;
+    }
+    if (typeIs(node, "strikethrough")) {
+      ++strike_;
+    } else if (typeIs(node, "table")) {
+      text_ = nullptr;
+      Block& table = beginBlock(BlockKind::Table);
+      push(table, node);
+      alignments_ = cmark_gfm_extensions_get_table_alignments(node);
+      columns_ = cmark_gfm_extensions_get_table_columns(node);
+    } else if (typeIs(node, "table_header") || typeIs(node, "table_row")) {
+      header_ = cmark_gfm_extensions_get_table_row_is_header(node) != 0;
+      column_ = 0;
+      if (inner().kind == BlockKind::Table) push(child(BlockKind::Row), node);
+    } else if (typeIs(node, "table_cell")) {
+      if (inner().kind != BlockKind::Row) return;
+      Block& cell = child(BlockKind::Cell);
+      cell.header = header_;
+      if (alignments_ != nullptr && column_ < columns_) {
+        switch (alignments_[column_]) {
+          case 'c':
+            cell.align = Align::Centre;
+            break;
+          case 'r':
+            cell.align = Align::Right;
+            break;
+          default:
+            break;
+        }
+      }
+      ++column_;
+      push(cell, node);
+      text_ = nullptr;
+    }
+  }
+
+  void exit(cmark_node* node) {
+    switch (cmark_node_get_type(node)) {
+      case CMARK_NODE_PARAGRAPH:
+        if (text_ != nullptr) trimEnd(*text_);
+        // A paragraph of blanks (no-break spaces, say) shows as nothing: Markdown has none.
+        if (text_ != nullptr && isBlankParagraph(*text_) && !inner().children.empty() &&
+            &inner().children.back() == text_) {
+          inner().children.pop_back();
+          if (!inner().children.empty()) inner().children.back().spaceAfter = false;
+        }
+        text_ = nullptr;
+        return;
+      case CMARK_NODE_HEADING:
+        if (text_ != nullptr) trimEnd(*text_);
+        text_ = nullptr;
+        return;
+      case CMARK_NODE_EMPH:
+        --emph_;
+        return;
+      case CMARK_NODE_STRONG:
+        --strong_;
+        return;
+      case CMARK_NODE_LINK:
+        links_.pop_back();
+        return;
+      case CMARK_NODE_IMAGE:
+        if (--image_ == 0) {
+          textBlock().runs.push_back({alt_, currentStyle(), fromUtf8(cmark_node_get_url(node))});
+        }
+        return;
+      default:
+        break;
+    }
+    if (typeIs(node, "strikethrough")) {
+      --strike_;
+      return;
+    }
+    // A container ends: pop what it opened (and what a flattened one inside it left open).
+    // An empty quote shows nothing, and beside another quote it would join it.
+    for (std::size_t k = open_.size(); k-- > 1;) {
+      if (open_[k].node == node) {
+        const Block* closed = open_[k].block;
+        open_.resize(k);
+        if (closed->kind == BlockKind::Quote && closed->children.empty() &&
+            !inner().children.empty() && &inner().children.back() == closed) {
+          inner().children.pop_back();
+        }
+        text_ = nullptr;
+        break;
+      }
+    }
+  }
+
+  Block root_;
+  std::vector<Open> open_;
+  Block* text_ = nullptr;  // the paragraph, heading or cell text goes to
+  int emph_ = 0, strong_ = 0, strike_ = 0, image_ = 0;
+  std::vector<std::u16string> links_;
+  std::u16string alt_;  // the picture's text, read from its children
+  // The table being read: each column's alignment ('l', 'c', 'r' or 0), the row's kind.
+  const std::uint8_t* alignments_ = nullptr;
+  std::uint16_t columns_ = 0, column_ = 0;
+  bool header_ = false;
+};
+
+}  // namespace
 
 post::Model readMarkdown(std::u16string_view text) {
-  post::Builder builder;
-  builder.paragraph();
-  builder.text(text, {});
-  return builder.finish();
+  cmark_gfm_core_extensions_ensure_registered();
+  std::unique_ptr<cmark_parser, decltype(&cmark_parser_free)> parser(
+      cmark_parser_new(CMARK_OPT_DEFAULT), cmark_parser_free);
+  for (const char* name : {"table", "strikethrough"}) {
+    if (cmark_syntax_extension* ext = cmark_find_syntax_extension(name)) {
+      cmark_parser_attach_syntax_extension(parser.get(), ext);
+    }
+  }
+  const std::string utf8 = encodeUtf8(text);
+  cmark_parser_feed(parser.get(), utf8.data(), utf8.size());
+  std::unique_ptr<cmark_node, decltype(&cmark_node_free)> doc(cmark_parser_finish(parser.get()),
+                                                              cmark_node_free);
+  return Reader().run(doc.get());
 }
 
 }  // namespace quillmark::formats

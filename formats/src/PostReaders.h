@@ -14,9 +14,11 @@ namespace quillmark::formats {
 // that text for.
 post::Model readBbcode(std::u16string_view text, const Dialect& d);
 
-// How much of a text a dialect reads as markup: the tags it reads, and those of them opened
-// and closed (a code block, a picture or a bare link counts as one of each).
+// How much of a text a dialect reads as markup: the tags of its own it holds, valid or not;
+// those it reads as markup; and those of them opened and closed (a code block, a picture or
+// a bare link counts as one of each).
 struct BbcodeMarkup {
+  std::size_t found = 0;
   std::size_t tags = 0;
   std::size_t paired = 0;
 };

@@ -1,0 +1,135 @@
+// fuzz_post_reader: any text read back as a post (readPost) in one format, the first input byte
+// choosing it among the BBCode dialects and Markdown. Besides crashes, sanitizer reports and
+// the reader ending (libFuzzer's timeout) it checks that reading settles after one round:
+// the post written from what was read, P1, reads back to a model that writes P1 again. So
+// the reader reads everything the writer writes as the writer meant it, whatever the text.
+//
+// BBCode has no escape: a writer's text that holds one of the dialect's tags ("[b]" read as
+// text because it was never closed) goes out as typed, and the markup written around it can
+// pair it with a tag that follows. When the model read holds such text the post is not held
+// to the property (the reader still must not crash or hang on it). Nor is it when a size is
+// further from the post's normal size than the forum's scale reaches: the writer holds it
+// to the scale's end, where it joins the sizes beyond it, and the normal size can change
+// the next time round.
+//
+// Markdown's writer moves or drops emphasis where CommonMark's flanking rules would not read
+// its delimiters (next to punctuation, say), and counts it lost; and next to a symbol such as
+// "®", which it takes for punctuation and cmark-gfm for a letter, its delimiters can be read
+// as text. So for Markdown the posts are compared as the models they read to, each run's
+// bold, italic and strike-through aside and the delimiters' characters left out of the text.
+//
+// The input bytes after the first are the post, read as Windows-1252 so that every byte string
+// is one.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Emit.h"
+#include "PostReaders.h"
+#include "quillmark/convert.h"
+#include "quillmark/formats.h"
+#include "quillmark/post.h"
+
+namespace {
+
+using namespace quillmark;
+
+constexpr std::array<Format, 7> kFormats = {Format::Phpbb,   Format::Xenforo,   Format::Mybb,
+                                            Format::Smf,     Format::Vbulletin, Format::Bbcode,
+                                            Format::Markdown};
+
+[[noreturn]] void fail(std::u16string_view post, Format format, std::u16string_view p1,
+                       std::u16string_view p2, const post::Model& read) {
+  const std::string report =
+      "\n*** fuzz property broken: " + std::string(formatName(format)) +
+      ": the post written from the post read reads back to another\n--- post:\n" +
+      encodeUtf8(post.substr(0, 2000)) + "\n--- written (P1):\n" + encodeUtf8(p1.substr(0, 2000)) +
+      "\n--- P1 read and written:\n" + encodeUtf8(p2.substr(0, 2000)) + "\n--- P1 read:\n" +
+      post::describe(read).substr(0, 4000) + "\n";
+  std::fwrite(report.data(), 1, report.size(), stderr);
+  std::abort();
+}
+
+// Whether the model's text (its runs and code blocks) holds a tag of the dialect.
+bool holdsTags(const post::Model& model, Format format) {
+  std::u16string text;
+  std::vector<const post::Block*> todo;
+  for (const post::Block& b : model.blocks) todo.push_back(&b);
+  while (!todo.empty()) {
+    const post::Block* b = todo.back();
+    todo.pop_back();
+    for (const post::Run& r : b->runs) text.append(r.text).push_back(u'\n');
+    for (const post::Block& c : b->children) todo.push_back(&c);
+  }
+  return formats::bbcodeMarkup(text, formats::dialectTable(format)).found > 0;
+}
+
+// The model with the emphasis of its runs taken away (and '*', '_' and '~' from their text),
+// runs of one style joined.
+std::string withoutEmphasis(post::Model model) {
+  std::vector<post::Block*> todo;
+  for (post::Block& b : model.blocks) todo.push_back(&b);
+  while (!todo.empty()) {
+    post::Block* b = todo.back();
+    todo.pop_back();
+    std::vector<post::Run> runs;
+    for (post::Run& r : b->runs) {
+      r.style.flags &= static_cast<std::uint8_t>(~(post::kBold | post::kItalic | post::kStrike));
+      std::erase_if(r.text, [](char16_t c) { return c == u'*' || c == u'_' || c == u'~'; });
+      if (!runs.empty() && runs.back().picture.empty() && r.picture.empty() &&
+          runs.back().style == r.style) {
+        runs.back().text += r.text;
+      } else {
+        runs.push_back(std::move(r));
+      }
+    }
+    b->runs = std::move(runs);
+    for (post::Block& c : b->children) todo.push_back(&c);
+  }
+  return post::describe(model);
+}
+
+// Whether a size of the model's text lies off the forum's scale, counted from its normal size.
+bool sizesClamp(const post::Model& model) {
+  const formats::NormalText normal = formats::normalTextOf(model);
+  std::vector<const post::Block*> todo;
+  for (const post::Block& b : model.blocks) todo.push_back(&b);
+  while (!todo.empty()) {
+    const post::Block* b = todo.back();
+    todo.pop_back();
+    if (b->kind == post::BlockKind::Code) continue;
+    for (const post::Run& r : b->runs) {
+      const int steps = formats::kPageSize + formats::shownSize(r.style.size) - normal.size;
+      if (steps < 1 || steps > 7) return true;
+    }
+    for (const post::Block& c : b->children) todo.push_back(&c);
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const Format format = kFormats[data[0] % kFormats.size()];
+  const std::u16string post =
+      decodeWindows1252(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+  const post::Model first = readPost(post, format);
+  const std::u16string p1 = writePost(first, format).text;
+  const post::Model second = readPost(p1, format);
+  const std::u16string p2 = writePost(second, format).text;
+  if (p2 == p1 || sizesClamp(first)) return 0;
+  if (format == Format::Markdown) {
+    if (withoutEmphasis(readPost(p2, format)) != withoutEmphasis(second)) {
+      fail(post, format, p1, p2, second);
+    }
+  } else if (!holdsTags(first, format)) {
+    fail(post, format, p1, p2, second);
+  }
+  return 0;
+}
