@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <location filename="../editor/Accessibility.cpp" line="+42"/>
+        <source>Opens the user guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Makes the paragraphs a bulleted list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Makes the paragraphs a numbered list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indents the paragraphs further</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indents the paragraphs less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chooses the colour of the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Inserts a block of fixed-width text for columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Opens %1 in the browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>More tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>Menu bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>More menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The post being written. Ctrl+Tab leaves it; F6 moves to the find bar and the preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentFile</name>
     <message>
         <location filename="../editor/richtext/DocumentFile.cpp" line="+49"/>
@@ -433,7 +506,17 @@
         <translation>Bild von Webadresse</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>The picture&apos;s web address, starting https:// or http://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The words that stand for the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Picture&apos;s &amp;address:</source>
         <translation>&amp;Adresse des Bildes:</translation>
     </message>
@@ -453,7 +536,32 @@
         <translation>Erste Zeile ist &amp;Kopfzeile</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>How many rows the table has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How many columns the table has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The first row heads the columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Rows:</source>
         <translation>&amp;Zeilen:</translation>
     </message>
@@ -721,8 +829,8 @@
     </message>
     <message>
         <location line="+8"/>
-        <source>Font Size:</source>
-        <translation>Schriftgröße:</translation>
+        <source>Font Si&amp;ze:</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1262,8 +1370,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Post as:</source>
-        <translation>Beitrag für:</translation>
+        <source>Post &amp;as:</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1542,12 +1650,17 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Über Quillmark</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+3"/>
+        <source>Closes the About box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Quillmark Version %1.%2.%3</source>
         <translation>Quillmark, Version %1.%2.%3</translation>
     </message>
@@ -1598,7 +1711,57 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>&amp;Suchen:</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+2"/>
+        <source>Find</source>
+        <translation type="unfinished">Suchen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The text to look for; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finds the next match</source>
+        <translation type="unfinished">Sucht die nächste Fundstelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finds the match before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finds only text with the same capital letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finds only whole words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close the find bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Closes the find bar and returns to the document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Rep&amp;lace</source>
         <translation>E&amp;rsetzen</translation>
     </message>
@@ -1613,7 +1776,27 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Ersetzen d&amp;urch:</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+2"/>
+        <source>Replace with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The text that replaces a match; Enter replaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replaces the match and finds the next one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replaces every match in the document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
         <location line="+65"/>
         <source>“%1” was not found.</source>
         <translation>„%1“ wurde nicht gefunden.</translation>
@@ -1774,7 +1957,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Linkadresse (leer lassen für keinen Link):</translation>
     </message>
     <message>
-        <location filename="../editor/QuillmarkMain.cpp" line="+93"/>
+        <location filename="../editor/QuillmarkMain.cpp" line="+95"/>
         <source>Copy to Web</source>
         <translation>Fürs Web kopieren</translation>
     </message>
@@ -1865,12 +2048,13 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+81"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
+        <location line="+87"/>
         <source>Contents</source>
         <translation>Inhalt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-86"/>
         <source>Writing a post, step by step</source>
         <translation>Einen Beitrag schreiben – Schritt für Schritt</translation>
     </message>
@@ -1940,7 +2124,47 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Suchbegriff eingeben</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
+        <source>The guide&apos;s pages; Enter opens the chosen one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search the guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The words to find in the guide&apos;s pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pages found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The pages that hold every word; Enter opens one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Guide page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contents and search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
@@ -1953,6 +2177,44 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <location line="+66"/>
         <source>Nothing matches “%1”.</source>
         <translation>Keine Treffer für „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>quillmark::preview::LengthGauge</name>
+    <message>
+        <location filename="../editor/preview/LengthGauge.cpp" line="+2"/>
+        <source>Post length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1 (near the limit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (over by %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 characters; this forum takes posts of any length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 of the %2 characters this forum takes: near the limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 characters, %2 more than the %3 this forum takes: over the limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 of the %2 characters this forum takes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1972,13 +2234,54 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
     <message>
         <location filename="../editor/preview/PreviewPanel.cpp" line="+39"/>
         <location line="+32"/>
+        <location line="+3"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Markup</source>
         <translation>Quelltext</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The post as the forum shows it, and its markup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>What the forum does not show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Preview of the post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The post as the chosen forum shows it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Markup of the post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exactly what Copy to Web puts on the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Preview and markup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Tab changes between the preview and the markup</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+31"/>
@@ -2067,7 +2370,17 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Foren</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+5"/>
+        <source>Forum profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The profile chosen here shows in the fields beside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>No limit</source>
         <translation>Keine Begrenzung</translation>
     </message>
@@ -2087,7 +2400,32 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Ohne Tabellen erscheint eine Tabelle als Codeblock mit bündig ausgerichteten Spalten</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>The profile&apos;s name, as &quot;Post as:&quot; lists it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The forum&apos;s web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The markup the forum reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The longest post the forum takes, in characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Longest post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Name:</source>
         <translation>&amp;Name:</translation>
     </message>
@@ -2122,7 +2460,22 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+2"/>
+        <source>Adds a profile, a copy of the chosen one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps the changes to the chosen profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Removes the chosen profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>%1 (built in)</source>
         <translation>%1 (mitgeliefert)</translation>
     </message>
