@@ -30,7 +30,7 @@ constexpr double kSpaceAfterPixels = 180 / richtext::kTwipsPerPixel;
 
 // A point size in each HTML size's range of htmlSize, the common one where it has one; none
 // equals a heading's size (24, 18, 14).
-constexpr std::array<double, 8> kPointsOfSize = {0, 6, 9, richtext::kDefaultFontPointSize,
+constexpr std::array<double, 8> kPointsOfSize = {0,  6,  9,  richtext::kDefaultFontPointSize,
                                                  15, 19, 22, 36};
 
 Qt::Alignment qtAlign(Align align) {
@@ -227,8 +227,7 @@ class Writer {
       if (colour.isValid()) format.setForeground(colour);
     }
     if (const double points = pointsOfSize(style.size); points > 0) {
-      if (heading > 0 || points != richtext::kDefaultFontPointSize)
-        format.setFontPointSize(points);
+      if (heading > 0 || points != richtext::kDefaultFontPointSize) format.setFontPointSize(points);
     }
     if (!style.face.empty()) richtext::setFontName(format, qs(style.face));
     if (!style.link.empty()) richtext::setLink(format, richtext::addressText(qs(style.link)));
@@ -272,8 +271,9 @@ class Writer {
     QTextList *textList = nullptr;
     for (const Block &item : block.children) {
       std::size_t next = 0;
-      const bool hasText = !item.children.empty() && (item.children[0].kind == BlockKind::Paragraph ||
-                                                      item.children[0].kind == BlockKind::Heading);
+      const bool hasText =
+          !item.children.empty() && (item.children[0].kind == BlockKind::Paragraph ||
+                                     item.children[0].kind == BlockKind::Heading);
       if (hasText) {
         const Block &first = item.children[0];
         QTextBlockFormat paragraph = quoted(quote);
@@ -330,8 +330,7 @@ class Writer {
     if (cells.empty() || columns == 0) return;
     // Qt keeps a paragraph before every table: the one written last when there is one.
     const bool header = isHeaderRow(block.children.front());
-    QTextTable *table =
-        cursor_.insertTable(int(cells.size()), int(columns), tableFormat(header));
+    QTextTable *table = cursor_.insertTable(int(cells.size()), int(columns), tableFormat(header));
     for (std::size_t r = 0; r < cells.size(); ++r) {
       for (std::size_t c = 0; c < cells[r].size(); ++c) {
         const QTextTableCell cell = table->cellAt(int(r), int(c));
@@ -377,6 +376,24 @@ class Writer {
 };
 
 }  // namespace
+
+Format formatToRead(std::u16string_view text, Format format) {
+  if (format != Format::Html) return format;
+  if (!looksLikeBbcode(text)) return Format::Markdown;
+  return dialectOf(text).value_or(Format::Bbcode);
+}
+
+Model modelOfText(std::u16string_view text) {
+  Builder builder;
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t end = std::min(text.find_first_of(u"\r\n", at), text.size());
+    builder.paragraph();
+    builder.text(text.substr(at, end - at), Style{});
+    if (end == text.size()) break;
+    at = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
+  }
+  return builder.finish();
+}
 
 double pointsOfSize(int size) { return size >= 1 && size <= 7 ? kPointsOfSize[size] : 0; }
 

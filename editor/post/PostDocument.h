@@ -4,12 +4,24 @@
 // with their formats, colour, size, face and link; paragraphs with their alignment and space
 // after; headings; a code block as a fixed-columns block; rules; pictures of web addresses
 // as picture characters (never fetched); quotes, lists and tables with their structure.
+#include <string_view>
+
+#include "quillmark/formats.h"
 #include "quillmark/post.h"
 
 class QTextCursor;
 class QTextDocument;
 
 namespace quillmark::post {
+
+// The format a post's text is read in when the forum it is meant for writes `format`. An
+// html forum's post is no edit box's text: it is read as BBCode when it holds BBCode (in
+// the dialect its tags tell, else plain BBCode), else as Markdown.
+Format formatToRead(std::u16string_view text, Format format);
+
+// Plain text as a model: a paragraph of unformatted text for each line (ended by CR-LF, CR
+// or LF).
+Model modelOfText(std::u16string_view text);
 
 // The points a run of HTML font size `size` (1 to 7) is given, so that htmlSize gives `size`
 // again; 0 for the post's normal text, which takes the document's own size. No value is a
