@@ -5,7 +5,7 @@
 // the editor's document (the rich road: a Qt adapter walks the QTextDocument) or the
 // engine's fragment (the command line's road, flat where the fragment is flat).
 //
-// The model holds the writer's text as plain text: "<b>" typed into a paragraph is four
+// The model holds the writer's text as plain text: "<b>" typed into a paragraph is three
 // characters, never formatting, and no character is replaced. A line break inside a block is
 // '\n' in a run's text; a tab is '\t'.
 //
