@@ -338,8 +338,9 @@ class Writer {
         bool first = true;
         for (const Block *paragraph : cells[r][c]) {
           QTextBlockFormat format;
-          const Align align =
-              first && paragraph->align == Align::Left ? aligns[r][c] : paragraph->align;
+          // A column's alignment is its paragraphs': a paragraph of no alignment of its own
+          // takes its cell's.
+          const Align align = paragraph->align == Align::Left ? aligns[r][c] : paragraph->align;
           if (align != Align::Left) format.setAlignment(qtAlign(align));
           if (first) {
             cursor_.setBlockFormat(format);

@@ -50,7 +50,7 @@ struct Window {
 
 std::string modelRead(const QString &text, Format format) {
   return post::describe(
-      quillmark::testing::inNormalSize(quillmark::readPost(text.toStdU16String(), format)));
+      quillmark::testing::asDocumentGivesIt(quillmark::readPost(text.toStdU16String(), format)));
 }
 
 QString shown(Format format) { return QString::fromUtf8(quillmark::formatDisplayName(format)); }

@@ -190,6 +190,18 @@ std::vector<Case> cases() {
   };
 }
 
+}  // namespace
+
+// The models of every block kind and style, as documents made from them, for the round trip
+// of RoundTripTest.
+std::vector<std::pair<std::string, post::Model>> everyBlockKindModels() {
+  std::vector<std::pair<std::string, post::Model>> models;
+  for (Case &c : cases()) models.emplace_back(c.name, std::move(c.model));
+  return models;
+}
+
+namespace {
+
 TEST(PostDocument, ModelOfTheDocumentIsTheModel) {
   for (const Case &c : cases()) {
     Document made;
