@@ -104,8 +104,9 @@ TEST(PasteForumPost, IsEnabledWhenTheClipboardHoldsText) {
   EXPECT_FALSE(paste->isEnabled());
   QGuiApplication::clipboard()->setText(u"[b]x[/b]"_s);
   EXPECT_TRUE(paste->isEnabled());
-  // Run with nothing to paste (as a shortcut could before the state follows), it says so.
-  QGuiApplication::clipboard()->clear();
+  // Run with no text to paste (an empty text, or a shortcut before the state follows), it
+  // says so.
+  QGuiApplication::clipboard()->setText(QString());
   window.w.window.pasteForumPost();
   EXPECT_TRUE(window.text().isEmpty());
   EXPECT_EQ(window.status(), u"The clipboard holds no text to paste"_s);

@@ -117,8 +117,8 @@ TEST(PostRoundTrip, EveryDocumentReadsBackInEveryFormat) {
       EXPECT_EQ(back, expected) << d.name << " in " << info.name;
     }
   }
-  std::printf("\n%-12s %14s %18s   (of %zu documents)\n", "format", "post again",
-              "document again", all.size());
+  std::printf("\n%-12s %14s %18s   (of %zu documents)\n", "format", "post again", "document again",
+              all.size());
   for (const quillmark::FormatInfo &info : quillmark::allFormats()) {
     if (info.format == Format::Html) continue;
     std::printf("%-12s %14d %18d%s\n", std::string(info.name).c_str(), written[info.format],
