@@ -96,6 +96,16 @@ QString documentText(std::u16string_view text) {
   return out;
 }
 
+// The addresses a post links to (the engine makes links of these alone): a post's text that
+// names another scheme (javascript:, file:) stays text, never a link in the document.
+bool isPostLink(std::u16string_view address) {
+  const QString lower = qs(address).trimmed().toLower();
+  for (const QStringView scheme : {u"http:", u"https:", u"ftp:", u"mailto:"}) {
+    if (lower.startsWith(scheme)) return true;
+  }
+  return false;
+}
+
 bool isHeaderRow(const Block &row) {
   return std::any_of(row.children.begin(), row.children.end(),
                      [](const Block &cell) { return cell.header; });
@@ -118,10 +128,13 @@ class Writer {
   void block(const Block &block, int quote) {
     switch (block.kind) {
       case BlockKind::Paragraph:
+        paragraph(block, quote, 0);
+        break;
       case BlockKind::Cell:
       case BlockKind::Row:
       case BlockKind::Item:
-        paragraph(block, quote, 0);
+        // Outside its container it keeps its text, one paragraph after another.
+        blocks(block.children, quote);
         break;
       case BlockKind::Heading:
         paragraph(block, quote, std::clamp(block.level, 1, 3));
@@ -146,10 +159,6 @@ class Writer {
         table(block);
         break;
     }
-    // A row, cell or item outside its container keeps its text, one paragraph after another.
-    if (block.kind == BlockKind::Row || block.kind == BlockKind::Cell ||
-        block.kind == BlockKind::Item)
-      blocks(block.children, quote);
   }
 
   static QTextBlockFormat quoted(int quote) {
@@ -230,7 +239,7 @@ class Writer {
       if (heading > 0 || points != richtext::kDefaultFontPointSize) format.setFontPointSize(points);
     }
     if (!style.face.empty()) richtext::setFontName(format, qs(style.face));
-    if (!style.link.empty()) richtext::setLink(format, richtext::addressText(qs(style.link)));
+    if (isPostLink(style.link)) richtext::setLink(format, richtext::addressText(qs(style.link)));
     return format;
   }
 

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
 #include <QTextTable>
 #include <string>
 #include <vector>
@@ -216,6 +217,33 @@ TEST(PostDocument, AppendedToAnEmptyDocumentTheSame) {
     Document made;
     post::appendModel(made.document, c.model);
     EXPECT_EQ(post::describe(post::modelOf(made.document)), post::describe(c.model)) << c.name;
+  }
+}
+
+// A post's link to an address of another scheme is no link in the document: a click on it
+// must not run a script or open a file.
+TEST(PostDocument, OnlyAPostsOwnLinksBecomeLinks) {
+  const struct {
+    const char *name;
+    std::u16string address;
+    bool link;
+  } cases[] = {
+      {"http", u"http://example.org/", true},
+      {"https in capitals", u"HTTPS://example.org/", true},
+      {"ftp", u"ftp://example.org/f", true},
+      {"mailto", u"mailto:me@example.org", true},
+      {"javascript", u"javascript:alert(1)", false},
+      {"a file", u"file:///etc/passwd", false},
+      {"no scheme", u"example.org", false},
+  };
+  for (const auto &c : cases) {
+    Style style = normal();
+    style.link = c.address;
+    Document made;
+    post::appendModel(made.document, model({paragraph({run(u"words", style)})}));
+    const QTextCharFormat format = made.document.begin().begin().fragment().charFormat();
+    EXPECT_EQ(format.isAnchor(), c.link) << c.name;
+    EXPECT_EQ(made.document.toPlainText(), u"words"_s) << c.name;
   }
 }
 
