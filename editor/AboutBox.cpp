@@ -37,6 +37,8 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
 
   QPalette background = palette();
   background.setColor(QPalette::Window, QuillmarkMain::kWindowColor);
+  // Its text stays dark on the light colour under a dark desktop theme too.
+  background.setColor(QPalette::WindowText, Qt::black);
   setPalette(background);
   setAutoFillBackground(true);
 
@@ -46,6 +48,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
   auto *ok = new QPushButton(QStringLiteral("&OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setDefault(true);
+  ok->setAccessibleDescription(tr("Closes the About box"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
   auto *bottom = new QHBoxLayout;

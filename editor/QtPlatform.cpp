@@ -160,6 +160,10 @@ std::optional<Platform::PictureAddress> QtPlatform::askPicture(QWidget *parent) 
   address->setPlaceholderText(u"https://"_s);
   address->setMinimumWidth(360);
   auto *alt = new QLineEdit(&dialog);
+  address->setAccessibleDescription(QCoreApplication::translate(
+      "QtPlatform", "The picture's web address, starting https:// or http://"));
+  alt->setAccessibleDescription(
+      QCoreApplication::translate("QtPlatform", "The words that stand for the picture"));
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   auto *form = new QFormLayout(&dialog);
   form->addRow(u"Picture's &address:"_s, address);
@@ -183,6 +187,17 @@ std::optional<Platform::TableShape> QtPlatform::askTable(QWidget *parent,
   columns->setValue(initial.columns);
   auto *header = new QCheckBox(u"First row is a &header"_s, &dialog);
   header->setChecked(initial.headerRow);
+  rows->setAccessibleDescription(
+      QCoreApplication::translate("QtPlatform", "How many rows the table has"));
+  columns->setAccessibleDescription(
+      QCoreApplication::translate("QtPlatform", "How many columns the table has"));
+  header->setAccessibleDescription(
+      QCoreApplication::translate("QtPlatform", "The first row heads the columns"));
+  // A spin box's field is a text control of its own to a screen reader.
+  rows->findChild<QLineEdit *>()->setAccessibleName(
+      QCoreApplication::translate("QtPlatform", "Rows"));
+  columns->findChild<QLineEdit *>()->setAccessibleName(
+      QCoreApplication::translate("QtPlatform", "Columns"));
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   auto *form = new QFormLayout(&dialog);
   form->addRow(u"&Rows:"_s, rows);

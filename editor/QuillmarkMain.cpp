@@ -28,6 +28,7 @@
 #include <exception>
 #include <utility>
 
+#include "Accessibility.h"
 #include "Pictures.h"
 #include "ToolTable.h"
 #include "WindowLayout.h"
@@ -65,6 +66,7 @@ QuillmarkMain::QuillmarkMain(std::unique_ptr<Platform> platform, QWidget *parent
   resize(760, 600);
   buildWritingAids();
   keepLight();
+  makeAccessible(*this);
 }
 
 // The document goes first, with the box that shows it, while everything that follows it is

@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -131,6 +132,16 @@ HelpWindow::HelpWindow(QWidget *parent)
   searchLayout->addWidget(searchStatus_);
   searchLayout->addWidget(results_);
 
+  contents_->setAccessibleName(tr("Contents"));
+  contents_->setAccessibleDescription(tr("The guide's pages; Enter opens the chosen one"));
+  searchField_->setAccessibleName(tr("Search the guide"));
+  for (QToolButton *clear : searchField_->findChildren<QToolButton *>())
+    clear->setAccessibleName(tr("Clear"));
+  searchField_->setAccessibleDescription(tr("The words to find in the guide's pages"));
+  results_->setAccessibleName(tr("Pages found"));
+  results_->setAccessibleDescription(tr("The pages that hold every word; Enter opens one"));
+  browser_->setAccessibleName(tr("Guide page"));
+  tabs_->setAccessibleName(tr("Contents and search"));
   tabs_->addTab(contents_, u"&Contents"_s);
   tabs_->addTab(searchTab, u"&Search"_s);
 

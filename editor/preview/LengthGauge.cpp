@@ -25,6 +25,7 @@ constexpr QRgb kErrorOnDark = 0xff8a80;
 LengthGauge::LengthGauge(QWidget *parent) : QLabel(parent) {
   setObjectName(u"lblPostLength"_s);
   setToolTip(u"The post's length as the forum counts it, and the longest post it takes"_s);
+  setAccessibleName(tr("Post length"));
   setLength(0, 0);
 }
 
@@ -53,9 +54,40 @@ void LengthGauge::setLength(int length, int limit) {
   limit_ = limit;
   level_ = levelFor(length, limit);
   const QLocale locale;
-  setText(limit > 0 ? u"%1 / %2"_s.arg(locale.toString(length), locale.toString(limit))
-                    : locale.toString(length));
+  // The level is said in words beside its colour, on the gauge and to a screen reader.
+  const QString numbers = limit > 0
+                              ? u"%1 / %2"_s.arg(locale.toString(length), locale.toString(limit))
+                              : locale.toString(length);
+  switch (level_) {
+    case Level::Normal:
+      setText(numbers);
+      break;
+    case Level::Warning:
+      setText(tr("%1 (near the limit)").arg(numbers));
+      break;
+    case Level::Over:
+      setText(tr("%1 (over by %2)").arg(numbers, locale.toString(length - limit)));
+      break;
+  }
+  setAccessibleDescription(describe(length, limit, level_));
   paintLevel();
+}
+
+QString LengthGauge::describe(int length, int limit, Level level) {
+  const QLocale locale;
+  const QString count = locale.toString(length);
+  if (limit <= 0) return tr("%1 characters; this forum takes posts of any length").arg(count);
+  const QString most = locale.toString(limit);
+  switch (level) {
+    case Level::Warning:
+      return tr("%1 of the %2 characters this forum takes: near the limit").arg(count, most);
+    case Level::Over:
+      return tr("%1 characters, %2 more than the %3 this forum takes: over the limit")
+          .arg(count, locale.toString(length - limit), most);
+    case Level::Normal:
+      break;
+  }
+  return tr("%1 of the %2 characters this forum takes").arg(count, most);
 }
 
 QColor LengthGauge::color() const { return palette().color(QPalette::WindowText); }

@@ -1,13 +1,15 @@
 #pragma once
 // The status bar's length gauge: the post's length as the forum counts it (characters of
 // the markup) against the profile's limit, "12,480 / 60,000", in a warning colour past 90 %
-// of the limit and an error colour past it.
+// of the limit and an error colour past it, with the level in words beside the numbers.
 #include <QColor>
 #include <QLabel>
 
 namespace quillmark::preview {
 
 class LengthGauge final : public QLabel {
+  Q_OBJECT
+
  public:
   enum class Level { Normal, Warning, Over };
 
@@ -23,6 +25,8 @@ class LengthGauge final : public QLabel {
   QColor color() const;
 
   static Level levelFor(int length, int limit);
+  // The gauge's value and level in words, as its accessible description says them.
+  static QString describe(int length, int limit, Level level);
   // The colour of a level on a palette whose background is `window`: dark shades on a light
   // background, light ones on a dark background, so both stay readable. Normal is the
   // palette's own text colour.

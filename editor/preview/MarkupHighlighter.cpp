@@ -3,6 +3,8 @@
 
 #include <QSet>
 
+#include "Contrast.h"
+
 using namespace Qt::StringLiterals;
 
 namespace quillmark::preview {
@@ -77,9 +79,12 @@ void MarkupHighlighter::highlightBlock(const QString &text) {
     setFormat(0, int(text.size()), markup_);
 }
 
+// Half way between the text and its background, as far toward the text as it takes to stay
+// readable.
 QColor mutedColor(const QColor &text, const QColor &base) {
-  return QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
-                (text.blue() + base.blue()) / 2);
+  const QColor half((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                    (text.blue() + base.blue()) / 2);
+  return keepContrast(half, text, base);
 }
 
 }  // namespace quillmark::preview

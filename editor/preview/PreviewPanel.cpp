@@ -71,6 +71,16 @@ PreviewPanel::PreviewPanel(QWidget *parent) : QDockWidget(u"Preview"_s, parent) 
   tabs_->addTab(rendered_, u"Preview"_s);
   tabs_->addTab(markup_, u"Markup"_s);
 
+  setAccessibleName(tr("Preview"));
+  setAccessibleDescription(tr("The post as the forum shows it, and its markup"));
+  header_->setAccessibleName(tr("What the forum does not show"));
+  rendered_->setAccessibleName(tr("Preview of the post"));
+  rendered_->setAccessibleDescription(tr("The post as the chosen forum shows it"));
+  markup_->setAccessibleName(tr("Markup of the post"));
+  markup_->setAccessibleDescription(tr("Exactly what Copy to Web puts on the clipboard"));
+  tabs_->setAccessibleName(tr("Preview and markup"));
+  tabs_->setAccessibleDescription(tr("Ctrl+Tab changes between the preview and the markup"));
+
   auto *layout = new QVBoxLayout(body);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(header_);

@@ -30,6 +30,8 @@ ForumsDialog::ForumsDialog(ProfileStore &store, QWidget *parent) : QDialog(paren
   list_ = new QListWidget(this);
   list_->setObjectName(u"profiles"_s);
   connect(list_, &QListWidget::currentRowChanged, this, &ForumsDialog::showChosen);
+  list_->setAccessibleName(tr("Forum profiles"));
+  list_->setAccessibleDescription(tr("The profile chosen here shows in the fields beside it"));
 
   auto *right = new QVBoxLayout;
   right->addLayout(buildFields());
@@ -73,6 +75,14 @@ QFormLayout *ForumsDialog::buildFields() {
   tables_->setObjectName(u"tables"_s);
   tables_->setToolTip(u"Without tables, a table is posted as a code block of lined-up columns"_s);
 
+  name_->setAccessibleDescription(tr("The profile's name, as \"Post as:\" lists it"));
+  address_->setAccessibleDescription(tr("The forum's web address"));
+  format_->setAccessibleDescription(tr("The markup the forum reads"));
+  limit_->setAccessibleDescription(tr("The longest post the forum takes, in characters"));
+  // A spin box's field is a text control of its own to a screen reader.
+  if (auto *field = limit_->findChild<QLineEdit *>()) field->setAccessibleName(tr("Longest post"));
+  tables_->setAccessibleDescription(tables_->toolTip());
+
   auto *form = new QFormLayout;
   form->addRow(u"&Name:"_s, name_);
   form->addRow(u"&Address:"_s, address_);
@@ -90,6 +100,11 @@ QHBoxLayout *ForumsDialog::buildButtons() {
   keep_->setObjectName(u"keep"_s);
   remove_ = new QPushButton(u"&Remove"_s, this);
   remove_->setObjectName(u"remove"_s);
+  add->setAccessibleDescription(tr("Adds a profile, a copy of the chosen one"));
+  keep_->setAccessibleDescription(tr("Keeps the changes to the chosen profile"));
+  remove_->setAccessibleDescription(tr("Removes the chosen profile"));
+  // Enter in a field keeps its change; Esc and Close close the dialog.
+  keep_->setDefault(true);
   connect(add, &QPushButton::clicked, this, &ForumsDialog::addProfile);
   connect(keep_, &QPushButton::clicked, this, &ForumsDialog::keepChanges);
   connect(remove_, &QPushButton::clicked, this, &ForumsDialog::removeProfile);

@@ -46,6 +46,18 @@ void FindBar::buildFindRow(QGridLayout &layout) {
   close->setAutoRaise(true);
   auto *findLabel = new QLabel(u"Fin&d:"_s);
   findLabel->setBuddy(find_);
+  find_->setAccessibleName(tr("Find"));
+  for (QToolButton *clear : find_->findChildren<QToolButton *>())
+    clear->setAccessibleName(tr("Clear"));
+  find_->setAccessibleDescription(
+      tr("The text to look for; Enter finds the next match, Shift+Enter the previous one"));
+  next->setAccessibleDescription(tr("Finds the next match"));
+  previous->setAccessibleDescription(tr("Finds the match before"));
+  matchCase_->setAccessibleDescription(tr("Finds only text with the same capital letters"));
+  wholeWords_->setAccessibleDescription(tr("Finds only whole words"));
+  message_->setAccessibleName(tr("Find result"));
+  close->setAccessibleName(tr("Close the find bar"));
+  close->setAccessibleDescription(tr("Closes the find bar and returns to the document"));
 
   layout.addWidget(findLabel, 0, 0);
   layout.addWidget(find_, 0, 1);
@@ -81,6 +93,10 @@ void FindBar::buildReplaceRow(QGridLayout &layout) {
   auto *replaceEvery = new QPushButton(u"Replace &All"_s);
   replaceLabel_ = new QLabel(u"Replace w&ith:"_s);
   replaceLabel_->setBuddy(replaceText_);
+  replaceText_->setAccessibleName(tr("Replace with"));
+  replaceText_->setAccessibleDescription(tr("The text that replaces a match; Enter replaces"));
+  replaceOne->setAccessibleDescription(tr("Replaces the match and finds the next one"));
+  replaceEvery->setAccessibleDescription(tr("Replaces every match in the document"));
 
   replaceRow_ = new QWidget;
   auto *row = new QHBoxLayout(replaceRow_);

@@ -122,9 +122,9 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
        u"new, open, save, |, print, |, miCut, miCopy, miPaste, |, Help, |, Space, |, AP, |, "
        u"ZU21, |, CCSite, |, WarningSite, |, NorvaneSite"},
       {u"Band2",
-       u"[Font Size:], miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, "
+       u"[Font Si&ze:], miFontSize, |, miBold, miItalic, miUnderline, |, miLeft, miCenter, "
        u"miRight, |, Bullets, Numbering, Increase Indent, Decrease Indent, |, Color, |, "
-       u"Fixed Columns, |, [Post as:], cboPostAs"},
+       u"Fixed Columns, |, [Post &as:], cboPostAs"},
       {u"Band4", u"|, AP, |, ZU21, |, CCSite, |, WarningSite, |, NorvaneSite"},
   };
   for (const auto &expected : toolbars) {

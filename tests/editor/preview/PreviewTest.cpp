@@ -387,7 +387,9 @@ TEST(LengthGauge, CountsThePostAndSaysHowMuchTooLongACopyIs) {
   EXPECT_EQ(p.preview.gauge().length(), length);
   EXPECT_EQ(p.preview.gauge().limit(), 10);
   EXPECT_EQ(p.preview.gauge().level(), Level::Over);
-  EXPECT_EQ(p.preview.gauge().text(), QLocale().toString(length) + u" / 10"_s);
+  EXPECT_EQ(
+      p.preview.gauge().text(),
+      QLocale().toString(length) + u" / 10 (over by %1)"_s.arg(QLocale().toString(length - 10)));
 
   p.w.window.copyToWeb();
   EXPECT_EQ(QGuiApplication::clipboard()->text().size(), length);  // still copied
