@@ -417,8 +417,19 @@ void insertModel(QTextCursor &cursor, const Model &model) {
   made.setDefaultFont(target->defaultFont());
   appendModel(made, model);
   if (cursor.currentTable()) richtext::RichTextBox::reduceToCellText(made);
+  // Inside a fixed-columns block everything is in the fixed face, so that the columns line up.
+  const bool fixed = richtext::insideFixedColumns(*target, cursor.selectionStart());
   cursor.beginEditBlock();
+  const int start = cursor.selectionStart();
   cursor.insertFragment(QTextDocumentFragment(&made));
+  if (fixed) {
+    QTextCursor inserted(target);
+    inserted.setPosition(start);
+    inserted.setPosition(cursor.position(), QTextCursor::KeepAnchor);
+    QTextCharFormat face;
+    richtext::setFontName(face, qs(richtext::kFixedFontName));
+    inserted.mergeCharFormat(face);
+  }
   cursor.endEditBlock();
 }
 

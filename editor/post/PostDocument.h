@@ -29,7 +29,8 @@ Model modelOfText(std::u16string_view text);
 double pointsOfSize(int size);
 
 // Inserts `model` at `cursor` (replacing its selection) as one undo step; the cursor ends
-// after what was inserted. Inside a table's cell only the text goes in, as a paste there.
+// after what was inserted. Inside a table's cell only the text goes in, and inside a
+// fixed-columns block all of it is in the fixed face, as a paste there.
 void insertModel(QTextCursor &cursor, const Model &model);
 
 // Writes `model` at the end of `document`, its first paragraph into the document's last one

@@ -268,6 +268,26 @@ TEST(PostDocument, InsertedAtTheCursorAsOneUndoStep) {
   EXPECT_EQ(made.document.toPlainText(), u"start end"_s);
 }
 
+TEST(PostDocument, InAFixedColumnsBlockInTheFixedFace) {
+  Document made;
+  QTextCursor cursor(&made.document);
+  cursor.insertText(u"{Begin Fixed}\nab\n{End Fixed}"_s);
+  cursor.setPosition(15);  // between a and b
+  post::insertModel(cursor, model({paragraph({run(u"X", with(post::kBold))})}));
+  EXPECT_EQ(made.document.toPlainText(), u"{Begin Fixed}\naXb\n{End Fixed}"_s);
+  const QTextBlock line = made.document.begin().next();
+  bool found = false;
+  for (QTextBlock::iterator it = line.begin(); !it.atEnd(); ++it) {
+    if (it.fragment().text().contains(u'X')) {
+      found = true;
+      EXPECT_EQ(richtext::fontNameOf(it.fragment().charFormat(), made.document),
+                QString::fromUtf16(richtext::kFixedFontName));
+      EXPECT_TRUE(richtext::isBold(it.fragment().charFormat()));
+    }
+  }
+  EXPECT_TRUE(found);
+}
+
 TEST(PostDocument, InACellOnlyTheText) {
   Document made;
   QTextCursor cursor(&made.document);
