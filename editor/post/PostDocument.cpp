@@ -118,7 +118,13 @@ class Writer {
     fresh_ = cursor_.block().length() <= 1 && !cursor_.block().textList();
   }
 
-  void write(const Model &model) { blocks(model.blocks, 0); }
+  // One edit block: outside one, each insertion lays its paragraph out again to place the
+  // cursor, which takes time quadratic in a long paragraph's length.
+  void write(const Model &model) {
+    cursor_.beginEditBlock();
+    blocks(model.blocks, 0);
+    cursor_.endEditBlock();
+  }
 
  private:
   void blocks(const std::vector<Block> &blocks, int quote) {
