@@ -11,6 +11,8 @@
 #include <io.h>
 #endif
 
+#include "quillmark/post.h"
+#include "quillmark/textfile.h"
 #include "quillmark/version.h"
 
 namespace quillmark::cli {
@@ -32,6 +34,14 @@ Output convert(InputBytes rtf, const Arguments &args) {
   // The formats read 16-bit text; surrogates are paired only as the post is written, so a
   // pair that the post's markup no longer separates becomes one character.
   Post post = convertPost(fromUtf8(std::exchange(output.utf8, {})), args.format);
+  output.text = std::move(post.text);
+  output.losses = std::move(post.losses);
+  return output;
+}
+
+Output convertFromPost(std::string_view bytes, const Arguments &args) {
+  Post post = writePost(readPost(decodeText(bytes), *args.from), args.format);
+  Output output;
   output.text = std::move(post.text);
   output.losses = std::move(post.losses);
   return output;
@@ -72,7 +82,12 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     return InputBytes(std::move(written->rtf));
   }();
   if (!rtf) return kIoFailure;
-  if (!args->viaEditor && viaEditor == ViaEditor::Offered) {
+  if (args->from && !args->viaEditor) {
+    const std::span<char> bytes = rtf->bytes();
+    fromModel = convertFromPost(std::string_view(bytes.data(), bytes.size()), *args);
+    rtf->release();
+  }
+  if (!args->viaEditor && !args->from && viaEditor == ViaEditor::Offered) {
     const std::span<char> bytes = rtf->bytes();
     if (const std::string notice = foreignRtfNotice(std::string_view(bytes.data(), bytes.size()));
         !notice.empty()) {

@@ -23,6 +23,10 @@ std::string convert(std::span<char> rtf, std::u16string_view options, bool raw);
 // The output for the arguments' format. Frees the input once it is converted.
 Output convert(InputBytes rtf, const Arguments &args);
 
+// The output for a post's bytes read as `args.from` (UTF-8, stray bytes as Windows-1252):
+// the post in the arguments' format, written from the model read, with that format's losses.
+Output convertFromPost(std::string_view bytes, const Arguments &args);
+
 // What the editor makes of a document for --via-editor: the RTF it writes, as Windows-1252
 // bytes, which the engine converts for html; or, for the other formats with the web options,
 // the post written from the editor's post model, as "Copy to Web" makes it.

@@ -41,6 +41,18 @@ constexpr std::array kOptions{
            a.format = *format;
            return std::string();
          }},
+  Option{"--from",       Takes::Value,          "FORMAT",
+         "read FILE as a post in FORMAT (a BBCode format or markdown,\n"
+         "UTF-8) instead of RTF, and write --format's post from it",
+         [](Arguments &a, std::string_view v) {
+           const std::optional<Format> format = formatByName(v);
+           if (!format || *format == Format::Html) {
+             return "--from reads a post: '" + std::string(v) +
+                    "' is none; it takes a BBCode format or markdown";
+           }
+           a.from = *format;
+           return std::string();
+         }},
   Option{"--report",     Takes::Nothing,        {},
          QT_TRANSLATE_NOOP("cli", "on standard error, one line per element the format cannot\n"
          "show, with how many were dropped (\"colour: 3 runs\")"),
@@ -85,7 +97,7 @@ constexpr std::string_view kUsageHead =
 
 Converts an RTF document to the compact forum HTML that "Copy to Web" puts on the
 clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or "-",
-and writes UTF-8 to standard output.
+and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
 
 Options:
 )");
@@ -160,6 +172,21 @@ std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor v
     if (problem != nullptr)
       *problem =
           translated(QT_TRANSLATE_NOOP("cli", "--raw gives HTML only; it takes no other --format"));
+    return std::nullopt;
+  }
+  if (parsed.from && parsed.raw) {
+    if (problem != nullptr) *problem = "--raw is the engine's HTML of RTF; it takes no --from";
+    return std::nullopt;
+  }
+  // html is the engine's, which reads RTF: a post becomes RTF only through the editor.
+  if (parsed.from && parsed.format == Format::Html && !parsed.viaEditor) {
+    if (problem != nullptr) {
+      *problem = viaEditor == ViaEditor::Offered
+                     ? "--from needs a --format other than html, or --via-editor to make html "
+                       "of the post as the editor would"
+                     : "--from needs a --format other than html: this build makes html from "
+                       "RTF only";
+    }
     return std::nullopt;
   }
   return parsed;

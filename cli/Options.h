@@ -20,6 +20,8 @@ struct Arguments {
   std::string output{kStdio};
   std::u16string options{kWebOptions};  // the engine's option string, as "Copy to Web"'s
   Format format = Format::Html;
+  // The input is a post in this format (a BBCode dialect or markdown) instead of RTF.
+  std::optional<Format> from;
   bool report = false;  // the loss report on standard error
   bool raw = false;
   bool viaEditor = false;
@@ -31,9 +33,11 @@ struct Arguments {
 enum class ViaEditor : bool { NotOffered, Offered };
 
 // Returns nothing when the command line is bad: an unknown option, an option without its
-// argument, an unknown format, --raw with a format other than html, or more than one input
-// file. After "--" every argument is a file name. When the fault is more than the usage
-// shows (an unknown format), problem, if given, receives a line that says what it is.
+// argument, an unknown format, --raw with a format other than html, --from html, --from with
+// --raw, --from with --format html without --via-editor (the engine makes html from RTF
+// alone), or more than one input file. After "--" every argument is a file name. When the fault is
+// more than the usage shows (an unknown format), problem, if given, receives a line that says what
+// it is.
 std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor,
                                         std::string *problem = nullptr);
 

@@ -13,6 +13,8 @@
 #include "CommandLine.h"
 #include "i18n/Translation.h"
 #include "post/DocumentPost.h"
+#include "post/PostDocument.h"
+#include "quillmark/textfile.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -26,7 +28,8 @@ namespace cli = quillmark::cli;
 // document set up as the editor sets one up, then written as the editor's RTF, or for a
 // format but html with the web options, its post in that format. Other options are the
 // engine's, so those posts are made from the RTF. A web page is read as the editor opens
-// one. Nothing, after reporting why, when the file cannot be read or is neither.
+// one, a post (--from) as the editor opens a post's file. Nothing, after reporting why, when the
+// file cannot be read or is neither.
 std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
                                                        const cli::Arguments &args, char **) {
   namespace richtext = quillmark::richtext;
@@ -47,8 +50,12 @@ std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
   richtext::setUpDocument(document, richtext::kBulletIndentTwips);
   QString error;
   const QByteArrayView file(bytes->data(), qsizetype(bytes->size()));
-  // A web page is read as the editor opens one: as a paste of that page.
-  if (richtext::looksLikeWebPage(file)) {
+  // A post is read as the editor opens a post's file; a web page as the editor opens one: as
+  // a paste of that page.
+  if (args.from) {
+    quillmark::post::appendModel(document,
+                                 quillmark::readPost(quillmark::decodeText(*bytes), *args.from));
+  } else if (richtext::looksLikeWebPage(file)) {
     if (!richtext::readWebPage(richtext::decodeWebPage(file), document)) {
       cli::reportFailure(
           "open", cli::inputName(path),

@@ -1,7 +1,8 @@
 # bash completion for quillmark-convert                                -*- shell-script -*-
 #
 # Options are read from the program's own --help, so that they never fall behind it; the
-# values of --format and --options and the RTF files to convert are offered as well.
+# values of --format, --from and --options and the RTF files to convert are offered as well
+# (with --from, the post files).
 
 # The options "PROGRAM --help" lists: the words starting with "-" at the start of its least
 # indented option lines ("  -o FILE", "  --options STRING", "  -h, --help"); deeper lines
@@ -49,6 +50,11 @@ _quillmark_convert() {
         'html phpbb xenforo mybb smf vbulletin bbcode markdown' -- "$cur")
       return
       ;;
+    --from)
+      mapfile -t COMPREPLY < <(compgen -W \
+        'phpbb xenforo mybb smf vbulletin bbcode markdown' -- "$cur")
+      return
+      ;;
     --options)
       mapfile -t COMPREPLY < <(compgen -W '+CR+A +CR +CR-FF -FF +F=' -- "$cur")
       [[ ${COMPREPLY[*]} == *= ]] && compopt -o nospace 2>/dev/null
@@ -61,6 +67,13 @@ _quillmark_convert() {
     mapfile -t COMPREPLY < <(compgen -W "$(_quillmark_convert_options "$1")" -- "$cur")
     return
   fi
+  # A post to read back is a text file of its markup.
+  for ((i = 1; i < cword; i++)); do
+    if [[ ${words[i]} == --from || ${words[i]} == --from=* ]]; then
+      _filedir '@(bbcode|txt|md)'
+      return
+    fi
+  done
   _filedir rtf
 } &&
   complete -F _quillmark_convert quillmark-convert

@@ -13,6 +13,7 @@
 
 #include "QuillmarkMain.h"
 #include "post/PostBuilder.h"
+#include "post/PostDocument.h"
 #include "preview/Preview.h"
 #include "quillmark/formats.h"
 #include "richtext/BusyCursor.h"
@@ -100,6 +101,25 @@ void QuillmarkMain::convertClipboard() {
   clipboard->setText(made.text);
   statusBar()->showMessage(tr("Converted the clipboard to %1").arg(post::postReport(made)),
                            kStatusMilliseconds);
+}
+
+void QuillmarkMain::pasteForumPost() {
+  const QMimeData *source = QGuiApplication::clipboard()->mimeData();
+  const QString text = source && source->hasText() ? source->text() : QString();
+  if (text.isEmpty()) {
+    statusBar()->showMessage(u"The clipboard holds no text to paste"_s, kStatusMilliseconds);
+    return;
+  }
+  const richtext::BusyCursor busy(this, u"Pasting the forum post..."_s);
+  const std::u16string post = text.toStdU16String();
+  const Format format = post::formatToRead(post, profiles_->current().format);
+  QTextCursor cursor = box_->textCursor();
+  post::insertModel(cursor, readPost(post, format));
+  box_->setTextCursor(cursor);
+  box_->ensureCursorVisible();
+  statusBar()->showMessage(
+      u"Pasted the clipboard as a post in %1"_s.arg(qs(formatDisplayName(format))),
+      kStatusMilliseconds);
 }
 
 void QuillmarkMain::showForums() {

@@ -7,14 +7,24 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <memory>
 
 #include "AboutBox.h"
 #include "QuillmarkMain.h"
 #include "help/HelpWindow.h"
+#include "post/PostDocument.h"
+#include "quillmark/formats.h"
+#include "quillmark/textfile.h"
+#include "richtext/BusyCursor.h"
+#include "richtext/DocumentFile.h"
+#include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
 #include "spelling/Spelling.h"
 #include "web/BrowserLauncher.h"
+#include "web/Profiles.h"
 #include "web/Sites.h"
 #include "writing/DocumentState.h"
 #include "writing/DraftKeeper.h"
@@ -95,6 +105,7 @@ Platform::FileDialogSettings QuillmarkMain::fileDialogSettings() const {
 // A file that cannot be opened leaves the document, its name and the recent files as they
 // were; one cut short opens as far as it goes, and the user is told.
 bool QuillmarkMain::openFile(const QString &fileName) {
+  if (isPostFile(fileName)) return openPostFile(fileName);
   QString error, notice;
   bool imported = false;
   if (box_->loadFile(fileName, &error, &notice, &imported)) {
@@ -122,10 +133,60 @@ bool QuillmarkMain::openFile(const QString &fileName) {
   return false;
 }
 
+constexpr int kPostStatusMilliseconds = 8000;  // how long the status bar says how it was read
+
+bool QuillmarkMain::isPostFile(const QString &fileName) {
+  const QString suffix = QFileInfo(fileName).suffix().toLower();
+  return suffix == u"md"_s || suffix == u"bbcode"_s || suffix == u"txt"_s;
+}
+
+// A post's file: Markdown (.md) or BBCode (.bbcode, .txt) in the dialect its tags tell, else
+// the one the user chooses; a .txt without BBCode is plain text. The document is made from
+// the post and has no file: saving writes RTF, which must not take the post's place.
+bool QuillmarkMain::openPostFile(const QString &fileName) {
+  const QString shown = QDir::toNativeSeparators(fileName);
+  const richtext::FileRead file = richtext::readWholeFile(fileName);
+  if (!file.ok()) {
+    platform_->showMessage(this, Platform::Icon::Warning, kAppTitle,
+                           u"Could not open \"%1\".\n\n%2"_s.arg(shown, file.error));
+    return false;
+  }
+  std::u16string text = decodeText({file.bytes.constData(), std::size_t(file.bytes.size())});
+  std::optional<Format> format;
+  if (QFileInfo(fileName).suffix().toLower() == u"md"_s) {
+    format = Format::Markdown;
+  } else if (looksLikeBbcode(text)) {
+    format = dialectOf(text);
+    if (!format) {
+      const Format profile = profiles_->current().format;
+      const bool bbcode = profile != Format::Html && profile != Format::Markdown;
+      format = platform_->askDialect(this, fileName, bbcode ? profile : Format::Bbcode);
+      if (!format) return false;  // the document stays as it was
+    }
+  }
+  const richtext::BusyCursor busy(box_, u"Opening %1..."_s.arg(QFileInfo(fileName).fileName()));
+  auto loaded = std::make_unique<QTextDocument>();
+  richtext::setUpDocument(*loaded, box_->bulletIndent());
+  post::appendModel(*loaded, format ? readPost(text, *format) : post::modelOfText(text));
+  box_->adoptDocument(std::move(loaded));
+  followDocument();
+  state_->setUntitled();
+  recent_.add(fileName);
+  documentReplaced();
+  statusBar()->showMessage(
+      u"Opened %1 as %2"_s.arg(QFileInfo(fileName).fileName(),
+                               format ? richtext::qs(formatDisplayName(*format)) : u"plain text"_s),
+      kPostStatusMilliseconds);
+  return true;
+}
+
 void QuillmarkMain::openDocument() {
   if (!mayDropDocument()) return;
   Platform::FileDialogSettings settings = fileDialogSettings();
-  settings.filter = u"*.rtf *.html *.htm"_s;  // a web page opens as a paste of it
+  // A web page opens as a paste of it, a forum post's markup as the formatted text it means.
+  settings.filter =
+      u"Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;"
+      u"Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)"_s;
   if (const auto fileName = platform_->chooseFileToOpen(this, settings)) openFile(*fileName);
 }
 

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace quillmark {
 
+enum class Format;  // quillmark/formats.h
+
 class Platform {
  public:
   enum class Icon { None, Question, Warning };
@@ -77,6 +79,12 @@ class Platform {
   virtual std::optional<TableShape> askTable(QWidget * /*parent*/, const TableShape & /*initial*/) {
     return std::nullopt;
   }
+  // The BBCode dialect of a post file whose tags fit several, the list starting at `initial`;
+  // nothing when cancelled (a platform without the dialog cancels).
+  virtual std::optional<Format> askDialect(QWidget * /*parent*/, const QString & /*fileName*/,
+                                           Format /*initial*/) {
+    return std::nullopt;
+  }
   // Asks for a printer and prints the document; false when cancelled.
   virtual bool print(QWidget *parent, QTextDocument &document) = 0;
 
@@ -105,6 +113,8 @@ class QtPlatform final : public Platform {
                                  const QString &initial) override;
   std::optional<PictureAddress> askPicture(QWidget *parent) override;
   std::optional<TableShape> askTable(QWidget *parent, const TableShape &initial) override;
+  std::optional<Format> askDialect(QWidget *parent, const QString &fileName,
+                                   Format initial) override;
   bool print(QWidget *parent, QTextDocument &document) override;
   void onSessionEnd(QObject *context, std::function<void()> ending) override;
 };

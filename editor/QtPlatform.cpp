@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -22,6 +23,7 @@
 
 #include "Platform.h"
 #include "StopSignals.h"
+#include "quillmark/formats.h"
 #include "richtext/DocumentModel.h"
 
 using namespace Qt::StringLiterals;
@@ -128,6 +130,30 @@ std::optional<QString> QtPlatform::askText(QWidget *parent, const QString &title
   QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok);
   if (!ok) return std::nullopt;
   return text;
+}
+
+// The BBCode dialects by their names, in the order of allFormats.
+std::optional<Format> QtPlatform::askDialect(QWidget *parent, const QString &fileName,
+                                             Format initial) {
+  QStringList names;
+  std::vector<Format> dialects;
+  int current = 0;
+  for (const FormatInfo &info : allFormats()) {
+    if (info.format == Format::Html || info.format == Format::Markdown) continue;
+    if (info.format == initial) current = int(dialects.size());
+    dialects.push_back(info.format);
+    names << richtext::qs(info.displayName);
+  }
+  bool ok = false;
+  const QString chosen = QInputDialog::getItem(
+      parent, u"Open Forum Post"_s,
+      u"\"%1\" holds BBCode that several forums write.\nRead it as the BBCode of:"_s.arg(
+          QFileInfo(fileName).fileName()),
+      names, current, false, &ok);
+  if (!ok) return std::nullopt;
+  const qsizetype index = names.indexOf(chosen);
+  if (index < 0) return std::nullopt;
+  return dialects[std::size_t(index)];
 }
 
 std::optional<Platform::PictureAddress> QtPlatform::askPicture(QWidget *parent) {

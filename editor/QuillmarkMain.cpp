@@ -5,9 +5,11 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -151,6 +153,9 @@ void QuillmarkMain::buildTools() {
   connect(box_, &QTextEdit::currentCharFormatChanged, this, &QuillmarkMain::updateToolStates);
   connect(box_, &QTextEdit::cursorPositionChanged, this, &QuillmarkMain::updateToolStates);
   connect(box_, &QTextEdit::selectionChanged, this, &QuillmarkMain::updateToolStates);
+  // Paste Forum Post follows what the clipboard holds.
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+          &QuillmarkMain::updateToolStates);
 }
 
 // One action per tool, shared by every band it stands in.

@@ -74,6 +74,10 @@ class QuillmarkMain : public QMainWindow {
   // "Convert Clipboard": the rich text on the clipboard (RTF, else HTML, else plain text)
   // replaced by its post in the chosen profile's format; the document is left alone.
   void convertClipboard();
+  // "Paste Forum Post": the clipboard's plain text read as a post in the format of the
+  // profile under "Post as:" (an html profile: BBCode when the text holds it, in the dialect
+  // its tags tell, else Markdown) and inserted as formatted text, one undo step.
+  void pasteForumPost();
   // "Link...": asks for the address the selection links to; an empty one removes the link.
   void makeLink();
   // "Forums...": the dialog that adds, changes and removes the user's forum profiles.
@@ -87,6 +91,8 @@ class QuillmarkMain : public QMainWindow {
   // Opens an RTF file into the document; false (after telling the user) when it cannot.
   // It does not ask about unsaved changes: the callers that replace a document do.
   bool openFile(const QString &fileName);
+  // Whether a file opens as a forum post (.md, .bbcode, .txt) rather than a document.
+  static bool isPostFile(const QString &fileName);
 
   // The document's file and unsaved changes, its draft, spelling and the find bar.
   DocumentState &documentState() const { return *state_; }
@@ -204,6 +210,7 @@ class QuillmarkMain : public QMainWindow {
   bool mayDropDocument();
   // The document was replaced by a new, opened or restored one.
   void documentReplaced();
+  bool openPostFile(const QString &fileName);  // openFile for a forum post's file
   void openRecentFile(const QString &fileName);
   // Writes the document to `fileName`, which becomes its file; tells the user when it cannot.
   bool saveTo(const QString &fileName);

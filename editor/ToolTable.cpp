@@ -5,6 +5,9 @@
 // shows them through i18n::translated("Tool", ...).
 #include "ToolTable.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <algorithm>
 #include <array>
 
@@ -62,6 +65,12 @@ bool tableEditable(const Box &box) {
   return box.canEditTable(edit);
 }
 bool headerRow(const Box &box) { return box.tableHeaderRow(); }
+// Paste Forum Post reads the clipboard's plain text. Only its kinds are asked for, which the
+// clipboard keeps: the text itself would be fetched from its owner at every cursor move.
+bool clipboardHasText(const Box &) {
+  const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+  return data && data->hasText();
+}
 using Edit = Box::TableEdit;
 
 // clang-format off
@@ -76,6 +85,7 @@ Tool{u"exit",                K::MenuItem,   ui<QT_TRANSLATE_NOOP("Tool", "E&xit"
 Tool{u"miCut",               K::Button,     ui<QT_TRANSLATE_NOOP("Tool", "C&ut")>,                     ui<QT_TRANSLATE_NOOP("Tool", "Cut")>,                    ui<QT_TRANSLATE_NOOP("Tool", "Cut current selection to clipboard")>,                             u"Ctrl+X",       u"edit-cut",              {},           run<&W::cut>,                             nullptr},
 Tool{u"miCopy",              K::Button,     ui<QT_TRANSLATE_NOOP("Tool", "C&opy")>,                    ui<QT_TRANSLATE_NOOP("Tool", "Copy")>,                   ui<QT_TRANSLATE_NOOP("Tool", "Copy current selection to clipboard")>,                            u"Ctrl+C",       u"edit-copy",             {},           run<&W::copy>,                            nullptr},
 Tool{u"miPaste",             K::Button,     ui<QT_TRANSLATE_NOOP("Tool", "&Paste")>,                   ui<QT_TRANSLATE_NOOP("Tool", "Paste")>,                  ui<QT_TRANSLATE_NOOP("Tool", "Paste clipboard contents into document")>,                         u"Ctrl+V",       u"edit-paste",            {},           run<&W::paste>,                           nullptr},
+Tool{u"miPasteForumPost",    K::MenuItem,   ui<QT_TRANSLATE_NOOP("Tool", "Paste Forum Pos&t")>,        ui<QT_TRANSLATE_NOOP("Tool", "Paste Forum Post")>,       ui<QT_TRANSLATE_NOOP("Tool", "Paste the forum post on the clipboard as formatted text")>,         u"Ctrl+Shift+V", {},                       {},           run<&W::pasteForumPost>,                  nullptr,    clipboardHasText},
 Tool{u"miUndo",              K::MenuItem,   ui<QT_TRANSLATE_NOOP("Tool", "Un&do")>,                    ui<QT_TRANSLATE_NOOP("Tool", "Undo")>,                   ui<QT_TRANSLATE_NOOP("Tool", "Undoes the last change")>,                                         u"Ctrl+Z",       {},                       {},           run<&W::undo>,                            nullptr},
 Tool{u"miRedo",              K::MenuItem,   ui<QT_TRANSLATE_NOOP("Tool", "&Redo")>,                    ui<QT_TRANSLATE_NOOP("Tool", "Redo")>,                   ui<QT_TRANSLATE_NOOP("Tool", "Makes the change undone again")>,                                  u"Ctrl+Y",       {},                       {},           run<&W::redo>,                            nullptr},
 Tool{u"miSelectAll",         K::MenuItem,   ui<QT_TRANSLATE_NOOP("Tool", "Select &All")>,              ui<QT_TRANSLATE_NOOP("Tool", "Select All")>,             ui<QT_TRANSLATE_NOOP("Tool", "Selects the whole document")>,                                     u"Ctrl+A",       {},                       {},           run<&W::selectAll>,                       nullptr},
@@ -149,7 +159,7 @@ constexpr std::u16string_view kBand1[] = {u"new", u"open", u"save", u"|print", u
 constexpr std::u16string_view kBand2[] = {u"", u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Numbering", u"Increase Indent", u"Decrease Indent", u"|Color", u"|Fixed Columns", u"|lblPostAs", u"cboPostAs"};
 constexpr std::u16string_view kBand3[] = {u"mnuFile", u"mnuEdit", u"mnuView", u"mnuFormat", u"mnuInsert", u"mnuTable", u"web", u"mnuTools", u"mnuHelp"};
 constexpr std::u16string_view kMnuFile[] = {u"new", u"open", u"save", u"miSaveAs", u"|print", u"exit"};
-constexpr std::u16string_view kMnuEdit[] = {u"miUndo", u"miRedo", u"|miCut", u"miCopy", u"miPaste", u"|miConvertClipboard", u"|miSelectAll", u"|miFind", u"miFindNext", u"miReplace"};
+constexpr std::u16string_view kMnuEdit[] = {u"miUndo", u"miRedo", u"|miCut", u"miCopy", u"miPaste", u"miPasteForumPost", u"|miConvertClipboard", u"|miSelectAll", u"|miFind", u"miFindNext", u"miReplace"};
 constexpr std::u16string_view kMnuFormat[] = {u"miFontSize", u"|miBold", u"miItalic", u"miUnderline", u"|miLeft", u"miCenter", u"miRight", u"|Bullets", u"Numbering", u"Increase Indent", u"Decrease Indent", u"|miQuote", u"|miHeading1", u"miHeading2", u"miHeading3", u"miNormalText", u"|Color", u"|Fixed Columns", u"|miLink"};
 constexpr std::u16string_view kMnuInsert[] = {u"miPicture", u"miRule", u"|miTable"};
 constexpr std::u16string_view kMnuTable[] = {u"miInsertTable", u"|miRowAbove", u"miRowBelow", u"miColumnLeft", u"miColumnRight", u"|miDeleteRow", u"miDeleteColumn", u"miDeleteTable", u"|miAlignColumnLeft", u"miAlignColumnCenter", u"miAlignColumnRight", u"|miHeaderRow", u"|miTextToTable", u"miTableToText"};

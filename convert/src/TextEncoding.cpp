@@ -7,6 +7,7 @@
 
 #include "Engine.h"
 #include "quillmark/convert.h"
+#include "quillmark/textfile.h"
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -213,6 +214,51 @@ void pairSurrogates(std::string& text) {
     }
   }
   text.resize(write);
+}
+
+std::u16string decodeText(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  std::u16string text;
+  text.reserve(bytes.size());
+  const auto at = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const auto continuation = [&](std::size_t i) {
+    return i < bytes.size() && (at(i) & 0xC0) == 0x80;
+  };
+  for (std::size_t i = 0; i < bytes.size();) {
+    const unsigned char lead = at(i);
+    if (lead < 0x80) {
+      text += char16_t(lead);
+      ++i;
+      continue;
+    }
+    // The length of the character the lead byte starts, and the least value it may take.
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    char32_t value = 0;
+    bool good = length > 0;
+    for (std::size_t k = 1; good && k < length; ++k) good = continuation(i + k);
+    if (good) {
+      value = lead & (0xFF >> (length + 1));
+      for (std::size_t k = 1; k < length; ++k) value = value << 6 | (at(i + k) & 0x3F);
+      const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+      good = value >= least && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
+    }
+    if (!good) {
+      text += kWindows1252[lead];
+      ++i;
+      continue;
+    }
+    if (value >= 0x10000) {
+      text += char16_t(0xD800 + ((value - 0x10000) >> 10));
+      text += char16_t(0xDC00 + ((value - 0x10000) & 0x3FF));
+    } else {
+      text += char16_t(value);
+    }
+    i += length;
+  }
+  return text;
 }
 
 std::u16string decodeWindows1252(std::string_view bytes) {

@@ -417,7 +417,14 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
                        : tr("The file ends in the middle of its document: it may have been cut "
                             "short. What it holds is shown; the rest is missing from the file.");
   }
+  adoptDocument(std::move(loaded));
+  return true;
+}
+
+void RichTextBox::adoptDocument(std::unique_ptr<QTextDocument> loaded) {
+  loaded->setParent(this);
   loaded->setModified(false);
+  loaded->clearUndoRedoStacks();
   // The looks hold cursors into the old document, which may be deleted below.
   linkLooks_.clear();
   setExtraSelections({});
@@ -429,7 +436,6 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
   followDocument();
   // A fresh cursor: the control's own carries the format typed last, not the new text's.
   setTextCursor(QTextCursor(document()));
-  return true;
 }
 
 bool RichTextBox::saveFile(const QString &fileName, QString *error) const {

@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "richtext/DocumentModel.h"
@@ -176,6 +177,9 @@ class RichTextBox : public QTextEdit {
   bool loadFile(const QString &fileName, QString *error = nullptr, QString *notice = nullptr,
                 bool *imported = nullptr);
   bool saveFile(const QString &fileName, QString *error = nullptr) const;
+  // Makes `loaded` (set up with setUpDocument) the document, unmodified, with no undo
+  // history, as loadFile does with the file it read.
+  void adoptDocument(std::unique_ptr<QTextDocument> loaded);
 
   // Inserts rich text from a clipboard or a drop at the selection: RTF, HTML or plain text,
   // reduced to what an RTF file of ours can hold (never losing text). Ctrl+V and drops come

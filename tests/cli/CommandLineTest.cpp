@@ -26,6 +26,7 @@ std::string describe(const cli::Arguments &a) {
   std::string text = "in=" + a.input + " out=" + a.output + " options=";
   for (char16_t c : a.options) text += char(c);
   if (a.format != quillmark::Format::Html) text += " format=" + std::string(formatName(a.format));
+  if (a.from) text += " from=" + std::string(formatName(*a.from));
   if (a.report) text += " report";
   if (a.raw) text += " raw";
   if (a.viaEditor) text += " via";
@@ -57,6 +58,11 @@ TEST(CommandLine, ArgumentsParseToTheirFields) {
       {{"--format=markdown", "--report"}, "in=- out=- options=+CR+A format=markdown report"},
       {{"--format", "xenforo", "--format", "html"}, "in=- out=- options=+CR+A"},
       {{"--raw", "--format", "html"}, "in=- out=- options=+CR+A raw"},
+      {{"--from", "phpbb", "--format", "markdown", "old.txt"},
+       "in=old.txt out=- options=+CR+A format=markdown from=phpbb"},
+      {{"--from=markdown", "--format=xenforo"},
+       "in=- out=- options=+CR+A format=xenforo from=markdown"},
+      {{"--from", "smf", "--via-editor"}, "in=- out=- options=+CR+A from=smf via"},
   };
   for (const auto &row : rows) {
     const auto parsed = parse(row.args);
@@ -95,6 +101,16 @@ TEST(CommandLine, AFaultInAValueSaysWhatItIs) {
        "bbcode, markdown"},
       {{"--raw", "--format=smf"}, "--raw gives HTML only; it takes no other --format"},
       {{"--bogus"}, ""},  // the usage says enough
+      {{"--from", "html", "--format", "phpbb"},
+       "--from reads a post: 'html' is none; it takes a BBCode format or markdown"},
+      {{"--from", "rtf"},
+       "--from reads a post: 'rtf' is none; it takes a BBCode format or markdown"},
+      {{"--from", "phpbb", "--format", "markdown", "--raw"},
+       "--raw gives HTML only; it takes no other --format"},
+      {{"--from", "phpbb", "--raw"}, "--raw is the engine's HTML of RTF; it takes no --from"},
+      {{"--from", "phpbb"},
+       "--from needs a --format other than html, or --via-editor to make html of the post as "
+       "the editor would"},
   };
   for (const auto &row : rows) {
     std::vector<std::string> storage(row.args.begin(), row.args.end());
@@ -104,6 +120,20 @@ TEST(CommandLine, AFaultInAValueSaysWhatItIs) {
     EXPECT_FALSE(cli::parseArguments(args, ViaEditor::Offered, &problem));
     EXPECT_EQ(problem, row.problem);
   }
+}
+
+// Without the editor there is no road from a post to the engine's html.
+TEST(CommandLine, APostToHtmlNeedsTheEditor) {
+  const char *words[] = {"--from", "bbcode", "--format", "html"};
+  std::vector<std::string> storage(std::begin(words), std::end(words));
+  std::vector<char *> args;
+  for (std::string &word : storage) args.push_back(word.data());
+  std::string problem;
+  EXPECT_FALSE(cli::parseArguments(args, ViaEditor::NotOffered, &problem));
+  EXPECT_EQ(problem,
+            "--from needs a --format other than html: this build makes html from RTF only");
+  EXPECT_FALSE(parse({"--from", "bbcode", "--via-editor"}, ViaEditor::NotOffered));
+  EXPECT_TRUE(parse({"--from", "bbcode", "--format", "mybb"}, ViaEditor::NotOffered));
 }
 
 TEST(CommandLine, ViaEditorIsAnOptionOnlyWhereItIsOffered) {
@@ -116,10 +146,12 @@ constexpr std::string_view kUsageHead = R"(Usage: quillmark-convert [OPTIONS] [F
 
 Converts an RTF document to the compact forum HTML that "Copy to Web" puts on the
 clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or "-",
-and writes UTF-8 to standard output.
+and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
 
 Options:
   --format FORMAT   write the post in FORMAT (default html), one of the formats below
+  --from FORMAT     read FILE as a post in FORMAT (a BBCode format or markdown,
+                    UTF-8) instead of RTF, and write --format's post from it
   --report          on standard error, one line per element the format cannot
                     show, with how many were dropped ("colour: 3 runs")
   --options STRING  the converter's option string (default "+CR+A"); its flags,

@@ -5,6 +5,7 @@
 #include "CaseFile.h"
 #include "Engine.h"
 #include "quillmark/convert.h"
+#include "quillmark/textfile.h"
 
 namespace quillmark {
 namespace {
@@ -225,6 +226,33 @@ TEST(Driver, TextEncodings) {
   EXPECT_EQ(encodeUtf8(u"a\u00e9\u20ac"), "a\xc3\xa9\xe2\x82\xac");
   EXPECT_EQ(encodeUtf8(u"\xD83D\xDE00"), "\xf0\x9f\x98\x80");            // a surrogate pair
   EXPECT_EQ(encodeUtf8(u"\xD83Dx\xDE00"), "\xef\xbf\xbdx\xef\xbf\xbd");  // lone halves
+}
+
+// A writer's text file: UTF-8 where it is well formed, each other byte its Windows-1252
+// character.
+TEST(Driver, DecodeTextReadsUtf8AndTheRestAsWindows1252) {
+  struct Case {
+    const char* name;
+    std::string_view bytes;
+    std::u16string_view text;
+  };
+  static const Case cases[] = {
+      {"ascii", "plain [b]text[/b]", u"plain [b]text[/b]"},
+      {"byte-order mark dropped",
+       "\xef\xbb\xbf"
+       "ab",
+       u"ab"},
+      {"a mark inside stays", "a\xef\xbb\xbf", u"a\uFEFF"},
+      {"two, three and four bytes", "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80",
+       u"\u00e9\u20ac\xD83D\xDE00"},
+      {"old code page text", "caf\xe9 \x80", u"caf\u00e9 \u20ac"},
+      {"cut short at the end", "a\xe2\x82", u"a\u00e2\u201a"},
+      {"overlong", "\xc0\xaf", u"\u00c0\u00af"},
+      {"a surrogate", "\xed\xa0\x80", u"\u00ed\u00a0\u20ac"},
+      {"past U+10FFFF", "\xf4\x90\x80\x80", u"\u00f4\u0090\u20ac\u20ac"},
+      {"a lone continuation byte", "\x9fx", u"\u0178x"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(decodeText(c.bytes), c.text) << c.name;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "Platform.h"
 #include "QtPrinters.h"
 #include "QuillmarkMain.h"
+#include "quillmark/formats.h"
 
 using namespace Qt::StringLiterals;
 
@@ -97,6 +98,12 @@ struct ScriptedPlatform final : Platform {
     return answer;
   }
   int tablesAsked = 0;
+  std::deque<Format> dialects;          // answers to askDialect; none left: cancel
+  std::vector<Format> dialectsOffered;  // the dialect each askDialect started at
+  std::optional<Format> askDialect(QWidget *, const QString &, Format initial) override {
+    dialectsOffered.push_back(initial);
+    return take(dialects);
+  }
   bool print(QWidget *, QTextDocument &) override {
     ++printed;
     return true;

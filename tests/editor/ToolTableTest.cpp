@@ -151,7 +151,8 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
   } popups[] = {
       {u"mnuFile", u"new, open, save, miSaveAs, |, print, mnuRecent, |, exit"},
       {u"mnuEdit",
-       u"miUndo, miRedo, |, miCut, miCopy, miPaste, |, miConvertClipboard, |, miSelectAll, |, "
+       u"miUndo, miRedo, |, miCut, miCopy, miPaste, miPasteForumPost, |, miConvertClipboard, |, "
+       u"miSelectAll, |, "
        u"miFind, miFindNext, "
        u"miReplace"},
       {u"mnuTools", u"mnuSpelling"},

@@ -59,7 +59,10 @@ done <<'CASES'
 --rep|--report
 --ve|--version
 --v|--version --via-editor
--|-- --format --help --options --raw --report --version --via-editor -o
+-|-- --format --from --help --options --raw --report --version --via-editor -o
+--fr|--from
+--from |bbcode markdown mybb phpbb smf vbulletin xenforo
+--from phpbb |notes.txt posts
 -o |-dash.rtf OLD.RTF notes.txt post.rtf posts
 |-dash.rtf OLD.RTF post.rtf posts
 p|post.rtf posts

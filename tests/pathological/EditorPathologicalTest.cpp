@@ -31,6 +31,8 @@
 #include "../editor/ScriptedPlatform.h"
 #include "BuildKind.h"
 #include "Subsequence.h"
+#include "post/PostDocument.h"
+#include "quillmark/formats.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -387,5 +389,51 @@ INSTANTIATE_TEST_SUITE_P(Rows, EditorPathological, ::testing::ValuesIn(rows()),
                          [](const ::testing::TestParamInfo<Row> &param) {
                            return std::string(param.param.name);
                          });
+
+// A forum post pasted back (Paste Forum Post, File > Open of a post): read and made into the
+// document within the bound, its text kept. One long paragraph of many runs was quadratic
+// while every insertion laid its paragraph out again.
+TEST(EditorPathologicalPosts, PastedWithinBounds) {
+  const auto lines = [](int n) {
+    QString post;
+    for (int i = 0; i < n; ++i)
+      post +=
+          u"[b]Player %1[/b] scored [color=#FF0000]%2[/color] [url=https://example.org/%1]goals[/url]\n"_s
+              .arg(i)
+              .arg(i % 40);
+    return post;
+  };
+  const int deep = scaled(20000);
+  const struct {
+    const char *name;
+    QString post;
+    Format format;
+    QString kept;
+  } cases[] = {
+      {"one paragraph of 100000 runs", lines(scaled(25000)), Format::Phpbb,
+       u"Player 0 scored 0 goals"_s},
+      {"lists nested 20000 deep", u"[list]"_s.repeated(deep) + u"x"_s + u"[/list]"_s.repeated(deep),
+       Format::Phpbb, u"x"_s},
+      {"quotes nested 20000 deep",
+       u"[quote]"_s.repeated(deep) + u"y"_s + u"[/quote]"_s.repeated(deep), Format::Xenforo,
+       u"y"_s},
+      {"a table of 100000 cells",
+       u"[TABLE]"_s + u"[TR]"_s + u"[TD]c[/TD]"_s.repeated(100) + u"[/TR]"_s.repeated(1) +
+           (u"[TR]"_s + u"[TD]c[/TD]"_s.repeated(100) + u"[/TR]"_s).repeated(scaled(1000) - 1) +
+           u"[/TABLE]"_s,
+       Format::Xenforo, u"cccc"_s},
+  };
+  for (const auto &c : cases) {
+    QTextDocument document;
+    richtext::setUpDocument(document, richtext::kBulletIndentTwips);
+    QElapsedTimer timer;
+    timer.start();
+    QTextCursor cursor(&document);
+    post::insertModel(cursor, readPost(c.post.toStdU16String(), c.format));
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    EXPECT_LT(seconds, timeBoundSeconds(c.post.size() * 2)) << c.name;
+    EXPECT_TRUE(keeps(c.kept, document.toPlainText())) << c.name;
+  }
+}
 
 }  // namespace

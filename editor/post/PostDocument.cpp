@@ -1,0 +1,442 @@
+// The walk from a post model's blocks to a document's paragraphs, lists and tables. The model
+// is built into a document of its own, then inserted at the cursor as one fragment, so that
+// the insertion is one undo step and a cell receives the text alone.
+#include "PostDocument.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextImageFormat>
+#include <QTextList>
+#include <QTextTable>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "quillmark/convert.h"
+#include "richtext/DocumentModel.h"
+#include "richtext/FixedColumns.h"
+#include "richtext/RichTextBox.h"
+
+namespace quillmark::post {
+
+namespace {
+
+using richtext::qs;
+
+// Space a word processor leaves below a paragraph: 9 points, as 180 twips.
+constexpr double kSpaceAfterPixels = 180 / richtext::kTwipsPerPixel;
+
+// A point size in each HTML size's range of htmlSize, the common one where it has one; none
+// equals a heading's size (24, 18, 14).
+constexpr std::array<double, 8> kPointsOfSize = {0,  6,  9,  richtext::kDefaultFontPointSize,
+                                                 15, 19, 22, 36};
+
+Qt::Alignment qtAlign(Align align) {
+  switch (align) {
+    case Align::Centre:
+      return richtext::qtAlignment(richtext::Alignment::Center);
+    case Align::Right:
+      return richtext::qtAlignment(richtext::Alignment::Right);
+    case Align::Justify:
+      return richtext::qtAlignment(richtext::Alignment::Justify);
+    case Align::Left:
+      break;
+  }
+  return richtext::qtAlignment(richtext::Alignment::Left);
+}
+
+// The editor's marks: bullets and numbers change with the level only where the model has
+// no numbering of its own.
+QTextListFormat::Style listStyle(Numbering numbering, int level) {
+  static constexpr std::array bullets{QTextListFormat::ListDisc, QTextListFormat::ListCircle,
+                                      QTextListFormat::ListSquare};
+  switch (numbering) {
+    case Numbering::Bullet:
+      return bullets[std::size_t((level - 1) % 3)];
+    case Numbering::Decimal:
+      return QTextListFormat::ListDecimal;
+    case Numbering::LowerAlpha:
+      return QTextListFormat::ListLowerAlpha;
+    case Numbering::UpperAlpha:
+      return QTextListFormat::ListUpperAlpha;
+    case Numbering::LowerRoman:
+      return QTextListFormat::ListLowerRoman;
+    case Numbering::UpperRoman:
+      return QTextListFormat::ListUpperRoman;
+  }
+  return QTextListFormat::ListDisc;
+}
+
+// The look of a table made from a post: the editor's own, a thin grid with room in the cells.
+QTextTableFormat tableFormat(bool headerRow) {
+  QTextTableFormat format;
+  format.setBorder(1);
+  format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+  format.setBorderBrush(QColor(128, 128, 128));
+  format.setBorderCollapse(true);
+  format.setCellSpacing(0);
+  format.setCellPadding(4);
+  format.setHeaderRowCount(headerRow ? 1 : 0);
+  return format;
+}
+
+// The text of a run as the document holds it: '\n' a line break, no control characters.
+QString documentText(std::u16string_view text) {
+  QString out;
+  out.reserve(qsizetype(text.size()));
+  for (const char16_t c : text) {
+    if (c == u'\n') {
+      out += QChar::LineSeparator;
+    } else if (richtext::isTextCharacter(c)) {
+      out += QChar(c);
+    }
+  }
+  return out;
+}
+
+// The addresses a post links to (the engine makes links of these alone): a post's text that
+// names another scheme (javascript:, file:) stays text, never a link in the document.
+bool isPostLink(std::u16string_view address) {
+  const QString lower = qs(address).trimmed().toLower();
+  for (const QStringView scheme : {u"http:", u"https:", u"ftp:", u"mailto:"}) {
+    if (lower.startsWith(scheme)) return true;
+  }
+  return false;
+}
+
+bool isHeaderRow(const Block &row) {
+  return std::any_of(row.children.begin(), row.children.end(),
+                     [](const Block &cell) { return cell.header; });
+}
+
+class Writer {
+ public:
+  explicit Writer(QTextDocument &document) : cursor_(&document) {
+    cursor_.movePosition(QTextCursor::End);
+    fresh_ = cursor_.block().length() <= 1 && !cursor_.block().textList();
+  }
+
+  // One edit block: outside one, each insertion lays its paragraph out again to place the
+  // cursor, which takes time quadratic in a long paragraph's length.
+  void write(const Model &model) {
+    cursor_.beginEditBlock();
+    blocks(model.blocks, 0);
+    cursor_.endEditBlock();
+  }
+
+ private:
+  void blocks(const std::vector<Block> &blocks, int quote) {
+    for (const Block &block : blocks) this->block(block, quote);
+  }
+
+  void block(const Block &block, int quote) {
+    switch (block.kind) {
+      case BlockKind::Paragraph:
+        paragraph(block, quote, 0);
+        break;
+      case BlockKind::Cell:
+      case BlockKind::Row:
+      case BlockKind::Item:
+        // Outside its container it keeps its text, one paragraph after another.
+        blocks(block.children, quote);
+        break;
+      case BlockKind::Heading:
+        paragraph(block, quote, std::clamp(block.level, 1, 3));
+        break;
+      case BlockKind::Code:
+        code(block, quote);
+        break;
+      case BlockKind::Rule: {
+        QTextBlockFormat format = quoted(quote);
+        format.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                           QTextLength(QTextLength::PercentageLength, 100));
+        startParagraph(format);
+        break;
+      }
+      case BlockKind::Quote:
+        blocks(block.children, std::min(quote + 1, Builder::kMaxQuoteDepth));
+        break;
+      case BlockKind::List:
+        list(block, quote, 1);
+        break;
+      case BlockKind::Table:
+        table(block);
+        break;
+    }
+  }
+
+  static QTextBlockFormat quoted(int quote) {
+    QTextBlockFormat format;
+    if (quote > 0) {
+      format.setProperty(QTextFormat::BlockQuoteLevel, quote);
+      format.setLeftMargin(quote * richtext::kQuoteIndentPixels);
+    }
+    return format;
+  }
+
+  // Makes the next paragraph: the document's empty last one when nothing was written to it.
+  void startParagraph(const QTextBlockFormat &format,
+                      const QTextCharFormat &chars = QTextCharFormat()) {
+    if (fresh_) {
+      cursor_.setBlockFormat(format);
+      cursor_.setBlockCharFormat(chars);
+    } else {
+      cursor_.insertBlock(format, chars);
+    }
+    cursor_.setCharFormat(chars);
+    fresh_ = false;
+  }
+
+  void paragraph(const Block &block, int quote, int heading) {
+    QTextBlockFormat format = quoted(quote);
+    if (block.align != Align::Left) format.setAlignment(qtAlign(block.align));
+    if (block.spaceAfter) format.setBottomMargin(kSpaceAfterPixels);
+    if (heading > 0) format.setHeadingLevel(heading);
+    startParagraph(format, headingLook(heading));
+    runs(block.runs, heading);
+  }
+
+  static QTextCharFormat headingLook(int heading) {
+    QTextCharFormat look;
+    if (heading > 0) {
+      look.setFontWeight(QFont::Bold);
+      look.setFontPointSize(richtext::headingPointSize(heading));
+    }
+    return look;
+  }
+
+  void runs(const std::vector<Run> &runs, int heading) {
+    for (const Run &run : runs) {
+      QTextCharFormat format = charFormat(run.style, heading);
+      if (!run.picture.empty() && richtext::RichTextBox::isPictureAddress(qs(run.picture))) {
+        QTextImageFormat image;
+        image.merge(format);
+        image.setName(qs(run.picture));
+        QString alt = documentText(run.text);
+        alt.replace(QChar::LineSeparator, u' ');
+        if (!alt.isEmpty()) image.setProperty(QTextFormat::ImageAltText, alt);
+        cursor_.insertImage(image);
+      } else {
+        // A picture the document cannot show keeps its words.
+        const QString text = documentText(run.text);
+        if (!text.isEmpty()) cursor_.insertText(text, format);
+      }
+    }
+  }
+
+  static QTextCharFormat charFormat(const Style &style, int heading) {
+    QTextCharFormat format = headingLook(heading);
+    if (style.flags & kBold) format.setFontWeight(QFont::Bold);
+    if (style.flags & kItalic) format.setFontItalic(true);
+    if (style.flags & kUnderline) format.setFontUnderline(true);
+    if (style.flags & kStrike) format.setFontStrikeOut(true);
+    if (style.flags & kSuper) {
+      richtext::setVerticalPosition(format, richtext::VerticalPosition::Super);
+    } else if (style.flags & kSub) {
+      richtext::setVerticalPosition(format, richtext::VerticalPosition::Sub);
+    }
+    if (!style.colour.empty()) {
+      const QColor colour = QColor(qs(style.colour));
+      if (colour.isValid()) format.setForeground(colour);
+    }
+    if (const double points = pointsOfSize(style.size); points > 0) {
+      if (heading > 0 || points != richtext::kDefaultFontPointSize) format.setFontPointSize(points);
+    }
+    if (!style.face.empty()) richtext::setFontName(format, qs(style.face));
+    if (isPostLink(style.link)) richtext::setLink(format, richtext::addressText(qs(style.link)));
+    return format;
+  }
+
+  // The block's text, exact, one paragraph a line between the two marker paragraphs, all in
+  // the fixed face.
+  void code(const Block &block, int quote) {
+    std::u16string text;
+    for (const Run &run : block.runs) text += run.text;
+    if (!text.empty() && text.back() == u'\n') text.pop_back();
+    const QTextCharFormat fixed = richtext::fixedColumnsFormat();
+    const QTextBlockFormat format = quoted(quote);
+    startParagraph(format, fixed);
+    cursor_.insertText(qs(kFixedBegin), fixed);
+    if (!block.runs.empty()) {
+      std::size_t at = 0;
+      for (;;) {
+        const std::size_t end = text.find(u'\n', at);
+        startParagraph(format, fixed);
+        const QString line = documentText(std::u16string_view(text).substr(
+            at, end == std::u16string::npos ? std::u16string::npos : end - at));
+        if (!line.isEmpty()) cursor_.insertText(line, fixed);
+        if (end == std::u16string::npos) break;
+        at = end + 1;
+      }
+    }
+    startParagraph(format, fixed);
+    cursor_.insertText(qs(kFixedEnd), fixed);
+  }
+
+  // One QTextList for the items of `list`, at `level`; the lists inside its items at the
+  // levels below, each its own QTextList.
+  void list(const Block &block, int quote, int level) {
+    level = std::min(level, Builder::kMaxListLevel);
+    QTextListFormat format;
+    format.setStyle(listStyle(block.numbering, level));
+    format.setIndent(level);
+    if (block.start != 1) format.setProperty(richtext::kListStartProperty, block.start);
+    QTextList *textList = nullptr;
+    for (const Block &item : block.children) {
+      std::size_t next = 0;
+      const bool hasText =
+          !item.children.empty() && (item.children[0].kind == BlockKind::Paragraph ||
+                                     item.children[0].kind == BlockKind::Heading);
+      if (hasText) {
+        const Block &first = item.children[0];
+        QTextBlockFormat paragraph = quoted(quote);
+        if (first.align != Align::Left) paragraph.setAlignment(qtAlign(first.align));
+        startParagraph(paragraph);
+        if (textList) {
+          textList->add(cursor_.block());
+        } else {
+          textList = cursor_.createList(format);
+        }
+        runs(first.runs, 0);
+        next = 1;
+        // Further paragraphs of the item are lines of its paragraph: an item is one
+        // paragraph of the document.
+        for (; next < item.children.size() && item.children[next].kind == BlockKind::Paragraph;
+             ++next) {
+          cursor_.insertText(QString(QChar::LineSeparator));
+          runs(item.children[next].runs, 0);
+        }
+      }
+      for (; next < item.children.size(); ++next) {
+        const Block &child = item.children[next];
+        if (child.kind == BlockKind::List) {
+          list(child, quote, level + 1);
+        } else {
+          this->block(child, quote);
+        }
+      }
+    }
+  }
+
+  // A table in the root frame, whatever holds it in the model: a document's tables stand in
+  // no list or quote. Cells past the document's limits give their text to the last row's or
+  // column's cell.
+  void table(const Block &block) {
+    std::vector<std::vector<std::vector<const Block *>>> cells;  // rows of cells of paragraphs
+    std::vector<std::vector<Align>> aligns;
+    for (const Block &row : block.children) {
+      const bool past = int(cells.size()) == richtext::kMaxTableRows;
+      auto &rowCells = past ? cells.back() : cells.emplace_back();
+      auto &rowAligns = past ? aligns.back() : aligns.emplace_back();
+      for (std::size_t c = 0; c < row.children.size(); ++c) {
+        const Block &cell = row.children[c];
+        const std::size_t at = std::min(c, std::size_t(richtext::kMaxTableColumns - 1));
+        if (at == rowCells.size()) {
+          rowCells.emplace_back();
+          rowAligns.push_back(cell.align);
+        }
+        collect(cell, rowCells[at]);
+      }
+    }
+    std::size_t columns = 0;
+    for (const auto &row : cells) columns = std::max(columns, row.size());
+    if (cells.empty() || columns == 0) return;
+    // Qt keeps a paragraph before every table: the one written last when there is one.
+    const bool header = isHeaderRow(block.children.front());
+    QTextTable *table = cursor_.insertTable(int(cells.size()), int(columns), tableFormat(header));
+    for (std::size_t r = 0; r < cells.size(); ++r) {
+      for (std::size_t c = 0; c < cells[r].size(); ++c) {
+        const QTextTableCell cell = table->cellAt(int(r), int(c));
+        cursor_ = cell.firstCursorPosition();
+        bool first = true;
+        for (const Block *paragraph : cells[r][c]) {
+          QTextBlockFormat format;
+          // A column's alignment is its paragraphs': a paragraph of no alignment of its own
+          // takes its cell's.
+          const Align align = paragraph->align == Align::Left ? aligns[r][c] : paragraph->align;
+          if (align != Align::Left) format.setAlignment(qtAlign(align));
+          if (first) {
+            cursor_.setBlockFormat(format);
+          } else {
+            cursor_.insertBlock(format, QTextCharFormat());
+          }
+          first = false;
+          runs(paragraph->runs, 0);
+        }
+        if (first && aligns[r][c] != Align::Left) {
+          QTextBlockFormat format;
+          format.setAlignment(qtAlign(aligns[r][c]));
+          cursor_.setBlockFormat(format);
+        }
+      }
+    }
+    cursor_ = table->lastCursorPosition();
+    cursor_.movePosition(QTextCursor::NextBlock);
+    fresh_ = true;
+  }
+
+  // The paragraphs of a cell, and of what it holds, in order: a cell holds text only.
+  static void collect(const Block &block, std::vector<const Block *> &into) {
+    if (block.kind == BlockKind::Paragraph || block.kind == BlockKind::Heading ||
+        block.kind == BlockKind::Code) {
+      into.push_back(&block);
+      return;
+    }
+    for (const Block &child : block.children) collect(child, into);
+  }
+
+  QTextCursor cursor_;
+  bool fresh_ = true;  // the cursor's paragraph is empty and has not been written to
+};
+
+}  // namespace
+
+Format formatToRead(std::u16string_view text, Format format) {
+  if (format != Format::Html) return format;
+  if (!looksLikeBbcode(text)) return Format::Markdown;
+  return dialectOf(text).value_or(Format::Bbcode);
+}
+
+Model modelOfText(std::u16string_view text) {
+  Builder builder;
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t end = std::min(text.find_first_of(u"\r\n", at), text.size());
+    builder.paragraph();
+    builder.text(text.substr(at, end - at), Style{});
+    if (end == text.size()) break;
+    at = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
+  }
+  return builder.finish();
+}
+
+double pointsOfSize(int size) { return size >= 1 && size <= 7 ? kPointsOfSize[size] : 0; }
+
+void appendModel(QTextDocument &document, const Model &model) { Writer(document).write(model); }
+
+void insertModel(QTextCursor &cursor, const Model &model) {
+  QTextDocument *target = cursor.document();
+  if (!target) return;
+  QTextDocument made;
+  richtext::setUpDocument(made, richtext::pixelsToTwips(target->indentWidth()));
+  made.setDefaultFont(target->defaultFont());
+  appendModel(made, model);
+  if (cursor.currentTable()) richtext::RichTextBox::reduceToCellText(made);
+  // Inside a fixed-columns block everything is in the fixed face, so that the columns line up.
+  const bool fixed = richtext::insideFixedColumns(*target, cursor.selectionStart());
+  cursor.beginEditBlock();
+  const int start = cursor.selectionStart();
+  cursor.insertFragment(QTextDocumentFragment(&made));
+  if (fixed) {
+    QTextCursor inserted(target);
+    inserted.setPosition(start);
+    inserted.setPosition(cursor.position(), QTextCursor::KeepAnchor);
+    QTextCharFormat face;
+    richtext::setFontName(face, qs(richtext::kFixedFontName));
+    inserted.mergeCharFormat(face);
+  }
+  cursor.endEditBlock();
+}
+
+}  // namespace quillmark::post
