@@ -55,8 +55,8 @@ std::string messageLanguage(std::string_view language, std::string_view all,
 
 const std::string &messageLanguage() {
   static const std::string language =
-      messageLanguage(environment("LANGUAGE"), environment("LC_ALL"),
-                      environment("LC_MESSAGES"), environment("LANG"));
+      messageLanguage(environment("LANGUAGE"), environment("LC_ALL"), environment("LC_MESSAGES"),
+                      environment("LANG"));
   return language;
 }
 

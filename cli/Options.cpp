@@ -42,13 +42,16 @@ constexpr std::array kOptions{
            return std::string();
          }},
   Option{"--from",       Takes::Value,          "FORMAT",
+         QT_TRANSLATE_NOOP("cli",
          "read FILE as a post in FORMAT (a BBCode format or markdown,\n"
-         "UTF-8) instead of RTF, and write --format's post from it",
+         "UTF-8) instead of RTF, and write --format's post from it"),
          [](Arguments &a, std::string_view v) {
            const std::optional<Format> format = formatByName(v);
            if (!format || *format == Format::Html) {
-             return "--from reads a post: '" + std::string(v) +
-                    "' is none; it takes a BBCode format or markdown";
+             return withArgs(translated(QT_TRANSLATE_NOOP(
+                                 "cli", "--from reads a post: '%1' is none; it takes a BBCode "
+                                        "format or markdown")),
+                             {v});
            }
            a.from = *format;
            return std::string();

@@ -107,10 +107,10 @@ void QuillmarkMain::pasteForumPost() {
   const QMimeData *source = QGuiApplication::clipboard()->mimeData();
   const QString text = source && source->hasText() ? source->text() : QString();
   if (text.isEmpty()) {
-    statusBar()->showMessage(u"The clipboard holds no text to paste"_s, kStatusMilliseconds);
+    statusBar()->showMessage(tr("The clipboard holds no text to paste"), kStatusMilliseconds);
     return;
   }
-  const richtext::BusyCursor busy(this, u"Pasting the forum post..."_s);
+  const richtext::BusyCursor busy(this, tr("Pasting the forum post..."));
   const std::u16string post = text.toStdU16String();
   const Format format = post::formatToRead(post, profiles_->current().format);
   QTextCursor cursor = box_->textCursor();
@@ -118,7 +118,7 @@ void QuillmarkMain::pasteForumPost() {
   box_->setTextCursor(cursor);
   box_->ensureCursorVisible();
   statusBar()->showMessage(
-      u"Pasted the clipboard as a post in %1"_s.arg(qs(formatDisplayName(format))),
+      tr("Pasted the clipboard as a post in %1").arg(qs(formatDisplayName(format))),
       kStatusMilliseconds);
 }
 

@@ -148,7 +148,7 @@ bool QuillmarkMain::openPostFile(const QString &fileName) {
   const richtext::FileRead file = richtext::readWholeFile(fileName);
   if (!file.ok()) {
     platform_->showMessage(this, Platform::Icon::Warning, kAppTitle,
-                           u"Could not open \"%1\".\n\n%2"_s.arg(shown, file.error));
+                           tr("Could not open \"%1\".\n\n%2").arg(shown, file.error));
     return false;
   }
   std::u16string text = decodeText({file.bytes.constData(), std::size_t(file.bytes.size())});
@@ -164,7 +164,7 @@ bool QuillmarkMain::openPostFile(const QString &fileName) {
       if (!format) return false;  // the document stays as it was
     }
   }
-  const richtext::BusyCursor busy(box_, u"Opening %1..."_s.arg(QFileInfo(fileName).fileName()));
+  const richtext::BusyCursor busy(box_, tr("Opening %1...").arg(QFileInfo(fileName).fileName()));
   auto loaded = std::make_unique<QTextDocument>();
   richtext::setUpDocument(*loaded, box_->bulletIndent());
   post::appendModel(*loaded, format ? readPost(text, *format) : post::modelOfText(text));
@@ -174,8 +174,9 @@ bool QuillmarkMain::openPostFile(const QString &fileName) {
   recent_.add(fileName);
   documentReplaced();
   statusBar()->showMessage(
-      u"Opened %1 as %2"_s.arg(QFileInfo(fileName).fileName(),
-                               format ? richtext::qs(formatDisplayName(*format)) : u"plain text"_s),
+      tr("Opened %1 as %2")
+          .arg(QFileInfo(fileName).fileName(),
+               format ? richtext::qs(formatDisplayName(*format)) : tr("plain text")),
       kPostStatusMilliseconds);
   return true;
 }
@@ -185,8 +186,8 @@ void QuillmarkMain::openDocument() {
   Platform::FileDialogSettings settings = fileDialogSettings();
   // A web page opens as a paste of it, a forum post's markup as the formatted text it means.
   settings.filter =
-      u"Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;"
-      u"Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)"_s;
+      tr("Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;"
+         "Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)");
   if (const auto fileName = platform_->chooseFileToOpen(this, settings)) openFile(*fileName);
 }
 

@@ -146,9 +146,11 @@ std::optional<Format> QtPlatform::askDialect(QWidget *parent, const QString &fil
   }
   bool ok = false;
   const QString chosen = QInputDialog::getItem(
-      parent, u"Open Forum Post"_s,
-      u"\"%1\" holds BBCode that several forums write.\nRead it as the BBCode of:"_s.arg(
-          QFileInfo(fileName).fileName()),
+      parent, QCoreApplication::translate("QtPlatform", "Open Forum Post"),
+      QCoreApplication::translate("QtPlatform",
+                                  "\"%1\" holds BBCode that several forums write.\nRead it "
+                                  "as the BBCode of:")
+          .arg(QFileInfo(fileName).fileName()),
       names, current, false, &ok);
   if (!ok) return std::nullopt;
   const qsizetype index = names.indexOf(chosen);

@@ -45,6 +45,16 @@
     </message>
     <message>
         <location line="+9"/>
+        <source>Files, editing and web sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Formatting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>More tools</source>
         <translation type="unfinished"></translation>
     </message>
@@ -491,7 +501,7 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+88"/>
+        <location filename="../editor/QtPlatform.cpp" line="+90"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
@@ -501,7 +511,18 @@
         <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+58"/>
+        <source>Open Forum Post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&quot;%1&quot; holds BBCode that several forums write.
+Read it as the BBCode of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Picture from Address</source>
         <translation>Bild von Webadresse</translation>
     </message>
@@ -592,7 +613,7 @@
 <context>
     <name>Tool</name>
     <message>
-        <location filename="../editor/ToolTable.cpp" line="+70"/>
+        <location filename="../editor/ToolTable.cpp" line="+79"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -725,6 +746,21 @@
         <location line="+0"/>
         <source>Paste clipboard contents into document</source>
         <translation>Fügt den Inhalt der Zwischenablage in das Dokument ein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste Forum Pos&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Paste Forum Post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Paste the forum post on the clipboard as formatted text</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1529,6 +1565,17 @@
     </message>
     <message>
         <location line="+8"/>
+        <source>read FILE as a post in FORMAT (a BBCode format or markdown,
+UTF-8) instead of RTF, and write --format&apos;s post from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--from reads a post: &apos;%1&apos; is none; it takes a BBCode format or markdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>on standard error, one line per element the format cannot
 show, with how many were dropped (&quot;colour: 3 runs&quot;)</source>
         <translation>auf der Standardfehlerausgabe eine Zeile je Element, das das Format
@@ -1589,18 +1636,11 @@ daraus schreibt (liest RTF jeder Textverarbeitung)</translation>
 
 Converts an RTF document to the compact forum HTML that &quot;Copy to Web&quot; puts on the
 clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;,
-and writes UTF-8 to standard output.
+and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
 
 Options:
 </source>
-        <translation>Aufruf: quillmark-convert [OPTIONS] [FILE]
-
-Wandelt ein RTF-Dokument in das kompakte Foren-HTML um, das „Fürs Web kopieren“ in die
-Zwischenablage legt. Liest FILE (Bytes in Windows-1252) oder die Standardeingabe, wenn
-FILE fehlt oder &quot;-&quot; ist, und schreibt UTF-8 auf die Standardausgabe.
-
-Optionen:
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1619,7 +1659,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>--raw liefert nur HTML; es lässt kein anderes --format zu</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+40"/>
         <source>Formats:</source>
         <translation>Formate:</translation>
     </message>
@@ -1637,7 +1677,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Ein zu öffnendes RTF-Dokument.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+55"/>
+        <location filename="../cli/via_editor_main.cpp" line="+62"/>
         <source>The web page could not be read.</source>
         <translation>Die Webseite konnte nicht gelesen werden.</translation>
     </message>
@@ -1825,7 +1865,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>quillmark::QuillmarkMain</name>
     <message>
-        <location filename="../editor/CopyToWeb.cpp" line="+66"/>
+        <location filename="../editor/CopyToWeb.cpp" line="+67"/>
         <source>Copying the post...</source>
         <translation>Beitrag wird kopiert...</translation>
     </message>
@@ -1850,6 +1890,21 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Zwischenablage umgewandelt: %1</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>The clipboard holds no text to paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pasting the forum post...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Pasted the clipboard as a post in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+15"/>
         <source>The forum &quot;Copy to Web&quot; writes the post for</source>
         <translation>Das Forum, für das &quot;Fürs Web kopieren&quot; den Beitrag schreibt</translation>
@@ -1866,7 +1921,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Beitrag als %1 in die Zwischenablage kopieren (Ctrl+Shift+C)</translation>
     </message>
     <message>
-        <location filename="../editor/DocumentCommands.cpp" line="+38"/>
+        <location filename="../editor/DocumentCommands.cpp" line="+48"/>
         <source>Confirm Delete</source>
         <translation>Löschen bestätigen</translation>
     </message>
@@ -1890,7 +1945,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Quillmark-Datei öffnen</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>&quot;%1&quot; is not complete.
 
 %2</source>
@@ -1900,6 +1955,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     </message>
     <message>
         <location line="+6"/>
+        <location line="+19"/>
         <source>Could not open &quot;%1&quot;.
 
 %2</source>
@@ -1908,7 +1964,27 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 %2</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+16"/>
+        <source>Opening %1...</source>
+        <translation type="unfinished">%1 wird geöffnet...</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Opened %1 as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>plain text</source>
+        <translation type="unfinished">reinen Text</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -1957,7 +2033,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Linkadresse (leer lassen für keinen Link):</translation>
     </message>
     <message>
-        <location filename="../editor/QuillmarkMain.cpp" line="+95"/>
+        <location filename="../editor/QuillmarkMain.cpp" line="+97"/>
         <source>Copy to Web</source>
         <translation>Fürs Web kopieren</translation>
     </message>
@@ -1967,7 +2043,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Beitrag als HTML in die Zwischenablage kopieren (Ctrl+Shift+C)</translation>
     </message>
     <message>
-        <location line="+206"/>
+        <location line="+209"/>
         <source>The draft could not be kept: %1</source>
         <translation>Der Entwurf konnte nicht gesichert werden: %1</translation>
     </message>
@@ -2302,7 +2378,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Die Datei endet mitten im Dokument: Sie wurde möglicherweise abgeschnitten. Was sie enthält, wird angezeigt; der Rest fehlt in der Datei.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>Saving %1...</source>
         <translation>%1 wird gespeichert...</translation>
     </message>

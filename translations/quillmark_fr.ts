@@ -45,6 +45,16 @@
     </message>
     <message>
         <location line="+9"/>
+        <source>Files, editing and web sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Formatting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>More tools</source>
         <translation type="unfinished"></translation>
     </message>
@@ -491,7 +501,7 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+88"/>
+        <location filename="../editor/QtPlatform.cpp" line="+90"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
@@ -501,7 +511,18 @@
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+58"/>
+        <source>Open Forum Post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&quot;%1&quot; holds BBCode that several forums write.
+Read it as the BBCode of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Picture from Address</source>
         <translation>Image depuis une adresse</translation>
     </message>
@@ -592,7 +613,7 @@
 <context>
     <name>Tool</name>
     <message>
-        <location filename="../editor/ToolTable.cpp" line="+70"/>
+        <location filename="../editor/ToolTable.cpp" line="+79"/>
         <source>&amp;New</source>
         <translation>&amp;Nouveau</translation>
     </message>
@@ -725,6 +746,21 @@
         <location line="+0"/>
         <source>Paste clipboard contents into document</source>
         <translation>Coller le contenu du presse-papiers dans le document</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste Forum Pos&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Paste Forum Post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Paste the forum post on the clipboard as formatted text</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1529,6 +1565,17 @@
     </message>
     <message>
         <location line="+8"/>
+        <source>read FILE as a post in FORMAT (a BBCode format or markdown,
+UTF-8) instead of RTF, and write --format&apos;s post from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--from reads a post: &apos;%1&apos; is none; it takes a BBCode format or markdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>on standard error, one line per element the format cannot
 show, with how many were dropped (&quot;colour: 3 runs&quot;)</source>
         <translation>signaler sur la sortie d’erreur, ligne par ligne, chaque élément que le format ne peut
@@ -1589,18 +1636,11 @@ en écrit (lit le RTF de n’importe quel traitement de texte)</translation>
 
 Converts an RTF document to the compact forum HTML that &quot;Copy to Web&quot; puts on the
 clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;,
-and writes UTF-8 to standard output.
+and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
 
 Options:
 </source>
-        <translation>Usage&#xa0;: quillmark-convert [OPTIONS] [FILE]
-
-Convertit un document RTF en HTML de forum compact, celui que «&#xa0;Copier pour le Web&#xa0;» met
-dans le presse-papiers. Lit FILE (octets Windows-1252), ou l’entrée standard si FILE est
-absent ou vaut &quot;-&quot;, et écrit de l’UTF-8 sur la sortie standard.
-
-Options&#xa0;:
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1619,7 +1659,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>--raw ne produit que du HTML&#xa0;; il n’accepte aucun autre --format</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+40"/>
         <source>Formats:</source>
         <translation>Formats&#xa0;:</translation>
     </message>
@@ -1637,7 +1677,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Un document RTF à ouvrir.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+55"/>
+        <location filename="../cli/via_editor_main.cpp" line="+62"/>
         <source>The web page could not be read.</source>
         <translation>La page web n’a pas pu être lue.</translation>
     </message>
@@ -1825,7 +1865,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 <context>
     <name>quillmark::QuillmarkMain</name>
     <message>
-        <location filename="../editor/CopyToWeb.cpp" line="+66"/>
+        <location filename="../editor/CopyToWeb.cpp" line="+67"/>
         <source>Copying the post...</source>
         <translation>Copie du message...</translation>
     </message>
@@ -1850,6 +1890,21 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Presse-papiers converti en %1</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>The clipboard holds no text to paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pasting the forum post...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Pasted the clipboard as a post in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+15"/>
         <source>The forum &quot;Copy to Web&quot; writes the post for</source>
         <translation>Le forum pour lequel &quot;Copier pour le Web&quot; écrit le message</translation>
@@ -1866,7 +1921,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Copier le message dans le presse-papiers au format %1 (Ctrl+Shift+C)</translation>
     </message>
     <message>
-        <location filename="../editor/DocumentCommands.cpp" line="+38"/>
+        <location filename="../editor/DocumentCommands.cpp" line="+48"/>
         <source>Confirm Delete</source>
         <translation>Confirmer la suppression</translation>
     </message>
@@ -1890,7 +1945,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Ouvrir un fichier Quillmark</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>&quot;%1&quot; is not complete.
 
 %2</source>
@@ -1900,6 +1955,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     </message>
     <message>
         <location line="+6"/>
+        <location line="+19"/>
         <source>Could not open &quot;%1&quot;.
 
 %2</source>
@@ -1908,7 +1964,27 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 %2</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+16"/>
+        <source>Opening %1...</source>
+        <translation type="unfinished">Ouverture de %1...</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Opened %1 as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>plain text</source>
+        <translation type="unfinished">du texte brut</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -1957,7 +2033,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Adresse du lien (vide pour ne pas créer de lien)&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../editor/QuillmarkMain.cpp" line="+95"/>
+        <location filename="../editor/QuillmarkMain.cpp" line="+97"/>
         <source>Copy to Web</source>
         <translation>Copier pour le Web</translation>
     </message>
@@ -1967,7 +2043,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Copier le message dans le presse-papiers au format HTML (Ctrl+Shift+C)</translation>
     </message>
     <message>
-        <location line="+206"/>
+        <location line="+209"/>
         <source>The draft could not be kept: %1</source>
         <translation>Le brouillon n’a pas pu être conservé&#xa0;: %1</translation>
     </message>
@@ -2302,7 +2378,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Le fichier s’arrête au milieu de son document&#xa0;: il a peut-être été tronqué. Ce qu’il contient est affiché&#xa0;; le reste manque dans le fichier.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>Saving %1...</source>
         <translation>Enregistrement de %1...</translation>
     </message>

@@ -37,9 +37,9 @@ TEST(Messages, TheEnvironmentChoosesTheLanguageAsGettextDoes) {
 }
 
 TEST(Messages, EachLanguageHasTheConvertersMessages) {
-  const std::string_view messages[] = {
-      "cannot read %1: %2", "standard input", "Formats:",
-      "unknown format '%1'; the formats are %2", "show this help and exit"};
+  const std::string_view messages[] = {"cannot read %1: %2", "standard input",
+                                       "Formats:", "unknown format '%1'; the formats are %2",
+                                       "show this help and exit"};
   for (const char *language : {"de", "fr", "es"}) {
     for (std::string_view english : messages) {
       const std::string_view text = cli::translated(english, language);
