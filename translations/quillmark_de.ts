@@ -6,82 +6,82 @@
     <message>
         <location filename="../editor/Accessibility.cpp" line="+42"/>
         <source>Opens the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Makes the paragraphs a bulleted list</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht die Absätze zu einer Liste mit Aufzählungszeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Makes the paragraphs a numbered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht die Absätze zu einer nummerierten Liste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indents the paragraphs further</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückt die Absätze weiter ein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indents the paragraphs less</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückt die Absätze weniger weit ein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chooses the colour of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt die Farbe des Textes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inserts a block of fixed-width text for columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Block mit Text in fester Zeichenbreite für Spalten ein</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Opens %1 in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet %1 im Browser</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Files, editing and web sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien, Bearbeiten und Websites</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatierung</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Werkzeuge</translation>
     </message>
     <message>
         <location line="+128"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>More menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Menüs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The post being written. Ctrl+Tab leaves it; F6 moves to the find bar and the preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beitrag, den Sie schreiben. Ctrl+Tab verlässt ihn; F6 wechselt zur Suchleiste und zur Vorschau</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -513,13 +513,14 @@
     <message>
         <location line="+58"/>
         <source>Open Forum Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Forenbeitrag öffnen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;%1&quot; holds BBCode that several forums write.
 Read it as the BBCode of:</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ enthält BBCode, wie ihn mehrere Foren schreiben.
+Lesen als BBCode von:</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -529,12 +530,12 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+5"/>
         <source>The picture&apos;s web address, starting https:// or http://</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webadresse des Bildes, beginnend mit https:// oder http://</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The words that stand for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter, die für das Bild stehen</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -559,27 +560,27 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+3"/>
         <source>How many rows the table has</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Zeilen die Tabelle hat</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>How many columns the table has</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Spalten die Tabelle hat</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The first row heads the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile enthält die Überschriften der Spalten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -750,17 +751,17 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+1"/>
         <source>Paste Forum Pos&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forenbeitrag einfügen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste Forum Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Forenbeitrag einfügen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste the forum post on the clipboard as formatted text</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt den Forenbeitrag aus der Zwischenablage als formatierten Text ein</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -866,7 +867,7 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+8"/>
         <source>Font Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schr&amp;iftgröße:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1407,7 +1408,7 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+1"/>
         <source>Post &amp;as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag &amp;für:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1567,12 +1568,13 @@ Read it as the BBCode of:</source>
         <location line="+8"/>
         <source>read FILE as a post in FORMAT (a BBCode format or markdown,
 UTF-8) instead of RTF, and write --format&apos;s post from it</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE als Beitrag in FORMAT lesen (ein BBCode-Format oder markdown,
+UTF-8) statt als RTF, und daraus den Beitrag für --format schreiben</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--from reads a post: &apos;%1&apos; is none; it takes a BBCode format or markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>--from liest einen Beitrag: &apos;%1&apos; ist kein Beitragsformat; möglich sind ein BBCode-Format oder markdown</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1640,7 +1642,14 @@ and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
 
 Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillmark-convert [OPTIONS] [FILE]
+
+Wandelt ein RTF-Dokument in das kompakte Foren-HTML um, das &quot;Fürs Web kopieren&quot; in die
+Zwischenablage legt. Liest FILE (Bytes in Windows-1252), ohne FILE oder bei &quot;-&quot; die
+Standardeingabe; schreibt UTF-8 auf die Standardausgabe. Mit --from ist FILE ein Beitrag.
+
+Optionen:
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1697,7 +1706,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <message>
         <location line="+3"/>
         <source>Closes the About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster „Über Quillmark“</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1753,52 +1762,52 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <message>
         <location line="+2"/>
         <source>Find</source>
-        <translation type="unfinished">Suchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The text to look for; Enter finds the next match, Shift+Enter the previous one</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gesuchte Text; Enter sucht die nächste Fundstelle, Shift+Enter die vorige</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds the next match</source>
-        <translation type="unfinished">Sucht die nächste Fundstelle</translation>
+        <translation>Sucht die nächste Fundstelle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds the match before</source>
-        <translation type="unfinished"></translation>
+        <translation>Sucht die vorige Fundstelle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds only text with the same capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet nur Text mit derselben Groß- und Kleinschreibung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds only whole words</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet nur ganze Wörter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find result</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchergebnis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Closes the find bar and returns to the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt die Suchleiste und kehrt zum Dokument zurück</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1818,22 +1827,22 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <message>
         <location line="+2"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen durch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The text that replaces a match; Enter replaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text, der eine Fundstelle ersetzt; Enter ersetzt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replaces the match and finds the next one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt die Fundstelle und sucht die nächste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replaces every match in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt alle Fundstellen im Dokument</translation>
     </message>
     <message>
         <location line="+54"/>
@@ -1892,17 +1901,17 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <message>
         <location line="+8"/>
         <source>The clipboard holds no text to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keinen Text zum Einfügen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Pasting the forum post...</source>
-        <translation type="unfinished"></translation>
+        <translation>Forenbeitrag wird eingefügt...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pasted the clipboard as a post in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischenablage als Beitrag in %1 eingefügt</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1966,22 +1975,22 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <message>
         <location line="+16"/>
         <source>Opening %1...</source>
-        <translation type="unfinished">%1 wird geöffnet...</translation>
+        <translation>%1 wird geöffnet...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Opened %1 as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 als %2 geöffnet</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>plain text</source>
-        <translation type="unfinished">reinen Text</translation>
+        <translation>reinen Text</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente und Beiträge (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF-Dokumente (*.rtf);;Webseiten (*.html *.htm);;Forenbeiträge (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2202,42 +2211,42 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <message>
         <location line="+13"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten der Hilfe; Enter öffnet die gewählte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe durchsuchen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The words to find in the guide&apos;s pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter, die in den Seiten der Hilfe gesucht werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pages found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Seiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The pages that hold every word; Enter opens one</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten, die alle Wörter enthalten; Enter öffnet eine davon</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guide page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeseite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Contents and search</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt und Suche</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2260,37 +2269,37 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <message>
         <location filename="../editor/preview/LengthGauge.cpp" line="+2"/>
         <source>Post length</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitragslänge</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>%1 (near the limit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nahe an der Grenze)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 (over by %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 zu viel)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 characters; this forum takes posts of any length</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeichen; dieses Forum nimmt Beiträge jeder Länge an</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 of the %2 characters this forum takes: near the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der %2 Zeichen, die dieses Forum annimmt: nahe an der Grenze</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 characters, %2 more than the %3 this forum takes: over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeichen, %2 mehr als die %3, die dieses Forum annimmt: über der Grenze</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 of the %2 characters this forum takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der %2 Zeichen, die dieses Forum annimmt</translation>
     </message>
 </context>
 <context>
@@ -2322,42 +2331,42 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
     <message>
         <location line="+3"/>
         <source>The post as the forum shows it, and its markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beitrag, wie das Forum ihn anzeigt, und sein Quelltext</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>What the forum does not show</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Forum nicht darstellt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Beitrags</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The post as the chosen forum shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beitrag, wie das gewählte Forum ihn anzeigt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Markup of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelltext des Beitrags</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exactly what Copy to Web puts on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Genau das, was „Fürs Web kopieren“ in die Zwischenablage legt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview and markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau und Quelltext</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Tab changes between the preview and the markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Tab wechselt zwischen Vorschau und Quelltext</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -2448,12 +2457,12 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
     <message>
         <location line="+5"/>
         <source>Forum profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Forenprofile</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The profile chosen here shows in the fields beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>Das hier gewählte Profil erscheint in den Feldern daneben</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2478,27 +2487,27 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
     <message>
         <location line="+2"/>
         <source>The profile&apos;s name, as &quot;Post as:&quot; lists it</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Profils, wie ihn „Beitrag für:“ auflistet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The forum&apos;s web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webadresse des Forums</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The markup the forum reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auszeichnungssprache, die das Forum liest</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The longest post the forum takes, in characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Beitragslänge des Forums, in Zeichen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Longest post</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Beitragslänge</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2538,17 +2547,17 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
     <message>
         <location line="+2"/>
         <source>Adds a profile, a copy of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt ein Profil hinzu, eine Kopie des gewählten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keeps the changes to the chosen profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernimmt die Änderungen am gewählten Profil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Removes the chosen profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt das gewählte Profil</translation>
     </message>
     <message>
         <location line="+20"/>

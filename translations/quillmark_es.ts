@@ -6,82 +6,82 @@
     <message>
         <location filename="../editor/Accessibility.cpp" line="+42"/>
         <source>Opens the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la guía del usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Makes the paragraphs a bulleted list</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte los párrafos en una lista con viñetas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Makes the paragraphs a numbered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte los párrafos en una lista numerada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indents the paragraphs further</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta la sangría de los párrafos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indents the paragraphs less</source>
-        <translation type="unfinished"></translation>
+        <translation>Disminuye la sangría de los párrafos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chooses the colour of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el color del texto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inserts a block of fixed-width text for columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserta un bloque de texto de ancho fijo para columnas</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Opens %1 in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre %1 en el navegador</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Files, editing and web sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos, edición y sitios web</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Más herramientas</translation>
     </message>
     <message>
         <location line="+128"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de menús</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>More menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Más menús</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The post being written. Ctrl+Tab leaves it; F6 moves to the find bar and the preview</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje que se está escribiendo. Ctrl+Tab sale de él; F6 pasa a la barra de búsqueda y a la vista previa</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -513,13 +513,14 @@
     <message>
         <location line="+58"/>
         <source>Open Forum Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir mensaje de foro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;%1&quot; holds BBCode that several forums write.
 Read it as the BBCode of:</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» contiene BBCode que escriben varios foros.
+Leerlo como el BBCode de:</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -529,12 +530,12 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+5"/>
         <source>The picture&apos;s web address, starting https:// or http://</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección web de la imagen, que empieza por https:// o http://</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The words that stand for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras que representan la imagen</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -559,27 +560,27 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+3"/>
         <source>How many rows the table has</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas filas tiene la tabla</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>How many columns the table has</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas columnas tiene la tabla</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The first row heads the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila encabeza las columnas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -750,17 +751,17 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+1"/>
         <source>Paste Forum Pos&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar &amp;mensaje de foro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste Forum Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar mensaje de foro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste the forum post on the clipboard as formatted text</source>
-        <translation type="unfinished"></translation>
+        <translation>Pega el mensaje de foro del portapapeles como texto con formato</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -866,7 +867,7 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+8"/>
         <source>Font Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamañ&amp;o de fuente:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1407,7 +1408,7 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+1"/>
         <source>Post &amp;as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pub&amp;licar como:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1567,12 +1568,13 @@ Read it as the BBCode of:</source>
         <location line="+8"/>
         <source>read FILE as a post in FORMAT (a BBCode format or markdown,
 UTF-8) instead of RTF, and write --format&apos;s post from it</source>
-        <translation type="unfinished"></translation>
+        <translation>lee FILE como un mensaje en FORMAT (un formato BBCode o markdown,
+UTF-8) en lugar de RTF, y escribe a partir de él el mensaje de --format</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--from reads a post: &apos;%1&apos; is none; it takes a BBCode format or markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>--from lee un mensaje: &apos;%1&apos; no es formato de mensaje; admite un formato BBCode o markdown</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1640,7 +1642,14 @@ and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
 
 Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillmark-convert [OPTIONS] [FILE]
+
+Convierte un documento RTF en el HTML compacto para foros que &quot;Copiar para la Web&quot; pone
+en el portapapeles. Lee FILE (bytes Windows-1252), o la entrada estándar si falta FILE o
+es &quot;-&quot;, y escribe UTF-8 en la salida estándar. Con --from, FILE es un mensaje de foro.
+
+Opciones:
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1697,7 +1706,7 @@ salida, 2 si la línea de órdenes es incorrecta.
     <message>
         <location line="+3"/>
         <source>Closes the About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra el cuadro Acerca de</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1753,52 +1762,52 @@ salida, 2 si la línea de órdenes es incorrecta.
     <message>
         <location line="+2"/>
         <source>Find</source>
-        <translation type="unfinished">Buscar</translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The text to look for; Enter finds the next match, Shift+Enter the previous one</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto que se busca; Enter busca la siguiente coincidencia, y Shift+Enter la anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds the next match</source>
-        <translation type="unfinished">Busca la siguiente coincidencia</translation>
+        <translation>Busca la siguiente coincidencia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds the match before</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca la coincidencia anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds only text with the same capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca solo el texto con las mismas mayúsculas y minúsculas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds only whole words</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca solo palabras completas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de la búsqueda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la barra de búsqueda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Closes the find bar and returns to the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la barra de búsqueda y vuelve al documento</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1818,22 +1827,22 @@ salida, 2 si la línea de órdenes es incorrecta.
     <message>
         <location line="+2"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar por</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The text that replaces a match; Enter replaces</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto que reemplaza una coincidencia; Enter reemplaza</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replaces the match and finds the next one</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplaza la coincidencia y busca la siguiente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replaces every match in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplaza todas las coincidencias del documento</translation>
     </message>
     <message>
         <location line="+54"/>
@@ -1892,17 +1901,17 @@ salida, 2 si la línea de órdenes es incorrecta.
     <message>
         <location line="+8"/>
         <source>The clipboard holds no text to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene texto que pegar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Pasting the forum post...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegando el mensaje de foro...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pasted the clipboard as a post in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Portapapeles pegado como mensaje en %1</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1966,22 +1975,22 @@ salida, 2 si la línea de órdenes es incorrecta.
     <message>
         <location line="+16"/>
         <source>Opening %1...</source>
-        <translation type="unfinished">Abriendo %1...</translation>
+        <translation>Abriendo %1...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Opened %1 as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha abierto %1 como %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>plain text</source>
-        <translation type="unfinished">texto sin formato</translation>
+        <translation>texto sin formato</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos y mensajes (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documentos RTF (*.rtf);;Páginas web (*.html *.htm);;Mensajes de foro (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2202,42 +2211,42 @@ salida, 2 si la línea de órdenes es incorrecta.
     <message>
         <location line="+13"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Las páginas de la guía; Enter abre la elegida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en la guía</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The words to find in the guide&apos;s pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras que se buscan en las páginas de la guía</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pages found</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas encontradas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The pages that hold every word; Enter opens one</source>
-        <translation type="unfinished"></translation>
+        <translation>Las páginas que contienen todas las palabras; Enter abre una</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guide page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de la guía</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Contents and search</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido y búsqueda</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2260,37 +2269,37 @@ salida, 2 si la línea de órdenes es incorrecta.
     <message>
         <location filename="../editor/preview/LengthGauge.cpp" line="+2"/>
         <source>Post length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud del mensaje</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>%1 (near the limit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (cerca del límite)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 (over by %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 de más)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 characters; this forum takes posts of any length</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caracteres; este foro admite mensajes de cualquier longitud</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 of the %2 characters this forum takes: near the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 caracteres que admite este foro: cerca del límite</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 characters, %2 more than the %3 this forum takes: over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caracteres, %2 más de los %3 que admite este foro: por encima del límite</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 of the %2 characters this forum takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 caracteres que admite este foro</translation>
     </message>
 </context>
 <context>
@@ -2322,42 +2331,42 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
     <message>
         <location line="+3"/>
         <source>The post as the forum shows it, and its markup</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje tal como lo muestra el foro, y su marcado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>What the forum does not show</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que el foro no muestra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del mensaje</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The post as the chosen forum shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje tal como lo muestra el foro elegido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Markup of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado del mensaje</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exactly what Copy to Web puts on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exactamente lo que Copiar para la Web pone en el portapapeles</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview and markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa y marcado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Tab changes between the preview and the markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Tab cambia entre la vista previa y el marcado</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -2448,12 +2457,12 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
     <message>
         <location line="+5"/>
         <source>Forum profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles de foro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The profile chosen here shows in the fields beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil elegido aquí se muestra en los campos de al lado</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2478,27 +2487,27 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
     <message>
         <location line="+2"/>
         <source>The profile&apos;s name, as &quot;Post as:&quot; lists it</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del perfil, tal como aparece en &quot;Publicar como:&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The forum&apos;s web address</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección web del foro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The markup the forum reads</source>
-        <translation type="unfinished"></translation>
+        <translation>El marcado que lee el foro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The longest post the forum takes, in characters</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje más largo que admite el foro, en caracteres</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Longest post</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje más largo</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2538,17 +2547,17 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
     <message>
         <location line="+2"/>
         <source>Adds a profile, a copy of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un perfil, copia del elegido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keeps the changes to the chosen profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda los cambios del perfil elegido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Removes the chosen profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita el perfil elegido</translation>
     </message>
     <message>
         <location line="+20"/>

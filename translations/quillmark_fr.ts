@@ -6,82 +6,82 @@
     <message>
         <location filename="../editor/Accessibility.cpp" line="+42"/>
         <source>Opens the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le guide de l’utilisateur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Makes the paragraphs a bulleted list</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait des paragraphes une liste à puces</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Makes the paragraphs a numbered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait des paragraphes une liste numérotée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indents the paragraphs further</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmente le retrait des paragraphes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indents the paragraphs less</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit le retrait des paragraphes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chooses the colour of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit la couleur du texte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inserts a block of fixed-width text for columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Insère un bloc de texte à chasse fixe pour aligner des colonnes</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Opens %1 in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre %1 dans le navigateur</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Files, editing and web sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers, édition et sites web</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en forme</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres outils</translation>
     </message>
     <message>
         <location line="+128"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de menus</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>More menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres menus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The post being written. Ctrl+Tab leaves it; F6 moves to the find bar and the preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message en cours de rédaction. Ctrl+Tab permet d’en sortir&#xa0;; F6 passe à la barre de recherche et à l’aperçu</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
@@ -513,13 +513,14 @@
     <message>
         <location line="+58"/>
         <source>Open Forum Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un message de forum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;%1&quot; holds BBCode that several forums write.
 Read it as the BBCode of:</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» contient du BBCode commun à plusieurs forums.
+Le lire comme le BBCode de&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -529,12 +530,12 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+5"/>
         <source>The picture&apos;s web address, starting https:// or http://</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse web de l’image, commençant par https:// ou http://</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The words that stand for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots qui tiennent lieu d’image</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -559,27 +560,27 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+3"/>
         <source>How many rows the table has</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de lignes du tableau</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>How many columns the table has</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de colonnes du tableau</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The first row heads the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne sert d’en-tête aux colonnes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -750,17 +751,17 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+1"/>
         <source>Paste Forum Pos&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller un &amp;message de forum</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste Forum Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller un message de forum</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste the forum post on the clipboard as formatted text</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller le message de forum du presse-papiers sous forme de texte mis en forme</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -866,7 +867,7 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+8"/>
         <source>Font Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille de police&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1407,7 +1408,7 @@ Read it as the BBCode of:</source>
     <message>
         <location line="+1"/>
         <source>Post &amp;as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier su&amp;r&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1567,12 +1568,13 @@ Read it as the BBCode of:</source>
         <location line="+8"/>
         <source>read FILE as a post in FORMAT (a BBCode format or markdown,
 UTF-8) instead of RTF, and write --format&apos;s post from it</source>
-        <translation type="unfinished"></translation>
+        <translation>lire FILE comme un message au format FORMAT (un format BBCode ou markdown,
+en UTF-8) au lieu de RTF, et en tirer le message au format de --format</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--from reads a post: &apos;%1&apos; is none; it takes a BBCode format or markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>--from lit un message&#xa0;: &apos;%1&apos; n’est pas un format de message&#xa0;; il accepte un format BBCode ou markdown</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1640,7 +1642,14 @@ and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
 
 Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: quillmark-convert [OPTIONS] [FILE]
+
+Convertit un document RTF vers le HTML compact de forum que &quot;Copier pour le Web&quot; met dans
+le presse-papiers. Lit FILE (octets Windows-1252), ou l’entrée standard si FILE manque ou
+vaut &quot;-&quot;, et écrit de l’UTF-8 sur la sortie standard. Avec --from, FILE est un message.
+
+Options&#xa0;:
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1697,7 +1706,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+3"/>
         <source>Closes the About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la fenêtre À propos</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1753,52 +1762,52 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+2"/>
         <source>Find</source>
-        <translation type="unfinished">Rechercher</translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The text to look for; Enter finds the next match, Shift+Enter the previous one</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte à rechercher&#xa0;; Enter trouve l’occurrence suivante, Shift+Enter la précédente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds the next match</source>
-        <translation type="unfinished">Recherche l’occurrence suivante</translation>
+        <translation>Recherche l’occurrence suivante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds the match before</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche l’occurrence précédente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds only text with the same capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne trouve que le texte écrit avec les mêmes majuscules</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finds only whole words</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne trouve que des mots entiers</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de la recherche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la barre de recherche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Closes the find bar and returns to the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la barre de recherche et revient au document</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1818,22 +1827,22 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+2"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer par</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The text that replaces a match; Enter replaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte qui remplace une occurrence&#xa0;; Enter la remplace</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replaces the match and finds the next one</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace l’occurrence et recherche la suivante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replaces every match in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace toutes les occurrences dans le document</translation>
     </message>
     <message>
         <location line="+54"/>
@@ -1892,17 +1901,17 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+8"/>
         <source>The clipboard holds no text to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucun texte à coller</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Pasting the forum post...</source>
-        <translation type="unfinished"></translation>
+        <translation>Collage du message de forum...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pasted the clipboard as a post in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Presse-papiers collé comme message au format %1</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1966,22 +1975,22 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+16"/>
         <source>Opening %1...</source>
-        <translation type="unfinished">Ouverture de %1...</translation>
+        <translation>Ouverture de %1...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Opened %1 as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvert en %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>plain text</source>
-        <translation type="unfinished">du texte brut</translation>
+        <translation>texte brut</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents et messages (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documents RTF (*.rtf);;Pages web (*.html *.htm);;Messages de forum (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2202,42 +2211,42 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+13"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages du guide&#xa0;; Enter ouvre celle qui est choisie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans le guide</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The words to find in the guide&apos;s pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots à rechercher dans les pages du guide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pages found</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages trouvées</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The pages that hold every word; Enter opens one</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages qui contiennent tous les mots&#xa0;; Enter en ouvre une</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guide page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page du guide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Contents and search</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire et recherche</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2260,37 +2269,37 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location filename="../editor/preview/LengthGauge.cpp" line="+2"/>
         <source>Post length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur du message</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>%1 (near the limit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (proche de la limite)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 (over by %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 de trop)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 characters; this forum takes posts of any length</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères&#xa0;; ce forum accepte les messages de toute longueur</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 of the %2 characters this forum takes: near the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des %2 caractères acceptés par ce forum&#xa0;: proche de la limite</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 characters, %2 more than the %3 this forum takes: over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères, soit %2 de plus que les %3 acceptés par ce forum&#xa0;: limite dépassée</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 of the %2 characters this forum takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des %2 caractères acceptés par ce forum</translation>
     </message>
 </context>
 <context>
@@ -2322,42 +2331,42 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
     <message>
         <location line="+3"/>
         <source>The post as the forum shows it, and its markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message tel que le forum l’affiche, et son balisage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>What the forum does not show</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que le forum n’affiche pas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du message</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The post as the chosen forum shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message tel que l’affiche le forum choisi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Markup of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Balisage du message</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exactly what Copy to Web puts on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exactement ce que Copier pour le Web met dans le presse-papiers</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview and markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu et balisage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Tab changes between the preview and the markup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Tab passe de l’aperçu au balisage et inversement</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -2448,12 +2457,12 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
     <message>
         <location line="+5"/>
         <source>Forum profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils de forum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The profile chosen here shows in the fields beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil choisi ici s’affiche dans les champs à côté</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2478,27 +2487,27 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
     <message>
         <location line="+2"/>
         <source>The profile&apos;s name, as &quot;Post as:&quot; lists it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du profil, tel que la liste &quot;Publier sur&#xa0;:&quot; l’affiche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The forum&apos;s web address</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse web du forum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The markup the forum reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Le balisage que lit le forum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The longest post the forum takes, in characters</source>
-        <translation type="unfinished"></translation>
+        <translation>La longueur maximale des messages acceptés par le forum, en caractères</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Longest post</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur maximale</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2538,17 +2547,17 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
     <message>
         <location line="+2"/>
         <source>Adds a profile, a copy of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un profil, copie de celui qui est choisi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keeps the changes to the chosen profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserve les modifications du profil choisi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Removes the chosen profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime le profil choisi</translation>
     </message>
     <message>
         <location line="+20"/>
