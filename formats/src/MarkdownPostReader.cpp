@@ -83,11 +83,16 @@ class Reader {
 
   // A block begins in the innermost container. A paragraph after a paragraph stands apart
   // from it by a blank line: space below the first (without it they would be one paragraph).
+  // A heading stands apart from whatever follows it, as every Markdown renderer shows it, so
+  // that a forum without headings shows the space too.
   Block& beginBlock(BlockKind kind) {
     std::vector<Block>& siblings = inner().children;
-    if (kind == BlockKind::Paragraph && inner().kind != BlockKind::Item && !siblings.empty() &&
-        siblings.back().kind == BlockKind::Paragraph) {
-      siblings.back().spaceAfter = true;
+    if (inner().kind != BlockKind::Item && !siblings.empty()) {
+      Block& previous = siblings.back();
+      if ((kind == BlockKind::Paragraph && previous.kind == BlockKind::Paragraph) ||
+          previous.kind == BlockKind::Heading) {
+        previous.spaceAfter = true;
+      }
     }
     return child(kind);
   }

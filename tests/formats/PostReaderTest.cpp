@@ -356,8 +356,8 @@ TEST(PostReader, ReadsMarkdownStructures) {
   const ReadCase cases[] = {
       {"paragraphs, soft and hard breaks", MD, u"one\ntwo  \nthree\\\nfour\n\nnext",
        "paragraph space\n  \"one two\\nthree\\nfour\"\nparagraph\n  \"next\"\n"},
-      {"headings, 4 to 6 as 3", MD, u"# a\n\n### b\n\n###### c\n\nSetext\n===",
-       "heading 1\n  \"a\"\nheading 3\n  \"b\"\nheading 3\n  \"c\"\nheading 1\n  \"Setext\"\n"},
+      {"headings, 4 to 6 as 3, each with space below it before the next block", MD, u"# a\n\n### b\n\n###### c\n\nSetext\n===",
+       "heading 1 space\n  \"a\"\nheading 3 space\n  \"b\"\nheading 3 space\n  \"c\"\nheading 1\n  \"Setext\"\n"},
       {"emphasis, strong, strike-through and code spans", MD, u"*i* __b__ ~~s~~ `*c*` ***bi***",
        "paragraph\n  \"i\" italic\n  \" \"\n  \"b\" bold\n  \" \"\n  \"s\" strike\n  \" *c* \"\n  \"bi\" bold italic\n"},
       {"fenced and indented code", MD, u"```cpp\nint x;\n```\n\n    indented\n",
