@@ -5,6 +5,7 @@
 // delimiter rules require.
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <span>
 #include <utility>
 
@@ -44,8 +45,26 @@ class MdEmitter {
   static std::uintptr_t key(const Block& b) { return reinterpret_cast<std::uintptr_t>(&b); }
 
   void blocks(const std::vector<Block>& list, const Context& ctx) {
+    // Two lists of one kind with nothing but empty lines between them would be read as one
+    // list: the second takes the other marker ("*" for "-", ")" for "."), which starts a new
+    // list, and the third the first marker again.
+    const Block* lastList = nullptr;
+    bool lastAlternate = false;
     for (std::size_t i = 0; i < list.size(); ++i) {
-      block(list[i], ctx);
+      const Block& b = list[i];
+      if (b.kind == BlockKind::List) {
+        const bool sameKind =
+            lastList != nullptr && (lastList->numbering == post::Numbering::Bullet) ==
+                                       (b.numbering == post::Numbering::Bullet);
+        alternateMarker_ = sameKind && !lastAlternate;
+        followsList_ = lastList != nullptr;
+        lastAlternate = alternateMarker_;
+        lastList = &b;
+      } else if (!(b.kind == BlockKind::Paragraph && b.runs.empty())) {
+        lastList = nullptr;
+        lastAlternate = false;
+      }
+      block(b, ctx);
       // Space below a paragraph: a blank line before the next block, not a hard break.
       if (list[i].spaceAfter && prev_ == Kind::Paragraph) prev_ = Kind::Empty, endBlock();
     }
@@ -117,6 +136,11 @@ class MdEmitter {
   }
 
   void list(const Block& b, const Context& ctx) {
+    const bool alternate = std::exchange(alternateMarker_, false);
+    // A list after a list stands apart by a blank line, whether or not an empty line of the
+    // document was between them (Markdown keeps none), so that a post read back and written
+    // again is the same post.
+    if (std::exchange(followsList_, false) && prev_ == Kind::Item) prev_ = Kind::Empty;
     const bool numbered = b.numbering != post::Numbering::Bullet;
     if (numbered && b.numbering != post::Numbering::Decimal) losses_.add(Element::NumberedList);
     long number = std::max(0, b.start);
@@ -130,7 +154,9 @@ class MdEmitter {
       std::u16string marker;
       if (numbered) {
         appendAscii(marker, std::to_string(number++));
-        marker += u". ";
+        marker += alternate ? u") " : u". ";
+      } else if (alternate) {
+        marker += u"* ";
       } else {
         appendAscii(marker, tagOf(d_, Element::ListItem).open);
       }
@@ -482,13 +508,52 @@ class MdEmitter {
 
   char16_t previousChar() const { return atLineStart_ || out_.empty() ? u' ' : out_.back(); }
 
-  // CommonMark's punctuation: ASCII's, and (generously) the Latin-1 and general punctuation
-  // and symbol blocks.
+  // Punctuation as cmark-gfm reads it for the flanking rules: ASCII's, and above it the
+  // characters of Unicode's punctuation categories its tables hold (read off the library
+  // Debian ships: a symbol such as "®" or "⚽" is no punctuation to it, so an emphasis
+  // delimiter beside one must be placed as beside a letter).
   static bool isPunctuation(char16_t c) {
     if (c < 0x80) return isAsciiPunct(c);
-    return (c >= 0xA1 && c <= 0xBF && c != 0xAA && c != 0xB5 && c != 0xBA) || c == 0xD7 ||
-           c == 0xF7 || (c >= 0x2010 && c <= 0x2BFF) || (c >= 0x3000 && c <= 0x303F) ||
-           (c >= 0xFE30 && c <= 0xFE6F) || (c >= 0xFF01 && c <= 0xFF0F);
+    struct Range {
+      char16_t first, last;
+    };
+    // clang-format off
+    static constexpr Range kPunctuation[] = {
+      {0x00A1, 0x00A1}, {0x00A7, 0x00A7}, {0x00AB, 0x00AB}, {0x00B6, 0x00B7},
+      {0x00BB, 0x00BB}, {0x00BF, 0x00BF}, {0x037E, 0x037E}, {0x0387, 0x0387},
+      {0x055A, 0x055F}, {0x0589, 0x058A}, {0x05BE, 0x05BE}, {0x05C0, 0x05C0},
+      {0x05C3, 0x05C3}, {0x05C6, 0x05C6}, {0x05F3, 0x05F4}, {0x0609, 0x060A},
+      {0x060C, 0x060D}, {0x061B, 0x061B}, {0x061E, 0x061F}, {0x066A, 0x066D},
+      {0x06D4, 0x06D4}, {0x0700, 0x070D}, {0x07F7, 0x07F9}, {0x0830, 0x083E},
+      {0x085E, 0x085E}, {0x0964, 0x0965}, {0x0970, 0x0970}, {0x0AF0, 0x0AF0},
+      {0x0DF4, 0x0DF4}, {0x0E4F, 0x0E4F}, {0x0E5A, 0x0E5B}, {0x0F04, 0x0F12},
+      {0x0F14, 0x0F14}, {0x0F3A, 0x0F3D}, {0x0F85, 0x0F85}, {0x0FD0, 0x0FD4},
+      {0x0FD9, 0x0FDA}, {0x104A, 0x104F}, {0x10FB, 0x10FB}, {0x1360, 0x1368},
+      {0x1400, 0x1400}, {0x166D, 0x166E}, {0x169B, 0x169C}, {0x16EB, 0x16ED},
+      {0x1735, 0x1736}, {0x17D4, 0x17D6}, {0x17D8, 0x17DA}, {0x1800, 0x180A},
+      {0x1944, 0x1945}, {0x1A1E, 0x1A1F}, {0x1AA0, 0x1AA6}, {0x1AA8, 0x1AAD},
+      {0x1B5A, 0x1B60}, {0x1BFC, 0x1BFF}, {0x1C3B, 0x1C3F}, {0x1C7E, 0x1C7F},
+      {0x1CC0, 0x1CC7}, {0x1CD3, 0x1CD3}, {0x2010, 0x2027}, {0x2030, 0x2043},
+      {0x2045, 0x2051}, {0x2053, 0x205E}, {0x207D, 0x207E}, {0x208D, 0x208E},
+      {0x2308, 0x230B}, {0x2329, 0x232A}, {0x2768, 0x2775}, {0x27C5, 0x27C6},
+      {0x27E6, 0x27EF}, {0x2983, 0x2998}, {0x29D8, 0x29DB}, {0x29FC, 0x29FD},
+      {0x2CF9, 0x2CFC}, {0x2CFE, 0x2CFF}, {0x2D70, 0x2D70}, {0x2E00, 0x2E2E},
+      {0x2E30, 0x2E42}, {0x3001, 0x3003}, {0x3008, 0x3011}, {0x3014, 0x301F},
+      {0x3030, 0x3030}, {0x303D, 0x303D}, {0x30A0, 0x30A0}, {0x30FB, 0x30FB},
+      {0xA4FE, 0xA4FF}, {0xA60D, 0xA60F}, {0xA673, 0xA673}, {0xA67E, 0xA67E},
+      {0xA6F2, 0xA6F7}, {0xA874, 0xA877}, {0xA8CE, 0xA8CF}, {0xA8F8, 0xA8FA},
+      {0xA92E, 0xA92F}, {0xA95F, 0xA95F}, {0xA9C1, 0xA9CD}, {0xA9DE, 0xA9DF},
+      {0xAA5C, 0xAA5F}, {0xAADE, 0xAADF}, {0xAAF0, 0xAAF1}, {0xABEB, 0xABEB},
+      {0xFD3E, 0xFD3F}, {0xFE10, 0xFE19}, {0xFE30, 0xFE52}, {0xFE54, 0xFE61},
+      {0xFE63, 0xFE63}, {0xFE68, 0xFE68}, {0xFE6A, 0xFE6B}, {0xFF01, 0xFF03},
+      {0xFF05, 0xFF0A}, {0xFF0C, 0xFF0F}, {0xFF1A, 0xFF1B}, {0xFF1F, 0xFF20},
+      {0xFF3B, 0xFF3D}, {0xFF3F, 0xFF3F}, {0xFF5B, 0xFF5B}, {0xFF5D, 0xFF5D},
+      {0xFF5F, 0xFF65},
+    };
+    // clang-format on
+    const auto* it = std::upper_bound(std::begin(kPunctuation), std::end(kPunctuation), c,
+                                      [](char16_t ch, const Range& r) { return ch < r.first; });
+    return it != std::begin(kPunctuation) && c <= std::prev(it)->last;
   }
   static bool isWord(char16_t c) { return !isSpaceLike(c) && !isPunctuation(c); }
 
@@ -587,6 +652,8 @@ class MdEmitter {
   std::uintptr_t container_ = 0;
   std::u16string pendingBlanks_;
   bool afterMarker_ = false;
+  bool alternateMarker_ = false;  // the next list takes the other marker
+  bool followsList_ = false;      // the next list comes right after a list
   bool inHeading_ = false;  // a heading's text is being written          // a list item's marker
                             // was written, its first block not yet
   std::u16string separatedPrefix_;    // the prefix of the block separate() was last called for

@@ -170,14 +170,8 @@ class Reader {
           const bool ordered = cmark_node_get_list_type(node) == CMARK_ORDERED_LIST;
           const post::Numbering numbering =
               ordered ? post::Numbering::Decimal : post::Numbering::Bullet;
-          // A list right after one of its kind ("1." after "2)", "*" after "-") goes on
-          // with it: a reader sees one list, and Markdown writes them as one.
-          std::vector<Block>& siblings = inner().children;
-          if (!siblings.empty() && siblings.back().kind == BlockKind::List &&
-              siblings.back().numbering == numbering) {
-            push(siblings.back(), node);
-            return;
-          }
+          // A list right after one of its kind ("1." after "2)", "*" after "-") is a list
+          // of its own, as the writer marks the second of two lists with the other marker.
           Block& list = beginBlock(BlockKind::List);
           list.numbering = numbering;
           if (ordered) list.start = std::max(0, cmark_node_get_list_start(node));

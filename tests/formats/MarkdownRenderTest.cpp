@@ -133,6 +133,8 @@ TEST(MarkdownRender, SmallDocuments) {
       {"punctuation at the edges",
        u"a\\b \"q\"\\b0 b, x \\i (y)\\i0 z, \\strike -s-\\strike0 t\\par"},
       {"punctuation inside a word", u"a\\b .\\b0 b\\par"},
+      {"a symbol after punctuation, which cmark-gfm reads as a letter",
+       u"a \\i \\ldblquote q\\rdblquote\\i0 \\u9917?b \\b x.\\b0\\'aey\\par"},
       {"escapes", u"3*4*5 C:\\\\path `x` a_b [y] <z> & &amp; ~q~ |t|\\par"},
       {"line starts", u"# one\\par 1. two\\par - three\\par + four\\par > five\\par ===\\par"},
       {"typed markup", u"**not bold** _no_ [a](b) <b>x</b>\\par"},

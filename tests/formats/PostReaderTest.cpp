@@ -393,7 +393,8 @@ TEST(PostReader, MarkdownWrittenAgainReadsAlike) {
       {"an item beginning with a code block", u"- ```\n  x\n  ```", u"- \n  ```\n  x\n  ```\n"},
       {"a heading ending in #", u"# C \\#", u"# C \\#"},
       {"a heading of # alone", u"# \\#", u"# \\#"},
-      {"lists of one kind one after the other", u"2) a\n1. b\n\n- c\n* d", u"2. a\n3. b\n- c\n- d"},
+      {"lists of one kind one after the other stay lists of their own", u"2) a\n1. b\n\n- c\n* d",
+       u"2. a\n\n1) b\n\n- c\n\n* d"},
       {"a hard break in a heading", u"a\\\nb\n===", u"# a b"},
       {"an empty quote", u"> a\n\n>", u"> a"},
   };
