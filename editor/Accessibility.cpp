@@ -63,17 +63,7 @@ QString buttonDescription(const QAction &action) {
   return fallback.isEmpty() ? action.toolTip() : fallback;
 }
 
-// A toolbar's name for a screen reader: what its tools are for, not the band's caption.
-QString toolbarName(const QToolBar &bar) {
-  if (bar.windowTitle() == u"Band1")
-    return QCoreApplication::translate("Accessibility", "Files, editing and web sites");
-  if (bar.windowTitle() == u"Band2")
-    return QCoreApplication::translate("Accessibility", "Formatting");
-  return bar.windowTitle();
-}
-
 void describeToolbar(QToolBar &bar) {
-  bar.setAccessibleName(toolbarName(bar));
   // The button that shows the tools a narrow window has no room for.
   if (auto *more = bar.findChild<QToolButton *>(u"qt_toolbar_ext_button"_s))
     more->setAccessibleName(QCoreApplication::translate("Accessibility", "More tools"));

@@ -45,16 +45,6 @@
     </message>
     <message>
         <location line="+9"/>
-        <source>Files, editing and web sites</source>
-        <translation>Dateien, Bearbeiten und Websites</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Formatting</source>
-        <translation>Formatierung</translation>
-    </message>
-    <message>
-        <location line="+8"/>
         <source>More tools</source>
         <translation>Weitere Werkzeuge</translation>
     </message>

@@ -45,16 +45,6 @@
     </message>
     <message>
         <location line="+9"/>
-        <source>Files, editing and web sites</source>
-        <translation>Archivos, edición y sitios web</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Formatting</source>
-        <translation>Formato</translation>
-    </message>
-    <message>
-        <location line="+8"/>
         <source>More tools</source>
         <translation>Más herramientas</translation>
     </message>

@@ -45,16 +45,6 @@
     </message>
     <message>
         <location line="+9"/>
-        <source>Files, editing and web sites</source>
-        <translation>Fichiers, édition et sites web</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Formatting</source>
-        <translation>Mise en forme</translation>
-    </message>
-    <message>
-        <location line="+8"/>
         <source>More tools</source>
         <translation>Autres outils</translation>
     </message>
