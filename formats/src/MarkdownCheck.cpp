@@ -119,7 +119,9 @@ class MarkdownWalk : PostWalk {
       if (fenceLength_ < 3) return fault("a backtick run that is no fence");
       return passed();
     }
-    if (lineStart && post_.substr(postAt_).starts_with(u"- ")) {
+    // A bullet item; the second of two lists in a row is marked "* " to stand apart.
+    if (lineStart &&
+        (post_.substr(postAt_).starts_with(u"- ") || post_.substr(postAt_).starts_with(u"* "))) {
       postAt_ += 2;
       return passed();
     }
@@ -222,7 +224,10 @@ class MarkdownWalk : PostWalk {
     while (digits < rest.size() && digits < 9 && rest[digits] >= u'0' && rest[digits] <= u'9') {
       ++digits;
     }
-    if (digits > 0 && rest.substr(digits).starts_with(u". ")) return digits + 2;
+    if (digits > 0 &&
+        (rest.substr(digits).starts_with(u". ") || rest.substr(digits).starts_with(u") "))) {
+      return digits + 2;
+    }
     std::size_t hashes = 0;
     while (hashes < rest.size() && hashes < 3 && rest[hashes] == u'#') ++hashes;
     if (hashes > 0 && rest.substr(hashes).starts_with(u" ")) return hashes + 1;
