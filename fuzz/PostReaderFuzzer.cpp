@@ -16,7 +16,8 @@
 // its delimiters (next to punctuation, say), and counts it lost; and next to a symbol such as
 // "®", which it takes for punctuation and cmark-gfm for a letter, its delimiters can be read
 // as text. So for Markdown the posts are compared as the models they read to, each run's
-// bold, italic and strike-through aside and the delimiters' characters left out of the text.
+// bold, italic and strike-through aside, the delimiters' characters left out of the text, and
+// blanks before a line break, which show nothing, left out too.
 //
 // The input bytes after the first are the post, read as Windows-1252 so that every byte string
 // is one.
@@ -86,6 +87,14 @@ std::string withoutEmphasis(post::Model model) {
         runs.back().text += r.text;
       } else {
         runs.push_back(std::move(r));
+      }
+    }
+    // Blanks before a line break show nothing, and the writer keeps them only where
+    // delimiters stand between them and the break.
+    for (post::Run& r : runs) {
+      for (std::size_t at = r.text.find(u" \n"); at != std::u16string::npos;
+           at = r.text.find(u" \n", at == 0 ? 0 : at - 1)) {
+        r.text.erase(at, 1);
       }
     }
     b->runs = std::move(runs);
