@@ -48,25 +48,33 @@ class MdEmitter {
     // Two lists of one kind with nothing but empty lines between them would be read as one
     // list: the second takes the other marker ("*" for "-", ")" for "."), which starts a new
     // list, and the third the first marker again.
-    const Block* lastList = nullptr;
-    bool lastAlternate = false;
+    Siblings siblings;
     for (std::size_t i = 0; i < list.size(); ++i) {
       const Block& b = list[i];
-      if (b.kind == BlockKind::List) {
-        const bool sameKind =
-            lastList != nullptr && (lastList->numbering == post::Numbering::Bullet) ==
-                                       (b.numbering == post::Numbering::Bullet);
-        alternateMarker_ = sameKind && !lastAlternate;
-        followsList_ = lastList != nullptr;
-        lastAlternate = alternateMarker_;
-        lastList = &b;
-      } else if (!(b.kind == BlockKind::Paragraph && b.runs.empty())) {
-        lastList = nullptr;
-        lastAlternate = false;
-      }
+      sibling(b, siblings);
       block(b, ctx);
       // Space below a paragraph: a blank line before the next block, not a hard break.
       if (list[i].spaceAfter && prev_ == Kind::Paragraph) prev_ = Kind::Empty, endBlock();
+    }
+  }
+
+  // The lists met so far among a container's blocks, for the markers of the next one.
+  struct Siblings {
+    const Block* lastList = nullptr;
+    bool lastAlternate = false;
+  };
+  // Sets the markers of `b` when it is a list after a list, empty lines alone between them.
+  void sibling(const Block& b, Siblings& s) {
+    if (b.kind == BlockKind::List) {
+      const bool sameKind =
+          s.lastList != nullptr && (s.lastList->numbering == post::Numbering::Bullet) ==
+                                       (b.numbering == post::Numbering::Bullet);
+      alternateMarker_ = sameKind && !s.lastAlternate;
+      followsList_ = s.lastList != nullptr;
+      s.lastAlternate = alternateMarker_;
+      s.lastList = &b;
+    } else if (!(b.kind == BlockKind::Paragraph && b.runs.empty())) {
+      s = {};
     }
   }
 
@@ -176,10 +184,12 @@ class MdEmitter {
         }
         continue;
       }
+      Siblings siblings;
       for (std::size_t i = 0; i < item.children.size(); ++i) {
         if (i == 0) {
           paragraph(item.children[0], ctx, Kind::Item, marker, &inner);
         } else {
+          sibling(item.children[i], siblings);
           block(item.children[i], inner);
         }
       }

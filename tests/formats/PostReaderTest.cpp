@@ -395,6 +395,8 @@ TEST(PostReader, MarkdownWrittenAgainReadsAlike) {
       {"a heading of # alone", u"# \\#", u"# \\#"},
       {"lists of one kind one after the other stay lists of their own", u"2) a\n1. b\n\n- c\n* d",
        u"2. a\n\n1) b\n\n- c\n\n* d"},
+      {"two lists of one kind inside an item stay two", u"- a\n  - b\n\n  * c",
+       u"- a\n  - b\n\n  * c"},
       {"a hard break in a heading", u"a\\\nb\n===", u"# a b"},
       {"an empty quote", u"> a\n\n>", u"> a"},
   };
