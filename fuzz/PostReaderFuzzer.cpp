@@ -92,10 +92,16 @@ std::string withoutEmphasis(post::Model model) {
     // Blanks before a line break show nothing, and the writer keeps them only where
     // delimiters stand between them and the break.
     for (post::Run& r : runs) {
-      for (std::size_t at = r.text.find(u" \n"); at != std::u16string::npos;
-           at = r.text.find(u" \n", at == 0 ? 0 : at - 1)) {
-        r.text.erase(at, 1);
+      std::u16string kept;
+      for (const char16_t c : r.text) {
+        if (c == u'\n') {
+          while (!kept.empty() && kept.back() != u'\n' && formats::isSpaceLike(kept.back())) {
+            kept.pop_back();
+          }
+        }
+        kept.push_back(c);
       }
+      r.text = std::move(kept);
     }
     b->runs = std::move(runs);
     for (post::Block& c : b->children) todo.push_back(&c);

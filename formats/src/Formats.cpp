@@ -219,10 +219,11 @@ void appendAscii(std::u16string& out, std::string_view s) {
 void appendAddress(std::u16string& out, std::u16string_view address, bool markdown) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   for (const char16_t c : address) {
-    // In Markdown a "|" would end a table's cell, even inside a link.
+    // In Markdown a "|" would end a table's cell, even inside a link, and a backslash would
+    // escape the character after it (the closing parenthesis, say).
     const bool encode =
         c == u'[' || c == u']' || c == u' ' || c == u'\r' || c == u'\n' ||
-        (markdown && (c == u'(' || c == u')' || c == u'<' || c == u'>' || c == u'|'));
+        (markdown && (c == u'(' || c == u')' || c == u'<' || c == u'>' || c == u'|' || c == u'\\'));
     if (!encode) {
       out.push_back(c);
       continue;
