@@ -16,8 +16,9 @@
 // its delimiters (next to punctuation, say), and counts it lost; and next to a symbol such as
 // "®", which it takes for punctuation and cmark-gfm for a letter, its delimiters can be read
 // as text. So for Markdown the posts are compared as the models they read to, each run's
-// bold, italic and strike-through aside, the delimiters' characters left out of the text, and
-// blanks before a line break, which show nothing, left out too.
+// bold, italic and strike-through aside, the delimiters' characters left out of the text,
+// blanks before a line break, which show nothing, left out too, and links compared by their
+// addresses in order, not by where their text begins.
 //
 // The input bytes after the first are the post, read as Windows-1252 so that every byte string
 // is one.
@@ -78,9 +79,16 @@ std::string withoutEmphasis(post::Model model) {
   while (!todo.empty()) {
     post::Block* b = todo.back();
     todo.pop_back();
+    // A link's text may begin a character earlier or later where emphasis delimiters stand
+    // beside it, so its address is kept (in order) and its text joins the text around it.
     std::vector<post::Run> runs;
+    std::vector<std::u16string> links;
     for (post::Run& r : b->runs) {
       r.style.flags &= static_cast<std::uint8_t>(~(post::kBold | post::kItalic | post::kStrike));
+      if (!r.style.link.empty() && (links.empty() || links.back() != r.style.link)) {
+        links.push_back(r.style.link);
+      }
+      r.style.link.clear();
       std::erase_if(r.text, [](char16_t c) { return c == u'*' || c == u'_' || c == u'~'; });
       if (!runs.empty() && runs.back().picture.empty() && r.picture.empty() &&
           runs.back().style == r.style) {
@@ -88,6 +96,11 @@ std::string withoutEmphasis(post::Model model) {
       } else {
         runs.push_back(std::move(r));
       }
+    }
+    for (std::u16string& link : links) {
+      post::Run marker;
+      marker.style.link = std::move(link);
+      runs.push_back(std::move(marker));
     }
     // Blanks before a line break show nothing, and the writer keeps them only where
     // delimiters stand between them and the break.
