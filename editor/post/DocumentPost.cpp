@@ -58,11 +58,6 @@ bool startsWithScheme(const QString &address, std::initializer_list<QStringView>
   return false;
 }
 
-// The engine makes links of these addresses alone; any other keeps its text, unlinked.
-bool isPostLink(const QString &address) {
-  return startsWithScheme(address, {u"http:", u"https:", u"ftp:", u"mailto:"});
-}
-
 // A post shows a picture from the web only; one from a file or the clipboard is its words.
 bool isWebPicture(const QString &address) {
   return startsWithScheme(address, {u"http://", u"https://"});
@@ -337,5 +332,9 @@ class Walker {
 }  // namespace
 
 Model modelOf(const QTextDocument &document) { return Walker(document).walk(); }
+
+bool isPostLink(const QString &address) {
+  return startsWithScheme(address, {u"http:", u"https:", u"ftp:", u"mailto:"});
+}
 
 }  // namespace quillmark::post

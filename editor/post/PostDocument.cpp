@@ -14,6 +14,7 @@
 #include <array>
 #include <vector>
 
+#include "DocumentPost.h"
 #include "quillmark/convert.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/FixedColumns.h"
@@ -69,19 +70,6 @@ QTextListFormat::Style listStyle(Numbering numbering, int level) {
   return QTextListFormat::ListDisc;
 }
 
-// The look of a table made from a post: the editor's own, a thin grid with room in the cells.
-QTextTableFormat tableFormat(bool headerRow) {
-  QTextTableFormat format;
-  format.setBorder(1);
-  format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-  format.setBorderBrush(QColor(128, 128, 128));
-  format.setBorderCollapse(true);
-  format.setCellSpacing(0);
-  format.setCellPadding(4);
-  format.setHeaderRowCount(headerRow ? 1 : 0);
-  return format;
-}
-
 // The text of a run as the document holds it: '\n' a line break, no control characters.
 QString documentText(std::u16string_view text) {
   QString out;
@@ -94,16 +82,6 @@ QString documentText(std::u16string_view text) {
     }
   }
   return out;
-}
-
-// The addresses a post links to (the engine makes links of these alone): a post's text that
-// names another scheme (javascript:, file:) stays text, never a link in the document.
-bool isPostLink(std::u16string_view address) {
-  const QString lower = qs(address).trimmed().toLower();
-  for (const QStringView scheme : {u"http:", u"https:", u"ftp:", u"mailto:"}) {
-    if (lower.startsWith(scheme)) return true;
-  }
-  return false;
 }
 
 bool isHeaderRow(const Block &row) {
@@ -245,7 +223,9 @@ class Writer {
       if (heading > 0 || points != richtext::kDefaultFontPointSize) format.setFontPointSize(points);
     }
     if (!style.face.empty()) richtext::setFontName(format, qs(style.face));
-    if (isPostLink(style.link)) richtext::setLink(format, richtext::addressText(qs(style.link)));
+    // A post's text naming another scheme (javascript:, file:) stays text, never a link.
+    if (isPostLink(qs(style.link).trimmed()))
+      richtext::setLink(format, richtext::addressText(qs(style.link)));
     return format;
   }
 
@@ -345,7 +325,8 @@ class Writer {
     if (cells.empty() || columns == 0) return;
     // Qt keeps a paragraph before every table: the one written last when there is one.
     const bool header = isHeaderRow(block.children.front());
-    QTextTable *table = cursor_.insertTable(int(cells.size()), int(columns), tableFormat(header));
+    QTextTable *table =
+        cursor_.insertTable(int(cells.size()), int(columns), richtext::newTableFormat(header));
     for (std::size_t r = 0; r < cells.size(); ++r) {
       for (std::size_t c = 0; c < cells[r].size(); ++c) {
         const QTextTableCell cell = table->cellAt(int(r), int(c));

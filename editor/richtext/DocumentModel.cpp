@@ -1,5 +1,5 @@
-// Sets up a new document: default face and size, bullet indent, and the stand-in faces for
-// the two names documents use that this machine may not have.
+// Sets up a new document (default face and size, bullet indent, and the stand-in faces for
+// the two names documents use that this machine may not have) and the look of a new table.
 #include "DocumentModel.h"
 
 namespace quillmark::richtext {
@@ -28,6 +28,18 @@ void setUpDocument(QTextDocument &document, int bulletIndentTwips) {
   font.setPointSizeF(kDefaultFontPointSize);
   document.setDefaultFont(font);
   document.setIndentWidth(twipsToPixels(bulletIndentTwips));
+}
+
+QTextTableFormat newTableFormat(bool headerRow) {
+  QTextTableFormat format;
+  format.setBorder(1);
+  format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+  format.setBorderBrush(QColor(128, 128, 128));
+  format.setBorderCollapse(true);
+  format.setCellSpacing(0);
+  format.setCellPadding(4);
+  format.setHeaderRowCount(headerRow ? 1 : 0);
+  return format;
 }
 
 }  // namespace quillmark::richtext

@@ -63,6 +63,7 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
+#include <QTextFormat>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -241,6 +242,10 @@ inline double ownIndentPixels(const QTextBlockFormat &format, double levelWidth)
 // Prepares an empty document the way every Quillmark document starts: the default face and
 // size, and the bullet indent in twips.
 void setUpDocument(QTextDocument &document, int bulletIndentTwips);
+
+// The look of a new table, inserted or made from a post: a thin grid, and room around each
+// cell's text; the first row its header when `headerRow`.
+QTextTableFormat newTableFormat(bool headerRow);
 
 }  // namespace quillmark::richtext
 

@@ -28,19 +28,6 @@ QTextTable *tableAt(const QTextDocument &document, int position) {
   return cursor.currentTable();
 }
 
-// The look of a new table: a thin grid, and room around each cell's text.
-QTextTableFormat newTableFormat(bool headerRow) {
-  QTextTableFormat format;
-  format.setBorder(1);
-  format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-  format.setBorderBrush(QColor(128, 128, 128));
-  format.setBorderCollapse(true);
-  format.setCellSpacing(0);
-  format.setCellPadding(4);
-  format.setHeaderRowCount(headerRow ? 1 : 0);
-  return format;
-}
-
 // Whether the paragraph is part of a structure a table may not stand in.
 bool isStructured(const QTextBlock &block) {
   const QTextBlockFormat format = block.blockFormat();
