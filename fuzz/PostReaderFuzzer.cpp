@@ -82,7 +82,7 @@ std::string withoutEmphasis(post::Model model) {
     // A link's text may begin a character earlier or later where emphasis delimiters stand
     // beside it, so its address is kept (in order) and its text joins the text around it.
     std::vector<post::Run> runs;
-    std::vector<std::u16string> links;
+    std::vector<post::SharedText> links;
     for (post::Run& r : b->runs) {
       r.style.flags &= static_cast<std::uint8_t>(~(post::kBold | post::kItalic | post::kStrike));
       if (!r.style.link.empty() && (links.empty() || links.back() != r.style.link)) {
@@ -97,7 +97,7 @@ std::string withoutEmphasis(post::Model model) {
         runs.push_back(std::move(r));
       }
     }
-    for (std::u16string& link : links) {
+    for (post::SharedText& link : links) {
       post::Run marker;
       marker.style.link = std::move(link);
       runs.push_back(std::move(marker));
@@ -132,7 +132,7 @@ bool sizesClamp(const post::Model& model) {
     todo.pop_back();
     if (b->kind == post::BlockKind::Code) continue;
     for (const post::Run& r : b->runs) {
-      const int steps = formats::kPageSize + formats::shownSize(r.style.size) - normal.size;
+      const int steps = formats::kPageSize + post::htmlSizeOfPercent(r.style.size) - normal.size;
       if (steps < 1 || steps > 7) return true;
     }
     for (const post::Block& c : b->children) todo.push_back(&c);

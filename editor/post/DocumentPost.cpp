@@ -311,7 +311,7 @@ class Walker {
       style.colour = u16(format.foreground().color().name(QColor::HexRgb).toUpper());
     const double points = richtext::fontPointSizeOf(format, document_);
     if (heading == 0 || points != richtext::headingPointSize(heading))
-      style.size = htmlSize(points);
+      style.size = percentOfHtmlSize(htmlSize(points));
     const QString face = richtext::fontNameOf(format, document_);
     if (!isStandardFace(face)) style.face = u16(face);
     const QString link = richtext::linkOf(format);

@@ -142,6 +142,12 @@ class Writer {
       case BlockKind::Table:
         table(block);
         break;
+      case BlockKind::Spoiler:
+        blocks(block.children, quote);
+        break;
+      case BlockKind::Markup:
+        paragraph(block, quote, 0);
+        break;
     }
   }
 
@@ -219,7 +225,9 @@ class Writer {
       const QColor colour = QColor(qs(style.colour));
       if (colour.isValid()) format.setForeground(colour);
     }
-    if (const double points = pointsOfSize(style.size); points > 0) {
+    if (const double points =
+            style.size > 0 ? pointsOfSize(post::htmlSizeOfPercent(style.size)) : 0;
+        points > 0) {
       if (heading > 0 || points != richtext::kDefaultFontPointSize) format.setFontPointSize(points);
     }
     if (!style.face.empty()) richtext::setFontName(format, qs(style.face));

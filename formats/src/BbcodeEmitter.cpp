@@ -115,7 +115,11 @@ class BbEmitter {
         break;
       case BlockKind::Row:
       case BlockKind::Cell:
+      case BlockKind::Spoiler:
         blocks(b.children);
+        break;
+      case BlockKind::Markup:
+        paragraph(b, true);
         break;
     }
     want_.resize(mark);

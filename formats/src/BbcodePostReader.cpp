@@ -687,7 +687,7 @@ class Builder {
     std::size_t depth = 0;  // the open containers before it
     std::uint8_t flags = 0;
     int size = 0;
-    std::u16string value;  // the colour, face or link before it
+    post::SharedText value;  // the colour, face or link before it
     Align align = Align::Left;
   };
 
@@ -859,10 +859,10 @@ class Builder {
     }
     content();
     if (t.tag == Tag::Img) {
-      para().runs.push_back({{}, style_, std::u16string(t.value)});
+      para().runs.push_back(post::Run::ofPicture(t.value, {}, style_));
       return;
     }
-    std::u16string link = std::u16string(t.value);
+    post::SharedText link(t.value);
     std::swap(style_.link, link);
     appendText(t.value);
     std::swap(style_.link, link);
@@ -1084,7 +1084,7 @@ class Builder {
         f.value = std::exchange(style_.colour, t.colour);
         break;
       case Tag::Size:
-        f.size = std::exchange(style_.size, t.size);
+        f.size = std::exchange(style_.size, post::percentOfHtmlSize(t.size));
         break;
       case Tag::Face:
         f.value = std::exchange(style_.face, std::u16string(t.value));

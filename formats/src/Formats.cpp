@@ -191,7 +191,7 @@ void inlineElements(const post::Style& style, const NormalText& normal, const Di
   if (!style.face.empty() && style.face != normal.face) {
     want({Element::Face, style.face}, validFace(style.face));
   }
-  if (const int size = shownSize(style.size); size != normal.size) {
+  if (const int size = post::htmlSizeOfPercent(style.size); size != normal.size) {
     want({Element::Size, {}, std::clamp(kPageSize + size - normal.size, 1, 7)}, true);
   }
   if (!style.colour.empty()) want({Element::Colour, style.colour}, validColour(style.colour));

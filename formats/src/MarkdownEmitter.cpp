@@ -138,7 +138,11 @@ class MdEmitter {
         break;
       case BlockKind::Row:
       case BlockKind::Cell:
+      case BlockKind::Spoiler:
         blocks(b.children, ctx);
+        break;
+      case BlockKind::Markup:
+        paragraph(b, ctx, Kind::Paragraph, {});
         break;
     }
   }

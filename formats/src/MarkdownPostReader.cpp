@@ -292,7 +292,8 @@ class Reader {
         return;
       case CMARK_NODE_IMAGE:
         if (--image_ == 0) {
-          textBlock().runs.push_back({alt_, currentStyle(), fromUtf8(cmark_node_get_url(node))});
+          textBlock().runs.push_back(
+              post::Run::ofPicture(fromUtf8(cmark_node_get_url(node)), alt_, currentStyle()));
         }
         return;
       default:
@@ -322,8 +323,8 @@ class Reader {
   std::vector<Open> open_;
   Block* text_ = nullptr;  // the paragraph, heading or cell text goes to
   int emph_ = 0, strong_ = 0, strike_ = 0, image_ = 0;
-  std::vector<std::u16string> links_;
-  std::u16string alt_;  // the picture's text, read from its children
+  std::vector<post::SharedText> links_;  // each link's address, stored once for its runs
+  std::u16string alt_;                   // the picture's text, read from its children
   // The table being read: each column's alignment ('l', 'c', 'r' or 0), the row's kind.
   const std::uint8_t* alignments_ = nullptr;
   std::uint16_t columns_ = 0, column_ = 0;

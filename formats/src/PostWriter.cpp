@@ -105,9 +105,9 @@ post::Run runOf(const Document& doc, const Run& run) {
   out.style.flags = run.flags;
   if (run.font != kNone) {
     const FontAttrs& f = doc.fonts[static_cast<std::size_t>(run.font)];
-    out.style.face.assign(f.face);
-    out.style.colour.assign(f.color);
-    out.style.size = std::min(f.size, 7);
+    out.style.face = f.face;
+    out.style.colour = f.color;
+    out.style.size = f.size > 0 ? post::percentOfHtmlSize(std::min(f.size, 7)) : 0;
   }
   if (run.link != kNone) out.style.link = doc.links[static_cast<std::size_t>(run.link)];
   return out;
@@ -247,7 +247,8 @@ NormalText normalTextOf(const post::Model& model) {
           }));
       if (shown == 0 || !run.picture.empty()) continue;
       (run.style.face.empty() ? noFace : faces[run.style.face]).add(shown, index);
-      sizes[static_cast<std::size_t>(shownSize(run.style.size))].add(shown, index);
+      sizes[static_cast<std::size_t>(shownSize(post::htmlSizeOfPercent(run.style.size)))].add(
+          shown, index);
     }
     return true;
   });

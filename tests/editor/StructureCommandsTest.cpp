@@ -62,7 +62,7 @@ std::string structure(const QTextDocument &document) {
 // The post model's description without the normal face and size every run has.
 std::string tree(const QTextDocument &document) {
   std::string described = quillmark::post::describe(quillmark::post::modelOf(document));
-  for (const std::string normal : {" face=\"MS Sans Serif\"", " size=3"}) {
+  for (const std::string normal : {" face=\"MS Sans Serif\"", " size=100"}) {
     for (auto at = described.find(normal); at != std::string::npos; at = described.find(normal))
       described.erase(at, normal.size());
   }

@@ -38,7 +38,7 @@ post::Style coloured(std::u16string_view colour) {
 
 post::Style sized(int size) {
   post::Style s;
-  s.size = size;
+  s.size = post::percentOfHtmlSize(size);
   return s;
 }
 
@@ -296,11 +296,11 @@ TEST(PostReader, ReadsEachDialectsOwnForms) {
       {"colour names, short hex and rgb()", X, u"[COLOR=red]r[/COLOR][color=#0f0]g[/color][COLOR=rgb(184, 49, 47)]x[/COLOR]",
        "paragraph\n  \"r\" colour=#FF0000\n  \"g\" colour=#00FF00\n  \"x\" colour=#B8312F\n"},
       {"phpBB sizes in per cent, the nearest step", P, u"[size=150]a[/size][size=120]b[/size][size=50]c[/size]",
-       "paragraph\n  \"a\" size=5\n  \"b\" size=4\n  \"c\" size=1\n"},
+       "paragraph\n  \"a\" size=150\n  \"b\" size=113\n  \"c\" size=63\n"},
       {"MyBB size keywords", M, u"[size=xx-large]a[/size][size=x-small]b[/size]",
-       "paragraph\n  \"a\" size=7\n  \"b\" size=2\n"},
+       "paragraph\n  \"a\" size=300\n  \"b\" size=81\n"},
       {"SMF sizes in points and the old steps", S, u"[size=24pt]a[/size][size=2]b[/size]",
-       "paragraph\n  \"a\" size=6\n  \"b\" size=2\n"},
+       "paragraph\n  \"a\" size=200\n  \"b\" size=81\n"},
       {"a size off the scale is text", X, u"[SIZE=9]a[/SIZE]", "paragraph\n  \"[SIZE=9]a[/SIZE]\"\n"},
       {"faces and links, quoted or not", X, u"[FONT='Times New Roman']t[/FONT] [URL=\"http://a.b/\"]l[/URL] [url]http://c.d[/url]",
        "paragraph\n  \"t\" face=\"Times New Roman\"\n  \" \"\n  \"l\" link=\"http://a.b/\"\n  \" \"\n  \"http://c.d\" link=\"http://c.d\"\n"},
@@ -317,7 +317,7 @@ TEST(PostReader, ReadsEachDialectsOwnForms) {
       {"headings", X, u"[HEADING=2]Title[/HEADING]\nbody",
        "heading 2\n  \"Title\"\nparagraph\n  \"body\"\n"},
       {"a heading written bold and larger", S, u"[b][size=18pt]Title[/size][/b]\n[size=18pt][b]big[/b][/size]",
-       "heading 1\n  \"Title\"\nparagraph\n  \"big\" bold size=5\n"},
+       "heading 1\n  \"Title\"\nparagraph\n  \"big\" bold size=150\n"},
       {"code is literal", P, u"[code][b]x[/b] [/quote]\n  y[/code]",
        "code\n  \"[b]x[/b] [/quote]\\n  y\\n\"\n"},
       {"a code block never closed is text", P, u"[code][b]x[/b]",

@@ -16,7 +16,8 @@ inline void giveNormalSize(std::vector<post::Block> &blocks,
       block.align = cellAlign;
     if (block.kind != post::BlockKind::Heading && block.kind != post::BlockKind::Code) {
       for (post::Run &run : block.runs) {
-        if (run.style.size == 0) run.style.size = post::htmlSize(richtext::kDefaultFontPointSize);
+        if (run.style.size == 0)
+          run.style.size = post::percentOfHtmlSize(post::htmlSize(richtext::kDefaultFontPointSize));
       }
     }
     giveNormalSize(block.children,

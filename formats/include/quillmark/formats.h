@@ -42,9 +42,9 @@
 #include <string_view>
 #include <vector>
 
-namespace quillmark {
+#include "quillmark/format.h"
 
-enum class Format { Html, Phpbb, Xenforo, Mybb, Smf, Vbulletin, Bbcode, Markdown };
+namespace quillmark {
 
 struct FormatInfo {
   Format format;

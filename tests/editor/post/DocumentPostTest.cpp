@@ -92,7 +92,7 @@ QTextCharFormat link(const QString &address) {
 // The description without the document's normal face and size, which every run has.
 std::string tree(const QTextDocument &document) {
   std::string described = quillmark::post::describe(quillmark::post::modelOf(document));
-  for (const std::string normal : {" face=\"MS Sans Serif\"", " size=3"}) {
+  for (const std::string normal : {" face=\"MS Sans Serif\"", " size=100"}) {
     for (std::size_t at = described.find(normal); at != std::string::npos;
          at = described.find(normal, at))
       described.erase(at, normal.size());
@@ -154,7 +154,7 @@ TEST(DocumentPost, EachStructureBecomesItsBlock) {
          larger.setFontPointSize(36);
          w.text(u"!"_s, larger);
        },
-       "heading 2 centre\n  \"Match \"\n  \"day\" colour=#CC0011\n  \"!\" size=7\n"},
+       "heading 2 centre\n  \"Match \"\n  \"day\" colour=#CC0011\n  \"!\" size=300\n"},
       {"a rule between paragraphs",
        [](Writer &w) {
          w.paragraph();
@@ -253,7 +253,7 @@ TEST(DocumentPost, EachStructureBecomesItsBlock) {
          w.text(u"k"_s, small);
        },
        "paragraph\n  \"i\" italic\n  \"u\" italic underline\n  \"s\" strike super\n"
-       "  \"2\" strike sub face=\"Courier New\"\n  \"k\" size=2\n"},
+       "  \"2\" strike sub face=\"Courier New\"\n  \"k\" size=81\n"},
       {"the two standard faces left to the forum, any other kept",
        [](Writer &w) {
          w.paragraph();

@@ -34,7 +34,7 @@ constexpr int kNormal = 3;
 Style sizedStyle(int size, std::uint8_t flags = 0) {
   Style style;
   style.flags = flags;
-  style.size = size;
+  style.size = post::percentOfHtmlSize(size);
   return style;
 }
 Style normal() { return sizedStyle(kNormal); }
@@ -49,6 +49,7 @@ Run run(std::u16string text, Style style = normal()) {
 Run picture(std::u16string alt, std::u16string address) {
   Run r = run(std::move(alt));
   r.picture = std::move(address);
+  r.kind = post::RunKind::Picture;
   return r;
 }
 
@@ -121,13 +122,13 @@ std::vector<Case> cases() {
   Style link = normal();
   link.link = u"https://example.com/a?b=1";
   Style big = normal();
-  big.size = 6;
+  big.size = post::percentOfHtmlSize(6);
   Style small = normal();
-  small.size = 1;
+  small.size = post::percentOfHtmlSize(1);
   Style all = red;
   all.flags = post::kBold | post::kItalic | post::kUnderline | post::kStrike;
   all.face = u"Verdana";
-  all.size = 5;
+  all.size = post::percentOfHtmlSize(5);
   all.link = u"http://example.org/";
   Style sized = sizedStyle(4);  // a size of its own in a heading
 

@@ -103,7 +103,7 @@ class Writer {
 // The post model's description without the normal face and size every run has.
 std::string tree(const QTextDocument &document) {
   std::string described = post::describe(post::modelOf(document));
-  for (const std::string normal : {" face=\"MS Sans Serif\"", " size=3"}) {
+  for (const std::string normal : {" face=\"MS Sans Serif\"", " size=100"}) {
     for (std::size_t at = described.find(normal); at != std::string::npos;
          at = described.find(normal, at))
       described.erase(at, normal.size());
