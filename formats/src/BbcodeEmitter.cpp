@@ -24,6 +24,10 @@ struct Frame {
   std::u16string_view close;
 };
 
+// A cell's bold: the writer's, or the header's look added (where the dialect has no header
+// cell) or left to the dialect's header cell.
+enum class Bold : std::uint8_t { AsWritten, Added, Dropped };
+
 class BbEmitter {
  public:
   BbEmitter(const NormalText& normal, const Dialect& d, bool tables, LossCounter& losses)
@@ -61,9 +65,12 @@ class BbEmitter {
     for (std::size_t i = 0; i < list.size(); ++i) {
       const Block& b = list[i];
       block(b);
-      // Space below a paragraph is an empty line, unless an empty paragraph gives it anyway.
-      if (b.spaceAfter && i + 1 < list.size() &&
-          !(list[i + 1].kind == BlockKind::Paragraph && list[i + 1].runs.empty())) {
+      // Space below a paragraph is an empty line, unless an empty paragraph, this one or the
+      // next, gives it anyway.
+      const auto empty = [](const Block& p) {
+        return p.kind == BlockKind::Paragraph && p.runs.empty();
+      };
+      if (b.spaceAfter && i + 1 < list.size() && !empty(b) && !empty(list[i + 1])) {
         emptyLine();
       }
     }
@@ -126,8 +133,10 @@ class BbEmitter {
   }
 
   // A table: one line per row, the dialect's table tags around them. A header cell is the
-  // dialect's header cell, or a cell of bold text where it has none. Where the dialect (or
-  // the forum) shows no tables, the cells in padded columns of a code block.
+  // dialect's header cell, or a cell of bold text where it has none; its bold and its
+  // centring are the header's own look (as a browser shows a header cell, and as a pasted
+  // page's header cells arrive), so neither is written nor counted lost. Where the dialect
+  // (or the forum) shows no tables, the cells in padded columns of a code block.
   void table(const Block& b) {
     if (!tables_) {
       losses_.add(Element::Table);
@@ -142,7 +151,7 @@ class BbEmitter {
         const bool header = cell.header && !d_.tableHeader.open.empty();
         const Tag& tag = header ? d_.tableHeader : d_.tableCell;
         appendAscii(out_, tag.open);
-        cellText(cell, cell.header && !header);
+        cellText(cell, !cell.header ? Bold::AsWritten : header ? Bold::Dropped : Bold::Added);
         appendAscii(out_, tag.close);
       }
       appendAscii(out_, d_.tableRow.close);
@@ -151,9 +160,10 @@ class BbEmitter {
 
   // A cell's paragraphs, their lines one after another with line breaks between them, inside
   // the cell's alignment where the dialect shows it.
-  void cellText(const Block& cell, bool bold) {
-    const Element e = cell.align == post::Align::Right ? Element::Right : Element::Centre;
-    const bool aligned = cell.align == post::Align::Centre || cell.align == post::Align::Right;
+  void cellText(const Block& cell, Bold bold) {
+    const post::Align align = cell.header ? headerAlign(cell.align) : cell.align;
+    const Element e = align == post::Align::Right ? Element::Right : Element::Centre;
+    const bool aligned = align == post::Align::Centre || align == post::Align::Right;
     bool first = true;
     textBlocksOf(cell, cellBlocks_);
     for (const Block* text : cellBlocks_) {
@@ -283,16 +293,24 @@ class BbEmitter {
   void lines(const std::vector<post::Run>& runs, post::Align align) {
     forEachLine(runs, [&](const std::vector<Piece>& pieces) {
       beginLine(align);
-      linePieces(pieces, false);
+      linePieces(pieces, Bold::AsWritten);
     });
   }
 
-  // The pieces of one line, each inside its inline elements (bold added with `bold`), all
-  // of them closed at the line's end.
-  void linePieces(const std::vector<Piece>& pieces, bool bold) {
-    for (const Piece& piece : pieces) {
+  // The pieces of one line, each inside its inline elements (bold added or dropped as `bold`
+  // says), all of them closed at the line's end. Blanks at the line's end show nothing and
+  // are left out.
+  void linePieces(const std::vector<Piece>& line, Bold bold) {
+    trimmed_.assign(line.begin(), line.end());
+    while (!trimmed_.empty() && trimmed_.back().run->picture.empty()) {
+      std::u16string_view& text = trimmed_.back().text;
+      while (!text.empty() && isSpaceLike(text.back())) text.remove_suffix(1);
+      if (!text.empty()) break;
+      trimmed_.pop_back();
+    }
+    for (const Piece& piece : trimmed_) {
       const post::Style* style = &piece.run->style;
-      if (bold) {
+      if (bold == Bold::Added) {
         // The open elements view their values in the style: each bold copy stays in place
         // until the line's elements are closed.
         post::Style& copy = boldStyles_.emplace_back(*style);
@@ -300,6 +318,9 @@ class BbEmitter {
         style = &copy;
       }
       inlineElements(*style, normal_, d_, losses_, wantInline_);
+      if (bold == Bold::Dropped) {
+        std::erase_if(wantInline_, [](const Open& o) { return o.element == Element::Bold; });
+      }
       losses_.endRun();
       std::size_t keep = 0;
       while (keep < openInline_.size() && keep < wantInline_.size() &&
@@ -428,6 +449,7 @@ class BbEmitter {
   bool tables_;                           // a table is written with the dialect's table tags
   std::deque<post::Style> boldStyles_;    // the styles of a header's line, bold added
   std::vector<const Block*> cellBlocks_;  // the cell's blocks of text, textBlocksOf
+  std::vector<Piece> trimmed_;            // a line's pieces without the blanks at its end
 };
 
 }  // namespace

@@ -102,10 +102,18 @@ void forEachLine(const std::vector<post::Run>& runs, F&& line) {
 }
 
 // A table as a code block: each row a line of its cells' text, padded to the widest cell of
-// each column (a wide character counts two), a line of dashes below a row of header cells.
+// each column (a wide character counts two) on the side the cell's alignment leaves free,
+// a line of dashes below a row of header cells; no line ends in blanks.
 // The cells' line breaks and their blocks' edges are blanks; a table inside a cell is its
 // cells' text. Made without recursion, whatever the nesting.
 post::Block tableAsCode(const post::Block& table);
+
+// The alignment a header cell is written with: its centring is the header's own look, as a
+// browser centres a header cell (and a pasted page's header cells arrive centred), so it is
+// neither written nor lost; a header cell aligned right keeps it.
+inline post::Align headerAlign(post::Align align) {
+  return align == post::Align::Centre ? post::Align::Left : align;
+}
 
 // The blocks of a cell that hold its text, in order, whatever holds them (a table inside the
 // cell gives its cells' paragraphs), without recursion.

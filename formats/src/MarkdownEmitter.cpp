@@ -205,7 +205,8 @@ class MdEmitter {
   // cells as the widest row (GFM would drop the cells past the header's). A column takes the
   // alignment of its first cell below the header (of the header's where there is none); a
   // cell aligned otherwise loses its alignment. A cell is one line: its line breaks and
-  // paragraph ends are blanks.
+  // paragraph ends are blanks. The header row shows bold, and its centring is the header's
+  // own look (headerAlign): neither is written.
   void table(const Block& b, const Context& ctx) {
     std::size_t columns = 0;
     for (const Block& row : b.children) columns = std::max(columns, row.children.size());
@@ -222,7 +223,7 @@ class MdEmitter {
     }
     for (std::size_t c = 0; c < columns && b.children.size() > 1; ++c) {
       const std::vector<Block>& head = b.children.front().children;
-      if (!set[c] && c < head.size()) aligns[c] = head[c].align;
+      if (!set[c] && c < head.size()) aligns[c] = headerAlign(head[c].align);
     }
     endBlock();
     separate(ctx);
@@ -234,7 +235,7 @@ class MdEmitter {
       const std::vector<Block>& cells = b.children[r].children;
       for (std::size_t c = 0; c < columns; ++c) {
         out_.push_back(u' ');
-        if (c < cells.size()) cellText(cells[c], aligns[c]);
+        if (c < cells.size()) cellText(cells[c], aligns[c], r == 0);
         out_ += u" |";
       }
       if (r > 0) continue;
@@ -252,8 +253,11 @@ class MdEmitter {
     container_ = ctx.container;
   }
 
-  void cellText(const Block& cell, post::Align column) {
-    const post::Align align = cell.align == post::Align::Justify ? post::Align::Left : cell.align;
+  void cellText(const Block& cell, post::Align column, bool header) {
+    const post::Align align = cell.align == post::Align::Justify ? post::Align::Left
+                              : header                           ? headerAlign(cell.align)
+                                                                 : cell.align;
+    headerCell_ = header;
     bool first = true;
     textBlocksOf(cell, cellBlocks_);
     for (const Block* paragraph : cellBlocks_) {
@@ -269,6 +273,7 @@ class MdEmitter {
       });
     }
     pendingBlanks_.clear();
+    headerCell_ = false;
   }
 
   // A paragraph's lines: one Markdown paragraph with hard breaks, where a paragraph before it
@@ -407,6 +412,9 @@ class MdEmitter {
     for (const Piece& piece : pieces) {
       const std::uint32_t r = ++pieceIndex_;
       inlineElements(piece.run->style, normal_, d_, losses_, want_);
+      if (headerCell_) {
+        std::erase_if(want_, [](const Open& o) { return o.element == Element::Bold; });
+      }
       losses_.endRun();
       if (!piece.run->picture.empty()) {
         picture(*piece.run);
@@ -681,6 +689,7 @@ class MdEmitter {
   bool atLineStart_ = false;
   bool numberAtLineStart_ = false;
   bool tables_;                           // a table is a GFM pipe table
+  bool headerCell_ = false;               // the text is a header cell's, which shows bold
   std::vector<const Block*> cellBlocks_;  // the cell's blocks of text, textBlocksOf
 };
 

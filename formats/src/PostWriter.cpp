@@ -150,6 +150,7 @@ void textBlocksOf(const post::Block& cell, std::vector<const post::Block*>& out)
 post::Block tableAsCode(const post::Block& table) {
   struct Row {
     std::vector<std::u16string> cells;
+    std::vector<post::Align> aligns;
     bool header = true;
   };
   std::vector<Row> rows;
@@ -158,6 +159,7 @@ post::Block tableAsCode(const post::Block& table) {
     Row& out = rows.emplace_back();
     for (const post::Block& cell : row.children) {
       out.cells.push_back(cellText(cell));
+      out.aligns.push_back(cell.header ? headerAlign(cell.align) : cell.align);
       out.header = out.header && cell.header;
       const std::size_t column = out.cells.size() - 1;
       if (widths.size() <= column) widths.push_back(0);
@@ -172,8 +174,13 @@ post::Block tableAsCode(const post::Block& table) {
     std::u16string line;
     for (std::size_t k = 0; k < row.cells.size(); ++k) {
       if (k > 0) line += u" | ";
+      const std::size_t space = widths[k] - columnsOf(row.cells[k]);
+      const std::size_t before = row.aligns[k] == post::Align::Right    ? space
+                                 : row.aligns[k] == post::Align::Centre ? space / 2
+                                                                        : 0;
+      line.append(before, u' ');
       line += row.cells[k];
-      line.append(widths[k] - columnsOf(row.cells[k]), u' ');
+      line.append(space - before, u' ');
     }
     while (!line.empty() && line.back() == u' ') line.pop_back();
     text += line;

@@ -41,7 +41,7 @@ TEST(NormalText, IsWhatMostOfTheTextHas) {
        font(u"A", 2, u"x ") + font(u"B", 4, u"longer") + font(u"A", 2, u" y"), "B", 4,
        "[FONT=A][SIZE=1]x [/SIZE][/FONT]longer[FONT=A][SIZE=1] y[/SIZE][/FONT]"},
       {"blanks are not counted", font(u"A", 0, u"ab") + font(u"B", 0, u" \u00A0 c \u00A0 "), "A", 3,
-       "ab[FONT=B] \u00A0 c \u00A0 [/FONT]"},
+       "ab[FONT=B] \u00A0 c[/FONT]"},
       {"a tie goes to the face met first", font(u"A", 0, u"aaaa") + font(u"B", 0, u"bbbb"), "A", 3,
        "aaaa[FONT=B]bbbb[/FONT]"},
       {"a tie goes to the forum's own face", font(u"A", 0, u"aaaa") + u"bbbb", "", 3,

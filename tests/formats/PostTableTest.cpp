@@ -81,6 +81,12 @@ TEST(PostTable, EachDialectWritesItsTable) {
   const post::Model oneColumn = tableModel({{{u"Only"}}, {{u"one"}}, {{u"-5"}}}, false);
   const post::Model boldCells = tableModel({{{u"Team", Align::Left, bold()}}, {{u"x"}}}, true);
   const post::Model dashes = tableModel({{{u"Gap"}}, {{u"-"}}, {{u"---"}}}, true);
+  // As a page's header cells arrive: bold and centred, the look of a header cell.
+  const post::Model pastedHeader =
+      tableModel({{{u"Team", Align::Centre, bold()}, {u"Pts", Align::Right, bold()}},
+                  {{u"Rovers"}, {u"38", Align::Right}},
+                  {{u"City"}, {u"7", Align::Right}}},
+                 true);
   const PostOptions noTables{.tables = false};
   const struct {
     const char* name;
@@ -191,6 +197,41 @@ TEST(PostTable, EachDialectWritesItsTable) {
        {},
        u"| Only |\n| :--- |\n| one |\n| -5 |\n\nAfter",
        ""},
+      {"xenforo header's bold and centring are its look",
+       pastedHeader,
+       Format::Xenforo,
+       {},
+       u"[TABLE][TR][TH]Team[/TH][TH][RIGHT]Pts[/RIGHT][/TH][/TR]\n"
+       u"[TR][TD]Rovers[/TD][TD][RIGHT]38[/RIGHT][/TD][/TR]\n"
+       u"[TR][TD]City[/TD][TD][RIGHT]7[/RIGHT][/TD][/TR][/TABLE]\nAfter",
+       ""},
+      {"vbulletin header's bold once, its centring its look",
+       pastedHeader,
+       Format::Vbulletin,
+       {},
+       u"[TABLE][TR][TD][B]Team[/B][/TD][TD][RIGHT][B]Pts[/B][/RIGHT][/TD][/TR]\n"
+       u"[TR][TD]Rovers[/TD][TD][RIGHT]38[/RIGHT][/TD][/TR]\n"
+       u"[TR][TD]City[/TD][TD][RIGHT]7[/RIGHT][/TD][/TR][/TABLE]\nAfter",
+       ""},
+      {"markdown header's bold and centring are its look",
+       pastedHeader,
+       Format::Markdown,
+       {},
+       u"| Team | Pts |\n| :--- | ---: |\n| Rovers | 38 |\n| City | 7 |\n\nAfter",
+       ""},
+      {"phpbb code block right-aligns a right column",
+       pastedHeader,
+       Format::Phpbb,
+       {},
+       u"[code]Team   | Pts\n-------+----\nRovers |  38\nCity   |   7[/code]\nAfter",
+       "table: shown as a code block\n"},
+      {"phpbb code block centres a centred column, no line ends in blanks",
+       aligned,
+       Format::Phpbb,
+       {},
+       u"[code]Team   | Pts | Form\n-------+-----+-----\nRovers |  38 |  W\nCity   |   7 |  L"
+       u"[/code]\nAfter",
+       "table: shown as a code block\n"},
       {"phpbb code block",
        league,
        Format::Phpbb,

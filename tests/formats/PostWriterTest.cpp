@@ -97,6 +97,23 @@ void paragraphs(Builder& b) {
   b.text(u"[spoiler]<b>\u2026\u2122[/spoiler]", kPlain);
 }
 
+// Blanks at a line's end, which show nothing, and an empty line with space below it (as a
+// page's table leaves before the next paragraph).
+void blanksAndEmptyLines(Builder& b) {
+  b.item(1, Numbering::Bullet);
+  b.text(u"One ", kPlain);
+  b.item(1, Numbering::Bullet);
+  b.text(u"Two\t", kPlain);
+  b.paragraph();
+  b.text(u"Tail", kPlain);
+  post::Style italic;
+  italic.flags = post::kItalic;
+  b.text(u" ", italic);
+  b.paragraph(Align::Left, true);
+  b.paragraph();
+  b.text(u"After", kPlain);
+}
+
 struct WriteCase {
   const char* name;
   void (*walk)(Builder&);
@@ -147,6 +164,9 @@ const WriteCase kWriteCases[] = {
       {"paragraphs vbulletin", paragraphs, Format::Vbulletin, u"Spaced\n\nClose\nTogether\n\n[spoiler]<b>\u2026\u2122[/spoiler]", ""},
       {"paragraphs bbcode", paragraphs, Format::Bbcode, u"Spaced\n\nClose\nTogether\n\n[spoiler]<b>\u2026\u2122[/spoiler]", ""},
       {"paragraphs markdown", paragraphs, Format::Markdown, u"Spaced\n\nClose\\\nTogether\n\n\\[spoiler\\]\\<b>\u2026\u2122\\[/spoiler\\]", ""},
+      {"blanksAndEmptyLines phpbb", blanksAndEmptyLines, Format::Phpbb, u"[list][*]One\n[*]Two[/list]\nTail\n\nAfter", ""},
+      {"blanksAndEmptyLines smf", blanksAndEmptyLines, Format::Smf, u"[list][li]One[/li]\n[li]Two[/li][/list]\nTail\n\nAfter", ""},
+      {"blanksAndEmptyLines markdown", blanksAndEmptyLines, Format::Markdown, u"- One\n- Two\n\nTail\n\nAfter", ""},
 };
 // clang-format on
 
@@ -167,7 +187,7 @@ TEST(PostWriter, ChecksAcceptEveryPostWrittenAndRejectAWordDropped) {
     // The first word of the writer's past its markup, dropped.
     std::u16string dropped = text;
     for (const std::u16string_view word :
-         {u"Keeper", u"He said", u"Alpha", u"Round 1", u"Above", u"Spaced"}) {
+         {u"Keeper", u"He said", u"Alpha", u"Round 1", u"Above", u"Spaced", u"Tail"}) {
       if (const std::size_t at = dropped.find(word); at != std::u16string::npos) {
         dropped.erase(at, word.size());
         break;
