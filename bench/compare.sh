@@ -113,9 +113,9 @@ echo
 declare -A t_convert t_scan t_unrtf rss
 for size in "${sizes[@]}"; do
   f=${file[$size]}
-  median_us 1 "$convert" "$f" >/dev/null  # a warm-up run, which also brings the file into the cache
+  median_us 1 "$convert" --engine "$f" >/dev/null  # a warm-up run, which also brings the file into the cache
   t_scan[$size]=$(median_us "$runs" "$scan" "$f")
-  t_convert[$size]=$(median_us "$runs" "$convert" "$f")
+  t_convert[$size]=$(median_us "$runs" "$convert" --engine "$f")
   case $size in
     5) unrtf_runs=0 ;;
     50) unrtf_runs=$unrtf_runs_50 ;;
@@ -125,7 +125,7 @@ for size in "${sizes[@]}"; do
     t_unrtf[$size]=$(median_us "$unrtf_runs" unrtf --html "$f")
   fi
   if [[ $have_time == yes ]]; then
-    rss[$size]=$(peak_kib "$convert" "$f")
+    rss[$size]=$(peak_kib "$convert" --engine "$f")
   fi
 done
 

@@ -27,20 +27,16 @@ Output convert(InputBytes rtf, const Arguments &args) {
   Output output;
   output.utf8 = convert(rtf.bytes(), args.options, args.raw);
   rtf.release();
-  if (args.format == Format::Html) {
-    pairSurrogates(output.utf8);
-    return output;
-  }
-  // The formats read 16-bit text; surrogates are paired only as the post is written, so a
-  // pair that the post's markup no longer separates becomes one character.
-  Post post = convertPost(fromUtf8(std::exchange(output.utf8, {})), args.format);
-  output.text = std::move(post.text);
-  output.losses = std::move(post.losses);
+  pairSurrogates(output.utf8);
   return output;
 }
 
 Output convertFromPost(std::string_view bytes, const Arguments &args) {
-  Post post = writePost(readPost(decodeText(bytes), *args.from), args.format);
+  // The line ends that close the file are no part of the post: a document made of it ends at
+  // its last line, as a post pasted into the editor does.
+  std::u16string text = decodeText(bytes);
+  while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r')) text.pop_back();
+  Post post = writePost(readPost(text, *args.from), args.format);
   Output output;
   output.text = std::move(post.text);
   output.losses = std::move(post.losses);
@@ -87,7 +83,9 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     fromModel = convertFromPost(std::string_view(bytes.data(), bytes.size()), *args);
     rtf->release();
   }
-  if (!args->viaEditor && !args->from && viaEditor == ViaEditor::Offered) {
+  // Where the editor's reading is on offer but the engine was asked for, RTF of another
+  // program may lose text the editor's reading keeps: one line says so.
+  if (args->engine && viaEditor == ViaEditor::Offered) {
     const std::span<char> bytes = rtf->bytes();
     if (const std::string notice = foreignRtfNotice(std::string_view(bytes.data(), bytes.size()));
         !notice.empty()) {

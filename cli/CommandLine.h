@@ -20,30 +20,32 @@ enum ExitStatus : int { kSuccess = 0, kIoFailure = 1, kBadUsage = 2 };
 // The clipboard text of "Copy to Web" for a document's Windows-1252 bytes, which it changes;
 // with raw, the converter's output before the rewrites. 8-bit text (see convertRtfToHtml8).
 std::string convert(std::span<char> rtf, std::u16string_view options, bool raw);
-// The output for the arguments' format. Frees the input once it is converted.
+// The html of a document's Windows-1252 bytes, as the arguments ask for it (the other formats
+// are written from the editor's document). Frees the input once it is converted.
 Output convert(InputBytes rtf, const Arguments &args);
 
 // The output for a post's bytes read as `args.from` (UTF-8, stray bytes as Windows-1252):
 // the post in the arguments' format, written from the model read, with that format's losses.
 Output convertFromPost(std::string_view bytes, const Arguments &args);
 
-// What the editor makes of a document for --via-editor: the RTF it writes, as Windows-1252
-// bytes, which the engine converts for html; or, for the other formats with the web options,
-// the post written from the editor's post model, as "Copy to Web" makes it.
+// What the editor makes of a document when it opens it: for html the RTF it writes, as
+// Windows-1252 bytes, which the engine converts; for the other formats the post written from
+// the document's post model. Either is what "Copy to Web" makes of the document.
 struct ViaEditorDocument {
   std::string rtf;
   std::optional<Post> post;
 };
 
-// How a program reads the document for --via-editor; nothing after reporting a failure.
+// How a program opens the document as the editor does; nothing after reporting a failure.
 // argv is the program's own command line.
 using ReadViaEditor = std::optional<ViaEditorDocument> (*)(const std::string &path,
                                                            const Arguments &args, char **argv);
 
 // The whole program: parses the command line, prints the usage or the version, or reads,
-// converts and writes; returns the exit status. RTF of another program, read without
-// --via-editor where that is on offer, gets one line on standard error pointing to it.
-// With no readViaEditor, --via-editor is no option of the program.
+// converts and writes; returns the exit status. With a readViaEditor every file is opened as
+// the editor opens it unless --engine asks for the engine alone; RTF of another program read
+// that way gets one line on standard error saying what the default would do. With no
+// readViaEditor, --via-editor is no option of the program and the engine converts.
 int run(int argc, char **argv, ReadViaEditor readViaEditor);
 
 }  // namespace quillmark::cli

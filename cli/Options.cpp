@@ -75,9 +75,12 @@ constexpr std::array kOptions{
          QT_TRANSLATE_NOOP("cli", "the converter's output as is, without the \"Copy to Web\" rewrites\n"
          "(html only)"),
          [](Arguments &a, std::string_view) { a.raw = true; return std::string(); }},
+  Option{"--engine",     Takes::Nothing,        {},
+         QT_TRANSLATE_NOOP("cli", "convert FILE's own RTF with the conversion engine alone,\n"
+         "without opening it in the editor first (html only)"),
+         [](Arguments &a, std::string_view) { a.engine = true; return std::string(); }},
   Option{"--via-editor", Takes::Nothing,        {},
-         QT_TRANSLATE_NOOP("cli", "open FILE in the editor first, and convert what the editor\n"
-         "writes of it (reads RTF of any word processor)"),
+         QT_TRANSLATE_NOOP("cli", "open FILE in the editor first, as is done without --engine"),
          [](Arguments &a, std::string_view) { a.viaEditor = true; return std::string(); },
          true},
   Option{"-o",           Takes::Value,          "FILE",
@@ -98,9 +101,20 @@ constexpr std::array kOptions{
 constexpr std::string_view kUsageHead =
     QT_TRANSLATE_NOOP("cli", R"(Usage: quillmark-convert [OPTIONS] [FILE]
 
-Converts an RTF document to the compact forum HTML that "Copy to Web" puts on the
-clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or "-",
-and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
+Writes the post that "Copy to Web" puts on the clipboard for FILE opened in the editor:
+an RTF document, a web page, or with --from a forum post. With --engine, the conversion
+engine alone turns the RTF into html. Reads FILE, or standard input when FILE is absent
+or "-", and writes UTF-8 to standard output.
+
+Options:
+)");
+// Without the editor's components only the engine converts.
+constexpr std::string_view kUsageHeadEngineOnly =
+    QT_TRANSLATE_NOOP("cli", R"(Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML of the conversion engine. Reads FILE
+(Windows-1252 bytes), or standard input when FILE is absent or "-", and writes UTF-8 to
+standard output. With --from, FILE is a forum post, written in another forum's format.
 
 Options:
 )");
@@ -169,8 +183,8 @@ std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor v
         break;
     }
   }
-  // The raw output is the engine's HTML before the rewrites; the other formats are made
-  // from the rewritten fragment only.
+  // The raw output is the engine's HTML before the rewrites; the engine writes html only.
+  if (parsed.raw) parsed.engine = true;
   if (parsed.raw && parsed.format != Format::Html) {
     if (problem != nullptr)
       *problem =
@@ -181,14 +195,47 @@ std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor v
     if (problem != nullptr) *problem = "--raw is the engine's HTML of RTF; it takes no --from";
     return std::nullopt;
   }
-  // html is the engine's, which reads RTF: a post becomes RTF only through the editor.
-  if (parsed.from && parsed.format == Format::Html && !parsed.viaEditor) {
+  if (parsed.engine && parsed.viaEditor) {
+    if (problem != nullptr)
+      *problem = translated(QT_TRANSLATE_NOOP(
+          "cli", "--engine and --via-editor are two ways of reading FILE; give one of them"));
+    return std::nullopt;
+  }
+  if (parsed.engine && parsed.from) {
+    if (problem != nullptr)
+      *problem = translated(QT_TRANSLATE_NOOP("cli", "--engine reads RTF; it takes no --from"));
+    return std::nullopt;
+  }
+  if (parsed.engine && parsed.format != Format::Html) {
+    if (problem != nullptr)
+      *problem = translated(QT_TRANSLATE_NOOP(
+          "cli",
+          "--engine gives html only: the other formats are made from the editor's "
+          "document"));
+    return std::nullopt;
+  }
+  // The option string is the engine's: a post in another format is written from the
+  // document, where it has nothing to change.
+  if (parsed.options != kWebOptions && parsed.format != Format::Html) {
+    if (problem != nullptr)
+      *problem = translated(
+          QT_TRANSLATE_NOOP("cli", "--options are the engine's; they take no other --format"));
+    return std::nullopt;
+  }
+  // Where the editor's components are built, every file is opened as the editor opens it, so
+  // that the output is what "Copy to Web" gives for it. Without them the engine converts RTF
+  // to html, and a post is written from what was read.
+  if (viaEditor == ViaEditor::Offered) {
+    parsed.viaEditor = !parsed.engine;
+  } else if (parsed.from ? parsed.format == Format::Html : parsed.format != Format::Html) {
     if (problem != nullptr) {
-      *problem = viaEditor == ViaEditor::Offered
-                     ? "--from needs a --format other than html, or --via-editor to make html "
-                       "of the post as the editor would"
-                     : "--from needs a --format other than html: this build makes html from "
-                       "RTF only";
+      *problem = parsed.from
+                     ? "--from needs a --format other than html: this build makes html from "
+                       "RTF only"
+                     : translated(QT_TRANSLATE_NOOP(
+                           "cli",
+                           "this build makes html only: the other formats are made from "
+                           "the editor's document, which it does not have"));
     }
     return std::nullopt;
   }
@@ -196,7 +243,7 @@ std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor v
 }
 
 std::string usage(ViaEditor viaEditor) {
-  std::string text(translated(kUsageHead));
+  std::string text(translated(viaEditor == ViaEditor::Offered ? kUsageHead : kUsageHeadEngineOnly));
   for (const Option &option : kOptions) {
     if (!offered(option, viaEditor)) continue;
     std::string line = "  " + std::string(option.name);

@@ -23,7 +23,10 @@ struct Arguments {
   // The input is a post in this format (a BBCode dialect or markdown) instead of RTF.
   std::optional<Format> from;
   bool report = false;  // the loss report on standard error
-  bool raw = false;
+  bool raw = false;     // the engine's html before the rewrites; implies engine
+  bool engine = false;  // FILE's own bytes converted by the engine, not opened in the editor
+  // FILE opened as the editor opens it and written as "Copy to Web" writes it: what every
+  // conversion does where the editor's components are built, unless engine.
   bool viaEditor = false;
   bool help = false;
   bool version = false;
@@ -33,11 +36,12 @@ struct Arguments {
 enum class ViaEditor : bool { NotOffered, Offered };
 
 // Returns nothing when the command line is bad: an unknown option, an option without its
-// argument, an unknown format, --raw with a format other than html, --from html, --from with
-// --raw, --from with --format html without --via-editor (the engine makes html from RTF
-// alone), or more than one input file. After "--" every argument is a file name. When the fault is
-// more than the usage shows (an unknown format), problem, if given, receives a line that says what
-// it is.
+// argument, an unknown format, --raw or --engine with a format other than html, --from html,
+// --from with --raw or --engine, --engine with --via-editor, a format other than html of RTF
+// or html of a post where the editor's components are not offered (the engine makes html
+// from RTF alone), or more than one input file. After "--" every argument is a file name. When the
+// fault is more than the usage shows (an unknown format), problem, if given, receives a line that
+// says what it is.
 std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor viaEditor,
                                         std::string *problem = nullptr);
 

@@ -1,7 +1,7 @@
-// quillmark-convert: the conversion engine on the command line. Reads an RTF document and
-// writes the text "Copy to Web" would put on the clipboard. Only the command line and the
-// file handling live here (in CommandLine.cpp); every decision about the HTML is the
-// engine's. Needs no Qt.
+// quillmark-convert: "Copy to Web" on the command line. Reads a document and writes the text
+// "Copy to Web" would put on the clipboard after opening it in the editor; with --engine, or
+// in a build without the editor, the conversion engine's html of the file's own RTF. Only the
+// command line and the file handling live here (in CommandLine.cpp). Needs no Qt.
 #include <string>
 #include <string_view>
 
@@ -14,14 +14,14 @@
 
 namespace {
 
-// --via-editor needs Qt, which would slow every other run down at start-up: it is done by a
-// second program, installed beside this one or under libexec (the build names it; empty
-// when the editor is not built).
+// Opening the file as the editor does needs Qt, which would slow --engine, --help and
+// --version down at start-up: it is done by a second program, installed beside this one or under
+// libexec (the build names it; empty when the editor is not built).
 constexpr std::string_view kViaEditorProgram = QUILLMARK_VIA_EDITOR_PROGRAM;
 constexpr std::string_view kViaEditorInstalledDir = QUILLMARK_VIA_EDITOR_INSTALLED_DIR;
 
-// Becomes the --via-editor program, with this program's command line. Returns only when that
-// cannot be done, after saying so.
+// Becomes the program that opens the file as the editor does, with this program's command line.
+// Returns only when that cannot be done, after saying so.
 std::optional<quillmark::cli::ViaEditorDocument> becomeViaEditorProgram(
     const std::string &, const quillmark::cli::Arguments &, char **argv) {
 #if defined(__unix__)
@@ -37,9 +37,12 @@ std::optional<quillmark::cli::ViaEditorDocument> becomeViaEditorProgram(
 #else
   (void)argv;
 #endif
-  quillmark::cli::reportFailure("run", "--via-editor",
-                                quillmark::cli::translated(QT_TRANSLATE_NOOP(
-                                    "cli", "the editor's components are not installed")));
+  quillmark::cli::reportFailure(
+      "run", kViaEditorProgram,
+      quillmark::cli::translated(QT_TRANSLATE_NOOP(
+          "cli",
+          "the editor's components are not installed (--engine converts RTF to html "
+          "without them)")));
   return std::nullopt;
 }
 

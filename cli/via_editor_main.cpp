@@ -1,20 +1,23 @@
-// quillmark-convert-via-editor: quillmark-convert with --via-editor, which opens the file
-// through the editor's RTF reader first and makes the post as "Copy to Web" would after
-// opening the file: html from what the editor's writer makes of it, the other formats from
-// the document's post model. It needs Qt, so it is a program of its own that
-// quillmark-convert becomes for that option; every other option works here as there.
+// quillmark-convert-via-editor: quillmark-convert as it runs by default where the editor is
+// built. It opens the file through the editor's readers first and makes the post as "Copy to
+// Web" would after opening the file: html from what the editor's writer makes of it, the
+// other formats from the document's post model. It needs Qt, so it is a program of its own
+// that quillmark-convert becomes unless --engine is asked for; every other option works here
+// as there.
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QString>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "CommandLine.h"
 #include "i18n/Translation.h"
 #include "post/DocumentPost.h"
 #include "post/PostDocument.h"
 #include "quillmark/textfile.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -24,12 +27,21 @@ namespace {
 
 namespace cli = quillmark::cli;
 
+// Text a writer could have typed: no control characters but tabs, line and page breaks, in
+// UTF-8 or Windows-1252 alike, judged on the first 64 KB. An empty file is text.
+bool looksLikeText(QByteArrayView bytes) {
+  const QByteArrayView head = bytes.first(std::min<qsizetype>(bytes.size(), 64 * 1024));
+  return std::ranges::none_of(head, [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f';
+  });
+}
+
 // The document as the editor would hand it to "Copy to Web" after opening it: read into a
-// document set up as the editor sets one up, then written as the editor's RTF, or for a
-// format but html with the web options, its post in that format. Other options are the
-// engine's, so those posts are made from the RTF. A web page is read as the editor opens
-// one, a post (--from) as the editor opens a post's file. Nothing, after reporting why, when the
-// file cannot be read or is neither.
+// document set up as the editor sets one up, then for html written as the editor's RTF for
+// the engine, for every other format written as a post from its post model. A web page is read as
+// the editor opens one, a post (--from) as the editor opens a post's file. Nothing, after reporting
+// why, when the file cannot be read or is neither.
 std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
                                                        const cli::Arguments &args, char **) {
   namespace richtext = quillmark::richtext;
@@ -63,10 +75,16 @@ std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
       return std::nullopt;
     }
   } else if (!richtext::readRtf(file, document, &error)) {
-    cli::reportFailure("open", cli::inputName(path), error.toStdString());
-    return std::nullopt;
+    // What is no RTF is read as the engine reads it, as text: nothing for an empty file, a
+    // paragraph for each line of a text file. Anything else is no document of ours.
+    if (!looksLikeText(file)) {
+      cli::reportFailure("open", cli::inputName(path), richtext::notRtfReason(file).toStdString());
+      return std::nullopt;
+    }
+    quillmark::post::appendModel(document,
+                                 quillmark::post::modelOfText(quillmark::decodeText(*bytes)));
   }
-  if (args.format != quillmark::Format::Html && args.options == quillmark::kWebOptions)
+  if (args.format != quillmark::Format::Html)
     return cli::ViaEditorDocument{
         {}, quillmark::writePost(quillmark::post::modelOf(document), args.format)};
   const QByteArray rtf =

@@ -15,5 +15,5 @@ fi
 
 echo "No display: the editor needs a desktop session (or run this under xvfb-run)." >&2
 echo "Here is what \"Copy to Web\" puts on the clipboard for examples/sample-post.rtf:" >&2
-build/default/cli/quillmark-convert --via-editor examples/sample-post.rtf
+build/default/cli/quillmark-convert examples/sample-post.rtf
 echo

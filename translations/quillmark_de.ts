@@ -1540,11 +1540,6 @@ Lesen als BBCode von:</translation>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="+41"/>
-        <source>the editor&apos;s components are not installed</source>
-        <translation>die Komponenten des Editors sind nicht installiert</translation>
-    </message>
-    <message>
         <location filename="../cli/Options.cpp" line="+33"/>
         <source>write the post in FORMAT (default html), one of the formats below</source>
         <translation>den Beitrag im Format FORMAT schreiben (Standard: html), eines der unten genannten Formate</translation>
@@ -1597,13 +1592,59 @@ die sich kombinieren lassen:
     </message>
     <message>
         <location line="+4"/>
-        <source>open FILE in the editor first, and convert what the editor
-writes of it (reads RTF of any word processor)</source>
-        <translation>FILE zuerst im Editor öffnen und umwandeln, was der Editor
-daraus schreibt (liest RTF jeder Textverarbeitung)</translation>
+        <source>convert FILE&apos;s own RTF with the conversion engine alone,
+without opening it in the editor first (html only)</source>
+        <translation>das RTF von FILE allein mit der Umwandlungsmaschine umwandeln,
+ohne es zuerst im Editor zu öffnen (nur html)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>open FILE in the editor first, as is done without --engine</source>
+        <translation>FILE zuerst im Editor öffnen, wie es ohne --engine geschieht</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Writes the post that &quot;Copy to Web&quot; puts on the clipboard for FILE opened in the editor:
+an RTF document, a web page, or with --from a forum post. With --engine, the conversion
+engine alone turns the RTF into html. Reads FILE, or standard input when FILE is absent
+or &quot;-&quot;, and writes UTF-8 to standard output.
+
+Options:
+</source>
+        <translation>Aufruf: quillmark-convert [OPTIONS] [FILE]
+
+Schreibt den Beitrag, den &quot;Fürs Web kopieren&quot; für FILE, im Editor geöffnet, in die
+Zwischenablage legt: ein RTF-Dokument, eine Webseite oder mit --from ein Forenbeitrag. Mit
+--engine wandelt die Umwandlungsmaschine allein das RTF in html um. Liest FILE, ohne FILE
+oder bei &quot;-&quot; die Standardeingabe; schreibt UTF-8 auf die Standardausgabe.
+
+Optionen:
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML of the conversion engine. Reads FILE
+(Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;, and writes UTF-8 to
+standard output. With --from, FILE is a forum post, written in another forum&apos;s format.
+
+Options:
+</source>
+        <translation>Aufruf: quillmark-convert [OPTIONS] [FILE]
+
+Wandelt ein RTF-Dokument in das kompakte Foren-HTML der Umwandlungsmaschine um. Liest FILE
+(Bytes in Windows-1252), ohne FILE oder bei &quot;-&quot; die Standardeingabe; schreibt UTF-8 auf
+die Standardausgabe. Mit --from ist FILE ein Forenbeitrag, im Format eines anderen Forums
+geschrieben.
+
+Optionen:
+</translation>
+    </message>
+    <message>
+        <location line="-26"/>
         <source>write to FILE instead; it is replaced only once all is written</source>
         <translation>stattdessen in FILE schreiben; die Datei wird erst ersetzt, wenn alles geschrieben ist</translation>
     </message>
@@ -1623,26 +1664,7 @@ daraus schreibt (liest RTF jeder Textverarbeitung)</translation>
         <translation>Ende der Optionen: was folgt, ist FILE, auch wenn es mit &quot;-&quot; beginnt</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Usage: quillmark-convert [OPTIONS] [FILE]
-
-Converts an RTF document to the compact forum HTML that &quot;Copy to Web&quot; puts on the
-clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;,
-and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
-
-Options:
-</source>
-        <translation>Aufruf: quillmark-convert [OPTIONS] [FILE]
-
-Wandelt ein RTF-Dokument in das kompakte Foren-HTML um, das &quot;Fürs Web kopieren&quot; in die
-Zwischenablage legt. Liest FILE (Bytes in Windows-1252), ohne FILE oder bei &quot;-&quot; die
-Standardeingabe; schreibt UTF-8 auf die Standardausgabe. Mit --from ist FILE ein Beitrag.
-
-Optionen:
-</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+25"/>
         <source>
 Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
 written, 2 for a bad command line.
@@ -1658,9 +1680,39 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>--raw liefert nur HTML; es lässt kein anderes --format zu</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+9"/>
+        <source>--engine and --via-editor are two ways of reading FILE; give one of them</source>
+        <translation>--engine und --via-editor sind zwei Arten, FILE zu lesen; geben Sie eine davon an</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--engine reads RTF; it takes no --from</source>
+        <translation>--engine liest RTF; es lässt kein --from zu</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--engine gives html only: the other formats are made from the editor&apos;s document</source>
+        <translation>--engine liefert nur html: die anderen Formate entstehen aus dem Dokument des Editors</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--options are the engine&apos;s; they take no other --format</source>
+        <translation>--options gehören zur Umwandlungsmaschine; sie lassen kein anderes --format zu</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>this build makes html only: the other formats are made from the editor&apos;s document, which it does not have</source>
+        <translation>dieser Build erzeugt nur html: die anderen Formate entstehen aus dem Dokument des Editors, das er nicht hat</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Formats:</source>
         <translation>Formate:</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="+42"/>
+        <source>the editor&apos;s components are not installed (--engine converts RTF to html without them)</source>
+        <translation>die Bestandteile des Editors sind nicht installiert (--engine wandelt RTF ohne sie in html um)</translation>
     </message>
 </context>
 <context>
@@ -1676,7 +1728,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Ein zu öffnendes RTF-Dokument.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+62"/>
+        <location filename="../cli/via_editor_main.cpp" line="+74"/>
         <source>The web page could not be read.</source>
         <translation>Die Webseite konnte nicht gelesen werden.</translation>
     </message>
@@ -2402,7 +2454,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Bild</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>Die Markierung befindet sich bereits in einer Tabelle.</translation>
     </message>

@@ -1540,11 +1540,6 @@ Leerlo como el BBCode de:</translation>
         <translation>entrada estándar</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="+41"/>
-        <source>the editor&apos;s components are not installed</source>
-        <translation>los componentes del editor no están instalados</translation>
-    </message>
-    <message>
         <location filename="../cli/Options.cpp" line="+33"/>
         <source>write the post in FORMAT (default html), one of the formats below</source>
         <translation>escribe el mensaje en FORMAT (html de forma predeterminada), uno de los formatos siguientes</translation>
@@ -1597,13 +1592,58 @@ que se pueden combinar:
     </message>
     <message>
         <location line="+4"/>
-        <source>open FILE in the editor first, and convert what the editor
-writes of it (reads RTF of any word processor)</source>
-        <translation>abre FILE primero en el editor y convierte lo que el editor
-escribe de él (lee RTF de cualquier procesador de textos)</translation>
+        <source>convert FILE&apos;s own RTF with the conversion engine alone,
+without opening it in the editor first (html only)</source>
+        <translation>convierte el RTF propio de FILE solo con el motor de conversión,
+sin abrirlo antes en el editor (solo html)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>open FILE in the editor first, as is done without --engine</source>
+        <translation>abre FILE primero en el editor, como se hace sin --engine</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Writes the post that &quot;Copy to Web&quot; puts on the clipboard for FILE opened in the editor:
+an RTF document, a web page, or with --from a forum post. With --engine, the conversion
+engine alone turns the RTF into html. Reads FILE, or standard input when FILE is absent
+or &quot;-&quot;, and writes UTF-8 to standard output.
+
+Options:
+</source>
+        <translation>Uso: quillmark-convert [OPTIONS] [FILE]
+
+Escribe el mensaje que &quot;Copiar para la Web&quot; pone en el portapapeles para FILE abierto en el
+editor: un documento RTF, una página web o, con --from, un mensaje de foro. Con --engine,
+el motor de conversión solo convierte el RTF en html. Lee FILE, o la entrada estándar si
+falta FILE o es &quot;-&quot;, y escribe UTF-8 en la salida estándar.
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML of the conversion engine. Reads FILE
+(Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;, and writes UTF-8 to
+standard output. With --from, FILE is a forum post, written in another forum&apos;s format.
+
+Options:
+</source>
+        <translation>Uso: quillmark-convert [OPTIONS] [FILE]
+
+Convierte un documento RTF en el HTML compacto para foros del motor de conversión. Lee FILE
+(bytes Windows-1252), o la entrada estándar si falta FILE o es &quot;-&quot;, y escribe UTF-8 en la
+salida estándar. Con --from, FILE es un mensaje de foro, escrito en el formato de otro foro.
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <location line="-26"/>
         <source>write to FILE instead; it is replaced only once all is written</source>
         <translation>escribe en FILE en su lugar; solo se reemplaza cuando todo está escrito</translation>
     </message>
@@ -1623,26 +1663,7 @@ escribe de él (lee RTF de cualquier procesador de textos)</translation>
         <translation>fin de las opciones: lo que sigue es FILE, aunque empiece por &quot;-&quot;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Usage: quillmark-convert [OPTIONS] [FILE]
-
-Converts an RTF document to the compact forum HTML that &quot;Copy to Web&quot; puts on the
-clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;,
-and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
-
-Options:
-</source>
-        <translation>Uso: quillmark-convert [OPTIONS] [FILE]
-
-Convierte un documento RTF en el HTML compacto para foros que &quot;Copiar para la Web&quot; pone
-en el portapapeles. Lee FILE (bytes Windows-1252), o la entrada estándar si falta FILE o
-es &quot;-&quot;, y escribe UTF-8 en la salida estándar. Con --from, FILE es un mensaje de foro.
-
-Opciones:
-</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+25"/>
         <source>
 Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
 written, 2 for a bad command line.
@@ -1658,9 +1679,39 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>--raw solo produce HTML; no admite ningún otro --format</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+9"/>
+        <source>--engine and --via-editor are two ways of reading FILE; give one of them</source>
+        <translation>--engine y --via-editor son dos formas de leer FILE; indique una de ellas</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--engine reads RTF; it takes no --from</source>
+        <translation>--engine lee RTF; no admite --from</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--engine gives html only: the other formats are made from the editor&apos;s document</source>
+        <translation>--engine solo da html: los demás formatos se hacen a partir del documento del editor</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--options are the engine&apos;s; they take no other --format</source>
+        <translation>--options son del motor; no admiten otro --format</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>this build makes html only: the other formats are made from the editor&apos;s document, which it does not have</source>
+        <translation>esta compilación solo produce html: los demás formatos se hacen a partir del documento del editor, que no tiene</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Formats:</source>
         <translation>Formatos:</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="+42"/>
+        <source>the editor&apos;s components are not installed (--engine converts RTF to html without them)</source>
+        <translation>los componentes del editor no están instalados (--engine convierte RTF en html sin ellos)</translation>
     </message>
 </context>
 <context>
@@ -1676,7 +1727,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Un documento RTF que abrir.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+62"/>
+        <location filename="../cli/via_editor_main.cpp" line="+74"/>
         <source>The web page could not be read.</source>
         <translation>No se pudo leer la página web.</translation>
     </message>
@@ -2402,7 +2453,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Imagen</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>La selección ya está en una tabla.</translation>
     </message>

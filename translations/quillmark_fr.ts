@@ -1540,11 +1540,6 @@ Le lire comme le BBCode de&#xa0;:</translation>
         <translation>l’entrée standard</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="+41"/>
-        <source>the editor&apos;s components are not installed</source>
-        <translation>les composants de l’éditeur ne sont pas installés</translation>
-    </message>
-    <message>
         <location filename="../cli/Options.cpp" line="+33"/>
         <source>write the post in FORMAT (default html), one of the formats below</source>
         <translation>écrire le message au format FORMAT (html par défaut), l’un des formats ci-dessous</translation>
@@ -1597,13 +1592,59 @@ combinables entre eux&#xa0;:
     </message>
     <message>
         <location line="+4"/>
-        <source>open FILE in the editor first, and convert what the editor
-writes of it (reads RTF of any word processor)</source>
-        <translation>ouvrir d’abord FILE dans l’éditeur, puis convertir ce que l’éditeur
-en écrit (lit le RTF de n’importe quel traitement de texte)</translation>
+        <source>convert FILE&apos;s own RTF with the conversion engine alone,
+without opening it in the editor first (html only)</source>
+        <translation>convertir le RTF même de FILE par le seul moteur de conversion,
+sans l’ouvrir d’abord dans l’éditeur (html seulement)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>open FILE in the editor first, as is done without --engine</source>
+        <translation>ouvrir d’abord FILE dans l’éditeur, comme sans --engine</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Writes the post that &quot;Copy to Web&quot; puts on the clipboard for FILE opened in the editor:
+an RTF document, a web page, or with --from a forum post. With --engine, the conversion
+engine alone turns the RTF into html. Reads FILE, or standard input when FILE is absent
+or &quot;-&quot;, and writes UTF-8 to standard output.
+
+Options:
+</source>
+        <translation>Utilisation : quillmark-convert [OPTIONS] [FILE]
+
+Écrit le message que &quot;Copier pour le Web&quot; met dans le presse-papiers pour FILE ouvert dans
+l’éditeur : un document RTF, une page web ou, avec --from, un message de forum. Avec
+--engine, le seul moteur de conversion fait du RTF du html. Lit FILE, ou l’entrée standard
+si FILE manque ou vaut &quot;-&quot;, et écrit de l’UTF-8 sur la sortie standard.
+
+Options :
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML of the conversion engine. Reads FILE
+(Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;, and writes UTF-8 to
+standard output. With --from, FILE is a forum post, written in another forum&apos;s format.
+
+Options:
+</source>
+        <translation>Utilisation : quillmark-convert [OPTIONS] [FILE]
+
+Convertit un document RTF vers le HTML compact de forum du moteur de conversion. Lit FILE
+(octets Windows-1252), ou l’entrée standard si FILE manque ou vaut &quot;-&quot;, et écrit de l’UTF-8
+sur la sortie standard. Avec --from, FILE est un message de forum, écrit dans le format d’un
+autre forum.
+
+Options :
+</translation>
+    </message>
+    <message>
+        <location line="-26"/>
         <source>write to FILE instead; it is replaced only once all is written</source>
         <translation>écrire plutôt dans FILE&#xa0;; il n’est remplacé qu’une fois tout écrit</translation>
     </message>
@@ -1623,26 +1664,7 @@ en écrit (lit le RTF de n’importe quel traitement de texte)</translation>
         <translation>fin des options&#xa0;: ce qui suit est FILE, même s’il commence par &quot;-&quot;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Usage: quillmark-convert [OPTIONS] [FILE]
-
-Converts an RTF document to the compact forum HTML that &quot;Copy to Web&quot; puts on the
-clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or &quot;-&quot;,
-and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
-
-Options:
-</source>
-        <translation>Utilisation&#xa0;: quillmark-convert [OPTIONS] [FILE]
-
-Convertit un document RTF vers le HTML compact de forum que &quot;Copier pour le Web&quot; met dans
-le presse-papiers. Lit FILE (octets Windows-1252), ou l’entrée standard si FILE manque ou
-vaut &quot;-&quot;, et écrit de l’UTF-8 sur la sortie standard. Avec --from, FILE est un message.
-
-Options&#xa0;:
-</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+25"/>
         <source>
 Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
 written, 2 for a bad command line.
@@ -1658,9 +1680,39 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>--raw ne produit que du HTML&#xa0;; il n’accepte aucun autre --format</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+9"/>
+        <source>--engine and --via-editor are two ways of reading FILE; give one of them</source>
+        <translation>--engine et --via-editor sont deux façons de lire FILE ; donnez-en une</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--engine reads RTF; it takes no --from</source>
+        <translation>--engine lit du RTF ; il n’accepte pas --from</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--engine gives html only: the other formats are made from the editor&apos;s document</source>
+        <translation>--engine ne donne que du html : les autres formats sont faits à partir du document de l’éditeur</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--options are the engine&apos;s; they take no other --format</source>
+        <translation>--options sont celles du moteur ; elles n’acceptent pas d’autre --format</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>this build makes html only: the other formats are made from the editor&apos;s document, which it does not have</source>
+        <translation>cette version ne produit que du html : les autres formats sont faits à partir du document de l’éditeur, qu’elle n’a pas</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Formats:</source>
         <translation>Formats&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="+42"/>
+        <source>the editor&apos;s components are not installed (--engine converts RTF to html without them)</source>
+        <translation>les composants de l’éditeur ne sont pas installés (--engine convertit le RTF en html sans eux)</translation>
     </message>
 </context>
 <context>
@@ -1676,7 +1728,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Un document RTF à ouvrir.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+62"/>
+        <location filename="../cli/via_editor_main.cpp" line="+74"/>
         <source>The web page could not be read.</source>
         <translation>La page web n’a pas pu être lue.</translation>
     </message>
@@ -2402,7 +2454,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Image</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>La sélection se trouve déjà dans un tableau.</translation>
     </message>

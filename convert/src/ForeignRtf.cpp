@@ -67,7 +67,7 @@ constexpr std::array<std::string_view, 7> kForeignWords = {
 std::string notice(std::string_view what) {
   return std::string(what) +
          ", whose RTF this converter reads only in part: some text may be lost; "
-         "--via-editor converts it in full";
+         "without --engine it is converted in full";
 }
 
 std::string toUtf8(std::u16string_view text) { return encodeUtf8(text); }

@@ -21,7 +21,7 @@ std::optional<cli::Arguments> parse(std::initializer_list<const char *> words,
   return cli::parseArguments(args, viaEditor);
 }
 
-// The arguments in one line, for comparing: "in=… out=… options=… raw via help version".
+// The arguments in one line, for comparing: "in=… out=… options=… raw engine via help version".
 std::string describe(const cli::Arguments &a) {
   std::string text = "in=" + a.input + " out=" + a.output + " options=";
   for (char16_t c : a.options) text += char(c);
@@ -29,6 +29,7 @@ std::string describe(const cli::Arguments &a) {
   if (a.from) text += " from=" + std::string(formatName(*a.from));
   if (a.report) text += " report";
   if (a.raw) text += " raw";
+  if (a.engine) text += " engine";
   if (a.viaEditor) text += " via";
   if (a.help) text += " help";
   if (a.version) text += " version";
@@ -40,29 +41,35 @@ TEST(CommandLine, ArgumentsParseToTheirFields) {
     std::initializer_list<const char *> args;
     const char *parsed;
   } rows[] = {
-      {{}, "in=- out=- options=+CR+A"},
-      {{"post.rtf"}, "in=post.rtf out=- options=+CR+A"},
-      {{"-"}, "in=- out=- options=+CR+A"},
-      {{"--raw", "-o", "out.html", "post.rtf"}, "in=post.rtf out=out.html options=+CR+A raw"},
-      {{"post.rtf", "-o", "-x"}, "in=post.rtf out=-x options=+CR+A"},
-      {{"--options", "-FF", "a"}, "in=a out=- options=-FF"},
-      {{"--options=+CR-FF", "a"}, "in=a out=- options=+CR-FF"},
-      {{"--options=", "a"}, "in=a out=- options="},
-      {{"--options=a=b"}, "in=- out=- options=a=b"},
-      {{"--options", "x", "--options", "y"}, "in=- out=- options=y"},
-      {{"--", "--raw"}, "in=--raw out=- options=+CR+A"},
-      {{"--raw", "--", "-"}, "in=- out=- options=+CR+A raw"},
+      // Where the editor is built, every file is opened as the editor opens it...
+      {{}, "in=- out=- options=+CR+A via"},
+      {{"post.rtf"}, "in=post.rtf out=- options=+CR+A via"},
+      {{"-"}, "in=- out=- options=+CR+A via"},
+      {{"post.rtf", "-o", "-x"}, "in=post.rtf out=-x options=+CR+A via"},
+      {{"--options", "-FF", "a"}, "in=a out=- options=-FF via"},
+      {{"--options=+CR-FF", "a"}, "in=a out=- options=+CR-FF via"},
+      {{"--options=", "a"}, "in=a out=- options= via"},
+      {{"--options=a=b"}, "in=- out=- options=a=b via"},
+      {{"--options", "x", "--options", "y"}, "in=- out=- options=y via"},
+      {{"--", "--raw"}, "in=--raw out=- options=+CR+A via"},
       {{"--via-editor", "a"}, "in=a out=- options=+CR+A via"},
-      {{"--help", "--version"}, "in=- out=- options=+CR+A help version"},
-      {{"--format", "phpbb", "a"}, "in=a out=- options=+CR+A format=phpbb"},
-      {{"--format=markdown", "--report"}, "in=- out=- options=+CR+A format=markdown report"},
-      {{"--format", "xenforo", "--format", "html"}, "in=- out=- options=+CR+A"},
-      {{"--raw", "--format", "html"}, "in=- out=- options=+CR+A raw"},
+      {{"--help", "--version"}, "in=- out=- options=+CR+A via help version"},
+      {{"--format", "phpbb", "a"}, "in=a out=- options=+CR+A format=phpbb via"},
+      {{"--format=markdown", "--report"}, "in=- out=- options=+CR+A format=markdown report via"},
+      {{"--format", "xenforo", "--format", "html"}, "in=- out=- options=+CR+A via"},
       {{"--from", "phpbb", "--format", "markdown", "old.txt"},
-       "in=old.txt out=- options=+CR+A format=markdown from=phpbb"},
+       "in=old.txt out=- options=+CR+A format=markdown from=phpbb via"},
       {{"--from=markdown", "--format=xenforo"},
-       "in=- out=- options=+CR+A format=xenforo from=markdown"},
+       "in=- out=- options=+CR+A format=xenforo from=markdown via"},
       {{"--from", "smf", "--via-editor"}, "in=- out=- options=+CR+A from=smf via"},
+      {{"--from", "smf"}, "in=- out=- options=+CR+A from=smf via"},
+      // ...unless the engine is asked for, on its own or for its raw output.
+      {{"--engine", "a"}, "in=a out=- options=+CR+A engine"},
+      {{"--engine", "--options", "-FF"}, "in=- out=- options=-FF engine"},
+      {{"--raw", "-o", "out.html", "post.rtf"},
+       "in=post.rtf out=out.html options=+CR+A raw engine"},
+      {{"--raw", "--", "-"}, "in=- out=- options=+CR+A raw engine"},
+      {{"--raw", "--format", "html"}, "in=- out=- options=+CR+A raw engine"},
   };
   for (const auto &row : rows) {
     const auto parsed = parse(row.args);
@@ -108,9 +115,14 @@ TEST(CommandLine, AFaultInAValueSaysWhatItIs) {
       {{"--from", "phpbb", "--format", "markdown", "--raw"},
        "--raw gives HTML only; it takes no other --format"},
       {{"--from", "phpbb", "--raw"}, "--raw is the engine's HTML of RTF; it takes no --from"},
-      {{"--from", "phpbb"},
-       "--from needs a --format other than html, or --via-editor to make html of the post as "
-       "the editor would"},
+      {{"--engine", "--via-editor"},
+       "--engine and --via-editor are two ways of reading FILE; give one of them"},
+      {{"--engine", "--from", "phpbb", "--format", "mybb"},
+       "--engine reads RTF; it takes no --from"},
+      {{"--engine", "--format", "markdown"},
+       "--engine gives html only: the other formats are made from the editor's document"},
+      {{"--options", "-FF", "--format", "phpbb"},
+       "--options are the engine's; they take no other --format"},
   };
   for (const auto &row : rows) {
     std::vector<std::string> storage(row.args.begin(), row.args.end());
@@ -122,8 +134,8 @@ TEST(CommandLine, AFaultInAValueSaysWhatItIs) {
   }
 }
 
-// Without the editor there is no road from a post to the engine's html.
-TEST(CommandLine, APostToHtmlNeedsTheEditor) {
+// Without the editor the engine makes html of RTF, and a post is written from what was read.
+TEST(CommandLine, WithoutTheEditorTheEngineConverts) {
   const char *words[] = {"--from", "bbcode", "--format", "html"};
   std::vector<std::string> storage(std::begin(words), std::end(words));
   std::vector<char *> args;
@@ -133,7 +145,22 @@ TEST(CommandLine, APostToHtmlNeedsTheEditor) {
   EXPECT_EQ(problem,
             "--from needs a --format other than html: this build makes html from RTF only");
   EXPECT_FALSE(parse({"--from", "bbcode", "--via-editor"}, ViaEditor::NotOffered));
-  EXPECT_TRUE(parse({"--from", "bbcode", "--format", "mybb"}, ViaEditor::NotOffered));
+  problem.clear();
+  const char *markdown[] = {"--format", "markdown", "a.rtf"};
+  storage.assign(std::begin(markdown), std::end(markdown));
+  args.clear();
+  for (std::string &word : storage) args.push_back(word.data());
+  EXPECT_FALSE(cli::parseArguments(args, ViaEditor::NotOffered, &problem));
+  EXPECT_EQ(problem,
+            "this build makes html only: the other formats are made from the editor's "
+            "document, which it does not have");
+  const auto parsedRtf = parse({"a.rtf"}, ViaEditor::NotOffered);
+  ASSERT_TRUE(parsedRtf);
+  EXPECT_EQ(describe(*parsedRtf), "in=a.rtf out=- options=+CR+A");
+  const auto parsedPost = parse({"--from", "bbcode", "--format", "mybb"}, ViaEditor::NotOffered);
+  ASSERT_TRUE(parsedPost);
+  EXPECT_EQ(describe(*parsedPost), "in=- out=- options=+CR+A format=mybb from=bbcode");
+  EXPECT_TRUE(parse({"--engine", "a.rtf"}, ViaEditor::NotOffered));
 }
 
 TEST(CommandLine, ViaEditorIsAnOptionOnlyWhereItIsOffered) {
@@ -144,12 +171,23 @@ TEST(CommandLine, ViaEditorIsAnOptionOnlyWhereItIsOffered) {
 
 constexpr std::string_view kUsageHead = R"(Usage: quillmark-convert [OPTIONS] [FILE]
 
-Converts an RTF document to the compact forum HTML that "Copy to Web" puts on the
-clipboard. Reads FILE (Windows-1252 bytes), or standard input when FILE is absent or "-",
-and writes UTF-8 to standard output. With --from, FILE is a forum post instead.
+Writes the post that "Copy to Web" puts on the clipboard for FILE opened in the editor:
+an RTF document, a web page, or with --from a forum post. With --engine, the conversion
+engine alone turns the RTF into html. Reads FILE, or standard input when FILE is absent
+or "-", and writes UTF-8 to standard output.
 
 Options:
-  --format FORMAT   write the post in FORMAT (default html), one of the formats below
+)";
+constexpr std::string_view kUsageHeadEngineOnly = R"(Usage: quillmark-convert [OPTIONS] [FILE]
+
+Converts an RTF document to the compact forum HTML of the conversion engine. Reads FILE
+(Windows-1252 bytes), or standard input when FILE is absent or "-", and writes UTF-8 to
+standard output. With --from, FILE is a forum post, written in another forum's format.
+
+Options:
+)";
+constexpr std::string_view kUsageOptions =
+    R"(  --format FORMAT   write the post in FORMAT (default html), one of the formats below
   --from FORMAT     read FILE as a post in FORMAT (a BBCode format or markdown,
                     UTF-8) instead of RTF, and write --format's post from it
   --report          on standard error, one line per element the format cannot
@@ -162,10 +200,11 @@ Options:
                       -FF     drop font faces
   --raw             the converter's output as is, without the "Copy to Web" rewrites
                     (html only)
+  --engine          convert FILE's own RTF with the conversion engine alone,
+                    without opening it in the editor first (html only)
 )";
 constexpr std::string_view kUsageViaEditor =
-    R"(  --via-editor      open FILE in the editor first, and convert what the editor
-                    writes of it (reads RTF of any word processor)
+    R"(  --via-editor      open FILE in the editor first, as is done without --engine
 )";
 constexpr std::string_view kUsageTail =
     R"(  -o FILE           write to FILE instead; it is replaced only once all is written
@@ -188,10 +227,11 @@ written, 2 for a bad command line.
 )";
 
 TEST(CommandLine, UsageListsTheOptionsOnOffer) {
-  const std::string head(kUsageHead);
+  const std::string options(kUsageOptions);
   const std::string tail(kUsageTail);
-  EXPECT_EQ(cli::usage(ViaEditor::Offered), head + std::string(kUsageViaEditor) + tail);
-  EXPECT_EQ(cli::usage(ViaEditor::NotOffered), head + tail);
+  EXPECT_EQ(cli::usage(ViaEditor::Offered),
+            std::string(kUsageHead) + options + std::string(kUsageViaEditor) + tail);
+  EXPECT_EQ(cli::usage(ViaEditor::NotOffered), std::string(kUsageHeadEngineOnly) + options + tail);
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ TEST(Driver, ForeignRtfNotice) {
       EXPECT_EQ(notice, "") << encodeUtf8(rtf);
     } else {
       EXPECT_NE(notice.find(sign), std::string::npos) << notice;
-      EXPECT_TRUE(notice.ends_with("--via-editor converts it in full")) << notice;
+      EXPECT_TRUE(notice.ends_with("without --engine it is converted in full")) << notice;
       EXPECT_EQ(notice.find('\n'), std::string::npos) << notice;
     }
   }

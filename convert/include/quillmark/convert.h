@@ -111,9 +111,9 @@ std::string rewriteForWeb(std::string html);
 //     "\pgdsctbl", "\upr".
 // Returns one line for the user, UTF-8, with no program name in front and no line end, such
 // as "the document was written by LibreOffice/7.3, whose RTF this converter reads only in
-// part: some text may be lost; --via-editor converts it in full"; empty for the edit
-// control's RTF. quillmark-convert prints it on standard error, after its name, when it
-// converts without --via-editor; the output stays the engine's. One pass, stopping at the
+// part: some text may be lost; without --engine it is converted in full"; empty for the
+// edit control's RTF. quillmark-convert prints it on standard error, after its name, when
+// --engine converts; the output stays the engine's. One pass, stopping at the
 // first sign.
 std::string foreignRtfNotice(std::u16string_view rtf);
 // The same for a document's Windows-1252 bytes.

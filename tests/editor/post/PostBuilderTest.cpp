@@ -3,8 +3,10 @@
 // copy; what the status bar and the preview's header say about a post.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLocale>
 #include <QMimeData>
+#include <QProcess>
 #include <QString>
 #include <thread>
 
@@ -236,3 +238,39 @@ TEST(PostBuilder, TheBodysFaceAndSizeAreTheForumsOwn) {
 }
 
 }  // namespace
+
+// One road: quillmark-convert FILE --format F writes byte for byte what "Copy to Web" puts on
+// the clipboard for FILE opened in the window, whatever wrote the file.
+TEST(PostBuilder, TheConverterWritesWhatCopyToWebWritesForAnOpenedFile) {
+  const QDir source(QStringLiteral(QUILLMARK_SOURCE_DIR));
+  const QString files[] = {
+      u"examples/sample-post.rtf"_s,
+      u"examples/word-processor-post.rtf"_s,
+      u"tests/editor/fixtures/wordpad.rtf"_s,
+      u"tests/editor/fixtures/word.rtf"_s,
+      u"tests/editor/fixtures/libreoffice.rtf"_s,
+      u"tests/editor/fixtures/abiword-table.rtf"_s,
+      u"tests/editor/fixtures/pandoc.rtf"_s,
+      u"tests/editor/fixtures/web-page.html"_s,
+  };
+  Converter converter;
+  for (const QString &file : files) {
+    const QString path = source.filePath(file);
+    RichTextBox box;
+    QString error;
+    ASSERT_TRUE(box.loadFile(path, &error)) << file.toStdString() << ": " << error.toStdString();
+    for (const Format format : kEveryFormat) {
+      const MadePost made =
+          quillmark::post::makePost(converter, *box.document(), profileFor(format));
+      QProcess program;
+      const std::string_view name = formatName(format);
+      program.start(QStringLiteral(QUILLMARK_CONVERT),
+                    {u"--format"_s, QString::fromUtf8(name.data(), qsizetype(name.size())), path});
+      ASSERT_TRUE(program.waitForFinished(60000)) << file.toStdString();
+      EXPECT_EQ(program.exitCode(), 0) << file.toStdString();
+      EXPECT_EQ(QString::fromUtf8(program.readAllStandardOutput()).toStdString(),
+                made.text.toStdString())
+          << file.toStdString() << " as " << formatName(format);
+    }
+  }
+}
