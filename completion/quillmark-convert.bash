@@ -1,8 +1,8 @@
 # bash completion for quillmark-convert                                -*- shell-script -*-
 #
 # Options are read from the program's own --help, so that they never fall behind it; the
-# values of --format, --from and --options and the RTF files to convert are offered as well
-# (with --from, the post files).
+# values of --format, --from and --options and the documents to convert are offered as well
+# (RTF files and web pages; with --from, the post files).
 
 # The options "PROGRAM --help" lists: the words starting with "-" at the start of its least
 # indented option lines ("  -o FILE", "  --options STRING", "  -h, --help"); deeper lines
@@ -35,7 +35,7 @@ _quillmark_convert() {
   local i
   for ((i = 1; i < cword; i++)); do
     if [[ ${words[i]} == -- ]]; then
-      _filedir rtf
+      _filedir '@(rtf|htm|html)'
       return
     fi
   done
@@ -74,6 +74,6 @@ _quillmark_convert() {
       return
     fi
   done
-  _filedir rtf
+  _filedir '@(rtf|htm|html)'
 } &&
   complete -F _quillmark_convert quillmark-convert

@@ -28,7 +28,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/quillmark-completion.XXXXXX") || exit 1
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 mkdir posts
-touch post.rtf OLD.RTF notes.txt ./-dash.rtf
+touch post.rtf OLD.RTF notes.txt page.html ./-dash.rtf
 
 # What Tab offers at the end of LINE (the words after the program's name), sorted, one line.
 offers() {
@@ -59,13 +59,15 @@ done <<'CASES'
 --rep|--report
 --ve|--version
 --v|--version --via-editor
--|-- --format --from --help --options --raw --report --version --via-editor -o
+-|-- --engine --format --from --help --options --raw --report --version --via-editor -o
+--e|--engine
 --fr|--from
 --from |bbcode markdown mybb phpbb smf vbulletin xenforo
 --from phpbb |notes.txt posts
--o |-dash.rtf OLD.RTF notes.txt post.rtf posts
-|-dash.rtf OLD.RTF post.rtf posts
-p|post.rtf posts
+-o |-dash.rtf OLD.RTF notes.txt page.html post.rtf posts
+|-dash.rtf OLD.RTF page.html post.rtf posts
+pa|page.html
+po|post.rtf posts
 --raw po|post.rtf posts
 --options +|+CR +CR+A +CR-FF +F=
 --options=-|-FF

@@ -83,7 +83,8 @@ case $step in
     else
       fail "the installed converter failed on the sample post"
     fi
-    # --via-editor finds its helper in libexec, as the one in the build tree finds its own.
+    # The default road (spelt --via-editor here) finds its helper in libexec, as the one in
+    # the build tree finds its own; --engine needs no helper.
     if env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/quillmark-convert --via-editor "$sample" \
         >"$work/via.html" 2>"$work/err"; then
       "$built" --via-editor "$sample" >"$work/via-built.html" 2>/dev/null
@@ -92,6 +93,8 @@ case $step in
     else
       fail "the installed converter's --via-editor failed: $(cat "$work/err")"
     fi
+    env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/quillmark-convert --engine "$sample" >/dev/null ||
+      fail "the installed converter's --engine failed"
 
     if command -v man >/dev/null 2>&1; then
       for page in quillmark quillmark-convert; do
