@@ -3,6 +3,7 @@
 // writing in Files.cpp.
 #include "CommandLine.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #endif
 
 #include "quillmark/post.h"
+#include "quillmark/split.h"
 #include "quillmark/textfile.h"
 #include "quillmark/version.h"
 
@@ -31,16 +33,48 @@ Output convert(InputBytes rtf, const Arguments &args) {
   return output;
 }
 
+std::vector<Post> writePosts(const post::Model &model, const Arguments &args) {
+  if (!args.split) return {writePost(model, args.format)};
+  const std::size_t limit = args.limit != 0 ? args.limit : postLimit(args.format).characters;
+  return splitPost(model, args.format, {}, {limit, true});
+}
+
+namespace {
+
+// The output of posts: the one post's text, or the parts; the losses of all, each element
+// once with its counts added up.
+Output outputOf(std::vector<Post> posts, bool split) {
+  Output output;
+  for (Post &post : posts) {
+    for (const Loss &loss : post.losses) {
+      auto same = std::find_if(output.losses.begin(), output.losses.end(),
+                               [&](const Loss &had) { return had.element == loss.element; });
+      if (same == output.losses.end()) {
+        output.losses.insert(
+            std::upper_bound(output.losses.begin(), output.losses.end(), loss,
+                             [](const Loss &a, const Loss &b) { return a.element < b.element; }),
+            loss);
+      } else {
+        same->count += loss.count;
+      }
+    }
+    if (split) {
+      output.parts.push_back(std::move(post.text));
+    } else {
+      output.text = std::move(post.text);
+    }
+  }
+  return output;
+}
+
+}  // namespace
+
 Output convertFromPost(std::string_view bytes, const Arguments &args) {
   // The line ends that close the file are no part of the post: a document made of it ends at
   // its last line, as a post pasted into the editor does.
   std::u16string text = decodeText(bytes);
   while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r')) text.pop_back();
-  Post post = writePost(readPost(text, *args.from), args.format);
-  Output output;
-  output.text = std::move(post.text);
-  output.losses = std::move(post.losses);
-  return output;
+  return outputOf(writePosts(readPost(text, *args.from), args), args.split);
 }
 
 int run(int argc, char **argv, ReadViaEditor readViaEditor) {
@@ -70,11 +104,7 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     if (!args->viaEditor) return readInput(args->input);
     std::optional<ViaEditorDocument> written = readViaEditor(args->input, *args, argv);
     if (!written) return std::nullopt;
-    if (written->post) {
-      fromModel.emplace();
-      fromModel->text = std::move(written->post->text);
-      fromModel->losses = std::move(written->post->losses);
-    }
+    if (!written->posts.empty()) fromModel = outputOf(std::move(written->posts), args->split);
     return InputBytes(std::move(written->rtf));
   }();
   if (!rtf) return kIoFailure;
@@ -99,6 +129,7 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     const std::string lines = formatLosses(output.losses);
     std::fwrite(lines.data(), 1, lines.size(), stderr);
   }
+  if (args->split) return writeParts(args->output, output.parts) ? kSuccess : kIoFailure;
   return writeOutput(args->output, output) ? kSuccess : kIoFailure;
 }
 

@@ -7,11 +7,13 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Files.h"
 #include "Options.h"
 #include "quillmark/convert.h"
 #include "quillmark/formats.h"
+#include "quillmark/post.h"
 
 namespace quillmark::cli {
 
@@ -33,8 +35,12 @@ Output convertFromPost(std::string_view bytes, const Arguments &args);
 // the document's post model. Either is what "Copy to Web" makes of the document.
 struct ViaEditorDocument {
   std::string rtf;
-  std::optional<Post> post;
+  std::vector<Post> posts;  // the post, or with --split its parts; none for html
 };
+
+// The posts written from a model in the arguments' format: the post, or with --split its
+// parts within the limit asked for or the forum's own.
+std::vector<Post> writePosts(const post::Model &model, const Arguments &args);
 
 // How a program opens the document as the editor does; nothing after reporting a failure.
 // argv is the program's own command line.

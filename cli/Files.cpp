@@ -250,4 +250,29 @@ bool writeOutput(const std::string &path, const Output &html) {
   return writeFileWhole(path, html);
 }
 
+bool writeParts(const std::string &path, const std::vector<std::u16string> &parts) {
+  const std::string count = std::to_string(parts.size());
+  if (path == kStdio) {
+    Output all;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+      if (i > 0) {
+        const std::string line = "\n=== " + std::to_string(i + 1) + "/" + count + " ===\n";
+        all.text.append(line.begin(), line.end());
+      }
+      all.text += parts[i];
+    }
+    return writeOutput(path, all);
+  }
+  const std::filesystem::path whole(path);
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    std::filesystem::path numbered = whole;
+    numbered.replace_filename(whole.stem().string() + "." + std::to_string(i + 1) +
+                              whole.extension().string());
+    Output part;
+    part.text = parts[i];
+    if (!writeOutput(numbered.string(), part)) return false;
+  }
+  return true;
+}
+
 }  // namespace quillmark::cli

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "quillmark/formats.h"
 
@@ -51,6 +52,7 @@ std::optional<InputBytes> readInput(const std::string &path);
 struct Output {
   std::string utf8;
   std::u16string text;
+  std::vector<std::u16string> parts;  // a post in parts (--split): these instead of text
   LossReport losses;
 };
 
@@ -59,5 +61,9 @@ struct Output {
 // reporting the failure.
 bool writeStdout(std::string_view text);
 bool writeOutput(const std::string &path, const Output &output);
+// A post's parts: to standard output one after the other with a line between them that
+// names the next ("=== 2/3 ==="), or each to a file of its own numbered before the
+// extension (out.txt: out.1.txt, out.2.txt...). False after reporting a failure.
+bool writeParts(const std::string &path, const std::vector<std::u16string> &parts);
 
 }  // namespace quillmark::cli

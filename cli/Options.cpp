@@ -7,6 +7,7 @@
 #include <array>
 
 #include "Messages.h"
+#include "quillmark/split.h"
 
 namespace quillmark::cli {
 
@@ -83,6 +84,27 @@ constexpr std::array kOptions{
          QT_TRANSLATE_NOOP("cli", "open FILE in the editor first, as is done without --engine"),
          [](Arguments &a, std::string_view) { a.viaEditor = true; return std::string(); },
          true},
+  Option{"--split",      Takes::Nothing,        {},
+         QT_TRANSLATE_NOOP("cli", "a post longer than its forum takes in parts, each within the\n"
+         "limit and ended by \"(1/3)\", \"(2/3)\"...: with -o FILE in numbered\n"
+         "files (FILE.1.txt...), else one after the other, a line between them"),
+         [](Arguments &a, std::string_view) { a.split = true; return std::string(); }},
+  Option{"--limit",      Takes::Value,          "N",
+         QT_TRANSLATE_NOOP("cli", "with --split, the longest part, as the forum counts it\n"
+         "(default the forum's own limit, as it is installed)"),
+         [](Arguments &a, std::string_view v) {
+           std::size_t n = 0;
+           bool digits = !v.empty() && v.size() <= 9;
+           for (const char c : v) digits = digits && c >= '0' && c <= '9';
+           if (digits)
+             for (const char c : v) n = n * 10 + std::size_t(c - '0');
+           if (!digits || n == 0)
+             return withArgs(translated(QT_TRANSLATE_NOOP(
+                                 "cli", "--limit takes a number of characters: '%1' is none")),
+                             {v});
+           a.limit = n;
+           return std::string();
+         }},
   Option{"-o",           Takes::Value,          "FILE",
          QT_TRANSLATE_NOOP("cli", "write to FILE instead; it is replaced only once all is written"),
          [](Arguments &a, std::string_view v) { a.output = v; return std::string(); }},
@@ -220,6 +242,24 @@ std::optional<Arguments> parseArguments(std::span<char *const> args, ViaEditor v
     if (problem != nullptr)
       *problem = translated(
           QT_TRANSLATE_NOOP("cli", "--options are the engine's; they take no other --format"));
+    return std::nullopt;
+  }
+  if (parsed.limit != 0 && !parsed.split) {
+    if (problem != nullptr)
+      *problem = translated(QT_TRANSLATE_NOOP("cli", "--limit goes with --split"));
+    return std::nullopt;
+  }
+  if (parsed.split && parsed.format == Format::Html) {
+    if (problem != nullptr)
+      *problem = translated(QT_TRANSLATE_NOOP(
+          "cli", "--split cuts a post in a forum's markup: give a --format other than html"));
+    return std::nullopt;
+  }
+  if (parsed.split && parsed.limit == 0 && postLimit(parsed.format).characters == 0) {
+    if (problem != nullptr)
+      *problem = withArgs(translated(QT_TRANSLATE_NOOP(
+                              "cli", "%1 has no limit of its own: give --split a --limit")),
+                          {formatName(parsed.format)});
     return std::nullopt;
   }
   // Where the editor's components are built, every file is opened as the editor opens it, so

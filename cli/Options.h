@@ -28,6 +28,10 @@ struct Arguments {
   // FILE opened as the editor opens it and written as "Copy to Web" writes it: what every
   // conversion does where the editor's components are built, unless engine.
   bool viaEditor = false;
+  // The post in parts, none longer than `limit` as the forum counts it (0: the forum's own
+  // limit), each ended by its "(1/3)" mark.
+  bool split = false;
+  std::size_t limit = 0;
   bool help = false;
   bool version = false;
 };
@@ -37,7 +41,8 @@ enum class ViaEditor : bool { NotOffered, Offered };
 
 // Returns nothing when the command line is bad: an unknown option, an option without its
 // argument, an unknown format, --raw or --engine with a format other than html, --from html,
-// --from with --raw or --engine, --engine with --via-editor, a format other than html of RTF
+// --from with --raw or --engine, --engine with --via-editor, --split of html or without a
+// limit where the forum has none, --limit without --split, a format other than html of RTF
 // or html of a post where the editor's components are not offered (the engine makes html
 // from RTF alone), or more than one input file. After "--" every argument is a file name. When the
 // fault is more than the usage shows (an unknown format), problem, if given, receives a line that

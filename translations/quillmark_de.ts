@@ -1540,7 +1540,7 @@ Lesen als BBCode von:</translation>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../cli/Options.cpp" line="+33"/>
+        <location filename="../cli/Options.cpp" line="+34"/>
         <source>write the post in FORMAT (default html), one of the formats below</source>
         <translation>den Beitrag im Format FORMAT schreiben (Standard: html), eines der unten genannten Formate</translation>
     </message>
@@ -1603,7 +1603,7 @@ ohne es zuerst im Editor zu öffnen (nur html)</translation>
         <translation>FILE zuerst im Editor öffnen, wie es ohne --engine geschieht</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+40"/>
         <source>Usage: quillmark-convert [OPTIONS] [FILE]
 
 Writes the post that &quot;Copy to Web&quot; puts on the clipboard for FILE opened in the editor:
@@ -1649,7 +1649,28 @@ Optionen:
         <translation>stattdessen in FILE schreiben; die Datei wird erst ersetzt, wenn alles geschrieben ist</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-21"/>
+        <source>a post longer than its forum takes in parts, each within the
+limit and ended by &quot;(1/3)&quot;, &quot;(2/3)&quot;...: with -o FILE in numbered
+files (FILE.1.txt...), else one after the other, a line between them</source>
+        <translation>einen Beitrag, der länger ist, als sein Forum annimmt, in Teilen, jeder
+innerhalb der Grenze und mit &quot;(1/3)&quot;, &quot;(2/3)&quot;... am Ende: mit -o FILE in
+nummerierten Dateien (FILE.1.txt...), sonst nacheinander, eine Zeile dazwischen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>with --split, the longest part, as the forum counts it
+(default the forum&apos;s own limit, as it is installed)</source>
+        <translation>mit --split die längste Länge eines Teils, wie das Forum sie zählt
+(Standard: die Grenze des Forums, wie es installiert wird)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--limit takes a number of characters: &apos;%1&apos; is none</source>
+        <translation>--limit erwartet eine Zahl von Zeichen: &apos;%1&apos; ist keine</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>show this help and exit</source>
         <translation>diese Hilfe anzeigen und beenden</translation>
     </message>
@@ -1695,12 +1716,27 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>--engine liefert nur html: die anderen Formate entstehen aus dem Dokument des Editors</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>--options are the engine&apos;s; they take no other --format</source>
         <translation>--options gehören zur Umwandlungsmaschine; sie lassen kein anderes --format zu</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
+        <source>--limit goes with --split</source>
+        <translation>--limit gehört zu --split</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--split cuts a post in a forum&apos;s markup: give a --format other than html</source>
+        <translation>--split teilt einen Beitrag im Markup eines Forums: geben Sie ein anderes --format als html an</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 has no limit of its own: give --split a --limit</source>
+        <translation>%1 hat keine eigene Grenze: geben Sie --split ein --limit mit</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>this build makes html only: the other formats are made from the editor&apos;s document, which it does not have</source>
         <translation>dieser Build erzeugt nur html: die anderen Formate entstehen aus dem Dokument des Editors, das er nicht hat</translation>
     </message>

@@ -1540,7 +1540,7 @@ Leerlo como el BBCode de:</translation>
         <translation>entrada estándar</translation>
     </message>
     <message>
-        <location filename="../cli/Options.cpp" line="+33"/>
+        <location filename="../cli/Options.cpp" line="+34"/>
         <source>write the post in FORMAT (default html), one of the formats below</source>
         <translation>escribe el mensaje en FORMAT (html de forma predeterminada), uno de los formatos siguientes</translation>
     </message>
@@ -1603,7 +1603,7 @@ sin abrirlo antes en el editor (solo html)</translation>
         <translation>abre FILE primero en el editor, como se hace sin --engine</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+40"/>
         <source>Usage: quillmark-convert [OPTIONS] [FILE]
 
 Writes the post that &quot;Copy to Web&quot; puts on the clipboard for FILE opened in the editor:
@@ -1648,7 +1648,28 @@ Opciones:
         <translation>escribe en FILE en su lugar; solo se reemplaza cuando todo está escrito</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-21"/>
+        <source>a post longer than its forum takes in parts, each within the
+limit and ended by &quot;(1/3)&quot;, &quot;(2/3)&quot;...: with -o FILE in numbered
+files (FILE.1.txt...), else one after the other, a line between them</source>
+        <translation>un mensaje más largo de lo que admite su foro, en partes, cada una dentro del
+límite y terminada en &quot;(1/3)&quot;, &quot;(2/3)&quot;...: con -o FILE en archivos
+numerados (FILE.1.txt...), si no una tras otra, con una línea entre ellas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>with --split, the longest part, as the forum counts it
+(default the forum&apos;s own limit, as it is installed)</source>
+        <translation>con --split, la longitud máxima de una parte, contada como la cuenta el foro
+(por omisión el límite propio del foro, tal como se instala)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--limit takes a number of characters: &apos;%1&apos; is none</source>
+        <translation>--limit espera un número de caracteres: &apos;%1&apos; no lo es</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>show this help and exit</source>
         <translation>muestra esta ayuda y sale</translation>
     </message>
@@ -1694,12 +1715,27 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>--engine solo da html: los demás formatos se hacen a partir del documento del editor</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>--options are the engine&apos;s; they take no other --format</source>
         <translation>--options son del motor; no admiten otro --format</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
+        <source>--limit goes with --split</source>
+        <translation>--limit va con --split</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--split cuts a post in a forum&apos;s markup: give a --format other than html</source>
+        <translation>--split corta un mensaje en el marcado de un foro: indique un --format distinto de html</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 has no limit of its own: give --split a --limit</source>
+        <translation>%1 no tiene límite propio: dé a --split un --limit</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>this build makes html only: the other formats are made from the editor&apos;s document, which it does not have</source>
         <translation>esta compilación solo produce html: los demás formatos se hacen a partir del documento del editor, que no tiene</translation>
     </message>

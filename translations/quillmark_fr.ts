@@ -1540,7 +1540,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
         <translation>l’entrée standard</translation>
     </message>
     <message>
-        <location filename="../cli/Options.cpp" line="+33"/>
+        <location filename="../cli/Options.cpp" line="+34"/>
         <source>write the post in FORMAT (default html), one of the formats below</source>
         <translation>écrire le message au format FORMAT (html par défaut), l’un des formats ci-dessous</translation>
     </message>
@@ -1603,7 +1603,7 @@ sans l’ouvrir d’abord dans l’éditeur (html seulement)</translation>
         <translation>ouvrir d’abord FILE dans l’éditeur, comme sans --engine</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+40"/>
         <source>Usage: quillmark-convert [OPTIONS] [FILE]
 
 Writes the post that &quot;Copy to Web&quot; puts on the clipboard for FILE opened in the editor:
@@ -1613,14 +1613,14 @@ or &quot;-&quot;, and writes UTF-8 to standard output.
 
 Options:
 </source>
-        <translation>Utilisation : quillmark-convert [OPTIONS] [FILE]
+        <translation>Utilisation&#xa0;: quillmark-convert [OPTIONS] [FILE]
 
 Écrit le message que &quot;Copier pour le Web&quot; met dans le presse-papiers pour FILE ouvert dans
-l’éditeur : un document RTF, une page web ou, avec --from, un message de forum. Avec
+l’éditeur&#xa0;: un document RTF, une page web ou, avec --from, un message de forum. Avec
 --engine, le seul moteur de conversion fait du RTF du html. Lit FILE, ou l’entrée standard
 si FILE manque ou vaut &quot;-&quot;, et écrit de l’UTF-8 sur la sortie standard.
 
-Options :
+Options&#xa0;:
 </translation>
     </message>
     <message>
@@ -1633,14 +1633,14 @@ standard output. With --from, FILE is a forum post, written in another forum&apo
 
 Options:
 </source>
-        <translation>Utilisation : quillmark-convert [OPTIONS] [FILE]
+        <translation>Utilisation&#xa0;: quillmark-convert [OPTIONS] [FILE]
 
 Convertit un document RTF vers le HTML compact de forum du moteur de conversion. Lit FILE
 (octets Windows-1252), ou l’entrée standard si FILE manque ou vaut &quot;-&quot;, et écrit de l’UTF-8
 sur la sortie standard. Avec --from, FILE est un message de forum, écrit dans le format d’un
 autre forum.
 
-Options :
+Options&#xa0;:
 </translation>
     </message>
     <message>
@@ -1649,7 +1649,28 @@ Options :
         <translation>écrire plutôt dans FILE&#xa0;; il n’est remplacé qu’une fois tout écrit</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-21"/>
+        <source>a post longer than its forum takes in parts, each within the
+limit and ended by &quot;(1/3)&quot;, &quot;(2/3)&quot;...: with -o FILE in numbered
+files (FILE.1.txt...), else one after the other, a line between them</source>
+        <translation>un message plus long que ce que son forum accepte, en parties, chacune dans
+la limite et terminée par &quot;(1/3)&quot;, &quot;(2/3)&quot;... : avec -o FILE dans des
+fichiers numérotés (FILE.1.txt...), sinon l’une après l’autre, une ligne entre elles</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>with --split, the longest part, as the forum counts it
+(default the forum&apos;s own limit, as it is installed)</source>
+        <translation>avec --split, la longueur maximale d’une partie, comptée comme le forum la compte
+(par défaut la limite du forum, tel qu’il s’installe)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--limit takes a number of characters: &apos;%1&apos; is none</source>
+        <translation>--limit attend un nombre de caractères : &apos;%1&apos; n’en est pas un</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>show this help and exit</source>
         <translation>afficher cette aide et quitter</translation>
     </message>
@@ -1682,27 +1703,42 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+9"/>
         <source>--engine and --via-editor are two ways of reading FILE; give one of them</source>
-        <translation>--engine et --via-editor sont deux façons de lire FILE ; donnez-en une</translation>
+        <translation>--engine et --via-editor sont deux façons de lire FILE&#xa0;; donnez-en une</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--engine reads RTF; it takes no --from</source>
-        <translation>--engine lit du RTF ; il n’accepte pas --from</translation>
+        <translation>--engine lit du RTF&#xa0;; il n’accepte pas --from</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--engine gives html only: the other formats are made from the editor&apos;s document</source>
-        <translation>--engine ne donne que du html : les autres formats sont faits à partir du document de l’éditeur</translation>
+        <translation>--engine ne donne que du html&#xa0;: les autres formats sont faits à partir du document de l’éditeur</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>--options are the engine&apos;s; they take no other --format</source>
-        <translation>--options sont celles du moteur ; elles n’acceptent pas d’autre --format</translation>
+        <translation>--options sont celles du moteur&#xa0;; elles n’acceptent pas d’autre --format</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
+        <source>--limit goes with --split</source>
+        <translation>--limit va avec --split</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--split cuts a post in a forum&apos;s markup: give a --format other than html</source>
+        <translation>--split coupe un message dans le balisage d’un forum : donnez un --format autre que html</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 has no limit of its own: give --split a --limit</source>
+        <translation>%1 n’a pas de limite propre : donnez à --split une --limit</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>this build makes html only: the other formats are made from the editor&apos;s document, which it does not have</source>
-        <translation>cette version ne produit que du html : les autres formats sont faits à partir du document de l’éditeur, qu’elle n’a pas</translation>
+        <translation>cette version ne produit que du html&#xa0;: les autres formats sont faits à partir du document de l’éditeur, qu’elle n’a pas</translation>
     </message>
     <message>
         <location line="+29"/>

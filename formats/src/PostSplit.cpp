@@ -135,6 +135,18 @@ Model build(const std::vector<Piece>& pieces, std::size_t first, std::size_t las
   while (!model.blocks.empty() && empty(model.blocks.back())) model.blocks.pop_back();
   const auto lead = std::find_if_not(model.blocks.begin(), model.blocks.end(), empty);
   model.blocks.erase(model.blocks.begin(), lead);
+  // A paragraph cut at a line's end ends the part without that line end.
+  Block* leaf = model.blocks.empty() ? nullptr : &model.blocks.back();
+  while (leaf != nullptr && post::isContainer(leaf->kind))
+    leaf = leaf->children.empty() ? nullptr : &leaf->children.back();
+  if (leaf != nullptr && leaf->kind != BlockKind::Code) {
+    while (!leaf->runs.empty() && leaf->runs.back().isText()) {
+      std::u16string& text = leaf->runs.back().text;
+      while (!text.empty() && isSpace(text.back())) text.pop_back();
+      if (!text.empty()) break;
+      leaf->runs.pop_back();
+    }
+  }
   return model;
 }
 
@@ -210,6 +222,14 @@ class Splitter {
                     : formats::emitBbcode(model, normal_, dialect_, tables, losses);
     post.losses = losses.report();
     return post;
+  }
+
+  // A run's style that is the post's normal text.
+  post::Style normalStyle() const {
+    post::Style style;
+    style.face = normal_.face;
+    style.size = normal_.size == formats::kPageSize ? 0 : post::percentOfHtmlSize(normal_.size);
+    return style;
   }
 
   std::size_t length(const Model& model) const { return forumLength(write(model).text, format_); }
@@ -376,16 +396,20 @@ std::u16string mark(std::size_t part, std::size_t parts) {
   return std::u16string(text.begin(), text.end());
 }
 
-// A paragraph of plain text at the model's end.
-void addParagraph(Model& model, std::u16string text) {
+// A paragraph of plain text at the model's end, in `style`.
+void addParagraph(Model& model, std::u16string text, const post::Style& style) {
   Block& paragraph = model.blocks.emplace_back();
   Run run;
   run.text = std::move(text);
+  run.style = style;
   paragraph.runs.push_back(std::move(run));
 }
 
-void addMark(Model& model, std::size_t part, std::size_t parts) {
-  addParagraph(model, mark(part, parts));
+// The mark that ends a part, a line of its own after an empty one, in the post's normal
+// text so that it takes no markup.
+void addMark(Model& model, std::size_t part, std::size_t parts, const post::Style& normal) {
+  model.blocks.emplace_back();
+  addParagraph(model, mark(part, parts), normal);
 }
 
 }  // namespace
@@ -440,9 +464,9 @@ std::vector<Post> splitPost(const post::Model& model, Format format, const PostO
       std::size_t most = 9;
       for (std::size_t d = 1; d < digits; ++d) most = most * 10 + 9;
       Model unmarked;
-      addParagraph(unmarked, std::u16string(1, u'x'));
+      addParagraph(unmarked, std::u16string(1, u'x'), splitter.normalStyle());
       Model marked = unmarked;
-      addMark(marked, most, most);
+      addMark(marked, most, most, splitter.normalStyle());
       markRoom = splitter.length(marked) - splitter.length(unmarked);
     }
     const std::size_t room = split.limit > markRoom ? split.limit - markRoom : 1;
@@ -469,7 +493,7 @@ std::vector<Post> splitPost(const post::Model& model, Format format, const PostO
   std::size_t first = 0;
   for (const std::size_t end : ends) {
     Model part = build(splitter.pieces(), first, end);
-    if (split.marks) addMark(part, parts.size() + 1, ends.size());
+    if (split.marks) addMark(part, parts.size() + 1, ends.size(), splitter.normalStyle());
     parts.push_back(splitter.write(part));
     first = end;
   }

@@ -1,8 +1,12 @@
 // The converter programs' command line: what each argument list parses to or that it is
 // refused, with and without --via-editor on offer, and the usage text word for word.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,6 +35,8 @@ std::string describe(const cli::Arguments &a) {
   if (a.raw) text += " raw";
   if (a.engine) text += " engine";
   if (a.viaEditor) text += " via";
+  if (a.split) text += " split";
+  if (a.limit != 0) text += " limit=" + std::to_string(a.limit);
   if (a.help) text += " help";
   if (a.version) text += " version";
   return text;
@@ -63,6 +69,11 @@ TEST(CommandLine, ArgumentsParseToTheirFields) {
        "in=- out=- options=+CR+A format=xenforo from=markdown via"},
       {{"--from", "smf", "--via-editor"}, "in=- out=- options=+CR+A from=smf via"},
       {{"--from", "smf"}, "in=- out=- options=+CR+A from=smf via"},
+      {{"--format", "phpbb", "--split"}, "in=- out=- options=+CR+A format=phpbb via split"},
+      {{"--format=mybb", "--split", "--limit", "5000"},
+       "in=- out=- options=+CR+A format=mybb via split limit=5000"},
+      {{"--format", "bbcode", "--split", "--limit=20"},
+       "in=- out=- options=+CR+A format=bbcode via split limit=20"},
       // ...unless the engine is asked for, on its own or for its raw output.
       {{"--engine", "a"}, "in=a out=- options=+CR+A engine"},
       {{"--engine", "--options", "-FF"}, "in=- out=- options=-FF engine"},
@@ -123,6 +134,10 @@ TEST(CommandLine, AFaultInAValueSaysWhatItIs) {
        "--engine gives html only: the other formats are made from the editor's document"},
       {{"--options", "-FF", "--format", "phpbb"},
        "--options are the engine's; they take no other --format"},
+      {{"--split", "--format", "phpbb", "--limit", "0"},
+       "--limit takes a number of characters: '0' is none"},
+      {{"--split", "--format", "phpbb", "--limit", "-5"},
+       "--limit takes a number of characters: '-5' is none"},
   };
   for (const auto &row : rows) {
     std::vector<std::string> storage(row.args.begin(), row.args.end());
@@ -207,7 +222,12 @@ constexpr std::string_view kUsageViaEditor =
     R"(  --via-editor      open FILE in the editor first, as is done without --engine
 )";
 constexpr std::string_view kUsageTail =
-    R"(  -o FILE           write to FILE instead; it is replaced only once all is written
+    R"usage(  --split           a post longer than its forum takes in parts, each within the
+                    limit and ended by "(1/3)", "(2/3)"...: with -o FILE in numbered
+                    files (FILE.1.txt...), else one after the other, a line between them
+  --limit N         with --split, the longest part, as the forum counts it
+                    (default the forum's own limit, as it is installed)
+  -o FILE           write to FILE instead; it is replaced only once all is written
   --help            show this help and exit
   --version         show the version and exit
   --                end of options: what follows is FILE, even if it starts with "-"
@@ -224,7 +244,7 @@ Formats:
 
 Exit status: 0 on success, 1 when the input cannot be read or the output cannot be
 written, 2 for a bad command line.
-)";
+)usage";
 
 TEST(CommandLine, UsageListsTheOptionsOnOffer) {
   const std::string options(kUsageOptions);
@@ -235,3 +255,35 @@ TEST(CommandLine, UsageListsTheOptionsOnOffer) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string contents(const std::filesystem::path &path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+}  // namespace
+
+// A post's parts to a file: each in a file of its own, numbered before the extension.
+TEST(CommandLine, PartsGoToNumberedFiles) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("quillmark-parts-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::vector<std::u16string> parts{u"one (1/2)", u"caf\u00e9 (2/2)"};
+  const struct {
+    std::string name;
+    std::vector<std::string> files;
+  } rows[] = {
+      {"post.txt", {"post.1.txt", "post.2.txt"}},
+      {"post", {"post.1", "post.2"}},
+      {"report.final.md", {"report.final.1.md", "report.final.2.md"}},
+  };
+  for (const auto &row : rows) {
+    ASSERT_TRUE(cli::writeParts((dir / row.name).string(), parts)) << row.name;
+    EXPECT_FALSE(std::filesystem::exists(dir / row.name)) << row.name;
+    EXPECT_EQ(contents(dir / row.files[0]), "one (1/2)") << row.name;
+    EXPECT_EQ(contents(dir / row.files[1]), "caf\xc3\xa9 (2/2)") << row.name;
+  }
+  std::filesystem::remove_all(dir);
+}

@@ -59,7 +59,7 @@ done <<'CASES'
 --rep|--report
 --ve|--version
 --v|--version --via-editor
--|-- --engine --format --from --help --options --raw --report --version --via-editor -o
+-|-- --engine --format --from --help --limit --options --raw --report --split --version --via-editor -o
 --e|--engine
 --fr|--from
 --from |bbcode markdown mybb phpbb smf vbulletin xenforo
