@@ -3,17 +3,21 @@
 // decoded RTF); `Post/<format>` is that plus convertPost in the format, so Post/html against
 // Engine is the cost of the identity and Post/phpbb or Post/markdown against Engine that of
 // the reader and an emitter. `Emit/<format>` and `Check/<format>` are convertPost and
-// checkPost alone, on the fragment. Every benchmark counts the RTF document's bytes, so the
-// speeds compare directly with each other and with quillmark-bench.
+// checkPost alone, on the fragment. `Split/<format>` cuts the post read back from its own
+// markup into parts within the forum's limit as installed. Every benchmark counts the RTF
+// document's bytes, so the speeds compare directly with each other and with quillmark-bench.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "post_generator.h"
 #include "quillmark/convert.h"
 #include "quillmark/formats.h"
+#include "quillmark/post.h"
+#include "quillmark/split.h"
 
 namespace {
 
@@ -82,6 +86,17 @@ void CheckIn(benchmark::State& state, Format format) {
   countBytes(state, doc);
 }
 
+void SplitIn(benchmark::State& state, Format format) {
+  const Document& doc = document(state.range(0));
+  const post::Model model = readPost(convertPost(doc.web, format).text, format);
+  const SplitOptions split{postLimit(format).characters, true};
+  for (auto _ : state) {
+    std::vector<Post> parts = splitPost(model, format, {}, split);
+    benchmark::DoNotOptimize(parts.data());
+  }
+  countBytes(state, doc);
+}
+
 }  // namespace
 
 BENCHMARK(Engine)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
@@ -99,5 +114,8 @@ BENCHMARK_CAPTURE(EmitIn, markdown, Format::Markdown)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(CheckIn, phpbb, Format::Phpbb)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(CheckIn, markdown, Format::Markdown)->Arg(10)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(SplitIn, xenforo, Format::Xenforo)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SplitIn, phpbb, Format::Phpbb)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

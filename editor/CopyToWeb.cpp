@@ -70,8 +70,12 @@ void QuillmarkMain::copyToWeb() {
 
   // The whole document, whatever its length, written straight from it.
   post::MadePost made = post::makePost(converter_, *box_->document(), profiles_->current());
-  const QString report = post::postReport(made);
-  const QString text = made.text;
+  // A post too long for its forum is copied a part at a time, the first now.
+  parts_ = made.parts;
+  partCopied_ = 0;
+  partFormat_ = made.parts.empty() ? QString() : post::partReport(made, 0);
+  const QString report = made.parts.empty() ? post::postReport(made) : partFormat_;
+  const QString text = made.parts.empty() ? made.text : made.parts.front();
   // A post written from the model is checked against the model; the html post, the engine's,
   // against the text the engine was given.
   QString checkedText = made.model ? QString() : engineText(*box_->document());
@@ -81,7 +85,38 @@ void QuillmarkMain::copyToWeb() {
   // was: selecting all does not bring the insertion point into view, so the text need not be
   // laid out to its end.
   box_->selectAll();
+  offerNextPart();
+  if (!parts_.empty()) {
+    statusBar()->showMessage(
+        tr("Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next").arg(report));
+    return;
+  }
   statusBar()->showMessage(tr("Copied %1").arg(report), kStatusMilliseconds);
+}
+
+void QuillmarkMain::copyNextPart() {
+  if (partCopied_ + 1 >= parts_.size()) {
+    statusBar()->showMessage(tr("No part is left to copy: Copy to Web copies the post"),
+                             kStatusMilliseconds);
+    return;
+  }
+  ++partCopied_;
+  QGuiApplication::clipboard()->setText(parts_[partCopied_]);
+  const bool last = partCopied_ + 1 == parts_.size();
+  const QString which = tr("part %1 of %2 (%3 characters)")
+                            .arg(QLocale().toString(qulonglong(partCopied_ + 1)),
+                                 QLocale().toString(qulonglong(parts_.size())),
+                                 QLocale().toString(parts_[partCopied_].size()));
+  statusBar()->showMessage(
+      last ? tr("Copied %1, the last").arg(which)
+           : tr("Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next").arg(which));
+  offerNextPart();
+}
+
+void QuillmarkMain::offerNextPart() {
+  const bool remain = partCopied_ + 1 < parts_.size();
+  nextPart_->setVisible(remain);
+  if (QAction *action = toolAction(u"miCopyNextPart"_s)) action->setEnabled(remain);
 }
 
 void QuillmarkMain::convertClipboard() {
@@ -138,6 +173,9 @@ void QuillmarkMain::buildPostAsBox() {
   postAs_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   connect(postAs_, &QComboBox::textActivated, this, [this](const QString &name) {
     profiles_->setCurrent(name);
+    // Parts copied for another forum are no parts of this one's post.
+    parts_.clear();
+    offerNextPart();
     post_->setToolTip(tr("Copy the post to the clipboard as %1 (Ctrl+Shift+C)")
                           .arg(qs(formatDisplayName(profiles_->current().format))));
   });

@@ -60,6 +60,10 @@ bool QuillmarkMain::mayDropDocument() {
 
 // The old document is gone (saved or discarded), and so is its draft.
 void QuillmarkMain::documentReplaced() {
+  // The parts of the post copied from the document before are no part of this one.
+  parts_.clear();
+  partCopied_ = 0;
+  offerNextPart();
   drafts_->remove();
   spelling_->documentReplaced();
   updateToolStates();

@@ -103,6 +103,13 @@ void QuillmarkMain::buildLayout() {
   connect(post_, &QPushButton::clicked, this, &QuillmarkMain::copyToWeb);
   auto *postShortcut = new QShortcut(QKeySequence(u"Ctrl+Shift+C"_s), this);
   connect(postShortcut, &QShortcut::activated, post_, &QPushButton::click);
+  // Beside it while a post in parts has parts left to copy; its key is the menu item's.
+  nextPart_ = new QPushButton(tr("Copy Ne&xt Part"), central);
+  nextPart_->setObjectName(u"cmdNextPart"_s);
+  nextPart_->setFont(QFont(qs(richtext::kDefaultFontName)));
+  nextPart_->setToolTip(tr("Copy the next part of the post (Ctrl+Alt+C)"));
+  nextPart_->setVisible(false);
+  connect(nextPart_, &QPushButton::clicked, this, &QuillmarkMain::copyNextPart);
 
   auto *bottom = new QHBoxLayout;
   for (int i = 0; i < 2; ++i) {
@@ -113,6 +120,7 @@ void QuillmarkMain::buildLayout() {
   bottom->addWidget(pictures_[0], 0, Qt::AlignLeft | Qt::AlignVCenter);
   bottom->addStretch(1);
   bottom->addWidget(post_, 0, Qt::AlignCenter);
+  bottom->addWidget(nextPart_, 0, Qt::AlignCenter);
   bottom->addStretch(1);
   bottom->addWidget(pictures_[1], 0, Qt::AlignRight | Qt::AlignVCenter);
 
@@ -416,6 +424,7 @@ void QuillmarkMain::buildPreview() {
                                                        u"Quillmark"_s, problem);
                               }});
   preview_->attachAction(toolAction(u"miPreview"_s));
+  offerNextPart();
 }
 
 // The state follows the box's document; a file opened into the box comes as a new one.

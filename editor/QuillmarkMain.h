@@ -71,6 +71,11 @@ class QuillmarkMain : public QMainWindow {
   // "Copy to Web": the whole document on the clipboard as text, in the format of the forum
   // profile chosen under "Post as:"; the status bar says what was copied.
   void copyToWeb();
+  // "Copy Next Part": after "Copy to Web" copied the first part of a post too long for its
+  // forum, the next part on the clipboard; the status bar says which. Offered (in the Web
+  // menu and beside "Copy to Web") while parts remain.
+  void copyNextPart();
+  QPushButton &nextPartButton() const { return *nextPart_; }
   // "Convert Clipboard": the rich text on the clipboard (RTF, else HTML, else plain text)
   // replaced by its post in the chosen profile's format; the document is left alone.
   void convertClipboard();
@@ -219,6 +224,14 @@ class QuillmarkMain : public QMainWindow {
   richtext::RichTextBox *box_ = nullptr;
   QComboBox *fontSize_ = nullptr;
   QPushButton *post_ = nullptr;
+  QPushButton *nextPart_ = nullptr;  // "Copy Next Part", shown while parts remain
+  // The parts of the post "Copy to Web" copied last, the one copied last, and how they were
+  // made (the status bar names them).
+  std::vector<QString> parts_;
+  std::size_t partCopied_ = 0;
+  QString partFormat_;
+  // Shows or hides "Copy Next Part" as parts remain or not.
+  void offerNextPart();
   QComboBox *postAs_ = nullptr;
   std::unique_ptr<web::ProfileStore> profiles_;
   QLabel *pictures_[2] = {nullptr, nullptr};

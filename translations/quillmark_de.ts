@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+30"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+32"/>
         <source>bold</source>
         <translation>fett</translation>
     </message>
@@ -450,7 +450,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+120"/>
         <source>tables (1 shown as a code block)</source>
         <translation>Tabellen (1 als Codeblock dargestellt)</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>Post</name>
     <message>
-        <location line="-26"/>
+        <location line="-55"/>
         <source>%1 characters as %2</source>
         <translation>%1 Zeichen als %2</translation>
     </message>
@@ -479,13 +479,29 @@
     </message>
     <message>
         <location line="+7"/>
+        <location line="+14"/>
         <source>; not shown there: %1</source>
         <translation>; dort nicht dargestellt: %1</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-6"/>
+        <source>part %1 of %2 (%3 characters) as %4</source>
+        <translation>Teil %1 von %2 (%3 Zeichen) als %4</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>——— Part %1 of %2 ———</source>
+        <translation>——— Teil %1 von %2 ———</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>This forum does not show: %1</source>
         <translation>In diesem Forum nicht darstellbar: %1</translation>
+    </message>
+    <message>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+163"/>
+        <source>Part %1 of %2</source>
+        <translation>Teil %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -845,12 +861,12 @@ Lesen als BBCode von:</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="-58"/>
+        <location line="-59"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
@@ -1379,6 +1395,21 @@ Lesen als BBCode von:</translation>
         <location line="+0"/>
         <source>Convert the rich text on the clipboard into a post</source>
         <translation>Wandelt den formatierten Text in der Zwischenablage in einen Beitrag um</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy Ne&amp;xt Part</source>
+        <translation>Nächsten &amp;Teil kopieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy Next Part</source>
+        <translation>Nächsten Teil kopieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy the next part of a post too long for its forum</source>
+        <translation>Kopiert den nächsten Teil eines Beitrags, der für sein Forum zu lang ist</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1957,12 +1988,33 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Beitrag wird kopiert...</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
+        <location line="+20"/>
+        <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
+        <translation>%1 kopiert; „Nächsten Teil kopieren“ (Strg+Alt+C) kopiert den nächsten</translation>
+    </message>
+    <message>
+        <location line="-17"/>
         <source>Copied %1</source>
         <translation>Kopiert: %1</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>No part is left to copy: Copy to Web copies the post</source>
+        <translation>Es ist kein Teil mehr zu kopieren: „Fürs Web kopieren“ kopiert den Beitrag</translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>part %1 of %2 (%3 characters)</source>
+        <translation>Teil %1 von %2 (%3 Zeichen)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Copied %1, the last</source>
+        <translation>%1 kopiert, der letzte</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Converting the clipboard...</source>
         <translation>Zwischenablage wird umgewandelt...</translation>
     </message>
@@ -2002,7 +2054,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Wählt das Forum und damit das Format des Beitrags</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <location line="+11"/>
         <source>Copy the post to the clipboard as %1 (Ctrl+Shift+C)</source>
         <translation>Beitrag als %1 in die Zwischenablage kopieren (Ctrl+Shift+C)</translation>
@@ -2018,7 +2070,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Möchten Sie wirklich den gesamten Text löschen und neu beginnen?</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>The draft could not be restored.
 
 %1</source>
@@ -2130,7 +2182,17 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Beitrag als HTML in die Zwischenablage kopieren (Ctrl+Shift+C)</translation>
     </message>
     <message>
-        <location line="+209"/>
+        <location line="+6"/>
+        <source>Copy Ne&amp;xt Part</source>
+        <translation>Nächsten Tei&amp;l kopieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the next part of the post (Ctrl+Alt+C)</source>
+        <translation>Den nächsten Teil des Beitrags kopieren (Strg+Alt+C)</translation>
+    </message>
+    <message>
+        <location line="+208"/>
         <source>The draft could not be kept: %1</source>
         <translation>Der Entwurf konnte nicht gesichert werden: %1</translation>
     </message>
@@ -2383,7 +2445,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+191"/>
+        <location filename="../editor/preview/Preview.cpp" line="+198"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2563,7 +2625,17 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Ohne Tabellen erscheint eine Tabelle als Codeblock mit bündig ausgerichteten Spalten</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Number the &amp;parts of a long post</source>
+        <translation>Teile eines langen Beitrags &amp;nummerieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A post longer than the forum takes is copied in parts, each ending with its number, as &quot;(1/3)&quot;</source>
+        <translation>Ein Beitrag, der länger ist, als das Forum annimmt, wird in Teilen kopiert, jeder mit seiner Nummer am Ende, wie &quot;(1/3)&quot;</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>The profile&apos;s name, as &quot;Post as:&quot; lists it</source>
         <translation>Der Name des Profils, wie ihn „Beitrag für:“ auflistet</translation>
     </message>
@@ -2588,7 +2660,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Maximale Beitragslänge</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>&amp;Name:</source>
         <translation>&amp;Name:</translation>
     </message>
@@ -2608,7 +2680,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Maximale Beitrags&amp;länge:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>A&amp;dd</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
@@ -2643,7 +2715,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>%1 (mitgeliefert)</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>New forum</source>
         <translation>Neues Forum</translation>
     </message>

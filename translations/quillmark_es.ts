@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+30"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+32"/>
         <source>bold</source>
         <translation>negrita</translation>
     </message>
@@ -450,7 +450,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+120"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tablas (1 mostrada como bloque de código)</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>Post</name>
     <message>
-        <location line="-26"/>
+        <location line="-55"/>
         <source>%1 characters as %2</source>
         <translation>%1 caracteres como %2</translation>
     </message>
@@ -479,13 +479,29 @@
     </message>
     <message>
         <location line="+7"/>
+        <location line="+14"/>
         <source>; not shown there: %1</source>
         <translation>; el foro no muestra: %1</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-6"/>
+        <source>part %1 of %2 (%3 characters) as %4</source>
+        <translation>parte %1 de %2 (%3 caracteres) como %4</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>——— Part %1 of %2 ———</source>
+        <translation>——— Parte %1 de %2 ———</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>This forum does not show: %1</source>
         <translation>Este foro no muestra: %1</translation>
+    </message>
+    <message>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+163"/>
+        <source>Part %1 of %2</source>
+        <translation>Parte %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -845,12 +861,12 @@ Leerlo como el BBCode de:</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location line="-58"/>
+        <location line="-59"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
@@ -1379,6 +1395,21 @@ Leerlo como el BBCode de:</translation>
         <location line="+0"/>
         <source>Convert the rich text on the clipboard into a post</source>
         <translation>Convierte el texto enriquecido del portapapeles en un mensaje</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy Ne&amp;xt Part</source>
+        <translation>Copiar la parte si&amp;guiente</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy Next Part</source>
+        <translation>Copiar la parte siguiente</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy the next part of a post too long for its forum</source>
+        <translation>Copia la parte siguiente de un mensaje demasiado largo para su foro</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1956,12 +1987,33 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Copiando el mensaje...</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
+        <location line="+20"/>
+        <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
+        <translation>Copiada %1; Copiar la parte siguiente (Ctrl+Alt+C) copia la siguiente</translation>
+    </message>
+    <message>
+        <location line="-17"/>
         <source>Copied %1</source>
         <translation>Copiados %1</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>No part is left to copy: Copy to Web copies the post</source>
+        <translation>No queda ninguna parte por copiar: Copiar para la Web copia el mensaje</translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>part %1 of %2 (%3 characters)</source>
+        <translation>parte %1 de %2 (%3 caracteres)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Copied %1, the last</source>
+        <translation>Copiada %1, la última</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Converting the clipboard...</source>
         <translation>Convirtiendo el portapapeles...</translation>
     </message>
@@ -2001,7 +2053,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Elige el foro del mensaje y, con él, su formato</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <location line="+11"/>
         <source>Copy the post to the clipboard as %1 (Ctrl+Shift+C)</source>
         <translation>Copia el mensaje al portapapeles como %1 (Ctrl+Shift+C)</translation>
@@ -2017,7 +2069,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>¿Está seguro de que desea borrar todo el texto y empezar de nuevo?</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>The draft could not be restored.
 
 %1</source>
@@ -2129,7 +2181,17 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Copia el mensaje al portapapeles como HTML (Ctrl+Shift+C)</translation>
     </message>
     <message>
-        <location line="+209"/>
+        <location line="+6"/>
+        <source>Copy Ne&amp;xt Part</source>
+        <translation>Copiar la parte si&amp;guiente</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the next part of the post (Ctrl+Alt+C)</source>
+        <translation>Copiar la parte siguiente del mensaje (Ctrl+Alt+C)</translation>
+    </message>
+    <message>
+        <location line="+208"/>
         <source>The draft could not be kept: %1</source>
         <translation>No se pudo conservar el borrador: %1</translation>
     </message>
@@ -2382,7 +2444,7 @@ salida, 2 si la línea de órdenes es incorrecta.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+191"/>
+        <location filename="../editor/preview/Preview.cpp" line="+198"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2562,7 +2624,17 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Sin tablas, una tabla se publica como un bloque de código con las columnas alineadas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Number the &amp;parts of a long post</source>
+        <translation>Numerar las &amp;partes de un mensaje largo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A post longer than the forum takes is copied in parts, each ending with its number, as &quot;(1/3)&quot;</source>
+        <translation>Un mensaje más largo de lo que admite el foro se copia en partes, cada una terminada en su número, como &quot;(1/3)&quot;</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>The profile&apos;s name, as &quot;Post as:&quot; lists it</source>
         <translation>El nombre del perfil, tal como aparece en &quot;Publicar como:&quot;</translation>
     </message>
@@ -2587,7 +2659,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Mensaje más largo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>&amp;Name:</source>
         <translation>&amp;Nombre:</translation>
     </message>
@@ -2607,7 +2679,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Mensaje más &amp;largo:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>A&amp;dd</source>
         <translation>&amp;Añadir</translation>
     </message>
@@ -2642,7 +2714,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>%1 (predefinido)</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>New forum</source>
         <translation>Foro nuevo</translation>
     </message>

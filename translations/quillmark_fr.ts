@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+30"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+32"/>
         <source>bold</source>
         <translation>gras</translation>
     </message>
@@ -450,7 +450,7 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+120"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tableaux (1 affiché sous forme de bloc de code)</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>Post</name>
     <message>
-        <location line="-26"/>
+        <location line="-55"/>
         <source>%1 characters as %2</source>
         <translation>%1 caractères au format %2</translation>
     </message>
@@ -479,13 +479,29 @@
     </message>
     <message>
         <location line="+7"/>
+        <location line="+14"/>
         <source>; not shown there: %1</source>
         <translation>, mais le forum n’affiche pas&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-6"/>
+        <source>part %1 of %2 (%3 characters) as %4</source>
+        <translation>partie %1 sur %2 (%3 caractères) en %4</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>——— Part %1 of %2 ———</source>
+        <translation>——— Partie %1 sur %2 ———</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>This forum does not show: %1</source>
         <translation>Ce forum n’affiche pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+163"/>
+        <source>Part %1 of %2</source>
+        <translation>Partie %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -845,12 +861,12 @@ Le lire comme le BBCode de&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
     </message>
     <message>
-        <location line="-58"/>
+        <location line="-59"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
@@ -1382,6 +1398,21 @@ Le lire comme le BBCode de&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Copy Ne&amp;xt Part</source>
+        <translation>Copier la partie sui&amp;vante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy Next Part</source>
+        <translation>Copier la partie suivante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copy the next part of a post too long for its forum</source>
+        <translation>Copie la partie suivante d’un message trop long pour son forum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Forums...</source>
         <translation>&amp;Forums...</translation>
     </message>
@@ -1654,7 +1685,7 @@ Options&#xa0;:
 limit and ended by &quot;(1/3)&quot;, &quot;(2/3)&quot;...: with -o FILE in numbered
 files (FILE.1.txt...), else one after the other, a line between them</source>
         <translation>un message plus long que ce que son forum accepte, en parties, chacune dans
-la limite et terminée par &quot;(1/3)&quot;, &quot;(2/3)&quot;... : avec -o FILE dans des
+la limite et terminée par &quot;(1/3)&quot;, &quot;(2/3)&quot;...&#xa0;: avec -o FILE dans des
 fichiers numérotés (FILE.1.txt...), sinon l’une après l’autre, une ligne entre elles</translation>
     </message>
     <message>
@@ -1667,7 +1698,7 @@ fichiers numérotés (FILE.1.txt...), sinon l’une après l’autre, une ligne 
     <message>
         <location line="+9"/>
         <source>--limit takes a number of characters: &apos;%1&apos; is none</source>
-        <translation>--limit attend un nombre de caractères : &apos;%1&apos; n’en est pas un</translation>
+        <translation>--limit attend un nombre de caractères&#xa0;: &apos;%1&apos; n’en est pas un</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1728,12 +1759,12 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+5"/>
         <source>--split cuts a post in a forum&apos;s markup: give a --format other than html</source>
-        <translation>--split coupe un message dans le balisage d’un forum : donnez un --format autre que html</translation>
+        <translation>--split coupe un message dans le balisage d’un forum&#xa0;: donnez un --format autre que html</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 has no limit of its own: give --split a --limit</source>
-        <translation>%1 n’a pas de limite propre : donnez à --split une --limit</translation>
+        <translation>%1 n’a pas de limite propre&#xa0;: donnez à --split une --limit</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1957,12 +1988,33 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Copie du message...</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
+        <location line="+20"/>
+        <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
+        <translation>%1 copiée ; Copier la partie suivante (Ctrl+Alt+C) copie la suivante</translation>
+    </message>
+    <message>
+        <location line="-17"/>
         <source>Copied %1</source>
         <translation>Copié&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>No part is left to copy: Copy to Web copies the post</source>
+        <translation>Il ne reste aucune partie à copier : Copier pour le Web copie le message</translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>part %1 of %2 (%3 characters)</source>
+        <translation>partie %1 sur %2 (%3 caractères)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Copied %1, the last</source>
+        <translation>%1 copiée, la dernière</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Converting the clipboard...</source>
         <translation>Conversion du presse-papiers...</translation>
     </message>
@@ -2002,7 +2054,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Choisir le forum, et donc le format, du message</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <location line="+11"/>
         <source>Copy the post to the clipboard as %1 (Ctrl+Shift+C)</source>
         <translation>Copier le message dans le presse-papiers au format %1 (Ctrl+Shift+C)</translation>
@@ -2018,7 +2070,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Voulez-vous vraiment supprimer tout le texte et recommencer&#xa0;?</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>The draft could not be restored.
 
 %1</source>
@@ -2130,7 +2182,17 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Copier le message dans le presse-papiers au format HTML (Ctrl+Shift+C)</translation>
     </message>
     <message>
-        <location line="+209"/>
+        <location line="+6"/>
+        <source>Copy Ne&amp;xt Part</source>
+        <translation>Copier la partie sui&amp;vante</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the next part of the post (Ctrl+Alt+C)</source>
+        <translation>Copier la partie suivante du message (Ctrl+Alt+C)</translation>
+    </message>
+    <message>
+        <location line="+208"/>
         <source>The draft could not be kept: %1</source>
         <translation>Le brouillon n’a pas pu être conservé&#xa0;: %1</translation>
     </message>
@@ -2383,7 +2445,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+191"/>
+        <location filename="../editor/preview/Preview.cpp" line="+198"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2563,7 +2625,17 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Sans tableaux, un tableau est publié sous forme de bloc de code aux colonnes alignées</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Number the &amp;parts of a long post</source>
+        <translation>Numéroter les &amp;parties d’un long message</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A post longer than the forum takes is copied in parts, each ending with its number, as &quot;(1/3)&quot;</source>
+        <translation>Un message plus long que ce que le forum accepte est copié en parties, chacune terminée par son numéro, comme &quot;(1/3)&quot;</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>The profile&apos;s name, as &quot;Post as:&quot; lists it</source>
         <translation>Le nom du profil, tel que la liste &quot;Publier sur&#xa0;:&quot; l’affiche</translation>
     </message>
@@ -2588,7 +2660,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Longueur maximale</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>&amp;Name:</source>
         <translation>&amp;Nom&#xa0;:</translation>
     </message>
@@ -2608,7 +2680,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>&amp;Longueur maximale&#xa0;:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>A&amp;dd</source>
         <translation>A&amp;jouter</translation>
     </message>
@@ -2643,7 +2715,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>%1 (intégré)</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>New forum</source>
         <translation>Nouveau forum</translation>
     </message>

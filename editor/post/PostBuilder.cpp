@@ -6,11 +6,13 @@
 #include <QLocale>
 #include <QStringList>
 #include <QTextDocument>
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
 
 #include "DocumentPost.h"
+#include "quillmark/split.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfWriter.h"
 #include "web/Profiles.h"
@@ -138,6 +140,28 @@ MadePost makePost(Converter &converter, Snapshot snapshot, const web::Profile &p
     Post post = writePost(snapshot.model, snapshot.format, made.options);
     made.text = QString::fromStdU16String(post.text);
     made.losses = std::move(post.losses);
+    if (profile.limit > 0 && forumLength(post.text, snapshot.format) > std::size_t(profile.limit)) {
+      const std::vector<Post> parts = splitPost(snapshot.model, snapshot.format, made.options,
+                                                {std::size_t(profile.limit), profile.partMarks});
+      if (parts.size() > 1) {
+        for (const Post &part : parts) {
+          made.parts.push_back(QString::fromStdU16String(part.text));
+          // What only a part loses (a numbered list's start where the cut needs one).
+          for (const Loss &loss : part.losses) {
+            const bool known =
+                std::any_of(made.losses.begin(), made.losses.end(),
+                            [&](const Loss &had) { return had.element == loss.element; });
+            if (!known) {
+              made.losses.insert(std::upper_bound(made.losses.begin(), made.losses.end(), loss,
+                                                  [](const Loss &a, const Loss &b) {
+                                                    return a.element < b.element;
+                                                  }),
+                                 loss);
+            }
+          }
+        }
+      }
+    }
     made.model = std::move(snapshot.model);
   }
   return made;
@@ -163,6 +187,37 @@ QString postReport(const MadePost &post) {
     report += QCoreApplication::translate("Post", "; not shown there: %1").arg(lost.join(u", "_s));
   }
   return report;
+}
+
+QString partReport(const MadePost &post, std::size_t part) {
+  const QLocale locale;
+  QString report =
+      QCoreApplication::translate("Post", "part %1 of %2 (%3 characters) as %4")
+          .arg(locale.toString(qulonglong(part + 1)),
+               locale.toString(qulonglong(post.parts.size())),
+               locale.toString(post.parts[part].size()), qs(formatDisplayName(post.format)));
+  if (!post.losses.empty()) {
+    QStringList lost;
+    for (const Loss &loss : post.losses) lost << lostLine(loss);
+    report += QCoreApplication::translate("Post", "; not shown there: %1").arg(lost.join(u", "_s));
+  }
+  return report;
+}
+
+QString partsShown(const MadePost &post) {
+  if (post.parts.empty()) return post.text;
+  QString shown;
+  for (std::size_t i = 0; i < post.parts.size(); ++i) {
+    if (i > 0)
+      shown +=
+          u"\n\n"_s +
+          QCoreApplication::translate("Post", "\u2014\u2014\u2014 Part %1 of %2 \u2014\u2014\u2014")
+              .arg(i + 1)
+              .arg(post.parts.size()) +
+          u"\n\n"_s;
+    shown += post.parts[i];
+  }
+  return shown;
 }
 
 QString lossHeader(const LossReport &losses) {

@@ -12,6 +12,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "quillmark/convert.h"
 #include "quillmark/formats.h"
@@ -34,6 +35,10 @@ struct MadePost {
   QString profileName;
   int limit = 0;        // the profile's longest post, in characters; 0 for none
   PostOptions options;  // what the forum takes beyond its format (tables)
+  // A post longer than the profile's limit as the forum counts it: its parts, each within
+  // the limit, to be copied one after the other (text stays the whole post). Empty for a
+  // post within the limit, and for html, whose fragment has no model to cut.
+  std::vector<QString> parts;
 };
 
 // The document's whole RTF, in the dialect the engine reads.
@@ -57,6 +62,12 @@ MadePost makePost(Converter &converter, const QTextDocument &document, const web
 // "12,480 characters as phpBB BBCode", with how much too long it is and what the forum does
 // not show: the status-bar line after "Copied ".
 QString postReport(const MadePost &post);
+// For a post in parts, "part 1 of 3 (9,980 characters) as XenForo BBCode" and what the forum
+// does not show: the status-bar line after "Copied ". `part` counts from 0.
+QString partReport(const MadePost &post, std::size_t part);
+// The text the preview shows of a post in parts: the parts one after the other, a line
+// naming each ("——— Part 2 of 3 ———") between them; the post's text when it is whole.
+QString partsShown(const MadePost &post);
 
 // "This forum does not show: colour (3 runs), centring (1 paragraph)", or empty when the
 // post loses nothing.

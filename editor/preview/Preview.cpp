@@ -17,6 +17,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <utility>
 
 #include "LengthGauge.h"
@@ -157,7 +158,13 @@ void Preview::refresh() {
 }
 
 void Preview::show(PreviewContent &content) {
-  gauge_->setLength(int(content.post.text.size()), content.post.limit);
+  // A post in parts: the longest part against the limit.
+  qsizetype length = content.post.text.size();
+  if (!content.post.parts.empty()) {
+    length = 0;
+    for (const QString &part : content.post.parts) length = std::max(length, part.size());
+  }
+  gauge_->setLength(int(length), content.post.limit);
   if (content.rendered) {
     panel_->showContent(content);
     viewsGeneration_ = generation_;

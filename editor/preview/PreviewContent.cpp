@@ -5,6 +5,7 @@
 #include <cmark-gfm-core-extensions.h>
 #include <cmark-gfm.h>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <algorithm>
@@ -151,7 +152,24 @@ PreviewContent buildPreview(post::Snapshot snapshot, const web::Profile &profile
   if (!withViews) return content;
 
   content.rendered = std::make_unique<QTextDocument>();
-  content.rendered->setHtml(renderedHtml(content.post.text, profile.format));
+  if (content.post.parts.empty()) {
+    content.rendered->setHtml(renderedHtml(content.post.text, profile.format));
+  } else {
+    // A post in parts, as the forum shows each, a rule and the part's number between them.
+    QString html;
+    for (std::size_t i = 0; i < content.post.parts.size(); ++i) {
+      if (i > 0) {
+        html += u"<hr><p align=\"center\"><i>"_s +
+                QCoreApplication::translate("Post", "Part %1 of %2")
+                    .arg(i + 1)
+                    .arg(content.post.parts.size())
+                    .toHtmlEscaped() +
+                u"</i></p><hr>"_s;
+      }
+      html += renderedHtml(content.post.parts[i], profile.format);
+    }
+    content.rendered->setHtml(html);
+  }
 
   content.markup = std::make_unique<QTextDocument>();
   content.markup->setDefaultFont(style.font);
@@ -161,7 +179,7 @@ PreviewContent buildPreview(post::Snapshot snapshot, const web::Profile &profile
   auto *highlighter =
       new MarkupHighlighter(profile.format, style.markupColor, content.markup.get());
   Q_UNUSED(highlighter);
-  content.markup->setPlainText(content.post.text);
+  content.markup->setPlainText(post::partsShown(content.post));
   return content;
 }
 

@@ -74,6 +74,11 @@ QFormLayout *ForumsDialog::buildFields() {
   tables_ = new QCheckBox(tr("Forum shows &tables"), this);
   tables_->setObjectName(u"tables"_s);
   tables_->setToolTip(tr("Without tables, a table is posted as a code block of lined-up columns"));
+  partMarks_ = new QCheckBox(tr("Number the &parts of a long post"), this);
+  partMarks_->setObjectName(u"partMarks"_s);
+  partMarks_->setToolTip(
+      tr("A post longer than the forum takes is copied in parts, each ending with its number, "
+         "as \"(1/3)\""));
 
   name_->setAccessibleDescription(tr("The profile's name, as \"Post as:\" lists it"));
   address_->setAccessibleDescription(tr("The forum's web address"));
@@ -82,6 +87,7 @@ QFormLayout *ForumsDialog::buildFields() {
   // A spin box's field is a text control of its own to a screen reader.
   if (auto *field = limit_->findChild<QLineEdit *>()) field->setAccessibleName(tr("Longest post"));
   tables_->setAccessibleDescription(tables_->toolTip());
+  partMarks_->setAccessibleDescription(partMarks_->toolTip());
 
   auto *form = new QFormLayout;
   form->addRow(tr("&Name:"), name_);
@@ -89,6 +95,7 @@ QFormLayout *ForumsDialog::buildFields() {
   form->addRow(tr("&Format:"), format_);
   form->addRow(tr("&Longest post:"), limit_);
   form->addRow(QString(), tables_);
+  form->addRow(QString(), partMarks_);
   return form;
 }
 
@@ -139,9 +146,10 @@ void ForumsDialog::showChosen() {
   format_->setCurrentIndex(format_->findData(int(profile.format)));
   limit_->setValue(profile.limit);
   tables_->setChecked(profile.tables);
+  partMarks_->setChecked(profile.partMarks);
   for (QWidget *field : {static_cast<QWidget *>(name_), static_cast<QWidget *>(address_),
                          static_cast<QWidget *>(format_), static_cast<QWidget *>(limit_),
-                         static_cast<QWidget *>(tables_)})
+                         static_cast<QWidget *>(tables_), static_cast<QWidget *>(partMarks_)})
     field->setEnabled(!profile.builtIn);
   keep_->setEnabled(!profile.builtIn);
   remove_->setEnabled(!profile.builtIn);
@@ -153,6 +161,7 @@ bool ForumsDialog::readFields(Profile &profile) const {
   profile.format = Format(format_->currentData().toInt());
   profile.limit = limit_->value();
   profile.tables = tables_->isChecked();
+  profile.partMarks = partMarks_->isChecked();
   return !profile.name.isEmpty();
 }
 

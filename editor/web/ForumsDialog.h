@@ -30,6 +30,7 @@ class ForumsDialog : public QDialog {
   QComboBox &formatField() const { return *format_; }
   QSpinBox &limitField() const { return *limit_; }
   QCheckBox &tablesField() const { return *tables_; }
+  QCheckBox &partMarksField() const { return *partMarks_; }
 
   // The buttons' commands.
   void addProfile();
@@ -50,6 +51,7 @@ class ForumsDialog : public QDialog {
   QComboBox *format_;
   QSpinBox *limit_;
   QCheckBox *tables_;
+  QCheckBox *partMarks_;
   QPushButton *keep_;
   QPushButton *remove_;
 };

@@ -59,6 +59,7 @@ ProfileStore::ProfileStore() {
     profile.limit = qMax(0, settings.value("limit").toInt());
     // Settings kept before the forum could say so read as a forum that shows tables.
     profile.tables = settings.value("tables", true).toBool();
+    profile.partMarks = settings.value("partMarks", true).toBool();
     if (isOurPage(profile)) dropped = true;
     // A damaged entry (no name, or a name taken) is skipped rather than shadowing another.
     else if (!profile.name.isEmpty() && find(profile.name) == nullptr)
@@ -136,6 +137,7 @@ void ProfileStore::save() const {
     settings.setValue("format", nameOf(profile.format));
     settings.setValue("limit", profile.limit);
     settings.setValue("tables", profile.tables);
+    settings.setValue("partMarks", profile.partMarks);
   }
   settings.endArray();
   if (current_.isEmpty())

@@ -21,6 +21,8 @@ struct Profile {
   // Whether the forum shows its format's tables; a board that has them switched off gets a
   // table as a code block of padded columns.
   bool tables = true;
+  // Whether a post in parts marks each one "(1/3)", "(2/3)"...
+  bool partMarks = true;
 
   bool operator==(const Profile &) const = default;
 };

@@ -3,13 +3,16 @@
 // the forums dialog and "Convert Clipboard" on the real clipboard.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -144,7 +147,10 @@ TEST(CopyToWeb, WritesTheChosenProfilesFormatAndSaysWhat) {
             u"Copied %1 characters as HTML"_s.arg(QLocale().toString(html.size())));
 
   ASSERT_TRUE(writer.w.window.profiles().add(
-      {u"Board"_s, u"board.example.org"_s, Format::Phpbb, 10, false}));
+      {u"Board"_s, u"board.example.org"_s, Format::Phpbb, 0, false}));
+  // An html post has no model to cut in parts: the status bar says how much too long it is.
+  ASSERT_TRUE(
+      writer.w.window.profiles().add({u"Page"_s, u"page.example.org"_s, Format::Html, 10, false}));
   ASSERT_TRUE(writer.w.window.profiles().add(
       {u"Chat"_s, u"chat.example.org"_s, Format::Markdown, 0, false}));
   const struct {
@@ -154,7 +160,9 @@ TEST(CopyToWeb, WritesTheChosenProfilesFormatAndSaysWhat) {
   } cases[] = {
       {u"Board"_s,
        QString::fromStdU16String(quillmark::convertPost(html.toStdU16String(), Format::Phpbb).text),
-       u"Copied %1 characters as phpBB BBCode (%2 characters longer than the 10 Board takes)"_s},
+       u"Copied %1 characters as phpBB BBCode"_s},
+      {u"Page"_s, html,
+       u"Copied %1 characters as HTML (%2 characters longer than the 10 Page takes)"_s},
       {u"Chat"_s, u"Hello **world**"_s, u"Copied %1 characters as Markdown"_s},
       {u"AP"_s, html, u"Copied %1 characters as HTML"_s},
   };
@@ -392,3 +400,50 @@ TEST(ConvertClipboard, ConvertsRichTextOnTheClipboardAndLeavesTheDocument) {
 }
 
 }  // namespace
+
+// A post longer than its forum takes: Copy to Web copies the first part and says so, Copy
+// Next Part (offered while parts remain, in the Web menu and beside Copy to Web) the next;
+// the parts together are the post, each within the limit.
+TEST(CopyToWeb, APostOverTheLimitIsCopiedInParts) {
+  Writer writer;
+  QString text;
+  for (int i = 1; i <= 60; ++i) text += u"Line %1 of the match report.\r"_s.arg(i);
+  writer.box.setSelStart(writer.box.document()->characterCount());
+  writer.box.setSelText(text);
+  ASSERT_TRUE(writer.w.window.profiles().add(
+      {u"Small"_s, u"small.example.org"_s, Format::Xenforo, 600, false}));
+  writer.postAs(u"Small"_s);
+  QAction *next = writer.w.window.toolAction(u"miCopyNextPart"_s);
+  ASSERT_NE(next, nullptr);
+  EXPECT_FALSE(next->isEnabled());
+  EXPECT_EQ(next->shortcut(), QKeySequence(u"Ctrl+Alt+C"_s));
+
+  writer.w.window.copyToWeb();
+  EXPECT_TRUE(writer.status().startsWith(u"Copied part 1 of "_s)) << writer.status().toStdString();
+  EXPECT_TRUE(next->isEnabled());
+  EXPECT_FALSE(writer.w.window.nextPartButton().isHidden());
+  QStringList parts{clipboardText()};
+  for (int guard = 0; next->isEnabled() && guard < 20; ++guard) {
+    writer.w.window.dispatch(u"miCopyNextPart"_s);
+    parts << clipboardText();
+  }
+  ASSERT_GE(parts.size(), 3);
+  EXPECT_TRUE(writer.status().contains(u", the last"_s)) << writer.status().toStdString();
+  EXPECT_TRUE(writer.w.window.nextPartButton().isHidden());
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    EXPECT_LE(parts[i].size(), 600) << i;
+    EXPECT_TRUE(parts[i].endsWith(u"(%1/%2)"_s.arg(i + 1).arg(parts.size()))) << i;
+  }
+  // Every line of the report, in order, across the parts.
+  const QString joined = parts.join(u'\n');
+  qsizetype at = 0;
+  for (int i = 1; i <= 60; ++i) {
+    at = joined.indexOf(u"Line %1 of the match report."_s.arg(i), at);
+    ASSERT_GE(at, 0) << i;
+  }
+  // Parts made for one forum are none of another's.
+  writer.w.window.copyToWeb();
+  EXPECT_TRUE(next->isEnabled());
+  writer.postAs(u"AP"_s);
+  EXPECT_FALSE(next->isEnabled());
+}

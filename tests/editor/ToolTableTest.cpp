@@ -166,7 +166,9 @@ TEST(ToolTable, BandsHoldTheirToolsInOrderWithTheirSeparators) {
        u"miInsertTable, |, miRowAbove, miRowBelow, miColumnLeft, miColumnRight, |, miDeleteRow, "
        u"miDeleteColumn, miDeleteTable, |, miAlignColumnLeft, miAlignColumnCenter, "
        u"miAlignColumnRight, |, miHeaderRow, |, miTextToTable, miTableToText"},
-      {u"mnuWeb", u"Updates, |, AP, ZU21, CCSite, |, NorvaneSite, WarningSite, |, miForums"},
+      {u"mnuWeb",
+       u"miCopyNextPart, |, Updates, |, AP, ZU21, CCSite, |, NorvaneSite, WarningSite, |, "
+       u"miForums"},
       {u"mnuHelp", u"miHContents, miHAbout"},
   };
   for (const auto &expected : popups) {

@@ -66,7 +66,8 @@ struct Previewing {
     select(21, 0);
     for (const auto &[name, format, limit] :
          {std::tuple{u"Board"_s, Format::Phpbb, 0}, std::tuple{u"Xen"_s, Format::Xenforo, 0},
-          std::tuple{u"Chat"_s, Format::Markdown, 0}, std::tuple{u"Tiny"_s, Format::Phpbb, 10}})
+          std::tuple{u"Chat"_s, Format::Markdown, 0}, std::tuple{u"Tiny"_s, Format::Phpbb, 10},
+          std::tuple{u"TinyPage"_s, Format::Html, 10}})
       w.window.profiles().add({name, u"example.org"_s, format, limit, false});
     preview.toggle();
     refresh();
@@ -379,11 +380,13 @@ TEST(LengthGauge, NumbersAndColoursAroundTheLimit) {
   }
 }
 
+// An html post has no parts: the gauge and the copy say how much too long it is.
 TEST(LengthGauge, CountsThePostAndSaysHowMuchTooLongACopyIs) {
   Previewing p;
-  p.postAs(u"Tiny"_s);
+  p.postAs(u"TinyPage"_s);
   p.refresh();
-  const int length = p.markup().toPlainText().size();
+  p.w.window.copyToWeb();
+  const int length = QGuiApplication::clipboard()->text().size();  // still copied whole
   EXPECT_EQ(p.preview.gauge().length(), length);
   EXPECT_EQ(p.preview.gauge().limit(), 10);
   EXPECT_EQ(p.preview.gauge().level(), Level::Over);
@@ -391,10 +394,25 @@ TEST(LengthGauge, CountsThePostAndSaysHowMuchTooLongACopyIs) {
       p.preview.gauge().text(),
       QLocale().toString(length) + u" / 10 (over by %1)"_s.arg(QLocale().toString(length - 10)));
 
-  p.w.window.copyToWeb();
-  EXPECT_EQ(QGuiApplication::clipboard()->text().size(), length);  // still copied
   EXPECT_TRUE(p.w.window.statusBar()->currentMessage().contains(
-      u"(%1 characters longer than the 10 Tiny takes)"_s.arg(QLocale().toString(length - 10))))
+      u"(%1 characters longer than the 10 TinyPage takes)"_s.arg(QLocale().toString(length - 10))))
+      << p.w.window.statusBar()->currentMessage().toStdString();
+}
+
+// A post in parts: the markup shows them with a line naming each between them, the gauge
+// the longest against the limit, and the copy the first.
+TEST(LengthGauge, APostInPartsShowsThePartsAndTheLongest) {
+  Previewing p;
+  p.w.window.profiles().add({u"Short"_s, u"example.org"_s, Format::Phpbb, 40, false});
+  p.postAs(u"Short"_s);
+  p.refresh();
+  const QString markup = p.markup().toPlainText();
+  EXPECT_TRUE(markup.contains(u"\u2014\u2014\u2014 Part 2 of "_s)) << markup.toStdString();
+  EXPECT_LE(p.preview.gauge().length(), 40);
+  EXPECT_NE(p.preview.gauge().level(), Level::Over);
+  p.w.window.copyToWeb();
+  EXPECT_TRUE(markup.startsWith(QGuiApplication::clipboard()->text()));
+  EXPECT_TRUE(p.w.window.statusBar()->currentMessage().startsWith(u"Copied part 1 of "_s))
       << p.w.window.statusBar()->currentMessage().toStdString();
 }
 
