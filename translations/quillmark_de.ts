@@ -300,6 +300,11 @@
         <translation>Tabelle</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>quote source</source>
+        <translation>Quellenangabe des Zitats</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 Textstelle</translation>
@@ -2402,7 +2407,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Bild</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>Die Markierung befindet sich bereits in einer Tabelle.</translation>
     </message>

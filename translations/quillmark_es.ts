@@ -300,6 +300,11 @@
         <translation>tabla</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>quote source</source>
+        <translation>fuente de la cita</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 fragmento</translation>
@@ -2402,7 +2407,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Imagen</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>La selección ya está en una tabla.</translation>
     </message>

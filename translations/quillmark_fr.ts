@@ -300,6 +300,11 @@
         <translation>tableau</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>quote source</source>
+        <translation>source de la citation</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 passage</translation>
@@ -2402,7 +2407,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Image</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>La sélection se trouve déjà dans un tableau.</translation>
     </message>

@@ -54,6 +54,7 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"numbered list", "list"},
     {"list start", "list"},
     {"table", "table"},
+    {"quote source", "quote"},
 }};
 
 }  // namespace
@@ -132,8 +133,15 @@ Post writePost(const post::Model& model, Format format, const PostOptions& optio
   const formats::NormalText normal = formats::normalTextOf(model);
   formats::LossCounter losses;
   const bool tables = formats::writesTables(*d, options);
-  post.text = format == Format::Markdown ? formats::emitMarkdown(model, normal, *d, tables, losses)
-                                         : formats::emitBbcode(model, normal, *d, tables, losses);
+  if (format == Format::Markdown) {
+    // Markdown has no quote source: each is a "name wrote:" line, and a loss.
+    std::size_t quotes = 0;
+    const std::optional<post::Model> lines = formats::withCiteLines(model, quotes);
+    losses.add(Element::QuoteSource, quotes);
+    post.text = formats::emitMarkdown(lines ? *lines : model, normal, *d, tables, losses);
+  } else {
+    post.text = formats::emitBbcode(model, normal, *d, tables, losses);
+  }
   post.losses = losses.report();
   return post;
 }
