@@ -589,6 +589,20 @@ Le lire comme le BBCode de&#xa0;:</translation>
     </message>
 </context>
 <context>
+    <name>Quote</name>
+    <message>
+        <location filename="../editor/post/PostDocument.cpp" line="+470"/>
+        <source>Quote</source>
+        <translation>Citation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wrote:</source>
+        <extracomment>A quote&apos;s title line in the document: %1 is the name of who wrote the quoted post.</extracomment>
+        <translation>%1 a écrit :</translation>
+    </message>
+</context>
+<context>
     <name>RecentFiles</name>
     <message>
         <location filename="../editor/writing/RecentFiles.cpp" line="+75"/>
