@@ -20,6 +20,7 @@
 #include <string>
 
 #include "post/DocumentPost.h"
+#include "post/PostDocument.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
@@ -64,6 +65,16 @@ class Writer {
     format.setProperty(QTextFormat::BlockQuoteLevel, depth);
     format.setLeftMargin(depth * kQuoteIndentPixels);
     paragraph(format);
+  }
+
+  // A quote's title line citing `cite`, as a post made into a document begins the quote.
+  void title(int depth, const post::Attribution &cite) {
+    QTextBlockFormat format;
+    format.setProperty(QTextFormat::BlockQuoteLevel, depth);
+    format.setLeftMargin(depth * kQuoteIndentPixels);
+    format.setProperty(kQuoteCiteProperty, post::citeProperty(cite, post::citeTitle(cite)));
+    paragraph(format);
+    cursor.insertText(post::citeTitle(cite));
   }
 
   void heading(int level, const QString &text) {
@@ -176,6 +187,20 @@ const Build kStructures[] = {
        w.text(u"Out"_s);
      },
      "quote\n  paragraph\n    \"He said\"\n  quote\n    paragraph\n      \"she said\"\n"},
+    {"quotes' title lines keep their sources, braces and all",
+     [](Writer &w) {
+       w.title(1, {u"Ann {x} \\ \u00e9", u"12", {}, u"1700", u"topic=1.msg12#msg12"});
+       w.quote(1);
+       w.text(u"He said"_s);
+       w.title(2, {u"Bob", {}, {}, {}, {}});
+       w.quote(2);
+       w.text(u"she said"_s);
+       w.paragraph();
+       w.text(u"Out"_s);
+     },
+     "quote author=\"Ann {x} \\\\ \xC3\xA9\" post=\"12\" time=\"1700\" "
+     "link=\"topic=1.msg12#msg12\"\n"
+     "  paragraph\n    \"He said\"\n  quote author=\"Bob\"\n    paragraph\n      \"she said\"\n"},
     {"headings 1 to 3",
      [](Writer &w) {
        w.heading(1, u"Title"_s);
@@ -281,6 +306,14 @@ TEST(RtfStructures, TheEnginesRtfFlattensThem) {
        },
        {"https://example.org/p.png"},
        {"INCLUDEPICTURE", "alt", "local", "file:"}},
+      {"a quote's source is for files only: the title line is text",
+       [](Writer &w) {
+         w.title(1, {u"Ann", {}, {}, {}, {}});
+         w.quote(1);
+         w.text(u"said"_s);
+       },
+       {"Ann wrote:"},
+       {"quillmarkcite", "author="}},
       {"a rule is a line of dashes",
        [](Writer &w) {
          w.paragraph();
