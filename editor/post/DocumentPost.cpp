@@ -111,6 +111,8 @@ class Walker {
       }
     }
     Model model = builder_.finish();
+    // The text most of the document is in is the post's normal text: it gets no markup.
+    takeNormalText(model);
     dropTrailingEmptyParagraphs(model.blocks);
     if (!model.blocks.empty()) model.blocks.back().spaceAfter = false;
     return model;

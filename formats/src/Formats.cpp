@@ -120,7 +120,9 @@ std::string formatLosses(const LossReport& report) {
 Post convertPost(std::u16string_view webHtml, Format format) {
   const formats::Dialect* d = formats::dialectOf(format);
   if (d == nullptr) return {std::u16string(webHtml), {}};
-  return writePost(formats::modelOfFragment(formats::readFragment(webHtml)), format);
+  post::Model model = formats::modelOfFragment(formats::readFragment(webHtml));
+  post::takeNormalText(model);
+  return writePost(model, format);
 }
 
 Post writePost(const post::Model& model, Format format, const PostOptions& options) {
@@ -130,7 +132,9 @@ Post writePost(const post::Model& model, Format format, const PostOptions& optio
     post.text = formats::modelText(model, false);
     return post;
   }
-  const formats::NormalText normal = formats::normalTextOf(model);
+  // The model's sizes and faces are the post's: its normal text is the forum's own
+  // (takeNormalText makes a document's body text so).
+  const formats::NormalText normal{};
   formats::LossCounter losses;
   const bool tables = formats::writesTables(*d, options);
   if (format == Format::Markdown) {

@@ -301,6 +301,38 @@ std::optional<post::Model> withCiteLines(const post::Model& model, std::size_t& 
   return lines;
 }
 
+}  // namespace formats
+
+namespace post {
+
+void takeNormalText(Model& model) {
+  const formats::NormalText counted = formats::normalTextOf(model);
+  const int normalSize = counted.size;
+  const std::u16string face(counted.face);
+  if (face.empty() && normalSize == formats::kPageSize) return;
+  std::vector<std::vector<Block>*> stack{&model.blocks};
+  while (!stack.empty()) {
+    std::vector<Block>& blocks = *stack.back();
+    stack.pop_back();
+    for (Block& block : blocks) {
+      if (block.kind == BlockKind::Code) continue;
+      for (Run& run : block.runs) {
+        if (!face.empty() && run.style.face == face) run.style.face.clear();
+        if (normalSize != formats::kPageSize) {
+          const int steps =
+              std::clamp(formats::kPageSize + htmlSizeOfPercent(run.style.size) - normalSize, 1, 7);
+          run.style.size = steps == formats::kPageSize ? 0 : percentOfHtmlSize(steps);
+        }
+      }
+      if (!block.children.empty()) stack.push_back(&block.children);
+    }
+  }
+}
+
+}  // namespace post
+
+namespace formats {
+
 std::u16string modelText(const post::Model& model, bool tables) {
   std::u16string text;
   forEachBlock(model, [&](const post::Block& block) {

@@ -326,6 +326,36 @@ TEST(PostReader, QuoteSourcesKeptInTheirDialectAndMappedToAnother) {
   }
 }
 
+// A post read from a forum comes back with every size and face it had: text with no size is
+// at the forum's size, text with one keeps it, however much of the post has it.
+TEST(PostReader, SizesAndFacesComeBackAsTheForumShowedThem) {
+  const struct {
+    const char* name;
+    Format from;
+    std::u16string_view text;
+    Format to;
+    std::u16string_view written;
+    std::string_view losses;
+  } cases[] = {
+      // clang-format off
+      {"most of the text sized", P, u"[size=150]big big big big[/size] n", P, u"[size=150]big big big big[/size] n", ""},
+      {"all of the text sized", P, u"[size=150]big[/size]", P, u"[size=150]big[/size]", ""},
+      {"all of the text in a face", X, u"[FONT=Arial]test[/FONT]", X, u"[FONT=Arial]test[/FONT]", ""},
+      {"a face and a size throughout", X, u"[FONT=Arial][SIZE=5]all of it[/SIZE][/FONT]", X, u"[FONT=Arial][SIZE=5]all of it[/SIZE][/FONT]", ""},
+      {"SMF's points, most of the text", S, u"[size=18pt]big big big[/size] small", S, u"[size=18pt]big big big[/size] small", ""},
+      {"MyBB's keyword, all of it", M, u"[size=large]big[/size]", M, u"[size=large]big[/size]", ""},
+      {"phpBB's size in XenForo's steps", P, u"[size=150]big big[/size] n", X, u"[SIZE=5]big big[/SIZE] n", ""},
+      {"a size Markdown cannot show is lost", P, u"[size=150]big[/size]", MD, u"big", "size: 1 run\n"},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    const post::Model model = readPost(c.text, c.from);
+    const Post post = writePost(model, c.to);
+    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
+  }
+}
+
 struct ReadCase {
   const char* name;
   Format format;

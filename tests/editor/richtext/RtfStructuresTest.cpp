@@ -381,10 +381,10 @@ TEST(RtfStructures, ReadsOtherWordProcessorsListTables) {
        "\\f0 dot\\par"
        "\\pard\\plain\\ls1\\ilvl0\\li720\\fi-360{\\listtext\\pard\\plain 5.\\tab}\\f0 Five\\par"
        "\\pard\\plain\\f0 After}",
-       "list decimal start=4\n  item\n    paragraph\n      \"Four\" face=\"Liberation Serif\"\n"
-       "    list bullet\n      item\n        paragraph\n          \"dot\" face=\"Liberation "
-       "Serif\"\n  item\n    paragraph\n      \"Five\" face=\"Liberation Serif\"\n"
-       "paragraph\n  \"After\" face=\"Liberation Serif\"\n"},
+       // The face all of the text is in is the post's normal face: no run names it.
+       "list decimal start=4\n  item\n    paragraph\n      \"Four\"\n    list bullet\n      "
+       "item\n        paragraph\n          \"dot\"\n  item\n    paragraph\n      \"Five\"\n"
+       "paragraph\n  \"After\"\n"},
       {"word style: a template id, level numbers written as text, roman under decimal",
        "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fnil\\fcharset2 Symbol;}}"
        "{\\*\\listtable{\\list\\listtemplateid-12345\\listhybrid"
@@ -401,9 +401,9 @@ TEST(RtfStructures, ReadsOtherWordProcessorsListTables) {
        "Beta\\par"
        "\\pard\\plain\\fi-360\\li1440\\ls3\\ilvl1\\f0 {\\listtext\\pard\\plain\\f0 ii.\\tab}"
        "Gamma}",
-       "list decimal\n  item\n    paragraph\n      \"Alpha\" face=\"Times New Roman\"\n"
-       "    list lower-roman\n      item\n        paragraph\n          \"Beta\" face=\"Times New "
-       "Roman\"\n      item\n        paragraph\n          \"Gamma\" face=\"Times New Roman\"\n"},
+       "list decimal\n  item\n    paragraph\n      \"Alpha\"\n    list lower-roman\n      "
+       "item\n        paragraph\n          \"Beta\"\n      item\n        paragraph\n          "
+       "\"Gamma\"\n"},
       {"a word processor's paragraph spacing, below and above",
        "{\\rtf1\\pard\\sa180 one\\par two\\par\\pard next\\par\\pard\\sb240 last"
        "\\par\\pard\\sa-5 end}",
