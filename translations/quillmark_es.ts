@@ -300,6 +300,11 @@
         <translation>tabla</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>quote source</source>
+        <translation>fuente de la cita</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 fragmento</translation>
@@ -597,6 +602,20 @@ Leerlo como el BBCode de:</translation>
         <location line="+1"/>
         <source>&amp;Columns:</source>
         <translation>&amp;Columnas:</translation>
+    </message>
+</context>
+<context>
+    <name>Quote</name>
+    <message>
+        <location filename="../editor/post/PostDocument.cpp" line="+470"/>
+        <source>Quote</source>
+        <translation>Cita</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wrote:</source>
+        <extracomment>A quote&apos;s title line in the document: %1 is the name of who wrote the quoted post.</extracomment>
+        <translation>%1 escribió:</translation>
     </message>
 </context>
 <context>

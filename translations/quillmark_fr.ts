@@ -300,6 +300,11 @@
         <translation>tableau</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>quote source</source>
+        <translation>source de la citation</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 passage</translation>
@@ -597,6 +602,20 @@ Le lire comme le BBCode de&#xa0;:</translation>
         <location line="+1"/>
         <source>&amp;Columns:</source>
         <translation>&amp;Colonnes&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Quote</name>
+    <message>
+        <location filename="../editor/post/PostDocument.cpp" line="+470"/>
+        <source>Quote</source>
+        <translation>Citation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wrote:</source>
+        <extracomment>A quote&apos;s title line in the document: %1 is the name of who wrote the quoted post.</extracomment>
+        <translation>%1 a écrit :</translation>
     </message>
 </context>
 <context>

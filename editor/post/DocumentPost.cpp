@@ -8,9 +8,11 @@
 #include <QTextImageFormat>
 #include <QTextList>
 #include <QTextTable>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
+#include "PostDocument.h"
 #include "quillmark/convert.h"
 #include "richtext/DocumentModel.h"
 
@@ -77,7 +79,7 @@ void dropTrailingEmptyParagraphs(std::vector<Block> &blocks) {
     Block &last = blocks.back();
     if (last.kind == BlockKind::Quote) {
       dropTrailingEmptyParagraphs(last.children);
-      if (!last.children.empty()) return;
+      if (!last.children.empty() || !last.cite.empty()) return;
     } else if (last.kind != BlockKind::Paragraph || !last.runs.empty()) {
       return;
     }
@@ -109,6 +111,8 @@ class Walker {
       }
     }
     Model model = builder_.finish();
+    // The text most of the document is in is the post's normal text: it gets no markup.
+    takeNormalText(model);
     dropTrailingEmptyParagraphs(model.blocks);
     if (!model.blocks.empty()) model.blocks.back().spaceAfter = false;
     return model;
@@ -213,9 +217,20 @@ class Walker {
     builder_.text(text, Style{});
   }
 
-  // A paragraph outside the fixed-columns block: its quotes, its kind and its runs.
+  // A paragraph outside the fixed-columns block: its quotes, its kind and its runs. A quote's
+  // title line begins a quote of its own at its level, citing its source; its text is the
+  // document's, not the post's.
   void structured(const QTextBlock &block) {
     const QTextBlockFormat format = block.blockFormat();
+    if (const int depth = std::min(richtext::quoteLevelOf(format), Builder::kMaxQuoteDepth);
+        depth > 0) {
+      if (const std::optional<Attribution> cite = titleCite(block)) {
+        builder_.quoteDepth(depth - 1);
+        builder_.quoteDepth(depth, *cite);
+        quoteDepth_ = depth;
+        return;
+      }
+    }
     quoteDepth(format);
     const Align align = alignOf(format);
     int heading = 0;

@@ -40,7 +40,7 @@ constexpr std::array<const char *, kElementCount> kElementNames = {
     QT_TRANSLATE_NOOP("Loss", "quote"),         QT_TRANSLATE_NOOP("Loss", "rule"),
     QT_TRANSLATE_NOOP("Loss", "picture"),       QT_TRANSLATE_NOOP("Loss", "picture text"),
     QT_TRANSLATE_NOOP("Loss", "numbered list"), QT_TRANSLATE_NOOP("Loss", "list start"),
-    QT_TRANSLATE_NOOP("Loss", "table"),
+    QT_TRANSLATE_NOOP("Loss", "table"),         QT_TRANSLATE_NOOP("Loss", "quote source"),
 };
 
 // A count of a loss's unit, "1 run" or "3 runs": one text for one and one for more, so that

@@ -3,6 +3,7 @@
 // the insertion is one undo step and a cell receives the text alone.
 #include "PostDocument.h"
 
+#include <QCoreApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -10,6 +11,7 @@
 #include <QTextImageFormat>
 #include <QTextList>
 #include <QTextTable>
+#include <QUrl>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -19,6 +21,8 @@
 #include "richtext/DocumentModel.h"
 #include "richtext/FixedColumns.h"
 #include "richtext/RichTextBox.h"
+
+using namespace Qt::StringLiterals;
 
 namespace quillmark::post {
 
@@ -133,9 +137,12 @@ class Writer {
         startParagraph(format);
         break;
       }
-      case BlockKind::Quote:
-        blocks(block.children, std::min(quote + 1, Builder::kMaxQuoteDepth));
+      case BlockKind::Quote: {
+        const int inner = std::min(quote + 1, Builder::kMaxQuoteDepth);
+        if (!block.cite.empty()) title(block.cite, inner);
+        blocks(block.children, inner);
         break;
+      }
       case BlockKind::List:
         list(block, quote, 1);
         break;
@@ -149,6 +156,19 @@ class Writer {
         paragraph(block, quote, 0);
         break;
     }
+  }
+
+  // A quote's title line: its source in the block format, what the writer sees of it in a
+  // look of its own (italic, grey), which no post writes.
+  void title(const Attribution &cite, int quote) {
+    const QString text = citeTitle(cite);
+    QTextBlockFormat format = quoted(quote);
+    format.setProperty(richtext::kQuoteCiteProperty, citeProperty(cite, text));
+    QTextCharFormat look;
+    look.setFontItalic(true);
+    look.setForeground(QColor(0x66, 0x66, 0x66));
+    startParagraph(format, look);
+    cursor_.insertText(text, look);
   }
 
   static QTextBlockFormat quoted(int quote) {
@@ -398,6 +418,60 @@ Model modelOfText(std::u16string_view text) {
     at = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
   }
   return builder.finish();
+}
+
+namespace {
+
+// The parts of a source by name, in the order the property holds them.
+constexpr std::array<std::pair<std::u16string_view, std::u16string Attribution::*>, 5> kCiteParts =
+    {{{u"author", &Attribution::author},
+      {u"post", &Attribution::post},
+      {u"member", &Attribution::member},
+      {u"time", &Attribution::time},
+      {u"link", &Attribution::link}}};
+
+QString percentEncoded(const QString &text) {
+  return QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+}  // namespace
+
+QString citeProperty(const Attribution &cite, const QString &title) {
+  QString value = u"title="_s + percentEncoded(title);
+  for (const auto &[name, part] : kCiteParts) {
+    if ((cite.*part).empty()) continue;
+    value += u'&' + qs(name) + u'=' + percentEncoded(qs(cite.*part));
+  }
+  return value;
+}
+
+std::optional<Attribution> titleCite(const QTextBlock &block) {
+  const QVariant property = block.blockFormat().property(richtext::kQuoteCiteProperty);
+  if (!property.isValid()) return std::nullopt;
+  Attribution cite;
+  QString title;
+  bool titled = false;
+  for (const QString &pair : property.toString().split(u'&')) {
+    const qsizetype equals = pair.indexOf(u'=');
+    if (equals < 0) continue;
+    const QString name = pair.first(equals);
+    const QString value = QUrl::fromPercentEncoding(pair.sliced(equals + 1).toLatin1());
+    if (name == u"title"_s) {
+      title = value, titled = true;
+      continue;
+    }
+    for (const auto &[partName, part] : kCiteParts) {
+      if (name == qs(partName)) cite.*part = value.toStdU16String();
+    }
+  }
+  if (!titled || block.text() != title) return std::nullopt;
+  return cite;
+}
+
+QString citeTitle(const Attribution &cite) {
+  if (cite.author.empty()) return QCoreApplication::translate("Quote", "Quote");
+  //: A quote's title line in the document: %1 is the name of who wrote the quoted post.
+  return QCoreApplication::translate("Quote", "%1 wrote:").arg(qs(cite.author));
 }
 
 double pointsOfSize(int size) { return size >= 1 && size <= 7 ? kPointsOfSize[size] : 0; }

@@ -4,11 +4,14 @@
 // with their formats, colour, size, face and link; paragraphs with their alignment and space
 // after; headings; a code block as a fixed-columns block; rules; pictures of web addresses
 // as picture characters (never fetched); quotes, lists and tables with their structure.
+#include <optional>
 #include <string_view>
 
 #include "quillmark/formats.h"
 #include "quillmark/post.h"
 
+class QString;
+class QTextBlock;
 class QTextCursor;
 class QTextDocument;
 
@@ -27,6 +30,15 @@ Model modelOfText(std::u16string_view text);
 // again; 0 for the post's normal text, which takes the document's own size. No value is a
 // heading's size, so that a sized run in a heading stays sized.
 double pointsOfSize(int size);
+
+// A quote's source as its title line's block format holds it (richtext::kQuoteCiteProperty):
+// the source and the title's text as it was made, percent-encoded.
+QString citeProperty(const Attribution &cite, const QString &title);
+// The source of a quote whose title line `block` is: its block format names one and its text
+// is still the title it was made with. std::nullopt for any other paragraph.
+std::optional<Attribution> titleCite(const QTextBlock &block);
+// The title line the writer sees for a quote's source: "Bob wrote:", "Quote" without a name.
+QString citeTitle(const Attribution &cite);
 
 // Inserts `model` at `cursor` (replacing its selection) as one undo step; the cursor ends
 // after what was inserted. Inside a table's cell only the text goes in, and inside a

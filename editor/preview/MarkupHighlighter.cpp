@@ -43,7 +43,7 @@ std::vector<QRegularExpression> MarkupHighlighter::markupPatterns(Format format)
               QRegularExpression(u"\\|"_s)};
     default: {
       const QString names = bbcodeNames(format).join(u'|');
-      return {QRegularExpression(u"\\[/?(?:%1)(?:=[^\\]\\n]*)?\\]"_s.arg(names),
+      return {QRegularExpression(u"\\[/?(?:%1)(?:[= ][^\\]\\n]*)?\\]"_s.arg(names),
                                  QRegularExpression::CaseInsensitiveOption)};
     }
   }

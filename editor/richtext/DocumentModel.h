@@ -41,6 +41,13 @@
 //               post writes its runs without the bold and the size that are only that look
 //   rules       an empty paragraph with Qt's BlockTrailingHorizontalRulerWidth, as Qt reads
 //               <hr>
+//   quote titles  a quote that names its source (who wrote it, the post) begins with a title
+//               line: a paragraph at the quote's level whose block format holds
+//               kQuoteCiteProperty, the source as printable ASCII text of the post layer's
+//               (post::citeProperty), which the RTF keeps in a group other readers skip. Its
+//               text ("Bob wrote:", in a look of its own) is what the writer sees, no text of
+//               the post; a paragraph whose text is no longer the title it was made with (the
+//               writer changed it, or split it) is an ordinary paragraph
 // Text
 //   a paragraph break between blocks; QChar::LineSeparator is a line break inside a
 //   paragraph; '\t' a tab. A picture is an image character (QTextImageFormat): name() its
@@ -223,6 +230,7 @@ inline constexpr int kMaxListLevel = 9;
 inline constexpr int kMaxTableRows = 10'000;
 inline constexpr int kMaxTableColumns = 256;
 inline constexpr int kListStartProperty = QTextFormat::UserProperty + 2;
+inline constexpr int kQuoteCiteProperty = QTextFormat::UserProperty + 6;
 inline constexpr double kQuoteIndentPixels = 30.0;
 
 inline int quoteLevelOf(const QTextBlockFormat &format) {

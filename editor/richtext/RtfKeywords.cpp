@@ -30,6 +30,8 @@ constexpr Keyword kKeywords[] = {
     {"field", Op::Field},
     // Groups whose content is not part of the text.
     {"stylesheet", Op::StyleSheet},
+    // The program's own, in a "\*" group other readers skip: a quote's title line's source.
+    {"quillmarkcite", Op::QuoteCite},
     {"info", Op::SkipDestination},
     {"pict", Op::SkipDestination},
     // The text of a nested table for readers that know none; the nested cells are read.

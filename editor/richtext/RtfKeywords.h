@@ -24,6 +24,7 @@ enum class Op : std::uint8_t {
   LevelText,          // "\leveltext": a list level's number text
   NumberTextBefore,   // "\pntxtb": text before an old-style list number
   NumberTextAfter,    // "\pntxta": text after it
+  QuoteCite,          // "\quillmarkcite": a quote's source, on its title line (the program's own)
   StyleSheet,         // "\stylesheet": the paragraph styles' names; the last destination
   Field,              // "\field": its group holds an instruction and a result
   // List definitions

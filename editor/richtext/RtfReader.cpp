@@ -70,6 +70,8 @@ constexpr qsizetype kMaxFaces = 1000;
 constexpr int kDefaultUnicodeSkip = 1;
 constexpr std::size_t kMaxCachedFormats = 64;
 constexpr qsizetype kProgressBytes = 1 << 20;
+// The longest quote source kept: a name, a post and a link, percent-encoded, fit well within.
+constexpr qsizetype kMaxQuoteCite = 4096;
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t {
@@ -85,6 +87,7 @@ enum class Destination : std::uint8_t {
   FieldInstruction,  // a field's instruction: for a hyperlink, its address
   StyleSheet,        // the paragraph styles' numbers and names
   PictureResult,     // a picture field's result: the picture's alternative text
+  QuoteCite,         // the paragraph's quote source (kQuoteCiteProperty), the program's own
 };
 
 // What a group is in: each group starts as a copy of the group around it.
@@ -210,6 +213,7 @@ class Reader {
   std::deque<std::pair<CharacterState, QTextCharFormat>> formats_;
   bool formatCached_ = false;  // formats_ holds formats of the tables as they are now
 
+  QString quoteCite_;             // the source of the quote whose title line is being read
   QString listText_;              // the text of the "\pntext"/"\listtext" group being read
   bool paragraphBullet_ = false;  // the paragraph being read is a bullet item
   bool listTextGiven_ = false;    // ... or has its number or bullet as text of its own
@@ -303,6 +307,12 @@ const Reader::Handler Reader::kHandlers[] = {
     // PictureResult: text kept apart as the picture's alternative text.
     {plainTextWord, fontPage,
      [](Reader &r, char16_t c) { r.fields_.altCharacter(r.top().field, c); }, nothingToFinish},
+    // QuoteCite: printable ASCII, kept for the paragraph it stands in.
+    {ignoreWord, fontPage,
+     [](Reader &r, char16_t c) {
+       if (c > 0x20 && c < 0x7F && r.quoteCite_.size() < kMaxQuoteCite) r.quoteCite_ += QChar(c);
+     },
+     nothingToFinish},
 };
 
 // Formatting only affects its group; past the depth limit there is no group state of its
@@ -323,7 +333,7 @@ CodePage *Reader::fontPage(Reader &reader, unsigned char) {
 }
 
 bool Reader::read(qsizetype start, const ReadProgress &progress) {
-  static_assert(std::size(kHandlers) == std::size_t(Destination::PictureResult) + 1);
+  static_assert(std::size(kHandlers) == std::size_t(Destination::QuoteCite) + 1);
   const qsizetype size = rtf_.size();
   pos_ = start;
   cursor_.beginEditBlock();
@@ -621,6 +631,9 @@ void Reader::destinationWord(Op op) {
     case Op::StyleSheet:
       startDestination(Destination::StyleSheet);
       return;
+    case Op::QuoteCite:
+      if (startDestination(Destination::QuoteCite)) quoteCite_.clear();
+      return;
     case Op::FieldResult:
       // A picture's result is its alternative text.
       if (top().field > 0 && !fields_.picture(top().field).isEmpty()) {
@@ -894,6 +907,7 @@ void Reader::endParagraph() {
     listTextGiven_ = false;
     paragraphListText_.clear();
     lists_.skipParagraph();
+    quoteCite_.clear();  // a cell holds no quote
     return;
   }
   finishTable();
@@ -930,6 +944,7 @@ void Reader::applyParagraphFormat() {
   if (paragraph.spaceAfterTwips > 0)
     format.setBottomMargin(twipsToPixels(paragraph.spaceAfterTwips));
   if (meaning.quote > 0) format.setProperty(QTextFormat::BlockQuoteLevel, meaning.quote);
+  if (!quoteCite_.isEmpty()) format.setProperty(kQuoteCiteProperty, std::exchange(quoteCite_, {}));
   if (meaning.heading > 0) format.setHeadingLevel(meaning.heading);
   if (paragraph.bottomBorder && cursor_.block().length() == 1) {
     format.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,

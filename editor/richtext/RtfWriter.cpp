@@ -444,6 +444,7 @@ class Writer {
     QString number;
     if (list && isNumberedStyle(style)) number = listItemLabel(block);
     startParagraph(paragraph, number);
+    if (file_) writeQuoteCite(block);
     if (!file_ && list && isNumberedStyle(style)) prefix = number + u'\t';
     if (!file_ && isRule(block) && position >= from_) prefix = QString::fromUtf16(kRuleText);
 
@@ -723,6 +724,21 @@ class Writer {
       if (format.position == VerticalPosition::Sub) writeWord("\\sub");
     }
     written_ = format;
+  }
+
+  // A quote's title line keeps its source in a group of the program's own, which other
+  // readers skip ("\*"); it is printable ASCII (post::citeProperty), braces and backslashes
+  // left out.
+  void writeQuoteCite(const QTextBlock &block) {
+    const QVariant cite = block.blockFormat().property(kQuoteCiteProperty);
+    if (!cite.isValid()) return;
+    body_ += "{\\*\\quillmarkcite ";
+    for (const QChar c : cite.toString()) {
+      if (c.unicode() > 0x20 && c.unicode() < 0x7F && c != u'\\' && c != u'{' && c != u'}')
+        body_ += char(c.unicode());
+    }
+    body_ += '}';
+    needBlank_ = false;
   }
 
   void writeWord(const char *word) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 
+#include "Cites.h"
 #include "Emit.h"
 
 namespace quillmark::formats {
@@ -98,7 +99,11 @@ class BbEmitter {
         }
         break;
       case BlockKind::Quote:
-        if (shows(d_, Element::Quote)) {
+        if (shows(d_, Element::Quote) && !b.cite.empty()) {
+          CiteTag tag = citeTag(b.cite, d_);
+          if (tag.lost) losses_.add(Element::QuoteSource);
+          push(key(b), {u16(std::move(tag.open)), u16(tagOf(d_, Element::Quote).close)});
+        } else if (shows(d_, Element::Quote)) {
           push(key(b), tagOf(d_, Element::Quote));
         } else {
           losses_.add(Element::Quote);

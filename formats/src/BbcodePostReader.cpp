@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "Cites.h"
 #include "Emit.h"
 #include "PostReaders.h"
 
@@ -467,7 +468,7 @@ class Lexer {
         t.value = unquoted(t.value);
         return !hasAttrs && (!hasValue || !t.value.empty());
       case Tag::Quote:
-        return true;  // [quote=name], [quote="name, post: 12"], [quote author=...]
+        return true;  // its source, read when the quote opens (readCite)
       case Tag::Heading:
         if (const auto n = hasValue ? number(t.value) : std::nullopt; n && *n >= 1 && *n <= 3) {
           t.size = *n;
@@ -977,7 +978,12 @@ class Builder {
     switch (t.tag) {
       case Tag::Quote:
         if (count(BlockKind::Quote) < post::Builder::kMaxQuoteDepth) {
-          open_.push_back(&child(BlockKind::Quote));
+          Block& quote = child(BlockKind::Quote);
+          // The source: what follows the tag's name, read in the dialect's form.
+          const std::u16string_view inside = in_.substr(t.pos + 1, t.length - 2);
+          const std::size_t nameEnd = std::min(inside.find_first_of(u"= "), inside.size());
+          quote.cite = readCite(inside.substr(nameEnd), d_.cite);
+          open_.push_back(&quote);
         }
         break;
       case Tag::List:

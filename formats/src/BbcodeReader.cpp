@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "Cites.h"
 #include "Dialects.h"
 #include "Emit.h"
 #include "quillmark/formats.h"
@@ -65,9 +66,11 @@ constexpr std::array<html::Element, kElementCount> kShownAs = {
     html::Element::Bold,      // fixed block: <pre>, never looked up
     html::Element::Bold,      // line break: <br>, never looked up
     html::Element::Link,      // link
-    // heading, quote, rule, picture, numbered list, table: written apart; the rest never shown
+    // heading, quote, rule, picture, numbered list, table, quote source: written apart; the
+    // rest never shown
     html::Element::Bold, html::Element::Bold, html::Element::Bold, html::Element::Bold,
     html::Element::Bold, html::Element::Bold, html::Element::Bold, html::Element::Bold,
+    html::Element::Bold,
 };
 // clang-format on
 
@@ -239,6 +242,11 @@ class Reader {
       // "[" and no line end, so the search stops there (a run of unfinished tags stays linear).
       const std::size_t end = s.find_first_of(u"]\n[", before.size());
       if (end == std::u16string_view::npos || s[end] != u']' || after != "]") continue;
+      if (element == Element::QuoteSource) {
+        // The source as the dialect writes it, from the tag's name on: readCite reads it.
+        const std::size_t name = before.find_first_of("= ");
+        return Found{Found::Element, element, false, s.substr(name, end - name), end + 1};
+      }
       const std::u16string_view value = s.substr(before.size(), end - before.size());
       if (!plainValue(value)) continue;
       return Found{Found::Element, element, false, value, end + 1};
@@ -416,6 +424,18 @@ class Reader {
         out_ += u"<blockquote>";
         afterBlock_ = true;
         return;
+      case Element::QuoteSource: {
+        // A quote with its author line, as the forums draw it.
+        out_ += u"<blockquote>";
+        const std::u16string line = citeLine(readCite(value, d_.cite));
+        if (!line.empty()) {
+          out_ += u"<div><b>";
+          appendEscaped(out_, line);
+          out_ += u"</b></div>";
+        }
+        afterBlock_ = true;
+        return;
+      }
       case Element::Centre:
       case Element::Right:
         out_ += e == Element::Centre ? u"<div align=\"center\">" : u"<div align=\"right\">";
@@ -491,7 +511,7 @@ class Reader {
       out_ += u"</h";
       out_.push_back(t.level);
       out_ += u">";
-    } else if (t.element == Element::Quote) {
+    } else if (t.element == Element::Quote || t.element == Element::QuoteSource) {
       out_ += u"</blockquote>";
     } else if (t.element == Element::Centre || t.element == Element::Right) {
       out_ += kDivClose;

@@ -109,6 +109,8 @@ const Source kSources[] = {
     {{"[list={}]", "[/list]"}, kPhpbbList}, kNot,
     //  table: none of its own, a code block of padded columns
     kNot,
+    //  quote source: the author, then post_id, time and user_id
+    {{"[quote={}]", "[/quote]"}, kPhpbbQuote},
   }}, {"", "50", "85", "100", "125", "150", "175", "200"}, "[list]", "[/list]",
    {"", "1", "a", "A", "i", "I"}},
 
@@ -120,6 +122,8 @@ const Source kSources[] = {
     {{"[HEADING={}]", "[/HEADING]"}, kXfHeading}, {{"[QUOTE]", "[/QUOTE]"}}, kNot,
     {{"[IMG]", "[/IMG]"}}, kNot, {{"[LIST={}]", "[/LIST]"}}, kNot,
     {{"[TABLE]", "[/TABLE]"}},
+    //  quote source: "name, post: 1, member: 2"
+    {{"[QUOTE={}]", "[/QUOTE]"}},
   }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1"},
    {{{"[TR]", "[/TR]"}, {"[TD]", "[/TD]"}, {"[TH]", "[/TH]"}}}},
 
@@ -133,6 +137,8 @@ const Source kSources[] = {
     {{"[list={}]", "[/list]"}, kMybbList}, kNot,
     //  table: none of its own, a code block of padded columns
     kNot,
+    //  quote source: 'name' pid='1' dateline='2'
+    {{"[quote={}]", "[/quote]"}, kMybbQuote},
   }}, {"", "xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"},
    "[list]", "[/list]", {"", "1", "a", "A", "i", "I"}},
 
@@ -147,6 +153,8 @@ const Source kSources[] = {
     {{"[list type={}]", "[/list]"}, kSmfListType}, kNot,
     //  table: [tr] inside [table] only, [td] inside [tr] only; no header cell
     {{"[table]", "[/table]"}, kSmfTable},
+    //  quote source: author=, link= and date=
+    {{"[quote author={}]", "[/quote]"}, kSmfQuote},
   }}, {"", "8pt", "10pt", "12pt", "14pt", "18pt", "24pt", "36pt"}, "[list]", "[/list]",
    {"", "decimal", "lower-alpha", "upper-alpha", "lower-roman", "upper-roman"},
    {{{"[tr]", "[/tr]"}, {"[td]", "[/td]"}, {}}}},
@@ -160,6 +168,8 @@ const Source kSources[] = {
     {{"[LIST={}]", "[/LIST]"}}, kNot,
     //  table: rows and cells, no header cell
     {{"[TABLE]", "[/TABLE]"}},
+    //  quote source: the name, ";" and the post's number
+    {{"[QUOTE={}]", "[/QUOTE]"}},
   }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]",
    {"", "1", "a", "A", "i", "I"}, {{{"[TR]", "[/TR]"}, {"[TD]", "[/TD]"}, {}}}},
 
@@ -172,6 +182,8 @@ const Source kSources[] = {
     {{"[list={}]", "[/list]"}}, kNot,
     //  table: phpBB and MyBB have none
     kNot,
+    //  quote source: the name alone, as every one of the five reads it
+    {{"[quote={}]", "[/quote]"}},
   }}, {}, "[list]", "[/list]", {"", "1"}},
 
   {Format::Markdown, "https://commonmark.org/help/", {{
@@ -221,12 +233,34 @@ std::array<Entry, kElementCount> htmlEntries(std::deque<std::string>& storage) {
       {{"<ol type=\"{}\">", "</ol>"}},
       {{"<ol start=\"{}\">", "</ol>"}},
       {{"<table>", "</table>"}},
+      {{"<blockquote><cite>{}</cite>", "</blockquote>"}},
   }};
+}
+
+// The form of each dialect's quote source, from the sources named beside the quote's row.
+CiteForm citeFormOf(Format format) {
+  switch (format) {
+    case Format::Phpbb:
+      return CiteForm::Phpbb;
+    case Format::Xenforo:
+      return CiteForm::Xenforo;
+    case Format::Mybb:
+      return CiteForm::Mybb;
+    case Format::Smf:
+      return CiteForm::Smf;
+    case Format::Vbulletin:
+      return CiteForm::Vbulletin;
+    case Format::Bbcode:
+      return CiteForm::Plain;
+    default:
+      return CiteForm::None;
+  }
 }
 
 Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   Dialect d{};
   d.format = s.format;
+  d.cite = citeFormOf(s.format);
   d.sizes = s.sizes;
   d.listStart = s.listStart;
   d.listEnd = s.listEnd;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "quillmark/formats.h"
@@ -16,8 +17,20 @@ struct Tag {
   std::string_view close;
 };
 
+// How a dialect writes a quote's source in its opening tag.
+enum class CiteForm : std::uint8_t {
+  None,       // no source: Markdown (the writer gives it a "name wrote:" line)
+  Plain,      // [quote=name]
+  Phpbb,      // [quote="name" post_id=1 time=2 user_id=3]; [quote=name]
+  Xenforo,    // [QUOTE="name, post: 1, member: 2"]
+  Mybb,       // [quote='name' pid='1' dateline='2']
+  Smf,        // [quote author=name link=topic=1.msg2#msg2 date=3]; [quote=name]
+  Vbulletin,  // [QUOTE=name;1]
+};
+
 struct Dialect {
   Format format;
+  CiteForm cite = CiteForm::None;                 // the quote's source
   std::array<Tag, kElementCount> tags;            // in Element order
   std::array<ElementMarkup, kElementCount> rows;  // the public table, same order
   std::array<std::string_view, 8> sizes;          // the value for the engine's sizes 1 to 7 (index)

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,11 @@ NormalText normalTextOf(const post::Model& model);
 // sees, the markup aside. A picture is none of it. A table is its cells' text, each cell's
 // lines ended by "\n", where the post writes tables (`tables`), else its code block's text.
 std::u16string modelText(const post::Model& model, bool tables);
+
+// For a format without a quote source (Markdown): the model with each quote's source as a
+// "name wrote:" paragraph at the quote's start and the source itself cleared, the quotes
+// that had one counted in `quotes`; std::nullopt (and 0) when no quote has a source.
+std::optional<post::Model> withCiteLines(const post::Model& model, std::size_t& quotes);
 
 // Whether a post in the dialect, with these options, writes a table as a table.
 inline bool writesTables(const Dialect& d, const PostOptions& options) {

@@ -54,6 +54,7 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"numbered list", "list"},
     {"list start", "list"},
     {"table", "table"},
+    {"quote source", "quote"},
 }};
 
 }  // namespace
@@ -119,7 +120,9 @@ std::string formatLosses(const LossReport& report) {
 Post convertPost(std::u16string_view webHtml, Format format) {
   const formats::Dialect* d = formats::dialectOf(format);
   if (d == nullptr) return {std::u16string(webHtml), {}};
-  return writePost(formats::modelOfFragment(formats::readFragment(webHtml)), format);
+  post::Model model = formats::modelOfFragment(formats::readFragment(webHtml));
+  post::takeNormalText(model);
+  return writePost(model, format);
 }
 
 Post writePost(const post::Model& model, Format format, const PostOptions& options) {
@@ -129,11 +132,20 @@ Post writePost(const post::Model& model, Format format, const PostOptions& optio
     post.text = formats::modelText(model, false);
     return post;
   }
-  const formats::NormalText normal = formats::normalTextOf(model);
+  // The model's sizes and faces are the post's: its normal text is the forum's own
+  // (takeNormalText makes a document's body text so).
+  const formats::NormalText normal{};
   formats::LossCounter losses;
   const bool tables = formats::writesTables(*d, options);
-  post.text = format == Format::Markdown ? formats::emitMarkdown(model, normal, *d, tables, losses)
-                                         : formats::emitBbcode(model, normal, *d, tables, losses);
+  if (format == Format::Markdown) {
+    // Markdown has no quote source: each is a "name wrote:" line, and a loss.
+    std::size_t quotes = 0;
+    const std::optional<post::Model> lines = formats::withCiteLines(model, quotes);
+    losses.add(Element::QuoteSource, quotes);
+    post.text = formats::emitMarkdown(lines ? *lines : model, normal, *d, tables, losses);
+  } else {
+    post.text = formats::emitBbcode(model, normal, *d, tables, losses);
+  }
   post.losses = losses.report();
   return post;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <unordered_map>
 
+#include "Cites.h"
 #include "Emit.h"
 #include "PostWalk.h"
 #include "quillmark/formats.h"
@@ -272,6 +273,66 @@ NormalText normalTextOf(const post::Model& model) {
   return normal;
 }
 
+std::optional<post::Model> withCiteLines(const post::Model& model, std::size_t& quotes) {
+  quotes = 0;
+  forEachBlock(model, [&](const post::Block& block) {
+    if (block.kind == post::BlockKind::Quote && !block.cite.empty()) ++quotes;
+    return true;
+  });
+  if (quotes == 0) return std::nullopt;
+  post::Model lines = model;
+  std::vector<std::vector<post::Block>*> stack{&lines.blocks};
+  while (!stack.empty()) {
+    std::vector<post::Block>& blocks = *stack.back();
+    stack.pop_back();
+    for (post::Block& block : blocks) {
+      if (block.kind == post::BlockKind::Quote && !block.cite.empty()) {
+        if (const std::u16string line = citeLine(block.cite); !line.empty()) {
+          post::Block paragraph;
+          paragraph.spaceAfter = true;
+          paragraph.runs.push_back({line, {}, {}});
+          block.children.insert(block.children.begin(), std::move(paragraph));
+        }
+        block.cite = {};
+      }
+      if (!block.children.empty()) stack.push_back(&block.children);
+    }
+  }
+  return lines;
+}
+
+}  // namespace formats
+
+namespace post {
+
+void takeNormalText(Model& model) {
+  const formats::NormalText counted = formats::normalTextOf(model);
+  const int normalSize = counted.size;
+  const std::u16string face(counted.face);
+  if (face.empty() && normalSize == formats::kPageSize) return;
+  std::vector<std::vector<Block>*> stack{&model.blocks};
+  while (!stack.empty()) {
+    std::vector<Block>& blocks = *stack.back();
+    stack.pop_back();
+    for (Block& block : blocks) {
+      if (block.kind == BlockKind::Code) continue;
+      for (Run& run : block.runs) {
+        if (!face.empty() && run.style.face == face) run.style.face.clear();
+        if (normalSize != formats::kPageSize) {
+          const int steps =
+              std::clamp(formats::kPageSize + htmlSizeOfPercent(run.style.size) - normalSize, 1, 7);
+          run.style.size = steps == formats::kPageSize ? 0 : percentOfHtmlSize(steps);
+        }
+      }
+      if (!block.children.empty()) stack.push_back(&block.children);
+    }
+  }
+}
+
+}  // namespace post
+
+namespace formats {
+
 std::u16string modelText(const post::Model& model, bool tables) {
   std::u16string text;
   forEachBlock(model, [&](const post::Block& block) {
@@ -307,7 +368,15 @@ std::optional<std::string> checkPost(const post::Model& model, std::u16string_vi
     if (post == text) return std::nullopt;
     return "the html post differs from the model's text";
   }
-  if (format == Format::Markdown) return formats::checkMarkdownPost(post, text);
+  if (format == Format::Markdown) {
+    // The quotes' sources are lines of the post's text there.
+    std::size_t quotes = 0;
+    if (const auto lines = formats::withCiteLines(model, quotes)) {
+      return formats::checkMarkdownPost(
+          post, formats::modelText(*lines, formats::writesTables(*d, options)));
+    }
+    return formats::checkMarkdownPost(post, text);
+  }
   return formats::checkBbcodePost(post, text, *d);
 }
 

@@ -197,6 +197,19 @@ const std::vector<ModelCase>& modelCases() {
          b.text(u"After", kPlain);
        },
        {P, X, M, S, V, B, MD}},
+      {"quotes citing their sources",
+       [](Builder& b) {
+         b.quoteDepth(1, {u"Ann", u"12", u"3", u"1700000000", {}});
+         b.paragraph();
+         b.text(u"He said", kPlain);
+         b.quoteDepth(2, {u"Bob Lee", {}, {}, {}, {}});
+         b.paragraph();
+         b.text(u"nested", kPlain);
+         b.quoteDepth(0);
+         b.paragraph();
+         b.text(u"After", kPlain);
+       },
+       {P}},
       {"code with markup inside",
        [](Builder& b) {
          b.paragraph();
@@ -275,6 +288,74 @@ TEST(PostReader, WhatEachFormatWritesReadsBackToTheSamePost) {
   }
 }
 
+TEST(PostReader, QuoteSourcesKeptInTheirDialectAndMappedToAnother) {
+  const struct {
+    const char* name;
+    Format from;
+    std::u16string_view text;
+    Format to;
+    std::u16string_view written;
+    std::string_view losses;
+  } cases[] = {
+      // clang-format off
+      {"phpBB to phpBB", P, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]x[/quote]", P, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]x[/quote]", ""},
+      {"phpBB to XenForo: no time", P, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]x[/quote]", X, u"[QUOTE=\"Ann, post: 12, member: 3\"]x[/QUOTE]", "quote source: 1 quote\n"},
+      {"phpBB to MyBB: no account", P, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]x[/quote]", M, u"[quote='Ann' pid='12' dateline='1700000000']x[/quote]", "quote source: 1 quote\n"},
+      {"phpBB to SMF: the post as a link", P, u"[quote=\"Ann\" post_id=12 time=1700000000]x[/quote]", S, u"[quote author=Ann link=msg=12 date=1700000000]x[/quote]", ""},
+      {"phpBB to vBulletin: the name and the post", P, u"[quote=\"Ann\" post_id=12 time=1700000000]x[/quote]", V, u"[QUOTE=Ann;12]x[/QUOTE]", "quote source: 1 quote\n"},
+      {"phpBB to any forum: the name", P, u"[quote=\"Ann\" post_id=12]x[/quote]", B, u"[quote=Ann]x[/quote]", "quote source: 1 quote\n"},
+      {"a name alone loses nothing", P, u"[quote=Ann]x[/quote]", B, u"[quote=Ann]x[/quote]", ""},
+      {"phpBB to Markdown: a line", P, u"[quote=Ann]x[/quote]", MD, u"> Ann wrote:\n>\n> x", "quote source: 1 quote\n"},
+      {"phpBB's name holding a double quote", P, u"[quote='Ann \"A\" Lee']x[/quote]", P, u"[quote='Ann \"A\" Lee']x[/quote]", ""},
+      {"XenForo to XenForo", X, u"[QUOTE=\"Ann, post: 12, member: 3\"]x[/QUOTE]", X, u"[QUOTE=\"Ann, post: 12, member: 3\"]x[/QUOTE]", ""},
+      {"XenForo to phpBB", X, u"[QUOTE=\"Ann, post: 12, member: 3\"]x[/QUOTE]", P, u"[quote=\"Ann\" post_id=12 user_id=3]x[/quote]", ""},
+      {"MyBB to MyBB, an apostrophe in the name", M, u"[quote=\"O'Neil\" pid='1' dateline='2']x[/quote]", M, u"[quote=\"O'Neil\" pid='1' dateline='2']x[/quote]", ""},
+      {"SMF to SMF", S, u"[quote author=Ann Lee link=topic=1.msg2#msg2 date=1700000000]x[/quote]", S, u"[quote author=Ann Lee link=topic=1.msg2#msg2 date=1700000000]x[/quote]", ""},
+      {"SMF to phpBB: the post of the link, not the link", S, u"[quote author=Ann Lee link=topic=1.msg2#msg2 date=1700000000]x[/quote]", P, u"[quote=\"Ann Lee\" post_id=2 time=1700000000]x[/quote]", "quote source: 1 quote\n"},
+      {"vBulletin to vBulletin", V, u"[QUOTE=Ann;123]x[/QUOTE]\n[QUOTE=Bob;n45]y[/QUOTE]", V, u"[QUOTE=Ann;123]x[/QUOTE]\n[QUOTE=Bob;n45]y[/QUOTE]", ""},
+      {"vBulletin 5's node to phpBB: no post number", V, u"[QUOTE=Bob;n45]y[/QUOTE]", P, u"[quote=\"Bob\"]y[/quote]", "quote source: 1 quote\n"},
+      {"nested quotes keep their own sources", X, u"[QUOTE=\"Ann\"]a\n[QUOTE=\"Bob\"]b[/QUOTE][/QUOTE]", M, u"[quote='Ann']a\n[quote='Bob']b[/quote][/quote]", ""},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    const post::Model model = readPost(c.text, c.from);
+    const Post post = writePost(model, c.to);
+    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
+    EXPECT_EQ(checkPost(model, post.text, c.to), std::nullopt) << c.name;
+  }
+}
+
+// A post read from a forum comes back with every size and face it had: text with no size is
+// at the forum's size, text with one keeps it, however much of the post has it.
+TEST(PostReader, SizesAndFacesComeBackAsTheForumShowedThem) {
+  const struct {
+    const char* name;
+    Format from;
+    std::u16string_view text;
+    Format to;
+    std::u16string_view written;
+    std::string_view losses;
+  } cases[] = {
+      // clang-format off
+      {"most of the text sized", P, u"[size=150]big big big big[/size] n", P, u"[size=150]big big big big[/size] n", ""},
+      {"all of the text sized", P, u"[size=150]big[/size]", P, u"[size=150]big[/size]", ""},
+      {"all of the text in a face", X, u"[FONT=Arial]test[/FONT]", X, u"[FONT=Arial]test[/FONT]", ""},
+      {"a face and a size throughout", X, u"[FONT=Arial][SIZE=5]all of it[/SIZE][/FONT]", X, u"[FONT=Arial][SIZE=5]all of it[/SIZE][/FONT]", ""},
+      {"SMF's points, most of the text", S, u"[size=18pt]big big big[/size] small", S, u"[size=18pt]big big big[/size] small", ""},
+      {"MyBB's keyword, all of it", M, u"[size=large]big[/size]", M, u"[size=large]big[/size]", ""},
+      {"phpBB's size in XenForo's steps", P, u"[size=150]big big[/size] n", X, u"[SIZE=5]big big[/SIZE] n", ""},
+      {"a size Markdown cannot show is lost", P, u"[size=150]big[/size]", MD, u"big", "size: 1 run\n"},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    const post::Model model = readPost(c.text, c.from);
+    const Post post = writePost(model, c.to);
+    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
+  }
+}
+
 struct ReadCase {
   const char* name;
   Format format;
@@ -311,9 +392,29 @@ TEST(PostReader, ReadsEachDialectsOwnForms) {
       {"SMF's list type and closed items", S, u"[list type=upper-alpha]\n[li]one[/li]\n[li]two[/li]\n[/list]",
        "list upper-alpha\n  item\n    paragraph\n      \"one\"\n  item\n    paragraph\n      \"two\"\n"},
       {"a quote with a name", P, u"[quote=\"Bob\"]hi[/quote]\nback",
-       "quote\n  paragraph\n    \"hi\"\nparagraph\n  \"back\"\n"},
+       "quote author=\"Bob\"\n  paragraph\n    \"hi\"\nparagraph\n  \"back\"\n"},
       {"XenForo's quote attribution", X, u"[QUOTE=\"Ann, post: 12, member: 3\"]x[/QUOTE]",
-       "quote\n  paragraph\n    \"x\"\n"},
+       "quote author=\"Ann\" post=\"12\" member=\"3\"\n  paragraph\n    \"x\"\n"},
+      {"phpBB's quote attributes", P, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]x[/quote]",
+       "quote author=\"Ann\" post=\"12\" member=\"3\" time=\"1700000000\"\n  paragraph\n    \"x\"\n"},
+      {"phpBB's unquoted name holds blanks", P, u"[quote=Ann Lee]x[/quote]",
+       "quote author=\"Ann Lee\"\n  paragraph\n    \"x\"\n"},
+      {"phpBB's named author, the board's own addresses left out", P, u"[quote author=\"Ann\" post_url=/p/1 post_id=1]x[/quote]",
+       "quote author=\"Ann\" post=\"1\"\n  paragraph\n    \"x\"\n"},
+      {"XenForo's name with a comma of its own", X, u"[QUOTE=\"Lee, Ann, post: 7\"]x[/QUOTE]",
+       "quote author=\"Lee, Ann\" post=\"7\"\n  paragraph\n    \"x\"\n"},
+      {"MyBB's quoted pid and dateline", M, u"[quote='Ann' pid='12' dateline='1700000000']x[/quote]",
+       "quote author=\"Ann\" post=\"12\" time=\"1700000000\"\n  paragraph\n    \"x\"\n"},
+      {"MyBB's unquoted name and pid", M, u"[quote=Ann Lee pid=12]x[/quote]",
+       "quote author=\"Ann Lee\" post=\"12\"\n  paragraph\n    \"x\"\n"},
+      {"SMF's author, link and date", S, u"[quote author=Ann Lee link=topic=1.msg2#msg2 date=1700000000]x[/quote]",
+       "quote author=\"Ann Lee\" post=\"2\" time=\"1700000000\" link=\"topic=1.msg2#msg2\"\n  paragraph\n    \"x\"\n"},
+      {"SMF's short form", S, u"[quote=Ann]x[/quote]",
+       "quote author=\"Ann\"\n  paragraph\n    \"x\"\n"},
+      {"vBulletin's name and post", V, u"[QUOTE=Ann;123]x[/QUOTE][QUOTE=Bob;n45]y[/QUOTE]",
+       "quote author=\"Ann\" post=\"123\"\n  paragraph\n    \"x\"\nquote author=\"Bob\" post=\"n45\"\n  paragraph\n    \"y\"\n"},
+      {"any forum's name", B, u"[quote=Ann]x[/quote]",
+       "quote author=\"Ann\"\n  paragraph\n    \"x\"\n"},
       {"headings", X, u"[HEADING=2]Title[/HEADING]\nbody",
        "heading 2\n  \"Title\"\nparagraph\n  \"body\"\n"},
       {"a heading written bold and larger", S, u"[b][size=18pt]Title[/size][/b]\n[size=18pt][b]big[/b][/size]",

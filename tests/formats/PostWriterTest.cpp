@@ -56,6 +56,20 @@ void quoteWithList(Builder& b) {
   b.text(u"After", kPlain);
 }
 
+// Quotes citing their sources: the outer one every part a dialect may keep, the inner one a
+// name alone.
+void citedQuotes(Builder& b) {
+  b.quoteDepth(1, {u"Ann", u"12", u"3", u"1700000000", {}});
+  b.paragraph();
+  b.text(u"He said", kPlain);
+  b.quoteDepth(2, {u"Bob Lee", {}, {}, {}, {}});
+  b.paragraph();
+  b.text(u"nested", kPlain);
+  b.quoteDepth(0);
+  b.paragraph();
+  b.text(u"After", kPlain);
+}
+
 // The capital styles: phpBB, MyBB (its pattern ignores case), SMF and vBulletin take both.
 void capitalLists(Builder& b) {
   b.item(1, Numbering::UpperAlpha);
@@ -138,6 +152,13 @@ const WriteCase kWriteCases[] = {
       {"quoteWithList vbulletin", quoteWithList, Format::Vbulletin, u"[QUOTE]He said\n[QUOTE]nested\n[LIST=a][*]first[/LIST][/QUOTE][/QUOTE]\nAfter", ""},
       {"quoteWithList bbcode", quoteWithList, Format::Bbcode, u"[quote]He said\n[quote]nested\n[list=1][*]first[/list][/quote][/quote]\nAfter", "numbered list: 1 list\n"},
       {"quoteWithList markdown", quoteWithList, Format::Markdown, u"> He said\n>\n> > nested\n> >\n> > 1. first\n\nAfter", "numbered list: 1 list\n"},
+      {"citedQuotes phpbb", citedQuotes, Format::Phpbb, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]He said\n[quote=\"Bob Lee\"]nested[/quote][/quote]\nAfter", ""},
+      {"citedQuotes xenforo", citedQuotes, Format::Xenforo, u"[QUOTE=\"Ann, post: 12, member: 3\"]He said\n[QUOTE=\"Bob Lee\"]nested[/QUOTE][/QUOTE]\nAfter", "quote source: 1 quote\n"},
+      {"citedQuotes mybb", citedQuotes, Format::Mybb, u"[quote='Ann' pid='12' dateline='1700000000']He said\n[quote='Bob Lee']nested[/quote][/quote]\nAfter", "quote source: 1 quote\n"},
+      {"citedQuotes smf", citedQuotes, Format::Smf, u"[quote author=Ann link=msg=12 date=1700000000]He said\n[quote author=Bob Lee]nested[/quote][/quote]\nAfter", "quote source: 1 quote\n"},
+      {"citedQuotes vbulletin", citedQuotes, Format::Vbulletin, u"[QUOTE=Ann;12]He said\n[QUOTE=Bob Lee]nested[/QUOTE][/QUOTE]\nAfter", "quote source: 1 quote\n"},
+      {"citedQuotes bbcode", citedQuotes, Format::Bbcode, u"[quote=Ann]He said\n[quote=Bob Lee]nested[/quote][/quote]\nAfter", "quote source: 1 quote\n"},
+      {"citedQuotes markdown", citedQuotes, Format::Markdown, u"> Ann wrote:\n>\n> He said\n>\n> > Bob Lee wrote:\n> >\n> > nested\n\nAfter", "quote source: 2 quotes\n"},
       {"capitalLists phpbb", capitalLists, Format::Phpbb, u"[list=A][*]Alpha[/list]\nBetween\n[list=I][*]Roman[/list]", ""},
       {"capitalLists xenforo", capitalLists, Format::Xenforo, u"[LIST=1][*]Alpha[/LIST]\nBetween\n[LIST=1][*]Roman[/LIST]", "numbered list: 2 lists\n"},
       {"capitalLists mybb", capitalLists, Format::Mybb, u"[list=A][*]Alpha[/list]\nBetween\n[list=I][*]Roman[/list]", ""},

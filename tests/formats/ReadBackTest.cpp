@@ -53,6 +53,11 @@ TEST(ReadBack, BbcodeAsTheForumShowsIt) {
       {"a value with markup is text", Format::Phpbb, u"[color=\"><x]y[/color]",
        "[color=&quot;&gt;&lt;x]y[/color]"},
       {"html passes", Format::Html, u"<b>x</b>", "<b>x</b>"},
+      {"a quote with its author line", Format::Phpbb, u"[quote=\"Ann <A>\" post_id=1]x[/quote]y",
+       "<blockquote><div><b>Ann &lt;A&gt; wrote:</b></div>x</blockquote>y"},
+      {"xenforo's author line, the post left out", Format::Xenforo,
+       u"[QUOTE=\"Ann, post: 1\"]x[/QUOTE]",
+       "<blockquote><div><b>Ann wrote:</b></div>x</blockquote>"},
       {"a xenforo table, its spacing between rows shown as nothing", Format::Xenforo,
        u"[TABLE][TR][TH]a[/TH][TH][B]b[/B][/TH][/TR]\n[TR][TD]1[/TD][TD]2\n3[/TD][/TR][/TABLE]\nz",
        "<table border=\"1\" cellpadding=\"4\" style=\"border-collapse: "

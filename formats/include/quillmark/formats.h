@@ -90,13 +90,14 @@ enum class Element {
   NumberedList,  // a list numbered 1, a, A, i or I
   ListStart,     // a numbered list's first number other than 1
   Table,         // rows of cells; where a forum has none, a code block of padded columns
+  QuoteSource,   // who a quote quotes and where from: its author, the post, the time
 };
-inline constexpr std::size_t kElementCount = 23;
+inline constexpr std::size_t kElementCount = 24;
 
 // "bold", "italic", "underline", "strike-through", "superscript", "subscript", "colour",
 // "size", "face", "centre", "right", "list item", "fixed columns", "line break", "link",
 // "heading", "quote", "rule", "picture", "picture text", "numbered list", "list start",
-// "table".
+// "table", "quote source".
 std::string_view elementName(Element element);
 
 // One row of a dialect's table: how the dialect writes the element, or that it cannot.
@@ -112,8 +113,8 @@ struct ElementMarkup {
 std::span<const ElementMarkup> formatTable(Format format);
 
 // What a conversion dropped: `count` stretches of the element, each one `unit` ("run" for
-// character formats, "paragraph" for alignment, "item", "block", "link", "heading", "quote",
-// "rule", "picture", "list").
+// character formats, "paragraph" for alignment, "item", "block", "link", "heading", "quote"
+// (also for a quote's source), "rule", "picture", "list").
 struct Loss {
   Element element;
   std::size_t count;

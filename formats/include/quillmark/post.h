@@ -361,6 +361,15 @@ class Builder {
   Tree tree_;
 };
 
+// A model made of a word processor's document or of the engine's fragment gives every run the
+// face and size it was shown in, the body text's too. This makes the text that most of it is
+// in (by characters, as quillmark/formats.h tells the post's normal text) the post's normal
+// text: runs in its face lose the face, and sizes count their steps from its size, so that the
+// body text gets no markup in any post. A post read from a forum needs none of it: its text
+// of no size or face of its own has none, and it is written with the sizes and faces it came
+// with, however much of the text has them.
+void takeNormalText(Model& model);
+
 // "paragraph", "heading", "code", "rule", "quote", "list", "item", "table", "row", "cell",
 // "spoiler", "markup".
 std::string_view kindName(BlockKind kind);

@@ -103,6 +103,14 @@ Block cell(std::vector<Block> paragraphs, bool header = false, Align align = Ali
 
 Model model(std::vector<Block> blocks) { return Model{std::move(blocks)}; }
 
+Block cited(Block quote, post::Attribution cite) {
+  quote.cite = std::move(cite);
+  return quote;
+}
+Block cited_(std::u16string author) {
+  return cited(of(BlockKind::Quote, {text(u"hi")}), {std::move(author), {}, {}, {}, {}});
+}
+
 // An empty document, set up as the editor sets up its documents.
 struct Document {
   Document() { richtext::setUpDocument(document, richtext::kBulletIndentTwips); }
@@ -171,6 +179,16 @@ std::vector<Case> cases() {
             list(Numbering::UpperAlpha, {item(u"y")}), text(u"then"),
             list(Numbering::LowerRoman,
                  {item(u"z", {list(Numbering::UpperRoman, {item(u"deep")})})})})},
+      {"quotes citing their sources, one after another and nested",
+       model({cited(of(BlockKind::Quote, {text(u"first")}), {u"Ann", u"12", u"3", u"1700", {}}),
+              cited(of(BlockKind::Quote, {text(u"second")}), {u"Bob & Co", {}, {}, {}, u"a=1&b"}),
+              cited(of(BlockKind::Quote,
+                       {cited(of(BlockKind::Quote, {text(u"inner")}), {u"Cy", {}, {}, {}, {}}),
+                        text(u"outer")}),
+                    {u"D\u00e9j\u00e0", {}, {}, {}, {}}),
+              text(u"between"),
+              cited(of(BlockKind::Quote, {text(u"no name")}), {{}, u"7", {}, {}, {}}),
+              text(u"after")})},
       {"a list in a quote",
        model({of(BlockKind::Quote, {list(Numbering::Decimal, {item(u"q1"), item(u"q2")}, 7)})})},
       {"a table with a header row, aligned and formatted cells",
@@ -255,6 +273,43 @@ TEST(PostDocument, EverySizeGivesItsHtmlSizeBack) {
       EXPECT_NE(post::pointsOfSize(size), richtext::headingPointSize(level)) << size;
   }
   EXPECT_EQ(post::pointsOfSize(0), 0);
+}
+
+// A quote's title line is the writer's view of its source: the name in a line of its own,
+// no text of the post. Changed, or split by a line end, it is the writer's text again.
+TEST(PostDocument, AQuotesTitleLineShowsItsSourceAndIsNoTextOfThePost) {
+  const Model cited = model({Block(cited_(u"Ann")), text(u"after")});
+  const struct {
+    const char *name;
+    void (*edit)(QTextDocument &);
+    std::string model;
+  } cases[] = {
+      {"as made", [](QTextDocument &) {},
+       "quote author=\"Ann\"\n  paragraph\n    \"hi\" size=100\nparagraph\n  \"after\" size=100\n"},
+      {"the name changed",
+       [](QTextDocument &d) {
+         QTextCursor c(&d);
+         c.insertText(u"Jo"_s);
+       },
+       "quote\n  paragraph\n    \"JoAnn wrote:\" italic size=100 colour=#666666\n  paragraph\n"
+       "    \"hi\" size=100\nparagraph\n  \"after\" size=100\n"},
+      {"a line end after the title",
+       [](QTextDocument &d) {
+         QTextCursor c(&d);
+         c.movePosition(QTextCursor::EndOfBlock);
+         c.insertBlock();
+         c.insertText(u"typed"_s);
+       },
+       "quote author=\"Ann\"\n  paragraph\n    \"typed\" italic size=100 colour=#666666\n  "
+       "paragraph\n    \"hi\" size=100\nparagraph\n  \"after\" size=100\n"},
+  };
+  for (const auto &c : cases) {
+    Document made;
+    post::appendModel(made.document, cited);
+    EXPECT_EQ(made.document.begin().text(), u"Ann wrote:"_s) << c.name;
+    c.edit(made.document);
+    EXPECT_EQ(post::describe(post::modelOf(made.document)), c.model) << c.name;
+  }
 }
 
 TEST(PostDocument, InsertedAtTheCursorAsOneUndoStep) {

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "post/DocumentPost.h"
+#include "post/PostDocument.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
@@ -64,6 +65,16 @@ class Writer {
     format.setProperty(QTextFormat::BlockQuoteLevel, depth);
     format.setLeftMargin(depth * kQuoteIndentPixels);
     paragraph(format);
+  }
+
+  // A quote's title line citing `cite`, as a post made into a document begins the quote.
+  void title(int depth, const post::Attribution &cite) {
+    QTextBlockFormat format;
+    format.setProperty(QTextFormat::BlockQuoteLevel, depth);
+    format.setLeftMargin(depth * kQuoteIndentPixels);
+    format.setProperty(kQuoteCiteProperty, post::citeProperty(cite, post::citeTitle(cite)));
+    paragraph(format);
+    cursor.insertText(post::citeTitle(cite));
   }
 
   void heading(int level, const QString &text) {
@@ -176,6 +187,20 @@ const Build kStructures[] = {
        w.text(u"Out"_s);
      },
      "quote\n  paragraph\n    \"He said\"\n  quote\n    paragraph\n      \"she said\"\n"},
+    {"quotes' title lines keep their sources, braces and all",
+     [](Writer &w) {
+       w.title(1, {u"Ann {x} \\ \u00e9", u"12", {}, u"1700", u"topic=1.msg12#msg12"});
+       w.quote(1);
+       w.text(u"He said"_s);
+       w.title(2, {u"Bob", {}, {}, {}, {}});
+       w.quote(2);
+       w.text(u"she said"_s);
+       w.paragraph();
+       w.text(u"Out"_s);
+     },
+     "quote author=\"Ann {x} \\\\ \xC3\xA9\" post=\"12\" time=\"1700\" "
+     "link=\"topic=1.msg12#msg12\"\n"
+     "  paragraph\n    \"He said\"\n  quote author=\"Bob\"\n    paragraph\n      \"she said\"\n"},
     {"headings 1 to 3",
      [](Writer &w) {
        w.heading(1, u"Title"_s);
@@ -281,6 +306,14 @@ TEST(RtfStructures, TheEnginesRtfFlattensThem) {
        },
        {"https://example.org/p.png"},
        {"INCLUDEPICTURE", "alt", "local", "file:"}},
+      {"a quote's source is for files only: the title line is text",
+       [](Writer &w) {
+         w.title(1, {u"Ann", {}, {}, {}, {}});
+         w.quote(1);
+         w.text(u"said"_s);
+       },
+       {"Ann wrote:"},
+       {"quillmarkcite", "author="}},
       {"a rule is a line of dashes",
        [](Writer &w) {
          w.paragraph();
@@ -348,10 +381,10 @@ TEST(RtfStructures, ReadsOtherWordProcessorsListTables) {
        "\\f0 dot\\par"
        "\\pard\\plain\\ls1\\ilvl0\\li720\\fi-360{\\listtext\\pard\\plain 5.\\tab}\\f0 Five\\par"
        "\\pard\\plain\\f0 After}",
-       "list decimal start=4\n  item\n    paragraph\n      \"Four\" face=\"Liberation Serif\"\n"
-       "    list bullet\n      item\n        paragraph\n          \"dot\" face=\"Liberation "
-       "Serif\"\n  item\n    paragraph\n      \"Five\" face=\"Liberation Serif\"\n"
-       "paragraph\n  \"After\" face=\"Liberation Serif\"\n"},
+       // The face all of the text is in is the post's normal face: no run names it.
+       "list decimal start=4\n  item\n    paragraph\n      \"Four\"\n    list bullet\n      "
+       "item\n        paragraph\n          \"dot\"\n  item\n    paragraph\n      \"Five\"\n"
+       "paragraph\n  \"After\"\n"},
       {"word style: a template id, level numbers written as text, roman under decimal",
        "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fnil\\fcharset2 Symbol;}}"
        "{\\*\\listtable{\\list\\listtemplateid-12345\\listhybrid"
@@ -368,9 +401,9 @@ TEST(RtfStructures, ReadsOtherWordProcessorsListTables) {
        "Beta\\par"
        "\\pard\\plain\\fi-360\\li1440\\ls3\\ilvl1\\f0 {\\listtext\\pard\\plain\\f0 ii.\\tab}"
        "Gamma}",
-       "list decimal\n  item\n    paragraph\n      \"Alpha\" face=\"Times New Roman\"\n"
-       "    list lower-roman\n      item\n        paragraph\n          \"Beta\" face=\"Times New "
-       "Roman\"\n      item\n        paragraph\n          \"Gamma\" face=\"Times New Roman\"\n"},
+       "list decimal\n  item\n    paragraph\n      \"Alpha\"\n    list lower-roman\n      "
+       "item\n        paragraph\n          \"Beta\"\n      item\n        paragraph\n          "
+       "\"Gamma\"\n"},
       {"a word processor's paragraph spacing, below and above",
        "{\\rtf1\\pard\\sa180 one\\par two\\par\\pard next\\par\\pard\\sb240 last"
        "\\par\\pard\\sa-5 end}",
