@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "Dialects.h"
-#include "Emit.h"
 #include "quillmark/post.h"
 #include "quillmark/split.h"
 
@@ -204,33 +203,11 @@ std::vector<Run> slice(const std::vector<Run>& runs, std::size_t from, std::size
 
 class Splitter {
  public:
-  Splitter(const Model& model, Format format, const formats::Dialect& dialect,
-           const PostOptions& options)
-      : format_(format),
-        dialect_(dialect),
-        options_(options),
-        normal_(formats::normalTextOf(model)) {}
+  Splitter(Format format, const PostOptions& options) : format_(format), options_(options) {}
 
-  // The post of a model as writePost writes it, with the whole post's normal text, so that
-  // every part shows its sizes and faces as the whole did.
-  Post write(const Model& model) const {
-    formats::LossCounter losses;
-    const bool tables = formats::writesTables(dialect_, options_);
-    Post post;
-    post.text = format_ == Format::Markdown
-                    ? formats::emitMarkdown(model, normal_, dialect_, tables, losses)
-                    : formats::emitBbcode(model, normal_, dialect_, tables, losses);
-    post.losses = losses.report();
-    return post;
-  }
-
-  // A run's style that is the post's normal text.
-  post::Style normalStyle() const {
-    post::Style style;
-    style.face = normal_.face;
-    style.size = normal_.size == formats::kPageSize ? 0 : post::percentOfHtmlSize(normal_.size);
-    return style;
-  }
+  // The post of a model as writePost writes it: sizes and faces as the model holds them, so
+  // every part shows them as the whole did.
+  Post write(const Model& model) const { return writePost(model, format_, options_); }
 
   std::size_t length(const Model& model) const { return forumLength(write(model).text, format_); }
 
@@ -383,9 +360,7 @@ class Splitter {
   }
 
   Format format_;
-  const formats::Dialect& dialect_;
   const PostOptions& options_;
-  formats::NormalText normal_;
   std::vector<Piece> pieces_;
   std::vector<std::size_t> alone_, added_;
 };
@@ -396,20 +371,18 @@ std::u16string mark(std::size_t part, std::size_t parts) {
   return std::u16string(text.begin(), text.end());
 }
 
-// A paragraph of plain text at the model's end, in `style`.
-void addParagraph(Model& model, std::u16string text, const post::Style& style) {
+// A paragraph of plain text at the model's end.
+void addParagraph(Model& model, std::u16string text) {
   Block& paragraph = model.blocks.emplace_back();
   Run run;
   run.text = std::move(text);
-  run.style = style;
   paragraph.runs.push_back(std::move(run));
 }
 
-// The mark that ends a part, a line of its own after an empty one, in the post's normal
-// text so that it takes no markup.
-void addMark(Model& model, std::size_t part, std::size_t parts, const post::Style& normal) {
+// The mark that ends a part, a line of its own after an empty one, in the forum's own text.
+void addMark(Model& model, std::size_t part, std::size_t parts) {
   model.blocks.emplace_back();
-  addParagraph(model, mark(part, parts), normal);
+  addParagraph(model, mark(part, parts));
 }
 
 }  // namespace
@@ -450,7 +423,7 @@ std::vector<Post> splitPost(const post::Model& model, Format format, const PostO
                             const SplitOptions& split) {
   const formats::Dialect* dialect = formats::dialectOf(format);
   if (dialect == nullptr) return {writePost(model, format, options)};
-  Splitter splitter(model, format, *dialect, options);
+  Splitter splitter(format, options);
   Post whole = splitter.write(model);
   if (split.limit == 0 || forumLength(whole.text, format) <= split.limit) return {whole};
 
@@ -464,9 +437,9 @@ std::vector<Post> splitPost(const post::Model& model, Format format, const PostO
       std::size_t most = 9;
       for (std::size_t d = 1; d < digits; ++d) most = most * 10 + 9;
       Model unmarked;
-      addParagraph(unmarked, std::u16string(1, u'x'), splitter.normalStyle());
+      addParagraph(unmarked, std::u16string(1, u'x'));
       Model marked = unmarked;
-      addMark(marked, most, most, splitter.normalStyle());
+      addMark(marked, most, most);
       markRoom = splitter.length(marked) - splitter.length(unmarked);
     }
     const std::size_t room = split.limit > markRoom ? split.limit - markRoom : 1;
@@ -493,7 +466,7 @@ std::vector<Post> splitPost(const post::Model& model, Format format, const PostO
   std::size_t first = 0;
   for (const std::size_t end : ends) {
     Model part = build(splitter.pieces(), first, end);
-    if (split.marks) addMark(part, parts.size() + 1, ends.size(), splitter.normalStyle());
+    if (split.marks) addMark(part, parts.size() + 1, ends.size());
     parts.push_back(splitter.write(part));
     first = end;
   }
