@@ -159,7 +159,7 @@
 <context>
     <name>DraftKeeper</name>
     <message>
-        <location filename="../editor/writing/DraftKeeper.cpp" line="+47"/>
+        <location filename="../editor/writing/DraftKeeper.cpp" line="+71"/>
         <source>Quillmark found a post that was not saved (%1). Restore it?</source>
         <translation>Quillmark hat einen nicht gespeicherten Beitrag gefunden (%1). Wiederherstellen?</translation>
     </message>
@@ -169,7 +169,7 @@
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>No draft file can be locked in %1.</source>
         <translation>In %1 lässt sich keine Entwurfsdatei sperren.</translation>
     </message>
@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+30"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+36"/>
         <source>bold</source>
         <translation>fett</translation>
     </message>
@@ -435,7 +435,7 @@
         <translation>Tabellen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+72"/>
         <source>table: shown as a code block</source>
         <translation>Tabelle: als Codeblock dargestellt</translation>
     </message>
@@ -450,7 +450,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>tables (1 shown as a code block)</source>
         <translation>Tabellen (1 als Codeblock dargestellt)</translation>
     </message>
@@ -491,7 +491,7 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+90"/>
+        <location filename="../editor/QtPlatform.cpp" line="+96"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
@@ -501,7 +501,7 @@
         <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Open Forum Post</source>
         <translation>Forenbeitrag öffnen</translation>
     </message>
@@ -1730,7 +1730,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Nur gan&amp;ze Wörter</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Next</source>
         <translation>&amp;Nächster</translation>
     </message>
@@ -1939,7 +1939,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Open Quillmark File</source>
         <translation>Quillmark-Datei öffnen</translation>
     </message>
@@ -1983,7 +1983,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Dokumente und Beiträge (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF-Dokumente (*.rtf);;Webseiten (*.html *.htm);;Forenbeiträge (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2124,12 +2124,12 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <name>quillmark::help::HelpWindow</name>
     <message>
         <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Contents</source>
         <translation>Inhalt</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>Writing a post, step by step</source>
         <translation>Einen Beitrag schreiben – Schritt für Schritt</translation>
     </message>
@@ -2199,7 +2199,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Suchbegriff eingeben</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
         <translation>Die Seiten der Hilfe; Enter öffnet die gewählte</translation>
     </message>
@@ -2295,7 +2295,16 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+191"/>
+        <location filename="../editor/preview/Preview.cpp" line="+204"/>
+        <source>The post was copied. Its text holds &quot;%1&quot;, which an html forum reads as HTML, not as text: a tag formats the text after it (or is dropped), and a character reference such as &amp;lt; shows as the character it names. The forum will show the post differently from the document.
+
+To show such text as typed, post it to a forum that takes BBCode or Markdown, or write &amp;lt; for each &lt; and &amp;amp; for each &amp;.</source>
+        <translation>Der Beitrag wurde kopiert. Sein Text enthält „%1“, was ein HTML-Forum als HTML liest, nicht als Text: Ein Tag formatiert den Text danach (oder wird verworfen), und ein Zeichenverweis wie &amp;lt; erscheint als das Zeichen, für das er steht. Das Forum zeigt den Beitrag anders als das Dokument.
+
+Um solchen Text so zu zeigen, wie er getippt ist, senden Sie ihn an ein Forum, das BBCode oder Markdown nimmt, oder schreiben Sie &amp;lt; für jedes &lt; und &amp;amp; für jedes &amp;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2367,7 +2376,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+403"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
         <source>Opening %1...</source>
         <translation>%1 wird geöffnet...</translation>
     </message>
@@ -2402,7 +2411,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Bild</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>Die Markierung befindet sich bereits in einer Tabelle.</translation>
     </message>

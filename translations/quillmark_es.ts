@@ -159,7 +159,7 @@
 <context>
     <name>DraftKeeper</name>
     <message>
-        <location filename="../editor/writing/DraftKeeper.cpp" line="+47"/>
+        <location filename="../editor/writing/DraftKeeper.cpp" line="+71"/>
         <source>Quillmark found a post that was not saved (%1). Restore it?</source>
         <translation>Quillmark encontró un mensaje que no se había guardado (%1). ¿Desea restaurarlo?</translation>
     </message>
@@ -169,7 +169,7 @@
         <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>No draft file can be locked in %1.</source>
         <translation>No se puede bloquear ningún archivo de borrador en %1.</translation>
     </message>
@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+30"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+36"/>
         <source>bold</source>
         <translation>negrita</translation>
     </message>
@@ -435,7 +435,7 @@
         <translation>tablas</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+72"/>
         <source>table: shown as a code block</source>
         <translation>tabla: mostrada como bloque de código</translation>
     </message>
@@ -450,7 +450,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tablas (1 mostrada como bloque de código)</translation>
     </message>
@@ -491,7 +491,7 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+90"/>
+        <location filename="../editor/QtPlatform.cpp" line="+96"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurar</translation>
     </message>
@@ -501,7 +501,7 @@
         <translation>&amp;Descartar</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Open Forum Post</source>
         <translation>Abrir mensaje de foro</translation>
     </message>
@@ -1730,7 +1730,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Palabras &amp;completas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Next</source>
         <translation>&amp;Siguiente</translation>
     </message>
@@ -1939,7 +1939,7 @@ salida, 2 si la línea de órdenes es incorrecta.
 %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Open Quillmark File</source>
         <translation>Abrir archivo de Quillmark</translation>
     </message>
@@ -1983,7 +1983,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Documentos y mensajes (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documentos RTF (*.rtf);;Páginas web (*.html *.htm);;Mensajes de foro (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2124,12 +2124,12 @@ salida, 2 si la línea de órdenes es incorrecta.
     <name>quillmark::help::HelpWindow</name>
     <message>
         <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Contents</source>
         <translation>Contenido</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>Writing a post, step by step</source>
         <translation>Escribir un mensaje paso a paso</translation>
     </message>
@@ -2199,7 +2199,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Escriba una palabra para buscar</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
         <translation>Las páginas de la guía; Enter abre la elegida</translation>
     </message>
@@ -2295,7 +2295,16 @@ salida, 2 si la línea de órdenes es incorrecta.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+191"/>
+        <location filename="../editor/preview/Preview.cpp" line="+204"/>
+        <source>The post was copied. Its text holds &quot;%1&quot;, which an html forum reads as HTML, not as text: a tag formats the text after it (or is dropped), and a character reference such as &amp;lt; shows as the character it names. The forum will show the post differently from the document.
+
+To show such text as typed, post it to a forum that takes BBCode or Markdown, or write &amp;lt; for each &lt; and &amp;amp; for each &amp;.</source>
+        <translation>El mensaje se copió. Su texto contiene «%1», que un foro html lee como HTML, no como texto: una etiqueta da formato al texto que la sigue (o se descarta), y una referencia de carácter como &amp;lt; se muestra como el carácter que nombra. El foro mostrará el mensaje de forma distinta al documento.
+
+Para mostrar ese texto tal como se escribió, publíquelo en un foro que admita BBCode o Markdown, o escriba &amp;lt; por cada &lt; y &amp;amp; por cada &amp;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2367,7 +2376,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+403"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
         <source>Opening %1...</source>
         <translation>Abriendo %1...</translation>
     </message>
@@ -2402,7 +2411,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Imagen</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>La selección ya está en una tabla.</translation>
     </message>

@@ -159,7 +159,7 @@
 <context>
     <name>DraftKeeper</name>
     <message>
-        <location filename="../editor/writing/DraftKeeper.cpp" line="+47"/>
+        <location filename="../editor/writing/DraftKeeper.cpp" line="+71"/>
         <source>Quillmark found a post that was not saved (%1). Restore it?</source>
         <translation>Quillmark a trouvé un message qui n’a pas été enregistré (%1). Voulez-vous le restaurer&#xa0;?</translation>
     </message>
@@ -169,7 +169,7 @@
         <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>No draft file can be locked in %1.</source>
         <translation>Aucun fichier de brouillon ne peut être verrouillé dans %1.</translation>
     </message>
@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+30"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+36"/>
         <source>bold</source>
         <translation>gras</translation>
     </message>
@@ -435,7 +435,7 @@
         <translation>tableaux</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+72"/>
         <source>table: shown as a code block</source>
         <translation>tableau&#xa0;: affiché sous forme de bloc de code</translation>
     </message>
@@ -450,7 +450,7 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tableaux (1 affiché sous forme de bloc de code)</translation>
     </message>
@@ -491,7 +491,7 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+90"/>
+        <location filename="../editor/QtPlatform.cpp" line="+96"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
@@ -501,7 +501,7 @@
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Open Forum Post</source>
         <translation>Ouvrir un message de forum</translation>
     </message>
@@ -1730,7 +1730,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>&amp;Mots entiers</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Next</source>
         <translation>&amp;Suivant</translation>
     </message>
@@ -1939,7 +1939,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Open Quillmark File</source>
         <translation>Ouvrir un fichier Quillmark</translation>
     </message>
@@ -1983,7 +1983,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Documents et messages (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documents RTF (*.rtf);;Pages web (*.html *.htm);;Messages de forum (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2124,12 +2124,12 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <name>quillmark::help::HelpWindow</name>
     <message>
         <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Contents</source>
         <translation>Sommaire</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>Writing a post, step by step</source>
         <translation>Rédiger un message, pas à pas</translation>
     </message>
@@ -2199,7 +2199,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Tapez un mot à rechercher</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
         <translation>Les pages du guide&#xa0;; Enter ouvre celle qui est choisie</translation>
     </message>
@@ -2295,7 +2295,16 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+191"/>
+        <location filename="../editor/preview/Preview.cpp" line="+204"/>
+        <source>The post was copied. Its text holds &quot;%1&quot;, which an html forum reads as HTML, not as text: a tag formats the text after it (or is dropped), and a character reference such as &amp;lt; shows as the character it names. The forum will show the post differently from the document.
+
+To show such text as typed, post it to a forum that takes BBCode or Markdown, or write &amp;lt; for each &lt; and &amp;amp; for each &amp;.</source>
+        <translation>Le message a été copié. Son texte contient «&#xa0;%1&#xa0;», qu’un forum html lit comme du HTML et non comme du texte&#xa0;: une balise met en forme le texte qui la suit (ou est supprimée), et une référence de caractère comme &amp;lt; s’affiche comme le caractère qu’elle désigne. Le forum affichera le message autrement que le document.
+
+Pour afficher ce texte tel qu’il est tapé, publiez-le sur un forum qui accepte le BBCode ou le Markdown, ou écrivez &amp;lt; pour chaque &lt; et &amp;amp; pour chaque &amp;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2367,7 +2376,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+403"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
         <source>Opening %1...</source>
         <translation>Ouverture de %1...</translation>
     </message>
@@ -2402,7 +2411,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Image</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+305"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
         <source>The selection is in a table already.</source>
         <translation>La sélection se trouve déjà dans un tableau.</translation>
     </message>

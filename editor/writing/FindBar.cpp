@@ -38,6 +38,7 @@ void FindBar::buildFindRow(QGridLayout &layout) {
   matchCase_ = new QCheckBox(tr("Match &case"));
   wholeWords_ = new QCheckBox(tr("Whole w&ords"));
   message_ = new QLabel;
+  message_->setTextFormat(Qt::PlainText);  // it quotes the text looked for
   auto *next = new QPushButton(tr("&Next"));
   auto *previous = new QPushButton(tr("&Previous"));
   auto *close = new QToolButton;
