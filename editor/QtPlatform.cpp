@@ -78,6 +78,10 @@ Platform::SaveChoice QtPlatform::askSaveDiscardCancel(QWidget *parent, const QSt
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Save);
+  // Qt's own texts for these buttons have no access key on every desktop.
+  box.button(QMessageBox::Save)->setText(QCoreApplication::translate("QtPlatform", "&Save"));
+  box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("QtPlatform", "&Discard"));
+  box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("QtPlatform", "&Cancel"));
   switch (box.exec()) {
     case QMessageBox::Save:
       return SaveChoice::Save;

@@ -491,17 +491,28 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+96"/>
+        <location filename="../editor/QtPlatform.cpp" line="+100"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-17"/>
+        <location line="+18"/>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="-19"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Open Forum Post</source>
         <translation>Forenbeitrag öffnen</translation>
     </message>
@@ -1721,7 +1732,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <name>quillmark::FindBar</name>
     <message>
         <location filename="../editor/writing/FindBar.cpp" line="+38"/>
-        <source>Match &amp;case</source>
+        <source>&amp;Match case</source>
         <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
@@ -1806,7 +1817,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     </message>
     <message>
         <location line="+1"/>
-        <source>Replace &amp;All</source>
+        <source>Repla&amp;ce All</source>
         <translation>A&amp;lle ersetzen</translation>
     </message>
     <message>

@@ -491,17 +491,28 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+96"/>
+        <location filename="../editor/QtPlatform.cpp" line="+100"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-17"/>
+        <location line="+18"/>
         <source>&amp;Discard</source>
         <translation>&amp;Descartar</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="-19"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Open Forum Post</source>
         <translation>Abrir mensaje de foro</translation>
     </message>
@@ -1721,7 +1732,7 @@ salida, 2 si la línea de órdenes es incorrecta.
     <name>quillmark::FindBar</name>
     <message>
         <location filename="../editor/writing/FindBar.cpp" line="+38"/>
-        <source>Match &amp;case</source>
+        <source>&amp;Match case</source>
         <translation>Distinguir &amp;mayúsculas</translation>
     </message>
     <message>
@@ -1806,7 +1817,7 @@ salida, 2 si la línea de órdenes es incorrecta.
     </message>
     <message>
         <location line="+1"/>
-        <source>Replace &amp;All</source>
+        <source>Repla&amp;ce All</source>
         <translation>Reemplazar to&amp;do</translation>
     </message>
     <message>

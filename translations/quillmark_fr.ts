@@ -491,17 +491,28 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+96"/>
+        <location filename="../editor/QtPlatform.cpp" line="+100"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-17"/>
+        <location line="+18"/>
         <source>&amp;Discard</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="-19"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Open Forum Post</source>
         <translation>Ouvrir un message de forum</translation>
     </message>
@@ -857,7 +868,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
     <message>
         <location line="+8"/>
         <source>Font Si&amp;ze:</source>
-        <translation>&amp;Taille de police&#xa0;:</translation>
+        <translation>Taille de poli&amp;ce&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1398,7 +1409,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
     <message>
         <location line="+1"/>
         <source>Post &amp;as:</source>
-        <translation>Publier su&amp;r&#xa0;:</translation>
+        <translation>Publier &amp;sur&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1721,8 +1732,8 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <name>quillmark::FindBar</name>
     <message>
         <location filename="../editor/writing/FindBar.cpp" line="+38"/>
-        <source>Match &amp;case</source>
-        <translation>Sensible à la &amp;casse</translation>
+        <source>&amp;Match case</source>
+        <translation>Se&amp;nsible à la casse</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1732,7 +1743,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+3"/>
         <source>&amp;Next</source>
-        <translation>&amp;Suivant</translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1806,7 +1817,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     </message>
     <message>
         <location line="+1"/>
-        <source>Replace &amp;All</source>
+        <source>Repla&amp;ce All</source>
         <translation>Remplacer &amp;tout</translation>
     </message>
     <message>
