@@ -11,6 +11,7 @@
 #include <QTextFrame>
 #include <QTextList>
 #include <QTextTable>
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -245,10 +246,10 @@ QString typedMarkup(const QString &documentText) {
   const auto shown = [&](std::size_t at, std::size_t length) {
     return documentText.mid(qsizetype(at), qsizetype(length));
   };
-  const auto isLetter = [](char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+  const auto isNameCharacter = [](char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+           c == u'#';
   };
-  const auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
   for (std::size_t at = 0; at < text.size(); ++at) {
     const std::u16string_view rest = text.substr(at);
     if (rest[0] == u'<') {
@@ -261,22 +262,12 @@ QString typedMarkup(const QString &documentText) {
       }
       for (const std::string_view tag : {html::kBreak, html::kPreOpen, html::kPreClose})
         if (html::startsWith(rest, tag)) return shown(at, tag.size());
-    } else if (rest[0] == u'&' && rest.size() > 1) {
+    } else if (rest[0] == u'&') {
       // "&amp;", "&#233;", "&#xE9;"; and the five a browser reads without their semicolon.
       std::size_t end = 1;
-      if (rest[1] == u'#') {
-        end = 2;
-        if (end < rest.size() && (rest[end] == u'x' || rest[end] == u'X')) ++end;
-        while (end < rest.size() && end < kLongestShown &&
-               (isDigit(rest[end]) || isLetter(rest[end])))
-          ++end;
-      } else {
-        while (end < rest.size() && end < kLongestShown &&
-               (isLetter(rest[end]) || isDigit(rest[end])))
-          ++end;
-      }
-      if (end > 1 && end < rest.size() && rest[end] == u';' && rest.substr(0, end) != u"&#" &&
-          rest.substr(0, end) != u"&#x")
+      while (end < std::min(rest.size(), kLongestShown) && isNameCharacter(rest[end])) ++end;
+      const std::u16string_view name = rest.substr(1, end - 1);
+      if (end < rest.size() && rest[end] == u';' && !name.empty() && name != u"#" && name != u"#x")
         return shown(at, end + 1);
       for (const std::u16string_view bare : {u"&amp", u"&lt", u"&gt", u"&quot", u"&nbsp"})
         if (rest.substr(0, bare.size()) == bare) return shown(at, bare.size());
