@@ -86,6 +86,11 @@ QString elementNoun(Element element) {
   }
 }
 
+bool isNumbered(QTextListFormat::Style style) {
+  return style != QTextListFormat::ListDisc && style != QTextListFormat::ListCircle &&
+         style != QTextListFormat::ListSquare;
+}
+
 // What the engine, which has no elements for them, makes of the document's structures, as a
 // loss report: a heading is its look alone, a quote its text, a rule a line of dashes, a
 // picture its address (its alternative text lost), a numbered list's numbers text, a table a
@@ -93,21 +98,30 @@ QString elementNoun(Element element) {
 LossReport engineLosses(const QTextDocument &document) {
   std::size_t headings = 0, quotes = 0, rules = 0, pictures = 0, pictureTexts = 0, tables = 0;
   QSet<const QTextList *> numbered;
+  // The document's few distinct formats tell whether it holds any of these at all: most
+  // documents need no walk of their paragraphs, and few one of their runs.
+  bool structures = false, images = false;
+  for (const QTextFormat &format : document.allFormats()) {
+    if (format.isImageFormat()) images = true;
+    if (format.isListFormat() && isNumbered(format.toListFormat().style())) structures = true;
+    if (format.isBlockFormat()) {
+      const QTextBlockFormat block = format.toBlockFormat();
+      structures = structures || block.headingLevel() > 0 || richtext::quoteLevelOf(block) > 0 ||
+                   block.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+    }
+  }
   int quoteLevel = 0;
-  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+  for (QTextBlock block = document.begin(); (structures || images) && block.isValid();
+       block = block.next()) {
     const QTextBlockFormat format = block.blockFormat();
     if (format.headingLevel() > 0) ++headings;
     const int level = richtext::quoteLevelOf(format);
     if (level > quoteLevel) quotes += std::size_t(level - quoteLevel);
     quoteLevel = level;
     if (format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth)) ++rules;
-    if (const QTextList *list = block.textList()) {
-      const QTextListFormat::Style style = list->format().style();
-      if (style != QTextListFormat::ListDisc && style != QTextListFormat::ListCircle &&
-          style != QTextListFormat::ListSquare)
-        numbered.insert(list);
-    }
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
+    if (const QTextList *list = block.textList(); list && isNumbered(list->format().style()))
+      numbered.insert(list);
+    for (auto it = block.begin(); images && !it.atEnd(); ++it) {
       const QTextCharFormat chars = it.fragment().charFormat();
       if (!chars.isImageFormat()) continue;
       const auto count = std::size_t(it.fragment().length());
