@@ -86,7 +86,11 @@ TEST(DraftKeeper, DraftsAreTheUsersAloneWhateverTheUmask) {
   const auto permissions = [&](const QString &path) {
     return QFileInfo(path).permissions() & kAll;
   };
-  const mode_t umaskBefore = ::umask(0);
+  // No umask at all: every bit the program does not clear itself is set.
+  struct NoUmask {
+    mode_t before = ::umask(0);
+    ~NoUmask() { ::umask(before); }
+  } noUmask;
   const struct {
     const char *name;
     bool folderExists;
@@ -114,7 +118,6 @@ TEST(DraftKeeper, DraftsAreTheUsersAloneWhateverTheUmask) {
     ASSERT_TRUE(keeper.write("{\\rtf1 written again}"));  // over the draft, not a new file
     EXPECT_EQ(permissions(keeper.path()), kFile);
   }
-  ::umask(umaskBefore);
 }
 
 // Every way a draft's write is made to fail: the write and a watched save fail and say why,
