@@ -100,10 +100,16 @@ void QuillmarkMain::offerDrafts() {
   }
 }
 
-// The settings both file dialogs share. Open starts in the program's own folder, as it
-// always has; saving starts elsewhere (saveDocumentAs).
+// The settings both file dialogs share. They start in the folder of the last open or save,
+// else in the user's documents (their home when there is no such folder): never in the
+// program's own folder, which an installed program cannot write to.
 Platform::FileDialogSettings QuillmarkMain::fileDialogSettings() const {
-  return {tr("Open Quillmark File"), QCoreApplication::applicationDirPath(), u"*.rtf"_s, u"rtf"_s};
+  QString folder = recent_.lastFolder();
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  }
+  return {tr("Open Quillmark File"), folder, u"*.rtf"_s, u"rtf"_s};
 }
 
 // A file that cannot be opened leaves the document, its name and the recent files as they
@@ -192,7 +198,11 @@ void QuillmarkMain::openDocument() {
   settings.filter =
       tr("Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;"
          "Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)");
-  if (const auto fileName = platform_->chooseFileToOpen(this, settings)) openFile(*fileName);
+  const auto fileName = platform_->chooseFileToOpen(this, settings);
+  if (!fileName) return;
+  // The next dialog starts where the writer went, also when this file will not open.
+  recent_.setLastFolder(QFileInfo(*fileName).absolutePath());
+  openFile(*fileName);
 }
 
 // Ctrl+S: a document that has a file is written back to it without a question; one without
@@ -202,20 +212,10 @@ bool QuillmarkMain::saveDocument() {
   return saveTo(state_->filePath());
 }
 
-// The dialog starts at the document's own file once it has one, else in the folder of the
-// last open or save, else in the user's documents (their home when there is no such folder):
-// never in the program's own folder, which an installed program cannot write to.
+// The dialog starts at the document's own file once it has one, else where Open starts.
 bool QuillmarkMain::saveDocumentAs() {
   Platform::FileDialogSettings settings = fileDialogSettings();
-  if (!state_->filePath().isEmpty()) {
-    settings.directory = state_->filePath();
-  } else if (!recent_.lastFolder().isEmpty() && QFileInfo(recent_.lastFolder()).isDir()) {
-    settings.directory = recent_.lastFolder();
-  } else {
-    settings.directory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (settings.directory.isEmpty() || !QFileInfo(settings.directory).isDir())
-      settings.directory = QDir::homePath();
-  }
+  if (!state_->filePath().isEmpty()) settings.directory = state_->filePath();
   const auto fileName = platform_->chooseFileToSave(this, settings);
   return fileName && saveTo(*fileName);
 }

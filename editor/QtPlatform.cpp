@@ -1,5 +1,6 @@
 // The program's Platform: Qt's message boxes, file, colour and print dialogs, and the end of
-// the desktop session.
+// the desktop session. Every message box shows its text as plain text: it may quote the
+// writer's post or a file's name, and "<b>" there is four characters, not bold.
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -65,15 +66,23 @@ class EscapableMessageBox final : public QMessageBox {
 }  // namespace
 
 bool QtPlatform::askYesNo(QWidget *parent, const QString &title, const QString &text) {
-  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 Platform::SaveChoice QtPlatform::askSaveDiscardCancel(QWidget *parent, const QString &title,
                                                       const QString &text) {
-  switch (QMessageBox::warning(parent, title, text,
-                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                               QMessageBox::Save)) {
+  QMessageBox box(QMessageBox::Warning, title, text,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Save);
+  // Qt's own texts for these buttons have no access key on every desktop.
+  box.button(QMessageBox::Save)->setText(QCoreApplication::translate("QtPlatform", "&Save"));
+  box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("QtPlatform", "&Discard"));
+  box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("QtPlatform", "&Cancel"));
+  switch (box.exec()) {
     case QMessageBox::Save:
       return SaveChoice::Save;
     case QMessageBox::Discard:
@@ -86,6 +95,7 @@ Platform::SaveChoice QtPlatform::askSaveDiscardCancel(QWidget *parent, const QSt
 Platform::DraftChoice QtPlatform::askRestoreDraft(QWidget *parent, const QString &title,
                                                   const QString &text) {
   EscapableMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+  box.setTextFormat(Qt::PlainText);
   QPushButton *restore =
       box.addButton(QCoreApplication::translate("QtPlatform", "&Restore"), QMessageBox::AcceptRole);
   QPushButton *discard = box.addButton(QCoreApplication::translate("QtPlatform", "&Discard"),
@@ -103,6 +113,7 @@ void QtPlatform::showMessage(QWidget *parent, Icon icon, const QString &title,
                   : icon == Icon::Question ? QMessageBox::Question
                                            : QMessageBox::NoIcon,
                   title, text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

@@ -138,7 +138,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../editor/richtext/RtfReader.cpp" line="+1122"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1137"/>
         <source>The file is not an RTF document.</source>
         <translation>Die Datei ist kein RTF-Dokument.</translation>
     </message>
@@ -159,7 +159,7 @@
 <context>
     <name>DraftKeeper</name>
     <message>
-        <location filename="../editor/writing/DraftKeeper.cpp" line="+47"/>
+        <location filename="../editor/writing/DraftKeeper.cpp" line="+71"/>
         <source>Quillmark found a post that was not saved (%1). Restore it?</source>
         <translation>Quillmark hat einen nicht gespeicherten Beitrag gefunden (%1). Wiederherstellen?</translation>
     </message>
@@ -169,7 +169,7 @@
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>No draft file can be locked in %1.</source>
         <translation>In %1 lässt sich keine Entwurfsdatei sperren.</translation>
     </message>
@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+32"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+38"/>
         <source>bold</source>
         <translation>fett</translation>
     </message>
@@ -440,7 +440,7 @@
         <translation>Tabellen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+86"/>
         <source>table: shown as a code block</source>
         <translation>Tabelle: als Codeblock dargestellt</translation>
     </message>
@@ -455,7 +455,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+124"/>
         <source>tables (1 shown as a code block)</source>
         <translation>Tabellen (1 als Codeblock dargestellt)</translation>
     </message>
@@ -473,7 +473,7 @@
 <context>
     <name>Post</name>
     <message>
-        <location line="-55"/>
+        <location line="-57"/>
         <source>%1 characters as %2</source>
         <translation>%1 Zeichen als %2</translation>
     </message>
@@ -484,17 +484,17 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>; not shown there: %1</source>
         <translation>; dort nicht dargestellt: %1</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>part %1 of %2 (%3 characters) as %4</source>
         <translation>Teil %1 von %2 (%3 Zeichen) als %4</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>——— Part %1 of %2 ———</source>
         <translation>——— Teil %1 von %2 ———</translation>
     </message>
@@ -512,17 +512,28 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+90"/>
+        <location filename="../editor/QtPlatform.cpp" line="+100"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-17"/>
+        <location line="+18"/>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-19"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Open Forum Post</source>
         <translation>Forenbeitrag öffnen</translation>
     </message>
@@ -607,7 +618,7 @@ Lesen als BBCode von:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+470"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+472"/>
         <source>Quote</source>
         <translation>Zitat</translation>
     </message>
@@ -1859,7 +1870,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <name>quillmark::FindBar</name>
     <message>
         <location filename="../editor/writing/FindBar.cpp" line="+38"/>
-        <source>Match &amp;case</source>
+        <source>&amp;Match case</source>
         <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
@@ -1868,7 +1879,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Nur gan&amp;ze Wörter</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Next</source>
         <translation>&amp;Nächster</translation>
     </message>
@@ -1944,7 +1955,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     </message>
     <message>
         <location line="+1"/>
-        <source>Replace &amp;All</source>
+        <source>Repla&amp;ce All</source>
         <translation>A&amp;lle ersetzen</translation>
     </message>
     <message>
@@ -2008,12 +2019,12 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     </message>
     <message>
         <location line="+24"/>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>%1 kopiert; „Nächsten Teil kopieren“ (Strg+Alt+C) kopiert den nächsten</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-18"/>
         <source>Copied %1</source>
         <translation>Kopiert: %1</translation>
     </message>
@@ -2028,12 +2039,12 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Teil %1 von %2 (%3 Zeichen)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Copied %1, the last</source>
         <translation>%1 kopiert, der letzte</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Converting the clipboard...</source>
         <translation>Zwischenablage wird umgewandelt...</translation>
     </message>
@@ -2098,7 +2109,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Open Quillmark File</source>
         <translation>Quillmark-Datei öffnen</translation>
     </message>
@@ -2142,7 +2153,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Dokumente und Beiträge (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF-Dokumente (*.rtf);;Webseiten (*.html *.htm);;Forenbeiträge (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2293,12 +2304,12 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <name>quillmark::help::HelpWindow</name>
     <message>
         <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Contents</source>
         <translation>Inhalt</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>Writing a post, step by step</source>
         <translation>Einen Beitrag schreiben – Schritt für Schritt</translation>
     </message>
@@ -2368,7 +2379,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Suchbegriff eingeben</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
         <translation>Die Seiten der Hilfe; Enter öffnet die gewählte</translation>
     </message>
@@ -2464,7 +2475,16 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+198"/>
+        <location filename="../editor/preview/Preview.cpp" line="+211"/>
+        <source>The post was copied. Its text holds &quot;%1&quot;, which an html forum reads as HTML, not as text: a tag formats the text after it (or is dropped), and a character reference such as &amp;lt; shows as the character it names. The forum will show the post differently from the document.
+
+To show such text as typed, post it to a forum that takes BBCode or Markdown, or write &amp;lt; for each &lt; and &amp;amp; for each &amp;.</source>
+        <translation>Der Beitrag wurde kopiert. Sein Text enthält „%1“, was ein HTML-Forum als HTML liest, nicht als Text: Ein Tag formatiert den Text danach (oder wird verworfen), und ein Zeichenverweis wie &amp;lt; erscheint als das Zeichen, für das er steht. Das Forum zeigt den Beitrag anders als das Dokument.
+
+Um solchen Text so zu zeigen, wie er getippt ist, senden Sie ihn an ein Forum, das BBCode oder Markdown nimmt, oder schreiben Sie &amp;lt; für jedes &lt; und &amp;amp; für jedes &amp;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2536,7 +2556,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+403"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
         <source>Opening %1...</source>
         <translation>%1 wird geöffnet...</translation>
     </message>

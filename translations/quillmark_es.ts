@@ -138,7 +138,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../editor/richtext/RtfReader.cpp" line="+1122"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1137"/>
         <source>The file is not an RTF document.</source>
         <translation>El archivo no es un documento RTF.</translation>
     </message>
@@ -159,7 +159,7 @@
 <context>
     <name>DraftKeeper</name>
     <message>
-        <location filename="../editor/writing/DraftKeeper.cpp" line="+47"/>
+        <location filename="../editor/writing/DraftKeeper.cpp" line="+71"/>
         <source>Quillmark found a post that was not saved (%1). Restore it?</source>
         <translation>Quillmark encontró un mensaje que no se había guardado (%1). ¿Desea restaurarlo?</translation>
     </message>
@@ -169,7 +169,7 @@
         <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>No draft file can be locked in %1.</source>
         <translation>No se puede bloquear ningún archivo de borrador en %1.</translation>
     </message>
@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+32"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+38"/>
         <source>bold</source>
         <translation>negrita</translation>
     </message>
@@ -440,7 +440,7 @@
         <translation>tablas</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+86"/>
         <source>table: shown as a code block</source>
         <translation>tabla: mostrada como bloque de código</translation>
     </message>
@@ -455,7 +455,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+124"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tablas (1 mostrada como bloque de código)</translation>
     </message>
@@ -473,7 +473,7 @@
 <context>
     <name>Post</name>
     <message>
-        <location line="-55"/>
+        <location line="-57"/>
         <source>%1 characters as %2</source>
         <translation>%1 caracteres como %2</translation>
     </message>
@@ -484,17 +484,17 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>; not shown there: %1</source>
         <translation>; el foro no muestra: %1</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>part %1 of %2 (%3 characters) as %4</source>
         <translation>parte %1 de %2 (%3 caracteres) como %4</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>——— Part %1 of %2 ———</source>
         <translation>——— Parte %1 de %2 ———</translation>
     </message>
@@ -512,17 +512,28 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+90"/>
+        <location filename="../editor/QtPlatform.cpp" line="+100"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-17"/>
+        <location line="+18"/>
         <source>&amp;Discard</source>
         <translation>&amp;Descartar</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-19"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Open Forum Post</source>
         <translation>Abrir mensaje de foro</translation>
     </message>
@@ -607,7 +618,7 @@ Leerlo como el BBCode de:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+470"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+472"/>
         <source>Quote</source>
         <translation>Cita</translation>
     </message>
@@ -1858,7 +1869,7 @@ salida, 2 si la línea de órdenes es incorrecta.
     <name>quillmark::FindBar</name>
     <message>
         <location filename="../editor/writing/FindBar.cpp" line="+38"/>
-        <source>Match &amp;case</source>
+        <source>&amp;Match case</source>
         <translation>Distinguir &amp;mayúsculas</translation>
     </message>
     <message>
@@ -1867,7 +1878,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Palabras &amp;completas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Next</source>
         <translation>&amp;Siguiente</translation>
     </message>
@@ -1943,7 +1954,7 @@ salida, 2 si la línea de órdenes es incorrecta.
     </message>
     <message>
         <location line="+1"/>
-        <source>Replace &amp;All</source>
+        <source>Repla&amp;ce All</source>
         <translation>Reemplazar to&amp;do</translation>
     </message>
     <message>
@@ -2007,12 +2018,12 @@ salida, 2 si la línea de órdenes es incorrecta.
     </message>
     <message>
         <location line="+24"/>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>Copiada %1; Copiar la parte siguiente (Ctrl+Alt+C) copia la siguiente</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-18"/>
         <source>Copied %1</source>
         <translation>Copiados %1</translation>
     </message>
@@ -2027,12 +2038,12 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>parte %1 de %2 (%3 caracteres)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Copied %1, the last</source>
         <translation>Copiada %1, la última</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Converting the clipboard...</source>
         <translation>Convirtiendo el portapapeles...</translation>
     </message>
@@ -2097,7 +2108,7 @@ salida, 2 si la línea de órdenes es incorrecta.
 %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Open Quillmark File</source>
         <translation>Abrir archivo de Quillmark</translation>
     </message>
@@ -2141,7 +2152,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Documentos y mensajes (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documentos RTF (*.rtf);;Páginas web (*.html *.htm);;Mensajes de foro (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2292,12 +2303,12 @@ salida, 2 si la línea de órdenes es incorrecta.
     <name>quillmark::help::HelpWindow</name>
     <message>
         <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Contents</source>
         <translation>Contenido</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>Writing a post, step by step</source>
         <translation>Escribir un mensaje paso a paso</translation>
     </message>
@@ -2367,7 +2378,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Escriba una palabra para buscar</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
         <translation>Las páginas de la guía; Enter abre la elegida</translation>
     </message>
@@ -2463,7 +2474,16 @@ salida, 2 si la línea de órdenes es incorrecta.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+198"/>
+        <location filename="../editor/preview/Preview.cpp" line="+211"/>
+        <source>The post was copied. Its text holds &quot;%1&quot;, which an html forum reads as HTML, not as text: a tag formats the text after it (or is dropped), and a character reference such as &amp;lt; shows as the character it names. The forum will show the post differently from the document.
+
+To show such text as typed, post it to a forum that takes BBCode or Markdown, or write &amp;lt; for each &lt; and &amp;amp; for each &amp;.</source>
+        <translation>El mensaje se copió. Su texto contiene «%1», que un foro html lee como HTML, no como texto: una etiqueta da formato al texto que la sigue (o se descarta), y una referencia de carácter como &amp;lt; se muestra como el carácter que nombra. El foro mostrará el mensaje de forma distinta al documento.
+
+Para mostrar ese texto tal como se escribió, publíquelo en un foro que admita BBCode o Markdown, o escriba &amp;lt; por cada &lt; y &amp;amp; por cada &amp;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2535,7 +2555,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+403"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
         <source>Opening %1...</source>
         <translation>Abriendo %1...</translation>
     </message>

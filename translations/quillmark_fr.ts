@@ -138,7 +138,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../editor/richtext/RtfReader.cpp" line="+1122"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1137"/>
         <source>The file is not an RTF document.</source>
         <translation>Le fichier n’est pas un document RTF.</translation>
     </message>
@@ -159,7 +159,7 @@
 <context>
     <name>DraftKeeper</name>
     <message>
-        <location filename="../editor/writing/DraftKeeper.cpp" line="+47"/>
+        <location filename="../editor/writing/DraftKeeper.cpp" line="+71"/>
         <source>Quillmark found a post that was not saved (%1). Restore it?</source>
         <translation>Quillmark a trouvé un message qui n’a pas été enregistré (%1). Voulez-vous le restaurer&#xa0;?</translation>
     </message>
@@ -169,7 +169,7 @@
         <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>No draft file can be locked in %1.</source>
         <translation>Aucun fichier de brouillon ne peut être verrouillé dans %1.</translation>
     </message>
@@ -185,7 +185,7 @@
 <context>
     <name>Loss</name>
     <message>
-        <location filename="../editor/post/PostBuilder.cpp" line="+32"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="+38"/>
         <source>bold</source>
         <translation>gras</translation>
     </message>
@@ -440,7 +440,7 @@
         <translation>tableaux</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+86"/>
         <source>table: shown as a code block</source>
         <translation>tableau&#xa0;: affiché sous forme de bloc de code</translation>
     </message>
@@ -455,7 +455,7 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+124"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tableaux (1 affiché sous forme de bloc de code)</translation>
     </message>
@@ -473,7 +473,7 @@
 <context>
     <name>Post</name>
     <message>
-        <location line="-55"/>
+        <location line="-57"/>
         <source>%1 characters as %2</source>
         <translation>%1 caractères au format %2</translation>
     </message>
@@ -484,17 +484,17 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>; not shown there: %1</source>
         <translation>, mais le forum n’affiche pas&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>part %1 of %2 (%3 characters) as %4</source>
         <translation>partie %1 sur %2 (%3 caractères) en %4</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>——— Part %1 of %2 ———</source>
         <translation>——— Partie %1 sur %2 ———</translation>
     </message>
@@ -512,17 +512,28 @@
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/QtPlatform.cpp" line="+90"/>
+        <location filename="../editor/QtPlatform.cpp" line="+100"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-17"/>
+        <location line="+18"/>
         <source>&amp;Discard</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-19"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Open Forum Post</source>
         <translation>Ouvrir un message de forum</translation>
     </message>
@@ -607,7 +618,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+470"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+472"/>
         <source>Quote</source>
         <translation>Citation</translation>
     </message>
@@ -892,7 +903,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
     <message>
         <location line="+8"/>
         <source>Font Si&amp;ze:</source>
-        <translation>&amp;Taille de police&#xa0;:</translation>
+        <translation>Taille de poli&amp;ce&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1448,7 +1459,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
     <message>
         <location line="+1"/>
         <source>Post &amp;as:</source>
-        <translation>Publier su&amp;r&#xa0;:</translation>
+        <translation>Publier &amp;sur&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1859,8 +1870,8 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <name>quillmark::FindBar</name>
     <message>
         <location filename="../editor/writing/FindBar.cpp" line="+38"/>
-        <source>Match &amp;case</source>
-        <translation>Sensible à la &amp;casse</translation>
+        <source>&amp;Match case</source>
+        <translation>Se&amp;nsible à la casse</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1868,9 +1879,9 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>&amp;Mots entiers</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Next</source>
-        <translation>&amp;Suivant</translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1944,7 +1955,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     </message>
     <message>
         <location line="+1"/>
-        <source>Replace &amp;All</source>
+        <source>Repla&amp;ce All</source>
         <translation>Remplacer &amp;tout</translation>
     </message>
     <message>
@@ -2008,12 +2019,12 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     </message>
     <message>
         <location line="+24"/>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>%1 copiée ; Copier la partie suivante (Ctrl+Alt+C) copie la suivante</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-18"/>
         <source>Copied %1</source>
         <translation>Copié&#xa0;: %1</translation>
     </message>
@@ -2028,12 +2039,12 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>partie %1 sur %2 (%3 caractères)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Copied %1, the last</source>
         <translation>%1 copiée, la dernière</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Converting the clipboard...</source>
         <translation>Conversion du presse-papiers...</translation>
     </message>
@@ -2098,7 +2109,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Open Quillmark File</source>
         <translation>Ouvrir un fichier Quillmark</translation>
     </message>
@@ -2142,7 +2153,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Documents et messages (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documents RTF (*.rtf);;Pages web (*.html *.htm);;Messages de forum (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2293,12 +2304,12 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <name>quillmark::help::HelpWindow</name>
     <message>
         <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Contents</source>
         <translation>Sommaire</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>Writing a post, step by step</source>
         <translation>Rédiger un message, pas à pas</translation>
     </message>
@@ -2368,7 +2379,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Tapez un mot à rechercher</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>The guide&apos;s pages; Enter opens the chosen one</source>
         <translation>Les pages du guide&#xa0;; Enter ouvre celle qui est choisie</translation>
     </message>
@@ -2464,7 +2475,16 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 <context>
     <name>quillmark::preview::Preview</name>
     <message>
-        <location filename="../editor/preview/Preview.cpp" line="+198"/>
+        <location filename="../editor/preview/Preview.cpp" line="+211"/>
+        <source>The post was copied. Its text holds &quot;%1&quot;, which an html forum reads as HTML, not as text: a tag formats the text after it (or is dropped), and a character reference such as &amp;lt; shows as the character it names. The forum will show the post differently from the document.
+
+To show such text as typed, post it to a forum that takes BBCode or Markdown, or write &amp;lt; for each &lt; and &amp;amp; for each &amp;.</source>
+        <translation>Le message a été copié. Son texte contient «&#xa0;%1&#xa0;», qu’un forum html lit comme du HTML et non comme du texte&#xa0;: une balise met en forme le texte qui la suit (ou est supprimée), et une référence de caractère comme &amp;lt; s’affiche comme le caractère qu’elle désigne. Le forum affichera le message autrement que le document.
+
+Pour afficher ce texte tel qu’il est tapé, publiez-le sur un forum qui accepte le BBCode ou le Markdown, ou écrivez &amp;lt; pour chaque &lt; et &amp;amp; pour chaque &amp;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The post was copied, but it does not match the document: %1.
 
 Check the post before you send it. This is a fault in Quillmark; please report it.</source>
@@ -2536,7 +2556,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+403"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
         <source>Opening %1...</source>
         <translation>Ouverture de %1...</translation>
     </message>

@@ -161,6 +161,7 @@ HelpWindow::HelpWindow(QWidget *parent)
   auto *searchLayout = new QVBoxLayout(searchTab);
   searchStatus_->setObjectName(u"searchStatus"_s);
   searchStatus_->setWordWrap(true);
+  searchStatus_->setTextFormat(Qt::PlainText);  // it quotes the words searched for
   searchStatus_->hide();
   searchLayout->addWidget(searchField_);
   searchLayout->addWidget(searchStatus_);

@@ -4,14 +4,20 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QSet>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
 #include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
 
 #include "DocumentPost.h"
+#include "quillmark/html.h"
 #include "quillmark/split.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/RtfWriter.h"
@@ -81,6 +87,66 @@ QString elementNoun(Element element) {
   }
 }
 
+bool isNumbered(QTextListFormat::Style style) {
+  return style != QTextListFormat::ListDisc && style != QTextListFormat::ListCircle &&
+         style != QTextListFormat::ListSquare;
+}
+
+// What the engine, which has no elements for them, makes of the document's structures, as a
+// loss report: a heading is its look alone, a quote its text, a rule a line of dashes, a
+// picture its address (its alternative text lost), a numbered list's numbers text, a table a
+// fixed-columns block. Lists of bullets, links and character formats the engine writes.
+LossReport engineLosses(const QTextDocument &document) {
+  std::size_t headings = 0, quotes = 0, rules = 0, pictures = 0, pictureTexts = 0, tables = 0;
+  QSet<const QTextList *> numbered;
+  // The document's few distinct formats tell whether it holds any of these at all: most
+  // documents need no walk of their paragraphs, and few one of their runs.
+  bool structures = false, images = false;
+  for (const QTextFormat &format : document.allFormats()) {
+    if (format.isImageFormat()) images = true;
+    if (format.isListFormat() && isNumbered(format.toListFormat().style())) structures = true;
+    if (format.isBlockFormat()) {
+      const QTextBlockFormat block = format.toBlockFormat();
+      structures = structures || block.headingLevel() > 0 || richtext::quoteLevelOf(block) > 0 ||
+                   block.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+    }
+  }
+  int quoteLevel = 0;
+  for (QTextBlock block = document.begin(); (structures || images) && block.isValid();
+       block = block.next()) {
+    const QTextBlockFormat format = block.blockFormat();
+    if (format.headingLevel() > 0) ++headings;
+    const int level = richtext::quoteLevelOf(format);
+    if (level > quoteLevel) quotes += std::size_t(level - quoteLevel);
+    quoteLevel = level;
+    if (format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth)) ++rules;
+    if (const QTextList *list = block.textList(); list && isNumbered(list->format().style()))
+      numbered.insert(list);
+    for (auto it = block.begin(); images && !it.atEnd(); ++it) {
+      const QTextCharFormat chars = it.fragment().charFormat();
+      if (!chars.isImageFormat()) continue;
+      const auto count = std::size_t(it.fragment().length());
+      pictures += count;
+      if (!chars.stringProperty(QTextFormat::ImageAltText).isEmpty()) pictureTexts += count;
+    }
+  }
+  for (const QTextFrame *frame : document.rootFrame()->childFrames())
+    if (qobject_cast<const QTextTable *>(frame)) ++tables;
+
+  LossReport losses;
+  const auto lose = [&losses](Element element, std::size_t count, std::string_view unit) {
+    if (count > 0) losses.push_back({element, count, unit});
+  };
+  lose(Element::Heading, headings, "heading");
+  lose(Element::Quote, quotes, "quote");
+  lose(Element::Rule, rules, "rule");
+  lose(Element::Picture, pictures, "picture");
+  lose(Element::PictureText, pictureTexts, "picture");
+  lose(Element::NumberedList, std::size_t(numbered.size()), "list");
+  lose(Element::Table, tables, "table");
+  return losses;
+}
+
 }  // namespace
 
 QString lostElementName(Element element) {
@@ -117,6 +183,7 @@ Snapshot snapshot(const QTextDocument &document, Format format) {
   taken.format = format;
   if (format == Format::Html) {
     taken.rtf = snapshot(document);
+    taken.losses = engineLosses(document);
     taken.size = taken.rtf.size();
   } else {
     taken.model = modelOf(document);
@@ -136,6 +203,7 @@ MadePost makePost(Converter &converter, Snapshot snapshot, const web::Profile &p
     made.webHtml = rewriteForWeb(converter.convertRtfToHtml(
         decodeWindows1252({rtf.constData(), std::size_t(rtf.size())}), kWebOptions));
     made.text = QString::fromStdU16String(made.webHtml);
+    made.losses = std::move(snapshot.losses);
   } else {
     Post post = writePost(snapshot.model, snapshot.format, made.options);
     made.text = QString::fromStdU16String(post.text);
@@ -236,6 +304,44 @@ QString lossHeader(const LossReport &losses) {
   }
   return QCoreApplication::translate("Post", "This forum does not show: %1")
       .arg(items.join(u", "_s));
+}
+
+QString typedMarkup(const QString &documentText) {
+  const std::u16string_view text(reinterpret_cast<const char16_t *>(documentText.utf16()),
+                                 std::size_t(documentText.size()));
+  // An opening tag with attributes is shown up to its end, if that is near.
+  constexpr std::size_t kLongestShown = 40;
+  const auto shown = [&](std::size_t at, std::size_t length) {
+    return documentText.mid(qsizetype(at), qsizetype(length));
+  };
+  const auto isNameCharacter = [](char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+           c == u'#';
+  };
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const std::u16string_view rest = text.substr(at);
+    if (rest[0] == u'<') {
+      for (const html::ElementTags &tags : html::kElements) {
+        if (html::startsWith(rest, tags.close)) return shown(at, tags.close.size());
+        if (!html::startsWith(rest, tags.open)) continue;
+        if (!tags.attributes) return shown(at, tags.open.size());
+        const std::size_t end = rest.substr(0, kLongestShown).find(u'>');
+        return shown(at, end == std::u16string_view::npos ? tags.open.size() : end + 1);
+      }
+      for (const std::string_view tag : {html::kBreak, html::kPreOpen, html::kPreClose})
+        if (html::startsWith(rest, tag)) return shown(at, tag.size());
+    } else if (rest[0] == u'&') {
+      // "&amp;", "&#233;", "&#xE9;"; and the five a browser reads without their semicolon.
+      std::size_t end = 1;
+      while (end < std::min(rest.size(), kLongestShown) && isNameCharacter(rest[end])) ++end;
+      const std::u16string_view name = rest.substr(1, end - 1);
+      if (end < rest.size() && rest[end] == u';' && !name.empty() && name != u"#" && name != u"#x")
+        return shown(at, end + 1);
+      for (const std::u16string_view bare : {u"&amp", u"&lt", u"&gt", u"&quot", u"&nbsp"})
+        if (rest.substr(0, bare.size()) == bare) return shown(at, bare.size());
+    }
+  }
+  return {};
 }
 
 std::optional<QString> checkPostAgainst(const MadePost &post, const QString &documentText) {

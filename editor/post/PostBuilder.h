@@ -49,6 +49,7 @@ QByteArray snapshot(const QTextDocument &document);
 struct Snapshot {
   Format format = Format::Html;
   QByteArray rtf;      // html
+  LossReport losses;   // html: what the engine cannot show of the document's structures
   Model model;         // the other formats
   qsizetype size = 0;  // how much there is to convert: the RTF's bytes, the document's characters
 };
@@ -83,6 +84,13 @@ QString lostLine(const Loss &loss);
 // The check before copy: a post written from a model against the model; an html post (or
 // one made from a fragment) the fragment against the document's text, then the post against
 // the fragment. What is wrong, in one line, or nothing.
+// The first piece of HTML the writer typed in the document's text: a tag of the engine's
+// vocabulary ("<b>", "</font>", "<font color=\"red\">", "<br>") or a character reference
+// ("&lt;", "&amp"). An html post carries the writer's text as it is, by design, so the forum
+// reads such a piece as markup: the check before copy then finds the post unlike the
+// document, through the writer's markup, not a fault. Empty when there is none.
+QString typedMarkup(const QString &documentText);
+
 std::optional<QString> checkPostAgainst(const MadePost &post, const QString &documentText);
 
 }  // namespace quillmark::post

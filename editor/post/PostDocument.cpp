@@ -490,7 +490,7 @@ void insertModel(QTextCursor &cursor, const Model &model) {
   const bool fixed = richtext::insideFixedColumns(*target, cursor.selectionStart());
   cursor.beginEditBlock();
   const int start = cursor.selectionStart();
-  cursor.insertFragment(QTextDocumentFragment(&made));
+  richtext::RichTextBox::insertDocument(cursor, made);
   if (fixed) {
     QTextCursor inserted(target);
     inserted.setPosition(start);

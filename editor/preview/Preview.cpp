@@ -173,12 +173,23 @@ void Preview::show(PreviewContent &content) {
   emit refreshed();
 }
 
+namespace {
+
+std::optional<CheckFinding> checkCopied(const post::MadePost &post, const QString &documentText) {
+  std::optional<QString> wrong = post::checkPostAgainst(post, documentText);
+  if (!wrong) return std::nullopt;
+  return CheckFinding{*wrong,
+                      post.format == Format::Html ? post::typedMarkup(documentText) : QString()};
+}
+
+}  // namespace
+
 void Preview::checkCopy(post::MadePost post, QString documentText) {
   if (qsizetype(post.webHtml.size()) <= kLargeRtfBytes && post.text.size() <= kLargeRtfBytes) {
-    tellCheck(post::checkPostAgainst(post, documentText));
+    tellCheck(checkCopied(post, documentText));
     return;
   }
-  auto *watcher = new QFutureWatcher<std::optional<QString>>(this);
+  auto *watcher = new QFutureWatcher<std::optional<CheckFinding>>(this);
   connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
     --checksRunning_;
     tellCheck(watcher->result());
@@ -186,18 +197,30 @@ void Preview::checkCopy(post::MadePost post, QString documentText) {
   });
   ++checksRunning_;
   watcher->setFuture(QtConcurrent::run([post = std::move(post), text = std::move(documentText)] {
-    return post::checkPostAgainst(post, text);
+    return checkCopied(post, text);
   }));
 }
 
-void Preview::tellCheck(const std::optional<QString> &wrong) const {
-  if (!wrong) return;
-  qCWarning(lcPreview) << "The post does not match the document:" << *wrong;
-  if (hooks_.tellProblem)
+void Preview::tellCheck(const std::optional<CheckFinding> &found) const {
+  if (!found) return;
+  qCWarning(lcPreview) << "The post does not match the document:" << found->wrong;
+  if (!hooks_.tellProblem) return;
+  if (!found->typed.isEmpty()) {
+    // The html format writes the writer's text as it is: HTML typed into it is HTML there.
     hooks_.tellProblem(
-        tr("The post was copied, but it does not match the document: %1.\n\nCheck the post "
-           "before you send it. This is a fault in Quillmark; please report it.")
-            .arg(*wrong));
+        tr("The post was copied. Its text holds \"%1\", which an html forum reads as HTML, "
+           "not as text: a tag formats the text after it (or is dropped), and a character "
+           "reference such as &lt; shows as the character it names. The forum will show the "
+           "post differently from the document.\n\nTo show such text as typed, post it to a "
+           "forum that takes BBCode or Markdown, or write &lt; for each < and &amp; for each "
+           "&.")
+            .arg(found->typed));
+    return;
+  }
+  hooks_.tellProblem(
+      tr("The post was copied, but it does not match the document: %1.\n\nCheck the post "
+         "before you send it. This is a fault in Quillmark; please report it.")
+          .arg(found->wrong));
 }
 
 }  // namespace quillmark::preview

@@ -35,6 +35,13 @@ namespace quillmark::preview {
 class LengthGauge;
 class PreviewPanel;
 
+// What the check before copy found: what is wrong, and the markup the writer typed into an
+// html post's text (post::typedMarkup), which explains it; empty for any other post.
+struct CheckFinding {
+  QString wrong;
+  QString typed;
+};
+
 class Preview final : public QObject {
   Q_OBJECT
 
@@ -93,7 +100,7 @@ class Preview final : public QObject {
   bool viewsWanted() const;
   MarkupStyle markupStyle() const;
   // Logs and tells what the check before copy found wrong, if anything.
-  void tellCheck(const std::optional<QString> &wrong) const;
+  void tellCheck(const std::optional<CheckFinding> &found) const;
 
   QMainWindow &window_;
   richtext::RichTextBox &box_;

@@ -105,6 +105,17 @@ QTextCharFormat replacementFormat(const QTextCursor &cursor) {
   return format;
 }
 
+// Whether the paragraph is one that must stand on a line of its own: an inserted one
+// joined to the text of another would give up its structure for that one's.
+bool standsAlone(const QTextBlock &block) {
+  const QTextBlockFormat format = block.blockFormat();
+  const QString text = block.text();
+  return block.textList() != nullptr || quoteLevelOf(format) > 0 || format.headingLevel() > 0 ||
+         format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth) ||
+         text.startsWith(QString::fromUtf16(kFixedBegin.data(), qsizetype(kFixedBegin.size()))) ||
+         text.startsWith(QString::fromUtf16(kFixedEnd.data(), qsizetype(kFixedEnd.size())));
+}
+
 }  // namespace
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent) {
@@ -488,9 +499,39 @@ void RichTextBox::insertRichText(const QMimeData *source, BusyCursor &busy) {
   }
   if (selInTable()) reduceToCellText(incoming);
   QTextCursor cursor = textCursor();
-  cursor.insertFragment(QTextDocumentFragment(&incoming));
+  insertDocument(cursor, incoming);
   setTextCursor(cursor);
   ensureCursorVisible();
+}
+
+void RichTextBox::insertDocument(QTextCursor &cursor, const QTextDocument &incoming) {
+  cursor.beginEditBlock();
+  cursor.removeSelectedText();
+  // Qt joins the first paragraph that comes in to the one the cursor is in, in that one's
+  // format (but at the document's start, and for a list item, which it starts afresh), and
+  // the last to the rest of the cursor's paragraph, in the last's format. A structure at
+  // either end is given a paragraph of its own.
+  const QTextBlock first = incoming.firstBlock();
+  const bool ownFirst = standsAlone(first) && !first.textList();
+  const bool ownLast = standsAlone(incoming.lastBlock());
+  if (ownLast && !cursor.atBlockEnd()) {
+    cursor.insertBlock();
+    cursor.movePosition(QTextCursor::PreviousCharacter);
+  }
+  if (ownFirst && !cursor.atBlockStart())
+    cursor.insertBlock(QTextBlockFormat(), cursor.charFormat());
+  const int start = cursor.position();
+  cursor.insertFragment(QTextDocumentFragment(&incoming));
+  if (ownFirst) {
+    // The paragraph holds the first one's text alone now: it takes that one's format, which
+    // may name no list of this document.
+    QTextBlockFormat format = first.blockFormat();
+    format.clearProperty(QTextFormat::ObjectIndex);
+    QTextCursor paragraph(cursor.document());
+    paragraph.setPosition(start);
+    paragraph.setBlockFormat(format);
+  }
+  cursor.endEditBlock();
 }
 
 RichTextBox::UndoStep::UndoStep(RichTextBox &box) : cursor_(box.document()) {

@@ -185,6 +185,12 @@ class RichTextBox : public QTextEdit {
   // reduced to what an RTF file of ours can hold (never losing text). Ctrl+V and drops come
   // through here.
   void insertRich(const QMimeData *source);
+  // Inserts the whole of `incoming` at the cursor, replacing its selection, as a word
+  // processor pastes: a quote, list, heading, rule or fixed-columns block that begins what
+  // comes in starts a line of its own, and text after the cursor goes on a line after one
+  // that ends it. Plain text at either end joins the line the cursor is in. Tables stand on
+  // their own lines already. The cursor ends after what was inserted.
+  static void insertDocument(QTextCursor &cursor, const QTextDocument &incoming);
 
   // The runs the link look is drawn over, each with its look, for tests: one per run of a
   // link, in the order of the document or not.

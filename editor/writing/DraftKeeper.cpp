@@ -22,12 +22,36 @@ constexpr char16_t kDraftPrefix[] = u"draft-";
 constexpr char16_t kDraftSuffix[] = u".rtf";
 constexpr char16_t kLockSuffix[] = u".lock";
 
+// A draft is a post not yet sent, often a private message: the folder and every file in it
+// are the writer's alone, whatever the umask, as a browser keeps its profile.
+constexpr QFile::Permissions kPrivateFolder =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions kPrivateFile = QFile::ReadOwner | QFile::WriteOwner;
+
+// Makes the folder (and its parents) when it is missing, the folder itself private from the
+// start; one that exists, made by an older program or by hand, is made private.
+bool makePrivateFolder(const QString &folder) {
+  if (!QFileInfo(folder).isDir()) {
+    if (!QDir().mkpath(QFileInfo(folder).absolutePath())) return false;
+    if (!QDir().mkdir(folder, kPrivateFolder) && !QFileInfo(folder).isDir()) return false;
+  }
+  QFile::setPermissions(folder, kPrivateFolder);
+  return true;
+}
+
 // A live program's lock never goes stale by age: only a program that no longer runs frees
 // its draft.
 std::unique_ptr<QLockFile> lockFor(const QString &draftPath) {
   auto lock = std::make_unique<QLockFile>(draftPath + QString::fromUtf16(kLockSuffix));
   lock->setStaleLockTime(0);
   return lock;
+}
+
+// QLockFile makes its file as the umask says; it names the program and its process.
+bool tryLockPrivately(QLockFile &lock) {
+  if (!lock.tryLock(0)) return false;
+  QFile::setPermissions(lock.fileName(), kPrivateFile);
+  return true;
 }
 
 }  // namespace
@@ -56,18 +80,22 @@ QString DraftKeeper::defaultFolder() {
 DraftKeeper::DraftKeeper(const QString &folder, QObject *parent)
     : QObject(parent), folder_(folder) {
   timer_.callOnTimeout(this, &DraftKeeper::saveNow);
-  if (!QDir().mkpath(folder_)) {
+  if (!makePrivateFolder(folder_)) {
     error_ = QCoreApplication::translate("DraftKeeper", "The folder %1 cannot be made.")
                  .arg(QDir::toNativeSeparators(folder_));
     return;
   }
+  // Drafts and locks an older program left readable to others.
+  const QStringList drafts{QString::fromUtf16(kDraftPrefix) + u'*'};
+  for (const QFileInfo &info : QDir(folder_).entryInfoList(drafts, QDir::Files | QDir::Hidden))
+    QFile::setPermissions(info.absoluteFilePath(), kPrivateFile);
   // A fresh name each time; the lock settles any clash with another program.
   for (int attempt = 0; attempt < 5; ++attempt) {
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
     const QString path =
         folder_ + u'/' + QString::fromUtf16(kDraftPrefix) + id + QString::fromUtf16(kDraftSuffix);
     auto lock = lockFor(path);
-    if (QFileInfo::exists(path) || !lock->tryLock(0)) continue;
+    if (QFileInfo::exists(path) || !tryLockPrivately(*lock)) continue;
     path_ = path;
     lock_ = std::move(lock);
     return;
@@ -85,8 +113,10 @@ bool DraftKeeper::write(const QByteArray &rtf) {
   QSaveFile file(path_);
   // commit() notices failed writes but not a buffer it cannot flush on a full disk: without
   // the flush a cut draft would replace the whole one.
-  if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.flush() ||
-      !file.commit()) {
+  // The temporary file QSaveFile writes takes the umask's permissions, or the old draft's:
+  // it is made private before a byte of the post is in it.
+  if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kPrivateFile) ||
+      file.write(rtf) != rtf.size() || !file.flush() || !file.commit()) {
     error_ = file.errorString();
     file.cancelWriting();
     return false;
@@ -134,7 +164,7 @@ std::vector<OrphanDraft> DraftKeeper::findOrphans(const QString &folder) {
   for (const QFileInfo &info : dir.entryInfoList(pattern, QDir::Files)) {
     auto lock = lockFor(info.absoluteFilePath());
     // Free, or held by a process that no longer runs (tryLock removes such a stale lock).
-    if (!lock->tryLock(0)) continue;
+    if (!tryLockPrivately(*lock)) continue;
     orphans.emplace_back(info.absoluteFilePath(), info.lastModified(), std::move(lock));
   }
   std::sort(orphans.begin(), orphans.end(),
@@ -153,7 +183,7 @@ QStringList DraftKeeper::removeStaleLocks(const QString &folder) {
     if (QFileInfo::exists(draftPath)) continue;  // an orphan's: findOrphans takes it over
     auto lock = lockFor(draftPath);
     // Held by a running program: its document is unchanged, or its draft not yet written.
-    if (!lock->tryLock(0)) continue;
+    if (!tryLockPrivately(*lock)) continue;
     lock.reset();  // the stale lock was replaced by ours, which goes as it unlocks
     if (!QFileInfo::exists(info.absoluteFilePath())) removed << info.fileName();
   }

@@ -55,7 +55,9 @@ class DraftKeeper : public QObject {
   // The folder the program keeps its drafts in: drafts/ in its data folder.
   static QString defaultFolder();
 
-  // Claims a draft file of its own in `folder` (made if missing). When the folder or the
+  // Claims a draft file of its own in `folder` (made if missing). The folder, the drafts and
+  // their locks are made the user's alone (0700 and 0600), whatever the umask; a folder and
+  // drafts left readable to others by an older program are tightened. When the folder or the
   // lock cannot be made, isReady() is false and write() fails with the reason.
   explicit DraftKeeper(const QString &folder = defaultFolder(), QObject *parent = nullptr);
   // Releases the lock; the draft file stays (the window removes it once the user saved or

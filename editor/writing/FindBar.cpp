@@ -35,9 +35,10 @@ void FindBar::buildFindRow(QGridLayout &layout) {
   find_ = new QLineEdit;
   find_->setObjectName(u"findText"_s);
   find_->setClearButtonEnabled(true);
-  matchCase_ = new QCheckBox(tr("Match &case"));
+  matchCase_ = new QCheckBox(tr("&Match case"));
   wholeWords_ = new QCheckBox(tr("Whole w&ords"));
   message_ = new QLabel;
+  message_->setTextFormat(Qt::PlainText);  // it quotes the text looked for
   auto *next = new QPushButton(tr("&Next"));
   auto *previous = new QPushButton(tr("&Previous"));
   auto *close = new QToolButton;
@@ -90,7 +91,7 @@ void FindBar::buildReplaceRow(QGridLayout &layout) {
   replaceText_ = new QLineEdit;
   replaceText_->setObjectName(u"replaceText"_s);
   auto *replaceOne = new QPushButton(tr("Rep&lace"));
-  auto *replaceEvery = new QPushButton(tr("Replace &All"));
+  auto *replaceEvery = new QPushButton(tr("Repla&ce All"));
   replaceLabel_ = new QLabel(tr("Replace w&ith:"));
   replaceLabel_->setBuddy(replaceText_);
   replaceText_->setAccessibleName(tr("Replace with"));

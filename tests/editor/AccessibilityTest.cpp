@@ -309,15 +309,13 @@ TEST(Accessibility, TheToolbarLabelsAccessKeysReachTheirLists) {
     QTest::keyClick(&w.window.box(), c.key, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), c.list) << c.name;
   }
-  // While the replace row shows, Replace All has Alt+A too: the key goes to each in turn.
+  // While the replace row shows, Alt+A still reaches the list, every time: no button of the
+  // find bar shares its key.
   w.window.findBar().showReplace();
-  QSet<QWidget *> reached;
   for (int i = 0; i < 2; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
-    reached << QApplication::focusWidget();
+    EXPECT_EQ(QApplication::focusWidget(), &w.window.postAsBox()) << "Alt+A, time " << i + 1;
   }
-  EXPECT_TRUE(reached.contains(&w.window.postAsBox()));
-  EXPECT_EQ(reached.size(), 2);
 }
 
 // Every dialog closes with Esc, and the table's takes its shape with Enter.

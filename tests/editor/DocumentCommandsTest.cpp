@@ -105,7 +105,7 @@ TEST(OpenAndSave, SaveThenOpenRoundTripsAndCancelChangesNothing) {
   EXPECT_EQ(w.platform->fileDialogs[0].filter, u"*.rtf"_s);  // saving writes RTF only
   EXPECT_TRUE(
       w.platform->fileDialogs[2].filter.contains(u"(*.rtf *.html *.htm *.bbcode *.txt *.md)"_s));
-  EXPECT_EQ(w.platform->fileDialogs[1].directory, QCoreApplication::applicationDirPath());
+  EXPECT_EQ(w.platform->fileDialogs[1].directory, QFileInfo(fileName).absolutePath());
 }
 
 // (Every way a save fails is the table of FailedSave, in SafeFilesTest.cpp.)
@@ -231,6 +231,53 @@ TEST(OpenAndSave, SaveWritesBackToTheFileAndSaveAsAlwaysAsks) {
     if (!w.window.isWindowModified()) expectFileHoldsTheDocument(step.fileAfter, w.window.box());
   }
   EXPECT_TRUE(w.platform->messages.empty());
+}
+
+// Open starts where the writer's files are, as the first save does: the folder of the last
+// open or save (also of a file that did not open), else the documents folder, else home;
+// never the program's own folder, where an installed program cannot save.
+TEST(OpenAndSave, TheDialogsStartInTheLastFolderElseTheDocuments) {
+  const struct {
+    const char *name;
+    bool documentsExist;
+    const char16_t *before;  // a command that opens a file in `folder` first, or none
+    const char *startsIn;    // "last", "documents" or "home"
+  } rows[] = {
+      {"nothing opened yet", true, nullptr, "documents"},
+      {"no documents folder", false, nullptr, "home"},
+      {"after an open", true, u"open", "last"},
+      {"after a file that would not open", true, u"open bad", "last"},
+      {"after a save", true, u"save", "last"},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir home;
+    const QString documents = home.filePath(u"Documents"_s);
+    if (row.documentsExist) {
+      ASSERT_TRUE(QDir().mkpath(documents));
+    }
+    const QString folder = home.filePath(u"posts"_s);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = folder + u"/post.rtf"_s;
+    writeFile(file, row.before && std::u16string_view(row.before) == u"open bad"
+                        ? QByteArray("not RTF at all")
+                        : QByteArray("{\\rtf1 a post}"));
+    const ScopedEnv homeFolder("HOME", home.path());
+    ScriptedWindow w;
+    if (row.before) {
+      w.platform->files = {file};
+      w.window.dispatch(std::u16string_view(row.before) == u"save" ? u"save"_s : u"open"_s);
+    }
+    w.platform->fileDialogs.clear();
+    w.platform->files = {std::nullopt};
+    w.window.dispatch(u"open"_s);
+    const QString expected = std::string_view(row.startsIn) == "last"        ? folder
+                             : std::string_view(row.startsIn) == "documents" ? documents
+                                                                             : home.path();
+    ASSERT_EQ(w.platform->fileDialogs.size(), 1u);
+    EXPECT_EQ(w.platform->fileDialogs[0].directory, expected);
+    EXPECT_EQ(w.platform->fileDialogs[0].title, u"Open Quillmark File"_s);
+  }
 }
 
 TEST(OpenAndSave, OpensTheFileGivenAtStart) {

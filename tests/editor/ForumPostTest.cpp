@@ -95,6 +95,40 @@ TEST(PasteForumPost, GoesInAtTheCursorAsOneUndoStep) {
   EXPECT_EQ(window.text(), u"before after"_s);
 }
 
+// A post's quote or code block pasted into a line starts a line of its own; the rest of the
+// line follows it.
+TEST(PasteForumPost, AQuoteOrCodeBlockStartsALineOfItsOwn) {
+  const struct {
+    const char *name;
+    int position;  // in "Intro line"
+    QString clipboard;
+    QString text;
+    int quoted;  // the paragraph that is a quote, or -1
+  } rows[] = {
+      {"quote at the line's end", 10, u"[quote]Quoted text here.[/quote]"_s,
+       u"Intro line\nQuoted text here."_s, 1},
+      {"quote inside the line", 6, u"[quote]Quoted[/quote]"_s, u"Intro \nQuoted\nline"_s, 1},
+      {"code block", 10, u"[code]a  1[/code]"_s, u"Intro line\n{Begin Fixed}\na  1\n{End Fixed}"_s,
+       -1},
+  };
+  for (const auto &row : rows) {
+    Window window(Format::Phpbb);
+    quillmark::richtext::RichTextBox &box = window.w.window.box();
+    box.setSelText(u"Intro line"_s);
+    box.setSelStart(row.position);
+    QGuiApplication::clipboard()->setText(row.clipboard);
+    window.w.window.dispatch(u"miPasteForumPost"_s);
+    EXPECT_EQ(window.text(), row.text) << row.name;
+    if (row.quoted >= 0) {
+      const QTextBlock quote = box.document()->findBlockByNumber(row.quoted);
+      EXPECT_GT(quote.blockFormat().intProperty(QTextFormat::BlockQuoteLevel), 0) << row.name;
+      EXPECT_EQ(
+          box.document()->firstBlock().blockFormat().intProperty(QTextFormat::BlockQuoteLevel), 0)
+          << row.name;
+    }
+  }
+}
+
 TEST(PasteForumPost, IsEnabledWhenTheClipboardHoldsText) {
   Window window(Format::Phpbb);
   QAction *paste = window.w.window.toolAction(u"miPasteForumPost"_s);

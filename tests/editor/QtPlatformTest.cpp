@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <optional>
 
 #include "Platform.h"
 #include "StopSignals.h"
@@ -55,6 +57,34 @@ TEST(QtPlatform, EscapeGivesTheAnswerOfNotNow) {
   pressOnQuestion(Qt::Key_Escape, &stayed);
   EXPECT_FALSE(platform.askYesNo(nullptr, u"Quillmark"_s, u"Clear the document?"_s));
   EXPECT_FALSE(stayed) << "Esc left the yes-or-no question open";
+}
+
+// Every message box shows its text as typed: it may quote the writer's post, where "<b>" is
+// text, never bold.
+TEST(QtPlatform, EveryMessageShowsItsTextAsTyped) {
+  QtPlatform platform;
+  const QString text = u"The text holds \"<b>bold</b>\"."_s;
+  const struct {
+    const char *name;
+    std::function<void()> ask;
+  } rows[] = {
+      {"message", [&] { platform.showMessage(nullptr, Platform::Icon::Warning, u"Q"_s, text); }},
+      {"yes or no", [&] { platform.askYesNo(nullptr, u"Q"_s, text); }},
+      {"save, discard or cancel", [&] { platform.askSaveDiscardCancel(nullptr, u"Q"_s, text); }},
+      {"restore the draft", [&] { platform.askRestoreDraft(nullptr, u"Q"_s, text); }},
+  };
+  for (const auto &row : rows) {
+    std::optional<Qt::TextFormat> format;
+    QTimer::singleShot(0, [&format] {
+      auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+      if (!box) return;
+      format = box->textFormat();
+      box->done(QDialog::Rejected);
+    });
+    row.ask();
+    ASSERT_TRUE(format.has_value()) << row.name << ": no message box";
+    EXPECT_EQ(*format, Qt::PlainText) << row.name;
+  }
 }
 
 // Each stop signal reaches the window's handler through the event loop, once per signal.

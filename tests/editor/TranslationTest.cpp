@@ -4,25 +4,33 @@
 // the guide follows, and the loss report says in English what the formats library says.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTimer>
 #include <QXmlStreamReader>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "Platform.h"
 #include "ScriptedPlatform.h"
 #include "help/HelpWindow.h"
 #include "i18n/Translation.h"
 #include "post/PostBuilder.h"
 #include "quillmark/formats.h"
+#include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
 namespace i18n = quillmark::i18n;
@@ -177,6 +185,66 @@ TEST(Translation, EachLanguagesMenusHaveTheirOwnAccessKeys) {
   // And English again once the translators are gone.
   quillmark::testing::ScriptedWindow w;
   EXPECT_EQ(w.window.menuBar()->actions().front()->text(), u"&File"_s);
+}
+
+// The access keys Alt reaches in the window while the find bar shows, Replace included: the
+// menu bar's titles, and the buttons and the labels of fields that are visible. Each key
+// with what has it.
+QMultiHash<QChar, QString> windowAccessKeys(quillmark::testing::ScriptedWindow &w) {
+  QMultiHash<QChar, QString> keys;
+  for (QAction *title : w.window.menuBar()->actions())
+    if (const auto key = accessKey(title->text())) keys.insert(*key, title->text());
+  for (QWidget *widget : w.window.findChildren<QWidget *>()) {
+    if (!widget->isVisibleTo(&w.window)) continue;
+    QString text;
+    if (const auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+      text = label->text();
+    else if (const auto *button = qobject_cast<QAbstractButton *>(widget))
+      text = button->text();
+    if (const auto key = accessKey(text)) keys.insert(*key, text);
+  }
+  return keys;
+}
+
+// In every language no access key of the window is given twice while the find bar shows, so
+// that Alt and a letter always reach what it says; the unsaved-changes question has a key
+// of its own on each of its buttons.
+TEST(Translation, NoAccessKeyIsGivenTwiceWithTheFindBarAndEachQuestionButtonHasOne) {
+  std::vector<std::optional<Language>> languages{std::nullopt};  // English first
+  for (const Language &language : kLanguages) languages.emplace_back(language);
+  for (const std::optional<Language> &language : languages) {
+    const char *name = language ? language->name : "English";
+    std::optional<InLanguage> in;
+    if (language) in.emplace(QLocale(QString::fromLatin1(language->locale)));
+    quillmark::testing::ScriptedWindow w;
+    w.window.show();
+    w.window.showReplace();
+    ASSERT_TRUE(w.window.findBar().isVisibleTo(&w.window)) << name;
+    const QMultiHash<QChar, QString> keys = windowAccessKeys(w);
+    for (const QChar key : keys.uniqueKeys()) {
+      if (keys.count(key) > 1)
+        ADD_FAILURE() << name << ": Alt+" << str(QString(key)) << " is "
+                      << str(QStringList(keys.values(key)).join(u" and "_s));
+    }
+
+    QStringList buttons;
+    QTimer::singleShot(0, [&buttons] {
+      auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+      if (!box) return;
+      for (QAbstractButton *button : box->buttons()) buttons << button->text();
+      box->done(QMessageBox::Cancel);
+    });
+    quillmark::QtPlatform().askSaveDiscardCancel(nullptr, u"Quillmark"_s, u"Save changes?"_s);
+    ASSERT_EQ(buttons.size(), 3) << name;
+    QSet<QChar> questionKeys;
+    for (const QString &button : buttons) {
+      const auto key = accessKey(button);
+      EXPECT_TRUE(key.has_value()) << name << ": " << str(button);
+      if (!key) continue;
+      EXPECT_FALSE(questionKeys.contains(*key)) << name << ": " << str(button);
+      questionKeys.insert(*key);
+    }
+  }
 }
 
 TEST(Translation, ALanguageWithoutCatalogueLeavesTheProgramInEnglish) {

@@ -199,6 +199,42 @@ TEST(PostBuilder, TheHeaderNamesWhatTheForumDoesNotShowWithEachCount) {
   }
 }
 
+// The engine has no element for a document's structures: an html post names what it makes
+// of them, as every other format names what it cannot show.
+TEST(PostBuilder, AnHtmlPostNamesTheStructuresTheEngineCannotShow) {
+  const struct {
+    const char *name;
+    QString html;
+    std::string losses;
+  } rows[] = {
+      {"heading", u"<h2>Title</h2><p>body</p>"_s, "heading: 1 heading\n"},
+      {"quote", u"<blockquote><p>one</p><p>two</p></blockquote>"_s, "quote: 1 quote\n"},
+      {"two quotes, one nested",
+       u"<blockquote><p>a</p><blockquote><p>b</p></blockquote></blockquote>"_s,
+       "quote: 2 quotes\n"},
+      {"rule", u"<p>a</p><hr><p>b</p>"_s, "rule: 1 rule\n"},
+      {"picture with its text", u"<p><img src='https://example.org/a.png' alt='a cat'></p>"_s,
+       "picture: 1 picture\npicture text: 1 picture\n"},
+      {"numbered list", u"<ol><li>one</li><li>two</li></ol>"_s, "numbered list: 1 list\n"},
+      {"bullets are shown", u"<ul><li>one</li><li>two</li></ul>"_s, ""},
+      {"table", u"<table><tr><td>a</td><td>b</td></tr></table>"_s,
+       "table: shown as a code block\n"},
+  };
+  Converter converter;
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    RichTextBox box;
+    QMimeData mime;
+    mime.setHtml(row.html);
+    box.insertRich(&mime);
+    const MadePost made =
+        quillmark::post::makePost(converter, *box.document(), profileFor(Format::Html));
+    EXPECT_EQ(quillmark::formatLosses(made.losses), row.losses);
+    EXPECT_EQ(quillmark::post::postReport(made).contains(u"not shown there"_s),
+              !row.losses.empty());
+  }
+}
+
 // A word processor's document, DejaVu Serif at 10 pt but for a heading and a time: its body
 // is the post's normal text, in the forum's own face and size, on the editor's road too.
 TEST(PostBuilder, TheBodysFaceAndSizeAreTheForumsOwn) {

@@ -437,7 +437,8 @@ TEST(CheckBeforeCopy, NamesWhatIsWrongAndLogsIt) {
     QString post;
     Format format;
     QString document;
-    QString verdict;  // empty when the post passes
+    QString verdict;    // empty when the post passes
+    bool fault = true;  // the message calls it a fault of the program
   } cases[] = {
       {"a good post", u"a <b>b</b>"_s, u"a [b]b[/b]"_s, Format::Phpbb, u"a b"_s, {}},
       {"an element left open", u"a <b>b"_s, u"a <b>b"_s, Format::Html, u"a b"_s,
@@ -448,6 +449,13 @@ TEST(CheckBeforeCopy, NamesWhatIsWrongAndLogsIt) {
        u"a b"_s, u"[/b] closes [i]"_s},
       {"markup not of the format", u"a"_s, u"[center]a[/center]"_s, Format::Phpbb, u"a"_s,
        u"markup or text not of the writer"_s},
+      // html writes the writer's text as it is: HTML typed there is HTML on the forum.
+      {"a tag the writer typed", u"a <b>b</b>"_s, u"a <b>b</b>"_s, Format::Html, u"a <b>b</b>"_s,
+       u"holds \"<b>\", which an html forum reads as HTML"_s, false},
+      {"a reference the writer typed", u"x &lt; y"_s, u"x &lt; y"_s, Format::Html, u"x &lt; y"_s,
+       u"holds \"&lt;\""_s, false},
+      {"a tag typed, posted as BBCode", u"a &lt;b&gt;"_s, u"a [b]"_s, Format::Phpbb, u"a <b>"_s,
+       u"text lost"_s},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
@@ -466,6 +474,7 @@ TEST(CheckBeforeCopy, NamesWhatIsWrongAndLogsIt) {
     ASSERT_EQ(w.platform->messages.size(), 1u);
     EXPECT_TRUE(w.platform->messages[0].text.contains(c.verdict))
         << w.platform->messages[0].text.toStdString();
+    EXPECT_EQ(w.platform->messages[0].text.contains(u"fault in Quillmark"_s), c.fault);
   }
 }
 

@@ -317,6 +317,61 @@ TEST(RichTextBox, PastedHtmlKeepsWhatOurFilesHoldAndAllItsText) {
   EXPECT_EQ(box.selColor(), 0x0000FFu);
 }
 
+// The document's paragraphs, one a line, each marked with what it is: "> " a quote, "* " a
+// list item, "# " a heading, "---" a rule.
+QString paragraphs(const QTextDocument &document) {
+  QStringList lines;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const QTextBlockFormat format = block.blockFormat();
+    QString mark;
+    if (format.intProperty(QTextFormat::BlockQuoteLevel) > 0) mark += u"> "_s;
+    if (block.textList()) mark += u"* "_s;
+    if (format.headingLevel() > 0) mark += u"# "_s;
+    if (format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth)) mark += u"---"_s;
+    lines << mark + block.text();
+  }
+  return lines.join(u'\n');
+}
+
+// A pasted quote, list, heading or rule starts a line of its own, and the text after the
+// insertion point goes on a line after it; plain text joins the line. (A fixed-columns
+// block: PasteForumPost.)
+TEST(RichTextBox, APastedStructureStandsOnALineOfItsOwn) {
+  const struct {
+    const char *name;
+    int position;  // in "Intro line"
+    QString html;
+    QString expected;
+  } rows[] = {
+      {"quote at the line's end", 10, u"<blockquote><p>Quoted text here.</p></blockquote>"_s,
+       u"Intro line\n> Quoted text here."_s},
+      {"quote inside the line", 6, u"<blockquote><p>Quoted</p></blockquote>"_s,
+       u"Intro \n> Quoted\nline"_s},
+      {"heading", 10, u"<h2>Title</h2>"_s, u"Intro line\n# Title"_s},
+      {"rule", 10, u"<hr>"_s, u"Intro line\n---"_s},
+      {"list inside the line", 6, u"<ul><li>one</li><li>two</li></ul>"_s,
+       u"Intro \n* one\n* two\nline"_s},
+      {"quote then text", 6, u"<blockquote><p>Quoted</p></blockquote><p>said</p>"_s,
+       u"Intro \n> Quoted\nsaidline"_s},
+      {"text then quote", 6, u"<p>as</p><blockquote><p>Quoted</p></blockquote>"_s,
+       u"Intro as\n> Quoted\nline"_s},
+      {"plain text joins the line", 6, u"<p>plain </p>"_s, u"Intro plain line"_s},
+      {"at the line's start", 0, u"<blockquote><p>Quoted</p></blockquote>"_s,
+       u"> Quoted\nIntro line"_s},
+  };
+  for (const auto &row : rows) {
+    RichTextBox box;
+    box.setText(u"Intro line"_s);
+    box.setSelStart(row.position);
+    QMimeData mime;
+    mime.setHtml(row.html);
+    box.insertRich(&mime);
+    EXPECT_EQ(paragraphs(*box.document()), row.expected) << row.name;
+    box.undo();
+    EXPECT_EQ(box.text(), u"Intro line"_s) << row.name << ": one step of undo";
+  }
+}
+
 // Text that brings no size of its own comes in at the document's normal size, the size a
 // post starts at; a size it brings stays.
 TEST(RichTextBox, PastedTextWithoutASizeTakesTheNormalSize) {

@@ -1,6 +1,7 @@
 // Drafts: written and read back, never shared between two keepers (in one program or in
 // two), found after their program was killed, removed, and every way a write fails reported.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -74,6 +75,49 @@ TEST(DraftKeeper, WritesThroughASaveFileAndRemoves) {
   // No temporary files are left behind, only this program's lock.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList{QFileInfo(keeper.path()).fileName() + u".lock"_s});
+}
+
+// A draft is a post not yet sent: whatever the umask, its folder is the user's alone, and so
+// are the drafts and their locks; a folder an older program left open is tightened.
+TEST(DraftKeeper, DraftsAreTheUsersAloneWhateverTheUmask) {
+  constexpr auto kFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+  constexpr auto kFile = QFile::ReadOwner | QFile::WriteOwner;
+  constexpr auto kAll = QFile::Permissions(0x7077);  // the owner's, group's and others' bits
+  const auto permissions = [&](const QString &path) {
+    return QFileInfo(path).permissions() & kAll;
+  };
+  // No umask at all: every bit the program does not clear itself is set.
+  struct NoUmask {
+    mode_t before = ::umask(0);
+    ~NoUmask() { ::umask(before); }
+  } noUmask;
+  const struct {
+    const char *name;
+    bool folderExists;
+  } rows[] = {{"a new folder", false}, {"an open folder of an older program", true}};
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"data/drafts"_s);
+    const QString old = folder + u"/draft-0ld0ld00.rtf"_s;
+    if (row.folderExists) {
+      ASSERT_TRUE(QDir().mkpath(folder));
+      ASSERT_TRUE(QFile::setPermissions(folder, kFolder | QFile::ReadOther | QFile::ExeOther));
+      quillmark::testing::writeFile(old, "{\\rtf1 an old post}");
+      ASSERT_TRUE(QFile::setPermissions(old, kFile | QFile::ReadOther));
+    }
+    DraftKeeper keeper(folder);
+    ASSERT_TRUE(keeper.isReady()) << keeper.errorString().toStdString();
+    ASSERT_TRUE(keeper.write("{\\rtf1 a private message}"));
+    EXPECT_EQ(permissions(folder), kFolder);
+    EXPECT_EQ(permissions(keeper.path()), kFile);
+    EXPECT_EQ(permissions(keeper.path() + u".lock"_s), kFile);
+    if (row.folderExists) {
+      EXPECT_EQ(permissions(old), kFile);
+    }
+    ASSERT_TRUE(keeper.write("{\\rtf1 written again}"));  // over the draft, not a new file
+    EXPECT_EQ(permissions(keeper.path()), kFile);
+  }
 }
 
 // Every way a draft's write is made to fail: the write and a watched save fail and say why,
