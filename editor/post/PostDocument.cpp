@@ -232,8 +232,8 @@ class Writer {
     }
     if (!style.face.empty()) richtext::setFontName(format, qs(style.face));
     // A post's text naming another scheme (javascript:, file:) stays text, never a link.
-    if (isPostLink(qs(style.link).trimmed()))
-      richtext::setLink(format, richtext::addressText(qs(style.link)));
+    if (isPostAddress(style.link))
+      richtext::setLink(format, richtext::addressText(qs(style.link).trimmed()));
     return format;
   }
 

@@ -236,6 +236,9 @@ TEST(PostDocument, OnlyAPostsOwnLinksBecomeLinks) {
       {"javascript", u"javascript:alert(1)", false},
       {"a file", u"file:///etc/passwd", false},
       {"no scheme", u"example.org", false},
+      {"a tab inside the scheme", u"java\tscript:alert(1)", false},
+      {"a scheme spelt with a reference", u"jav&#x61;script:alert(1)", false},
+      {"a relative address", u"/rel", false},
   };
   for (const auto &c : cases) {
     Style style = normal();
