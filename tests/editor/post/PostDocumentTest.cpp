@@ -13,6 +13,7 @@
 #include "post/DocumentPost.h"
 #include "post/PostDocument.h"
 #include "richtext/DocumentModel.h"
+#include "richtext/RtfWriter.h"
 
 using namespace Qt::StringLiterals;
 
@@ -131,6 +132,14 @@ std::vector<Case> cases() {
   all.size = post::percentOfHtmlSize(5);
   all.link = u"http://example.org/";
   Style sized = sizedStyle(4);  // a size of its own in a heading
+  // Lists longer than the document gives one QTextList, one with a list inside an item.
+  std::vector<Block> many, numbered;
+  for (int i = 0; i < 700; ++i) {
+    many.push_back(item(u"b" + QString::number(i).toStdU16String()));
+    numbered.push_back(item(
+        u"n" + QString::number(i).toStdU16String(),
+        i == 300 ? std::vector{list(Numbering::Bullet, {item(u"in")})} : std::vector<Block>{}));
+  }
 
   return {
       {"runs of every character format",
@@ -171,6 +180,8 @@ std::vector<Case> cases() {
             list(Numbering::UpperAlpha, {item(u"y")}), text(u"then"),
             list(Numbering::LowerRoman,
                  {item(u"z", {list(Numbering::UpperRoman, {item(u"deep")})})})})},
+      {"lists of 700 items", model({list(Numbering::Bullet, many), text(u"between"),
+                                    list(Numbering::Decimal, numbered, 3)})},
       {"a list in a quote",
        model({of(BlockKind::Quote, {list(Numbering::Decimal, {item(u"q1"), item(u"q2")}, 7)})})},
       {"a table with a header row, aligned and formatted cells",
@@ -249,6 +260,18 @@ TEST(PostDocument, OnlyAPostsOwnLinksBecomeLinks) {
     EXPECT_EQ(format.isAnchor(), c.link) << c.name;
     EXPECT_EQ(made.document.toPlainText(), u"words"_s) << c.name;
   }
+}
+
+// A long list numbers on from its start to its last item, however the document holds it.
+TEST(PostDocument, ALongListNumbersOnToItsLastItem) {
+  std::vector<Block> items;
+  for (int i = 0; i < 1000; ++i) items.push_back(item(u"x"));
+  Document made;
+  post::appendModel(made.document, model({list(Numbering::Decimal, items, 3)}));
+  int number = 3;
+  for (QTextBlock block = made.document.begin(); block.isValid(); block = block.next())
+    EXPECT_EQ(richtext::listItemLabel(block), QString::number(number++) + u'.');
+  EXPECT_EQ(number, 1003);
 }
 
 TEST(PostDocument, EverySizeGivesItsHtmlSizeBack) {
