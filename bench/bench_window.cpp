@@ -1,7 +1,7 @@
 // The editor's window on large posts, as the writer meets it: opening a generated post (read,
 // shown and painted), "Copy to Web" on it (the clipboard filled and the selection painted),
-// closing the window on it, and a key typed at the start, in the middle and at the end of the
-// post and shown. The
+// closing the window on it, a key typed at the start, in the middle and at the end of the
+// post and shown, and a forum post of a long list pasted into a document. The
 // window is the real QuillmarkMain on the offscreen platform, with its spelling on when a
 // dictionary is installed.
 #include <benchmark/benchmark.h>
@@ -15,11 +15,15 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <map>
 #include <memory>
 
 #include "QuillmarkMain.h"
+#include "post/PostDocument.h"
 #include "post_generator.h"
+#include "quillmark/formats.h"
 #include "richtext/RichTextBox.h"
 #include "web/Profiles.h"
 
@@ -185,5 +189,25 @@ void Typing(benchmark::State &state) {
   state.SetLabel(kWhere[state.range(0)]);
 }
 BENCHMARK(Typing)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// A forum post of one list of that many items made into a document, as Paste Forum Post
+// makes it: time linear in the items (one QTextList alone would be quadratic).
+void PasteListPost(benchmark::State &state) {
+  const int items = int(state.range(0));
+  const std::u16string post =
+      (u"[list]\n"_s + u"[*]item\n"_s.repeated(items) + u"[/list]"_s).toStdU16String();
+  for (auto _ : state) {
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    quillmark::post::insertModel(cursor, quillmark::readPost(post, quillmark::Format::Phpbb));
+  }
+  state.SetItemsProcessed(state.iterations() * items);
+}
+BENCHMARK(PasteListPost)
+    ->Arg(5000)
+    ->Arg(20000)
+    ->Arg(50000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace

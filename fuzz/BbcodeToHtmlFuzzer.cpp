@@ -63,6 +63,10 @@ const KnownTag kTags[] = {
     {u"h3", {}},
     {u"hr", {}},
     {u"span", {u"class", u"style"}},
+    {u"table", {u"border", u"cellpadding", u"style"}},
+    {u"tr", {}},
+    {u"td", {}},
+    {u"th", {}},
 };
 
 bool isLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'); }

@@ -330,7 +330,8 @@ class Walker {
     const QString face = richtext::fontNameOf(format, document_);
     if (!isStandardFace(face)) style.face = u16(face);
     const QString link = richtext::linkOf(format);
-    if (!link.isEmpty() && isPostLink(link)) style.link = u16(link);
+    // As every post takes them: web addresses alone, never javascript: or file:.
+    if (!link.isEmpty() && isPostAddress(u16(link))) style.link = u16(link);
     return styles_.emplace(key, std::move(style)).first->second;
   }
 
@@ -347,9 +348,5 @@ class Walker {
 }  // namespace
 
 Model modelOf(const QTextDocument &document) { return Walker(document).walk(); }
-
-bool isPostLink(const QString &address) {
-  return startsWithScheme(address, {u"http:", u"https:", u"ftp:", u"mailto:"});
-}
 
 }  // namespace quillmark::post

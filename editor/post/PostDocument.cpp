@@ -30,6 +30,12 @@ namespace {
 
 using richtext::qs;
 
+// The most items one QTextList is given. Qt marks every item of a QTextList changed each
+// time one is added to it, so one list of n items takes time in n squared (20,000 items,
+// 11 s); a longer list goes on in further QTextLists of its format, each numbered on from
+// the one before, which keeps the time linear.
+constexpr int kMaxTextListItems = 256;
+
 // Space a word processor leaves below a paragraph: 9 points, as 180 twips.
 constexpr double kSpaceAfterPixels = 180 / richtext::kTwipsPerPixel;
 
@@ -252,8 +258,8 @@ class Writer {
     }
     if (!style.face.empty()) richtext::setFontName(format, qs(style.face));
     // A post's text naming another scheme (javascript:, file:) stays text, never a link.
-    if (isPostLink(qs(style.link).trimmed()))
-      richtext::setLink(format, richtext::addressText(qs(style.link)));
+    if (isPostAddress(style.link))
+      richtext::setLink(format, richtext::addressText(qs(style.link).trimmed()));
     return format;
   }
 
@@ -283,8 +289,8 @@ class Writer {
     cursor_.insertText(qs(kFixedEnd), fixed);
   }
 
-  // One QTextList for the items of `list`, at `level`; the lists inside its items at the
-  // levels below, each its own QTextList.
+  // One QTextList for the items of `list`, at `level` (more for a list past
+  // kMaxTextListItems); the lists inside its items at the levels below, each its own.
   void list(const Block &block, int quote, int level) {
     level = std::min(level, Builder::kMaxListLevel);
     QTextListFormat format;
@@ -292,6 +298,7 @@ class Writer {
     format.setIndent(level);
     if (block.start != 1) format.setProperty(richtext::kListStartProperty, block.start);
     QTextList *textList = nullptr;
+    int number = block.start;  // the number of the next item
     for (const Block &item : block.children) {
       std::size_t next = 0;
       const bool hasText =
@@ -302,11 +309,14 @@ class Writer {
         QTextBlockFormat paragraph = quoted(quote);
         if (first.align != Align::Left) paragraph.setAlignment(qtAlign(first.align));
         startParagraph(paragraph);
-        if (textList) {
+        if (textList && textList->count() < kMaxTextListItems) {
           textList->add(cursor_.block());
         } else {
+          if (textList && block.numbering != Numbering::Bullet)
+            format.setProperty(richtext::kListStartProperty, number);
           textList = cursor_.createList(format);
         }
+        ++number;
         runs(first.runs, 0);
         next = 1;
         // Further paragraphs of the item are lines of its paragraph: an item is one

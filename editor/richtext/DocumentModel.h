@@ -30,7 +30,9 @@
 //               level, any of them is a bullet); numbers are ListDecimal, ListLowerAlpha,
 //               ListUpperAlpha, ListLowerRoman and ListUpperRoman. The first item's number is
 //               kListStartProperty on the list format (none: 1). One QTextList holds the items
-//               of one list at one level, in order
+//               of one list at one level, in order; a post's list of more items than Qt adds
+//               to one QTextList in linear time (PostDocument.cpp) goes on in further
+//               QTextLists of its format, numbered on by kListStartProperty
 //   quotes      Qt's BlockQuoteLevel on the block format: the paragraph is inside that many
 //               quotes (quoteLevelOf). It shows as kQuoteIndentPixels per level in
 //               leftMargin(), on top of the paragraph's own indent (ownIndentPixels leaves it

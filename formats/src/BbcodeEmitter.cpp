@@ -345,6 +345,11 @@ class BbEmitter {
   }
 
   void picture(const post::Run& run) {
+    // A picture of another scheme than the web's is left out, as a loss: it is no text.
+    if (!post::isPostAddress(run.picture)) {
+      losses_.add(Element::Picture);
+      return;
+    }
     if (!shows(d_, Element::Picture)) {
       losses_.add(Element::Picture);
       out_ += run.text;

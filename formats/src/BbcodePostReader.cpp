@@ -49,6 +49,12 @@ bool equalNoCase(std::u16string_view a, std::string_view b) {
   return true;
 }
 
+// A link's or a picture's address that a forum takes for none: no scheme ("word",
+// "www.example.org", "/path"). A BBCode post links to web addresses alone.
+bool isNoAddress(std::u16string_view address) {
+  return post::addressKind(address) == post::AddressKind::Relative;
+}
+
 bool isBlankText(std::u16string_view s) {
   return std::all_of(s.begin(), s.end(), [](char16_t c) { return isSpaceLike(c); });
 }
@@ -465,8 +471,10 @@ class Lexer {
         t.value = unquoted(t.value);
         return hasValue && !t.value.empty();
       case Tag::Url:
+        // A value that is no address at all is typed text, as the forums show it; one of
+        // another scheme is read as the link it tries to be, which no post or document makes.
         t.value = unquoted(t.value);
-        return !hasAttrs && (!hasValue || !t.value.empty());
+        return !hasAttrs && (!hasValue || (!t.value.empty() && !isNoAddress(t.value)));
       case Tag::Quote:
         return true;  // its source, read when the quote opens (readCite)
       case Tag::Heading:
@@ -532,8 +540,10 @@ class Lexer {
     if (close == std::u16string_view::npos) return std::nullopt;
     const std::u16string_view contents = in_.substr(from, close - from);
     if (t.tag != Tag::Code) {
-      // A picture's address and a bare link are one line of text, no tags in it.
-      if (contents.empty() || contents.find_first_of(u"[\n") != std::u16string_view::npos) {
+      // A picture's address and a bare link are one line of text, no tags in it, and an
+      // address: "[img]word[/img]" is typed text.
+      if (contents.empty() || contents.find_first_of(u"[\n") != std::u16string_view::npos ||
+          isNoAddress(contents)) {
         return std::nullopt;
       }
     }

@@ -11,6 +11,7 @@
 #include "Emit.h"
 #include "quillmark/formats.h"
 #include "quillmark/html.h"
+#include "quillmark/post.h"
 
 namespace quillmark {
 namespace formats {
@@ -249,6 +250,8 @@ class Reader {
       }
       const std::u16string_view value = s.substr(before.size(), end - before.size());
       if (!plainValue(value)) continue;
+      // A link to no web address is typed text, as the forums show it.
+      if (element == Element::Link && !post::isPostAddress(value)) continue;
       return Found{Found::Element, element, false, value, end + 1};
     }
     return std::nullopt;
@@ -390,12 +393,13 @@ class Reader {
 
   // "[img]ADDRESS[/img]" at p: a picture is never fetched; the preview shows a framed
   // placeholder that names its address. Returns the length read, 0 when the tag is not
-  // closed on its line (it is text then).
+  // closed on its line or holds no web address (it is text then, as the forums show it).
   std::size_t picture(std::size_t p) {
     const Tag& tag = tagOf(d_, Element::Picture);
     const std::size_t start = p + tag.open.size();
     const std::size_t end = in_.find_first_of(u"[\n", start);
-    if (end == std::u16string_view::npos || !startsWithNoCase(in_.substr(end), tag.close)) {
+    if (end == std::u16string_view::npos || !startsWithNoCase(in_.substr(end), tag.close) ||
+        !post::isPostAddress(in_.substr(start, end - start))) {
       return 0;
     }
     out_ += u"<span class=\"picture\" style=\"border: 1px solid gray\">[picture: ";

@@ -195,7 +195,12 @@ void inlineElements(const post::Style& style, const NormalText& normal, const Di
       losses.dropRun(o);
     }
   };
-  if (!style.link.empty()) want({Element::Link, style.link, 0}, true);
+  // Only a web address (in Markdown a relative one too) is a link: javascript:, data: or
+  // file: keep the text alone, as a loss.
+  if (!style.link.empty()) {
+    want({Element::Link, style.link, 0},
+         post::isPostAddress(style.link, d.format == Format::Markdown));
+  }
   // The post's normal text takes the forum's own face and size: it needs no markup, and a
   // forum without faces or sizes loses nothing by it. Text with no face takes the forum's
   // too. Another size is written as many steps from the forum's size as it is from the

@@ -473,8 +473,13 @@ class MdEmitter {
   }
 
   // A picture: its alternative text escaped, its address encoded as a link's. The elements
-  // open around it close before it.
+  // open around it close before it. One of another scheme than the web's (or a relative
+  // address) is left out, as a loss: it is no text.
   void picture(const post::Run& run) {
+    if (!post::isPostAddress(run.picture, true)) {
+      losses_.add(Element::Picture);
+      return;
+    }
     transition(0, u'!');
     flushBlanks();
     out_ += u"![";

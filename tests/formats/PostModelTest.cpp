@@ -309,5 +309,49 @@ TEST(PostSizes, EachHtmlSizeIsItsPercentageAndBack) {
   for (const auto& c : cases) EXPECT_EQ(htmlSizeOfPercent(c.percent), c.size) << c.percent;
 }
 
+// Only a web address links; a scheme hidden as a browser would still read it is refused.
+TEST(PostAddresses, TellsTheSchemeAsABrowserReadsIt) {
+  const struct {
+    const char* name;
+    std::u16string address;
+    AddressKind kind;
+  } cases[] = {
+      {"http", u"http://example.org/", AddressKind::Web},
+      {"https in capitals", u"HTTPS://example.org/", AddressKind::Web},
+      {"ftp", u"ftp://example.org/f", AddressKind::Web},
+      {"mailto", u"mailto:me@example.org", AddressKind::Web},
+      {"blanks before it", u"  http://example.org/", AddressKind::Web},
+      {"a colon later in a web address", u"https://e.org/?q=javascript:x", AddressKind::Web},
+      {"javascript", u"javascript:alert(1)", AddressKind::Refused},
+      {"in mixed case", u"JaVaScRiPt:alert(1)", AddressKind::Refused},
+      {"vbscript", u"vbscript:msgbox", AddressKind::Refused},
+      {"data", u"data:text/html,<b>x</b>", AddressKind::Refused},
+      {"file", u"file:///etc/passwd", AddressKind::Refused},
+      {"a drive letter", u"C:\\Windows", AddressKind::Refused},
+      {"a host and port read as a scheme", u"localhost:8080/x", AddressKind::Refused},
+      {"a tab inside the scheme", u"java\tscript:alert(1)", AddressKind::Refused},
+      {"a line end inside the scheme", u"java\nscript:alert(1)", AddressKind::Refused},
+      {"a control character before it", u"\x01javascript:alert(1)", AddressKind::Refused},
+      {"a zero-width space inside it", u"java\u200bscript:alert(1)", AddressKind::Refused},
+      {"a decimal reference", u"&#106;avascript:alert(1)", AddressKind::Refused},
+      {"a hex reference without its semicolon", u"jav&#x61script:alert(1)", AddressKind::Refused},
+      {"a named colon", u"javascript&colon;alert(1)", AddressKind::Refused},
+      {"a tab as a reference", u"java&Tab;script:alert(1)", AddressKind::Refused},
+      {"a percent escape", u"%6Aavascript:alert(1)", AddressKind::Refused},
+      {"padding past what is read", u"java" + std::u16string(300, u' ') + u"script:x",
+       AddressKind::Refused},
+      {"a word", u"word", AddressKind::Relative},
+      {"a host without a scheme", u"www.example.org/a", AddressKind::Relative},
+      {"a path", u"/docs/a.png", AddressKind::Relative},
+      {"a path with a colon after its slash", u"a/b:c", AddressKind::Relative},
+      {"an anchor", u"#top", AddressKind::Relative},
+      {"a long path", u"/" + std::u16string(20000, u'a'), AddressKind::Relative},
+  };
+  for (const auto& c : cases) EXPECT_EQ(addressKind(c.address), c.kind) << c.name;
+  EXPECT_TRUE(isPostAddress(u"/docs", true));
+  EXPECT_FALSE(isPostAddress(u"/docs"));
+  EXPECT_FALSE(isPostAddress(u"javascript:x", true));
+}
+
 }  // namespace
 }  // namespace quillmark::post

@@ -428,6 +428,14 @@ TEST(PostReader, ReadsEachDialectsOwnForms) {
       {"a rule where it has none is text", P, u"[hr]", "paragraph\n  \"[hr]\"\n"},
       {"pictures", V, u"[IMG]http://a.b/c.png[/IMG]",
        "paragraph\n  picture \"http://a.b/c.png\" alt=\"\"\n"},
+      {"a picture of no address is typed text", P, u"[img]word[/img]", "paragraph\n  \"[img]word[/img]\"\n"},
+      {"a bare link of no address is typed text", P, u"[url]word[/url]", "paragraph\n  \"[url]word[/url]\"\n"},
+      {"a link to an address of no scheme is typed text", X, u"[URL=www.example.org]x[/URL]",
+       "paragraph\n  \"[URL=www.example.org]x[/URL]\"\n"},
+      {"a link of another scheme is the link it tries to be, for the writers to refuse", M, u"[url=javascript:alert(1)]x[/url]",
+       "paragraph\n  \"x\" link=\"javascript:alert(1)\"\n"},
+      {"a picture of another scheme likewise", P, u"[img]javascript:alert(1)[/img]",
+       "paragraph\n  picture \"javascript:alert(1)\" alt=\"\"\n"},
       {"alignment tags", X, u"[CENTER]c[/CENTER]\n[RIGHT]r[/RIGHT]\n[LEFT]l[/LEFT]",
        "paragraph centre\n  \"c\"\nparagraph right\n  \"r\"\nparagraph\n  \"l\"\n"},
       {"MyBB's align", M, u"[align=right]r[/align]", "paragraph right\n  \"r\"\n"},
@@ -450,6 +458,47 @@ TEST(PostReader, ReadsEachDialectsOwnForms) {
   };
   // clang-format on
   expectReadings(cases);
+}
+
+// A hostile post read back and written again: a link or a picture of another scheme than the
+// web's never comes out as one, whatever format it goes to; the loss says so.
+TEST(PostReader, NoPostReadBackSmugglesALink) {
+  const struct {
+    const char* name;
+    Format from;
+    std::u16string_view text;
+    Format to;
+    std::u16string_view written;
+    std::string_view losses;
+  } cases[] = {
+      {"javascript: to phpBB", P, u"[url=javascript:alert(1)]x[/url]", P, u"x", "link: 1 link\n"},
+      {"padded, in capitals, to XenForo", X, u"[URL=\" JavaScript:alert(1)\"]x[/URL]", X, u"x",
+       "link: 1 link\n"},
+      {"vbscript: to MyBB", M, u"[url=vbscript:msgbox]x[/url]", M, u"x", "link: 1 link\n"},
+      {"a bare javascript: link keeps its text", P, u"[url]javascript:alert(1)[/url]", P,
+       u"javascript:alert(1)", "link: 1 link\n"},
+      {"javascript: to Markdown", P, u"[url=javascript:alert(1)]x[/url]", MD, u"x",
+       "link: 1 link\n"},
+      {"a picture of javascript: to Markdown", P, u"[img]javascript:alert(1)[/img]", MD, u"",
+       "picture: 1 picture\n"},
+      {"a picture of no address stays typed text in Markdown", P, u"[img]word[/img]", MD,
+       u"\\[img\\]word\\[/img\\]", ""},
+      {"Markdown's javascript: to phpBB", MD, u"[x](javascript:alert(1))", P, u"x",
+       "link: 1 link\n"},
+      {"an entity-spelt scheme to Markdown", MD, u"[x](jav&#x61;script:alert(1))", MD, u"x",
+       "link: 1 link\n"},
+      {"an autolink of data:", MD, u"<data:text/html,x>", MD, u"data:text/html,x",
+       "link: 1 link\n"},
+      {"Markdown's picture of file: to phpBB", MD, u"![](file:///etc/passwd)", P, u"",
+       "picture: 1 picture\n"},
+      {"Markdown's relative link to phpBB", MD, u"[x](/rel)", P, u"x", "link: 1 link\n"},
+      {"Markdown's relative link stays in Markdown", MD, u"[x](/rel)", MD, u"[x](/rel)", ""},
+  };
+  for (const auto& c : cases) {
+    const Post post = writePost(readPost(c.text, c.from), c.to);
+    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
+  }
 }
 
 TEST(PostReader, ReadsMarkdownStructures) {

@@ -200,6 +200,43 @@ TEST(PostWriter, WritesTheStructureInEachDialect) {
   }
 }
 
+// Only a web address becomes a link or a picture, in Markdown a relative one too: any other
+// keeps the link's text alone and the picture is left out, each named in the losses.
+void hostileAddresses(Builder& b) {
+  post::Style script, web, relative, hidden;
+  script.link = u"javascript:alert(1)";
+  web.link = u"http://a.b/";
+  relative.link = u"/rel";
+  hidden.link = u"jav&#x61;script:alert(1)";
+  b.paragraph();
+  b.text(u"x", script);
+  b.text(u" ", kPlain);
+  b.text(u"y", web);
+  b.text(u" ", kPlain);
+  b.text(u"r", relative);
+  b.text(u" ", kPlain);
+  b.text(u"h", hidden);
+  b.picture(u"data:image/png;base64,AAAA", u"alt", kPlain);
+  b.picture(u"https://a.b/c.png", u"", kPlain);
+  b.picture(u"c.png", u"", kPlain);
+}
+
+TEST(PostWriter, OnlyWebAddressesBecomeLinksOrPictures) {
+  // clang-format off
+  const WriteCase cases[] = {
+      {"phpbb", hostileAddresses, Format::Phpbb, u"x [url=http://a.b/]y[/url] r h[img]https://a.b/c.png[/img]", "link: 3 links\npicture: 2 pictures\n"},
+      {"xenforo", hostileAddresses, Format::Xenforo, u"x [URL=http://a.b/]y[/URL] r h[IMG]https://a.b/c.png[/IMG]", "link: 3 links\npicture: 2 pictures\n"},
+      {"mybb", hostileAddresses, Format::Mybb, u"x [url=http://a.b/]y[/url] r h[img]https://a.b/c.png[/img]", "link: 3 links\npicture: 2 pictures\n"},
+      {"markdown keeps the relative ones", hostileAddresses, Format::Markdown, u"x [y](http://a.b/) [r](/rel) h![](https://a.b/c.png)![](c.png)", "link: 2 links\npicture: 1 picture\n"},
+  };
+  // clang-format on
+  for (const WriteCase& c : cases) {
+    const Post post = writePost(modelOf(c.walk), c.format);
+    EXPECT_EQ(utf8(post.text), utf8(c.text)) << c.name;
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
+  }
+}
+
 TEST(PostWriter, ChecksAcceptEveryPostWrittenAndRejectAWordDropped) {
   for (const WriteCase& c : kWriteCases) {
     const post::Model model = modelOf(c.walk);
@@ -284,6 +321,10 @@ TEST(PostWriter, PreviewShowsTheNewTagsAndFetchesNoPicture) {
        "https://example.org/a.png?x=1&amp;y=&lt;2&gt;]</span>"},
       {"an unclosed picture is text", Format::Phpbb, u"[img]http://x\ny", "[img]http://x<br>\ny"},
       {"a closing picture tag alone is text", Format::Phpbb, u"a[/img]", "a[/img]"},
+      {"a link of another scheme is typed text", Format::Phpbb, u"[url=javascript:alert(1)]x[/url]",
+       "[url=javascript:alert(1)]x[/url]"},
+      {"a picture of no web address is typed text", Format::Mybb, u"[img]word[/img]",
+       "[img]word[/img]"},
   };
   for (const auto& c : cases) {
     const std::string html = utf8(bbcodeToHtml(c.post, c.format));

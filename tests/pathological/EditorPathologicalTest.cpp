@@ -422,6 +422,12 @@ TEST(EditorPathologicalPosts, PastedWithinBounds) {
            (u"[TR]"_s + u"[TD]c[/TD]"_s.repeated(100) + u"[/TR]"_s).repeated(scaled(1000) - 1) +
            u"[/TABLE]"_s,
        Format::Xenforo, u"cccc"_s},
+      // Long lists: one QTextList takes time quadratic in its items (20,000 took 11 s).
+      {"a list of 20000 items",
+       u"[list]\n"_s + u"[*]item\n"_s.repeated(scaled(20000)) + u"[/list]"_s, Format::Phpbb,
+       u"item"_s.repeated(scaled(20000))},
+      {"a numbered Markdown list of 20000 items", u"1. item\n"_s.repeated(scaled(20000)),
+       Format::Markdown, u"item"_s.repeated(scaled(20000))},
   };
   for (const auto &c : cases) {
     QTextDocument document;

@@ -93,6 +93,27 @@ int htmlSize(double points);
 int percentOfHtmlSize(int size);
 int htmlSizeOfPercent(int percent);
 
+// ---- addresses ----------------------------------------------------------------------------
+
+// What an address is to a post, told as a browser would read it in a link: blanks and control
+// characters anywhere ignored, character references ("&#106;", "&#x6A;", "&colon;") and
+// percent escapes decoded, the scheme in any letter case.
+enum class AddressKind : std::uint8_t {
+  Web,       // http, https, ftp or mailto
+  Relative,  // no scheme: a path, "www.example.org", a word
+  Refused,   // any other scheme (javascript:, vbscript:, data:, file:), or one that cannot be
+             // told within the first characters
+};
+AddressKind addressKind(std::u16string_view address);
+
+// The one rule for every reader and writer of a post, and for the document: only a web
+// address becomes a link or a picture, and in Markdown a relative one too (`relative`);
+// anything else keeps its text and is no link.
+inline bool isPostAddress(std::u16string_view address, bool relative = false) {
+  const AddressKind kind = addressKind(address);
+  return kind == AddressKind::Web || (relative && kind == AddressKind::Relative);
+}
+
 // What a run holds.
 enum class RunKind : std::uint8_t {
   Text,     // the writer's text

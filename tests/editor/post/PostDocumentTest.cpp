@@ -13,6 +13,7 @@
 #include "post/DocumentPost.h"
 #include "post/PostDocument.h"
 #include "richtext/DocumentModel.h"
+#include "richtext/RtfWriter.h"
 
 using namespace Qt::StringLiterals;
 
@@ -139,6 +140,14 @@ std::vector<Case> cases() {
   all.size = post::percentOfHtmlSize(5);
   all.link = u"http://example.org/";
   Style sized = sizedStyle(4);  // a size of its own in a heading
+  // Lists longer than the document gives one QTextList, one with a list inside an item.
+  std::vector<Block> many, numbered;
+  for (int i = 0; i < 700; ++i) {
+    many.push_back(item(u"b" + QString::number(i).toStdU16String()));
+    numbered.push_back(item(
+        u"n" + QString::number(i).toStdU16String(),
+        i == 300 ? std::vector{list(Numbering::Bullet, {item(u"in")})} : std::vector<Block>{}));
+  }
 
   return {
       {"runs of every character format",
@@ -189,6 +198,8 @@ std::vector<Case> cases() {
               text(u"between"),
               cited(of(BlockKind::Quote, {text(u"no name")}), {{}, u"7", {}, {}, {}}),
               text(u"after")})},
+      {"lists of 700 items", model({list(Numbering::Bullet, many), text(u"between"),
+                                    list(Numbering::Decimal, numbered, 3)})},
       {"a list in a quote",
        model({of(BlockKind::Quote, {list(Numbering::Decimal, {item(u"q1"), item(u"q2")}, 7)})})},
       {"a table with a header row, aligned and formatted cells",
@@ -254,6 +265,9 @@ TEST(PostDocument, OnlyAPostsOwnLinksBecomeLinks) {
       {"javascript", u"javascript:alert(1)", false},
       {"a file", u"file:///etc/passwd", false},
       {"no scheme", u"example.org", false},
+      {"a tab inside the scheme", u"java\tscript:alert(1)", false},
+      {"a scheme spelt with a reference", u"jav&#x61;script:alert(1)", false},
+      {"a relative address", u"/rel", false},
   };
   for (const auto &c : cases) {
     Style style = normal();
@@ -264,6 +278,18 @@ TEST(PostDocument, OnlyAPostsOwnLinksBecomeLinks) {
     EXPECT_EQ(format.isAnchor(), c.link) << c.name;
     EXPECT_EQ(made.document.toPlainText(), u"words"_s) << c.name;
   }
+}
+
+// A long list numbers on from its start to its last item, however the document holds it.
+TEST(PostDocument, ALongListNumbersOnToItsLastItem) {
+  std::vector<Block> items;
+  for (int i = 0; i < 1000; ++i) items.push_back(item(u"x"));
+  Document made;
+  post::appendModel(made.document, model({list(Numbering::Decimal, items, 3)}));
+  int number = 3;
+  for (QTextBlock block = made.document.begin(); block.isValid(); block = block.next())
+    EXPECT_EQ(richtext::listItemLabel(block), QString::number(number++) + u'.');
+  EXPECT_EQ(number, 1003);
 }
 
 TEST(PostDocument, EverySizeGivesItsHtmlSizeBack) {
