@@ -466,9 +466,27 @@
     </message>
 </context>
 <context>
+    <name>OfficeDocument</name>
+    <message>
+        <location filename="../editor/richtext/OfficeDocument.cpp" line="+50"/>
+        <source>Opening .odt and .docx documents needs LibreOffice Writer, which is not installed. Install the package %1 and open the document again.</source>
+        <translation>L’ouverture des documents .odt et .docx nécessite LibreOffice Writer, qui n’est pas installé. Installez le paquet %1 et ouvrez à nouveau le document.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>LibreOffice did not finish reading the document within %1 seconds.</source>
+        <translation>LibreOffice n’a pas fini de lire le document en %1 secondes.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LibreOffice could not read the document: it may be damaged, or of a kind LibreOffice Writer does not open.</source>
+        <translation>LibreOffice n’a pas pu lire le document&#xa0;: il est peut-être endommagé, ou d’un type que LibreOffice Writer n’ouvre pas.</translation>
+    </message>
+</context>
+<context>
     <name>Post</name>
     <message>
-        <location line="-26"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="-26"/>
         <source>%1 characters as %2</source>
         <translation>%1 caractères au format %2</translation>
     </message>
@@ -1613,14 +1631,14 @@ or &quot;-&quot;, and writes UTF-8 to standard output.
 
 Options:
 </source>
-        <translation>Utilisation : quillmark-convert [OPTIONS] [FILE]
+        <translation>Utilisation&#xa0;: quillmark-convert [OPTIONS] [FILE]
 
 Écrit le message que &quot;Copier pour le Web&quot; met dans le presse-papiers pour FILE ouvert dans
-l’éditeur : un document RTF, une page web ou, avec --from, un message de forum. Avec
+l’éditeur&#xa0;: un document RTF, une page web ou, avec --from, un message de forum. Avec
 --engine, le seul moteur de conversion fait du RTF du html. Lit FILE, ou l’entrée standard
 si FILE manque ou vaut &quot;-&quot;, et écrit de l’UTF-8 sur la sortie standard.
 
-Options :
+Options&#xa0;:
 </translation>
     </message>
     <message>
@@ -1633,14 +1651,14 @@ standard output. With --from, FILE is a forum post, written in another forum&apo
 
 Options:
 </source>
-        <translation>Utilisation : quillmark-convert [OPTIONS] [FILE]
+        <translation>Utilisation&#xa0;: quillmark-convert [OPTIONS] [FILE]
 
 Convertit un document RTF vers le HTML compact de forum du moteur de conversion. Lit FILE
 (octets Windows-1252), ou l’entrée standard si FILE manque ou vaut &quot;-&quot;, et écrit de l’UTF-8
 sur la sortie standard. Avec --from, FILE est un message de forum, écrit dans le format d’un
 autre forum.
 
-Options :
+Options&#xa0;:
 </translation>
     </message>
     <message>
@@ -1682,27 +1700,27 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
     <message>
         <location line="+9"/>
         <source>--engine and --via-editor are two ways of reading FILE; give one of them</source>
-        <translation>--engine et --via-editor sont deux façons de lire FILE ; donnez-en une</translation>
+        <translation>--engine et --via-editor sont deux façons de lire FILE&#xa0;; donnez-en une</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--engine reads RTF; it takes no --from</source>
-        <translation>--engine lit du RTF ; il n’accepte pas --from</translation>
+        <translation>--engine lit du RTF&#xa0;; il n’accepte pas --from</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--engine gives html only: the other formats are made from the editor&apos;s document</source>
-        <translation>--engine ne donne que du html : les autres formats sont faits à partir du document de l’éditeur</translation>
+        <translation>--engine ne donne que du html&#xa0;: les autres formats sont faits à partir du document de l’éditeur</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>--options are the engine&apos;s; they take no other --format</source>
-        <translation>--options sont celles du moteur ; elles n’acceptent pas d’autre --format</translation>
+        <translation>--options sont celles du moteur&#xa0;; elles n’acceptent pas d’autre --format</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>this build makes html only: the other formats are made from the editor&apos;s document, which it does not have</source>
-        <translation>cette version ne produit que du html : les autres formats sont faits à partir du document de l’éditeur, qu’elle n’a pas</translation>
+        <translation>cette version ne produit que du html&#xa0;: les autres formats sont faits à partir du document de l’éditeur, qu’elle n’a pas</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -1728,7 +1746,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Un document RTF à ouvrir.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+74"/>
+        <location filename="../cli/via_editor_main.cpp" line="+77"/>
         <source>The web page could not be read.</source>
         <translation>La page web n’a pas pu être lue.</translation>
     </message>
@@ -2030,12 +2048,12 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>texte brut</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
-        <translation>Documents et messages (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documents RTF (*.rtf);;Pages web (*.html *.htm);;Messages de forum (*.bbcode *.txt *.md)</translation>
+        <location line="+11"/>
+        <source>Documents and posts (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Word processor documents (*.odt *.docx);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
+        <translation>Documents et messages (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;Documents RTF (*.rtf);;Documents de traitement de texte (*.odt *.docx);;Pages web (*.html *.htm);;Messages de forum (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2419,12 +2437,12 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+403"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+404"/>
         <source>Opening %1...</source>
         <translation>Ouverture de %1...</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+19"/>
         <source>The file ends in the middle of its document: it may have been cut short. What it holds is shown; the rest is missing from the file.</source>
         <translation>Le fichier s’arrête au milieu de son document&#xa0;: il a peut-être été tronqué. Ce qu’il contient est affiché&#xa0;; le reste manque dans le fichier.</translation>
     </message>

@@ -11,6 +11,11 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#if defined(Q_OS_UNIX)
+#include <signal.h>
+#include <unistd.h>
+#endif
+
 #include "richtext/DocumentFile.h"
 
 using namespace Qt::StringLiterals;
@@ -18,8 +23,6 @@ using namespace Qt::StringLiterals;
 namespace quillmark::richtext {
 
 namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("OfficeDocument", text); }
 
 // The file LibreOffice writes for `input`: its name with the target's extension.
 QString outputOf(const QString &input, const QString &target, const QString &outputFolder) {
@@ -44,8 +47,10 @@ bool convertWithOffice(const QStringList &files, const QString &target, const QS
   };
   const QString program = officeProgram();
   if (program.isEmpty()) {
-    return fail(tr("Opening .odt and .docx documents needs LibreOffice Writer, which is not "
-                   "installed. Install the package %1 and open the document again.")
+    return fail(QCoreApplication::translate(
+                    "OfficeDocument",
+                    "Opening .odt and .docx documents needs LibreOffice Writer, which is not "
+                    "installed. Install the package %1 and open the document again.")
                     .arg(QString::fromUtf16(kOfficePackage)));
   }
   // A profile of this run's own: with the user's, LibreOffice would hand the work to a
@@ -67,21 +72,34 @@ bool convertWithOffice(const QStringList &files, const QString &target, const QS
     arguments << QFileInfo(file).absoluteFilePath();
   }
   QProcess office;
-  office.setProcessChannelMode(QProcess::MergedChannels);
+  office.setStandardInputFile(QProcess::nullDevice());
+  office.setStandardOutputFile(QProcess::nullDevice());
+  office.setStandardErrorFile(QProcess::nullDevice());
   office.setWorkingDirectory(outputFolder);
+#if defined(Q_OS_UNIX)
+  // A process group of its own: "soffice" starts the program that does the work as a child,
+  // and a run stopped for its time must stop that one too.
+  office.setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
   office.start(program, arguments);
   if (!office.waitForStarted()) return fail(office.errorString());
   if (!office.waitForFinished(timeoutMs)) {
+#if defined(Q_OS_UNIX)
+    ::kill(-pid_t(office.processId()), SIGKILL);
+#endif
     office.kill();
     office.waitForFinished();
-    return fail(tr("LibreOffice did not finish reading the document within %1 seconds.")
-                    .arg(timeoutMs / 1000));
+    return fail(
+        QCoreApplication::translate(
+            "OfficeDocument", "LibreOffice did not finish reading the document within %1 seconds.")
+            .arg(timeoutMs / 1000));
   }
   for (const QString &file : files) {
     if (!QFileInfo::exists(outputOf(file, target, outputFolder)))
-      return fail(
-          tr("LibreOffice could not read the document: it may be damaged, or of a kind "
-             "LibreOffice Writer does not open."));
+      return fail(QCoreApplication::translate(
+          "OfficeDocument",
+          "LibreOffice could not read the document: it may be damaged, or of a kind LibreOffice "
+          "Writer does not open."));
   }
   return true;
 }

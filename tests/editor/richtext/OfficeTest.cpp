@@ -16,9 +16,13 @@
 #include <QTextTable>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "post/DocumentPost.h"
+#include "post/PostDocument.h"
+#include "quillmark/formats.h"
+#include "quillmark/textfile.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/OfficeDocument.h"
@@ -406,6 +410,101 @@ TEST(LibreOfficeFilesOpenHere, EveryStructureOfItsRtfIsRead) {
       EXPECT_TRUE(matches(pattern, read)) << pattern << "\nin\n" << read.toStdString();
     for (const char *pattern : written.lost)
       EXPECT_FALSE(matches(pattern, read)) << "now kept: " << pattern;
+  }
+}
+
+// A document's outline: its post model's blocks and the text of its runs, without the looks
+// of runs (a word processor's heading styles give its headings their own italics or colour)
+// and the room after paragraphs. A header row reads as a row of cells: LibreOffice's RTF
+// keeps none (above).
+std::string outline(const QTextDocument &document) {
+  static const QRegularExpression look(uR"(^( *"(?:[^"\\]|\\.)*")[^\n]*$)"_s,
+                                       QRegularExpression::MultilineOption);
+  static const QRegularExpression room(uR"( space$)"_s, QRegularExpression::MultilineOption);
+  QString described = QString::fromStdString(post::describe(post::modelOf(document)));
+  described.replace(look, u"\\1"_s).remove(room).replace(u"cell header"_s, u"cell"_s);
+  return described.toStdString();
+}
+
+// The report a writer keeps in a word processor, as .docx and as .odt (both made from
+// fixtures/report.md by pandoc), opens as the RTF of the same report does: every block,
+// list with its start, table with its alignment, and word; the document is no file of
+// theirs (it saves as RTF elsewhere).
+TEST(OfficeDocuments, OpenAsTheRtfOfTheSameReport) {
+  if (officeProgram().isEmpty()) GTEST_SKIP() << "LibreOffice is not installed";
+  QFile source(u":/fixtures/report.md"_s);
+  ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+  const QByteArray text = source.readAll();
+  QTextDocument made;
+  setUpDocument(made, kBulletIndentTwips);
+  post::appendModel(
+      made, readPost(decodeText({text.constData(), std::size_t(text.size())}), Format::Markdown));
+  QTextDocument rtf;
+  setUpDocument(rtf, kBulletIndentTwips);
+  ASSERT_TRUE(readRtf(writeRtf(made), rtf));
+  const std::string expected = outline(rtf);
+  ASSERT_NE(expected.find("list decimal start=3"), std::string::npos) << expected;
+
+  const std::string post = qs(writePost(post::modelOf(rtf), Format::Markdown).text).toStdString();
+  const struct {
+    QString name;
+    std::string markdown;  // its Markdown post
+  } reports[] = {
+      {u"report.docx"_s, post},
+      // Writer's own heading 2 is italic, and the .odt takes its styles from it.
+      {u"report.odt"_s, QString::fromStdString(post)
+                            .replace(u"## Highlights"_s, u"## *Highlights*"_s)
+                            .toStdString()},
+  };
+  for (const auto &[name, markdown] : reports) {
+    SCOPED_TRACE(name.toStdString());
+    RichTextBox box;
+    QString error;
+    bool imported = false;
+    ASSERT_TRUE(box.loadFile(u":/fixtures/"_s + name, &error, nullptr, &imported))
+        << error.toStdString();
+    EXPECT_TRUE(imported);
+    EXPECT_EQ(outline(*box.document()), expected);
+    EXPECT_EQ(qs(writePost(post::modelOf(*box.document()), Format::Markdown).text).toStdString(),
+              markdown);
+  }
+}
+
+// A LibreOffice that fails is told as a failure, never taken for a document: one that writes
+// nothing, one that says it failed, one that hangs (stopped at the time limit, with what it
+// started). Each is a stand-in "soffice" first on the path.
+TEST(OfficeRuns, FailuresAreReported) {
+  const struct {
+    const char *name;
+    const char *script;
+    const char *reason;
+  } cases[] = {
+      {"writes nothing", "exit 0", "could not read the document"},
+      {"fails", "echo 'Error: source file could not be loaded' >&2; exit 1",
+       "could not read the document"},
+      {"hangs", "/bin/sleep 60 & /bin/sleep 60",
+       "did not finish reading the document within 1 seconds"},
+  };
+  const QByteArray path = qgetenv("PATH");
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir bin;
+    const QString program = bin.filePath(u"soffice"_s);
+    ASSERT_TRUE(writeWholeFile(program, QByteArray("#!/bin/sh\n") + c.script + "\n"));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    QTemporaryDir out;
+    const QString input = out.filePath(u"report.docx"_s);
+    ASSERT_TRUE(writeWholeFile(input, "PK\x03\x04"));
+    QString error;
+    EXPECT_FALSE(convertWithOffice({input}, u"rtf"_s, out.path(), &error, {}, 1000));
+    EXPECT_TRUE(error.contains(QString::fromUtf8(c.reason))) << error.toStdString();
+    if (std::string_view(c.name) != "hangs") {  // (which would take the full time limit)
+      QTextDocument document;
+      setUpDocument(document, kBulletIndentTwips);
+      EXPECT_FALSE(readOfficeDocument("PK\x03\x04", u"docx"_s, document, &error));
+    }
+    qputenv("PATH", path);
   }
 }
 
