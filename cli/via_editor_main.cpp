@@ -6,6 +6,8 @@
 // as there.
 #include <QByteArrayView>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QString>
@@ -19,6 +21,7 @@
 #include "quillmark/textfile.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/DocumentModel.h"
+#include "richtext/OfficeDocument.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "richtext/WebPage.h"
@@ -72,6 +75,13 @@ std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
       cli::reportFailure(
           "open", cli::inputName(path),
           QCoreApplication::translate("main", "The web page could not be read.").toStdString());
+      return std::nullopt;
+    }
+  } else if (richtext::isOfficeDocument(QFile::decodeName(path.c_str()), file)) {
+    // An .odt or .docx document as the editor opens one: through LibreOffice's RTF of it.
+    const QString suffix = QFileInfo(QFile::decodeName(path.c_str())).suffix();
+    if (!richtext::readOfficeDocument(file, suffix, document, &error)) {
+      cli::reportFailure("open", cli::inputName(path), error.toStdString());
       return std::nullopt;
     }
   } else if (!richtext::readRtf(file, document, &error)) {

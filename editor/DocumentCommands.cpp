@@ -120,8 +120,8 @@ bool QuillmarkMain::openFile(const QString &fileName) {
   bool imported = false;
   if (box_->loadFile(fileName, &error, &notice, &imported)) {
     followDocument();
-    // A web page is read into a new document: saving it writes RTF, which must not take the
-    // page's place.
+    // A web page or a word processor's document is read into a new document: saving it
+    // writes RTF, which must not take the file's place.
     if (imported) {
       state_->setUntitled();
       recent_.add(fileName);
@@ -194,9 +194,11 @@ bool QuillmarkMain::openPostFile(const QString &fileName) {
 void QuillmarkMain::openDocument() {
   if (!mayDropDocument()) return;
   Platform::FileDialogSettings settings = fileDialogSettings();
-  // A web page opens as a paste of it, a forum post's markup as the formatted text it means.
+  // A web page opens as a paste of it, an .odt or .docx document as its RTF would (through
+  // LibreOffice), a forum post's markup as the formatted text it means.
   settings.filter =
-      tr("Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;"
+      tr("Documents and posts (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;"
+         "RTF documents (*.rtf);;Word processor documents (*.odt *.docx);;"
          "Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)");
   const auto fileName = platform_->chooseFileToOpen(this, settings);
   if (!fileName) return;

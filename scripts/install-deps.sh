@@ -23,6 +23,8 @@ packages=(
   appstream desktop-file-utils   # validators of the AppStream metainfo and the desktop entry
   bash-completion man-db         # where the completion goes; the installed manual pages
   abiword                        # a word processor the tests open our RTF tables with
+  libreoffice-writer-nogui       # another, headless: our files both ways, .odt and .docx in
+                                 # (its fontconfig brings a face to lay text out in; no X)
 )
 
 missing=()

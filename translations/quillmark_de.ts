@@ -471,9 +471,27 @@
     </message>
 </context>
 <context>
+    <name>OfficeDocument</name>
+    <message>
+        <location filename="../editor/richtext/OfficeDocument.cpp" line="+50"/>
+        <source>Opening .odt and .docx documents needs LibreOffice Writer, which is not installed. Install the package %1 and open the document again.</source>
+        <translation>Zum Öffnen von .odt- und .docx-Dokumenten wird LibreOffice Writer benötigt, das nicht installiert ist. Installieren Sie das Paket %1 und öffnen Sie das Dokument erneut.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>LibreOffice did not finish reading the document within %1 seconds.</source>
+        <translation>LibreOffice hat das Dokument nicht innerhalb von %1 Sekunden gelesen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LibreOffice could not read the document: it may be damaged, or of a kind LibreOffice Writer does not open.</source>
+        <translation>LibreOffice konnte das Dokument nicht lesen: Es ist vielleicht beschädigt oder von einer Art, die LibreOffice Writer nicht öffnet.</translation>
+    </message>
+</context>
+<context>
     <name>Post</name>
     <message>
-        <location line="-57"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="-57"/>
         <source>%1 characters as %2</source>
         <translation>%1 Zeichen als %2</translation>
     </message>
@@ -618,7 +636,7 @@ Lesen als BBCode von:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+472"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
         <source>Quote</source>
         <translation>Zitat</translation>
     </message>
@@ -1825,7 +1843,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Ein zu öffnendes RTF-Dokument.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+74"/>
+        <location filename="../cli/via_editor_main.cpp" line="+77"/>
         <source>The web page could not be read.</source>
         <translation>Die Webseite konnte nicht gelesen werden.</translation>
     </message>
@@ -2148,12 +2166,12 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>reinen Text</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
-        <translation>Dokumente und Beiträge (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF-Dokumente (*.rtf);;Webseiten (*.html *.htm);;Forenbeiträge (*.bbcode *.txt *.md)</translation>
+        <location line="+11"/>
+        <source>Documents and posts (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Word processor documents (*.odt *.docx);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
+        <translation>Dokumente und Beiträge (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;RTF-Dokumente (*.rtf);;Textverarbeitungsdokumente (*.odt *.docx);;Webseiten (*.html *.htm);;Forenbeiträge (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2556,12 +2574,12 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+415"/>
         <source>Opening %1...</source>
         <translation>%1 wird geöffnet...</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+19"/>
         <source>The file ends in the middle of its document: it may have been cut short. What it holds is shown; the rest is missing from the file.</source>
         <translation>Die Datei endet mitten im Dokument: Sie wurde möglicherweise abgeschnitten. Was sie enthält, wird angezeigt; der Rest fehlt in der Datei.</translation>
     </message>

@@ -471,9 +471,27 @@
     </message>
 </context>
 <context>
+    <name>OfficeDocument</name>
+    <message>
+        <location filename="../editor/richtext/OfficeDocument.cpp" line="+50"/>
+        <source>Opening .odt and .docx documents needs LibreOffice Writer, which is not installed. Install the package %1 and open the document again.</source>
+        <translation>Para abrir documentos .odt y .docx se necesita LibreOffice Writer, que no está instalado. Instale el paquete %1 y vuelva a abrir el documento.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>LibreOffice did not finish reading the document within %1 seconds.</source>
+        <translation>LibreOffice no terminó de leer el documento en %1 segundos.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LibreOffice could not read the document: it may be damaged, or of a kind LibreOffice Writer does not open.</source>
+        <translation>LibreOffice no pudo leer el documento: puede estar dañado o ser de un tipo que LibreOffice Writer no abre.</translation>
+    </message>
+</context>
+<context>
     <name>Post</name>
     <message>
-        <location line="-57"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="-57"/>
         <source>%1 characters as %2</source>
         <translation>%1 caracteres como %2</translation>
     </message>
@@ -618,7 +636,7 @@ Leerlo como el BBCode de:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+472"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
         <source>Quote</source>
         <translation>Cita</translation>
     </message>
@@ -1824,7 +1842,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Un documento RTF que abrir.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+74"/>
+        <location filename="../cli/via_editor_main.cpp" line="+77"/>
         <source>The web page could not be read.</source>
         <translation>No se pudo leer la página web.</translation>
     </message>
@@ -2147,12 +2165,12 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>texto sin formato</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
-        <translation>Documentos y mensajes (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documentos RTF (*.rtf);;Páginas web (*.html *.htm);;Mensajes de foro (*.bbcode *.txt *.md)</translation>
+        <location line="+11"/>
+        <source>Documents and posts (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Word processor documents (*.odt *.docx);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
+        <translation>Documentos y mensajes (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;Documentos RTF (*.rtf);;Documentos de procesador de textos (*.odt *.docx);;Páginas web (*.html *.htm);;Mensajes de foro (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2555,12 +2573,12 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+415"/>
         <source>Opening %1...</source>
         <translation>Abriendo %1...</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+19"/>
         <source>The file ends in the middle of its document: it may have been cut short. What it holds is shown; the rest is missing from the file.</source>
         <translation>El archivo termina en mitad de su documento: puede que se haya truncado. Se muestra lo que contiene; el resto falta en el archivo.</translation>
     </message>

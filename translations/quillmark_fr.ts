@@ -471,9 +471,27 @@
     </message>
 </context>
 <context>
+    <name>OfficeDocument</name>
+    <message>
+        <location filename="../editor/richtext/OfficeDocument.cpp" line="+50"/>
+        <source>Opening .odt and .docx documents needs LibreOffice Writer, which is not installed. Install the package %1 and open the document again.</source>
+        <translation>L’ouverture des documents .odt et .docx nécessite LibreOffice Writer, qui n’est pas installé. Installez le paquet %1 et ouvrez à nouveau le document.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>LibreOffice did not finish reading the document within %1 seconds.</source>
+        <translation>LibreOffice n’a pas fini de lire le document en %1 secondes.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LibreOffice could not read the document: it may be damaged, or of a kind LibreOffice Writer does not open.</source>
+        <translation>LibreOffice n’a pas pu lire le document&#xa0;: il est peut-être endommagé, ou d’un type que LibreOffice Writer n’ouvre pas.</translation>
+    </message>
+</context>
+<context>
     <name>Post</name>
     <message>
-        <location line="-57"/>
+        <location filename="../editor/post/PostBuilder.cpp" line="-57"/>
         <source>%1 characters as %2</source>
         <translation>%1 caractères au format %2</translation>
     </message>
@@ -618,7 +636,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+472"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
         <source>Quote</source>
         <translation>Citation</translation>
     </message>
@@ -1825,7 +1843,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Un document RTF à ouvrir.</translation>
     </message>
     <message>
-        <location filename="../cli/via_editor_main.cpp" line="+74"/>
+        <location filename="../cli/via_editor_main.cpp" line="+77"/>
         <source>The web page could not be read.</source>
         <translation>La page web n’a pas pu être lue.</translation>
     </message>
@@ -2148,12 +2166,12 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>texte brut</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Documents and posts (*.rtf *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
-        <translation>Documents et messages (*.rtf *.html *.htm *.bbcode *.txt *.md);;Documents RTF (*.rtf);;Pages web (*.html *.htm);;Messages de forum (*.bbcode *.txt *.md)</translation>
+        <location line="+11"/>
+        <source>Documents and posts (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;RTF documents (*.rtf);;Word processor documents (*.odt *.docx);;Web pages (*.html *.htm);;Forum posts (*.bbcode *.txt *.md)</source>
+        <translation>Documents et messages (*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md);;Documents RTF (*.rtf);;Documents de traitement de texte (*.odt *.docx);;Pages web (*.html *.htm);;Messages de forum (*.bbcode *.txt *.md)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Could not save &quot;%1&quot;.
 
 %2</source>
@@ -2556,12 +2574,12 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+414"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+415"/>
         <source>Opening %1...</source>
         <translation>Ouverture de %1...</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+19"/>
         <source>The file ends in the middle of its document: it may have been cut short. What it holds is shown; the rest is missing from the file.</source>
         <translation>Le fichier s’arrête au milieu de son document&#xa0;: il a peut-être été tronqué. Ce qu’il contient est affiché&#xa0;; le reste manque dans le fichier.</translation>
     </message>

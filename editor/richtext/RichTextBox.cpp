@@ -26,6 +26,7 @@
 #include "richtext/DocumentFile.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/FixedColumns.h"
+#include "richtext/OfficeDocument.h"
 #include "richtext/RtfLists.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -416,10 +417,15 @@ bool RichTextBox::loadFile(const QString &fileName, QString *error, QString *not
   setUpDocument(*loaded, bulletIndent());
   bool complete = true;
   const ReadProgress progress = [&busy](qint64 done, qint64 total) { busy.progress(done, total); };
-  const bool page = looksLikeWebPage(file.bytes);
-  if (imported) *imported = page;
-  if (page ? !readWebPage(decodeWebPage(file.bytes), *loaded, progress)
-           : !readRtf(file.bytes, *loaded, nullptr, progress, &complete)) {
+  const bool office = isOfficeDocument(fileName, file.bytes);
+  const bool page = !office && looksLikeWebPage(file.bytes);
+  if (imported) *imported = page || office;
+  if (office) {
+    if (!readOfficeDocument(file.bytes, QFileInfo(fileName).suffix(), *loaded, error, progress,
+                            &complete))
+      return false;
+  } else if (page ? !readWebPage(decodeWebPage(file.bytes), *loaded, progress)
+                  : !readRtf(file.bytes, *loaded, nullptr, progress, &complete)) {
     if (error) *error = notRtfReason(file.bytes);
     return false;
   }

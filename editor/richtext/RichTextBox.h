@@ -172,8 +172,9 @@ class RichTextBox : public QTextEdit {
   // failure they return false with a reason for the user in *error, and the document (or the
   // file) is as it was. A file that loads but was cut short sets *notice to say so (else it
   // is emptied).
-  // A web page opens as a paste of it would (WebPage.h), and sets *imported: the document is
-  // not that file's, as saving writes RTF.
+  // A web page opens as a paste of it would (WebPage.h), an .odt or .docx document through
+  // LibreOffice (OfficeDocument.h); both set *imported: the document is not that file's, as
+  // saving writes RTF.
   bool loadFile(const QString &fileName, QString *error = nullptr, QString *notice = nullptr,
                 bool *imported = nullptr);
   bool saveFile(const QString &fileName, QString *error = nullptr) const;

@@ -818,7 +818,9 @@ class Writer {
   }
 
   // The styles the paragraphs name: headings by their level, quotes by their depth, each
-  // with its look, as word processors name theirs.
+  // with its look, as word processors name theirs. A quote is "Quotations", the name of
+  // LibreOffice's own quote style (which it writes to a web page as a blockquote); Word takes
+  // it as a style of that name with the quote's indent.
   QByteArray styleSheet() const {
     if (stylesUsed_.isEmpty()) return {};
     QList<int> styles(stylesUsed_.begin(), stylesUsed_.end());
@@ -834,7 +836,7 @@ class Writer {
         const int depth = style - kQuoteStyleBase;
         result += "{\\s" + number + "\\li" +
                   QByteArray::number(pixelsToTwips(kQuoteIndentPixels) * depth) +
-                  "\\sbasedon0\\snext" + number + " Quote" +
+                  "\\sbasedon0\\snext" + number + " Quotations" +
                   (depth > 1 ? " " + QByteArray::number(depth) : QByteArray()) + ";}";
       }
     }

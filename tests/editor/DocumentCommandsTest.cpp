@@ -103,8 +103,8 @@ TEST(OpenAndSave, SaveThenOpenRoundTripsAndCancelChangesNothing) {
     EXPECT_EQ(settings.defaultSuffix, u"rtf"_s);
   }
   EXPECT_EQ(w.platform->fileDialogs[0].filter, u"*.rtf"_s);  // saving writes RTF only
-  EXPECT_TRUE(
-      w.platform->fileDialogs[2].filter.contains(u"(*.rtf *.html *.htm *.bbcode *.txt *.md)"_s));
+  EXPECT_TRUE(w.platform->fileDialogs[2].filter.contains(
+      u"(*.rtf *.odt *.docx *.html *.htm *.bbcode *.txt *.md)"_s));
   EXPECT_EQ(w.platform->fileDialogs[1].directory, QFileInfo(fileName).absolutePath());
 }
 

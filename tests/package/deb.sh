@@ -50,6 +50,10 @@ for dictionary in hunspell-en-us hunspell-en-gb; do
   [[ $recommends =~ (^|[ ,|])$dictionary( |,|$) ]] ||
     fail "Recommends lacks $dictionary: $recommends"
 done
+# .odt and .docx documents open through LibreOffice Writer without its window.
+suggests=$(dpkg-deb -f "$deb" Suggests)
+[[ $suggests =~ (^|[ ,])libreoffice-writer-nogui( |,|$) ]] ||
+  fail "Suggests lacks libreoffice-writer-nogui: $suggests"
 
 contents=$(dpkg-deb -c "$deb" | awk '{ print $1, $6 }')
 for file in \
