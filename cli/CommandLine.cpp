@@ -100,11 +100,13 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     return writeStdout(line) ? kSuccess : kIoFailure;
   }
   std::optional<Output> fromModel;
+  LossReport htmlLosses;
   std::optional<InputBytes> rtf = [&]() -> std::optional<InputBytes> {
     if (!args->viaEditor) return readInput(args->input);
     std::optional<ViaEditorDocument> written = readViaEditor(args->input, *args, argv);
     if (!written) return std::nullopt;
     if (!written->posts.empty()) fromModel = outputOf(std::move(written->posts), args->split);
+    htmlLosses = std::move(written->losses);
     return InputBytes(std::move(written->rtf));
   }();
   if (!rtf) return kIoFailure;
@@ -124,7 +126,8 @@ int run(int argc, char **argv, ReadViaEditor readViaEditor) {
     }
   }
   // The input is freed before the output is written.
-  const Output output = fromModel ? std::move(*fromModel) : convert(std::move(*rtf), *args);
+  Output output = fromModel ? std::move(*fromModel) : convert(std::move(*rtf), *args);
+  if (!fromModel) output.losses = std::move(htmlLosses);
   if (args->report) {
     const std::string lines = formatLosses(output.losses);
     std::fwrite(lines.data(), 1, lines.size(), stderr);

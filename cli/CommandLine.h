@@ -35,6 +35,7 @@ Output convertFromPost(std::string_view bytes, const Arguments &args);
 // the document's post model. Either is what "Copy to Web" makes of the document.
 struct ViaEditorDocument {
   std::string rtf;
+  LossReport losses;        // html: what the engine cannot show of the document's structures
   std::vector<Post> posts;  // the post, or with --split its parts; none for html
 };
 

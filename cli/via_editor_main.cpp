@@ -95,10 +95,13 @@ std::optional<cli::ViaEditorDocument> readRtfViaEditor(const std::string &path,
                                  quillmark::post::modelOfText(quillmark::decodeText(*bytes)));
   }
   if (args.format != quillmark::Format::Html)
-    return cli::ViaEditorDocument{{}, cli::writePosts(quillmark::post::modelOf(document), args)};
+    return cli::ViaEditorDocument{
+        {}, {}, cli::writePosts(quillmark::post::modelOf(document), args)};
   const QByteArray rtf =
       richtext::writeRtf(document, 0, -1, richtext::RtfTarget::Engine);  // 7-bit text
-  return cli::ViaEditorDocument{std::string(rtf.constData(), std::size_t(rtf.size())), {}};
+  return cli::ViaEditorDocument{std::string(rtf.constData(), std::size_t(rtf.size())),
+                                quillmark::post::engineLosses(document),
+                                {}};
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // reads the QTextDocument as DocumentModel.h says it holds its structures (lists, quotes,
 // headings, rules, pictures, tables, the fixed-columns block) and gives a Qt-free model, so that
 // the model is taken on the document's thread and the post can be written on any other.
+#include "quillmark/formats.h"
 #include "quillmark/post.h"
 
 class QTextDocument;
@@ -12,5 +13,10 @@ namespace quillmark::post {
 // The document as a post model, in one pass over its blocks and fragments. Only the
 // document's thread may call it.
 Model modelOf(const QTextDocument &document);
+
+// What the engine, which has no elements for them, makes of the document's structures, as a
+// loss report: the losses of an html post of the document, wherever it is made ("Copy to
+// Web", the converter).
+LossReport engineLosses(const QTextDocument &document);
 
 }  // namespace quillmark::post

@@ -87,66 +87,6 @@ QString elementNoun(Element element) {
   }
 }
 
-bool isNumbered(QTextListFormat::Style style) {
-  return style != QTextListFormat::ListDisc && style != QTextListFormat::ListCircle &&
-         style != QTextListFormat::ListSquare;
-}
-
-// What the engine, which has no elements for them, makes of the document's structures, as a
-// loss report: a heading is its look alone, a quote its text, a rule a line of dashes, a
-// picture its address (its alternative text lost), a numbered list's numbers text, a table a
-// fixed-columns block. Lists of bullets, links and character formats the engine writes.
-LossReport engineLosses(const QTextDocument &document) {
-  std::size_t headings = 0, quotes = 0, rules = 0, pictures = 0, pictureTexts = 0, tables = 0;
-  QSet<const QTextList *> numbered;
-  // The document's few distinct formats tell whether it holds any of these at all: most
-  // documents need no walk of their paragraphs, and few one of their runs.
-  bool structures = false, images = false;
-  for (const QTextFormat &format : document.allFormats()) {
-    if (format.isImageFormat()) images = true;
-    if (format.isListFormat() && isNumbered(format.toListFormat().style())) structures = true;
-    if (format.isBlockFormat()) {
-      const QTextBlockFormat block = format.toBlockFormat();
-      structures = structures || block.headingLevel() > 0 || richtext::quoteLevelOf(block) > 0 ||
-                   block.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
-    }
-  }
-  int quoteLevel = 0;
-  for (QTextBlock block = document.begin(); (structures || images) && block.isValid();
-       block = block.next()) {
-    const QTextBlockFormat format = block.blockFormat();
-    if (format.headingLevel() > 0) ++headings;
-    const int level = richtext::quoteLevelOf(format);
-    if (level > quoteLevel) quotes += std::size_t(level - quoteLevel);
-    quoteLevel = level;
-    if (format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth)) ++rules;
-    if (const QTextList *list = block.textList(); list && isNumbered(list->format().style()))
-      numbered.insert(list);
-    for (auto it = block.begin(); images && !it.atEnd(); ++it) {
-      const QTextCharFormat chars = it.fragment().charFormat();
-      if (!chars.isImageFormat()) continue;
-      const auto count = std::size_t(it.fragment().length());
-      pictures += count;
-      if (!chars.stringProperty(QTextFormat::ImageAltText).isEmpty()) pictureTexts += count;
-    }
-  }
-  for (const QTextFrame *frame : document.rootFrame()->childFrames())
-    if (qobject_cast<const QTextTable *>(frame)) ++tables;
-
-  LossReport losses;
-  const auto lose = [&losses](Element element, std::size_t count, std::string_view unit) {
-    if (count > 0) losses.push_back({element, count, unit});
-  };
-  lose(Element::Heading, headings, "heading");
-  lose(Element::Quote, quotes, "quote");
-  lose(Element::Rule, rules, "rule");
-  lose(Element::Picture, pictures, "picture");
-  lose(Element::PictureText, pictureTexts, "picture");
-  lose(Element::NumberedList, std::size_t(numbered.size()), "list");
-  lose(Element::Table, tables, "table");
-  return losses;
-}
-
 }  // namespace
 
 QString lostElementName(Element element) {

@@ -13,6 +13,7 @@
 #include "QtPrinters.h"
 #include "post/DocumentPost.h"
 #include "post/PostBuilder.h"
+#include "post/PostDocument.h"
 #include "quillmark/convert.h"
 #include "quillmark/formats.h"
 #include "richtext/RichTextBox.h"
@@ -235,6 +236,21 @@ TEST(PostBuilder, AnHtmlPostNamesTheStructuresTheEngineCannotShow) {
   }
 }
 
+// A numbered list of many items, which the document holds in several QTextLists, is one
+// list the engine cannot show.
+TEST(PostBuilder, ALongNumberedListIsOneListLost) {
+  quillmark::post::Builder builder;
+  for (int i = 0; i < 700; ++i) {
+    builder.item(1, quillmark::post::Numbering::Decimal);
+    builder.text(u"entry", {});
+  }
+  QTextDocument document;
+  quillmark::post::appendModel(document, builder.finish());
+  Converter converter;
+  const MadePost made = quillmark::post::makePost(converter, document, profileFor(Format::Html));
+  EXPECT_EQ(quillmark::formatLosses(made.losses), "numbered list: 1 list\n");
+}
+
 // A word processor's document, DejaVu Serif at 10 pt but for a heading and a time: its body
 // is the post's normal text, in the forum's own face and size, on the editor's road too.
 TEST(PostBuilder, TheBodysFaceAndSizeAreTheForumsOwn) {
@@ -276,7 +292,8 @@ TEST(PostBuilder, TheBodysFaceAndSizeAreTheForumsOwn) {
 }  // namespace
 
 // One road: quillmark-convert FILE --format F writes byte for byte what "Copy to Web" puts on
-// the clipboard for FILE opened in the window, whatever wrote the file.
+// the clipboard for FILE opened in the window, whatever wrote the file, and --report names
+// the same losses.
 TEST(PostBuilder, TheConverterWritesWhatCopyToWebWritesForAnOpenedFile) {
   const QDir source(QStringLiteral(QUILLMARK_SOURCE_DIR));
   const QString files[] = {
@@ -301,11 +318,15 @@ TEST(PostBuilder, TheConverterWritesWhatCopyToWebWritesForAnOpenedFile) {
       QProcess program;
       const std::string_view name = formatName(format);
       program.start(QStringLiteral(QUILLMARK_CONVERT),
-                    {u"--format"_s, QString::fromUtf8(name.data(), qsizetype(name.size())), path});
+                    {u"--report"_s, u"--format"_s,
+                     QString::fromUtf8(name.data(), qsizetype(name.size())), path});
       ASSERT_TRUE(program.waitForFinished(60000)) << file.toStdString();
       EXPECT_EQ(program.exitCode(), 0) << file.toStdString();
       EXPECT_EQ(QString::fromUtf8(program.readAllStandardOutput()).toStdString(),
                 made.text.toStdString())
+          << file.toStdString() << " as " << formatName(format);
+      // And says what the forum does not show as the status bar does.
+      EXPECT_EQ(program.readAllStandardError().toStdString(), quillmark::formatLosses(made.losses))
           << file.toStdString() << " as " << formatName(format);
     }
   }
