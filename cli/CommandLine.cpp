@@ -46,18 +46,7 @@ namespace {
 Output outputOf(std::vector<Post> posts, bool split) {
   Output output;
   for (Post &post : posts) {
-    for (const Loss &loss : post.losses) {
-      auto same = std::find_if(output.losses.begin(), output.losses.end(),
-                               [&](const Loss &had) { return had.element == loss.element; });
-      if (same == output.losses.end()) {
-        output.losses.insert(
-            std::upper_bound(output.losses.begin(), output.losses.end(), loss,
-                             [](const Loss &a, const Loss &b) { return a.element < b.element; }),
-            loss);
-      } else {
-        same->count += loss.count;
-      }
-    }
+    for (const Loss &loss : post.losses) addLoss(output.losses, loss);
     if (split) {
       output.parts.push_back(std::move(post.text));
     } else {

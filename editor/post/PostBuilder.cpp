@@ -159,13 +159,7 @@ MadePost makePost(Converter &converter, Snapshot snapshot, const web::Profile &p
             const bool known =
                 std::any_of(made.losses.begin(), made.losses.end(),
                             [&](const Loss &had) { return had.element == loss.element; });
-            if (!known) {
-              made.losses.insert(std::upper_bound(made.losses.begin(), made.losses.end(), loss,
-                                                  [](const Loss &a, const Loss &b) {
-                                                    return a.element < b.element;
-                                                  }),
-                                 loss);
-            }
+            if (!known) addLoss(made.losses, loss);
           }
         }
       }

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "quillmark/split.h"
 #include "richtext/DocumentModel.h"
 #include "web/Profiles.h"
 
@@ -64,6 +65,16 @@ QFormLayout *ForumsDialog::buildFields() {
   format_->setObjectName(u"format"_s);
   for (const FormatInfo &info : allFormats())
     format_->addItem(qs(info.displayName), int(info.format));
+  // Choosing another forum software brings its own limit, as it is installed, unless the
+  // longest post was set to something else.
+  connect(format_, &QComboBox::activated, this, [this] {
+    const Format chosen = Format(format_->currentData().toInt());
+    const auto limitOf = [](Format format) { return int(postLimit(format).characters); };
+    if (limit_->value() == limitOf(shownFormat_) || limit_->value() == kBuiltInLimit ||
+        limit_->value() == 0)
+      limit_->setValue(limitOf(chosen));
+    shownFormat_ = chosen;
+  });
   limit_ = new QSpinBox(this);
   limit_->setObjectName(u"limit"_s);
   limit_->setRange(0, 10'000'000);
@@ -144,6 +155,7 @@ void ForumsDialog::showChosen() {
   name_->setText(profile.name);
   address_->setText(profile.address);
   format_->setCurrentIndex(format_->findData(int(profile.format)));
+  shownFormat_ = profile.format;
   limit_->setValue(profile.limit);
   tables_->setChecked(profile.tables);
   partMarks_->setChecked(profile.partMarks);

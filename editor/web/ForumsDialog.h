@@ -4,6 +4,8 @@
 // change is kept at once. Built-in profiles are shown read-only and cannot be removed.
 #include <QDialog>
 
+#include "quillmark/format.h"
+
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
@@ -52,6 +54,8 @@ class ForumsDialog : public QDialog {
   QSpinBox *limit_;
   QCheckBox *tables_;
   QCheckBox *partMarks_;
+  quillmark::Format shownFormat_ =
+      quillmark::Format::Html;  // the format field's choice before the user's last
   QPushButton *keep_;
   QPushButton *remove_;
 };

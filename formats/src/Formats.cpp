@@ -108,6 +108,17 @@ std::string formatLoss(const Loss& loss) {
   return line;
 }
 
+void addLoss(LossReport& report, const Loss& loss) {
+  const auto at =
+      std::lower_bound(report.begin(), report.end(), loss,
+                       [](const Loss& a, const Loss& b) { return a.element < b.element; });
+  if (at != report.end() && at->element == loss.element) {
+    at->count += loss.count;
+  } else {
+    report.insert(at, loss);
+  }
+}
+
 std::string formatLosses(const LossReport& report) {
   std::string text;
   for (const Loss& loss : report) {

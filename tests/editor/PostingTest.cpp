@@ -447,3 +447,31 @@ TEST(CopyToWeb, APostOverTheLimitIsCopiedInParts) {
   writer.postAs(u"AP"_s);
   EXPECT_FALSE(next->isEnabled());
 }
+
+// A profile's forum software brings its own limit, as installed, unless the writer set one.
+TEST(ForumsDialog, AFormatBringsItsForumsOwnLimit) {
+  SettingsSandbox sandbox;
+  ProfileStore store;
+  ASSERT_TRUE(store.add({u"Mine"_s, u"mine.example.org"_s, Format::Html, 60000, false}));
+  quillmark::web::ForumsDialog dialog(store);
+  dialog.list().setCurrentRow(int(store.profiles().indexOf(*store.find(u"Mine"_s))));
+  const struct {
+    Format format;
+    int limit;
+  } rows[] = {{Format::Xenforo, 10000},
+              {Format::Smf, 20000},
+              {Format::Mybb, 65535},
+              {Format::Phpbb, 60000}};
+  for (const auto &row : rows) {
+    const int index = dialog.formatField().findData(int(row.format));
+    dialog.formatField().setCurrentIndex(index);
+    emit dialog.formatField().activated(index);
+    EXPECT_EQ(dialog.limitField().value(), row.limit) << int(row.format);
+  }
+  // A limit of the writer's own stays.
+  dialog.limitField().setValue(12345);
+  const int index = dialog.formatField().findData(int(Format::Smf));
+  dialog.formatField().setCurrentIndex(index);
+  emit dialog.formatField().activated(index);
+  EXPECT_EQ(dialog.limitField().value(), 12345);
+}

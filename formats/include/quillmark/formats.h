@@ -129,6 +129,8 @@ using LossReport = std::vector<Loss>;
 std::string formatLoss(const Loss& loss);
 // One formatLoss line per entry, each ended by "\n"; empty for an empty report.
 std::string formatLosses(const LossReport& report);
+// Adds a loss to a report: its count to the element's entry, or a new entry in Element order.
+void addLoss(LossReport& report, const Loss& loss);
 
 struct Post {
   std::u16string text;
