@@ -73,8 +73,7 @@ void QuillmarkMain::copyToWeb() {
   // A post too long for its forum is copied a part at a time, the first now.
   parts_ = made.parts;
   partCopied_ = 0;
-  partFormat_ = made.parts.empty() ? QString() : post::partReport(made, 0);
-  const QString report = made.parts.empty() ? post::postReport(made) : partFormat_;
+  const QString report = made.parts.empty() ? post::postReport(made) : post::partReport(made, 0);
   const QString text = made.parts.empty() ? made.text : made.parts.front();
   // A post written from the model is checked against the model; the html post, the engine's,
   // against the text the engine was given.

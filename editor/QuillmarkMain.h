@@ -225,11 +225,9 @@ class QuillmarkMain : public QMainWindow {
   QComboBox *fontSize_ = nullptr;
   QPushButton *post_ = nullptr;
   QPushButton *nextPart_ = nullptr;  // "Copy Next Part", shown while parts remain
-  // The parts of the post "Copy to Web" copied last, the one copied last, and how they were
-  // made (the status bar names them).
+  // The parts of the post "Copy to Web" copied last, and the one copied last.
   std::vector<QString> parts_;
   std::size_t partCopied_ = 0;
-  QString partFormat_;
   // Shows or hides "Copy Next Part" as parts remain or not.
   void offerNextPart();
   QComboBox *postAs_ = nullptr;
