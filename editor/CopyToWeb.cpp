@@ -15,6 +15,7 @@
 #include "post/PostBuilder.h"
 #include "post/PostDocument.h"
 #include "preview/Preview.h"
+#include "preview/PreviewPanel.h"
 #include "quillmark/formats.h"
 #include "richtext/BusyCursor.h"
 #include "richtext/DocumentModel.h"
@@ -116,6 +117,8 @@ void QuillmarkMain::offerNextPart() {
   const bool remain = partCopied_ + 1 < parts_.size();
   nextPart_->setVisible(remain);
   if (QAction *action = toolAction(u"miCopyNextPart"_s)) action->setEnabled(remain);
+  // The preview names, and shows, the part on the clipboard.
+  if (preview_) preview_->panel().showCopiedPart(partCopied_, parts_.size());
 }
 
 void QuillmarkMain::convertClipboard() {

@@ -440,7 +440,7 @@
         <translation>Tabellen</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+26"/>
         <source>table: shown as a code block</source>
         <translation>Tabelle: als Codeblock dargestellt</translation>
     </message>
@@ -455,7 +455,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+118"/>
         <source>tables (1 shown as a code block)</source>
         <translation>Tabellen (1 als Codeblock dargestellt)</translation>
     </message>
@@ -512,17 +512,17 @@
         <translation>Teil %1 von %2 (%3 Zeichen) als %4</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+13"/>
         <source>——— Part %1 of %2 ———</source>
         <translation>——— Teil %1 von %2 ———</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>This forum does not show: %1</source>
         <translation>In diesem Forum nicht darstellbar: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+163"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+164"/>
         <source>Part %1 of %2</source>
         <translation>Teil %1 von %2</translation>
     </message>
@@ -2031,12 +2031,12 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>quillmark::QuillmarkMain</name>
     <message>
-        <location filename="../editor/CopyToWeb.cpp" line="+67"/>
+        <location filename="../editor/CopyToWeb.cpp" line="+68"/>
         <source>Copying the post...</source>
         <translation>Beitrag wird kopiert...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>%1 kopiert; „Nächsten Teil kopieren“ (Strg+Alt+C) kopiert den nächsten</translation>
@@ -2062,7 +2062,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>%1 kopiert, der letzte</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Converting the clipboard...</source>
         <translation>Zwischenablage wird umgewandelt...</translation>
     </message>
@@ -2514,7 +2514,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::preview::PreviewPanel</name>
     <message>
-        <location filename="../editor/preview/PreviewPanel.cpp" line="+39"/>
+        <location filename="../editor/preview/PreviewPanel.cpp" line="+42"/>
         <location line="+32"/>
         <location line="+3"/>
         <source>Preview</source>
@@ -2566,9 +2566,14 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Ctrl+Tab wechselt zwischen Vorschau und Quelltext</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+58"/>
         <source>Updating the preview…</source>
         <translation>Vorschau wird aktualisiert…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Part %1 of %2 is on the clipboard</source>
+        <translation>Teil %1 von %2 ist in der Zwischenablage</translation>
     </message>
 </context>
 <context>
@@ -2647,7 +2652,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+28"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
         <source>Forums</source>
         <translation>Foren</translation>
     </message>
@@ -2662,7 +2667,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Das hier gewählte Profil erscheint in den Feldern daneben</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>No limit</source>
         <translation>Keine Begrenzung</translation>
     </message>
@@ -2772,7 +2777,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>%1 (mitgeliefert)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>New forum</source>
         <translation>Neues Forum</translation>
     </message>

@@ -440,7 +440,7 @@
         <translation>tablas</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+26"/>
         <source>table: shown as a code block</source>
         <translation>tabla: mostrada como bloque de código</translation>
     </message>
@@ -455,7 +455,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+118"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tablas (1 mostrada como bloque de código)</translation>
     </message>
@@ -512,17 +512,17 @@
         <translation>parte %1 de %2 (%3 caracteres) como %4</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+13"/>
         <source>——— Part %1 of %2 ———</source>
         <translation>——— Parte %1 de %2 ———</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>This forum does not show: %1</source>
         <translation>Este foro no muestra: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+163"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+164"/>
         <source>Part %1 of %2</source>
         <translation>Parte %1 de %2</translation>
     </message>
@@ -2030,12 +2030,12 @@ salida, 2 si la línea de órdenes es incorrecta.
 <context>
     <name>quillmark::QuillmarkMain</name>
     <message>
-        <location filename="../editor/CopyToWeb.cpp" line="+67"/>
+        <location filename="../editor/CopyToWeb.cpp" line="+68"/>
         <source>Copying the post...</source>
         <translation>Copiando el mensaje...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>Copiada %1; Copiar la parte siguiente (Ctrl+Alt+C) copia la siguiente</translation>
@@ -2061,7 +2061,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Copiada %1, la última</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Converting the clipboard...</source>
         <translation>Convirtiendo el portapapeles...</translation>
     </message>
@@ -2513,7 +2513,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::preview::PreviewPanel</name>
     <message>
-        <location filename="../editor/preview/PreviewPanel.cpp" line="+39"/>
+        <location filename="../editor/preview/PreviewPanel.cpp" line="+42"/>
         <location line="+32"/>
         <location line="+3"/>
         <source>Preview</source>
@@ -2565,9 +2565,14 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Ctrl+Tab cambia entre la vista previa y el marcado</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+58"/>
         <source>Updating the preview…</source>
         <translation>Actualizando la vista previa…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Part %1 of %2 is on the clipboard</source>
+        <translation>La parte %1 de %2 está en el portapapeles</translation>
     </message>
 </context>
 <context>
@@ -2646,7 +2651,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+28"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
         <source>Forums</source>
         <translation>Foros</translation>
     </message>
@@ -2661,7 +2666,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>El perfil elegido aquí se muestra en los campos de al lado</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>No limit</source>
         <translation>Sin límite</translation>
     </message>
@@ -2771,7 +2776,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>%1 (predefinido)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>New forum</source>
         <translation>Foro nuevo</translation>
     </message>

@@ -440,7 +440,7 @@
         <translation>tableaux</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+26"/>
         <source>table: shown as a code block</source>
         <translation>tableau&#xa0;: affiché sous forme de bloc de code</translation>
     </message>
@@ -455,7 +455,7 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+118"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tableaux (1 affiché sous forme de bloc de code)</translation>
     </message>
@@ -512,17 +512,17 @@
         <translation>partie %1 sur %2 (%3 caractères) en %4</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+13"/>
         <source>——— Part %1 of %2 ———</source>
         <translation>——— Partie %1 sur %2 ———</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>This forum does not show: %1</source>
         <translation>Ce forum n’affiche pas&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+163"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+164"/>
         <source>Part %1 of %2</source>
         <translation>Partie %1 sur %2</translation>
     </message>
@@ -2031,12 +2031,12 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 <context>
     <name>quillmark::QuillmarkMain</name>
     <message>
-        <location filename="../editor/CopyToWeb.cpp" line="+67"/>
+        <location filename="../editor/CopyToWeb.cpp" line="+68"/>
         <source>Copying the post...</source>
         <translation>Copie du message...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>%1 copiée ; Copier la partie suivante (Ctrl+Alt+C) copie la suivante</translation>
@@ -2062,7 +2062,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>%1 copiée, la dernière</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Converting the clipboard...</source>
         <translation>Conversion du presse-papiers...</translation>
     </message>
@@ -2514,7 +2514,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::preview::PreviewPanel</name>
     <message>
-        <location filename="../editor/preview/PreviewPanel.cpp" line="+39"/>
+        <location filename="../editor/preview/PreviewPanel.cpp" line="+42"/>
         <location line="+32"/>
         <location line="+3"/>
         <source>Preview</source>
@@ -2566,9 +2566,14 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Ctrl+Tab passe de l’aperçu au balisage et inversement</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+58"/>
         <source>Updating the preview…</source>
         <translation>Mise à jour de l’aperçu…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Part %1 of %2 is on the clipboard</source>
+        <translation>La partie %1 sur %2 est dans le presse-papiers</translation>
     </message>
 </context>
 <context>
@@ -2647,7 +2652,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+28"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
         <source>Forums</source>
         <translation>Forums</translation>
     </message>
@@ -2662,7 +2667,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Le profil choisi ici s’affiche dans les champs à côté</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>No limit</source>
         <translation>Aucune limite</translation>
     </message>
@@ -2772,7 +2777,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>%1 (intégré)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>New forum</source>
         <translation>Nouveau forum</translation>
     </message>

@@ -206,17 +206,17 @@ QString partReport(const MadePost &post, std::size_t part) {
   return report;
 }
 
+QString partLine(std::size_t part, std::size_t count) {
+  return QCoreApplication::translate("Post", "\u2014\u2014\u2014 Part %1 of %2 \u2014\u2014\u2014")
+      .arg(part + 1)
+      .arg(count);
+}
+
 QString partsShown(const MadePost &post) {
   if (post.parts.empty()) return post.text;
   QString shown;
   for (std::size_t i = 0; i < post.parts.size(); ++i) {
-    if (i > 0)
-      shown +=
-          u"\n\n"_s +
-          QCoreApplication::translate("Post", "\u2014\u2014\u2014 Part %1 of %2 \u2014\u2014\u2014")
-              .arg(i + 1)
-              .arg(post.parts.size()) +
-          u"\n\n"_s;
+    if (i > 0) shown += u"\n\n"_s + partLine(i, post.parts.size()) + u"\n\n"_s;
     shown += post.parts[i];
   }
   return shown;

@@ -69,6 +69,8 @@ QString partReport(const MadePost &post, std::size_t part);
 // The text the preview shows of a post in parts: the parts one after the other, a line
 // naming each ("——— Part 2 of 3 ———") between them; the post's text when it is whole.
 QString partsShown(const MadePost &post);
+// The line naming part `part` (counting from 0) of `count` in partsShown.
+QString partLine(std::size_t part, std::size_t count);
 
 // "This forum does not show: colour (3 runs), centring (1 paragraph)", or empty when the
 // post loses nothing.

@@ -159,12 +159,13 @@ PreviewContent buildPreview(post::Snapshot snapshot, const web::Profile &profile
     QString html;
     for (std::size_t i = 0; i < content.post.parts.size(); ++i) {
       if (i > 0) {
-        html += u"<hr><p align=\"center\"><i>"_s +
+        // Named, so that the preview can bring the part on the clipboard into view.
+        html += u"<hr><p align=\"center\"><a name=\"part-%1\"><i>"_s.arg(i + 1) +
                 QCoreApplication::translate("Post", "Part %1 of %2")
                     .arg(i + 1)
                     .arg(content.post.parts.size())
                     .toHtmlEscaped() +
-                u"</i></p><hr>"_s;
+                u"</i></a></p><hr>"_s;
       }
       html += renderedHtml(content.post.parts[i], profile.format);
     }

@@ -4,16 +4,19 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "PreviewContent.h"
+#include "post/PostBuilder.h"
 
 using namespace Qt::StringLiterals;
 
@@ -104,13 +107,46 @@ void PreviewPanel::showContent(PreviewContent &content) {
   showHeader();
 }
 
+void PreviewPanel::showCopiedPart(std::size_t part, std::size_t count) {
+  const bool moved = count != partCount_ || part != copiedPart_;
+  copiedPart_ = part;
+  partCount_ = count;
+  showHeader();
+  if (moved && count > 0) scrollToCopiedPart();
+}
+
+// Brings the copied part's start into view: its heading in the preview (the first part has
+// none: the top), its separator line in the markup.
+void PreviewPanel::scrollToCopiedPart() {
+  if (copiedPart_ == 0) {
+    rendered_->verticalScrollBar()->setValue(0);
+    markup_->verticalScrollBar()->setValue(0);
+    return;
+  }
+  rendered_->scrollToAnchor(u"part-%1"_s.arg(copiedPart_ + 1));
+  QTextDocument *markup = markup_->document();
+  const QString separator = post::partLine(copiedPart_, partCount_);
+  const QTextCursor found = markup->find(separator);
+  if (found.isNull()) return;
+  QTextCursor at(markup);
+  at.setPosition(found.selectionStart());
+  markup_->setTextCursor(at);
+  markup_->centerCursor();
+}
+
 void PreviewPanel::setUpdating(bool updating) {
   updating_ = updating;
   showHeader();
 }
 
 void PreviewPanel::showHeader() {
-  const QString text = updating_ ? tr("Updating the preview…") : losses_;
+  QString text = updating_ ? tr("Updating the preview…") : losses_;
+  if (partCount_ > 0) {
+    const QString copied = tr("Part %1 of %2 is on the clipboard")
+                               .arg(QLocale().toString(qulonglong(copiedPart_ + 1)),
+                                    QLocale().toString(qulonglong(partCount_)));
+    text = text.isEmpty() ? copied : copied + u'\n' + text;
+  }
   header_->setText(text);
   header_->setVisible(!text.isEmpty());
 }

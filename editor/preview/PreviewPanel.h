@@ -4,6 +4,7 @@
 // Web" puts on the clipboard, read-only, fixed width, the markup muted). A link clicked in
 // the preview is handed on, never followed inside the program.
 #include <QDockWidget>
+#include <cstddef>
 
 class QLabel;
 class QTabWidget;
@@ -30,6 +31,9 @@ class PreviewPanel final : public QDockWidget {
   // The header says the preview is being updated, or shows the loss report again.
   void setUpdating(bool updating);
   bool isUpdating() const { return updating_; }
+  // The header says which part of a post in parts is on the clipboard (`part` counts from 0;
+  // `count` 0 for none), and the preview scrolls to that part.
+  void showCopiedPart(std::size_t part, std::size_t count);
 
  signals:
   void linkActivated(const QString &address);
@@ -41,7 +45,10 @@ class PreviewPanel final : public QDockWidget {
   QTabWidget *tabs_ = nullptr;
   QTextBrowser *rendered_ = nullptr;
   QPlainTextEdit *markup_ = nullptr;
+  void scrollToCopiedPart();
   QString losses_;
+  std::size_t copiedPart_ = 0;
+  std::size_t partCount_ = 0;  // 0: no part of a post in parts was copied
   bool updating_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -23,6 +24,8 @@
 
 #include "ScriptedPlatform.h"
 #include "post/PostBuilder.h"
+#include "preview/Preview.h"
+#include "preview/PreviewPanel.h"
 #include "quillmark/convert.h"
 #include "richtext/RichTextBox.h"
 #include "web/ForumsDialog.h"
@@ -422,12 +425,19 @@ TEST(CopyToWeb, APostOverTheLimitIsCopiedInParts) {
   EXPECT_TRUE(writer.status().startsWith(u"Copied part 1 of "_s)) << writer.status().toStdString();
   EXPECT_TRUE(next->isEnabled());
   EXPECT_FALSE(writer.w.window.nextPartButton().isHidden());
+  // The preview's header names the part on the clipboard.
+  const QLabel &header = writer.w.window.preview().panel().header();
+  EXPECT_TRUE(header.text().startsWith(u"Part 1 of "_s)) << header.text().toStdString();
   QStringList parts{clipboardText()};
   for (int guard = 0; next->isEnabled() && guard < 20; ++guard) {
     writer.w.window.dispatch(u"miCopyNextPart"_s);
     parts << clipboardText();
+    EXPECT_TRUE(header.text().startsWith(u"Part %1 of "_s.arg(parts.size())))
+        << header.text().toStdString();
   }
   ASSERT_GE(parts.size(), 3);
+  EXPECT_TRUE(header.text().startsWith(u"Part %1 of %1 is on the clipboard"_s.arg(parts.size())))
+      << header.text().toStdString();
   EXPECT_TRUE(writer.status().contains(u", the last"_s)) << writer.status().toStdString();
   EXPECT_TRUE(writer.w.window.nextPartButton().isHidden());
   for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -446,6 +456,7 @@ TEST(CopyToWeb, APostOverTheLimitIsCopiedInParts) {
   EXPECT_TRUE(next->isEnabled());
   writer.postAs(u"AP"_s);
   EXPECT_FALSE(next->isEnabled());
+  EXPECT_FALSE(header.text().contains(u"clipboard"_s)) << header.text().toStdString();
 }
 
 // A profile's forum software brings its own limit, as installed, unless the writer set one.
