@@ -8,6 +8,7 @@ packages=(
   cmake g++ ninja-build ccache   # the build (ccache: the four builds of CI share objects)
   libgtest-dev libgmock-dev      # tests
   libcmark-gfm-dev libcmark-gfm-extensions-dev  # Markdown: the preview renders it, tests read it
+  libparse-bbcode-perl           # a BBCode reader of its own: tests read long posts' parts
   libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
   libenchant-2-dev pkg-config    # spelling: Enchant, which drives Hunspell,
   hunspell-en-us hunspell-en-gb  # and the American and British dictionaries for it

@@ -2,8 +2,12 @@
 // it, each read back by the format's own reader as a whole post, their texts together the
 // whole post's text in order; the cut inside each kind of block reopens what it was in.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -146,6 +150,60 @@ TEST(PostSplit, APostOverTheLimitPostsAsPartsThatTogetherAreThePost) {
     const std::vector<std::u16string> all = wordsOf(readPost(whole.text, format));
     std::size_t at = 0;
     for (const std::u16string& word : all) {
+      while (at < said.size() && said[at] != word) ++at;
+      ASSERT_LT(at, said.size()) << "lost: " << utf8(word);
+      ++at;
+    }
+  }
+}
+
+// The parts of a long post as a BBCode reader written apart from ours reads them
+// (Parse::BBCode, tests/formats/tools/bbcode-balanced.pl): every tag of every part pairs, and
+// the parts' words together are the post's, in order.
+TEST(PostSplit, AnIndependentReaderReadsEveryPartWhole) {
+  namespace fs = std::filesystem;
+  const post::Model model = report(600);
+  const fs::path dir = fs::path(::testing::TempDir()) / "independent-bbcode";
+  for (const Format format : kPostFormats) {
+    if (format == Format::Markdown) continue;  // read by cmark-gfm above
+    SCOPED_TRACE(std::string(formatName(format)));
+    const fs::path here = dir / std::string(formatName(format));
+    fs::remove_all(here);
+    fs::create_directories(here);
+    std::vector<fs::path> files;
+    for (const Post& part : splitPost(model, format, {}, {10000, true})) {
+      files.push_back(here / ("part." + std::to_string(files.size() + 1)));
+      std::ofstream(files.back(), std::ios::binary) << utf8(part.text);
+    }
+    ASSERT_GE(files.size(), 3u);
+    std::string command = "perl '" QUILLMARK_TEST_TOOLS_DIR "/bbcode-balanced.pl'";
+    for (const fs::path& file : files) command += " '" + file.string() + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[4096];
+    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      output.append(buffer, got);
+    const int status = pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_NE(WEXITSTATUS(status), 2) << "scripts/install-deps.sh installs libparse-bbcode-perl";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << output.substr(0, 2000);
+    // The words shown of the parts, one after the other.
+    std::vector<std::u16string> said;
+    std::size_t shown = 0;
+    for (std::size_t at = 0; (at = output.find("\n<<<\n", at)) != std::string::npos;) {
+      at += 5;
+      const std::size_t end = output.find("\n>>>\n", at);
+      ASSERT_NE(end, std::string::npos);
+      const std::string text = output.substr(at, end - at);
+      for (std::u16string& word : words(std::u16string(text.begin(), text.end())))
+        said.push_back(std::move(word));
+      ++shown;
+      at = end;
+    }
+    ASSERT_EQ(shown, files.size());
+    std::size_t at = 0;
+    for (const std::u16string& word : wordsOf(model)) {
       while (at < said.size() && said[at] != word) ++at;
       ASSERT_LT(at, said.size()) << "lost: " << utf8(word);
       ++at;
