@@ -440,7 +440,7 @@
         <translation>Tabellen</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+26"/>
         <source>table: shown as a code block</source>
         <translation>Tabelle: als Codeblock dargestellt</translation>
     </message>
@@ -455,7 +455,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+118"/>
         <source>tables (1 shown as a code block)</source>
         <translation>Tabellen (1 als Codeblock dargestellt)</translation>
     </message>
@@ -522,9 +522,17 @@
         <translation>In diesem Forum nicht darstellbar: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+163"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+184"/>
         <source>Part %1 of %2</source>
         <translation>Teil %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <location line="-58"/>
+        <source>[picture: %1]</source>
+        <translation>[Bild: %1]</translation>
     </message>
 </context>
 <context>
@@ -2036,7 +2044,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Beitrag wird kopiert...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>%1 kopiert; „Nächsten Teil kopieren“ (Strg+Alt+C) kopiert den nächsten</translation>
@@ -2220,7 +2228,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Linkadresse (leer lassen für keinen Link):</translation>
     </message>
     <message>
-        <location filename="../editor/QuillmarkMain.cpp" line="+97"/>
+        <location filename="../editor/QuillmarkMain.cpp" line="+107"/>
         <source>Copy to Web</source>
         <translation>Fürs Web kopieren</translation>
     </message>
@@ -2245,7 +2253,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Der Entwurf konnte nicht gesichert werden: %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>&amp;Recent Files</source>
         <translation>&amp;Zuletzt verwendete Dateien</translation>
     </message>
@@ -2288,7 +2296,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>&amp;Alle ignorieren</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>Check &amp;Spelling</source>
         <translation>Rechtschreibung &amp;prüfen</translation>
     </message>
@@ -2308,6 +2316,11 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Aktiv: keines (Prüfung ausgeschaltet)</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Spelling &amp;Language</source>
+        <translation>&amp;Sprache der Rechtschreibung</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Installed dictionaries:</source>
         <translation>Installierte Wörterbücher:</translation>
@@ -2321,7 +2334,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+86"/>
         <location line="+88"/>
         <source>Contents</source>
         <translation>Inhalt</translation>
@@ -2447,7 +2460,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>Nothing matches “%1”.</source>
         <translation>Keine Treffer für „%1“.</translation>
     </message>
@@ -2647,7 +2660,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+28"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
         <source>Forums</source>
         <translation>Foren</translation>
     </message>
@@ -2662,7 +2675,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Das hier gewählte Profil erscheint in den Feldern daneben</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>No limit</source>
         <translation>Keine Begrenzung</translation>
     </message>
@@ -2772,7 +2785,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>%1 (mitgeliefert)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>New forum</source>
         <translation>Neues Forum</translation>
     </message>

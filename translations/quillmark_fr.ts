@@ -440,7 +440,7 @@
         <translation>tableaux</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+26"/>
         <source>table: shown as a code block</source>
         <translation>tableau&#xa0;: affiché sous forme de bloc de code</translation>
     </message>
@@ -455,7 +455,7 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+118"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tableaux (1 affiché sous forme de bloc de code)</translation>
     </message>
@@ -522,9 +522,17 @@
         <translation>Ce forum n’affiche pas&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+163"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+184"/>
         <source>Part %1 of %2</source>
         <translation>Partie %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <location line="-58"/>
+        <source>[picture: %1]</source>
+        <translation>[image&#xa0;: %1]</translation>
     </message>
 </context>
 <context>
@@ -2036,7 +2044,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Copie du message...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>%1 copiée ; Copier la partie suivante (Ctrl+Alt+C) copie la suivante</translation>
@@ -2220,7 +2228,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Adresse du lien (vide pour ne pas créer de lien)&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../editor/QuillmarkMain.cpp" line="+97"/>
+        <location filename="../editor/QuillmarkMain.cpp" line="+107"/>
         <source>Copy to Web</source>
         <translation>Copier pour le Web</translation>
     </message>
@@ -2245,7 +2253,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Le brouillon n’a pas pu être conservé&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>&amp;Recent Files</source>
         <translation>Fichiers &amp;récents</translation>
     </message>
@@ -2288,7 +2296,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Tout i&amp;gnorer</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>Check &amp;Spelling</source>
         <translation>&amp;Vérifier l’orthographe</translation>
     </message>
@@ -2308,6 +2316,11 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Dictionnaire utilisé&#xa0;: aucun (vérification désactivée)</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Spelling &amp;Language</source>
+        <translation>&amp;Langue de l’orthographe</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Installed dictionaries:</source>
         <translation>Dictionnaires installés&#xa0;:</translation>
@@ -2321,7 +2334,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+86"/>
         <location line="+88"/>
         <source>Contents</source>
         <translation>Sommaire</translation>
@@ -2447,7 +2460,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>&amp;Rechercher</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>Nothing matches “%1”.</source>
         <translation>Aucune page ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -2647,7 +2660,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+28"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
         <source>Forums</source>
         <translation>Forums</translation>
     </message>
@@ -2662,7 +2675,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Le profil choisi ici s’affiche dans les champs à côté</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>No limit</source>
         <translation>Aucune limite</translation>
     </message>
@@ -2772,7 +2785,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>%1 (intégré)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>New forum</source>
         <translation>Nouveau forum</translation>
     </message>
