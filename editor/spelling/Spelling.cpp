@@ -153,15 +153,22 @@ void Spelling::fillMenu(QMenu &menu) {
 QString languageDisplayName(const QString &tag) {
   const QLocale locale(tag);
   if (locale.language() == QLocale::C) return tag;
-  // Each language by its own name ("Deutsch (Österreich)", "español (México)"), as the
+  // Each language by its own name ("Deutsch (Österreich)", "Español (México)"), as the
   // writer of it knows it whatever the program's language; English where Qt has none.
   const auto own = [](QString name, const QString &english) {
     if (name.isEmpty()) return english;
     name[0] = name[0].toUpper();
     return name;
   };
-  const QString language =
-      own(locale.nativeLanguageName(), QLocale::languageToString(locale.language()));
+  // The language's plain name: some of its countries' locales name their own variety
+  // ("español de España", "British English"), which the country after it says already.
+  QString plain = locale.nativeLanguageName();
+  for (const QLocale &other :
+       QLocale::matchingLocales(locale.language(), QLocale::AnyScript, QLocale::AnyTerritory)) {
+    const QString name = other.nativeLanguageName();
+    if (!name.isEmpty() && name.size() < plain.size()) plain = name;
+  }
+  const QString language = own(plain, QLocale::languageToString(locale.language()));
   if (!tag.contains(u'_')) return language;
   return u"%1 (%2)"_s.arg(
       language, own(locale.nativeTerritoryName(), QLocale::territoryToString(locale.territory())));
