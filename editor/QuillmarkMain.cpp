@@ -387,9 +387,10 @@ std::unique_ptr<QMenu> QuillmarkMain::documentMenu(const QPoint &viewportPos) {
 
 // Qt's own items of a text field's menu name the platform's first key for their command
 // (Redo as Ctrl+Shift+Z under X11) and Qt's words for it ("Alles auswählen" where the Edit
-// menu says "Alles markieren"); they are given the Edit menu's words and keys, so that a
-// command has one name and one shortcut wherever it is shown. An item Qt gives no access
-// key keeps none, so that it takes none from the spelling items above it.
+// menu says "Alles markieren"); they are given the Edit menu's keys, and its words where
+// Qt's differ, so that a command has one name and one shortcut wherever it is shown. An
+// item Qt gives no access key keeps none, so that it takes none from the spelling items
+// above it.
 void QuillmarkMain::showEditShortcuts(QMenu &menu) const {
   static constexpr std::pair<std::u16string_view, std::u16string_view> kSameAsTool[] = {
       {u"edit-undo", u"miUndo"}, {u"edit-redo", u"miRedo"},   {u"edit-cut", u"miCut"},
@@ -399,9 +400,10 @@ void QuillmarkMain::showEditShortcuts(QMenu &menu) const {
     for (const auto &[qtName, tool] : kSameAsTool) {
       const QAction *action = toolAction(qs(tool));
       if (item->objectName() != qs(qtName) || action == nullptr) continue;
-      const QString own = item->text().section(u'\t', 0, 0);
-      QString words = action->text().section(u'\t', 0, 0);
-      if (!hasAccessKey(own)) words = withoutAccessKey(words);
+      QString words = item->text().section(u'\t', 0, 0);
+      const QString menus = action->text().section(u'\t', 0, 0);
+      if (withoutAccessKey(words) != withoutAccessKey(menus))
+        words = hasAccessKey(words) ? menus : withoutAccessKey(menus);
       item->setText(words + u'\t' + action->shortcut().toString(QKeySequence::NativeText));
     }
   }

@@ -33,6 +33,7 @@
 #include "post/PostBuilder.h"
 #include "preview/PreviewContent.h"
 #include "quillmark/formats.h"
+#include "richtext/RichTextBox.h"
 #include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
