@@ -704,6 +704,12 @@ QString takeMarker(QString &content) {
   return marker;
 }
 
+QStringView trimmedFront(QStringView text) {
+  qsizetype at = 0;
+  while (at < text.size() && text[at].isSpace()) ++at;
+  return text.sliced(at);
+}
+
 }  // namespace
 
 QString wordListsAsLists(const QString &page) {
@@ -763,8 +769,10 @@ QString wordListsAsLists(const QString &page) {
     // the blanks between two items of one list are nobody's text.
     const bool sameList = !open.isEmpty() && item.list == list && between.match(gap).hasMatch();
     if (!sameList) {
+      // The blanks just after a list would be read as text of its last item.
+      const bool listsOpen = !open.isEmpty();
       closeLists(0);
-      out += gap;
+      out += listsOpen ? trimmedFront(gap) : gap;
     }
     if (open.isEmpty()) list = item.list;
     const bool numbered = !item.numbering.style.isEmpty();
@@ -786,8 +794,10 @@ QString wordListsAsLists(const QString &page) {
     open.last().item = true;
     copied = item.to;
   }
+  const bool listsOpen = !open.isEmpty();
   closeLists(0);
-  out += QStringView(page).sliced(copied);
+  const QStringView rest = QStringView(page).sliced(copied);
+  out += listsOpen ? trimmedFront(rest) : rest;
   return out;
 }
 

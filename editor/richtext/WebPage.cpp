@@ -221,8 +221,13 @@ void markHeaderRows(QTextDocument &page) {
 bool readWebPage(const QString &page, QTextDocument &into, const ReadProgress &progress) {
   QTextDocument html;
   setUpDocument(html, pixelsToTwips(into.indentWidth()));
-  // Office programs' pages hold their formatting where Qt's import does not read it.
-  const QString readable = wordListsAsLists(applyPageStyles(page));
+  // Office programs' pages hold their formatting where Qt's import does not read it. A
+  // browser marks a copy that ends at a line's end with a <br> of its own, which is no line
+  // of the page.
+  static const QRegularExpression copyEnd(
+      uR"(<br\s+class=["']?Apple-interchange-newline["']?\s*/?>)"_s,
+      QRegularExpression::CaseInsensitiveOption);
+  const QString readable = wordListsAsLists(applyPageStyles(QString(page).remove(copyEnd)));
   html.setHtml(readable);
   restoreListStarts(html, listStartsOf(readable));
   dropImportedLinkLook(html);
