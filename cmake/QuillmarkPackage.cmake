@@ -29,15 +29,16 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Spelling (Enchant over Hunspell) needs a dictionary: the common English ones come with the
-# package unless the user declines recommended packages; any other Hunspell dictionary also
+# package unless the user declines recommended packages, and so do those of the languages the
+# program is translated into (German, French, Spanish); any other Hunspell dictionary also
 # serves, and the most used other languages are suggested. The program's own translations
 # are inside it; Qt's, for the standard dialogs' buttons, come from qt6-translations-l10n.
 # LibreOffice Writer, run without its window, opens .odt and .docx documents for the editor
 # and the converter; without it they name the package to install.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "hunspell-en-us | hunspell-dictionary, hunspell-en-gb, hunspell-en-au, hunspell-en-ca, qt6-translations-l10n")
+  "hunspell-en-us | hunspell-dictionary, hunspell-en-gb, hunspell-en-au, hunspell-en-ca, hunspell-de-de, hunspell-fr, hunspell-es, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS
-  "libreoffice-writer-nogui | libreoffice-writer, hunspell-de-de, hunspell-es, hunspell-fr, hunspell-it, hunspell-nl, hunspell-pt-br, hunspell-pt-pt")
+  "libreoffice-writer-nogui | libreoffice-writer, hunspell-it, hunspell-nl, hunspell-pt-br, hunspell-pt-pt")
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://norvane.example.org/quillmark/)

@@ -57,6 +57,16 @@ using richtext::qs;
 // A text of the tool table in the desktop's language.
 QString toolText(std::u16string_view text) { return i18n::translated("Tool", text); }
 
+// Whether a menu text has an access key: an '&' that is not half of "&&".
+bool hasAccessKey(const QString &text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'&') continue;
+    if (text[i + 1] != u'&') return true;
+    ++i;
+  }
+  return false;
+}
+
 }  // namespace
 
 QuillmarkMain::QuillmarkMain(std::unique_ptr<Platform> platform, QWidget *parent)
@@ -376,8 +386,11 @@ std::unique_ptr<QMenu> QuillmarkMain::documentMenu(const QPoint &viewportPos) {
 }
 
 // Qt's own items of a text field's menu name the platform's first key for their command
-// (Redo as Ctrl+Shift+Z under X11); they are given the keys the Edit menu shows, so that a
-// command has one shortcut wherever it is shown.
+// (Redo as Ctrl+Shift+Z under X11) and Qt's words for it ("Alles auswählen" where the Edit
+// menu says "Alles markieren"); they are given the Edit menu's keys, and its words where
+// Qt's differ, so that a command has one name and one shortcut wherever it is shown. An
+// item Qt gives no access key keeps none, so that it takes none from the spelling items
+// above it.
 void QuillmarkMain::showEditShortcuts(QMenu &menu) const {
   static constexpr std::pair<std::u16string_view, std::u16string_view> kSameAsTool[] = {
       {u"edit-undo", u"miUndo"}, {u"edit-redo", u"miRedo"},   {u"edit-cut", u"miCut"},
@@ -387,8 +400,11 @@ void QuillmarkMain::showEditShortcuts(QMenu &menu) const {
     for (const auto &[qtName, tool] : kSameAsTool) {
       const QAction *action = toolAction(qs(tool));
       if (item->objectName() != qs(qtName) || action == nullptr) continue;
-      item->setText(item->text().section(u'\t', 0, 0) + u'\t' +
-                    action->shortcut().toString(QKeySequence::NativeText));
+      QString words = item->text().section(u'\t', 0, 0);
+      const QString menus = action->text().section(u'\t', 0, 0);
+      if (withoutAccessKey(words) != withoutAccessKey(menus))
+        words = hasAccessKey(words) ? menus : withoutAccessKey(menus);
+      item->setText(words + u'\t' + action->shortcut().toString(QKeySequence::NativeText));
     }
   }
 }

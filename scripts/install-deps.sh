@@ -11,7 +11,8 @@ packages=(
   libparse-bbcode-perl           # a BBCode reader of its own: tests read long posts' parts
   libbenchmark-dev unrtf time    # benchmarks (unrtf to compare with, GNU time for memory)
   libenchant-2-dev pkg-config    # spelling: Enchant, which drives Hunspell,
-  hunspell-en-us hunspell-en-gb  # and the American and British dictionaries for it
+  hunspell-en-us hunspell-en-gb  # and the American and British dictionaries for it,
+  hunspell-de-de hunspell-fr hunspell-es  # and those of the languages the program speaks
   qt6-base-dev xvfb              # the editor and its tests
   qt6-l10n-tools qt6-translations-l10n  # its translations: lupdate, lrelease; Qt's own dialogs
   qt6-svg-dev                    # the program's icon, drawn from its SVG

@@ -522,9 +522,17 @@
         <translation>In diesem Forum nicht darstellbar: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+164"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+185"/>
         <source>Part %1 of %2</source>
         <translation>Teil %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <location line="-59"/>
+        <source>[picture: %1]</source>
+        <translation>[Bild: %1]</translation>
     </message>
 </context>
 <context>
@@ -2220,7 +2228,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Linkadresse (leer lassen für keinen Link):</translation>
     </message>
     <message>
-        <location filename="../editor/QuillmarkMain.cpp" line="+97"/>
+        <location filename="../editor/QuillmarkMain.cpp" line="+107"/>
         <source>Copy to Web</source>
         <translation>Fürs Web kopieren</translation>
     </message>
@@ -2245,7 +2253,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Der Entwurf konnte nicht gesichert werden: %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+88"/>
         <source>&amp;Recent Files</source>
         <translation>&amp;Zuletzt verwendete Dateien</translation>
     </message>
@@ -2288,7 +2296,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>&amp;Alle ignorieren</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>Check &amp;Spelling</source>
         <translation>Rechtschreibung &amp;prüfen</translation>
     </message>
@@ -2308,6 +2316,11 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Aktiv: keines (Prüfung ausgeschaltet)</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Spelling &amp;Language</source>
+        <translation>&amp;Sprache der Rechtschreibung</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Installed dictionaries:</source>
         <translation>Installierte Wörterbücher:</translation>
@@ -2321,7 +2334,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+86"/>
         <location line="+88"/>
         <source>Contents</source>
         <translation>Inhalt</translation>
@@ -2447,7 +2460,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>Nothing matches “%1”.</source>
         <translation>Keine Treffer für „%1“.</translation>
     </message>

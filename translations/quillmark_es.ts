@@ -522,9 +522,17 @@
         <translation>Este foro no muestra: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+164"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+185"/>
         <source>Part %1 of %2</source>
         <translation>Parte %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <location line="-59"/>
+        <source>[picture: %1]</source>
+        <translation>[imagen: %1]</translation>
     </message>
 </context>
 <context>
@@ -2219,7 +2227,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Dirección del enlace (vacía para quitar el enlace):</translation>
     </message>
     <message>
-        <location filename="../editor/QuillmarkMain.cpp" line="+97"/>
+        <location filename="../editor/QuillmarkMain.cpp" line="+107"/>
         <source>Copy to Web</source>
         <translation>Copiar para la Web</translation>
     </message>
@@ -2244,7 +2252,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>No se pudo conservar el borrador: %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+88"/>
         <source>&amp;Recent Files</source>
         <translation>Archivos &amp;recientes</translation>
     </message>
@@ -2287,7 +2295,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>&amp;Ignorar todo</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>Check &amp;Spelling</source>
         <translation>&amp;Revisar ortografía</translation>
     </message>
@@ -2307,6 +2315,11 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>En uso: ninguno (la revisión está desactivada)</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Spelling &amp;Language</source>
+        <translation>&amp;Idioma de la ortografía</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Installed dictionaries:</source>
         <translation>Diccionarios instalados:</translation>
@@ -2320,7 +2333,7 @@ salida, 2 si la línea de órdenes es incorrecta.
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+86"/>
         <location line="+88"/>
         <source>Contents</source>
         <translation>Contenido</translation>
@@ -2446,7 +2459,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>&amp;Buscar</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>Nothing matches “%1”.</source>
         <translation>No hay coincidencias con “%1”.</translation>
     </message>

@@ -522,9 +522,17 @@
         <translation>Ce forum n’affiche pas&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+164"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+185"/>
         <source>Part %1 of %2</source>
         <translation>Partie %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <location line="-59"/>
+        <source>[picture: %1]</source>
+        <translation>[image&#xa0;: %1]</translation>
     </message>
 </context>
 <context>
@@ -2220,7 +2228,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Adresse du lien (vide pour ne pas créer de lien)&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../editor/QuillmarkMain.cpp" line="+97"/>
+        <location filename="../editor/QuillmarkMain.cpp" line="+107"/>
         <source>Copy to Web</source>
         <translation>Copier pour le Web</translation>
     </message>
@@ -2245,7 +2253,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Le brouillon n’a pas pu être conservé&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+88"/>
         <source>&amp;Recent Files</source>
         <translation>Fichiers &amp;récents</translation>
     </message>
@@ -2288,7 +2296,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Tout i&amp;gnorer</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>Check &amp;Spelling</source>
         <translation>&amp;Vérifier l’orthographe</translation>
     </message>
@@ -2308,6 +2316,11 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Dictionnaire utilisé&#xa0;: aucun (vérification désactivée)</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Spelling &amp;Language</source>
+        <translation>&amp;Langue de l’orthographe</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Installed dictionaries:</source>
         <translation>Dictionnaires installés&#xa0;:</translation>
@@ -2321,7 +2334,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
 <context>
     <name>quillmark::help::HelpWindow</name>
     <message>
-        <location filename="../editor/help/HelpWindow.cpp" line="+82"/>
+        <location filename="../editor/help/HelpWindow.cpp" line="+86"/>
         <location line="+88"/>
         <source>Contents</source>
         <translation>Sommaire</translation>
@@ -2447,7 +2460,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>&amp;Rechercher</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>Nothing matches “%1”.</source>
         <translation>Aucune page ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -36,6 +37,9 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr QSize kInitialSize{900, 620};
+// The contents pane's width at least, and what its tab page's frame and margins take.
+constexpr int kContentsPaneWidth = 240;
+constexpr int kContentsPaneMargin = 24;
 
 // The folder of the guide in the desktop's language: ":/help/de" when the guide has pages in
 // the first of its languages that has any, ":/help" (English, the guide's own) otherwise.
@@ -188,7 +192,13 @@ HelpWindow::HelpWindow(QWidget *parent)
   splitter->addWidget(tabs_);
   splitter->addWidget(browser_);
   splitter->setStretchFactor(1, 1);
-  splitter->setSizes({240, kInitialSize.width() - 240});
+  // The contents pane as wide as its longest title needs, in whatever language, and the
+  // tab bar's frame and a scroll bar's width beside it.
+  const int pane =
+      std::max(kContentsPaneWidth, contents_->sizeHintForColumn(0) + 2 * contents_->frameWidth() +
+                                       contents_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                       kContentsPaneMargin);
+  splitter->setSizes({pane, kInitialSize.width() - pane});
   auto *layout = new QHBoxLayout(this);
   layout->addWidget(splitter);
   resize(kInitialSize);

@@ -117,6 +117,26 @@ QString listItemsInLists(const QString &html) {
   return out;
 }
 
+// The preview's placeholder of a picture, which the BBCode reader writes in English, in the
+// program's language.
+QString picturesInLanguage(const QString &html) {
+  static const QRegularExpression placeholder(
+      uR"((<span class="picture"[^>]*>)\[picture: (.*?)\](</span>))"_s);
+  if (!html.contains(u"class=\"picture\""_s)) return html;
+  const QString words = QCoreApplication::translate("Preview", "[picture: %1]").toHtmlEscaped();
+  QString out;
+  qsizetype copied = 0;
+  for (auto it = placeholder.globalMatch(html); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    out += QStringView(html).sliced(copied, match.capturedStart() - copied);
+    // The address is escaped already.
+    out += match.captured(1) + words.arg(match.captured(2)) + match.captured(3);
+    copied = match.capturedEnd();
+  }
+  out += QStringView(html).sliced(copied);
+  return out;
+}
+
 }  // namespace
 
 PreviewContent::PreviewContent() = default;
@@ -140,7 +160,8 @@ QString renderedHtml(const QString &post, Format format) {
     case Format::Markdown:
       return markdownToHtml(post);
     default:
-      return QString::fromStdU16String(bbcodeToHtml(post.toStdU16String(), format));
+      return picturesInLanguage(
+          QString::fromStdU16String(bbcodeToHtml(post.toStdU16String(), format)));
   }
 }
 

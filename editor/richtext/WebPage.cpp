@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "richtext/DocumentModel.h"
+#include "richtext/OfficeHtml.h"
 #include "richtext/RtfLists.h"
 #include "richtext/RtfWriter.h"
 
@@ -158,6 +159,36 @@ void dropImportedLinkLook(QTextDocument &page) {
   }
 }
 
+// Black text is the document's body colour, as the page's body face and size are its body
+// text: word processors and spreadsheets write it on every run (color:#000000, windowtext),
+// and a post would otherwise mark every line with it.
+void dropBlackText(QTextDocument &page) {
+  struct Run {
+    int from;
+    int length;
+    QTextCharFormat format;
+  };
+  QList<Run> runs;
+  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      QTextCharFormat format = fragment.charFormat();
+      if (!format.hasProperty(QTextFormat::ForegroundBrush) ||
+          format.foreground().style() == Qt::NoBrush ||
+          format.foreground().color().rgb() != qRgb(0, 0, 0))
+        continue;
+      format.clearProperty(QTextFormat::ForegroundBrush);
+      runs.append({fragment.position(), fragment.length(), format});
+    }
+  }
+  for (const Run &run : runs) {
+    QTextCursor cursor(&page);
+    cursor.setPosition(run.from);
+    cursor.setPosition(run.from + run.length, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(run.format);
+  }
+}
+
 // A table whose first row is all bold, as "th" cells are, has that row as its header, when
 // more rows follow it.
 void markHeaderRows(QTextDocument &page) {
@@ -190,9 +221,17 @@ void markHeaderRows(QTextDocument &page) {
 bool readWebPage(const QString &page, QTextDocument &into, const ReadProgress &progress) {
   QTextDocument html;
   setUpDocument(html, pixelsToTwips(into.indentWidth()));
-  html.setHtml(page);
-  restoreListStarts(html, listStartsOf(page));
+  // Office programs' pages hold their formatting where Qt's import does not read it. A
+  // browser marks a copy that ends at a line's end with a <br> of its own, which is no line
+  // of the page.
+  static const QRegularExpression copyEnd(
+      uR"(<br\s+class=["']?Apple-interchange-newline["']?\s*/?>)"_s,
+      QRegularExpression::CaseInsensitiveOption);
+  const QString readable = wordListsAsLists(applyPageStyles(QString(page).remove(copyEnd)));
+  html.setHtml(readable);
+  restoreListStarts(html, listStartsOf(readable));
   dropImportedLinkLook(html);
+  dropBlackText(html);
   normaliseImportedStructures(html);
   markHeaderRows(html);
   return readRtf(writeRtf(html), into, nullptr, progress);

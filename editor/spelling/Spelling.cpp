@@ -113,6 +113,8 @@ std::unique_ptr<QMenu> Spelling::contextMenu(const QPoint &viewportPos) {
 }
 
 void Spelling::fillMenu(QMenu &menu) {
+  // clear() leaves a submenu of the last filling, which the menu owns as a child.
+  delete menu.findChild<QMenu *>(u"mnuSpellingLanguage"_s, Qt::FindDirectChildrenOnly);
   menu.clear();
   QAction *check = menu.addAction(tr("Check &Spelling"));
   check->setCheckable(true);
@@ -128,12 +130,15 @@ void Spelling::fillMenu(QMenu &menu) {
   } else {
     say(isChecking() ? tr("In use: %1").arg(languageDisplayName(checker_.language()))
                      : tr("In use: none (checking is off)"));
-    menu.addSeparator();
-    say(tr("Installed dictionaries:"));
-    auto *group = new QActionGroup(&menu);
+    // The dictionaries in a submenu of their own: a desktop with the usual ones has dozens
+    // (Spanish alone comes in twenty countries' spellings).
+    QMenu *choice = menu.addMenu(tr("Spelling &Language"));
+    choice->setObjectName(u"mnuSpellingLanguage"_s);
+    choice->addAction(tr("Installed dictionaries:"))->setEnabled(false);
+    auto *group = new QActionGroup(choice);
     for (const QString &tag : languages) {
       // The tag stands in the shortcut column: two dictionaries of one name stay apart.
-      QAction *action = menu.addAction(languageDisplayName(tag) + u'\t' + tag);
+      QAction *action = choice->addAction(languageDisplayName(tag) + u'\t' + tag);
       action->setCheckable(true);
       action->setChecked(tag == checker_.language());
       action->setData(tag);
@@ -148,10 +153,25 @@ void Spelling::fillMenu(QMenu &menu) {
 QString languageDisplayName(const QString &tag) {
   const QLocale locale(tag);
   if (locale.language() == QLocale::C) return tag;
-  const QString language = QLocale::languageToString(locale.language());
-  return tag.contains(u'_')
-             ? u"%1 (%2)"_s.arg(language, QLocale::territoryToString(locale.territory()))
-             : language;
+  // Each language by its own name ("Deutsch (Österreich)", "Español (México)"), as the
+  // writer of it knows it whatever the program's language; English where Qt has none.
+  const auto own = [](QString name, const QString &english) {
+    if (name.isEmpty()) return english;
+    name[0] = name[0].toUpper();
+    return name;
+  };
+  // The language's plain name: some of its countries' locales name their own variety
+  // ("español de España", "British English"), which the country after it says already.
+  QString plain = locale.nativeLanguageName();
+  for (const QLocale &other :
+       QLocale::matchingLocales(locale.language(), QLocale::AnyScript, QLocale::AnyTerritory)) {
+    const QString name = other.nativeLanguageName();
+    if (!name.isEmpty() && name.size() < plain.size()) plain = name;
+  }
+  const QString language = own(plain, QLocale::languageToString(locale.language()));
+  if (!tag.contains(u'_')) return language;
+  return u"%1 (%2)"_s.arg(
+      language, own(locale.nativeTerritoryName(), QLocale::territoryToString(locale.territory())));
 }
 
 }  // namespace quillmark

@@ -45,9 +45,10 @@ class Spelling : public QObject {
   bool addCorrections(QMenu &menu, const QPoint &viewportPos);
 
   // Fills Tools > Spelling afresh: "Check &Spelling" (on and off); the dictionary in use
-  // ("In use: English (United Kingdom)"); one item per installed dictionary, the one in use
-  // checked, choosing it changes the language ("No Dictionaries Installed" when none); and
-  // how to get more.
+  // ("In use: English (United Kingdom)"); the "Spelling Language" submenu, one item per
+  // installed dictionary, the one in use checked, choosing it changes the language and
+  // checks the document again ("No Dictionaries Installed" instead when none); and how to
+  // get more.
   void fillMenu(QMenu &menu);
 
  signals:
@@ -60,7 +61,8 @@ class Spelling : public QObject {
   std::unique_ptr<SpellHighlighter> highlighter_;
 };
 
-// A dictionary's name for menus: "English (United States)" for "en_US".
+// A dictionary's name for menus, in its own language: "English (United States)" for
+// "en_US", "Deutsch (Deutschland)" for "de_DE".
 QString languageDisplayName(const QString &tag);
 
 }  // namespace quillmark

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,7 +31,9 @@
 #include "help/HelpWindow.h"
 #include "i18n/Translation.h"
 #include "post/PostBuilder.h"
+#include "preview/PreviewContent.h"
 #include "quillmark/formats.h"
+#include "richtext/RichTextBox.h"
 #include "writing/FindBar.h"
 
 using namespace Qt::StringLiterals;
@@ -354,6 +358,71 @@ TEST(Translation, TheGuideFollowsTheDesktopsLanguage) {
     }
     window.showPage(quillmark::help::HelpWindow::pages()[4].path);
     EXPECT_EQ(window.currentPage(), c.folder + u"tables.html"_s) << c.name;
+  }
+}
+
+// Each language says what it shows in its own words all through: the preview's picture
+// placeholder as the editor names a picture, the guide's keys as the menus name them (Qt's
+// names, Strg and Umschalt in German), the help's contents list wide enough for its titles,
+// and the document's menu with the Edit menu's words.
+TEST(Translation, EachLanguageSaysItInItsOwnWordsEverywhere) {
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (!QFile::exists(folder + u"/qtbase_de.qm"_s))
+    GTEST_SKIP() << "no qtbase_de.qm in " << str(folder);
+  const struct {
+    const Language &language;
+    QString picture;  // the start of the preview's placeholder
+  } rows[] = {
+      {kLanguages[0], u"[Bild: https://example.org/a.png]"_s},
+      {kLanguages[1], u"[image\u00A0: https://example.org/a.png]"_s},
+      {kLanguages[2], u"[imagen: https://example.org/a.png]"_s},
+  };
+  for (const auto &row : rows) {
+    const char *name = row.language.name;
+    const InLanguage in{QLocale(QString::fromLatin1(row.language.locale))};
+    const QString rendered = quillmark::preview::renderedHtml(
+        u"[img]https://example.org/a.png[/img]"_s, quillmark::Format::Phpbb);
+    EXPECT_TRUE(rendered.contains(row.picture)) << name << ": " << str(rendered);
+
+    // A key the menus name otherwise in the language is never named in English by the guide.
+    const std::pair<QString, QKeySequence> keys[] = {
+        {u"Ctrl+"_s, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {u"Shift+"_s, QKeySequence(Qt::SHIFT | Qt::Key_N)},
+        {u"Esc"_s, QKeySequence(Qt::Key_Escape)},
+        {u"Enter"_s, QKeySequence(Qt::Key_Enter)},
+        {u"Tab"_s, QKeySequence(Qt::Key_Tab)},
+    };
+    for (const auto &[english, sequence] : keys) {
+      const QString native = sequence.toString(QKeySequence::NativeText).remove(u"N"_s);
+      if (native == english) continue;
+      const QRegularExpression named(u"\\b"_s + QRegularExpression::escape(english) +
+                                     (english.endsWith(u'+') ? QString() : u"\\b"_s));
+      for (const quillmark::help::HelpWindow::Page &page : quillmark::help::HelpWindow::pages()) {
+        QFile file(page.path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << str(page.path);
+        const QString html = QString::fromUtf8(file.readAll());
+        EXPECT_FALSE(html.contains(named)) << name << ": " << str(page.path) << " names "
+                                           << str(english) << ", the menus " << str(native);
+      }
+    }
+
+    quillmark::help::HelpWindow help;
+    help.show();
+    const auto *contents = help.findChild<QListWidget *>(u"contents"_s);
+    ASSERT_NE(contents, nullptr);
+    EXPECT_LE(contents->sizeHintForColumn(0), contents->viewport()->width())
+        << name << ": the contents list cuts its titles off";
+
+    quillmark::testing::ScriptedWindow w;
+    w.window.box().setText(u"some words"_s);
+    const std::unique_ptr<QMenu> menu = w.window.documentMenu(QPoint(2, 2));
+    const QString selectAll =
+        w.window.toolAction(u"miSelectAll"_s)->text().section(u'\t', 0, 0).remove(u'&');
+    bool found = false;
+    for (QAction *item : menu->actions())
+      found |= item->objectName() == u"select-all"_s &&
+               item->text().section(u'\t', 0, 0).remove(u'&') == selectAll;
+    EXPECT_TRUE(found) << name << ": the document's menu does not say " << str(selectAll);
   }
 }
 

@@ -44,9 +44,10 @@ for library in libc6 'libstdc\+\+6' libqt6widgets6 libqt6gui6 libqt6core6 libqt6
   [[ $depends =~ (^|[ ,])$library( |,|$) ]] || fail "Depends lacks ${library//\\/}: $depends"
 done
 
-# A fresh install can check British as well as American spelling.
+# A fresh install can check British as well as American spelling, and the spelling of each
+# language the program is translated into.
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for dictionary in hunspell-en-us hunspell-en-gb; do
+for dictionary in hunspell-en-us hunspell-en-gb hunspell-de-de hunspell-fr hunspell-es; do
   [[ $recommends =~ (^|[ ,|])$dictionary( |,|$) ]] ||
     fail "Recommends lacks $dictionary: $recommends"
 done

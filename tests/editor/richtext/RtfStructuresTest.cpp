@@ -456,6 +456,57 @@ TEST(RtfStructures, APastedPageKeepsItsStructures) {
   EXPECT_TRUE(small);
 }
 
+// What an office program puts on the clipboard pastes as the program showed it: the
+// formatting its stylesheet, columns and rows give, Word's list paragraphs as lists, and
+// black, the page's base face and size as the document's body text.
+TEST(RtfStructures, OfficeClipboardPastesAsTheProgramShowedIt) {
+  const struct {
+    const char *name;
+    const char *fixture;
+    std::string shows;  // a part of the post model, or empty
+    std::string never;  // what no part of it holds, or empty
+  } rows[] = {
+      {"a class's bold and centre", "excel-table.html",
+       "cell header centre\n      paragraph centre\n        \"Team\" bold\n", ""},
+      {"a class's colour", "excel-table.html", "\"-3.2\" colour=#FF0000\n", ""},
+      {"a column's slant reaches its cells", "excel-table.html", "\"away form\" italic\n", ""},
+      {"a class's face, size and underline", "excel-table.html",
+       "\"Hull\" underline face=\"Georgia\" size=", ""},
+      {"black and windowtext are the body's", "excel-table.html", "", "colour=#000000"},
+      {"the base face every cell has", "excel-table.html", "", "Calibri"},
+      {"the base face of the sheet", "calc-table.html", "", "Liberation"},
+      {"black font tags", "calc-table.html", "\"-3.2\" colour=#FF0000\n", "colour=#000000"},
+      {"a row's bold reaches its cells", "sheets-table.html", "\"Played\" bold", ""},
+      {"bullets with their levels", "word-lists.html",
+       "list bullet\n  item\n    paragraph\n      \"One\"\n    list bullet\n      item\n"
+       "        paragraph\n          \"Under one\"\n  item\n",
+       ""},
+      {"the bullet's text and face go", "word-lists.html", "", "Symbol"},
+      {"numbers from the first marker's", "word-lists.html",
+       "list decimal start=3\n  item\n    paragraph\n      \"Saturday: \"\n      \"Leeds\" bold\n",
+       ""},
+      {"letters under numbers", "word-lists.html", "list lower-alpha\n", "\"a.\""},
+      {"a character style", "word-lists.html", "\"injured\" bold colour=#C00000\n",
+       "colour=#000000"},
+      {"black on every run", "docs-text.html", "\"Red card\" italic", "colour=#000000"},
+  };
+  for (const auto &row : rows) {
+    QFile file(u":/fixtures/"_s + QString::fromLatin1(row.fixture));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.fixture;
+    RichTextBox box;
+    QMimeData mime;
+    mime.setHtml(QString::fromUtf8(file.readAll()));
+    box.insertRich(&mime);
+    const std::string pasted = tree(*box.document());
+    if (!row.shows.empty()) {
+      EXPECT_NE(pasted.find(row.shows), std::string::npos) << row.name << " in\n" << pasted;
+    }
+    if (!row.never.empty()) {
+      EXPECT_EQ(pasted.find(row.never), std::string::npos) << row.name << " in\n" << pasted;
+    }
+  }
+}
+
 // Another word processor opens a file of ours with its lists: converted to HTML, the nested
 // numbered list is an <ol> inside an <ol> or <ul>. Skipped where none is installed.
 TEST(RtfStructures, AnotherWordProcessorOpensItsLists) {

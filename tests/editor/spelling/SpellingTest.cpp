@@ -265,6 +265,20 @@ TEST(Spelling, ParagraphsScrolledToAreChecked) {
   EXPECT_LT(e.spelling->highlighter().checkedParagraphs(), 1200);
 }
 
+// A menu's items and those of its submenus, in the order they show, the submenus' own items
+// left out.
+QList<QAction *> itemsOf(const QMenu &menu) {
+  QList<QAction *> items;
+  for (QAction *action : menu.actions()) {
+    if (action->menu()) {
+      items << itemsOf(*action->menu());
+    } else {
+      items << action;
+    }
+  }
+  return items;
+}
+
 TEST(Spelling, ToolsMenuSwitchesCheckingAndListsDictionaries) {
   Editor e(u"Some wrods."_s);
   REQUIRE_ENGLISH(e.spelling->checker());
@@ -275,7 +289,7 @@ TEST(Spelling, ToolsMenuSwitchesCheckingAndListsDictionaries) {
   EXPECT_EQ(items[0]->text(), u"Check &Spelling"_s);
   EXPECT_TRUE(items[0]->isChecked());
   bool english = false;
-  for (QAction *action : items)
+  for (QAction *action : itemsOf(menu))
     if (action->data().toString() == u"en_US"_s) english = action->isChecked();
   EXPECT_TRUE(english);
   items[0]->trigger();
@@ -301,7 +315,7 @@ TEST(Spelling, ToolsMenuSaysWhichDictionariesThereAreAndWhichIsInUse) {
     QMenu menu;
     e.spelling->fillMenu(menu);
     QStringList informing, dictionaries;
-    for (QAction *action : menu.actions()) {
+    for (QAction *action : itemsOf(menu)) {
       if (action->isSeparator() || action->text() == u"Check &Spelling"_s) continue;
       const QString tag = action->data().toString();
       if (tag.isEmpty()) {
@@ -328,10 +342,35 @@ TEST(Spelling, ToolsMenuSaysWhichDictionariesThereAreAndWhichIsInUse) {
       languages.front() == e.spelling->checker().language() ? languages[1] : languages[0];
   QMenu menu;
   e.spelling->fillMenu(menu);
-  for (QAction *action : menu.actions())
+  for (QAction *action : itemsOf(menu))
     if (action->data().toString() == other) action->trigger();
   e.spelling->fillMenu(menu);
   EXPECT_EQ(menu.actions()[2]->text(), u"In use: "_s + quillmark::languageDisplayName(other));
+}
+
+// The dictionaries stand in Tools > Spelling > Spelling Language, each by its own name;
+// choosing one there checks the document again in that language.
+TEST(Spelling, TheSpellingLanguageSubmenuChoosesTheDocumentsLanguage) {
+  Editor e(u"The house. Das Haus ist klein."_s);
+  REQUIRE_ENGLISH(e.spelling->checker());
+  if (!e.spelling->checker().languages().contains(u"de_DE"_s))
+    GTEST_SKIP() << "no German dictionary is installed (hunspell-de-de)";
+  EXPECT_TRUE(underlined(e.block(0), 16));  // Haus, in English
+  QMenu menu;
+  e.spelling->fillMenu(menu);
+  e.spelling->fillMenu(menu);  // filled again when shown again: one submenu still
+  const QList<QMenu *> submenus = menu.findChildren<QMenu *>(u"mnuSpellingLanguage"_s);
+  ASSERT_EQ(submenus.size(), 1);
+  QAction *german = nullptr;
+  for (QAction *action : submenus[0]->actions())
+    if (action->data().toString() == u"de_DE"_s) german = action;
+  ASSERT_NE(german, nullptr);
+  EXPECT_EQ(german->text(), u"Deutsch (Deutschland)\tde_DE"_s);
+  german->trigger();
+  EXPECT_EQ(e.spelling->checker().language(), u"de_DE"_s);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !underlined(e.block(0), 16); }, 5000))
+      << "Haus, in German";
+  EXPECT_TRUE(underlined(e.block(0), 5)) << "house, in German";
 }
 
 }  // namespace
