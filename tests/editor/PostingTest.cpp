@@ -25,6 +25,7 @@
 #include "ScriptedPlatform.h"
 #include "post/PostBuilder.h"
 #include "quillmark/convert.h"
+#include "quillmark/split.h"
 #include "richtext/RichTextBox.h"
 #include "web/ForumsDialog.h"
 #include "web/Profiles.h"
@@ -251,22 +252,15 @@ TEST(ProfileStore, OffersEveryFormatFromTheStart) {
     settings.setValue("forums/current", u"Markdown"_s);
   }
   const ProfileStore store;
-  const struct {
-    QString name;
-    Format format;
-    int limit;
-  } rows[] = {
-      {u"phpBB BBCode"_s, Format::Phpbb, 60000},
-      {u"XenForo BBCode"_s, Format::Xenforo, 10000},
-      {u"MyBB MyCode"_s, Format::Mybb, 65535},
-      {u"SMF BBCode"_s, Format::Smf, 20000},
-      {u"vBulletin BBCode"_s, Format::Vbulletin, 10000},
-      {u"BBCode (any forum)"_s, Format::Bbcode, 0},
-  };
-  for (const auto &r : rows) {
-    const Profile *p = store.find(r.name);
-    ASSERT_NE(p, nullptr) << r.name.toStdString();
-    EXPECT_EQ(*p, (Profile{r.name, {}, r.format, r.limit, true})) << r.name.toStdString();
+  for (const quillmark::FormatInfo &info : quillmark::allFormats()) {
+    const QString name = QString::fromUtf8(info.displayName);
+    if (info.format == Format::Html || info.format == Format::Markdown) continue;
+    const Profile *p = store.find(name);
+    ASSERT_NE(p, nullptr) << info.name;
+    EXPECT_EQ(
+        *p,
+        (Profile{name, {}, info.format, int(quillmark::postLimit(info.format).characters), true}))
+        << info.name;
   }
   EXPECT_EQ(*store.find(u"Markdown"_s),
             (Profile{u"Markdown"_s, u"chat.example.org"_s, Format::Markdown, 500, false}));

@@ -316,11 +316,11 @@ TEST(TableHeader, LooksLikeAHeaderAndPostsWithoutItsLook) {
     QString post;
   } posts[] = {
       {quillmark::Format::Xenforo,
-       u"before\n[TABLE]\n[TR][TH]a1[/TH][TH]a2[/TH][TH]a3[/TH][/TR]\n"
-       "[TR][TD]b1[/TD][TD]b2[/TD][TD]b3[/TD][/TR]\n[TR][TD]c1[/TD][TD]c2[/TD][TD]c3[/TD][/TR]\n"
+       u"before\n[TABLE][TR][TH]a1[/TH][TH]a2[/TH][TH]a3[/TH][/TR]\n"
+       "[TR][TD]b1[/TD][TD]b2[/TD][TD]b3[/TD][/TR]\n[TR][TD]c1[/TD][TD]c2[/TD][TD]c3[/TD][/TR]"
        "[/TABLE]\n\nafter"_s},
       {quillmark::Format::Markdown,
-       u"before\n\n| a1 | a2 | a3 |\n| --- | --- | --- |\n| b1 | b2 | b3 |\n| c1 | c2 | c3 |\n\n"
+       u"before\n\n| a1 | a2 | a3 |\n| :--- | :--- | :--- |\n| b1 | b2 | b3 |\n| c1 | c2 | c3 |\n\n"
        "after"_s},
   };
   // The window shades the header's cells, and no other row's.
@@ -355,15 +355,17 @@ TEST(TableMenu, AnInsertedColumnHasAUsableWidth) {
   } cases[] = {{u"miColumnLeft", {0, 0}, 0}, {u"miColumnRight", {1, 2}, 3}};
   for (const auto &c : cases) {
     ScriptedWindow w;
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     auto &box = w.window.box();
     makeTable(box);
     goToCell(box, c.at.row, c.at.column);
     w.window.dispatch(QString::fromUtf16(c.tool));
     QTextTable *t = firstTable(*box.document());
+    ASSERT_EQ(t->columns(), 4);
     const QTextBlock block = t->cellAt(1, c.column).firstCursorPosition().block();
     EXPECT_GE(box.document()->documentLayout()->blockBoundingRect(block).width(), 40)
         << QString::fromUtf16(c.tool).toStdString();
-    EXPECT_EQ(table(*t).find("a1|a2|a3"), std::string::npos) << "a column was added";
   }
 }
 
