@@ -2771,8 +2771,8 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
     </message>
     <message>
         <location line="+2"/>
-        <source>Adds a profile, a copy of the chosen one</source>
-        <translation>Fügt ein Profil hinzu, eine Kopie des gewählten</translation>
+        <source>Adds an empty profile for the markup chosen from its menu</source>
+        <translation>Fügt ein leeres Profil für die im Menü gewählte Auszeichnung hinzu</translation>
     </message>
     <message>
         <location line="+1"/>

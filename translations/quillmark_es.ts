@@ -2770,8 +2770,8 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
     </message>
     <message>
         <location line="+2"/>
-        <source>Adds a profile, a copy of the chosen one</source>
-        <translation>Añade un perfil, copia del elegido</translation>
+        <source>Adds an empty profile for the markup chosen from its menu</source>
+        <translation>Añade un perfil vacío para el marcado elegido en su menú</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -2771,8 +2771,8 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
     </message>
     <message>
         <location line="+2"/>
-        <source>Adds a profile, a copy of the chosen one</source>
-        <translation>Ajoute un profil, copie de celui qui est choisi</translation>
+        <source>Adds an empty profile for the markup chosen from its menu</source>
+        <translation>Ajoute un profil vide pour le balisage choisi dans son menu</translation>
     </message>
     <message>
         <location line="+1"/>

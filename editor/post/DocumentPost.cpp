@@ -182,6 +182,7 @@ class Walker {
         QTextBlock end = first ? cell.lastCursorPosition().block() : QTextBlock();
         const Align align = begin.isValid() ? alignOf(begin.blockFormat()) : Align::Left;
         builder_.cell(r < headerRows, align);
+        headerCell_ = r < headerRows;
         if (!begin.isValid()) continue;
         while (begin != end && begin.length() <= 1) begin = begin.next();
         while (end != begin && end.length() <= 1) end = end.previous();
@@ -193,6 +194,7 @@ class Walker {
         }
       }
     }
+    headerCell_ = false;
     builder_.endTable();
   }
 
@@ -303,13 +305,14 @@ class Walker {
   }
 
   // The style of a character format, made once for each format the document holds. A
-  // heading's bold and size are its look, not the writer's formatting.
+  // heading's bold and size are its look, not the writer's formatting, as a header cell's
+  // bold is.
   const Style &styleOf(int index, const QTextCharFormat &format, int heading) {
-    const auto key = (std::int64_t(index) << 2) | heading;
+    const auto key = (std::int64_t(index) << 3) | (std::int64_t(headerCell_) << 2) | heading;
     const auto found = styles_.find(key);
     if (found != styles_.end()) return found->second;
     Style style;
-    if (richtext::isBold(format) && heading == 0) style.flags |= kBold;
+    if (richtext::isBold(format) && heading == 0 && !headerCell_) style.flags |= kBold;
     if (format.fontItalic()) style.flags |= kItalic;
     if (format.fontUnderline()) style.flags |= kUnderline;
     if (format.fontStrikeOut()) style.flags |= kStrike;
@@ -342,7 +345,8 @@ class Walker {
 
   const QTextDocument &document_;
   Builder builder_;
-  bool inFixed_ = false;  // between a begin marker and its end
+  bool inFixed_ = false;     // between a begin marker and its end
+  bool headerCell_ = false;  // in a cell of a table's header row
   int quoteDepth_ = 0;
   std::unordered_map<std::int64_t, Style> styles_;
 };

@@ -391,6 +391,7 @@ class Writer {
         }
       }
     }
+    if (header) richtext::setHeaderLook(*table, 0, true);
     cursor_ = table->lastCursorPosition();
     cursor_.movePosition(QTextCursor::NextBlock);
     fresh_ = true;

@@ -24,6 +24,8 @@ namespace quillmark::preview {
 
 namespace {
 
+constexpr int kFocusMarkWidth = 2;  // pixels of the frame around the view the focus is in
+
 // Takes `document` into `view`, which becomes its owner; the old one goes.
 template <typename View>
 void replaceDocument(View &view, std::unique_ptr<QTextDocument> document) {
@@ -68,6 +70,12 @@ PreviewPanel::PreviewPanel(QWidget *parent) : QDockWidget(tr("Preview"), parent)
   fixed.setFixedPitch(true);
   markup_->setFont(fixed);
   markup_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+  // Neither view shows a caret, read-only: a frame in the highlight colour marks the one
+  // the keyboard is in (F6 comes here from the document).
+  for (QWidget *view : {static_cast<QWidget *>(rendered_), static_cast<QWidget *>(markup_)})
+    view->setStyleSheet(u"%1:focus { border: %2px solid palette(highlight); }"_s.arg(
+        QString::fromLatin1(view->metaObject()->className()), QString::number(kFocusMarkWidth)));
 
   tabs_ = new QTabWidget(body);
   tabs_->setObjectName(u"previewTabs"_s);

@@ -2,6 +2,9 @@
 // the two names documents use that this machine may not have) and the look of a new table.
 #include "DocumentModel.h"
 
+#include <QTextCursor>
+#include <QTextTable>
+
 namespace quillmark::richtext {
 
 namespace {
@@ -40,6 +43,25 @@ QTextTableFormat newTableFormat(bool headerRow) {
   format.setCellPadding(4);
   format.setHeaderRowCount(headerRow ? 1 : 0);
   return format;
+}
+
+void setHeaderLook(QTextTable &table, int row, bool header) {
+  if (row < 0 || row >= table.rows()) return;
+  QTextCharFormat weight;
+  weight.setFontWeight(header ? QFont::Bold : QFont::Normal);
+  for (int column = 0; column < table.columns(); ++column) {
+    const QTextTableCell cell = table.cellAt(row, column);
+    if (cell.row() != row || cell.column() != column) continue;  // covered by a span
+    QTextCursor text = cell.firstCursorPosition();
+    text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    text.mergeCharFormat(weight);
+    const QTextBlock last = cell.lastCursorPosition().block();
+    for (QTextBlock block = cell.firstCursorPosition().block(); block.isValid();
+         block = block.next()) {
+      QTextCursor(block).mergeBlockCharFormat(weight);
+      if (block == last) break;
+    }
+  }
 }
 
 }  // namespace quillmark::richtext

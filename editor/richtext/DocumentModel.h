@@ -59,7 +59,8 @@
 // Tables
 //   a QTextTable in the root frame, never inside a list, a quote or another table (a table
 //   that arrives nested gives its cells' text to the cell it stands in). Its header rows are
-//   the table format's headerRowCount() (0 or 1: the first row). A column's alignment is the
+//   the table format's headerRowCount() (0 or 1: the first row), its text bold
+//   (setHeaderLook). A column's alignment is the
 //   alignment of its cells' paragraphs; a cell holds paragraphs of formatted text, links and
 //   line breaks, no lists, quotes, headings, rules or pictures. A cell spanning columns or
 //   rows keeps its text in its first place. At most kMaxTableRows rows and kMaxTableColumns
@@ -77,6 +78,8 @@
 #include <cmath>
 #include <cstdint>
 #include <string_view>
+
+class QTextTable;
 
 namespace quillmark::richtext {
 
@@ -256,6 +259,12 @@ void setUpDocument(QTextDocument &document, int bulletIndentTwips);
 // The look of a new table, inserted or made from a post: a thin grid, and room around each
 // cell's text; the first row its header when `headerRow`.
 QTextTableFormat newTableFormat(bool headerRow);
+
+// Gives row `row` of `table` the text of a header row (`header`), bold, as text typed there
+// will be, or takes it away (normal weight). That bold is the header's look, not the writer's:
+// a post gives it to the forum's header cell, never as bold. The window shades a header row
+// under its text besides (RichTextBox), which the document does not hold.
+void setHeaderLook(QTextTable &table, int row, bool header);
 
 }  // namespace quillmark::richtext
 

@@ -77,7 +77,8 @@ QString cellLine(QStringView text) {
   return line.trimmed();
 }
 
-QStringList fixedColumnsBlock(const QList<QStringList> &rows) {
+QStringList fixedColumnsBlock(const QList<QStringList> &rows,
+                              const QList<QList<Alignment>> &aligns) {
   QList<int> widths;
   for (const QStringList &row : rows) {
     if (widths.size() < row.size()) widths.resize(row.size(), 0);
@@ -86,15 +87,24 @@ QStringList fixedColumnsBlock(const QList<QStringList> &rows) {
     }
   }
   QStringList lines{qs(kFixedBegin)};
-  for (const QStringList &row : rows) {
+  for (qsizetype r = 0; r < rows.size(); ++r) {
+    const QStringList &row = rows[r];
     QString line;
     int pending = 0;  // blanks owed before the next text
     for (qsizetype column = 0; column < row.size(); ++column) {
+      const Alignment align =
+          r < aligns.size() && column < aligns[r].size() ? aligns[r][column] : Alignment::Left;
+      const int space = widths[column] - displayWidth(row[column]);
+      const int before = align == Alignment::Right    ? space
+                         : align == Alignment::Center ? space / 2
+                                                      : 0;
       if (!row[column].isEmpty()) {
-        line += QString(pending, u' ') + row[column];
-        pending = 0;
+        line += QString(pending + before, u' ') + row[column];
+        pending = space - before;
+      } else {
+        pending += space;
       }
-      pending += widths[column] - displayWidth(row[column]) + kColumnGap;
+      pending += kColumnGap;
     }
     lines << line;
   }

@@ -10,6 +10,7 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 
+#include "DocumentModel.h"
 #include "quillmark/convert.h"
 
 namespace quillmark::richtext {
@@ -26,8 +27,11 @@ QString cellLine(QStringView text);
 // The paragraphs of the block for a table given as rows of cell texts (each on one line,
 // see cellLine): the begin marker, one line per row, the end marker. Each column is as wide
 // as its widest cell, columns kColumnGap blanks apart; rows may have fewer cells than others;
-// no line ends in blanks.
-QStringList fixedColumnsBlock(const QList<QStringList> &rows);
+// no line ends in blanks. A cell aligned right in `aligns` (its rows and cells as `rows`'s;
+// a cell it has none for is aligned left) is padded on its left, a centred one on both
+// sides.
+QStringList fixedColumnsBlock(const QList<QStringList> &rows,
+                              const QList<QList<Alignment>> &aligns = {});
 
 // The character format of the block's paragraphs: the fixed face, all else the default.
 QTextCharFormat fixedColumnsFormat();

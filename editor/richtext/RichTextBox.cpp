@@ -19,6 +19,7 @@
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 #include <QTextList>
+#include <QTextTable>
 #include <algorithm>
 #include <memory>
 
@@ -546,13 +547,61 @@ RichTextBox::UndoStep::UndoStep(RichTextBox &box) : cursor_(box.document()) {
 
 RichTextBox::UndoStep::~UndoStep() { cursor_.endEditBlock(); }
 
+namespace {
+
+// The shade under a header row's cells: the text's colour, faint, so that it reads on a
+// light or a dark page alike.
+constexpr int kHeaderShadeAlpha = 40;
+
+// Shades each table's header row under its text. The shade is drawn, not held in the
+// document: it is the header's look, which neither the file nor the post keeps.
+void shadeHeaderRows(QPainter &painter, const QTextDocument &document, QPointF scrolled,
+                     QColor shade) {
+  QAbstractTextDocumentLayout *layout = document.documentLayout();
+  for (QTextFrame *frame : document.rootFrame()->childFrames()) {
+    auto *table = qobject_cast<QTextTable *>(frame);
+    if (table == nullptr || table->format().headerRowCount() <= 0 || table->rows() == 0) continue;
+    // Each cell's blocks give its column; the row is as tall as its tallest cell.
+    QList<QRectF> cells;
+    qreal top = 0, bottom = 0;
+    for (int column = 0; column < table->columns(); ++column) {
+      const QTextTableCell cell = table->cellAt(0, column);
+      if (cell.row() != 0 || cell.column() != column) continue;
+      QRectF box;
+      const QTextBlock last = cell.lastCursorPosition().block();
+      for (QTextBlock block = cell.firstCursorPosition().block(); block.isValid();
+           block = block.next()) {
+        box = box.united(layout->blockBoundingRect(block));
+        if (block == last) break;
+      }
+      if (cells.isEmpty() || box.top() < top) top = box.top();
+      if (cells.isEmpty() || box.bottom() > bottom) bottom = box.bottom();
+      cells << box;
+    }
+    const qreal padding = table->format().cellPadding();
+    for (const QRectF &box : cells)
+      painter.fillRect(QRectF(box.left() - padding, top - padding, box.width() + 2 * padding,
+                              bottom - top + 2 * padding)
+                           .translated(-scrolled),
+                       shade);
+  }
+}
+
+}  // namespace
+
 // Qt numbers every list from 1. A list that starts elsewhere gets its own numbers drawn over
 // Qt's, as Qt draws them: right-aligned a blank's width before the item's first line, in the
 // item's first characters' font.
 void RichTextBox::paintEvent(QPaintEvent *event) {
+  const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  {
+    QPainter under(viewport());
+    QColor shade = palette().text().color();
+    shade.setAlpha(kHeaderShadeAlpha);
+    shadeHeaderRows(under, *document(), scrolled, shade);
+  }
   QTextEdit::paintEvent(event);
   QPainter painter(viewport());
-  const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
   QAbstractTextDocumentLayout *layout = document()->documentLayout();
   const QRect area = event->rect();
   for (QTextBlock block = cursorForPosition(area.topLeft()).block(); block.isValid();

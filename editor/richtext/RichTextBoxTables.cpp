@@ -2,6 +2,7 @@
 // moving from cell to cell, and turning lines of text into a table and a table into a
 // fixed-columns block. A table is held as DocumentModel.h says: in the root frame, its cells
 // holding formatted text only.
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextImageFormat>
@@ -124,6 +125,18 @@ bool allBold(const QTextBlock &block) {
   return any;
 }
 
+constexpr qreal kNewColumnPixels = 60;  // the least width of an inserted column's text
+
+// Gives `column` of `table` a fixed width of `pixels`, the other columns' widths as they were.
+void giveColumnWidth(QTextTable &table, int column, qreal pixels) {
+  QTextTableFormat format = table.format();
+  QList<QTextLength> widths = format.columnWidthConstraints();
+  widths.resize(table.columns(), QTextLength(QTextLength::VariableLength, 0));
+  widths[column] = QTextLength(QTextLength::FixedLength, pixels);
+  format.setColumnWidthConstraints(widths);
+  table.setFormat(format);
+}
+
 // Replaces the text `cursor` selects, whole paragraphs, with an empty table and returns it.
 // The table follows the paragraph before; the paragraph after it is an empty one of normal
 // text (a table is always followed by a paragraph).
@@ -171,6 +184,7 @@ bool RichTextBox::insertTable(int rows, int columns, bool headerRow) {
     UndoStep step(*this);
     if (structured) cursor.movePosition(QTextCursor::EndOfBlock);
     QTextTable *table = cursor.insertTable(rows, columns, newTableFormat(headerRow));
+    if (headerRow) setHeaderLook(*table, 0, true);
     // The rest of a parted paragraph keeps the paragraph's own format after the table.
     QTextCursor after(document());
     after.setPosition(table->lastPosition() + 1);
@@ -202,6 +216,12 @@ bool RichTextBox::editTable(TableEdit edit) {
   if (!canEditTable(edit)) return false;
   QTextTable &table = *selTable();
   const CellSpan span = selectedCells(textCursor(), table);
+  // A new column is as wide as the table's columns are on average: empty, it would be only
+  // as wide as its padding.
+  const qreal width =
+      std::max(kNewColumnPixels,
+               document()->documentLayout()->frameBoundingRect(&table).width() / table.columns() -
+                   2 * table.format().cellPadding());
   UndoStep step(*this);
   switch (edit) {
     case TableEdit::RowAbove:
@@ -219,6 +239,7 @@ bool RichTextBox::editTable(TableEdit edit) {
     }
     case TableEdit::ColumnLeft:
       table.insertColumns(span.column, 1);
+      giveColumnWidth(table, span.column, width);
       break;
     case TableEdit::ColumnRight: {
       const int column = span.column + span.columns;
@@ -226,6 +247,7 @@ bool RichTextBox::editTable(TableEdit edit) {
         table.appendColumns(1);
       else
         table.insertColumns(column, 1);
+      giveColumnWidth(table, column, width);
       break;
     }
     case TableEdit::DeleteRows:
@@ -250,7 +272,16 @@ bool RichTextBox::editTable(TableEdit edit) {
       break;
     case TableEdit::DeleteTable:
       table.removeRows(0, table.rows());
-      break;
+      return true;
+  }
+  // A row above the header is the header now, the old one a row of the body; a new column's
+  // header cell has the header's look.
+  // (Deleting may have taken the table away: it is not looked at after that.)
+  const bool column = edit == TableEdit::ColumnLeft || edit == TableEdit::ColumnRight;
+  const bool above = edit == TableEdit::RowAbove && span.row == 0;
+  if ((column || above) && table.format().headerRowCount() > 0) {
+    setHeaderLook(table, 0, true);
+    if (above) setHeaderLook(table, 1, false);
   }
   return true;
 }
@@ -281,6 +312,7 @@ bool RichTextBox::setTableHeaderRow(bool on) {
   QTextTableFormat format = table->format();
   format.setHeaderRowCount(on ? 1 : 0);
   table->setFormat(format);
+  setHeaderLook(*table, 0, on);
   return true;
 }
 

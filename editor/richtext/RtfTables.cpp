@@ -193,6 +193,7 @@ void TableBuilder::finish(const RowDefinition &definition) {
     QTextTableFormat format = table->format();
     format.setHeaderRowCount(1);
     table->setFormat(format);
+    setHeaderLook(*table, 0, true);
   }
   cursor_.movePosition(QTextCursor::End);
 }

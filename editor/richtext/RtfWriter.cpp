@@ -242,30 +242,41 @@ class Writer {
   bool inRange(int first, int last) const { return first <= to_ && last >= from_; }
 
   // To a file, a table is an RTF table of the rows in the range; to the engine, a
-  // fixed-columns block of them, a row's cells in columns padded with blanks. A cell spanning
-  // columns or rows gives its text to its first place in the block.
+  // fixed-columns block of them, a row's cells in columns padded with blanks on the side
+  // their alignment leaves free (a header cell's centring is the header's look, not the
+  // writer's: it stays left). A cell spanning columns or rows gives its text to its first
+  // place in the block.
   void writeTable(const QTextTable &table) {
     if (table.columns() == 0) return;
     if (file_) {
       writeFileTable(table);
       return;
     }
+    const int headerRows = std::clamp(table.format().headerRowCount(), 0, 1);
     QList<QStringList> rows;
+    QList<QList<Alignment>> aligns;
     for (int row = 0; row < table.rows(); ++row) {
       const QTextTableCell firstCell = table.cellAt(row, 0);
       const QTextTableCell lastCell = table.cellAt(row, table.columns() - 1);
       if (!inRange(firstCell.firstPosition(), lastCell.lastPosition())) continue;
       QStringList cells;
+      QList<Alignment> rowAligns;
       for (int column = 0; column < table.columns(); ++column) {
         const QTextTableCell cell = table.cellAt(row, column);
         const bool own = cell.row() == row && cell.column() == column;
         cells << (own ? cellLine(cellText(cell.begin())) : QString());
+        Alignment align =
+            own ? alignmentOf(cell.firstCursorPosition().blockFormat()) : Alignment::Left;
+        if (align == Alignment::Justify || (row < headerRows && align == Alignment::Center))
+          align = Alignment::Left;
+        rowAligns << align;
       }
       rows << cells;
+      aligns << rowAligns;
     }
     if (rows.isEmpty()) return;
     const CharFormatting fixed = formattingOf(fixedColumnsFormat());
-    for (const QString &line : fixedColumnsBlock(rows)) {
+    for (const QString &line : fixedColumnsBlock(rows, aligns)) {
       startParagraph(ParagraphFormatting{});
       applyFormat(fixed);
       writeText(line);

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -51,7 +52,7 @@ ForumsDialog::ForumsDialog(ProfileStore &store, QWidget *parent) : QDialog(paren
   layout->addWidget(close);
 
   fill(store_.current().name);
-  resize(560, 300);
+  resize(640, 300);
 }
 
 // The chosen profile's fields: its name, address, format, longest post and tables.
@@ -110,25 +111,31 @@ QFormLayout *ForumsDialog::buildFields() {
   return form;
 }
 
-// Add, Keep Changes and Remove, with their commands.
+// Add (a menu of the formats, so that a new profile's is asked first), Keep Changes and
+// Remove, with their commands.
 QHBoxLayout *ForumsDialog::buildButtons() {
-  auto *add = new QPushButton(tr("A&dd"), this);
-  add->setObjectName(u"add"_s);
+  add_ = new QPushButton(tr("A&dd"), this);
+  add_->setObjectName(u"add"_s);
+  auto *formats = new QMenu(add_);
+  formats->setObjectName(u"addFormats"_s);
+  for (const FormatInfo &info : allFormats())
+    connect(formats->addAction(qs(info.displayName)), &QAction::triggered, this,
+            [this, format = info.format] { addProfile(format); });
+  add_->setMenu(formats);
   keep_ = new QPushButton(tr("&Keep Changes"), this);
   keep_->setObjectName(u"keep"_s);
   remove_ = new QPushButton(tr("&Remove"), this);
   remove_->setObjectName(u"remove"_s);
-  add->setAccessibleDescription(tr("Adds a profile, a copy of the chosen one"));
+  add_->setAccessibleDescription(tr("Adds an empty profile for the markup chosen from its menu"));
   keep_->setAccessibleDescription(tr("Keeps the changes to the chosen profile"));
   remove_->setAccessibleDescription(tr("Removes the chosen profile"));
   // Enter in a field keeps its change; Esc and Close close the dialog.
   keep_->setDefault(true);
-  connect(add, &QPushButton::clicked, this, &ForumsDialog::addProfile);
   connect(keep_, &QPushButton::clicked, this, &ForumsDialog::keepChanges);
   connect(remove_, &QPushButton::clicked, this, &ForumsDialog::removeProfile);
 
   auto *buttons = new QHBoxLayout;
-  buttons->addWidget(add);
+  buttons->addWidget(add_);
   buttons->addWidget(keep_);
   buttons->addWidget(remove_);
   buttons->addStretch(1);
@@ -177,11 +184,10 @@ bool ForumsDialog::readFields(Profile &profile) const {
   return !profile.name.isEmpty();
 }
 
-void ForumsDialog::addProfile() {
-  // A new profile starts as a copy of the chosen one, under a name not yet taken.
-  Profile profile;
-  readFields(profile);
-  QString base = profile.name.isEmpty() ? tr("New forum") : profile.name;
+void ForumsDialog::addProfile(Format format) {
+  // A new profile starts empty, under a name not yet taken, for the writer to fill in.
+  Profile profile = newProfile(format);
+  const QString base = tr("New forum");
   QString name = base;
   for (int n = 2; store_.find(name); ++n) name = base + u" (%1)"_s.arg(n);
   profile.name = name;

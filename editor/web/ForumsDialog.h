@@ -1,7 +1,8 @@
 #pragma once
 // "Forums...": the profiles in a list, the chosen one's fields beside it, and buttons to add
-// a profile, keep the changes to one and remove one. Works on the store directly, so every
-// change is kept at once. Built-in profiles are shown read-only and cannot be removed.
+// a profile (its format chosen first, from the button's menu), keep the changes to one and
+// remove one. Works on the store directly, so every change is kept at once. Built-in profiles
+// are shown read-only and cannot be removed.
 #include <QDialog>
 
 #include "quillmark/format.h"
@@ -34,8 +35,10 @@ class ForumsDialog : public QDialog {
   QCheckBox &tablesField() const { return *tables_; }
   QCheckBox &partMarksField() const { return *partMarks_; }
 
-  // The buttons' commands.
-  void addProfile();
+  QPushButton &addButton() const { return *add_; }
+
+  // The buttons' commands. A profile added is an empty one for a forum of `format`.
+  void addProfile(quillmark::Format format);
   void keepChanges();
   void removeProfile();
 
@@ -56,6 +59,7 @@ class ForumsDialog : public QDialog {
   QCheckBox *partMarks_;
   quillmark::Format shownFormat_ =
       quillmark::Format::Html;  // the format field's choice before the user's last
+  QPushButton *add_;
   QPushButton *keep_;
   QPushButton *remove_;
 };

@@ -3,6 +3,7 @@
 
 #include <QSettings>
 
+#include "quillmark/split.h"
 #include "richtext/DocumentModel.h"
 #include "web/Sites.h"
 
@@ -25,6 +26,12 @@ std::optional<Format> formatOf(const QString &name) { return formatByName(name.t
 
 QString nameOf(Format format) { return QString::fromStdString(std::string(formatName(format))); }
 
+// A format's built-in profile, which has no address of its own (the sites' profiles all have
+// one).
+bool isFormatProfile(const Profile &profile) {
+  return profile.builtIn && profile.address.isEmpty();
+}
+
 // A profile stored for one of our own pages (as an older store kept every site), where no
 // post goes.
 bool isOurPage(const Profile &profile) {
@@ -40,13 +47,27 @@ constexpr auto kCurrent = "forums/current";
 
 }  // namespace
 
-// The sites that are forums are the built-in profiles. Our own pages stored as profiles are
-// dropped, and the settings written again without them.
+Profile newProfile(Format format) {
+  Profile profile;
+  profile.format = format;
+  profile.limit = int(postLimit(format).characters);
+  return profile;
+}
+
+// The sites that are forums and the formats but html are the built-in profiles. Our own pages
+// stored as profiles are dropped, and the settings written again without them.
 ProfileStore::ProfileStore() {
   for (const Site &site : kSites)
     if (site.forum)
       profiles_.append(
           {withoutAccessKey(site.caption), qs(site.address), Format::Html, kBuiltInLimit, true});
+  for (const FormatInfo &info : allFormats()) {
+    if (info.format == Format::Html) continue;
+    Profile profile = newProfile(info.format);
+    profile.name = QString::fromStdString(std::string(info.displayName));
+    profile.builtIn = true;
+    profiles_.append(profile);
+  }
   bool dropped = false;
   QSettings settings;
   const int count = settings.beginReadArray(kGroup);
@@ -60,10 +81,16 @@ ProfileStore::ProfileStore() {
     // Settings kept before the forum could say so read as a forum that shows tables.
     profile.tables = settings.value("tables", true).toBool();
     profile.partMarks = settings.value("partMarks", true).toBool();
-    if (isOurPage(profile)) dropped = true;
+    if (isOurPage(profile)) {
+      dropped = true;
+      continue;
+    }
+    // Settings kept before the formats had profiles of their own may hold one of their
+    // names: the writer's profile is kept, in the built-in one's place.
+    if (const Profile *taken = find(profile.name); taken && isFormatProfile(*taken))
+      profiles_.removeAt(profiles_.indexOf(*taken));
     // A damaged entry (no name, or a name taken) is skipped rather than shadowing another.
-    else if (!profile.name.isEmpty() && find(profile.name) == nullptr)
-      profiles_.append(profile);
+    if (!profile.name.isEmpty() && find(profile.name) == nullptr) profiles_.append(profile);
   }
   settings.endArray();
   current_ = settings.value(kCurrent).toString();

@@ -1,9 +1,10 @@
 #pragma once
 // Forum profiles: where a post goes and in what markup. A profile is a name, the forum's
-// address, the post format, the longest post the forum takes and whether it shows tables. The sites
-// of the Web menu are built-in profiles; the user adds their own, which are kept in the
-// application's settings together with the profile chosen last. Qt Core only, so it is tested
-// without widgets.
+// address, the post format, the longest post the forum takes and whether it shows tables. The
+// sites of the Web menu are built-in profiles, and so is each forum software's markup (no
+// address, its software's own limit), so that every format can be chosen from the start; the
+// user adds their own, which are kept in the application's settings together with the profile
+// chosen last. Qt Core only, so it is tested without widgets.
 #include <QList>
 #include <QString>
 #include <optional>
@@ -27,16 +28,21 @@ struct Profile {
   bool operator==(const Profile &) const = default;
 };
 
-// The post-length limit given to the built-in profiles.
+// The post-length limit given to the built-in profiles of the sites.
 inline constexpr int kBuiltInLimit = 60000;
+
+// A new profile for a forum of `format`: no name or address yet, the format's own limit, its
+// tables shown, its parts numbered.
+Profile newProfile(Format format);
 
 class ProfileStore {
  public:
   // Reads the user's profiles and the current choice from the default QSettings.
   ProfileStore();
 
-  // The built-in profiles first, in the Web menu's order, then the user's, in the order
-  // they were added.
+  // The built-in profiles first, the sites in the Web menu's order and then one per format
+  // but html, then the user's, in the order they were added. A profile the user stored
+  // under the name of a format's built-in one stands in its place.
   const QList<Profile> &profiles() const { return profiles_; }
   const Profile *find(const QString &name) const;
 

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QInputDialog>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -235,9 +237,20 @@ TEST(Accessibility, F6GoesRoundThePanes) {
       {"back to the markup", Qt::ShiftModifier, markup},
       {"back to the preview", Qt::ShiftModifier, rendered},
   };
+  // A view of the preview shows no caret: the one the focus is in is framed in the
+  // highlight colour, the other is not.
+  const auto framed = [](QWidget *view) {
+    const QImage shot = view->grab().toImage();
+    return shot.pixelColor(0, shot.height() / 2) == view->palette().color(QPalette::Highlight);
+  };
   for (const auto &step : steps) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, step.modifiers);
     EXPECT_EQ(QApplication::focusWidget(), step.expected) << step.name;
+    for (QWidget *view : {rendered, markup}) {
+      if (view->isVisible()) {
+        EXPECT_EQ(framed(view), view == step.expected) << step.name;
+      }
+    }
   }
   EXPECT_EQ(w.window.preview().panel().tabs().currentWidget(), rendered)
       << "the markup's pane shows its tab, and the preview's its own";

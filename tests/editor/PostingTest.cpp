@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -27,6 +28,7 @@
 #include "preview/Preview.h"
 #include "preview/PreviewPanel.h"
 #include "quillmark/convert.h"
+#include "quillmark/split.h"
 #include "richtext/RichTextBox.h"
 #include "web/ForumsDialog.h"
 #include "web/Profiles.h"
@@ -194,9 +196,9 @@ TEST(ProfileStore, HoldsTheSitesAndTheUsersProfilesAcrossInstances) {
     ProfileStore store;
     QStringList names;
     for (const Profile &p : store.profiles()) {
-      names << p.name;
       EXPECT_TRUE(p.builtIn);
-      EXPECT_EQ(p.format, Format::Html);
+      if (p.format != Format::Html) continue;
+      names << p.name;
       EXPECT_EQ(p.limit, quillmark::web::kBuiltInLimit);
     }
     EXPECT_EQ(names.join(u','), u"AP,ZU21,CC,Norvane,ScamWatch"_s);
@@ -226,14 +228,50 @@ TEST(ProfileStore, HoldsTheSitesAndTheUsersProfilesAcrossInstances) {
     EXPECT_TRUE(store.remove(u"Spare"_s));
   }
   ProfileStore again;
-  ASSERT_EQ(again.profiles().size(), 7);
-  EXPECT_EQ(again.profiles()[5],
+  ASSERT_EQ(again.profiles().size(), 14);
+  EXPECT_EQ(again.profiles()[12],
             (Profile{u"Board"_s, u"board.example.org"_s, Format::Phpbb, 20000, false}));
-  EXPECT_EQ(again.profiles()[6],
+  EXPECT_EQ(again.profiles()[13],
             (Profile{u"Lobby"_s, u"lobby.example.org"_s, Format::Xenforo, 5, false}));
   EXPECT_EQ(again.current().name, u"Lobby"_s);
   EXPECT_TRUE(again.remove(u"Lobby"_s));
   EXPECT_EQ(ProfileStore().current().name, u"AP"_s) << "removing the chosen one falls back";
+}
+
+// Every format can be chosen from the start: a built-in profile of each, with its forum
+// software's own limit. A profile stored under one of their names before they came is the
+// writer's still, and stands in its place.
+TEST(ProfileStore, OffersEveryFormatFromTheStart) {
+  SettingsSandbox sandbox;
+  {
+    QSettings settings;
+    settings.beginWriteArray("forums/profiles");
+    settings.setArrayIndex(0);
+    settings.setValue("name", u"Markdown"_s);
+    settings.setValue("address", u"chat.example.org"_s);
+    settings.setValue("format", u"markdown"_s);
+    settings.setValue("limit", 500);
+    settings.endArray();
+    settings.setValue("forums/current", u"Markdown"_s);
+  }
+  const ProfileStore store;
+  for (const quillmark::FormatInfo &info : quillmark::allFormats()) {
+    const QString name = QString::fromUtf8(info.displayName);
+    if (info.format == Format::Html || info.format == Format::Markdown) continue;
+    const Profile *p = store.find(name);
+    ASSERT_NE(p, nullptr) << info.name;
+    EXPECT_EQ(
+        *p,
+        (Profile{name, {}, info.format, int(quillmark::postLimit(info.format).characters), true}))
+        << info.name;
+  }
+  EXPECT_EQ(*store.find(u"Markdown"_s),
+            (Profile{u"Markdown"_s, u"chat.example.org"_s, Format::Markdown, 500, false}));
+  EXPECT_EQ(store.current().name, u"Markdown"_s);
+  EXPECT_EQ(store.profiles().size(), 5 + 7);
+
+  ScriptedWindow w;
+  EXPECT_GE(w.window.postAsBox().findText(u"XenForo BBCode"_s), 0);
 }
 
 // Our news page is in the Web menu, but no post goes there: a stored list that holds it, by
@@ -266,7 +304,8 @@ TEST(ProfileStore, OurNewsPageIsNoProfileAndIsDroppedFromAStoredList) {
     return list.join(u',');
   };
   const ProfileStore store;
-  EXPECT_EQ(names(store), u"AP,ZU21,CC,Norvane,ScamWatch,Board"_s);
+  EXPECT_TRUE(names(store).startsWith(u"AP,ZU21,CC,Norvane,ScamWatch,"_s));
+  EXPECT_TRUE(names(store).endsWith(u",Board"_s));
   EXPECT_EQ(store.current().name, u"AP"_s);
 
   QSettings settings;
@@ -350,7 +389,7 @@ TEST(PostAs, ListsTheProfilesAndRemembersTheChoice) {
   // The forums dialog, driven as a user would: a new profile, renamed, kept.
   first.platform->onModal = [](QDialog &dialog) {
     auto &forums = static_cast<quillmark::web::ForumsDialog &>(dialog);
-    forums.addProfile();
+    forums.addProfile(Format::Markdown);
     forums.nameField().setText(u"Lounge"_s);
     forums.formatField().setCurrentIndex(forums.formatField().findText(u"Markdown"_s));
     forums.keepChanges();
@@ -360,7 +399,8 @@ TEST(PostAs, ListsTheProfilesAndRemembersTheChoice) {
   QComboBox &box = first.window.postAsBox();
   QStringList items;
   for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
-  EXPECT_EQ(items.join(u','), u"AP,ZU21,CC,Norvane,ScamWatch,Board,Lounge"_s);
+  EXPECT_TRUE(items.join(u',').endsWith(u",Markdown,Board,Lounge"_s))
+      << items.join(u',').toStdString();
   EXPECT_EQ(first.window.profiles().find(u"Lounge"_s)->format, Format::Markdown);
   emit box.textActivated(u"Board"_s);
 
@@ -457,6 +497,38 @@ TEST(CopyToWeb, APostOverTheLimitIsCopiedInParts) {
   writer.postAs(u"AP"_s);
   EXPECT_FALSE(next->isEnabled());
   EXPECT_FALSE(header.text().contains(u"clipboard"_s)) << header.text().toStdString();
+}
+
+// Add asks the format first, from its menu, and starts an empty profile of it: whatever the
+// chosen profile held is not copied.
+TEST(ForumsDialog, AddStartsAnEmptyProfileOfTheFormatAsked) {
+  SettingsSandbox sandbox;
+  ProfileStore store;
+  ASSERT_TRUE(store.add({u"Mine"_s, u"mine.example.org"_s, Format::Smf, 123, false, false}));
+  quillmark::web::ForumsDialog dialog(store);
+  QMenu *formats = dialog.addButton().menu();
+  ASSERT_NE(formats, nullptr);
+  const struct {
+    Format format;
+    QString name;
+    int limit;
+  } rows[] = {{Format::Xenforo, u"New forum"_s, 10000},
+              {Format::Markdown, u"New forum (2)"_s, 32000},
+              {Format::Html, u"New forum (3)"_s, 0}};
+  for (const auto &r : rows) {
+    dialog.list().setCurrentRow(int(store.profiles().indexOf(*store.find(u"Mine"_s))));
+    const int index = dialog.formatField().findData(int(r.format));
+    formats->actions().at(index)->trigger();
+    EXPECT_EQ(dialog.nameField().text(), r.name) << int(r.format);
+    EXPECT_EQ(dialog.addressField().text(), u""_s) << int(r.format);
+    EXPECT_EQ(dialog.formatField().currentData().toInt(), int(r.format));
+    EXPECT_EQ(dialog.limitField().value(), r.limit) << int(r.format);
+    EXPECT_TRUE(dialog.tablesField().isChecked()) << int(r.format);
+    EXPECT_TRUE(dialog.nameField().isEnabled()) << int(r.format);
+    const Profile *added = store.find(r.name);
+    ASSERT_NE(added, nullptr) << int(r.format);
+    EXPECT_EQ(added->format, r.format);
+  }
 }
 
 // A profile's forum software brings its own limit, as installed, unless the writer set one.

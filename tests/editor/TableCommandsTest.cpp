@@ -3,9 +3,12 @@
 // applies, and the conversions between lines of text and a table.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QImage>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
@@ -16,9 +19,12 @@
 #include <string>
 
 #include "ScriptedPlatform.h"
+#include "post/PostBuilder.h"
+#include "quillmark/convert.h"
 #include "richtext/DocumentModel.h"
 #include "richtext/FixedColumns.h"
 #include "richtext/RichTextBox.h"
+#include "web/Profiles.h"
 
 using namespace Qt::StringLiterals;
 using quillmark::testing::ScriptedWindow;
@@ -271,8 +277,18 @@ TEST(TableMenu, EachCommandChangesTheTableAndIsOneStepOfUndo) {
        {2, 2},
        false,
        "T h0 [a1|a2|a3^; b1|b2|b3^; c1|c2|c3^]"},
-      {"header on", u"miHeaderRow", {1, 1}, false, "T h1 [a1|a2|a3; b1|b2|b3; c1|c2|c3]"},
+      {"header on", u"miHeaderRow", {1, 1}, false, "T h1 [a1*|a2*|a3*; b1|b2|b3; c1|c2|c3]"},
       {"header off", u"miHeaderRow", {1, 1}, true, "T h0 [a1|a2|a3; b1|b2|b3; c1|c2|c3]"},
+      {"row above the header",
+       u"miRowAbove",
+       {0, 1},
+       true,
+       "T h1 [||; a1|a2|a3; b1|b2|b3; c1|c2|c3]"},
+      {"column beside the header",
+       u"miColumnRight",
+       {0, 0},
+       true,
+       "T h1 [a1*||a2*|a3*; b1||b2|b3; c1||c2|c3]"},
   };
   for (const auto &c : cases) {
     ScriptedWindow w;
@@ -285,6 +301,71 @@ TEST(TableMenu, EachCommandChangesTheTableAndIsOneStepOfUndo) {
         << c.name;
     box.undo();
     EXPECT_EQ(structure(*box.document()), before) << c.name << ": one step of undo";
+  }
+}
+
+// The header row looks like one (shaded, its text bold, text typed there too) and posts as
+// the forum's own header cells, without that look written again.
+TEST(TableHeader, LooksLikeAHeaderAndPostsWithoutItsLook) {
+  ScriptedWindow w;
+  auto &box = w.window.box();
+  makeTable(box, true);
+  EXPECT_EQ(table(*firstTable(*box.document())), "T h1 [a1*|a2*|a3*; b1|b2|b3; c1|c2|c3]");
+  const struct {
+    quillmark::Format format;
+    QString post;
+  } posts[] = {
+      {quillmark::Format::Xenforo,
+       u"before\n[TABLE][TR][TH]a1[/TH][TH]a2[/TH][TH]a3[/TH][/TR]\n"
+       "[TR][TD]b1[/TD][TD]b2[/TD][TD]b3[/TD][/TR]\n[TR][TD]c1[/TD][TD]c2[/TD][TD]c3[/TD][/TR]"
+       "[/TABLE]\n\nafter"_s},
+      {quillmark::Format::Markdown,
+       u"before\n\n| a1 | a2 | a3 |\n| :--- | :--- | :--- |\n| b1 | b2 | b3 |\n| c1 | c2 | c3 |\n\n"
+       "after"_s},
+  };
+  // The window shades the header's cells, and no other row's.
+  w.window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+  const QImage shot = box.viewport()->grab().toImage();
+  const auto paddingOf = [&](int row) {
+    const QTextBlock block =
+        firstTable(*box.document())->cellAt(row, 1).firstCursorPosition().block();
+    const QRectF rect = box.document()->documentLayout()->blockBoundingRect(block);
+    return shot.pixelColor(int(rect.left()) - 2,
+                           int(rect.center().y()) - box.verticalScrollBar()->value());
+  };
+  EXPECT_NE(paddingOf(0), box.palette().color(QPalette::Base));
+  EXPECT_EQ(paddingOf(1), box.palette().color(QPalette::Base));
+  for (const auto &p : posts) {
+    quillmark::web::Profile profile = quillmark::web::newProfile(p.format);
+    quillmark::Converter converter;
+    const quillmark::post::MadePost made =
+        quillmark::post::makePost(converter, *box.document(), profile);
+    EXPECT_EQ(made.text, p.post) << int(p.format);
+    EXPECT_TRUE(made.losses.empty()) << int(p.format);
+  }
+}
+
+// An inserted column, empty, is wide enough to click into and type in, on either side.
+TEST(TableMenu, AnInsertedColumnHasAUsableWidth) {
+  const struct {
+    const char16_t *tool;
+    Cell at;
+    int column;  // the new column's
+  } cases[] = {{u"miColumnLeft", {0, 0}, 0}, {u"miColumnRight", {1, 2}, 3}};
+  for (const auto &c : cases) {
+    ScriptedWindow w;
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+    auto &box = w.window.box();
+    makeTable(box);
+    goToCell(box, c.at.row, c.at.column);
+    w.window.dispatch(QString::fromUtf16(c.tool));
+    QTextTable *t = firstTable(*box.document());
+    ASSERT_EQ(t->columns(), 4);
+    const QTextBlock block = t->cellAt(1, c.column).firstCursorPosition().block();
+    EXPECT_GE(box.document()->documentLayout()->blockBoundingRect(block).width(), 40)
+        << QString::fromUtf16(c.tool).toStdString();
   }
 }
 

@@ -296,8 +296,9 @@ TEST(DocumentPost, EachStructureBecomesItsBlock) {
 
 }  // namespace
 
-// A table the writer made: its rows and cells in order, the header row's cells marked, each
-// cell aligned as its paragraph, its runs with their look, its line breaks kept.
+// A table the writer made: its rows and cells in order, the header row's cells marked (their
+// bold is the header's look, not the writer's), each cell aligned as its paragraph, its runs
+// with their look, its line breaks kept.
 TEST(DocumentPost, TablesBecomeRowsOfCells) {
   const auto centred = [] {
     QTextBlockFormat format;
@@ -320,7 +321,7 @@ TEST(DocumentPost, TablesBecomeRowsOfCells) {
          c.setBlockFormat(centred());
          c.insertText(u"38"_s);
        },
-       "table\n  row\n    cell header\n      paragraph\n        \"Team\" bold\n"
+       "table\n  row\n    cell header\n      paragraph\n        \"Team\"\n"
        "    cell header\n      paragraph\n        \"Pts\"\n  row\n    cell\n      paragraph\n"
        "        \"Rovers\\nFC\" link=\"https://example.org\"\n    cell centre\n"
        "      paragraph centre\n        \"38\"\nparagraph\n  \"After\"\n"},

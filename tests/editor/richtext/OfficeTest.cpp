@@ -124,8 +124,9 @@ const Saved kSaved[] = {
      [](Typist &t) {
        t.table({{u"Team"_s, u"Points"_s}, {u"Leeds"_s, u"80"_s}, {u"Hull"_s, u"71"_s}}, true);
      },
-     {R"(<table[^>]*>(<col[^>]*>)*<tr[^>]*><td[^>]*><p[^>]*>Team</p></td><td[^>]*><p[^>]*>)"
-      R"(Points</p></td></tr><tr[^>]*><td[^>]*><p[^>]*>Leeds</p></td><td[^>]*><p[^>]*>80</p>)"},
+     {R"(<table[^>]*>(<col[^>]*>)*<tr[^>]*><td[^>]*><p[^>]*><b>Team</b></p></td><td[^>]*>)"
+      R"(<p[^>]*><b>Points</b></p></td></tr><tr[^>]*><td[^>]*><p[^>]*>Leeds</p></td>)"
+      R"(<td[^>]*><p[^>]*>80</p>)"},
      false,
      {"<thead|<th[ >]"}},
     {"column-alignment",

@@ -763,7 +763,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "{\\rtf1 \\pard\\intbl\\qc\\b H\\cell\\b0\\pard\\intbl\\qr 1\\cell"
                       "\\trowd\\trhdr\\cellx1000\\cellx2000\\row"
                       "\\pard\\intbl x\\cell y\\cell\\trowd\\cellx1000\\cellx2000\\row}",
-                      "2x2 header 1\n[H C b][1 R]\n[x][y]\n"},
+                      "2x2 header 1\n[H C b][1 R b]\n[x][y]\n"},
         ReadTableCase{"NestedTableTextStaysInTheOuterCell",
                       "{\\rtf1 \\trowd\\cellx2000\\cellx4000\\pard\\intbl outer\\par"
                       "\\itap2 in1\\nestcell in2\\nestcell{\\*\\nesttableprops\\trowd\\cellx500"

@@ -576,6 +576,7 @@ TEST(FixedColumns, LinesUpColumnsByWhatAFixedFontShows) {
     const char *name;
     QList<QStringList> rows;
     QStringList lines;  // between the markers
+    QList<QList<Alignment>> aligns = {};
   } cases[] = {
       {"widest_cell_and_two_blanks",
        {{u"Team"_s, u"P"_s, u"Pts"_s}, {u"Leeds"_s, u"10"_s, u"3"_s}},
@@ -591,11 +592,25 @@ TEST(FixedColumns, LinesUpColumnsByWhatAFixedFontShows) {
         {u"abcd"_s, u"4"_s}},
        {u"\u6771\u4EAC  1"_s, u"e\u0301te\u0301   2"_s, u"\U0001F600    3"_s, u"abcd  4"_s}},
       {"no_rows", {}, {}},
+      {"right_aligned_padded_on_the_left",
+       {{u"Team"_s, u"Pts"_s}, {u"Leeds"_s, u"3"_s}, {u"York"_s, u"12"_s}},
+       {u"Team   Pts"_s, u"Leeds    3"_s, u"York    12"_s},
+       {{Alignment::Left, Alignment::Right},
+        {Alignment::Left, Alignment::Right},
+        {Alignment::Left, Alignment::Right}}},
+      {"centred_padded_on_both_sides_no_blanks_at_the_end",
+       {{u"a"_s, u"wide"_s, u"b"_s}, {u"c"_s, u"x"_s}},
+       {u"a  wide  b"_s, u"c   x"_s},
+       {{}, {Alignment::Left, Alignment::Center}}},
+      {"empty_right_aligned_cell_and_fewer_aligns_than_cells",
+       {{u"long"_s, u""_s, u"z"_s}, {u"a"_s, u"bb"_s, u"c"_s}},
+       {u"long      z"_s, u"   a  bb  c"_s},
+       {{Alignment::Right, Alignment::Right}, {Alignment::Right}}},
   };
   for (const auto &test : cases) {
     const QStringList expected =
         QStringList{u"{Begin Fixed}"_s} + test.lines + QStringList{u"{End Fixed}"_s};
-    EXPECT_EQ(fixedColumnsBlock(test.rows), expected) << test.name;
+    EXPECT_EQ(fixedColumnsBlock(test.rows, test.aligns), expected) << test.name;
   }
   EXPECT_EQ(cellLine(u" a\tb\u2028c\u2029d\n "_s), u"a b c d"_s);
 }
