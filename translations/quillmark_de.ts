@@ -644,7 +644,7 @@ Lesen als BBCode von:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+483"/>
         <source>Quote</source>
         <translation>Zitat</translation>
     </message>
@@ -2527,8 +2527,8 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::preview::PreviewPanel</name>
     <message>
-        <location filename="../editor/preview/PreviewPanel.cpp" line="+42"/>
-        <location line="+32"/>
+        <location filename="../editor/preview/PreviewPanel.cpp" line="+44"/>
+        <location line="+38"/>
         <location line="+3"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
@@ -2592,7 +2592,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+415"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+416"/>
         <source>Opening %1...</source>
         <translation>%1 wird geöffnet...</translation>
     </message>
@@ -2627,7 +2627,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Bild</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+324"/>
         <source>The selection is in a table already.</source>
         <translation>Die Markierung befindet sich bereits in einer Tabelle.</translation>
     </message>
@@ -2665,7 +2665,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+30"/>
         <source>Forums</source>
         <translation>Foren</translation>
     </message>
@@ -2755,12 +2755,12 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Maximale Beitrags&amp;länge:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>A&amp;dd</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>&amp;Keep Changes</source>
         <translation>Änderungen ü&amp;bernehmen</translation>
     </message>
@@ -2785,12 +2785,12 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Entfernt das gewählte Profil</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (built in)</source>
         <translation>%1 (mitgeliefert)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+40"/>
         <source>New forum</source>
         <translation>Neues Forum</translation>
     </message>

@@ -644,7 +644,7 @@ Leerlo como el BBCode de:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+483"/>
         <source>Quote</source>
         <translation>Cita</translation>
     </message>
@@ -2526,8 +2526,8 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::preview::PreviewPanel</name>
     <message>
-        <location filename="../editor/preview/PreviewPanel.cpp" line="+42"/>
-        <location line="+32"/>
+        <location filename="../editor/preview/PreviewPanel.cpp" line="+44"/>
+        <location line="+38"/>
         <location line="+3"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
@@ -2591,7 +2591,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+415"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+416"/>
         <source>Opening %1...</source>
         <translation>Abriendo %1...</translation>
     </message>
@@ -2626,7 +2626,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Imagen</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+324"/>
         <source>The selection is in a table already.</source>
         <translation>La selección ya está en una tabla.</translation>
     </message>
@@ -2664,7 +2664,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+30"/>
         <source>Forums</source>
         <translation>Foros</translation>
     </message>
@@ -2754,12 +2754,12 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Mensaje más &amp;largo:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>A&amp;dd</source>
         <translation>&amp;Añadir</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>&amp;Keep Changes</source>
         <translation>&amp;Guardar cambios</translation>
     </message>
@@ -2784,12 +2784,12 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>Quita el perfil elegido</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (built in)</source>
         <translation>%1 (predefinido)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+40"/>
         <source>New forum</source>
         <translation>Foro nuevo</translation>
     </message>

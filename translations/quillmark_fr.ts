@@ -644,7 +644,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+483"/>
         <source>Quote</source>
         <translation>Citation</translation>
     </message>
@@ -2527,8 +2527,8 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::preview::PreviewPanel</name>
     <message>
-        <location filename="../editor/preview/PreviewPanel.cpp" line="+42"/>
-        <location line="+32"/>
+        <location filename="../editor/preview/PreviewPanel.cpp" line="+44"/>
+        <location line="+38"/>
         <location line="+3"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
@@ -2592,7 +2592,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::richtext::RichTextBox</name>
     <message>
-        <location filename="../editor/richtext/RichTextBox.cpp" line="+415"/>
+        <location filename="../editor/richtext/RichTextBox.cpp" line="+416"/>
         <source>Opening %1...</source>
         <translation>Ouverture de %1...</translation>
     </message>
@@ -2627,7 +2627,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Image</translation>
     </message>
     <message>
-        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+292"/>
+        <location filename="../editor/richtext/RichTextBoxTables.cpp" line="+324"/>
         <source>The selection is in a table already.</source>
         <translation>La sélection se trouve déjà dans un tableau.</translation>
     </message>
@@ -2665,7 +2665,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+30"/>
         <source>Forums</source>
         <translation>Forums</translation>
     </message>
@@ -2755,12 +2755,12 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>&amp;Longueur maximale&#xa0;:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>A&amp;dd</source>
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>&amp;Keep Changes</source>
         <translation>&amp;Conserver les modifications</translation>
     </message>
@@ -2785,12 +2785,12 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Supprime le profil choisi</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (built in)</source>
         <translation>%1 (intégré)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+40"/>
         <source>New forum</source>
         <translation>Nouveau forum</translation>
     </message>
