@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "DocumentPost.h"
@@ -219,7 +221,7 @@ class Writer {
 
   void runs(const std::vector<Run> &runs, int heading) {
     for (const Run &run : runs) {
-      QTextCharFormat format = charFormat(run.style, heading);
+      const QTextCharFormat format = cachedFormat(run.style, heading);
       if (!run.picture.empty() && richtext::RichTextBox::isPictureAddress(qs(run.picture))) {
         QTextImageFormat image;
         image.merge(format);
@@ -235,6 +237,38 @@ class Writer {
       }
     }
   }
+
+  // One format for each style the runs share: a long address or face over many runs is
+  // made into the format's text once, and the document finds the same format again by its
+  // shared data rather than by reading the text.
+  const QTextCharFormat &cachedFormat(const Style &style, int heading) {
+    const FormatKey key{style.flags,           style.size,           heading,
+                        style.face.identity(), style.colour.identity(), style.link.identity(),
+                        style.title.identity()};
+    auto [it, added] = formats_.try_emplace(key);
+    if (added) {
+      // The cache holds the texts its keys name, so that no key outlives its text.
+      keptStyles_.push_back(style);
+      it->second = charFormat(style, heading);
+    }
+    return it->second;
+  }
+
+  struct FormatKey {
+    std::uint8_t flags;
+    int size;
+    int heading;
+    const void *face, *colour, *link, *title;
+    bool operator==(const FormatKey &) const = default;
+  };
+  struct FormatKeyHash {
+    std::size_t operator()(const FormatKey &k) const {
+      std::size_t h = std::hash<int>()(k.flags | (k.size << 8) | (k.heading << 24));
+      for (const void *p : {k.face, k.colour, k.link, k.title})
+        h = h * 1000003u ^ std::hash<const void *>()(p);
+      return h;
+    }
+  };
 
   static QTextCharFormat charFormat(const Style &style, int heading) {
     QTextCharFormat format = headingLook(heading);
@@ -407,6 +441,8 @@ class Writer {
   }
 
   QTextCursor cursor_;
+  std::unordered_map<FormatKey, QTextCharFormat, FormatKeyHash> formats_;
+  std::vector<Style> keptStyles_;
   bool fresh_ = true;  // the cursor's paragraph is empty and has not been written to
 };
 

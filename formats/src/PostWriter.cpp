@@ -245,6 +245,8 @@ NormalText normalTextOf(const post::Model& model) {
   Tally noFace;
   std::array<Tally, 8> sizes{};
   std::size_t index = 0;
+  const void* lastFace = nullptr;
+  Tally* lastTally = &noFace;
   forEachBlock(model, [&](const post::Block& block) {
     if (block.kind == post::BlockKind::Code) return false;
     for (const post::Run& run : block.runs) {
@@ -254,7 +256,12 @@ NormalText normalTextOf(const post::Model& model) {
             return !isBlank(c) && c != 0xA0 && c != u'\r' && c != u'\n';
           }));
       if (shown == 0 || !run.picture.empty()) continue;
-      (run.style.face.empty() ? noFace : faces[run.style.face]).add(shown, index);
+      // Runs in a row share their face's text: it is looked up once, not hashed a run.
+      if (run.style.face.identity() != lastFace) {
+        lastFace = run.style.face.identity();
+        lastTally = run.style.face.empty() ? &noFace : &faces[run.style.face];
+      }
+      lastTally->add(shown, index);
       sizes[static_cast<std::size_t>(shownSize(post::htmlSizeOfPercent(run.style.size)))].add(
           shown, index);
     }
@@ -310,6 +317,9 @@ void takeNormalText(Model& model) {
   const int normalSize = counted.size;
   const std::u16string face(counted.face);
   if (face.empty() && normalSize == formats::kPageSize) return;
+  // Nothing is made while the runs are gone through, so no text's place is taken by another.
+  const void* lastFace = nullptr;
+  bool lastIsNormal = false;
   std::vector<std::vector<Block>*> stack{&model.blocks};
   while (!stack.empty()) {
     std::vector<Block>& blocks = *stack.back();
@@ -317,7 +327,14 @@ void takeNormalText(Model& model) {
     for (Block& block : blocks) {
       if (block.kind == BlockKind::Code) continue;
       for (Run& run : block.runs) {
-        if (!face.empty() && run.style.face == face) run.style.face.clear();
+        // A face shared by many runs is compared once.
+        if (!face.empty() && !run.style.face.empty()) {
+          if (run.style.face.identity() != lastFace) {
+            lastFace = run.style.face.identity();
+            lastIsNormal = run.style.face == face;
+          }
+          if (lastIsNormal) run.style.face.clear();
+        }
         if (normalSize != formats::kPageSize) {
           const int steps =
               std::clamp(formats::kPageSize + htmlSizeOfPercent(run.style.size) - normalSize, 1, 7);
