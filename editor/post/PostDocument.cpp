@@ -250,6 +250,14 @@ class Writer {
       // The cache holds the texts its keys name, so that no key outlives its text.
       keptStyles_.push_back(style);
       it->second = charFormat(style, heading);
+      // Comparing with another format makes this one's hash, kept in its shared data: each
+      // insertion's copy of it finds the hash made rather than reading the address again.
+      static const QTextCharFormat other = [] {
+        QTextCharFormat f;
+        f.setProperty(QTextFormat::UserProperty + 999, 0);
+        return f;
+      }();
+      (void)(it->second == other);
     }
     return it->second;
   }
@@ -373,15 +381,21 @@ class Writer {
   }
 
   // A table in the root frame, whatever holds it in the model: a document's tables stand in
-  // no list or quote. Cells past the document's limits give their text to the last row's or
-  // column's cell.
+  // no list or quote. Rows past the document's limit go on in a table of their own below it,
+  // as many as they take; cells past its columns give their text to the row's last cell.
   void table(const Block &block) {
+    const std::size_t limit = std::size_t(richtext::kMaxTableRows);
+    for (std::size_t first = 0; first == 0 || first < block.children.size(); first += limit)
+      table(block, first, std::min(block.children.size(), first + limit));
+  }
+
+  void table(const Block &block, std::size_t firstRow, std::size_t endRow) {
     std::vector<std::vector<std::vector<const Block *>>> cells;  // rows of cells of paragraphs
     std::vector<std::vector<Align>> aligns;
-    for (const Block &row : block.children) {
-      const bool past = int(cells.size()) == richtext::kMaxTableRows;
-      auto &rowCells = past ? cells.back() : cells.emplace_back();
-      auto &rowAligns = past ? aligns.back() : aligns.emplace_back();
+    for (std::size_t r = firstRow; r < endRow; ++r) {
+      const Block &row = block.children[r];
+      auto &rowCells = cells.emplace_back();
+      auto &rowAligns = aligns.emplace_back();
       for (std::size_t c = 0; c < row.children.size(); ++c) {
         const Block &cell = row.children[c];
         const std::size_t at = std::min(c, std::size_t(richtext::kMaxTableColumns - 1));
@@ -396,7 +410,7 @@ class Writer {
     for (const auto &row : cells) columns = std::max(columns, row.size());
     if (cells.empty() || columns == 0) return;
     // Qt keeps a paragraph before every table: the one written last when there is one.
-    const bool header = isHeaderRow(block.children.front());
+    const bool header = isHeaderRow(block.children[firstRow]);
     QTextTable *table =
         cursor_.insertTable(int(cells.size()), int(columns), richtext::newTableFormat(header));
     for (std::size_t r = 0; r < cells.size(); ++r) {
