@@ -376,7 +376,7 @@ post::Model readMarkdown(std::u16string_view text) {
       cmark_parser_attach_syntax_extension(parser.get(), ext);
     }
   }
-  const std::string utf8 = encodeUtf8(text);
+  const std::string utf8 = boundedMarkdown(encodeUtf8(text));
   cmark_parser_feed(parser.get(), utf8.data(), utf8.size());
   std::unique_ptr<cmark_node, decltype(&cmark_node_free)> doc(cmark_parser_finish(parser.get()),
                                                               cmark_node_free);
