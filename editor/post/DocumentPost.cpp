@@ -325,7 +325,8 @@ class Walker {
     }
     if (format.hasProperty(QTextFormat::ForegroundBrush) &&
         format.foreground().style() != Qt::NoBrush)
-      style.colour = builder_.share(u16(format.foreground().color().name(QColor::HexRgb).toUpper()));
+      style.colour =
+          builder_.share(u16(format.foreground().color().name(QColor::HexRgb).toUpper()));
     const double points = richtext::fontPointSizeOf(format, document_);
     if (heading == 0 || points != richtext::headingPointSize(heading))
       style.size = percentOfHtmlSize(htmlSize(points));

@@ -242,8 +242,12 @@ class Writer {
   // made into the format's text once, and the document finds the same format again by its
   // shared data rather than by reading the text.
   const QTextCharFormat &cachedFormat(const Style &style, int heading) {
-    const FormatKey key{style.flags,           style.size,           heading,
-                        style.face.identity(), style.colour.identity(), style.link.identity(),
+    const FormatKey key{style.flags,
+                        style.size,
+                        heading,
+                        style.face.identity(),
+                        style.colour.identity(),
+                        style.link.identity(),
                         style.title.identity()};
     auto [it, added] = formats_.try_emplace(key);
     if (added) {

@@ -24,8 +24,7 @@ struct Open {
   // Values viewed where one style's shared text is stored are equal without a look at their
   // characters: a long address over many runs is compared once a run, not read again.
   bool operator==(const Open& other) const {
-    return element == other.element && size == other.size &&
-           value.size() == other.value.size() &&
+    return element == other.element && size == other.size && value.size() == other.value.size() &&
            (value.data() == other.value.data() || value == other.value);
   }
 };

@@ -215,8 +215,8 @@ class Stretch {
 
 std::string boundedMarkdown(std::string_view text) {
   const std::size_t closings = std::size_t(std::count(text.begin(), text.end(), ']'));
-  const std::size_t maxAddress =
-      (kReferenceCopiesPerByte * text.size() + kReferenceCopiesFree) / std::max<std::size_t>(1, closings);
+  const std::size_t maxAddress = (kReferenceCopiesPerByte * text.size() + kReferenceCopiesFree) /
+                                 std::max<std::size_t>(1, closings);
   std::string out;
   out.reserve(text.size());
   std::size_t begin = 0;  // of the stretch

@@ -354,11 +354,11 @@ class Reader {
   int emph_ = 0, strong_ = 0, strike_ = 0, image_ = 0;
   std::vector<post::SharedText> links_;  // each link's address, stored once for its runs
   std::unordered_map<std::u16string_view, post::SharedText> shared_;  // keys view the values
-  std::size_t size_ = 0;      // of the text read
+  std::size_t size_ = 0;                                              // of the text read
   std::size_t repeated_ = 0;  // what the post writes again of the addresses, so far
   static constexpr std::size_t kRepeatFactor = 4;
   static constexpr std::size_t kRepeatFree = 65'536;
-  std::u16string alt_;                   // the picture's text, read from its children
+  std::u16string alt_;  // the picture's text, read from its children
   // The table being read: each column's alignment ('l', 'c', 'r' or 0), the row's kind.
   const std::uint8_t* alignments_ = nullptr;
   std::uint16_t columns_ = 0, column_ = 0;

@@ -252,8 +252,7 @@ post::Block tableAsCode(const post::Block& table) {
     if (!row.header) continue;
     for (std::size_t k = 0; k < row.cells.size(); ++k) {
       if (k > 0) text += u"-+-";
-      text.append(padded ? widths[k] : std::max<std::size_t>(1, columnsOf(row.pieces[k][0])),
-                  u'-');
+      text.append(padded ? widths[k] : std::max<std::size_t>(1, columnsOf(row.pieces[k][0])), u'-');
     }
     text.push_back(u'\n');
   }

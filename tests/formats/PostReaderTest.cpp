@@ -570,7 +570,8 @@ TEST(PostReader, MarkdownBoundsLeaveOrdinaryPostsAlone) {
       {"a table of 257 columns", md(repeated(u"|a", 257) + u"|\n" + repeated(u"|-", 257) + u"|\n"),
        true},
       {"a wide header over many one-cell rows",
-       md(repeated(u"|a", 200) + u"|\n" + repeated(u"|-", 200) + u"|\n" + repeated(u"|b|\n", 20000)),
+       md(repeated(u"|a", 200) + u"|\n" + repeated(u"|-", 200) + u"|\n" +
+          repeated(u"|b|\n", 20000)),
        true},
       {"picture openers under many links", md(repeated(u"![[]()", 2000)), true},
       {"a short reference used 1000 times", md(u"[x]: http://e.org/\n\n" + repeated(u"[x] ", 1000)),
@@ -643,7 +644,6 @@ TEST(PostReader, TellsBbcodeAndItsDialect) {
     EXPECT_EQ(dialectOf(c.text), c.dialect) << c.name;
   }
 }
-
 
 // The depth of what a model holds, from the root.
 std::size_t depthOf(const post::Model& model) {

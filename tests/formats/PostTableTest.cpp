@@ -303,11 +303,13 @@ TEST(PostTable, CodeBlockStaysBounded) {
     std::u16string text;  // the post, or empty to check its size alone
     std::size_t maxLine;
   } cases[] = {
-      {"a long cell broken at its blanks", {{{words}, {u"7"}}},
+      {"a long cell broken at its blanks",
+       {{{words}, {u"7"}}},
        u"```\nlorem ipsum" + std::u16string(69, u' ') + u" | 7\n" + std::u16string(80, u'x') +
            u"\n" + std::u16string(20, u'x') + u" dolor\n```\n\nAfter",
        80 + 4},
-      {"one long word cut", {{{std::u16string(170, u'y')}}},
+      {"one long word cut",
+       {{{std::u16string(170, u'y')}}},
        u"```\n" + std::u16string(80, u'y') + u"\n" + std::u16string(80, u'y') + u"\n" +
            std::u16string(10, u'y') + u"\n```\n\nAfter",
        80},
