@@ -328,15 +328,18 @@ class Walker {
     }
     if (format.hasProperty(QTextFormat::ForegroundBrush) &&
         format.foreground().style() != Qt::NoBrush)
-      style.colour = u16(format.foreground().color().name(QColor::HexRgb).toUpper());
+      style.colour =
+          builder_.share(u16(format.foreground().color().name(QColor::HexRgb).toUpper()));
     const double points = richtext::fontPointSizeOf(format, document_);
     if (heading == 0 || points != richtext::headingPointSize(heading))
       style.size = percentOfHtmlSize(htmlSize(points));
     const QString face = richtext::fontNameOf(format, document_);
-    if (!isStandardFace(face)) style.face = u16(face);
+    // One text for each face, colour and address, whatever formats hold it: runs of
+    // several formats in a row share it, and the posts compare it by its place.
+    if (!isStandardFace(face)) style.face = builder_.share(u16(face));
     const QString link = richtext::linkOf(format);
     // As every post takes them: web addresses alone, never javascript: or file:.
-    if (!link.isEmpty() && isPostAddress(u16(link))) style.link = u16(link);
+    if (!link.isEmpty() && isPostAddress(u16(link))) style.link = builder_.share(u16(link));
     return styles_.emplace(key, std::move(style)).first->second;
   }
 

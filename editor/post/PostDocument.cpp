@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "DocumentPost.h"
@@ -219,7 +221,7 @@ class Writer {
 
   void runs(const std::vector<Run> &runs, int heading) {
     for (const Run &run : runs) {
-      QTextCharFormat format = charFormat(run.style, heading);
+      const QTextCharFormat format = cachedFormat(run.style, heading);
       if (!run.picture.empty() && richtext::RichTextBox::isPictureAddress(qs(run.picture))) {
         QTextImageFormat image;
         image.merge(format);
@@ -235,6 +237,50 @@ class Writer {
       }
     }
   }
+
+  // One format for each style the runs share: a long address or face over many runs is
+  // made into the format's text once, and the document finds the same format again by its
+  // shared data rather than by reading the text.
+  const QTextCharFormat &cachedFormat(const Style &style, int heading) {
+    const FormatKey key{style.flags,
+                        style.size,
+                        heading,
+                        style.face.identity(),
+                        style.colour.identity(),
+                        style.link.identity(),
+                        style.title.identity()};
+    auto [it, added] = formats_.try_emplace(key);
+    if (added) {
+      // The cache holds the texts its keys name, so that no key outlives its text.
+      keptStyles_.push_back(style);
+      it->second = charFormat(style, heading);
+      // Comparing with another format makes this one's hash, kept in its shared data: each
+      // insertion's copy of it finds the hash made rather than reading the address again.
+      static const QTextCharFormat other = [] {
+        QTextCharFormat f;
+        f.setProperty(QTextFormat::UserProperty + 999, 0);
+        return f;
+      }();
+      (void)(it->second == other);
+    }
+    return it->second;
+  }
+
+  struct FormatKey {
+    std::uint8_t flags;
+    int size;
+    int heading;
+    const void *face, *colour, *link, *title;
+    bool operator==(const FormatKey &) const = default;
+  };
+  struct FormatKeyHash {
+    std::size_t operator()(const FormatKey &k) const {
+      std::size_t h = std::hash<int>()(k.flags | (k.size << 8) | (k.heading << 24));
+      for (const void *p : {k.face, k.colour, k.link, k.title})
+        h = h * 1000003u ^ std::hash<const void *>()(p);
+      return h;
+    }
+  };
 
   static QTextCharFormat charFormat(const Style &style, int heading) {
     QTextCharFormat format = headingLook(heading);
@@ -339,15 +385,21 @@ class Writer {
   }
 
   // A table in the root frame, whatever holds it in the model: a document's tables stand in
-  // no list or quote. Cells past the document's limits give their text to the last row's or
-  // column's cell.
+  // no list or quote. Rows past the document's limit go on in a table of their own below it,
+  // as many as they take; cells past its columns give their text to the row's last cell.
   void table(const Block &block) {
+    const std::size_t limit = std::size_t(richtext::kMaxTableRows);
+    for (std::size_t first = 0; first == 0 || first < block.children.size(); first += limit)
+      table(block, first, std::min(block.children.size(), first + limit));
+  }
+
+  void table(const Block &block, std::size_t firstRow, std::size_t endRow) {
     std::vector<std::vector<std::vector<const Block *>>> cells;  // rows of cells of paragraphs
     std::vector<std::vector<Align>> aligns;
-    for (const Block &row : block.children) {
-      const bool past = int(cells.size()) == richtext::kMaxTableRows;
-      auto &rowCells = past ? cells.back() : cells.emplace_back();
-      auto &rowAligns = past ? aligns.back() : aligns.emplace_back();
+    for (std::size_t r = firstRow; r < endRow; ++r) {
+      const Block &row = block.children[r];
+      auto &rowCells = cells.emplace_back();
+      auto &rowAligns = aligns.emplace_back();
       for (std::size_t c = 0; c < row.children.size(); ++c) {
         const Block &cell = row.children[c];
         const std::size_t at = std::min(c, std::size_t(richtext::kMaxTableColumns - 1));
@@ -362,7 +414,7 @@ class Writer {
     for (const auto &row : cells) columns = std::max(columns, row.size());
     if (cells.empty() || columns == 0) return;
     // Qt keeps a paragraph before every table: the one written last when there is one.
-    const bool header = isHeaderRow(block.children.front());
+    const bool header = isHeaderRow(block.children[firstRow]);
     QTextTable *table =
         cursor_.insertTable(int(cells.size()), int(columns), richtext::newTableFormat(header));
     for (std::size_t r = 0; r < cells.size(); ++r) {
@@ -408,6 +460,8 @@ class Writer {
   }
 
   QTextCursor cursor_;
+  std::unordered_map<FormatKey, QTextCharFormat, FormatKeyHash> formats_;
+  std::vector<Style> keptStyles_;
   bool fresh_ = true;  // the cursor's paragraph is empty and has not been written to
 };
 

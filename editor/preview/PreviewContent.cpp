@@ -35,8 +35,9 @@ QString markdownToHtml(const QString &markdown) {
     if (cmark_syntax_extension *extension = cmark_find_syntax_extension(name))
       cmark_parser_attach_syntax_extension(parser, extension);
   }
-  const QByteArray utf8 = markdown.toUtf8();
-  cmark_parser_feed(parser, utf8.constData(), std::size_t(utf8.size()));
+  const QByteArray bytes = markdown.toUtf8();
+  const std::string utf8 = boundedMarkdown(std::string_view(bytes.constData(), bytes.size()));
+  cmark_parser_feed(parser, utf8.data(), utf8.size());
   cmark_node *root = cmark_parser_finish(parser);
   char *html =
       cmark_render_html(root, CMARK_OPT_DEFAULT, cmark_parser_get_syntax_extensions(parser));

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -773,11 +774,45 @@ class Builder {
 
   void appendText(std::u16string_view s) {
     std::vector<post::Run>& runs = para().runs;
+    if (s != u"\n") spend(runs);
     if (!runs.empty() && runs.back().picture.empty() && runs.back().style == style_) {
       runs.back().text.append(s);
     } else {
       runs.push_back({std::u16string(s), style_, {}});
     }
+  }
+
+  // One text for every run of the post that takes it: the same face, colour or address
+  // twice is one string.
+  post::SharedText shared(std::u16string_view text) {
+    if (text.empty()) return {};
+    if (const auto it = shared_.find(text); it != shared_.end()) return it->second;
+    post::SharedText kept(text);
+    shared_.emplace(kept.view(), kept);
+    return kept;
+  }
+
+  // A post writes a run's address and face again on every line the run is on, and where they
+  // change between runs: a long address typed once over many lines or runs would be written
+  // a thousand times. What a post would write again is counted against a budget of a few
+  // times the text; past it the text that follows keeps its words and loses the address and
+  // face (the forum's own reader could show it no better than as a wall of markup).
+  void spend(const std::vector<post::Run>& runs) {
+    if (style_.link.empty() && style_.face.empty()) return;
+    const bool lineStart =
+        runs.empty() || runs.back().text.empty() || runs.back().text.back() == u'\n';
+    if (!lineStart && runs.back().style.link.identity() == style_.link.identity() &&
+        runs.back().style.face.identity() == style_.face.identity()) {
+      return;
+    }
+    constexpr std::size_t kTags = 32;  // the tags around them
+    const std::size_t cost = style_.link.size() + style_.face.size() + kTags;
+    if (repeated_ + cost <= kRepeatFactor * in_.size() + kRepeatFree) {
+      repeated_ += cost;
+      return;
+    }
+    style_.link.clear();
+    style_.face.clear();
   }
 
   void text(std::u16string_view s) {
@@ -873,7 +908,7 @@ class Builder {
       para().runs.push_back(post::Run::ofPicture(t.value, {}, style_));
       return;
     }
-    post::SharedText link(t.value);
+    post::SharedText link = shared(t.value);
     std::swap(style_.link, link);
     appendText(t.value);
     std::swap(style_.link, link);
@@ -1097,16 +1132,16 @@ class Builder {
         style_.flags |= post::kSub;
         break;
       case Tag::Colour:
-        f.value = std::exchange(style_.colour, t.colour);
+        f.value = std::exchange(style_.colour, shared(t.colour));
         break;
       case Tag::Size:
         f.size = std::exchange(style_.size, post::percentOfHtmlSize(t.size));
         break;
       case Tag::Face:
-        f.value = std::exchange(style_.face, std::u16string(t.value));
+        f.value = std::exchange(style_.face, shared(t.value));
         break;
       case Tag::Url:
-        f.value = std::exchange(style_.link, std::u16string(t.value));
+        f.value = std::exchange(style_.link, shared(t.value));
         break;
       default:
         break;
@@ -1141,6 +1176,10 @@ class Builder {
   std::vector<Frame> frames_;
   Block* paragraph_ = nullptr;  // the paragraph or heading text goes to
   post::Style style_;
+  std::unordered_map<std::u16string_view, post::SharedText> shared_;  // keys view the values
+  std::size_t repeated_ = 0;  // what the post writes again of the styles' texts, so far
+  static constexpr std::size_t kRepeatFactor = 4;
+  static constexpr std::size_t kRepeatFree = 65'536;
   Align align_ = Align::Left;
   int emptyLines_ = 0;     // empty lines since the last block
   bool lineUsed_ = false;  // the line holds content, or a block that fills it

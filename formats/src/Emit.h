@@ -21,7 +21,12 @@ struct Open {
   Element element;
   std::u16string_view value;
   int size = 0;
-  bool operator==(const Open&) const = default;
+  // Values viewed where one style's shared text is stored are equal without a look at their
+  // characters: a long address over many runs is compared once a run, not read again.
+  bool operator==(const Open& other) const {
+    return element == other.element && size == other.size && value.size() == other.value.size() &&
+           (value.data() == other.value.data() || value == other.value);
+  }
 };
 
 // Counts dropped elements, a stretch at a time.

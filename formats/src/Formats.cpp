@@ -189,9 +189,17 @@ bool validColour(std::u16string_view c) {
   });
 }
 
-// A face goes into "[font=NAME]" as it is: it must not end the tag or the line.
+// A face goes into "[font=NAME]" as it is: it must not end the tag or the line. No font's
+// name is longer than kMaxFace; a longer one is no face, and costs no look a run.
+constexpr std::size_t kMaxFace = 256;
 bool validFace(std::u16string_view f) {
-  return !f.empty() && f.find_first_of(u"[]\r\n") == std::u16string_view::npos;
+  return !f.empty() && f.size() <= kMaxFace &&
+         f.find_first_of(u"[]\r\n") == std::u16string_view::npos;
+}
+
+// Texts a style shares are compared by their place first.
+bool sameText(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && (a.data() == b.data() || a == b);
 }
 
 }  // namespace
@@ -216,7 +224,7 @@ void inlineElements(const post::Style& style, const NormalText& normal, const Di
   // forum without faces or sizes loses nothing by it. Text with no face takes the forum's
   // too. Another size is written as many steps from the forum's size as it is from the
   // normal, so that it keeps its place beside the normal text.
-  if (!style.face.empty() && style.face != normal.face) {
+  if (!style.face.empty() && !sameText(style.face, normal.face)) {
     want({Element::Face, style.face}, validFace(style.face));
   }
   if (const int size = post::htmlSizeOfPercent(style.size); size != normal.size) {

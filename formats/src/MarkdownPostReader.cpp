@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Emit.h"
@@ -37,7 +38,7 @@ std::u16string literalOf(cmark_node* node) {
 
 class Reader {
  public:
-  Reader() {
+  explicit Reader(std::size_t size) : size_(size) {
     root_.kind = BlockKind::Quote;
     open_.push_back({&root_, nullptr});
   }
@@ -112,12 +113,40 @@ class Reader {
       return;
     }
     std::vector<post::Run>& runs = textBlock().runs;
-    const post::Style style = currentStyle();
+    const post::Style style = spend(runs, currentStyle());
     if (!runs.empty() && runs.back().picture.empty() && runs.back().style == style) {
       runs.back().text.append(s);
     } else {
       runs.push_back({std::u16string(s), style, {}});
     }
+  }
+
+  // One text for every link to the same address (a reference used many times).
+  post::SharedText shared(std::u16string text) {
+    if (text.empty()) return {};
+    if (const auto it = shared_.find(text); it != shared_.end()) return it->second;
+    post::SharedText kept(text);
+    shared_.emplace(kept.view(), kept);
+    return kept;
+  }
+
+  // A post writes a link's address again on every line of its text and for every link: what
+  // it would write again is counted against a budget of a few times the text, and past it
+  // the text keeps its words without the address.
+  post::Style spend(const std::vector<post::Run>& runs, post::Style style) {
+    if (style.link.empty()) return style;
+    const bool lineStart =
+        runs.empty() || runs.back().text.empty() || runs.back().text.back() == u'\n';
+    if (!lineStart && runs.back().style.link.identity() == style.link.identity()) return style;
+    constexpr std::size_t kMarks = 8;  // the brackets and parentheses around it
+    const std::size_t cost = style.link.size() + style.title.size() + kMarks;
+    if (repeated_ + cost <= kRepeatFactor * size_ + kRepeatFree) {
+      repeated_ += cost;
+    } else {
+      style.link.clear();
+      style.title.clear();
+    }
+    return style;
   }
 
   post::Style currentStyle() const {
@@ -223,7 +252,7 @@ class Reader {
         ++strong_;
         return;
       case CMARK_NODE_LINK:
-        links_.push_back(fromUtf8(cmark_node_get_url(node)));
+        links_.push_back(shared(fromUtf8(cmark_node_get_url(node))));
         return;
       case CMARK_NODE_IMAGE:
         if (image_++ == 0) alt_.clear();
@@ -324,7 +353,12 @@ class Reader {
   Block* text_ = nullptr;  // the paragraph, heading or cell text goes to
   int emph_ = 0, strong_ = 0, strike_ = 0, image_ = 0;
   std::vector<post::SharedText> links_;  // each link's address, stored once for its runs
-  std::u16string alt_;                   // the picture's text, read from its children
+  std::unordered_map<std::u16string_view, post::SharedText> shared_;  // keys view the values
+  std::size_t size_ = 0;                                              // of the text read
+  std::size_t repeated_ = 0;  // what the post writes again of the addresses, so far
+  static constexpr std::size_t kRepeatFactor = 4;
+  static constexpr std::size_t kRepeatFree = 65'536;
+  std::u16string alt_;  // the picture's text, read from its children
   // The table being read: each column's alignment ('l', 'c', 'r' or 0), the row's kind.
   const std::uint8_t* alignments_ = nullptr;
   std::uint16_t columns_ = 0, column_ = 0;
@@ -342,11 +376,11 @@ post::Model readMarkdown(std::u16string_view text) {
       cmark_parser_attach_syntax_extension(parser.get(), ext);
     }
   }
-  const std::string utf8 = encodeUtf8(text);
+  const std::string utf8 = boundedMarkdown(encodeUtf8(text));
   cmark_parser_feed(parser.get(), utf8.data(), utf8.size());
   std::unique_ptr<cmark_node, decltype(&cmark_node_free)> doc(cmark_parser_finish(parser.get()),
                                                               cmark_node_free);
-  return Reader().run(doc.get());
+  return Reader(text.size()).run(doc.get());
 }
 
 }  // namespace quillmark::formats

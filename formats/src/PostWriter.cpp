@@ -148,48 +148,111 @@ void textBlocksOf(const post::Block& cell, std::vector<const post::Block*>& out)
   });
 }
 
+namespace {
+
+// A padded table's cell is at most this many columns wide: a longer one goes on in the lines
+// below, broken at a blank where it has one, so that a row stays as wide as a code block can
+// show and one long cell does not widen every row of its column.
+constexpr std::size_t kMaxCellColumns = 80;
+// A table whose padding would make its block more than this many times its cells' text (a
+// few wide cells over many narrow rows) is written with each cell as wide as itself.
+constexpr std::size_t kMaxPaddingFactor = 8;
+constexpr std::size_t kFreePadding = 65'536;
+
+// The cell's text in pieces of at most kMaxCellColumns columns.
+std::vector<std::u16string_view> wrapped(std::u16string_view text) {
+  std::vector<std::u16string_view> pieces;
+  for (std::size_t left = columnsOf(text); left > kMaxCellColumns;) {
+    std::size_t end = 0, columns = 0;
+    while (end < text.size() && columns + columnsOf(text[end]) <= kMaxCellColumns) {
+      columns += columnsOf(text[end++]);
+    }
+    // A surrogate pair stays whole: its second half takes no column.
+    while (end < text.size() && columnsOf(text[end]) == 0) ++end;
+    std::size_t cut = end, next = end;
+    if (end < text.size() && text[end] == u' ') {
+      next = end + 1;
+    } else if (const std::size_t blank = text.substr(0, end).rfind(u' ');
+               blank != std::u16string_view::npos && blank > 0) {
+      cut = blank, next = blank + 1;
+    }
+    pieces.push_back(text.substr(0, cut));
+    left -= columnsOf(text.substr(0, next));
+    text.remove_prefix(next);
+  }
+  pieces.push_back(text);
+  return pieces;
+}
+
+}  // namespace
+
 post::Block tableAsCode(const post::Block& table) {
   struct Row {
     std::vector<std::u16string> cells;
+    std::vector<std::vector<std::u16string_view>> pieces;  // each cell's lines
     std::vector<post::Align> aligns;
+    std::size_t height = 1;  // its lines
     bool header = true;
   };
   std::vector<Row> rows;
   std::vector<std::size_t> widths;
+  std::size_t textColumns = 0;
   for (const post::Block& row : table.children) {
     Row& out = rows.emplace_back();
     for (const post::Block& cell : row.children) {
       out.cells.push_back(cellText(cell));
       out.aligns.push_back(cell.header ? headerAlign(cell.align) : cell.align);
       out.header = out.header && cell.header;
-      const std::size_t column = out.cells.size() - 1;
+    }
+    for (const std::u16string& text : out.cells) {
+      out.pieces.push_back(wrapped(text));
+      out.height = std::max(out.height, out.pieces.back().size());
+      const std::size_t column = out.pieces.size() - 1;
       if (widths.size() <= column) widths.push_back(0);
-      widths[column] = std::max(widths[column], columnsOf(out.cells.back()));
+      for (const std::u16string_view piece : out.pieces.back()) {
+        widths[column] = std::max(widths[column], columnsOf(piece));
+        textColumns += columnsOf(piece) + 3;
+      }
     }
     out.header = out.header && !out.cells.empty();
   }
+  std::size_t paddedColumns = 0;
+  for (const Row& row : rows) {
+    std::size_t line = 0;
+    for (std::size_t k = 0; k < row.cells.size(); ++k) line += widths[k] + 3;
+    paddedColumns += row.height * line;
+  }
+  const bool padded = paddedColumns <= kMaxPaddingFactor * textColumns + kFreePadding;
   post::Block code;
   code.kind = post::BlockKind::Code;
   std::u16string& text = code.runs.emplace_back().text;
   for (const Row& row : rows) {
-    std::u16string line;
-    for (std::size_t k = 0; k < row.cells.size(); ++k) {
-      if (k > 0) line += u" | ";
-      const std::size_t space = widths[k] - columnsOf(row.cells[k]);
-      const std::size_t before = row.aligns[k] == post::Align::Right    ? space
-                                 : row.aligns[k] == post::Align::Centre ? space / 2
-                                                                        : 0;
-      line.append(before, u' ');
-      line += row.cells[k];
-      line.append(space - before, u' ');
+    for (std::size_t l = 0; l < row.height; ++l) {
+      // A line below the row's first goes as far as its last cell that goes on.
+      std::size_t cells = row.cells.size();
+      while (l > 0 && cells > 0 && row.pieces[cells - 1].size() <= l) --cells;
+      std::u16string line;
+      for (std::size_t k = 0; k < cells; ++k) {
+        if (k > 0) line += u" | ";
+        const std::u16string_view piece =
+            l < row.pieces[k].size() ? row.pieces[k][l] : std::u16string_view();
+        const std::size_t width = padded ? widths[k] : columnsOf(piece);
+        const std::size_t space = width - columnsOf(piece);
+        const std::size_t before = row.aligns[k] == post::Align::Right    ? space
+                                   : row.aligns[k] == post::Align::Centre ? space / 2
+                                                                          : 0;
+        line.append(before, u' ');
+        line += piece;
+        line.append(space - before, u' ');
+      }
+      while (!line.empty() && line.back() == u' ') line.pop_back();
+      text += line;
+      text.push_back(u'\n');
     }
-    while (!line.empty() && line.back() == u' ') line.pop_back();
-    text += line;
-    text.push_back(u'\n');
     if (!row.header) continue;
     for (std::size_t k = 0; k < row.cells.size(); ++k) {
       if (k > 0) text += u"-+-";
-      text.append(widths[k], u'-');
+      text.append(padded ? widths[k] : std::max<std::size_t>(1, columnsOf(row.pieces[k][0])), u'-');
     }
     text.push_back(u'\n');
   }
@@ -245,6 +308,8 @@ NormalText normalTextOf(const post::Model& model) {
   Tally noFace;
   std::array<Tally, 8> sizes{};
   std::size_t index = 0;
+  const void* lastFace = nullptr;
+  Tally* lastTally = &noFace;
   forEachBlock(model, [&](const post::Block& block) {
     if (block.kind == post::BlockKind::Code) return false;
     for (const post::Run& run : block.runs) {
@@ -254,7 +319,12 @@ NormalText normalTextOf(const post::Model& model) {
             return !isBlank(c) && c != 0xA0 && c != u'\r' && c != u'\n';
           }));
       if (shown == 0 || !run.picture.empty()) continue;
-      (run.style.face.empty() ? noFace : faces[run.style.face]).add(shown, index);
+      // Runs in a row share their face's text: it is looked up once, not hashed a run.
+      if (run.style.face.identity() != lastFace) {
+        lastFace = run.style.face.identity();
+        lastTally = run.style.face.empty() ? &noFace : &faces[run.style.face];
+      }
+      lastTally->add(shown, index);
       sizes[static_cast<std::size_t>(shownSize(post::htmlSizeOfPercent(run.style.size)))].add(
           shown, index);
     }
@@ -310,6 +380,9 @@ void takeNormalText(Model& model) {
   const int normalSize = counted.size;
   const std::u16string face(counted.face);
   if (face.empty() && normalSize == formats::kPageSize) return;
+  // Nothing is made while the runs are gone through, so no text's place is taken by another.
+  const void* lastFace = nullptr;
+  bool lastIsNormal = false;
   std::vector<std::vector<Block>*> stack{&model.blocks};
   while (!stack.empty()) {
     std::vector<Block>& blocks = *stack.back();
@@ -317,7 +390,14 @@ void takeNormalText(Model& model) {
     for (Block& block : blocks) {
       if (block.kind == BlockKind::Code) continue;
       for (Run& run : block.runs) {
-        if (!face.empty() && run.style.face == face) run.style.face.clear();
+        // A face shared by many runs is compared once.
+        if (!face.empty() && !run.style.face.empty()) {
+          if (run.style.face.identity() != lastFace) {
+            lastFace = run.style.face.identity();
+            lastIsNormal = run.style.face == face;
+          }
+          if (lastIsNormal) run.style.face.clear();
+        }
         if (normalSize != formats::kPageSize) {
           const int steps =
               std::clamp(formats::kPageSize + htmlSizeOfPercent(run.style.size) - normalSize, 1, 7);

@@ -501,7 +501,25 @@ TEST(PostReader, NoPostReadBackSmugglesALink) {
   }
 }
 
+std::u16string repeated(std::u16string_view s, std::size_t n) {
+  std::u16string out;
+  out.reserve(s.size() * n);
+  for (std::size_t i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+std::string repeated8(std::string_view s, std::size_t n) {
+  std::string out;
+  for (std::size_t i = 0; i < n; ++i) out += s;
+  return out;
+}
+
 TEST(PostReader, ReadsMarkdownStructures) {
+  const std::u16string openers = u"a " + repeated(u"<?", 40) + u" <![CDATA[x";
+  const std::string openersRead = "paragraph\n  \"a " + repeated8("<?", 40) + " <![CDATA[x\"\n";
+  const std::u16string columns = repeated(u"|a", 257) + u"|\n" + repeated(u"|-", 257) + u"|";
+  const std::string columnsRead =
+      "paragraph\n  \"" + repeated8("|a", 257) + "| " + repeated8("|-", 257) + "|\"\n";
   // clang-format off
   const ReadCase cases[] = {
       {"paragraphs, soft and hard breaks", MD, u"one\ntwo  \nthree\\\nfour\n\nnext",
@@ -527,9 +545,43 @@ TEST(PostReader, ReadsMarkdownStructures) {
       {"entities and escapes", MD, u"&amp; &copy; \\*", "paragraph\n  \"& \u00a9 *\"\n"},
       {"a paragraph of no-break spaces shows nothing", MD, u"a\n\n\u00a0\n\nb",
        "paragraph space\n  \"a\"\nparagraph\n  \"b\"\n"},
+      {"HTML openers never closed, in quantity, are their text", MD, openers, openersRead},
+      {"a table of more columns than a post holds is its lines", MD, columns, columnsRead},
   };
   // clang-format on
   expectReadings(cases);
+}
+
+// What cmark-gfm is given: a post of pictures, links, closed HTML and tables as it is; only
+// what would cost time or memory far past its size is escaped.
+TEST(PostReader, MarkdownBoundsLeaveOrdinaryPostsAlone) {
+  const auto md = [](const std::u16string& text) { return utf8(text); };
+  const std::u16string longAddress = u"http://e.org/" + std::u16string(20'000, u'a');
+  const struct {
+    const char* name;
+    std::string text;
+    bool changed;
+  } cases[] = {
+      {"a gallery of 500 pictures", md(repeated(u"![p](http://e.org/p.png) ", 500)), false},
+      {"40 processing instructions closed", md(repeated(u"a <?php x ?> ", 40)), false},
+      {"40 processing instructions never closed", md(u"a " + repeated(u"<?", 40)), true},
+      {"a table of 256 columns", md(repeated(u"|a", 256) + u"|\n" + repeated(u"|-", 256) + u"|\n"),
+       false},
+      {"a table of 257 columns", md(repeated(u"|a", 257) + u"|\n" + repeated(u"|-", 257) + u"|\n"),
+       true},
+      {"a wide header over many one-cell rows",
+       md(repeated(u"|a", 200) + u"|\n" + repeated(u"|-", 200) + u"|\n" +
+          repeated(u"|b|\n", 20000)),
+       true},
+      {"picture openers under many links", md(repeated(u"![[]()", 2000)), true},
+      {"a short reference used 1000 times", md(u"[x]: http://e.org/\n\n" + repeated(u"[x] ", 1000)),
+       false},
+      {"a long reference used 1000 times",
+       md(u"[x]: " + longAddress + u"\n\n" + repeated(u"[x] ", 1000)), true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(boundedMarkdown(c.text) != c.text, c.changed) << c.name;
+  }
 }
 
 // Markdown read and written again: what the writer must write so that it reads back alike.
@@ -591,13 +643,6 @@ TEST(PostReader, TellsBbcodeAndItsDialect) {
     EXPECT_EQ(looksLikeBbcode(c.text), c.bbcode) << c.name;
     EXPECT_EQ(dialectOf(c.text), c.dialect) << c.name;
   }
-}
-
-std::u16string repeated(std::u16string_view s, std::size_t n) {
-  std::u16string out;
-  out.reserve(s.size() * n);
-  for (std::size_t i = 0; i < n; ++i) out += s;
-  return out;
 }
 
 // The depth of what a model holds, from the root.

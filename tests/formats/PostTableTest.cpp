@@ -290,6 +290,52 @@ TEST(PostTable, CodeBlockColumnsLineUpOnScreen) {
   }
 }
 
+// The padded block stays within a line and a few times the table's text: a cell past a
+// line's width goes on in the lines below (broken at a blank where it has one), and a wide
+// cell over many narrow rows no longer widens each of them. Every word is kept.
+TEST(PostTable, CodeBlockStaysBounded) {
+  const std::u16string words = u"lorem ipsum " + std::u16string(100, u'x') + u" dolor";
+  std::vector<std::vector<CellSpec>> narrowRows = {{{std::u16string(20'000, u'w')}, {u"m"}}};
+  for (int r = 0; r < 20'000; ++r) narrowRows.push_back({{u"n"}, {u"m"}});
+  const struct {
+    const char* name;
+    std::vector<std::vector<CellSpec>> rows;
+    std::u16string text;  // the post, or empty to check its size alone
+    std::size_t maxLine;
+  } cases[] = {
+      {"a long cell broken at its blanks",
+       {{{words}, {u"7"}}},
+       u"```\nlorem ipsum" + std::u16string(69, u' ') + u" | 7\n" + std::u16string(80, u'x') +
+           u"\n" + std::u16string(20, u'x') + u" dolor\n```\n\nAfter",
+       80 + 4},
+      {"one long word cut",
+       {{{std::u16string(170, u'y')}}},
+       u"```\n" + std::u16string(80, u'y') + u"\n" + std::u16string(80, u'y') + u"\n" +
+           std::u16string(10, u'y') + u"\n```\n\nAfter",
+       80},
+      {"a wide cell over many narrow rows", narrowRows, u"", 80 + 4},
+  };
+  for (const auto& c : cases) {
+    const post::Model model = tableModel(c.rows, false);
+    const Post post = writePost(model, Format::Markdown, {.tables = false});
+    if (!c.text.empty()) {
+      EXPECT_EQ(utf8(post.text), utf8(c.text)) << c.name;
+    }
+    std::size_t longest = 0, at = 0;
+    for (std::size_t nl; (nl = post.text.find(u'\n', at)) != std::u16string::npos; at = nl + 1) {
+      longest = std::max(longest, nl - at);
+    }
+    EXPECT_LE(longest, c.maxLine) << c.name;
+    std::size_t cells = 0;
+    for (const auto& row : c.rows) {
+      for (const CellSpec& cell : row) cells += cell.text.size() + 3;
+    }
+    EXPECT_LE(post.text.size(), 8 * cells + 65'536) << c.name;
+    EXPECT_EQ(checkPost(model, post.text, Format::Markdown, {.tables = false}), std::nullopt)
+        << c.name;
+  }
+}
+
 // A check that passes whatever it is given catches nothing: a cell's word dropped from the
 // post is found in every dialect.
 TEST(PostTable, ChecksFindACellsWordDropped) {

@@ -24,7 +24,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <functional>
 #include <random>
 
@@ -428,6 +431,28 @@ TEST(EditorPathologicalPosts, PastedWithinBounds) {
        u"item"_s.repeated(scaled(20000))},
       {"a numbered Markdown list of 20000 items", u"1. item\n"_s.repeated(scaled(20000)),
        Format::Markdown, u"item"_s.repeated(scaled(20000))},
+      // A megabyte of runs under one long address or face: the document makes one format of
+      // it, not one copy a run.
+      {"a long address over 100000 runs",
+       u"[url=http://e.org/"_s + u"a"_s.repeated(20000) + u"]"_s +
+           u"[b]w[/b] "_s.repeated(scaled(110000)) + u"[/url]"_s,
+       Format::Phpbb, u"w w w"_s},
+      {"a long face over 100000 runs",
+       u"[FONT="_s + u"F"_s.repeated(20000) + u"]"_s + u"[B]w[/B] "_s.repeated(scaled(110000)) +
+           u"[/FONT]"_s,
+       Format::Xenforo, u"w w w"_s},
+      {"a Markdown link over 100000 runs",
+       u"["_s + u"**w** x "_s.repeated(scaled(120000)) + u"](http://e.org/"_s +
+           u"a"_s.repeated(20000) + u")"_s,
+       Format::Markdown, u"w x w x"_s},
+      // Rows past a document's table go on in another table, none merged into one cell.
+      {"a table of 30000 rows",
+       u"[TABLE]"_s + u"[TR][TD]r[/TD][TD]s[/TD][/TR]\n"_s.repeated(scaled(30000)) + u"[/TABLE]"_s,
+       Format::Xenforo, u"rsrsrs"_s},
+      {"a Markdown header of 3000 cells over 30000 rows",
+       u"|a"_s.repeated(3000) + u"|\n"_s + u"|-"_s.repeated(3000) + u"|\n"_s +
+           u"|b|\n"_s.repeated(scaled(30000)),
+       Format::Markdown, u"bbb"_s},
   };
   for (const auto &c : cases) {
     QTextDocument document;
@@ -439,6 +464,12 @@ TEST(EditorPathologicalPosts, PastedWithinBounds) {
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     EXPECT_LT(seconds, timeBoundSeconds(c.post.size() * 2)) << c.name;
     EXPECT_TRUE(keeps(c.kept, document.toPlainText())) << c.name;
+    // No cell holds more than a row's worth of the post.
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+      if (block.length() > 1000) {
+        EXPECT_EQ(QTextCursor(block).currentTable(), nullptr) << c.name;
+      }
+    }
   }
 }
 

@@ -232,6 +232,134 @@ TEST(FormatsPathologicalTable, TenThousandRowsOfAThousandColumns) {
   }
 }
 
+// Hostile posts read back, each about a megabyte: read as `--from` reads it, without the
+// document (readPost), then written in every format and shown by the preview's reader, each
+// step within the bound; every post written a small multiple of the one read, and the
+// process never past a gigabyte.
+struct PostRow {
+  const char* name;
+  Format format;
+  std::function<std::u16string()> post;
+};
+
+void PrintTo(const PostRow& row, std::ostream* os) { *os << row.name; }
+
+std::u16string repeated(std::u16string_view piece, std::size_t times) {
+  std::u16string text;
+  text.reserve(piece.size() * times);
+  for (std::size_t i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+// The process's largest resident size is counted again from now (Linux: clear_refs resets
+// the high-water mark of /proc/self/status). A row's memory is what it adds to the size
+// the process held before it, which earlier tables' freed memory may still be part of.
+void resetPeak() {
+  if (std::FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+    std::fputs("5", f);
+    std::fclose(f);
+  }
+}
+
+// A size of /proc/self/status ("VmHWM", "VmRSS") in bytes, or 0 where unknown.
+std::size_t statusBytes(const char* field) {
+  std::size_t kilobytes = 0;
+  if (std::FILE* f = std::fopen("/proc/self/status", "r")) {
+    char line[256];
+    const std::string format = std::string(field) + ": %zu kB";
+    while (std::fgets(line, sizeof line, f)) {
+      if (std::sscanf(line, format.c_str(), &kilobytes) == 1) break;
+    }
+    std::fclose(f);
+  }
+  return kilobytes * 1024;
+}
+
+constexpr std::size_t kMaxOutputFactor = 8;
+
+const std::vector<PostRow>& postRows() {
+  const std::size_t n = kTypedUnits;
+  const std::u16string address = u"http://e.org/" + std::u16string(20'000, u'a');
+  static const std::vector<PostRow> all = {
+      // A style's address or face is stored once, however many runs and lines take it.
+      {"LongAddressOverManyRuns", Format::Phpbb,
+       [=] { return u"[url=" + address + u"]" + typed(u"[b]w[/b] ", n) + u"[/url]"; }},
+      {"LongAddressOverManyLines", Format::Phpbb,
+       [=] { return u"[url=" + address + u"]" + typed(u"w\n", n) + u"[/url]"; }},
+      {"LongAddressOverManyParagraphs", Format::Phpbb,
+       [=] { return u"[url=" + address + u"]" + typed(u"w\n\n", n) + u"[/url]"; }},
+      {"LongFaceOverManyRuns", Format::Xenforo,
+       [=] {
+         return u"[FONT=" + std::u16string(20'000, u'F') + u"]" + typed(u"[B]w[/B] ", n) +
+                u"[/FONT]";
+       }},
+      {"FacesOpenedAndNeverClosed", Format::Xenforo, [=] { return typed(u"[FONT=Arial]x", n); }},
+      {"FacesNested", Format::Xenforo,
+       [=] { return repeated(u"[FONT=Arial]x", n / 20) + repeated(u"[/FONT]", n / 20); }},
+      {"MarkdownLinkOverManyRuns", Format::Markdown,
+       [=] { return u"[" + typed(u"**w** x ", n) + u"](" + address + u")"; }},
+      {"MarkdownReferenceUsedOften", Format::Markdown,
+       [=] { return u"[x]: " + address + u"\n\n" + typed(u"[x] ", n); }},
+      // Tables padded in a code block where the forum takes none.
+      {"WideCellOverManyRows", Format::Xenforo,
+       [=] {
+         return u"[TABLE][TR][TD]" + std::u16string(20'000, u'c') + u"[/TD][/TR]" +
+                typed(u"[TR][TD]x[/TD][/TR]", n) + u"[/TABLE]";
+       }},
+      {"MoreRowsThanADocumentHolds", Format::Xenforo,
+       [=] { return u"[TABLE]" + typed(u"[TR][TD]x[/TD][TD]y[/TD][/TR]\n", n) + u"[/TABLE]"; }},
+      // Markdown that cmark-gfm reads in time past linear.
+      {"PictureOpenersUnderLinks", Format::Markdown, [=] { return typed(u"![[]()", n); }},
+      {"ProcessingInstructions", Format::Markdown, [=] { return u"a " + typed(u"<?", n); }},
+      {"CdataOpeners", Format::Markdown, [=] { return u"a " + typed(u"<![CDATA[", n); }},
+      {"Declarations", Format::Markdown, [=] { return typed(u"a <!A ", n); }},
+      {"TableOfManyColumns", Format::Markdown,
+       [=] {
+         return typed(u"|a", n / 3) + u"|\n" + typed(u"|-", n / 3) + u"|\n" + typed(u"|b", n / 3) +
+                u"|\n";
+       }},
+      {"WideHeaderOverManyRows", Format::Markdown,
+       [=] {
+         const std::size_t columns = 3'000 / kScale;
+         return repeated(u"|a", columns) + u"|\n" + repeated(u"|-", columns) + u"|\n" +
+                typed(u"|b|\n", n);
+       }},
+  };
+  return all;
+}
+
+class FormatsPathologicalPosts : public ::testing::TestWithParam<PostRow> {};
+
+TEST_P(FormatsPathologicalPosts, ReadWrittenAndShownWithinBounds) {
+  const PostRow& row = GetParam();
+  resetPeak();
+  const std::size_t before = statusBytes("VmRSS");
+  const std::u16string text = row.post();
+  const std::size_t units = text.size();
+  const auto start = std::chrono::steady_clock::now();
+  const post::Model model =
+      withinBound("readPost", units, [&] { return readPost(text, row.format); });
+  EXPECT_EQ(post::check(model), std::nullopt);
+  for (const FormatInfo& f : allFormats()) {
+    if (f.format == Format::Html) continue;
+    SCOPED_TRACE(std::string(f.name));
+    const Post post = withinBound("writePost", units, [&] { return writePost(model, f.format); });
+    EXPECT_LE(post.text.size(), kMaxOutputFactor * units + 65'536);
+    const Post plain = withinBound("writePost without tables", units,
+                                   [&] { return writePost(model, f.format, {.tables = false}); });
+    EXPECT_LE(plain.text.size(), kMaxOutputFactor * units + 65'536);
+  }
+  withinBound("bbcodeToHtml", units, [&] { return bbcodeToHtml(text, row.format); });
+  const std::size_t added = statusBytes("VmHWM") - std::min(before, statusBytes("VmHWM"));
+  EXPECT_LT(added, std::size_t(1) << 30);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  std::printf("[ %s ] %zu units, read and every format %.3f s, %zu MB more at the peak\n", row.name,
+              units, took.count(), added >> 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FormatsPathologicalPosts, ::testing::ValuesIn(postRows()),
+                         [](const auto& param) { return std::string(param.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(Rows, FormatsPathological, ::testing::ValuesIn(rows()),
                          [](const auto& param) { return std::string(param.param.name); });
 

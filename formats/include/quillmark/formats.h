@@ -189,6 +189,14 @@ std::optional<std::string> checkFragment(std::u16string_view webHtml,
 // Time and memory are linear in the size of the text.
 post::Model readPost(std::u16string_view text, Format format);
 
+// Markdown (UTF-8) as cmark-gfm is to be given it, by every reader and renderer of it: the
+// same text, but where cmark-gfm would take time or memory far past the text's size (raw
+// HTML openers never closed, picture openers left open under many links, in quantity; a
+// table of very many columns or padded to a wide header) those openers are escaped and
+// such a table is read as its lines of text. What a post of links, pictures and tables
+// holds is left as it is. Linear.
+std::string boundedMarkdown(std::string_view markdown);
+
 // Whether a post's text holds BBCode: a tag of any dialect opened and closed in it (a
 // Markdown post's "[link](...)" or "[x]" is not). What "automatic" reads the text as.
 bool looksLikeBbcode(std::u16string_view text);

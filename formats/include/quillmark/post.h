@@ -47,6 +47,9 @@ class SharedText {
   operator std::u16string_view() const { return view(); }
   std::u16string str() const { return std::u16string(view()); }
   void clear() { text_.reset(); }
+  // Where the text is stored: two texts of one identity are one text, shared (the empty
+  // text's is nullptr). A cache of what is made of a text may key on it.
+  const void* identity() const { return text_.get(); }
   // The same text; one pointer held by both is the same at once.
   bool operator==(const SharedText& other) const {
     return text_ == other.text_ || view() == other.view();
