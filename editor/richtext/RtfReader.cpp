@@ -18,6 +18,8 @@
 //   kMaxListNumber, kMaxNumberTextLength (RtfLists.h)  list numbers and number texts.
 //   kMaxTableRows, kMaxTableColumns (DocumentModel.h)  a table's rows and columns: the text
 //                   of more joins the last row's or column's cells.
+//   kMoveCellBudget (RtfTables.cpp)  cells moved to the columns of their "\cellx" edges:
+//                   past it, a table's cells keep the columns of their count.
 // Each limit has a row going past it in tests/pathological/EditorPathologicalTest.cpp.
 // Everything else is linear in the input: no recursion, no rescanning, no per-character
 // document edits.
@@ -723,7 +725,8 @@ void Reader::textWord(const ControlWord &word) {
       if (table_.inTable()) startRow();
       break;
     case Op::CellEdge:
-      if (documentText) rowDefinition_.endCell();
+      if (documentText)
+        rowDefinition_.endCell(word.hasParameter ? word.parameter : RowDefinition::kNoEdge);
       break;
     case Op::HeaderRow:
       if (documentText) rowDefinition_.header = true;

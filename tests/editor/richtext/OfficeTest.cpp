@@ -323,15 +323,14 @@ const Written kWritten[] = {
      {"  row\n    cell\n      paragraph\n        \"Leeds\"\n    cell right\n"
       "      paragraph right\n        \"80\"\n    cell centre\n      paragraph centre\n"
       "        \"WWD\"\n"}},
-    // Lost, by our reader: LibreOffice writes a cell spanning columns as one wider cell (its
-    // "\cellx" further on) without "\clmgf", and the reader places a row's cells by their
-    // count, so the cells after it move a column to the left.
+    // LibreOffice writes a cell spanning columns as one wider cell (its "\cellx" further
+    // on) without "\clmgf", and one spanning rows with "\clvmgf" and "\clvmrg".
     {"merged-cells",
      "<table><tr><td colspan=\"2\">Season</td><td>Cup</td></tr>"
      "<tr><td>Won</td><td>Drawn</td><td rowspan=\"2\">Round</td></tr>"
      "<tr><td>24</td><td>8</td></tr></table>",
-     {"merged 1,2 2x1\n", "\"Season\"\n    cell\n      paragraph\n        \"Cup\"\n"},
-     {"merged 0,0 1x2\n"}},
+     {"merged 0,0 1x2\nmerged 1,2 2x1\n$",
+      "\"Season\"\n    cell\n    cell\n      paragraph\n        \"Cup\"\n"}},
     {"bullets-nested",
      "<ul><li>Keepers<ul><li>Raya<ul><li>deep</li></ul></li></ul></li><li>Defenders</li></ul>",
      {"list bullet\n  item\n    paragraph\n      \"Keepers\"\n    list bullet\n      item\n"
