@@ -357,10 +357,12 @@ const Written kWritten[] = {
     {"rule", "<p>Above</p><hr><p>Below</p>", {"\"Above\"\nrule\nparagraph\n  \"Below\""}},
     // Lost: LibreOffice embeds a page's picture in its RTF, never its address (here an empty
     // one, as it fetches nothing without a network), and the editor holds pictures by
-    // address only.
+    // address only. The alternative text goes to the picture's name ("wzName", mostly
+    // "Image1" and the like, so not read), not to its description, which would stand in
+    // its place.
     {"picture",
      "<p>Goal: <img src=\"https://example.org/goal.png\" alt=\"the winner\"></p>",
-     {"^paragraph\n  \"Goal: \""},
+     {"^paragraph\n  \"Goal: \"\n"},
      {"picture"}},
     // LibreOffice writes its look of a link (navy, underlined) as the link's own formatting.
     {"link",
