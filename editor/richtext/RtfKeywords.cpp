@@ -33,10 +33,15 @@ constexpr Keyword kKeywords[] = {
     // The program's own, in a "\*" group other readers skip: a quote's title line's source.
     {"quillmarkcite", Op::QuoteCite},
     {"info", Op::SkipDestination},
-    {"pict", Op::SkipDestination},
+    // An embedded picture, which the editor cannot hold: its description stands in for it.
+    {"pict", Op::Picture},
+    {"shppict", Op::Picture},
+    {"picprop", Op::PictureProperties},
+    {"sp", Op::PictureProperties},
+    {"sn", Op::PropertyName},
+    {"sv", Op::PropertyValue},
     // The text of a nested table for readers that know none; the nested cells are read.
     {"nonesttables", Op::SkipDestination},
-    {"shppict", Op::SkipDestination},
     {"nonshppict", Op::SkipDestination},
     {"shpinst", Op::SkipDestination},
     {"object", Op::SkipDestination},
@@ -87,7 +92,6 @@ constexpr Keyword kKeywords[] = {
     {"xe", Op::SkipDestination},
     {"tc", Op::SkipDestination},
     {"tcn", Op::SkipDestination},
-    {"sp", Op::SkipDestination},
     {"upr", Op::SkipDestination},
     {"pntxta", Op::NumberTextAfter},
     {"pntxtb", Op::NumberTextBefore},

@@ -25,6 +25,10 @@ enum class Op : std::uint8_t {
   NumberTextBefore,   // "\pntxtb": text before an old-style list number
   NumberTextAfter,    // "\pntxta": text after it
   QuoteCite,          // "\quillmarkcite": a quote's source, on its title line (the program's own)
+  Picture,            // "\pict", "\shppict": an embedded picture, read for its description
+  PictureProperties,  // "\picprop", "\sp": groups of its properties
+  PropertyName,       // "\sn": a property's name
+  PropertyValue,      // "\sv": its value
   StyleSheet,         // "\stylesheet": the paragraph styles' names; the last destination
   Field,              // "\field": its group holds an instruction and a result
   // List definitions

@@ -18,6 +18,8 @@
 //   kMaxListNumber, kMaxNumberTextLength (RtfLists.h)  list numbers and number texts.
 //   kMaxTableRows, kMaxTableColumns (DocumentModel.h)  a table's rows and columns: the text
 //                   of more joins the last row's or column's cells.
+//   kMoveCellBudget (RtfTables.cpp)  cells moved to the columns of their "\cellx" edges:
+//                   past it, a table's cells keep the columns of their count.
 // Each limit has a row going past it in tests/pathological/EditorPathologicalTest.cpp.
 // Everything else is linear in the input: no recursion, no rescanning, no per-character
 // document edits.
@@ -72,11 +74,14 @@ constexpr std::size_t kMaxCachedFormats = 64;
 constexpr qsizetype kProgressBytes = 1 << 20;
 // The longest quote source kept: a name, a post and a link, percent-encoded, fit well within.
 constexpr qsizetype kMaxQuoteCite = 4096;
+// The longest picture description and property name kept: the rest is left out.
+constexpr qsizetype kMaxPictureText = 4096;
+constexpr qsizetype kMaxPropertyName = 64;
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t {
   Text,              // the document
-  Skip,              // nowhere: metadata, pictures, unknown "\*" groups
+  Skip,              // nowhere: metadata, objects, unknown "\*" groups
   FontTable,         // font names
   ColorTable,        // colour entries
   ListText,          // the number or bullet shown before a list paragraph
@@ -88,6 +93,9 @@ enum class Destination : std::uint8_t {
   StyleSheet,        // the paragraph styles' numbers and names
   PictureResult,     // a picture field's result: the picture's alternative text
   QuoteCite,         // the paragraph's quote source (kQuoteCiteProperty), the program's own
+  Picture,           // an embedded picture: its properties, the data skipped
+  PropertyName,      // the name of a picture's property
+  PictureText,       // its description ("wzDescription"), which takes its place in the text
 };
 
 // What a group is in: each group starts as a copy of the group around it.
@@ -130,6 +138,7 @@ class Reader {
   void finishListText();
   void finishFieldInstruction(int field);
   void placePicture(int field);
+  void finishEmbeddedPicture();
 
   // Control words and symbols, by where they stand.
   void readControl();
@@ -214,6 +223,8 @@ class Reader {
   bool formatCached_ = false;  // formats_ holds formats of the tables as they are now
 
   QString quoteCite_;             // the source of the quote whose title line is being read
+  QString pictureText_;           // the description of the embedded picture being read
+  QString propertyName_;          // ... and the name of its property being read
   QString listText_;              // the text of the "\pntext"/"\listtext" group being read
   bool paragraphBullet_ = false;  // the paragraph being read is a bullet item
   bool listTextGiven_ = false;    // ... or has its number or bullet as text of its own
@@ -313,6 +324,22 @@ const Reader::Handler Reader::kHandlers[] = {
        if (c > 0x20 && c < 0x7F && r.quoteCite_.size() < kMaxQuoteCite) r.quoteCite_ += QChar(c);
      },
      nothingToFinish},
+    // Picture: words, bytes and characters of the data alike skipped; its end places it.
+    {ignoreWord, ignoreByte, ignoreCharacter,
+     [](Reader &r, const GroupState &) { r.finishEmbeddedPicture(); }},
+    // PropertyName: kept while it can be a name.
+    {plainTextWord, fontPage,
+     [](Reader &r, char16_t c) {
+       if (r.propertyName_.size() < kMaxPropertyName) r.propertyName_ += QChar(c);
+     },
+     nothingToFinish},
+    // PictureText: text, kept for the picture.
+    {plainTextWord, fontPage,
+     [](Reader &r, char16_t c) {
+       if (isTextCharacter(c) && r.pictureText_.size() < kMaxPictureText)
+         r.pictureText_ += QChar(c);
+     },
+     nothingToFinish},
 };
 
 // Formatting only affects its group; past the depth limit there is no group state of its
@@ -333,7 +360,7 @@ CodePage *Reader::fontPage(Reader &reader, unsigned char) {
 }
 
 bool Reader::read(qsizetype start, const ReadProgress &progress) {
-  static_assert(std::size(kHandlers) == std::size_t(Destination::QuoteCite) + 1);
+  static_assert(std::size(kHandlers) == std::size_t(Destination::PictureText) + 1);
   const qsizetype size = rtf_.size();
   pos_ = start;
   cursor_.beginEditBlock();
@@ -425,6 +452,14 @@ bool Reader::startDestination(Destination destination) {
   }
   top().destination = destination;
   return true;
+}
+
+// An embedded picture has ended: the editor holds pictures by address only, so its
+// description, where it has one, takes its place in the text.
+void Reader::finishEmbeddedPicture() {
+  const QString text = std::exchange(pictureText_, QString()).trimmed();
+  if (top().destination != Destination::Text) return;
+  for (const QChar c : text) documentCharacter(c.unicode());
 }
 
 // A bullet makes the paragraph a list item; a number stays in the text, so that a numbered
@@ -646,6 +681,33 @@ void Reader::destinationWord(Op op) {
         stateChanged_ = true;
       }
       return;
+    case Op::Picture:
+      // Where the document's text goes; a "\pict" in a "\shppict" is the same picture.
+      if (outer == Destination::Picture) return;
+      if (outer != Destination::Text) {
+        startDestination(Destination::Skip);
+      } else if (startDestination(Destination::Picture)) {
+        pictureText_.clear();
+      }
+      return;
+    case Op::PictureProperties:
+      if (outer != Destination::Picture) startDestination(Destination::Skip);
+      return;
+    case Op::PropertyName:
+      if (outer != Destination::Picture) {
+        startDestination(Destination::Skip);
+      } else if (startDestination(Destination::PropertyName)) {
+        propertyName_.clear();
+      }
+      return;
+    case Op::PropertyValue:
+      // Of a picture's properties, its description (Word's and LibreOffice's name for it).
+      if (outer != Destination::Picture || propertyName_ != u"wzDescription") {
+        startDestination(Destination::Skip);
+      } else if (startDestination(Destination::PictureText)) {
+        pictureText_.clear();
+      }
+      return;
     case Op::SkipDestination:
       startDestination(Destination::Skip);
       return;
@@ -723,7 +785,8 @@ void Reader::textWord(const ControlWord &word) {
       if (table_.inTable()) startRow();
       break;
     case Op::CellEdge:
-      if (documentText) rowDefinition_.endCell();
+      if (documentText)
+        rowDefinition_.endCell(word.hasParameter ? word.parameter : RowDefinition::kNoEdge);
       break;
     case Op::HeaderRow:
       if (documentText) rowDefinition_.header = true;

@@ -1,6 +1,8 @@
 #include "RtfTables.h"
 
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextTableFormat>
 #include <algorithm>
 
@@ -11,6 +13,13 @@ namespace {
 // Merges rebuild the table's cell grid, which costs time in its cells: they stop where their
 // work would pass this many cells.
 constexpr std::int64_t kMergeCellBudget = 20'000'000;
+
+// Cells moved to the columns of their edges when the table ends, each some tens of
+// microseconds: past this many, every cell keeps the column of its count.
+constexpr std::int64_t kMoveCellBudget = 20'000;
+
+// Row edges this close to each other, in twips, are one edge of the table's grid (a point).
+constexpr int kEdgeTolerance = 20;
 
 QTextBlockFormat alignedFormat(Alignment alignment) {
   QTextBlockFormat format;
@@ -36,8 +45,7 @@ void TableBuilder::startRow(int definedCells) {
     rowJoined_ = false;
     header_ = false;
     ended_ = false;
-    spans_.clear();
-    vertical_.clear();
+    clear();
     return;
   }
   if (rowsUsed_ < kMaxTableRows) {
@@ -116,38 +124,146 @@ void TableBuilder::endRow(const RowDefinition &definition) {
   width_ = std::max(width_, cellsInRow_);
   if (row_ == 0) header_ = definition.header;
   if (rowJoined_) return;
-  const std::size_t cells = std::min(definition.cells.size(), std::size_t(cellsInRow_));
-  if (vertical_.size() < cells) vertical_.resize(cells, Span{0, 0, 0, 0});
-  for (std::size_t i = 0; i < cells; ++i) {
-    const RowDefinition::Cell &cell = definition.cells[i];
-    if (cell.horizontal == CellMerge::First) {
-      std::size_t last = i + 1;
-      while (last < cells && definition.cells[last].horizontal == CellMerge::Continue) ++last;
-      if (last - i > 1) spans_.push_back({row_, int(i), 1, int(last - i)});
+  // Rows in a row mostly share their definition: it is kept once for them.
+  if (definitions_.empty() || definitions_.back() != definition.cells) {
+    definitions_.push_back(definition.cells);
+  }
+  if (rowsRead_.size() <= std::size_t(row_)) rowsRead_.resize(std::size_t(row_) + 1);
+  rowsRead_[std::size_t(row_)] = {int(definitions_.size()) - 1, cellsInRow_};
+}
+
+int TableBuilder::placeCells() {
+  // The grid's column edges: the rows' edges, those within kEdgeTolerance of the one before
+  // them being one edge (the greatest), as rows that line up may differ by a rounding.
+  std::vector<int> edges;
+  for (const auto &cells : definitions_) {
+    for (const RowDefinition::Cell &cell : cells) {
+      if (cell.edge != RowDefinition::kNoEdge) edges.push_back(cell.edge);
     }
-    Span &open = vertical_[i];
-    if (cell.vertical == CellMerge::Continue && open.rows > 0 && open.row + open.rows == row_) {
+  }
+  std::sort(edges.begin(), edges.end());
+  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+  std::vector<int> grid;
+  std::int64_t clusterStart = 0;
+  for (const int edge : edges) {
+    if (grid.empty() || edge - clusterStart > kEdgeTolerance) {
+      grid.push_back(edge);
+      clusterStart = edge;
+    } else {
+      grid.back() = edge;
+    }
+  }
+  // A cell starts where the one before it ended and ends at its edge's column, taking one
+  // column at least (an edge short of the one before, or none, gives one).
+  places_.assign(definitions_.size(), {});
+  std::vector<std::size_t> firstMoved(definitions_.size());
+  for (std::size_t d = 0; d < definitions_.size(); ++d) {
+    int end = 0;
+    std::vector<Place> &places = places_[d];
+    for (const RowDefinition::Cell &cell : definitions_[d]) {
+      const int start = end;
+      end = start + 1;
+      if (cell.edge != RowDefinition::kNoEdge) {
+        const auto column = std::lower_bound(grid.begin(), grid.end(), cell.edge);
+        end = std::max(end, int(column - grid.begin()) + 1);
+      }
+      places.push_back({start, end});
+    }
+    firstMoved[d] = places.size();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+      if (places[i].start != int(i)) {
+        firstMoved[d] = i;
+        break;
+      }
+    }
+  }
+  // Once a cell is past the column of its count, so are the cells after it.
+  int width = 0;
+  std::int64_t moves = 0;
+  for (const RowRead &row : rowsRead_) {
+    if (row.cells == 0) continue;
+    width = std::max(width, placeOf(row, row.cells - 1).end);
+    moves += std::max<std::int64_t>(0, row.cells - std::int64_t(firstMoved[row.definition]));
+  }
+  if (width > kMaxTableColumns || moves > kMoveCellBudget) {
+    for (std::vector<Place> &places : places_) {
+      for (std::size_t i = 0; i < places.size(); ++i) places[i] = {int(i), int(i) + 1};
+    }
+    return 0;
+  }
+  return width;
+}
+
+TableBuilder::Place TableBuilder::placeOf(const RowRead &row, int cell) const {
+  const std::vector<Place> &places = places_[std::size_t(row.definition)];
+  if (std::size_t(cell) < places.size()) return places[std::size_t(cell)];
+  // Cells past the definition's take a column each after its last.
+  const int start = (places.empty() ? 0 : places.back().end) + cell - int(places.size());
+  return {start, start + 1};
+}
+
+// Moves the text of a row's cell, its paragraphs with their formats, into the empty cell
+// `to` columns along, leaving it empty.
+void TableBuilder::moveCell(int row, int from, int to) {
+  const QTextTableCell source = table_->cellAt(row, from);
+  QTextCursor target = table_->cellAt(row, to).firstCursorPosition();
+  const int last = source.lastPosition();
+  for (QTextBlock block = table_->document()->findBlock(source.firstPosition());
+       block.isValid() && block.position() <= last; block = block.next()) {
+    if (block.position() == source.firstPosition()) {
+      target.setBlockFormat(block.blockFormat());
+      target.setBlockCharFormat(block.charFormat());
+    } else {
+      target.insertBlock(block.blockFormat(), block.charFormat());
+    }
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      target.insertText(it.fragment().text(), it.fragment().charFormat());
+  }
+  QTextCursor text = source.firstCursorPosition();
+  text.setPosition(last, QTextCursor::KeepAnchor);
+  text.removeSelectedText();
+  text.setBlockFormat(QTextBlockFormat());
+}
+
+// The merges of a row's cells: a cell over several grid columns, cells merged across with
+// "\clmgf" and "\clmrg", and merges down a column, which stay open in vertical_ while the
+// rows below continue them.
+void TableBuilder::mergeRow(int row, const RowRead &read) {
+  const std::vector<RowDefinition::Cell> &cells = definitions_[std::size_t(read.definition)];
+  const int defined = std::min(int(cells.size()), read.cells);
+  for (int i = 0; i < read.cells; ++i) {
+    const Place place = placeOf(read, i);
+    const RowDefinition::Cell cell = i < defined ? cells[std::size_t(i)] : RowDefinition::Cell{};
+    int end = place.end;
+    if (cell.horizontal == CellMerge::First) {
+      while (i + 1 < defined && cells[std::size_t(i) + 1].horizontal == CellMerge::Continue) {
+        end = placeOf(read, ++i).end;
+      }
+    }
+    const std::size_t column = std::size_t(place.start);
+    Span &open = vertical_[column];
+    if (cell.vertical == CellMerge::Continue && open.rows > 0 && open.row + open.rows == row) {
       ++open.rows;
       continue;
     }
-    closeVertical(i);
+    closeVertical(column);
+    const Span span{row, place.start, 1, end - place.start};
     if (cell.vertical == CellMerge::First) {
-      int columns = 1;
-      if (cell.horizontal == CellMerge::First) {
-        while (i + columns < cells &&
-               definition.cells[i + columns].horizontal == CellMerge::Continue) {
-          ++columns;
-        }
-      }
-      open = {row_, int(i), 1, columns};
+      open = span;
+    } else if (span.columns > 1) {
+      spans_.push_back(span);
     }
   }
-  for (std::size_t i = cells; i < vertical_.size(); ++i) closeVertical(i);
+  // Merges down that this row did not continue end above it.
+  for (std::size_t column = 0; column < vertical_.size(); ++column) {
+    if (vertical_[column].rows > 0 && vertical_[column].row + vertical_[column].rows <= row)
+      closeVertical(column);
+  }
 }
 
 void TableBuilder::closeVertical(std::size_t column) {
   Span &open = vertical_[column];
-  if (open.rows > 1) spans_.push_back(open);
+  if (open.rows > 1 || open.columns > 1) spans_.push_back(open);
   open = Span{0, 0, 0, 0};
 }
 
@@ -158,9 +274,9 @@ void TableBuilder::finish(const RowDefinition &definition) {
     endRow(definition);
     openEnded_ = false;
   }
-  QTextTable *const table = std::exchange(table_, nullptr);
   if (width_ == 0) {
     // No cell ended: the text is the paragraph's.
+    QTextTable *const table = std::exchange(table_, nullptr);
     QStringList parts;
     for (int row = 0; row < rowsUsed_; ++row) {
       const QTextTableCell cell = table->cellAt(row, 0);
@@ -172,30 +288,53 @@ void TableBuilder::finish(const RowDefinition &definition) {
     table->removeRows(0, table->rows());
     cursor_.movePosition(QTextCursor::End);
     cursor_.insertText(parts.join(u' '));
+    clear();
     return;
   }
-  if (table->rows() > rowsUsed_) table->removeRows(rowsUsed_, table->rows() - rowsUsed_);
-  if (table->columns() > width_) table->removeColumns(width_, table->columns() - width_);
+  if (table_->rows() > rowsUsed_) table_->removeRows(rowsUsed_, table_->rows() - rowsUsed_);
+  if (table_->columns() > width_) table_->removeColumns(width_, table_->columns() - width_);
   // Empty cells at the ends of rows take no column of their own until here.
-  if (table->columns() < width_) table->appendColumns(width_ - table->columns());
+  if (table_->columns() < width_) table_->appendColumns(width_ - table_->columns());
+  const int placedWidth = placeCells();
+  if (placedWidth > width_) table_->appendColumns(placedWidth - width_);
+  if (placedWidth > 0) {
+    // Each row's cells from its last, so that a cell moves into one already emptied.
+    for (std::size_t row = 0; row < rowsRead_.size(); ++row) {
+      for (int i = rowsRead_[row].cells - 1; i >= 0; --i) {
+        const int start = placeOf(rowsRead_[row], i).start;
+        if (start != i) moveCell(int(row), i, start);
+      }
+    }
+  }
+  const int width = table_->columns();
+  vertical_.assign(std::size_t(width), Span{0, 0, 0, 0});
+  for (std::size_t row = 0; row < rowsRead_.size(); ++row) mergeRow(int(row), rowsRead_[row]);
   for (std::size_t i = 0; i < vertical_.size(); ++i) closeVertical(i);
-  const std::int64_t cells = std::int64_t(table->rows()) * table->columns();
+  QTextTable *const table = std::exchange(table_, nullptr);
+  const std::int64_t cells = std::int64_t(table->rows()) * width;
   std::int64_t budget = kMergeCellBudget;
   for (const Span &span : spans_) {
-    if (span.column + span.columns > width_) continue;
+    if (span.column + span.columns > width) continue;
     budget -= cells;
     if (budget < 0) break;
     table->mergeCells(span.row, span.column, span.rows, span.columns);
   }
-  spans_.clear();
-  vertical_.clear();
   if (header_) {
     QTextTableFormat format = table->format();
     format.setHeaderRowCount(1);
     table->setFormat(format);
     setHeaderLook(*table, 0, true);
   }
+  clear();
   cursor_.movePosition(QTextCursor::End);
+}
+
+void TableBuilder::clear() {
+  spans_.clear();
+  vertical_.clear();
+  definitions_.clear();
+  rowsRead_.clear();
+  places_.clear();
 }
 
 }  // namespace quillmark::richtext

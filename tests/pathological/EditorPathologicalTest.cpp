@@ -17,6 +17,7 @@
 //   \binN               BinPastTheEnd, BinNearInt32Limit
 //   kMaxBulletsPerList  BulletParagraphs100000
 //   kMaxListNumber      ListNumbersPastLimit
+//   kMoveCellBudget     TableOf10000StaggeredRowsBy10 (TableOf2000... is within it)
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -125,6 +126,17 @@ Document colourTable(int count, bool used) {
   return {rtf, kept + u"last"_s};
 }
 
+// A table of `rows` rows of `cells` cells, every other row's edges half a cell along.
+Document staggeredTable(int rows, int cells) {
+  QByteArray rtf = "{\\rtf1 ";
+  for (int row = 0; row < rows; ++row) {
+    rtf += "\\trowd";
+    for (int c = 1; c <= cells; ++c) rtf += "\\cellx" + number(c * 1000 - (row % 2) * 500);
+    rtf += "\\pard\\intbl " + repeated("c\\cell ", cells) + "\\row\n";
+  }
+  return {rtf + "\\pard end}", QString(rows * cells, u'c') + u"end"_s};
+}
+
 // Bytes from a fixed seed, so that a failure repeats.
 QByteArray randomBytes(int size, unsigned seed) {
   std::mt19937 random(seed);
@@ -193,6 +205,17 @@ const std::vector<Row> &rows() {
                          QString(u"ab"_s).repeated(std::min(rows, 10000) - 1) +
                              QString(rows - std::min(rows, 10000) + 1, u'a') +
                              QString(rows - std::min(rows, 10000) + 1, u'b') + u"end"_s};
+       }},
+      {"TableOf2000StaggeredRowsBy10",
+       [] {
+         // Every other row's edges lie halfway between the others': each cell but a row's
+         // first spans two columns, and is moved to them when the table ends.
+         return staggeredTable(scaled(2000), 10);
+       }},
+      {"TableOf10000StaggeredRowsBy10",
+       [] {
+         // Past the cells moved to their edges' columns: each keeps the column of its count.
+         return staggeredTable(scaled(10000), 10);
        }},
       {"WordOf10MB",
        [] {

@@ -324,15 +324,14 @@ const Written kWritten[] = {
      {"  row\n    cell\n      paragraph\n        \"Leeds\"\n    cell right\n"
       "      paragraph right\n        \"80\"\n    cell centre\n      paragraph centre\n"
       "        \"WWD\"\n"}},
-    // Lost, by our reader: LibreOffice writes a cell spanning columns as one wider cell (its
-    // "\cellx" further on) without "\clmgf", and the reader places a row's cells by their
-    // count, so the cells after it move a column to the left.
+    // LibreOffice writes a cell spanning columns as one wider cell (its "\cellx" further
+    // on) without "\clmgf", and one spanning rows with "\clvmgf" and "\clvmrg".
     {"merged-cells",
      "<table><tr><td colspan=\"2\">Season</td><td>Cup</td></tr>"
      "<tr><td>Won</td><td>Drawn</td><td rowspan=\"2\">Round</td></tr>"
      "<tr><td>24</td><td>8</td></tr></table>",
-     {"merged 1,2 2x1\n", "\"Season\"\n    cell\n      paragraph\n        \"Cup\"\n"},
-     {"merged 0,0 1x2\n"}},
+     {"merged 0,0 1x2\nmerged 1,2 2x1\n$",
+      "\"Season\"\n    cell\n    cell\n      paragraph\n        \"Cup\"\n"}},
     {"bullets-nested",
      "<ul><li>Keepers<ul><li>Raya<ul><li>deep</li></ul></li></ul></li><li>Defenders</li></ul>",
      {"list bullet\n  item\n    paragraph\n      \"Keepers\"\n    list bullet\n      item\n"
@@ -359,10 +358,12 @@ const Written kWritten[] = {
     {"rule", "<p>Above</p><hr><p>Below</p>", {"\"Above\"\nrule\nparagraph\n  \"Below\""}},
     // Lost: LibreOffice embeds a page's picture in its RTF, never its address (here an empty
     // one, as it fetches nothing without a network), and the editor holds pictures by
-    // address only.
+    // address only. The alternative text goes to the picture's name ("wzName", mostly
+    // "Image1" and the like, so not read), not to its description, which would stand in
+    // its place.
     {"picture",
      "<p>Goal: <img src=\"https://example.org/goal.png\" alt=\"the winner\"></p>",
-     {"^paragraph\n  \"Goal: \""},
+     {"^paragraph\n  \"Goal: \"\n"},
      {"picture"}},
     // LibreOffice writes its look of a link (navy, underlined) as the link's own formatting.
     {"link",

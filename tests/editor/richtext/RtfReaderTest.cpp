@@ -191,6 +191,18 @@ const Case kCases[] = {
      "{\\pict\\pngblip 89504e}{\\*\\bkmkstart b}a{\\stylesheet{\\s1 Normal;}}b"
      "{\\*\\themedata 504b}{\\object{\\*\\objdata 01}}c}",
      u"|abc"_s},
+    // An embedded picture, which the document cannot hold, leaves its description.
+    {"embedded_picture_leaves_its_description",
+     "{\\rtf1 Goal: {\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv p1}}{\\sp{\\sn "
+     "wzDescription}{\\sv the winner}}}\\picw0\\wmetafile8 0100}!}",
+     u"|Goal: the winner!"_s},
+    {"embedded_picture_described_once",
+     "{\\rtf1 a{\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzDescription}{\\sv "
+     "cat}}}\\pngblip 8950}}{\\nonshppict{\\pict{\\*\\picprop{\\sp{\\sn "
+     "wzDescription}{\\sv cat}}}\\wmetafile8 01}}b}",
+     u"|acatb"_s},
+    {"picture_properties_outside_a_picture_skipped",
+     "{\\rtf1 a{\\sp{\\sn wzDescription}{\\sv no}}{\\sv x}{\\sn y}b}", u"|ab"_s},
     {"binary_data_skipped", "{\\rtf1 a{\\*\\blob\\bin4 }{\\}}b\\bin2 {}c}", u"|abc"_s},
     {"missing_closing_braces", "{\\rtf1 abc{\\b def", u"|abc{b}def"_s},
     {"text_after_the_document_ignored", "{\\rtf1 a}b", u"|a"_s},

@@ -779,7 +779,51 @@ INSTANTIATE_TEST_SUITE_P(
                       "1x3 header 0\n[a span1x2][covered][b]\n"},
         ReadTableCase{"ColumnsPastTheCapJoinTheLast",
                       "{\\rtf1 \\trowd\\pard\\intbl 1\\cell 2\\cell\\row}",
-                      "1x2 header 0\n[1][2]\n"}),
+                      "1x2 header 0\n[1][2]\n"},
+        // A cell's "\\cellx" is its right edge: one reaching past another row's edge spans
+        // the columns between, and the cells after it keep their text and formats.
+        ReadTableCase{
+            "WideCellSpansTheColumnsItReaches",
+            "{\\rtf1 \\trowd\\cellx2000\\cellx3000\\pard\\intbl wide\\cell"
+            "\\pard\\intbl\\qr\\b cup\\b0\\par second\\cell\\row"
+            "\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell b\\cell c"
+            "\\cell\\row}",
+            "2x3 header 0\n[wide span1x2][covered][cup\xE2\x80\xA9second R b]\n[a][b][c]\n"},
+        ReadTableCase{"WideCellInALaterRow",
+                      "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell"
+                      " b\\cell c\\cell\\row\\trowd\\cellx1000\\cellx3000\\pard\\intbl d"
+                      "\\cell wide\\cell\\row}",
+                      "2x3 header 0\n[a][b][c]\n[d][wide span1x2][covered]\n"},
+        ReadTableCase{"EdgesWithinAPointAreOne",
+                      "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell"
+                      "\\row\\trowd\\cellx1015\\cellx1990\\pard\\intbl c\\cell d\\cell\\row}",
+                      "2x2 header 0\n[a][b]\n[c][d]\n"},
+        ReadTableCase{"DefinitionAfterTheCellsPlacesThem",
+                      "{\\rtf1 \\pard\\intbl wide\\cell x\\cell\\trowd\\cellx2000"
+                      "\\cellx3000\\row\\pard\\intbl a\\cell b\\cell c\\cell\\trowd\\cellx1000"
+                      "\\cellx2000\\cellx3000\\row}",
+                      "2x3 header 0\n[wide span1x2][covered][x]\n[a][b][c]\n"},
+        ReadTableCase{"CellsPastTheDefinitionTakeAColumnEach",
+                      "{\\rtf1 \\trowd\\cellx2000\\pard\\intbl wide\\cell x\\cell y\\cell"
+                      "\\row\\trowd\\cellx1000\\cellx2000\\cellx3000\\cellx4000\\pard\\intbl a"
+                      "\\cell b\\cell c\\cell d\\cell\\row}",
+                      "2x4 header 0\n[wide span1x2][covered][x][y]\n[a][b][c][d]\n"},
+        ReadTableCase{"EdgesOutOfOrderTakeAColumnEach",
+                      "{\\rtf1 \\trowd\\cellx3000\\cellx1000\\pard\\intbl a\\cell b\\cell"
+                      "\\row\\trowd\\cellx1000\\cellx3000\\pard\\intbl c\\cell d\\cell\\row}",
+                      "2x3 header 0\n[a span1x2][covered][b]\n[c][d][]\n"},
+        ReadTableCase{"MergedAcrossWideCells",
+                      "{\\rtf1 \\trowd\\clmgf\\cellx1000\\clmrg\\cellx3000\\pard\\intbl a"
+                      "\\cell\\cell\\row\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl"
+                      " b\\cell c\\cell d\\cell\\row}",
+                      "2x3 header 0\n[a span1x3][covered][covered]\n[b][c][d]\n"},
+        ReadTableCase{"MergedDownAWideCell",
+                      "{\\rtf1 \\trowd\\clvmgf\\cellx2000\\cellx3000\\pard\\intbl tall\\cell"
+                      " x\\cell\\row\\trowd\\clvmrg\\cellx2000\\cellx3000\\pard\\intbl\\cell"
+                      " y\\cell\\row\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a"
+                      "\\cell b\\cell c\\cell\\row}",
+                      "3x3 header 0\n[tall span2x2][covered][x]\n[covered][covered][y]\n"
+                      "[a][b][c]\n"}),
     [](const auto &row) { return std::string(row.param.name); });
 
 // The Word fixture's table opens as a table with its cells.
@@ -794,6 +838,20 @@ TEST(RtfTablesRead, WordFixtureOpensItsTable) {
   ASSERT_EQ(table->columns(), 2);
   EXPECT_EQ(cellText(*table, 0, 0), u"A1"_s);
   EXPECT_EQ(cellText(*table, 0, 1), u"B1"_s);
+}
+
+// LibreOffice's RTF of a page's table with a cell over two columns and one over two rows:
+// the wide cell is one wider "\\cellx" without a merge word, and opens spanning its columns.
+TEST(RtfTablesRead, LibreOfficesMergedCellsOpenInTheirColumns) {
+  QFile file(u":/fixtures/libreoffice-merged-cells.rtf"_s);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QTextDocument read;
+  ASSERT_TRUE(readRtf(file.readAll(), read));
+  const QTextTable *table = onlyTable(read);
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(describe(*table),
+            "3x3 header 0\n[Season span1x2][covered][Cup]\n[Won][Drawn][Round span2x1]\n"
+            "[24][8][covered]\n");
 }
 
 // A statistics table another word processor wrote (AbiWord, from a page's table) opens as a
