@@ -305,6 +305,26 @@
         <translation>Quellenangabe des Zitats</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>inline code</source>
+        <translation>Code im Text</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>code language</source>
+        <translation>Sprache des Codeblocks</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>task box</source>
+        <translation>Aufgabenkästchen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 Textstelle</translation>
@@ -440,7 +460,7 @@
         <translation>Tabellen</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+26"/>
         <source>table: shown as a code block</source>
         <translation>Tabelle: als Codeblock dargestellt</translation>
     </message>
@@ -455,7 +475,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+118"/>
         <source>tables (1 shown as a code block)</source>
         <translation>Tabellen (1 als Codeblock dargestellt)</translation>
     </message>
@@ -2036,7 +2056,7 @@ geschrieben werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Beitrag wird kopiert...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>%1 kopiert; „Nächsten Teil kopieren“ (Strg+Alt+C) kopiert den nächsten</translation>
@@ -2647,7 +2667,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+28"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
         <source>Forums</source>
         <translation>Foren</translation>
     </message>
@@ -2662,7 +2682,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>Das hier gewählte Profil erscheint in den Feldern daneben</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>No limit</source>
         <translation>Keine Begrenzung</translation>
     </message>
@@ -2772,7 +2792,7 @@ Prüfen Sie den Beitrag, bevor Sie ihn absenden. Dies ist ein Fehler in Quillmar
         <translation>%1 (mitgeliefert)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>New forum</source>
         <translation>Neues Forum</translation>
     </message>

@@ -305,6 +305,26 @@
         <translation>fuente de la cita</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>inline code</source>
+        <translation>código en línea</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>code language</source>
+        <translation>lenguaje del bloque de código</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>task box</source>
+        <translation>casilla de tarea</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>justify</source>
+        <translation>justificación</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 fragmento</translation>
@@ -440,7 +460,7 @@
         <translation>tablas</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+26"/>
         <source>table: shown as a code block</source>
         <translation>tabla: mostrada como bloque de código</translation>
     </message>
@@ -455,7 +475,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+118"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tablas (1 mostrada como bloque de código)</translation>
     </message>
@@ -2035,7 +2055,7 @@ salida, 2 si la línea de órdenes es incorrecta.
         <translation>Copiando el mensaje...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>Copiada %1; Copiar la parte siguiente (Ctrl+Alt+C) copia la siguiente</translation>
@@ -2646,7 +2666,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+28"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
         <source>Forums</source>
         <translation>Foros</translation>
     </message>
@@ -2661,7 +2681,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>El perfil elegido aquí se muestra en los campos de al lado</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>No limit</source>
         <translation>Sin límite</translation>
     </message>
@@ -2771,7 +2791,7 @@ Revise el mensaje antes de enviarlo. Se trata de un fallo de Quillmark; por favo
         <translation>%1 (predefinido)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>New forum</source>
         <translation>Foro nuevo</translation>
     </message>

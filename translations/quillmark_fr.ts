@@ -305,6 +305,26 @@
         <translation>source de la citation</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>inline code</source>
+        <translation>code en ligne</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>code language</source>
+        <translation>langage du bloc de code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>task box</source>
+        <translation>case de tâche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>justify</source>
+        <translation>justification</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 passage</translation>
@@ -440,7 +460,7 @@
         <translation>tableaux</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+26"/>
         <source>table: shown as a code block</source>
         <translation>tableau&#xa0;: affiché sous forme de bloc de code</translation>
     </message>
@@ -455,7 +475,7 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+118"/>
         <source>tables (1 shown as a code block)</source>
         <translation>tableaux (1 affiché sous forme de bloc de code)</translation>
     </message>
@@ -2036,7 +2056,7 @@ peut être écrite, 2 pour une ligne de commande incorrecte.
         <translation>Copie du message...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+21"/>
         <source>Copied %1; Copy Next Part (Ctrl+Alt+C) copies the next</source>
         <translation>%1 copiée ; Copier la partie suivante (Ctrl+Alt+C) copie la suivante</translation>
@@ -2647,7 +2667,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
 <context>
     <name>quillmark::web::ForumsDialog</name>
     <message>
-        <location filename="../editor/web/ForumsDialog.cpp" line="+28"/>
+        <location filename="../editor/web/ForumsDialog.cpp" line="+29"/>
         <source>Forums</source>
         <translation>Forums</translation>
     </message>
@@ -2662,7 +2682,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>Le profil choisi ici s’affiche dans les champs à côté</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+48"/>
         <source>No limit</source>
         <translation>Aucune limite</translation>
     </message>
@@ -2772,7 +2792,7 @@ Vérifiez le message avant de l’envoyer. Il s’agit d’une erreur de Quillma
         <translation>%1 (intégré)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>New forum</source>
         <translation>Nouveau forum</translation>
     </message>

@@ -47,6 +47,8 @@ constexpr std::array<const char *, kElementCount> kElementNames = {
     QT_TRANSLATE_NOOP("Loss", "picture"),       QT_TRANSLATE_NOOP("Loss", "picture text"),
     QT_TRANSLATE_NOOP("Loss", "numbered list"), QT_TRANSLATE_NOOP("Loss", "list start"),
     QT_TRANSLATE_NOOP("Loss", "table"),         QT_TRANSLATE_NOOP("Loss", "quote source"),
+    QT_TRANSLATE_NOOP("Loss", "inline code"),   QT_TRANSLATE_NOOP("Loss", "code language"),
+    QT_TRANSLATE_NOOP("Loss", "task box"),      QT_TRANSLATE_NOOP("Loss", "justify"),
 };
 
 // A count of a loss's unit, "1 run" or "3 runs": one text for one and one for more, so that

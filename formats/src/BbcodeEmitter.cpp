@@ -222,6 +222,7 @@ class BbEmitter {
     const std::u16string_view itemClose = u16(itemTag.close);
     for (const Block& item : b.children) {
       const std::size_t mark = want_.size();
+      if (item.task != post::Task::None) losses_.add(Element::TaskItem);
       push(key(item), {itemOpen, itemClose});
       if (item.kind != BlockKind::Item) {
         block(item);
@@ -274,8 +275,16 @@ class BbEmitter {
   }
 
   void code(const Block& b) {
-    push(key(b),
-         {u16(tagOf(d_, Element::FixedBlock).open), u16(tagOf(d_, Element::FixedBlock).close)});
+    // The block's language goes in its tag where the dialect has one, and a tag can hold it.
+    const bool language = !b.label.empty() && !d_.codeLanguage.open.empty() &&
+                          b.label.find_first_of(u"[]\r\n\"'= ") == std::u16string::npos;
+    if (!b.label.empty() && !language) losses_.add(Element::CodeLanguage);
+    if (language) {
+      push(key(b), {u16(filled(d_.codeLanguage.open, b.label)), u16(d_.codeLanguage.close)});
+    } else {
+      push(key(b),
+           {u16(tagOf(d_, Element::FixedBlock).open), u16(tagOf(d_, Element::FixedBlock).close)});
+    }
     // The block's lines end with '\n'; the last one's ends the block.
     std::u16string text;
     for (const post::Run& run : b.runs) {
@@ -372,6 +381,10 @@ class BbEmitter {
 
   // The alignment block of the lines that follow, where the dialect shows it.
   void pushAlign(post::Align align) {
+    if (align == post::Align::Justify) {
+      if (!d_.justify.open.empty()) push(3, {u16(d_.justify.open), u16(d_.justify.close)});
+      return;
+    }
     const Element e = align == post::Align::Right ? Element::Right : Element::Centre;
     if (align == post::Align::Centre || align == post::Align::Right) {
       if (shows(d_, e)) {
@@ -379,6 +392,12 @@ class BbEmitter {
         push(k, {u16cached(e, true), u16cached(e, false)});
       }
     }
+  }
+
+  static Element alignElement(post::Align align) {
+    return align == post::Align::Right     ? Element::Right
+           : align == post::Align::Justify ? Element::Justify
+                                           : Element::Centre;
   }
 
   std::u16string_view u16cached(Element e, bool open) {
@@ -394,9 +413,9 @@ class BbEmitter {
   // counts once per stretch of lines that carry it.
   void beginLine(post::Align align) {
     losses_.newLine();
-    const Element e = align == post::Align::Right ? Element::Right : Element::Centre;
-    const bool aligned = align == post::Align::Centre || align == post::Align::Right;
-    const post::Align dropped = aligned && !shows(d_, e) ? align : post::Align::Left;
+    const Element e = alignElement(align);
+    const bool aligned = align != post::Align::Left;
+    const post::Align dropped = aligned && !writes(d_, e) ? align : post::Align::Left;
     if (dropped != post::Align::Left && dropped != lostAlign_) losses_.add(e);
     lostAlign_ = dropped;
     std::size_t keep = 0;
@@ -419,8 +438,13 @@ class BbEmitter {
     }
   }
 
+  // The tags of an inline element: the dialect's own, or its named markup for inline code.
+  const Tag& inlineTag(Element e) const {
+    return e == Element::InlineCode ? d_.inlineCode : tagOf(d_, e);
+  }
+
   void openInline(const Open& o) {
-    const std::string_view pattern = tagOf(d_, o.element).open;
+    const std::string_view pattern = inlineTag(o.element).open;
     const std::size_t hole = pattern.find("{}");
     if (hole == std::string_view::npos) {
       appendAscii(out_, pattern);
@@ -440,7 +464,7 @@ class BbEmitter {
 
   void closeInline(std::size_t keep) {
     while (openInline_.size() > keep) {
-      appendAscii(out_, tagOf(d_, openInline_.back().element).close);
+      appendAscii(out_, inlineTag(openInline_.back().element).close);
       openInline_.pop_back();
     }
   }

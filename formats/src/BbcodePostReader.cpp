@@ -74,6 +74,7 @@ enum class Tag : std::uint8_t {
   Centre,
   Right,
   Left,
+  Justify,
   Align,
   Quote,
   List,
@@ -87,9 +88,10 @@ enum class Tag : std::uint8_t {
   Row,
   Cell,
   HeaderCell,
+  InlineCode,
 };
 
-bool isInline(Tag t) { return t <= Tag::Url || t == Tag::Img; }
+bool isInline(Tag t) { return t <= Tag::Url || t == Tag::Img || t == Tag::InlineCode; }
 bool isAlign(Tag t) { return t >= Tag::Centre && t <= Tag::Align; }
 
 // The tag's name in a dialect's pattern: "[COLOR={}]" gives "color", "[*]" gives "*".
@@ -106,7 +108,8 @@ std::u16string nameOf(std::string_view pattern) {
 // The names the dialect reads, each with what it does.
 struct Vocabulary {
   std::vector<std::pair<std::u16string, Tag>> names;
-  bool smfLists = false;  // [list type=...] rather than [list=...]
+  bool smfLists = false;      // [list type=...] rather than [list=...]
+  bool codeLanguage = false;  // [code=LANGUAGE]
 
   explicit Vocabulary(const Dialect& d) {
     const auto add = [&](std::string_view pattern, Tag tag) {
@@ -138,7 +141,10 @@ struct Vocabulary {
       names.emplace_back(centre, Tag::Centre);
       add(tagOf(d, Element::Right).open, Tag::Right);
       names.emplace_back(u"left", Tag::Left);
+      add(d.justify.open, Tag::Justify);
     }
+    add(d.inlineCode.open, Tag::InlineCode);
+    codeLanguage = !d.codeLanguage.open.empty();
     add(d.listStart, Tag::List);
     const std::u16string item = nameOf(tagOf(d, Element::ListItem).open);
     if (item != u"*") names.emplace_back(item, Tag::Li);
@@ -378,6 +384,7 @@ struct Token {
   std::int32_t partner = -1;  // the closing tag of an opening one, and back
   std::int32_t parent = -1;   // the table of a row, the row of a cell, the list of an item
   std::u16string_view value;  // as typed; a literal's contents
+  std::u16string_view label;  // a code block's language
   // What the value reads as.
   int size = 0;
   Numbering numbering = Numbering::Bullet;
@@ -418,7 +425,7 @@ class Lexer {
     if (!inside.empty() && inside.front() == u'/') {
       const std::optional<Tag> known = v_.find(inside.substr(1));
       if (!known || *known == Tag::Rule || *known == Tag::Code || *known == Tag::Img ||
-          *known == Tag::Star) {
+          *known == Tag::Star || *known == Tag::InlineCode) {
         return std::nullopt;  // closes no element, or belongs to a literal that never began
       }
       t.kind = Token::Close;
@@ -443,6 +450,7 @@ class Lexer {
         return t;
       case Tag::Code:
       case Tag::Img:
+      case Tag::InlineCode:
         return literal(std::move(t));
       case Tag::Url:
         if (!hasValue) return literal(std::move(t));
@@ -521,6 +529,17 @@ class Lexer {
       case Tag::Right:
         t.align = Align::Right;
         return !hasValue && !hasAttrs;
+      case Tag::Justify:
+        t.align = Align::Justify;
+        return !hasValue && !hasAttrs;
+      case Tag::Code:
+        // A language: a word, as the forums' highlighters take it.
+        if (!hasValue) return !hasAttrs;
+        t.label = unquoted(t.value);
+        return v_.codeLanguage && !t.label.empty() &&
+               std::all_of(t.label.begin(), t.label.end(), [](char16_t c) {
+                 return c > u' ' && c != u'"' && c != u'\'' && c != u'=';
+               });
       default:
         return !hasValue && !hasAttrs;
     }
@@ -531,7 +550,10 @@ class Lexer {
   // forward once each, so that many unclosed tags cost no more than one.
   std::optional<Token> literal(Token t) {
     const std::size_t from = t.pos + t.length;
-    const std::size_t slot = t.tag == Tag::Code ? 0 : t.tag == Tag::Img ? 1 : 2;
+    const std::size_t slot = t.tag == Tag::Code         ? 0
+                             : t.tag == Tag::Img        ? 1
+                             : t.tag == Tag::InlineCode ? 3
+                                                        : 2;
     std::size_t& close = nextClose_[slot];
     if (close != std::u16string_view::npos && (close < from || !searched_[slot])) {
       close = findClose(slot, from);
@@ -539,7 +561,12 @@ class Lexer {
     }
     if (close == std::u16string_view::npos) return std::nullopt;
     const std::u16string_view contents = in_.substr(from, close - from);
-    if (t.tag != Tag::Code) {
+    if (t.tag == Tag::InlineCode) {
+      // Code inside a line: one line of literal text.
+      if (contents.empty() || contents.find(u'\n') != std::u16string_view::npos) {
+        return std::nullopt;
+      }
+    } else if (t.tag != Tag::Code) {
       // A picture's address and a bare link are one line of text, no tags in it, and an
       // address: "[img]word[/img]" is typed text.
       if (contents.empty() || contents.find_first_of(u"[\n") != std::u16string_view::npos ||
@@ -555,7 +582,7 @@ class Lexer {
   }
 
   std::u16string_view closeName(std::size_t slot) const {
-    static const std::u16string kNames[3] = {u"code", u"img", u"url"};
+    static const std::u16string kNames[4] = {u"code", u"img", u"url", u"icode"};
     return kNames[slot];
   }
 
@@ -575,8 +602,8 @@ class Lexer {
   std::u16string_view in_;
   const Dialect& d_;
   const Vocabulary& v_;
-  std::array<std::size_t, 3> nextClose_ = {0, 0, 0};
-  std::array<bool, 3> searched_ = {false, false, false};
+  std::array<std::size_t, 4> nextClose_ = {0, 0, 0, 0};
+  std::array<bool, 4> searched_ = {false, false, false, false};
 };
 
 // Pairs the tags: see the top of the file. Anything but an item or the list's end right in
@@ -864,6 +891,7 @@ class Builder {
       if (leaf()) return asText(t);
       beginBlock();
       Block& code = child(BlockKind::Code);
+      code.label = t.label;
       if (!t.value.empty()) code.runs.push_back({std::u16string(t.value) + u"\n", {}, {}});
       lineUsed_ = true;
       return;
@@ -871,6 +899,12 @@ class Builder {
     content();
     if (t.tag == Tag::Img) {
       para().runs.push_back(post::Run::ofPicture(t.value, {}, style_));
+      return;
+    }
+    if (t.tag == Tag::InlineCode) {
+      const std::uint8_t flags = std::exchange(style_.flags, style_.flags | post::kCode);
+      appendText(t.value);
+      style_.flags = flags;
       return;
     }
     post::SharedText link(t.value);

@@ -21,6 +21,7 @@ struct Open {
   Element element;
   std::u16string_view value;
   int size = 0;
+  std::u16string_view title = {};  // a link's title, where the format writes one
   bool operator==(const Open&) const = default;
 };
 

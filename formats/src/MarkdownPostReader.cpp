@@ -1,9 +1,10 @@
 // Reads a Markdown post back into the post model through cmark-gfm's tree, with GitHub's
-// tables and strike-through: paragraphs (a blank line after one is space below it), headings
-// (levels 4 to 6 as 3), emphasis, strong emphasis and strike-through, code spans as their
-// text, code blocks, quotes, lists with their numbering and start, rules, links, pictures
-// with their text, hard breaks as line breaks and soft ones as the blank a reader sees, and
-// pipe tables with their header row and alignment. Raw HTML is kept as the text typed.
+// tables, strike-through and task items: paragraphs (a blank line after one is space below
+// it), headings 1 to 6, emphasis, strong emphasis and strike-through, code spans as inline
+// code, code blocks with their language, quotes, lists with their numbering and start, task
+// boxes, rules, links with their titles, pictures with their text, hard breaks as line
+// breaks and soft ones as the blank a reader sees, and pipe tables with their header row and
+// alignment. Raw HTML is kept as the text typed.
 //
 // The tree is walked with cmark's iterator, never recursively; quotes and lists deeper than
 // the model's limits are flattened into the innermost one kept.
@@ -32,6 +33,10 @@ bool typeIs(cmark_node* node, const char* name) {
 
 std::u16string literalOf(cmark_node* node) {
   const char* text = cmark_node_get_literal(node);
+  return text == nullptr ? std::u16string() : fromUtf8(text);
+}
+
+std::u16string literalOr(const char* text) {
   return text == nullptr ? std::u16string() : fromUtf8(text);
 }
 
@@ -125,7 +130,11 @@ class Reader {
     if (strong_ > 0) s.flags |= post::kBold;
     if (emph_ > 0) s.flags |= post::kItalic;
     if (strike_ > 0) s.flags |= post::kStrike;
-    if (!links_.empty()) s.link = links_.back();
+    if (code_) s.flags |= post::kCode;
+    if (!links_.empty()) {
+      s.link = links_.back().address;
+      if (!s.link.empty()) s.title = links_.back().title;
+    }
     return s;
   }
 
@@ -154,7 +163,7 @@ class Reader {
         return;
       case CMARK_NODE_HEADING: {
         Block& h = beginBlock(BlockKind::Heading);
-        h.level = std::clamp(cmark_node_get_heading_level(node), 1, 3);
+        h.level = std::clamp(cmark_node_get_heading_level(node), 1, 6);
         text_ = &h;
         return;
       }
@@ -182,11 +191,22 @@ class Reader {
         text_ = nullptr;
         // A flattened list's items go to the innermost list kept.
         while (open_.size() > 1 && inner().kind != BlockKind::List) open_.pop_back();
-        if (inner().kind == BlockKind::List) push(child(BlockKind::Item), node);
+        if (inner().kind == BlockKind::List) {
+          Block& item = child(BlockKind::Item);
+          if (typeIs(node, "tasklist")) {
+            item.task = cmark_gfm_extensions_get_tasklist_item_checked(node) ? post::Task::Done
+                                                                             : post::Task::Open;
+          }
+          push(item, node);
+        }
         return;
       case CMARK_NODE_CODE_BLOCK: {
         text_ = nullptr;
         Block& code = beginBlock(BlockKind::Code);
+        // The fence's info string: its first word is the language.
+        const char* info = cmark_node_get_fence_info(node);
+        code.label = fromUtf8(info == nullptr ? "" : info);
+        code.label.erase(std::min(code.label.find_first_of(u" \t"), code.label.size()));
         std::u16string text = literalOf(node);
         if (!text.empty()) code.runs.push_back({std::move(text), {}, {}});
         return;
@@ -204,10 +224,21 @@ class Reader {
         text_ = nullptr;
         beginBlock(BlockKind::Rule);
         return;
-      case CMARK_NODE_TEXT:
-      case CMARK_NODE_CODE:
+      case CMARK_NODE_TEXT: {
+        // A line end in the text ("&#10;") shows as the blank a browser makes of it.
+        std::u16string text = literalOf(node);
+        std::replace_if(
+            text.begin(), text.end(), [](char16_t c) { return c == u'\n' || c == u'\r'; }, u' ');
+        appendText(text);
+        return;
+      }
       case CMARK_NODE_HTML_INLINE:
         appendText(literalOf(node));
+        return;
+      case CMARK_NODE_CODE:
+        code_ = true;
+        appendText(literalOf(node));
+        code_ = false;
         return;
       case CMARK_NODE_SOFTBREAK:
         appendText(u" ");
@@ -223,7 +254,10 @@ class Reader {
         ++strong_;
         return;
       case CMARK_NODE_LINK:
-        links_.push_back(fromUtf8(cmark_node_get_url(node)));
+        links_.push_back(
+            {literalOr(cmark_node_get_url(node)), literalOr(cmark_node_get_title(node))});
+        // A link to no address goes nowhere: it is the text typed.
+        if (links_.back().address.empty()) appendText(u"[");
         return;
       case CMARK_NODE_IMAGE:
         if (image_++ == 0) alt_.clear();
@@ -288,6 +322,7 @@ class Reader {
         --strong_;
         return;
       case CMARK_NODE_LINK:
+        if (links_.back().address.empty()) appendText(u"]()");
         links_.pop_back();
         return;
       case CMARK_NODE_IMAGE:
@@ -323,8 +358,13 @@ class Reader {
   std::vector<Open> open_;
   Block* text_ = nullptr;  // the paragraph, heading or cell text goes to
   int emph_ = 0, strong_ = 0, strike_ = 0, image_ = 0;
-  std::vector<post::SharedText> links_;  // each link's address, stored once for its runs
-  std::u16string alt_;                   // the picture's text, read from its children
+  bool code_ = false;  // a code span's text
+  // Each link's address and title, stored once for its runs.
+  struct Link {
+    post::SharedText address, title;
+  };
+  std::vector<Link> links_;
+  std::u16string alt_;  // the picture's text, read from its children
   // The table being read: each column's alignment ('l', 'c', 'r' or 0), the row's kind.
   const std::uint8_t* alignments_ = nullptr;
   std::uint16_t columns_ = 0, column_ = 0;
@@ -337,7 +377,7 @@ post::Model readMarkdown(std::u16string_view text) {
   cmark_gfm_core_extensions_ensure_registered();
   std::unique_ptr<cmark_parser, decltype(&cmark_parser_free)> parser(
       cmark_parser_new(CMARK_OPT_DEFAULT), cmark_parser_free);
-  for (const char* name : {"table", "strikethrough"}) {
+  for (const char* name : {"table", "strikethrough", "tasklist"}) {
     if (cmark_syntax_extension* ext = cmark_find_syntax_extension(name)) {
       cmark_parser_attach_syntax_extension(parser.get(), ext);
     }
