@@ -49,6 +49,7 @@ class BbcodeWalk : PostWalk {
     addTag(d.tableCell.open, d.tableCell.close);
     addTag(d.tableHeader.open, d.tableHeader.close);
     addTag(d.justify.open, d.justify.close);
+    addTag(d.email.open, d.email.close);
     const std::string_view language = d.codeLanguage.open;
     codeLanguageOpen_ = widen(language.substr(0, language.find("{}")));
     inlineCodeOpen_ = widen(d.inlineCode.open);

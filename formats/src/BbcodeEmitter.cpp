@@ -439,12 +439,22 @@ class BbEmitter {
   }
 
   // The tags of an inline element: the dialect's own, or its named markup for inline code.
-  const Tag& inlineTag(Element e) const {
-    return e == Element::InlineCode ? d_.inlineCode : tagOf(d_, e);
+  const Tag& inlineTag(const Open& o) const {
+    if (o.element == Element::InlineCode) return d_.inlineCode;
+    if (isEmail(o)) return d_.email;
+    return tagOf(d_, o.element);
   }
 
+  // A link to a mailbox, where the dialect has its own tag for one.
+  bool isEmail(const Open& o) const {
+    return o.element == Element::Link && !d_.email.open.empty() && o.value.starts_with(kMailto) &&
+           o.value.size() > kMailto.size() &&
+           o.value.find_first_of(u"[]") == std::u16string_view::npos;
+  }
+  static constexpr std::u16string_view kMailto = u"mailto:";
+
   void openInline(const Open& o) {
-    const std::string_view pattern = inlineTag(o.element).open;
+    const std::string_view pattern = inlineTag(o).open;
     const std::size_t hole = pattern.find("{}");
     if (hole == std::string_view::npos) {
       appendAscii(out_, pattern);
@@ -452,6 +462,8 @@ class BbEmitter {
       appendAscii(out_, pattern.substr(0, hole));
       if (o.element == Element::Size) {
         appendAscii(out_, d_.sizes[static_cast<std::size_t>(o.size)]);
+      } else if (isEmail(o)) {
+        appendAddress(out_, o.value.substr(kMailto.size()), false);
       } else if (o.element == Element::Link) {
         appendAddress(out_, o.value, false);
       } else {
@@ -464,7 +476,7 @@ class BbEmitter {
 
   void closeInline(std::size_t keep) {
     while (openInline_.size() > keep) {
-      appendAscii(out_, inlineTag(openInline_.back().element).close);
+      appendAscii(out_, inlineTag(openInline_.back()).close);
       openInline_.pop_back();
     }
   }

@@ -89,9 +89,22 @@ enum class Tag : std::uint8_t {
   Cell,
   HeaderCell,
   InlineCode,
+  Email,
 };
 
-bool isInline(Tag t) { return t <= Tag::Url || t == Tag::Img || t == Tag::InlineCode; }
+bool isInline(Tag t) {
+  return t <= Tag::Url || t == Tag::Img || t == Tag::InlineCode || t == Tag::Email;
+}
+
+// A mailbox's address as the forums take one: a name, "@", a domain, no blanks or markup.
+bool isMailbox(std::u16string_view s) {
+  const std::size_t at = s.find(u'@');
+  return at != std::u16string_view::npos && at > 0 && at + 1 < s.size() &&
+         std::none_of(s.begin(), s.end(), [](char16_t c) {
+           return c <= u' ' || c == u'[' || c == u']' || c == u'"' || c == u'\'' || c == u'<' ||
+                  c == u'>';
+         });
+}
 bool isAlign(Tag t) { return t >= Tag::Centre && t <= Tag::Align; }
 
 // The tag's name in a dialect's pattern: "[COLOR={}]" gives "color", "[*]" gives "*".
@@ -144,6 +157,7 @@ struct Vocabulary {
       add(d.justify.open, Tag::Justify);
     }
     add(d.inlineCode.open, Tag::InlineCode);
+    add(d.email.open, Tag::Email);
     codeLanguage = !d.codeLanguage.open.empty();
     add(d.listStart, Tag::List);
     const std::u16string item = nameOf(tagOf(d, Element::ListItem).open);
@@ -453,6 +467,7 @@ class Lexer {
       case Tag::InlineCode:
         return literal(std::move(t));
       case Tag::Url:
+      case Tag::Email:
         if (!hasValue) return literal(std::move(t));
         return t;
       default:
@@ -483,6 +498,9 @@ class Lexer {
         // another scheme is read as the link it tries to be, which no post or document makes.
         t.value = unquoted(t.value);
         return !hasAttrs && (!hasValue || (!t.value.empty() && !isNoAddress(t.value)));
+      case Tag::Email:
+        t.value = unquoted(t.value);
+        return !hasAttrs && (!hasValue || isMailbox(t.value));
       case Tag::Quote:
         return true;  // its source, read when the quote opens (readCite)
       case Tag::Heading:
@@ -553,6 +571,7 @@ class Lexer {
     const std::size_t slot = t.tag == Tag::Code         ? 0
                              : t.tag == Tag::Img        ? 1
                              : t.tag == Tag::InlineCode ? 3
+                             : t.tag == Tag::Email      ? 4
                                                         : 2;
     std::size_t& close = nextClose_[slot];
     if (close != std::u16string_view::npos && (close < from || !searched_[slot])) {
@@ -566,6 +585,8 @@ class Lexer {
       if (contents.empty() || contents.find(u'\n') != std::u16string_view::npos) {
         return std::nullopt;
       }
+    } else if (t.tag == Tag::Email) {
+      if (!isMailbox(contents)) return std::nullopt;
     } else if (t.tag != Tag::Code) {
       // A picture's address and a bare link are one line of text, no tags in it, and an
       // address: "[img]word[/img]" is typed text.
@@ -582,7 +603,7 @@ class Lexer {
   }
 
   std::u16string_view closeName(std::size_t slot) const {
-    static const std::u16string kNames[4] = {u"code", u"img", u"url", u"icode"};
+    static const std::u16string kNames[5] = {u"code", u"img", u"url", u"icode", u"email"};
     return kNames[slot];
   }
 
@@ -602,8 +623,8 @@ class Lexer {
   std::u16string_view in_;
   const Dialect& d_;
   const Vocabulary& v_;
-  std::array<std::size_t, 4> nextClose_ = {0, 0, 0, 0};
-  std::array<bool, 4> searched_ = {false, false, false, false};
+  std::array<std::size_t, 5> nextClose_ = {0, 0, 0, 0, 0};
+  std::array<bool, 5> searched_ = {false, false, false, false, false};
 };
 
 // Pairs the tags: see the top of the file. Anything but an item or the list's end right in
@@ -907,7 +928,8 @@ class Builder {
       style_.flags = flags;
       return;
     }
-    post::SharedText link(t.value);
+    post::SharedText link(t.tag == Tag::Email ? u"mailto:" + std::u16string(t.value)
+                                              : std::u16string(t.value));
     std::swap(style_.link, link);
     appendText(t.value);
     std::swap(style_.link, link);
@@ -1142,6 +1164,9 @@ class Builder {
       case Tag::Url:
         f.value = std::exchange(style_.link, std::u16string(t.value));
         break;
+      case Tag::Email:
+        f.value = std::exchange(style_.link, u"mailto:" + std::u16string(t.value));
+        break;
       default:
         break;
     }
@@ -1160,6 +1185,7 @@ class Builder {
         style_.face = std::move(f.value);
         break;
       case Tag::Url:
+      case Tag::Email:
         style_.link = std::move(f.value);
         break;
       default:

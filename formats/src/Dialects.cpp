@@ -276,6 +276,23 @@ CiteForm citeFormOf(Format format) {
   }
 }
 
+// Every dialect's link to a mailbox, [email=ADDRESS]text[/email] and [email]ADDRESS[/email]:
+// phpBB's factory.php, MyBB's and SMF's parsers, the XenForo and vBulletin help pages.
+Tag emailOf(Format format) {
+  switch (format) {
+    case Format::Phpbb:
+    case Format::Mybb:
+    case Format::Smf:
+    case Format::Bbcode:
+      return {"[email={}]", "[/email]"};
+    case Format::Xenforo:
+    case Format::Vbulletin:
+      return {"[EMAIL={}]", "[/EMAIL]"};
+    default:
+      return {};
+  }
+}
+
 Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   Dialect d{};
   d.format = s.format;
@@ -290,6 +307,7 @@ Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   d.inlineCode = s.extra[0].tag;
   d.codeLanguage = s.extra[1].tag;
   d.justify = s.extra[2].tag;
+  d.email = emailOf(s.format);
   std::array<Entry, kElementCount> entries = s.entries;
   if (s.format != Format::Html) {
     entries[static_cast<std::size_t>(Element::InlineCode)] = s.extra[0];

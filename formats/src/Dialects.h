@@ -47,6 +47,7 @@ struct Dialect {
   Tag inlineCode;    // code inside a line: [ICODE]...[/ICODE]
   Tag codeLanguage;  // a code block with its language: [code={}]...[/code]
   Tag justify;       // a justified paragraph: [JUSTIFY]...[/JUSTIFY], [align=justify]
+  Tag email;         // a link to a mailbox: [email={}]...[/email], the address without "mailto:"
 };
 
 // The table of a BBCode format or of Markdown; nullptr for html.

@@ -398,6 +398,10 @@ TEST(PostReader, VocabularyKeptInItsDialectAndLostInAnother) {
       {"justified to XenForo", M, u"[align=justify]j[/align]", X, u"[JUSTIFY]j[/JUSTIFY]", ""},
       {"justified lost", X, u"[JUSTIFY]j[/JUSTIFY]", P, u"j", "justify: 1 paragraph\n"},
       {"a linked picture", X, u"[URL=http://u.org/][IMG]http://i.org/p.png[/IMG][/URL]", MD, u"[![](http://i.org/p.png)](http://u.org/)", ""},
+      {"an email link in phpBB", P, u"[email=ann@example.org]Ann[/email]", P, u"[email=ann@example.org]Ann[/email]", ""},
+      {"a bare email link to XenForo", P, u"[email]ann@example.org[/email]", X, u"[EMAIL=ann@example.org]ann@example.org[/EMAIL]", ""},
+      {"an email link to Markdown", M, u"[email=ann@example.org]Ann[/email]", MD, u"[Ann](mailto:ann@example.org)", ""},
+      {"Markdown's email link to SMF", MD, u"<ann@example.org>", S, u"[email=ann@example.org]ann@example.org[/email]", ""},
       // clang-format on
   };
   for (const auto& c : cases) {
