@@ -325,6 +325,11 @@
         <translation>Blocksatz</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>markup of another format</source>
+        <translation>Auszeichnung eines anderen Formats</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 Textstelle</translation>
@@ -656,7 +661,7 @@ Lesen als BBCode von:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+493"/>
         <source>Quote</source>
         <translation>Zitat</translation>
     </message>

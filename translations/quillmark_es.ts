@@ -325,6 +325,11 @@
         <translation>justificación</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>markup of another format</source>
+        <translation>marcado de otro formato</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 fragmento</translation>
@@ -656,7 +661,7 @@ Leerlo como el BBCode de:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+493"/>
         <source>Quote</source>
         <translation>Cita</translation>
     </message>

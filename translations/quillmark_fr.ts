@@ -325,6 +325,11 @@
         <translation>justification</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>markup of another format</source>
+        <translation>balisage d'un autre format</translation>
+    </message>
+    <message>
         <location line="+11"/>
         <source>%1 run</source>
         <translation>%1 passage</translation>
@@ -656,7 +661,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+482"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+493"/>
         <source>Quote</source>
         <translation>Citation</translation>
     </message>

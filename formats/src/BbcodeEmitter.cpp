@@ -343,7 +343,12 @@ class BbEmitter {
       }
       closeInline(keep);
       for (std::size_t k = keep; k < wantInline_.size(); ++k) openInline(wantInline_[k]);
-      if (piece.run->picture.empty()) {
+      if (piece.run->kind == post::RunKind::Markup) {
+        // Markup kept as typed: the dialect's own goes out as it came, another format's is
+        // the writer's text, as a loss.
+        if (piece.run->markup != d_.format) losses_.add(Element::Markup);
+        out_.append(piece.text);
+      } else if (piece.run->picture.empty()) {
         out_.append(piece.text);
       } else {
         picture(*piece.run);

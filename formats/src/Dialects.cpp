@@ -253,6 +253,7 @@ std::array<Entry, kElementCount> htmlEntries(std::deque<std::string>& storage) {
       {{html::kPreOpen, html::kPreClose}},
       fixed(Element::ListItem),
       {{"<p align=\"justify\">", "</p>"}},
+      {{}, kEngine},
   }};
 }
 

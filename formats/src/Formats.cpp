@@ -59,6 +59,7 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"code language", "block"},
     {"task box", "item"},
     {"justify", "paragraph"},
+    {"markup of another format", "run"},
 }};
 
 }  // namespace

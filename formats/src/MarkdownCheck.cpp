@@ -204,8 +204,11 @@ class MarkdownWalk : PostWalk {
         if (!open_.empty()) return fault("emphasis open at a cell's end");
         ++postAt_;
         return passed();
-      case u'_':
       case u'<':
+        // Markup kept as typed (raw HTML) is in the writer's text as it is in the post.
+        if (textAhead(1)) return std::nullopt;
+        return fault("an unescaped markup character at " + snippet(post_, postAt_));
+      case u'_':
         return fault("an unescaped markup character at " + snippet(post_, postAt_));
       default:
         return std::nullopt;

@@ -84,7 +84,13 @@ class MdEmitter {
   void block(const Block& b, const Context& ctx) {
     switch (b.kind) {
       case BlockKind::Paragraph:
-        paragraph(b, ctx, Kind::Paragraph, {});
+        // A paragraph of Markdown's HTML alone, as the editor's document holds a block of it.
+        if (b.runs.size() == 1 && b.runs[0].kind == post::RunKind::Markup &&
+            b.runs[0].markup == Format::Markdown) {
+          markupBlock(b.runs[0].text, ctx);
+        } else {
+          paragraph(b, ctx, Kind::Paragraph, {});
+        }
         break;
       case BlockKind::Heading: {
         const int level = std::clamp(b.level, 1, 6);
@@ -146,7 +152,12 @@ class MdEmitter {
         blocks(b.children, ctx);
         break;
       case BlockKind::Markup:
-        paragraph(b, ctx, Kind::Paragraph, {});
+        if (b.runs.size() == 1 && b.runs[0].kind == post::RunKind::Markup &&
+            b.runs[0].markup == Format::Markdown) {
+          markupBlock(b.runs[0].text, ctx);
+        } else {
+          paragraph(b, ctx, Kind::Paragraph, {});
+        }
         break;
     }
   }
@@ -385,6 +396,25 @@ class MdEmitter {
     prev_ = Kind::Empty;
   }
 
+  // Markdown's own block of HTML, as typed, a line of the post a line of it; a blank line
+  // after it ends it.
+  void markupBlock(std::u16string_view text, const Context& ctx) {
+    endBlock();
+    separate(ctx);
+    std::u16string_view rest = text;
+    while (true) {
+      out_ += ctx.prefix;
+      const std::size_t nl = rest.find(u'\n');
+      out_ += rest.substr(0, nl);
+      if (nl == std::u16string_view::npos) break;
+      out_.push_back(u'\n');
+      rest.remove_prefix(nl + 1);
+    }
+    pendingNewline_ = true;
+    prev_ = Kind::Block;
+    container_ = ctx.container;
+  }
+
   // A code block's language: backslash escapes and entities are read in it, so its
   // punctuation is escaped.
   void appendInfo(std::u16string_view label) {
@@ -456,6 +486,10 @@ class MdEmitter {
       losses_.endRun();
       if (!piece.run->picture.empty()) {
         picture(*piece.run);
+        continue;
+      }
+      if (piece.run->kind == post::RunKind::Markup) {
+        markupRun(*piece.run, piece.text);
         continue;
       }
       if (!want_.empty() && want_.back().element == Element::InlineCode) {
@@ -576,6 +610,24 @@ class MdEmitter {
     out_ += content;
     if (pad) out_.push_back(u' ');
     out_ += fence;
+    atLineStart_ = false;
+    numberAtLineStart_ = false;
+  }
+
+  // Markup kept as typed: Markdown's own HTML goes out as it is, outside the elements open
+  // around it (at a line's start, where it could begin a block of HTML, it is escaped text);
+  // another format's is the writer's text, as a loss.
+  void markupRun(const post::Run& run, std::u16string_view text) {
+    const bool own = run.markup == Format::Markdown;
+    if (!own) losses_.add(Element::Markup);
+    want_.clear();
+    transition(0, text.empty() ? u' ' : text[0]);
+    flushBlanks();
+    if (own && !atLineStart_) {
+      out_ += text;
+    } else {
+      appendEscaped(text);
+    }
     atLineStart_ = false;
     numberAtLineStart_ = false;
   }

@@ -4,7 +4,7 @@
 // code, code blocks with their language, quotes, lists with their numbering and start, task
 // boxes, rules, links with their titles, pictures with their text, hard breaks as line
 // breaks and soft ones as the blank a reader sees, and pipe tables with their header row and
-// alignment. Raw HTML is kept as the text typed.
+// alignment. Raw HTML is markup kept as typed, a block of its own or a run.
 //
 // The tree is walked with cmark's iterator, never recursively; quotes and lists deeper than
 // the model's limits are flattened into the innermost one kept.
@@ -118,7 +118,7 @@ class Reader {
     }
     std::vector<post::Run>& runs = textBlock().runs;
     const post::Style style = currentStyle();
-    if (!runs.empty() && runs.back().picture.empty() && runs.back().style == style) {
+    if (!runs.empty() && runs.back().isText() && runs.back().style == style) {
       runs.back().text.append(s);
     } else {
       runs.push_back({std::u16string(s), style, {}});
@@ -140,7 +140,7 @@ class Reader {
 
   // Blanks and line breaks at the end of a paragraph show nothing, and Markdown keeps none.
   static void trimEnd(Block& b) {
-    while (!b.runs.empty() && b.runs.back().picture.empty()) {
+    while (!b.runs.empty() && b.runs.back().isText()) {
       std::u16string& text = b.runs.back().text;
       while (!text.empty() && isSpaceLike(text.back())) text.pop_back();
       if (!text.empty()) break;
@@ -150,7 +150,7 @@ class Reader {
 
   static bool isBlankParagraph(const Block& b) {
     return std::all_of(b.runs.begin(), b.runs.end(), [](const post::Run& r) {
-      return r.picture.empty() && std::all_of(r.text.begin(), r.text.end(), isSpaceLike);
+      return r.isText() && std::all_of(r.text.begin(), r.text.end(), isSpaceLike);
     });
   }
 
@@ -212,12 +212,14 @@ class Reader {
         return;
       }
       case CMARK_NODE_HTML_BLOCK: {
-        // Raw HTML is the writer's text, as typed.
+        // Raw HTML is markup, kept as typed to be written back.
         std::u16string text = literalOf(node);
-        while (!text.empty() && text.back() == u'\n') text.pop_back();
-        text_ = &beginBlock(BlockKind::Paragraph);
-        appendText(text);
+        while (!text.empty() && (text.back() == u'\n' || isSpaceLike(text.back()))) {
+          text.pop_back();
+        }
         text_ = nullptr;
+        if (text.empty()) return;
+        beginBlock(BlockKind::Markup).runs.push_back(post::Run::ofMarkup(text, Format::Markdown));
         return;
       }
       case CMARK_NODE_THEMATIC_BREAK:
@@ -232,9 +234,23 @@ class Reader {
         appendText(text);
         return;
       }
-      case CMARK_NODE_HTML_INLINE:
-        appendText(literalOf(node));
+      case CMARK_NODE_HTML_INLINE: {
+        // A tag inside a line: markup, on one line (its line ends are blanks to HTML).
+        std::u16string text = literalOf(node);
+        std::replace_if(
+            text.begin(), text.end(), [](char16_t c) { return c == u'\n' || c == u'\r'; }, u' ');
+        if (image_ > 0) {
+          alt_.append(text);
+          return;
+        }
+        std::vector<post::Run>& runs = textBlock().runs;
+        if (!runs.empty() && runs.back().kind == post::RunKind::Markup) {
+          runs.back().text.append(text);
+        } else {
+          runs.push_back(post::Run::ofMarkup(text, Format::Markdown));
+        }
         return;
+      }
       case CMARK_NODE_CODE:
         code_ = true;
         appendText(literalOf(node));

@@ -398,6 +398,8 @@ TEST(PostReader, VocabularyKeptInItsDialectAndLostInAnother) {
       {"justified to XenForo", M, u"[align=justify]j[/align]", X, u"[JUSTIFY]j[/JUSTIFY]", ""},
       {"justified lost", X, u"[JUSTIFY]j[/JUSTIFY]", P, u"j", "justify: 1 paragraph\n"},
       {"a linked picture", X, u"[URL=http://u.org/][IMG]http://i.org/p.png[/IMG][/URL]", MD, u"[![](http://i.org/p.png)](http://u.org/)", ""},
+      {"Markdown's HTML is text in BBCode, as a loss", MD, u"a <b>y</b>", P, u"a <b>y</b>", "markup of another format: 2 runs\n"},
+      {"Markdown's HTML block likewise", MD, u"<div>x</div>", X, u"<div>x</div>", "markup of another format: 1 run\n"},
       {"an email link in phpBB", P, u"[email=ann@example.org]Ann[/email]", P, u"[email=ann@example.org]Ann[/email]", ""},
       {"a bare email link to XenForo", P, u"[email]ann@example.org[/email]", X, u"[EMAIL=ann@example.org]ann@example.org[/EMAIL]", ""},
       {"an email link to Markdown", M, u"[email=ann@example.org]Ann[/email]", MD, u"[Ann](mailto:ann@example.org)", ""},
@@ -591,8 +593,8 @@ TEST(PostReader, ReadsMarkdownStructures) {
       {"a table with alignment and a header row", MD, u"| a | b | c |\n|:--|:-:|--:|\n| 1 | **2** | |",
        "table\n  row\n    cell header\n      paragraph\n        \"a\"\n    cell header centre\n      paragraph\n        \"b\"\n    cell header right\n      paragraph\n        \"c\"\n"
        "  row\n    cell\n      paragraph\n        \"1\"\n    cell centre\n      paragraph\n        \"2\" bold\n    cell right\n"},
-      {"raw HTML is text", MD, u"<div>x</div>\n\na <b>y</b>",
-       "paragraph space\n  \"<div>x</div>\"\nparagraph\n  \"a <b>y</b>\"\n"},
+      {"raw HTML is markup kept as typed", MD, u"<div>x</div>\n\na <b>y</b>",
+       "markup\n  markup markdown \"<div>x</div>\"\nparagraph\n  \"a \"\n  markup markdown \"<b>\"\n  \"y\"\n  markup markdown \"</b>\"\n"},
       {"entities and escapes", MD, u"&amp; &copy; \\*", "paragraph\n  \"& \u00a9 *\"\n"},
       {"a paragraph of no-break spaces shows nothing", MD, u"a\n\n\u00a0\n\nb",
        "paragraph space\n  \"a\"\nparagraph\n  \"b\"\n"},
@@ -641,6 +643,8 @@ TEST(PostReader, MarkdownWrittenAgainReadsAlike) {
       {"two quotes apart inside a quote", u"> > a\n>\n> > b", u"> > a\n>\n> > b"},
       {"a linked picture", u"[![a](http://i.org/p.png)](http://u.org/)",
        u"[![a](http://i.org/p.png)](http://u.org/)"},
+      {"raw HTML as typed", u"<div>\n*x*\n</div>\n\na <b>y</b> <!-- c -->",
+       u"<div>\n*x*\n</div>\n\na <b>y</b> <!-- c -->"},
       {"a link's title", u"[a](/u \"it's \\\"t\\\"\")", u"[a](/u \"it\\'s \\\"t\\\"\")"},
   };
   for (const auto& c : cases) {
