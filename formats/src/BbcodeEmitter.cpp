@@ -203,6 +203,11 @@ class BbEmitter {
     if (shared) pushAlign(alignOfItem(b.children.front()));
 
     std::u16string_view open = u16(d_.listStart);
+    if (b.numbering == post::Numbering::Bullet && b.marker != post::Marker::Default &&
+        !d_.listMarker.empty()) {
+      constexpr std::u16string_view kMarkers[] = {u"", u"disc", u"circle", u"square", u"none"};
+      open = u16(filled(d_.listMarker, kMarkers[static_cast<std::size_t>(b.marker)]));
+    }
     if (b.numbering != post::Numbering::Bullet) {
       std::string_view number = d_.numbers[static_cast<std::size_t>(b.numbering)];
       if (number.empty()) {

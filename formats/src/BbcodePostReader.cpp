@@ -90,6 +90,7 @@ enum class Tag : std::uint8_t {
   HeaderCell,
   InlineCode,
   Email,
+  Kept,  // a tag the forum knows and the model has not: kept as typed, a markup run
 };
 
 bool isInline(Tag t) {
@@ -123,6 +124,8 @@ struct Vocabulary {
   std::vector<std::pair<std::u16string, Tag>> names;
   bool smfLists = false;      // [list type=...] rather than [list=...]
   bool codeLanguage = false;  // [code=LANGUAGE]
+  bool itemClose = false;     // [/*]
+  bool listMarker = false;    // [list=disc]
 
   explicit Vocabulary(const Dialect& d) {
     const auto add = [&](std::string_view pattern, Tag tag) {
@@ -158,7 +161,12 @@ struct Vocabulary {
     }
     add(d.inlineCode.open, Tag::InlineCode);
     add(d.email.open, Tag::Email);
+    for (const std::string_view kept : d.keptTags) {
+      if (!kept.empty()) names.emplace_back(std::u16string(kept.begin(), kept.end()), Tag::Kept);
+    }
     codeLanguage = !d.codeLanguage.open.empty();
+    itemClose = d.itemClose;
+    listMarker = !d.listMarker.empty();
     add(d.listStart, Tag::List);
     const std::u16string item = nameOf(tagOf(d, Element::ListItem).open);
     if (item != u"*") names.emplace_back(item, Tag::Li);
@@ -402,9 +410,24 @@ struct Token {
   // What the value reads as.
   int size = 0;
   Numbering numbering = Numbering::Bullet;
+  post::Marker marker = post::Marker::Default;
   Align align = Align::Left;
   std::u16string colour;
 };
+
+// A bullet list's marker as the dialects name it.
+std::optional<post::Marker> markerValue(std::u16string_view v) {
+  constexpr std::array<std::pair<std::string_view, post::Marker>, 4> kMarkers = {{
+      {"disc", post::Marker::Disc},
+      {"circle", post::Marker::Circle},
+      {"square", post::Marker::Square},
+      {"none", post::Marker::None},
+  }};
+  for (const auto& [name, marker] : kMarkers) {
+    if (equalNoCase(v, name)) return marker;
+  }
+  return std::nullopt;
+}
 
 class Lexer {
  public:
@@ -439,7 +462,8 @@ class Lexer {
     if (!inside.empty() && inside.front() == u'/') {
       const std::optional<Tag> known = v_.find(inside.substr(1));
       if (!known || *known == Tag::Rule || *known == Tag::Code || *known == Tag::Img ||
-          *known == Tag::Star || *known == Tag::InlineCode) {
+          (*known == Tag::Star && !v_.itemClose) || *known == Tag::InlineCode ||
+          *known == Tag::Kept) {
         return std::nullopt;  // closes no element, or belongs to a literal that never began
       }
       t.kind = Token::Close;
@@ -466,6 +490,8 @@ class Lexer {
       case Tag::Img:
       case Tag::InlineCode:
         return literal(std::move(t));
+      case Tag::Kept:
+        return kept(std::move(t), inside.substr(0, nameEnd));
       case Tag::Url:
       case Tag::Email:
         if (!hasValue) return literal(std::move(t));
@@ -498,6 +524,8 @@ class Lexer {
         // another scheme is read as the link it tries to be, which no post or document makes.
         t.value = unquoted(t.value);
         return !hasAttrs && (!hasValue || (!t.value.empty() && !isNoAddress(t.value)));
+      case Tag::Kept:
+        return true;  // its value and attributes are kept as typed
       case Tag::Email:
         t.value = unquoted(t.value);
         return !hasAttrs && (!hasValue || isMailbox(t.value));
@@ -536,6 +564,10 @@ class Lexer {
         } else {
           if (!hasValue) return false;
           v = t.value;
+        }
+        if (const auto marker = v_.listMarker ? markerValue(v) : std::nullopt) {
+          t.marker = *marker;
+          return true;
         }
         const std::optional<Numbering> n = listValue(v, v_.smfLists);
         if (n) t.numbering = *n;
@@ -600,6 +632,27 @@ class Lexer {
     t.length = static_cast<std::uint32_t>(close - t.pos + closeName(slot).size() + 3);
     t.valid = true;
     return t;
+  }
+
+  // A kept tag: the whole of it, from its opening tag to the closing one of its name on the
+  // same line (looked for no further than kKeptReach units), as one literal token.
+  std::optional<Token> kept(Token t, std::u16string_view name) const {
+    constexpr std::size_t kKeptReach = 4096;
+    const std::size_t from = t.pos + t.length;
+    const std::u16string_view line = in_.substr(0, std::min(in_.size(), from + kKeptReach));
+    for (std::size_t p = line.find_first_of(u"[\n", from);
+         p != std::u16string_view::npos && line[p] != u'\n';
+         p = line.find_first_of(u"[\n", p + 1)) {
+      if (p + 3 + name.size() <= line.size() && line[p + 1] == u'/' &&
+          equalNoCase(line.substr(p + 2, name.size()), name) && line[p + 2 + name.size()] == u']') {
+        t.kind = Token::Literal;
+        t.length = static_cast<std::uint32_t>(p + 3 + name.size() - t.pos);
+        t.value = in_.substr(t.pos, t.length);
+        t.valid = true;
+        return t;
+      }
+    }
+    return std::nullopt;
   }
 
   std::u16string_view closeName(std::size_t slot) const {
@@ -690,6 +743,8 @@ void pair(std::vector<Token>& tokens, std::u16string_view text) {
       }
       case Token::Close:
         if (t.tag == Tag::List && topIs(Tag::Star)) stack.pop_back();
+        // "[/*]" ends an item its "[*]" began, nothing else.
+        if (t.tag == Tag::Star && (stack.empty() || stack.back() == kImplicitItem)) break;
         if (topIs(t.tag)) {
           t.partner = stack.back();
           tokens[stack.back()].partner = index;
@@ -821,7 +876,7 @@ class Builder {
 
   void appendText(std::u16string_view s) {
     std::vector<post::Run>& runs = para().runs;
-    if (!runs.empty() && runs.back().picture.empty() && runs.back().style == style_) {
+    if (!runs.empty() && runs.back().isText() && runs.back().style == style_) {
       runs.back().text.append(s);
     } else {
       runs.push_back({std::u16string(s), style_, {}});
@@ -920,6 +975,15 @@ class Builder {
     content();
     if (t.tag == Tag::Img) {
       para().runs.push_back(post::Run::ofPicture(t.value, {}, style_));
+      return;
+    }
+    if (t.tag == Tag::Kept) {
+      std::vector<post::Run>& runs = para().runs;
+      if (!runs.empty() && runs.back().kind == post::RunKind::Markup) {
+        runs.back().text.append(t.value);
+      } else {
+        runs.push_back(post::Run::ofMarkup(t.value, d_.format));
+      }
       return;
     }
     if (t.tag == Tag::InlineCode) {
@@ -1056,6 +1120,7 @@ class Builder {
         if (count(BlockKind::List) < post::Builder::kMaxListLevel) {
           Block& list = child(BlockKind::List);
           list.numbering = t.numbering;
+          list.marker = t.marker;
           open_.push_back(&list);
         }
         break;

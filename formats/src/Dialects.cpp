@@ -309,6 +309,17 @@ Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   d.codeLanguage = s.extra[1].tag;
   d.justify = s.extra[2].tag;
   d.email = emailOf(s.format);
+  // phpBB's list item: [*] with an optional [/*] (factory.php's "*" tag, closed by the next
+  // [*] or the list's end).
+  d.itemClose = s.format == Format::Phpbb;
+  // phpBB's [list=] passes a CSS list style through (factory.php's LIST, #L85); SMF's
+  // [list type=] takes one (Subs.php, #L2170).
+  d.listMarker = s.format == Format::Phpbb ? "[list={}]"
+                 : s.format == Format::Smf ? "[list type={}]"
+                                           : "";
+  // phpBB's [attachment=N]name[/attachment] (factory.php); XenForo's help page.
+  if (s.format == Format::Phpbb) d.keptTags = {"attachment"};
+  if (s.format == Format::Xenforo) d.keptTags = {"user", "attach", "media"};
   std::array<Entry, kElementCount> entries = s.entries;
   if (s.format != Format::Html) {
     entries[static_cast<std::size_t>(Element::InlineCode)] = s.extra[0];

@@ -48,6 +48,14 @@ struct Dialect {
   Tag codeLanguage;  // a code block with its language: [code={}]...[/code]
   Tag justify;       // a justified paragraph: [JUSTIFY]...[/JUSTIFY], [align=justify]
   Tag email;         // a link to a mailbox: [email={}]...[/email], the address without "mailto:"
+  bool itemClose = false;  // "[/*]" ends the list item begun by "[*]" (phpBB's s9e), not text
+  // A bullet list with its marker ("{}": disc, circle, square or none); empty where the
+  // dialect has none.
+  std::string_view listMarker;
+  // Tags the forum knows that a post model has no element for, kept as typed from the
+  // opening tag to its closing one on the same line: phpBB's [attachment], XenForo's [USER],
+  // [ATTACH] and [MEDIA]. Lower case; empty names unused.
+  std::array<std::string_view, 3> keptTags;
 };
 
 // The table of a BBCode format or of Markdown; nullptr for html.
