@@ -190,7 +190,7 @@
         <translation>negrita</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>italic</source>
         <translation>cursiva</translation>
     </message>
@@ -200,7 +200,7 @@
         <translation>subrayado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>strike-through</source>
         <translation>tachado</translation>
     </message>
@@ -210,7 +210,7 @@
         <translation>superíndice</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>subscript</source>
         <translation>subíndice</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>color</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>size</source>
         <translation>tamaño</translation>
     </message>
@@ -230,7 +230,7 @@
         <translation>fuente</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>centre</source>
         <translation>centrado</translation>
     </message>
@@ -240,7 +240,7 @@
         <translation>a la derecha</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list item</source>
         <translation>elemento de lista</translation>
     </message>
@@ -250,7 +250,7 @@
         <translation>columnas fijas</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>line break</source>
         <translation>salto de línea</translation>
     </message>
@@ -260,7 +260,7 @@
         <translation>enlace</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>heading</source>
         <translation>título</translation>
     </message>
@@ -270,7 +270,7 @@
         <translation>cita</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>rule</source>
         <translation>línea horizontal</translation>
     </message>
@@ -280,7 +280,7 @@
         <translation>imagen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>picture text</source>
         <translation>texto de imagen</translation>
     </message>
@@ -290,7 +290,7 @@
         <translation>lista numerada</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list start</source>
         <translation>inicio de lista</translation>
     </message>
@@ -300,7 +300,7 @@
         <translation>tabla</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>quote source</source>
         <translation>fuente de la cita</translation>
     </message>
@@ -310,7 +310,7 @@
         <translation>código en línea</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>code language</source>
         <translation>lenguaje del bloque de código</translation>
     </message>
@@ -320,7 +320,7 @@
         <translation>casilla de tarea</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>justify</source>
         <translation>justificación</translation>
     </message>
@@ -328,6 +328,11 @@
         <location line="+1"/>
         <source>markup of another format</source>
         <translation>marcado de otro formato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>spoiler</source>
+        <translation>spoiler</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -338,6 +343,16 @@
         <location line="+0"/>
         <source>%1 runs</source>
         <translation>%1 fragmentos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 part</source>
+        <translation>%1 parte</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 parts</source>
+        <translation>%1 partes</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -661,7 +676,7 @@ Leerlo como el BBCode de:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+493"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+501"/>
         <source>Quote</source>
         <translation>Cita</translation>
     </message>

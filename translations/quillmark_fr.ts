@@ -190,7 +190,7 @@
         <translation>gras</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>italic</source>
         <translation>italique</translation>
     </message>
@@ -200,7 +200,7 @@
         <translation>souligné</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>strike-through</source>
         <translation>barré</translation>
     </message>
@@ -210,7 +210,7 @@
         <translation>exposant</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>subscript</source>
         <translation>indice</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>couleur</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>size</source>
         <translation>taille</translation>
     </message>
@@ -230,7 +230,7 @@
         <translation>police</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>centre</source>
         <translation>centré</translation>
     </message>
@@ -240,7 +240,7 @@
         <translation>à droite</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list item</source>
         <translation>élément de liste</translation>
     </message>
@@ -250,7 +250,7 @@
         <translation>colonnes fixes</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>line break</source>
         <translation>saut de ligne</translation>
     </message>
@@ -260,7 +260,7 @@
         <translation>lien</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>heading</source>
         <translation>titre</translation>
     </message>
@@ -270,7 +270,7 @@
         <translation>citation</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>rule</source>
         <translation>ligne horizontale</translation>
     </message>
@@ -280,7 +280,7 @@
         <translation>image</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>picture text</source>
         <translation>texte d’image</translation>
     </message>
@@ -290,7 +290,7 @@
         <translation>liste numérotée</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list start</source>
         <translation>début de liste</translation>
     </message>
@@ -300,7 +300,7 @@
         <translation>tableau</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>quote source</source>
         <translation>source de la citation</translation>
     </message>
@@ -310,7 +310,7 @@
         <translation>code en ligne</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>code language</source>
         <translation>langage du bloc de code</translation>
     </message>
@@ -320,14 +320,19 @@
         <translation>case de tâche</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>justify</source>
         <translation>justification</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>markup of another format</source>
-        <translation>balisage d'un autre format</translation>
+        <translation>balisage d&apos;un autre format</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>spoiler</source>
+        <translation>spoiler</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -338,6 +343,16 @@
         <location line="+0"/>
         <source>%1 runs</source>
         <translation>%1 passages</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 part</source>
+        <translation>%1 partie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 parts</source>
+        <translation>%1 parties</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -661,7 +676,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+493"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+501"/>
         <source>Quote</source>
         <translation>Citation</translation>
     </message>

@@ -64,6 +64,7 @@ constexpr std::array<const char *, kElementCount> kElementNames = {
     QT_TRANSLATE_NOOP("Loss", "task box"),
     QT_TRANSLATE_NOOP("Loss", "justify"),
     QT_TRANSLATE_NOOP("Loss", "markup of another format"),
+    QT_TRANSLATE_NOOP("Loss", "spoiler"),
 };
 
 // A count of a loss's unit, "1 run" or "3 runs": one text for one and one for more, so that
@@ -75,6 +76,7 @@ struct UnitTexts {
 };
 constexpr UnitTexts kUnitTexts[] = {
     {"run", QT_TRANSLATE_NOOP("Loss", "%1 run"), QT_TRANSLATE_NOOP("Loss", "%1 runs")},
+    {"part", QT_TRANSLATE_NOOP("Loss", "%1 part"), QT_TRANSLATE_NOOP("Loss", "%1 parts")},
     {"paragraph", QT_TRANSLATE_NOOP("Loss", "%1 paragraph"),
      QT_TRANSLATE_NOOP("Loss", "%1 paragraphs")},
     {"item", QT_TRANSLATE_NOOP("Loss", "%1 item"), QT_TRANSLATE_NOOP("Loss", "%1 items")},

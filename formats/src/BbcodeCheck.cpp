@@ -50,6 +50,9 @@ class BbcodeWalk : PostWalk {
     addTag(d.tableHeader.open, d.tableHeader.close);
     addTag(d.justify.open, d.justify.close);
     addTag(d.email.open, d.email.close);
+    addTag(d.spoiler.open, d.spoiler.close);
+    addTag(d.spoilerTitled, d.spoiler.close);
+    addTag(d.inlineSpoiler.open, d.inlineSpoiler.close);
     const std::string_view language = d.codeLanguage.open;
     codeLanguageOpen_ = widen(language.substr(0, language.find("{}")));
     inlineCodeOpen_ = widen(d.inlineCode.open);

@@ -127,14 +127,32 @@ class BbEmitter {
         break;
       case BlockKind::Row:
       case BlockKind::Cell:
-      case BlockKind::Spoiler:
         blocks(b.children);
+        break;
+      case BlockKind::Spoiler:
+        spoiler(b);
         break;
       case BlockKind::Markup:
         paragraph(b, true);
         break;
     }
     want_.resize(mark);
+  }
+
+  // A spoiler where the dialect has one, its title in its tag where the tag can hold it; else
+  // its blocks, as a loss.
+  void spoiler(const Block& b) {
+    if (d_.spoiler.open.empty()) {
+      losses_.add(Element::Spoiler);
+    } else {
+      const bool titled = !b.label.empty() && !d_.spoilerTitled.empty() &&
+                          b.label.find_first_of(u"[]\n") == std::u16string::npos;
+      if (!b.label.empty() && !titled) losses_.add(Element::Spoiler);
+      push(key(b), {u16(titled ? filled(d_.spoilerTitled, b.label) : filled(d_.spoiler.open, {})),
+                    u16(d_.spoiler.close)});
+    }
+    if (b.children.empty()) emptyLine();
+    blocks(b.children);
   }
 
   // A table: one line per row, the dialect's table tags around them. A header cell is the
@@ -451,6 +469,7 @@ class BbEmitter {
   // The tags of an inline element: the dialect's own, or its named markup for inline code.
   const Tag& inlineTag(const Open& o) const {
     if (o.element == Element::InlineCode) return d_.inlineCode;
+    if (o.element == Element::Spoiler) return d_.inlineSpoiler;
     if (isEmail(o)) return d_.email;
     return tagOf(d_, o.element);
   }

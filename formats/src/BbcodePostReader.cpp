@@ -91,10 +91,13 @@ enum class Tag : std::uint8_t {
   InlineCode,
   Email,
   Kept,  // a tag the forum knows and the model has not: kept as typed, a markup run
+  Spoiler,
+  InlineSpoiler,
 };
 
 bool isInline(Tag t) {
-  return t <= Tag::Url || t == Tag::Img || t == Tag::InlineCode || t == Tag::Email;
+  return t <= Tag::Url || t == Tag::Img || t == Tag::InlineCode || t == Tag::Email ||
+         t == Tag::InlineSpoiler;
 }
 
 // A mailbox's address as the forums take one: a name, "@", a domain, no blanks or markup.
@@ -161,6 +164,8 @@ struct Vocabulary {
     }
     add(d.inlineCode.open, Tag::InlineCode);
     add(d.email.open, Tag::Email);
+    add(d.spoiler.open, Tag::Spoiler);
+    add(d.inlineSpoiler.open, Tag::InlineSpoiler);
     for (const std::string_view kept : d.keptTags) {
       if (!kept.empty()) names.emplace_back(std::u16string(kept.begin(), kept.end()), Tag::Kept);
     }
@@ -526,6 +531,10 @@ class Lexer {
         return !hasAttrs && (!hasValue || (!t.value.empty() && !isNoAddress(t.value)));
       case Tag::Kept:
         return true;  // its value and attributes are kept as typed
+      case Tag::Spoiler:
+        // Its title, quoted or not.
+        t.label = unquoted(t.value);
+        return !hasAttrs;
       case Tag::Email:
         t.value = unquoted(t.value);
         return !hasAttrs && (!hasValue || isMailbox(t.value));
@@ -1107,7 +1116,7 @@ class Builder {
     f.kind = Frame::Container;
     switch (t.tag) {
       case Tag::Quote:
-        if (count(BlockKind::Quote) < post::Builder::kMaxQuoteDepth) {
+        if (count(BlockKind::Quote) + count(BlockKind::Spoiler) < post::Builder::kMaxQuoteDepth) {
           Block& quote = child(BlockKind::Quote);
           // The source: what follows the tag's name, read in the dialect's form.
           const std::u16string_view inside = in_.substr(t.pos + 1, t.length - 2);
@@ -1133,6 +1142,13 @@ class Builder {
       }
       case Tag::Table:
         if (count(BlockKind::Table) < kMaxTableDepth) open_.push_back(&child(BlockKind::Table));
+        break;
+      case Tag::Spoiler:
+        if (count(BlockKind::Quote) + count(BlockKind::Spoiler) < post::Builder::kMaxQuoteDepth) {
+          Block& spoiler = child(BlockKind::Spoiler);
+          spoiler.label = t.label;
+          open_.push_back(&spoiler);
+        }
         break;
       case Tag::Row:
         if (innerKind() == BlockKind::Table) open_.push_back(&child(BlockKind::Row));
@@ -1216,6 +1232,9 @@ class Builder {
         break;
       case Tag::Sub:
         style_.flags |= post::kSub;
+        break;
+      case Tag::InlineSpoiler:
+        style_.flags |= post::kSpoiler;
         break;
       case Tag::Colour:
         f.value = std::exchange(style_.colour, t.colour);

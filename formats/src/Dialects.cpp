@@ -254,6 +254,7 @@ std::array<Entry, kElementCount> htmlEntries(std::deque<std::string>& storage) {
       fixed(Element::ListItem),
       {{"<p align=\"justify\">", "</p>"}},
       {{}, kEngine},
+      {{}, kEngine},
   }};
 }
 
@@ -320,6 +321,12 @@ Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   // phpBB's [attachment=N]name[/attachment] (factory.php); XenForo's help page.
   if (s.format == Format::Phpbb) d.keptTags = {"attachment"};
   if (s.format == Format::Xenforo) d.keptTags = {"user", "attach", "media"};
+  // XenForo's [SPOILER], [SPOILER=title] and [ISPOILER] (its help page).
+  if (s.format == Format::Xenforo) {
+    d.spoiler = {"[SPOILER]", "[/SPOILER]"};
+    d.spoilerTitled = "[SPOILER={}]";
+    d.inlineSpoiler = {"[ISPOILER]", "[/ISPOILER]"};
+  }
   std::array<Entry, kElementCount> entries = s.entries;
   if (s.format != Format::Html) {
     entries[static_cast<std::size_t>(Element::InlineCode)] = s.extra[0];

@@ -56,6 +56,10 @@ struct Dialect {
   // opening tag to its closing one on the same line: phpBB's [attachment], XenForo's [USER],
   // [ATTACH] and [MEDIA]. Lower case; empty names unused.
   std::array<std::string_view, 3> keptTags;
+  // A spoiler, the opening tag of one with a title ("{}"), and a spoiler inside a line.
+  Tag spoiler;
+  std::string_view spoilerTitled;
+  Tag inlineSpoiler;
 };
 
 // The table of a BBCode format or of Markdown; nullptr for html.

@@ -60,6 +60,7 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"task box", "item"},
     {"justify", "paragraph"},
     {"markup of another format", "run"},
+    {"spoiler", "part"},
 }};
 
 }  // namespace
@@ -247,6 +248,13 @@ void inlineElements(const post::Style& style, const NormalText& normal, const Di
   }};
   for (const auto& [flag, element] : kFlags) {
     if (style.flags & flag) want({element, {}, 0}, true);
+  }
+  if (style.flags & post::kSpoiler) {
+    if (d.inlineSpoiler.open.empty()) {
+      losses.dropRun({Element::Spoiler, {}, 0});
+    } else {
+      out.push_back({Element::Spoiler, {}, 0});
+    }
   }
   // Innermost: the code's text is literal inside it.
   if (code && writes(d, Element::InlineCode)) out.push_back({Element::InlineCode, {}, 0});

@@ -148,7 +148,10 @@ class MdEmitter {
         break;
       case BlockKind::Row:
       case BlockKind::Cell:
+        blocks(b.children, ctx);
+        break;
       case BlockKind::Spoiler:
+        losses_.add(Element::Spoiler);
         blocks(b.children, ctx);
         break;
       case BlockKind::Markup:

@@ -96,14 +96,15 @@ enum class Element {
   TaskItem,      // a list item's task box, open or done: GFM's "- [ ] x"
   Justify,       // a paragraph justified: [align=justify], [JUSTIFY]
   Markup,        // markup of another format kept as typed: Markdown's HTML, phpBB's [attachment]
+  Spoiler,       // text hidden until the reader opens it: XenForo's [SPOILER], [ISPOILER]
 };
-inline constexpr std::size_t kElementCount = 29;
+inline constexpr std::size_t kElementCount = 30;
 
 // "bold", "italic", "underline", "strike-through", "superscript", "subscript", "colour",
 // "size", "face", "centre", "right", "list item", "fixed columns", "line break", "link",
 // "heading", "quote", "rule", "picture", "picture text", "numbered list", "list start",
 // "table", "quote source", "inline code", "code language", "task box", "justify",
-// "markup of another format".
+// "markup of another format", "spoiler".
 std::string_view elementName(Element element);
 
 // One row of a dialect's table: how the dialect writes the element, or that it cannot.
