@@ -138,7 +138,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../editor/richtext/RtfReader.cpp" line="+1137"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1200"/>
         <source>The file is not an RTF document.</source>
         <translation>Die Datei ist kein RTF-Dokument.</translation>
     </message>
@@ -190,7 +190,7 @@
         <translation>fett</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>italic</source>
         <translation>kursiv</translation>
     </message>
@@ -200,7 +200,7 @@
         <translation>unterstrichen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>strike-through</source>
         <translation>durchgestrichen</translation>
     </message>
@@ -210,7 +210,7 @@
         <translation>hochgestellt</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>subscript</source>
         <translation>tiefgestellt</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>Farbe</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>size</source>
         <translation>Schriftgröße</translation>
     </message>
@@ -230,7 +230,7 @@
         <translation>Schriftart</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>centre</source>
         <translation>zentriert</translation>
     </message>
@@ -240,7 +240,7 @@
         <translation>rechtsbündig</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list item</source>
         <translation>Listenpunkt</translation>
     </message>
@@ -250,7 +250,7 @@
         <translation>feste Spalten</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>line break</source>
         <translation>Zeilenumbruch</translation>
     </message>
@@ -260,7 +260,7 @@
         <translation>Link</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>heading</source>
         <translation>Überschrift</translation>
     </message>
@@ -270,7 +270,7 @@
         <translation>Zitat</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>rule</source>
         <translation>Trennlinie</translation>
     </message>
@@ -280,7 +280,7 @@
         <translation>Bild</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>picture text</source>
         <translation>Bildtext</translation>
     </message>
@@ -290,7 +290,7 @@
         <translation>nummerierte Liste</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list start</source>
         <translation>Listenbeginn</translation>
     </message>
@@ -300,9 +300,39 @@
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>quote source</source>
         <translation>Quellenangabe des Zitats</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inline code</source>
+        <translation>Code im Text</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>code language</source>
+        <translation>Sprache des Codeblocks</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>task box</source>
+        <translation>Aufgabenkästchen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>markup of another format</source>
+        <translation>Auszeichnung eines anderen Formats</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>spoiler</source>
+        <translation>Spoiler</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -313,6 +343,16 @@
         <location line="+0"/>
         <source>%1 runs</source>
         <translation>%1 Textstellen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 part</source>
+        <translation>%1 Teil</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 parts</source>
+        <translation>%1 Teile</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -522,7 +562,7 @@
         <translation>In diesem Forum nicht darstellbar: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+185"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+186"/>
         <source>Part %1 of %2</source>
         <translation>Teil %1 von %2</translation>
     </message>
@@ -644,7 +684,7 @@ Lesen als BBCode von:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+483"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+564"/>
         <source>Quote</source>
         <translation>Zitat</translation>
     </message>

@@ -138,7 +138,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../editor/richtext/RtfReader.cpp" line="+1137"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1200"/>
         <source>The file is not an RTF document.</source>
         <translation>El archivo no es un documento RTF.</translation>
     </message>
@@ -190,7 +190,7 @@
         <translation>negrita</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>italic</source>
         <translation>cursiva</translation>
     </message>
@@ -200,7 +200,7 @@
         <translation>subrayado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>strike-through</source>
         <translation>tachado</translation>
     </message>
@@ -210,7 +210,7 @@
         <translation>superíndice</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>subscript</source>
         <translation>subíndice</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>color</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>size</source>
         <translation>tamaño</translation>
     </message>
@@ -230,7 +230,7 @@
         <translation>fuente</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>centre</source>
         <translation>centrado</translation>
     </message>
@@ -240,7 +240,7 @@
         <translation>a la derecha</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list item</source>
         <translation>elemento de lista</translation>
     </message>
@@ -250,7 +250,7 @@
         <translation>columnas fijas</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>line break</source>
         <translation>salto de línea</translation>
     </message>
@@ -260,7 +260,7 @@
         <translation>enlace</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>heading</source>
         <translation>título</translation>
     </message>
@@ -270,7 +270,7 @@
         <translation>cita</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>rule</source>
         <translation>línea horizontal</translation>
     </message>
@@ -280,7 +280,7 @@
         <translation>imagen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>picture text</source>
         <translation>texto de imagen</translation>
     </message>
@@ -290,7 +290,7 @@
         <translation>lista numerada</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list start</source>
         <translation>inicio de lista</translation>
     </message>
@@ -300,9 +300,39 @@
         <translation>tabla</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>quote source</source>
         <translation>fuente de la cita</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inline code</source>
+        <translation>código en línea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>code language</source>
+        <translation>lenguaje del bloque de código</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>task box</source>
+        <translation>casilla de tarea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>justify</source>
+        <translation>justificación</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>markup of another format</source>
+        <translation>marcado de otro formato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>spoiler</source>
+        <translation>spoiler</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -313,6 +343,16 @@
         <location line="+0"/>
         <source>%1 runs</source>
         <translation>%1 fragmentos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 part</source>
+        <translation>%1 parte</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 parts</source>
+        <translation>%1 partes</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -522,7 +562,7 @@
         <translation>Este foro no muestra: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+185"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+186"/>
         <source>Part %1 of %2</source>
         <translation>Parte %1 de %2</translation>
     </message>
@@ -644,7 +684,7 @@ Leerlo como el BBCode de:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+483"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+564"/>
         <source>Quote</source>
         <translation>Cita</translation>
     </message>

@@ -138,7 +138,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../editor/richtext/RtfReader.cpp" line="+1137"/>
+        <location filename="../editor/richtext/RtfReader.cpp" line="+1200"/>
         <source>The file is not an RTF document.</source>
         <translation>Le fichier n’est pas un document RTF.</translation>
     </message>
@@ -190,7 +190,7 @@
         <translation>gras</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>italic</source>
         <translation>italique</translation>
     </message>
@@ -200,7 +200,7 @@
         <translation>souligné</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>strike-through</source>
         <translation>barré</translation>
     </message>
@@ -210,7 +210,7 @@
         <translation>exposant</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>subscript</source>
         <translation>indice</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>couleur</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>size</source>
         <translation>taille</translation>
     </message>
@@ -230,7 +230,7 @@
         <translation>police</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>centre</source>
         <translation>centré</translation>
     </message>
@@ -240,7 +240,7 @@
         <translation>à droite</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list item</source>
         <translation>élément de liste</translation>
     </message>
@@ -250,7 +250,7 @@
         <translation>colonnes fixes</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>line break</source>
         <translation>saut de ligne</translation>
     </message>
@@ -260,7 +260,7 @@
         <translation>lien</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>heading</source>
         <translation>titre</translation>
     </message>
@@ -270,7 +270,7 @@
         <translation>citation</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>rule</source>
         <translation>ligne horizontale</translation>
     </message>
@@ -280,7 +280,7 @@
         <translation>image</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>picture text</source>
         <translation>texte d’image</translation>
     </message>
@@ -290,7 +290,7 @@
         <translation>liste numérotée</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>list start</source>
         <translation>début de liste</translation>
     </message>
@@ -300,9 +300,39 @@
         <translation>tableau</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>quote source</source>
         <translation>source de la citation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inline code</source>
+        <translation>code en ligne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>code language</source>
+        <translation>langage du bloc de code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>task box</source>
+        <translation>case de tâche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>justify</source>
+        <translation>justification</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>markup of another format</source>
+        <translation>balisage d&apos;un autre format</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>spoiler</source>
+        <translation>spoiler</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -313,6 +343,16 @@
         <location line="+0"/>
         <source>%1 runs</source>
         <translation>%1 passages</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 part</source>
+        <translation>%1 partie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 parts</source>
+        <translation>%1 parties</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -522,7 +562,7 @@
         <translation>Ce forum n’affiche pas&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../editor/preview/PreviewContent.cpp" line="+185"/>
+        <location filename="../editor/preview/PreviewContent.cpp" line="+186"/>
         <source>Part %1 of %2</source>
         <translation>Partie %1 sur %2</translation>
     </message>
@@ -644,7 +684,7 @@ Le lire comme le BBCode de&#xa0;:</translation>
 <context>
     <name>Quote</name>
     <message>
-        <location filename="../editor/post/PostDocument.cpp" line="+483"/>
+        <location filename="../editor/post/PostDocument.cpp" line="+564"/>
         <source>Quote</source>
         <translation>Citation</translation>
     </message>

@@ -150,7 +150,7 @@ class Walker {
           runs(block, at, stop, 0);
         }
         if (begin < 0) return;
-        builder_.code();
+        builder_.code(u16(block.blockFormat().stringProperty(richtext::kCodeLanguageProperty)));
         inFixed_ = true;
         at = begin + kBegin.size();
       }
@@ -202,6 +202,14 @@ class Walker {
   // quote stay one list.
   void quoteDepth(const QTextBlockFormat &format) {
     const int depth = std::min(richtext::quoteLevelOf(format), Builder::kMaxQuoteDepth);
+    // A quote read from a post begins here: the one before it at its depth ends.
+    const int start = format.intProperty(kQuoteStartProperty);
+    if (start != 0 && start != lastQuoteStart_ && start % 16 <= depth && start % 16 > 0 &&
+        quoteDepth_ >= start % 16) {
+      quoteDepth_ = start % 16 - 1;
+      builder_.quoteDepth(quoteDepth_);
+    }
+    lastQuoteStart_ = start;
     if (depth == quoteDepth_) return;
     quoteDepth_ = depth;
     builder_.quoteDepth(depth);
@@ -245,8 +253,12 @@ class Walker {
     } else if (const QTextList *list = block.textList()) {
       const QTextListFormat listFormat = list->format();
       const QVariant start = listFormat.property(richtext::kListStartProperty);
+      const QTextBlockFormat::MarkerType marker = format.marker();
+      const Task task = marker == QTextBlockFormat::MarkerType::Checked     ? Task::Done
+                        : marker == QTextBlockFormat::MarkerType::Unchecked ? Task::Open
+                                                                            : Task::None;
       builder_.item(listFormat.indent(), numberingOf(listFormat.style()),
-                    start.isValid() ? start.toInt() : 1, align);
+                    start.isValid() ? start.toInt() : 1, align, task);
     } else if (format.headingLevel() >= 1 && format.headingLevel() <= 3) {
       heading = format.headingLevel();
       builder_.heading(heading, align, spaceAfter(block));
@@ -300,7 +312,12 @@ class Walker {
           out += c.unicode();
         }
       }
-      builder_.text(out, style);
+      if (const int markup = format.intProperty(richtext::kMarkupProperty);
+          markup > int(Format::Html) && markup <= int(Format::Markdown)) {
+        builder_.markup(out, Format(markup));
+      } else {
+        builder_.text(out, style);
+      }
     }
   }
 
@@ -336,7 +353,13 @@ class Walker {
     const QString face = richtext::fontNameOf(format, document_);
     // One text for each face, colour and address, whatever formats hold it: runs of
     // several formats in a row share it, and the posts compare it by its place.
-    if (!isStandardFace(face)) style.face = builder_.share(u16(face));
+    // Inline code read from a post is the fixed face's look, not a face of the writer's.
+    if (format.boolProperty(richtext::kInlineCodeProperty)) {
+      style.flags |= kCode;
+      if (face != QStringView(richtext::kFixedFontName)) style.face = builder_.share(u16(face));
+    } else if (!isStandardFace(face)) {
+      style.face = builder_.share(u16(face));
+    }
     const QString link = richtext::linkOf(format);
     // As every post takes them: web addresses alone, never javascript: or file:.
     if (!link.isEmpty() && isPostAddress(u16(link))) style.link = builder_.share(u16(link));
@@ -351,6 +374,7 @@ class Walker {
   bool inFixed_ = false;     // between a begin marker and its end
   bool headerCell_ = false;  // in a cell of a table's header row
   int quoteDepth_ = 0;
+  int lastQuoteStart_ = 0;  // the quote start of the paragraph before
   std::unordered_map<std::int64_t, Style> styles_;
 };
 

@@ -148,7 +148,10 @@ class Writer {
       case BlockKind::Quote: {
         const int inner = std::min(quote + 1, Builder::kMaxQuoteDepth);
         if (!block.cite.empty()) title(block.cite, inner);
+        // A quote without a title line starts at its first paragraph.
+        if (block.cite.empty() && quoteStart_ == 0) quoteStart_ = ++quotes_ * 16 + inner;
         blocks(block.children, inner);
+        quoteStart_ = 0;
         break;
       }
       case BlockKind::List:
@@ -189,8 +192,11 @@ class Writer {
   }
 
   // Makes the next paragraph: the document's empty last one when nothing was written to it.
-  void startParagraph(const QTextBlockFormat &format,
+  void startParagraph(const QTextBlockFormat &given,
                       const QTextCharFormat &chars = QTextCharFormat()) {
+    QTextBlockFormat format = given;
+    if (quoteStart_ != 0) format.setProperty(kQuoteStartProperty, quoteStart_);
+    quoteStart_ = 0;
     if (fresh_) {
       cursor_.setBlockFormat(format);
       cursor_.setBlockCharFormat(chars);
@@ -230,6 +236,14 @@ class Writer {
         alt.replace(QChar::LineSeparator, u' ');
         if (!alt.isEmpty()) image.setProperty(QTextFormat::ImageAltText, alt);
         cursor_.insertImage(image);
+      } else if (run.kind == RunKind::Markup) {
+        // Markup kept as typed: text in the fixed face, grey, which the post writes back.
+        QTextCharFormat look;
+        richtext::setFontName(look, qs(richtext::kFixedFontName));
+        look.setForeground(QColor(0x80, 0x80, 0x80));
+        look.setProperty(richtext::kMarkupProperty, int(run.markup));
+        const QString text = documentText(run.text);
+        if (!text.isEmpty()) cursor_.insertText(text, look);
       } else {
         // A picture the document cannot show keeps its words.
         const QString text = documentText(run.text);
@@ -303,6 +317,11 @@ class Writer {
       if (heading > 0 || points != richtext::kDefaultFontPointSize) format.setFontPointSize(points);
     }
     if (!style.face.empty()) richtext::setFontName(format, qs(style.face));
+    if (style.flags & kCode) {
+      // Inline code shows in the fixed face, and stays code when the post is written again.
+      if (style.face.empty()) richtext::setFontName(format, qs(richtext::kFixedFontName));
+      format.setProperty(richtext::kInlineCodeProperty, true);
+    }
     // A post's text naming another scheme (javascript:, file:) stays text, never a link.
     if (isPostAddress(style.link))
       richtext::setLink(format, richtext::addressText(qs(style.link).trimmed()));
@@ -317,7 +336,9 @@ class Writer {
     if (!text.empty() && text.back() == u'\n') text.pop_back();
     const QTextCharFormat fixed = richtext::fixedColumnsFormat();
     const QTextBlockFormat format = quoted(quote);
-    startParagraph(format, fixed);
+    QTextBlockFormat begin = format;
+    if (!block.label.empty()) begin.setProperty(richtext::kCodeLanguageProperty, qs(block.label));
+    startParagraph(begin, fixed);
     cursor_.insertText(qs(kFixedBegin), fixed);
     if (!block.runs.empty()) {
       std::size_t at = 0;
@@ -354,6 +375,10 @@ class Writer {
         const Block &first = item.children[0];
         QTextBlockFormat paragraph = quoted(quote);
         if (first.align != Align::Left) paragraph.setAlignment(qtAlign(first.align));
+        if (item.task != Task::None) {
+          paragraph.setMarker(item.task == Task::Done ? QTextBlockFormat::MarkerType::Checked
+                                                      : QTextBlockFormat::MarkerType::Unchecked);
+        }
         startParagraph(paragraph);
         if (textList && textList->count() < kMaxTextListItems) {
           textList->add(cursor_.block());
@@ -462,7 +487,9 @@ class Writer {
   QTextCursor cursor_;
   std::unordered_map<FormatKey, QTextCharFormat, FormatKeyHash> formats_;
   std::vector<Style> keptStyles_;
-  bool fresh_ = true;  // the cursor's paragraph is empty and has not been written to
+  bool fresh_ = true;   // the cursor's paragraph is empty and has not been written to
+  int quotes_ = 0;      // the quotes begun
+  int quoteStart_ = 0;  // kQuoteStartProperty for the next paragraph, 0 for none
 };
 
 }  // namespace

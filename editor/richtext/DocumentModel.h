@@ -236,6 +236,13 @@ inline constexpr int kMaxTableRows = 10'000;
 inline constexpr int kMaxTableColumns = 256;
 inline constexpr int kListStartProperty = QTextFormat::UserProperty + 2;
 inline constexpr int kQuoteCiteProperty = QTextFormat::UserProperty + 6;
+// Text read from a post as inline code (a character property, shown in the fixed face), and
+// the language of a code block read from one (on its begin marker's paragraph).
+inline constexpr int kInlineCodeProperty = QTextFormat::UserProperty + 20;
+inline constexpr int kCodeLanguageProperty = QTextFormat::UserProperty + 21;
+// Markup of one post format kept as typed (Markdown's HTML, phpBB's [attachment]): a
+// character property holding the format's number, shown in a look of its own.
+inline constexpr int kMarkupProperty = QTextFormat::UserProperty + 22;
 inline constexpr double kQuoteIndentPixels = 30.0;
 
 inline int quoteLevelOf(const QTextBlockFormat &format) {

@@ -48,6 +48,15 @@ class BbcodeWalk : PostWalk {
     addTag(d.tableRow.open, d.tableRow.close);
     addTag(d.tableCell.open, d.tableCell.close);
     addTag(d.tableHeader.open, d.tableHeader.close);
+    addTag(d.justify.open, d.justify.close);
+    addTag(d.email.open, d.email.close);
+    addTag(d.spoiler.open, d.spoiler.close);
+    addTag(d.spoilerTitled, d.spoiler.close);
+    addTag(d.inlineSpoiler.open, d.inlineSpoiler.close);
+    const std::string_view language = d.codeLanguage.open;
+    codeLanguageOpen_ = widen(language.substr(0, language.find("{}")));
+    inlineCodeOpen_ = widen(d.inlineCode.open);
+    inlineCodeClose_ = widen(d.inlineCode.close);
   }
 
   std::optional<std::string> run() {
@@ -86,15 +95,32 @@ class BbcodeWalk : PostWalk {
   bool markup(std::optional<std::string>& wrong) {
     const std::u16string_view rest = post_.substr(postAt_);
     if (inCode_) {
-      if (!rest.starts_with(codeClose_) || textAhead(codeClose_.size())) return false;
-      inCode_ = false;
-      postAt_ += codeClose_.size();
+      const std::u16string& close = inInlineCode_ ? inlineCodeClose_ : codeClose_;
+      if (!rest.starts_with(close) || textAhead(close.size())) return false;
+      inCode_ = inInlineCode_ = false;
+      postAt_ += close.size();
       return true;
     }
     if (rest.starts_with(codeOpen_) && !textAhead(codeOpen_.size())) {
       if (!open_.empty()) wrong = "a code block inside an open element";
       inCode_ = true;
       postAt_ += codeOpen_.size();
+      return true;
+    }
+    if (!codeLanguageOpen_.empty() && rest.starts_with(codeLanguageOpen_)) {
+      // The code block with its language: markup up to the tag's end.
+      const std::size_t end = rest.find_first_of(u"]\n", codeLanguageOpen_.size());
+      if (end != std::u16string_view::npos && rest[end] == u']' && !textAhead(end + 1)) {
+        if (!open_.empty()) wrong = "a code block inside an open element";
+        inCode_ = true;
+        postAt_ += end + 1;
+        return true;
+      }
+    }
+    if (!inlineCodeOpen_.empty() && rest.starts_with(inlineCodeOpen_) &&
+        !textAhead(inlineCodeOpen_.size())) {
+      inCode_ = inInlineCode_ = true;
+      postAt_ += inlineCodeOpen_.size();
       return true;
     }
     if (!pictureOpen_.empty() && rest.starts_with(pictureOpen_) &&
@@ -160,7 +186,10 @@ class BbcodeWalk : PostWalk {
   std::u16string pictureOpen_, pictureClose_;  // around a picture's address
   std::vector<const DialectTag*> open_;        // the elements open, innermost last
   std::size_t matchedLength_ = 0;              // of the tag match() found
-  bool inCode_ = false;                        // inside the code block, where no tag counts
+  std::u16string codeLanguageOpen_;            // "[code=": the block with its language
+  std::u16string inlineCodeOpen_, inlineCodeClose_;
+  bool inCode_ = false;        // inside the code block or inline code, where no tag counts
+  bool inInlineCode_ = false;  // inside inline code
 };
 
 }  // namespace

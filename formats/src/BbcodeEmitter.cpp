@@ -127,14 +127,32 @@ class BbEmitter {
         break;
       case BlockKind::Row:
       case BlockKind::Cell:
-      case BlockKind::Spoiler:
         blocks(b.children);
+        break;
+      case BlockKind::Spoiler:
+        spoiler(b);
         break;
       case BlockKind::Markup:
         paragraph(b, true);
         break;
     }
     want_.resize(mark);
+  }
+
+  // A spoiler where the dialect has one, its title in its tag where the tag can hold it; else
+  // its blocks, as a loss.
+  void spoiler(const Block& b) {
+    if (d_.spoiler.open.empty()) {
+      losses_.add(Element::Spoiler);
+    } else {
+      const bool titled = !b.label.empty() && !d_.spoilerTitled.empty() &&
+                          b.label.find_first_of(u"[]\n") == std::u16string::npos;
+      if (!b.label.empty() && !titled) losses_.add(Element::Spoiler);
+      push(key(b), {u16(titled ? filled(d_.spoilerTitled, b.label) : filled(d_.spoiler.open, {})),
+                    u16(d_.spoiler.close)});
+    }
+    if (b.children.empty()) emptyLine();
+    blocks(b.children);
   }
 
   // A table: one line per row, the dialect's table tags around them. A header cell is the
@@ -203,6 +221,11 @@ class BbEmitter {
     if (shared) pushAlign(alignOfItem(b.children.front()));
 
     std::u16string_view open = u16(d_.listStart);
+    if (b.numbering == post::Numbering::Bullet && b.marker != post::Marker::Default &&
+        !d_.listMarker.empty()) {
+      constexpr std::u16string_view kMarkers[] = {u"", u"disc", u"circle", u"square", u"none"};
+      open = u16(filled(d_.listMarker, kMarkers[static_cast<std::size_t>(b.marker)]));
+    }
     if (b.numbering != post::Numbering::Bullet) {
       std::string_view number = d_.numbers[static_cast<std::size_t>(b.numbering)];
       if (number.empty()) {
@@ -222,6 +245,7 @@ class BbEmitter {
     const std::u16string_view itemClose = u16(itemTag.close);
     for (const Block& item : b.children) {
       const std::size_t mark = want_.size();
+      if (item.task != post::Task::None) losses_.add(Element::TaskItem);
       push(key(item), {itemOpen, itemClose});
       if (item.kind != BlockKind::Item) {
         block(item);
@@ -274,8 +298,16 @@ class BbEmitter {
   }
 
   void code(const Block& b) {
-    push(key(b),
-         {u16(tagOf(d_, Element::FixedBlock).open), u16(tagOf(d_, Element::FixedBlock).close)});
+    // The block's language goes in its tag where the dialect has one, and a tag can hold it.
+    const bool language = !b.label.empty() && !d_.codeLanguage.open.empty() &&
+                          b.label.find_first_of(u"[]\r\n\"'= ") == std::u16string::npos;
+    if (!b.label.empty() && !language) losses_.add(Element::CodeLanguage);
+    if (language) {
+      push(key(b), {u16(filled(d_.codeLanguage.open, b.label)), u16(d_.codeLanguage.close)});
+    } else {
+      push(key(b),
+           {u16(tagOf(d_, Element::FixedBlock).open), u16(tagOf(d_, Element::FixedBlock).close)});
+    }
     // The block's lines end with '\n'; the last one's ends the block.
     std::u16string text;
     for (const post::Run& run : b.runs) {
@@ -334,7 +366,12 @@ class BbEmitter {
       }
       closeInline(keep);
       for (std::size_t k = keep; k < wantInline_.size(); ++k) openInline(wantInline_[k]);
-      if (piece.run->picture.empty()) {
+      if (piece.run->kind == post::RunKind::Markup) {
+        // Markup kept as typed: the dialect's own goes out as it came, another format's is
+        // the writer's text, as a loss.
+        if (piece.run->markup != d_.format) losses_.add(Element::Markup);
+        out_.append(piece.text);
+      } else if (piece.run->picture.empty()) {
         out_.append(piece.text);
       } else {
         picture(*piece.run);
@@ -372,6 +409,10 @@ class BbEmitter {
 
   // The alignment block of the lines that follow, where the dialect shows it.
   void pushAlign(post::Align align) {
+    if (align == post::Align::Justify) {
+      if (!d_.justify.open.empty()) push(3, {u16(d_.justify.open), u16(d_.justify.close)});
+      return;
+    }
     const Element e = align == post::Align::Right ? Element::Right : Element::Centre;
     if (align == post::Align::Centre || align == post::Align::Right) {
       if (shows(d_, e)) {
@@ -379,6 +420,12 @@ class BbEmitter {
         push(k, {u16cached(e, true), u16cached(e, false)});
       }
     }
+  }
+
+  static Element alignElement(post::Align align) {
+    return align == post::Align::Right     ? Element::Right
+           : align == post::Align::Justify ? Element::Justify
+                                           : Element::Centre;
   }
 
   std::u16string_view u16cached(Element e, bool open) {
@@ -394,9 +441,9 @@ class BbEmitter {
   // counts once per stretch of lines that carry it.
   void beginLine(post::Align align) {
     losses_.newLine();
-    const Element e = align == post::Align::Right ? Element::Right : Element::Centre;
-    const bool aligned = align == post::Align::Centre || align == post::Align::Right;
-    const post::Align dropped = aligned && !shows(d_, e) ? align : post::Align::Left;
+    const Element e = alignElement(align);
+    const bool aligned = align != post::Align::Left;
+    const post::Align dropped = aligned && !writes(d_, e) ? align : post::Align::Left;
     if (dropped != post::Align::Left && dropped != lostAlign_) losses_.add(e);
     lostAlign_ = dropped;
     std::size_t keep = 0;
@@ -419,8 +466,24 @@ class BbEmitter {
     }
   }
 
+  // The tags of an inline element: the dialect's own, or its named markup for inline code.
+  const Tag& inlineTag(const Open& o) const {
+    if (o.element == Element::InlineCode) return d_.inlineCode;
+    if (o.element == Element::Spoiler) return d_.inlineSpoiler;
+    if (isEmail(o)) return d_.email;
+    return tagOf(d_, o.element);
+  }
+
+  // A link to a mailbox, where the dialect has its own tag for one.
+  bool isEmail(const Open& o) const {
+    return o.element == Element::Link && !d_.email.open.empty() && o.value.starts_with(kMailto) &&
+           o.value.size() > kMailto.size() &&
+           o.value.find_first_of(u"[]") == std::u16string_view::npos;
+  }
+  static constexpr std::u16string_view kMailto = u"mailto:";
+
   void openInline(const Open& o) {
-    const std::string_view pattern = tagOf(d_, o.element).open;
+    const std::string_view pattern = inlineTag(o).open;
     const std::size_t hole = pattern.find("{}");
     if (hole == std::string_view::npos) {
       appendAscii(out_, pattern);
@@ -428,6 +491,8 @@ class BbEmitter {
       appendAscii(out_, pattern.substr(0, hole));
       if (o.element == Element::Size) {
         appendAscii(out_, d_.sizes[static_cast<std::size_t>(o.size)]);
+      } else if (isEmail(o)) {
+        appendAddress(out_, o.value.substr(kMailto.size()), false);
       } else if (o.element == Element::Link) {
         appendAddress(out_, o.value, false);
       } else {
@@ -440,7 +505,7 @@ class BbEmitter {
 
   void closeInline(std::size_t keep) {
     while (openInline_.size() > keep) {
-      appendAscii(out_, tagOf(d_, openInline_.back().element).close);
+      appendAscii(out_, inlineTag(openInline_.back()).close);
       openInline_.pop_back();
     }
   }

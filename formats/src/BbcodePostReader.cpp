@@ -75,6 +75,7 @@ enum class Tag : std::uint8_t {
   Centre,
   Right,
   Left,
+  Justify,
   Align,
   Quote,
   List,
@@ -88,9 +89,27 @@ enum class Tag : std::uint8_t {
   Row,
   Cell,
   HeaderCell,
+  InlineCode,
+  Email,
+  Kept,  // a tag the forum knows and the model has not: kept as typed, a markup run
+  Spoiler,
+  InlineSpoiler,
 };
 
-bool isInline(Tag t) { return t <= Tag::Url || t == Tag::Img; }
+bool isInline(Tag t) {
+  return t <= Tag::Url || t == Tag::Img || t == Tag::InlineCode || t == Tag::Email ||
+         t == Tag::InlineSpoiler;
+}
+
+// A mailbox's address as the forums take one: a name, "@", a domain, no blanks or markup.
+bool isMailbox(std::u16string_view s) {
+  const std::size_t at = s.find(u'@');
+  return at != std::u16string_view::npos && at > 0 && at + 1 < s.size() &&
+         std::none_of(s.begin(), s.end(), [](char16_t c) {
+           return c <= u' ' || c == u'[' || c == u']' || c == u'"' || c == u'\'' || c == u'<' ||
+                  c == u'>';
+         });
+}
 bool isAlign(Tag t) { return t >= Tag::Centre && t <= Tag::Align; }
 
 // The tag's name in a dialect's pattern: "[COLOR={}]" gives "color", "[*]" gives "*".
@@ -107,7 +126,10 @@ std::u16string nameOf(std::string_view pattern) {
 // The names the dialect reads, each with what it does.
 struct Vocabulary {
   std::vector<std::pair<std::u16string, Tag>> names;
-  bool smfLists = false;  // [list type=...] rather than [list=...]
+  bool smfLists = false;      // [list type=...] rather than [list=...]
+  bool codeLanguage = false;  // [code=LANGUAGE]
+  bool itemClose = false;     // [/*]
+  bool listMarker = false;    // [list=disc]
 
   explicit Vocabulary(const Dialect& d) {
     const auto add = [&](std::string_view pattern, Tag tag) {
@@ -139,7 +161,18 @@ struct Vocabulary {
       names.emplace_back(centre, Tag::Centre);
       add(tagOf(d, Element::Right).open, Tag::Right);
       names.emplace_back(u"left", Tag::Left);
+      add(d.justify.open, Tag::Justify);
     }
+    add(d.inlineCode.open, Tag::InlineCode);
+    add(d.email.open, Tag::Email);
+    add(d.spoiler.open, Tag::Spoiler);
+    add(d.inlineSpoiler.open, Tag::InlineSpoiler);
+    for (const std::string_view kept : d.keptTags) {
+      if (!kept.empty()) names.emplace_back(std::u16string(kept.begin(), kept.end()), Tag::Kept);
+    }
+    codeLanguage = !d.codeLanguage.open.empty();
+    itemClose = d.itemClose;
+    listMarker = !d.listMarker.empty();
     add(d.listStart, Tag::List);
     const std::u16string item = nameOf(tagOf(d, Element::ListItem).open);
     if (item != u"*") names.emplace_back(item, Tag::Li);
@@ -379,12 +412,28 @@ struct Token {
   std::int32_t partner = -1;  // the closing tag of an opening one, and back
   std::int32_t parent = -1;   // the table of a row, the row of a cell, the list of an item
   std::u16string_view value;  // as typed; a literal's contents
+  std::u16string_view label;  // a code block's language
   // What the value reads as.
   int size = 0;
   Numbering numbering = Numbering::Bullet;
+  post::Marker marker = post::Marker::Default;
   Align align = Align::Left;
   std::u16string colour;
 };
+
+// A bullet list's marker as the dialects name it.
+std::optional<post::Marker> markerValue(std::u16string_view v) {
+  constexpr std::array<std::pair<std::string_view, post::Marker>, 4> kMarkers = {{
+      {"disc", post::Marker::Disc},
+      {"circle", post::Marker::Circle},
+      {"square", post::Marker::Square},
+      {"none", post::Marker::None},
+  }};
+  for (const auto& [name, marker] : kMarkers) {
+    if (equalNoCase(v, name)) return marker;
+  }
+  return std::nullopt;
+}
 
 class Lexer {
  public:
@@ -419,7 +468,8 @@ class Lexer {
     if (!inside.empty() && inside.front() == u'/') {
       const std::optional<Tag> known = v_.find(inside.substr(1));
       if (!known || *known == Tag::Rule || *known == Tag::Code || *known == Tag::Img ||
-          *known == Tag::Star) {
+          (*known == Tag::Star && !v_.itemClose) || *known == Tag::InlineCode ||
+          *known == Tag::Kept) {
         return std::nullopt;  // closes no element, or belongs to a literal that never began
       }
       t.kind = Token::Close;
@@ -444,8 +494,12 @@ class Lexer {
         return t;
       case Tag::Code:
       case Tag::Img:
+      case Tag::InlineCode:
         return literal(std::move(t));
+      case Tag::Kept:
+        return kept(std::move(t), inside.substr(0, nameEnd));
       case Tag::Url:
+      case Tag::Email:
         if (!hasValue) return literal(std::move(t));
         return t;
       default:
@@ -476,6 +530,15 @@ class Lexer {
         // another scheme is read as the link it tries to be, which no post or document makes.
         t.value = unquoted(t.value);
         return !hasAttrs && (!hasValue || (!t.value.empty() && !isNoAddress(t.value)));
+      case Tag::Kept:
+        return true;  // its value and attributes are kept as typed
+      case Tag::Spoiler:
+        // Its title, quoted or not.
+        t.label = unquoted(t.value);
+        return !hasAttrs;
+      case Tag::Email:
+        t.value = unquoted(t.value);
+        return !hasAttrs && (!hasValue || isMailbox(t.value));
       case Tag::Quote:
         return true;  // its source, read when the quote opens (readCite)
       case Tag::Heading:
@@ -512,6 +575,10 @@ class Lexer {
           if (!hasValue) return false;
           v = t.value;
         }
+        if (const auto marker = v_.listMarker ? markerValue(v) : std::nullopt) {
+          t.marker = *marker;
+          return true;
+        }
         const std::optional<Numbering> n = listValue(v, v_.smfLists);
         if (n) t.numbering = *n;
         return n.has_value();
@@ -522,6 +589,17 @@ class Lexer {
       case Tag::Right:
         t.align = Align::Right;
         return !hasValue && !hasAttrs;
+      case Tag::Justify:
+        t.align = Align::Justify;
+        return !hasValue && !hasAttrs;
+      case Tag::Code:
+        // A language: a word, as the forums' highlighters take it.
+        if (!hasValue) return !hasAttrs;
+        t.label = unquoted(t.value);
+        return v_.codeLanguage && !t.label.empty() &&
+               std::all_of(t.label.begin(), t.label.end(), [](char16_t c) {
+                 return c > u' ' && c != u'"' && c != u'\'' && c != u'=';
+               });
       default:
         return !hasValue && !hasAttrs;
     }
@@ -532,7 +610,11 @@ class Lexer {
   // forward once each, so that many unclosed tags cost no more than one.
   std::optional<Token> literal(Token t) {
     const std::size_t from = t.pos + t.length;
-    const std::size_t slot = t.tag == Tag::Code ? 0 : t.tag == Tag::Img ? 1 : 2;
+    const std::size_t slot = t.tag == Tag::Code         ? 0
+                             : t.tag == Tag::Img        ? 1
+                             : t.tag == Tag::InlineCode ? 3
+                             : t.tag == Tag::Email      ? 4
+                                                        : 2;
     std::size_t& close = nextClose_[slot];
     if (close != std::u16string_view::npos && (close < from || !searched_[slot])) {
       close = findClose(slot, from);
@@ -540,7 +622,14 @@ class Lexer {
     }
     if (close == std::u16string_view::npos) return std::nullopt;
     const std::u16string_view contents = in_.substr(from, close - from);
-    if (t.tag != Tag::Code) {
+    if (t.tag == Tag::InlineCode) {
+      // Code inside a line: one line of literal text.
+      if (contents.empty() || contents.find(u'\n') != std::u16string_view::npos) {
+        return std::nullopt;
+      }
+    } else if (t.tag == Tag::Email) {
+      if (!isMailbox(contents)) return std::nullopt;
+    } else if (t.tag != Tag::Code) {
       // A picture's address and a bare link are one line of text, no tags in it, and an
       // address: "[img]word[/img]" is typed text.
       if (contents.empty() || contents.find_first_of(u"[\n") != std::u16string_view::npos ||
@@ -555,8 +644,29 @@ class Lexer {
     return t;
   }
 
+  // A kept tag: the whole of it, from its opening tag to the closing one of its name on the
+  // same line (looked for no further than kKeptReach units), as one literal token.
+  std::optional<Token> kept(Token t, std::u16string_view name) const {
+    constexpr std::size_t kKeptReach = 4096;
+    const std::size_t from = t.pos + t.length;
+    const std::u16string_view line = in_.substr(0, std::min(in_.size(), from + kKeptReach));
+    for (std::size_t p = line.find_first_of(u"[\n", from);
+         p != std::u16string_view::npos && line[p] != u'\n';
+         p = line.find_first_of(u"[\n", p + 1)) {
+      if (p + 3 + name.size() <= line.size() && line[p + 1] == u'/' &&
+          equalNoCase(line.substr(p + 2, name.size()), name) && line[p + 2 + name.size()] == u']') {
+        t.kind = Token::Literal;
+        t.length = static_cast<std::uint32_t>(p + 3 + name.size() - t.pos);
+        t.value = in_.substr(t.pos, t.length);
+        t.valid = true;
+        return t;
+      }
+    }
+    return std::nullopt;
+  }
+
   std::u16string_view closeName(std::size_t slot) const {
-    static const std::u16string kNames[3] = {u"code", u"img", u"url"};
+    static const std::u16string kNames[5] = {u"code", u"img", u"url", u"icode", u"email"};
     return kNames[slot];
   }
 
@@ -576,8 +686,8 @@ class Lexer {
   std::u16string_view in_;
   const Dialect& d_;
   const Vocabulary& v_;
-  std::array<std::size_t, 3> nextClose_ = {0, 0, 0};
-  std::array<bool, 3> searched_ = {false, false, false};
+  std::array<std::size_t, 5> nextClose_ = {0, 0, 0, 0, 0};
+  std::array<bool, 5> searched_ = {false, false, false, false, false};
 };
 
 // Pairs the tags: see the top of the file. Anything but an item or the list's end right in
@@ -643,6 +753,8 @@ void pair(std::vector<Token>& tokens, std::u16string_view text) {
       }
       case Token::Close:
         if (t.tag == Tag::List && topIs(Tag::Star)) stack.pop_back();
+        // "[/*]" ends an item its "[*]" began, nothing else.
+        if (t.tag == Tag::Star && (stack.empty() || stack.back() == kImplicitItem)) break;
         if (topIs(t.tag)) {
           t.partner = stack.back();
           tokens[stack.back()].partner = index;
@@ -775,7 +887,7 @@ class Builder {
   void appendText(std::u16string_view s) {
     std::vector<post::Run>& runs = para().runs;
     if (s != u"\n") spend(runs);
-    if (!runs.empty() && runs.back().picture.empty() && runs.back().style == style_) {
+    if (!runs.empty() && runs.back().isText() && runs.back().style == style_) {
       runs.back().text.append(s);
     } else {
       runs.push_back({std::u16string(s), style_, {}});
@@ -899,6 +1011,7 @@ class Builder {
       if (leaf()) return asText(t);
       beginBlock();
       Block& code = child(BlockKind::Code);
+      code.label = t.label;
       if (!t.value.empty()) code.runs.push_back({std::u16string(t.value) + u"\n", {}, {}});
       lineUsed_ = true;
       return;
@@ -908,7 +1021,23 @@ class Builder {
       para().runs.push_back(post::Run::ofPicture(t.value, {}, style_));
       return;
     }
-    post::SharedText link = shared(t.value);
+    if (t.tag == Tag::Kept) {
+      std::vector<post::Run>& runs = para().runs;
+      if (!runs.empty() && runs.back().kind == post::RunKind::Markup) {
+        runs.back().text.append(t.value);
+      } else {
+        runs.push_back(post::Run::ofMarkup(t.value, d_.format));
+      }
+      return;
+    }
+    if (t.tag == Tag::InlineCode) {
+      const std::uint8_t flags = std::exchange(style_.flags, style_.flags | post::kCode);
+      appendText(t.value);
+      style_.flags = flags;
+      return;
+    }
+    post::SharedText link = t.tag == Tag::Email ? shared(u"mailto:" + std::u16string(t.value))
+                                                : shared(t.value);
     std::swap(style_.link, link);
     appendText(t.value);
     std::swap(style_.link, link);
@@ -1022,7 +1151,7 @@ class Builder {
     f.kind = Frame::Container;
     switch (t.tag) {
       case Tag::Quote:
-        if (count(BlockKind::Quote) < post::Builder::kMaxQuoteDepth) {
+        if (count(BlockKind::Quote) + count(BlockKind::Spoiler) < post::Builder::kMaxQuoteDepth) {
           Block& quote = child(BlockKind::Quote);
           // The source: what follows the tag's name, read in the dialect's form.
           const std::u16string_view inside = in_.substr(t.pos + 1, t.length - 2);
@@ -1035,6 +1164,7 @@ class Builder {
         if (count(BlockKind::List) < post::Builder::kMaxListLevel) {
           Block& list = child(BlockKind::List);
           list.numbering = t.numbering;
+          list.marker = t.marker;
           open_.push_back(&list);
         }
         break;
@@ -1047,6 +1177,13 @@ class Builder {
       }
       case Tag::Table:
         if (count(BlockKind::Table) < kMaxTableDepth) open_.push_back(&child(BlockKind::Table));
+        break;
+      case Tag::Spoiler:
+        if (count(BlockKind::Quote) + count(BlockKind::Spoiler) < post::Builder::kMaxQuoteDepth) {
+          Block& spoiler = child(BlockKind::Spoiler);
+          spoiler.label = t.label;
+          open_.push_back(&spoiler);
+        }
         break;
       case Tag::Row:
         if (innerKind() == BlockKind::Table) open_.push_back(&child(BlockKind::Row));
@@ -1131,6 +1268,9 @@ class Builder {
       case Tag::Sub:
         style_.flags |= post::kSub;
         break;
+      case Tag::InlineSpoiler:
+        style_.flags |= post::kSpoiler;
+        break;
       case Tag::Colour:
         f.value = std::exchange(style_.colour, shared(t.colour));
         break;
@@ -1142,6 +1282,9 @@ class Builder {
         break;
       case Tag::Url:
         f.value = std::exchange(style_.link, shared(t.value));
+        break;
+      case Tag::Email:
+        f.value = std::exchange(style_.link, u"mailto:" + std::u16string(t.value));
         break;
       default:
         break;
@@ -1161,6 +1304,7 @@ class Builder {
         style_.face = std::move(f.value);
         break;
       case Tag::Url:
+      case Tag::Email:
         style_.link = std::move(f.value);
         break;
       default:

@@ -104,18 +104,20 @@ class Reader {
     while (p < in_.size()) {
       const char16_t c = in_[p];
       if (code_) {
-        const std::string_view close = tagOf(d_, Element::FixedBlock).close;
+        const std::string_view close =
+            inlineCode_ ? d_.inlineCode.close : tagOf(d_, Element::FixedBlock).close;
         if (c == u'[' && startsWithNoCase(in_.substr(p), close)) {
-          appendAscii(out_, html::kPreClose);
-          code_ = false;
+          appendAscii(out_, inlineCode_ ? "</code>" : html::kPreClose);
+          afterBlock_ = !inlineCode_;
+          code_ = inlineCode_ = false;
           p += close.size();
-          afterBlock_ = true;
           continue;
         }
         appendEscaped(out_, in_.substr(p, 1));
         ++p;
         continue;
       }
+      if (c == u'[' && literalOpens(p)) continue;
       if (c == u'[') {
         if (const std::optional<Found> tag = match(in_.substr(p))) {
           if (tag->element == Element::Picture && tag->kind == Found::Element) {
@@ -157,7 +159,7 @@ class Reader {
       appendEscaped(out_, in_.substr(p, stop - p));
       p = stop;
     }
-    if (code_) appendAscii(out_, html::kPreClose);
+    if (code_) appendAscii(out_, inlineCode_ ? "</code>" : html::kPreClose);
     closeDownTo(0);
     return std::move(out_);
   }
@@ -171,6 +173,33 @@ class Reader {
   };
 
   bool inList() const { return lists_ > 0; }
+
+  // The dialect's code block with its language ("[code=php]") and its inline code
+  // ("[ICODE]") at p: their text is literal up to their closing tag, as the post reader
+  // reads it. Moves p past the opening tag.
+  bool literalOpens(std::size_t& p) {
+    const std::u16string_view rest = in_.substr(p);
+    const std::string_view language =
+        d_.codeLanguage.open.substr(0, d_.codeLanguage.open.find("{}"));
+    if (!language.empty() && startsWithNoCase(rest, language)) {
+      const std::size_t end = rest.find_first_of(u"[]\n", language.size());
+      if (end == std::u16string_view::npos || rest[end] != u']' || end == language.size()) {
+        return false;
+      }
+      appendAscii(out_, html::kPreOpen);
+      code_ = true;
+      afterBlock_ = true;
+      p += end + 1;
+      return true;
+    }
+    if (!d_.inlineCode.open.empty() && startsWithNoCase(rest, d_.inlineCode.open)) {
+      out_ += u"<code>";
+      code_ = inlineCode_ = true;
+      p += d_.inlineCode.open.size();
+      return true;
+    }
+    return false;
+  }
 
   // Inside a table or a row, outside any cell.
   bool betweenCells() const {
@@ -532,6 +561,7 @@ class Reader {
   int lists_ = 0;                               // open lists
   std::vector<std::size_t> tables_;  // where in open_ the tables, rows and cells open stand
   bool code_ = false;
+  bool inlineCode_ = false;  // the literal text code_ says is inline code, not a block
   bool afterBlock_ = false;  // the last thing written was a block's edge
 };
 

@@ -31,6 +31,8 @@ struct Source {
   std::string_view listStart, listEnd;
   std::array<std::string_view, 6> numbers = {};  // bullet, 1, a, A, i, I
   std::array<Tag, 3> table = {};                 // row, cell, header cell
+  // inline code, code language, justify (Dialect's named markup), with their sources
+  std::array<Entry, 3> extra = {};
 };
 
 // phpBB 3.x: https://www.phpbb.com/community/help/bbcode ("BBCode guide"). The default set has
@@ -50,6 +52,9 @@ struct Source {
 // Markdown: https://commonmark.org/help/ and, for strike-through, GitHub Flavored
 // Markdown https://github.github.com/gfm/ (the strikethrough extension).
 constexpr std::string_view kGfm = "https://github.github.com/gfm/#strikethrough-extension-";
+constexpr std::string_view kGfmCode = "https://spec.commonmark.org/0.30/#code-spans";
+constexpr std::string_view kGfmTask = "https://github.github.com/gfm/#task-list-items-extension-";
+constexpr std::string_view kGfmFence = "https://spec.commonmark.org/0.30/#info-string";
 // XenForo 2.2 added [HEADING=1] to [HEADING=3]. Its help page shows only [LIST=1] for a
 // numbered list; vBulletin's "Advanced Lists" take 1, a, A, i and I.
 constexpr std::string_view kXfHeading = "https://xenforo.com/community/help/bb-codes/#heading";
@@ -67,6 +72,8 @@ constexpr std::string_view kEngine = "convert/include/quillmark/convert.h";
 constexpr std::string_view kPhpbbQuote = QM_PHPBB "#L87";
 constexpr std::string_view kPhpbbImg = QM_PHPBB "#L84";
 constexpr std::string_view kPhpbbList = QM_PHPBB "#L85";
+// [code={IDENTIFIER;optional}]: the language, for the board's highlighter.
+constexpr std::string_view kPhpbbCode = QM_PHPBB "#L83";
 // MyBB 1.8: class postParser; [list=] takes a A i I 1 (the pattern ignores case), [img]
 // takes a size and an alignment but no text of its own (its alt is the file name).
 #define QM_MYBB                                                                 \
@@ -76,6 +83,8 @@ constexpr std::string_view kMybbHr = QM_MYBB "#L335";
 constexpr std::string_view kMybbImg = QM_MYBB "#L497-L500";
 constexpr std::string_view kMybbQuote = QM_MYBB "#L870";
 constexpr std::string_view kMybbList = QM_MYBB "#L572";
+// [align=left|center|right|justify], one pattern for the four.
+constexpr std::string_view kMybbAlign = QM_MYBB "#L328";
 // SMF 2.1: parse_bbc()'s codes; [list type=] takes a CSS list-style-type. Its [img] takes
 // alt= too, but the writer puts no value in a picture's tag yet, so the text is still lost.
 #define QM_SMF                                                                           \
@@ -112,7 +121,9 @@ const Source kSources[] = {
     //  quote source: the author, then post_id, time and user_id
     {{"[quote={}]", "[/quote]"}, kPhpbbQuote},
   }}, {"", "50", "85", "100", "125", "150", "175", "200"}, "[list]", "[/list]",
-   {"", "1", "a", "A", "i", "I"}},
+   {"", "1", "a", "A", "i", "I"}, {},
+   //  inline code  code language                      justify
+   {{kNot, {{"[code={}]", "[/code]"}, kPhpbbCode}, kNot}}},
 
   {Format::Xenforo, "https://xenforo.com/community/help/bb-codes/", {{
     {{"[B]", "[/B]"}}, {{"[I]", "[/I]"}}, {{"[U]", "[/U]"}}, {{"[S]", "[/S]"}}, kNot, kNot,
@@ -125,7 +136,8 @@ const Source kSources[] = {
     //  quote source: "name, post: 1, member: 2"
     {{"[QUOTE={}]", "[/QUOTE]"}},
   }}, {"", "1", "2", "3", "4", "5", "6", "7"}, "[LIST]", "[/LIST]", {"", "1"},
-   {{{"[TR]", "[/TR]"}, {"[TD]", "[/TD]"}, {"[TH]", "[/TH]"}}}},
+   {{{"[TR]", "[/TR]"}, {"[TD]", "[/TD]"}, {"[TH]", "[/TH]"}}},
+   {{{{"[ICODE]", "[/ICODE]"}}, {{"[CODE={}]", "[/CODE]"}}, {{"[JUSTIFY]", "[/JUSTIFY]"}}}}},
 
   {Format::Mybb, "https://docs.mybb.com/1.8/usage/mycode/", {{
     {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}}, kNot, kNot,
@@ -140,7 +152,8 @@ const Source kSources[] = {
     //  quote source: 'name' pid='1' dateline='2'
     {{"[quote={}]", "[/quote]"}, kMybbQuote},
   }}, {"", "xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"},
-   "[list]", "[/list]", {"", "1", "a", "A", "i", "I"}},
+   "[list]", "[/list]", {"", "1", "a", "A", "i", "I"}, {},
+   {{kNot, kNot, {{"[align=justify]", "[/align]"}, kMybbAlign}}}},
 
   {Format::Smf, "https://wiki.simplemachines.org/smf/Basic_Bulletin_Board_Codes", {{
     {{"[b]", "[/b]"}}, {{"[i]", "[/i]"}}, {{"[u]", "[/u]"}}, {{"[s]", "[/s]"}},
@@ -193,7 +206,8 @@ const Source kSources[] = {
     {{"# ", ""}}, {{"> ", ""}}, {{"---", ""}}, {{"![", "]({})"}}, {{"![", "]({})"}},
     {{"1. ", ""}}, {{"3. ", ""}},
     {{"| ", " |"}, kGfmTable},
-  }}, {}, "", "", {"", "1"}},
+  }}, {}, "", "", {"", "1"}, {},
+   {{{{"`", "`"}, kGfmCode}, {{"```{}", "```"}, kGfmFence}, kNot}}},
 };
 // clang-format on
 
@@ -234,6 +248,13 @@ std::array<Entry, kElementCount> htmlEntries(std::deque<std::string>& storage) {
       {{"<ol start=\"{}\">", "</ol>"}},
       {{"<table>", "</table>"}},
       {{"<blockquote><cite>{}</cite>", "</blockquote>"}},
+      // The engine has no code, task box or justification of its own: what it is given.
+      valued(Element::Font, html::kFaceAttribute, "\">"),
+      {{html::kPreOpen, html::kPreClose}},
+      fixed(Element::ListItem),
+      {{"<p align=\"justify\">", "</p>"}},
+      {{}, kEngine},
+      {{}, kEngine},
   }};
 }
 
@@ -257,6 +278,23 @@ CiteForm citeFormOf(Format format) {
   }
 }
 
+// Every dialect's link to a mailbox, [email=ADDRESS]text[/email] and [email]ADDRESS[/email]:
+// phpBB's factory.php, MyBB's and SMF's parsers, the XenForo and vBulletin help pages.
+Tag emailOf(Format format) {
+  switch (format) {
+    case Format::Phpbb:
+    case Format::Mybb:
+    case Format::Smf:
+    case Format::Bbcode:
+      return {"[email={}]", "[/email]"};
+    case Format::Xenforo:
+    case Format::Vbulletin:
+      return {"[EMAIL={}]", "[/EMAIL]"};
+    default:
+      return {};
+  }
+}
+
 Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   Dialect d{};
   d.format = s.format;
@@ -268,9 +306,40 @@ Dialect makeDialect(const Source& s, std::deque<std::string>& storage) {
   d.tableRow = s.table[0];
   d.tableCell = s.table[1];
   d.tableHeader = s.table[2];
+  d.inlineCode = s.extra[0].tag;
+  d.codeLanguage = s.extra[1].tag;
+  d.justify = s.extra[2].tag;
+  d.email = emailOf(s.format);
+  // phpBB's list item: [*] with an optional [/*] (factory.php's "*" tag, closed by the next
+  // [*] or the list's end).
+  d.itemClose = s.format == Format::Phpbb;
+  // phpBB's [list=] passes a CSS list style through (factory.php's LIST, #L85); SMF's
+  // [list type=] takes one (Subs.php, #L2170).
+  d.listMarker = s.format == Format::Phpbb ? "[list={}]"
+                 : s.format == Format::Smf ? "[list type={}]"
+                                           : "";
+  // phpBB's [attachment=N]name[/attachment] (factory.php); XenForo's help page.
+  if (s.format == Format::Phpbb) d.keptTags = {"attachment"};
+  if (s.format == Format::Xenforo) d.keptTags = {"user", "attach", "media"};
+  // XenForo's [SPOILER], [SPOILER=title] and [ISPOILER] (its help page).
+  if (s.format == Format::Xenforo) {
+    d.spoiler = {"[SPOILER]", "[/SPOILER]"};
+    d.spoilerTitled = "[SPOILER={}]";
+    d.inlineSpoiler = {"[ISPOILER]", "[/ISPOILER]"};
+  }
+  std::array<Entry, kElementCount> entries = s.entries;
+  if (s.format != Format::Html) {
+    entries[static_cast<std::size_t>(Element::InlineCode)] = s.extra[0];
+    entries[static_cast<std::size_t>(Element::CodeLanguage)] = s.extra[1];
+    entries[static_cast<std::size_t>(Element::Justify)] = s.extra[2];
+  }
+  if (s.format == Format::Markdown) {
+    entries[static_cast<std::size_t>(Element::TaskItem)] = {{"- [ ] ", ""}, kGfmTask};
+  }
   for (std::size_t i = 0; i < kElementCount; ++i) {
-    const Entry& e = s.entries[i];
-    d.tags[i] = e.tag;
+    const Entry& e = entries[i];
+    const bool named = i >= static_cast<std::size_t>(Element::InlineCode);
+    if (!named || s.format == Format::Html) d.tags[i] = e.tag;
     ElementMarkup& row = d.rows[i];
     row.element = static_cast<Element>(i);
     row.shown = !e.tag.open.empty();
@@ -342,6 +411,21 @@ const Dialect& dialectTable(Format format) {
     if (d.format == format) return d;
   }
   return tables().dialects[0];
+}
+
+bool writes(const Dialect& d, Element e) {
+  switch (e) {
+    case Element::InlineCode:
+      return !d.inlineCode.open.empty();
+    case Element::CodeLanguage:
+      return !d.codeLanguage.open.empty();
+    case Element::Justify:
+      return !d.justify.open.empty();
+    case Element::TaskItem:
+      return d.format == Format::Markdown;
+    default:
+      return shows(d, e);
+  }
 }
 
 const Dialect* dialectOf(Format format) {

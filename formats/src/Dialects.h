@@ -41,6 +41,25 @@ struct Dialect {
   // Where the dialect shows tables: a row's, a cell's and a header cell's tags (the header's
   // empty where it has none: header cells are ordinary cells with bold text).
   Tag tableRow, tableCell, tableHeader;
+  // Markup beyond the engine's vocabulary, each empty where the dialect has none. The
+  // emitters, the post reader and the check read these by name; the rows of the public table
+  // show them.
+  Tag inlineCode;    // code inside a line: [ICODE]...[/ICODE]
+  Tag codeLanguage;  // a code block with its language: [code={}]...[/code]
+  Tag justify;       // a justified paragraph: [JUSTIFY]...[/JUSTIFY], [align=justify]
+  Tag email;         // a link to a mailbox: [email={}]...[/email], the address without "mailto:"
+  bool itemClose = false;  // "[/*]" ends the list item begun by "[*]" (phpBB's s9e), not text
+  // A bullet list with its marker ("{}": disc, circle, square or none); empty where the
+  // dialect has none.
+  std::string_view listMarker;
+  // Tags the forum knows that a post model has no element for, kept as typed from the
+  // opening tag to its closing one on the same line: phpBB's [attachment], XenForo's [USER],
+  // [ATTACH] and [MEDIA]. Lower case; empty names unused.
+  std::array<std::string_view, 3> keptTags;
+  // A spoiler, the opening tag of one with a title ("{}"), and a spoiler inside a line.
+  Tag spoiler;
+  std::string_view spoilerTitled;
+  Tag inlineSpoiler;
 };
 
 // The table of a BBCode format or of Markdown; nullptr for html.
@@ -49,6 +68,8 @@ const Dialect* dialectOf(Format format);
 const Dialect& dialectTable(Format format);
 
 inline const Tag& tagOf(const Dialect& d, Element e) { return d.tags[static_cast<std::size_t>(e)]; }
+// Whether the dialect writes the element, its own tags or the named markup beyond them.
+bool writes(const Dialect& d, Element e);
 inline bool shows(const Dialect& d, Element e) { return !tagOf(d, e).open.empty(); }
 
 }  // namespace quillmark::formats

@@ -21,11 +21,12 @@ struct Open {
   Element element;
   std::u16string_view value;
   int size = 0;
+  std::u16string_view title = {};  // a link's title, where the format writes one
   // Values viewed where one style's shared text is stored are equal without a look at their
   // characters: a long address over many runs is compared once a run, not read again.
   bool operator==(const Open& other) const {
     return element == other.element && size == other.size && value.size() == other.value.size() &&
-           (value.data() == other.value.data() || value == other.value);
+           (value.data() == other.value.data() || value == other.value) && title == other.title;
   }
 };
 

@@ -55,6 +55,12 @@ constexpr std::array<ElementRow, kElementCount> kElements = {{
     {"list start", "list"},
     {"table", "table"},
     {"quote source", "quote"},
+    {"inline code", "run"},
+    {"code language", "block"},
+    {"task box", "item"},
+    {"justify", "paragraph"},
+    {"markup of another format", "run"},
+    {"spoiler", "part"},
 }};
 
 }  // namespace
@@ -189,6 +195,9 @@ bool validColour(std::u16string_view c) {
   });
 }
 
+// The face inline code is written in where a dialect has no inline code but has faces.
+constexpr std::u16string_view kFixedFace = u"Courier New";
+
 // A face goes into "[font=NAME]" as it is: it must not end the tag or the line. No font's
 // name is longer than kMaxFace; a longer one is no face, and costs no look a run.
 constexpr std::size_t kMaxFace = 256;
@@ -217,14 +226,20 @@ void inlineElements(const post::Style& style, const NormalText& normal, const Di
   // Only a web address (in Markdown a relative one too) is a link: javascript:, data: or
   // file: keep the text alone, as a loss.
   if (!style.link.empty()) {
-    want({Element::Link, style.link, 0},
-         post::isPostAddress(style.link, d.format == Format::Markdown));
+    const bool markdown = d.format == Format::Markdown;
+    want({Element::Link, style.link, 0, markdown ? style.title.view() : std::u16string_view()},
+         post::isPostAddress(style.link, markdown));
   }
   // The post's normal text takes the forum's own face and size: it needs no markup, and a
   // forum without faces or sizes loses nothing by it. Text with no face takes the forum's
   // too. Another size is written as many steps from the forum's size as it is from the
   // normal, so that it keeps its place beside the normal text.
-  if (!style.face.empty() && !sameText(style.face, normal.face)) {
+  // Inline code where the dialect has none is the fixed face, where it has faces, and a loss.
+  const bool code = (style.flags & post::kCode) != 0;
+  if (code && !writes(d, Element::InlineCode)) losses.dropRun({Element::InlineCode, {}, 0});
+  if (code && !writes(d, Element::InlineCode) && style.face.empty() && shows(d, Element::Face)) {
+    want({Element::Face, kFixedFace}, true);
+  } else if (!style.face.empty() && !sameText(style.face, normal.face)) {
     want({Element::Face, style.face}, validFace(style.face));
   }
   if (const int size = post::htmlSizeOfPercent(style.size); size != normal.size) {
@@ -242,6 +257,15 @@ void inlineElements(const post::Style& style, const NormalText& normal, const Di
   for (const auto& [flag, element] : kFlags) {
     if (style.flags & flag) want({element, {}, 0}, true);
   }
+  if (style.flags & post::kSpoiler) {
+    if (d.inlineSpoiler.open.empty()) {
+      losses.dropRun({Element::Spoiler, {}, 0});
+    } else {
+      out.push_back({Element::Spoiler, {}, 0});
+    }
+  }
+  // Innermost: the code's text is literal inside it.
+  if (code && writes(d, Element::InlineCode)) out.push_back({Element::InlineCode, {}, 0});
 }
 
 void appendFixedText(std::u16string_view text, std::u16string& out) {

@@ -20,12 +20,15 @@ class MarkdownWalk : PostWalk {
     while (true) {
       if (auto wrong = skipSpace()) return wrong;
       if (postAt_ >= post_.size()) break;
-      const std::optional<Step> step = fenceLength_ > 0 ? insideFence() : markup();
+      const std::optional<Step> step = fenceLength_ > 0 ? insideFence()
+                                       : inCodeSpan_    ? insideCodeSpan()
+                                                        : markup();
       if (step && step->wrong) return step->wrong;
       if (step) continue;
       if (!matchText()) return mismatch();
     }
     if (fenceLength_ > 0) return "code block left open";
+    if (inCodeSpan_) return "code span left open";
     return finish(open_.empty(), open_.empty() ? "" : encodeUtf8(open_.back()));
   }
 
@@ -87,6 +90,50 @@ class MarkdownWalk : PostWalk {
     return passed();
   }
 
+  // Where the run of exactly `count` backticks that closes a code span begins on the line
+  // after `from`; npos when there is none.
+  std::size_t codeSpanClose(std::size_t from, std::size_t count) const {
+    std::size_t at = from;
+    while (at < post_.size() && post_[at] != u'\n') {
+      if (post_[at] != u'`') {
+        ++at;
+        continue;
+      }
+      std::size_t run = 0;
+      while (at + run < post_.size() && post_[at + run] == u'`') ++run;
+      if (run == count) return at;
+      at += run;
+    }
+    return std::u16string_view::npos;
+  }
+
+  // A code span opens: its text is the writer's, literal, up to the closing backticks.
+  Step codeSpan() {
+    const std::size_t count = backticks(post_.size());
+    const std::size_t close = codeSpanClose(postAt_ + count, count);
+    if (close == std::u16string_view::npos) return fault("a backtick run that closes no code");
+    postAt_ += count;
+    codeSpanClose_ = close;
+    codeSpanFence_ = count;
+    inCodeSpan_ = true;
+    return passed();
+  }
+
+  // In a code span everything is text up to its closing backticks; in a table's cell a "|"
+  // is escaped.
+  std::optional<Step> insideCodeSpan() {
+    if (postAt_ == codeSpanClose_) {
+      postAt_ += codeSpanFence_;
+      inCodeSpan_ = false;
+      return passed();
+    }
+    if (tableRow_ && post_[postAt_] == u'\\' && postAt_ + 1 < post_.size() &&
+        post_[postAt_ + 1] == u'|') {
+      ++postAt_;
+    }
+    return std::nullopt;
+  }
+
   // The markup at postAt_ outside a fenced block; nothing when it is text.
   std::optional<Step> markup() {
     const char16_t c = post_[postAt_];
@@ -112,11 +159,18 @@ class MarkdownWalk : PostWalk {
       postAt_ = rowIndex_ == 1 && dashes && atLineEnd(end) ? end : postAt_ + 1;
       return passed();
     }
-    if (lineStart && c == u'`') {
+    // A run of backticks closed on its line is a code span; at a line's start, any other is
+    // a fence, and the rest of its line the block's language.
+    if (c == u'`') {
+      const std::size_t count = backticks(post_.size());
+      if (!lineStart || codeSpanClose(postAt_ + count, count) != std::u16string_view::npos) {
+        return codeSpan();
+      }
       fenceQuotes_ = lineQuotes_;
-      fenceLength_ = backticks(post_.size());
+      fenceLength_ = count;
       postAt_ += fenceLength_;
       if (fenceLength_ < 3) return fault("a backtick run that is no fence");
+      while (postAt_ < post_.size() && post_[postAt_] != u'\n') ++postAt_;
       return passed();
     }
     // A bullet item; the second of two lists in a row is marked "* " to stand apart.
@@ -150,8 +204,11 @@ class MarkdownWalk : PostWalk {
         if (!open_.empty()) return fault("emphasis open at a cell's end");
         ++postAt_;
         return passed();
-      case u'_':
       case u'<':
+        // Markup kept as typed (raw HTML) is in the writer's text as it is in the post.
+        if (textAhead(1)) return std::nullopt;
+        return fault("an unescaped markup character at " + snippet(post_, postAt_));
+      case u'_':
         return fault("an unescaped markup character at " + snippet(post_, postAt_));
       default:
         return std::nullopt;
@@ -257,9 +314,12 @@ class MarkdownWalk : PostWalk {
   std::size_t fenceQuotes_ = 0;            // the quote markers before the open fence
   std::vector<std::u16string_view> open_;  // the delimiters open, innermost last ("[" a link)
   std::size_t fenceLength_ = 0;            // the backticks of the open fence; 0 outside one
-  bool tableRow_ = false;                  // the current line is a table's row
-  bool previousRow_ = false;               // the line before was one
-  std::size_t rowIndex_ = 0;               // the current row's line in its table, from 0
+  std::size_t codeSpanClose_ = 0;          // where the open code span's closing backticks begin
+  std::size_t codeSpanFence_ = 0;          // and how many there are
+  bool inCodeSpan_ = false;
+  bool tableRow_ = false;     // the current line is a table's row
+  bool previousRow_ = false;  // the line before was one
+  std::size_t rowIndex_ = 0;  // the current row's line in its table, from 0
 };
 
 }  // namespace

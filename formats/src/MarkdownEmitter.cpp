@@ -28,6 +28,9 @@ enum class Kind { Empty, Paragraph, Item, Block };
 struct Context {
   std::u16string prefix;
   std::uintptr_t container = 0;
+  // The quotes it stands in, outermost first: each one's block and the prefix's length up to
+  // its "> ", so that two quotes apart are told apart.
+  std::vector<std::pair<std::uintptr_t, std::size_t>> quotes;
 };
 
 class MdEmitter {
@@ -81,10 +84,16 @@ class MdEmitter {
   void block(const Block& b, const Context& ctx) {
     switch (b.kind) {
       case BlockKind::Paragraph:
-        paragraph(b, ctx, Kind::Paragraph, {});
+        // A paragraph of Markdown's HTML alone, as the editor's document holds a block of it.
+        if (b.runs.size() == 1 && b.runs[0].kind == post::RunKind::Markup &&
+            b.runs[0].markup == Format::Markdown) {
+          markupBlock(b.runs[0].text, ctx);
+        } else {
+          paragraph(b, ctx, Kind::Paragraph, {});
+        }
         break;
       case BlockKind::Heading: {
-        const int level = std::clamp(b.level, 1, 3);
+        const int level = std::clamp(b.level, 1, 6);
         countAlignment(b.align, !b.runs.empty());
         startLine(Kind::Block, ctx, std::u16string(static_cast<std::size_t>(level), u'#') + u" ");
         // A heading is one line: its line breaks are blanks.
@@ -109,7 +118,8 @@ class MdEmitter {
         prev_ = Kind::Block;
         break;
       case BlockKind::Quote: {
-        Context inner{ctx.prefix + u"> ", key(b)};
+        Context inner{ctx.prefix + u"> ", key(b), ctx.quotes};
+        inner.quotes.emplace_back(key(b), inner.prefix.size());
         if (b.children.empty()) {
           startLine(Kind::Block, inner, {});
           pendingNewline_ = true;
@@ -138,11 +148,19 @@ class MdEmitter {
         break;
       case BlockKind::Row:
       case BlockKind::Cell:
+        blocks(b.children, ctx);
+        break;
       case BlockKind::Spoiler:
+        losses_.add(Element::Spoiler);
         blocks(b.children, ctx);
         break;
       case BlockKind::Markup:
-        paragraph(b, ctx, Kind::Paragraph, {});
+        if (b.runs.size() == 1 && b.runs[0].kind == post::RunKind::Markup &&
+            b.runs[0].markup == Format::Markdown) {
+          markupBlock(b.runs[0].text, ctx);
+        } else {
+          paragraph(b, ctx, Kind::Paragraph, {});
+        }
         break;
     }
   }
@@ -172,7 +190,13 @@ class MdEmitter {
       } else {
         appendAscii(marker, tagOf(d_, Element::ListItem).open);
       }
-      Context inner{ctx.prefix + std::u16string(marker.size(), u' '), key(item)};
+      Context inner{ctx.prefix + std::u16string(marker.size(), u' '), key(item), ctx.quotes};
+      // A task box goes after the marker, before the item's text: an item without text of
+      // its own shows none.
+      const bool boxed = item.task != post::Task::None && !item.children.empty() &&
+                         item.children.front().kind == BlockKind::Paragraph &&
+                         !item.children.front().runs.empty();
+      if (item.task != post::Task::None && !boxed) losses_.add(Element::TaskItem);
       if (item.kind != BlockKind::Item || item.children.empty() ||
           item.children.front().kind != BlockKind::Paragraph) {
         startLine(Kind::Item, ctx, marker);
@@ -191,7 +215,8 @@ class MdEmitter {
       Siblings siblings;
       for (std::size_t i = 0; i < item.children.size(); ++i) {
         if (i == 0) {
-          paragraph(item.children[0], ctx, Kind::Item, marker, &inner);
+          const std::u16string box = item.task == post::Task::Done ? u"[x] " : u"[ ] ";
+          paragraph(item.children[0], ctx, Kind::Item, boxed ? marker + box : marker, &inner);
         } else {
           sibling(item.children[i], siblings);
           block(item.children[i], inner);
@@ -258,6 +283,7 @@ class MdEmitter {
                               : header                           ? headerAlign(cell.align)
                                                                  : cell.align;
     headerCell_ = header;
+    inCell_ = true;
     bool first = true;
     textBlocksOf(cell, cellBlocks_);
     for (const Block* paragraph : cellBlocks_) {
@@ -274,6 +300,7 @@ class MdEmitter {
     }
     pendingBlanks_.clear();
     headerCell_ = false;
+    inCell_ = false;
   }
 
   // A paragraph's lines: one Markdown paragraph with hard breaks, where a paragraph before it
@@ -347,10 +374,15 @@ class MdEmitter {
       longest = std::max(longest, backticks);
     }
     const std::u16string fence(std::max<std::size_t>(3, longest + 1), u'`');
+    // The language follows the opening fence, one word; a backtick would end the fence.
+    const bool language =
+        !b.label.empty() && b.label.find_first_of(u"` \t\r\n") == std::u16string::npos;
+    if (!b.label.empty() && !language) losses_.add(Element::CodeLanguage);
     endBlock();
     separate(ctx);
     out_ += ctx.prefix;
     out_ += fence;
+    if (language) appendInfo(b.label);
     out_.push_back(u'\n');
     std::u16string_view rest = text;
     while (true) {
@@ -367,12 +399,41 @@ class MdEmitter {
     prev_ = Kind::Empty;
   }
 
+  // Markdown's own block of HTML, as typed, a line of the post a line of it; a blank line
+  // after it ends it.
+  void markupBlock(std::u16string_view text, const Context& ctx) {
+    endBlock();
+    separate(ctx);
+    std::u16string_view rest = text;
+    while (true) {
+      out_ += ctx.prefix;
+      const std::size_t nl = rest.find(u'\n');
+      out_ += rest.substr(0, nl);
+      if (nl == std::u16string_view::npos) break;
+      out_.push_back(u'\n');
+      rest.remove_prefix(nl + 1);
+    }
+    pendingNewline_ = true;
+    prev_ = Kind::Block;
+    container_ = ctx.container;
+  }
+
+  // A code block's language: backslash escapes and entities are read in it, so its
+  // punctuation is escaped.
+  void appendInfo(std::u16string_view label) {
+    for (const char16_t c : label) {
+      if (isAsciiPunct(c)) out_.push_back(u'\\');
+      out_.push_back(c);
+    }
+  }
+
   // Markdown shows no alignment; the code block shows none, and loses none.
   void countAlignment(post::Align align, bool hasText) {
-    const bool aligned = align == post::Align::Centre || align == post::Align::Right;
-    const post::Align a = hasText && aligned ? align : post::Align::Left;
+    const post::Align a = hasText ? align : post::Align::Left;
     if (a != post::Align::Left && a != lostAlign_) {
-      losses_.add(a == post::Align::Centre ? Element::Centre : Element::Right);
+      losses_.add(a == post::Align::Centre  ? Element::Centre
+                  : a == post::Align::Right ? Element::Right
+                                            : Element::Justify);
     }
     lostAlign_ = a;
   }
@@ -387,11 +448,20 @@ class MdEmitter {
   // after a block outside it starts after a plain blank line); nothing before the first.
   void separate(const Context& ctx) {
     const std::u16string previous = std::exchange(separatedPrefix_, ctx.prefix);
+    const auto previousQuotes = std::exchange(separatedQuotes_, ctx.quotes);
     if (std::exchange(afterMarker_, false) || out_.empty()) return;
     std::u16string_view quotes = ctx.prefix;
     quotes = quotes.substr(
         0, std::mismatch(quotes.begin(), quotes.end(), previous.begin(), previous.end()).first -
                quotes.begin());
+    // Only the quotes both blocks stand in continue over the blank line: a quote that ends
+    // before another begins is apart from it.
+    std::size_t shared = 0, common = 0;
+    while (shared < ctx.quotes.size() && shared < previousQuotes.size() &&
+           ctx.quotes[shared].first == previousQuotes[shared].first) {
+      common = ctx.quotes[shared++].second;
+    }
+    if (shared < ctx.quotes.size()) quotes = quotes.substr(0, std::min(quotes.size(), common));
     while (!quotes.empty() && quotes.back() == u' ') quotes.remove_suffix(1);
     if (quotes.find(u'>') != std::u16string_view::npos) out_ += quotes;
     out_.push_back(u'\n');
@@ -409,7 +479,8 @@ class MdEmitter {
       pendingBlanks_.clear();
     }
     pendingPunct_ = {};
-    for (const Piece& piece : pieces) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+      const Piece& piece = pieces[i];
       const std::uint32_t r = ++pieceIndex_;
       inlineElements(piece.run->style, normal_, d_, losses_, want_);
       if (headerCell_) {
@@ -418,6 +489,15 @@ class MdEmitter {
       losses_.endRun();
       if (!piece.run->picture.empty()) {
         picture(*piece.run);
+        continue;
+      }
+      if (piece.run->kind == post::RunKind::Markup) {
+        markupRun(*piece.run, piece.text);
+        continue;
+      }
+      if (!want_.empty() && want_.back().element == Element::InlineCode) {
+        want_.pop_back();
+        codeSpan(piece.text, i + 1 < pieces.size() ? &pieces[i + 1] : nullptr);
         continue;
       }
       const std::u16string_view text = piece.text;
@@ -431,23 +511,13 @@ class MdEmitter {
       while (trail > lead && isSpaceLike(text[trail - 1])) --trail;
       std::u16string_view core = text.substr(lead, trail - lead);
 
-      // Keep open what the run still wants, whatever its order; close the rest.
-      std::size_t keep = 0;
-      while (keep < open_.size() &&
-             std::find(want_.begin(), want_.end(), open_[keep]) != want_.end()) {
-        ++keep;
-      }
-      opens_.clear();
-      const auto kept = open_.begin() + static_cast<std::ptrdiff_t>(keep);
-      for (const Open& o : want_) {
-        if (std::find(open_.begin(), kept, o) == kept) opens_.push_back(o);
-      }
+      const std::size_t keep = keepOpen();
       const bool blankBefore = lead > 0 || !pendingBlanks_.empty();
       const std::size_t afterCloses = transition(keep, blankBefore ? u' ' : core[0]);
       appendBlanks(text.substr(0, lead));
       flushBlanks();
       if (!opens_.empty()) {
-        if (out_.size() == afterCloses && afterCloses > 0 && !atLineStart_ && !blankBefore) {
+        if (runTogether(afterCloses) && !blankBefore) {
           // Closing and opening delimiters would run together ("*a****b*"): read as neither.
           dropOpens();
         } else if (hasEmphasis(opens_) && isWord(previousChar()) && isPunctuation(core[0])) {
@@ -472,16 +542,117 @@ class MdEmitter {
     pendingBlanks_.clear();  // blanks at the end of a line show nothing
   }
 
-  // A picture: its alternative text escaped, its address encoded as a link's. The elements
-  // open around it close before it. One of another scheme than the web's (or a relative
-  // address) is left out, as a loss: it is no text.
+  // Keeps open what the run still wants, whatever its order (returns how many), and lists in
+  // opens_ what it wants besides.
+  std::size_t keepOpen() {
+    std::size_t keep = 0;
+    while (keep < open_.size() &&
+           std::find(want_.begin(), want_.end(), open_[keep]) != want_.end()) {
+      ++keep;
+    }
+    opens_.clear();
+    const auto kept = open_.begin() + static_cast<std::ptrdiff_t>(keep);
+    for (const Open& o : want_) {
+      if (std::find(open_.begin(), kept, o) == kept) opens_.push_back(o);
+    }
+    return keep;
+  }
+
+  // Whether emphasis would open right where emphasis closed ("*a****b*"), which reads as
+  // neither.
+  bool runTogether(std::size_t afterCloses) const {
+    return out_.size() == afterCloses && afterCloses > 0 && !atLineStart_ && closedEmphasis_ &&
+           isEmphasis(opens_.front().element);
+  }
+
+  // Inline code: a code span, its text literal between fences of backticks. Emphasis cannot
+  // open between a letter and the fence, nor close between the fence and a letter: there it
+  // is left off the span, as a loss.
+  void codeSpan(std::u16string_view text, const Piece* next) {
+    const bool blankBefore = !pendingBlanks_.empty() || !pendingPunct_.empty();
+    const bool wordAfter = next != nullptr && next->run->picture.empty() && !next->text.empty() &&
+                           !(next->run->style.flags & post::kCode) && isWord(next->text[0]);
+    std::erase_if(want_, [&](const Open& o) {
+      if (!isEmphasis(o.element)) return false;
+      const bool isOpen = std::find(open_.begin(), open_.end(), o) != open_.end();
+      const bool opening = !isOpen && !blankBefore && isWord(previousChar());
+      const bool closing = wordAfter && !(next->run->style.flags & flagOf(o.element));
+      if (opening || closing) losses_.add(o.element);
+      return opening || closing;
+    });
+    const std::size_t keep = keepOpen();
+    const std::size_t afterCloses = transition(keep, u'`');
+    flushBlanks();
+    if (!opens_.empty() && runTogether(afterCloses)) dropOpens();
+    for (const Open& o : opens_) openInline(o);
+    std::u16string content;
+    for (const char16_t c : text) {
+      // In a table's cell a "|" ends the cell, even inside code, unless escaped.
+      if (c == u'|' && inCell_) content.push_back(u'\\');
+      content.push_back(c == u'\r' ? u' ' : c);
+    }
+    // The shortest fence no run of backticks inside is as long as.
+    std::vector<bool> taken(content.size() + 2, false);
+    for (std::size_t k = 0; k < content.size();) {
+      std::size_t n = 0;
+      while (k + n < content.size() && content[k + n] == u'`') ++n;
+      if (n > 0) taken[n] = true;
+      k += std::max<std::size_t>(n, 1);
+    }
+    std::size_t length = 1;
+    while (taken[length]) ++length;
+    const std::u16string fence(length, u'`');
+    // A blank inside each fence where the text begins or ends with a backtick, or with a
+    // blank at both ends (one of each would be taken off).
+    const bool allBlank =
+        std::all_of(content.begin(), content.end(), [](char16_t c) { return c == u' '; });
+    const bool pad = content.front() == u'`' || content.back() == u'`' ||
+                     (content.front() == u' ' && content.back() == u' ' && !allBlank);
+    out_ += fence;
+    if (pad) out_.push_back(u' ');
+    out_ += content;
+    if (pad) out_.push_back(u' ');
+    out_ += fence;
+    atLineStart_ = false;
+    numberAtLineStart_ = false;
+  }
+
+  // Markup kept as typed: Markdown's own HTML goes out as it is, outside the elements open
+  // around it (at a line's start, where it could begin a block of HTML, it is escaped text);
+  // another format's is the writer's text, as a loss.
+  void markupRun(const post::Run& run, std::u16string_view text) {
+    const bool own = run.markup == Format::Markdown;
+    if (!own) losses_.add(Element::Markup);
+    want_.clear();
+    transition(0, text.empty() ? u' ' : text[0]);
+    flushBlanks();
+    if (own && !atLineStart_) {
+      out_ += text;
+    } else {
+      appendEscaped(text);
+    }
+    atLineStart_ = false;
+    numberAtLineStart_ = false;
+  }
+
+  static std::uint8_t flagOf(Element e) {
+    return e == Element::Bold ? post::kBold : e == Element::Italic ? post::kItalic : post::kStrike;
+  }
+
+  // A picture: its alternative text escaped, its address encoded as a link's; inside its
+  // link, where it has one. The other elements open around it close before it. One of
+  // another scheme than the web's (or a relative address) is left out, as a loss: it is no
+  // text.
   void picture(const post::Run& run) {
     if (!post::isPostAddress(run.picture, true)) {
       losses_.add(Element::Picture);
       return;
     }
-    transition(0, u'!');
+    std::erase_if(want_, [](const Open& o) { return o.element != Element::Link; });
+    const std::size_t keep = keepOpen();
+    transition(keep, u'!');
     flushBlanks();
+    for (const Open& o : opens_) openInline(o);
     out_ += u"![";
     atLineStart_ = false;
     appendEscaped(run.text);
@@ -520,9 +691,12 @@ class MdEmitter {
     losses_.add(e);
   }
 
+  // Emphasis that would run together with the emphasis just closed is dropped, as a loss.
   void dropOpens() {
-    for (const Open& o : opens_) losses_.add(o.element);
-    opens_.clear();
+    std::erase_if(opens_, [&](const Open& o) {
+      if (isEmphasis(o.element)) losses_.add(o.element);
+      return isEmphasis(o.element);
+    });
   }
 
   static bool isEmphasis(Element e) {
@@ -601,6 +775,12 @@ class MdEmitter {
   }
 
   void openInline(const Open& o) {
+    // A "!" of the writer's right before a link would make it a picture.
+    if (o.element == Element::Link && !out_.empty() && out_.back() == u'!') {
+      std::size_t slashes = 0;
+      while (slashes + 1 < out_.size() && out_[out_.size() - 2 - slashes] == u'\\') ++slashes;
+      if (slashes % 2 == 0) out_.insert(out_.size() - 1, 1, u'\\');
+    }
     appendAscii(out_, tagOf(d_, o.element).open);
     open_.push_back(o);
     atLineStart_ = false;
@@ -611,11 +791,21 @@ class MdEmitter {
       const Open& o = open_.back();
       const std::string_view close = tagOf(d_, o.element).close;
       const std::size_t hole = close.find("{}");
+      closedEmphasis_ = isEmphasis(o.element);
       if (hole == std::string_view::npos) {
         appendAscii(out_, close);
       } else {
         appendAscii(out_, close.substr(0, hole));
         appendAddress(out_, o.value, true);
+        if (!o.title.empty()) {
+          // The title in double quotes, its punctuation escaped, on the link's line.
+          out_ += u" \"";
+          for (const char16_t c : o.title) {
+            if (isAsciiPunct(c)) out_.push_back(u'\\');
+            out_.push_back(c == u'\r' || c == u'\n' ? u' ' : c);
+          }
+          out_.push_back(u'"');
+        }
         appendAscii(out_, close.substr(hole + 2));
       }
       open_.pop_back();
@@ -683,7 +873,8 @@ class MdEmitter {
   bool followsList_ = false;      // the next list comes right after a list
   bool inHeading_ = false;  // a heading's text is being written          // a list item's marker
                             // was written, its first block not yet
-  std::u16string separatedPrefix_;    // the prefix of the block separate() was last called for
+  std::u16string separatedPrefix_;  // the prefix of the block separate() was last called for
+  std::vector<std::pair<std::uintptr_t, std::size_t>> separatedQuotes_;  // and its quotes
   std::u16string_view pendingPunct_;  // the punctuation ending the last run, not yet written
   std::uint32_t pendingPunctRun_ = 0;
   std::array<std::uint32_t, kElementCount> movedRun_{};  // 1 + the run last counted, per element
@@ -695,6 +886,8 @@ class MdEmitter {
   bool numberAtLineStart_ = false;
   bool tables_;                           // a table is a GFM pipe table
   bool headerCell_ = false;               // the text is a header cell's, which shows bold
+  bool inCell_ = false;                   // the text is a table cell's
+  bool closedEmphasis_ = false;           // the element closed last is emphasis
   std::vector<const Block*> cellBlocks_;  // the cell's blocks of text, textBlocksOf
 };
 

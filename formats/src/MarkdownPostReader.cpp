@@ -1,9 +1,10 @@
 // Reads a Markdown post back into the post model through cmark-gfm's tree, with GitHub's
-// tables and strike-through: paragraphs (a blank line after one is space below it), headings
-// (levels 4 to 6 as 3), emphasis, strong emphasis and strike-through, code spans as their
-// text, code blocks, quotes, lists with their numbering and start, rules, links, pictures
-// with their text, hard breaks as line breaks and soft ones as the blank a reader sees, and
-// pipe tables with their header row and alignment. Raw HTML is kept as the text typed.
+// tables, strike-through and task items: paragraphs (a blank line after one is space below
+// it), headings 1 to 6, emphasis, strong emphasis and strike-through, code spans as inline
+// code, code blocks with their language, quotes, lists with their numbering and start, task
+// boxes, rules, links with their titles, pictures with their text, hard breaks as line
+// breaks and soft ones as the blank a reader sees, and pipe tables with their header row and
+// alignment. Raw HTML is markup kept as typed, a block of its own or a run.
 //
 // The tree is walked with cmark's iterator, never recursively; quotes and lists deeper than
 // the model's limits are flattened into the innermost one kept.
@@ -33,6 +34,10 @@ bool typeIs(cmark_node* node, const char* name) {
 
 std::u16string literalOf(cmark_node* node) {
   const char* text = cmark_node_get_literal(node);
+  return text == nullptr ? std::u16string() : fromUtf8(text);
+}
+
+std::u16string literalOr(const char* text) {
   return text == nullptr ? std::u16string() : fromUtf8(text);
 }
 
@@ -114,7 +119,7 @@ class Reader {
     }
     std::vector<post::Run>& runs = textBlock().runs;
     const post::Style style = spend(runs, currentStyle());
-    if (!runs.empty() && runs.back().picture.empty() && runs.back().style == style) {
+    if (!runs.empty() && runs.back().isText() && runs.back().style == style) {
       runs.back().text.append(s);
     } else {
       runs.push_back({std::u16string(s), style, {}});
@@ -154,13 +159,17 @@ class Reader {
     if (strong_ > 0) s.flags |= post::kBold;
     if (emph_ > 0) s.flags |= post::kItalic;
     if (strike_ > 0) s.flags |= post::kStrike;
-    if (!links_.empty()) s.link = links_.back();
+    if (code_) s.flags |= post::kCode;
+    if (!links_.empty()) {
+      s.link = links_.back().address;
+      if (!s.link.empty()) s.title = links_.back().title;
+    }
     return s;
   }
 
   // Blanks and line breaks at the end of a paragraph show nothing, and Markdown keeps none.
   static void trimEnd(Block& b) {
-    while (!b.runs.empty() && b.runs.back().picture.empty()) {
+    while (!b.runs.empty() && b.runs.back().isText()) {
       std::u16string& text = b.runs.back().text;
       while (!text.empty() && isSpaceLike(text.back())) text.pop_back();
       if (!text.empty()) break;
@@ -170,7 +179,7 @@ class Reader {
 
   static bool isBlankParagraph(const Block& b) {
     return std::all_of(b.runs.begin(), b.runs.end(), [](const post::Run& r) {
-      return r.picture.empty() && std::all_of(r.text.begin(), r.text.end(), isSpaceLike);
+      return r.isText() && std::all_of(r.text.begin(), r.text.end(), isSpaceLike);
     });
   }
 
@@ -183,7 +192,7 @@ class Reader {
         return;
       case CMARK_NODE_HEADING: {
         Block& h = beginBlock(BlockKind::Heading);
-        h.level = std::clamp(cmark_node_get_heading_level(node), 1, 3);
+        h.level = std::clamp(cmark_node_get_heading_level(node), 1, 6);
         text_ = &h;
         return;
       }
@@ -211,32 +220,70 @@ class Reader {
         text_ = nullptr;
         // A flattened list's items go to the innermost list kept.
         while (open_.size() > 1 && inner().kind != BlockKind::List) open_.pop_back();
-        if (inner().kind == BlockKind::List) push(child(BlockKind::Item), node);
+        if (inner().kind == BlockKind::List) {
+          Block& item = child(BlockKind::Item);
+          if (typeIs(node, "tasklist")) {
+            item.task = cmark_gfm_extensions_get_tasklist_item_checked(node) ? post::Task::Done
+                                                                             : post::Task::Open;
+          }
+          push(item, node);
+        }
         return;
       case CMARK_NODE_CODE_BLOCK: {
         text_ = nullptr;
         Block& code = beginBlock(BlockKind::Code);
+        // The fence's info string: its first word is the language.
+        const char* info = cmark_node_get_fence_info(node);
+        code.label = fromUtf8(info == nullptr ? "" : info);
+        code.label.erase(std::min(code.label.find_first_of(u" \t"), code.label.size()));
         std::u16string text = literalOf(node);
         if (!text.empty()) code.runs.push_back({std::move(text), {}, {}});
         return;
       }
       case CMARK_NODE_HTML_BLOCK: {
-        // Raw HTML is the writer's text, as typed.
+        // Raw HTML is markup, kept as typed to be written back.
         std::u16string text = literalOf(node);
-        while (!text.empty() && text.back() == u'\n') text.pop_back();
-        text_ = &beginBlock(BlockKind::Paragraph);
-        appendText(text);
+        while (!text.empty() && (text.back() == u'\n' || isSpaceLike(text.back()))) {
+          text.pop_back();
+        }
         text_ = nullptr;
+        if (text.empty()) return;
+        beginBlock(BlockKind::Markup).runs.push_back(post::Run::ofMarkup(text, Format::Markdown));
         return;
       }
       case CMARK_NODE_THEMATIC_BREAK:
         text_ = nullptr;
         beginBlock(BlockKind::Rule);
         return;
-      case CMARK_NODE_TEXT:
+      case CMARK_NODE_TEXT: {
+        // A line end in the text ("&#10;") shows as the blank a browser makes of it.
+        std::u16string text = literalOf(node);
+        std::replace_if(
+            text.begin(), text.end(), [](char16_t c) { return c == u'\n' || c == u'\r'; }, u' ');
+        appendText(text);
+        return;
+      }
+      case CMARK_NODE_HTML_INLINE: {
+        // A tag inside a line: markup, on one line (its line ends are blanks to HTML).
+        std::u16string text = literalOf(node);
+        std::replace_if(
+            text.begin(), text.end(), [](char16_t c) { return c == u'\n' || c == u'\r'; }, u' ');
+        if (image_ > 0) {
+          alt_.append(text);
+          return;
+        }
+        std::vector<post::Run>& runs = textBlock().runs;
+        if (!runs.empty() && runs.back().kind == post::RunKind::Markup) {
+          runs.back().text.append(text);
+        } else {
+          runs.push_back(post::Run::ofMarkup(text, Format::Markdown));
+        }
+        return;
+      }
       case CMARK_NODE_CODE:
-      case CMARK_NODE_HTML_INLINE:
+        code_ = true;
         appendText(literalOf(node));
+        code_ = false;
         return;
       case CMARK_NODE_SOFTBREAK:
         appendText(u" ");
@@ -252,7 +299,10 @@ class Reader {
         ++strong_;
         return;
       case CMARK_NODE_LINK:
-        links_.push_back(shared(fromUtf8(cmark_node_get_url(node))));
+        links_.push_back({shared(literalOr(cmark_node_get_url(node))),
+                          shared(literalOr(cmark_node_get_title(node)))});
+        // A link to no address goes nowhere: it is the text typed.
+        if (links_.back().address.empty()) appendText(u"[");
         return;
       case CMARK_NODE_IMAGE:
         if (image_++ == 0) alt_.clear();
@@ -317,6 +367,7 @@ class Reader {
         --strong_;
         return;
       case CMARK_NODE_LINK:
+        if (links_.back().address.empty()) appendText(u"]()");
         links_.pop_back();
         return;
       case CMARK_NODE_IMAGE:
@@ -352,7 +403,12 @@ class Reader {
   std::vector<Open> open_;
   Block* text_ = nullptr;  // the paragraph, heading or cell text goes to
   int emph_ = 0, strong_ = 0, strike_ = 0, image_ = 0;
-  std::vector<post::SharedText> links_;  // each link's address, stored once for its runs
+  bool code_ = false;  // a code span's text
+  // Each link's address and title, stored once for its runs.
+  struct Link {
+    post::SharedText address, title;
+  };
+  std::vector<Link> links_;
   std::unordered_map<std::u16string_view, post::SharedText> shared_;  // keys view the values
   std::size_t size_ = 0;                                              // of the text read
   std::size_t repeated_ = 0;  // what the post writes again of the addresses, so far
@@ -371,7 +427,7 @@ post::Model readMarkdown(std::u16string_view text) {
   cmark_gfm_core_extensions_ensure_registered();
   std::unique_ptr<cmark_parser, decltype(&cmark_parser_free)> parser(
       cmark_parser_new(CMARK_OPT_DEFAULT), cmark_parser_free);
-  for (const char* name : {"table", "strikethrough"}) {
+  for (const char* name : {"table", "strikethrough", "tasklist"}) {
     if (cmark_syntax_extension* ext = cmark_find_syntax_extension(name)) {
       cmark_parser_attach_syntax_extension(parser.get(), ext);
     }

@@ -420,6 +420,7 @@ std::u16string modelText(const post::Model& model, bool tables) {
       case post::BlockKind::Paragraph:
       case post::BlockKind::Heading:
       case post::BlockKind::Code:
+      case post::BlockKind::Markup:
         for (const post::Run& run : block.runs) {
           if (run.picture.empty()) text += run.text;
         }

@@ -434,7 +434,7 @@ TEST(Translation, TheLossReportInEnglishIsTheFormatsLibrarys) {
     EXPECT_EQ(str(quillmark::post::lostElementName(element)), quillmark::elementName(element));
   }
   for (const char *unit : {"run", "paragraph", "item", "block", "break", "link", "heading", "quote",
-                           "rule", "picture", "list", "table"}) {
+                           "rule", "picture", "list", "table", "part"}) {
     for (std::size_t count : {1u, 2u, 12u}) {
       const quillmark::Loss loss{quillmark::Element::Bold, count, unit};
       EXPECT_EQ(str(quillmark::post::lostLine(loss)), quillmark::formatLoss(loss)) << unit;

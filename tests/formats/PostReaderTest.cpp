@@ -253,6 +253,23 @@ const std::vector<ModelCase>& modelCases() {
          b.text(u"Below", kPlain);
        },
        {X, MD}},
+      {"code, headings 4 to 6, task items and justified text",
+       [](Builder& b) {
+         b.paragraph();
+         b.text(u"Run ", kPlain);
+         b.text(u"ls -l", styled(post::kCode));
+         b.code(u"sh");
+         b.text(u"ls\n", kPlain);
+         for (int level = 4; level <= 6; ++level) {
+           b.heading(level, Align::Left, true);
+           b.text(u"Level " + std::u16string(1, static_cast<char16_t>(u'0' + level)), kPlain);
+         }
+         b.item(1, Numbering::Bullet, 1, Align::Left, post::Task::Open);
+         b.text(u"to do", kPlain);
+         b.item(1, Numbering::Bullet, 1, Align::Left, post::Task::Done);
+         b.text(u"done", kPlain);
+       },
+       {MD}},
       {"text like markup",
        [](Builder& b) {
          b.paragraph(Align::Left, true);
@@ -356,6 +373,60 @@ TEST(PostReader, SizesAndFacesComeBackAsTheForumShowedThem) {
   }
 }
 
+// What real posts use beyond the engine's vocabulary: kept in the dialect that has it,
+// written as near as another can show it, and named in the loss report where it cannot.
+TEST(PostReader, VocabularyKeptInItsDialectAndLostInAnother) {
+  const struct {
+    const char* name;
+    Format from;
+    std::u16string_view text;
+    Format to;
+    std::u16string_view written;
+    std::string_view losses;
+  } cases[] = {
+      // clang-format off
+      {"inline code to XenForo", MD, u"run `x`", X, u"run [ICODE]x[/ICODE]", ""},
+      {"XenForo's inline code to Markdown", X, u"[ICODE]a*b[/ICODE]", MD, u"`a*b`", ""},
+      {"inline code in the fixed face where there is none", MD, u"run `x`", M, u"run [font=Courier New]x[/font]", "inline code: 1 run\n"},
+      {"inline code lost where there is no face", MD, u"run `x`", P, u"run x", "inline code: 1 run\n"},
+      {"a code block's language in phpBB", P, u"[code=php]echo 1;[/code]", P, u"[code=php]echo 1;[/code]", ""},
+      {"a code block's language to Markdown", X, u"[CODE=php]echo 1;[/CODE]", MD, u"```php\necho 1;\n```\n", ""},
+      {"a code block's language lost", MD, u"```php\necho 1;\n```", M, u"[code]echo 1;[/code]", "code language: 1 block\n"},
+      {"task items lost in BBCode", MD, u"- [x] done", P, u"[list][*]done[/list]", "task box: 1 item\n"},
+      {"bold that cannot close beside the code is left off it", X, u"[B][ICODE]x[/ICODE][/B]y", MD, u"`x`y", "bold: 1 run\n"},
+      {"MyBB's justified paragraph", M, u"[align=justify]j[/align]", M, u"[align=justify]j[/align]", ""},
+      {"justified to XenForo", M, u"[align=justify]j[/align]", X, u"[JUSTIFY]j[/JUSTIFY]", ""},
+      {"justified lost", X, u"[JUSTIFY]j[/JUSTIFY]", P, u"j", "justify: 1 paragraph\n"},
+      {"a linked picture", X, u"[URL=http://u.org/][IMG]http://i.org/p.png[/IMG][/URL]", MD, u"[![](http://i.org/p.png)](http://u.org/)", ""},
+      {"Markdown's HTML is text in BBCode, as a loss", MD, u"a <b>y</b>", P, u"a <b>y</b>", "markup of another format: 2 runs\n"},
+      {"Markdown's HTML block likewise", MD, u"<div>x</div>", X, u"<div>x</div>", "markup of another format: 1 run\n"},
+      {"phpBB's attachment kept in phpBB", P, u"[attachment=0]a.png[/attachment]", P, u"[attachment=0]a.png[/attachment]", ""},
+      {"phpBB's attachment in Markdown is text, as a loss", P, u"[attachment=0]a.png[/attachment]", MD, u"\\[attachment=0\\]a.png\\[/attachment\\]", "markup of another format: 1 run\n"},
+      {"a list's style in phpBB", P, u"[list=disc][*]x[/list]", P, u"[list=disc][*]x[/list]", ""},
+      {"a list's style to SMF", P, u"[list=none][*]x[/list]", S, u"[list type=none][li]x[/li][/list]", ""},
+      {"XenForo's spoiler kept", X, u"[SPOILER=Act 2]a\n[SPOILER]b[/SPOILER][/SPOILER]\n[ISPOILER]c[/ISPOILER]", X, u"[SPOILER=Act 2]a\n[SPOILER]b[/SPOILER][/SPOILER]\n[ISPOILER]c[/ISPOILER]", ""},
+      {"a spoiler lost where there is none", X, u"[SPOILER]a[/SPOILER]\n[ISPOILER]b[/ISPOILER]", MD, u"a\\\nb", "spoiler: 2 parts\n"},
+      {"justified lost in Markdown", M, u"[align=justify]j[/align]", MD, u"j", "justify: 1 paragraph\n"},
+      {"a title XenForo cannot hold is lost", MD, u"[a](http://u.org/ \"t\")", X, u"[URL=http://u.org/]a[/URL]", ""},
+      {"a language holding a blank is lost in BBCode", MD, u"```c++ main\nx\n```", X, u"[CODE=c++]x[/CODE]", ""},
+      {"inline code holding a line's tags stays literal in XenForo", MD, u"`[B]x[/B]`", X, u"[ICODE][B]x[/B][/ICODE]", ""},
+      {"a heading 5 in XenForo is its largest step down", MD, u"##### e", X, u"[HEADING=3]e[/HEADING]", ""},
+      {"an email link in phpBB", P, u"[email=ann@example.org]Ann[/email]", P, u"[email=ann@example.org]Ann[/email]", ""},
+      {"a bare email link to XenForo", P, u"[email]ann@example.org[/email]", X, u"[EMAIL=ann@example.org]ann@example.org[/EMAIL]", ""},
+      {"an email link to Markdown", M, u"[email=ann@example.org]Ann[/email]", MD, u"[Ann](mailto:ann@example.org)", ""},
+      {"Markdown's email link to SMF", MD, u"<ann@example.org>", S, u"[email=ann@example.org]ann@example.org[/email]", ""},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    const post::Model model = readPost(c.text, c.from);
+    const Post post = writePost(model, c.to);
+    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
+    EXPECT_EQ(checkPost(model, post.text, c.to), std::nullopt) << c.name;
+    EXPECT_EQ(utf8(writePost(readPost(post.text, c.to), c.to).text), utf8(post.text)) << c.name;
+  }
+}
+
 struct ReadCase {
   const char* name;
   Format format;
@@ -389,6 +460,19 @@ TEST(PostReader, ReadsEachDialectsOwnForms) {
        "list lower-alpha\n  item\n    paragraph\n      \"x\"\nlist upper-roman\n  item\n    paragraph\n      \"y\"\nlist bullet\n  item\n    paragraph\n      \"z\"\n"},
       {"items as typed, a line each", P, u"[list]\n[*]one\n[*]two\n[/list]\nafter",
        "list bullet\n  item\n    paragraph\n      \"one\"\n  item\n    paragraph\n      \"two\"\nparagraph\n  \"after\"\n"},
+      {"phpBB's attachment kept as typed", P, u"see [attachment=0]a.png[/attachment]",
+       "paragraph\n  \"see \"\n  markup phpbb \"[attachment=0]a.png[/attachment]\"\n"},
+      {"XenForo's member and media kept as typed", X, u"[USER=1]Bob[/USER] [MEDIA=youtube]x[/MEDIA]",
+       "paragraph\n  markup xenforo \"[USER=1]Bob[/USER]\"\n  \" \"\n  markup xenforo \"[MEDIA=youtube]x[/MEDIA]\"\n"},
+      {"a kept tag not closed on its line is text", X, u"[USER=1]Bob\n[/USER]",
+       "paragraph\n  \"[USER=1]Bob\\n[/USER]\"\n"},
+      {"phpBB's list style", P, u"[list=square][*]x[/list]",
+       "list bullet marker=square\n  item\n    paragraph\n      \"x\"\n"},
+      {"SMF's list style", S, u"[list type=circle][li]x[/li][/list]",
+       "list bullet marker=circle\n  item\n    paragraph\n      \"x\"\n"},
+      {"phpBB's items closed by [/*]", P, u"[list]\n[*]one[/*]\n[*]two[/*][/list]",
+       "list bullet\n  item\n    paragraph\n      \"one\"\n  item\n    paragraph\n      \"two\"\n"},
+      {"[/*] outside an item is text", P, u"a[/*]", "paragraph\n  \"a[/*]\"\n"},
       {"SMF's list type and closed items", S, u"[list type=upper-alpha]\n[li]one[/li]\n[li]two[/li]\n[/list]",
        "list upper-alpha\n  item\n    paragraph\n      \"one\"\n  item\n    paragraph\n      \"two\"\n"},
       {"a quote with a name", P, u"[quote=\"Bob\"]hi[/quote]\nback",
@@ -444,7 +528,22 @@ TEST(PostReader, ReadsEachDialectsOwnForms) {
       {"strike-through as [s]", M, u"[s]gone[/s]", "paragraph\n  \"gone\" strike\n"},
       {"a tag the dialect lacks is text", P, u"[s]x[/s] [center]y[/center]",
        "paragraph\n  \"[s]x[/s] [center]y[/center]\"\n"},
-      {"an unknown tag is text", X, u"[SPOILER]x[/SPOILER]", "paragraph\n  \"[SPOILER]x[/SPOILER]\"\n"},
+      {"an unknown tag is text", X, u"[NOPE]x[/NOPE]", "paragraph\n  \"[NOPE]x[/NOPE]\"\n"},
+      {"XenForo's spoilers, with a title and inside a line", X, u"[SPOILER=\"Act 2\"]a [ISPOILER]b[/ISPOILER][/SPOILER]",
+       "spoiler title=\"Act 2\"\n  paragraph\n    \"a \"\n    \"b\" spoiler\n"},
+      {"a spoiler where the dialect has none is text", M, u"[spoiler]x[/spoiler]",
+       "paragraph\n  \"[spoiler]x[/spoiler]\"\n"},
+      {"XenForo's inline code, its text literal", X, u"run [ICODE][B]x[/B][/ICODE]",
+       "paragraph\n  \"run \"\n  \"[B]x[/B]\" code\n"},
+      {"inline code where the dialect has none is text", P, u"[icode]x[/icode]",
+       "paragraph\n  \"[icode]x[/icode]\"\n"},
+      {"phpBB's code block with its language", P, u"[code=php]echo 1;[/code]",
+       "code language=\"php\"\n  \"echo 1;\\n\"\n"},
+      {"XenForo's code block with its language", X, u"[CODE=rich][B]x[/B][/CODE]",
+       "code language=\"rich\"\n  \"[B]x[/B]\\n\"\n"},
+      {"a language where the dialect takes none is text", M, u"[code=php]x[/code]",
+       "paragraph\n  \"[code=php]x[/code]\"\n"},
+      {"XenForo's justified paragraph", X, u"[JUSTIFY]j[/JUSTIFY]", "paragraph justify\n  \"j\"\n"},
       {"a tag never closed is text", P, u"[b]x", "paragraph\n  \"[b]x\"\n"},
       {"tags closed out of order", P, u"[b][i]x[/b][/i]",
        "paragraph\n  \"[b]\"\n  \"x[/b]\" italic\n"},
@@ -524,29 +623,39 @@ TEST(PostReader, ReadsMarkdownStructures) {
   const ReadCase cases[] = {
       {"paragraphs, soft and hard breaks", MD, u"one\ntwo  \nthree\\\nfour\n\nnext",
        "paragraph space\n  \"one two\\nthree\\nfour\"\nparagraph\n  \"next\"\n"},
-      {"headings, 4 to 6 as 3, each with space below it before the next block", MD, u"# a\n\n### b\n\n###### c\n\nSetext\n===",
-       "heading 1 space\n  \"a\"\nheading 3 space\n  \"b\"\nheading 3 space\n  \"c\"\nheading 1\n  \"Setext\"\n"},
+      {"headings 1 to 6, each with space below it before the next block", MD, u"# a\n\n### b\n\n###### c\n\nSetext\n===",
+       "heading 1 space\n  \"a\"\nheading 3 space\n  \"b\"\nheading 6 space\n  \"c\"\nheading 1\n  \"Setext\"\n"},
       {"emphasis, strong, strike-through and code spans", MD, u"*i* __b__ ~~s~~ `*c*` ***bi***",
-       "paragraph\n  \"i\" italic\n  \" \"\n  \"b\" bold\n  \" \"\n  \"s\" strike\n  \" *c* \"\n  \"bi\" bold italic\n"},
+       "paragraph\n  \"i\" italic\n  \" \"\n  \"b\" bold\n  \" \"\n  \"s\" strike\n  \" \"\n  \"*c*\" code\n  \" \"\n  \"bi\" bold italic\n"},
       {"fenced and indented code", MD, u"```cpp\nint x;\n```\n\n    indented\n",
-       "code\n  \"int x;\\n\"\ncode\n  \"indented\\n\"\n"},
+       "code language=\"cpp\"\n  \"int x;\\n\"\ncode\n  \"indented\\n\"\n"},
       {"quotes nested", MD, u"> a\n>\n> > b\n\nc",
        "quote\n  paragraph\n    \"a\"\n  quote\n    paragraph\n      \"b\"\nparagraph\n  \"c\"\n"},
       {"lists with start, nesting and 1)", MD, u"3) three\n4) four\n   - inner\n",
        "list decimal start=3\n  item\n    paragraph\n      \"three\"\n  item\n    paragraph\n      \"four\"\n    list bullet\n      item\n        paragraph\n          \"inner\"\n"},
       {"rules", MD, u"a\n\n***\n\n- - -", "paragraph\n  \"a\"\nrule\nrule\n"},
       {"links and pictures", MD, u"[site](http://a.b/ \"t\") ![alt *x*](http://c.d/e.png)",
-       "paragraph\n  \"site\" link=\"http://a.b/\"\n  \" \"\n  picture \"http://c.d/e.png\" alt=\"alt x\"\n"},
+       "paragraph\n  \"site\" link=\"http://a.b/\" title=\"t\"\n  \" \"\n  picture \"http://c.d/e.png\" alt=\"alt x\"\n"},
       {"a table with alignment and a header row", MD, u"| a | b | c |\n|:--|:-:|--:|\n| 1 | **2** | |",
        "table\n  row\n    cell header\n      paragraph\n        \"a\"\n    cell header centre\n      paragraph\n        \"b\"\n    cell header right\n      paragraph\n        \"c\"\n"
        "  row\n    cell\n      paragraph\n        \"1\"\n    cell centre\n      paragraph\n        \"2\" bold\n    cell right\n"},
-      {"raw HTML is text", MD, u"<div>x</div>\n\na <b>y</b>",
-       "paragraph space\n  \"<div>x</div>\"\nparagraph\n  \"a <b>y</b>\"\n"},
+      {"raw HTML is markup kept as typed", MD, u"<div>x</div>\n\na <b>y</b>",
+       "markup\n  markup markdown \"<div>x</div>\"\nparagraph\n  \"a \"\n  markup markdown \"<b>\"\n  \"y\"\n  markup markdown \"</b>\"\n"},
       {"entities and escapes", MD, u"&amp; &copy; \\*", "paragraph\n  \"& \u00a9 *\"\n"},
       {"a paragraph of no-break spaces shows nothing", MD, u"a\n\n\u00a0\n\nb",
        "paragraph space\n  \"a\"\nparagraph\n  \"b\"\n"},
       {"HTML openers never closed, in quantity, are their text", MD, openers, openersRead},
       {"a table of more columns than a post holds is its lines", MD, columns, columnsRead},
+      {"task items with their state", MD, u"- [ ] open\n- [x] done",
+       "list bullet\n  item open\n    paragraph\n      \"open\"\n  item done\n    paragraph\n      \"done\"\n"},
+      {"a line end spelt as a reference is a blank", MD, u"a&#10;b", "paragraph\n  \"a b\"\n"},
+      {"a link to nothing stays the text typed", MD, u"[link]()", "paragraph\n  \"[link]()\"\n"},
+      {"two links touching keep both", MD, u"[a](/1)[b](/2)",
+       "paragraph\n  \"a\" link=\"/1\"\n  \"b\" link=\"/2\"\n"},
+      {"two quotes apart stay two", MD, u"> a\n\n> b",
+       "quote\n  paragraph\n    \"a\"\nquote\n  paragraph\n    \"b\"\n"},
+      {"a linked picture", MD, u"[![a](http://i.org/p.png)](http://u.org/)",
+       "paragraph\n  picture \"http://i.org/p.png\" alt=\"a\" link=\"http://u.org/\"\n"},
   };
   // clang-format on
   expectReadings(cases);
@@ -601,6 +710,22 @@ TEST(PostReader, MarkdownWrittenAgainReadsAlike) {
        u"- a\n  - b\n\n  * c"},
       {"a hard break in a heading", u"a\\\nb\n===", u"# a b"},
       {"an empty quote", u"> a\n\n>", u"> a"},
+      {"inline code kept", u"`~/.config/tool`", u"`~/.config/tool`"},
+      {"inline code holding a backtick, in the shortest fence", u"`` a`b ``", u"``a`b``"},
+      {"inline code starting with a backtick keeps its padding", u"`` `a ``", u"`` `a ``"},
+      {"inline code in bold", u"**`x`** y", u"**`x`** y"},
+      {"a code block's language", u"```bash\nls\n```", u"```bash\nls\n```\n"},
+      {"headings 4 to 6", u"#### d\n\n###### f", u"#### d\n\n###### f"},
+      {"task items", u"- [ ] a\n- [x] b", u"- [ ] a\n- [x] b"},
+      {"two links touching", u"[a](/1)[b](/2)", u"[a](/1)[b](/2)"},
+      {"an escaped ! before a link", u"\\![a](/u)", u"\\![a](/u)"},
+      {"two quotes apart", u"> a\n\n> b", u"> a\n\n> b"},
+      {"two quotes apart inside a quote", u"> > a\n>\n> > b", u"> > a\n>\n> > b"},
+      {"a linked picture", u"[![a](http://i.org/p.png)](http://u.org/)",
+       u"[![a](http://i.org/p.png)](http://u.org/)"},
+      {"raw HTML as typed", u"<div>\n*x*\n</div>\n\na <b>y</b> <!-- c -->",
+       u"<div>\n*x*\n</div>\n\na <b>y</b> <!-- c -->"},
+      {"a link's title", u"[a](/u \"it's \\\"t\\\"\")", u"[a](/u \"it\\'s \\\"t\\\"\")"},
   };
   for (const auto& c : cases) {
     const std::u16string written = writePost(readPost(c.markdown, MD), MD).text;

@@ -91,13 +91,20 @@ enum class Element {
   ListStart,     // a numbered list's first number other than 1
   Table,         // rows of cells; where a forum has none, a code block of padded columns
   QuoteSource,   // who a quote quotes and where from: its author, the post, the time
+  InlineCode,    // code inside a line: Markdown's backticks, XenForo's [ICODE]
+  CodeLanguage,  // a code block's language: [code=php], ```php
+  TaskItem,      // a list item's task box, open or done: GFM's "- [ ] x"
+  Justify,       // a paragraph justified: [align=justify], [JUSTIFY]
+  Markup,        // markup of another format kept as typed: Markdown's HTML, phpBB's [attachment]
+  Spoiler,       // text hidden until the reader opens it: XenForo's [SPOILER], [ISPOILER]
 };
-inline constexpr std::size_t kElementCount = 24;
+inline constexpr std::size_t kElementCount = 30;
 
 // "bold", "italic", "underline", "strike-through", "superscript", "subscript", "colour",
 // "size", "face", "centre", "right", "list item", "fixed columns", "line break", "link",
 // "heading", "quote", "rule", "picture", "picture text", "numbered list", "list start",
-// "table", "quote source".
+// "table", "quote source", "inline code", "code language", "task box", "justify",
+// "markup of another format", "spoiler".
 std::string_view elementName(Element element);
 
 // One row of a dialect's table: how the dialect writes the element, or that it cannot.

@@ -140,6 +140,11 @@ std::vector<Case> cases() {
   all.size = post::percentOfHtmlSize(5);
   all.link = u"http://example.org/";
   Style sized = sizedStyle(4);  // a size of its own in a heading
+  Block labelled = code(u"echo 1;\n");
+  labelled.label = u"php";
+  Block toDo = item(u"to do"), done = item(u"done");
+  toDo.task = post::Task::Open;
+  done.task = post::Task::Done;
   // Lists longer than the document gives one QTextList, one with a list inside an item.
   std::vector<Block> many, numbered;
   for (int i = 0; i < 700; ++i) {
@@ -170,6 +175,9 @@ std::vector<Case> cases() {
        model({heading(1, {run(u"Title", Style{})}),
               heading(2, {run(u"Sub ", Style{}), run(u"sized", sized)}, Align::Centre),
               heading(3, {run(u"Small", Style{})}), text(u"body")})},
+      {"inline code, a code block's language and task items",
+       model({paragraph({run(u"run "), run(u"ls -l", with(post::kCode))}), labelled,
+              list(Numbering::Bullet, {toDo, done})})},
       {"code block, rule and pictures",
        model({text(u"before"), code(u"a  b\n  c\n\nd\n"), of(BlockKind::Rule),
               paragraph({run(u"see "), picture(u"a cat", u"https://example.com/cat.png"),
