@@ -1036,8 +1036,8 @@ class Builder {
       style_.flags = flags;
       return;
     }
-    post::SharedText link = t.tag == Tag::Email ? shared(u"mailto:" + std::u16string(t.value))
-                                                : shared(t.value);
+    post::SharedText link =
+        t.tag == Tag::Email ? shared(u"mailto:" + std::u16string(t.value)) : shared(t.value);
     std::swap(style_.link, link);
     appendText(t.value);
     std::swap(style_.link, link);
