@@ -125,11 +125,10 @@ void normaliseImportedStructures(QTextDocument &page) {
   cursor.endEditBlock();
 }
 
-// Qt's HTML import shows a page's link as a browser would with no style of its own: in the
-// palette's link colour, underlined. That is only the link's look, which the box draws itself;
-// a colour the page gave its link is the page's formatting and stays.
-void dropImportedLinkLook(QTextDocument &page) {
-  const QColor importedColor = QGuiApplication::palette().color(QPalette::Link);
+// Gives every run of `page` the format `change` makes of its own, where it makes another.
+// The runs are found first and changed after, so that no change moves the walk.
+template <typename Change>
+void changeRunFormats(QTextDocument &page, Change change) {
   struct Run {
     int from;
     int length;
@@ -140,13 +139,7 @@ void dropImportedLinkLook(QTextDocument &page) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       QTextCharFormat format = fragment.charFormat();
-      if (linkOf(format).isEmpty()) continue;
-      format.clearProperty(QTextFormat::TextUnderlineStyle);
-      format.clearProperty(QTextFormat::FontUnderline);
-      if (format.foreground().style() != Qt::NoBrush &&
-          format.foreground().color() == importedColor) {
-        format.clearProperty(QTextFormat::ForegroundBrush);
-      }
+      change(format);
       if (format != fragment.charFormat())
         runs.append({fragment.position(), fragment.length(), format});
     }
@@ -159,34 +152,32 @@ void dropImportedLinkLook(QTextDocument &page) {
   }
 }
 
+// Qt's HTML import shows a page's link as a browser would with no style of its own: in the
+// palette's link colour, underlined. That is only the link's look, which the box draws itself;
+// a colour the page gave its link is the page's formatting and stays.
+void dropImportedLinkLook(QTextDocument &page) {
+  const QColor importedColor = QGuiApplication::palette().color(QPalette::Link);
+  changeRunFormats(page, [&](QTextCharFormat &format) {
+    if (linkOf(format).isEmpty()) return;
+    format.clearProperty(QTextFormat::TextUnderlineStyle);
+    format.clearProperty(QTextFormat::FontUnderline);
+    if (format.foreground().style() != Qt::NoBrush &&
+        format.foreground().color() == importedColor) {
+      format.clearProperty(QTextFormat::ForegroundBrush);
+    }
+  });
+}
+
 // Black text is the document's body colour, as the page's body face and size are its body
 // text: word processors and spreadsheets write it on every run (color:#000000, windowtext),
 // and a post would otherwise mark every line with it.
 void dropBlackText(QTextDocument &page) {
-  struct Run {
-    int from;
-    int length;
-    QTextCharFormat format;
-  };
-  QList<Run> runs;
-  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-      const QTextFragment fragment = it.fragment();
-      QTextCharFormat format = fragment.charFormat();
-      if (!format.hasProperty(QTextFormat::ForegroundBrush) ||
-          format.foreground().style() == Qt::NoBrush ||
-          format.foreground().color().rgb() != qRgb(0, 0, 0))
-        continue;
+  changeRunFormats(page, [](QTextCharFormat &format) {
+    if (format.hasProperty(QTextFormat::ForegroundBrush) &&
+        format.foreground().style() != Qt::NoBrush &&
+        format.foreground().color().rgb() == qRgb(0, 0, 0))
       format.clearProperty(QTextFormat::ForegroundBrush);
-      runs.append({fragment.position(), fragment.length(), format});
-    }
-  }
-  for (const Run &run : runs) {
-    QTextCursor cursor(&page);
-    cursor.setPosition(run.from);
-    cursor.setPosition(run.from + run.length, QTextCursor::KeepAnchor);
-    cursor.setCharFormat(run.format);
-  }
+  });
 }
 
 // A table whose first row is all bold, as "th" cells are, has that row as its header, when
