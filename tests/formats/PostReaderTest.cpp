@@ -305,15 +305,31 @@ TEST(PostReader, WhatEachFormatWritesReadsBackToTheSamePost) {
   }
 }
 
+// A post read in one format and written in another, or in its own: the text written and the
+// losses named; the check before copy finds the text true to the post; read and written
+// again, it is the same text.
+struct WriteCase {
+  const char* name;
+  Format from;
+  std::u16string_view text;
+  Format to;
+  std::u16string_view written;
+  std::string_view losses;
+};
+
+void expectWritings(std::span<const WriteCase> cases) {
+  for (const WriteCase& c : cases) {
+    const post::Model model = readPost(c.text, c.from);
+    const Post post = writePost(model, c.to);
+    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
+    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
+    EXPECT_EQ(checkPost(model, post.text, c.to), std::nullopt) << c.name;
+    EXPECT_EQ(utf8(writePost(readPost(post.text, c.to), c.to).text), utf8(post.text)) << c.name;
+  }
+}
+
 TEST(PostReader, QuoteSourcesKeptInTheirDialectAndMappedToAnother) {
-  const struct {
-    const char* name;
-    Format from;
-    std::u16string_view text;
-    Format to;
-    std::u16string_view written;
-    std::string_view losses;
-  } cases[] = {
+  const WriteCase cases[] = {
       // clang-format off
       {"phpBB to phpBB", P, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]x[/quote]", P, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]x[/quote]", ""},
       {"phpBB to XenForo: no time", P, u"[quote=\"Ann\" post_id=12 time=1700000000 user_id=3]x[/quote]", X, u"[QUOTE=\"Ann, post: 12, member: 3\"]x[/QUOTE]", "quote source: 1 quote\n"},
@@ -334,26 +350,13 @@ TEST(PostReader, QuoteSourcesKeptInTheirDialectAndMappedToAnother) {
       {"nested quotes keep their own sources", X, u"[QUOTE=\"Ann\"]a\n[QUOTE=\"Bob\"]b[/QUOTE][/QUOTE]", M, u"[quote='Ann']a\n[quote='Bob']b[/quote][/quote]", ""},
       // clang-format on
   };
-  for (const auto& c : cases) {
-    const post::Model model = readPost(c.text, c.from);
-    const Post post = writePost(model, c.to);
-    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
-    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
-    EXPECT_EQ(checkPost(model, post.text, c.to), std::nullopt) << c.name;
-  }
+  expectWritings(cases);
 }
 
 // A post read from a forum comes back with every size and face it had: text with no size is
 // at the forum's size, text with one keeps it, however much of the post has it.
 TEST(PostReader, SizesAndFacesComeBackAsTheForumShowedThem) {
-  const struct {
-    const char* name;
-    Format from;
-    std::u16string_view text;
-    Format to;
-    std::u16string_view written;
-    std::string_view losses;
-  } cases[] = {
+  const WriteCase cases[] = {
       // clang-format off
       {"most of the text sized", P, u"[size=150]big big big big[/size] n", P, u"[size=150]big big big big[/size] n", ""},
       {"all of the text sized", P, u"[size=150]big[/size]", P, u"[size=150]big[/size]", ""},
@@ -365,25 +368,13 @@ TEST(PostReader, SizesAndFacesComeBackAsTheForumShowedThem) {
       {"a size Markdown cannot show is lost", P, u"[size=150]big[/size]", MD, u"big", "size: 1 run\n"},
       // clang-format on
   };
-  for (const auto& c : cases) {
-    const post::Model model = readPost(c.text, c.from);
-    const Post post = writePost(model, c.to);
-    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
-    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
-  }
+  expectWritings(cases);
 }
 
 // What real posts use beyond the engine's vocabulary: kept in the dialect that has it,
 // written as near as another can show it, and named in the loss report where it cannot.
 TEST(PostReader, VocabularyKeptInItsDialectAndLostInAnother) {
-  const struct {
-    const char* name;
-    Format from;
-    std::u16string_view text;
-    Format to;
-    std::u16string_view written;
-    std::string_view losses;
-  } cases[] = {
+  const WriteCase cases[] = {
       // clang-format off
       {"inline code to XenForo", MD, u"run `x`", X, u"run [ICODE]x[/ICODE]", ""},
       {"XenForo's inline code to Markdown", X, u"[ICODE]a*b[/ICODE]", MD, u"`a*b`", ""},
@@ -417,14 +408,7 @@ TEST(PostReader, VocabularyKeptInItsDialectAndLostInAnother) {
       {"Markdown's email link to SMF", MD, u"<ann@example.org>", S, u"[email=ann@example.org]ann@example.org[/email]", ""},
       // clang-format on
   };
-  for (const auto& c : cases) {
-    const post::Model model = readPost(c.text, c.from);
-    const Post post = writePost(model, c.to);
-    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
-    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
-    EXPECT_EQ(checkPost(model, post.text, c.to), std::nullopt) << c.name;
-    EXPECT_EQ(utf8(writePost(readPost(post.text, c.to), c.to).text), utf8(post.text)) << c.name;
-  }
+  expectWritings(cases);
 }
 
 struct ReadCase {
@@ -562,14 +546,7 @@ TEST(PostReader, ReadsEachDialectsOwnForms) {
 // A hostile post read back and written again: a link or a picture of another scheme than the
 // web's never comes out as one, whatever format it goes to; the loss says so.
 TEST(PostReader, NoPostReadBackSmugglesALink) {
-  const struct {
-    const char* name;
-    Format from;
-    std::u16string_view text;
-    Format to;
-    std::u16string_view written;
-    std::string_view losses;
-  } cases[] = {
+  const WriteCase cases[] = {
       {"javascript: to phpBB", P, u"[url=javascript:alert(1)]x[/url]", P, u"x", "link: 1 link\n"},
       {"padded, in capitals, to XenForo", X, u"[URL=\" JavaScript:alert(1)\"]x[/URL]", X, u"x",
        "link: 1 link\n"},
@@ -593,11 +570,7 @@ TEST(PostReader, NoPostReadBackSmugglesALink) {
       {"Markdown's relative link to phpBB", MD, u"[x](/rel)", P, u"x", "link: 1 link\n"},
       {"Markdown's relative link stays in Markdown", MD, u"[x](/rel)", MD, u"[x](/rel)", ""},
   };
-  for (const auto& c : cases) {
-    const Post post = writePost(readPost(c.text, c.from), c.to);
-    EXPECT_EQ(utf8(post.text), utf8(c.written)) << c.name;
-    EXPECT_EQ(formatLosses(post.losses), c.losses) << c.name;
-  }
+  expectWritings(cases);
 }
 
 std::u16string repeated(std::u16string_view s, std::size_t n) {
