@@ -52,9 +52,9 @@ struct Source {
 // Markdown: https://commonmark.org/help/ and, for strike-through, GitHub Flavored
 // Markdown https://github.github.com/gfm/ (the strikethrough extension).
 constexpr std::string_view kGfm = "https://github.github.com/gfm/#strikethrough-extension-";
-constexpr std::string_view kGfmCode = "https://spec.commonmark.org/0.30/#code-spans";
+constexpr std::string_view kGfmCode = "https://github.github.com/gfm/#code-spans";
 constexpr std::string_view kGfmTask = "https://github.github.com/gfm/#task-list-items-extension-";
-constexpr std::string_view kGfmFence = "https://spec.commonmark.org/0.30/#info-string";
+constexpr std::string_view kGfmFence = "https://github.github.com/gfm/#info-string";
 // XenForo 2.2 added [HEADING=1] to [HEADING=3]. Its help page shows only [LIST=1] for a
 // numbered list; vBulletin's "Advanced Lists" take 1, a, A, i and I.
 constexpr std::string_view kXfHeading = "https://xenforo.com/community/help/bb-codes/#heading";
