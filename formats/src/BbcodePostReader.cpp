@@ -896,13 +896,7 @@ class Builder {
 
   // One text for every run of the post that takes it: the same face, colour or address
   // twice is one string.
-  post::SharedText shared(std::u16string_view text) {
-    if (text.empty()) return {};
-    if (const auto it = shared_.find(text); it != shared_.end()) return it->second;
-    post::SharedText kept(text);
-    shared_.emplace(kept.view(), kept);
-    return kept;
-  }
+  post::SharedText shared(std::u16string_view text) { return shared_.share(text); }
 
   // A post writes a run's address and face again on every line the run is on, and where they
   // change between runs: a long address typed once over many lines or runs would be written
@@ -1320,7 +1314,7 @@ class Builder {
   std::vector<Frame> frames_;
   Block* paragraph_ = nullptr;  // the paragraph or heading text goes to
   post::Style style_;
-  std::unordered_map<std::u16string_view, post::SharedText> shared_;  // keys view the values
+  post::SharedTexts shared_;
   std::size_t repeated_ = 0;  // what the post writes again of the styles' texts, so far
   static constexpr std::size_t kRepeatFactor = 4;
   static constexpr std::size_t kRepeatFree = 65'536;

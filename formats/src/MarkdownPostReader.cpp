@@ -127,13 +127,7 @@ class Reader {
   }
 
   // One text for every link to the same address (a reference used many times).
-  post::SharedText shared(std::u16string text) {
-    if (text.empty()) return {};
-    if (const auto it = shared_.find(text); it != shared_.end()) return it->second;
-    post::SharedText kept(text);
-    shared_.emplace(kept.view(), kept);
-    return kept;
-  }
+  post::SharedText shared(std::u16string_view text) { return shared_.share(text); }
 
   // A post writes a link's address again on every line of its text and for every link: what
   // it would write again is counted against a budget of a few times the text, and past it
@@ -409,8 +403,8 @@ class Reader {
     post::SharedText address, title;
   };
   std::vector<Link> links_;
-  std::unordered_map<std::u16string_view, post::SharedText> shared_;  // keys view the values
-  std::size_t size_ = 0;                                              // of the text read
+  post::SharedTexts shared_;
+  std::size_t size_ = 0;      // of the text read
   std::size_t repeated_ = 0;  // what the post writes again of the addresses, so far
   static constexpr std::size_t kRepeatFactor = 4;
   static constexpr std::size_t kRepeatFree = 65'536;

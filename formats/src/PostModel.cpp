@@ -201,11 +201,11 @@ void Tree::markup(std::u16string_view text, Format format) {
   }
 }
 
-SharedText Tree::share(std::u16string_view text) {
+SharedText SharedTexts::share(std::u16string_view text) {
   if (text.empty()) return {};
-  if (const auto it = shared_.find(text); it != shared_.end()) return it->second;
+  if (const auto it = texts_.find(text); it != texts_.end()) return it->second;
   SharedText shared(text);
-  shared_.emplace(shared.view(), shared);
+  texts_.emplace(shared.view(), shared);
   return shared;
 }
 

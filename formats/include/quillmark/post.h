@@ -62,6 +62,16 @@ class SharedText {
   std::shared_ptr<const std::u16string> text_;  // never empty: no text is nullptr
 };
 
+// The texts a reader or builder has stored: the same characters twice give one SharedText.
+class SharedTexts {
+ public:
+  SharedText share(std::u16string_view text);
+  void clear() { texts_.clear(); }
+
+ private:
+  std::unordered_map<std::u16string_view, SharedText> texts_;  // keys view the values
+};
+
 // Character formats of a run, one bit each.
 enum Flag : std::uint8_t {
   kBold = 1,
@@ -308,7 +318,7 @@ class Tree {
   void picture(std::u16string_view address, std::u16string_view alt, const Style& style);
   void markup(std::u16string_view text, Format format);
   // One copy of a text for every run that takes it: the same text twice gives one pointer.
-  SharedText share(std::u16string_view text);
+  SharedText share(std::u16string_view text) { return shared_.share(text); }
 
   // The model built; the tree is empty again.
   Model finish();
@@ -324,7 +334,7 @@ class Tree {
   std::vector<Block*> open_;  // containers from the root in, the innermost last
   Block* current_ = nullptr;  // the leaf text goes to
   bool opened_ = false;
-  std::unordered_map<std::u16string_view, SharedText> shared_;  // keys view the values
+  SharedTexts shared_;
 };
 
 // What each kind may hold: a list holds items, a table rows, a row cells, and only they hold
